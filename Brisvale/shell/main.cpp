@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brisvale"));
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Brisvale"));
+    window.resize(1024, 720);
+    window.show();
+    return QApplication::exec();
+}
