@@ -27,9 +27,14 @@ struct Timestamp {
     double unixSeconds() const { return seconds + referenceOffset; }
 
     // The moment to the millisecond, in the local time zone, for showing and calendar arithmetic.
+    // A moment beyond what a date can hold (not finite, or past year ±200000) gives an invalid date.
     QDateTime toDateTime() const
     {
         const double msecs = std::floor(unixSeconds() * 1000.0);
+        constexpr double limit = 6.0e15;
+        if (!std::isfinite(msecs) || std::fabs(msecs) > limit) {
+            return QDateTime();
+        }
         return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msecs));
     }
 
