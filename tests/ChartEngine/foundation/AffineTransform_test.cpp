@@ -36,7 +36,7 @@ TEST(AffineTransform, CompositionsPreApplyLikeQTransform)
     expectSame(m.inverted(), q.inverted());
 }
 
-TEST(AffineTransform, TranslateShiftsThePointFirst)
+TEST(AffineTransform, TranslateShiftsThePointFirstConcatenateAppliesTheLeftFirst)
 {
     // Scale by 2, then pre-translate by (10, 0): the point moves 10 before being doubled.
     const AffineTransform m = AffineTransform::scaling(2, 2).translated(10, 0);
@@ -47,14 +47,7 @@ TEST(AffineTransform, TranslateShiftsThePointFirst)
     EXPECT_EQ(n.map({1, 1}), QPointF(12, 2));
 }
 
-TEST(AffineTransform, InverseUndoesTheMatrix)
-{
-    const AffineTransform m(2, 0, 0, -4, 35, 140);
-    const QPointF p = m.map({3, 5});
-    EXPECT_EQ(m.inverted().map(p), QPointF(3, 5));
-}
-
-TEST(AffineTransform, SingularMatrixIsLeftUnchanged)
+TEST(AffineTransform, OnlyATrulySingularMatrixIsLeftUnchanged)
 {
     const AffineTransform zeroScale(0, 0, 0, -1.25, 35, 140);
     EXPECT_FALSE(zeroScale.isInvertible());
@@ -64,15 +57,10 @@ TEST(AffineTransform, SingularMatrixIsLeftUnchanged)
     EXPECT_EQ(collapsed.inverted(), collapsed);
 
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const AffineTransform broken(nan, 0, 0, 1, 0, 0);
-    EXPECT_FALSE(broken.isInvertible());
-}
+    EXPECT_FALSE(AffineTransform(nan, 0, 0, 1, 0, 0).isInvertible());
 
-TEST(AffineTransform, TinyButRegularMatrixIsInverted)
-{
-    // QTransform calls this singular (its test is fuzzy) and answers the identity.
+    // QTransform's fuzzy test calls this singular and answers the identity.
     const AffineTransform tiny(1e-13, 0, 0, 1, 0, 0);
-    EXPECT_TRUE(tiny.isInvertible());
     EXPECT_DOUBLE_EQ(tiny.inverted().map({1e-13, 0}).x(), 1);
 }
 
