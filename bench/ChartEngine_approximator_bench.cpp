@@ -43,7 +43,7 @@ void reduceWithTolerance(benchmark::State& state)
     const QList<QPointF> points = noisySeries(state.range(0));
     qsizetype kept = 0;
     for (auto _ : state) {
-        const QList<QPointF> result = DataApproximator::reduceWithDouglasPeuker(points, 40);
+        const QList<QPointF> result = DataApproximator::reduceWithDouglasPeuker(points, 16);
         kept = result.size();
         benchmark::DoNotOptimize(result.data());
     }
