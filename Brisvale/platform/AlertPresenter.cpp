@@ -135,7 +135,8 @@ void AlertPresenter::showNextSheet(QWidget* window)
         return;
     }
     entry->showing = true;
-    const Sheet& sheet = entry->sheets.front();
+    Sheet& sheet = entry->sheets.front();
+    sheet.shownOrder = nextShownOrder_++;
     if (!script_) {
         openSheetDialog(window, sheet);
         return;
@@ -212,7 +213,7 @@ bool AlertPresenter::answerShownSheet(QWidget* anchor, int response)
             continue;
         }
         if (window ? entry.window.data() == window
-                   : !chosen || entry.sheets.front().serial < chosen->sheets.front().serial) {
+                   : !chosen || entry.sheets.front().shownOrder < chosen->sheets.front().shownOrder) {
             chosen = &entry;
         }
     }

@@ -48,7 +48,8 @@ private:
     struct Sheet {
         Alert alert;
         Completion completion;
-        quint64 serial = 0;
+        quint64 serial = 0;     // in the order begun
+        quint64 shownOrder = 0; // in the order put on screen
     };
     struct WindowSheets {
         QPointer<QWidget> window;
@@ -72,5 +73,6 @@ private:
     AlertScript* script_ = nullptr;
     std::vector<WindowSheets> windows_;
     quint64 nextSerial_ = 1;
+    quint64 nextShownOrder_ = 1;
     int answersInFlight_ = 0;
 };
