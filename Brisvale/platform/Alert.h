@@ -25,6 +25,9 @@ struct Alert {
     QString message;
     AlertSymbol symbol = AlertSymbol::none;
     QStringList buttons; // titles in order; none gives the one default button, "OK"
+    // The first button destroys data (such as erasing the meter's readings): it is then not the
+    // default button, so the Return key cannot press it by accident, and it is not highlighted.
+    bool destructive = false;
 
     // The titles of the buttons as shown: the given ones, or the localised "OK" alone.
     QStringList buttonTitles() const;

@@ -30,7 +30,7 @@ AlertDialog::AlertDialog(const Alert& alert, QWidget* parent)
     layout->setContentsMargins(20, 20, 20, 16);
     layout->setSpacing(20);
     layout->addLayout(top);
-    layout->addLayout(makeButtonRow(alert.buttonTitles()));
+    layout->addLayout(makeButtonRow(alert.buttonTitles(), alert.destructive));
 }
 
 QPushButton* AlertDialog::button(int response) const
@@ -60,25 +60,34 @@ void AlertDialog::addIcon(AlertSymbol symbol)
     icon_->setFixedSize(iconSize, iconSize);
 }
 
-QLayout* AlertDialog::makeButtonRow(const QStringList& titles)
+QLayout* AlertDialog::makeButtonRow(const QStringList& titles, bool destructive)
 {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(8);
-    row->addStretch(1);
+    int rowWidth = 0;
     for (qsizetype i = 0; i < titles.size(); ++i) {
         auto* button = new QPushButton(titles[i], this);
         const int response = Alert::firstButton + static_cast<int>(i);
         connect(button, &QPushButton::clicked, this, [this, response] { done(response); });
+        button->setAutoDefault(!destructive);
+        i == 0 && !destructive ? Look::styleDefaultButton(*button) : Look::styleButton(*button);
+        rowWidth += button->sizeHint().width();
         buttons_.append(button);
     }
+    buttons_.front()->setDefault(!destructive);
+    if (rowWidth > widestButtonRow) {
+        // Long titles stand one above the other, the default first, as wide as the alert.
+        auto* column = new QVBoxLayout;
+        column->setSpacing(8);
+        for (QPushButton* button : buttons_) {
+            column->addWidget(button);
+        }
+        return column;
+    }
     // The first button is the default one and stands rightmost; the others follow to its left.
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    row->addStretch(1);
     for (qsizetype i = buttons_.size() - 1; i >= 0; --i) {
         row->addWidget(buttons_[i]);
-    }
-    buttons_.front()->setDefault(true);
-    Look::styleDefaultButton(*buttons_.front());
-    for (qsizetype i = 1; i < buttons_.size(); ++i) {
-        Look::styleButton(*buttons_[i]);
     }
     return row;
 }

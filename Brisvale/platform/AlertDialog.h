@@ -9,8 +9,9 @@ class QLabel;
 class QPushButton;
 
 // The window of one alert: white, title cleared, the symbol's icon beside the message and the
-// buttons at the bottom right, the first (default) button rightmost in the accent colour. Only a
-// button closes it; it finishes with the button's response code (1000, 1001, ...).
+// buttons at the bottom right, the first (default) button rightmost in the accent colour; long
+// titles stand in a column, the first on top. Only a button closes it; it finishes with the
+// button's response code (1000, 1001, ...).
 class AlertDialog : public QDialog {
     Q_OBJECT
 
@@ -27,6 +28,9 @@ public:
 
     static constexpr int iconSize = 48;
 
+    // Buttons whose titles need more width than this stand in a column instead of a row.
+    static constexpr int widestButtonRow = 480;
+
 public slots:
     void reject() override;
 
@@ -35,7 +39,7 @@ protected:
 
 private:
     void addIcon(AlertSymbol symbol);
-    QLayout* makeButtonRow(const QStringList& titles);
+    QLayout* makeButtonRow(const QStringList& titles, bool destructive);
 
     QLabel* message_ = nullptr;
     QLabel* icon_ = nullptr;

@@ -64,7 +64,7 @@ void AlertPresenter::beginSheet(QWidget* anchor, const Alert& alert, Completion 
         windows_.push_back(WindowSheets{window, {}, false});
         entry = &windows_.back();
     }
-    entry->sheets.push_back(Sheet{resolved(alert), std::move(completion), nextSerial_++});
+    entry->sheets.push_back(Sheet{anchor, resolved(alert), std::move(completion), nextSerial_++});
     showNextSheet(window);
 }
 
@@ -191,7 +191,7 @@ void AlertPresenter::finishSheet(QWidget* window, quint64 serial, int response)
     Sheet sheet = std::move(entry->sheets.front());
     entry->sheets.pop_front();
     // The window stays busy while the completion runs, so a sheet it begins waits its turn.
-    if (sheet.completion) {
+    if (sheet.completion && sheet.anchor) {
         sheet.completion(response);
     }
     if (!target) {

@@ -5,13 +5,13 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
 
 class AlertScript;
-class QWidget;
 
 // The one way alerts, sheets and file panels reach the user. Alerts are application-modal and
 // block; sheets are window-modal, wait in line on their window (a second sheet shows once the first
@@ -27,9 +27,9 @@ public:
     // Shows the alert application-modally and returns the response (1000 for the first button).
     int runModal(const Alert& alert);
 
-    // Shows the alert as a sheet on the window of the anchor, after the sheets already on it. The
-    // completion receives the response, always after this call has returned. A sheet whose window
-    // is closed before it is answered never completes.
+    // Shows the alert as a sheet on the window of the anchor (the page asking), after the sheets
+    // already on it. The completion receives the response, always after this call has returned. A
+    // sheet whose anchor or window is gone by the time it is answered never completes.
     void beginSheet(QWidget* anchor, const Alert& alert, Completion completion);
 
     // A modal panel choosing one existing folder; none when the user cancels.
@@ -46,6 +46,7 @@ private:
     friend class AlertScript;
 
     struct Sheet {
+        QPointer<QWidget> anchor;
         Alert alert;
         Completion completion;
         quint64 serial = 0;     // in the order begun

@@ -37,7 +37,15 @@ qsizetype markerLengthAt(const QString& text, qsizetype position, const QStringL
     return 0;
 }
 
+// Every application object gets the tables as it starts, in the program and in tests.
+void installAtStart()
+{
+    Localization::install();
 }
+
+}
+
+Q_COREAPP_STARTUP_FUNCTION(installAtStart)
 
 namespace Localization {
 

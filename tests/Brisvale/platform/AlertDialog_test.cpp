@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <functional>
 
@@ -82,6 +83,43 @@ TEST(AlertDialog, AnAlertWithoutSymbolHasNoIconAndTheDefaultOK)
     ASSERT_NE(dialog.button(1000), nullptr);
     EXPECT_EQ(dialog.button(1000)->text(), QStringLiteral("OK"));
     EXPECT_EQ(dialog.button(1001), nullptr);
+}
+
+TEST(AlertDialog, LongTitlesStandInAColumnWithTheFirstOnTop)
+{
+    Alert alert = clockAlert;
+    alert.buttons[0] = QStringLiteral("Set clock and erase the meter's readings without downloading them");
+    alert.buttons[1] = QStringLiteral("Set the clock only and keep every reading in the meter");
+    AlertDialog dialog(alert, nullptr);
+    dialog.show();
+    EXPECT_LT(dialog.button(1000)->y(), dialog.button(1001)->y());
+    EXPECT_LT(dialog.button(1001)->y(), dialog.button(1002)->y());
+    EXPECT_EQ(dialog.button(1000)->width(), dialog.button(1002)->width());
+    // Nothing is cut: each button is as wide as its title needs.
+    EXPECT_GE(dialog.button(1000)->width(), dialog.button(1000)->sizeHint().width());
+}
+
+TEST(AlertDialog, ReturnNeverPressesADestructiveFirstButton)
+{
+    Alert alert = clockAlert;
+    alert.destructive = true;
+    AlertDialog dialog(alert, nullptr);
+    int result = -1;
+    QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_FALSE(dialog.button(1000)->isDefault());
+    EXPECT_FALSE(dialog.button(1000)->styleSheet().contains(Look::accent().name()));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::keyClick(dialog.button(1000), Qt::Key_Return);
+    EXPECT_EQ(result, -1);
+    EXPECT_TRUE(dialog.isVisible());
+
+    // An ordinary alert answers Return with its first button.
+    AlertDialog ordinary(clockAlert, nullptr);
+    ordinary.show();
+    QTest::keyClick(&ordinary, Qt::Key_Return);
+    EXPECT_EQ(ordinary.result(), 1000);
 }
 
 TEST(AlertDialog, OnlyAButtonAnswers)

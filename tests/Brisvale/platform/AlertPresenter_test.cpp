@@ -154,6 +154,22 @@ TEST(AlertPresenterScripted, SheetsOfAClosedWindowNeverComplete)
     EXPECT_TRUE(completed);
 }
 
+TEST(AlertPresenterScripted, ASheetWhosePageIsGoneDoesNotCompleteAndTheNextOneShows)
+{
+    QWidget window;
+    auto* page = new QWidget(&window);
+    AlertScript script;
+    QStringList completed;
+    presenter().beginSheet(page, question(QStringLiteral("page")), [&](int) { completed << "page"; });
+    presenter().beginSheet(&window, question(QStringLiteral("window")), [&](int) { completed << "window"; });
+    delete page;
+    script.answerSheet(Alert::firstButton, &window);
+    EXPECT_TRUE(completed.isEmpty());
+    EXPECT_EQ(script.last().alert.message, QStringLiteral("window"));
+    script.answerSheet(Alert::firstButton, &window);
+    EXPECT_EQ(completed, QStringList{"window"});
+}
+
 TEST(AlertPresenterScripted, PanelsAreAnsweredWithAPathOrACancel)
 {
     QWidget window;

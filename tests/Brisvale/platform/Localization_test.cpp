@@ -67,6 +67,12 @@ QList<std::pair<QString, QString>> tableEntries()
 
 }
 
+TEST(Localization, TheTablesAreInstalledWhenTheApplicationStarts)
+{
+    // Nothing of Localization has been called in this program yet (each test runs on its own).
+    EXPECT_EQ(qtTrId("ProfileController_PageTitle"), QStringLiteral("Profile"));
+}
+
 TEST(Localization, EveryKeyOfThePagesHasItsOwnText)
 {
     ASSERT_TRUE(Localization::install());
