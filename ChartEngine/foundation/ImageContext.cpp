@@ -5,9 +5,11 @@
 #include <QScreen>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
+#include <limits>
 #include <memory>
 #include <vector>
+
+#include <sys/mman.h>
 
 namespace Charts {
 
@@ -33,13 +35,21 @@ double screenScale()
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-void releaseBitmap(void* pixels)
+// The pixels of a bitmap, mapped straight from the system: they read as zero until written,
+// and a request that cannot be backed fails at once instead of being committed piecemeal.
+struct MappedPixels {
+    void* address = nullptr;
+    std::size_t length = 0;
+};
+
+void releasePixels(void* info)
 {
-    std::free(pixels);
+    auto* pixels = static_cast<MappedPixels*>(info);
+    munmap(pixels->address, pixels->length);
+    delete pixels;
 }
 
-// A zero-filled bitmap of 4 bytes a pixel, or none when it cannot be made. The pixels come from
-// calloc, so an oversized request fails cleanly instead of being written through.
+// A zero-filled bitmap of 4 bytes a pixel, or none when it cannot be made.
 std::unique_ptr<QImage> makeBitmap(double pixelWidth, double pixelHeight, bool opaque)
 {
     if (pixelWidth > INT_MAX || pixelHeight > INT_MAX) {
@@ -48,16 +58,21 @@ std::unique_ptr<QImage> makeBitmap(double pixelWidth, double pixelHeight, bool o
     const auto width = static_cast<std::size_t>(pixelWidth);
     const auto height = static_cast<std::size_t>(pixelHeight);
     const std::size_t bytesPerLine = 4 * width;
-    void* pixels = std::calloc(height, bytesPerLine);
-    if (!pixels) {
+    if (height > std::numeric_limits<std::size_t>::max() / bytesPerLine) {
         return nullptr;
     }
+    const std::size_t length = bytesPerLine * height;
+    void* address = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (address == MAP_FAILED) {
+        return nullptr;
+    }
+    auto* pixels = new MappedPixels{address, length};
     const QImage::Format format = opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
-    auto bitmap = std::make_unique<QImage>(static_cast<uchar*>(pixels), int(width), int(height),
-                                           qsizetype(bytesPerLine), format, &releaseBitmap, pixels);
+    auto bitmap = std::make_unique<QImage>(static_cast<uchar*>(address), int(width), int(height),
+                                           qsizetype(bytesPerLine), format, &releasePixels, pixels);
     if (bitmap->isNull()) {
-        // A null image never calls its cleanup function.
-        std::free(pixels);
+        // QImage refuses some sizes itself; a null image never calls its cleanup function.
+        releasePixels(pixels);
         return nullptr;
     }
     if (opaque) {

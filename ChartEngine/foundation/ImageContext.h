@@ -15,9 +15,9 @@ namespace Charts {
 // Opens an image context of size × scale pixels (each side truncated toward zero) and makes it
 // current. Scale 0 means the primary screen's device pixel ratio (1 without a screen). When a
 // side comes to less than one pixel, nothing is opened. When the bitmap cannot be made (too
-// large), a context without bitmap is opened all the same: while it is innermost there is no
-// current painter and no image, and endImageContext closes it and nothing else. The bitmap is
-// opaque black (RGB32) or transparent (premultiplied ARGB32) to start with.
+// large for memory or for QImage), a context without bitmap is opened all the same: while it is
+// innermost there is no current painter and no image, and endImageContext closes it and nothing
+// else. The bitmap starts opaque black (RGB32) or transparent (premultiplied ARGB32).
 void beginImageContext(const QSizeF& size, bool opaque, double scale);
 
 // The painter of the current image context; null when none is open or the current one has no
