@@ -3,9 +3,9 @@
 namespace Charts {
 
 // The built-in easing curves. Each takes the elapsed time and the duration of an animation, in
-// seconds, and gives its phase: 0 at the start and 1 at the end. The arithmetic is kept in the
-// order written here so that results agree to the last bit with other ports of the same curves;
-// p = elapsed / duration and, for the in-out curves, q = elapsed / (duration / 2).
+// seconds, and gives its phase: 0 at the start and 1 at the end. The arithmetic stays in the
+// order written: reordering it changes results in the last bit. p = elapsed / duration and, for
+// the in-out curves, q = elapsed / (duration / 2).
 namespace EasingFunctions {
 
 double linear(double elapsed, double duration);

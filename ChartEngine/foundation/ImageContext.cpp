@@ -36,7 +36,7 @@ double screenScale()
 }
 
 // The pixels of a bitmap, mapped straight from the system: they read as zero until written,
-// and a request that cannot be backed fails at once instead of being committed piecemeal.
+// and a request that cannot be backed fails at once instead of being committed page by page.
 struct MappedPixels {
     void* address = nullptr;
     std::size_t length = 0;

@@ -30,8 +30,10 @@ QRectF NSUIAccessibilityElement::accessibilityScreenFrame() const
     if (!m_containerView) {
         return {};
     }
-    const QRectF frame = m_frame.normalized();
-    return QRectF(m_containerView->mapToGlobal(frame.topLeft()), frame.size());
+    // Only the container's whole-pixel origin goes through Qt's mapping; the frame itself may
+    // hold any double.
+    const QPoint origin = m_containerView->mapToGlobal(QPoint(0, 0));
+    return m_frame.normalized().translated(origin);
 }
 
 void NSUIAccessibilityElement::setAccessibilityRole(QAccessible::Role role)

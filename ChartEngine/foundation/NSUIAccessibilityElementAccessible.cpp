@@ -4,17 +4,17 @@
 
 #include <QWidget>
 #include <QWindow>
-#include <climits>
 #include <cmath>
 
 namespace Charts {
 
 namespace {
 
-// Whether a coordinate can become an int: finite and inside the int range.
-bool fitsInt(double value)
+// Whether a screen coordinate can become an int, with room for QRect's own arithmetic.
+bool isPixelCoordinate(double value)
 {
-    return std::isfinite(value) && value >= double(INT_MIN) && value <= double(INT_MAX);
+    constexpr double limit = 1 << 30;
+    return std::isfinite(value) && value >= -limit && value <= limit;
 }
 
 // The smallest whole-pixel rectangle holding `rect`; empty when it cannot be represented.
@@ -24,7 +24,8 @@ QRect pixelRect(const QRectF& rect)
     const double top = std::floor(rect.top());
     const double right = std::ceil(rect.right());
     const double bottom = std::ceil(rect.bottom());
-    if (!fitsInt(left) || !fitsInt(top) || !fitsInt(right - left) || !fitsInt(bottom - top)) {
+    if (!isPixelCoordinate(left) || !isPixelCoordinate(top) || !isPixelCoordinate(right)
+        || !isPixelCoordinate(bottom)) {
         return {};
     }
     return QRect(int(left), int(top), int(right - left), int(bottom - top));

@@ -211,16 +211,3 @@ TEST(ImageRepresentation, JpegQualityRunsFromZeroToOne)
     EXPECT_EQ(imageJPEGRepresentation(image, std::numeric_limits<double>::infinity()), std::nullopt);
     EXPECT_EQ(imageJPEGRepresentation(QImage(), 0.5), std::nullopt);
 }
-
-TEST_F(ImageContextTest, AContextImageEncodes)
-{
-    beginImageContext(QSizeF(5, 4), false, 2);
-    currentImageContext()->fillRect(QRectF(0, 0, 5, 4), QColor(0, 61, 165));
-    const std::optional<QImage> image = imageFromCurrentImageContext();
-    ASSERT_TRUE(image.has_value());
-    const std::optional<QByteArray> png = imagePNGRepresentation(*image);
-    ASSERT_TRUE(png.has_value());
-    const QImage decoded = QImage::fromData(*png, "PNG");
-    EXPECT_EQ(decoded.size(), QSize(10, 8));
-    EXPECT_EQ(decoded.pixelColor(9, 7), QColor(0, 61, 165));
-}

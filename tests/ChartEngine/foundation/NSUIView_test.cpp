@@ -262,7 +262,8 @@ TEST(NSUIView, TouchEventsReachTheFourHooks)
     view.resize(100, 100);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    QPointingDevice* device = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> touchDevice(QTest::createTouchDevice());
+    QPointingDevice* device = touchDevice.get();
 
     QTest::touchEvent(&view, device).press(0, QPoint(10, 20));
     QTest::touchEvent(&view, device).move(0, QPoint(30, 40));
@@ -282,7 +283,8 @@ TEST(NSUIView, TouchesPassedOnFallBackToMouseEvents)
     view.resize(100, 100);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    QPointingDevice* device = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> touchDevice(QTest::createTouchDevice());
+    QPointingDevice* device = touchDevice.get();
 
     QTest::touchEvent(&view, device).press(0, QPoint(10, 20));
     QTest::touchEvent(&view, device).release(0, QPoint(10, 20));
