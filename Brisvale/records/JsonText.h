@@ -4,7 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
-// The pieces of JSON text that the backup writer puts together by hand (it keeps its keys in a
+// The fragments of JSON text that the backup writer puts together by hand (it keeps its keys in a
 // fixed order, which a QJsonObject would sort).
 namespace JsonText {
 

@@ -58,9 +58,17 @@ void PrintTo(const Decode_Profile& profile, std::ostream* os)
 
 namespace {
 
-Decode_PFM reading(float fev1, std::optional<Timestamp> date, std::optional<QString> note, qint32 pef)
+Decode_PFM reading(float fev1, std::optional<Timestamp> date, const std::optional<QString>& note,
+                   qint32 pef)
 {
-    return Decode_PFM{fev1, date, std::move(note), pef};
+    Decode_PFM made;
+    made.fev1Value = fev1;
+    made.measureDate = date;
+    if (note) {
+        made.note = *note;
+    }
+    made.pefValue = pef;
+    return made;
 }
 
 Decode_Profile sampleProfile()

@@ -111,17 +111,6 @@ TEST(JsonTextNumbers, NonFiniteNumbersHaveNoJsonFormAndAppendNothing)
     EXPECT_EQ(out, "x");
 }
 
-TEST(JsonTextNumbers, Int32CoversItsWholeRange)
-{
-    QByteArray out;
-    JsonText::appendInt32(out, std::numeric_limits<qint32>::min());
-    out += ' ';
-    JsonText::appendInt32(out, std::numeric_limits<qint32>::max());
-    out += ' ';
-    JsonText::appendInt32(out, 0);
-    EXPECT_EQ(out, "-2147483648 2147483647 0");
-}
-
 TEST(JsonTextStrings, QuotesBackslashesAndControlCharactersAreEscaped)
 {
     EXPECT_EQ(stringText(QStringLiteral("say \"hi\"")), R"("say \"hi\"")");
