@@ -38,17 +38,13 @@ bool needsEscape(unsigned char byte)
     return byte < 0x20 || byte == '"' || byte == '\\';
 }
 
-template <typename Number>
-bool appendShortest(QByteArray& out, Number value)
+bool appendShortest(QByteArray& out, double value)
 {
     if (!std::isfinite(value)) {
         return false;
     }
     char text[32];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
-    if (error != std::errc()) {
-        return false;
-    }
+    const char* end = std::to_chars(text, text + sizeof text, value).ptr;
     out.append(text, end - text);
     return true;
 }
@@ -82,7 +78,22 @@ void appendInt32(QByteArray& out, qint32 value)
 
 bool appendFloat(QByteArray& out, float value)
 {
-    return appendShortest(out, value);
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    char text[32];
+    const char* end = std::to_chars(text, text + sizeof text, value).ptr;
+    // Readers take JSON numbers as doubles. For a few floats (7.038531e-26 is one) the shortest
+    // decimal lies so near the midpoint to the next float that its double rounds onto that
+    // midpoint and narrows to the neighbour; such a float is written with the digits of its
+    // exact double value instead, which read back as the float itself.
+    double asRead = 0.0;
+    std::from_chars(text, end, asRead);
+    if (static_cast<float>(asRead) != value) {
+        return appendShortest(out, static_cast<double>(value));
+    }
+    out.append(text, end - text);
+    return true;
 }
 
 bool appendDouble(QByteArray& out, double value)

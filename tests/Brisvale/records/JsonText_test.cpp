@@ -59,6 +59,22 @@ TEST(JsonTextNumbers, FloatsTakeTheShortestDecimalThatReadsBackAsTheSameFloat)
     EXPECT_EQ(floatText(std::numeric_limits<float>::denorm_min()), "1e-45");
 }
 
+TEST(JsonTextNumbers, AFloatWhoseShortestDecimalMisleadsADoubleReaderTakesMoreDigits)
+{
+    // "7.038531e-26" is the shortest decimal of this float, but read as a double and narrowed it
+    // gives the next float up.
+    float value;
+    const quint32 pattern = 0x15ae43fd;
+    std::memcpy(&value, &pattern, sizeof value);
+    for (const float signedValue : {value, -value}) {
+        QByteArray out;
+        ASSERT_TRUE(JsonText::appendFloat(out, signedValue));
+        EXPECT_NE(out, signedValue > 0 ? "7.038531e-26" : "-7.038531e-26");
+        EXPECT_TRUE(sameBits(static_cast<float>(parsedElement(out).toDouble()), signedValue))
+            << out.toStdString();
+    }
+}
+
 TEST(JsonTextNumbers, FloatsAcrossTheWholeRangeSurviveAJsonReader)
 {
     // Every 4099th bit pattern: all exponents, many mantissas, subnormals and both signs. The
