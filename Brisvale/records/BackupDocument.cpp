@@ -157,20 +157,21 @@ bool writeProfile(QByteArray& out, const Decode_Profile& profile, qsizetype inde
     return true;
 }
 
-std::optional<Decode_PFM> readReading(const QJsonValue& value, const QString& place, QString& error)
+std::optional<Decode_PFM> readReading(const QJsonValue& value, qsizetype profileIndex,
+                                      qsizetype index, QString& error)
 {
     if (!value.isObject()) {
-        error = place + QStringLiteral(": is not an object");
+        error = readingPlace(profileIndex, index) + QStringLiteral(": is not an object");
         return std::nullopt;
     }
-    BackupFieldReader fields(value.toObject(), place);
+    BackupFieldReader fields(value.toObject());
     Decode_PFM reading;
     reading.fev1Value = fields.singleFloat("fev1Value"_L1);
     reading.measureDate = fields.optionalDate("measureDate"_L1);
     reading.note = fields.optionalString("note"_L1);
     reading.pefValue = fields.int32("pefValue"_L1);
     if (!fields.ok()) {
-        error = fields.error();
+        error = readingPlace(profileIndex, index) + QStringLiteral(": ") + fields.error();
         return std::nullopt;
     }
     return reading;
@@ -202,16 +203,16 @@ std::optional<Decode_Profile> readProfile(const QJsonValue& value, qsizetype ind
         error = profilePlace(index) + QStringLiteral(": is not an object");
         return std::nullopt;
     }
-    BackupFieldReader fields(value.toObject(), profilePlace(index));
+    BackupFieldReader fields(value.toObject());
     Decode_Profile profile = readProfileAttributes(fields);
     const QJsonArray readings = fields.array("pfmInfo"_L1);
     if (!fields.ok()) {
-        error = fields.error();
+        error = profilePlace(index) + QStringLiteral(": ") + fields.error();
         return std::nullopt;
     }
     profile.pfmInfo.reserve(readings.size());
     for (qsizetype i = 0; i < readings.size(); ++i) {
-        std::optional<Decode_PFM> reading = readReading(readings[i], readingPlace(index, i), error);
+        std::optional<Decode_PFM> reading = readReading(readings[i], index, i, error);
         if (!reading) {
             return std::nullopt;
         }

@@ -18,9 +18,8 @@ bool isInt32(double value)
 
 }
 
-BackupFieldReader::BackupFieldReader(const QJsonObject& object, QString place)
+BackupFieldReader::BackupFieldReader(const QJsonObject& object)
     : m_object(object)
-    , m_place(std::move(place))
 {
 }
 
@@ -55,7 +54,8 @@ Timestamp BackupFieldReader::date(QLatin1StringView key)
 
 std::optional<Timestamp> BackupFieldReader::optionalDate(QLatin1StringView key)
 {
-    const std::optional<QJsonValue> value = optional(key, QJsonValue::Double, "is not a number");
+    const std::optional<QJsonValue> value =
+        optional(key, QJsonValue::Double, "is not a number");
     if (!value || !check(std::isfinite(value->toDouble()), key, "is not a finite number")) {
         return std::nullopt;
     }
@@ -92,7 +92,8 @@ QJsonArray BackupFieldReader::array(QLatin1StringView key)
 std::optional<QJsonValue> BackupFieldReader::required(QLatin1StringView key)
 {
     const QJsonValue value = m_object.value(key);
-    if (!check(!value.isUndefined(), key, "is missing") || !check(!value.isNull(), key, "is null")) {
+    if (!check(!value.isUndefined(), key, "is missing")
+        || !check(!value.isNull(), key, "is null")) {
         return std::nullopt;
     }
     return value;
@@ -121,7 +122,7 @@ std::optional<QJsonValue> BackupFieldReader::optional(QLatin1StringView key, QJs
 bool BackupFieldReader::check(bool condition, QLatin1StringView key, const char* problem)
 {
     if (!condition && m_error.isEmpty()) {
-        m_error = QStringLiteral("%1: \"%2\" %3").arg(m_place, key, QLatin1StringView(problem));
+        m_error = QStringLiteral("\"%1\" %2").arg(key, QLatin1StringView(problem));
     }
     return condition;
 }

@@ -10,16 +10,16 @@
 #include <optional>
 
 // Strict, typed reads of the members of one object of a backup document. A read that fails
-// answers a neutral value and keeps the first failure, worded with `place` and the key, for the
-// caller to check once all members are read.
+// answers a neutral value and keeps the first failure, for the caller to check once all members
+// are read.
 //
 // A required member must be present and not null; an optional one may be missing or null. A
 // Boolean must be a JSON boolean (0 and 1 are refused); a 32-bit integer an integral number
 // within its range (3.0 is fine, 3.5 and 3000000000 are not); a float any number that rounds to
-// a finite float; a date any number. Nothing is converted from a string.
+// a finite float; a date any finite number. Nothing is converted from a string.
 class BackupFieldReader {
 public:
-    BackupFieldReader(const QJsonObject& object, QString place);
+    explicit BackupFieldReader(const QJsonObject& object);
 
     qint32 int32(QLatin1StringView key);
     bool boolean(QLatin1StringView key);
@@ -31,7 +31,7 @@ public:
     QJsonArray array(QLatin1StringView key);
 
     bool ok() const { return m_error.isEmpty(); }
-    // The first failure, such as `profile 2: "best_Value" is not a 32-bit integer`.
+    // The first failure, such as `"best_Value" is not a 32-bit integer`.
     const QString& error() const { return m_error; }
 
 private:
@@ -45,6 +45,5 @@ private:
     bool check(bool condition, QLatin1StringView key, const char* problem);
 
     QJsonObject m_object;
-    QString m_place;
     QString m_error;
 };
