@@ -39,13 +39,10 @@ void ImageFill::fillPath(QPainter& painter, const QPainterPath& path, const QRec
 
 void ImageFill::drawTiled(QPainter& painter, const QRectF& rect) const
 {
-    // The brush repeats the bitmap pixel for pixel; scaling it by the bitmap's pixel ratio
-    // gives tiles of the image's size in points.
-    const QImage& bitmap = m_image->image();
-    const double ratio = bitmap.devicePixelRatio();
-    QBrush tiles(bitmap);
-    tiles.setTransform(QTransform::fromTranslate(rect.x(), rect.y()).scale(1.0 / ratio, 1.0 / ratio));
-    painter.fillRect(rect, tiles);
+    // A texture brush repeats the bitmap at its size in points (pixels over its pixel ratio),
+    // the first tile at the rectangle's top-left corner.
+    painter.setBrushOrigin(rect.topLeft());
+    painter.fillRect(rect, QBrush(m_image->image()));
 }
 
 }
