@@ -23,7 +23,8 @@ QColor makeColor(double red, double green, double blue, double alpha)
         return static_cast<float>(std::clamp(value, -largestComponent, largestComponent));
     };
     const double opacity = std::isnan(alpha) ? 1.0 : std::clamp(alpha, 0.0, 1.0);
-    return QColor::fromRgbF(channel(red), channel(green), channel(blue), static_cast<float>(opacity));
+    return QColor::fromRgbF(channel(red), channel(green), channel(blue),
+                            static_cast<float>(opacity));
 }
 
 QColor fromComponents(std::int32_t red, std::int32_t green, std::int32_t blue, double alpha)

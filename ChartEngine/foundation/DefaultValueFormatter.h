@@ -15,7 +15,8 @@ namespace Charts {
 class DefaultValueFormatter : public ValueFormatter {
 public:
     using Block = std::function<QString(double value, const ChartDataEntry* entry,
-                                        qint64 dataSetIndex, const ViewPortHandler* viewPortHandler)>;
+                                        qint64 dataSetIndex,
+                                        const ViewPortHandler* viewPortHandler)>;
 
     // One fraction digit, grouping on, automatic decimals.
     DefaultValueFormatter();
@@ -35,7 +36,10 @@ public:
     void setHasAutoDecimals(bool on) { m_hasAutoDecimals = on; }
 
     const std::shared_ptr<NumberFormatter>& formatter() const { return m_formatter; }
-    void setFormatter(std::shared_ptr<NumberFormatter> formatter) { m_formatter = std::move(formatter); }
+    void setFormatter(std::shared_ptr<NumberFormatter> formatter)
+    {
+        m_formatter = std::move(formatter);
+    }
 
     std::optional<int> decimals() const { return m_decimals; }
     // Stores the count and, unless it is none, applies it to the number formatter.

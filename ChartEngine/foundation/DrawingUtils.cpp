@@ -23,6 +23,12 @@ bool isFinite(QSizeF size)
     return std::isfinite(size.width()) && std::isfinite(size.height());
 }
 
+// Exact comparison (QPointF's own is fuzzy).
+bool isExactly(QPointF point, double x, double y)
+{
+    return point.x() == x && point.y() == y;
+}
+
 Qt::Alignment lineAlignment(TextAlignment alignment)
 {
     switch (alignment) {
@@ -40,7 +46,7 @@ Qt::Alignment lineAlignment(TextAlignment alignment)
     return Qt::AlignLeft;
 }
 
-// Draws the text with its line box's top-left corner at `origin` (not its baseline).
+// Draws the text with its line box's top-left corner at the box's (not its baseline).
 void drawTextBox(QPainter& painter, const QString& text, const QRectF& box, int flags,
                  const TextAttributes& attributes)
 {
@@ -54,7 +60,7 @@ void drawTextBox(QPainter& painter, const QString& text, const QRectF& box, int 
 void rotateAboutBox(QPainter& painter, QPointF point, QPointF anchor, double angle, QSizeF size)
 {
     QPointF translate = point;
-    if (anchor != QPointF(0.5, 0.5)) {
+    if (!isExactly(anchor, 0.5, 0.5)) {
         const double w = size.width();
         const double h = size.height();
         const double rotatedWidth = std::abs(w * std::cos(angle)) + std::abs(h * std::sin(angle));
@@ -106,7 +112,7 @@ void drawText(QPainter& painter, const QString& text, QPointF point, QPointF anc
     painter.save();
     if (angle == 0.0) {
         QPointF origin = point;
-        if (anchor != QPointF(0.0, 0.0)) {
+        if (!isExactly(anchor, 0.0, 0.0)) {
             origin = anchoredOrigin(point, anchor, textSize(text, attributes));
         }
         drawTextBox(painter, text, QRectF(origin, QSizeF()), Qt::AlignLeft, attributes);

@@ -15,7 +15,8 @@ public:
     // Paints `path` (filled with the non-zero winding rule) inside the chart's content
     // rectangle `rect`. The caller has set the painter's opacity; the painter's state is the
     // same afterwards.
-    virtual void fillPath(QPainter& painter, const QPainterPath& path, const QRectF& rect) const = 0;
+    virtual void fillPath(QPainter& painter, const QPainterPath& path,
+                          const QRectF& rect) const = 0;
 
 protected:
     // Narrows the painter's clip to `path` filled with the non-zero winding rule.

@@ -17,6 +17,11 @@ bool isSign(QChar c)
 {
     return c == QLatin1Char('+') || c == QLatin1Char('-');
 }
+
+bool isExponentMark(QChar c)
+{
+    return c == QLatin1Char('e') || c == QLatin1Char('E');
+}
 }
 
 TextScanner::TextScanner(QString text)
@@ -52,7 +57,7 @@ qsizetype TextScanner::digitsFrom(qsizetype at) const
 bool TextScanner::scanWord(const QString& word)
 {
     skipWhiteSpace();
-    if (word.isEmpty() || QStringView(m_text).mid(m_position).startsWith(word) == false) {
+    if (word.isEmpty() || !QStringView(m_text).mid(m_position).startsWith(word)) {
         return false;
     }
     m_position += word.size();
@@ -96,23 +101,39 @@ bool TextScanner::scanInt32(std::int32_t& value)
 bool TextScanner::scanFloat(float& value)
 {
     skipWhiteSpace();
-    qsizetype at = m_position;
+    const qsizetype end = decimalEnd(m_position);
+    if (end < 0) {
+        return false;
+    }
+    // The characters read are ASCII with "." as the decimal point; strtof reads the C
+    // library's current decimal point and gives ±infinity beyond the float range.
+    QByteArray number = m_text.mid(m_position, end - m_position).toLatin1();
+    const char* point = std::localeconv()->decimal_point;
+    if (point && *point && qstrcmp(point, ".") != 0) {
+        number.replace('.', point);
+    }
+    value = std::strtof(number.constData(), nullptr);
+    m_position = end;
+    return true;
+}
+
+qsizetype TextScanner::decimalEnd(qsizetype at) const
+{
     if (at < m_text.size() && isSign(m_text.at(at))) {
         ++at;
     }
     const qsizetype whole = digitsFrom(at);
     at += whole;
-    qsizetype fraction = 0;
-    if (at < m_text.size() && m_text.at(at) == QLatin1Char('.')) {
-        fraction = digitsFrom(at + 1);
-        if (whole + fraction > 0) {
-            at += 1 + fraction;
-        }
-    }
+    const bool hasPoint = at < m_text.size() && m_text.at(at) == QLatin1Char('.');
+    const qsizetype fraction = hasPoint ? digitsFrom(at + 1) : 0;
     if (whole + fraction == 0) {
-        return false;
+        return -1;
     }
-    if (at < m_text.size() && (m_text.at(at) == QLatin1Char('e') || m_text.at(at) == QLatin1Char('E'))) {
+    if (hasPoint) {
+        at += 1 + fraction;
+    }
+    // An exponent counts only with digits.
+    if (at < m_text.size() && isExponentMark(m_text.at(at))) {
         qsizetype exponent = at + 1;
         if (exponent < m_text.size() && isSign(m_text.at(exponent))) {
             ++exponent;
@@ -122,16 +143,7 @@ bool TextScanner::scanFloat(float& value)
             at = exponent + exponentDigits;
         }
     }
-    // The characters read are ASCII with "." as the decimal point; strtof reads the C
-    // library's current decimal point and gives ±infinity beyond the float range.
-    QByteArray number = m_text.mid(m_position, at - m_position).toLatin1();
-    const char* point = std::localeconv()->decimal_point;
-    if (point && *point && qstrcmp(point, ".") != 0) {
-        number.replace('.', point);
-    }
-    value = std::strtof(number.constData(), nullptr);
-    m_position = at;
-    return true;
+    return at;
 }
 
 }

@@ -29,6 +29,8 @@ public:
 private:
     void skipWhiteSpace();
     qsizetype digitsFrom(qsizetype at) const;
+    // Where a decimal number starting at `at` ends, or -1 when there is none.
+    qsizetype decimalEnd(qsizetype at) const;
 
     QString m_text;
     qsizetype m_position = 0;

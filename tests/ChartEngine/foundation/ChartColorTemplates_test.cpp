@@ -47,7 +47,8 @@ TEST(ColorTemplates, HexForms)
     expectColor(ChartColorTemplates::colorFromString("#FF0000"), 1, 0, 0, 1);
     expectColor(ChartColorTemplates::colorFromString("#ff0000"), 1, 0, 0, 1);
     expectColor(ChartColorTemplates::colorFromString("#f00"), 1, 0, 0, 1);
-    expectColor(ChartColorTemplates::colorFromString("#1a2"), 0x11 / 255.0, 0xaa / 255.0, 0x22 / 255.0, 1);
+    expectColor(ChartColorTemplates::colorFromString("#1a2"), 0x11 / 255.0, 0xaa / 255.0,
+                0x22 / 255.0, 1);
     // Eight digits begin with alpha.
     expectColor(ChartColorTemplates::colorFromString("#80ff0000"), 1, 0, 0, 128 / 255.0);
     expectColor(ChartColorTemplates::colorFromString("#003da5"), 0, 61 / 255.0, 165 / 255.0, 1);
@@ -55,7 +56,8 @@ TEST(ColorTemplates, HexForms)
 
 TEST(ColorTemplates, HexFailuresGiveOpaqueBlack)
 {
-    for (const char* text : {"#12345", "#", "#1234567", "#123456789", "#12g", "#zzzzzz", "# 12345"}) {
+    for (const char* text :
+         {"#12345", "#", "#1234567", "#123456789", "#12g", "#zzzzzz", "# 12345"}) {
         SCOPED_TRACE(text);
         expectColor(ChartColorTemplates::colorFromString(text), 0, 0, 0, 1);
     }
@@ -65,13 +67,14 @@ TEST(ColorTemplates, RgbForms)
 {
     expectColor(ChartColorTemplates::colorFromString("rgb(255, 128, 0)"), 1, 128 / 255.0, 0, 1);
     expectColor(ChartColorTemplates::colorFromString("RGB(255,128,0)"), 1, 128 / 255.0, 0, 1);
-    expectColor(ChartColorTemplates::colorFromString("  rgb ( 1 2 3 )"), 0, 0, 0, 0); // not at the start
+    expectColor(ChartColorTemplates::colorFromString("  rgb ( 1 2 3 )"), 0, 0, 0,
+                0); // not at the start
     expectColor(ChartColorTemplates::colorFromString("rgb ( 51 102 153 )"), 0.2, 0.4, 0.6, 1);
     expectColor(ChartColorTemplates::colorFromString("rgba(0, 0, 255, 0.5)"), 0, 0, 1, 0.5);
     expectColor(ChartColorTemplates::colorFromString("rgba(0, 0, 255)"), 0, 0, 1, 1);
     expectColor(ChartColorTemplates::colorFromString("rgba(0, 0, 255, .25)"), 0, 0, 1, 0.25);
-    expectColor(ChartColorTemplates::colorFromString("argb(0.25, 10, 20, 30)"), 10 / 255.0, 20 / 255.0,
-                30 / 255.0, 0.25);
+    expectColor(ChartColorTemplates::colorFromString("argb(0.25, 10, 20, 30)"), 10 / 255.0,
+                20 / 255.0, 30 / 255.0, 0.25);
     // Alpha is read as a 32-bit float.
     expectColor(ChartColorTemplates::colorFromString("rgba(0,0,0,0.3)"), 0, 0, 0, double(0.3f));
 }

@@ -125,7 +125,8 @@ TEST(DrawText, CentredAnchorCentresTheInkAndTheLineBox)
     EXPECT_NEAR(ink.center().x(), point.x(), 1.0);
     // The line box (not the baseline) is centred: its top is half the font's height above.
     const QFontMetricsF metrics(attributes.font);
-    const QPointF origin(point.x() - metrics.horizontalAdvance(label) / 2, point.y() - metrics.height() / 2);
+    const QPointF origin(point.x() - metrics.horizontalAdvance(label) / 2,
+                         point.y() - metrics.height() / 2);
     expectNear(ink, expectedInk(label, origin, attributes), 1.0);
 }
 
@@ -138,7 +139,8 @@ TEST(DrawText, RightMiddleAnchor)
     drawText(painter, label, point, QPointF(1, 0.5), 0, attributes);
     painter.end();
     const QSizeF size = textSize(label, attributes);
-    expectNear(inkBounds(canvas), expectedInk(label, point - QPointF(size.width(), size.height() / 2), attributes),
+    expectNear(inkBounds(canvas),
+               expectedInk(label, point - QPointF(size.width(), size.height() / 2), attributes),
                1.0);
 }
 
@@ -193,8 +195,8 @@ TEST(DrawText, LeavesThePainterAsItWasAndSkipsNonFiniteInput)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     drawText(other, label, QPointF(50, 50), QPointF(0.5, 0.5), nan, attributes);
     drawText(other, label, QPointF(nan, 50), QPointF(0, 0), 0, attributes);
-    drawText(other, label, QPointF(50, 50), QPointF(0.5, std::numeric_limits<double>::infinity()), 0,
-             attributes);
+    drawText(other, label, QPointF(50, 50), QPointF(0.5, std::numeric_limits<double>::infinity()),
+             0, attributes);
     drawMultilineText(other, label, QPointF(50, 50), QPointF(0, 0), QSizeF(nan, 20), 0, attributes);
     other.end();
     EXPECT_TRUE(inkBounds(blank).isNull());
@@ -205,8 +207,10 @@ TEST(DrawAlignedText, OriginMovesByTheWidthOnly)
     const TextAttributes attributes = labelAttributes();
     const double width = textSize(label, attributes).width();
     const QPointF point(100, 40);
-    EXPECT_EQ(alignedTextOrigin(label, point, TextAlignment::Right, attributes), point - QPointF(width, 0));
-    EXPECT_EQ(alignedTextOrigin(label, point, TextAlignment::Center, attributes), point - QPointF(width / 2, 0));
+    EXPECT_EQ(alignedTextOrigin(label, point, TextAlignment::Right, attributes),
+              point - QPointF(width, 0));
+    EXPECT_EQ(alignedTextOrigin(label, point, TextAlignment::Center, attributes),
+              point - QPointF(width / 2, 0));
     EXPECT_EQ(alignedTextOrigin(label, point, TextAlignment::Left, attributes), point);
     EXPECT_EQ(alignedTextOrigin(label, point, TextAlignment::Justified, attributes), point);
     EXPECT_EQ(alignedTextOrigin(label, point, TextAlignment::Natural, attributes), point);
@@ -217,15 +221,16 @@ TEST(DrawAlignedText, UnrotatedIgnoresTheAnchor)
     const TextAttributes attributes = labelAttributes();
     const QPointF point(300, 60);
     const double width = textSize(label, attributes).width();
-    for (const auto& [alignment, shift] : {std::pair{TextAlignment::Right, width},
-                                           std::pair{TextAlignment::Center, width / 2},
-                                           std::pair{TextAlignment::Left, 0.0}}) {
+    for (const auto& [alignment, shift] :
+         {std::pair {TextAlignment::Right, width}, std::pair {TextAlignment::Center, width / 2},
+          std::pair {TextAlignment::Left, 0.0}}) {
         SCOPED_TRACE(int(alignment));
         QImage canvas = whiteCanvas();
         QPainter painter(&canvas);
         drawAlignedText(painter, label, point, alignment, QPointF(1, 1), 0, attributes);
         painter.end();
-        expectNear(inkBounds(canvas), expectedInk(label, point - QPointF(shift, 0), attributes), 1.0);
+        expectNear(inkBounds(canvas), expectedInk(label, point - QPointF(shift, 0), attributes),
+                   1.0);
     }
 }
 
@@ -256,7 +261,8 @@ TEST(DrawMultilineText, WrapsWithinTheGivenBox)
     painter.end();
     const QRectF ink = inkBounds(canvas);
     EXPECT_NEAR(ink.center().x(), 200, 1.0);
-    EXPECT_NEAR(ink.top(), expectedInk(label, QPointF(100, 150 - box.height() / 2), attributes).top(), 1.0);
+    EXPECT_NEAR(ink.top(),
+                expectedInk(label, QPointF(100, 150 - box.height() / 2), attributes).top(), 1.0);
     EXPECT_GT(ink.height(), 2 * lineHeight);
 }
 
@@ -270,7 +276,8 @@ TEST(DrawMultilineText, AlignsLinesByTheAttributes)
     drawMultilineText(painter, label, QPointF(50, 20), QPointF(0, 0), box, 0, attributes);
     painter.end();
     const double width = textSize(label, attributes).width();
-    expectNear(inkBounds(canvas), expectedInk(label, QPointF(50 + box.width() - width, 20), attributes), 1.0);
+    expectNear(inkBounds(canvas),
+               expectedInk(label, QPointF(50 + box.width() - width, 20), attributes), 1.0);
 }
 
 namespace {
@@ -329,7 +336,8 @@ TEST(DrawImage, NoCopyMeansNothingDrawn)
     QImage canvas = whiteCanvas();
     QPainter painter(&canvas);
     drawImage(painter, *image, QPointF(100, 100), QSizeF(0.5, 0.5));
-    drawImage(painter, *image, QPointF(100, 100), QSizeF(std::numeric_limits<double>::infinity(), 16));
+    drawImage(painter, *image, QPointF(100, 100),
+              QSizeF(std::numeric_limits<double>::infinity(), 16));
     drawImage(painter, *image, QPointF(100, 100), QSizeF(1e9, 1e9));
     drawImage(painter, *ChartImage::create(QImage()), QPointF(100, 100), QSizeF(16, 16));
     painter.end();
@@ -353,7 +361,8 @@ TEST(ChartImage, ResizedCopiesFollowTheScaleAndKeepTheirSize)
     EXPECT_EQ(sharp.pixelColor(17, 20), QColor(Qt::blue));
     // Kept under its size: a later scale does not make another copy.
     EXPECT_EQ(image->resizedCopy(QSizeF(10, 20), 1.0).cacheKey(), sharp.cacheKey());
-    EXPECT_TRUE(image->resizedCopy(QSizeF(std::numeric_limits<double>::quiet_NaN(), 1), 1.0).isNull());
+    EXPECT_TRUE(
+        image->resizedCopy(QSizeF(std::numeric_limits<double>::quiet_NaN(), 1), 1.0).isNull());
     EXPECT_TRUE(image->resizedCopy(QSizeF(10, 10), 0.0).isNull());
     EXPECT_EQ(image->resizedCopyCount(), 1u);
 

@@ -45,7 +45,7 @@ QImage paint(const Fill& fill, const QPainterPath& path, const QRectF& rect = co
     return canvas;
 }
 
-const QGradientStops blackToWhite{{0.0, Qt::black}, {1.0, Qt::white}};
+const QGradientStops blackToWhite {{0.0, Qt::black}, {1.0, Qt::white}};
 
 int grey(const QImage& image, int x, int y)
 {
@@ -112,7 +112,8 @@ TEST(Fills, LinearGradientEnds)
 
 TEST(Fills, LinearGradientPaintsAcrossTheRectangleInsideThePath)
 {
-    const QImage across = paint(LinearGradientFill(blackToWhite, 0), rectPath(QRectF(0, 0, 200, 60)));
+    const QImage across
+        = paint(LinearGradientFill(blackToWhite, 0), rectPath(QRectF(0, 0, 200, 60)));
     EXPECT_LT(grey(across, 1, 30), 8);
     EXPECT_NEAR(grey(across, 100, 30), 128, 4);
     EXPECT_GT(grey(across, 198, 30), 247);
@@ -130,9 +131,9 @@ TEST(Fills, LinearGradientExtendsItsEndColours)
     QImage canvas(300, 100, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
-    const QGradientStops redToBlue{{0.0, Qt::red}, {1.0, Qt::blue}};
-    LinearGradientFill(redToBlue, 0).fillPath(painter, rectPath(QRectF(0, 0, 300, 100)),
-                                              QRectF(100, 0, 100, 100));
+    const QGradientStops redToBlue {{0.0, Qt::red}, {1.0, Qt::blue}};
+    LinearGradientFill(redToBlue, 0)
+        .fillPath(painter, rectPath(QRectF(0, 0, 300, 100)), QRectF(100, 0, 100, 100));
     painter.end();
     EXPECT_EQ(canvas.pixelColor(20, 50), QColor(Qt::red));
     EXPECT_EQ(canvas.pixelColor(280, 50), QColor(Qt::blue));
@@ -198,8 +199,8 @@ TEST(Fills, ImageFillTilesAtTheImagesSizeInPoints)
     tilePainter.fillRect(QRect(0, 0, 10, 20), Qt::red);
     tilePainter.end();
     tile.setDevicePixelRatio(2.0);
-    const QImage tiled = paint(*ImageFill::create(ChartImage::create(tile), true), rectPath(content),
-                               QRectF(10, 0, 190, 100));
+    const QImage tiled = paint(*ImageFill::create(ChartImage::create(tile), true),
+                               rectPath(content), QRectF(10, 0, 190, 100));
     EXPECT_EQ(tiled.pixelColor(12, 50), QColor(Qt::red));
     EXPECT_EQ(tiled.pixelColor(17, 50), QColor(Qt::blue));
     EXPECT_EQ(tiled.pixelColor(22, 50), QColor(Qt::red));
@@ -238,5 +239,6 @@ TEST(Fills, NonFiniteRectanglesPaintNothing)
               whiteCanvas());
     QImage tile(4, 4, QImage::Format_ARGB32_Premultiplied);
     tile.fill(Qt::red);
-    EXPECT_EQ(paint(*ImageFill::create(ChartImage::create(tile), true), area, broken), whiteCanvas());
+    EXPECT_EQ(paint(*ImageFill::create(ChartImage::create(tile), true), area, broken),
+              whiteCanvas());
 }

@@ -146,7 +146,9 @@ TEST_F(Formatters, ValueFormatterBlockWinsAndNothingGivesEmptyText)
     EXPECT_EQ(value(formatter, 2.5), QString());
 
     const auto shared = DefaultValueFormatter::withBlock(
-        [](double, const ChartDataEntry*, qint64, const ViewPortHandler*) { return QStringLiteral("x"); });
+        [](double, const ChartDataEntry*, qint64, const ViewPortHandler*) {
+            return QStringLiteral("x");
+        });
     EXPECT_EQ(value(*shared, 1), QStringLiteral("x"));
 }
 
