@@ -1,0 +1,500 @@
+#include "Brisvale/platform/StoreContext.h"
+
+#include "Brisvale/platform/StoreRows.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+StoreError sqlError(const QString& description, const QSqlError& error)
+{
+    return StoreError{description, error.text()};
+}
+
+bool hasUsableDate(const std::optional<Timestamp>& date)
+{
+    return date && std::isfinite(date->seconds);
+}
+
+bool isFiniteOrAbsent(const std::optional<Timestamp>& date)
+{
+    return !date || std::isfinite(date->seconds);
+}
+
+template <typename Objects, typename Object>
+void eraseObject(Objects& objects, const Object& object)
+{
+    objects.erase(std::remove(objects.begin(), objects.end(), object), objects.end());
+}
+
+}
+
+StoreContext::StoreContext(const QString& name) : connectionName(name) {}
+
+StoreContext::~StoreContext()
+{
+    database().close();
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+QSqlDatabase StoreContext::database() const
+{
+    return QSqlDatabase::database(connectionName, false);
+}
+
+StoreResult<QList<ProfilePtr>> StoreContext::fetchProfiles()
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.exec(StoreRows::selectProfiles)) {
+        return sqlError(QStringLiteral("The profiles can't be fetched"), query.lastError());
+    }
+    QList<ProfilePtr> result;
+    while (query.next()) {
+        const qint64 id = query.value(0).toLongLong();
+        if (deletedProfiles.contains(id)) {
+            continue;
+        }
+        const auto found = profiles.constFind(id);
+        result << (found != profiles.cend() ? found->object
+                                            : profileFromRow(id, StoreRows::readProfile(query)));
+    }
+    if (query.lastError().isValid()) {
+        return sqlError(QStringLiteral("The profiles can't be fetched"), query.lastError());
+    }
+    result.append(QList<ProfilePtr>(newProfiles.begin(), newProfiles.end()));
+    return result;
+}
+
+StoreResult<QList<ProfilePtr>> StoreContext::fetchProfiles(const std::optional<QString>& email)
+{
+    StoreResult<QList<ProfilePtr>> all = fetchProfiles();
+    if (!all) {
+        return all;
+    }
+    // Compared here rather than in SQL, so that pending changes of an e-mail count and an absent
+    // e-mail matches an absent one (SQL's "= NULL" never matches).
+    QList<ProfilePtr> matching;
+    for (const ProfilePtr& profile : all.value()) {
+        if (profile->email == email) {
+            matching << profile;
+        }
+    }
+    return matching;
+}
+
+StoreResult<ProfilePtr> StoreContext::fetchProfile(const std::optional<QString>& email)
+{
+    const StoreResult<QList<ProfilePtr>> matching = fetchProfiles(email);
+    if (!matching) {
+        return matching.error();
+    }
+    return matching.value().isEmpty() ? ProfilePtr() : matching.value().first();
+}
+
+ProfilePtr StoreContext::insertProfile()
+{
+    newProfiles.push_back(std::make_shared<Profile>());
+    return newProfiles.back();
+}
+
+StoreResult<QList<PFMPtr>> StoreContext::pfmInfo(const ProfilePtr& profile)
+{
+    QList<PFMPtr> result;
+    if (!profile || (!isOwnProfile(profile) && !isNew(*profile))
+        || deletedProfiles.contains(profile->rowId)) {
+        return result;
+    }
+    if (profile->rowId != 0) {
+        StoreResult<QList<PFMPtr>> stored = storedReadings(profile);
+        if (!stored) {
+            return stored;
+        }
+        result = std::move(stored.value());
+    }
+    for (const PFMPtr& reading : newReadings) {
+        if (reading->owner == profile) {
+            result << reading;
+        }
+    }
+    return result;
+}
+
+StoreResult<QList<PFMPtr>> StoreContext::storedReadings(const ProfilePtr& owner)
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(StoreRows::selectReadingsOfOwner);
+    query.bindValue(0, owner->rowId);
+    if (!query.exec()) {
+        return sqlError(QStringLiteral("The readings can't be fetched"), query.lastError());
+    }
+    QList<PFMPtr> result;
+    while (query.next()) {
+        const qint64 id = query.value(0).toLongLong();
+        const auto found = readings.constFind(id);
+        if (found != readings.cend()) {
+            if (!deletedReadings.contains(id)) {
+                result << found->object;
+            }
+            continue;
+        }
+        const std::optional<PFMAttributes> attributes = StoreRows::readReading(query);
+        if (!attributes) {
+            continue;
+        }
+        PFMPtr reading(new PFM(owner));
+        static_cast<PFMAttributes&>(*reading) = *attributes;
+        reading->rowId = id;
+        readings.insert(id, ReadingEntry{reading, *attributes});
+        result << reading;
+    }
+    if (query.lastError().isValid()) {
+        return sqlError(QStringLiteral("The readings can't be fetched"), query.lastError());
+    }
+    return result;
+}
+
+PFMPtr StoreContext::insertReading(const ProfilePtr& owner)
+{
+    newReadings.push_back(PFMPtr(new PFM(owner)));
+    return newReadings.back();
+}
+
+StoreResult<PFMPtr> StoreContext::existingReading(qint64 objectID)
+{
+    const StoreError missing{QStringLiteral("There is no reading with this identifier"),
+                             QString::number(objectID)};
+    const auto found = readings.constFind(objectID);
+    if (found != readings.cend()) {
+        return isDeleted(*found->object) ? StoreResult<PFMPtr>(missing) : found->object;
+    }
+    QSqlQuery query(database());
+    query.prepare(StoreRows::selectReadingById);
+    query.bindValue(0, objectID);
+    if (!query.exec()) {
+        return sqlError(QStringLiteral("The reading can't be fetched"), query.lastError());
+    }
+    if (!query.next()) {
+        return query.lastError().isValid()
+                   ? sqlError(QStringLiteral("The reading can't be fetched"), query.lastError())
+                   : missing;
+    }
+    const std::optional<PFMAttributes> attributes = StoreRows::readReading(query);
+    if (!attributes) {
+        return missing;
+    }
+    const StoreResult<ProfilePtr> owner = profileById(StoreRows::readOwnerId(query));
+    if (!owner) {
+        return owner.error();
+    }
+    if (!owner.value() || deletedProfiles.contains(owner.value()->rowId)) {
+        return missing;
+    }
+    PFMPtr reading(new PFM(owner.value()));
+    static_cast<PFMAttributes&>(*reading) = *attributes;
+    reading->rowId = objectID;
+    readings.insert(objectID, ReadingEntry{reading, *attributes});
+    return reading;
+}
+
+ProfilePtr StoreContext::profileFromRow(qint64 id, const ProfileAttributes& attributes)
+{
+    auto profile = std::make_shared<Profile>();
+    static_cast<ProfileAttributes&>(*profile) = attributes;
+    profile->rowId = id;
+    profiles.insert(id, ProfileEntry{profile, attributes});
+    return profile;
+}
+
+StoreResult<ProfilePtr> StoreContext::profileById(qint64 id)
+{
+    const auto found = profiles.constFind(id);
+    if (found != profiles.cend()) {
+        return found->object;
+    }
+    QSqlQuery query(database());
+    query.prepare(StoreRows::selectProfileById);
+    query.bindValue(0, id);
+    if (!query.exec()) {
+        return sqlError(QStringLiteral("The profile can't be fetched"), query.lastError());
+    }
+    if (!query.next()) {
+        if (query.lastError().isValid()) {
+            return sqlError(QStringLiteral("The profile can't be fetched"), query.lastError());
+        }
+        return ProfilePtr();
+    }
+    return profileFromRow(id, StoreRows::readProfile(query));
+}
+
+bool StoreContext::isOwnProfile(const ProfilePtr& profile) const
+{
+    const auto found = profiles.constFind(profile->rowId);
+    return found != profiles.cend() && found->object == profile;
+}
+
+bool StoreContext::isNew(const Profile& profile) const
+{
+    return std::any_of(newProfiles.begin(), newProfiles.end(),
+                       [&](const ProfilePtr& candidate) { return candidate.get() == &profile; });
+}
+
+bool StoreContext::isDeleted(const PFM& reading) const
+{
+    return deletedReadings.contains(reading.rowId)
+           || (reading.owner && deletedProfiles.contains(reading.owner->rowId));
+}
+
+void StoreContext::deleteProfile(const ProfilePtr& profile)
+{
+    if (!profile) {
+        return;
+    }
+    // Readings not yet saved go with their profile at once; stored ones go with it in the store.
+    std::erase_if(newReadings, [&](const PFMPtr& reading) { return reading->owner == profile; });
+    if (isNew(*profile)) {
+        eraseObject(newProfiles, profile);
+    } else if (isOwnProfile(profile)) {
+        deletedProfiles.insert(profile->rowId);
+    }
+}
+
+void StoreContext::deleteReading(const PFMPtr& reading)
+{
+    if (!reading) {
+        return;
+    }
+    if (reading->rowId == 0) {
+        eraseObject(newReadings, reading);
+        return;
+    }
+    const auto found = readings.constFind(reading->rowId);
+    if (found != readings.cend() && found->object == reading) {
+        deletedReadings.insert(reading->rowId);
+    }
+}
+
+bool StoreContext::hasChanges() const
+{
+    if (!newProfiles.empty() || !newReadings.empty() || !deletedProfiles.isEmpty()
+        || !deletedReadings.isEmpty()) {
+        return true;
+    }
+    const bool profileChanged = std::any_of(profiles.cbegin(), profiles.cend(), [](const auto& e) {
+        return StoreRows::differ(*e.object, e.saved);
+    });
+    return profileChanged || std::any_of(readings.cbegin(), readings.cend(), [](const auto& e) {
+               return StoreRows::differ(*e.object, e.saved);
+           });
+}
+
+StoreStatus StoreContext::save()
+{
+    if (!hasChanges()) {
+        return std::monostate();
+    }
+    std::optional<StoreError> refused = refusal();
+    if (refused) {
+        rollback();
+        return *refused;
+    }
+    const StoreResult<NewRows> written = writeChanges();
+    if (!written) {
+        rollback();
+        return written.error();
+    }
+    acceptChanges(written.value());
+    return std::monostate();
+}
+
+std::optional<StoreError> StoreContext::refusal() const
+{
+    const StoreError dateless{QStringLiteral("A reading without a date can't be stored"), {}};
+    const StoreError badDate{QStringLiteral("A date that isn't finite can't be stored"), {}};
+    for (const PFMPtr& reading : newReadings) {
+        if (!hasUsableDate(reading->measureDate)) {
+            return dateless;
+        }
+        if (!reading->owner || (!isOwnProfile(reading->owner) && !isNew(*reading->owner))) {
+            return StoreError{QStringLiteral("A reading's owner is not in the store"), {}};
+        }
+    }
+    for (const ReadingEntry& entry : readings) {
+        if (!isDeleted(*entry.object) && !hasUsableDate(entry.object->measureDate)) {
+            return dateless;
+        }
+    }
+    for (const ProfileEntry& entry : profiles) {
+        if (!isFiniteOrAbsent(entry.object->birthday)) {
+            return badDate;
+        }
+    }
+    for (const ProfilePtr& profile : newProfiles) {
+        if (!isFiniteOrAbsent(profile->birthday)) {
+            return badDate;
+        }
+    }
+    return std::nullopt;
+}
+
+StoreResult<StoreContext::NewRows> StoreContext::writeChanges()
+{
+    QSqlDatabase db = database();
+    if (!db.transaction()) {
+        return sqlError(QStringLiteral("The changes can't be saved"), db.lastError());
+    }
+    NewRows rows;
+    std::optional<StoreError> failure = writeProfiles(rows);
+    if (!failure) {
+        failure = writeReadings(rows);
+    }
+    if (!failure) {
+        failure = writeDeletions();
+    }
+    if (!failure && !db.commit()) {
+        failure = sqlError(QStringLiteral("The changes can't be saved"), db.lastError());
+    }
+    if (failure) {
+        db.rollback();
+        return *failure;
+    }
+    return rows;
+}
+
+std::optional<StoreError> StoreContext::writeProfiles(NewRows& rows)
+{
+    const QString failed = QStringLiteral("The profiles can't be saved");
+    QSqlQuery insert(database());
+    if (!newProfiles.empty() && !insert.prepare(StoreRows::insertProfile)) {
+        return sqlError(failed, insert.lastError());
+    }
+    for (const ProfilePtr& profile : newProfiles) {
+        StoreRows::bindProfile(insert, *profile);
+        if (!insert.exec()) {
+            return sqlError(failed, insert.lastError());
+        }
+        rows.profiles.insert(profile.get(), insert.lastInsertId().toLongLong());
+    }
+    QSqlQuery update(database());
+    bool prepared = false;
+    for (const ProfileEntry& entry : profiles) {
+        if (deletedProfiles.contains(entry.object->rowId)
+            || !StoreRows::differ(*entry.object, entry.saved)) {
+            continue;
+        }
+        if (!prepared && !(prepared = update.prepare(StoreRows::updateProfile))) {
+            return sqlError(failed, update.lastError());
+        }
+        const int position = StoreRows::bindProfile(update, *entry.object);
+        update.bindValue(position, entry.object->rowId);
+        if (!update.exec()) {
+            return sqlError(failed, update.lastError());
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<StoreError> StoreContext::writeReadings(NewRows& rows)
+{
+    const QString failed = QStringLiteral("The readings can't be saved");
+    QSqlQuery insert(database());
+    if (!newReadings.empty() && !insert.prepare(StoreRows::insertReading)) {
+        return sqlError(failed, insert.lastError());
+    }
+    for (const PFMPtr& reading : newReadings) {
+        const qint64 ownerId = reading->owner->rowId != 0
+                                   ? reading->owner->rowId
+                                   : rows.profiles.value(reading->owner.get());
+        const int position = StoreRows::bindReading(insert, *reading);
+        insert.bindValue(position, ownerId);
+        if (!insert.exec()) {
+            return sqlError(failed, insert.lastError());
+        }
+        rows.readings.insert(reading.get(), insert.lastInsertId().toLongLong());
+    }
+    QSqlQuery update(database());
+    bool prepared = false;
+    for (const ReadingEntry& entry : readings) {
+        if (isDeleted(*entry.object) || !StoreRows::differ(*entry.object, entry.saved)) {
+            continue;
+        }
+        if (!prepared && !(prepared = update.prepare(StoreRows::updateReading))) {
+            return sqlError(failed, update.lastError());
+        }
+        const int position = StoreRows::bindReading(update, *entry.object);
+        update.bindValue(position, entry.object->rowId);
+        if (!update.exec()) {
+            return sqlError(failed, update.lastError());
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<StoreError> StoreContext::writeDeletions()
+{
+    const QString failed = QStringLiteral("The deletions can't be saved");
+    const auto deleteRows = [&](const QString& statement,
+                                const QSet<qint64>& ids) -> std::optional<StoreError> {
+        if (ids.isEmpty()) {
+            return std::nullopt;
+        }
+        QSqlQuery query(database());
+        if (!query.prepare(statement)) {
+            return sqlError(failed, query.lastError());
+        }
+        for (const qint64 id : ids) {
+            query.bindValue(0, id);
+            if (!query.exec()) {
+                return sqlError(failed, query.lastError());
+            }
+        }
+        return std::nullopt;
+    };
+    std::optional<StoreError> failure = deleteRows(StoreRows::deleteReading, deletedReadings);
+    return failure ? failure : deleteRows(StoreRows::deleteProfile, deletedProfiles);
+}
+
+void StoreContext::acceptChanges(const NewRows& rows)
+{
+    for (const ProfilePtr& profile : newProfiles) {
+        profile->rowId = rows.profiles.value(profile.get());
+        profiles.insert(profile->rowId, ProfileEntry{profile, *profile});
+    }
+    for (const PFMPtr& reading : newReadings) {
+        reading->rowId = rows.readings.value(reading.get());
+        readings.insert(reading->rowId, ReadingEntry{reading, *reading});
+    }
+    readings.removeIf([&](const auto& entry) { return isDeleted(*entry.value().object); });
+    for (const qint64 id : std::as_const(deletedProfiles)) {
+        profiles.remove(id);
+    }
+    for (ProfileEntry& entry : profiles) {
+        entry.saved = *entry.object;
+    }
+    for (ReadingEntry& entry : readings) {
+        entry.saved = *entry.object;
+    }
+    newProfiles.clear();
+    newReadings.clear();
+    deletedProfiles.clear();
+    deletedReadings.clear();
+}
+
+void StoreContext::rollback()
+{
+    for (ProfileEntry& entry : profiles) {
+        static_cast<ProfileAttributes&>(*entry.object) = entry.saved;
+    }
+    for (ReadingEntry& entry : readings) {
+        static_cast<PFMAttributes&>(*entry.object) = entry.saved;
+    }
+    newProfiles.clear();
+    newReadings.clear();
+    deletedProfiles.clear();
+    deletedReadings.clear();
+}
