@@ -25,6 +25,11 @@ bool isFiniteOrAbsent(const std::optional<Timestamp>& date)
     return !date || std::isfinite(date->seconds);
 }
 
+bool byRow(const PFMPtr& a, const PFMPtr& b)
+{
+    return a->objectID() < b->objectID();
+}
+
 template <typename Objects, typename Object>
 void eraseObject(Objects& objects, const Object& object)
 {
@@ -130,6 +135,16 @@ StoreResult<QList<PFMPtr>> StoreContext::storedReadings(const ProfilePtr& owner)
     query.setForwardOnly(true);
     query.prepare(StoreRows::selectReadingsOfOwner);
     query.bindValue(0, owner->rowId);
+    StoreResult<QList<PFMPtr>> result = readingsOfRows(query, owner);
+    // The rows come in the order of the owner-and-date index; row order is quicker to make here.
+    if (result && !std::is_sorted(result.value().cbegin(), result.value().cend(), byRow)) {
+        std::sort(result.value().begin(), result.value().end(), byRow);
+    }
+    return result;
+}
+
+StoreResult<QList<PFMPtr>> StoreContext::readingsOfRows(QSqlQuery& query, const ProfilePtr& owner)
+{
     if (!query.exec()) {
         return sqlError(QStringLiteral("The readings can't be fetched"), query.lastError());
     }
@@ -157,6 +172,47 @@ StoreResult<QList<PFMPtr>> StoreContext::storedReadings(const ProfilePtr& owner)
         return sqlError(QStringLiteral("The readings can't be fetched"), query.lastError());
     }
     return result;
+}
+
+StoreResult<QList<PFMPtr>> StoreContext::fetchReadings(const ProfilePtr& profile, Timestamp first,
+                                                       Timestamp last)
+{
+    if (hasChanges()) {
+        return pendingReadings(profile, first, last);
+    }
+    if (!profile || !isOwnProfile(profile)) {
+        return QList<PFMPtr>();
+    }
+    // The owner-and-date index gives the rows newest first, the later row first on equal dates.
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(StoreRows::selectReadingsOfOwnerBetween);
+    query.bindValue(0, profile->rowId);
+    query.bindValue(1, first.seconds);
+    query.bindValue(2, last.seconds);
+    return readingsOfRows(query, profile);
+}
+
+StoreResult<QList<PFMPtr>> StoreContext::pendingReadings(const ProfilePtr& profile,
+                                                         Timestamp first, Timestamp last)
+{
+    StoreResult<QList<PFMPtr>> all = pfmInfo(profile);
+    if (!all) {
+        return all;
+    }
+    // Latest row first (new readings are the latest), then newest date first, keeping that
+    // order among equal dates.
+    QList<PFMPtr> kept;
+    for (auto reading = all.value().crbegin(); reading != all.value().crend(); ++reading) {
+        const std::optional<Timestamp>& date = (*reading)->measureDate;
+        if (date && first <= *date && *date <= last) {
+            kept << *reading;
+        }
+    }
+    std::stable_sort(kept.begin(), kept.end(), [](const PFMPtr& a, const PFMPtr& b) {
+        return b->measureDate->seconds < a->measureDate->seconds;
+    });
+    return kept;
 }
 
 PFMPtr StoreContext::insertReading(const ProfilePtr& owner)

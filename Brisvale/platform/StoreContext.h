@@ -12,6 +12,7 @@
 #include <vector>
 
 class QSqlDatabase;
+class QSqlQuery;
 
 // The one place through which the application reads and writes profiles and readings.
 //
@@ -50,6 +51,12 @@ public:
     // row (which is insertion order), then new ones in insertion order. Empty for a profile that
     // is deleted or not of this context.
     StoreResult<QList<PFMPtr>> pfmInfo(const ProfilePtr& profile);
+
+    // The profile's readings dated from first to last, both included, newest first; among equal
+    // dates the later inserted comes first. Read from the store on every call, through the
+    // index of owner and date.
+    StoreResult<QList<PFMPtr>> fetchReadings(const ProfilePtr& profile, Timestamp first,
+                                             Timestamp last);
 
     // A new reading owned by the profile (both ends of the relation set), pending until saved.
     // Set its measureDate before saving: a reading without a date is refused by save().
@@ -98,6 +105,9 @@ private:
     bool isDeleted(const PFM& reading) const;
     bool isNew(const Profile& profile) const;
     StoreResult<QList<PFMPtr>> storedReadings(const ProfilePtr& owner);
+    StoreResult<QList<PFMPtr>> readingsOfRows(QSqlQuery& query, const ProfilePtr& owner);
+    StoreResult<QList<PFMPtr>> pendingReadings(const ProfilePtr& profile, Timestamp first,
+                                               Timestamp last);
 
     std::optional<StoreError> refusal() const;
     StoreResult<NewRows> writeChanges();

@@ -108,8 +108,12 @@ const QString selectProfiles =
     QStringLiteral("SELECT id, ") + profileColumns + QStringLiteral(" FROM Profile ORDER BY id");
 const QString selectProfileById =
     QStringLiteral("SELECT id, ") + profileColumns + QStringLiteral(" FROM Profile WHERE id = ?");
-const QString selectReadingsOfOwner = QStringLiteral("SELECT id, ") + readingColumns
-                                      + QStringLiteral(" FROM PFM WHERE accountID = ? ORDER BY id");
+const QString selectReadingsOfOwner =
+    QStringLiteral("SELECT id, ") + readingColumns + QStringLiteral(" FROM PFM WHERE accountID = ?");
+const QString selectReadingsOfOwnerBetween =
+    QStringLiteral("SELECT id, ") + readingColumns
+    + QStringLiteral(" FROM PFM WHERE accountID = ? AND measureDate >= ? AND measureDate <= ?"
+                     " ORDER BY measureDate DESC, id DESC");
 const QString selectReadingById = QStringLiteral("SELECT id, ") + readingColumns
                                   + QStringLiteral(", accountID FROM PFM WHERE id = ?");
 const QString insertProfile = QStringLiteral("INSERT INTO Profile (") + profileColumns

@@ -17,7 +17,9 @@ namespace StoreRows {
 // the entity (a reading's owner id last).
 extern const QString selectProfiles;         // every profile, in row order
 extern const QString selectProfileById;      // one bound value: the row id
-extern const QString selectReadingsOfOwner;  // one bound value: the owner's row id; row order
+extern const QString selectReadingsOfOwner;  // one bound value: the owner's row id
+// The owner's row id, the first and the last date; newest first, then the latest row first.
+extern const QString selectReadingsOfOwnerBetween;
 extern const QString selectReadingById;      // one bound value: the row id
 extern const QString insertProfile;          // the attributes
 extern const QString updateProfile;          // the attributes, then the row id

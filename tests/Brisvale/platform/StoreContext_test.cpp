@@ -305,3 +305,29 @@ TEST_F(StoreValues, StoredRowsWithoutADateAreIgnoredByEveryReader)
     EXPECT_FALSE(viewContext().existingReading(dateless).ok());
     EXPECT_TRUE(viewContext().save().ok());
 }
+
+using StoreWindow = FreshStore;
+
+TEST_F(StoreWindow, ReadingsOfAWindowComeNewestFirstWithBothEndsIncluded)
+{
+    const ProfilePtr profile = storedProfile(QStringLiteral("a"), {10.0, 30.0, 20.0, 30.0, 40.0, 9.5});
+    const ProfilePtr other = storedProfile(QStringLiteral("b"), {20.0});
+    StoreContext& context = viewContext();
+    const QList<PFMPtr> all = context.pfmInfo(profile).value();  // row order
+    ASSERT_EQ(all.size(), 6);
+    const QList<PFMPtr> expected{all[3], all[1], all[2], all[0]};  // equal dates: later row first
+    EXPECT_EQ(context.fetchReadings(profile, Timestamp{10.0}, Timestamp{30.0}).value(), expected);
+    EXPECT_TRUE(context.fetchReadings(profile, Timestamp{31.0}, Timestamp{39.0}).value().isEmpty());
+    EXPECT_TRUE(context.fetchReadings(other, Timestamp{30.0}, Timestamp{10.0}).value().isEmpty());
+
+    // With changes pending, the window sees them: the same order rules, new readings latest.
+    all[4]->measureDate = Timestamp{15.0};
+    context.deleteReading(all[0]);
+    PFMPtr added = context.insertReading(profile);
+    added->measureDate = Timestamp{30.0};
+    EXPECT_EQ(context.fetchReadings(profile, Timestamp{10.0}, Timestamp{30.0}).value(),
+              (QList<PFMPtr>{added, all[3], all[1], all[2], all[4]}));
+    ASSERT_TRUE(context.save().ok());
+    EXPECT_EQ(context.fetchReadings(profile, Timestamp{10.0}, Timestamp{30.0}).value(),
+              (QList<PFMPtr>{added, all[3], all[1], all[2], all[4]}));
+}
