@@ -1,7 +1,12 @@
 // The store's speed: saving a download-sized batch of readings, and reading a profile's
-// readings back through SQL against a bare Qt SQL select of the same rows.
+// readings back through SQL (the filtered readings query among them) against a bare Qt SQL
+// select of the same rows.
+#include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/StoreFile.h"
 #include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/records/RenewProcess.h"
+#include "Brisvale/records/UserDefaultHelper.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +19,11 @@
 namespace {
 
 constexpr int readingCount = 100000;
+
+Timestamp readingDate(int index)
+{
+    return Timestamp{694224000.0 + 900.0 * index};
+}
 
 void freshStore()
 {
@@ -33,7 +43,7 @@ ProfilePtr storedProfileWithReadings()
         PFMPtr reading = context.insertReading(profile);
         reading->pefValue = 300 + i % 300;
         reading->fev1Value = 2.0f + float(i % 200) / 100.0f;
-        reading->measureDate = Timestamp{694224000.0 + 900.0 * i};
+        reading->measureDate = readingDate(i);
         if (i % 10 == 0) {
             reading->note = QStringLiteral("after exercise");
         }
@@ -135,18 +145,54 @@ void fetchReadingsOfWindow(benchmark::State& state)
     }
 }
 
+// The query over every reading of the profile (the window its date limits give), for one time
+// of day; each call reads the rows through SQL again.
+void queryReadings(benchmark::State& state, const QString& timeOfDay, int expected)
+{
+    const ProfilePtr profile = storedProfileWithReadings();
+    RenewProcess::renewDateLimits(false, profile);
+    UserDefaultHelper::setTime(timeOfDay);
+    Console::setCapture([](const QString&) {});
+    for (auto _ : state) {
+        const std::optional<ConditionReturnInfo> info = ConditionProcess::queryReadings();
+        if (!info || info->pfm.size() != expected) {
+            state.SkipWithError("wrong readings");
+        }
+    }
+    Console::setCapture({});
+}
+
+void queryReadingsAllDay(benchmark::State& state)
+{
+    queryReadings(state, QStringLiteral("All day"), readingCount);
+}
+
+void queryReadingsMorning(benchmark::State& state)
+{
+    int morning = 0;
+    for (int i = 0; i < readingCount; ++i) {
+        morning += readingDate(i).toDateTime().time().hour() < 12 ? 1 : 0;
+    }
+    queryReadings(state, QStringLiteral("00:00-11:59"), morning);
+}
+
 BENCHMARK(saveNewReadings)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(bareSelect)->Unit(benchmark::kMillisecond);
 BENCHMARK(pfmInfo)->Unit(benchmark::kMillisecond);
 BENCHMARK(pfmInfoFirstRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(fetchReadingsOfWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(queryReadingsAllDay)->Unit(benchmark::kMillisecond);
+BENCHMARK(queryReadingsMorning)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
     qputenv("TZ", "Europe/Berlin");
     tzset();
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(QStringLiteral("data"));
+    QDir(folder.path()).mkpath(QStringLiteral("config"));
+    qputenv("XDG_DATA_HOME", (folder.path() + QStringLiteral("/data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", (folder.path() + QStringLiteral("/config")).toUtf8());
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

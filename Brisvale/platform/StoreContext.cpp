@@ -65,7 +65,7 @@ StoreResult<QList<ProfilePtr>> StoreContext::fetchProfiles()
             continue;
         }
         const auto found = profiles.constFind(id);
-        result << (found != profiles.cend() ? found->object
+        result << (found != profiles.cend() ? *found
                                             : profileFromRow(id, StoreRows::readProfile(query)));
     }
     if (query.lastError().isValid()) {
@@ -151,10 +151,10 @@ StoreResult<QList<PFMPtr>> StoreContext::readingsOfRows(QSqlQuery& query, const 
     QList<PFMPtr> result;
     while (query.next()) {
         const qint64 id = query.value(0).toLongLong();
-        const auto found = readings.constFind(id);
-        if (found != readings.cend()) {
+        const auto found = readings.find(id);
+        if (found != readings.end()) {
             if (!deletedReadings.contains(id)) {
-                result << found->object;
+                result << found->second;
             }
             continue;
         }
@@ -162,11 +162,7 @@ StoreResult<QList<PFMPtr>> StoreContext::readingsOfRows(QSqlQuery& query, const 
         if (!attributes) {
             continue;
         }
-        PFMPtr reading(new PFM(owner));
-        static_cast<PFMAttributes&>(*reading) = *attributes;
-        reading->rowId = id;
-        readings.insert(id, ReadingEntry{reading, *attributes});
-        result << reading;
+        result << registerReading(id, owner, *attributes);
     }
     if (query.lastError().isValid()) {
         return sqlError(QStringLiteral("The readings can't be fetched"), query.lastError());
@@ -225,9 +221,9 @@ StoreResult<PFMPtr> StoreContext::existingReading(qint64 objectID)
 {
     const StoreError missing{QStringLiteral("There is no reading with this identifier"),
                              QString::number(objectID)};
-    const auto found = readings.constFind(objectID);
-    if (found != readings.cend()) {
-        return isDeleted(*found->object) ? StoreResult<PFMPtr>(missing) : found->object;
+    const auto found = readings.find(objectID);
+    if (found != readings.end()) {
+        return isDeleted(*found->second) ? StoreResult<PFMPtr>(missing) : found->second;
     }
     QSqlQuery query(database());
     query.prepare(StoreRows::selectReadingById);
@@ -251,27 +247,35 @@ StoreResult<PFMPtr> StoreContext::existingReading(qint64 objectID)
     if (!owner.value() || deletedProfiles.contains(owner.value()->rowId)) {
         return missing;
     }
-    PFMPtr reading(new PFM(owner.value()));
-    static_cast<PFMAttributes&>(*reading) = *attributes;
-    reading->rowId = objectID;
-    readings.insert(objectID, ReadingEntry{reading, *attributes});
-    return reading;
+    return registerReading(objectID, owner.value(), *attributes);
 }
 
 ProfilePtr StoreContext::profileFromRow(qint64 id, const ProfileAttributes& attributes)
 {
     auto profile = std::make_shared<Profile>();
     static_cast<ProfileAttributes&>(*profile) = attributes;
+    profile->saved = attributes;
     profile->rowId = id;
-    profiles.insert(id, ProfileEntry{profile, attributes});
+    profiles.insert(id, profile);
     return profile;
+}
+
+PFMPtr StoreContext::registerReading(qint64 id, const ProfilePtr& owner,
+                                     const PFMAttributes& attributes)
+{
+    PFMPtr reading(new PFM(owner));
+    static_cast<PFMAttributes&>(*reading) = attributes;
+    reading->saved = attributes;
+    reading->rowId = id;
+    readings.emplace(id, reading);
+    return reading;
 }
 
 StoreResult<ProfilePtr> StoreContext::profileById(qint64 id)
 {
     const auto found = profiles.constFind(id);
     if (found != profiles.cend()) {
-        return found->object;
+        return *found;
     }
     QSqlQuery query(database());
     query.prepare(StoreRows::selectProfileById);
@@ -291,7 +295,7 @@ StoreResult<ProfilePtr> StoreContext::profileById(qint64 id)
 bool StoreContext::isOwnProfile(const ProfilePtr& profile) const
 {
     const auto found = profiles.constFind(profile->rowId);
-    return found != profiles.cend() && found->object == profile;
+    return found != profiles.cend() && *found == profile;
 }
 
 bool StoreContext::isNew(const Profile& profile) const
@@ -329,8 +333,8 @@ void StoreContext::deleteReading(const PFMPtr& reading)
         eraseObject(newReadings, reading);
         return;
     }
-    const auto found = readings.constFind(reading->rowId);
-    if (found != readings.cend() && found->object == reading) {
+    const auto found = readings.find(reading->rowId);
+    if (found != readings.end() && found->second == reading) {
         deletedReadings.insert(reading->rowId);
     }
 }
@@ -341,11 +345,11 @@ bool StoreContext::hasChanges() const
         || !deletedReadings.isEmpty()) {
         return true;
     }
-    const bool profileChanged = std::any_of(profiles.cbegin(), profiles.cend(), [](const auto& e) {
-        return StoreRows::differ(*e.object, e.saved);
+    const bool profileChanged = std::any_of(profiles.cbegin(), profiles.cend(), [](const auto& p) {
+        return StoreRows::differ(*p, p->saved);
     });
-    return profileChanged || std::any_of(readings.cbegin(), readings.cend(), [](const auto& e) {
-               return StoreRows::differ(*e.object, e.saved);
+    return profileChanged || std::any_of(readings.cbegin(), readings.cend(), [](const auto& r) {
+               return StoreRows::differ(*r.second, r.second->saved);
            });
 }
 
@@ -380,13 +384,13 @@ std::optional<StoreError> StoreContext::refusal() const
             return StoreError{QStringLiteral("A reading's owner is not in the store"), {}};
         }
     }
-    for (const ReadingEntry& entry : readings) {
-        if (!isDeleted(*entry.object) && !hasUsableDate(entry.object->measureDate)) {
+    for (const auto& [id, reading] : readings) {
+        if (!isDeleted(*reading) && !hasUsableDate(reading->measureDate)) {
             return dateless;
         }
     }
-    for (const ProfileEntry& entry : profiles) {
-        if (!isFiniteOrAbsent(entry.object->birthday)) {
+    for (const ProfilePtr& profile : profiles) {
+        if (!isFiniteOrAbsent(profile->birthday)) {
             return badDate;
         }
     }
@@ -438,16 +442,15 @@ std::optional<StoreError> StoreContext::writeProfiles(NewRows& rows)
     }
     QSqlQuery update(database());
     bool prepared = false;
-    for (const ProfileEntry& entry : profiles) {
-        if (deletedProfiles.contains(entry.object->rowId)
-            || !StoreRows::differ(*entry.object, entry.saved)) {
+    for (const ProfilePtr& profile : profiles) {
+        if (deletedProfiles.contains(profile->rowId) || !StoreRows::differ(*profile, profile->saved)) {
             continue;
         }
         if (!prepared && !(prepared = update.prepare(StoreRows::updateProfile))) {
             return sqlError(failed, update.lastError());
         }
-        const int position = StoreRows::bindProfile(update, *entry.object);
-        update.bindValue(position, entry.object->rowId);
+        const int position = StoreRows::bindProfile(update, *profile);
+        update.bindValue(position, profile->rowId);
         if (!update.exec()) {
             return sqlError(failed, update.lastError());
         }
@@ -458,34 +461,59 @@ std::optional<StoreError> StoreContext::writeProfiles(NewRows& rows)
 std::optional<StoreError> StoreContext::writeReadings(NewRows& rows)
 {
     const QString failed = QStringLiteral("The readings can't be saved");
-    QSqlQuery insert(database());
-    if (!newReadings.empty() && !insert.prepare(StoreRows::insertReading)) {
-        return sqlError(failed, insert.lastError());
-    }
-    for (const PFMPtr& reading : newReadings) {
-        const qint64 ownerId = reading->owner->rowId != 0
-                                   ? reading->owner->rowId
-                                   : rows.profiles.value(reading->owner.get());
-        const int position = StoreRows::bindReading(insert, *reading);
-        insert.bindValue(position, ownerId);
-        if (!insert.exec()) {
-            return sqlError(failed, insert.lastError());
-        }
-        rows.readings.insert(reading.get(), insert.lastInsertId().toLongLong());
+    std::optional<StoreError> failure = insertNewReadings(rows);
+    if (failure) {
+        return failure;
     }
     QSqlQuery update(database());
     bool prepared = false;
-    for (const ReadingEntry& entry : readings) {
-        if (isDeleted(*entry.object) || !StoreRows::differ(*entry.object, entry.saved)) {
+    for (const auto& [id, reading] : readings) {
+        if (isDeleted(*reading) || !StoreRows::differ(*reading, reading->saved)) {
             continue;
         }
         if (!prepared && !(prepared = update.prepare(StoreRows::updateReading))) {
             return sqlError(failed, update.lastError());
         }
-        const int position = StoreRows::bindReading(update, *entry.object);
-        update.bindValue(position, entry.object->rowId);
+        const int position = StoreRows::bindReading(update, *reading);
+        update.bindValue(position, reading->rowId);
         if (!update.exec()) {
             return sqlError(failed, update.lastError());
+        }
+    }
+    return std::nullopt;
+}
+
+// New readings go in by many rows a statement, with their row ids given: a download of many
+// readings is one save of a blink.
+std::optional<StoreError> StoreContext::insertNewReadings(NewRows& rows)
+{
+    const QString failed = QStringLiteral("The readings can't be saved");
+    if (newReadings.empty()) {
+        return std::nullopt;
+    }
+    QSqlQuery query(database());
+    if (!query.exec(StoreRows::nextReadingId) || !query.next()) {
+        return sqlError(failed, query.lastError());
+    }
+    rows.firstReadingId = query.value(0).toLongLong();
+    constexpr qsizetype rowsPerStatement = 50;
+    qsizetype preparedRows = 0;
+    for (qsizetype start = 0; start < qsizetype(newReadings.size()); start += rowsPerStatement) {
+        const qsizetype count = std::min(rowsPerStatement, qsizetype(newReadings.size()) - start);
+        if (count != preparedRows && !query.prepare(StoreRows::insertReadings(int(count)))) {
+            return sqlError(failed, query.lastError());
+        }
+        preparedRows = count;
+        int position = 0;
+        for (qsizetype index = start; index < start + count; ++index) {
+            const PFM& reading = *newReadings[size_t(index)];
+            const qint64 ownerId = reading.owner->rowId != 0 ? reading.owner->rowId
+                                                             : rows.profiles.value(reading.owner.get());
+            position = StoreRows::bindNewReading(query, position, rows.firstReadingId + index,
+                                                 reading, ownerId);
+        }
+        if (!query.exec()) {
+            return sqlError(failed, query.lastError());
         }
     }
     return std::nullopt;
@@ -519,21 +547,22 @@ void StoreContext::acceptChanges(const NewRows& rows)
 {
     for (const ProfilePtr& profile : newProfiles) {
         profile->rowId = rows.profiles.value(profile.get());
-        profiles.insert(profile->rowId, ProfileEntry{profile, *profile});
+        profiles.insert(profile->rowId, profile);
     }
-    for (const PFMPtr& reading : newReadings) {
-        reading->rowId = rows.readings.value(reading.get());
-        readings.insert(reading->rowId, ReadingEntry{reading, *reading});
+    for (size_t index = 0; index < newReadings.size(); ++index) {
+        const PFMPtr& reading = newReadings[index];
+        reading->rowId = rows.firstReadingId + qint64(index);
+        readings.emplace(reading->rowId, reading);
     }
-    readings.removeIf([&](const auto& entry) { return isDeleted(*entry.value().object); });
+    std::erase_if(readings, [&](const auto& entry) { return isDeleted(*entry.second); });
     for (const qint64 id : std::as_const(deletedProfiles)) {
         profiles.remove(id);
     }
-    for (ProfileEntry& entry : profiles) {
-        entry.saved = *entry.object;
+    for (const ProfilePtr& profile : std::as_const(profiles)) {
+        profile->saved = *profile;
     }
-    for (ReadingEntry& entry : readings) {
-        entry.saved = *entry.object;
+    for (const auto& [id, reading] : readings) {
+        reading->saved = *reading;
     }
     newProfiles.clear();
     newReadings.clear();
@@ -543,11 +572,11 @@ void StoreContext::acceptChanges(const NewRows& rows)
 
 void StoreContext::rollback()
 {
-    for (ProfileEntry& entry : profiles) {
-        static_cast<ProfileAttributes&>(*entry.object) = entry.saved;
+    for (const ProfilePtr& profile : std::as_const(profiles)) {
+        static_cast<ProfileAttributes&>(*profile) = profile->saved;
     }
-    for (ReadingEntry& entry : readings) {
-        static_cast<PFMAttributes&>(*entry.object) = entry.saved;
+    for (const auto& [id, reading] : readings) {
+        static_cast<PFMAttributes&>(*reading) = reading->saved;
     }
     newProfiles.clear();
     newReadings.clear();

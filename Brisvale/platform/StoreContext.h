@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QString>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class QSqlDatabase;
@@ -85,21 +86,14 @@ public:
     void rollback();
 
 private:
-    struct ProfileEntry {
-        ProfilePtr object;
-        ProfileAttributes saved;
-    };
-    struct ReadingEntry {
-        PFMPtr object;
-        PFMAttributes saved;
-    };
     struct NewRows {
         QHash<const Profile*, qint64> profiles;
-        QHash<const PFM*, qint64> readings;
+        qint64 firstReadingId = 0;  // the new readings' row ids follow on in their order
     };
 
     QSqlDatabase database() const;
     ProfilePtr profileFromRow(qint64 id, const ProfileAttributes& attributes);
+    PFMPtr registerReading(qint64 id, const ProfilePtr& owner, const PFMAttributes& attributes);
     StoreResult<ProfilePtr> profileById(qint64 id);
     bool isOwnProfile(const ProfilePtr& profile) const;
     bool isDeleted(const PFM& reading) const;
@@ -113,12 +107,15 @@ private:
     StoreResult<NewRows> writeChanges();
     std::optional<StoreError> writeProfiles(NewRows& rows);
     std::optional<StoreError> writeReadings(NewRows& rows);
+    std::optional<StoreError> insertNewReadings(NewRows& rows);
     std::optional<StoreError> writeDeletions();
     void acceptChanges(const NewRows& rows);
 
     QString connectionName;
-    QHash<qint64, ProfileEntry> profiles;
-    QHash<qint64, ReadingEntry> readings;
+    // The stored objects by row id; each keeps its last saved attributes.
+    QHash<qint64, ProfilePtr> profiles;
+    // Row ids hash to themselves here: rows read in order find their objects close together.
+    std::unordered_map<qint64, PFMPtr> readings;
     std::vector<ProfilePtr> newProfiles;
     std::vector<PFMPtr> newReadings;
     QSet<qint64> deletedProfiles;

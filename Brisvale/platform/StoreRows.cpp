@@ -123,8 +123,9 @@ const QString updateProfile = QStringLiteral(
     " date_format = ?, email = ?, gender = ?, height = ?, name = ?, region = ?, time_format = ?,"
     " unit_type = ?, weight = ? WHERE id = ?");
 const QString deleteProfile = QStringLiteral("DELETE FROM Profile WHERE id = ?");
-const QString insertReading = QStringLiteral("INSERT INTO PFM (") + readingColumns
-                              + QStringLiteral(", accountID) VALUES (?, ?, ?, ?, ?)");
+const QString nextReadingId = QStringLiteral(
+    "SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'PFM'), 0),"
+    " coalesce((SELECT max(id) FROM PFM), 0)) + 1");
 const QString updateReading = QStringLiteral(
     "UPDATE PFM SET pefValue = ?, fev1Value = ?, measureDate = ?, note = ? WHERE id = ?");
 const QString deleteReading = QStringLiteral("DELETE FROM PFM WHERE id = ?");
@@ -144,13 +145,32 @@ int bindProfile(QSqlQuery& query, const ProfileAttributes& a)
     return position;
 }
 
-int bindReading(QSqlQuery& query, const PFMAttributes& a)
+QString insertReadings(int rows)
 {
-    query.bindValue(0, a.pefValue);
-    query.bindValue(1, floatValue(a.fev1Value));
-    query.bindValue(2, dateValue(a.measureDate));
-    query.bindValue(3, textValue(a.note));
-    return 4;
+    QString statement = QStringLiteral("INSERT INTO PFM (id, ") + readingColumns
+                        + QStringLiteral(", accountID) VALUES ");
+    for (int row = 0; row < rows; ++row) {
+        statement += row == 0 ? QStringLiteral("(?, ?, ?, ?, ?, ?)") : QStringLiteral(", (?, ?, ?, ?, ?, ?)");
+    }
+    return statement;
+}
+
+int bindReading(QSqlQuery& query, const PFMAttributes& a, int position)
+{
+    query.bindValue(position, a.pefValue);
+    query.bindValue(position + 1, floatValue(a.fev1Value));
+    query.bindValue(position + 2, dateValue(a.measureDate));
+    query.bindValue(position + 3, textValue(a.note));
+    return position + 4;
+}
+
+int bindNewReading(QSqlQuery& query, int position, qint64 id, const PFMAttributes& attributes,
+                   qint64 ownerId)
+{
+    query.bindValue(position, id);
+    position = bindReading(query, attributes, position + 1);
+    query.bindValue(position, ownerId);
+    return position + 1;
 }
 
 ProfileAttributes readProfile(const QSqlQuery& query)

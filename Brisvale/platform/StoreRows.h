@@ -24,13 +24,19 @@ extern const QString selectReadingById;      // one bound value: the row id
 extern const QString insertProfile;          // the attributes
 extern const QString updateProfile;          // the attributes, then the row id
 extern const QString deleteProfile;          // the row id
-extern const QString insertReading;          // the attributes, then the owner's row id
+extern const QString nextReadingId;          // the row id that the next new reading takes
 extern const QString updateReading;          // the attributes, then the row id
 extern const QString deleteReading;          // the row id
 
-// Binds the attributes from position 0 on; returns the next free position.
+// Inserts `rows` readings with their row ids given; each row binds the row id, the attributes,
+// then the owner's row id (bindNewReading).
+QString insertReadings(int rows);
+
+// Binds the attributes from the given position on; returns the next free position.
 int bindProfile(QSqlQuery& query, const ProfileAttributes& attributes);
-int bindReading(QSqlQuery& query, const PFMAttributes& attributes);
+int bindReading(QSqlQuery& query, const PFMAttributes& attributes, int position = 0);
+int bindNewReading(QSqlQuery& query, int position, qint64 id, const PFMAttributes& attributes,
+                   qint64 ownerId);
 
 // Reads the attributes of the current row, which hold from column 1 on.
 ProfileAttributes readProfile(const QSqlQuery& query);

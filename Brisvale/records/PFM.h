@@ -31,6 +31,7 @@ private:
     explicit PFM(ProfilePtr profile) : owner(std::move(profile)) {}
     ProfilePtr owner;
     qint64 rowId = 0;
+    PFMAttributes saved;  // as the store holds them
 };
 
 using PFMPtr = std::shared_ptr<PFM>;

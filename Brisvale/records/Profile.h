@@ -36,6 +36,7 @@ public:
 private:
     friend class StoreContext;
     qint64 rowId = 0;
+    ProfileAttributes saved;  // as the store holds them
 };
 
 using ProfilePtr = std::shared_ptr<Profile>;

@@ -331,3 +331,33 @@ TEST_F(StoreWindow, ReadingsOfAWindowComeNewestFirstWithBothEndsIncluded)
     EXPECT_EQ(context.fetchReadings(profile, Timestamp{10.0}, Timestamp{30.0}).value(),
               (QList<PFMPtr>{added, all[3], all[1], all[2], all[4]}));
 }
+
+TEST_F(StoreValues, ManyReadingsOfOneSaveKeepTheirOwnValuesAndOwners)
+{
+    StoreContext& context = viewContext();
+    const ProfilePtr first = context.insertProfile();
+    const ProfilePtr second = context.insertProfile();
+    for (int i = 0; i < 123; ++i) {  // more than one statement's worth, and a remainder
+        PFMPtr reading = context.insertReading(i % 3 == 0 ? second : first);
+        reading->pefValue = i;
+        reading->fev1Value = float(i) / 100.0f;
+        reading->measureDate = Timestamp{1000.0 + i};
+        if (i % 2 == 0) {
+            reading->note = QString::number(i);
+        }
+    }
+    ASSERT_TRUE(context.save().ok());
+    closeViewContext();
+    const QList<ProfilePtr> profiles = viewContext().fetchProfiles().value();
+    ASSERT_EQ(profiles.size(), 2);
+    QList<PFMPtr> readings = viewContext().pfmInfo(profiles[0]).value() + viewContext().pfmInfo(profiles[1]).value();
+    ASSERT_EQ(readings.size(), 123);
+    std::sort(readings.begin(), readings.end(), [](const PFMPtr& a, const PFMPtr& b) { return a->pefValue < b->pefValue; });
+    for (int i = 0; i < 123; ++i) {
+        const PFM& reading = *readings[i];
+        EXPECT_EQ(reading.fev1Value, float(i) / 100.0f);
+        EXPECT_EQ(reading.measureDate->seconds, 1000.0 + i);
+        EXPECT_EQ(reading.note, i % 2 == 0 ? std::optional<QString>(QString::number(i)) : std::nullopt);
+        EXPECT_EQ(reading.accountID(), profiles[i % 3 == 0 ? 1 : 0]);
+    }
+}
