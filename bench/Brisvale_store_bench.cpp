@@ -89,7 +89,7 @@ void bareSelect(benchmark::State& state)
         int rows = 0;
         while (query.next()) {
             sum += double(query.value(0).toLongLong()) + query.value(1).toInt()
-                   + query.value(2).toDouble() + query.value(3).toDouble();
+                + query.value(2).toDouble() + query.value(3).toDouble();
             benchmark::DoNotOptimize(query.value(4).toString());
             ++rows;
         }
@@ -122,7 +122,8 @@ void pfmInfoFirstRead(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         closeViewContext();
-        const ProfilePtr profile = viewContext().fetchProfile(QStringLiteral("bench@brisvale")).value();
+        const ProfilePtr profile =
+            viewContext().fetchProfile(QStringLiteral("bench@brisvale")).value();
         state.ResumeTiming();
         const StoreResult<QList<PFMPtr>> readings = viewContext().pfmInfo(profile);
         if (!readings || readings.value().size() != readingCount) {

@@ -38,7 +38,9 @@ void eraseObject(Objects& objects, const Object& object)
 
 }
 
-StoreContext::StoreContext(const QString& name) : connectionName(name) {}
+StoreContext::StoreContext(const QString& name) : connectionName(name)
+{
+}
 
 StoreContext::~StoreContext()
 {
@@ -170,8 +172,8 @@ StoreResult<QList<PFMPtr>> StoreContext::readingsOfRows(QSqlQuery& query, const 
     return result;
 }
 
-StoreResult<QList<PFMPtr>> StoreContext::fetchReadings(const ProfilePtr& profile, Timestamp first,
-                                                       Timestamp last)
+StoreResult<QList<PFMPtr>> StoreContext::fetchReadings(
+    const ProfilePtr& profile, Timestamp first, Timestamp last)
 {
     if (hasChanges()) {
         return pendingReadings(profile, first, last);
@@ -189,8 +191,8 @@ StoreResult<QList<PFMPtr>> StoreContext::fetchReadings(const ProfilePtr& profile
     return readingsOfRows(query, profile);
 }
 
-StoreResult<QList<PFMPtr>> StoreContext::pendingReadings(const ProfilePtr& profile,
-                                                         Timestamp first, Timestamp last)
+StoreResult<QList<PFMPtr>> StoreContext::pendingReadings(
+    const ProfilePtr& profile, Timestamp first, Timestamp last)
 {
     StoreResult<QList<PFMPtr>> all = pfmInfo(profile);
     if (!all) {
@@ -219,8 +221,8 @@ PFMPtr StoreContext::insertReading(const ProfilePtr& owner)
 
 StoreResult<PFMPtr> StoreContext::existingReading(qint64 objectID)
 {
-    const StoreError missing{QStringLiteral("There is no reading with this identifier"),
-                             QString::number(objectID)};
+    const StoreError missing{
+        QStringLiteral("There is no reading with this identifier"), QString::number(objectID)};
     const auto found = readings.find(objectID);
     if (found != readings.end()) {
         return isDeleted(*found->second) ? StoreResult<PFMPtr>(missing) : found->second;
@@ -233,8 +235,8 @@ StoreResult<PFMPtr> StoreContext::existingReading(qint64 objectID)
     }
     if (!query.next()) {
         return query.lastError().isValid()
-                   ? sqlError(QStringLiteral("The reading can't be fetched"), query.lastError())
-                   : missing;
+            ? sqlError(QStringLiteral("The reading can't be fetched"), query.lastError())
+            : missing;
     }
     const std::optional<PFMAttributes> attributes = StoreRows::readReading(query);
     if (!attributes) {
@@ -260,8 +262,8 @@ ProfilePtr StoreContext::profileFromRow(qint64 id, const ProfileAttributes& attr
     return profile;
 }
 
-PFMPtr StoreContext::registerReading(qint64 id, const ProfilePtr& owner,
-                                     const PFMAttributes& attributes)
+PFMPtr StoreContext::registerReading(
+    qint64 id, const ProfilePtr& owner, const PFMAttributes& attributes)
 {
     PFMPtr reading(new PFM(owner));
     static_cast<PFMAttributes&>(*reading) = attributes;
@@ -301,13 +303,13 @@ bool StoreContext::isOwnProfile(const ProfilePtr& profile) const
 bool StoreContext::isNew(const Profile& profile) const
 {
     return std::any_of(newProfiles.begin(), newProfiles.end(),
-                       [&](const ProfilePtr& candidate) { return candidate.get() == &profile; });
+        [&](const ProfilePtr& candidate) { return candidate.get() == &profile; });
 }
 
 bool StoreContext::isDeleted(const PFM& reading) const
 {
     return deletedReadings.contains(reading.rowId)
-           || (reading.owner && deletedProfiles.contains(reading.owner->rowId));
+        || (reading.owner && deletedProfiles.contains(reading.owner->rowId));
 }
 
 void StoreContext::deleteProfile(const ProfilePtr& profile)
@@ -345,12 +347,11 @@ bool StoreContext::hasChanges() const
         || !deletedReadings.isEmpty()) {
         return true;
     }
-    const bool profileChanged = std::any_of(profiles.cbegin(), profiles.cend(), [](const auto& p) {
-        return StoreRows::differ(*p, p->saved);
-    });
+    const bool profileChanged = std::any_of(profiles.cbegin(), profiles.cend(),
+        [](const auto& p) { return StoreRows::differ(*p, p->saved); });
     return profileChanged || std::any_of(readings.cbegin(), readings.cend(), [](const auto& r) {
-               return StoreRows::differ(*r.second, r.second->saved);
-           });
+        return StoreRows::differ(*r.second, r.second->saved);
+    });
 }
 
 StoreStatus StoreContext::save()
@@ -443,7 +444,8 @@ std::optional<StoreError> StoreContext::writeProfiles(NewRows& rows)
     QSqlQuery update(database());
     bool prepared = false;
     for (const ProfilePtr& profile : profiles) {
-        if (deletedProfiles.contains(profile->rowId) || !StoreRows::differ(*profile, profile->saved)) {
+        if (deletedProfiles.contains(profile->rowId)
+            || !StoreRows::differ(*profile, profile->saved)) {
             continue;
         }
         if (!prepared && !(prepared = update.prepare(StoreRows::updateProfile))) {
@@ -507,10 +509,11 @@ std::optional<StoreError> StoreContext::insertNewReadings(NewRows& rows)
         int position = 0;
         for (qsizetype index = start; index < start + count; ++index) {
             const PFM& reading = *newReadings[size_t(index)];
-            const qint64 ownerId = reading.owner->rowId != 0 ? reading.owner->rowId
-                                                             : rows.profiles.value(reading.owner.get());
-            position = StoreRows::bindNewReading(query, position, rows.firstReadingId + index,
-                                                 reading, ownerId);
+            const qint64 ownerId = reading.owner->rowId != 0
+                ? reading.owner->rowId
+                : rows.profiles.value(reading.owner.get());
+            position = StoreRows::bindNewReading(
+                query, position, rows.firstReadingId + index, reading, ownerId);
         }
         if (!query.exec()) {
             return sqlError(failed, query.lastError());

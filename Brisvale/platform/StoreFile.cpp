@@ -103,9 +103,9 @@ StoreStatus prepareSchema(QSqlDatabase& db)
     }
     if (version.value() > StoreFile::schemaVersion) {
         return StoreError{QStringLiteral("The store was written by a newer version of Brisvale"),
-                          QStringLiteral("layout %1, this version reads up to %2")
-                              .arg(version.value())
-                              .arg(StoreFile::schemaVersion)};
+            QStringLiteral("layout %1, this version reads up to %2")
+                .arg(version.value())
+                .arg(StoreFile::schemaVersion)};
     }
     if (version.value() == StoreFile::schemaVersion) {
         return std::monostate();
@@ -115,7 +115,8 @@ StoreStatus prepareSchema(QSqlDatabase& db)
         return empty.error();
     }
     if (!empty.value()) {
-        return StoreError{QStringLiteral("The file is not a Brisvale store"), StoreFile::filePath()};
+        return StoreError{
+            QStringLiteral("The file is not a Brisvale store"), StoreFile::filePath()};
     }
     return createSchema(db);
 }
@@ -138,7 +139,7 @@ StoreStatus openConnection(const QString& connectionName)
 QString StoreFile::folderPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
-           + folderName;
+        + folderName;
 }
 
 QString StoreFile::filePath()

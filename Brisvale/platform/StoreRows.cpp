@@ -108,24 +108,23 @@ const QString selectProfiles =
     QStringLiteral("SELECT id, ") + profileColumns + QStringLiteral(" FROM Profile ORDER BY id");
 const QString selectProfileById =
     QStringLiteral("SELECT id, ") + profileColumns + QStringLiteral(" FROM Profile WHERE id = ?");
-const QString selectReadingsOfOwner =
-    QStringLiteral("SELECT id, ") + readingColumns + QStringLiteral(" FROM PFM WHERE accountID = ?");
-const QString selectReadingsOfOwnerBetween =
-    QStringLiteral("SELECT id, ") + readingColumns
+const QString selectReadingsOfOwner = QStringLiteral("SELECT id, ") + readingColumns
+    + QStringLiteral(" FROM PFM WHERE accountID = ?");
+const QString selectReadingsOfOwnerBetween = QStringLiteral("SELECT id, ") + readingColumns
     + QStringLiteral(" FROM PFM WHERE accountID = ? AND measureDate >= ? AND measureDate <= ?"
                      " ORDER BY measureDate DESC, id DESC");
 const QString selectReadingById = QStringLiteral("SELECT id, ") + readingColumns
-                                  + QStringLiteral(", accountID FROM PFM WHERE id = ?");
+    + QStringLiteral(", accountID FROM PFM WHERE id = ?");
 const QString insertProfile = QStringLiteral("INSERT INTO Profile (") + profileColumns
-                              + QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    + QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 const QString updateProfile = QStringLiteral(
     "UPDATE Profile SET accountID_cloud = ?, best_Value = ?, best_Value_Type = ?, birthday = ?,"
     " date_format = ?, email = ?, gender = ?, height = ?, name = ?, region = ?, time_format = ?,"
     " unit_type = ?, weight = ? WHERE id = ?");
 const QString deleteProfile = QStringLiteral("DELETE FROM Profile WHERE id = ?");
-const QString nextReadingId = QStringLiteral(
-    "SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'PFM'), 0),"
-    " coalesce((SELECT max(id) FROM PFM), 0)) + 1");
+const QString nextReadingId =
+    QStringLiteral("SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'PFM'), 0),"
+                   " coalesce((SELECT max(id) FROM PFM), 0)) + 1");
 const QString updateReading = QStringLiteral(
     "UPDATE PFM SET pefValue = ?, fev1Value = ?, measureDate = ?, note = ? WHERE id = ?");
 const QString deleteReading = QStringLiteral("DELETE FROM PFM WHERE id = ?");
@@ -133,9 +132,18 @@ const QString deleteReading = QStringLiteral("DELETE FROM PFM WHERE id = ?");
 int bindProfile(QSqlQuery& query, const ProfileAttributes& a)
 {
     const QVariant values[] = {
-        a.accountID_cloud, a.best_Value,  a.best_Value_Type ? 1 : 0, dateValue(a.birthday),
-        a.date_format,     textValue(a.email), a.gender ? 1 : 0, floatValue(a.height),
-        textValue(a.name), a.region ? 1 : 0, a.time_format ? 1 : 0, a.unit_type ? 1 : 0,
+        a.accountID_cloud,
+        a.best_Value,
+        a.best_Value_Type ? 1 : 0,
+        dateValue(a.birthday),
+        a.date_format,
+        textValue(a.email),
+        a.gender ? 1 : 0,
+        floatValue(a.height),
+        textValue(a.name),
+        a.region ? 1 : 0,
+        a.time_format ? 1 : 0,
+        a.unit_type ? 1 : 0,
         floatValue(a.weight),
     };
     int position = 0;
@@ -148,9 +156,10 @@ int bindProfile(QSqlQuery& query, const ProfileAttributes& a)
 QString insertReadings(int rows)
 {
     QString statement = QStringLiteral("INSERT INTO PFM (id, ") + readingColumns
-                        + QStringLiteral(", accountID) VALUES ");
+        + QStringLiteral(", accountID) VALUES ");
     for (int row = 0; row < rows; ++row) {
-        statement += row == 0 ? QStringLiteral("(?, ?, ?, ?, ?, ?)") : QStringLiteral(", (?, ?, ?, ?, ?, ?)");
+        statement += row == 0 ? QStringLiteral("(?, ?, ?, ?, ?, ?)")
+                              : QStringLiteral(", (?, ?, ?, ?, ?, ?)");
     }
     return statement;
 }
@@ -164,8 +173,8 @@ int bindReading(QSqlQuery& query, const PFMAttributes& a, int position)
     return position + 4;
 }
 
-int bindNewReading(QSqlQuery& query, int position, qint64 id, const PFMAttributes& attributes,
-                   qint64 ownerId)
+int bindNewReading(
+    QSqlQuery& query, int position, qint64 id, const PFMAttributes& attributes, qint64 ownerId)
 {
     query.bindValue(position, id);
     position = bindReading(query, attributes, position + 1);
@@ -213,17 +222,17 @@ qint64 readOwnerId(const QSqlQuery& query)
 bool differ(const ProfileAttributes& a, const ProfileAttributes& b)
 {
     return a.accountID_cloud != b.accountID_cloud || a.best_Value != b.best_Value
-           || a.best_Value_Type != b.best_Value_Type || !sameDate(a.birthday, b.birthday)
-           || a.date_format != b.date_format || !sameText(a.email, b.email) || a.gender != b.gender
-           || !sameFloat(a.height, b.height) || !sameText(a.name, b.name) || a.region != b.region
-           || a.time_format != b.time_format || a.unit_type != b.unit_type
-           || !sameFloat(a.weight, b.weight);
+        || a.best_Value_Type != b.best_Value_Type || !sameDate(a.birthday, b.birthday)
+        || a.date_format != b.date_format || !sameText(a.email, b.email) || a.gender != b.gender
+        || !sameFloat(a.height, b.height) || !sameText(a.name, b.name) || a.region != b.region
+        || a.time_format != b.time_format || a.unit_type != b.unit_type
+        || !sameFloat(a.weight, b.weight);
 }
 
 bool differ(const PFMAttributes& a, const PFMAttributes& b)
 {
     return a.pefValue != b.pefValue || !sameFloat(a.fev1Value, b.fev1Value)
-           || !sameDate(a.measureDate, b.measureDate) || !sameText(a.note, b.note);
+        || !sameDate(a.measureDate, b.measureDate) || !sameText(a.note, b.note);
 }
 
 float narrowToFloat(double value)

@@ -14,7 +14,7 @@ namespace {
 // forward) becomes the first moment after the gap.
 QDateTime localMoment(QDate day, QTime time)
 {
-    const QDateTime wall(day, time, Qt::UTC);  // the clock reading as plain numbers
+    const QDateTime wall(day, time, Qt::UTC); // the clock reading as plain numbers
     const auto onLocalClock = [&](qint64 seconds) {
         const QDateTime reading = wall.addSecs(seconds);
         return QDateTime(reading.date(), reading.time(), Qt::LocalTime);
@@ -36,7 +36,8 @@ QDateTime localMoment(QDate day, QTime time)
 // A moment as the console shows it: UTC with its offset.
 QString consoleText(const QDateTime& moment)
 {
-    return QLocale::c().toString(moment.toUTC(), QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" +0000");
+    return QLocale::c().toString(moment.toUTC(), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+        + QStringLiteral(" +0000");
 }
 
 [[noreturn]] void stopOnFetchFailure(const StoreError& error)
@@ -48,7 +49,7 @@ QString consoleText(const QDateTime& moment)
 QList<PFMPtr> inHours(const QList<PFMPtr>& readings, const SelectTimeFormat_DB& choice)
 {
     if (choice.startTime_Int <= 0 && choice.endTime_Int >= 23) {
-        return readings;  // every hour of the day
+        return readings; // every hour of the day
     }
     QList<PFMPtr> kept;
     for (const PFMPtr& reading : readings) {
@@ -93,7 +94,7 @@ std::optional<ConditionReturnInfo> ConditionProcess::queryReadings()
         return std::nullopt;
     }
     Console::printLine(QStringLiteral("以下為搜尋時間\nstartDate -> ") + consoleText(startDate)
-                       + QStringLiteral("\nendDate -> ") + consoleText(endDate));
+        + QStringLiteral("\nendDate -> ") + consoleText(endDate));
     const StoreResult<QList<PFMPtr>> readings = viewContext().fetchReadings(
         profile.value(), Timestamp::fromDateTime(startDate), Timestamp::fromDateTime(endDate));
     if (!readings) {

@@ -64,6 +64,8 @@ void RenewProcess::renewDateLimits(bool keepRange, const ProfilePtr& profile)
     UserDefaultHelper::setLimitTo(bounds.latest);
     UserDefaultHelper::setFrom(from.value_or(bounds.earliest));
     UserDefaultHelper::setTo(to.value_or(bounds.latest));
-    UserDefaultHelper::setDate(SelectDateFormat_DB::row(SelectDateFormat_DB::Defaults::ALL).showValue);
-    UserDefaultHelper::setTime(SelectTimeFormat_DB::row(SelectTimeFormat_DB::Defaults::ALL).showValue);
+    UserDefaultHelper::setDate(
+        SelectDateFormat_DB::row(SelectDateFormat_DB::Defaults::ALL).showValue);
+    UserDefaultHelper::setTime(
+        SelectTimeFormat_DB::row(SelectTimeFormat_DB::Defaults::ALL).showValue);
 }

@@ -39,7 +39,8 @@ TEST_F(StoreIdentity, OneObjectPerRowUntilTheStoreIsClosed)
     EXPECT_EQ(reopened->objectID(), profile->objectID());
     const QList<PFMPtr> fromFile = viewContext().pfmInfo(reopened).value();
     EXPECT_EQ(idsOf(fromFile), idsOf(readings));
-    EXPECT_EQ(viewContext().existingReading(readings[0]->objectID()).value()->accountID(), reopened);
+    EXPECT_EQ(
+        viewContext().existingReading(readings[0]->objectID()).value()->accountID(), reopened);
 }
 
 TEST_F(StoreIdentity, NewObjectsShowInFetchesBeforeTheSaveAndLinkBothEnds)
@@ -70,7 +71,7 @@ TEST_F(StoreIdentity, NewProfilesHaveTheStoreDefaults)
     EXPECT_EQ(profile->accountID_cloud, 0);
     EXPECT_EQ(profile->best_Value, 0);
     EXPECT_FALSE(profile->best_Value_Type || profile->gender || profile->region
-                 || profile->time_format || profile->unit_type);
+        || profile->time_format || profile->unit_type);
     EXPECT_EQ(profile->date_format, 0);
     EXPECT_EQ(profile->height, 0.0f);
     EXPECT_EQ(profile->weight, 0.0f);
@@ -88,7 +89,7 @@ TEST_F(StoreEmail, MatchesExactlyAndAnAbsentEmailMatchesOnlyProfilesWithout)
     const ProfilePtr none = storedProfile(std::nullopt);
     const ProfilePtr empty = storedProfile(QString());
     const ProfilePtr twin = storedProfile(QStringLiteral("anna@x.org"));
-    closeViewContext();  // the comparison must hold for rows read back from the file as well
+    closeViewContext(); // the comparison must hold for rows read back from the file as well
 
     StoreContext& context = viewContext();
     const auto idOf = [&](const std::optional<QString>& email) {
@@ -102,7 +103,8 @@ TEST_F(StoreEmail, MatchesExactlyAndAnAbsentEmailMatchesOnlyProfilesWithout)
     EXPECT_EQ(idOf(std::nullopt), none->objectID());
     EXPECT_EQ(idOf(QStringLiteral("")), empty->objectID());
     EXPECT_EQ(idOf(QStringLiteral("ANNA@X.ORG")), -1);
-    EXPECT_EQ(twin->objectID(), context.fetchProfiles(QStringLiteral("anna@x.org")).value()[1]->objectID());
+    EXPECT_EQ(twin->objectID(),
+        context.fetchProfiles(QStringLiteral("anna@x.org")).value()[1]->objectID());
 }
 
 TEST_F(StoreEmail, PendingChangesOfTheEmailCount)
@@ -123,7 +125,7 @@ TEST_F(StoreObjectID, FindsStoredReadingsAndReportsMissingOnesAsErrors)
     const qint64 last = readings[2]->objectID();
 
     context.deleteReading(readings[2]);
-    EXPECT_FALSE(context.existingReading(last).ok());  // pending deletion
+    EXPECT_FALSE(context.existingReading(last).ok()); // pending deletion
     ASSERT_TRUE(context.save().ok());
     const StoreResult<PFMPtr> deleted = context.existingReading(last);
     ASSERT_FALSE(deleted.ok());
@@ -138,7 +140,8 @@ TEST_F(StoreObjectID, FindsStoredReadingsAndReportsMissingOnesAsErrors)
     EXPECT_GT(added->objectID(), last);
     closeViewContext();
     EXPECT_FALSE(viewContext().existingReading(last).ok());
-    EXPECT_EQ(viewContext().existingReading(readings[0]->objectID()).value()->measureDate->seconds, 1.0);
+    EXPECT_EQ(
+        viewContext().existingReading(readings[0]->objectID()).value()->measureDate->seconds, 1.0);
 }
 
 using StoreDelete = FreshStore;
@@ -189,11 +192,12 @@ TEST_F(StoreRollback, ADatelessReadingRefusesTheSaveAndNothingPendingSurvives)
     context.deleteReading(readings[1]);
     PFMPtr dated = context.insertReading(profile);
     dated->measureDate = Timestamp{3.0};
-    context.insertReading(profile);  // no date
+    context.insertReading(profile); // no date
 
     const StoreStatus saved = context.save();
     ASSERT_FALSE(saved.ok());
-    EXPECT_EQ(saved.error().description, QStringLiteral("A reading without a date can't be stored"));
+    EXPECT_EQ(
+        saved.error().description, QStringLiteral("A reading without a date can't be stored"));
     EXPECT_EQ(profile->best_Value, 0);
     EXPECT_FALSE(readings[0]->note);
     EXPECT_EQ(context.pfmInfo(profile).value(), readings);
@@ -233,7 +237,7 @@ TEST_F(StoreRollback, ADatabaseFailureHalfWayLeavesStoreAndObjectsAsBefore)
     EXPECT_EQ(rowCount(QStringLiteral("Profile")), 1);
     EXPECT_EQ(rowCount(QStringLiteral("PFM")), 1);
     EXPECT_TRUE(rawQuery(QStringLiteral("SELECT name FROM Profile")).isNull());
-    EXPECT_TRUE(context.save().ok());  // nothing left to write
+    EXPECT_TRUE(context.save().ok()); // nothing left to write
     EXPECT_EQ(rowCount(QStringLiteral("PFM")), 1);
 }
 
@@ -263,8 +267,9 @@ TEST_F(StoreValues, FloatsComeBackAsTheSameFloats)
     // The file holds the float's exact value, not the decimal it was typed as.
     EXPECT_EQ(rawQuery(QStringLiteral("SELECT fev1Value FROM PFM")).toDouble(), double(3.45f));
     EXPECT_NE(rawQuery(QStringLiteral("SELECT fev1Value FROM PFM")).toDouble(), 3.45);
-    rawQuery(QStringLiteral("INSERT INTO PFM (accountID, fev1Value, measureDate) VALUES (%1, 1e39, 2)")
-                 .arg(profile->objectID()));
+    rawQuery(
+        QStringLiteral("INSERT INTO PFM (accountID, fev1Value, measureDate) VALUES (%1, 1e39, 2)")
+            .arg(profile->objectID()));
 
     closeViewContext();
     const ProfilePtr reopened = viewContext().fetchProfile(QStringLiteral("a")).value();
@@ -274,7 +279,7 @@ TEST_F(StoreValues, FloatsComeBackAsTheSameFloats)
     ASSERT_EQ(readings.size(), 2);
     EXPECT_EQ(readings[0]->fev1Value, 3.45f);
     EXPECT_EQ(readings[1]->fev1Value, std::numeric_limits<float>::infinity());
-    EXPECT_FALSE(viewContext().hasChanges());  // a NaN equals itself as a stored value
+    EXPECT_FALSE(viewContext().hasChanges()); // a NaN equals itself as a stored value
 }
 
 TEST_F(StoreValues, DatesAndTextsKeepEveryDigitAndTheirPresence)
@@ -282,7 +287,7 @@ TEST_F(StoreValues, DatesAndTextsKeepEveryDigitAndTheirPresence)
     const double precise = 86400.000123456789;
     const ProfilePtr profile = storedProfile(QStringLiteral("a"), {precise});
     profile->birthday = Timestamp{-978307200.0 + 0.0000001};
-    profile->name = QString();  // present, though empty
+    profile->name = QString(); // present, though empty
     ASSERT_TRUE(viewContext().save().ok());
     closeViewContext();
     const ProfilePtr reopened = viewContext().fetchProfile(QStringLiteral("a")).value();
@@ -297,7 +302,8 @@ TEST_F(StoreValues, DatesAndTextsKeepEveryDigitAndTheirPresence)
 TEST_F(StoreValues, StoredRowsWithoutADateAreIgnoredByEveryReader)
 {
     const ProfilePtr profile = storedProfile(QStringLiteral("a"), {5.0});
-    rawQuery(QStringLiteral("INSERT INTO PFM (accountID, pefValue) VALUES (%1, 400)").arg(profile->objectID()));
+    rawQuery(QStringLiteral("INSERT INTO PFM (accountID, pefValue) VALUES (%1, 400)")
+                 .arg(profile->objectID()));
     const qint64 dateless = rawQuery(QStringLiteral("SELECT max(id) FROM PFM")).toLongLong();
     closeViewContext();
     const ProfilePtr reopened = viewContext().fetchProfile(QStringLiteral("a")).value();
@@ -310,12 +316,13 @@ using StoreWindow = FreshStore;
 
 TEST_F(StoreWindow, ReadingsOfAWindowComeNewestFirstWithBothEndsIncluded)
 {
-    const ProfilePtr profile = storedProfile(QStringLiteral("a"), {10.0, 30.0, 20.0, 30.0, 40.0, 9.5});
+    const ProfilePtr profile =
+        storedProfile(QStringLiteral("a"), {10.0, 30.0, 20.0, 30.0, 40.0, 9.5});
     const ProfilePtr other = storedProfile(QStringLiteral("b"), {20.0});
     StoreContext& context = viewContext();
-    const QList<PFMPtr> all = context.pfmInfo(profile).value();  // row order
+    const QList<PFMPtr> all = context.pfmInfo(profile).value(); // row order
     ASSERT_EQ(all.size(), 6);
-    const QList<PFMPtr> expected{all[3], all[1], all[2], all[0]};  // equal dates: later row first
+    const QList<PFMPtr> expected{all[3], all[1], all[2], all[0]}; // equal dates: later row first
     EXPECT_EQ(context.fetchReadings(profile, Timestamp{10.0}, Timestamp{30.0}).value(), expected);
     EXPECT_TRUE(context.fetchReadings(profile, Timestamp{31.0}, Timestamp{39.0}).value().isEmpty());
     EXPECT_TRUE(context.fetchReadings(other, Timestamp{30.0}, Timestamp{10.0}).value().isEmpty());
@@ -326,10 +333,10 @@ TEST_F(StoreWindow, ReadingsOfAWindowComeNewestFirstWithBothEndsIncluded)
     PFMPtr added = context.insertReading(profile);
     added->measureDate = Timestamp{30.0};
     EXPECT_EQ(context.fetchReadings(profile, Timestamp{10.0}, Timestamp{30.0}).value(),
-              (QList<PFMPtr>{added, all[3], all[1], all[2], all[4]}));
+        (QList<PFMPtr>{added, all[3], all[1], all[2], all[4]}));
     ASSERT_TRUE(context.save().ok());
     EXPECT_EQ(context.fetchReadings(profile, Timestamp{10.0}, Timestamp{30.0}).value(),
-              (QList<PFMPtr>{added, all[3], all[1], all[2], all[4]}));
+        (QList<PFMPtr>{added, all[3], all[1], all[2], all[4]}));
 }
 
 TEST_F(StoreValues, ManyReadingsOfOneSaveKeepTheirOwnValuesAndOwners)
@@ -337,7 +344,7 @@ TEST_F(StoreValues, ManyReadingsOfOneSaveKeepTheirOwnValuesAndOwners)
     StoreContext& context = viewContext();
     const ProfilePtr first = context.insertProfile();
     const ProfilePtr second = context.insertProfile();
-    for (int i = 0; i < 123; ++i) {  // more than one statement's worth, and a remainder
+    for (int i = 0; i < 123; ++i) { // more than one statement's worth, and a remainder
         PFMPtr reading = context.insertReading(i % 3 == 0 ? second : first);
         reading->pefValue = i;
         reading->fev1Value = float(i) / 100.0f;
@@ -350,14 +357,17 @@ TEST_F(StoreValues, ManyReadingsOfOneSaveKeepTheirOwnValuesAndOwners)
     closeViewContext();
     const QList<ProfilePtr> profiles = viewContext().fetchProfiles().value();
     ASSERT_EQ(profiles.size(), 2);
-    QList<PFMPtr> readings = viewContext().pfmInfo(profiles[0]).value() + viewContext().pfmInfo(profiles[1]).value();
+    QList<PFMPtr> readings =
+        viewContext().pfmInfo(profiles[0]).value() + viewContext().pfmInfo(profiles[1]).value();
     ASSERT_EQ(readings.size(), 123);
-    std::sort(readings.begin(), readings.end(), [](const PFMPtr& a, const PFMPtr& b) { return a->pefValue < b->pefValue; });
+    std::sort(readings.begin(), readings.end(),
+        [](const PFMPtr& a, const PFMPtr& b) { return a->pefValue < b->pefValue; });
     for (int i = 0; i < 123; ++i) {
         const PFM& reading = *readings[i];
         EXPECT_EQ(reading.fev1Value, float(i) / 100.0f);
         EXPECT_EQ(reading.measureDate->seconds, 1000.0 + i);
-        EXPECT_EQ(reading.note, i % 2 == 0 ? std::optional<QString>(QString::number(i)) : std::nullopt);
+        EXPECT_EQ(
+            reading.note, i % 2 == 0 ? std::optional<QString>(QString::number(i)) : std::nullopt);
         EXPECT_EQ(reading.accountID(), profiles[i % 3 == 0 ? 1 : 0]);
     }
 }

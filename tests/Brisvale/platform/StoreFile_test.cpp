@@ -31,7 +31,8 @@ void writeFile(const QByteArray& bytes)
 // folder that the parent goes on to inspect.
 void prepareToDie()
 {
-    Console::setCapture([](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
+    Console::setCapture(
+        [](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
     Fatal::setHook([](const QString&) {
         std::fflush(stderr);
         std::_Exit(EXIT_FAILURE);
@@ -45,14 +46,16 @@ using StoreFileTest = FreshStore;
 TEST_F(StoreFileTest, LiesInTheDataFolderAndIsCreatedOnlyOnFirstUse)
 {
     EXPECT_EQ(StoreFile::filePath(),
-              TestEnvironment::root() + QStringLiteral("/data/Brisvale/Brisvale.sqlite"));
+        TestEnvironment::root() + QStringLiteral("/data/Brisvale/Brisvale.sqlite"));
     EXPECT_FALSE(StoreFile::exists());
-    EXPECT_FALSE(StoreFile::exists());  // looking doesn't create it
+    EXPECT_FALSE(StoreFile::exists()); // looking doesn't create it
     viewContext();
     EXPECT_TRUE(StoreFile::exists());
     EXPECT_EQ(rawQuery(QStringLiteral("PRAGMA user_version")).toInt(), StoreFile::schemaVersion);
     EXPECT_EQ(rawQuery(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
-                                      "name = 'PFM_accountID_measureDate'")).toInt(), 1);
+                                      "name = 'PFM_accountID_measureDate'"))
+                  .toInt(),
+        1);
 }
 
 TEST_F(StoreFileTest, AStoredFileIsOpenedAsItIs)
@@ -70,13 +73,15 @@ TEST_F(StoreFileTest, RefusedFilesStayByteForByte)
         closeViewContext();
         rawQuery(QStringLiteral("PRAGMA user_version = 2"));
     };
-    const auto notADatabase = [] { writeFile(QByteArray("not a database, just text\n").repeated(200)); };
+    const auto notADatabase = [] {
+        writeFile(QByteArray("not a database, just text\n").repeated(200));
+    };
     const auto foreignDatabase = [] {
         QDir().mkpath(StoreFile::folderPath());
         rawQuery(QStringLiteral("CREATE TABLE other (x)"));
     };
-    for (const auto& prepare : {std::function<void()>(newerLayout), std::function<void()>(notADatabase),
-                                std::function<void()>(foreignDatabase)}) {
+    for (const auto& prepare : {std::function<void()>(newerLayout),
+             std::function<void()>(notADatabase), std::function<void()>(foreignDatabase)}) {
         closeViewContext();
         TestEnvironment::clearUserFolders();
         prepare();

@@ -25,7 +25,8 @@ protected:
     {
         QVariant result;
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
             db.setDatabaseName(StoreFile::filePath());
             EXPECT_TRUE(db.open());
             QSqlQuery query(db);
@@ -44,8 +45,8 @@ protected:
     }
 
     // Saves a profile with the given e-mail and readings dated at the given seconds since 2001.
-    static ProfilePtr storedProfile(const std::optional<QString>& email,
-                                    std::initializer_list<double> readingDates = {})
+    static ProfilePtr storedProfile(
+        const std::optional<QString>& email, std::initializer_list<double> readingDates = {})
     {
         StoreContext& context = viewContext();
         ProfilePtr profile = context.insertProfile();

@@ -67,8 +67,8 @@ protected:
 TEST_F(ReadingsQuery, OneDayAllDayKeepsBothEndsToTheSecond)
 {
     profileWith({local(2024, 3, 1, 0, 0, 0), local(2024, 3, 1, 23, 59, 59),
-                 local(2024, 3, 1, 23, 59, 59, 500), local(2024, 2, 29, 23, 59, 59),
-                 local(2024, 3, 2, 0, 0, 0), local(2024, 3, 1, 12, 0, 0)});
+        local(2024, 3, 1, 23, 59, 59, 500), local(2024, 2, 29, 23, 59, 59),
+        local(2024, 3, 2, 0, 0, 0), local(2024, 3, 1, 12, 0, 0)});
     // The times of day of "from" and "to" play no part, only their days.
     storeState(local(2024, 3, 1, 15, 0, 0), local(2024, 3, 1, 8, 0, 0), QStringLiteral("All day"));
     EXPECT_EQ(queried(), (QList<int>{1, 5, 0}));
@@ -83,16 +83,18 @@ TEST_F(ReadingsQuery, AfternoonOverThreeDaysCutsTheEndsAndEveryDay)
     }
     moments << local(2024, 3, 4, 12, 0, 0);
     profileWith(moments);
-    storeState(local(2024, 3, 1, 0, 0, 0), local(2024, 3, 3, 0, 0, 0), QStringLiteral("12:00-23:59"));
+    storeState(
+        local(2024, 3, 1, 0, 0, 0), local(2024, 3, 3, 0, 0, 0), QStringLiteral("12:00-23:59"));
     EXPECT_EQ(queried(), (QList<int>{8, 7, 5, 4, 2, 1}));
 }
 
 TEST_F(ReadingsQuery, MorningKeepsTheLastSecondOfMiddleDaysOnly)
 {
     profileWith({local(2024, 3, 1, 0, 0, 0), local(2024, 3, 2, 11, 59, 59, 500),
-                 local(2024, 3, 3, 11, 59, 59, 500), local(2024, 3, 3, 11, 59, 59),
-                 local(2024, 3, 2, 12, 0, 0), local(2024, 2, 29, 23, 59, 59)});
-    storeState(local(2024, 3, 1, 0, 0, 0), local(2024, 3, 3, 0, 0, 0), QStringLiteral("00:00-11:59"));
+        local(2024, 3, 3, 11, 59, 59, 500), local(2024, 3, 3, 11, 59, 59),
+        local(2024, 3, 2, 12, 0, 0), local(2024, 2, 29, 23, 59, 59)});
+    storeState(
+        local(2024, 3, 1, 0, 0, 0), local(2024, 3, 3, 0, 0, 0), QStringLiteral("00:00-11:59"));
     EXPECT_EQ(queried(), (QList<int>{3, 1, 0}));
 }
 
@@ -109,15 +111,17 @@ TEST_F(ReadingsQuery, EqualDatesGoTogetherTheLaterInsertedFirst)
 TEST_F(ReadingsQuery, DaysWithAClockChangeKeepTheirWholeLength)
 {
     // Europe/Berlin: 31 March 2024 lasts 23 hours, 27 October 2024 lasts 25 (02:30 twice).
-    const QDateTime firstAt0230 = QDateTime::fromSecsSinceEpoch(local(2024, 10, 27, 0, 30, 0).toSecsSinceEpoch() + 2 * 3600);
+    const QDateTime firstAt0230 =
+        QDateTime::fromSecsSinceEpoch(local(2024, 10, 27, 0, 30, 0).toSecsSinceEpoch() + 2 * 3600);
     const QDateTime secondAt0230 = firstAt0230.addSecs(3600);
     ASSERT_EQ(secondAt0230.time(), QTime(2, 30));
-    profileWith({local(2024, 3, 31, 0, 0, 0), local(2024, 3, 31, 1, 59, 59), local(2024, 3, 31, 3, 0, 0),
-                 local(2024, 3, 31, 23, 59, 59), local(2024, 3, 30, 23, 59, 59), firstAt0230,
-                 secondAt0230, local(2024, 10, 27, 12, 0, 0)});
+    profileWith({local(2024, 3, 31, 0, 0, 0), local(2024, 3, 31, 1, 59, 59),
+        local(2024, 3, 31, 3, 0, 0), local(2024, 3, 31, 23, 59, 59), local(2024, 3, 30, 23, 59, 59),
+        firstAt0230, secondAt0230, local(2024, 10, 27, 12, 0, 0)});
     storeState(local(2024, 3, 31, 0, 0, 0), local(2024, 3, 31, 0, 0, 0), QStringLiteral("All day"));
     EXPECT_EQ(queried(), (QList<int>{3, 2, 1, 0}));
-    storeState(local(2024, 10, 27, 0, 0, 0), local(2024, 10, 27, 0, 0, 0), QStringLiteral("00:00-11:59"));
+    storeState(
+        local(2024, 10, 27, 0, 0, 0), local(2024, 10, 27, 0, 0, 0), QStringLiteral("00:00-11:59"));
     EXPECT_EQ(queried(), (QList<int>{6, 5}));
 }
 
@@ -128,8 +132,10 @@ TEST_F(ReadingsQuery, AMidnightTheZoneSkipsStartsTheWindowAfterTheGap)
     qputenv("TZ", "America/Sao_Paulo");
     tzset();
     ASSERT_FALSE(local(2018, 11, 4, 0, 0, 0).isValid());
-    profileWith({local(2018, 11, 3, 23, 59, 59), local(2018, 11, 4, 1, 0, 0), local(2018, 11, 4, 23, 0, 0)});
-    storeState(local(2018, 11, 4, 12, 0, 0), local(2018, 11, 4, 12, 0, 0), QStringLiteral("All day"));
+    profileWith({local(2018, 11, 3, 23, 59, 59), local(2018, 11, 4, 1, 0, 0),
+        local(2018, 11, 4, 23, 0, 0)});
+    storeState(
+        local(2018, 11, 4, 12, 0, 0), local(2018, 11, 4, 12, 0, 0), QStringLiteral("All day"));
     const QList<int> numbers = queried();
     qputenv("TZ", zone);
     tzset();
@@ -139,15 +145,17 @@ TEST_F(ReadingsQuery, AMidnightTheZoneSkipsStartsTheWindowAfterTheGap)
 TEST_F(ReadingsQuery, PrintsTheWindowInOneOutput)
 {
     profileWith({});
-    storeState(local(2024, 3, 1, 9, 0, 0), local(2024, 3, 2, 9, 0, 0), QStringLiteral("12:00-23:59"));
+    storeState(
+        local(2024, 3, 1, 9, 0, 0), local(2024, 3, 2, 9, 0, 0), QStringLiteral("12:00-23:59"));
     QStringList lines;
     Console::setCapture([&](const QString& line) { lines << line; });
     const std::optional<ConditionReturnInfo> info = ConditionProcess::queryReadings();
     Console::setCapture({});
     ASSERT_TRUE(info.has_value());
     EXPECT_TRUE(info->pfm.isEmpty());
-    EXPECT_EQ(lines, QStringList{QStringLiteral("以下為搜尋時間\nstartDate -> 2024-03-01 11:00:00 +0000\n"
-                                                "endDate -> 2024-03-02 22:59:59 +0000")});
+    EXPECT_EQ(lines,
+        QStringList{QStringLiteral("以下為搜尋時間\nstartDate -> 2024-03-01 11:00:00 +0000\n"
+                                   "endDate -> 2024-03-02 22:59:59 +0000")});
 }
 
 TEST_F(ReadingsQuery, ReadsTheStoreAfreshAndIgnoresRowsWithoutDate)
@@ -159,7 +167,8 @@ TEST_F(ReadingsQuery, ReadsTheStoreAfreshAndIgnoresRowsWithoutDate)
     rawQuery(QStringLiteral("INSERT INTO PFM (accountID, pefValue, measureDate) VALUES (%1, 7, %2)")
                  .arg(profile->objectID())
                  .arg(at(local(2024, 3, 1, 11, 0, 0)).seconds, 0, 'f', 3));
-    rawQuery(QStringLiteral("INSERT INTO PFM (accountID, pefValue) VALUES (%1, 8)").arg(profile->objectID()));
+    rawQuery(QStringLiteral("INSERT INTO PFM (accountID, pefValue) VALUES (%1, 8)")
+                 .arg(profile->objectID()));
     EXPECT_EQ(queried(), (QList<int>{7, 0}));
     EXPECT_EQ(ConditionProcess::queryReadings()->profile, profile);
 }
@@ -186,8 +195,8 @@ using RenewDateLimits = ReadingsQuery;
 
 TEST_F(RenewDateLimits, TheReadingsBoundTheWindowAndTheFiltersReset)
 {
-    const ProfilePtr profile = profileWith({local(2024, 3, 5, 10, 0, 0), local(2024, 1, 2, 8, 30, 0, 250),
-                                            local(2024, 2, 1, 12, 0, 0)});
+    const ProfilePtr profile = profileWith({local(2024, 3, 5, 10, 0, 0),
+        local(2024, 1, 2, 8, 30, 0, 250), local(2024, 2, 1, 12, 0, 0)});
     UserDefaultHelper::setDate(QStringLiteral("7 day"));
     UserDefaultHelper::setTime(QStringLiteral("00:00-11:59"));
     UserDefaultHelper::setFrom(local(2023, 1, 1, 0, 0, 0));
@@ -204,12 +213,13 @@ TEST_F(RenewDateLimits, TheReadingsBoundTheWindowAndTheFiltersReset)
 
 TEST_F(RenewDateLimits, KeepRangeKeepsEachStoredBoundButNotTheFilters)
 {
-    const ProfilePtr profile = profileWith({local(2024, 3, 5, 10, 0, 0), local(2024, 1, 2, 8, 0, 0)});
+    const ProfilePtr profile =
+        profileWith({local(2024, 3, 5, 10, 0, 0), local(2024, 1, 2, 8, 0, 0)});
     UserDefaultHelper::setFrom(local(2020, 6, 1, 0, 0, 0));
     UserDefaultHelper::setTo(local(2020, 6, 2, 0, 0, 0));
     UserDefaultHelper::setTime(QStringLiteral("12:00-23:59"));
     RenewProcess::renewDateLimits(true, profile);
-    EXPECT_EQ(UserDefaultHelper::from(), local(2020, 6, 1, 0, 0, 0));  // outside the limits, kept
+    EXPECT_EQ(UserDefaultHelper::from(), local(2020, 6, 1, 0, 0, 0)); // outside the limits, kept
     EXPECT_EQ(UserDefaultHelper::to(), local(2020, 6, 2, 0, 0, 0));
     EXPECT_EQ(UserDefaultHelper::limitFrom(), local(2024, 1, 2, 8, 0, 0));
     EXPECT_EQ(UserDefaultHelper::time(), QStringLiteral("All day"));
@@ -229,7 +239,8 @@ TEST_F(RenewDateLimits, WithoutReadingsTheBoundsAreNow)
     const QDateTime after = QDateTime::currentDateTime().addMSecs(1);
     const QDateTime first = UserDefaultHelper::limitFrom().value_or(QDateTime());
     const QDateTime last = UserDefaultHelper::limitTo().value_or(QDateTime());
-    EXPECT_TRUE(before <= first && first <= last && last <= after) << first.toString(Qt::ISODateWithMs).toStdString();
+    EXPECT_TRUE(before <= first && first <= last && last <= after)
+        << first.toString(Qt::ISODateWithMs).toStdString();
     EXPECT_EQ(UserDefaultHelper::from(), first);
     EXPECT_EQ(UserDefaultHelper::to(), last);
     EXPECT_TRUE(queried().isEmpty());
