@@ -1,5 +1,6 @@
 #include "Brisvale/records/RenewProcess.h"
 
+#include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Fatal.h"
 #include "Brisvale/platform/ViewContext.h"
@@ -46,8 +47,8 @@ ReadingBounds boundsOfReadings(const ProfilePtr& profile)
         latest = latest ? std::max(*latest, *date) : *date;
     }
     if (!earliest) {
-        const QDateTime first = QDateTime::currentDateTime();
-        return ReadingBounds{first, QDateTime::currentDateTime()};
+        const QDateTime first = AppClock::now();
+        return ReadingBounds{first, AppClock::now()};
     }
     return ReadingBounds{earliest->toDateTime(), latest->toDateTime()};
 }
