@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+// The work folders inside the application's own folder under the user's data location
+// (<data>/Brisvale): the PDF report's chart pictures and the copy of a backup being imported.
+// Made by its user for one task.
+class FolderProcess {
+public:
+    // The work subfolders, by folder name.
+    enum class FolderKind { PEF, FEV1, BAK2JSON };
+
+    // The result of each operation: whether the folder exists (or was made), and where.
+    struct ReturnURLInfo {
+        bool status = false;
+        QUrl path; // a file URL
+    };
+
+    static QString rawValue(FolderKind kind);
+
+    // The application's folder name under the data location.
+    QString FOLDER_PATH = QStringLiteral("Brisvale");
+
+    // The application folder, or the folder `name` inside it; status tells whether anything (a
+    // plain file too) is there. Creates nothing. Prints "檢查的文件位置->" and the URL.
+    ReturnURLInfo checkFolder(const std::optional<QString>& name = std::nullopt) const;
+
+    // Creates the kind's folder inside info.path with every missing folder above it. Gives
+    // {true, the new folder} when it exists as a folder afterwards, else {false, info.path}.
+    ReturnURLInfo createFolder(const ReturnURLInfo& info, FolderKind kind) const;
+
+    // Removes the item at info.path, a plain file or a whole folder tree (a symbolic link is
+    // removed itself, never what it points to). Prints "移除文件成功" or "移除文件失敗".
+    bool removeFolder(const ReturnURLInfo& info) const;
+
+private:
+    static bool removeItem(const QString& path);
+};
