@@ -7,7 +7,7 @@
 
 namespace Charts {
 
-// A data set over a list of entries, kept in ascending x order by its callers. It keeps the
+// A data set over a list of entries (never null), kept in ascending x order by its callers. It keeps the
 // minimum and maximum of x and y over its entries by three rules:
 //  1. removals, insertions at an index, range replacements, replaceEntries and clear recompute
 //     everything from the entries;

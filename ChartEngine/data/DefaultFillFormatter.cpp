@@ -11,6 +11,11 @@ DefaultFillFormatter::DefaultFillFormatter(Block block)
 {
 }
 
+std::shared_ptr<DefaultFillFormatter> DefaultFillFormatter::withBlock(Block block)
+{
+    return std::make_shared<DefaultFillFormatter>(std::move(block));
+}
+
 void DefaultFillFormatter::setBlock(Block block)
 {
     m_block = std::move(block);

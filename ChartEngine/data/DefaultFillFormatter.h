@@ -3,6 +3,7 @@
 #include "ChartEngine/data/FillFormatter.h"
 
 #include <functional>
+#include <memory>
 
 namespace Charts {
 
@@ -16,6 +17,7 @@ public:
 
     DefaultFillFormatter() = default;
     explicit DefaultFillFormatter(Block block);
+    static std::shared_ptr<DefaultFillFormatter> withBlock(Block block);
 
     const Block& block() const { return m_block; }
     void setBlock(Block block);

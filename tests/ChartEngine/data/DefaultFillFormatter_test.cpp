@@ -100,4 +100,8 @@ TEST(DefaultFillFormatter, AFunctionReplacesEveryRule)
     const auto crossing = setWithY(-1, 3);
     EXPECT_EQ(formatter.getFillLinePosition(*crossing, FakeChart(nullptr, 0, 10)), 13.0);
     EXPECT_EQ(calls, 1);
+    const auto made = DefaultFillFormatter::withBlock([](const LineChartDataSetProtocol&, const ChartDataProvider&) {
+        return -2.0;
+    });
+    EXPECT_EQ(made->getFillLinePosition(*crossing, FakeChart(nullptr, 0, 10)), -2.0);
 }
