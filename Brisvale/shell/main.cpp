@@ -1,3 +1,5 @@
+#include "Brisvale/platform/Localization.h"
+
 #include <QApplication>
 #include <QMainWindow>
 
@@ -5,6 +7,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brisvale"));
+    Localization::install();
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Brisvale"));
     window.resize(1024, 720);

@@ -1,0 +1,30 @@
+#include "Brisvale/platform/Alert.h"
+
+#include "Brisvale/platform/Localization.h"
+
+QString alertSymbolName(AlertSymbol symbol)
+{
+    switch (symbol) {
+    case AlertSymbol::none:
+        return QString();
+    case AlertSymbol::checkmark:
+        return QStringLiteral("checkmark");
+    case AlertSymbol::xmark:
+        return QStringLiteral("xmark");
+    case AlertSymbol::exclamationmark:
+        return QStringLiteral("exclamationmark");
+    case AlertSymbol::exclamationmarkTriangle:
+        return QStringLiteral("exclamationmark.triangle");
+    }
+    return QString();
+}
+
+QStringList Alert::buttonTitles() const
+{
+    return buttons.isEmpty() ? QStringList{Localization::text(QStringLiteral("OK"))} : buttons;
+}
+
+bool Alert::hasResponse(int response) const
+{
+    return response >= firstButton && response - firstButton < buttonTitles().size();
+}

@@ -1,0 +1,260 @@
+#include "Brisvale/platform/AlertPresenter.h"
+
+#include "Brisvale/platform/AlertDialog.h"
+#include "Brisvale/platform/AlertScript.h"
+#include "Brisvale/platform/Fatal.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+// The alert with the titles of the buttons it shows.
+Alert resolved(const Alert& alert)
+{
+    Alert shown = alert;
+    shown.buttons = alert.buttonTitles();
+    return shown;
+}
+
+bool hasFileType(const QString& path, const QString& fileType)
+{
+    return fileType.isEmpty()
+           || QFileInfo(path).suffix().compare(fileType, Qt::CaseInsensitive) == 0;
+}
+
+void checkScriptedButton(const Alert& alert, int response)
+{
+    if (!alert.hasResponse(response)) {
+        Fatal::stop(QStringLiteral("The scripted answer %1 names no button of the alert: %2")
+                        .arg(response)
+                        .arg(alert.message));
+    }
+}
+
+}
+
+AlertPresenter& AlertPresenter::shared()
+{
+    static AlertPresenter presenter;
+    return presenter;
+}
+
+int AlertPresenter::runModal(const Alert& alert)
+{
+    if (script_) {
+        return scriptedAlert(alert);
+    }
+    AlertDialog dialog(alert, QApplication::activeWindow());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    return dialog.exec();
+}
+
+void AlertPresenter::beginSheet(QWidget* anchor, const Alert& alert, Completion completion)
+{
+    QWidget* window = anchor ? anchor->window() : nullptr;
+    if (!window) {
+        Fatal::stop(QStringLiteral("A sheet needs a window: ") + alert.message);
+    }
+    std::erase_if(windows_, [](const WindowSheets& entry) { return entry.window.isNull(); });
+    WindowSheets* entry = sheetsOf(window);
+    if (!entry) {
+        windows_.push_back(WindowSheets{window, {}, false});
+        entry = &windows_.back();
+    }
+    entry->sheets.push_back(Sheet{anchor, resolved(alert), std::move(completion), nextSerial_++});
+    showNextSheet(window);
+}
+
+std::optional<QString> AlertPresenter::chooseFolder(QWidget* parent, const QString& title)
+{
+    if (script_) {
+        return scriptedPanel(parent, title, QString(), true);
+    }
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> AlertPresenter::chooseFile(QWidget* parent, const QString& title,
+                                                  const QString& fileType)
+{
+    if (script_) {
+        return scriptedPanel(parent, title, fileType, false);
+    }
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!fileType.isEmpty()) {
+        dialog.setNameFilter(QStringLiteral("*.") + fileType);
+    }
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    return hasFileType(path, fileType) ? std::optional<QString>(path) : std::nullopt;
+}
+
+int AlertPresenter::sheetCount(QWidget* anchor) const
+{
+    const QWidget* window = anchor ? anchor->window() : nullptr;
+    for (const WindowSheets& entry : windows_) {
+        if (window && entry.window.data() == window) {
+            return static_cast<int>(entry.sheets.size());
+        }
+    }
+    return 0;
+}
+
+void AlertPresenter::setScript(AlertScript* script)
+{
+    // Sheets of the previous answerer can no longer be answered.
+    script_ = script;
+    windows_.clear();
+}
+
+AlertPresenter::WindowSheets* AlertPresenter::sheetsOf(const QWidget* window)
+{
+    const auto found = std::find_if(windows_.begin(), windows_.end(), [window](const WindowSheets& entry) {
+        return window && entry.window.data() == window;
+    });
+    return found == windows_.end() ? nullptr : &*found;
+}
+
+void AlertPresenter::showNextSheet(QWidget* window)
+{
+    WindowSheets* entry = sheetsOf(window);
+    if (!entry || entry->showing || entry->sheets.empty()) {
+        return;
+    }
+    entry->showing = true;
+    Sheet& sheet = entry->sheets.front();
+    sheet.shownOrder = nextShownOrder_++;
+    if (!script_) {
+        openSheetDialog(window, sheet);
+        return;
+    }
+    script_->record(Presentation{Presentation::Kind::sheet, sheet.alert, window, {}, {}});
+    if (script_->hasAnswer()) {
+        const AlertScript::Answer answer = script_->takeAnswer();
+        if (answer.kind != AlertScript::Answer::Kind::button) {
+            Fatal::stop(QStringLiteral("A sheet was scripted a panel's answer: ") + sheet.alert.message);
+        }
+        checkScriptedButton(sheet.alert, answer.response);
+        postScriptedAnswer(window, sheet.serial, answer.response);
+    }
+}
+
+void AlertPresenter::openSheetDialog(QWidget* window, const Sheet& sheet)
+{
+    auto* dialog = new AlertDialog(sheet.alert, window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const QPointer<QWidget> target(window);
+    const quint64 serial = sheet.serial;
+    connect(dialog, &QDialog::finished, this, [this, target, serial](int response) {
+        if (target) {
+            finishSheet(target, serial, response);
+        }
+    });
+    dialog->open();
+}
+
+void AlertPresenter::postScriptedAnswer(QWidget* window, quint64 serial, int response)
+{
+    ++answersInFlight_;
+    const QPointer<QWidget> target(window);
+    QMetaObject::invokeMethod(
+        this,
+        [this, target, serial, response] {
+            --answersInFlight_;
+            if (target) {
+                finishSheet(target, serial, response);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void AlertPresenter::finishSheet(QWidget* window, quint64 serial, int response)
+{
+    const QPointer<QWidget> target(window);
+    WindowSheets* entry = sheetsOf(window);
+    if (!entry || !entry->showing || entry->sheets.empty() || entry->sheets.front().serial != serial) {
+        return;
+    }
+    Sheet sheet = std::move(entry->sheets.front());
+    entry->sheets.pop_front();
+    // The window stays busy while the completion runs, so a sheet it begins waits its turn.
+    if (sheet.completion && sheet.anchor) {
+        sheet.completion(response);
+    }
+    if (!target) {
+        return;
+    }
+    if (WindowSheets* after = sheetsOf(target)) {
+        after->showing = false;
+    }
+    showNextSheet(target);
+    std::erase_if(windows_, [](const WindowSheets& item) { return item.window.isNull() || item.sheets.empty(); });
+}
+
+bool AlertPresenter::answerShownSheet(QWidget* anchor, int response)
+{
+    const QWidget* window = anchor ? anchor->window() : nullptr;
+    const WindowSheets* chosen = nullptr;
+    for (const WindowSheets& entry : windows_) {
+        if (!entry.showing || entry.sheets.empty() || entry.window.isNull()) {
+            continue;
+        }
+        if (window ? entry.window.data() == window
+                   : !chosen || entry.sheets.front().shownOrder < chosen->sheets.front().shownOrder) {
+            chosen = &entry;
+        }
+    }
+    if (!chosen) {
+        return false;
+    }
+    checkScriptedButton(chosen->sheets.front().alert, response);
+    finishSheet(chosen->window.data(), chosen->sheets.front().serial, response);
+    return true;
+}
+
+std::optional<QString> AlertPresenter::scriptedPanel(QWidget* parent, const QString& title,
+                                                     const QString& fileType, bool folder)
+{
+    const auto kind = folder ? Presentation::Kind::folderPanel : Presentation::Kind::filePanel;
+    QWidget* window = parent ? parent->window() : QApplication::activeWindow();
+    script_->record(Presentation{kind, Alert{}, window, title, fileType});
+    if (!script_->hasAnswer()) {
+        Fatal::stop(QStringLiteral("No scripted answer for the panel: ") + title);
+    }
+    const AlertScript::Answer answer = script_->takeAnswer();
+    if (answer.kind == AlertScript::Answer::Kind::button) {
+        Fatal::stop(QStringLiteral("A panel was scripted a button's answer: ") + title);
+    }
+    if (answer.kind == AlertScript::Answer::Kind::cancel || !hasFileType(answer.path, fileType)) {
+        return std::nullopt;
+    }
+    return answer.path;
+}
+
+int AlertPresenter::scriptedAlert(const Alert& alert)
+{
+    const Alert shown = resolved(alert);
+    script_->record(Presentation{Presentation::Kind::alert, shown, QApplication::activeWindow(), {}, {}});
+    if (!script_->hasAnswer()) {
+        Fatal::stop(QStringLiteral("No scripted answer for the alert: ") + alert.message);
+    }
+    const AlertScript::Answer answer = script_->takeAnswer();
+    if (answer.kind != AlertScript::Answer::Kind::button) {
+        Fatal::stop(QStringLiteral("An alert was scripted a panel's answer: ") + alert.message);
+    }
+    checkScriptedButton(shown, answer.response);
+    return answer.response;
+}

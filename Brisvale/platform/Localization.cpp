@@ -1,0 +1,98 @@
+#include "Brisvale/platform/Localization.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTranslator>
+#include <memory>
+
+namespace {
+
+const QString tablePath = QStringLiteral(":/i18n/brisvale_en.qm");
+
+std::unique_ptr<QTranslator>& installedTranslator()
+{
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+QStringList markers(Localization::Placeholder placeholder)
+{
+    switch (placeholder) {
+    case Localization::Placeholder::email:
+        return {QStringLiteral("[:EM]")};
+    case Localization::Placeholder::bestValue:
+        return {QStringLiteral("[:BV]"), QStringLiteral("[:VB]")};
+    }
+    return {};
+}
+
+// The marker starting at position, if any.
+qsizetype markerLengthAt(const QString& text, qsizetype position, const QStringList& markers)
+{
+    for (const QString& marker : markers) {
+        if (QStringView(text).sliced(position).startsWith(marker)) {
+            return marker.size();
+        }
+    }
+    return 0;
+}
+
+// Every application object gets the tables as it starts, in the program and in tests.
+void installAtStart()
+{
+    Localization::install();
+}
+
+}
+
+Q_COREAPP_STARTUP_FUNCTION(installAtStart)
+
+namespace Localization {
+
+bool install()
+{
+    if (installedTranslator()) {
+        return true;
+    }
+    if (!QCoreApplication::instance()) {
+        return false;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(tablePath) || !QCoreApplication::installTranslator(translator.get())) {
+        return false;
+    }
+    installedTranslator() = std::move(translator);
+    return true;
+}
+
+QString text(const QString& key)
+{
+    install();
+    const QByteArray id = key.toUtf8();
+    const QString found = qtTrId(id.constData());
+    return found.isEmpty() ? key : found;
+}
+
+QString text(const QString& key, Placeholder placeholder, const QString& value)
+{
+    return fill(text(key), placeholder, value);
+}
+
+QString fill(const QString& text, Placeholder placeholder, const QString& value)
+{
+    const QStringList wanted = markers(placeholder);
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        if (const qsizetype length = markerLengthAt(text, i, wanted)) {
+            result += value;
+            i += length;
+        } else {
+            result += text[i];
+            ++i;
+        }
+    }
+    return result;
+}
+
+}

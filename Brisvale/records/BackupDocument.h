@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Brisvale/records/Decode_Profile.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The backup document: every user profile with all its readings as one UTF-8 JSON array.
+//
+// Written with each object's keys in a fixed order, pretty-printed: dates as numbers of seconds
+// since 2001-01-01T00:00:00Z in full precision, floats as the shortest decimal that reads back
+// as the same float, Booleans as true/false, an absent value as null with its key present.
+// Read strictly and all or nothing: one profile or reading that is not as it must be refuses the
+// whole document.
+class BackupDocument {
+public:
+    // The document holding `profiles` in the order given, each with its readings in the order
+    // given. A value that has no JSON form (a float or date that is not finite) makes the whole
+    // document impossible: the answer is then none, and `error` (when given) says which value.
+    static std::optional<QByteArray> write(const QList<Decode_Profile>& profiles,
+                                           QString* error = nullptr);
+
+    // The profiles of `document`, in file order. Keys may come in any order and unknown keys are
+    // ignored. Every profile key but "name" must be present and not null; a reading needs
+    // "fev1Value" and "pefValue", while "measureDate" and "note" may be null or missing (the
+    // decoded reading then has none). Anything else that is not as it must be answers none, with
+    // `error` (when given) naming the first fault.
+    static std::optional<QList<Decode_Profile>> read(const QByteArray& document,
+                                                     QString* error = nullptr);
+
+    // The name of a backup made at `moment`: "Export_QFDB_" + its local time as "yyyyMMddHHmmss"
+    // (ASCII digits whatever the locale) + ".bak".
+    static QString fileName(const QDateTime& moment);
+};

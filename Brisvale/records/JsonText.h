@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+// The fragments of JSON text that the backup writer puts together by hand (it keeps its keys in a
+// fixed order, which a QJsonObject would sort).
+namespace JsonText {
+
+// `value` as a JSON string: quotes, backslashes and control characters escaped, everything else
+// (non-ASCII included) kept as UTF-8. "/" is not escaped.
+void appendString(QByteArray& out, const QString& value);
+
+void appendInt32(QByteArray& out, qint32 value);
+
+// The shortest decimal that reads back as exactly `value`, also when a reader takes it as a
+// double first (3.45f gives "3.45"). A value that is not finite has no JSON form: nothing is
+// appended and the answer is false.
+bool appendFloat(QByteArray& out, float value);
+
+// The shortest decimal that reads back as exactly `value` (86400.0 gives "86400"); false, with
+// nothing appended, when it is not finite.
+bool appendDouble(QByteArray& out, double value);
+
+}

@@ -1,0 +1,219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name></name>
+    <message id="OverviewController_User_Gender_Male">
+        <source>Male</source>
+        <translation>Male</translation>
+    </message>
+    <message id="OverviewController_User_Gender_Female">
+        <source>Female</source>
+        <translation>Female</translation>
+    </message>
+    <message id="OverviewController_SevenDay">
+        <source>7 days</source>
+        <translation>7 days</translation>
+    </message>
+    <message id="OverviewController_ThirtyDay">
+        <source>30 days</source>
+        <translation>30 days</translation>
+    </message>
+    <message id="OverviewController_ALL">
+        <source>All readings</source>
+        <translation>All readings</translation>
+    </message>
+    <message id="OverviewController_AM">
+        <source>Morning (00:00-11:59)</source>
+        <translation>Morning (00:00-11:59)</translation>
+    </message>
+    <message id="OverviewController_PM">
+        <source>Afternoon (12:00-23:59)</source>
+        <translation>Afternoon (12:00-23:59)</translation>
+    </message>
+    <message id="OverviewController_AllDay">
+        <source>All day</source>
+        <translation>All day</translation>
+    </message>
+    <message id="OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="ViewController_AlertMessage_SystemNotUser">
+        <source>Please create a profile and save it with a name before you go to another page.</source>
+        <translation>Please create a profile and save it with a name before you go to another page.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMDifferentTime">
+        <source>The meter's clock differs from this computer's clock by more than 2 minutes. Set the meter's clock to this computer's time?</source>
+        <translation>The meter's clock differs from this computer's clock by more than 2 minutes. Set the meter's clock to this computer's time?</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMDifferentTime_SyncTimeClear">
+        <source>Set clock and erase the meter's readings without downloading them</source>
+        <translation>Set clock and erase the meter's readings without downloading them</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMDifferentTime_SyncTimeOnly">
+        <source>Set clock only</source>
+        <translation>Set clock only</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMDifferentTime_No">
+        <source>Not now</source>
+        <translation>Not now</translation>
+    </message>
+    <message id="ViewController_AlertMessage_NoData">
+        <source>There are no readings in the meter to download.</source>
+        <translation>There are no readings in the meter to download.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMAsk">
+        <source>The highest PEF in the meter is [:BV] L/min, above your target best value. Use [:BV] L/min as your new best value?</source>
+        <translation>The highest PEF in the meter is [:BV] L/min, above your target best value. Use [:BV] L/min as your new best value?</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMTransferSuccess">
+        <source>The readings were downloaded and saved. When you click OK, they are cleared from the meter's memory.</source>
+        <translation>The readings were downloaded and saved. When you click OK, they are cleared from the meter's memory.</translation>
+    </message>
+    <message id="ConnectionPFM_Title">
+        <source>Download Readings</source>
+        <translation>Download Readings</translation>
+    </message>
+    <message id="ConnectionPFM_Remind">
+        <source>The readings in the meter will be saved to the profile you choose.</source>
+        <translation>The readings in the meter will be saved to the profile you choose.</translation>
+    </message>
+    <message id="ConnectionPFM_Question">
+        <source>Which profile should receive the readings?</source>
+        <translation>Which profile should receive the readings?</translation>
+    </message>
+    <message id="ConnectionPFM_AlertMessage_SelectUser">
+        <source>Please select a profile.</source>
+        <translation>Please select a profile.</translation>
+    </message>
+    <message id="TrafficLightsController_Title">
+        <source>Best Value and Zones</source>
+        <translation>Best Value and Zones</translation>
+    </message>
+    <message id="TrafficLightsController_BestValue">
+        <source>Best value (L/min)</source>
+        <translation>Best value (L/min)</translation>
+    </message>
+    <message id="TrafficLightsController_AlertMessage_AskBestValue">
+        <source>Save [:VB] L/min as your best value and send it to the meter?</source>
+        <translation>Save [:VB] L/min as your best value and send it to the meter?</translation>
+    </message>
+    <message id="TrafficLightsController_AlertMessage_AskBestValueDone">
+        <source>The meter now holds your best value of [:BV] L/min.</source>
+        <translation>The meter now holds your best value of [:BV] L/min.</translation>
+    </message>
+    <message id="TrafficLightsController_AlertMessage_AskBestValueFailed">
+        <source>The meter did not confirm the best value. Check the connection and try again.</source>
+        <translation>The meter did not confirm the best value. Check the connection and try again.</translation>
+    </message>
+    <message id="ProfileController_PageTitle">
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message id="ProfileController_Email">
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="ProfileController_Name">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="ProfileController_Gender">
+        <source>Gender</source>
+        <translation>Gender</translation>
+    </message>
+    <message id="ProfileController_Birth">
+        <source>Date of birth</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message id="ProfileController_Height">
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message id="ProfileController_Weight">
+        <source>Weight</source>
+        <translation>Weight</translation>
+    </message>
+    <message id="ProfileController_AlertMessage_EmptyField">
+        <source>Please enter a name.</source>
+        <translation>Please enter a name.</translation>
+    </message>
+    <message id="ProfileController_AlertMessage_AskSaveUser">
+        <source>Save the changes to the profile [:EM]?</source>
+        <translation>Save the changes to the profile [:EM]?</translation>
+    </message>
+    <message id="ProfileController_AlertMessage_AskDeleteUser">
+        <source>Delete the profile [:EM] and all of its readings? This cannot be undone.</source>
+        <translation>Delete the profile [:EM] and all of its readings? This cannot be undone.</translation>
+    </message>
+    <message id="CreateUserController_Email">
+        <source>E-mail of the new profile</source>
+        <translation>E-mail of the new profile</translation>
+    </message>
+    <message id="CreateUserController_AlertMessage_EmptyEmail">
+        <source>Please enter an e-mail address.</source>
+        <translation>Please enter an e-mail address.</translation>
+    </message>
+    <message id="CreateUserController_AlertMessage_ExistEmail">
+        <source>A profile with this e-mail address already exists.</source>
+        <translation>A profile with this e-mail address already exists.</translation>
+    </message>
+    <message id="UserListController_AlertMessage_SelectUser">
+        <source>Please select a profile.</source>
+        <translation>Please select a profile.</translation>
+    </message>
+    <message id="SettingsController_PageTitle">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="SettingsController_PageSubTitle">
+        <source>Choose how this profile's measurements, dates and times are shown.</source>
+        <translation>Choose how this profile's measurements, dates and times are shown.</translation>
+    </message>
+    <message id="SettingsController_DateFormat">
+        <source>Date format</source>
+        <translation>Date format</translation>
+    </message>
+    <message id="SettingsController_Unit">
+        <source>Units</source>
+        <translation>Units</translation>
+    </message>
+    <message id="SettingsController_TimeFormat">
+        <source>Time format</source>
+        <translation>Time format</translation>
+    </message>
+    <message id="SettingsController_Region">
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message id="SettingsController_Import">
+        <source>Import backup</source>
+        <translation>Import backup</translation>
+    </message>
+    <message id="SettingsController_Export">
+        <source>Export backup</source>
+        <translation>Export backup</translation>
+    </message>
+    <message id="SettingsController_AlertMessage_AskSaveUser">
+        <source>Save the settings of the profile [:EM]?</source>
+        <translation>Save the settings of the profile [:EM]?</translation>
+    </message>
+    <message id="SettingsController_AlertMessage_ExportSuccess">
+        <source>The backup was saved.</source>
+        <translation>The backup was saved.</translation>
+    </message>
+    <message id="SettingsController_AlertMessage_ExportFailed">
+        <source>The backup could not be saved.</source>
+        <translation>The backup could not be saved.</translation>
+    </message>
+    <message id="SettingsController_AlertMessage_ImportSuccess">
+        <source>The backup was imported.</source>
+        <translation>The backup was imported.</translation>
+    </message>
+    <message id="SettingsController_AlertMessage_ImportFailed">
+        <source>The backup could not be imported.</source>
+        <translation>The backup could not be imported.</translation>
+    </message>
+</context>
+</TS>

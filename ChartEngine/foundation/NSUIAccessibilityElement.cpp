@@ -1,0 +1,63 @@
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+
+#include "ChartEngine/foundation/ChartAccessibility.h"
+
+namespace Charts {
+
+NSUIAccessibilityElement::NSUIAccessibilityElement(QObject* container)
+    : m_containerView(qobject_cast<QWidget*>(container))
+{
+    ChartAccessibility::install();
+}
+
+NSUIAccessibilityElement::~NSUIAccessibilityElement() = default;
+
+void NSUIAccessibilityElement::setAccessibilityLabel(const QString& label)
+{
+    m_label = label;
+}
+
+void NSUIAccessibilityElement::setAccessibilityFrame(const QRectF& frame)
+{
+    if (!m_containerView) {
+        return;
+    }
+    m_frame = frame;
+}
+
+QRectF NSUIAccessibilityElement::accessibilityScreenFrame() const
+{
+    if (!m_containerView) {
+        return {};
+    }
+    // Only the container's whole-pixel origin goes through Qt's mapping; the frame itself may
+    // hold any double.
+    const QPoint origin = m_containerView->mapToGlobal(QPoint(0, 0));
+    return m_frame.normalized().translated(origin);
+}
+
+void NSUIAccessibilityElement::setAccessibilityRole(QAccessible::Role role)
+{
+    m_role = role;
+}
+
+void NSUIAccessibilityElement::setHeader(bool header)
+{
+    m_isHeader = header;
+}
+
+void NSUIAccessibilityElement::setSelected(bool selected)
+{
+    m_isSelected = selected;
+}
+
+void accessibilityPostLayoutChangedNotification(NSUIAccessibilityElement* element)
+{
+    if (!element) {
+        return;
+    }
+    QAccessibleEvent event(element, QAccessible::LocationChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+}

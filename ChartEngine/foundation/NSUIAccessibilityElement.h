@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QAccessible>
+#include <QObject>
+#include <QPointer>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+namespace Charts {
+
+// One thing a renderer describes to assistive technology (a bar, a point, the chart's header):
+// a label and a frame inside its container view. The container, when it is a widget, is the
+// element's accessibility parent; it is held weakly. Held by std::shared_ptr.
+class NSUIAccessibilityElement : public QObject {
+    Q_OBJECT
+
+public:
+    // `container`: the chart view (or another object); only a widget becomes the container view.
+    explicit NSUIAccessibilityElement(QObject* container);
+    ~NSUIAccessibilityElement() override;
+
+    // The container widget; null once it is gone or when the container was no widget.
+    QWidget* containerView() const { return m_containerView.data(); }
+
+    QString accessibilityLabel() const { return m_label; }
+    void setAccessibilityLabel(const QString& label);
+
+    // The frame in the container view's coordinates, as last written.
+    QRectF accessibilityFrame() const { return m_frame; }
+    // Stores a frame given in the container view's coordinates; does nothing once the container
+    // view is gone.
+    void setAccessibilityFrame(const QRectF& frame);
+    // The frame in screen coordinates, computed now from the container's position, normalised;
+    // empty without a container view.
+    QRectF accessibilityScreenFrame() const;
+
+    QAccessible::Role accessibilityRole() const { return m_role; }
+    void setAccessibilityRole(QAccessible::Role role);
+
+    // Marks the chart's header element.
+    bool isHeader() const { return m_isHeader; }
+    void setHeader(bool header);
+
+    // Marks a highlighted element.
+    bool isSelected() const { return m_isSelected; }
+    void setSelected(bool selected);
+
+private:
+    QPointer<QWidget> m_containerView;
+    bool m_isHeader = false;
+    bool m_isSelected = false;
+    QString m_label;
+    QRectF m_frame;
+    QAccessible::Role m_role = QAccessible::Row;
+};
+
+// Tells assistive technology that an element's layout changed (renderers call it after
+// rebuilding their elements). Without an element nothing is posted.
+void accessibilityPostLayoutChangedNotification(NSUIAccessibilityElement* element = nullptr);
+
+}

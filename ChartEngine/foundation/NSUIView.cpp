@@ -1,0 +1,118 @@
+#include "ChartEngine/foundation/NSUIView.h"
+
+#include "ChartEngine/foundation/ChartAccessibility.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+
+#include <QPainter>
+#include <QTouchEvent>
+
+namespace Charts {
+
+NSUIView::NSUIView(QWidget* parent)
+    : QWidget(parent)
+{
+    ChartAccessibility::install();
+    setAttribute(Qt::WA_AcceptTouchEvents);
+}
+
+NSUIView::~NSUIView() = default;
+
+QRectF NSUIView::bounds() const
+{
+    return QRectF(0, 0, width(), height());
+}
+
+bool NSUIView::isOpaque() const
+{
+    return testAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void NSUIView::setNeedsDisplay()
+{
+    update();
+}
+
+void NSUIView::setBackgroundColor(std::optional<QColor> color)
+{
+    m_backgroundColor = color && color->isValid() ? color : std::nullopt;
+    update();
+}
+
+void NSUIView::setRole(QAccessible::Role role)
+{
+    m_role = role;
+}
+
+QString NSUIView::accessibilityLabel() const
+{
+    return QStringLiteral("Chart View");
+}
+
+NSUIView::Elements NSUIView::accessibilityChildren() const
+{
+    return {};
+}
+
+NSUIView::Elements NSUIView::accessibilityRows() const
+{
+    return accessibilityChildren();
+}
+
+bool NSUIView::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin: {
+        auto* touch = static_cast<QTouchEvent*>(event);
+        nsuiTouchesBegan(touch->points(), touch);
+        return true;
+    }
+    case QEvent::TouchUpdate: {
+        auto* touch = static_cast<QTouchEvent*>(event);
+        nsuiTouchesMoved(touch->points(), touch);
+        return true;
+    }
+    case QEvent::TouchEnd: {
+        auto* touch = static_cast<QTouchEvent*>(event);
+        nsuiTouchesEnded(touch->points(), touch);
+        return true;
+    }
+    case QEvent::TouchCancel: {
+        auto* touch = static_cast<QTouchEvent*>(event);
+        nsuiTouchesCancelled(touch->points(), touch);
+        return true;
+    }
+    default:
+        return QWidget::event(event);
+    }
+}
+
+void NSUIView::paintEvent(QPaintEvent* /*event*/)
+{
+    if (!m_backgroundColor) {
+        return;
+    }
+    QPainter painter(this);
+    painter.fillRect(bounds(), *m_backgroundColor);
+}
+
+void NSUIView::nsuiTouchesBegan(const QList<QEventPoint>& /*touches*/, QTouchEvent* event)
+{
+    QWidget::event(event);
+}
+
+void NSUIView::nsuiTouchesMoved(const QList<QEventPoint>& /*touches*/, QTouchEvent* event)
+{
+    QWidget::event(event);
+}
+
+void NSUIView::nsuiTouchesEnded(const QList<QEventPoint>& /*touches*/, QTouchEvent* event)
+{
+    QWidget::event(event);
+}
+
+void NSUIView::nsuiTouchesCancelled(const QList<QEventPoint>& /*touches*/, QTouchEvent* event)
+{
+    QWidget::event(event);
+}
+
+}

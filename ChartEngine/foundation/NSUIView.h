@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QAccessible>
+#include <QColor>
+#include <QEventPoint>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class QTouchEvent;
+
+namespace Charts {
+
+class NSUIAccessibilityElement;
+
+// The base of every chart view and of the view-based marker: a widget in y-down coordinates
+// with an optional background colour, four touch hooks and an accessibility description
+// ("Chart View", a list whose rows are the renderers' elements).
+class NSUIView : public QWidget {
+    Q_OBJECT
+
+public:
+    using Elements = QList<std::shared_ptr<NSUIAccessibilityElement>>;
+
+    explicit NSUIView(QWidget* parent = nullptr);
+    ~NSUIView() override;
+
+    // The view's own rectangle: origin (0, 0), the widget's size.
+    QRectF bounds() const;
+    // Whether the view paints every pixel of its bounds (Qt::WA_OpaquePaintEvent); false unless
+    // a subclass says so.
+    virtual bool isOpaque() const;
+    // Asks for a repaint of the whole bounds.
+    void setNeedsDisplay();
+
+    // The colour painted under everything else; none until set. An invalid colour clears it.
+    std::optional<QColor> backgroundColor() const { return m_backgroundColor; }
+    void setBackgroundColor(std::optional<QColor> color);
+
+    // The view's accessibility role; a list.
+    QAccessible::Role role() const { return m_role; }
+    void setRole(QAccessible::Role role);
+    // The view's accessibility name, "Chart View".
+    virtual QString accessibilityLabel() const;
+    // The elements assistive technology sees inside the view; none here, chart views answer
+    // their renderer's elements.
+    virtual Elements accessibilityChildren() const;
+    // The accessibility children, as they are.
+    Elements accessibilityRows() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+    // Called with every point of a touch event, of any state. By default the event goes to the
+    // widget's own handling (which leaves it unaccepted, so Qt falls back to mouse events).
+    virtual void nsuiTouchesBegan(const QList<QEventPoint>& touches, QTouchEvent* event);
+    virtual void nsuiTouchesMoved(const QList<QEventPoint>& touches, QTouchEvent* event);
+    virtual void nsuiTouchesEnded(const QList<QEventPoint>& touches, QTouchEvent* event);
+    virtual void nsuiTouchesCancelled(const QList<QEventPoint>& touches, QTouchEvent* event);
+
+private:
+    QAccessible::Role m_role = QAccessible::List;
+    std::optional<QColor> m_backgroundColor;
+};
+
+}

@@ -1,0 +1,83 @@
+#include "ChartEngine/foundation/NSUIViewAccessible.h"
+
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/foundation/NSUIView.h"
+
+namespace Charts {
+
+NSUIViewAccessible::NSUIViewAccessible(NSUIView* view)
+    : QAccessibleWidget(view, QAccessible::List)
+{
+}
+
+NSUIView* NSUIViewAccessible::view() const
+{
+    // qobject_cast fails once the view's own destructor has run, so no virtual member of a
+    // half-destroyed view is reached.
+    return qobject_cast<NSUIView*>(object());
+}
+
+QString NSUIViewAccessible::text(QAccessible::Text kind) const
+{
+    const NSUIView* chart = view();
+    if (kind == QAccessible::Name && chart) {
+        return chart->accessibilityLabel();
+    }
+    return QAccessibleWidget::text(kind);
+}
+
+QAccessible::Role NSUIViewAccessible::role() const
+{
+    const NSUIView* chart = view();
+    return chart ? chart->role() : QAccessible::List;
+}
+
+int NSUIViewAccessible::childCount() const
+{
+    const NSUIView* chart = view();
+    return chart ? int(chart->accessibilityChildren().size()) : 0;
+}
+
+QAccessibleInterface* NSUIViewAccessible::child(int index) const
+{
+    const NSUIView* chart = view();
+    if (!chart) {
+        return nullptr;
+    }
+    const NSUIView::Elements elements = chart->accessibilityChildren();
+    if (index < 0 || index >= elements.size() || !elements[index]) {
+        return nullptr;
+    }
+    return QAccessible::queryAccessibleInterface(elements[index].get());
+}
+
+int NSUIViewAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    const NSUIView* chart = view();
+    if (!chart || !child) {
+        return -1;
+    }
+    const NSUIView::Elements elements = chart->accessibilityChildren();
+    for (qsizetype i = 0; i < elements.size(); ++i) {
+        if (elements[i].get() == child->object()) {
+            return int(i);
+        }
+    }
+    return -1;
+}
+
+QAccessibleInterface* NSUIViewAccessible::childAt(int x, int y) const
+{
+    const NSUIView* chart = view();
+    if (!chart) {
+        return nullptr;
+    }
+    for (const auto& element : chart->accessibilityChildren()) {
+        if (element && element->accessibilityScreenFrame().contains(QPointF(x, y))) {
+            return QAccessible::queryAccessibleInterface(element.get());
+        }
+    }
+    return nullptr;
+}
+
+}

@@ -1,0 +1,219 @@
+#include "Brisvale/platform/AlertDialog.h"
+
+#include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/Look.h"
+
+#include "support/QtPrinters.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+#include <functional>
+
+// The windows a person sees when no script answers: built, shown offscreen and clicked here.
+
+namespace {
+
+const Alert clockAlert{QStringLiteral("The meter's clock is off."), AlertSymbol::checkmark,
+                       {QStringLiteral("Set clock and erase"), QStringLiteral("Set clock only"),
+                        QStringLiteral("Not now")}};
+
+// Runs the action on the modal window once the event loop of a modal call is running.
+void whenModal(std::function<void(QWidget*)> action)
+{
+    QTimer::singleShot(0, [action] { action(QApplication::activeModalWidget()); });
+}
+
+QList<AlertDialog*> openDialogs(QWidget& window)
+{
+    QList<AlertDialog*> shown;
+    for (AlertDialog* dialog : window.findChildren<AlertDialog*>()) {
+        if (dialog->isVisible()) {
+            shown << dialog;
+        }
+    }
+    return shown;
+}
+
+}
+
+TEST(AlertDialog, IsAWhiteUntitledWindowWithTheSymbolAndTheButtonsBottomRight)
+{
+    AlertDialog dialog(clockAlert, nullptr);
+    dialog.show();
+    dialog.layout()->activate();
+    EXPECT_TRUE(dialog.windowTitle().isEmpty());
+    EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_TRUE(dialog.autoFillBackground());
+    EXPECT_EQ(dialog.messageLabel()->text(), clockAlert.message);
+    ASSERT_NE(dialog.iconLabel(), nullptr);
+    EXPECT_EQ(dialog.iconLabel()->pixmap().deviceIndependentSize(), QSizeF(48, 48));
+
+    QPushButton* first = dialog.button(1000);
+    QPushButton* second = dialog.button(1001);
+    QPushButton* third = dialog.button(1002);
+    ASSERT_TRUE(first && second && third);
+    EXPECT_EQ(dialog.button(1003), nullptr);
+    EXPECT_EQ(dialog.button(999), nullptr);
+    EXPECT_EQ(first->text(), QStringLiteral("Set clock and erase"));
+    // The first button is the default one, rightmost, in the accent colour.
+    EXPECT_TRUE(first->isDefault());
+    EXPECT_FALSE(second->isDefault());
+    EXPECT_GT(first->x(), second->x());
+    EXPECT_GT(second->x(), third->x());
+    EXPECT_GT(first->y(), dialog.messageLabel()->y());
+    EXPECT_NEAR(first->geometry().right(), dialog.width() - 20, 2);
+    EXPECT_TRUE(first->styleSheet().contains(Look::accent().name()));
+    EXPECT_FALSE(second->styleSheet().contains(Look::accent().name()));
+    EXPECT_EQ(first->grab().toImage().pixelColor(first->width() / 2, 3), Look::accent());
+}
+
+TEST(AlertDialog, AnAlertWithoutSymbolHasNoIconAndTheDefaultOK)
+{
+    AlertDialog dialog(Alert{QStringLiteral("The backup could not be imported."), AlertSymbol::none, {}},
+                       nullptr);
+    EXPECT_EQ(dialog.iconLabel(), nullptr);
+    ASSERT_NE(dialog.button(1000), nullptr);
+    EXPECT_EQ(dialog.button(1000)->text(), QStringLiteral("OK"));
+    EXPECT_EQ(dialog.button(1001), nullptr);
+}
+
+TEST(AlertDialog, LongTitlesStandInAColumnWithTheFirstOnTop)
+{
+    Alert alert = clockAlert;
+    alert.buttons[0] = QStringLiteral("Set clock and erase the meter's readings without downloading them");
+    alert.buttons[1] = QStringLiteral("Set the clock only and keep every reading in the meter");
+    AlertDialog dialog(alert, nullptr);
+    dialog.show();
+    EXPECT_LT(dialog.button(1000)->y(), dialog.button(1001)->y());
+    EXPECT_LT(dialog.button(1001)->y(), dialog.button(1002)->y());
+    EXPECT_EQ(dialog.button(1000)->width(), dialog.button(1002)->width());
+    // Nothing is cut: each button is as wide as its title needs.
+    EXPECT_GE(dialog.button(1000)->width(), dialog.button(1000)->sizeHint().width());
+}
+
+TEST(AlertDialog, ReturnNeverPressesADestructiveFirstButton)
+{
+    Alert alert = clockAlert;
+    alert.destructive = true;
+    AlertDialog dialog(alert, nullptr);
+    int result = -1;
+    QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_FALSE(dialog.button(1000)->isDefault());
+    EXPECT_FALSE(dialog.button(1000)->styleSheet().contains(Look::accent().name()));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::keyClick(dialog.button(1000), Qt::Key_Return);
+    EXPECT_EQ(result, -1);
+    EXPECT_TRUE(dialog.isVisible());
+
+    // An ordinary alert answers Return with its first button.
+    AlertDialog ordinary(clockAlert, nullptr);
+    ordinary.show();
+    QTest::keyClick(&ordinary, Qt::Key_Return);
+    EXPECT_EQ(ordinary.result(), 1000);
+}
+
+TEST(AlertDialog, OnlyAButtonAnswers)
+{
+    AlertDialog dialog(clockAlert, nullptr);
+    int result = -1;
+    QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
+    dialog.show();
+    dialog.reject();
+    dialog.close();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(result, -1);
+    dialog.button(1002)->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(result, 1002);
+}
+
+TEST(AlertPresenterOnScreen, SheetsAreWindowModalAndShowOneAfterAnother)
+{
+    QWidget window;
+    window.resize(400, 300);
+    window.show();
+    QList<int> responses;
+    AlertPresenter::shared().beginSheet(&window, clockAlert, [&](int response) { responses << 10 + response; });
+    AlertPresenter::shared().beginSheet(&window, Alert{QStringLiteral("second"), AlertSymbol::xmark, {}},
+                                        [&](int response) { responses << 20 + response; });
+
+    QList<AlertDialog*> shown = openDialogs(window);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0]->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(shown[0]->messageLabel()->text(), clockAlert.message);
+    EXPECT_EQ(AlertPresenter::shared().sheetCount(&window), 2);
+
+    shown[0]->button(1001)->click();
+    EXPECT_EQ(responses, QList<int>{1011});
+    shown = openDialogs(window);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0]->messageLabel()->text(), QStringLiteral("second"));
+
+    shown[0]->button(1000)->click();
+    EXPECT_EQ(responses, (QList<int>{1011, 1020}));
+    EXPECT_TRUE(openDialogs(window).isEmpty());
+    EXPECT_EQ(AlertPresenter::shared().sheetCount(&window), 0);
+}
+
+TEST(AlertPresenterOnScreen, AnApplicationModalAlertBlocksAndReturnsTheButton)
+{
+    Qt::WindowModality modality = Qt::NonModal;
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<AlertDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        modality = dialog->windowModality();
+        dialog->button(1002)->click();
+    });
+    EXPECT_EQ(AlertPresenter::shared().runModal(clockAlert), 1002);
+    EXPECT_EQ(modality, Qt::ApplicationModal);
+}
+
+TEST(AlertPresenterOnScreen, TheFolderPanelChoosesFoldersOnly)
+{
+    QTemporaryDir folder;
+    QFileDialog::FileMode mode = QFileDialog::AnyFile;
+    bool dirsOnly = false;
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        mode = dialog->fileMode();
+        dirsOnly = dialog->testOption(QFileDialog::ShowDirsOnly);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Choose a bak file"));
+        dialog->reject();
+    });
+    EXPECT_EQ(AlertPresenter::shared().chooseFolder(nullptr, QStringLiteral("Choose a bak file")), std::nullopt);
+    EXPECT_EQ(mode, QFileDialog::Directory);
+    EXPECT_TRUE(dirsOnly);
+}
+
+TEST(AlertPresenterOnScreen, TheFilePanelOffersItsTypeAndReturnsTheChosenFile)
+{
+    QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/Export_QFDB_20240315143005.bak");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    QStringList filters;
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        filters = dialog->nameFilters();
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(AlertPresenter::shared().chooseFile(nullptr, QStringLiteral("Choose a bak file"), QStringLiteral("bak")),
+              std::optional<QString>(path));
+    EXPECT_EQ(filters, QStringList{"*.bak"});
+}

@@ -1,0 +1,112 @@
+#include "Brisvale/platform/Icons.h"
+
+#include "Brisvale/platform/Alert.h"
+#include "Brisvale/platform/Look.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList iconNames = {"icon_User_male",  "icon_User_female", "checkmark",
+                               "xmark",           "exclamationmark",  "exclamationmark.triangle"};
+
+int opaquePixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The colour of the most opaque pixel: the stroke's own colour.
+QColor strokeColour(const QImage& image)
+{
+    QRgb best = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > qAlpha(best)) {
+                best = image.pixel(x, y);
+            }
+        }
+    }
+    return QColor::fromRgba(best);
+}
+
+}
+
+TEST(Icons, EveryIconLoadsAndDrawsAnOutline)
+{
+    for (const QString& name : iconNames) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(Icons::contains(name));
+        const QImage image = Icons::image(name, QSize(48, 48));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), QSize(48, 48));
+        // An outline: clearly drawn, yet most of the square stays transparent.
+        const int opaque = opaquePixels(image);
+        EXPECT_GT(opaque, 48 * 48 / 20);
+        EXPECT_LT(opaque, 48 * 48 / 2);
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(image.pixel(47, 47)), 0);
+    }
+}
+
+TEST(Icons, AlertSymbolsAreTheIconsOfTheirNamesInTheAccentColour)
+{
+    for (const AlertSymbol symbol : {AlertSymbol::checkmark, AlertSymbol::xmark,
+                                     AlertSymbol::exclamationmark, AlertSymbol::exclamationmarkTriangle}) {
+        const QString name = alertSymbolName(symbol);
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(Icons::contains(name));
+        EXPECT_EQ(strokeColour(Icons::image(name, QSize(48, 48))).rgb(), Look::accent().rgb());
+    }
+    EXPECT_EQ(alertSymbolName(AlertSymbol::exclamationmarkTriangle), QStringLiteral("exclamationmark.triangle"));
+    EXPECT_TRUE(alertSymbolName(AlertSymbol::none).isEmpty());
+    EXPECT_FALSE(Icons::contains(QString()));
+}
+
+TEST(Icons, TheTwoUserIconsDiffer)
+{
+    EXPECT_NE(Icons::image(QStringLiteral("icon_User_male"), QSize(32, 32)),
+              Icons::image(QStringLiteral("icon_User_female"), QSize(32, 32)));
+}
+
+TEST(Icons, HighDensityImagesHaveMorePixelsForTheSameSize)
+{
+    const QImage image = Icons::image(QStringLiteral("checkmark"), QSize(24, 24), 2.0);
+    EXPECT_EQ(image.size(), QSize(48, 48));
+    EXPECT_DOUBLE_EQ(image.devicePixelRatio(), 2.0);
+    const QPixmap pixmap = Icons::pixmap(QStringLiteral("checkmark"), QSize(24, 24), 2.0);
+    EXPECT_EQ(pixmap.deviceIndependentSize(), QSizeF(24, 24));
+}
+
+TEST(Icons, AnIconScalesToEveryRequestedSize)
+{
+    const QIcon icon = Icons::icon(QStringLiteral("icon_User_male"));
+    ASSERT_FALSE(icon.isNull());
+    for (const int side : {16, 32, 70}) {
+        const QImage image = icon.pixmap(QSize(side, side)).toImage();
+        EXPECT_EQ(image.size(), QSize(side, side));
+        EXPECT_GT(opaquePixels(image), 0);
+    }
+    // A disabled icon is drawn fainter.
+    const QImage disabled = icon.pixmap(QSize(32, 32), QIcon::Disabled).toImage();
+    EXPECT_EQ(opaquePixels(disabled), 0);
+    EXPECT_GT(qAlpha(strokeColour(disabled).rgba()), 0);
+}
+
+TEST(Icons, UnknownNamesAndUnusableSizesGiveNothing)
+{
+    EXPECT_FALSE(Icons::contains(QStringLiteral("button_Sync_yes_missing")));
+    EXPECT_TRUE(Icons::image(QStringLiteral("nothing"), QSize(24, 24)).isNull());
+    EXPECT_TRUE(Icons::icon(QStringLiteral("nothing")).isNull());
+    EXPECT_TRUE(Icons::image(QStringLiteral("checkmark"), QSize(0, 24)).isNull());
+    EXPECT_TRUE(Icons::image(QStringLiteral("checkmark"), QSize(24, 24), 0.0).isNull());
+    EXPECT_TRUE(Icons::image(QStringLiteral("checkmark"), QSize(24, 24), 1e300).isNull());
+    EXPECT_TRUE(Icons::image(QStringLiteral("checkmark"), QSize(24, 24), std::nan("")).isNull());
+}

@@ -1,0 +1,175 @@
+#include "Brisvale/platform/Localization.h"
+
+#include "support/QtPrinters.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every key that the profile, user-list, create-user, settings and region pages, the main window,
+// the meter download, the best-value and choose-user sheets and the backup name, and the choices
+// of the lookup tables.
+const QStringList pageKeys = {
+    "OverviewController_User_Gender_Male", "OverviewController_User_Gender_Female",
+    "OverviewController_SevenDay", "OverviewController_ThirtyDay", "OverviewController_ALL",
+    "OverviewController_AM", "OverviewController_PM", "OverviewController_AllDay", "OK",
+    "ViewController_AlertMessage_SystemNotUser", "ViewController_AlertMessage_PFMDifferentTime",
+    "ViewController_AlertMessage_PFMDifferentTime_SyncTimeClear",
+    "ViewController_AlertMessage_PFMDifferentTime_SyncTimeOnly",
+    "ViewController_AlertMessage_PFMDifferentTime_No", "ViewController_AlertMessage_NoData",
+    "ViewController_AlertMessage_PFMAsk", "ViewController_AlertMessage_PFMTransferSuccess",
+    "ConnectionPFM_Title", "ConnectionPFM_Remind", "ConnectionPFM_Question",
+    "ConnectionPFM_AlertMessage_SelectUser", "TrafficLightsController_Title",
+    "TrafficLightsController_BestValue", "TrafficLightsController_AlertMessage_AskBestValue",
+    "TrafficLightsController_AlertMessage_AskBestValueDone",
+    "TrafficLightsController_AlertMessage_AskBestValueFailed", "ProfileController_PageTitle",
+    "ProfileController_Email", "ProfileController_Name", "ProfileController_Gender",
+    "ProfileController_Birth", "ProfileController_Height", "ProfileController_Weight",
+    "ProfileController_AlertMessage_EmptyField", "ProfileController_AlertMessage_AskSaveUser",
+    "ProfileController_AlertMessage_AskDeleteUser", "CreateUserController_Email",
+    "CreateUserController_AlertMessage_EmptyEmail", "CreateUserController_AlertMessage_ExistEmail",
+    "UserListController_AlertMessage_SelectUser", "SettingsController_PageTitle",
+    "SettingsController_PageSubTitle", "SettingsController_DateFormat", "SettingsController_Unit",
+    "SettingsController_TimeFormat", "SettingsController_Region", "SettingsController_Import",
+    "SettingsController_Export", "SettingsController_AlertMessage_AskSaveUser",
+    "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
+    "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
+};
+
+// The message ids and translations of the English table as written in the source tree.
+QList<std::pair<QString, QString>> tableEntries()
+{
+    const QString path = QFileInfo(QStringLiteral(__FILE__)).absolutePath()
+                         + QStringLiteral("/../../../Brisvale/resources/translations/brisvale_en.ts");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QList<std::pair<QString, QString>> entries;
+    QXmlStreamReader xml(&file);
+    QString id;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("message")) {
+            id = xml.attributes().value(QLatin1String("id")).toString();
+        } else if (xml.name() == QLatin1String("translation")) {
+            entries.append({id, xml.readElementText()});
+        }
+    }
+    return entries;
+}
+
+}
+
+TEST(Localization, TheTablesAreInstalledWhenTheApplicationStarts)
+{
+    // Nothing of Localization has been called in this program yet (each test runs on its own).
+    EXPECT_EQ(qtTrId("ProfileController_PageTitle"), QStringLiteral("Profile"));
+}
+
+TEST(Localization, EveryKeyOfThePagesHasItsOwnText)
+{
+    ASSERT_TRUE(Localization::install());
+    for (const QString& key : pageKeys) {
+        const QString text = Localization::text(key);
+        EXPECT_FALSE(text.isEmpty()) << key.toStdString();
+        if (key != QLatin1String("OK")) {
+            EXPECT_NE(text, key) << "no text for " << key.toStdString();
+        }
+        // The pages may also ask Qt directly.
+        EXPECT_EQ(qtTrId(key.toUtf8().constData()), text);
+    }
+    EXPECT_EQ(Localization::text(QStringLiteral("OK")), QStringLiteral("OK"));
+}
+
+TEST(Localization, EveryEntryOfTheTableIsCompiledIntoTheProgram)
+{
+    const auto entries = tableEntries();
+    ASSERT_EQ(entries.size(), pageKeys.size());
+    for (const auto& [id, translation] : entries) {
+        EXPECT_TRUE(pageKeys.contains(id)) << id.toStdString();
+        EXPECT_FALSE(translation.isEmpty()) << id.toStdString();
+        EXPECT_EQ(Localization::text(id), translation);
+    }
+}
+
+TEST(Localization, TextsCarryThePlaceholdersTheirCallersFillIn)
+{
+    const QList<std::pair<const char*, const char*>> carriers = {
+        {"ProfileController_AlertMessage_AskSaveUser", "[:EM]"},
+        {"ProfileController_AlertMessage_AskDeleteUser", "[:EM]"},
+        {"SettingsController_AlertMessage_AskSaveUser", "[:EM]"},
+        {"ViewController_AlertMessage_PFMAsk", "[:BV]"},
+        {"TrafficLightsController_AlertMessage_AskBestValue", "[:VB]"},
+        {"TrafficLightsController_AlertMessage_AskBestValueDone", "[:BV]"},
+    };
+    for (const auto& [key, marker] : carriers) {
+        EXPECT_TRUE(Localization::text(key).contains(QLatin1String(marker))) << key;
+    }
+    // No other text holds a marker that nobody would replace.
+    for (const QString& key : pageKeys) {
+        const bool carries = std::any_of(carriers.begin(), carriers.end(),
+                                         [&](const auto& carrier) { return key == carrier.first; });
+        if (!carries) {
+            EXPECT_FALSE(Localization::text(key).contains(QLatin1String("[:"))) << key.toStdString();
+        }
+    }
+}
+
+TEST(Localization, ClearingTheMeterSaysTheReadingsAreErasedWithoutDownload)
+{
+    const QString text =
+        Localization::text(QStringLiteral("ViewController_AlertMessage_PFMDifferentTime_SyncTimeClear"));
+    EXPECT_TRUE(text.contains(QLatin1String("erase"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QLatin1String("without downloading"))) << text.toStdString();
+}
+
+TEST(Localization, AMissingKeyShowsTheKey)
+{
+    EXPECT_EQ(Localization::text(QStringLiteral("NoSuchController_Title")),
+              QStringLiteral("NoSuchController_Title"));
+    EXPECT_EQ(Localization::text(QString()), QString());
+}
+
+TEST(Localization, EveryOccurrenceOfAPlaceholderIsReplaced)
+{
+    using Localization::Placeholder;
+    EXPECT_EQ(Localization::fill(QStringLiteral("[:EM] and [:EM], again [:EM]"), Placeholder::email,
+                                 QStringLiteral("ann@x")),
+              QStringLiteral("ann@x and ann@x, again ann@x"));
+    // Both spellings of the best value, side by side and repeated.
+    EXPECT_EQ(Localization::fill(QStringLiteral("[:BV][:VB] / [:VB] / [:BV]"), Placeholder::bestValue,
+                                 QStringLiteral("450")),
+              QStringLiteral("450450 / 450 / 450"));
+    // Each placeholder leaves the others' markers and broken markers alone.
+    EXPECT_EQ(Localization::fill(QStringLiteral("[:EM] [:BV] [:B [:em]"), Placeholder::bestValue,
+                                 QStringLiteral("9")),
+              QStringLiteral("[:EM] 9 [:B [:em]"));
+    EXPECT_EQ(Localization::fill(QStringLiteral("[:EM] [:BV]"), Placeholder::email, QString()),
+              QStringLiteral(" [:BV]"));
+}
+
+TEST(Localization, AValueHoldingAMarkerIsInsertedAsTyped)
+{
+    // A best value is sometimes the text a person typed; it is never scanned again.
+    EXPECT_EQ(Localization::fill(QStringLiteral("Save [:VB]? ([:BV])"), Localization::Placeholder::bestValue,
+                                 QStringLiteral("[:BV]")),
+              QStringLiteral("Save [:BV]? ([:BV])"));
+}
+
+TEST(Localization, TextWithPlaceholderFillsTheLocalisedText)
+{
+    const QString text = Localization::text(QStringLiteral("ViewController_AlertMessage_PFMAsk"),
+                                            Localization::Placeholder::bestValue, QStringLiteral("450"));
+    EXPECT_EQ(text.count(QStringLiteral("450")), 2) << text.toStdString();
+    EXPECT_FALSE(text.contains(QLatin1String("[:")));
+    const QString ask = Localization::text(QStringLiteral("ProfileController_AlertMessage_AskSaveUser"),
+                                           Localization::Placeholder::email, QStringLiteral("ann@x"));
+    EXPECT_TRUE(ask.contains(QLatin1String("ann@x")));
+}

@@ -1,0 +1,74 @@
+#include "Brisvale/platform/NumberText.h"
+
+#include "support/QtPrinters.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+TEST(NumberText, ExactTiesRoundToEvenLikePrintf)
+{
+    EXPECT_EQ(NumberText::fixed(172.5, 0), QStringLiteral("172"));
+    EXPECT_EQ(NumberText::fixed(173.5, 0), QStringLiteral("174"));
+    EXPECT_EQ(NumberText::fixed(0.5, 0), QStringLiteral("0"));
+    EXPECT_EQ(NumberText::fixed(2.5, 0), QStringLiteral("2"));
+    EXPECT_EQ(NumberText::fixed(70.25, 1), QStringLiteral("70.2"));
+    EXPECT_EQ(NumberText::fixed(70.75, 1), QStringLiteral("70.8"));
+    EXPECT_EQ(NumberText::fixed(0.125, 2), QStringLiteral("0.12"));
+    EXPECT_EQ(NumberText::fixed(-0.5, 0), QStringLiteral("-0"));
+}
+
+TEST(NumberText, ValuesJustOffATieRoundByTheirBinaryValue)
+{
+    // 2.675 is stored a little below the tie, 172.6 a little above .5 away from 172.
+    EXPECT_EQ(NumberText::fixed(2.675, 2), QStringLiteral("2.67"));
+    EXPECT_EQ(NumberText::fixed(static_cast<double>(2.675f), 2), QStringLiteral("2.67"));
+    EXPECT_EQ(NumberText::fixed(static_cast<double>(3.456f), 2), QStringLiteral("3.46"));
+    EXPECT_EQ(NumberText::fixed(static_cast<double>(172.6f), 0), QStringLiteral("173"));
+    EXPECT_EQ(NumberText::fixed(static_cast<double>(70.0f), 1), QStringLiteral("70.0"));
+    EXPECT_EQ(NumberText::fixed(0.5 * 0.3048 / 0.0254, 1), QStringLiteral("6.0"));
+}
+
+TEST(NumberText, LargeAndNonFiniteValuesPrintWithoutLoss)
+{
+    EXPECT_EQ(NumberText::fixed(1e20, 0), QStringLiteral("100000000000000000000"));
+    EXPECT_EQ(NumberText::fixed(-1e300, 1).size(), 304);
+    EXPECT_EQ(NumberText::fixed(std::numeric_limits<double>::quiet_NaN(), 1), QStringLiteral("nan"));
+    EXPECT_EQ(NumberText::fixed(std::numeric_limits<double>::infinity(), 0), QStringLiteral("inf"));
+    EXPECT_EQ(NumberText::fixed(-std::numeric_limits<double>::infinity(), 1), QStringLiteral("-inf"));
+}
+
+TEST(NumberText, DecimalsOutsideTheRangeAreClamped)
+{
+    EXPECT_EQ(NumberText::fixed(1.25, -3), QStringLiteral("1"));
+    EXPECT_EQ(NumberText::fixed(0.1, 40), QStringLiteral("0.10000000000000001"));
+}
+
+TEST(NumberText, ADecimalCommaLocaleStillShowsAPoint)
+{
+    // The application object takes the process locale from the environment; build a German one
+    // (decimal comma) for this test, since the machine may have none installed.
+    const QString localedef = QStandardPaths::findExecutable(QStringLiteral("localedef"));
+    QTemporaryDir folder;
+    if (localedef.isEmpty()
+        || QProcess::execute(localedef, {QStringLiteral("-i"), QStringLiteral("de_DE"),
+                                         QStringLiteral("-f"), QStringLiteral("UTF-8"),
+                                         folder.path() + QStringLiteral("/de_DE.UTF-8")})
+               != 0) {
+        GTEST_SKIP() << "no German locale can be built here";
+    }
+    qputenv("LOCPATH", folder.path().toUtf8());
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr);
+    char printed[16];
+    std::snprintf(printed, sizeof printed, "%.1f", 70.25);
+    const QString withComma = QString::fromLatin1(printed);
+    const QString shown = NumberText::fixed(70.25, 1);
+    std::setlocale(LC_NUMERIC, "C");
+    qunsetenv("LOCPATH");
+    EXPECT_EQ(withComma, QStringLiteral("70,2"));
+    EXPECT_EQ(shown, QStringLiteral("70.2"));
+}
