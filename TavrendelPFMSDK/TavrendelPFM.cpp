@@ -73,8 +73,7 @@ TavrendelPFM::TavrendelPFM(std::shared_ptr<TavrendelPFMSimulator> meter) : meter
 {
     moveToGuiThread(*this);
     moveToGuiThread(*this->meter);
-    connect(this->meter.get(), &TavrendelPFMSimulator::connectionChanged, this, &TavrendelPFM::reportConnection,
-            Qt::QueuedConnection);
+    connect(this->meter.get(), &TavrendelPFMSimulator::connectionChanged, this, &TavrendelPFM::postConnection);
 }
 
 TavrendelPFM::~TavrendelPFM() = default;
@@ -83,8 +82,9 @@ void TavrendelPFM::changeDelegate(QObject* object, TavrendelPFMDelegate* newDele
 {
     delegateObject = object;
     delegate = newDelegate;
+    ++delegateSerial;
     if (delegate && meter->isConnected()) {
-        QMetaObject::invokeMethod(this, [this] { reportConnection(true); }, Qt::QueuedConnection);
+        postConnection(true);
     }
 }
 
@@ -142,9 +142,17 @@ void TavrendelPFM::deliver(const TavrendelPFMReply& reply) const
     }
 }
 
-void TavrendelPFM::reportConnection(bool connected) const
+void TavrendelPFM::postConnection(bool connected)
 {
-    if (!delegateObject || !delegate) {
+    QMetaObject::invokeMethod(
+        this, [this, connected, serial = delegateSerial] { reportConnection(connected, serial); },
+        Qt::QueuedConnection);
+}
+
+void TavrendelPFM::reportConnection(bool connected, quint64 serial) const
+{
+    // Only the delegate set when the change happened hears of it, and only while it lives.
+    if (serial != delegateSerial || !delegateObject || !delegate) {
         return;
     }
     if (connected) {

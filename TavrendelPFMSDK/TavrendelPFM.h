@@ -18,11 +18,11 @@ class TavrendelPFMSimulator;
 // The meter manager: the one way to the peak-flow meter. Each Send call answers later, through
 // the reply block, on the GUI thread's event loop and in the order the calls were made, never
 // inside the call itself. Connection reports reach the delegate the same way, in order with the
-// replies. A failed command carries an error; a successful time, memory or best-value read
-// carries a reply object.
+// replies; a report goes only to the delegate set when the change happened. A failed command
+// carries an error; a successful time, memory or best-value read carries a reply object.
 //
-// This build reaches the meter simulated by TavrendelPFMSimulator; the USB link to a real meter is
-// not part of it.
+// The manager lives on the GUI thread and is called there. This build reaches the meter simulated
+// by TavrendelPFMSimulator; the USB link to a real meter is not part of it.
 class TavrendelPFM : public QObject {
     Q_OBJECT
 
@@ -77,10 +77,12 @@ private:
     void changeDelegate(QObject* object, TavrendelPFMDelegate* delegate);
     void post(TavrendelPFMReply reply);
     void deliver(const TavrendelPFMReply& reply) const;
-    void reportConnection(bool connected) const;
+    void postConnection(bool connected);
+    void reportConnection(bool connected, quint64 serial) const;
 
     std::shared_ptr<TavrendelPFMSimulator> meter;
     QPointer<QObject> delegateObject;
     TavrendelPFMDelegate* delegate = nullptr;
+    quint64 delegateSerial = 0; // tells each setting of the delegate from the next
     ReadDataModelBlock readDataModelBlock;
 };
