@@ -69,7 +69,8 @@ void TavrendelPFM::resetSharedManager()
     one.manager.reset();
 }
 
-TavrendelPFM::TavrendelPFM(std::shared_ptr<TavrendelPFMSimulator> meter) : meter(std::move(meter))
+TavrendelPFM::TavrendelPFM(std::shared_ptr<TavrendelPFMSimulator> meter)
+    : meter(meter ? std::move(meter) : std::make_shared<TavrendelPFMSimulator>())
 {
     moveToGuiThread(*this);
     moveToGuiThread(*this->meter);

@@ -43,7 +43,8 @@ public:
     // environment again. Holders of the old manager keep it.
     static void resetSharedManager();
 
-    // A manager in front of the given meter, made on the GUI thread or moved there.
+    // A manager in front of the given meter (a new default meter when null), made on the GUI
+    // thread or moved there.
     explicit TavrendelPFM(std::shared_ptr<TavrendelPFMSimulator> meter);
     ~TavrendelPFM() override;
 
