@@ -39,6 +39,102 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message id="AppDelegate_AlertMessage_SaveFailed">
+        <source>Your changes could not be saved.</source>
+        <translation>Your changes could not be saved.</translation>
+    </message>
+    <message id="DataController_PageTitle">
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message id="DataController_ReadingsCount">
+        <source>%1 readings in the chosen range</source>
+        <translation>%1 readings in the chosen range</translation>
+    </message>
+    <message id="DataController_TrafficLightSettings">
+        <source>Best value</source>
+        <translation>Best value</translation>
+    </message>
+    <message id="OverviewController_Measurements_Total">
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message id="OverviewController_PageTitle">
+        <source>Overview</source>
+        <translation>Overview</translation>
+    </message>
+    <message id="OverviewController_TimeRange_Title">
+        <source>Date range</source>
+        <translation>Date range</translation>
+    </message>
+    <message id="OverviewController_User_Title">
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message id="VersionController_Version">
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message id="ViewController_AlertMessage_Fatal">
+        <source>Brisvale cannot go on and will close.</source>
+        <translation>Brisvale cannot go on and will close.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_HelpUnavailable">
+        <source>The user manual could not be opened in your browser.</source>
+        <translation>The user manual could not be opened in your browser.</translation>
+    </message>
+    <message id="ViewController_Data">
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message id="ViewController_Help">
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message id="ViewController_Menu_About">
+        <source>About Brisvale</source>
+        <translation>About Brisvale</translation>
+    </message>
+    <message id="ViewController_Menu_File">
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message id="ViewController_Menu_Help">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="ViewController_Menu_Manual">
+        <source>Brisvale Help</source>
+        <translation>Brisvale Help</translation>
+    </message>
+    <message id="ViewController_Menu_Quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="ViewController_Menu_Save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="ViewController_Overview">
+        <source>Overview</source>
+        <translation>Overview</translation>
+    </message>
+    <message id="ViewController_Profile">
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message id="ViewController_Settings">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="ViewController_Sync">
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message id="ViewController_Sync_ToolTip">
+        <source>Download the readings of the connected meter</source>
+        <translation>Download the readings of the connected meter</translation>
+    </message>
     <message id="ViewController_AlertMessage_SystemNotUser">
         <source>Please create a profile and save it with a name before you go to another page.</source>
         <translation>Please create a profile and save it with a name before you go to another page.</translation>

@@ -1,0 +1,53 @@
+#include "Brisvale/shell/AppDelegate.h"
+
+#include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/StoreFile.h"
+#include "Brisvale/platform/ViewContext.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+
+AppDelegate::AppDelegate()
+{
+    QApplication::setQuitOnLastWindowClosed(true);
+}
+
+bool AppDelegate::isDarkAppearance(const QPalette& palette)
+{
+    return palette.color(QPalette::Window).lightness() < 128;
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    if (!isDarkAppearance(QApplication::palette())) {
+        return;
+    }
+    // Fusion draws every control from the palette, so its own light palette is light throughout.
+    QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+    if (!fusion) {
+        return;
+    }
+    QApplication::setStyle(fusion);
+    QApplication::setPalette(fusion->standardPalette());
+}
+
+void AppDelegate::saveAction()
+{
+    // Edits reach the store's objects as they are typed: there is nothing left to commit first.
+    // Without a store file nothing was ever fetched, so nothing can be pending; looking would
+    // create the file.
+    if (!StoreFile::exists() || !viewContext().hasChanges()) {
+        return;
+    }
+    const StoreStatus saved = viewContext().save();
+    if (!saved) {
+        Alert alert;
+        alert.symbol = AlertSymbol::xmark;
+        alert.message = Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))
+                        + QStringLiteral("\n") + saved.error().text();
+        AlertPresenter::shared().runModal(alert);
+    }
+}

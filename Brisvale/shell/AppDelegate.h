@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class QPalette;
+
+// The application's delegate: the quitting rule, the light appearance and the window's Save
+// action. The store itself is opened on first use (viewContext), after the main window has
+// looked for its file.
+class AppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    // Closing the last window quits the application; nothing is saved at the end, since every
+    // change is saved when it is made.
+    AppDelegate();
+
+    // At launch: the light appearance is forced only when the desktop's is dark.
+    void applicationDidFinishLaunching();
+
+    // Whether a palette is a dark appearance (its window colour is dark).
+    static bool isDarkAppearance(const QPalette& palette);
+
+    // The window's Save action: saves the store's pending changes, if any; a failed save is shown
+    // in an alert.
+    void saveAction();
+};

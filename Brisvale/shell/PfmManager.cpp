@@ -1,0 +1,6 @@
+#include "Brisvale/shell/PfmManager.h"
+
+std::shared_ptr<TavrendelPFM> pfmManager()
+{
+    return TavrendelPFM::sharedManager();
+}
