@@ -48,8 +48,8 @@
         <translation>Data</translation>
     </message>
     <message id="DataController_ReadingsCount">
-        <source>%1 readings in the chosen range</source>
-        <translation>%1 readings in the chosen range</translation>
+        <source>Readings in the chosen range: %1</source>
+        <translation>Readings in the chosen range: %1</translation>
     </message>
     <message id="DataController_TrafficLightSettings">
         <source>Best value</source>

@@ -9,8 +9,12 @@
 
 namespace {
 
-const QStringList iconNames = {"icon_User_male",  "icon_User_female", "checkmark",
-                               "xmark",           "exclamationmark",  "exclamationmark.triangle"};
+const QStringList iconNames = {"icon_User_male",   "icon_User_female",  "checkmark",
+                               "xmark",            "exclamationmark",   "exclamationmark.triangle",
+                               "main menu_01_1",   "main menu_01_1_1",  "main menu_01_2",
+                               "main menu_01_2_1", "main menu_01_3",    "main menu_01_3_1",
+                               "main menu_01_4",   "main menu_01_4_1",  "button_Sync_yes",
+                               "button_Sync_no",   "button_Help"};
 
 int opaquePixels(const QImage& image)
 {
@@ -109,4 +113,33 @@ TEST(Icons, UnknownNamesAndUnusableSizesGiveNothing)
     EXPECT_TRUE(Icons::image(QStringLiteral("checkmark"), QSize(24, 24), 0.0).isNull());
     EXPECT_TRUE(Icons::image(QStringLiteral("checkmark"), QSize(24, 24), 1e300).isNull());
     EXPECT_TRUE(Icons::image(QStringLiteral("checkmark"), QSize(24, 24), std::nan("")).isNull());
+}
+
+TEST(Icons, MenuSyncAndHelpImagesExistAndTheSelectedOnesAreInTheAccentColour)
+{
+    for (int page = 1; page <= 4; ++page) {
+        const QString normal = QStringLiteral("main menu_01_%1").arg(page);
+        const QString selected = normal + QStringLiteral("_1");
+        SCOPED_TRACE(normal.toStdString());
+        ASSERT_TRUE(Icons::contains(normal));
+        ASSERT_TRUE(Icons::contains(selected));
+        const QImage normalImage = Icons::image(normal, QSize(32, 32));
+        const QImage selectedImage = Icons::image(selected, QSize(32, 32));
+        EXPECT_EQ(strokeColour(selectedImage).rgb(), Look::accent().rgb());
+        EXPECT_NE(strokeColour(normalImage).rgb(), Look::accent().rgb());
+        // The same drawing in two colours.
+        EXPECT_EQ(opaquePixels(normalImage), opaquePixels(selectedImage));
+    }
+    // Each page has a drawing of its own.
+    EXPECT_NE(Icons::image(QStringLiteral("main menu_01_1"), QSize(32, 32)),
+              Icons::image(QStringLiteral("main menu_01_2"), QSize(32, 32)));
+    EXPECT_NE(Icons::image(QStringLiteral("main menu_01_3"), QSize(32, 32)),
+              Icons::image(QStringLiteral("main menu_01_4"), QSize(32, 32)));
+    // The sync button is in the accent colour while it can be used, faint otherwise.
+    EXPECT_EQ(strokeColour(Icons::image(QStringLiteral("button_Sync_yes"), QSize(32, 32))).rgb(),
+              Look::accent().rgb());
+    const QColor unusable = strokeColour(Icons::image(QStringLiteral("button_Sync_no"), QSize(32, 32)));
+    EXPECT_NE(unusable.rgb(), Look::accent().rgb());
+    EXPECT_GT(unusable.lightness(), 128);
+    EXPECT_TRUE(Icons::contains(QStringLiteral("button_Help")));
 }

@@ -1,0 +1,83 @@
+#include "Brisvale/shell/HelpManual.h"
+#include "Brisvale/shell/VersionController.h"
+
+#include "support/QtPrinters.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace {
+
+// No case starts a browser: the opener records the address instead.
+class HelpManualOpening : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestEnvironment::clearUserFolders();
+        HelpManual::setOpener([this](const QUrl& url) {
+            opened.append(url);
+            return openerSucceeds;
+        });
+    }
+    void TearDown() override { HelpManual::setOpener({}); }
+
+    QList<QUrl> opened;
+    bool openerSucceeds = true;
+};
+
+}
+
+TEST_F(HelpManualOpening, TheShippedManualIsCopiedOutAndItsFileOpened)
+{
+    ASSERT_TRUE(HelpManual::open());
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.first(), QUrl::fromLocalFile(HelpManual::filePath()));
+    EXPECT_TRUE(HelpManual::filePath().startsWith(TestEnvironment::root()));
+    QFile manual(HelpManual::filePath());
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(manual.readAll());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("<!DOCTYPE html>")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Brisvale user manual")));
+}
+
+TEST_F(HelpManualOpening, AnOutdatedCopyIsReplaced)
+{
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(HelpManual::filePath()).absolutePath()));
+    QFile stale(HelpManual::filePath());
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("old");
+    stale.close();
+    ASSERT_TRUE(HelpManual::open());
+    EXPECT_GT(QFileInfo(HelpManual::filePath()).size(), 1000);
+}
+
+TEST_F(HelpManualOpening, AFolderThatCannotBeWrittenOrABrowserThatFailsIsReported)
+{
+    openerSucceeds = false;
+    EXPECT_FALSE(HelpManual::open());
+    EXPECT_EQ(opened.size(), 1);
+
+    // A file where the manual's folder belongs: nothing can be copied, nothing is opened.
+    openerSucceeds = true;
+    opened.clear();
+    const QString folder = QFileInfo(HelpManual::filePath()).absolutePath();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(HelpManual::open());
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST(VersionPopover, ShowsTheApplicationsVersion)
+{
+    EXPECT_EQ(VersionController::version(), QStringLiteral("1.0.0"));
+    VersionController popover;
+    EXPECT_EQ(popover.Name_Lab->text(), QStringLiteral("Brisvale"));
+    EXPECT_EQ(popover.Version_Lab->text(), QStringLiteral("Version 1.0.0"));
+    EXPECT_TRUE(popover.windowFlags().testFlag(Qt::Popup));
+}
