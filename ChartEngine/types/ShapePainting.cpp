@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <QPen>
 
-#include <vector>
-
 namespace Charts::ShapePainting {
 
 namespace {
@@ -57,8 +55,7 @@ void strokeEllipse(QPainter& painter, const QRectF& rect, const QColor& color, d
 void strokeLines(QPainter& painter, std::initializer_list<QLineF> lines, const QColor& color)
 {
     useStroke(painter, color, 1.0);
-    const std::vector<QLineF> segments(lines);
-    painter.drawLines(segments.data(), static_cast<int>(segments.size()));
+    painter.drawLines(lines.begin(), static_cast<int>(lines.size()));
 }
 
 }

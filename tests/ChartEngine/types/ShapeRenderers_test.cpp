@@ -206,6 +206,12 @@ TEST(ShapeRenderers, SquareAndCircleStrokeARingAroundTheHole)
 
     // Without a hole colour the hole stays unfilled.
     EXPECT_EQ(record(square, *shapeSet(10, 2)).size(), 1u);
+
+    // A hole as large as the shape leaves no ring to stroke (Qt would draw a hairline for width 0).
+    drawn = record(square, *shapeSet(10, 6, blue));
+    ASSERT_EQ(drawn.size(), 1u);
+    expectFill(drawn[0], Drawn::Kind::rect, QRectF(14, 14, 12, 12), blue);
+    EXPECT_TRUE(record(circle, *shapeSet(10, 5)).empty());
 }
 
 TEST(ShapeRenderers, SquareRingOnPixels)
