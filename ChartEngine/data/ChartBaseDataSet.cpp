@@ -3,10 +3,7 @@
 #include "ChartEngine/data/RuntimeClassName.h"
 #include "ChartEngine/foundation/ChartColors.h"
 #include "ChartEngine/foundation/ChartFatal.h"
-#if __has_include("ChartEngine/foundation/DefaultValueFormatter.h") // MERGE-PENDING
 #include "ChartEngine/foundation/DefaultValueFormatter.h"
-#define HAVE_DVF 1
-#endif
 
 #include <limits>
 
@@ -270,9 +267,7 @@ void ChartBaseDataSet::setHighlightEnabled(bool enabled)
 std::shared_ptr<ValueFormatter> ChartBaseDataSet::valueFormatter() const
 {
     if (!m_valueFormatter) {
-#ifdef HAVE_DVF // MERGE-PENDING
         m_valueFormatter = std::make_shared<DefaultValueFormatter>();
-#endif
     }
     return m_valueFormatter;
 }

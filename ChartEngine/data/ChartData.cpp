@@ -190,7 +190,7 @@ std::shared_ptr<ChartDataSetProtocol> ChartData::getFirstLeft(const ChartDataSet
 std::shared_ptr<ChartDataSetProtocol> ChartData::getFirstRight(const ChartDataSetList&) const
 {
     for (const auto& set : m_dataSets) {
-        if (set->axisDependency() == AxisDependency::right) {
+        if (set->axisDependency() != AxisDependency::left) {
             return set;
         }
     }

@@ -2,6 +2,7 @@
 #include "ChartEngine/data/LineChartDataSet.h"
 #include "ChartEngine/foundation/ChartColors.h"
 #include "ChartEngine/foundation/ChartConsole.h"
+#include "ChartEngine/foundation/DefaultValueFormatter.h"
 
 #include "DataTestHelpers.h"
 #include "support/QtPrinters.h"
@@ -114,6 +115,19 @@ TEST(ChartBaseDataSet, Descriptions)
     EXPECT_EQ(set.description(), QStringLiteral("LineChartDataSet, label: 100%1, 2 entries"));
 }
 
+TEST(ChartBaseDataSet, TheValueFormatterIsMadeOnFirstReadAndKept)
+{
+    ChartDataSet set;
+    const auto formatter = set.valueFormatter();
+    ASSERT_NE(std::dynamic_pointer_cast<DefaultValueFormatter>(formatter), nullptr);
+    EXPECT_EQ(set.valueFormatter(), formatter);
+    // The plain default: one fraction digit.
+    EXPECT_EQ(formatter->stringForValue(2.34, nullptr, 0, nullptr), QStringLiteral("2.3"));
+    const auto own = std::make_shared<DefaultValueFormatter>(3);
+    set.setValueFormatter(own);
+    EXPECT_EQ(set.valueFormatter(), own);
+}
+
 TEST(ChartBaseDataSet, CopyCarriesTheStylePropertiesButNotTheLabelAngle)
 {
     ChartDataSet set(entries({{1, 2}}), QStringLiteral("FEV1"));
@@ -134,6 +148,9 @@ TEST(ChartBaseDataSet, CopyCarriesTheStylePropertiesButNotTheLabelAngle)
     set.setVisible(false);
 
     const auto copy = set.copy();
+    // The copy shares the formatter, made on the source by the copy.
+    EXPECT_NE(copy->valueFormatter(), nullptr);
+    EXPECT_EQ(copy->valueFormatter(), set.valueFormatter());
     EXPECT_EQ(copy->colors(), (QList<QColor>{colorA, colorB}));
     EXPECT_EQ(copy->valueColors(), QList<QColor>{colorC});
     EXPECT_EQ(copy->label(), QStringLiteral("FEV1"));

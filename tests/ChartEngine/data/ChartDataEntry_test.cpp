@@ -1,5 +1,6 @@
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/data/ShortestNumberText.h"
+#include "ChartEngine/foundation/ChartImage.h"
 
 #include "support/QtPrinters.h"
 
@@ -38,6 +39,11 @@ TEST(ChartDataEntry, ConstructionAndDescription)
     EXPECT_EQ(base.y(), 5.0);
     EXPECT_EQ(base.data().toString(), QStringLiteral("note"));
     EXPECT_EQ(base.description(), QStringLiteral("ChartDataEntryBase, y 5.0"));
+
+    const auto icon = ChartImage::create(QImage(2, 2, QImage::Format_ARGB32));
+    const ChartDataEntry withIcon(1.0, 2.0, icon);
+    EXPECT_EQ(withIcon.icon(), icon);
+    EXPECT_FALSE(withIcon.data().isValid());
 
     const ChartDataEntry empty;
     EXPECT_EQ(empty.x(), 0.0);
@@ -90,14 +96,16 @@ protected:
 
 }
 
-TEST(ChartDataEntry, CopyKeepsValuesAndDataInTheEntrysOwnClass)
+TEST(ChartDataEntry, CopyKeepsValuesAndDataButNotTheIcon)
 {
-    const ChartDataEntry entry(1.0, 2.0, QVariant(QStringLiteral("note")));
+    const auto icon = ChartImage::create(QImage(4, 4, QImage::Format_ARGB32));
+    const ChartDataEntry entry(1.0, 2.0, icon, QVariant(QStringLiteral("note")));
     const auto copy = entry.copy();
     EXPECT_EQ(copy->x(), 1.0);
     EXPECT_EQ(copy->y(), 2.0);
     EXPECT_EQ(copy->data().toString(), QStringLiteral("note"));
     EXPECT_EQ(copy->icon(), nullptr);
+    EXPECT_EQ(entry.icon(), icon);
 
     SizedEntry sized(1.0, 2.0);
     sized.size = 7.0;

@@ -1,6 +1,7 @@
 #include "ChartEngine/data/DefaultFillFormatter.h"
 #include "ChartEngine/data/LineChartDataSet.h"
 #include "ChartEngine/foundation/ChartColors.h"
+#include "ChartEngine/foundation/ColorFill.h"
 
 #include "DataTestHelpers.h"
 #include "support/QtPrinters.h"
@@ -83,9 +84,7 @@ TEST(LineChartDataSet, CubicIntensityIsClamped)
 TEST(LineChartDataSet, SettingTheFillColourRemovesTheFill)
 {
     LineChartDataSet set;
-    const auto fill = std::shared_ptr<Fill>(reinterpret_cast<Fill*>(new char), [](Fill* p) {
-        delete reinterpret_cast<char*>(p);
-    });
+    const std::shared_ptr<Fill> fill = std::make_shared<ColorFill>(QColor(1, 2, 3));
     set.setFill(fill);
     EXPECT_EQ(set.fill(), fill);
     set.setFillColor(colorA);
@@ -149,9 +148,7 @@ TEST(LineChartDataSet, CopyIsALineSetWithEveryStemsPropertiesButTheGradient)
     // line, candle, scatter and radar stem
     set.setDrawHorizontalHighlightIndicatorEnabled(false);
     // line and radar stem: the fill object survives next to the stored colour
-    const auto fill = std::shared_ptr<Fill>(reinterpret_cast<Fill*>(new char), [](Fill* p) {
-        delete reinterpret_cast<char*>(p);
-    });
+    const std::shared_ptr<Fill> fill = std::make_shared<ColorFill>(QColor(1, 2, 3));
     set.setFillColor(colorB);
     set.setFill(fill);
     set.setFillAlpha(0.8);
