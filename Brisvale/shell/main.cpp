@@ -1,16 +1,20 @@
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/shell/AppDelegate.h"
+#include "Brisvale/shell/PfmManager.h"
+#include "Brisvale/shell/VersionController.h"
+#include "Brisvale/shell/WindowController.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brisvale"));
+    QApplication::setApplicationVersion(VersionController::version());
     Localization::install();
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Brisvale"));
-    window.resize(1024, 720);
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    WindowController window(delegate, pfmManager());
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,71 @@
+#include "Brisvale/shell/WindowController.h"
+
+#include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/Look.h"
+#include "Brisvale/shell/AppDelegate.h"
+#include "Brisvale/shell/ViewController.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+
+// A screen length as the window's log line shows it: an optional number, "nil" without a screen.
+QString optionalLength(const QScreen* screen, int length)
+{
+    return screen ? QStringLiteral("Optional(%1.0)").arg(length) : QStringLiteral("nil");
+}
+
+}
+
+WindowController::WindowController(AppDelegate& delegate, std::shared_ptr<TavrendelPFM> manager,
+                                   QWidget* parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Brisvale"));
+    content = new ViewController(std::move(manager), this);
+    setCentralWidget(content);
+    buildMenus(delegate);
+    windowDidLoad();
+}
+
+void WindowController::buildMenus(AppDelegate& delegate)
+{
+    QMenu* file = menuBar()->addMenu(Localization::text(QStringLiteral("ViewController_Menu_File")));
+    QAction* save = file->addAction(Localization::text(QStringLiteral("ViewController_Menu_Save")));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, &delegate, &AppDelegate::saveAction);
+    file->addSeparator();
+    QAction* quit = file->addAction(Localization::text(QStringLiteral("ViewController_Menu_Quit")));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* help = menuBar()->addMenu(Localization::text(QStringLiteral("ViewController_Menu_Help")));
+    QAction* manual = help->addAction(Localization::text(QStringLiteral("ViewController_Menu_Manual")));
+    manual->setShortcut(QKeySequence::HelpContents);
+    connect(manual, &QAction::triggered, content, &ViewController::openDocumentHandler);
+    QAction* about = help->addAction(Localization::text(QStringLiteral("ViewController_Menu_About")));
+    connect(about, &QAction::triggered, content, &ViewController::aboutHandler);
+}
+
+void WindowController::windowDidLoad()
+{
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Look::windowBackground());
+    setPalette(background);
+
+    const QScreen* screen = QApplication::primaryScreen();
+    Console::printLine(QStringLiteral("w:") + optionalLength(screen, screen ? screen->size().width() : 0)
+                       + QStringLiteral(" h:")
+                       + optionalLength(screen, screen ? screen->size().height() : 0));
+    if (!screen) {
+        return;
+    }
+    // The screen's room for windows, so the frame fits beside the desktop's own panels.
+    const QRect room = screen->availableGeometry();
+    resize(room.size());
+    move(room.center() - rect().center());
+}
