@@ -31,7 +31,6 @@ DataController::DataController(QWidget* parent) : QWidget(parent)
     card->content()->addWidget(ReadingsCount_Lab);
     card->content()->addStretch(1);
     auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
     page->addWidget(card);
 }
 

@@ -50,7 +50,6 @@ OverviewController::OverviewController(QWidget* parent) : QWidget(parent)
     card->content()->addLayout(summary);
     card->content()->addStretch(1);
     auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
     page->addWidget(card);
     setCaptions();
 }

@@ -21,7 +21,9 @@ void CusContainView::addSubview(QWidget* view)
     shown = view;
     if (view) {
         view->setParent(this);
-        layout_->addWidget(view);
+        // A page narrower than the area (the first-run region page) stands in its middle.
+        const bool bounded = view->maximumWidth() < QWIDGETSIZE_MAX || view->maximumHeight() < QWIDGETSIZE_MAX;
+        layout_->addWidget(view, 0, bounded ? Qt::AlignCenter : Qt::Alignment());
         view->show();
     }
 }

@@ -7,7 +7,8 @@
 
 class QVBoxLayout;
 
-// The main window's page area. It holds the view of the visible page only, filling the area.
+// The main window's page area. It holds the view of the visible page only, filling the area
+// (a page with a maximum size stands in the middle instead).
 class CusContainView : public QWidget {
     Q_OBJECT
 

@@ -31,6 +31,10 @@ namespace {
 
 constexpr int menuIconSize = 32;
 constexpr int sideBarWidth = 88;
+constexpr QSize firstRunPageSize(600, 260);
+
+const QString unselectedLabelStyle = QStringLiteral(
+    "QToolButton { color: #3C4650; font-weight: normal; } QToolButton:disabled { color: #A0A7AE; }");
 
 const QString menuImageProperty = QStringLiteral("imageName");
 
@@ -143,6 +147,9 @@ QFrame* ViewController::buildSideBar()
     HelpBtn = makeMenuButton(QStringLiteral("HelpBtn"), -1);
     HelpBtn->setText(Localization::text(QStringLiteral("ViewController_Help")));
     setButtonImage(*HelpBtn, QStringLiteral("button_Help"));
+    for (QToolButton* button : {synceBtn, HelpBtn}) {
+        button->setStyleSheet(unselectedLabelStyle);
+    }
     connect(HelpBtn, &QToolButton::clicked, this, &ViewController::openDocumentHandler);
 
     auto* column = new QVBoxLayout(sideBar);
@@ -217,6 +224,9 @@ void ViewController::createPages()
     profile = new ProfileController(containView);
     settings = new SettingsController(containView);
     region = new RegionController(containView);
+    // The first-run choice reads as a welcome card in the middle of the window.
+    region->setMinimumWidth(firstRunPageSize.width());
+    region->setMaximumSize(firstRunPageSize);
     dataConditionHub.addObserver(data);
     profile->setDelegate(this);
     settings->setDelegate(this);
@@ -413,8 +423,9 @@ void ViewController::updateMenuImages()
     for (int tag = OVERVIEW_TABTAG; tag <= SETTINGS_TABTAG; ++tag) {
         QToolButton& button = *menuButton(tag);
         setButtonImage(button, menuImageName(tag, tag == selected));
-        button.setStyleSheet(tag == selected ? QStringLiteral("color: %1; font-weight: 600;").arg(Look::accent().name())
-                                             : QStringLiteral("color: #3C4650;"));
+        button.setStyleSheet(tag == selected
+                                 ? QStringLiteral("color: %1; font-weight: 600;").arg(Look::accent().name())
+                                 : unselectedLabelStyle);
     }
 }
 
