@@ -568,6 +568,23 @@ TEST_F(MeterDialogueTest, AFailedSaveStoresNothingPendingAndKeepsTheMeter)
     EXPECT_EQ(meter->readings().size(), 2);
 }
 
+TEST_F(MeterDialogueTest, AnAdoptedBestValueThatCannotBeSavedEndsTheDownloadWithNothingSent)
+{
+    const ProfilePtr profile = storeProfile(email, 400);
+    rawQuery(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Profile WHEN NEW.best_Value = 450 "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
+    meter->setReadings({reading(300, 2.5f, 29, 7, 5), reading(450, 3.0f, 30, 20, 45)});
+    downloadInto(profile);
+    EXPECT_TRUE(std::any_of(lines.cbegin(), lines.cend(), [](const QString& line) {
+        return line.startsWith(QStringLiteral("Failed to readBestValue :")) && line.contains(QStringLiteral("refused by trigger"));
+    }));
+    EXPECT_EQ(profile->best_Value, 400);
+    EXPECT_FALSE(dialogue->isAwaitingReadBack());
+    EXPECT_EQ(meter->commandLog(), (QStringList{"Time_Read", "Memory_Read"}));
+    EXPECT_TRUE(script.shown().isEmpty());
+    EXPECT_TRUE(readingsOf(profile).isEmpty());
+}
+
 TEST_F(MeterDialogueTest, AFailedBestValueWriteEndsTheDownloadAndALaterReadBackStoresNothing)
 {
     const ProfilePtr profile = storeProfile(email, 400);
