@@ -22,6 +22,8 @@ QStringList markers(Localization::Placeholder placeholder)
         return {QStringLiteral("[:EM]")};
     case Localization::Placeholder::bestValue:
         return {QStringLiteral("[:BV]"), QStringLiteral("[:VB]")};
+    case Localization::Placeholder::count:
+        return {QStringLiteral("[:NR]")};
     }
     return {};
 }

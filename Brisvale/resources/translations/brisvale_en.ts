@@ -203,6 +203,22 @@
         <source>The meter did not confirm the best value. Check the connection and try again.</source>
         <translation>The meter did not confirm the best value. Check the connection and try again.</translation>
     </message>
+    <message id="TrafficLightsController_EightyPercent">
+        <source>Green zone from (80 %)</source>
+        <translation>Green zone from (80 %)</translation>
+    </message>
+    <message id="TrafficLightsController_Send">
+        <source>Save and Send to Meter</source>
+        <translation>Save and Send to Meter</translation>
+    </message>
+    <message id="TrafficLightsController_SixtyPercent">
+        <source>Red zone below (60 %)</source>
+        <translation>Red zone below (60 %)</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMUnreadableReadings">
+        <source>Readings that could not be read: [:NR]. Their dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</source>
+        <translation>Readings that could not be read: [:NR]. Their dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</translation>
+    </message>
     <message id="ProfileController_PageTitle">
         <source>Profile</source>
         <translation>Profile</translation>

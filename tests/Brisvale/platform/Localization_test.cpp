@@ -24,6 +24,9 @@ const QStringList pageKeys = {
     "ConnectionPFM_Title", "ConnectionPFM_Remind", "ConnectionPFM_Question",
     "ConnectionPFM_AlertMessage_SelectUser", "TrafficLightsController_Title",
     "TrafficLightsController_BestValue", "TrafficLightsController_AlertMessage_AskBestValue",
+    // The best-value sheet's zone captions and button, and the readings a download could not read.
+    "TrafficLightsController_EightyPercent", "TrafficLightsController_Send",
+    "TrafficLightsController_SixtyPercent", "ViewController_AlertMessage_PFMUnreadableReadings",
     "TrafficLightsController_AlertMessage_AskBestValueDone",
     "TrafficLightsController_AlertMessage_AskBestValueFailed", "ProfileController_PageTitle",
     "ProfileController_Email", "ProfileController_Name", "ProfileController_Gender",
@@ -108,6 +111,7 @@ TEST(Localization, TextsCarryThePlaceholdersTheirCallersFillIn)
         {"ViewController_AlertMessage_PFMAsk", "[:BV]"},
         {"TrafficLightsController_AlertMessage_AskBestValue", "[:VB]"},
         {"TrafficLightsController_AlertMessage_AskBestValueDone", "[:BV]"},
+        {"ViewController_AlertMessage_PFMUnreadableReadings", "[:NR]"},
     };
     for (const auto& [key, marker] : carriers) {
         EXPECT_TRUE(Localization::text(key).contains(QLatin1String(marker))) << key;
@@ -172,4 +176,14 @@ TEST(Localization, TextWithPlaceholderFillsTheLocalisedText)
     const QString ask = Localization::text(QStringLiteral("ProfileController_AlertMessage_AskSaveUser"),
                                            Localization::Placeholder::email, QStringLiteral("ann@x"));
     EXPECT_TRUE(ask.contains(QLatin1String("ann@x")));
+}
+
+TEST(Localization, ACountFillsOnlyItsOwnMarker)
+{
+    EXPECT_EQ(Localization::fill(QStringLiteral("[:NR] of [:BV]"), Localization::Placeholder::count, QStringLiteral("3")),
+              QStringLiteral("3 of [:BV]"));
+    const QString unreadable = Localization::text(QStringLiteral("ViewController_AlertMessage_PFMUnreadableReadings"),
+                                                  Localization::Placeholder::count, QStringLiteral("3"));
+    EXPECT_TRUE(unreadable.contains(QLatin1String("3"))) << unreadable.toStdString();
+    EXPECT_FALSE(unreadable.contains(QLatin1String("[:")));
 }

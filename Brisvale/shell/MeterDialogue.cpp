@@ -1,0 +1,482 @@
+#include "Brisvale/shell/MeterDialogue.h"
+
+#include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/NotificationCenter.h"
+#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/BestValueType_DB.h"
+#include "Brisvale/records/DataElementProcess.h"
+#include "Brisvale/records/RenewProcess.h"
+#include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/shell/ConnectionPFM.h"
+#include "Brisvale/shell/MeterDialogueHost.h"
+#include "Brisvale/shell/MeterReadingStore.h"
+
+#include "TavrendelPFMSDK/TavrendelPFM.h"
+#include "TavrendelPFMSDK/TavrendelPFMCommand.h"
+#include "TavrendelPFMSDK/TavrendelPFMKey.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString text(const char* key)
+{
+    return Localization::text(QLatin1String(key));
+}
+
+void printRefusedReply(qint64 command, const QString& fault)
+{
+    Console::printLine(QStringLiteral("Unreadable reply of ") + TavrendelPFMCommand::name(command)
+                       + QStringLiteral(", the download ends: ") + fault);
+}
+
+}
+
+MeterDialogue::MeterDialogue(MeterDialogueHost& windowHost, std::shared_ptr<TavrendelPFM> meterManager,
+                             QObject* parent)
+    : QObject(parent), host(windowHost), manager(std::move(meterManager))
+{
+}
+
+MeterDialogue::~MeterDialogue() = default;
+
+void MeterDialogue::attachDelegate()
+{
+    if (manager) {
+        manager->setDelegate(this);
+    }
+}
+
+void MeterDialogue::registerReplyBlock()
+{
+    if (!manager) {
+        return;
+    }
+    const QPointer<MeterDialogue> self(this);
+    manager->getReadDataModelBlock([self](bool success, qint64 command, std::shared_ptr<const TavrendelPFMModel> model,
+                                          std::shared_ptr<const TavrendelPFMError> error) {
+        if (self) {
+            self->handleDeviceReply(success, command, model, error);
+        }
+    });
+}
+
+void MeterDialogue::observeBestValueNotification()
+{
+    NotificationCenter::shared().observe(QLatin1String(bestValueNotification), this,
+                                         [this](const QVariantMap& userInfo) { CheckBestValueWithNotification(userInfo); });
+}
+
+void MeterDialogue::PFMDeviceConnect()
+{
+    updateDeviceConnection(QStringLiteral("連接"), true, QStringLiteral("button_Sync_yes"));
+}
+
+void MeterDialogue::PFMDeviceDisconnect()
+{
+    updateDeviceConnection(QStringLiteral("斷開"), false, QStringLiteral("button_Sync_no"));
+}
+
+void MeterDialogue::updateDeviceConnection(const QString& text, bool connected, const QString& imageName)
+{
+    Console::printLine(text);
+    host.setSyncButton(connected, imageName);
+    host.dataCondition().broadcastDataElement(connected);
+}
+
+void MeterDialogue::syncButtonPressed()
+{
+    if (manager && !manager->IsDeviceConnect()) {
+        return;
+    }
+    Console::printLine(QStringLiteral("時間校準"));
+    if (manager) {
+        manager->SendReadTime();
+    }
+}
+
+void MeterDialogue::handleDeviceReply(bool success, qint64 command, const std::shared_ptr<const TavrendelPFMModel>& model,
+                                      const std::shared_ptr<const TavrendelPFMError>& error)
+{
+    const QString name = TavrendelPFMCommand::name(command);
+    Console::printLine(QStringLiteral("API呼叫") + name);
+    if (success) {
+        dispatchDeviceReply(command, model.get());
+        return;
+    }
+    Console::printLine(QStringLiteral("ErrorAction:") + name + QStringLiteral("\nSystem connect PFM Device Error Info:\n")
+                       + (error ? error->description() : QString()));
+    if (command == TavrendelPFMCommand::BestValueWrite || command == TavrendelPFMCommand::BestValueRead) {
+        // No read-back follows: whoever awaits one stops waiting, so a later, unrelated read-back
+        // is never taken for it. The download's readings stay in the meter.
+        forgetReadBack();
+        NotificationCenter::shared().post(QLatin1String(bestValueFailedNotification));
+    }
+}
+
+void MeterDialogue::dispatchDeviceReply(qint64 command, const TavrendelPFMModel* model)
+{
+    switch (command) {
+    case TavrendelPFMCommand::TimeRead:
+        if (model) {
+            handleTimeRead(model->parseDictionary());
+        } else {
+            printRefusedReply(command, QStringLiteral("there is no reply object"));
+        }
+        break;
+    case TavrendelPFMCommand::MemoryRead:
+        if (model) {
+            handleMemoryRead(model->parseDictionary());
+        } else {
+            forgetReadBack();
+            printRefusedReply(command, QStringLiteral("there is no reply object"));
+        }
+        break;
+    case TavrendelPFMCommand::BestValueWrite:
+        Console::printLine(QStringLiteral("寫入儀器BestValue"));
+        if (manager) {
+            manager->SendReadBestValue();
+        }
+        break;
+    case TavrendelPFMCommand::BestValueRead:
+        Console::printLine(QStringLiteral("讀取儀器BestValue"));
+        NotificationCenter::shared().post(QLatin1String(bestValueNotification), bestValueUserInfo(model));
+        break;
+    default:
+        break;
+    }
+}
+
+// The user information of a best-value read: {"BestValue": the reply's "bestValue"}, empty when
+// the reply holds none.
+QVariantMap MeterDialogue::bestValueUserInfo(const TavrendelPFMModel* model)
+{
+    const QVariantMap reply = model ? model->parseDictionary() : QVariantMap();
+    const auto found = reply.constFind(TavrendelPFMKey::BestValue);
+    if (found == reply.constEnd()) {
+        return {};
+    }
+    return {{QLatin1String(bestValueKey), *found}};
+}
+
+void MeterDialogue::handleTimeRead(const QVariantMap& reply)
+{
+    const MeterReplyRead<QDateTime> clock = MeterReplyReader::readClock(reply);
+    if (!clock.value) {
+        printRefusedReply(TavrendelPFMCommand::TimeRead, clock.fault);
+        return;
+    }
+    const QDateTime now = AppClock::now();
+    Console::printLine(QStringLiteral("PFM_UTC : ") + clock.value->toString(Qt::ISODate) + QStringLiteral("\nLocal_UTC : ")
+                       + now.toString(Qt::ISODateWithMs));
+    const double difference = static_cast<double>(qAbs(now.msecsTo(*clock.value))) / 1000.0;
+    Console::printLine(QStringLiteral("時間差 : ") + QString::number(difference));
+    if (difference > clockTolerance) {
+        Console::printLine(QStringLiteral("超過合理值,需校正儀器時間"));
+        showClockAlert();
+        return;
+    }
+    presentUserChoice();
+}
+
+void MeterDialogue::showClockAlert()
+{
+    Alert alert{text("ViewController_AlertMessage_PFMDifferentTime"),
+                AlertSymbol::checkmark,
+                {text("ViewController_AlertMessage_PFMDifferentTime_SyncTimeClear"),
+                 text("ViewController_AlertMessage_PFMDifferentTime_SyncTimeOnly"),
+                 text("ViewController_AlertMessage_PFMDifferentTime_No")}};
+    // The first button erases the meter's readings: never the default button.
+    alert.destructive = true;
+    const QPointer<MeterDialogue> self(this);
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), alert, [self](int response) {
+        if (self) {
+            self->handleClockAlertResponse(response);
+        }
+    });
+}
+
+void MeterDialogue::handleClockAlertResponse(int response)
+{
+    switch (response) {
+    case Alert::firstButton:
+        Console::printLine(QStringLiteral("Sync. date&time&data"));
+        if (manager) {
+            manager->SendWriteTime(AppClock::now());
+        }
+        QTimer::singleShot(followUpDelay, this, [this] {
+            if (manager) {
+                manager->SendClearMrmory();
+            }
+        });
+        break;
+    case Alert::secondButton:
+        Console::printLine(QStringLiteral("Sync. date&time only"));
+        if (manager) {
+            manager->SendWriteTime(AppClock::now());
+        }
+        break;
+    case Alert::thirdButton:
+        Console::printLine(QStringLiteral("No"));
+        break;
+    default:
+        Console::printLine(QStringLiteral("Other"));
+        break;
+    }
+}
+
+void MeterDialogue::presentUserChoice()
+{
+    // The visible page settles its unsaved edits first, as before a page switch; while it still
+    // holds some, the download stops here and the user presses sync again.
+    host.condition().broadcastPageSwitch();
+    if (host.pagesHoldUnsavedChanges()) {
+        return;
+    }
+    if (chooseUserSheet) {
+        chooseUserSheet->raise();
+        return;
+    }
+    QWidget* anchor = host.sheetAnchor();
+    auto* sheet = new ConnectionPFM(anchor ? anchor->window() : nullptr);
+    sheet->setDelegate(this);
+    chooseUserSheet = sheet;
+    sheet->open();
+}
+
+void MeterDialogue::userDidSelect(const ProfilePtr& profile, bool renew)
+{
+    Q_UNUSED(renew);
+    saveProfile = profile;
+    emailRenewStatus = (profile ? profile->email : std::nullopt) == UserDefaultHelper::email();
+    forgetReadBack();
+    if (manager) {
+        manager->SendReadMrmory();
+    }
+}
+
+void MeterDialogue::handleMemoryRead(const QVariantMap& reply)
+{
+    // A read-back still awaited belongs to an earlier download: it must never store this one.
+    forgetReadBack();
+    if (!saveProfile) {
+        Console::printLine(QStringLiteral("使用者為空"));
+        return;
+    }
+    const MeterReplyRead<MeterMemory> memory = MeterReplyReader::readMemory(reply);
+    if (!memory.value) {
+        printRefusedReply(TavrendelPFMCommand::MemoryRead, memory.fault);
+        return;
+    }
+    Console::printLine(QStringLiteral("PFMData TotalNumber:") + QString::number(memory.value->count));
+    if (memory.value->count == 0) {
+        Console::printLine(QStringLiteral("尚無資料可讀取"));
+        AlertPresenter::shared().runModal(Alert{text("ViewController_AlertMessage_NoData"), AlertSymbol::exclamationmark, {}});
+        return;
+    }
+    // The highest PEF among the readings that can be stored.
+    qint32 meterMax = 0;
+    for (const MeterReading& reading : memory.value->readings) {
+        meterMax = std::max(meterMax, reading.pef);
+    }
+    Console::printLine(QStringLiteral("PFM中Max PEF 最高值->") + QString::number(meterMax));
+    const ProfilePtr profile = fetchReceivingProfile(QStringLiteral("Failed to readBestValue :"));
+    if (!profile) {
+        return;
+    }
+    Console::printLine(QStringLiteral("儀器中 PFM value:") + QString::number(meterMax) + QStringLiteral(" > ZA+ Best Value:")
+                       + QString::number(profile->best_Value));
+    decideBestValue(profile, *memory.value, meterMax);
+}
+
+// The receiving profile as the store holds it now (the first with its e-mail), or none, printed
+// behind the prefix.
+ProfilePtr MeterDialogue::fetchReceivingProfile(const QString& failurePrefix) const
+{
+    StoreResult<ProfilePtr> found = viewContext().fetchProfile(saveProfile ? saveProfile->email : std::nullopt);
+    if (!found) {
+        Console::printLine(failurePrefix + found.error().text());
+        return nullptr;
+    }
+    if (!found.value()) {
+        Console::printLine(failurePrefix + QStringLiteral("the receiving profile is no longer stored"));
+    }
+    return found.value();
+}
+
+void MeterDialogue::decideBestValue(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax)
+{
+    if (profile->best_Value >= meterMax) {
+        // The meter takes the stored best value; the readings are stored at once.
+        if (manager) {
+            manager->SendWriteBestValue(profile->best_Value);
+        }
+        storeMeterReadings(memory);
+        return;
+    }
+    const std::optional<BestValueType_DB> type = BestValueType_DB::fromDbId(profile->best_Value_Type);
+    if (type && type->id == BestValueType_DB::Defaults::Target) {
+        askToAdopt(profile, memory, meterMax);
+    } else {
+        adoptAtOnce(profile, memory, meterMax);
+    }
+}
+
+void MeterDialogue::askToAdopt(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax)
+{
+    Q_UNUSED(profile);
+    Console::printLine(QStringLiteral("Target"));
+    const Alert question{Localization::text(QStringLiteral("ViewController_AlertMessage_PFMAsk"),
+                                            Localization::Placeholder::bestValue, QString::number(meterMax)),
+                         AlertSymbol::checkmark,
+                         {QStringLiteral("Yes"), QStringLiteral("No")}};
+    const QPointer<MeterDialogue> self(this);
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), question, [self, memory, meterMax](int response) {
+        if (self) {
+            self->handleBestValueAskResponse(response, memory, meterMax);
+        }
+    });
+}
+
+void MeterDialogue::adoptAtOnce(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax)
+{
+    // Saved before the meter is written: a save that fails ends the download with nothing sent.
+    profile->best_Value = meterMax;
+    const StoreStatus saved = viewContext().save();
+    if (!saved) {
+        Console::printLine(QStringLiteral("Failed to readBestValue :") + saved.error().text());
+        return;
+    }
+    awaitReadBack(memory, meterMax, std::nullopt);
+}
+
+void MeterDialogue::handleBestValueAskResponse(int response, const MeterMemory& memory, qint32 meterMax)
+{
+    switch (response) {
+    case Alert::firstButton:
+        Console::printLine(QStringLiteral("Yes"));
+        // The agreed best value is saved together with the readings.
+        awaitReadBack(memory, meterMax, meterMax);
+        break;
+    case Alert::secondButton:
+        Console::printLine(QStringLiteral("No"));
+        storeMeterReadings(memory);
+        break;
+    default:
+        Console::printLine(QStringLiteral("Other"));
+        break;
+    }
+}
+
+void MeterDialogue::awaitReadBack(const MeterMemory& memory, qint32 meterMax, std::optional<qint32> bestToSave)
+{
+    deviceMaxBestValue = meterMax;
+    devicePFMData = memory;
+    pendingBestValue = bestToSave;
+    ViewControllerTag = true;
+    if (manager) {
+        manager->SendWriteBestValue(meterMax);
+    }
+}
+
+void MeterDialogue::forgetReadBack()
+{
+    ViewControllerTag = false;
+    devicePFMData.reset();
+    pendingBestValue.reset();
+}
+
+void MeterDialogue::CheckBestValueWithNotification(const QVariantMap& userInfo)
+{
+    // A read-back that the download did not ask for is not its business.
+    if (!ViewControllerTag) {
+        return;
+    }
+    const std::optional<MeterMemory> memory = devicePFMData;
+    const std::optional<qint32> bestToSave = pendingBestValue;
+    forgetReadBack();
+    const QVariant readBack = userInfo.value(QLatin1String(bestValueKey));
+    if (!memory || !MeterReplyReader::number(readBack)) {
+        return;
+    }
+    showReadBackAlert(readBack);
+    // Stored whether the meter kept the value or not: the readings are what matters.
+    storeMeterReadings(*memory, bestToSave);
+}
+
+void MeterDialogue::showReadBackAlert(const QVariant& readBack)
+{
+    const std::optional<double> number = MeterReplyReader::number(readBack);
+    const bool kept = number && MeterReplyReader::truncatedInt32(*number) == deviceMaxBestValue;
+    const QString message = kept ? Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueDone"),
+                                                      Localization::Placeholder::bestValue,
+                                                      QString::number(deviceMaxBestValue))
+                                 : text("TrafficLightsController_AlertMessage_AskBestValueFailed");
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{message, AlertSymbol::checkmark, {QStringLiteral("OK")}},
+                                        {});
+}
+
+void MeterDialogue::storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave)
+{
+    const ProfilePtr profile = fetchReceivingProfile(QStringLiteral("Failed to ReadMemory :"));
+    if (!profile) {
+        return;
+    }
+    const StoreResult<int> stored = MeterReadingStore::store(viewContext(), profile, memory.readings, bestToSave);
+    if (!stored) {
+        // Nothing is pending after a failed save, and the meter keeps every reading.
+        Console::printLine(QStringLiteral("Failed to ReadMemory :") + stored.error().text());
+        return;
+    }
+    showStoredAlert(profile, memory.unreadable);
+}
+
+void MeterDialogue::showStoredAlert(const ProfilePtr& profile, int unreadable)
+{
+    const QPointer<MeterDialogue> self(this);
+    if (unreadable == 0) {
+        const Alert success{text("ViewController_AlertMessage_PFMTransferSuccess"), AlertSymbol::checkmark, {}};
+        AlertPresenter::shared().beginSheet(host.sheetAnchor(), success, [self, profile](int response) {
+            if (self) {
+                self->handleTransferSuccessResponse(response, profile, true);
+            }
+        });
+        return;
+    }
+    // Readings that could not be read stay in the meter, with the stored ones, which the next
+    // download's duplicate test skips: the meter is not cleared.
+    Console::printLine(QStringLiteral("Readings left unread in the meter: ") + QString::number(unreadable));
+    const Alert partial{Localization::text(QStringLiteral("ViewController_AlertMessage_PFMUnreadableReadings"),
+                                           Localization::Placeholder::count, QString::number(unreadable)),
+                        AlertSymbol::exclamationmarkTriangle,
+                        {}};
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), partial, [self, profile](int response) {
+        if (self) {
+            self->handleTransferSuccessResponse(response, profile, false);
+        }
+    });
+}
+
+void MeterDialogue::handleTransferSuccessResponse(int response, const ProfilePtr& profile, bool clearMeter)
+{
+    if (response != Alert::firstButton) {
+        Console::printLine(QStringLiteral("無法辨識"));
+        return;
+    }
+    Console::printLine(QStringLiteral("更新使用者資料"));
+    RenewProcess::renewDateLimits(false, profile);
+    // Both values are read when the refresh goes out; by then the flag is cleared.
+    QTimer::singleShot(followUpDelay, this, [this] {
+        host.condition().broadcastDataRefresh(emailRenewStatus, UserDefaultHelper::email().value_or(QString()));
+    });
+    emailRenewStatus = false;
+    devicePFMData.reset();
+    if (clearMeter && manager) {
+        manager->SendClearMrmory();
+    }
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "Brisvale/records/Profile.h"
+#include "Brisvale/shell/ConnectionPFM.h"
+#include "Brisvale/shell/MeterReplyReader.h"
+#include "Brisvale/shell/UserList_ReturnDelegate.h"
+
+#include "TavrendelPFMSDK/TavrendelPFMDelegate.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QVariantMap>
+#include <memory>
+#include <optional>
+
+class MeterDialogueHost;
+class TavrendelPFM;
+class TavrendelPFMError;
+class TavrendelPFMModel;
+
+// The whole dialogue of a meter download, driven by the main window: the meter's connection
+// reports and the sync button, the one reply block through which every reply arrives, the check
+// of the meter's clock, the choice of the receiving profile, the memory read, the best value
+// (adopted, asked for, written and read back) and the storing of the readings, and after the
+// user's confirmation the new current user, the cleared meter and the refreshed page.
+//
+// A reply that is not what the meter sends (a missing key, a value of another type, a count that
+// does not match its readings, a clock that forms no date) is printed and ends the download:
+// nothing is stored and nothing is sent. Readings with impossible dates are left in the meter:
+// the others are stored, the meter is not cleared, and the user is told how many could not be
+// read. Everything runs on the GUI thread.
+class MeterDialogue : public QObject, public TavrendelPFMDelegate, public UserList_ReturnDelegate {
+    Q_OBJECT
+
+public:
+    // The notification posted for every best value read from the meter, with the value under
+    // the key, and the one posted when a best value could not be written or read back.
+    static constexpr const char* bestValueNotification = "GetPFMBestValue";
+    static constexpr const char* bestValueKey = "BestValue";
+    static constexpr const char* bestValueFailedNotification = "PFMBestValueFailed";
+
+    // The meter clock may differ from the computer's by this much before the clock alert.
+    static constexpr double clockTolerance = 120.0;
+    // The delay before clearing the meter after setting its clock, and before the page refresh
+    // after a download (milliseconds).
+    static constexpr int followUpDelay = 1000;
+
+    // The manager may be null (no meter library): every meter call is then skipped.
+    MeterDialogue(MeterDialogueHost& host, std::shared_ptr<TavrendelPFM> manager, QObject* parent = nullptr);
+    ~MeterDialogue() override;
+
+    // Start-up, in the window's order: the library's delegate, the reply block, and the
+    // observation of "GetPFMBestValue".
+    void attachDelegate();
+    void registerReplyBlock();
+    void observeBestValueNotification();
+
+    // The sync button's action: reads the meter's clock, the first step of a download.
+    void syncButtonPressed();
+
+    // TavrendelPFMDelegate.
+    void PFMDeviceConnect() override;
+    void PFMDeviceDisconnect() override;
+
+    // UserList_ReturnDelegate: the choose-user sheet's answer; reads the meter's memory into that
+    // profile. The renew flag is not used.
+    void userDidSelect(const ProfilePtr& profile, bool renew) override;
+
+    // The reply block: every reply of every command.
+    void handleDeviceReply(bool success, qint64 command, const std::shared_ptr<const TavrendelPFMModel>& model,
+                           const std::shared_ptr<const TavrendelPFMError>& error);
+
+    // The observer of "GetPFMBestValue": the read-back of a best value the download wrote.
+    void CheckBestValueWithNotification(const QVariantMap& userInfo);
+
+    // The profile receiving the download, whether it was the current user, whether a read-back is
+    // awaited, and the choose-user sheet while it is open.
+    const ProfilePtr& receivingProfile() const { return saveProfile; }
+    bool receivingCurrentUser() const { return emailRenewStatus; }
+    bool isAwaitingReadBack() const { return ViewControllerTag; }
+    ConnectionPFM* userSheet() const { return chooseUserSheet; }
+
+private:
+    void updateDeviceConnection(const QString& text, bool connected, const QString& imageName);
+    void dispatchDeviceReply(qint64 command, const TavrendelPFMModel* model);
+    static QVariantMap bestValueUserInfo(const TavrendelPFMModel* model);
+
+    // The clock check and its alert.
+    void handleTimeRead(const QVariantMap& reply);
+    void showClockAlert();
+    void handleClockAlertResponse(int response);
+    void presentUserChoice();
+
+    // The memory download.
+    void handleMemoryRead(const QVariantMap& reply);
+    ProfilePtr fetchReceivingProfile(const QString& failurePrefix) const;
+    void decideBestValue(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax);
+    void askToAdopt(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax);
+    void adoptAtOnce(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax);
+    void handleBestValueAskResponse(int response, const MeterMemory& memory, qint32 meterMax);
+    void awaitReadBack(const MeterMemory& memory, qint32 meterMax, std::optional<qint32> bestToSave);
+    void forgetReadBack();
+    void showReadBackAlert(const QVariant& readBack);
+    void storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave = std::nullopt);
+    void showStoredAlert(const ProfilePtr& profile, int unreadable);
+    void handleTransferSuccessResponse(int response, const ProfilePtr& profile, bool clearMeter);
+
+    MeterDialogueHost& host;
+    std::shared_ptr<TavrendelPFM> manager;
+
+    ProfilePtr saveProfile;            // the profile chosen to receive the download
+    bool emailRenewStatus = false;     // it is the current user
+    bool ViewControllerTag = false;    // a best-value read-back of the download is awaited
+    qint32 deviceMaxBestValue = 0;     // the best value written, expected back
+    std::optional<MeterMemory> devicePFMData;  // the memory read, kept for the read-back
+    std::optional<qint32> pendingBestValue;    // an agreed best value, saved with the readings
+    QPointer<ConnectionPFM> chooseUserSheet;
+};

@@ -1,0 +1,340 @@
+#include "Brisvale/shell/TrafficLightsController.h"
+
+#include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/NotificationCenter.h"
+#include "Brisvale/platform/NumberText.h"
+#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/BestValueType_DB.h"
+#include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/shell/MeterDialogue.h"
+#include "Brisvale/shell/MeterReplyReader.h"
+
+#include "TavrendelPFMSDK/TavrendelPFM.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace {
+
+QLabel* namedLabel(const char* name)
+{
+    auto* label = new QLabel;
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+// A zone limit: large and bold, with a colour mark of its zone.
+QLabel* zoneValue(const char* name, const QColor& zone)
+{
+    QLabel* label = namedLabel(name);
+    QFont font = label->font();
+    font.setPixelSize(20);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("QLabel { border-left: 6px solid %1; padding-left: 8px; }").arg(zone.name()));
+    return label;
+}
+
+}
+
+TrafficLightsController::TrafficLightsController(std::shared_ptr<TavrendelPFM> meterManager, QWidget* parent)
+    : QWidget(parent), manager(std::move(meterManager))
+{
+    buildContent();
+    loadBestValue();
+}
+
+TrafficLightsController::~TrafficLightsController()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TrafficLightsController::buildContent()
+{
+    Title_Lab = namedLabel("Title_Lab");
+    QFont titleFont = Title_Lab->font();
+    titleFont.setPixelSize(22);
+    titleFont.setWeight(QFont::DemiBold);
+    Title_Lab->setFont(titleFont);
+    BestValue_Lab = namedLabel("BestValue_Lab");
+    BestValueTextField = new QLineEdit;
+    BestValueTextField->setObjectName(QStringLiteral("BestValueTextField"));
+    BestValueTextField->setMaxLength(11);
+    QFont valueFont = BestValueTextField->font();
+    valueFont.setPixelSize(20);
+    valueFont.setBold(true);
+    BestValueTextField->setFont(valueFont);
+    EightyValue = zoneValue("EightyValue", QColor(52, 168, 83));
+    SixtyValue = zoneValue("SixtyValue", QColor(234, 67, 53));
+    Eighty_Lab = namedLabel("Eighty_Lab");
+    Sixty_Lab = namedLabel("Sixty_Lab");
+    SendBestValue_Btn = new QPushButton;
+    SendBestValue_Btn->setObjectName(QStringLiteral("SendBestValue_Btn"));
+    SendBestValue_Btn->setDefault(true);
+    Look::styleDefaultButton(*SendBestValue_Btn);
+    connect(SendBestValue_Btn, &QPushButton::clicked, this, &TrafficLightsController::SendBestValueHandler);
+    connect(BestValueTextField, &QLineEdit::returnPressed, this, &TrafficLightsController::SendBestValueHandler);
+
+    auto* values = new QGridLayout;
+    values->setHorizontalSpacing(12);
+    values->setVerticalSpacing(8);
+    values->addWidget(BestValue_Lab, 0, 0);
+    values->addWidget(BestValueTextField, 0, 1);
+    values->addWidget(Eighty_Lab, 1, 0);
+    values->addWidget(EightyValue, 1, 1);
+    values->addWidget(Sixty_Lab, 2, 0);
+    values->addWidget(SixtyValue, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(SendBestValue_Btn);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(12);
+    layout->addWidget(Title_Lab);
+    layout->addLayout(values);
+    layout->addLayout(buttons);
+}
+
+ProfilePtr TrafficLightsController::currentUser() const
+{
+    const std::optional<QString> email = UserDefaultHelper::email();
+    if (!email) {
+        Console::printLine(QStringLiteral("error:no current user"));
+        return nullptr;
+    }
+    StoreResult<ProfilePtr> found = viewContext().fetchProfile(email);
+    if (!found) {
+        Console::printLine(QStringLiteral("error:") + found.error().text());
+        return nullptr;
+    }
+    if (!found.value()) {
+        Console::printLine(QStringLiteral("error:no profile for the current user"));
+    }
+    return found.value();
+}
+
+void TrafficLightsController::loadBestValue()
+{
+    if (const ProfilePtr profile = currentUser()) {
+        BestValueTextField->setText(QString::number(profile->best_Value));
+        updateZoneValues(profile->best_Value);
+    }
+}
+
+void TrafficLightsController::showEvent(QShowEvent* event)
+{
+    willAppear();
+    Look::styleSheetWindow(*this);
+    QWidget::showEvent(event);
+}
+
+void TrafficLightsController::willAppear()
+{
+    NotificationCenter& center = NotificationCenter::shared();
+    center.observe(QLatin1String(MeterDialogue::bestValueNotification), this,
+                   [this](const QVariantMap& userInfo) { CheckBestValueWithNotification(userInfo); });
+    center.observe(QLatin1String(MeterDialogue::bestValueFailedNotification), this,
+                   [this](const QVariantMap&) { abandonReadBack(); });
+    Title_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_Title")));
+    BestValue_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_BestValue")));
+    Eighty_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_EightyPercent")));
+    Sixty_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_SixtyPercent")));
+    SendBestValue_Btn->setText(Localization::text(QStringLiteral("TrafficLightsController_Send")));
+}
+
+void TrafficLightsController::updateZoneValues(qint32 best)
+{
+    EightyValue->setText(NumberText::fixed(static_cast<double>(best) * 0.8, 0));
+    SixtyValue->setText(NumberText::fixed(static_cast<double>(best) * 0.6, 0));
+}
+
+std::optional<qint32> TrafficLightsController::parseBestValue(const QString& text)
+{
+    qsizetype position = 0;
+    bool negative = false;
+    if (!text.isEmpty() && (text.front() == QLatin1Char('+') || text.front() == QLatin1Char('-'))) {
+        negative = text.front() == QLatin1Char('-');
+        position = 1;
+    }
+    if (position == text.size()) {
+        return std::nullopt;
+    }
+    qint64 magnitude = 0;
+    for (; position < text.size(); ++position) {
+        const QChar digit = text.at(position);
+        if (digit < QLatin1Char('0') || digit > QLatin1Char('9')) {
+            return std::nullopt;
+        }
+        magnitude = magnitude * 10 + (digit.unicode() - '0');
+        if (magnitude > qint64(std::numeric_limits<qint32>::max()) + 1) {
+            return std::nullopt;
+        }
+    }
+    const qint64 value = negative ? -magnitude : magnitude;
+    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<qint32>(value);
+}
+
+void TrafficLightsController::SendBestValueHandler()
+{
+    const QString typed = BestValueTextField->text();
+    if (typed.isEmpty()) {
+        return;
+    }
+    const Alert question{
+        Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValue"),
+                           Localization::Placeholder::bestValue, typed),
+        AlertSymbol::checkmark, {QStringLiteral("Yes"), QStringLiteral("No")}};
+    const QPointer<TrafficLightsController> self(this);
+    AlertPresenter::shared().beginSheet(this, question, [self](int response) {
+        if (self) {
+            self->writeBestValue(response);
+        }
+    });
+}
+
+void TrafficLightsController::writeBestValue(int response)
+{
+    if (response != Alert::firstButton) {
+        Console::printLine(response == Alert::secondButton ? QStringLiteral("No") : QStringLiteral("Other"));
+        return;
+    }
+    Console::printLine(QStringLiteral("Yes"));
+    const ProfilePtr profile = currentUser();
+    if (!profile) {
+        return;
+    }
+    const qint32 value = parseBestValue(BestValueTextField->text()).value_or(profile->best_Value);
+    if (value < lowestBestValue || value > highestBestValue) {
+        BestValueTextField->setText(QString::number(profile->best_Value));
+        return;
+    }
+    profile->best_Value_Type = BestValueType_DB::row(BestValueType_DB::Defaults::Target).dbId;
+    profile->best_Value = value;
+    const StoreStatus saved = viewContext().save();
+    if (!saved) {
+        Console::printLine(QStringLiteral("error:") + saved.error().text());
+        return;
+    }
+    writeToMeter(value);
+    updateZoneValues(value);
+}
+
+void TrafficLightsController::writeToMeter(qint32 value)
+{
+    if (!manager) {
+        return;
+    }
+    writePending = true;
+    manager->SendWriteBestValue(value);
+}
+
+void TrafficLightsController::abandonReadBack()
+{
+    writePending = false;
+}
+
+void TrafficLightsController::CheckBestValueWithNotification(const QVariantMap& userInfo)
+{
+    // A read-back this sheet did not ask for (such as a download's) is not its business.
+    if (!writePending) {
+        return;
+    }
+    const std::optional<double> number =
+        MeterReplyReader::number(userInfo.value(QLatin1String(MeterDialogue::bestValueKey)));
+    if (!number) {
+        writePending = false;
+        return;
+    }
+    const std::optional<qint32> typed = parseBestValue(BestValueTextField->text());
+    const std::optional<qint32> readBack = MeterReplyReader::truncatedInt32(*number);
+    if (typed && readBack == typed) {
+        writePending = false;
+        showReadBackAlert(true);
+        if (TrafficLight_Delegate* page = delegate.get()) {
+            page->condition().broadcastCondition();
+        }
+        Console::printLine(QStringLiteral("Data接收訊息Best Value"));
+        return;
+    }
+    const int previous = writeBestValueAgain++;
+    if (!typed || previous == 1) {
+        writePending = false;
+        showReadBackAlert(false);
+        writeBestValueAgain = 0;
+        return;
+    }
+    writeToMeter(*typed);
+}
+
+void TrafficLightsController::showReadBackAlert(bool done)
+{
+    const QString message = done
+        ? Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueDone"),
+                             Localization::Placeholder::bestValue, BestValueTextField->text())
+        : Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed"));
+    AlertPresenter::shared().beginSheet(this, Alert{message, AlertSymbol::checkmark, {QStringLiteral("OK")}}, {});
+}
+
+void TrafficLightsController::presentPopover(QWidget* anchor)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setParent(anchor ? anchor->window() : nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    adjustSize();
+    if (anchor) {
+        // At the anchor's right edge, centred on it, kept on its screen.
+        const QPoint edge = anchor->mapToGlobal(QPoint(anchor->width(), anchor->height() / 2));
+        QPoint topLeft(edge.x() + 8, edge.y() - height() / 2);
+        if (const QScreen* screen = anchor->screen()) {
+            const QRect area = screen->availableGeometry();
+            topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+        }
+        move(topLeft);
+    }
+    qApp->installEventFilter(this);
+    show();
+    raise();
+    activateWindow();
+}
+
+bool TrafficLightsController::isOwnWindow(const QWidget* window) const
+{
+    // The popover itself, or one of its alerts (windows whose parent chain leads here).
+    for (const QWidget* widget = window; widget; widget = widget->parentWidget()) {
+        if (widget == this) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TrafficLightsController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!isVisible() || !watched->isWidgetType()) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* widget = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::MouseButtonPress && !isOwnWindow(widget->window())) {
+        close();
+    } else if (event->type() == QEvent::KeyPress && widget->window() == this
+               && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

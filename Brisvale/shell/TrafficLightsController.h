@@ -1,0 +1,92 @@
+#pragma once
+
+#include "Brisvale/platform/WeakDelegate.h"
+#include "Brisvale/records/Profile.h"
+#include "Brisvale/shell/TrafficLight_Delegate.h"
+
+#include <QPointer>
+#include <QVariantMap>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TavrendelPFM;
+
+// The best-value popover of the Data page: the current user's best value, the zone limits
+// derived from it (80 % and 60 %), and the way to store a new one in the profile and write it to
+// the meter. The meter's read-back ("GetPFMBestValue") tells whether it kept the value: a
+// mismatch is written once more before the failure alert. The sheet acts on a read-back only
+// while a write of its own awaits one, so read-backs of a download never move it.
+class TrafficLightsController : public QWidget {
+    Q_OBJECT
+
+public:
+    // A sheet over the meter manager (null when there is no meter library: nothing is written).
+    // Loads the current user's best value at once.
+    explicit TrafficLightsController(std::shared_ptr<TavrendelPFM> manager, QWidget* parent = nullptr);
+    ~TrafficLightsController() override;
+
+    template <typename Receiver>
+    void setDelegate(Receiver* receiver)
+    {
+        delegate.set(receiver);
+    }
+
+    // Shows the sheet as a popover at the right edge of the anchor (the Data page's button). It
+    // closes, and deletes itself, when the user presses Esc or clicks outside it and its alerts.
+    void presentPopover(QWidget* anchor);
+
+    // Sets the texts and observes "GetPFMBestValue"; runs on every appearance.
+    void willAppear();
+
+    // The send button: asks whether to store and write the typed value.
+    void SendBestValueHandler();
+
+    // The answer to that question (1000 yes, 1001 no).
+    void writeBestValue(int response);
+
+    // A best value read back from the meter ({"BestValue": number}).
+    void CheckBestValueWithNotification(const QVariantMap& userInfo);
+
+    // Shows best x 0.8 and best x 0.6, printed with "%.0f".
+    void updateZoneValues(qint32 best);
+
+    // A best value typed by the user: an optional sign and digits only, within 32 bits.
+    static std::optional<qint32> parseBestValue(const QString& text);
+
+    // Whether a write of this sheet awaits its read-back.
+    bool isAwaitingReadBack() const { return writePending; }
+
+    static constexpr qint32 lowestBestValue = 50;
+    static constexpr qint32 highestBestValue = 900;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildContent();
+    void loadBestValue();
+    ProfilePtr currentUser() const;
+    void writeToMeter(qint32 value);
+    void abandonReadBack();
+    void showReadBackAlert(bool done);
+    bool isOwnWindow(const QWidget* window) const;
+
+    QLabel* Title_Lab = nullptr;
+    QLabel* BestValue_Lab = nullptr;
+    QLineEdit* BestValueTextField = nullptr;
+    QLabel* EightyValue = nullptr;
+    QLabel* SixtyValue = nullptr;
+    QLabel* Eighty_Lab = nullptr;
+    QLabel* Sixty_Lab = nullptr;
+    QPushButton* SendBestValue_Btn = nullptr;
+    WeakDelegate<TrafficLight_Delegate> delegate;
+    int writeBestValueAgain = 0;
+
+    std::shared_ptr<TavrendelPFM> manager;
+    bool writePending = false;
+};

@@ -1,0 +1,273 @@
+#include "Brisvale/platform/NotificationCenter.h"
+#include "Brisvale/platform/NumberText.h"
+#include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/shell/ConnectionPFM.h"
+#include "Brisvale/shell/MeterDialogue.h"
+#include "Brisvale/shell/TrafficLightsController.h"
+
+#include "MeterTestSupport.h"
+
+#include "TavrendelPFMSDK/TavrendelPFMCommand.h"
+#include "TavrendelPFMSDK/TavrendelPFMKey.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString email = QStringLiteral("anna@example.org");
+
+// The Data page as the sheet sees it: its condition hub, with a data page listening.
+class FakeDataPage : public QObject, public TrafficLight_Delegate, public ConditionObserver {
+public:
+    FakeDataPage() { hub.addObserver(this); }
+    ConditionProcess& condition() override { return hub; }
+    void onConditionChange() override { ++changes; }
+    ConditionProcess hub;
+    int changes = 0;
+};
+
+}
+
+// The sheet over the simulated meter, with the meter dialogue handling the replies as the main
+// window does (a best-value write is read back and posted as "GetPFMBestValue").
+class TrafficLightsTest : public MeterTest {
+protected:
+    void SetUp() override
+    {
+        MeterTest::SetUp();
+        dialogue = std::make_unique<MeterDialogue>(host, manager);
+        dialogue->registerReplyBlock();
+        dialogue->observeBestValueNotification();
+    }
+    void TearDown() override
+    {
+        sheet.reset();
+        dialogue.reset();
+        MeterTest::TearDown();
+    }
+
+    // The current user with that best value, and the sheet opened for it.
+    ProfilePtr open(qint32 best)
+    {
+        const ProfilePtr profile = storeProfile(email, best);
+        UserDefaultHelper::setEmail(email);
+        sheet = std::make_unique<TrafficLightsController>(manager);
+        sheet->setDelegate(&page);
+        sheet->show();
+        return profile;
+    }
+
+    QLineEdit* field() const { return sheet->findChild<QLineEdit*>(QStringLiteral("BestValueTextField")); }
+    QString zone(const char* name) const { return sheet->findChild<QLabel*>(QLatin1String(name))->text(); }
+
+    // Types the value and sends it, answering the question with the button.
+    void send(const QString& value, int answer = Alert::firstButton)
+    {
+        field()->setText(value);
+        script.answer(answer);
+        sheet->findChild<QPushButton*>(QStringLiteral("SendBestValue_Btn"))->click();
+        drain();
+    }
+
+    int writes() const { return static_cast<int>(meter->commandLog().filter(QStringLiteral("Best_Value_Write")).size()); }
+
+    FakeDataPage page;
+    std::unique_ptr<MeterDialogue> dialogue;
+    std::unique_ptr<TrafficLightsController> sheet;
+};
+
+TEST_F(TrafficLightsTest, ZoneLimitsAreEightyAndSixtyPercentPrintedWithoutDecimals)
+{
+    open(401);
+    EXPECT_EQ(field()->text(), QStringLiteral("401"));
+    EXPECT_EQ(zone("EightyValue"), QStringLiteral("321"));
+    EXPECT_EQ(zone("SixtyValue"), QStringLiteral("241"));
+    const std::vector<std::tuple<qint32, const char*, const char*>> cases = {
+        {450, "360", "270"}, {333, "266", "200"}, {50, "40", "30"}, {900, "720", "540"}, {0, "0", "0"}};
+    for (const auto& [best, eighty, sixty] : cases) {
+        sheet->updateZoneValues(best);
+        EXPECT_EQ(zone("EightyValue"), QLatin1String(eighty)) << best;
+        EXPECT_EQ(zone("SixtyValue"), QLatin1String(sixty)) << best;
+    }
+}
+
+TEST_F(TrafficLightsTest, AppearingSetsTheTextsAndObservesTheReadBackOnce)
+{
+    open(450);
+    EXPECT_EQ(zone("Title_Lab"), Localization::text(QStringLiteral("TrafficLightsController_Title")));
+    EXPECT_EQ(zone("BestValue_Lab"), Localization::text(QStringLiteral("TrafficLightsController_BestValue")));
+    sheet->hide();
+    sheet->show();
+    EXPECT_EQ(NotificationCenter::shared().observerCount(QStringLiteral("GetPFMBestValue")), 2); // the sheet and the dialogue
+}
+
+TEST_F(TrafficLightsTest, AnEmptyFieldSendsNothing)
+{
+    open(450);
+    field()->clear();
+    sheet->SendBestValueHandler();
+    EXPECT_TRUE(script.shown().isEmpty());
+}
+
+TEST_F(TrafficLightsTest, TheQuestionNamesTheTypedValueAndNoChangesNothing)
+{
+    const ProfilePtr profile = open(450);
+    send(QStringLiteral("480"), Alert::secondButton);
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().alert.message,
+              Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValue"),
+                                 Localization::Placeholder::bestValue, QStringLiteral("480")));
+    EXPECT_EQ(script.last().alert.buttons, (QStringList{"Yes", "No"}));
+    EXPECT_TRUE(printed(QStringLiteral("No")));
+    EXPECT_EQ(profile->best_Value, 450);
+    EXPECT_EQ(writes(), 0);
+}
+
+TEST_F(TrafficLightsTest, ValuesOutsideFiftyToNineHundredAreRefusedSilently)
+{
+    const ProfilePtr profile = open(450);
+    for (const char* value : {"49", "901", "-450", "0"}) {
+        send(QLatin1String(value));
+        EXPECT_EQ(field()->text(), QStringLiteral("450")) << value;
+    }
+    EXPECT_EQ(script.shown().size(), 4); // the questions only
+    EXPECT_EQ(profile->best_Value, 450);
+    EXPECT_EQ(profile->best_Value_Type, false);
+    EXPECT_EQ(writes(), 0);
+}
+
+TEST_F(TrafficLightsTest, TheLimitsAreAcceptedStoredAsTargetWrittenAndConfirmed)
+{
+    for (const qint32 value : {50, 900}) {
+        const ProfilePtr profile = open(450);
+        meter->clearCommandLog();
+        script.answer(Alert::firstButton); // the Done alert
+        send(QString::number(value));
+        EXPECT_EQ(profile->best_Value, value);
+        EXPECT_EQ(profile->best_Value_Type, true);
+        EXPECT_EQ(meter->bestValue(), value);
+        EXPECT_EQ(meter->commandLog(), (QStringList{QStringLiteral("Best_Value_Write %1").arg(value), "Best_Value_Read"}));
+        EXPECT_EQ(zone("EightyValue"), NumberText::fixed(value * 0.8, 0));
+        EXPECT_EQ(script.last().alert.message,
+                  Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueDone"),
+                                     Localization::Placeholder::bestValue, QString::number(value)));
+        EXPECT_EQ(script.last().alert.buttons, QStringList{"OK"});
+        EXPECT_TRUE(printed(QStringLiteral("Data接收訊息Best Value")));
+        EXPECT_FALSE(sheet->isAwaitingReadBack());
+        sheet.reset();
+        ASSERT_TRUE(viewContext().save().ok());
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
+    EXPECT_EQ(page.changes, 2);
+}
+
+TEST_F(TrafficLightsTest, TextThatIsNoNumberStoresAndWritesTheStoredValueAsTarget)
+{
+    const ProfilePtr profile = open(430);
+    script.answer(Alert::firstButton);
+    send(QStringLiteral("4 50"));
+    EXPECT_EQ(profile->best_Value, 430);
+    EXPECT_EQ(profile->best_Value_Type, true);
+    EXPECT_TRUE(meter->commandLog().contains(QStringLiteral("Best_Value_Write 430")));
+}
+
+TEST_F(TrafficLightsTest, AMismatchingReadBackIsWrittenOnceMoreBeforeTheFailedAlert)
+{
+    open(450);
+    meter->setReplyEdit(TavrendelPFMCommand::BestValueRead, [](QVariantMap& reply) { reply[TavrendelPFMKey::BestValue] = 123; });
+    script.answer(Alert::firstButton); // the Failed alert
+    send(QStringLiteral("480"));
+    EXPECT_EQ(meter->commandLog(),
+              (QStringList{"Best_Value_Write 480", "Best_Value_Read", "Best_Value_Write 480", "Best_Value_Read"}));
+    ASSERT_EQ(script.shown().size(), 2);
+    EXPECT_EQ(script.last().alert.message, Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed")));
+    EXPECT_EQ(page.changes, 0);
+    EXPECT_FALSE(sheet->isAwaitingReadBack());
+}
+
+TEST_F(TrafficLightsTest, AReadBackWhileTheFieldHoldsNoNumberFailsAtOnce)
+{
+    open(450);
+    meter->setReplyEdit(TavrendelPFMCommand::BestValueRead, [](QVariantMap& reply) { reply[TavrendelPFMKey::BestValue] = 480; });
+    field()->setText(QStringLiteral("480"));
+    script.answer(Alert::firstButton); // the question
+    sheet->SendBestValueHandler();
+    script.settle();                   // answered: written
+    field()->setText(QStringLiteral("abc"));
+    script.answer(Alert::firstButton); // the Failed alert
+    drain();
+    EXPECT_EQ(script.last().alert.message, Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed")));
+    EXPECT_EQ(writes(), 1);
+}
+
+TEST_F(TrafficLightsTest, ADownloadsReadBackNeverMakesTheSheetWrite)
+{
+    const ProfilePtr profile = open(400);
+    field()->setText(QStringLiteral("700")); // typed, not sent
+    meter->setReadings({TavrendelPFMReading{450, 3.0f, 2026, 11, 30, 20, 45}});
+    script.answer(Alert::firstButton); // the download's Done alert
+    script.answer(Alert::firstButton); // transfer success
+    dialogue->userDidSelect(profile, true);
+    drain();
+    EXPECT_EQ(meter->commandLog().filter(QStringLiteral("Best_Value_Write")), QStringList{"Best_Value_Write 450"});
+    EXPECT_EQ(meter->bestValue(), 450);
+    EXPECT_EQ(script.shown().size(), 2);
+    EXPECT_EQ(page.changes, 0);
+}
+
+TEST_F(TrafficLightsTest, AFailedWriteStopsTheSheetWaitingSoALaterReadBackIsIgnored)
+{
+    open(450);
+    meter->setFailing(TavrendelPFMCommand::BestValueWrite, true);
+    send(QStringLiteral("480"));
+    EXPECT_FALSE(sheet->isAwaitingReadBack());
+    meter->setFailing(TavrendelPFMCommand::BestValueWrite, false);
+    NotificationCenter::shared().post(QStringLiteral("GetPFMBestValue"), {{"BestValue", 999}});
+    drain();
+    EXPECT_EQ(writes(), 1);
+    EXPECT_EQ(script.shown().size(), 1); // the question only
+}
+
+TEST_F(TrafficLightsTest, TypedValuesAreParsedStrictly)
+{
+    EXPECT_EQ(TrafficLightsController::parseBestValue(QStringLiteral("450")), 450);
+    EXPECT_EQ(TrafficLightsController::parseBestValue(QStringLiteral("+450")), 450);
+    EXPECT_EQ(TrafficLightsController::parseBestValue(QStringLiteral("-5")), -5);
+    EXPECT_EQ(TrafficLightsController::parseBestValue(QStringLiteral("-2147483648")), std::numeric_limits<qint32>::min());
+    EXPECT_EQ(TrafficLightsController::parseBestValue(QStringLiteral("0450")), 450);
+    for (const char* refused : {"", "+", "-", " 450", "450 ", "450.0", "4.5e2", "0x1c2", "2147483648", "99999999999999999999",
+                                "٤٥٠"}) {
+        EXPECT_FALSE(TrafficLightsController::parseBestValue(QString::fromUtf8(refused))) << refused;
+    }
+}
+
+TEST_F(TrafficLightsTest, ThePopoverStandsRightOfItsAnchorAndClosesOnAClickOutsideOrEsc)
+{
+    storeProfile(email, 450);
+    UserDefaultHelper::setEmail(email);
+    host.window.resize(400, 300);
+    auto* anchor = new QPushButton(&host.window);
+    anchor->setGeometry(20, 40, 80, 30);
+    host.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host.window));
+
+    QPointer<TrafficLightsController> popover = new TrafficLightsController(manager);
+    popover->presentPopover(anchor);
+    EXPECT_TRUE(popover->isVisible());
+    EXPECT_GE(popover->geometry().left(), anchor->mapToGlobal(QPoint(anchor->width(), 0)).x());
+    // A click inside it keeps it; one in the window closes it, which deletes it.
+    QTest::mouseClick(popover->findChild<QLineEdit*>(QStringLiteral("BestValueTextField")), Qt::LeftButton);
+    EXPECT_TRUE(popover->isVisible());
+    QTest::mouseClick(&host.window, Qt::LeftButton, {}, QPoint(300, 250));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(popover.isNull());
+
+    popover = new TrafficLightsController(manager);
+    popover->presentPopover(anchor);
+    QTest::keyClick(popover->findChild<QLineEdit*>(QStringLiteral("BestValueTextField")), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(popover.isNull());
+}
