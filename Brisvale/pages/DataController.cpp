@@ -4,6 +4,9 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/shell/TrafficLightsController.h"
+
+#include "TavrendelPFMSDK/TavrendelPFM.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,10 +25,12 @@ DataController::DataController(QWidget* parent) : QWidget(parent)
     TrafficLightSettings->setEnabled(false);
     connect(TrafficLightSettings, &QPushButton::clicked, this, &DataController::trafficLightsSetting);
 
+    // The button stands beside the title, so the sheet opening at its right edge stays on screen.
     auto* header = new QHBoxLayout;
+    header->setSpacing(16);
     header->addWidget(PageTitle_Lab);
-    header->addStretch(1);
     header->addWidget(TrafficLightSettings);
+    header->addStretch(1);
 
     card->content()->addLayout(header);
     card->content()->addWidget(ReadingsCount_Lab);
@@ -71,8 +76,19 @@ void DataController::updateDataPage()
                                    .arg(count));
 }
 
+void DataController::setMeterManager(std::shared_ptr<TavrendelPFM> meterManager)
+{
+    manager = std::move(meterManager);
+}
+
+TrafficLightsController* DataController::bestValueSheet() const
+{
+    return sheet;
+}
+
 void DataController::trafficLightsSetting()
 {
-    // LEAD: wire the best-value sheet here once TrafficLightsController is merged: make it with
-    // this page as its delegate and show it as a popover beside TrafficLightSettings.
+    sheet = new TrafficLightsController(manager);
+    sheet->setDelegate(this);
+    sheet->presentPopover(TrafficLightSettings);
 }

@@ -16,6 +16,7 @@
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/shell/CusContainView.h"
 #include "Brisvale/shell/HelpManual.h"
+#include "Brisvale/shell/MeterDialogue.h"
 #include "Brisvale/shell/ProfileController.h"
 #include "Brisvale/shell/RegionController.h"
 #include "Brisvale/shell/SettingsController.h"
@@ -83,6 +84,7 @@ ViewController::ViewController(std::shared_ptr<TavrendelPFM> meterManager, QWidg
 {
     // A store that cannot be opened is told in an alert before the program ends.
     Fatal::setHook(showFatalMessage);
+    dialogue = new MeterDialogue(*this, manager, this);
     buildInterface();
     viewDidLoad();
 }
@@ -182,15 +184,15 @@ QToolButton* ViewController::makeMenuButton(const QString& objectName, int tag)
 
 void ViewController::viewDidLoad()
 {
-    // LEAD: start-up step 1 once MeterDialogue is merged: the dialogue becomes the meter's delegate.
+    dialogue->attachDelegate();
     Console::printLine(QStringLiteral("DB Path -> ") + StoreFile::folderPath());
     checkStoreFile();
     writeDefaultFilters();
     createPages();
     chooseFirstPage();
     showFirstPage();
-    // LEAD: start-up steps 8 and 9 once MeterDialogue is merged: its reply block, then its
-    // observation of "GetPFMBestValue".
+    dialogue->registerReplyBlock();
+    dialogue->observeBestValueNotification();
 }
 
 void ViewController::checkStoreFile()
@@ -227,6 +229,7 @@ void ViewController::createPages()
     // The first-run choice reads as a welcome card in the middle of the window.
     region->setMinimumWidth(firstRunPageSize.width());
     region->setMaximumSize(firstRunPageSize);
+    data->setMeterManager(manager);
     dataConditionHub.addObserver(data);
     profile->setDelegate(this);
     settings->setDelegate(this);
@@ -387,8 +390,7 @@ void ViewController::setSyncButton(bool enabled, const QString& imageName)
 
 void ViewController::synceHandler()
 {
-    // LEAD: once MeterDialogue is merged, the sync button starts its download here
-    // (MeterDialogue::syncButtonPressed).
+    dialogue->syncButtonPressed();
 }
 
 void ViewController::openDocumentHandler()

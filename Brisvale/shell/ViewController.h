@@ -15,6 +15,7 @@
 
 class CusContainView;
 class DataController;
+class MeterDialogue;
 class OverviewController;
 class ProfileController;
 class QFrame;
@@ -75,6 +76,9 @@ public:
     // "All day"; false when there is no usable current user.
     static bool loadStartupRange();
 
+    // The meter download, owned by the window.
+    MeterDialogue* meterDialogue() const { return dialogue; }
+
     int currentPage() const { return CurrentlyPage; }
     bool currentlyStatus() const { return CurrentlyStatus; }
     bool currentlySettingsStatus() const { return CurrentlySettingsStatus; }
@@ -129,6 +133,7 @@ private:
     static void setButtonImage(QToolButton& button, const QString& imageName);
 
     std::shared_ptr<TavrendelPFM> manager;
+    MeterDialogue* dialogue = nullptr;
     std::array<PageSlot, 5> pages;
     OverviewController* overview = nullptr;
     DataController* data = nullptr;

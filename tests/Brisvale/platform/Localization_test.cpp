@@ -40,6 +40,16 @@ const QStringList pageKeys = {
     "SettingsController_Export", "SettingsController_AlertMessage_AskSaveUser",
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
+    // The main window, its menu and the first data pages.
+    "AppDelegate_AlertMessage_SaveFailed", "DataController_PageTitle", "DataController_ReadingsCount",
+    "DataController_TrafficLightSettings", "OverviewController_Measurements_Total",
+    "OverviewController_PageTitle", "OverviewController_TimeRange_Title", "OverviewController_User_Title",
+    "VersionController_Version", "ViewController_AlertMessage_Fatal",
+    "ViewController_AlertMessage_HelpUnavailable", "ViewController_Data", "ViewController_Help",
+    "ViewController_Menu_About", "ViewController_Menu_File", "ViewController_Menu_Help",
+    "ViewController_Menu_Manual", "ViewController_Menu_Quit", "ViewController_Menu_Save",
+    "ViewController_Overview", "ViewController_Profile", "ViewController_Settings", "ViewController_Sync",
+    "ViewController_Sync_ToolTip",
 };
 
 // The message ids and translations of the English table as written in the source tree.
