@@ -36,6 +36,7 @@ DataController::DataController(QWidget* parent) : QWidget(parent)
     card->content()->addWidget(ReadingsCount_Lab);
     card->content()->addStretch(1);
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(16, 16, 16, 16);
     page->addWidget(card);
 }
 

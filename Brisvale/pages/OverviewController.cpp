@@ -50,6 +50,7 @@ OverviewController::OverviewController(QWidget* parent) : QWidget(parent)
     card->content()->addLayout(summary);
     card->content()->addStretch(1);
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(16, 16, 16, 16);
     page->addWidget(card);
     setCaptions();
 }

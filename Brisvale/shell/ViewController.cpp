@@ -104,8 +104,9 @@ void ViewController::buildInterface()
 
     containView = new CusContainView(this);
     containView->backgroundColor = Look::windowBackground();
+    // Each page keeps its own margin around its card.
     auto* pageArea = new QVBoxLayout;
-    pageArea->setContentsMargins(16, 16, 16, 16);
+    pageArea->setContentsMargins(0, 0, 0, 0);
     pageArea->addWidget(containView);
 
     auto* layout = new QHBoxLayout(this);
