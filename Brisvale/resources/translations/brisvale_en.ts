@@ -215,5 +215,29 @@
         <source>The backup could not be imported.</source>
         <translation>The backup could not be imported.</translation>
     </message>
+    <message id="CreateUserController_Create">
+        <source>Create Profile</source>
+        <translation>Create Profile</translation>
+    </message>
+    <message id="ProfileController_AddUser">
+        <source>New Profile</source>
+        <translation>New Profile</translation>
+    </message>
+    <message id="ProfileController_Delete">
+        <source>Delete Profile</source>
+        <translation>Delete Profile</translation>
+    </message>
+    <message id="ProfileController_Save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="ProfileController_UserList">
+        <source>Switch Profile</source>
+        <translation>Switch Profile</translation>
+    </message>
+    <message id="UserListController_Confirm">
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
 </context>
 </TS>
