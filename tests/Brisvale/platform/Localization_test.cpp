@@ -37,6 +37,9 @@ const QStringList pageKeys = {
     "SettingsController_Export", "SettingsController_AlertMessage_AskSaveUser",
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
+    // The buttons of the profile page, the create-user sheet and the user list.
+    "CreateUserController_Create", "ProfileController_AddUser", "ProfileController_Delete",
+    "ProfileController_Save", "ProfileController_UserList", "UserListController_Confirm",
 };
 
 // The message ids and translations of the English table as written in the source tree.
