@@ -405,6 +405,7 @@ ProfileController::SaveRequest ProfileController::readSaveRequest() const
     return SaveRequest{EmailField->text(),
                        NameField->text(),
                        BirthDatePicker->dateTime(),
+                       BirthDatePicker->dateTime() != datePickerSelectedItem,
                        HeightField->text(),
                        BodyMeasures::parseFloat(WeightField->text()),
                        gender ? gender->dbId : false};
@@ -467,8 +468,9 @@ void ProfileController::storeEdits(const SaveRequest& request)
                                            .id;
     profile->name = request.name;
     profile->gender = request.gender;
-    // A birthday left as loaded keeps its stored moment to the last bit.
-    if (!profile->birthday || profile->birthday->toDateTime() != request.birthday) {
+    // A stored birthday the user left alone stays as stored, to the last bit, even where the
+    // picker can't show it exactly (beyond its range, or finer than milliseconds).
+    if (!profile->birthday || request.birthdayEdited) {
         profile->birthday = Timestamp::fromDateTime(request.birthday);
     }
     profile->height = BodyMeasures::parseHeight(request.heightText, unit).value_or(profile->height);

@@ -92,6 +92,7 @@ private:
         QString email;
         QString name;
         QDateTime birthday;
+        bool birthdayEdited = false;
         QString heightText;
         std::optional<float> weight;
         bool gender = false;

@@ -199,6 +199,17 @@ TEST_F(ProfilePage, AnUntouchedBirthdayKeepsItsStoredMomentToTheLastBit)
     saveAnswering(Alert::firstButton);
     EXPECT_EQ(profileOnDisk(ann)->name, "Anne");
     EXPECT_EQ(profileOnDisk(ann)->birthday, precise);
+
+    // Also a birthday before the first day the picker offers.
+    const Timestamp early = Timestamp::fromDateTime(QDateTime(QDate(1700, 1, 1), QTime(0, 0)));
+    const ProfilePtr stored = viewContext().fetchProfile(ann).value();
+    stored->birthday = early;
+    ASSERT_TRUE(viewContext().save().ok());
+    page->willAppear();
+    field("NameField")->setText(QStringLiteral("Ann"));
+    saveAnswering(Alert::firstButton);
+    EXPECT_EQ(profileOnDisk(ann)->name, "Ann");
+    EXPECT_EQ(profileOnDisk(ann)->birthday, early);
 }
 
 TEST_F(ProfilePage, UnparsableHeightsAndWeightsKeepTheStoredValues)

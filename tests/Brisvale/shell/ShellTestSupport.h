@@ -36,23 +36,24 @@ public:
     QList<std::pair<ProfilePtr, bool>> selections;
 };
 
-// The attributes a test profile is stored with.
+// The attributes a test profile is stored with; a null e-mail or name, or an invalid birthday,
+// is stored as absent.
 struct ProfileSpec {
-    ProfileSpec(std::optional<QString> email, std::optional<QString> name = std::nullopt,
-                bool kgCm = true, float height = 0.0f, float weight = 0.0f, bool female = false,
-                std::optional<QDateTime> birthday = std::nullopt)
-        : email(std::move(email)), name(std::move(name)), kgCm(kgCm), height(height),
-          weight(weight), female(female), birthday(std::move(birthday))
+    ProfileSpec(const QString& email, const QString& name = QString(), bool kgCm = true,
+                float height = 0.0f, float weight = 0.0f, bool female = false,
+                const QDateTime& birthday = QDateTime())
+        : email(email), name(name), kgCm(kgCm), height(height), weight(weight), female(female),
+          birthday(birthday)
     {
     }
 
-    std::optional<QString> email;
-    std::optional<QString> name;
-    bool kgCm = true;
-    float height = 0.0f;
-    float weight = 0.0f;
-    bool female = false;
-    std::optional<QDateTime> birthday;
+    QString email;
+    QString name;
+    bool kgCm;
+    float height;
+    float weight;
+    bool female;
+    QDateTime birthday;
 };
 
 // Each case starts with an empty store and application state, the console captured and the
@@ -79,14 +80,18 @@ protected:
     {
         StoreContext& context = viewContext();
         ProfilePtr profile = context.insertProfile();
-        profile->email = spec.email;
-        profile->name = spec.name;
+        if (!spec.email.isNull()) {
+            profile->email = spec.email;
+        }
+        if (!spec.name.isNull()) {
+            profile->name = spec.name;
+        }
         profile->unit_type = spec.kgCm;
         profile->height = spec.height;
         profile->weight = spec.weight;
         profile->gender = spec.female;
-        if (spec.birthday) {
-            profile->birthday = Timestamp::fromDateTime(*spec.birthday);
+        if (spec.birthday.isValid()) {
+            profile->birthday = Timestamp::fromDateTime(spec.birthday);
         }
         EXPECT_TRUE(context.save().ok());
         return profile;

@@ -140,7 +140,7 @@ TEST_F(UserListSheet, WithoutAMatchRowZeroShowsSelectedButNothingIsPickedUntilAC
 TEST_F(UserListSheet, AnAbsentStoredEmailMatchesAProfileWithoutOne)
 {
     saveProfile({QStringLiteral("ann@x"), QStringLiteral("Ann")});
-    saveProfile({std::nullopt, QStringLiteral("Nobody")});
+    saveProfile({QString(), QStringLiteral("Nobody")});
     open();
     EXPECT_EQ(selectedRow(), 1);
     ASSERT_NE(sheet->pickedUser(), nullptr);
