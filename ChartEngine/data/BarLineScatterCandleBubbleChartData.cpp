@@ -1,0 +1,10 @@
+#include "ChartEngine/data/BarLineScatterCandleBubbleChartData.h"
+
+namespace Charts {
+
+BarLineScatterCandleBubbleChartData::BarLineScatterCandleBubbleChartData(ChartDataSetList dataSets)
+    : ChartData(std::move(dataSets))
+{
+}
+
+}

@@ -1,0 +1,25 @@
+#include "ChartEngine/types/CircleShapeRenderer.h"
+
+#include "ChartEngine/types/HollowShapeGeometry.h"
+#include "ChartEngine/types/ShapePainting.h"
+
+namespace Charts {
+
+// A ring without thickness (a hole as large as the shape or larger) draws no ring.
+void CircleShapeRenderer::renderShape(QPainter& context, const ScatterChartDataSetProtocol& dataSet,
+                                      const ViewPortHandler&, QPointF point, const QColor& color)
+{
+    const HollowShapeGeometry shape(dataSet);
+    if (!(shape.holeSize > 0.0)) {
+        ShapePainting::fillEllipse(context, shape.shapeRect(point), color);
+        return;
+    }
+    if (shape.ringThickness > 0.0) {
+        ShapePainting::strokeEllipse(context, shape.ringRect(point), color, shape.ringThickness);
+    }
+    if (shape.holeColor) {
+        ShapePainting::fillEllipse(context, shape.holeRect(point), *shape.holeColor);
+    }
+}
+
+}
