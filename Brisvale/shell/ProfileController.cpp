@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -118,6 +119,9 @@ QWidget* ProfileController::buildInfoBox()
     // The e-mail is the key by which the profile is saved: shown, never edited.
     EmailField = named(new QLineEdit, "EmailField");
     EmailField->setReadOnly(true);
+    QPalette readOnly = EmailField->palette();
+    readOnly.setColor(QPalette::Base, Look::windowBackground());
+    EmailField->setPalette(readOnly);
     NameField = named(new QLineEdit, "NameField");
     GenderPopUp = named(new QComboBox, "GenderPopUp");
     for (const Gender_DB& row : genderTable()) {

@@ -66,10 +66,10 @@ protected:
     }
 
     // Stores the profile, makes it the current user and shows the page.
-    ProfilePtr showCurrentUser(const ProfileSpec& spec)
+    ProfilePtr showCurrentUser(const TestProfile& wanted)
     {
-        ProfilePtr profile = saveProfile(spec);
-        UserDefaultHelper::setEmail(spec.email);
+        ProfilePtr profile = saveProfile(wanted);
+        UserDefaultHelper::setEmail(wanted.email);
         page->willAppear();
         return profile;
     }

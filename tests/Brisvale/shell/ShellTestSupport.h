@@ -38,8 +38,8 @@ public:
 
 // The attributes a test profile is stored with; a null e-mail or name, or an invalid birthday,
 // is stored as absent.
-struct ProfileSpec {
-    ProfileSpec(const QString& email, const QString& name = QString(), bool kgCm = true,
+struct TestProfile {
+    TestProfile(const QString& email, const QString& name = QString(), bool kgCm = true,
                 float height = 0.0f, float weight = 0.0f, bool female = false,
                 const QDateTime& birthday = QDateTime())
         : email(email), name(name), kgCm(kgCm), height(height), weight(weight), female(female),
@@ -76,22 +76,22 @@ protected:
 
     static QDateTime now() { return QDateTime(QDate(2024, 5, 10), QTime(12, 0)); }
 
-    static ProfilePtr saveProfile(const ProfileSpec& spec)
+    static ProfilePtr saveProfile(const TestProfile& wanted)
     {
         StoreContext& context = viewContext();
         ProfilePtr profile = context.insertProfile();
-        if (!spec.email.isNull()) {
-            profile->email = spec.email;
+        if (!wanted.email.isNull()) {
+            profile->email = wanted.email;
         }
-        if (!spec.name.isNull()) {
-            profile->name = spec.name;
+        if (!wanted.name.isNull()) {
+            profile->name = wanted.name;
         }
-        profile->unit_type = spec.kgCm;
-        profile->height = spec.height;
-        profile->weight = spec.weight;
-        profile->gender = spec.female;
-        if (spec.birthday.isValid()) {
-            profile->birthday = Timestamp::fromDateTime(spec.birthday);
+        profile->unit_type = wanted.kgCm;
+        profile->height = wanted.height;
+        profile->weight = wanted.weight;
+        profile->gender = wanted.female;
+        if (wanted.birthday.isValid()) {
+            profile->birthday = Timestamp::fromDateTime(wanted.birthday);
         }
         EXPECT_TRUE(context.save().ok());
         return profile;
