@@ -4,11 +4,28 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
+#include <unistd.h>
 
 namespace {
-std::unique_ptr<QTemporaryDir>& folder()
+
+// The temporary folder is removed only by the process that made it: a death test's child that
+// ends through exit() must not delete the folder its parent still works in.
+struct OwnedFolder {
+    QTemporaryDir dir;
+    pid_t owner = ::getpid();
+    OwnedFolder() { dir.setAutoRemove(false); }
+    ~OwnedFolder()
+    {
+        if (::getpid() == owner) {
+            dir.remove();
+        }
+    }
+    QString path() const { return dir.path(); }
+};
+
+std::unique_ptr<OwnedFolder>& folder()
 {
-    static std::unique_ptr<QTemporaryDir> dir;
+    static std::unique_ptr<OwnedFolder> dir;
     return dir;
 }
 }
@@ -18,7 +35,7 @@ namespace TestEnvironment {
 void isolateUserFolders()
 {
     if (!folder()) {
-        folder() = std::make_unique<QTemporaryDir>();
+        folder() = std::make_unique<OwnedFolder>();
     }
     QDir(folder()->path()).mkpath(QStringLiteral("data"));
     QDir(folder()->path()).mkpath(QStringLiteral("config"));

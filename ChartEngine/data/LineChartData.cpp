@@ -1,0 +1,10 @@
+#include "ChartEngine/data/LineChartData.h"
+
+namespace Charts {
+
+LineChartData::LineChartData(ChartDataSetList dataSets)
+    : ChartData(std::move(dataSets))
+{
+}
+
+}

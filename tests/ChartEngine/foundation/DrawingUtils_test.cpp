@@ -1,0 +1,276 @@
+#include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/DrawingUtils.h"
+
+#include "support/QtPrinters.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <numbers>
+
+using namespace Charts;
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+const QString label = QStringLiteral("HUH");
+
+TextAttributes labelAttributes()
+{
+    TextAttributes attributes;
+    attributes.font = systemFont(20);
+    return attributes;
+}
+
+QImage whiteCanvas()
+{
+    QImage canvas(400, 300, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::white);
+    return canvas;
+}
+
+// The bounding box of the dark pixels, by pixel edges.
+QRectF inkBounds(const QImage& image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
+template <typename Draw> QRectF inkOf(Draw draw)
+{
+    QImage canvas = whiteCanvas();
+    QPainter painter(&canvas);
+    draw(painter);
+    painter.end();
+    return inkBounds(canvas);
+}
+
+// The ink of the label whose line box's top-left corner is at `origin` (under `transform`):
+// drawn by Qt at its baseline, one ascent below that corner.
+QRectF expectedInk(QPointF origin, const QTransform& transform = QTransform())
+{
+    return inkOf([&](QPainter& painter) {
+        painter.setTransform(transform);
+        painter.setFont(labelAttributes().font);
+        painter.drawText(origin + QPointF(0, QFontMetricsF(labelAttributes().font).ascent()),
+                         label);
+    });
+}
+
+void expectNear(const QRectF& actual, const QRectF& expected)
+{
+    SCOPED_TRACE(testing::Message() << "ink " << testing::PrintToString(actual) << ", expected "
+                                    << testing::PrintToString(expected));
+    EXPECT_NEAR(actual.left(), expected.left(), 1.0);
+    EXPECT_NEAR(actual.top(), expected.top(), 1.0);
+    EXPECT_NEAR(actual.right(), expected.right(), 1.0);
+    EXPECT_NEAR(actual.bottom(), expected.bottom(), 1.0);
+}
+
+}
+
+TEST(TextSize, IsTheLineBoxAndWrapsWithinAWidth)
+{
+    const TextAttributes attributes = labelAttributes();
+    const QFontMetricsF metrics(attributes.font);
+    EXPECT_EQ(textSize(label, attributes),
+              QSizeF(metrics.horizontalAdvance(label), metrics.height()));
+    const QString words = QStringLiteral("one two three four");
+    const QSizeF line = textBoundingSize(words, 0, attributes); // no width: no wrapping
+    EXPECT_EQ(line, textSize(words, attributes));
+    const QSizeF wrapped = textBoundingSize(words, line.width() / 2, attributes);
+    EXPECT_LE(wrapped.width(), line.width() / 2);
+    EXPECT_GT(wrapped.height(), line.height());
+}
+
+TEST(DrawText, AnchorsPlaceTheLineBoxNotTheBaseline)
+{
+    const TextAttributes attributes = labelAttributes();
+    const QSizeF size = textSize(label, attributes);
+    const QPointF point(200, 150);
+    for (const QPointF anchor : {QPointF(0, 0), QPointF(0.5, 0.5), QPointF(1, 0.5)}) {
+        SCOPED_TRACE(testing::PrintToString(anchor));
+        const QRectF ink = inkOf([&](QPainter& p) {
+            drawText(p, label, point, anchor, 0, attributes);
+        });
+        expectNear(
+            ink,
+            expectedInk(point - QPointF(size.width() * anchor.x(), size.height() * anchor.y())));
+    }
+    // Centred: the ink on the point across, the line box (the font's height) on it up and down.
+    const QRectF centred = inkOf([&](QPainter& p) {
+        drawText(p, label, point, {0.5, 0.5}, 0, attributes);
+    });
+    EXPECT_NEAR(centred.center().x(), point.x(), 1.0);
+    const double lineHeight = QFontMetricsF(attributes.font).height();
+    EXPECT_NEAR(centred.top(), expectedInk(point - QPointF(0, lineHeight / 2)).top(), 1.0);
+}
+
+TEST(DrawText, RotatedTextTurnsAboutItsCentreAndAnchorsItsRotatedBox)
+{
+    const TextAttributes attributes = labelAttributes();
+    const QSizeF size = textSize(label, attributes);
+    const QPointF point(200, 150);
+    const QRectF centred = inkOf([&](QPainter& p) {
+        drawText(p, label, point, {0.5, 0.5}, pi / 2, attributes);
+    });
+    EXPECT_NEAR(centred.center().y(), point.y(), 1.0);
+    expectNear(centred,
+               expectedInk(QPointF(-size.width() / 2, -size.height() / 2),
+                           QTransform().translate(point.x(), point.y()).rotate(90)));
+    // Anchor (0.5, 0): the rotated box, as tall as the text is wide, hangs below the point.
+    const QRectF hanging = inkOf([&](QPainter& p) {
+        drawText(p, label, point, {0.5, 0}, pi / 2, attributes);
+    });
+    expectNear(hanging, centred.translated(0, size.width() / 2));
+}
+
+TEST(DrawText, LeavesThePainterAsItWasAndSkipsNonFiniteInput)
+{
+    const TextAttributes attributes = labelAttributes();
+    QImage canvas = whiteCanvas();
+    QPainter painter(&canvas);
+    painter.setPen(Qt::red);
+    drawText(painter, label, QPointF(50, 50), QPointF(0.3, 0.7), 0.4, attributes);
+    EXPECT_TRUE(painter.transform().isIdentity());
+    EXPECT_EQ(painter.pen().color(), QColor(Qt::red));
+
+    const QRectF nothing = inkOf([&](QPainter& p) {
+        drawText(p, label, QPointF(50, 50), QPointF(0.5, 0.5), notANumber, attributes);
+        drawText(p, label, QPointF(notANumber, 50), QPointF(0, 0), 0, attributes);
+        drawText(p, label, QPointF(50, 50), QPointF(0.5, std::numeric_limits<double>::infinity()),
+                 0, attributes);
+        drawMultilineText(p, label, QPointF(50, 50), QPointF(0, 0), QSizeF(notANumber, 20), 0,
+                          attributes);
+    });
+    EXPECT_TRUE(nothing.isEmpty());
+}
+
+TEST(DrawAlignedText, AlignmentMovesTheOriginAndUnrotatedTextIgnoresTheAnchor)
+{
+    const TextAttributes attributes = labelAttributes();
+    const double width = textSize(label, attributes).width();
+    const QPointF point(300, 60);
+    const std::pair<TextAlignment, double> cases[] = {{TextAlignment::Right, width},
+                                                      {TextAlignment::Center, width / 2},
+                                                      {TextAlignment::Left, 0},
+                                                      {TextAlignment::Natural, 0}};
+    for (const auto& [alignment, shift] : cases) {
+        SCOPED_TRACE(int(alignment));
+        EXPECT_EQ(alignedTextOrigin(label, point, alignment, attributes),
+                  point - QPointF(shift, 0));
+        expectNear(inkOf([&](QPainter& p) {
+                       drawAlignedText(p, label, point, alignment, {1, 1}, 0, attributes);
+                   }),
+                   expectedInk(point - QPointF(shift, 0)));
+    }
+    // Rotated, the anchor applies at the aligned origin: half a turn centred there.
+    const QRectF turned = inkOf([&](QPainter& p) {
+        drawAlignedText(p, label, point, TextAlignment::Right, {0.5, 0.5}, pi, attributes);
+    });
+    EXPECT_NEAR(turned.center().x(), point.x() - width, 1.0);
+}
+
+TEST(DrawMultilineText, WrapsAndAlignsWithinTheGivenBox)
+{
+    TextAttributes attributes = labelAttributes();
+    const QString words = QStringLiteral("HUH HUH HUH");
+    const QSizeF box = textBoundingSize(words, textSize(label, attributes).width() + 2, attributes);
+    const QRectF ink = inkOf([&](QPainter& p) {
+        drawMultilineText(p, words, {200, 150}, {0.5, 0.5}, box, 0, attributes);
+    });
+    EXPECT_NEAR(ink.center().x(), 200, 1.0);
+    EXPECT_NEAR(ink.top(), expectedInk(QPointF(0, 150 - box.height() / 2)).top(), 1.0);
+    EXPECT_GT(ink.height(), 2 * QFontMetricsF(attributes.font).height());
+
+    attributes.alignment = TextAlignment::Right;
+    const QRectF right = inkOf([&](QPainter& p) {
+        drawMultilineText(p, label, {50, 20}, {0, 0}, {300, 80}, 0, attributes);
+    });
+    expectNear(right, expectedInk(QPointF(350 - textSize(label, attributes).width(), 20)));
+}
+
+namespace {
+// A square image, red on the left half and blue on the right.
+std::shared_ptr<ChartImage> halves(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::blue);
+    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, side / 2, side), Qt::red);
+    return ChartImage::create(image);
+}
+}
+
+TEST(DrawImage, OwnWidthOrHeightDrawsTheImageWithoutCaching)
+{
+    const auto image = halves(32);
+    QImage canvas = whiteCanvas();
+    QPainter painter(&canvas);
+    drawImage(painter, *image, QPointF(100, 100), QSizeF(32, 64)); // from (84, 68) to (116, 132)
+    painter.end();
+    EXPECT_EQ(image->resizedCopyCount(), 0u);
+    EXPECT_EQ(canvas.pixelColor(86, 70), QColor(Qt::red));
+    EXPECT_EQ(canvas.pixelColor(114, 130), QColor(Qt::blue));
+    EXPECT_EQ(canvas.pixelColor(82, 100), QColor(Qt::white));
+}
+
+TEST(DrawImage, OtherSizesAreResizedOnceAndCached)
+{
+    const auto image = halves(32);
+    QImage canvas = whiteCanvas();
+    QPainter painter(&canvas);
+    drawImage(painter, *image, QPointF(100, 100), QSizeF(16, 16));
+    const qint64 first = image->resizedCopy(QSizeF(16, 16), 1.0).cacheKey();
+    drawImage(painter, *image, QPointF(200, 100), QSizeF(16, 16));
+    EXPECT_EQ(image->resizedCopyCount(), 1u);
+    EXPECT_EQ(image->resizedCopy(QSizeF(16, 16), 1.0).cacheKey(), first);
+    EXPECT_EQ(canvas.pixelColor(94, 100), QColor(Qt::red));
+    EXPECT_EQ(canvas.pixelColor(206, 100), QColor(Qt::blue));
+    EXPECT_EQ(canvas.pixelColor(90, 100), QColor(Qt::white));
+    drawImage(painter, *image, QPointF(50, 50), QSizeF(8, 10));
+    EXPECT_EQ(image->resizedCopyCount(), 2u);
+}
+
+TEST(DrawImage, NoCopyMeansNothingDrawn)
+{
+    const auto image = halves(32);
+    QImage canvas = whiteCanvas();
+    QPainter painter(&canvas);
+    drawImage(painter, *image, QPointF(100, 100), QSizeF(0.5, 0.5));
+    drawImage(painter, *image, QPointF(100, 100),
+              QSizeF(std::numeric_limits<double>::infinity(), 16));
+    drawImage(painter, *image, QPointF(100, 100), QSizeF(1e9, 1e9));
+    drawImage(painter, *ChartImage::create(QImage()), QPointF(100, 100), QSizeF(16, 16));
+    painter.end();
+    EXPECT_EQ(image->resizedCopyCount(), 0u);
+    EXPECT_EQ(canvas, whiteCanvas());
+}
+
+TEST(ChartImage, ResizedCopiesFollowTheScaleAndAreKeptBySize)
+{
+    const auto image = halves(40);
+    const QImage sharp = image->resizedCopy(QSizeF(10, 20), 2.0);
+    EXPECT_EQ(sharp.size(), QSize(20, 40));
+    EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(10, 20));
+    EXPECT_EQ(sharp.pixelColor(2, 20), QColor(Qt::red));
+    EXPECT_EQ(sharp.pixelColor(17, 20), QColor(Qt::blue));
+    EXPECT_EQ(image->resizedCopy(QSizeF(10, 20), 1.0).cacheKey(), sharp.cacheKey());
+    EXPECT_TRUE(image->resizedCopy(QSizeF(notANumber, 1), 1.0).isNull());
+    EXPECT_TRUE(image->resizedCopy(QSizeF(10, 10), 0.0).isNull());
+    EXPECT_EQ(image->resizedCopyCount(), 1u);
+
+    QImage doubled(80, 80, QImage::Format_ARGB32_Premultiplied);
+    doubled.setDevicePixelRatio(2.0);
+    EXPECT_EQ(ChartImage(doubled).size(), QSizeF(40, 40));
+}
