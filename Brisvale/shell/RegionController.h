@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Brisvale/platform/WeakDelegate.h"
 #include "Brisvale/shell/RegionDelegate.h"
-#include "Brisvale/shell/WeakDelegate.h"
 
 #include <QWidget>
 
@@ -17,10 +17,10 @@ class RegionController : public QWidget {
 public:
     explicit RegionController(QWidget* parent = nullptr);
 
-    template <typename Target>
-    void setDelegate(Target* target)
+    template <typename Receiver>
+    void setDelegate(Receiver* receiver)
     {
-        delegate.set(target);
+        delegate.set(receiver);
     }
 
     // The confirm button: hands the chosen region to the delegate; nothing without a choice.

@@ -21,6 +21,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -29,37 +31,33 @@ namespace {
 constexpr double centimetresPerFoot = 30.48;
 constexpr double kilogramsPerPound = 0.45359237;
 
-float feetToCentimetres(float feet)
+// A converted value in single precision; none when it is beyond the largest float.
+std::optional<float> singlePrecision(double value)
 {
-    return static_cast<float>(static_cast<double>(feet) * centimetresPerFoot);
-}
-
-float centimetresToFeet(float centimetres)
-{
-    return static_cast<float>(static_cast<double>(centimetres) / centimetresPerFoot);
-}
-
-float poundsToKilograms(float pounds)
-{
-    return static_cast<float>(static_cast<double>(pounds) * kilogramsPerPound);
-}
-
-float kilogramsToPounds(float kilograms)
-{
-    return static_cast<float>(static_cast<double>(kilograms) / kilogramsPerPound);
+    if (std::fabs(value) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<float>(value);
 }
 
 // Changes the profile's unit system and converts its height and weight into the new units.
+// A value that the new units cannot hold (only absurd stored values) leaves all three as they are.
 void convertUnits(Profile& profile, const UnitType_DB& target)
 {
-    profile.unit_type = target.dbId;
-    if (target.id == UnitType_DB::Defaults::KgCm) {
-        profile.height = feetToCentimetres(profile.height);
-        profile.weight = poundsToKilograms(profile.weight);
-    } else {
-        profile.height = centimetresToFeet(profile.height);
-        profile.weight = kilogramsToPounds(profile.weight);
+    const double height = profile.height;
+    const double weight = profile.weight;
+    const bool toMetric = target.id == UnitType_DB::Defaults::KgCm;
+    const std::optional<float> newHeight =
+        singlePrecision(toMetric ? height * centimetresPerFoot : height / centimetresPerFoot);
+    const std::optional<float> newWeight =
+        singlePrecision(toMetric ? weight * kilogramsPerPound : weight / kilogramsPerPound);
+    if (!newHeight || !newWeight) {
+        Console::printLine(QStringLiteral("height or weight out of range, units kept"));
+        return;
     }
+    profile.unit_type = target.dbId;
+    profile.height = *newHeight;
+    profile.weight = *newWeight;
     Console::printLine(QStringLiteral("height = %1 / weight = %2")
                            .arg(QString::number(profile.height), QString::number(profile.weight)));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Brisvale/platform/WeakDelegate.h"
 #include "Brisvale/records/RenewObserver.h"
 #include "Brisvale/shell/SettingsStatusDelegate.h"
-#include "Brisvale/shell/WeakDelegate.h"
 
 #include <QString>
 #include <QWidget>
@@ -23,10 +23,10 @@ class SettingsController : public QWidget, public RenewObserver {
 public:
     explicit SettingsController(QWidget* parent = nullptr);
 
-    template <typename Target>
-    void setDelegate(Target* target)
+    template <typename Receiver>
+    void setDelegate(Receiver* receiver)
     {
-        delegate.set(target);
+        delegate.set(receiver);
     }
 
     // Called by the page's container before the page is shown and after it is hidden.

@@ -161,6 +161,20 @@ TEST_F(SettingsPage, SwitchingUnitsConvertsHeightAndWeightBothWaysWithoutDrift)
     EXPECT_EQ(imperial->weight, 150.0f);
 }
 
+TEST_F(SettingsPage, AHeightTheNewUnitsCannotHoldKeepsTheUnitSystem)
+{
+    showUser(3.0e38f, 150.0f);
+    choose(page->UnitPopUp, 1);
+    choose(page->TimeFormatPopUp, 1);
+    saveAnswering(Alert::firstButton);
+    ProfilePtr profile = stored();
+    EXPECT_FALSE(profile->unit_type);
+    EXPECT_EQ(profile->height, 3.0e38f);
+    EXPECT_EQ(profile->weight, 150.0f);
+    EXPECT_TRUE(profile->time_format);
+    EXPECT_EQ(page->UnitPopUp->currentIndex(), 0);
+}
+
 TEST_F(SettingsPage, YesStoresFormatsAndRegionAndLeavesUnitsAloneWhenUnchanged)
 {
     UserDefaultHelper::setRegion(QStringLiteral("Other"));
