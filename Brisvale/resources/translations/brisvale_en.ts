@@ -195,6 +195,18 @@
         <source>Export backup</source>
         <translation>Export backup</translation>
     </message>
+    <message id="RegionController_Confirm">
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message id="RegionController_PageTitle">
+        <source>Choose your region</source>
+        <translation>Choose your region</translation>
+    </message>
+    <message id="SettingsController_Save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
     <message id="SettingsController_AlertMessage_AskSaveUser">
         <source>Save the settings of the profile [:EM]?</source>
         <translation>Save the settings of the profile [:EM]?</translation>

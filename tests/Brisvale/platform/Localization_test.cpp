@@ -34,7 +34,8 @@ const QStringList pageKeys = {
     "UserListController_AlertMessage_SelectUser", "SettingsController_PageTitle",
     "SettingsController_PageSubTitle", "SettingsController_DateFormat", "SettingsController_Unit",
     "SettingsController_TimeFormat", "SettingsController_Region", "SettingsController_Import",
-    "SettingsController_Export", "SettingsController_AlertMessage_AskSaveUser",
+    "SettingsController_Export", "RegionController_Confirm", "RegionController_PageTitle",
+    "SettingsController_Save", "SettingsController_AlertMessage_AskSaveUser",
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
     // The buttons of the profile page, the create-user sheet and the user list.
