@@ -37,7 +37,8 @@ const QStringList pageKeys = {
     "UserListController_AlertMessage_SelectUser", "SettingsController_PageTitle",
     "SettingsController_PageSubTitle", "SettingsController_DateFormat", "SettingsController_Unit",
     "SettingsController_TimeFormat", "SettingsController_Region", "SettingsController_Import",
-    "SettingsController_Export", "SettingsController_AlertMessage_AskSaveUser",
+    "SettingsController_Export", "RegionController_Confirm", "RegionController_PageTitle",
+    "SettingsController_Save", "SettingsController_AlertMessage_AskSaveUser",
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
     // The main window, its menu and the first data pages.
@@ -50,6 +51,9 @@ const QStringList pageKeys = {
     "ViewController_Menu_Manual", "ViewController_Menu_Quit", "ViewController_Menu_Save",
     "ViewController_Overview", "ViewController_Profile", "ViewController_Settings", "ViewController_Sync",
     "ViewController_Sync_ToolTip",
+    // The buttons of the profile page, the create-user sheet and the user list.
+    "CreateUserController_Create", "ProfileController_AddUser", "ProfileController_Delete",
+    "ProfileController_Save", "ProfileController_UserList", "UserListController_Confirm",
 };
 
 // The message ids and translations of the English table as written in the source tree.
