@@ -8,10 +8,9 @@
 PageCard::PageCard(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("PageCard"));
-    setStyleSheet(QStringLiteral("QFrame#PageCard { background-color: %1; border-radius: 8px; }")
-                      .arg(Look::sheetBackground().name()));
+    Look::styleCard(*this);
     layout_ = new QVBoxLayout(this);
-    layout_->setContentsMargins(16, 16, 16, 16);
+    layout_->setContentsMargins(Look::cardPadding, Look::cardPadding, Look::cardPadding, Look::cardPadding);
     layout_->setSpacing(12);
 }
 
@@ -19,10 +18,7 @@ QLabel* PageCard::makeTitle(const QString& objectName, QWidget* parent)
 {
     auto* title = new QLabel(parent);
     title->setObjectName(objectName);
-    QFont font = title->font();
-    font.setPixelSize(22);
-    font.setWeight(QFont::DemiBold);
-    title->setFont(font);
+    Look::stylePageTitle(*title);
     return title;
 }
 
