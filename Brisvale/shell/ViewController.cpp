@@ -27,6 +27,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -91,6 +92,8 @@ ViewController::ViewController(std::shared_ptr<TavrendelPFM> meterManager, QWidg
 
 ViewController::~ViewController()
 {
+    // The dialogue goes first: it reaches the window's hubs, which end with the window itself.
+    delete std::exchange(dialogue, nullptr);
     Fatal::setHook({});
 }
 

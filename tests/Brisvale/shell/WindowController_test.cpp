@@ -1,0 +1,74 @@
+#include "Brisvale/shell/WindowController.h"
+
+#include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/shell/AppDelegate.h"
+#include "Brisvale/shell/ViewController.h"
+
+#include "support/QtPrinters.h"
+#include "support/TestEnvironment.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowFrame : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        Console::setCapture([this](const QString& line) { lines.append(line); });
+    }
+    void TearDown() override
+    {
+        Console::setCapture({});
+        closeViewContext();
+    }
+
+    QAction* action(const WindowController& window, const QKeySequence& shortcut)
+    {
+        for (QAction* found : window.findChildren<QAction*>()) {
+            if (found->shortcut() == shortcut) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
+
+    QStringList lines;
+};
+
+}
+
+TEST_F(MainWindowFrame, TheWindowTakesTheScreensRoomCentredAndPrintsTheScreenSize)
+{
+    AppDelegate delegate;
+    WindowController window(delegate, nullptr);
+    const QScreen* screen = QApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(lines.contains(QStringLiteral("w:Optional(%1.0) h:Optional(%2.0)")
+                                   .arg(screen->size().width())
+                                   .arg(screen->size().height())));
+    EXPECT_EQ(window.size(), screen->availableGeometry().size());
+    EXPECT_EQ(window.geometry().center(), screen->availableGeometry().center());
+    EXPECT_EQ(window.centralWidget(), window.contentViewController());
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(245, 245, 245));
+}
+
+TEST_F(MainWindowFrame, TheSaveActionSavesThePendingChanges)
+{
+    AppDelegate delegate;
+    WindowController window(delegate, nullptr);
+    QAction* save = action(window, QKeySequence::Save);
+    ASSERT_NE(save, nullptr);
+    ProfilePtr profile = viewContext().insertProfile();
+    profile->email = QStringLiteral("ann@example.com");
+    save->trigger();
+    EXPECT_FALSE(viewContext().hasChanges());
+    EXPECT_NE(action(window, QKeySequence::HelpContents), nullptr);
+}
