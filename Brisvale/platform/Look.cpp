@@ -1,5 +1,8 @@
 #include "Brisvale/platform/Look.h"
 
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
@@ -51,6 +54,24 @@ void styleDefaultButton(QPushButton& button)
 void styleButton(QPushButton& button)
 {
     button.setStyleSheet(buttonStyle(sheetBackground(), QColor(40, 40, 40), QColor(190, 190, 190)));
+}
+
+void styleCard(QFrame& card)
+{
+    // Scoped to the card itself, so the widgets on it keep their own look.
+    if (card.objectName().isEmpty()) {
+        card.setObjectName(QStringLiteral("pageCard"));
+    }
+    card.setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border-radius: 8px; }")
+                           .arg(card.objectName(), sheetBackground().name()));
+}
+
+void stylePageTitle(QLabel& label)
+{
+    QFont font = label.font();
+    font.setPixelSize(22);
+    font.setWeight(QFont::DemiBold);
+    label.setFont(font);
 }
 
 }

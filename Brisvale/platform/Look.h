@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+class QFrame;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -25,5 +27,14 @@ void styleDefaultButton(QPushButton& button);
 
 // Any other button beside a default one: white with a grey outline.
 void styleButton(QPushButton& button);
+
+// The white card a page's content stands on: 8 px corners; give its layout the card padding.
+void styleCard(QFrame& card);
+
+// The inner margin of a page card.
+constexpr int cardPadding = 16;
+
+// A page's title: 22 px, semibold.
+void stylePageTitle(QLabel& label);
 
 }

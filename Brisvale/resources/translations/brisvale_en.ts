@@ -211,6 +211,18 @@
         <source>Export backup</source>
         <translation>Export backup</translation>
     </message>
+    <message id="RegionController_Confirm">
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message id="RegionController_PageTitle">
+        <source>Choose your region</source>
+        <translation>Choose your region</translation>
+    </message>
+    <message id="SettingsController_Save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
     <message id="SettingsController_AlertMessage_AskSaveUser">
         <source>Save the settings of the profile [:EM]?</source>
         <translation>Save the settings of the profile [:EM]?</translation>
@@ -230,6 +242,30 @@
     <message id="SettingsController_AlertMessage_ImportFailed">
         <source>The backup could not be imported.</source>
         <translation>The backup could not be imported.</translation>
+    </message>
+    <message id="CreateUserController_Create">
+        <source>Create Profile</source>
+        <translation>Create Profile</translation>
+    </message>
+    <message id="ProfileController_AddUser">
+        <source>New Profile</source>
+        <translation>New Profile</translation>
+    </message>
+    <message id="ProfileController_Delete">
+        <source>Delete Profile</source>
+        <translation>Delete Profile</translation>
+    </message>
+    <message id="ProfileController_Save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="ProfileController_UserList">
+        <source>Switch Profile</source>
+        <translation>Switch Profile</translation>
+    </message>
+    <message id="UserListController_Confirm">
+        <source>Select</source>
+        <translation>Select</translation>
     </message>
 </context>
 </TS>

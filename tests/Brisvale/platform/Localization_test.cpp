@@ -37,9 +37,13 @@ const QStringList pageKeys = {
     "UserListController_AlertMessage_SelectUser", "SettingsController_PageTitle",
     "SettingsController_PageSubTitle", "SettingsController_DateFormat", "SettingsController_Unit",
     "SettingsController_TimeFormat", "SettingsController_Region", "SettingsController_Import",
-    "SettingsController_Export", "SettingsController_AlertMessage_AskSaveUser",
+    "SettingsController_Export", "RegionController_Confirm", "RegionController_PageTitle",
+    "SettingsController_Save", "SettingsController_AlertMessage_AskSaveUser",
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
+    // The buttons of the profile page, the create-user sheet and the user list.
+    "CreateUserController_Create", "ProfileController_AddUser", "ProfileController_Delete",
+    "ProfileController_Save", "ProfileController_UserList", "UserListController_Confirm",
 };
 
 // The message ids and translations of the English table as written in the source tree.

@@ -1,0 +1,292 @@
+#include "Brisvale/reports/BackupProcess.h"
+
+#include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/Fatal.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/BackupDocument.h"
+#include "Brisvale/records/FolderProcess.h"
+#include "Brisvale/records/RenewProcess.h"
+#include "Brisvale/records/UserDefaultHelper.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+#include <algorithm>
+
+namespace {
+
+const QString panelTitle = QStringLiteral("Choose a bak file");
+const QString workFolderName = QStringLiteral("JsonFile");
+
+void showOutcome(const char* key, AlertSymbol symbol)
+{
+    AlertPresenter::shared().runModal(Alert{Localization::text(QLatin1String(key)), symbol, {}});
+}
+
+QString fileUrl(const QString& path)
+{
+    return QUrl::fromLocalFile(path).toString();
+}
+
+// Whether a stored reading has the record's FEV1 (a NaN equals nothing), PEF and date.
+bool equalReading(const PFM& stored, const Decode_PFM& record)
+{
+    return stored.fev1Value == record.fev1Value && stored.pefValue == record.pefValue
+        && stored.measureDate == record.measureDate;
+}
+
+bool holdsEqualReading(const QList<PFMPtr>& readings, const Decode_PFM& record)
+{
+    return std::any_of(readings.begin(), readings.end(),
+                       [&record](const PFMPtr& stored) { return equalReading(*stored, record); });
+}
+
+void printDecoded(const QList<Decode_Profile>& records)
+{
+    Console::printLine(QStringLiteral("解析的資料 -> %1 profiles").arg(records.size()));
+    for (const Decode_Profile& record : records) {
+        Console::printLine(QStringLiteral("  %1: %2 readings")
+                               .arg(record.email.value_or(QString()))
+                               .arg(record.pfmInfo.size()));
+    }
+}
+
+}
+
+void BackupProcess::exportStore(QWidget* parent)
+{
+    const StoreResult<QList<ProfilePtr>> profiles = viewContext().fetchProfiles();
+    if (!profiles) {
+        Fatal::stop(QStringLiteral("Failed to fetch data: ") + profiles.error().text());
+    }
+    const std::optional<QString> folder = AlertPresenter::shared().chooseFolder(parent, panelTitle);
+    if (!folder) {
+        return;
+    }
+    const QString path = QDir(*folder).filePath(BackupDocument::fileName(AppClock::now()));
+    Console::printLine(QStringLiteral("jsonPath --> ") + fileUrl(path));
+    if (const std::optional<QString> error = writeBackup(profiles.value(), path)) {
+        Console::printLine(QStringLiteral("error:") + *error);
+        showOutcome("SettingsController_AlertMessage_ExportFailed", AlertSymbol::xmark);
+        return;
+    }
+    showOutcome("SettingsController_AlertMessage_ExportSuccess", AlertSymbol::checkmark);
+}
+
+// Writes the profiles with their readings to the file, whole or not at all; answers why it failed.
+std::optional<QString> BackupProcess::writeBackup(const QList<ProfilePtr>& profiles,
+                                                  const QString& path)
+{
+    QList<Decode_Profile> records;
+    for (const ProfilePtr& profile : profiles) {
+        StoreResult<Decode_Profile> record = backupRecord(profile);
+        if (!record) {
+            return record.error().text();
+        }
+        records.append(std::move(record.value()));
+    }
+    QString error;
+    const std::optional<QByteArray> document = BackupDocument::write(records, &error);
+    if (!document) {
+        return error;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*document) != document->size()
+        || !file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+StoreResult<Decode_Profile> BackupProcess::backupRecord(const ProfilePtr& profile)
+{
+    const StoreResult<QList<PFMPtr>> readings = viewContext().pfmInfo(profile);
+    if (!readings) {
+        return readings.error();
+    }
+    Decode_Profile record{profile->accountID_cloud, profile->best_Value, profile->best_Value_Type,
+                          profile->birthday,        profile->date_format, profile->email,
+                          profile->gender,          profile->height,      profile->name,
+                          profile->region,          profile->time_format, profile->unit_type,
+                          profile->weight,          {}};
+    for (const PFMPtr& reading : readings.value()) {
+        record.pfmInfo.append(
+            Decode_PFM{reading->fev1Value, reading->measureDate, reading->note, reading->pefValue});
+    }
+    return record;
+}
+
+bool BackupProcess::importStore(QWidget* parent)
+{
+    const std::optional<QString> chosen =
+        AlertPresenter::shared().chooseFile(parent, panelTitle, QStringLiteral("bak"));
+    if (!chosen) {
+        return false;
+    }
+    const std::optional<QString> copy = copyToWorkFolder(*chosen);
+    if (!copy) {
+        Console::printLine(QStringLiteral("error: the backup could not be copied into the work folder"));
+        showOutcome("SettingsController_AlertMessage_ImportFailed", AlertSymbol::none);
+        return false;
+    }
+    QString error;
+    const std::optional<QList<Decode_Profile>> records = readCopy(*copy, error);
+    if (!records) {
+        reportImportFailure(error);
+        return false;
+    }
+    const MergeResult merged = mergeProfiles(*records);
+    if (merged.error) {
+        reportImportFailure(*merged.error);
+        return merged.savedAny;
+    }
+    showOutcome("SettingsController_AlertMessage_ImportSuccess", AlertSymbol::checkmark);
+    QFile copied(*copy);
+    if (!copied.remove()) {
+        reportImportFailure(copied.errorString());
+    }
+    return true;
+}
+
+// Empties the work folder and copies the chosen file into it, with the extension "json".
+// Answers the copy's path, or none when the copy could not be made.
+std::optional<QString> BackupProcess::copyToWorkFolder(const QString& chosen)
+{
+    const FolderProcess folders;
+    const FolderProcess::ReturnURLInfo work = folders.checkFolder(workFolderName);
+    if (work.status) {
+        folders.removeFolder(work);
+    }
+    const FolderProcess::ReturnURLInfo target =
+        folders.createFolder(work, FolderProcess::FolderKind::BAK2JSON);
+    if (!target.status) {
+        return std::nullopt;
+    }
+    const QString name = QFileInfo(chosen).completeBaseName() + QStringLiteral(".json");
+    const QString copy = QDir(target.path.toLocalFile()).filePath(name);
+    Console::printLine(QStringLiteral("fileName -> ") + name + QStringLiteral("\ncopyPath: ")
+                       + fileUrl(chosen) + QStringLiteral("\nnewURL: ") + fileUrl(copy));
+    if (!QFile::copy(chosen, copy)) {
+        return std::nullopt;
+    }
+    return copy;
+}
+
+std::optional<QList<Decode_Profile>> BackupProcess::readCopy(const QString& copy, QString& error)
+{
+    QFile file(copy);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    std::optional<QList<Decode_Profile>> records = BackupDocument::read(file.readAll(), &error);
+    if (records) {
+        printDecoded(*records);
+    }
+    return records;
+}
+
+BackupProcess::MergeResult BackupProcess::mergeProfiles(const QList<Decode_Profile>& records)
+{
+    MergeResult result;
+    for (const Decode_Profile& record : records) {
+        result.error = mergeProfile(record);
+        if (result.error) {
+            break;
+        }
+        result.savedAny = true;
+    }
+    return result;
+}
+
+// Merges one profile of the file and saves it; answers why it failed. A failure leaves no
+// change of this profile pending in the store.
+std::optional<QString> BackupProcess::mergeProfile(const Decode_Profile& record)
+{
+    Console::printLine(QStringLiteral("目前使用的email") + record.email.value_or(QString()));
+    StoreResult<ProfilePtr> found = viewContext().fetchProfile(record.email);
+    if (!found) {
+        return found.error().text();
+    }
+    ProfilePtr profile = found.value();
+    if (profile) {
+        Console::printLine(QStringLiteral("修改使用者"));
+    } else {
+        Console::printLine(QStringLiteral("新增使用者"));
+        profile = viewContext().insertProfile();
+    }
+    fillProfileFromBackup(profile, record);
+    const StoreResult<QList<PFMPtr>> comparison = viewContext().pfmInfo(profile);
+    if (!comparison) {
+        viewContext().rollback();
+        return comparison.error().text();
+    }
+    mergeReadings(profile, comparison.value(), record);
+    const StoreStatus saved = viewContext().save();
+    if (!saved) {
+        return saved.error().text();
+    }
+    if (profile->email && profile->email == UserDefaultHelper::email()) {
+        RenewProcess::renewDateLimits(false, profile);
+    }
+    return std::nullopt;
+}
+
+// Adds each reading of the record unless the comparison set (the profile's readings before this
+// merge) holds an equal one. Readings added here are not compared with, so a file may add two
+// equal readings. A reading without a date is never stored.
+void BackupProcess::mergeReadings(const ProfilePtr& profile, const QList<PFMPtr>& comparison,
+                                  const Decode_Profile& record)
+{
+    for (const Decode_PFM& reading : record.pfmInfo) {
+        if (!reading.measureDate) {
+            Console::printLine(QStringLiteral("略過沒有日期的PFM"));
+            continue;
+        }
+        if (!holdsEqualReading(comparison, reading)) {
+            insertReadingFromBackup(profile, reading);
+        }
+    }
+}
+
+ProfilePtr BackupProcess::fillProfileFromBackup(const ProfilePtr& profile,
+                                                const Decode_Profile& record)
+{
+    profile->accountID_cloud = record.accountID_cloud;
+    profile->email = record.email;
+    profile->name = record.name;
+    profile->gender = record.gender;
+    profile->height = record.height;
+    profile->weight = record.weight;
+    profile->birthday = record.birthday;
+    profile->unit_type = record.unit_type;
+    profile->date_format = record.date_format;
+    profile->time_format = record.time_format;
+    profile->best_Value = record.best_Value;
+    profile->best_Value_Type = record.best_Value_Type;
+    profile->region = record.region;
+    return profile;
+}
+
+ProfilePtr BackupProcess::insertReadingFromBackup(const ProfilePtr& profile,
+                                                  const Decode_PFM& record)
+{
+    Console::printLine(QStringLiteral("新增PFM"));
+    const PFMPtr reading = viewContext().insertReading(profile);
+    reading->pefValue = record.pefValue;
+    reading->fev1Value = record.fev1Value;
+    reading->measureDate = record.measureDate;
+    reading->note = record.note;
+    return profile;
+}
+
+void BackupProcess::reportImportFailure(const QString& error)
+{
+    Console::printLine(QStringLiteral("error:") + error);
+    showOutcome("SettingsController_AlertMessage_ImportFailed", AlertSymbol::xmark);
+}

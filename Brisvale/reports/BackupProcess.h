@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Brisvale/platform/StoreResult.h"
+#include "Brisvale/records/Decode_PFM.h"
+#include "Brisvale/records/Decode_Profile.h"
+#include "Brisvale/records/PFM.h"
+#include "Brisvale/records/Profile.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// The backup of the whole store: every profile with all of its readings written to one backup
+// document, and such a document merged back. Both run to the end inside the button's action: a
+// panel chooses the place, the work is done, an alert tells the outcome.
+class BackupProcess {
+public:
+    BackupProcess() = delete;
+
+    // Asks for a folder and writes "Export_QFDB_<local yyyyMMddHHmmss>.bak" there, whole or not
+    // at all (an existing file of that name is replaced).
+    static void exportStore(QWidget* parent);
+
+    // Asks for a ".bak" file and merges it into the store, profile by profile, each saved as it
+    // is merged: profiles are matched by exact e-mail and take every attribute of the file; a
+    // reading is added unless the profile held an equal one (FEV1, PEF and date) before; readings
+    // without a date are passed over. A file that fails to decode changes nothing. The file is
+    // read from a copy in the work folder "JsonFile/BAK2JSON", removed after a successful import
+    // and kept after a failed one.
+    // Answers whether the store may have changed: after a successful merge, or after a failure
+    // once some profile was saved.
+    static bool importStore(QWidget* parent);
+
+    // Copies every attribute of the record into the profile (its readings are not touched);
+    // answers the same profile.
+    static ProfilePtr fillProfileFromBackup(const ProfilePtr& profile, const Decode_Profile& record);
+
+    // Adds a new reading with the record's values to the profile, unsaved; answers the profile.
+    static ProfilePtr insertReadingFromBackup(const ProfilePtr& profile, const Decode_PFM& record);
+
+    // The backup record of a stored profile with its readings, in store order.
+    static StoreResult<Decode_Profile> backupRecord(const ProfilePtr& profile);
+
+private:
+    struct MergeResult {
+        std::optional<QString> error; // why the merge stopped, when it did
+        bool savedAny = false;        // whether a profile was saved before that
+    };
+
+    static std::optional<QString> writeBackup(const QList<ProfilePtr>& profiles,
+                                              const QString& path);
+    static std::optional<QString> copyToWorkFolder(const QString& chosen);
+    static std::optional<QList<Decode_Profile>> readCopy(const QString& copy, QString& error);
+    static MergeResult mergeProfiles(const QList<Decode_Profile>& records);
+    static std::optional<QString> mergeProfile(const Decode_Profile& record);
+    static void mergeReadings(const ProfilePtr& profile, const QList<PFMPtr>& comparison,
+                              const Decode_Profile& record);
+    static void reportImportFailure(const QString& error);
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Brisvale/records/UnitType_DB.h"
+
+#include <QString>
+#include <optional>
+
+// Height and weight as the profile page shows and reads them. A profile keeps its height in
+// centimetres or in decimal feet, its weight in kilograms or pounds, as its unit system says;
+// a feet height is shown and typed as whole feet "/" inches (5.5 ft is "5/6.0").
+namespace BodyMeasures {
+
+// Feet and inches as lengths (1 ft = 0.3048 m, 1 in = 0.0254 m).
+constexpr double metresPerFoot = 0.3048;
+constexpr double metresPerInch = 0.0254;
+
+// "%.0f" centimetres, or whole feet "%.0f" "/" inches "%.1f", rounded as printf rounds.
+QString heightText(float height, UnitType_DB::Defaults unit);
+
+// "%.1f" in either unit system.
+QString weightText(float weight);
+
+// A whole text read as a finite single-precision number: decimal notation with an optional
+// sign and exponent, no blanks. Not-a-number, infinities and values beyond the type's range
+// give none.
+std::optional<float> parseFloat(const QString& text);
+
+// The same in double precision.
+std::optional<double> parseDouble(const QString& text);
+
+// A typed height in the unit system's form. Feet are either decimal ("5.5") or feet "/" inches
+// ("5/6", computed in double precision and kept in single); both parts of that form must be
+// numbers. Anything else gives none, and the caller keeps the stored height.
+std::optional<float> parseHeight(const QString& text, UnitType_DB::Defaults unit);
+
+}

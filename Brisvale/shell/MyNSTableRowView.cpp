@@ -1,0 +1,58 @@
+#include "Brisvale/shell/MyNSTableRowView.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QPalette>
+#include <QPainterPath>
+
+MyNSTableRowView::MyNSTableRowView(QObject* parent) : QStyledItemDelegate(parent) {}
+
+MyNSTableRowView* MyNSTableRowView::install(QAbstractItemView& table)
+{
+    auto* rowView = new MyNSTableRowView(&table);
+    table.setItemDelegate(rowView);
+    QPalette palette = table.palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, Qt::transparent);
+    }
+    table.setPalette(palette);
+    return rowView;
+}
+
+QColor MyNSTableRowView::fillColor()
+{
+    return QColor::fromRgbF(0.72f, 0.72f, 0.72f, 1.0f);
+}
+
+QColor MyNSTableRowView::strokeColor()
+{
+    return QColor::fromRgbF(0.65f, 0.65f, 0.65f, 1.0f);
+}
+
+void MyNSTableRowView::drawSelectionInRect(QPainter& painter, const QRectF& bounds,
+                                           SelectionHighlightStyle style)
+{
+    if (style == SelectionHighlightStyle::none) {
+        return;
+    }
+    const QRectF rect = bounds.adjusted(inset, inset, -inset, -inset);
+    QPainterPath path;
+    path.addRoundedRect(rect, cornerRadius, cornerRadius);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(path, fillColor());
+    painter.strokePath(path, QPen(strokeColor(), 1.0));
+    painter.restore();
+}
+
+void MyNSTableRowView::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const
+{
+    QStyleOptionViewItem content(option);
+    if (option.state & QStyle::State_Selected) {
+        drawSelectionInRect(*painter, QRectF(option.rect), highlightStyle);
+        content.state &= ~QStyle::State_Selected;
+    }
+    content.state &= ~QStyle::State_HasFocus;
+    QStyledItemDelegate::paint(painter, content, index);
+}

@@ -1,0 +1,561 @@
+#include "Brisvale/shell/ProfileController.h"
+
+#include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/Gender_DB.h"
+#include "Brisvale/records/RenewProcess.h"
+#include "Brisvale/records/TableLookup.h"
+#include "Brisvale/records/UnitType_DB.h"
+#include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/shell/BodyMeasures.h"
+#include "Brisvale/shell/CreateUserController.h"
+#include "Brisvale/shell/StoreFailure.h"
+#include "Brisvale/shell/UserListController.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFont>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <charconv>
+
+namespace {
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QString optionalText(const std::optional<QString>& text)
+{
+    return text.value_or(QStringLiteral("(none)"));
+}
+
+// The stored value as its shortest decimal text, for the console.
+QString floatText(float value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QPushButton* pageButton(const char* name, const char* titleKey)
+{
+    auto* button = named(new QPushButton(Localization::text(QLatin1String(titleKey))), name);
+    Look::styleButton(*button);
+    return button;
+}
+
+Alert question(const QString& message, AlertSymbol symbol)
+{
+    return Alert{message, symbol, {QStringLiteral("Yes"), QStringLiteral("No")}};
+}
+
+}
+
+ProfileController::ProfileController(QWidget* parent) : QWidget(parent)
+{
+    buildInterface();
+    connectChangeTracking();
+    updateVisibility();
+}
+
+// ---- interface -------------------------------------------------------------------------------
+
+void ProfileController::buildInterface()
+{
+    auto* card = named(new QFrame, "Card");
+    card->setStyleSheet(QStringLiteral("QFrame#Card { background: white; border-radius: 8px; }"));
+    auto* cardLayout = new QVBoxLayout(card);
+    cardLayout->setContentsMargins(16, 16, 16, 16);
+    cardLayout->setSpacing(12);
+
+    PageTitleLab = named(new QLabel, "PageTitleLab");
+    QFont titleFont = PageTitleLab->font();
+    titleFont.setPixelSize(22);
+    titleFont.setWeight(QFont::DemiBold);
+    PageTitleLab->setFont(titleFont);
+    cardLayout->addWidget(PageTitleLab);
+    cardLayout->addWidget(buildInfoBox());
+    cardLayout->addLayout(buildButtonRow());
+    cardLayout->addStretch(1);
+
+    auto* pageLayout = new QVBoxLayout(this);
+    pageLayout->setContentsMargins(16, 16, 16, 16);
+    pageLayout->addWidget(card);
+}
+
+QWidget* ProfileController::buildInfoBox()
+{
+    InfoBox = named(new QFrame, "InfoBox");
+    InfoBox->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(InfoBox);
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+
+    EmailLab = named(new QLabel, "EmailLab");
+    NameLab = named(new QLabel, "NameLab");
+    GenderLab = named(new QLabel, "GenderLab");
+    BirthLab = named(new QLabel, "BirthLab");
+    HeightLab = named(new QLabel, "HeightLab");
+    WeightLab = named(new QLabel, "WeightLab");
+    HeightUnitLab = named(new QLabel, "HeightUnitLab");
+    WeightUnitLab = named(new QLabel, "WeightUnitLab");
+
+    // The e-mail is the key by which the profile is saved: shown, never edited.
+    EmailField = named(new QLineEdit, "EmailField");
+    EmailField->setReadOnly(true);
+    QPalette readOnly = EmailField->palette();
+    readOnly.setColor(QPalette::Base, Look::windowBackground());
+    EmailField->setPalette(readOnly);
+    NameField = named(new QLineEdit, "NameField");
+    GenderPopUp = named(new QComboBox, "GenderPopUp");
+    for (const Gender_DB& row : genderTable()) {
+        GenderPopUp->addItem(Localization::text(row.i18nKey));
+    }
+    BirthDatePicker = named(new QDateTimeEdit, "BirthDatePicker");
+    BirthDatePicker->setCalendarPopup(true);
+    BirthDatePicker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    BirthDatePicker->setMaximumDateTime(AppClock::now());
+    HeightField = named(new QLineEdit, "HeightField");
+    WeightField = named(new QLineEdit, "WeightField");
+
+    const QList<std::pair<QLabel*, QWidget*>> rows{
+        {EmailLab, EmailField},         {NameLab, NameField},     {GenderLab, GenderPopUp},
+        {BirthLab, BirthDatePicker},    {HeightLab, HeightField}, {WeightLab, WeightField},
+    };
+    for (int row = 0; row < rows.size(); ++row) {
+        grid->addWidget(rows[row].first, row, 0);
+        grid->addWidget(rows[row].second, row, 1);
+    }
+    grid->addWidget(HeightUnitLab, 4, 2);
+    grid->addWidget(WeightUnitLab, 5, 2);
+    grid->setColumnStretch(1, 1);
+    return InfoBox;
+}
+
+QLayout* ProfileController::buildButtonRow()
+{
+    AddUserBtn = pageButton("AddUserBtn", "ProfileController_AddUser");
+    UserListBtn = pageButton("UserListBtn", "ProfileController_UserList");
+    DeleteBtn = pageButton("DeleteBtn", "ProfileController_Delete");
+    SaveBtn = pageButton("SaveBtn", "ProfileController_Save");
+    Look::styleDefaultButton(*SaveBtn);
+    connect(AddUserBtn, &QPushButton::clicked, this, &ProfileController::createUserHandler);
+    connect(UserListBtn, &QPushButton::clicked, this, &ProfileController::userListHandler);
+    connect(DeleteBtn, &QPushButton::clicked, this, &ProfileController::deleteUserHandler);
+    connect(SaveBtn, &QPushButton::clicked, this, &ProfileController::saveUserHandler);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(AddUserBtn);
+    row->addWidget(UserListBtn);
+    row->addStretch(1);
+    row->addWidget(DeleteBtn);
+    row->addWidget(SaveBtn);
+    return row;
+}
+
+void ProfileController::connectChangeTracking()
+{
+    for (QLineEdit* field : {NameField, HeightField, WeightField}) {
+        connect(field, &QLineEdit::textChanged, this, [this, field] { controlTextDidChange(field); });
+    }
+    connect(GenderPopUp, &QComboBox::currentIndexChanged, this,
+            &ProfileController::popUpSelectionDidChange);
+    connect(BirthDatePicker, &QDateTimeEdit::dateTimeChanged, this,
+            &ProfileController::PickerDidChange);
+}
+
+void ProfileController::setCaptions()
+{
+    const std::pair<QLabel*, const char*> captions[] = {
+        {PageTitleLab, "ProfileController_PageTitle"}, {EmailLab, "ProfileController_Email"},
+        {NameLab, "ProfileController_Name"},           {GenderLab, "ProfileController_Gender"},
+        {BirthLab, "ProfileController_Birth"},         {HeightLab, "ProfileController_Height"},
+        {WeightLab, "ProfileController_Weight"},
+    };
+    for (const auto& [label, key] : captions) {
+        label->setText(Localization::text(QLatin1String(key)));
+    }
+}
+
+// ---- appearance ------------------------------------------------------------------------------
+
+void ProfileController::willAppear()
+{
+    setCaptions();
+    const std::optional<QString> email = UserDefaultHelper::email();
+    Console::printLine(QStringLiteral("Profile Appear ") + optionalText(email));
+    flag = email.has_value();
+    updateVisibility();
+    if (flag) {
+        viewWillFlag = true;
+        if (const ProfilePtr profile = fetchCurrentProfile()) {
+            loadProfile(profile, false);
+        } else {
+            // The stored e-mail names no profile: there is no usable user.
+            showNoUser();
+        }
+    }
+    tellDelegate();
+}
+
+void ProfileController::willDisappear()
+{
+    Console::printLine(QStringLiteral("Profile View will disappear"));
+}
+
+void ProfileController::onPageSwitch()
+{
+    Console::printLine(QStringLiteral("Profile 通知即將切換頁"));
+    if (!hasUnsavedChanges()) {
+        return;
+    }
+    if (newProfileTag) {
+        AlertPresenter::shared().runModal(
+            Alert{Localization::text(QStringLiteral("ViewController_AlertMessage_SystemNotUser")),
+                  AlertSymbol::exclamationmarkTriangle, {QStringLiteral("OK")}});
+    } else {
+        saveUserHandler();
+    }
+}
+
+void ProfileController::onDataRefresh(bool, const QString&)
+{
+    Console::printLine(QStringLiteral("Profile 通知即時更新"));
+    willAppear();
+}
+
+void ProfileController::userDidSelect(const ProfilePtr& profile, bool renew)
+{
+    loadProfile(profile, renew);
+}
+
+// ---- state -----------------------------------------------------------------------------------
+
+ProfilePtr ProfileController::fetchCurrentProfile() const
+{
+    const std::optional<QString> email = UserDefaultHelper::email();
+    if (!email) {
+        return nullptr;
+    }
+    StoreResult<ProfilePtr> profile = viewContext().fetchProfile(email);
+    if (!profile) {
+        StoreFailure::stopFetchFailed(profile.error());
+    }
+    return profile.value();
+}
+
+bool ProfileController::hasUnsavedChanges() const
+{
+    if (!UserDefaultHelper::email() || NameField->text().isEmpty()) {
+        return true;
+    }
+    return nameStatus || weightStatus || heightStatus || genderStatus || birthStatus;
+}
+
+void ProfileController::updateVisibility()
+{
+    InfoBox->setHidden(!flag);
+    UserListBtn->setHidden(!flag);
+    DeleteBtn->setHidden(!flag);
+    SaveBtn->setHidden(!flag);
+    AddUserBtn->setHidden(flag);
+}
+
+void ProfileController::tellDelegate()
+{
+    if (ProfileStatusDelegate* receiver = delegate.get()) {
+        receiver->profileStatusDidChange(hasUnsavedChanges());
+    }
+}
+
+// No current user: only the add button shows, the fields are emptied and no e-mail is stored.
+void ProfileController::showNoUser()
+{
+    flag = false;
+    UserDefaultHelper::setEmail(std::nullopt);
+    {
+        const QSignalBlocker blockName(NameField);
+        const QSignalBlocker blockHeight(HeightField);
+        const QSignalBlocker blockWeight(WeightField);
+        EmailField->clear();
+        NameField->clear();
+        HeightField->clear();
+        WeightField->clear();
+    }
+    nameStatus = heightStatus = weightStatus = genderStatus = birthStatus = false;
+    updateVisibility();
+    newProfileTag = true;
+}
+
+void ProfileController::loadProfile(const ProfilePtr& profile, bool renew)
+{
+    if (!profile) {
+        return;
+    }
+    showProfileFields(profile);
+    UserDefaultHelper::setEmail(profile->email);
+    if (renew) {
+        RenewProcess::renewDateLimits(viewWillFlag, profile);
+    }
+    rememberLoadedState();
+    tellDelegate();
+    if (!flag) {
+        flag = true;
+        updateVisibility();
+    }
+    viewWillFlag = false;
+    AddUserBtn->setHidden(newProfileTag);
+    UserListBtn->setHidden(newProfileTag);
+}
+
+void ProfileController::showProfileFields(const ProfilePtr& profile)
+{
+    const QSignalBlocker blockName(NameField);
+    const QSignalBlocker blockGender(GenderPopUp);
+    const QSignalBlocker blockPicker(BirthDatePicker);
+    const QSignalBlocker blockHeight(HeightField);
+    const QSignalBlocker blockWeight(WeightField);
+
+    EmailField->setText(profile->email.value_or(QString()));
+    NameField->setText(profile->name.value_or(QString()));
+    newProfileTag = NameField->text().isEmpty();
+    if (const std::optional<Gender_DB> gender = Gender_DB::fromDbId(profile->gender)) {
+        GenderPopUp->setCurrentIndex(static_cast<int>(gender->id));
+    }
+    const QDateTime birthday = profile->birthday ? profile->birthday->toDateTime() : QDateTime();
+    BirthDatePicker->setDateTime(birthday.isValid() ? birthday : AppClock::now());
+
+    const UnitType_DB unit = UnitType_DB::fromDbId(profile->unit_type).value_or(
+        UnitType_DB::row(UnitType_DB::Defaults::KgCm));
+    WeightUnitLab->setText(unit.weight);
+    HeightUnitLab->setText(unit.height);
+    if (unit.id == UnitType_DB::Defaults::FtIn) {
+        Console::printLine(QStringLiteral("資料庫中的值 -> ") + floatText(profile->height));
+    }
+    HeightField->setText(BodyMeasures::heightText(profile->height, unit.id));
+    WeightField->setText(BodyMeasures::weightText(profile->weight));
+}
+
+void ProfileController::rememberLoadedState()
+{
+    nameSelectedItem = NameField->text();
+    heightSelectedItem = HeightField->text();
+    weightSelectedItem = WeightField->text();
+    popUpInitiallySelectedItem = GenderPopUp->currentIndex();
+    datePickerSelectedItem = BirthDatePicker->dateTime();
+    nameStatus = heightStatus = weightStatus = genderStatus = birthStatus = false;
+}
+
+// ---- change tracking -------------------------------------------------------------------------
+
+void ProfileController::controlTextDidChange(QLineEdit* sender)
+{
+    const std::pair<QLineEdit*, std::pair<std::optional<QString>*, bool*>> fields[] = {
+        {NameField, {&nameSelectedItem, &nameStatus}},
+        {HeightField, {&heightSelectedItem, &heightStatus}},
+        {WeightField, {&weightSelectedItem, &weightStatus}},
+    };
+    for (const auto& [field, tracking] : fields) {
+        if (field != sender) {
+            continue;
+        }
+        const auto& [loaded, status] = tracking;
+        Console::printLine(optionalText(*loaded) + QStringLiteral(" -> ") + field->text());
+        *status = !loaded->has_value() || **loaded != field->text();
+        tellDelegate();
+    }
+}
+
+void ProfileController::popUpSelectionDidChange()
+{
+    const int selected = GenderPopUp->currentIndex();
+    Console::printLine(QString::number(popUpInitiallySelectedItem.value_or(-1))
+                       + QStringLiteral(" -> ") + QString::number(selected));
+    genderStatus = popUpInitiallySelectedItem != selected;
+    tellDelegate();
+}
+
+void ProfileController::PickerDidChange()
+{
+    const QDateTime picked = BirthDatePicker->dateTime();
+    Console::printLine(
+        (datePickerSelectedItem ? datePickerSelectedItem->toString(Qt::ISODate) : QStringLiteral("(none)"))
+        + QStringLiteral(" -> ") + picked.toString(Qt::ISODate));
+    birthStatus = datePickerSelectedItem != picked;
+    tellDelegate();
+}
+
+// ---- save ------------------------------------------------------------------------------------
+
+ProfileController::SaveRequest ProfileController::readSaveRequest() const
+{
+    const std::optional<Gender_DB> gender = TableLookup::at(genderTable(), GenderPopUp->currentIndex());
+    return SaveRequest{EmailField->text(),
+                       NameField->text(),
+                       BirthDatePicker->dateTime(),
+                       BirthDatePicker->dateTime() != datePickerSelectedItem,
+                       HeightField->text(),
+                       BodyMeasures::parseFloat(WeightField->text()),
+                       gender ? gender->dbId : false};
+}
+
+void ProfileController::saveUserHandler()
+{
+    const SaveRequest request = readSaveRequest();
+    if (request.name.isEmpty()) {
+        AlertPresenter::shared().runModal(
+            Alert{Localization::text(QStringLiteral("ProfileController_AlertMessage_EmptyField")),
+                  AlertSymbol::exclamationmarkTriangle, {QStringLiteral("OK")}});
+        return;
+    }
+    const QString message =
+        Localization::text(QStringLiteral("ProfileController_AlertMessage_AskSaveUser"),
+                           Localization::Placeholder::email, request.email);
+    AlertPresenter::shared().beginSheet(this, question(message, AlertSymbol::checkmark),
+                                        [this, request](int response) {
+                                            saveCompletion(response, request);
+                                        });
+}
+
+void ProfileController::saveCompletion(int response, const SaveRequest& request)
+{
+    if (response == Alert::secondButton) {
+        Console::printLine(QStringLiteral("No"));
+        if (!newProfileTag) {
+            if (const ProfilePtr profile = fetchCurrentProfile()) {
+                loadProfile(profile, true);
+            } else {
+                showNoUser();
+                tellDelegate();
+            }
+        }
+        return;
+    }
+    if (response != Alert::firstButton) {
+        Console::printLine(QStringLiteral("Other"));
+        return;
+    }
+    Console::printLine(QStringLiteral("Yes"));
+    storeEdits(request);
+}
+
+void ProfileController::storeEdits(const SaveRequest& request)
+{
+    StoreContext& context = viewContext();
+    StoreResult<ProfilePtr> found = context.fetchProfile(request.email);
+    if (!found) {
+        StoreFailure::printCouldNotFetch(found.error());
+        return;
+    }
+    const ProfilePtr profile = found.value();
+    if (!profile) {
+        return;
+    }
+    const UnitType_DB::Defaults unit = UnitType_DB::fromDbId(profile->unit_type)
+                                           .value_or(UnitType_DB::row(UnitType_DB::Defaults::KgCm))
+                                           .id;
+    profile->name = request.name;
+    profile->gender = request.gender;
+    // A stored birthday the user left alone stays as stored, to the last bit, even where the
+    // picker can't show it exactly (beyond its range, or finer than milliseconds).
+    if (!profile->birthday || request.birthdayEdited) {
+        profile->birthday = Timestamp::fromDateTime(request.birthday);
+    }
+    profile->height = BodyMeasures::parseHeight(request.heightText, unit).value_or(profile->height);
+    profile->weight = request.weight.value_or(profile->weight);
+    const StoreStatus saved = context.save();
+    if (!saved) {
+        StoreFailure::printCouldNotFetch(saved.error());
+        return;
+    }
+    loadProfile(profile, true);
+}
+
+// ---- delete ----------------------------------------------------------------------------------
+
+void ProfileController::deleteUserHandler()
+{
+    const QString email = EmailField->text();
+    Alert alert = question(Localization::text(QStringLiteral("ProfileController_AlertMessage_AskDeleteUser"),
+                                              Localization::Placeholder::email, email),
+                           AlertSymbol::exclamationmark);
+    alert.destructive = true;
+    AlertPresenter::shared().beginSheet(this, alert, [this, email](int response) {
+        deleteCompletion(response, email);
+    });
+}
+
+void ProfileController::deleteCompletion(int response, const QString& email)
+{
+    if (response == Alert::secondButton) {
+        Console::printLine(QStringLiteral("No"));
+        return;
+    }
+    if (response != Alert::firstButton) {
+        Console::printLine(QStringLiteral("Other"));
+        return;
+    }
+    Console::printLine(QStringLiteral("Yes"));
+    deleteProfile(email);
+    tellDelegate();
+}
+
+void ProfileController::deleteProfile(const QString& email)
+{
+    StoreContext& context = viewContext();
+    StoreResult<ProfilePtr> found = context.fetchProfile(email);
+    if (!found) {
+        StoreFailure::printCouldNotFetch(found.error());
+        return;
+    }
+    if (!found.value()) {
+        return;
+    }
+    context.deleteProfile(found.value());
+    const StoreStatus saved = context.save();
+    if (!saved) {
+        StoreFailure::printCouldNotFetch(saved.error());
+        return;
+    }
+    StoreResult<QList<ProfilePtr>> remaining = context.fetchProfiles();
+    if (!remaining) {
+        StoreFailure::stopFetchFailed(remaining.error());
+    }
+    if (!remaining.value().isEmpty()) {
+        loadProfile(remaining.value().first(), true);
+    } else {
+        showNoUser();
+    }
+}
+
+// ---- sheets ----------------------------------------------------------------------------------
+
+void ProfileController::createUserHandler()
+{
+    auto* sheet = new CreateUserController(this);
+    sheet->setDelegate(this);
+    sheet->show();
+}
+
+void ProfileController::userListHandler()
+{
+    auto* sheet = new UserListController(this);
+    sheet->setDelegate(this);
+    sheet->show();
+}

@@ -1,0 +1,325 @@
+// Export and import of the whole store, driven through the alert script. The test program pins
+// TZ=Europe/Berlin, which the file name's local time stamp depends on.
+#include "Brisvale/reports/BackupProcess.h"
+
+#include "Brisvale/platform/AlertScript.h"
+#include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/StoreFile.h"
+#include "Brisvale/platform/StoreTestSupport.h"
+#include "Brisvale/records/BackupDocument.h"
+#include "Brisvale/records/UserDefaultHelper.h"
+
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <memory>
+
+namespace {
+
+Decode_PFM reading(double seconds, qint32 pef, float fev1, std::optional<QString> note = {})
+{
+    return Decode_PFM{fev1, Timestamp{seconds}, std::move(note), pef};
+}
+
+Decode_Profile profile(const QString& email, QList<Decode_PFM> readings)
+{
+    Decode_Profile record;
+    record.accountID_cloud = 42;
+    record.best_Value = 480;
+    record.best_Value_Type = true;
+    record.birthday = Timestamp{-962000000.25};
+    record.date_format = 2;
+    record.email = email;
+    record.gender = true;
+    record.height = 5.5f;
+    record.name = QStringLiteral("Ann Ö");
+    record.region = true;
+    record.time_format = true;
+    record.unit_type = false;
+    record.weight = 150.3f;
+    record.pfmInfo = std::move(readings);
+    return record;
+}
+
+class Backup : public FreshStore {
+protected:
+    void SetUp() override
+    {
+        FreshStore::SetUp();
+        Console::setCapture([this](const QString& line) { console << line; });
+        script = std::make_unique<AlertScript>();
+    }
+    void TearDown() override
+    {
+        script.reset();
+        AppClock::reset();
+        Console::setCapture({});
+        FreshStore::TearDown();
+    }
+
+    // Saves the records as profiles with their readings.
+    static void store(const QList<Decode_Profile>& records)
+    {
+        for (const Decode_Profile& record : records) {
+            ProfilePtr stored = BackupProcess::fillProfileFromBackup(viewContext().insertProfile(), record);
+            for (const Decode_PFM& pfm : record.pfmInfo) {
+                BackupProcess::insertReadingFromBackup(stored, pfm);
+            }
+        }
+        ASSERT_TRUE(viewContext().save().ok());
+    }
+
+    // Every stored profile with its readings, read afresh from the file.
+    static QList<Decode_Profile> storeContents()
+    {
+        closeViewContext();
+        QList<Decode_Profile> records;
+        const QList<ProfilePtr> profiles = viewContext().fetchProfiles().value();
+        for (const ProfilePtr& stored : profiles) {
+            records << BackupProcess::backupRecord(stored).value();
+        }
+        return records;
+    }
+
+    QString writeFile(const QString& name, const QByteArray& content)
+    {
+        const QString path = QDir(files.path()).filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    }
+
+    // Imports the file, answering the outcome alert with OK.
+    bool importFile(const QString& path)
+    {
+        script->answerPath(path);
+        script->answer(Alert::firstButton);
+        return BackupProcess::importStore(nullptr);
+    }
+
+    QString workCopy(const QString& name) const
+    {
+        return StoreFile::folderPath() + QStringLiteral("/JsonFile/BAK2JSON/") + name;
+    }
+
+    QStringList console;
+    std::unique_ptr<AlertScript> script;
+    QTemporaryDir files;
+};
+
+const QList<Decode_Profile>& sample()
+{
+    static const QList<Decode_Profile> records{
+        profile(QStringLiteral("ann@x"),
+                {reading(733000000.123456789, 450, 2.3f, QStringLiteral("after run")),
+                 reading(733086400.000000119, 455, 3.45f),
+                 reading(733000000.123456789, 450, 2.3f)}),
+        profile(QStringLiteral("bob@x"), {}),
+        profile(QStringLiteral("cy@x"), {reading(-1.5e-7, 12, 0.1f, QStringLiteral(""))}),
+    };
+    return records;
+}
+
+}
+
+TEST_F(Backup, ExportThenImportIntoAnEmptyStoreReproducesEveryProfileAndReadingExactly)
+{
+    QList<Decode_Profile> records = sample();
+    records[1].name.reset();
+    store(records);
+
+    AppClock::setNow(QDateTime(QDate(2024, 3, 15), QTime(14, 30, 5)));
+    script->answerPath(files.path());
+    script->answer(Alert::firstButton);
+    BackupProcess::exportStore(nullptr);
+    EXPECT_EQ(script->shown()[0].kind, Presentation::Kind::folderPanel);
+    EXPECT_EQ(script->shown()[0].title, QStringLiteral("Choose a bak file"));
+    EXPECT_EQ(script->last().alert.symbol, AlertSymbol::checkmark);
+    EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup was saved."));
+    const QString exported = QDir(files.path()).filePath(QStringLiteral("Export_QFDB_20240315143005.bak"));
+    ASSERT_TRUE(QFile::exists(exported));
+
+    closeViewContext();
+    TestEnvironment::clearUserFolders();
+    EXPECT_TRUE(importFile(exported));
+    EXPECT_EQ(script->last().alert.symbol, AlertSymbol::checkmark);
+    EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup was imported."));
+    EXPECT_EQ(script->shown()[script->shown().size() - 2].fileType, QStringLiteral("bak"));
+    EXPECT_EQ(storeContents(), records);
+    // The work copy is gone after a successful import; its folder stays.
+    EXPECT_FALSE(QFile::exists(workCopy(QStringLiteral("Export_QFDB_20240315143005.json"))));
+    EXPECT_TRUE(QDir(workCopy(QString())).exists());
+}
+
+TEST_F(Backup, ImportingTheSameFileTwiceAddsNothing)
+{
+    const QString path = writeFile(QStringLiteral("twice.bak"), BackupDocument::write(sample()).value());
+    ASSERT_TRUE(importFile(path));
+    const QList<Decode_Profile> once = storeContents();
+    // Two equal readings in one file profile are both stored by the first import.
+    ASSERT_EQ(once[0].pfmInfo.size(), 3);
+    ASSERT_TRUE(importFile(path));
+    EXPECT_EQ(storeContents(), once);
+}
+
+TEST_F(Backup, AFileThatFailsToDecodeChangesNothingAndKeepsItsCopy)
+{
+    store({profile(QStringLiteral("ann@x"), {reading(1.0, 300, 2.0f)})});
+    const QList<Decode_Profile> before = storeContents();
+    QByteArray document = BackupDocument::write(sample()).value();
+    // The last profile without a birthday refuses the whole file.
+    document.replace("\"birthday\" : -962000000.25,\n    \"date_format\" : 2,\n    \"email\" : \"cy@x\"",
+                     "\"date_format\" : 2,\n    \"email\" : \"cy@x\"");
+    ASSERT_FALSE(BackupDocument::read(document).has_value());
+    const QList<QByteArray> broken{document, "not json", "{}"};
+    for (const QByteArray& content : broken) {
+        const QString path = writeFile(QStringLiteral("broken.v1.bak"), content);
+        EXPECT_FALSE(importFile(path));
+        EXPECT_EQ(script->last().alert.symbol, AlertSymbol::xmark);
+        EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup could not be imported."));
+        EXPECT_EQ(storeContents(), before);
+        EXPECT_TRUE(QFile::exists(workCopy(QStringLiteral("broken.v1.json"))));
+    }
+    EXPECT_FALSE(console.filter(QStringLiteral("error:")).isEmpty());
+}
+
+TEST_F(Backup, AReadingWithoutADateIsSkippedAndTheRestMerged)
+{
+    QList<Decode_Profile> records{profile(QStringLiteral("ann@x"),
+                                          {reading(10.0, 300, 2.0f), reading(20.0, 310, 2.1f)})};
+    records[0].pfmInfo.insert(1, Decode_PFM{2.5f, std::nullopt, QStringLiteral("no date"), 320});
+    const QString path = writeFile(QStringLiteral("dateless.bak"), BackupDocument::write(records).value());
+    ASSERT_TRUE(importFile(path));
+    EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup was imported."));
+    const QList<Decode_Profile> contents = storeContents();
+    ASSERT_EQ(contents.size(), 1);
+    EXPECT_EQ(contents[0].pfmInfo, (QList<Decode_PFM>{reading(10.0, 300, 2.0f), reading(20.0, 310, 2.1f)}));
+}
+
+TEST_F(Backup, AMatchedProfileTakesTheFileAttributesAndKeepsItsReadings)
+{
+    Decode_Profile old = profile(QStringLiteral("ann@x"),
+                                 {reading(10.0, 300, 2.0f, QStringLiteral("stored note")),
+                                  reading(30.0, 330, 2.2f)});
+    old.name = QStringLiteral("Old name");
+    old.unit_type = true;
+    store({old});
+
+    Decode_Profile file = profile(QStringLiteral("ann@x"),
+                                  {reading(10.0, 300, 2.0f, QStringLiteral("file note")),
+                                   reading(10.0, 301, 2.0f), reading(10.0, 300, 2.0000002f),
+                                   reading(10.0000001, 300, 2.0f)});
+    file.name.reset();
+    const QString path = writeFile(QStringLiteral("merge.bak"),
+                                   BackupDocument::write({file, profile(QStringLiteral("new@x"), {})}).value());
+    ASSERT_TRUE(importFile(path));
+
+    const QList<Decode_Profile> contents = storeContents();
+    ASSERT_EQ(contents.size(), 2);
+    Decode_Profile expected = file;
+    // Kept readings first, then the three that differ in PEF, FEV1 or date.
+    expected.pfmInfo = {old.pfmInfo[0], old.pfmInfo[1], file.pfmInfo[1], file.pfmInfo[2], file.pfmInfo[3]};
+    EXPECT_EQ(contents[0], expected);
+    EXPECT_EQ(contents[1], profile(QStringLiteral("new@x"), {}));
+}
+
+TEST_F(Backup, OnlyImportingTheCurrentUserRenewsTheDateWindow)
+{
+    const QDateTime window(QDate(2020, 1, 1), QTime(0, 0));
+    UserDefaultHelper::setEmail(QStringLiteral("ann@x"));
+    UserDefaultHelper::setFrom(window);
+    UserDefaultHelper::setTo(window);
+    UserDefaultHelper::setDate(QStringLiteral("7 day"));
+    UserDefaultHelper::setTime(QStringLiteral("00:00-11:59"));
+
+    const QString other = writeFile(QStringLiteral("other.bak"),
+                                    BackupDocument::write({profile(QStringLiteral("bob@x"), {reading(5.0, 1, 1.0f)})}).value());
+    ASSERT_TRUE(importFile(other));
+    EXPECT_EQ(UserDefaultHelper::from(), window);
+    EXPECT_EQ(UserDefaultHelper::date(), QStringLiteral("7 day"));
+
+    const QString current = writeFile(
+        QStringLiteral("current.bak"),
+        BackupDocument::write({profile(QStringLiteral("ann@x"), {reading(86400.0, 1, 1.0f), reading(0.0, 2, 1.0f)})}).value());
+    ASSERT_TRUE(importFile(current));
+    EXPECT_EQ(UserDefaultHelper::from(), Timestamp{0.0}.toDateTime());
+    EXPECT_EQ(UserDefaultHelper::to(), Timestamp{86400.0}.toDateTime());
+    EXPECT_EQ(UserDefaultHelper::limitTo(), Timestamp{86400.0}.toDateTime());
+    EXPECT_EQ(UserDefaultHelper::date(), QStringLiteral("ALL"));
+    EXPECT_EQ(UserDefaultHelper::time(), QStringLiteral("All day"));
+}
+
+TEST_F(Backup, TheWorkFolderIsEmptiedBeforeTheCopy)
+{
+    ASSERT_TRUE(QDir().mkpath(workCopy(QString())));
+    QFile stale(StoreFile::folderPath() + QStringLiteral("/JsonFile/stale.txt"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    // A leftover copy of the same name would block the new copy.
+    QFile leftover(workCopy(QStringLiteral("same.json")));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
+
+    const QString path = writeFile(QStringLiteral("same.bak"), "[]");
+    ASSERT_TRUE(importFile(path));
+    EXPECT_FALSE(QFile::exists(StoreFile::folderPath() + QStringLiteral("/JsonFile/stale.txt")));
+    EXPECT_FALSE(QFile::exists(workCopy(QStringLiteral("same.json"))));
+    EXPECT_TRUE(console.contains(QStringLiteral("fileName -> same.json\ncopyPath: ")
+                                 + QUrl::fromLocalFile(path).toString() + QStringLiteral("\nnewURL: ")
+                                 + QUrl::fromLocalFile(workCopy(QStringLiteral("same.json"))).toString()));
+    EXPECT_TRUE(storeContents().isEmpty());
+}
+
+TEST_F(Backup, AFileThatCannotBeCopiedGivesTheFailureAlertWithoutIcon)
+{
+    script->answerPath(QDir(files.path()).filePath(QStringLiteral("missing.bak")));
+    script->answer(Alert::firstButton);
+    EXPECT_FALSE(BackupProcess::importStore(nullptr));
+    EXPECT_EQ(script->last().alert.symbol, AlertSymbol::none);
+    EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup could not be imported."));
+}
+
+TEST_F(Backup, AFailedWriteLeavesNoFileAndShowsTheFailureAlert)
+{
+    store(sample());
+    const QString missing = QDir(files.path()).filePath(QStringLiteral("gone"));
+    script->answerPath(missing);
+    script->answer(Alert::firstButton);
+    BackupProcess::exportStore(nullptr);
+    EXPECT_EQ(script->last().alert.symbol, AlertSymbol::xmark);
+    EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup could not be saved."));
+    EXPECT_FALSE(QDir(missing).exists());
+    EXPECT_TRUE(QDir(files.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST_F(Backup, CancelledPanelsDoNothing)
+{
+    store(sample());
+    script->answerCancel();
+    BackupProcess::exportStore(nullptr);
+    script->answerCancel();
+    EXPECT_FALSE(BackupProcess::importStore(nullptr));
+    EXPECT_EQ(script->shown().size(), 2);
+    EXPECT_EQ(script->unusedAnswers(), 0);
+    EXPECT_FALSE(QDir(StoreFile::folderPath() + QStringLiteral("/JsonFile")).exists());
+}
+
+TEST_F(Backup, AnEmptyStoreExportsAnEmptyArrayAndImportingItChangesNothing)
+{
+    script->answerPath(files.path());
+    script->answer(Alert::firstButton);
+    BackupProcess::exportStore(nullptr);
+    const QStringList written = QDir(files.path()).entryList({QStringLiteral("*.bak")});
+    ASSERT_EQ(written.size(), 1);
+    const QString path = QDir(files.path()).filePath(written.first());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(BackupDocument::read(file.readAll()), QList<Decode_Profile>());
+    EXPECT_TRUE(importFile(path));
+    EXPECT_TRUE(storeContents().isEmpty());
+}

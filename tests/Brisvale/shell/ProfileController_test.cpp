@@ -1,0 +1,530 @@
+#include "Brisvale/shell/ProfileController.h"
+
+#include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/AlertScript.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/shell/CreateUserController.h"
+#include "Brisvale/shell/UserListController.h"
+
+#include "ShellTestSupport.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+// Dates and numbers here are shown in Europe/Berlin and en_US, as the test program pins them.
+namespace {
+
+const QString ann = QStringLiteral("ann@x");
+
+QString text(const char* key)
+{
+    return Localization::text(QLatin1String(key));
+}
+
+QString withEmail(const char* key, const QString& email)
+{
+    return Localization::text(QLatin1String(key), Localization::Placeholder::email, email);
+}
+
+}
+
+class ProfilePage : public PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        page = std::make_unique<ProfileController>();
+        page->setDelegate(&status);
+    }
+    void TearDown() override
+    {
+        page.reset();
+        PageTest::TearDown();
+    }
+
+    QLineEdit* field(const char* name) const { return child<QLineEdit>(*page, name); }
+    QString label(const char* name) const { return child<QLabel>(*page, name)->text(); }
+    QPushButton* button(const char* name) const { return child<QPushButton>(*page, name); }
+    QComboBox* genderPopUp() const { return child<QComboBox>(*page, "GenderPopUp"); }
+    QDateTimeEdit* birthPicker() const { return child<QDateTimeEdit>(*page, "BirthDatePicker"); }
+
+    // The buttons and the box the page shows, in a fixed order.
+    QStringList shownParts() const
+    {
+        QStringList shown;
+        for (const char* name : {"InfoBox", "AddUserBtn", "UserListBtn", "DeleteBtn", "SaveBtn"}) {
+            if (child<QWidget>(*page, name)->isVisibleTo(page.get())) {
+                shown << QLatin1String(name);
+            }
+        }
+        return shown;
+    }
+
+    // Stores the profile, makes it the current user and shows the page.
+    ProfilePtr showCurrentUser(const TestProfile& wanted)
+    {
+        ProfilePtr profile = saveProfile(wanted);
+        UserDefaultHelper::setEmail(wanted.email);
+        page->willAppear();
+        return profile;
+    }
+
+    // Presses save and answers the ask-save sheet.
+    void saveAnswering(int response)
+    {
+        AlertScript script;
+        script.answer(response);
+        button("SaveBtn")->click();
+        script.settle();
+    }
+
+    StatusRecorder status;
+    std::unique_ptr<ProfileController> page;
+};
+
+// ---- display ---------------------------------------------------------------------------------
+
+TEST_F(ProfilePage, ShowsCentimetresAndKilogramsRoundedAsPrintf)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 172.5f, 70.25f});
+    EXPECT_EQ(field("EmailField")->text(), ann);
+    EXPECT_EQ(field("NameField")->text(), "Ann");
+    EXPECT_EQ(field("HeightField")->text(), "172");
+    EXPECT_EQ(field("WeightField")->text(), "70.2");
+    EXPECT_EQ(label("HeightUnitLab"), "cm");
+    EXPECT_EQ(label("WeightUnitLab"), "kg");
+    EXPECT_EQ(label("PageTitleLab"), text("ProfileController_PageTitle"));
+    EXPECT_EQ(label("BirthLab"), text("ProfileController_Birth"));
+    EXPECT_TRUE(lines.contains("Profile Appear ann@x"));
+    EXPECT_FALSE(status.last());
+
+    page->userDidSelect(saveProfile({QStringLiteral("bo@x"), QStringLiteral("Bo"), true, 172.6f, 70.0f}),
+                        false);
+    EXPECT_EQ(field("HeightField")->text(), "173");
+    EXPECT_EQ(field("WeightField")->text(), "70.0");
+    EXPECT_EQ(UserDefaultHelper::email(), "bo@x");
+}
+
+TEST_F(ProfilePage, ShowsFeetAsWholeFeetAndInchesAndPounds)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), false, 5.5f, 150.0f});
+    EXPECT_EQ(field("HeightField")->text(), "5/6.0");
+    EXPECT_EQ(field("WeightField")->text(), "150.0");
+    EXPECT_EQ(label("HeightUnitLab"), "ft/in");
+    EXPECT_EQ(label("WeightUnitLab"), "Ib");
+    EXPECT_TRUE(lines.contains("資料庫中的值 -> 5.5"));
+
+    const std::pair<float, const char*> heights[] = {{5.9f, "5/10.8"}, {5.75f, "5/9.0"}, {6.0f, "6/0.0"}};
+    for (const auto& [height, shown] : heights) {
+        const QString email = QString::number(height) + QStringLiteral("@x");
+        page->userDidSelect(saveProfile({email, QStringLiteral("N"), false, height, 0.0f}), false);
+        EXPECT_EQ(field("HeightField")->text(), shown);
+    }
+}
+
+TEST_F(ProfilePage, ShowsGenderAndBirthdayOrNowWithoutOne)
+{
+    const QDateTime birthday(QDate(1980, 2, 3), QTime(0, 0));
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f, true, birthday});
+    EXPECT_EQ(genderPopUp()->currentIndex(), 1);
+    EXPECT_EQ(genderPopUp()->itemText(0), text("OverviewController_User_Gender_Male"));
+    EXPECT_EQ(birthPicker()->dateTime(), birthday);
+
+    page->userDidSelect(saveProfile({QStringLiteral("bo@x"), QStringLiteral("Bo")}), false);
+    EXPECT_EQ(genderPopUp()->currentIndex(), 0);
+    EXPECT_EQ(birthPicker()->dateTime(), now());
+}
+
+// ---- saving ----------------------------------------------------------------------------------
+
+TEST_F(ProfilePage, SavingFeetAndInchesStoresExactFeet)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), false, 6.0f, 150.0f});
+    field("HeightField")->setText(QStringLiteral("5/6"));
+    EXPECT_TRUE(status.last());
+
+    AlertScript script;
+    script.answer(Alert::firstButton);
+    button("SaveBtn")->click();
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().kind, Presentation::Kind::sheet);
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::checkmark);
+    EXPECT_EQ(script.last().alert.buttons, (QStringList{"Yes", "No"}));
+    EXPECT_EQ(script.last().alert.message, withEmail("ProfileController_AlertMessage_AskSaveUser", ann));
+    script.settle();
+
+    EXPECT_EQ(profileOnDisk(ann)->height, 5.5f);
+    EXPECT_EQ(profileOnDisk(ann)->weight, 150.0f);
+    EXPECT_EQ(field("HeightField")->text(), "5/6.0");
+    EXPECT_FALSE(status.last());
+    EXPECT_TRUE(lines.contains("Yes"));
+}
+
+TEST_F(ProfilePage, SavingStoresNameGenderBirthdayAndDecimalNumbers)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    field("NameField")->setText(QStringLiteral("Ann Lee"));
+    genderPopUp()->setCurrentIndex(1);
+    const QDateTime birthday(QDate(1990, 7, 8), QTime(0, 0));
+    birthPicker()->setDateTime(birthday);
+    field("HeightField")->setText(QStringLiteral("181.5"));
+    field("WeightField")->setText(QStringLiteral("72.25"));
+    saveAnswering(Alert::firstButton);
+
+    const ProfilePtr stored = profileOnDisk(ann);
+    EXPECT_EQ(stored->name, "Ann Lee");
+    EXPECT_TRUE(stored->gender);
+    EXPECT_EQ(stored->birthday, Timestamp::fromDateTime(birthday));
+    EXPECT_EQ(stored->height, 181.5f);
+    EXPECT_EQ(stored->weight, 72.25f);
+    // A save makes the profile current afresh: the filters reset.
+    EXPECT_EQ(UserDefaultHelper::date(), "ALL");
+    EXPECT_EQ(UserDefaultHelper::time(), "All day");
+}
+
+TEST_F(ProfilePage, AnUntouchedBirthdayKeepsItsStoredMomentToTheLastBit)
+{
+    const ProfilePtr profile = saveProfile({ann, QStringLiteral("Ann")});
+    const Timestamp precise{-965264400.000123};
+    profile->birthday = precise;
+    ASSERT_TRUE(viewContext().save().ok());
+    UserDefaultHelper::setEmail(ann);
+    page->willAppear();
+    field("NameField")->setText(QStringLiteral("Anne"));
+    saveAnswering(Alert::firstButton);
+    EXPECT_EQ(profileOnDisk(ann)->name, "Anne");
+    EXPECT_EQ(profileOnDisk(ann)->birthday, precise);
+
+    // Also a birthday before the first day the picker offers.
+    const Timestamp early = Timestamp::fromDateTime(QDateTime(QDate(1700, 1, 1), QTime(0, 0)));
+    const ProfilePtr stored = viewContext().fetchProfile(ann).value();
+    stored->birthday = early;
+    ASSERT_TRUE(viewContext().save().ok());
+    page->willAppear();
+    field("NameField")->setText(QStringLiteral("Ann"));
+    saveAnswering(Alert::firstButton);
+    EXPECT_EQ(profileOnDisk(ann)->name, "Ann");
+    EXPECT_EQ(profileOnDisk(ann)->birthday, early);
+}
+
+TEST_F(ProfilePage, UnparsableHeightsAndWeightsKeepTheStoredValues)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), false, 6.0f, 150.0f});
+    int round = 0;
+    // Half-typed feet and inches, non-numbers, not-a-number, infinities and overflows.
+    for (const char* typed : {"abc", "5/", "/6", "/", "5/x", "x/6", "nan", "inf", "-inf", "1e39",
+                              "nan/6", "5/inf", "1e300/1"}) {
+        const QString name = QStringLiteral("Ann %1").arg(++round);
+        field("NameField")->setText(name);
+        field("HeightField")->setText(QLatin1String(typed));
+        field("WeightField")->setText(QLatin1String(typed));
+        saveAnswering(Alert::firstButton);
+        const ProfilePtr stored = profileOnDisk(ann);
+        EXPECT_EQ(stored->name, name) << typed;
+        EXPECT_EQ(stored->height, 6.0f) << typed;
+        EXPECT_EQ(stored->weight, 150.0f) << typed;
+        EXPECT_EQ(field("HeightField")->text(), "6/0.0") << typed;
+    }
+}
+
+TEST_F(ProfilePage, UnparsableCentimetresKeepTheStoredHeight)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 180.0f, 80.0f});
+    for (const char* typed : {"abc", "nan", "inf", "1e39", " 170", "170cm", "5/6"}) {
+        field("HeightField")->setText(QLatin1String(typed));
+        field("WeightField")->setText(QStringLiteral("81"));
+        saveAnswering(Alert::firstButton);
+        EXPECT_EQ(profileOnDisk(ann)->height, 180.0f) << typed;
+        EXPECT_EQ(profileOnDisk(ann)->weight, 81.0f) << typed;
+    }
+    field("HeightField")->setText(QStringLiteral("6"));
+    saveAnswering(Alert::firstButton);
+    EXPECT_EQ(profileOnDisk(ann)->height, 6.0f);
+}
+
+TEST_F(ProfilePage, AnEmptyNameIsRefusedWithAWarning)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    field("NameField")->clear();
+    EXPECT_TRUE(status.last());
+    AlertScript script;
+    script.answer(Alert::firstButton);
+    button("SaveBtn")->click();
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().kind, Presentation::Kind::alert);
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::exclamationmarkTriangle);
+    EXPECT_EQ(script.last().alert.buttons, QStringList{"OK"});
+    EXPECT_EQ(script.last().alert.message, text("ProfileController_AlertMessage_EmptyField"));
+    EXPECT_EQ(AlertPresenter::shared().sheetCount(page.get()), 0);
+    EXPECT_EQ(profileOnDisk(ann)->name, "Ann");
+}
+
+TEST_F(ProfilePage, NoPutsTheStoredValuesBackAndRenewsTheFilters)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    UserDefaultHelper::setDate(QStringLiteral("7 day"));
+    field("NameField")->setText(QStringLiteral("Zed"));
+    field("HeightField")->setText(QStringLiteral("190"));
+    genderPopUp()->setCurrentIndex(1);
+    saveAnswering(Alert::secondButton);
+
+    EXPECT_TRUE(lines.contains("No"));
+    EXPECT_EQ(field("NameField")->text(), "Ann");
+    EXPECT_EQ(field("HeightField")->text(), "170");
+    EXPECT_EQ(genderPopUp()->currentIndex(), 0);
+    EXPECT_FALSE(status.last());
+    EXPECT_EQ(profileOnDisk(ann)->name, "Ann");
+    EXPECT_EQ(UserDefaultHelper::date(), "ALL");
+}
+
+TEST_F(ProfilePage, NoOnAProfileWithoutANameLeavesTheTypedValues)
+{
+    page->willAppear();
+    page->userDidSelect(saveProfile({ann}), true);
+    field("NameField")->setText(QStringLiteral("Bob"));
+    saveAnswering(Alert::secondButton);
+    EXPECT_EQ(field("NameField")->text(), "Bob");
+    EXPECT_EQ(profileOnDisk(ann)->name, std::nullopt);
+}
+
+// ---- deleting --------------------------------------------------------------------------------
+
+TEST_F(ProfilePage, DeletingTheLastProfileLeavesOnlyTheAddButton)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    AlertScript script;
+    script.answer(Alert::firstButton);
+    button("DeleteBtn")->click();
+    EXPECT_EQ(script.last().kind, Presentation::Kind::sheet);
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::exclamationmark);
+    EXPECT_EQ(script.last().alert.buttons, (QStringList{"Yes", "No"}));
+    EXPECT_EQ(script.last().alert.message, withEmail("ProfileController_AlertMessage_AskDeleteUser", ann));
+    status.statuses.clear();
+    script.settle();
+
+    EXPECT_EQ(profileCount(), 0);
+    EXPECT_EQ(UserDefaultHelper::email(), std::nullopt);
+    EXPECT_EQ(shownParts(), QStringList{"AddUserBtn"});
+    EXPECT_EQ(status.statuses, QList<bool>{true});
+}
+
+TEST_F(ProfilePage, DeletingOneOfSeveralShowsTheFirstThatRemains)
+{
+    saveProfile({QStringLiteral("a@x"), QStringLiteral("A"), true, 160.0f, 50.0f});
+    saveProfile({QStringLiteral("b@x"), QStringLiteral("B"), true, 170.0f, 60.0f});
+    showCurrentUser({QStringLiteral("c@x"), QStringLiteral("C"), true, 180.0f, 70.0f});
+    UserDefaultHelper::setTime(QStringLiteral("00:00-11:59"));
+    AlertScript script;
+    script.answer(Alert::firstButton);
+    button("DeleteBtn")->click();
+    script.settle();
+
+    EXPECT_EQ(profileCount(), 2);
+    EXPECT_EQ(profileOnDisk(QStringLiteral("c@x")), nullptr);
+    EXPECT_EQ(field("EmailField")->text(), "a@x");
+    EXPECT_EQ(field("HeightField")->text(), "160");
+    EXPECT_EQ(UserDefaultHelper::email(), "a@x");
+    EXPECT_EQ(UserDefaultHelper::time(), "All day");
+    EXPECT_EQ(shownParts(), (QStringList{"InfoBox", "AddUserBtn", "UserListBtn", "DeleteBtn", "SaveBtn"}));
+    EXPECT_FALSE(status.last());
+}
+
+TEST_F(ProfilePage, NoKeepsTheProfile)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    AlertScript script;
+    script.answer(Alert::secondButton);
+    button("DeleteBtn")->click();
+    script.settle();
+    EXPECT_EQ(profileCount(), 1);
+    EXPECT_EQ(UserDefaultHelper::email(), ann);
+}
+
+// ---- leaving the page ------------------------------------------------------------------------
+
+TEST_F(ProfilePage, LeavingWithoutAUserWarnsThatANamedProfileIsNeeded)
+{
+    page->willAppear();
+    AlertScript script;
+    script.answer(Alert::firstButton);
+    page->onPageSwitch();
+    EXPECT_TRUE(lines.contains("Profile 通知即將切換頁"));
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().kind, Presentation::Kind::alert);
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::exclamationmarkTriangle);
+    EXPECT_EQ(script.last().alert.buttons, QStringList{"OK"});
+    EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_SystemNotUser"));
+}
+
+TEST_F(ProfilePage, LeavingANewProfileWithATypedButUnsavedNameWarnsInsteadOfAsking)
+{
+    page->willAppear();
+    page->userDidSelect(saveProfile({ann}), true);
+    field("NameField")->setText(QStringLiteral("Bob"));
+    AlertScript script;
+    script.answer(Alert::firstButton);
+    page->onPageSwitch();
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().kind, Presentation::Kind::alert);
+    EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_SystemNotUser"));
+}
+
+TEST_F(ProfilePage, LeavingWithEditsAsksToSaveThemAndWithoutEditsSaysNothing)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    {
+        AlertScript script;
+        page->onPageSwitch();
+        EXPECT_TRUE(script.shown().isEmpty());
+    }
+    field("WeightField")->setText(QStringLiteral("61"));
+    AlertScript script;
+    script.answer(Alert::firstButton);
+    page->onPageSwitch();
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().kind, Presentation::Kind::sheet);
+    EXPECT_EQ(script.last().alert.message, withEmail("ProfileController_AlertMessage_AskSaveUser", ann));
+    script.settle();
+    EXPECT_EQ(profileOnDisk(ann)->weight, 61.0f);
+    EXPECT_FALSE(status.last());
+}
+
+// ---- visibility and change tracking ----------------------------------------------------------
+
+TEST_F(ProfilePage, ButtonsFollowTheUserAndItsName)
+{
+    page->willAppear();
+    EXPECT_EQ(shownParts(), QStringList{"AddUserBtn"});
+    EXPECT_EQ(status.statuses, QList<bool>{true});
+
+    // A new profile without a name: it must be named and saved before anything else.
+    page->userDidSelect(saveProfile({ann}), true);
+    EXPECT_EQ(shownParts(), (QStringList{"InfoBox", "DeleteBtn", "SaveBtn"}));
+    EXPECT_TRUE(status.last());
+
+    field("NameField")->setText(QStringLiteral("Ann"));
+    saveAnswering(Alert::firstButton);
+    EXPECT_EQ(shownParts(), (QStringList{"InfoBox", "AddUserBtn", "UserListBtn", "DeleteBtn", "SaveBtn"}));
+    EXPECT_FALSE(status.last());
+}
+
+TEST_F(ProfilePage, EachFieldCountsAsChangedOnlyWhileItDiffersFromTheLoadedValue)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f, false,
+                     QDateTime(QDate(1980, 1, 1), QTime(0, 0))});
+    EXPECT_FALSE(status.last());
+    field("NameField")->setText(QStringLiteral("Anna"));
+    EXPECT_TRUE(status.last());
+    field("NameField")->setText(QStringLiteral("Ann"));
+    EXPECT_FALSE(status.last());
+
+    genderPopUp()->setCurrentIndex(1);
+    EXPECT_TRUE(status.last());
+    genderPopUp()->setCurrentIndex(0);
+    EXPECT_FALSE(status.last());
+
+    birthPicker()->setDateTime(QDateTime(QDate(1980, 1, 2), QTime(0, 0)));
+    EXPECT_TRUE(status.last());
+    birthPicker()->setDateTime(QDateTime(QDate(1980, 1, 1), QTime(0, 0)));
+    EXPECT_FALSE(status.last());
+
+    field("HeightField")->setText(QStringLiteral("170.0"));
+    EXPECT_TRUE(status.last());
+}
+
+TEST_F(ProfilePage, ARefreshShowsTheCurrentUserAgain)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    field("NameField")->setText(QStringLiteral("Zed"));
+    page->onDataRefresh(true, ann);
+    EXPECT_TRUE(lines.contains("Profile 通知即時更新"));
+    EXPECT_EQ(field("NameField")->text(), "Ann");
+    EXPECT_FALSE(status.last());
+    page->willDisappear();
+    EXPECT_EQ(lines.last(), "Profile View will disappear");
+}
+
+// ---- mended faults ---------------------------------------------------------------------------
+
+TEST_F(ProfilePage, AStoredEmailNamingNoProfileShowsNoUser)
+{
+    saveProfile({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    UserDefaultHelper::setEmail(QStringLiteral("gone@x"));
+    page->willAppear();
+    EXPECT_EQ(shownParts(), QStringList{"AddUserBtn"});
+    EXPECT_EQ(status.statuses, QList<bool>{true});
+    EXPECT_EQ(UserDefaultHelper::email(), std::nullopt);
+    EXPECT_EQ(field("EmailField")->text(), "");
+}
+
+TEST_F(ProfilePage, TheEmailCannotBeEditedSoASaveNeverReachesAnotherProfile)
+{
+    saveProfile({QStringLiteral("bo@x"), QStringLiteral("Bo"), true, 190.0f, 90.0f});
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    QLineEdit* email = field("EmailField");
+    EXPECT_TRUE(email->isReadOnly());
+    email->selectAll();
+    QTest::keyClicks(email, QStringLiteral("bo@x"));
+    EXPECT_EQ(email->text(), ann);
+
+    field("NameField")->setText(QStringLiteral("Ann Lee"));
+    saveAnswering(Alert::firstButton);
+    EXPECT_EQ(profileOnDisk(ann)->name, "Ann Lee");
+    EXPECT_EQ(profileOnDisk(QStringLiteral("bo@x"))->name, "Bo");
+}
+
+// ---- date limits and sheets ------------------------------------------------------------------
+
+TEST_F(ProfilePage, TheFirstProfileOfAnAppearanceKeepsTheStoredDateWindow)
+{
+    const QDateTime from(QDate(2020, 1, 1), QTime(0, 0));
+    const QDateTime to(QDate(2020, 12, 31), QTime(0, 0));
+    UserDefaultHelper::setFrom(from);
+    UserDefaultHelper::setTo(to);
+    page->willAppear();
+    page->userDidSelect(saveProfile({ann}), true);
+    EXPECT_EQ(UserDefaultHelper::from(), from);
+    EXPECT_EQ(UserDefaultHelper::to(), to);
+    EXPECT_EQ(UserDefaultHelper::email(), ann);
+
+    // Later loads start the window afresh from the profile's readings (none: now).
+    page->userDidSelect(saveProfile({QStringLiteral("bo@x")}), true);
+    ASSERT_TRUE(UserDefaultHelper::from().has_value());
+    EXPECT_GE(*UserDefaultHelper::from(), now());
+    EXPECT_EQ(UserDefaultHelper::email(), "bo@x");
+}
+
+TEST_F(ProfilePage, TheButtonsOpenTheSheetsWithThePageAsTheirDelegate)
+{
+    page->willAppear();
+    button("AddUserBtn")->click();
+    auto* create = page->findChild<CreateUserController*>();
+    ASSERT_NE(create, nullptr);
+    EXPECT_TRUE(create->isVisible());
+    EXPECT_TRUE(create->isModal());
+    child<QLineEdit>(*create, "EmailField")->setText(ann);
+    child<QPushButton>(*create, "CreateBtn")->click();
+    deleteClosedWindows();
+    EXPECT_EQ(page->findChild<CreateUserController*>(), nullptr);
+    EXPECT_EQ(field("EmailField")->text(), ann);
+    EXPECT_EQ(shownParts(), (QStringList{"InfoBox", "DeleteBtn", "SaveBtn"}));
+
+    field("NameField")->setText(QStringLiteral("Ann"));
+    saveAnswering(Alert::firstButton);
+    saveProfile({QStringLiteral("bo@x"), QStringLiteral("Bo"), true, 190.0f, 90.0f});
+    button("UserListBtn")->click();
+    auto* list = page->findChild<UserListController*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->users().size(), 2);
+    list->shouldSelectRow(1);
+    child<QPushButton>(*list, "ChangeUserBtn")->click();
+    deleteClosedWindows();
+    EXPECT_EQ(page->findChild<UserListController*>(), nullptr);
+    EXPECT_EQ(field("EmailField")->text(), "bo@x");
+    EXPECT_EQ(UserDefaultHelper::email(), "bo@x");
+}
