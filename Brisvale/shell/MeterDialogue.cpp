@@ -321,15 +321,14 @@ void MeterDialogue::decideBestValue(const ProfilePtr& profile, const MeterMemory
     }
     const std::optional<BestValueType_DB> type = BestValueType_DB::fromDbId(profile->best_Value_Type);
     if (type && type->id == BestValueType_DB::Defaults::Target) {
-        askToAdopt(profile, memory, meterMax);
+        askToAdopt(memory, meterMax);
     } else {
         adoptAtOnce(profile, memory, meterMax);
     }
 }
 
-void MeterDialogue::askToAdopt(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax)
+void MeterDialogue::askToAdopt(const MeterMemory& memory, qint32 meterMax)
 {
-    Q_UNUSED(profile);
     Console::printLine(QStringLiteral("Target"));
     const Alert question{Localization::text(QStringLiteral("ViewController_AlertMessage_PFMAsk"),
                                             Localization::Placeholder::bestValue, QString::number(meterMax)),

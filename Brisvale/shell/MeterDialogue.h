@@ -95,7 +95,7 @@ private:
     void handleMemoryRead(const QVariantMap& reply);
     ProfilePtr fetchReceivingProfile(const QString& failurePrefix) const;
     void decideBestValue(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax);
-    void askToAdopt(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax);
+    void askToAdopt(const MeterMemory& memory, qint32 meterMax);
     void adoptAtOnce(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax);
     void handleBestValueAskResponse(int response, const MeterMemory& memory, qint32 meterMax);
     void awaitReadBack(const MeterMemory& memory, qint32 meterMax, std::optional<qint32> bestToSave);

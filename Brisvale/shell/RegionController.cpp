@@ -35,16 +35,18 @@ RegionController::RegionController(QWidget* parent) : QWidget(parent)
     Look::styleDefaultButton(*Confirm_Btn);
     connect(Confirm_Btn, &QPushButton::clicked, this, &RegionController::confirm);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Confirm_Btn);
+    regionPopUp->setMinimumWidth(200);
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(regionPopUp);
+    choice->addWidget(Confirm_Btn);
+    choice->addStretch();
 
     auto* content = new QVBoxLayout(card);
     content->setContentsMargins(Look::cardPadding, Look::cardPadding, Look::cardPadding,
                                 Look::cardPadding);
     content->addWidget(PageTitle_Lab);
-    content->addWidget(regionPopUp);
-    content->addLayout(buttons);
+    content->addSpacing(8);
+    content->addLayout(choice);
     content->addStretch();
 
     auto* page = new QVBoxLayout(this);

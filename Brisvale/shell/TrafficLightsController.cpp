@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -36,15 +38,31 @@ QLabel* namedLabel(const char* name)
     return label;
 }
 
-// A zone limit: large and bold, with a colour mark of its zone.
-QLabel* zoneValue(const char* name, const QColor& zone)
+// A zone limit: large and bold.
+QLabel* zoneValue(const char* name)
 {
     QLabel* label = namedLabel(name);
     QFont font = label->font();
     font.setPixelSize(20);
     font.setBold(true);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("QLabel { border-left: 6px solid %1; padding-left: 8px; }").arg(zone.name()));
+    return label;
+}
+
+// The colour mark of the zone a limit opens: a small rounded square.
+QLabel* zoneMark(const QColor& zone)
+{
+    constexpr int side = 12;
+    QPixmap mark(side, side);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(zone);
+    painter.drawRoundedRect(QRectF(0, 0, side, side), 3, 3);
+    painter.end();
+    auto* label = new QLabel;
+    label->setPixmap(mark);
     return label;
 }
 
@@ -77,8 +95,8 @@ void TrafficLightsController::buildContent()
     valueFont.setPixelSize(20);
     valueFont.setBold(true);
     BestValueTextField->setFont(valueFont);
-    EightyValue = zoneValue("EightyValue", QColor(52, 168, 83));
-    SixtyValue = zoneValue("SixtyValue", QColor(234, 67, 53));
+    EightyValue = zoneValue("EightyValue");
+    SixtyValue = zoneValue("SixtyValue");
     Eighty_Lab = namedLabel("Eighty_Lab");
     Sixty_Lab = namedLabel("Sixty_Lab");
     SendBestValue_Btn = new QPushButton;
@@ -92,11 +110,14 @@ void TrafficLightsController::buildContent()
     values->setHorizontalSpacing(12);
     values->setVerticalSpacing(8);
     values->addWidget(BestValue_Lab, 0, 0);
-    values->addWidget(BestValueTextField, 0, 1);
+    values->addWidget(BestValueTextField, 0, 1, 1, 2);
     values->addWidget(Eighty_Lab, 1, 0);
-    values->addWidget(EightyValue, 1, 1);
+    values->addWidget(zoneMark(QColor(52, 168, 83)), 1, 1);
+    values->addWidget(EightyValue, 1, 2);
     values->addWidget(Sixty_Lab, 2, 0);
-    values->addWidget(SixtyValue, 2, 1);
+    values->addWidget(zoneMark(QColor(234, 67, 53)), 2, 1);
+    values->addWidget(SixtyValue, 2, 2);
+    values->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(SendBestValue_Btn);

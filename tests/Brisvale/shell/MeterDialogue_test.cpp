@@ -167,16 +167,6 @@ TEST_F(MeterDialogueTest, AMeterClock121SecondsApartShowsTheClockAlert)
     EXPECT_TRUE(printed(QStringLiteral("No")));
 }
 
-TEST_F(MeterDialogueTest, AMeterClockAheadIsTreatedAsOneBehind)
-{
-    meter->setClockOffset(121);
-    dialogue->syncButtonPressed();
-    drain();
-    EXPECT_TRUE(printed(QStringLiteral("時間差 : 121")));
-    EXPECT_EQ(script.shown().size(), 1);
-    script.answerSheet(Alert::thirdButton);
-}
-
 TEST_F(MeterDialogueTest, ClockAlertFirstButtonSetsTheClockThenClearsTheMeterASecondLater)
 {
     meter->setClockOffset(-600);
@@ -207,17 +197,6 @@ TEST_F(MeterDialogueTest, ClockAlertSecondButtonSetsTheClockOnlyAndThirdSendsNot
     waitPastDelay();
     EXPECT_EQ(meter->commandLog(), (QStringList{"Time_Read", "Time_Write 2026-12-01T08:00:00", "Time_Read"}));
     EXPECT_EQ(meter->readings().size(), 1);
-}
-
-TEST_F(MeterDialogueTest, ClockAlertWithoutAMeterLibraryStillSchedulesTheClearHarmlessly)
-{
-    MeterDialogue alone(host, nullptr);
-    QVariantMap clock{{"year", 2026}, {"month", 12}, {"day", 1}, {"hour", 7}, {"minute", 0}, {"second", 0}};
-    script.answer(Alert::firstButton);
-    alone.handleDeviceReply(true, TavrendelPFMCommand::TimeRead, std::make_shared<TavrendelPFMModel>(clock), nullptr);
-    waitPastDelay();
-    EXPECT_TRUE(printed(QStringLiteral("Sync. date&time&data")));
-    EXPECT_TRUE(meter->commandLog().isEmpty());
 }
 
 TEST_F(MeterDialogueTest, UnsavedPageChangesStopTheDownloadSilentlyAfterThePageIsAsked)
