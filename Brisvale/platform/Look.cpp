@@ -1,13 +1,48 @@
 #include "Brisvale/platform/Look.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
+#include <QPen>
 #include <QPushButton>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
+
+constexpr char sheetWindowProperty[] = "lookSheetWindow";
+
+// Draws the edge of sheet windows over their own painting. Drawn here rather than by a style sheet,
+// which would take over the window's background filling, and only for the window itself: the
+// widgets on it and dialogs opened from it keep their look.
+class SheetEdgePainter : public QObject {
+public:
+    static SheetEdgePainter& shared()
+    {
+        static SheetEdgePainter painter;
+        return painter;
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint || !watched->isWidgetType()) {
+            return false;
+        }
+        // The window paints itself first (the filter runs before it), then the edge goes on top.
+        watched->event(event);
+        auto* window = static_cast<QWidget*>(watched);
+        QPainter painter(window);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Look::sheetEdge(), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(window->rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+        return true;
+    }
+};
 
 QString buttonStyle(const QColor& background, const QColor& text, const QColor& border)
 {
@@ -37,6 +72,11 @@ QColor sheetBackground()
     return QColor(255, 255, 255);
 }
 
+QColor sheetEdge()
+{
+    return QColor(200, 200, 200);
+}
+
 void styleSheetWindow(QWidget& window)
 {
     window.setWindowTitle(QString());
@@ -44,6 +84,18 @@ void styleSheetWindow(QWidget& window)
     palette.setColor(QPalette::Window, sheetBackground());
     window.setPalette(palette);
     window.setAutoFillBackground(true);
+    if (!window.property(sheetWindowProperty).toBool()) {
+        window.setProperty(sheetWindowProperty, true);
+        window.installEventFilter(&SheetEdgePainter::shared());
+    }
+}
+
+QPoint popoverTopLeft(QSize size, QPoint wanted, const QRect& bounds)
+{
+    // Right and bottom first, then left and top, so that the top left corner wins when it can't fit.
+    const int x = std::max(bounds.left(), std::min(wanted.x(), bounds.left() + bounds.width() - size.width()));
+    const int y = std::max(bounds.top(), std::min(wanted.y(), bounds.top() + bounds.height() - size.height()));
+    return QPoint(x, y);
 }
 
 void styleDefaultButton(QPushButton& button)

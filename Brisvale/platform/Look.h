@@ -2,6 +2,10 @@
 
 #include <QColor>
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -19,8 +23,17 @@ QColor windowBackground();
 // Sheets, popovers and page cards.
 QColor sheetBackground();
 
-// A sheet's window: title cleared, opaque white background.
+// The light grey edge around sheets and popovers, so that they stand out from a white page card.
+QColor sheetEdge();
+
+// A sheet's or popover's window: title cleared, opaque white background, a 1 px edge in the sheet
+// edge colour with 8 px corners. Only the window itself is framed, not the widgets on it.
 void styleSheetWindow(QWidget& window);
+
+// Where a popover of the given size stands when it would like its top left corner at `wanted`:
+// moved the least so that it lies inside `bounds` (the anchor's window, in global coordinates); one
+// larger than the bounds keeps their top left corner.
+QPoint popoverTopLeft(QSize size, QPoint wanted, const QRect& bounds);
 
 // The default button of a sheet or page: accent background, white text.
 void styleDefaultButton(QPushButton& button);

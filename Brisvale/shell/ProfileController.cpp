@@ -18,7 +18,6 @@
 
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QFont>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -78,16 +77,13 @@ ProfileController::ProfileController(QWidget* parent) : QWidget(parent)
 void ProfileController::buildInterface()
 {
     auto* card = named(new QFrame, "Card");
-    card->setStyleSheet(QStringLiteral("QFrame#Card { background: white; border-radius: 8px; }"));
+    Look::styleCard(*card);
     auto* cardLayout = new QVBoxLayout(card);
-    cardLayout->setContentsMargins(16, 16, 16, 16);
+    cardLayout->setContentsMargins(Look::cardPadding, Look::cardPadding, Look::cardPadding, Look::cardPadding);
     cardLayout->setSpacing(12);
 
     PageTitleLab = named(new QLabel, "PageTitleLab");
-    QFont titleFont = PageTitleLab->font();
-    titleFont.setPixelSize(22);
-    titleFont.setWeight(QFont::DemiBold);
-    PageTitleLab->setFont(titleFont);
+    Look::stylePageTitle(*PageTitleLab);
     cardLayout->addWidget(PageTitleLab);
     cardLayout->addWidget(buildInfoBox());
     cardLayout->addLayout(buildButtonRow());

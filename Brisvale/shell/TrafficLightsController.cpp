@@ -25,7 +25,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -83,10 +82,7 @@ TrafficLightsController::~TrafficLightsController()
 void TrafficLightsController::buildContent()
 {
     Title_Lab = namedLabel("Title_Lab");
-    QFont titleFont = Title_Lab->font();
-    titleFont.setPixelSize(22);
-    titleFont.setWeight(QFont::DemiBold);
-    Title_Lab->setFont(titleFont);
+    Look::stylePageTitle(*Title_Lab);
     BestValue_Lab = namedLabel("BestValue_Lab");
     BestValueTextField = new QLineEdit;
     BestValueTextField->setObjectName(QStringLiteral("BestValueTextField"));
@@ -318,14 +314,10 @@ void TrafficLightsController::presentPopover(QWidget* anchor)
     setParent(anchor ? anchor->window() : nullptr, Qt::Tool | Qt::FramelessWindowHint);
     adjustSize();
     if (anchor) {
-        // At the anchor's right edge, centred on it, kept on its screen.
-        const QPoint edge = anchor->mapToGlobal(QPoint(anchor->width(), anchor->height() / 2));
-        QPoint topLeft(edge.x() + 8, edge.y() - height() / 2);
-        if (const QScreen* screen = anchor->screen()) {
-            const QRect area = screen->availableGeometry();
-            topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
-        }
-        move(topLeft);
+        // Beside the anchor's right edge, tops aligned, kept inside the anchor's window.
+        const QPoint wanted = anchor->mapToGlobal(QPoint(anchor->width() + 8, 0));
+        const QWidget* window = anchor->window();
+        move(Look::popoverTopLeft(size(), wanted, QRect(window->mapToGlobal(QPoint(0, 0)), window->size())));
     }
     qApp->installEventFilter(this);
     show();

@@ -10,16 +10,11 @@ VersionController::VersionController(QWidget* parent) : QFrame(parent, Qt::Popup
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("VersionController"));
-    setStyleSheet(QStringLiteral("QFrame#VersionController { background-color: %1;"
-                                 " border: 1px solid #D0D0D0; border-radius: 8px; }")
-                      .arg(Look::sheetBackground().name()));
+    Look::styleSheetWindow(*this);
 
     Name_Lab = new QLabel(QStringLiteral("Brisvale"), this);
     Name_Lab->setObjectName(QStringLiteral("Name_Lab"));
-    QFont nameFont = Name_Lab->font();
-    nameFont.setPixelSize(22);
-    nameFont.setWeight(QFont::DemiBold);
-    Name_Lab->setFont(nameFont);
+    Look::stylePageTitle(*Name_Lab);
     Name_Lab->setStyleSheet(QStringLiteral("color: %1;").arg(Look::accent().name()));
 
     Version_Lab = new QLabel(Localization::text(QStringLiteral("VersionController_Version")).arg(version()),
@@ -41,6 +36,7 @@ QString VersionController::version()
 void VersionController::showBelowTopEdge(const QRect& anchor)
 {
     adjustSize();
-    move(anchor.center().x() - width() / 2, anchor.top() + 8);
+    const QPoint wanted(anchor.center().x() - width() / 2, anchor.top() + 8);
+    move(Look::popoverTopLeft(size(), wanted, anchor));
     show();
 }

@@ -81,3 +81,20 @@ TEST(VersionPopover, ShowsTheApplicationsVersion)
     EXPECT_EQ(popover.Version_Lab->text(), QStringLiteral("Version 1.0.0"));
     EXPECT_TRUE(popover.windowFlags().testFlag(Qt::Popup));
 }
+
+TEST(VersionPopover, StandsCentredBelowTheTopEdgeInsideTheAnchor)
+{
+    // The offscreen platform may shift a shown window by its frame margin (2 px): allowed for.
+    auto* popover = new VersionController;
+    popover->showBelowTopEdge(QRect(100, 50, 600, 400));
+    EXPECT_NEAR(popover->geometry().center().x(), 400, 2);
+    EXPECT_NEAR(popover->geometry().top(), 58, 2);
+
+    // An anchor narrower than the popover: their left edges meet, nothing sticks out to the left.
+    auto* narrow = new VersionController;
+    narrow->showBelowTopEdge(QRect(100, 50, 40, 400));
+    EXPECT_NEAR(narrow->geometry().left(), 100, 2);
+    EXPECT_GE(narrow->geometry().left(), 100);
+    popover->close();
+    narrow->close();
+}

@@ -244,6 +244,32 @@ TEST_F(TrafficLightsTest, TypedValuesAreParsedStrictly)
     }
 }
 
+TEST_F(TrafficLightsTest, ThePopoverAlignsItsTopWithTheAnchorAndStaysInsideTheWindow)
+{
+    storeProfile(email, 450);
+    UserDefaultHelper::setEmail(email);
+    host.window.resize(500, 400);
+    auto* anchor = new QPushButton(&host.window);
+    anchor->setGeometry(20, 10, 80, 30);
+    host.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host.window));
+    const QRect window(host.window.mapToGlobal(QPoint(0, 0)), host.window.size());
+
+    // Room beside the anchor: tops aligned, not over the window's top edge.
+    auto* popover = new TrafficLightsController(manager);
+    popover->presentPopover(anchor);
+    EXPECT_EQ(popover->geometry().top(), anchor->mapToGlobal(QPoint(0, 0)).y());
+    EXPECT_TRUE(window.contains(popover->geometry()));
+    popover->close();
+
+    // An anchor at the bottom right corner: the popover is moved back inside the window.
+    anchor->setGeometry(410, 360, 80, 30);
+    popover = new TrafficLightsController(manager);
+    popover->presentPopover(anchor);
+    EXPECT_TRUE(window.contains(popover->geometry()));
+    popover->close();
+}
+
 TEST_F(TrafficLightsTest, ThePopoverStandsRightOfItsAnchorAndClosesOnAClickOutsideOrEsc)
 {
     storeProfile(email, 450);
