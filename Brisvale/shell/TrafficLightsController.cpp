@@ -312,6 +312,9 @@ void TrafficLightsController::presentPopover(QWidget* anchor)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setParent(anchor ? anchor->window() : nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    qApp->installEventFilter(this);
+    // Shown first: its texts are set as it appears, and only then is its size final.
+    show();
     adjustSize();
     if (anchor) {
         // Beside the anchor's right edge, tops aligned, kept inside the anchor's window.
@@ -319,8 +322,6 @@ void TrafficLightsController::presentPopover(QWidget* anchor)
         const QWidget* window = anchor->window();
         move(Look::popoverTopLeft(size(), wanted, QRect(window->mapToGlobal(QPoint(0, 0)), window->size())));
     }
-    qApp->installEventFilter(this);
-    show();
     raise();
     activateWindow();
 }

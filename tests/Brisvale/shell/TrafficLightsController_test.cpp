@@ -263,9 +263,13 @@ TEST_F(TrafficLightsTest, ThePopoverAlignsItsTopWithTheAnchorAndStaysInsideTheWi
     popover->close();
 
     // An anchor at the bottom right corner: the popover is moved back inside the window.
+    // Placed at its final size, the one its texts need once shown.
     anchor->setGeometry(410, 360, 80, 30);
     popover = new TrafficLightsController(manager);
     popover->presentPopover(anchor);
+    const QSize placed = popover->size();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(popover->size(), placed);
     EXPECT_TRUE(window.contains(popover->geometry()));
     popover->close();
 }
