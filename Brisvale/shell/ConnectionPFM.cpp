@@ -5,7 +5,7 @@
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/ViewContext.h"
-#include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/shell/CurrentUserRow.h"
 #include "Brisvale/shell/MyNSTableRowView.h"
 #include "Brisvale/shell/StoreFailure.h"
 
@@ -150,16 +150,9 @@ void ConnectionPFM::reloadTable()
 // nothing is picked until the user picks a row.
 void ConnectionPFM::selectCurrentUser()
 {
-    const std::optional<QString> email = UserDefaultHelper::email();
-    clickedUser = nullptr;
-    currentRow = 0;
-    for (int row = 0; row < userList.size(); ++row) {
-        if (userList.at(row)->email == email) {
-            clickedUser = userList.at(row);
-            currentRow = row;
-            break;
-        }
-    }
+    const std::optional<int> match = currentUserRow(userList);
+    clickedUser = match ? userList.at(*match) : nullptr;
+    currentRow = match.value_or(0);
     selectingCurrentUser = true;
     TableView->clearSelection();
     if (currentRow < TableView->rowCount()) {

@@ -1,0 +1,14 @@
+#include "Brisvale/shell/CurrentUserRow.h"
+
+#include "Brisvale/records/UserDefaultHelper.h"
+
+std::optional<int> currentUserRow(const QList<ProfilePtr>& users)
+{
+    const std::optional<QString> email = UserDefaultHelper::email();
+    for (int row = 0; row < users.size(); ++row) {
+        if (users.at(row)->email == email) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
