@@ -85,6 +85,11 @@ double screenScale()
 
 }
 
+double fontLineHeight(const QFont& font)
+{
+    return QFontMetricsF(font).height();
+}
+
 QSizeF textSize(const QString& text, const TextAttributes& attributes)
 {
     return QFontMetricsF(attributes.font)

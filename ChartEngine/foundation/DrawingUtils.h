@@ -6,6 +6,7 @@
 #include <QSizeF>
 #include <QString>
 
+class QFont;
 class QPainter;
 
 namespace Charts {
@@ -19,6 +20,9 @@ class ChartImage;
 // bottom-right corner. Angles are in radians, positive clockwise on screen. Each drawing call
 // leaves the painter's state as it found it; a call with a point, anchor, angle or size that is
 // not finite draws nothing.
+
+// The height of the font's bounding rectangle: the height textSize gives one line of text.
+double fontLineHeight(const QFont& font);
 
 // The size of a text laid out on one line (lines break only at line feeds).
 QSizeF textSize(const QString& text, const TextAttributes& attributes);

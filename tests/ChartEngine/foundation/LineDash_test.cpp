@@ -1,0 +1,57 @@
+#include "ChartEngine/foundation/LineDash.h"
+
+#include <QPainterPathStroker>
+#include <QPen>
+#include <gtest/gtest.h>
+
+namespace Charts {
+namespace {
+
+struct DashCase {
+    double width;
+    double phase;
+    std::optional<QList<double>> lengths;
+    Qt::PenStyle style;
+    QList<qreal> pattern;
+    qreal offset;
+};
+
+TEST(LineDash, LengthsAndPhaseBecomePenWidthsAndOddPatternsRepeatOnce)
+{
+    const DashCase cases[] = {
+        {2.0, 4.0, QList<double>{10.0, 4.0}, Qt::CustomDashLine, {5.0, 2.0}, 2.0},
+        {2.0, 0.0, QList<double>{5.0}, Qt::CustomDashLine, {2.5, 2.5}, 0.0},
+        {1.0, 0.0, QList<double>{3.0, 1.0, 2.0}, Qt::CustomDashLine, {3, 1, 2, 3, 1, 2}, 0.0},
+        {0.0, 1.0, QList<double>{4.0, 2.0}, Qt::CustomDashLine, {4.0, 2.0}, 1.0},
+        {2.0, 3.0, std::nullopt, Qt::SolidLine, {}, 0.0},
+        {2.0, 3.0, QList<double>{}, Qt::SolidLine, {}, 0.0},
+    };
+    for (const DashCase& c : cases) {
+        QPen pen(Qt::black, c.width);
+        pen.setStyle(Qt::DotLine);
+        applyLineDash(pen, c.phase, c.lengths);
+        EXPECT_EQ(pen.style(), c.style);
+        if (c.style == Qt::CustomDashLine) {
+            EXPECT_EQ(pen.dashPattern(), c.pattern);
+            EXPECT_DOUBLE_EQ(pen.dashOffset(), c.offset);
+        }
+    }
+}
+
+TEST(LineDash, StrokerFollowsTheSameRules)
+{
+    // A stroked 40-point line with 10 on, 10 off at width 2 is two dashes: a path of two parts.
+    QPainterPathStroker stroker;
+    stroker.setWidth(2.0);
+    stroker.setCapStyle(Qt::FlatCap);
+    applyLineDash(stroker, 2.0, 0.0, QList<double>{10.0});
+    QPainterPath line;
+    line.moveTo(0, 0);
+    line.lineTo(40, 0);
+    const QRectF bounds = stroker.createStroke(line).boundingRect();
+    EXPECT_NEAR(bounds.width(), 30.0, 1.5);
+    EXPECT_EQ(stroker.dashPattern(), (QList<qreal>{5.0, 5.0}));
+}
+
+}
+}
