@@ -5,11 +5,11 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/NotificationCenter.h"
-#include "Brisvale/platform/ViewContext.h"
 #include "Brisvale/records/BestValueType_DB.h"
 #include "Brisvale/records/DataElementProcess.h"
 #include "Brisvale/records/RenewProcess.h"
 #include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
 #include "Brisvale/shell/ConnectionPFM.h"
 #include "Brisvale/shell/MeterDialogueHost.h"
 #include "Brisvale/shell/MeterReadingStore.h"
@@ -68,7 +68,7 @@ void MeterDialogue::registerReplyBlock()
 
 void MeterDialogue::observeBestValueNotification()
 {
-    NotificationCenter::shared().observe(QLatin1String(bestValueNotification), this,
+    NotificationCenter::shared().observe(QLatin1String(MeterReplyReader::bestValueNotification), this,
                                          [this](const QVariantMap& userInfo) { CheckBestValueWithNotification(userInfo); });
 }
 
@@ -115,7 +115,7 @@ void MeterDialogue::handleDeviceReply(bool success, qint64 command, const std::s
         // No read-back follows: whoever awaits one stops waiting, so a later, unrelated read-back
         // is never taken for it. The download's readings stay in the meter.
         forgetReadBack();
-        NotificationCenter::shared().post(QLatin1String(bestValueFailedNotification));
+        NotificationCenter::shared().post(QLatin1String(MeterReplyReader::bestValueFailedNotification));
     }
 }
 
@@ -145,7 +145,7 @@ void MeterDialogue::dispatchDeviceReply(qint64 command, const TavrendelPFMModel*
         break;
     case TavrendelPFMCommand::BestValueRead:
         Console::printLine(QStringLiteral("讀取儀器BestValue"));
-        NotificationCenter::shared().post(QLatin1String(bestValueNotification), bestValueUserInfo(model));
+        NotificationCenter::shared().post(QLatin1String(MeterReplyReader::bestValueNotification), bestValueUserInfo(model));
         break;
     default:
         break;
@@ -161,7 +161,7 @@ QVariantMap MeterDialogue::bestValueUserInfo(const TavrendelPFMModel* model)
     if (found == reply.constEnd()) {
         return {};
     }
-    return {{QLatin1String(bestValueKey), *found}};
+    return {{QLatin1String(MeterReplyReader::bestValueKey), *found}};
 }
 
 void MeterDialogue::handleTimeRead(const QVariantMap& reply)
@@ -399,7 +399,7 @@ void MeterDialogue::CheckBestValueWithNotification(const QVariantMap& userInfo)
     const std::optional<MeterMemory> memory = devicePFMData;
     const std::optional<qint32> bestToSave = pendingBestValue;
     forgetReadBack();
-    const QVariant readBack = userInfo.value(QLatin1String(bestValueKey));
+    const QVariant readBack = userInfo.value(QLatin1String(MeterReplyReader::bestValueKey));
     if (!memory || !MeterReplyReader::number(readBack)) {
         return;
     }

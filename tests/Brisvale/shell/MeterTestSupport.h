@@ -4,9 +4,9 @@
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
-#include "Brisvale/platform/StoreTestSupport.h"
 #include "Brisvale/records/DataElementProcess.h"
 #include "Brisvale/records/RenewProcess.h"
+#include "Brisvale/records/StoreTestSupport.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/shell/MeterDialogueHost.h"
 
