@@ -18,7 +18,6 @@
 #include "TavrendelPFMSDK/TavrendelPFMCommand.h"
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"
 
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -209,7 +208,7 @@ void MeterDialogue::handleClockAlertResponse(int response)
         if (manager) {
             manager->SendWriteTime(AppClock::now());
         }
-        QTimer::singleShot(followUpDelay, this, [this] {
+        AppClock::after(followUpDelay, this, [this] {
             if (manager) {
                 manager->SendClearMrmory();
             }
@@ -470,7 +469,7 @@ void MeterDialogue::handleTransferSuccessResponse(int response, const ProfilePtr
     Console::printLine(QStringLiteral("更新使用者資料"));
     RenewProcess::renewDateLimits(false, profile);
     // Both values are read when the refresh goes out; by then the flag is cleared.
-    QTimer::singleShot(followUpDelay, this, [this] {
+    AppClock::after(followUpDelay, this, [this] {
         host.condition().broadcastDataRefresh(emailRenewStatus, UserDefaultHelper::email().value_or(QString()));
     });
     emailRenewStatus = false;
