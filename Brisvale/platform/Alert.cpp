@@ -1,6 +1,6 @@
 #include "Brisvale/platform/Alert.h"
 
-#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/DialogueButtons.h"
 
 QString alertSymbolName(AlertSymbol symbol)
 {
@@ -21,7 +21,7 @@ QString alertSymbolName(AlertSymbol symbol)
 
 QStringList Alert::buttonTitles() const
 {
-    return buttons.isEmpty() ? QStringList{Localization::text(QStringLiteral("OK"))} : buttons;
+    return buttons.isEmpty() ? QStringList{DialogueButtons::ok()} : buttons;
 }
 
 bool Alert::hasResponse(int response) const

@@ -39,6 +39,18 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message id="Yes">
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message id="No">
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
     <message id="AppDelegate_AlertMessage_SaveFailed">
         <source>Your changes could not be saved.</source>
         <translation>Your changes could not be saved.</translation>
@@ -362,6 +374,62 @@
     <message id="UserListController_Confirm">
         <source>Select</source>
         <translation>Select</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMClockReadFailed">
+        <source>The meter's clock could not be read, so nothing was downloaded. The readings stay in the meter.</source>
+        <translation>The meter's clock could not be read, so nothing was downloaded. The readings stay in the meter.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMMemoryReadFailed">
+        <source>The meter's memory could not be read, so nothing was downloaded. The readings stay in the meter.</source>
+        <translation>The meter's memory could not be read, so nothing was downloaded. The readings stay in the meter.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMClockWriteFailed">
+        <source>The meter's clock could not be set. Nothing was erased: the readings stay in the meter.</source>
+        <translation>The meter's clock could not be set. Nothing was erased: the readings stay in the meter.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMEraseFailed">
+        <source>The meter's clock was set, but its memory could not be erased. The readings stay in the meter.</source>
+        <translation>The meter's clock was set, but its memory could not be erased. The readings stay in the meter.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMClearFailed">
+        <source>The readings were saved, but the meter's memory could not be cleared. They stay in the meter; a later download skips the ones already saved.</source>
+        <translation>The readings were saved, but the meter's memory could not be cleared. They stay in the meter; a later download skips the ones already saved.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMBestValueWriteFailed">
+        <source>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</source>
+        <translation>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMBestValueReadFailed">
+        <source>The meter's best value could not be read back, so the readings were not saved. They stay in the meter: download them again.</source>
+        <translation>The meter's best value could not be read back, so the readings were not saved. They stay in the meter: download them again.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMBestValueWriteFailed_Stored">
+        <source>The readings were saved, but your best value of [:BV] L/min could not be written to the meter, which keeps its own.</source>
+        <translation>The readings were saved, but your best value of [:BV] L/min could not be written to the meter, which keeps its own.</translation>
+    </message>
+    <message id="TrafficLightsController_AlertMessage_MeterFailed">
+        <source>The meter reported an error, so it may still hold its previous best value. [:BV] L/min is saved as your best value: send it again once the meter is connected.</source>
+        <translation>The meter reported an error, so it may still hold its previous best value. [:BV] L/min is saved as your best value: send it again once the meter is connected.</translation>
+    </message>
+    <message id="TrafficLightsController_AlertMessage_InvalidBestValue">
+        <source>Your best value must be a whole number from 50 to 900 L/min. Nothing was saved or sent to the meter.</source>
+        <translation>Your best value must be a whole number from 50 to 900 L/min. Nothing was saved or sent to the meter.</translation>
+    </message>
+    <message id="ProfileController_HeightHint_KgCm">
+        <source>Enter a height from 0 to 300 cm. Other values are not saved.</source>
+        <translation>Enter a height from 0 to 300 cm. Other values are not saved.</translation>
+    </message>
+    <message id="ProfileController_HeightHint_FtIn">
+        <source>Enter feet/inches, such as 5/7, from 0/0 to 9/10. Other values are not saved.</source>
+        <translation>Enter feet/inches, such as 5/7, from 0/0 to 9/10. Other values are not saved.</translation>
+    </message>
+    <message id="ProfileController_WeightHint_KgCm">
+        <source>Enter a weight from 0 to 650 kg. Other values are not saved.</source>
+        <translation>Enter a weight from 0 to 650 kg. Other values are not saved.</translation>
+    </message>
+    <message id="ProfileController_WeightHint_FtIn">
+        <source>Enter a weight from 0 to 1433 lb. Other values are not saved.</source>
+        <translation>Enter a weight from 0 to 1433 lb. Other values are not saved.</translation>
     </message>
 </context>
 </TS>
