@@ -75,8 +75,25 @@ public:
     ConnectionPFM* userSheet() const { return chooseUserSheet; }
 
 private:
+    // The clear of the meter's memory awaiting its reply: after a download (its readings are
+    // stored), or asked for by the clock alert (its readings are discarded without a download).
+    enum class ClearStep { none, afterDownload, withoutDownload };
+    // The clock alert's "set the clock and erase": the erase waits for both the delay and the
+    // meter's report that its clock is set.
+    struct ClockThenErase {
+        bool asked = false;
+        bool delayOver = false;
+        bool clockSet = false;
+    };
+
     void updateDeviceConnection(const QString& text, bool connected, const QString& imageName);
     void dispatchDeviceReply(qint64 command, const TavrendelPFMModel* model);
+    void handleFailedReply(qint64 command);
+    void handleFailedBestValue(qint64 command);
+    // A failure alert on the window: what failed and what was kept ("[:BV]" filled when given).
+    void showFailure(const char* key, std::optional<qint32> bestValue = std::nullopt);
+    void eraseWhenClockSet();
+    void sendClear(ClearStep step);
     static QVariantMap bestValueUserInfo(const TavrendelPFMModel* model);
 
     // The clock check and its alert.
@@ -95,7 +112,8 @@ private:
     void awaitReadBack(const MeterMemory& memory, qint32 meterMax, std::optional<qint32> bestToSave);
     void forgetReadBack();
     void showReadBackAlert(const QVariant& readBack);
-    void storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave = std::nullopt);
+    // Whether the readings were stored; a failed save is shown in the store-failure alert.
+    bool storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave = std::nullopt);
     void showStoredAlert(const ProfilePtr& profile, int unreadable);
     void handleTransferSuccessResponse(int response, const ProfilePtr& profile, bool clearMeter);
 
@@ -108,5 +126,8 @@ private:
     qint32 deviceMaxBestValue = 0;     // the best value written, expected back
     std::optional<MeterMemory> devicePFMData;  // the memory read, kept for the read-back
     std::optional<qint32> pendingBestValue;    // an agreed best value, saved with the readings
+    std::optional<qint32> bestValueAfterStoring; // the stored best value written, the readings stored
+    ClearStep pendingClear = ClearStep::none;
+    ClockThenErase clockThenErase;
     QPointer<ConnectionPFM> chooseUserSheet;
 };
