@@ -3,8 +3,10 @@
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/records/RenewProcess.h"
 #include "Brisvale/records/TableLookup.h"
@@ -58,9 +60,20 @@ QPushButton* pageButton(const char* name, const char* titleKey)
     return button;
 }
 
+// A short note beside a field, in the colour of a warning.
+QLabel* hintLabel(const char* name)
+{
+    auto* label = named(new QLabel, name);
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(176, 0, 32));
+    label->setPalette(palette);
+    return label;
+}
+
 Alert question(const QString& message, AlertSymbol symbol)
 {
-    return Alert{message, symbol, {QStringLiteral("Yes"), QStringLiteral("No")}};
+    return Alert{message, symbol, DialogueButtons::yesNo()};
 }
 
 }
@@ -129,6 +142,8 @@ QWidget* ProfileController::buildInfoBox()
     BirthDatePicker->setMaximumDateTime(AppClock::now());
     HeightField = named(new QLineEdit, "HeightField");
     WeightField = named(new QLineEdit, "WeightField");
+    HeightHintLab = hintLabel("HeightHintLab");
+    WeightHintLab = hintLabel("WeightHintLab");
 
     const QList<std::pair<QLabel*, QWidget*>> rows{
         {EmailLab, EmailField},         {NameLab, NameField},     {GenderLab, GenderPopUp},
@@ -140,6 +155,8 @@ QWidget* ProfileController::buildInfoBox()
     }
     grid->addWidget(HeightUnitLab, 4, 2);
     grid->addWidget(WeightUnitLab, 5, 2);
+    grid->addWidget(HeightHintLab, 4, 3);
+    grid->addWidget(WeightHintLab, 5, 3);
     grid->setColumnStretch(1, 1);
     return InfoBox;
 }
@@ -169,6 +186,9 @@ void ProfileController::connectChangeTracking()
 {
     for (QLineEdit* field : {NameField, HeightField, WeightField}) {
         connect(field, &QLineEdit::textChanged, this, [this, field] { controlTextDidChange(field); });
+    }
+    for (QLineEdit* field : {HeightField, WeightField}) {
+        connect(field, &QLineEdit::textChanged, this, &ProfileController::updateMeasureHints);
     }
     connect(GenderPopUp, &QComboBox::currentIndexChanged, this,
             &ProfileController::popUpSelectionDidChange);
@@ -224,7 +244,7 @@ void ProfileController::onPageSwitch()
     if (newProfileTag) {
         AlertPresenter::shared().runModal(
             Alert{Localization::text(QStringLiteral("ViewController_AlertMessage_SystemNotUser")),
-                  AlertSymbol::exclamationmarkTriangle, {QStringLiteral("OK")}});
+                  AlertSymbol::exclamationmarkTriangle, {DialogueButtons::ok()}});
     } else {
         saveUserHandler();
     }
@@ -344,8 +364,29 @@ void ProfileController::showProfileFields(const ProfilePtr& profile)
     if (unit.id == UnitType_DB::Defaults::FtIn) {
         Console::printLine(QStringLiteral("資料庫中的值 -> ") + floatText(profile->height));
     }
+    shownUnit = unit.id;
     HeightField->setText(BodyMeasures::heightText(profile->height, unit.id));
     WeightField->setText(BodyMeasures::weightText(profile->weight));
+    updateMeasureHints();
+}
+
+void ProfileController::updateMeasureHints()
+{
+    showMeasureHints(!BodyMeasures::acceptedHeight(HeightField->text(), shownUnit),
+                     !BodyMeasures::acceptedWeight(WeightField->text(), shownUnit));
+}
+
+// A height or weight that is no number, negative or beyond any person's is not saved: the hint
+// says so, with the limits in the profile's units.
+void ProfileController::showMeasureHints(bool heightRefused, bool weightRefused)
+{
+    const bool metric = shownUnit == UnitType_DB::Defaults::KgCm;
+    HeightHintLab->setText(heightRefused ? Localization::text(metric ? QStringLiteral("ProfileController_HeightHint_KgCm")
+                                                                     : QStringLiteral("ProfileController_HeightHint_FtIn"))
+                                         : QString());
+    WeightHintLab->setText(weightRefused ? Localization::text(metric ? QStringLiteral("ProfileController_WeightHint_KgCm")
+                                                                     : QStringLiteral("ProfileController_WeightHint_FtIn"))
+                                         : QString());
 }
 
 void ProfileController::rememberLoadedState()
@@ -407,7 +448,7 @@ ProfileController::SaveRequest ProfileController::readSaveRequest() const
                        BirthDatePicker->dateTime(),
                        BirthDatePicker->dateTime() != datePickerSelectedItem,
                        HeightField->text(),
-                       BodyMeasures::parseFloat(WeightField->text()),
+                       WeightField->text(),
                        gender ? gender->dbId : false};
 }
 
@@ -417,7 +458,7 @@ void ProfileController::saveUserHandler()
     if (request.name.isEmpty()) {
         AlertPresenter::shared().runModal(
             Alert{Localization::text(QStringLiteral("ProfileController_AlertMessage_EmptyField")),
-                  AlertSymbol::exclamationmarkTriangle, {QStringLiteral("OK")}});
+                  AlertSymbol::exclamationmarkTriangle, {DialogueButtons::ok()}});
         return;
     }
     const QString message =
@@ -473,14 +514,20 @@ void ProfileController::storeEdits(const SaveRequest& request)
     if (!profile->birthday || request.birthdayEdited) {
         profile->birthday = Timestamp::fromDateTime(request.birthday);
     }
-    profile->height = BodyMeasures::parseHeight(request.heightText, unit).value_or(profile->height);
-    profile->weight = request.weight.value_or(profile->weight);
+    // A value that is not taken keeps the stored one; its hint stays to say why.
+    const std::optional<float> height = BodyMeasures::acceptedHeight(request.heightText, unit);
+    const std::optional<float> weight = BodyMeasures::acceptedWeight(request.weightText, unit);
+    profile->height = height.value_or(profile->height);
+    profile->weight = weight.value_or(profile->weight);
     const StoreStatus saved = context.save();
     if (!saved) {
+        // The typed values stay on screen, still unsaved.
         StoreFailure::printCouldNotFetch(saved.error());
+        StoreFailureAlert::show(saved.error().text());
         return;
     }
     loadProfile(profile, true);
+    showMeasureHints(!height, !weight);
 }
 
 // ---- delete ----------------------------------------------------------------------------------
@@ -527,6 +574,7 @@ void ProfileController::deleteProfile(const QString& email)
     const StoreStatus saved = context.save();
     if (!saved) {
         StoreFailure::printCouldNotFetch(saved.error());
+        StoreFailureAlert::show(saved.error().text());
         return;
     }
     StoreResult<QList<ProfilePtr>> remaining = context.fetchProfiles();
