@@ -21,10 +21,8 @@ std::optional<Enum> enumFromRaw(long long raw, long long last)
     return static_cast<Enum>(raw);
 }
 
-QSizeF labelSize(const QString& label, const QFont& font)
-{
-    return textSize(label, TextAttributes{font});
-}
+// More distinct labels than a legend shows at once: the kept sizes start over.
+constexpr qsizetype maxMeasuredLabels = 1024;
 
 }
 
@@ -67,6 +65,19 @@ double Legend::resolvedFormSize(const LegendEntry& entry) const
 {
     const double own = entry.formSize();
     return std::isnan(own) ? formSize() : own;
+}
+
+QSizeF Legend::labelSize(const QString& label, const QFont& font) const
+{
+    if (font != m_measuredFont || m_measuredLabels.size() >= maxMeasuredLabels) {
+        m_measuredLabels.clear();
+        m_measuredFont = font;
+    }
+    auto found = m_measuredLabels.constFind(label);
+    if (found == m_measuredLabels.constEnd()) {
+        found = m_measuredLabels.insert(label, textSize(label, TextAttributes{font}));
+    }
+    return *found;
 }
 
 QSizeF Legend::getMaximumEntrySize(const QFont& font) const

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QSizeF>
 
@@ -132,6 +133,9 @@ public:
 
     // The entry's form size, or the legend's when the entry's is not-a-number.
     double resolvedFormSize(const LegendEntry& entry) const;
+    // The label's size in the font, as the layout measures it. Sizes are kept per text for the
+    // font last asked for, so a relayout of the same labels measures no text.
+    QSizeF labelSize(const QString& label, const QFont& font) const;
 
 private:
     void layOutHorizontally(const QFont& labelFont, double contentWidth);
@@ -165,6 +169,9 @@ private:
     double m_textHeightMax = 0.0;
     bool m_wordWrapEnabled = true;
     double m_maxSizePercent = 0.95;
+
+    mutable QHash<QString, QSizeF> m_measuredLabels;
+    mutable QFont m_measuredFont;
 };
 
 }

@@ -268,7 +268,7 @@ void LegendRenderer::drawHorizontally(QPainter& painter, const Legend& legend,
         x += drawsForm ? formToText : 0.0;
         const double labelWidth = i < labelSizes.size()
             ? labelSizes[i].width()
-            : textSize(*label, TextAttributes{legend.font()}).width();
+            : legend.labelSize(*label, legend.font()).width();
         x -= rightToLeft ? labelWidth : 0.0;
         drawEntryLabel(painter, x, y, entry, legend);
         x += (rightToLeft ? 0.0 : labelWidth) + xSpace;
@@ -312,7 +312,7 @@ void LegendRenderer::drawVertically(QPainter& painter, const Legend& legend,
             x = origin;
         }
         if (rightToLeft) {
-            x -= textSize(*label, TextAttributes{legend.font()}).width();
+            x -= legend.labelSize(*label, legend.font()).width();
         }
         if (stacked) {
             y += placement.lineAdvance;

@@ -186,3 +186,14 @@ TEST(Legend, VerticalLinesStackFormsBeforeTheirLabel)
         EXPECT_TRUE(legend.calculatedLineSizes().isEmpty());
     }
 }
+
+TEST(Legend, LaterLayoutInAnotherFontMeasuresAgain)
+{
+    Legend legend(makeEntries({{QStringLiteral("PEF")}}));
+    layOut(legend, 400.0);
+    ViewPortHandler handler(400.0, 300.0);
+    legend.calculateDimensions(systemFont(20), handler);
+    EXPECT_DOUBLE_EQ(legend.calculatedLabelSizes()[0].width(),
+                     textSize(QStringLiteral("PEF"), TextAttributes{systemFont(20)}).width());
+    EXPECT_GT(legend.calculatedLabelSizes()[0].width(), widthOf(QStringLiteral("PEF")));
+}
