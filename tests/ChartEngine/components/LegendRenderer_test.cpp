@@ -88,7 +88,7 @@ double lineHeight()
     return fontLineHeight(systemFont(10));
 }
 
-std::shared_ptr<LineChartDataSet> lineSet(qsizetype entryCount, const QList<QColor>& colors)
+std::shared_ptr<ChartDataSetProtocol> lineSet(qsizetype entryCount, const QList<QColor>& colors)
 {
     ChartDataEntryList entries;
     for (qsizetype i = 0; i < entryCount; ++i) {
@@ -99,7 +99,7 @@ std::shared_ptr<LineChartDataSet> lineSet(qsizetype entryCount, const QList<QCol
     return set;
 }
 
-std::shared_ptr<BarChartDataSet> stackedBars()
+std::shared_ptr<ChartDataSetProtocol> stackedBars()
 {
     auto bar = std::make_shared<BarChartDataEntry>(0.0, QList<double>{1.0, 2.0, 3.0});
     auto set = std::make_shared<BarChartDataSet>(ChartDataEntryList{bar}, QStringLiteral("Bars"));
@@ -108,196 +108,148 @@ std::shared_ptr<BarChartDataSet> stackedBars()
     return set;
 }
 
-std::shared_ptr<CandleChartDataSet> candles(bool withDecreasingColor)
+std::shared_ptr<ChartDataSetProtocol> candles(std::optional<QColor> decreasing)
 {
     auto candle = std::make_shared<CandleChartDataEntry>(0.0, 4.0, 1.0, 2.0, 3.0);
-    auto set = std::make_shared<CandleChartDataSet>(ChartDataEntryList{candle},
-                                                    QStringLiteral("Candles"));
+    auto set = std::make_shared<CandleChartDataSet>(ChartDataEntryList{candle}, QStringLiteral("C"));
     set->setColors({blue});
     set->setIncreasingColor(green);
-    if (withDecreasingColor) {
-        set->setDecreasingColor(red);
-    }
+    set->setDecreasingColor(decreasing);
     return set;
 }
 
-// An entry as computed: its label, form colour and form.
-struct Expected {
-    std::optional<QString> label;
-    std::optional<QColor> color;
-    Form form = Form::legendDefault;
-};
+// "label colour", "-" for no label; a form of none is marked.
+QStringList described(const LegendEntryList& entries)
+{
+    QStringList result;
+    for (const std::shared_ptr<LegendEntry>& entry : entries) {
+        const std::optional<QColor> color = entry->formColor();
+        result.append(entry->label().value_or(QStringLiteral("-")) + QLatin1Char(' ')
+                      + (color ? color->name() : QStringLiteral("none"))
+                      + (entry->form() == Form::none ? QStringLiteral(" (no form)") : QString()));
+    }
+    return result;
+}
 
 }
 
 TEST(LegendRenderer, EntriesFollowEachDataSetsKind)
 {
-    const std::optional<QString> none;
     struct Case {
         const char* name;
         std::shared_ptr<ChartDataSetProtocol> dataSet;
-        QList<Expected> entries;
+        QStringList entries;
+        bool withExtraEntry = false;
     };
     const QList<Case> cases = {
-        {"one colour", lineSet(10, {red}), {{QStringLiteral("PEF"), red}}},
-        {"three colours stack before the label", lineSet(10, {red, green, blue}),
-         {{none, red}, {none, green}, {QStringLiteral("PEF"), blue}}},
-        {"more colours than entries", lineSet(1, {red, green, blue}), {{QStringLiteral("PEF"), red}}},
+        {"one colour", lineSet(10, {red}), {"PEF #ff0000"}},
+        {"colours stack before the label", lineSet(10, {red, green, blue}),
+         {"- #ff0000", "- #00ff00", "PEF #0000ff"}},
+        {"more colours than entries", lineSet(1, {red, green, blue}), {"PEF #ff0000"}},
+        {"extra entries follow", lineSet(1, {red}), {"PEF #ff0000", "extra #ff0000"}, true},
         {"stacked bar", stackedBars(),
-         {{QStringLiteral("a"), red},
-          {QStringLiteral("b"), green},
-          {none, blue},
-          {QStringLiteral("Bars"), std::nullopt, Form::none}}},
-        {"candle with a decreasing colour", candles(true),
-         {{none, red}, {QStringLiteral("Candles"), green}}},
-        {"candle without one", candles(false), {{QStringLiteral("Candles"), blue}}},
+         {"a #ff0000", "b #00ff00", "- #0000ff", "Bars none (no form)"}},
+        {"candle with a decreasing colour", candles(red), {"- #ff0000", "C #00ff00"}},
+        {"candle without one", candles(std::nullopt), {"C #0000ff"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto legend = std::make_shared<Legend>();
+        if (c.withExtraEntry) {
+            legend->setExtraEntries({entry(QStringLiteral("extra"))});
+        }
         LegendRenderer renderer(chartHandler(), legend);
         renderer.computeLegend(ChartData(ChartDataSetList{c.dataSet}));
-        const LegendEntryList entries = legend->entries();
-        ASSERT_EQ(entries.size(), c.entries.size());
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            EXPECT_EQ(entries[i]->label(), c.entries[i].label) << i;
-            EXPECT_EQ(entries[i]->formColor(), c.entries[i].color) << i;
-            EXPECT_EQ(entries[i]->form(), c.entries[i].form) << i;
-        }
-        EXPECT_EQ(legend->calculatedLabelSizes().size(), entries.size());
+        EXPECT_EQ(described(legend->entries()), c.entries);
+        EXPECT_EQ(legend->calculatedLabelSizes().size(), c.entries.size());
     }
 }
 
-TEST(LegendRenderer, ExtraEntriesFollowComputedEntriesOnlyAndCustomEntriesStay)
+// Where forms (by their left edge and vertical centre) and labels (by their top-left corner)
+// go. The content's left edge is 20, its middle 200, its top 10; offsets 5 and 3.
+TEST(LegendRenderer, EntriesAreDrawnWhereTheLayoutPlacesThem)
 {
-    auto legend = std::make_shared<Legend>();
-    legend->setExtraEntries({entry(QStringLiteral("extra"))});
-    LegendRenderer renderer(chartHandler(), legend);
-    const ChartData data(ChartDataSetList{lineSet(3, {red})});
-
-    renderer.computeLegend(data);
-    ASSERT_EQ(legend->entries().size(), 2);
-    EXPECT_EQ(legend->entries()[1]->label(), QStringLiteral("extra"));
-
-    legend->setCustom({entry(QStringLiteral("mine"))});
-    renderer.computeLegend(data);
-    ASSERT_EQ(legend->entries().size(), 1);
-    EXPECT_EQ(legend->entries()[0]->label(), QStringLiteral("mine"));
-    EXPECT_EQ(legend->calculatedLabelSizes().size(), 1);
-}
-
-// Three entries of which two fit a row: each row is centred on the content's middle + xOffset.
-TEST(LegendRenderer, CentredRowsAreEachCentredOnTheirOwnWidth)
-{
-    const QString a = QStringLiteral("AAAA");
-    const double e = 8 + 5 + widthOf(a);
-    const double lh = lineHeight();
-    auto legend = std::make_shared<Legend>();
-    legend->setCustom({entry(a), entry(a), entry(a)});
-    legend->setHorizontalAlignment(Legend::HorizontalAlignment::center);
-    legend->setMaxSizePercent((2 * e + 6 + e / 2) / 360.0);
-    RecordingRenderer renderer(chartHandler(), legend);
-    renderer.computeLegend(ChartData());
-
-    const double origin = 20 + 180 + 5;
-    const double top = 300 - 3 - (2 * lh + 3);
-    const double first = origin - (2 * e + 6) / 2;
-    const double second = origin - e / 2;
-    const QList<Drawn> expected = {
-        {QStringLiteral("form"), {first, top + lh / 2}},
-        {a, {first + 13, top}},
-        {QStringLiteral("form"), {first + e + 6, top + lh / 2}},
-        {a, {first + e + 6 + 13, top}},
-        {QStringLiteral("form"), {second, top + lh + lh / 2}},
-        {a, {second + 13, top + lh}},
-    };
-    EXPECT_EQ(render(renderer), expected);
-}
-
-TEST(LegendRenderer, RightToLeftRowsPutEachLabelLeftOfItsForm)
-{
+    using enum Legend::Orientation;
     const QString a = QStringLiteral("AAAA");
     const QString p = QStringLiteral("PEF");
+    const QString form = QStringLiteral("form");
+    const double wa = widthOf(a);
+    const double wp = widthOf(p);
+    const double e = 8 + 5 + wa;
     const double lh = lineHeight();
-    auto legend = std::make_shared<Legend>();
-    legend->setCustom({entry(a), entry(std::nullopt), entry(p)});
-    legend->setDirection(Legend::Direction::rightToLeft);
-    legend->setVerticalAlignment(Legend::VerticalAlignment::top);
-    RecordingRenderer renderer(chartHandler(), legend);
-    renderer.computeLegend(ChartData());
-
-    const double origin = 20 + 5 + legend->neededWidth();
-    const double formY = 3 + lh / 2;
-    const double afterFirst = origin - 8 - 5 - widthOf(a) - 6;
-    const QList<Drawn> expected = {
-        {QStringLiteral("form"), {origin - 8, formY}},
-        {a, {origin - 8 - 5 - widthOf(a), 3}},
-        {QStringLiteral("form"), {afterFirst - 8, formY}},
-        {QStringLiteral("form"), {afterFirst - 8 - 3 - 8, formY}},
-        {p, {afterFirst - 8 - 3 - 8 - 5 - widthOf(p), 3}},
+    const double mid = lh / 2;
+    const double centredRow1 = 205 - (2 * e + 6) / 2;
+    // neededWidth holds the x offset too.
+    const double rtlOrigin = 25 + (8 + 5 + wa + 6 + 8 + 3 + 8 + 5 + wp) + 5;
+    const double rtlSecond = rtlOrigin - e - 6 - 8;
+    struct Case {
+        const char* name;
+        LegendEntryList entries;
+        Legend::Orientation orientation;
+        Legend::HorizontalAlignment alignment;
+        Legend::Direction direction;
+        bool laidOut;
+        QList<Drawn> drawn;
     };
-    EXPECT_EQ(render(renderer), expected);
-}
-
-// Two stacked forms and a labelled entry share the first line, its label goes on the second,
-// the last entry takes the third.
-TEST(LegendRenderer, VerticalLegendPutsTheLabelOfAStackBelowItsForms)
-{
-    const double lh = lineHeight();
-    auto legend = std::make_shared<Legend>();
-    legend->setCustom({entry(std::nullopt), entry(std::nullopt), entry(QStringLiteral("A")),
-                       entry(QStringLiteral("B"))});
-    legend->setOrientation(Legend::Orientation::vertical);
-    legend->setVerticalAlignment(Legend::VerticalAlignment::top);
-    RecordingRenderer renderer(chartHandler(), legend);
-    renderer.computeLegend(ChartData());
-
-    const double top = 3 + 10;
-    const QList<Drawn> expected = {
-        {QStringLiteral("form"), {5, top + lh / 2}},
-        {QStringLiteral("form"), {5 + 11, top + lh / 2}},
-        {QStringLiteral("form"), {5 + 22, top + lh / 2}},
-        {QStringLiteral("A"), {5, top + lh}},
-        {QStringLiteral("form"), {5, top + 2 * lh + lh / 2}},
-        {QStringLiteral("B"), {5 + 8 + 5, top + 2 * lh}},
+    const QList<Case> cases = {
+        {"centred rows, each on its own width",
+         {entry(a), entry(a), entry(a)}, horizontal, Legend::HorizontalAlignment::center,
+         Legend::Direction::leftToRight, true,
+         {{form, {centredRow1, 3 + mid}}, {a, {centredRow1 + 13, 3}},
+          {form, {centredRow1 + e + 6, 3 + mid}}, {a, {centredRow1 + e + 6 + 13, 3}},
+          {form, {205 - e / 2, 3 + lh + mid}}, {a, {205 - e / 2 + 13, 3 + lh}}}},
+        {"right to left: labels left of their forms",
+         {entry(a), entry(std::nullopt), entry(p)}, horizontal, Legend::HorizontalAlignment::left,
+         Legend::Direction::rightToLeft, true,
+         {{form, {rtlOrigin - 8, 3 + mid}}, {a, {rtlOrigin - e, 3}},
+          {form, {rtlSecond, 3 + mid}}, {form, {rtlSecond - 3 - 8, 3 + mid}},
+          {p, {rtlSecond - 3 - 8 - 5 - wp, 3}}}},
+        {"vertical: a stack's label below its forms",
+         {entry(std::nullopt), entry(std::nullopt), entry(a), entry(p)}, vertical,
+         Legend::HorizontalAlignment::left, Legend::Direction::leftToRight, true,
+         {{form, {5, 13 + mid}}, {form, {16, 13 + mid}}, {form, {27, 13 + mid}}, {a, {5, 13 + lh}},
+          {form, {5, 13 + 2 * lh + mid}}, {p, {18, 13 + 2 * lh}}}},
+        {"drawn before its layout: labels measured",
+         {entry(a, Form::none), entry(p, Form::none)}, horizontal,
+         Legend::HorizontalAlignment::left, Legend::Direction::leftToRight, false,
+         {{a, {25, 3}}, {p, {25 + wa + 6, 3}}}},
     };
-    EXPECT_EQ(render(renderer), expected);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto legend = std::make_shared<Legend>();
+        legend->setCustom(c.entries);
+        legend->setOrientation(c.orientation);
+        legend->setHorizontalAlignment(c.alignment);
+        legend->setDirection(c.direction);
+        legend->setVerticalAlignment(Legend::VerticalAlignment::top);
+        legend->setMaxSizePercent((2 * e + 6 + e / 2) / 360.0);
+        RecordingRenderer renderer(chartHandler(), legend);
+        if (c.laidOut) {
+            renderer.computeLegend(ChartData());
+        }
+        EXPECT_EQ(render(renderer), c.drawn);
+    }
 }
 
-// Entries set after the last layout are drawn with their labels measured, never from sizes the
-// layout did not compute for them.
-TEST(LegendRenderer, LegendDrawnBeforeItsLayoutMeasuresItsLabels)
-{
-    const QString a = QStringLiteral("AAAA");
-    const QString p = QStringLiteral("PEF");
-    auto legend = std::make_shared<Legend>();
-    legend->setEntries({entry(a, Form::none), entry(p, Form::none)});
-    legend->setVerticalAlignment(Legend::VerticalAlignment::top);
-    RecordingRenderer renderer(chartHandler(), legend);
-
-    const QList<Drawn> expected = {{a, {25, 3}}, {p, {25 + widthOf(a) + 6, 3}}};
-    EXPECT_EQ(render(renderer), expected);
-}
-
+// A 10-point form at x 10 centred on y 20 covers 10..20 by 15..25; the line, 2 wide with a
+// dash of 2, covers y 19..21.
 TEST(LegendRenderer, FormsFillTheirShapeInTheFormColour)
 {
     struct Case {
         const char* name;
         Form entryForm;
         Form legendForm;
-        std::optional<QColor> color;
-        QList<QPoint> filled;
-        QList<QPoint> empty;
+        QColor color;
+        QPoint probe;
+        bool painted;
     };
-    // A 10-point form at x 10 centred on y 20: box 10..20 by 15..25.
     const QList<Case> cases = {
-        {"square", Form::square, Form::square, red, {{10, 15}, {19, 24}}, {{9, 20}, {20, 20}}},
-        {"circle through the legend's default", Form::legendDefault, Form::legendDefault, red,
-         {{15, 20}}, {{10, 15}, {19, 24}}},
-        {"dashed line", Form::line, Form::square, red, {{10, 20}, {11, 20}}, {{13, 20}, {15, 23}}},
-        {"clear colour", Form::square, Form::square, QColor(Qt::transparent), {}, {{15, 20}}},
-        {"no colour", Form::square, Form::square, std::nullopt, {}, {{15, 20}}},
-        {"blank", Form::blank, Form::square, red, {}, {{15, 20}}},
+        {"square corner", Form::square, Form::circle, red, {10, 15}, true},
+        {"default circle centre", Form::legendDefault, Form::legendDefault, red, {15, 20}, true},
+        {"default circle corner", Form::legendDefault, Form::legendDefault, red, {10, 15}, false},
+        {"line dash", Form::line, Form::square, red, {11, 20}, true},
+        {"line gap", Form::line, Form::square, red, {13, 20}, false},
+        {"clear colour", Form::square, Form::square, QColor(Qt::transparent), {15, 20}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -309,17 +261,11 @@ TEST(LegendRenderer, FormsFillTheirShapeInTheFormColour)
         formEntry.setFormSize(10.0);
         formEntry.setFormLineWidth(2.0);
         formEntry.setFormColor(c.color);
-        LegendRenderer renderer(chartHandler(), nullptr);
         QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        renderer.drawForm(painter, 10.0, 20.0, formEntry, legend);
+        LegendRenderer(chartHandler(), nullptr).drawForm(painter, 10.0, 20.0, formEntry, legend);
         painter.end();
-        for (const QPoint& point : c.filled) {
-            EXPECT_EQ(image.pixelColor(point), red) << point.x() << ", " << point.y();
-        }
-        for (const QPoint& point : c.empty) {
-            EXPECT_EQ(image.pixelColor(point).alpha(), 0) << point.x() << ", " << point.y();
-        }
+        EXPECT_EQ(image.pixelColor(c.probe), c.painted ? red : QColor(Qt::transparent));
     }
 }

@@ -75,8 +75,6 @@ TEST(Legend, SizesReserveFormRoomByTheEntrysForm)
         {"empty label still reserves the form", {{QString()}}, 8 + 5 + 5, line + 3, 8 + 5},
         {"form none reserves nothing but counts its size",
          {{QStringLiteral("PEF"), Form::none, 20.0}}, pef + 5, line + 3, 20 + pef + 5},
-        {"blank reserves the form", {{QStringLiteral("PEF"), Form::blank}}, 8 + 5 + pef + 5, line + 3,
-         8 + pef + 5},
         {"the legend's size in a row, the entry's in the maximum",
          {{QStringLiteral("PEF"), Form::square, 20.0}}, 8 + 5 + pef + 5, line + 3, 20 + pef + 5},
     };
@@ -115,9 +113,6 @@ TEST(Legend, HorizontalRowsWrapAtTheRowLimit)
         {"stack breaks before its first form",
          {{a}, {std::nullopt}, {std::nullopt}, {a}}, e + 6 + run + e - 1, true,
          {false, true, false, false}, {e, run + e}},
-        {"stack that fits stays on the row",
-         {{a}, {std::nullopt}, {std::nullopt}, {a}}, e + 6 + run + e, true,
-         {false, false, false, false}, {e + 6 + run + e}},
         {"trailing stacked form closes the row", {{a}, {std::nullopt}}, 400, true, {false, false},
          {e + 6 + 8}},
     };
@@ -132,27 +127,11 @@ TEST(Legend, HorizontalRowsWrapAtTheRowLimit)
         QList<double> rowWidths;
         for (const QSizeF& row : legend.calculatedLineSizes()) {
             rowWidths.append(row.width());
-            EXPECT_DOUBLE_EQ(row.height(), lineHeight());
         }
-        ASSERT_EQ(rowWidths.size(), c.rowWidths.size());
-        for (qsizetype i = 0; i < rowWidths.size(); ++i) {
-            EXPECT_NEAR(rowWidths[i], c.rowWidths[i], 1e-9);
-        }
+        EXPECT_EQ(rowWidths, c.rowWidths);
         const auto rows = double(c.rowWidths.size());
         EXPECT_DOUBLE_EQ(legend.neededHeight(), rows * lineHeight() + (rows - 1) * 2.0 + 5.0);
     }
-}
-
-TEST(Legend, LaterLayoutsRewriteTheRowsOfTheEntriesNowHeld)
-{
-    Legend legend(makeEntries({{QStringLiteral("AAAA")}, {QStringLiteral("AAAA")}}));
-    layOut(legend, 20.0);
-    ASSERT_EQ(legend.calculatedLineSizes().size(), 2);
-    legend.setEntries(makeEntries({{QStringLiteral("AAAA")}}));
-    layOut(legend, 20.0);
-    EXPECT_EQ(legend.calculatedLineSizes().size(), 1);
-    EXPECT_EQ(legend.calculatedLabelSizes().size(), 1);
-    EXPECT_EQ(legend.calculatedLabelBreakPoints(), QList<bool>{false});
 }
 
 // One labelled entry per line; stacked forms take a line of their own and count twice in the
@@ -187,13 +166,15 @@ TEST(Legend, VerticalLinesStackFormsBeforeTheirLabel)
     }
 }
 
-TEST(Legend, LaterLayoutInAnotherFontMeasuresAgain)
+// A relayout follows the entries and the font it is given, not what an earlier one saw.
+TEST(Legend, RelayoutFollowsTheEntriesAndFontNowGiven)
 {
-    Legend legend(makeEntries({{QStringLiteral("PEF")}}));
-    layOut(legend, 400.0);
-    ViewPortHandler handler(400.0, 300.0);
+    Legend legend(makeEntries({{QStringLiteral("AAAA")}, {QStringLiteral("AAAA")}}));
+    layOut(legend, 20.0);
+    legend.setEntries(makeEntries({{QStringLiteral("AAAA")}}));
+    ViewPortHandler handler(20.0, 300.0);
     legend.calculateDimensions(systemFont(20), handler);
-    EXPECT_DOUBLE_EQ(legend.calculatedLabelSizes()[0].width(),
-                     textSize(QStringLiteral("PEF"), TextAttributes{systemFont(20)}).width());
-    EXPECT_GT(legend.calculatedLabelSizes()[0].width(), widthOf(QStringLiteral("PEF")));
+    EXPECT_EQ(legend.calculatedLabelBreakPoints(), QList<bool>{false});
+    EXPECT_EQ(legend.calculatedLabelSizes(),
+              QList<QSizeF>{textSize(QStringLiteral("AAAA"), TextAttributes{systemFont(20)})});
 }

@@ -64,7 +64,6 @@ TEST(MarkerImage, OffsetKeepsTheMarkerInsideTheChart)
     };
     const QList<Case> cases = {
         {"past the right edge", true, {390, 100}, {0, 0}, {-30, 0}},
-        {"inside", true, {360, 100}, {0, 0}, {0, 0}},
         {"touching the right and bottom edges", true, {360, 280}, {0, 0}, {0, 0}},
         {"past the bottom edge", true, {100, 290}, {0, 0}, {0, -10}},
         {"left of and above the view", true, {5, 5}, {-10, -10}, {-5, -5}},
@@ -104,14 +103,8 @@ TEST(MarkerImage, DrawsItsImageAtTheCorrectedOffsetInItsSize)
     }
 }
 
-TEST(MarkerView, WithoutChartTheOffsetStaysEvenOffTheView)
-{
-    MarkerView marker(QRectF(0, 0, 40, 20));
-    marker.setOffset({-10, -10});
-    EXPECT_EQ(marker.offsetForDrawingAtPoint({5, 5}), QPointF(-10, -10));
-}
-
-// The view renders itself and its children at the point, kept inside the 150-wide chart.
+// The view renders itself and its children at the point; inside a 150-wide chart it is kept
+// inside, without a chart its offset stays even off the view.
 TEST(MarkerView, RendersItselfAtTheCorrectedPoint)
 {
     NSUIView chart;
@@ -123,10 +116,12 @@ TEST(MarkerView, RendersItselfAtTheCorrectedPoint)
     QPalette palette = content->palette();
     palette.setColor(QPalette::Window, red);
     content->setPalette(palette);
-    marker.setChartView(&chart);
+    marker.setOffset({-10, -10});
+    EXPECT_EQ(marker.offsetForDrawingAtPoint({5, 5}), QPointF(-10, -10));
 
+    marker.setChartView(&chart);
     EXPECT_EQ(drawnArea([&](QPainter& painter) { marker.draw(painter, {30, 40}); }),
-              QRect(30, 40, 40, 20));
+              QRect(20, 30, 40, 20));
     EXPECT_EQ(drawnArea([&](QPainter& painter) { marker.draw(painter, {130, 40}); }),
-              QRect(110, 40, 40, 20));
+              QRect(110, 30, 40, 20));
 }
