@@ -16,19 +16,19 @@ namespace {
 using Form = Legend::Form;
 
 // An entry as a test describes it: no label for a stacked form.
-struct EntrySpec {
+struct TestEntry {
     std::optional<QString> label;
     Form form = Form::legendDefault;
     double formSize = std::nan("");
 };
 
-LegendEntryList makeEntries(const QList<EntrySpec>& specs)
+LegendEntryList makeEntries(const QList<TestEntry>& items)
 {
     LegendEntryList entries;
-    for (const EntrySpec& spec : specs) {
-        auto entry = std::make_shared<LegendEntry>(spec.label);
-        entry->setForm(spec.form);
-        entry->setFormSize(spec.formSize);
+    for (const TestEntry& item : items) {
+        auto entry = std::make_shared<LegendEntry>(item.label);
+        entry->setForm(item.form);
+        entry->setFormSize(item.formSize);
         entries.append(entry);
     }
     return entries;
@@ -64,7 +64,7 @@ TEST(Legend, SizesReserveFormRoomByTheEntrysForm)
     const double line = 11.640625;
     struct Case {
         const char* name;
-        QList<EntrySpec> entries;
+        QList<TestEntry> entries;
         double neededWidth;
         double neededHeight;
         double textWidthMax;
@@ -90,7 +90,7 @@ TEST(Legend, SizesReserveFormRoomByTheEntrysForm)
 }
 
 // Rows of labelled entries E = form + space + label; a run of stacked forms before a labelled
-// entry breaks as one piece.
+// entry breaks as a whole.
 TEST(Legend, HorizontalRowsWrapAtTheRowLimit)
 {
     const QString a = QStringLiteral("AAAA");
@@ -98,7 +98,7 @@ TEST(Legend, HorizontalRowsWrapAtTheRowLimit)
     const double run = 8 + 3 + 8 + 3; // two stacked forms, each followed by the stack space
     struct Case {
         const char* name;
-        QList<EntrySpec> entries;
+        QList<TestEntry> entries;
         double rowLimit;
         bool wordWrap;
         QList<bool> breakPoints;
@@ -143,7 +143,7 @@ TEST(Legend, VerticalLinesStackFormsBeforeTheirLabel)
     const double advance = lineHeight() + 2.0;
     struct Case {
         const char* name;
-        QList<EntrySpec> entries;
+        QList<TestEntry> entries;
         double neededWidth;
         double neededHeight;
     };
