@@ -56,8 +56,13 @@ ConnectionPFM::ConnectionPFM(QWidget* parent) : QDialog(parent)
     layout->setSpacing(10);
     layout->addWidget(Title_Lab);
     layout->addWidget(SubTitle_Lab);
-    layout->addWidget(TableView, 1);
-    layout->addWidget(Question_Lab);
+    // The question stands right above the list it asks about.
+    auto* choice = new QVBoxLayout;
+    choice->setSpacing(4);
+    choice->addWidget(Question_Lab);
+    choice->addWidget(TableView, 1);
+    layout->addSpacing(6);
+    layout->addLayout(choice, 1);
     layout->addLayout(buildButtons());
     resize(420, 420);
 }

@@ -126,7 +126,10 @@ void SettingsController::buildLayout()
     Look::styleDefaultButton(*Save_Btn);
     Save_Btn->setText(Localization::text(QStringLiteral("SettingsController_Save")));
 
+    // The choices with their Save button below them, at the right edge of the pop-ups.
     auto* choices = new QGridLayout;
+    choices->setHorizontalSpacing(12);
+    choices->setVerticalSpacing(10);
     choices->setColumnStretch(2, 1);
     const std::pair<QLabel*, QComboBox*> rows[] = {{Unit_Lab, UnitPopUp},
                                                    {DateFormat_Lab, DateFormatPopUp},
@@ -134,29 +137,30 @@ void SettingsController::buildLayout()
                                                    {Region_Lab, RegionPopUp}};
     int line = 0;
     for (const auto& [caption, popUp] : rows) {
+        popUp->setMinimumWidth(160);
         choices->addWidget(caption, line, 0);
         choices->addWidget(popUp, line, 1);
         ++line;
     }
+    choices->addWidget(Save_Btn, line, 1, Qt::AlignRight);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ImportData_Btn);
-    buttons->addWidget(ExportData_Btn);
-    buttons->addStretch();
-    buttons->addWidget(Save_Btn);
+    // The backup concerns the whole store, not these choices: it stands apart, at the bottom.
+    auto* backup = new QHBoxLayout;
+    backup->addWidget(ImportData_Btn);
+    backup->addWidget(ExportData_Btn);
+    backup->addStretch();
 
     auto* content = new QVBoxLayout(card);
     content->setContentsMargins(Look::cardPadding, Look::cardPadding, Look::cardPadding,
                                 Look::cardPadding);
+    content->setSpacing(12);
     content->addWidget(PageTitle_Lab);
     content->addWidget(SubTitle_Lab);
-    content->addSpacing(8);
     content->addLayout(choices);
     content->addStretch();
-    content->addLayout(buttons);
+    content->addLayout(backup);
 
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(card);
+    Look::placeCard(*this, *card);
 }
 
 // One item per table row, in table order, so that an item's index is its row's position.

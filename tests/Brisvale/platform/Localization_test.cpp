@@ -71,7 +71,7 @@ const QStringList pageKeys = {
     "ProfileController_HeightHint_KgCm",
     "ProfileController_HeightHint_FtIn",
     "ProfileController_WeightHint_KgCm",
-    "ProfileController_WeightHint_FtIn",
+    "ProfileController_WeightHint_FtIn", "ProfileController_HeightFormat_FtIn",
 };
 
 // Keys whose English text is the key itself.

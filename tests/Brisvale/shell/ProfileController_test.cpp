@@ -262,7 +262,9 @@ TEST_F(ProfilePage, HeightsAndWeightsBeyondAnyPersonAreRefusedWithAHint)
         const QString heightHint = text(wanted.kgCm ? "ProfileController_HeightHint_KgCm" : "ProfileController_HeightHint_FtIn");
         const QString weightHint = text(wanted.kgCm ? "ProfileController_WeightHint_KgCm" : "ProfileController_WeightHint_FtIn");
         for (int pass = 0; pass < 2; ++pass) {
-            EXPECT_EQ(label("HeightHintLab"), wanted.heightTaken ? QString() : heightHint) << pass;
+            // A height in feet that is taken shows how feet and inches are written.
+            const QString format = wanted.kgCm ? QString() : text("ProfileController_HeightFormat_FtIn");
+            EXPECT_EQ(label("HeightHintLab"), wanted.heightTaken ? format : heightHint) << pass;
             EXPECT_EQ(label("WeightHintLab"), wanted.weightTaken ? QString() : weightHint) << pass;
             saveAnswering(Alert::firstButton);
         }
