@@ -24,11 +24,12 @@ class TavrendelPFMModel;
 // (adopted, asked for, written and read back) and the storing of the readings, and after the
 // user's confirmation the new current user, the cleared meter and the refreshed page.
 //
-// A reply that is not what the meter sends (a missing key, a value of another type, a count that
-// does not match its readings, a clock that forms no date) is printed and ends the download:
-// nothing is stored and nothing is sent. Readings with impossible dates are left in the meter:
-// the others are stored, the meter is not cleared, and the user is told how many could not be
-// read. Everything runs on the GUI thread.
+// A failed reply, or one that is not what the meter sends (a missing key, a value of another
+// type, a count that does not match its readings, a clock that forms no date), is printed and ends
+// its step with an alert that says what failed and what was kept: nothing is stored or sent that
+// the step did not finish. A failed save of the store shows the store-failure alert. Readings with
+// impossible dates are left in the meter: the others are stored, the meter is not cleared, and the
+// user is told how many could not be read. Everything runs on the GUI thread.
 class MeterDialogue : public QObject, public TavrendelPFMDelegate, public UserList_ReturnDelegate {
     Q_OBJECT
 
