@@ -294,10 +294,11 @@ void TrafficLightsController::abandonReadBack()
         return;
     }
     writeBestValueAgain = 0;
-    const Alert failure{Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_MeterFailed"),
-                                           Localization::Placeholder::bestValue, QString::number(sentBestValue)),
-                        AlertSymbol::xmark, {}};
-    AlertPresenter::shared().beginSheet(this, failure, {});
+    AlertPresenter::shared().beginSheet(
+        this,
+        Alert::failure(Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_MeterFailed"),
+                                          Localization::Placeholder::bestValue, QString::number(sentBestValue))),
+        {});
 }
 
 void TrafficLightsController::CheckBestValueWithNotification(const QVariantMap& userInfo)

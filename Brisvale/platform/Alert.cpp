@@ -19,6 +19,11 @@ QString alertSymbolName(AlertSymbol symbol)
     return QString();
 }
 
+Alert Alert::failure(const QString& message)
+{
+    return Alert{message, AlertSymbol::xmark, {}};
+}
+
 QStringList Alert::buttonTitles() const
 {
     return buttons.isEmpty() ? QStringList{DialogueButtons::ok()} : buttons;

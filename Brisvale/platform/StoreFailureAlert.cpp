@@ -7,11 +7,8 @@ namespace StoreFailureAlert {
 
 void show(const QString& errorText)
 {
-    Alert alert;
-    alert.symbol = AlertSymbol::xmark;
-    alert.message = Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))
-                    + QStringLiteral("\n") + errorText;
-    AlertPresenter::shared().runModal(alert);
+    AlertPresenter::shared().runModal(Alert::failure(
+        Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed")) + QStringLiteral("\n") + errorText));
 }
 
 }

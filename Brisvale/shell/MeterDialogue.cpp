@@ -169,7 +169,7 @@ void MeterDialogue::showFailure(const char* key, std::optional<qint32> bestValue
     const QString message = bestValue ? Localization::text(QLatin1String(key), Localization::Placeholder::bestValue,
                                                            QString::number(*bestValue))
                                       : text(key);
-    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{message, AlertSymbol::xmark, {}}, {});
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert::failure(message), {});
 }
 
 void MeterDialogue::dispatchDeviceReply(qint64 command, const TavrendelPFMModel* model)

@@ -48,11 +48,8 @@ QString menuImageName(int tag, bool selected)
 
 void showFatalMessage(const QString& message)
 {
-    Alert alert;
-    alert.symbol = AlertSymbol::xmark;
-    alert.message = Localization::text(QStringLiteral("ViewController_AlertMessage_Fatal"))
-                    + QStringLiteral("\n\n") + message;
-    AlertPresenter::shared().runModal(alert);
+    AlertPresenter::shared().runModal(Alert::failure(
+        Localization::text(QStringLiteral("ViewController_AlertMessage_Fatal")) + QStringLiteral("\n\n") + message));
 }
 
 }
