@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChartEngine/components/ChartLimitLine.h"
+#include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 
@@ -66,6 +68,32 @@ inline bool isBlank(const QImage& image)
         }
     }
     return true;
+}
+
+}
+
+namespace Charts::AxisTest {
+
+// The ink of a limit line's label drawn at its top-left corner `origin` (or, right-aligned,
+// ending at it): where the renderer is expected to have drawn it.
+inline QRect labelInkAt(const QString& label, QPointF origin, TextAlignment alignment)
+{
+    TextAttributes attributes;
+    attributes.font = systemFont(13);
+    attributes.color = ChartColors::label();
+    return inkBounds(painted([&](QPainter& painter) {
+        drawAlignedText(painter, label, origin, alignment, QPointF(0, 0), 0.0, attributes);
+    }));
+}
+
+// A limit line at `limit` whose line paints nothing, so that only its label leaves ink.
+inline std::shared_ptr<ChartLimitLine> labelOnlyLimitLine(double limit,
+                                                          ChartLimitLine::LabelPosition position)
+{
+    auto line = std::make_shared<ChartLimitLine>(limit, QStringLiteral("HUH"));
+    line->setLineColor(Qt::transparent);
+    line->setLabelPosition(position);
+    return line;
 }
 
 }
