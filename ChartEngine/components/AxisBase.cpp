@@ -5,15 +5,26 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Charts {
 
 namespace {
 
+// Below the combining marks every code unit but a carriage return is a character of its own.
+bool isOneUnitPerCharacter(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.unicode() < 0x300 && c != u'\r'; });
+}
+
 // User-perceived characters: a flag or an accented letter made of several code points is one.
 qsizetype graphemeCount(const QString& text)
 {
+    if (isOneUnitPerCharacter(text)) {
+        return text.size();
+    }
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype count = 0;
     while (finder.toNextBoundary() > 0) {
@@ -52,14 +63,16 @@ QString AxisBase::getFormattedLabel(qint64 index)
 
 QString AxisBase::getLongestLabel()
 {
-    const qint64 count = entryCount();
-    if (count == 0) {
+    const QList<double> values = entries();
+    if (values.isEmpty()) {
         return QString();
     }
-    QString longest = getFormattedLabel(0);
-    qsizetype longestLength = graphemeCount(longest);
-    for (qint64 index = 1; index < count; ++index) {
-        QString label = getFormattedLabel(index);
+    // The formatter is read once for all labels, as getFormattedLabel would read it.
+    const std::shared_ptr<AxisValueFormatter> formatter = valueFormatter();
+    QString longest;
+    qsizetype longestLength = -1;
+    for (double value : values) {
+        QString label = formatter->stringForValue(value, this);
         const qsizetype length = graphemeCount(label);
         if (length > longestLength) {
             longest = std::move(label);
