@@ -22,15 +22,21 @@ std::shared_ptr<ViewPortHandler> pageHandler()
     return handler;
 }
 
+// 30 days across, 50..900 up.
+std::shared_ptr<Transformer> pageTransformer(const std::shared_ptr<ViewPortHandler>& handler)
+{
+    auto transformer = std::make_shared<Transformer>(handler);
+    transformer->prepareMatrixValuePx(0, 30, 850, 50);
+    transformer->prepareMatrixOffset(false);
+    return transformer;
+}
+
 // The label values of the PEF page's left axis, fixed at 50..900.
 void yAxisLabelValues(benchmark::State& state)
 {
     const auto handler = pageHandler();
     auto axis = std::make_shared<YAxis>();
-    auto transformer = std::make_shared<Transformer>(handler);
-    transformer->prepareMatrixValuePx(0, 30, 850, 50);
-    transformer->prepareMatrixOffset(false);
-    YAxisRenderer renderer(handler, axis, transformer);
+    YAxisRenderer renderer(handler, axis, pageTransformer(handler));
     for (auto _ : state) {
         renderer.computeAxis(50, 900, false);
         benchmark::DoNotOptimize(axis->entryCount());
@@ -48,10 +54,7 @@ void xAxisLabelValuesAndSizes(benchmark::State& state)
         axis->setLabelCount(25);
     }
     axis->setLabelRotationAngle(-30);
-    auto transformer = std::make_shared<Transformer>(handler);
-    transformer->prepareMatrixValuePx(0, 30, 850, 50);
-    transformer->prepareMatrixOffset(false);
-    XAxisRenderer renderer(handler, axis, transformer);
+    XAxisRenderer renderer(handler, axis, pageTransformer(handler));
     for (auto _ : state) {
         renderer.computeAxis(0, 30, false);
         benchmark::DoNotOptimize(axis->labelRotatedHeight());

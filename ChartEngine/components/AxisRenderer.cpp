@@ -130,6 +130,17 @@ std::shared_ptr<Transformer> AxisRenderer::transformer() const
     return m_transformer;
 }
 
+std::optional<std::pair<QPointF, QPointF>>
+AxisRenderer::visibleValues(bool fullyZoomedOut, QPointF first, QPointF second) const
+{
+    const std::shared_ptr<Transformer> valueTransformer = transformer();
+    if (!valueTransformer || !(viewPortHandler()->contentWidth() > 10.0) || fullyZoomedOut) {
+        return std::nullopt;
+    }
+    return std::pair(valueTransformer->valueForTouchPoint(first),
+                     valueTransformer->valueForTouchPoint(second));
+}
+
 bool AxisRenderer::computeLabelValues(AxisBase& axis, double min, double max)
 {
     const double range = std::abs(max - min);

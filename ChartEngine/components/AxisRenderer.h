@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QPainter;
 
@@ -49,6 +50,11 @@ public:
     virtual void computeAxisValues(double min, double max) = 0;
 
 protected:
+    // The values under two pixel points: only with a transformer, a content area wider than 10
+    // points and a view zoomed in along the axis (`fullyZoomedOut` false).
+    std::optional<std::pair<QPointF, QPointF>> visibleValues(bool fullyZoomedOut, QPointF first,
+                                                              QPointF second) const;
+
     // The label values of `axis` for the range: about labelCount values at a round interval
     // (or exactly labelCount, evenly spaced, when forced), one interval earlier when centred.
     // Returns false when the range gives no values: both lists are emptied and the decimals

@@ -53,14 +53,11 @@ std::shared_ptr<AxisBase> XAxisRenderer::axis() const
 void XAxisRenderer::computeAxis(double min, double max, bool inverted)
 {
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
-    const std::shared_ptr<Transformer> valueTransformer = transformer();
-    if (valueTransformer && handler->contentWidth() > 10.0 && !handler->isFullyZoomedOutX()) {
-        const QPointF p1 =
-            valueTransformer->valueForTouchPoint(handler->contentLeft(), handler->contentTop());
-        const QPointF p2 =
-            valueTransformer->valueForTouchPoint(handler->contentRight(), handler->contentTop());
-        min = inverted ? p2.x() : p1.x();
-        max = inverted ? p1.x() : p2.x();
+    const QPointF topLeft(handler->contentLeft(), handler->contentTop());
+    const QPointF topRight(handler->contentRight(), handler->contentTop());
+    if (const auto visible = visibleValues(handler->isFullyZoomedOutX(), topLeft, topRight)) {
+        min = inverted ? visible->second.x() : visible->first.x();
+        max = inverted ? visible->first.x() : visible->second.x();
     }
     computeAxisValues(min, max);
 }

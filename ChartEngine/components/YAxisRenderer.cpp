@@ -227,14 +227,11 @@ void YAxisRenderer::drawLimitLineLabelAt(QPainter& painter, const ChartLimitLine
 void YAxisRenderer::computeAxis(double min, double max, bool inverted)
 {
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
-    const std::shared_ptr<Transformer> valueTransformer = transformer();
-    if (valueTransformer && handler->contentWidth() > 10.0 && !handler->isFullyZoomedOutY()) {
-        const QPointF p1 =
-            valueTransformer->valueForTouchPoint(handler->contentLeft(), handler->contentTop());
-        const QPointF p2 =
-            valueTransformer->valueForTouchPoint(handler->contentLeft(), handler->contentBottom());
-        min = inverted ? p1.y() : p2.y();
-        max = inverted ? p2.y() : p1.y();
+    const QPointF topLeft(handler->contentLeft(), handler->contentTop());
+    const QPointF bottomLeft(handler->contentLeft(), handler->contentBottom());
+    if (const auto visible = visibleValues(handler->isFullyZoomedOutY(), topLeft, bottomLeft)) {
+        min = inverted ? visible->first.y() : visible->second.y();
+        max = inverted ? visible->second.y() : visible->first.y();
     }
     computeAxisValues(min, max);
 }

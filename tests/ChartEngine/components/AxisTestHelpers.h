@@ -5,10 +5,14 @@
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 
+#include "support/ImageInk.h"
+
 #include <QImage>
+#include <gtest/gtest.h>
 #include <QPainter>
 #include <QRect>
 
+#include <initializer_list>
 #include <memory>
 
 namespace Charts::AxisTest {
@@ -32,30 +36,8 @@ inline std::shared_ptr<Transformer> chartTransformer(const std::shared_ptr<ViewP
     return transformer;
 }
 
-// What `draw` paints on a white 400 x 300 canvas.
-template <typename Draw> QImage painted(Draw draw)
-{
-    QImage canvas(400, 300, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::white);
-    QPainter painter(&canvas);
-    draw(painter);
-    painter.end();
-    return canvas;
-}
-
-// The bounding box of the dark pixels (text in the label colour).
-inline QRect inkBounds(const QImage& image)
-{
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                ink |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return ink;
-}
+using ImageInk::inkBounds;
+using ImageInk::painted;
 
 // Whether any pixel differs from white.
 inline bool isBlank(const QImage& image)
@@ -86,14 +68,36 @@ inline QRect labelInkAt(const QString& label, QPointF origin, TextAlignment alig
     }));
 }
 
-// A limit line at `limit` whose line paints nothing, so that only its label leaves ink.
-inline std::shared_ptr<ChartLimitLine> labelOnlyLimitLine(double limit,
-                                                          ChartLimitLine::LabelPosition position)
+// The ink of the label "HUH" of a limit line at value 100 on an axis over x 0..330 and
+// y 0..230 (one value a pixel); its line paints nothing.
+template <typename Axis, typename Renderer>
+QRect limitLineLabelInk(ChartLimitLine::LabelPosition position)
 {
-    auto line = std::make_shared<ChartLimitLine>(limit, QStringLiteral("HUH"));
+    auto line = std::make_shared<ChartLimitLine>(100.0, QStringLiteral("HUH"));
     line->setLineColor(Qt::transparent);
     line->setLabelPosition(position);
-    return line;
+    auto axis = std::make_shared<Axis>();
+    axis->addLimitLine(line);
+    const auto handler = chartHandler();
+    Renderer renderer(handler, axis, chartTransformer(handler, 0, 330, 0, 230));
+    return inkBounds(painted([&](QPainter& painter) { renderer.renderLimitLines(painter); }));
+}
+
+// Where a limit line's label stands for one label position.
+struct LabelPlacement {
+    ChartLimitLine::LabelPosition position;
+    QPointF origin;
+    TextAlignment alignment;
+};
+
+template <typename Axis, typename Renderer>
+void expectLimitLineLabelsAt(std::initializer_list<LabelPlacement> placements)
+{
+    for (const LabelPlacement& p : placements) {
+        EXPECT_EQ((limitLineLabelInk<Axis, Renderer>(p.position)),
+                  labelInkAt(QStringLiteral("HUH"), p.origin, p.alignment))
+            << "label position " << static_cast<int>(p.position);
+    }
 }
 
 }

@@ -84,26 +84,12 @@ TEST(XAxisRenderer, LimitLineLabelStandsBesideTheLineAtTheContentEdge)
     // The line at x 100 stands at pixel 140; the gap is the line width 2 plus xOffset 5, and
     // the label is yOffset 5 + 2 inside the content's top or bottom edge.
     const double lineHeight = fontLineHeight(systemFont(13));
-    const struct {
-        ChartLimitLine::LabelPosition position;
-        QPointF origin;
-        TextAlignment alignment;
-    } cases[] = {
+    AxisTest::expectLimitLineLabelsAt<XAxis, XAxisRenderer>({
         {ChartLimitLine::LabelPosition::leftTop, {133, 27}, TextAlignment::Right},
         {ChartLimitLine::LabelPosition::leftBottom, {133, 243 - lineHeight}, TextAlignment::Right},
         {ChartLimitLine::LabelPosition::rightTop, {147, 27}, TextAlignment::Left},
         {ChartLimitLine::LabelPosition::rightBottom, {147, 243 - lineHeight}, TextAlignment::Left},
-    };
-    for (const auto& c : cases) {
-        const auto handler = chartHandler();
-        auto axis = std::make_shared<XAxis>();
-        axis->addLimitLine(AxisTest::labelOnlyLimitLine(100, c.position));
-        XAxisRenderer renderer(handler, axis, chartTransformer(handler, 0, 330, 0, 230));
-        const QImage image =
-            AxisTest::painted([&](QPainter& painter) { renderer.renderLimitLines(painter); });
-        EXPECT_EQ(AxisTest::inkBounds(image),
-                  AxisTest::labelInkAt(QStringLiteral("HUH"), c.origin, c.alignment));
-    }
+    });
 }
 
 }

@@ -103,26 +103,12 @@ TEST(YAxisRenderer, LimitLineLabelStandsBesideTheLineInsideTheContent)
     // The line at y 100 stands at pixel 150; the label is 4 + xOffset 5 inside the content's
     // left or right edge, its far edge lineWidth 2 + yOffset 5 away from the line.
     const double lineHeight = fontLineHeight(systemFont(13));
-    const struct {
-        ChartLimitLine::LabelPosition position;
-        QPointF origin;
-        TextAlignment alignment;
-    } cases[] = {
+    AxisTest::expectLimitLineLabelsAt<YAxis, YAxisRenderer>({
         {ChartLimitLine::LabelPosition::leftTop, {49, 143 - lineHeight}, TextAlignment::Left},
         {ChartLimitLine::LabelPosition::leftBottom, {49, 157}, TextAlignment::Left},
         {ChartLimitLine::LabelPosition::rightTop, {361, 143 - lineHeight}, TextAlignment::Right},
         {ChartLimitLine::LabelPosition::rightBottom, {361, 157}, TextAlignment::Right},
-    };
-    for (const auto& c : cases) {
-        const auto handler = chartHandler();
-        auto axis = std::make_shared<YAxis>();
-        axis->addLimitLine(AxisTest::labelOnlyLimitLine(100, c.position));
-        YAxisRenderer renderer(handler, axis, chartTransformer(handler, 0, 1, 0, 230));
-        const QImage image =
-            AxisTest::painted([&](QPainter& painter) { renderer.renderLimitLines(painter); });
-        EXPECT_EQ(AxisTest::inkBounds(image),
-                  AxisTest::labelInkAt(QStringLiteral("HUH"), c.origin, c.alignment));
-    }
+    });
 }
 
 // The zone bands of a PEF chart for best value B over an axis fixed at 50..900.
