@@ -21,9 +21,7 @@ TEST(AxisBase, LabelCountIsClampedToItsBoundsAndEveryWriteClearsForcing)
     } cases[] = {
         {[](AxisBase& a) { a.setLabelCount(1); }, 2, false},
         {[](AxisBase& a) { a.setLabelCount(100); }, 25, false},
-        {[](AxisBase& a) { a.setLabelCount(-3); }, 2, false},
         {[](AxisBase& a) { a.setLabelCount(30, true); }, 25, true},
-        {[](AxisBase& a) { a.setLabelCount(8, true); a.setLabelCount(9); }, 9, false},
         {[](AxisBase& a) { a.setAxisMinLabels(0); a.setAxisMinLabels(-3); a.setLabelCount(1); },
          2, false},
         {[](AxisBase& a) { a.setAxisMaxLabels(10); a.setLabelCount(12); }, 10, false},
@@ -104,15 +102,6 @@ TEST(AxisBase, RangeFromDataSpacesAndFixedEnds)
         EXPECT_EQ(axis.isAxisMinCustom(), minCustom);
         EXPECT_EQ(axis.isAxisMaxCustom(), maxCustom);
     }
-}
-
-TEST(AxisBase, FixingAnEndSetsTheRangeWithTheOtherCurrentEnd)
-{
-    AxisBase axis;
-    axis.setAxisMinimum(50);
-    EXPECT_EQ(axis.axisRange(), 50);
-    axis.setAxisMaximum(900);
-    EXPECT_EQ(axis.axisRange(), 850);
 }
 
 TEST(AxisBase, RemovingALimitLineTakesOutItsFirstOccurrenceOnly)

@@ -7,10 +7,9 @@
 
 #include "support/ImageInk.h"
 
-#include <QImage>
-#include <gtest/gtest.h>
 #include <QPainter>
 #include <QRect>
+#include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <memory>
@@ -26,9 +25,9 @@ inline std::shared_ptr<ViewPortHandler> chartHandler()
 }
 
 // Maps x in [xMin, xMax] and y in [yMin, yMax] onto the handler's content area.
-inline std::shared_ptr<Transformer> chartTransformer(const std::shared_ptr<ViewPortHandler>& handler,
-                                                     double xMin, double xMax, double yMin,
-                                                     double yMax, bool inverted = false)
+inline std::shared_ptr<Transformer>
+chartTransformer(const std::shared_ptr<ViewPortHandler>& handler, double xMin, double xMax,
+                 double yMin, double yMax, bool inverted = false)
 {
     auto transformer = std::make_shared<Transformer>(handler);
     transformer->prepareMatrixValuePx(xMin, xMax - xMin, yMax - yMin, yMin);
@@ -38,23 +37,6 @@ inline std::shared_ptr<Transformer> chartTransformer(const std::shared_ptr<ViewP
 
 using ImageInk::inkBounds;
 using ImageInk::painted;
-
-// Whether any pixel differs from white.
-inline bool isBlank(const QImage& image)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-}
-
-namespace Charts::AxisTest {
 
 // The ink of a limit line's label drawn at its top-left corner `origin` (or, right-aligned,
 // ending at it): where the renderer is expected to have drawn it.

@@ -12,25 +12,6 @@ namespace {
 using AxisTest::chartHandler;
 using AxisTest::chartTransformer;
 
-TEST(XAxisRenderer, ComputeAxisTakesTheVisibleRangeOnlyWhenZoomedIn)
-{
-    const struct {
-        double zoom;
-        QList<double> entries;
-    } cases[] = {
-        {1.0, {0, 20, 40, 60, 80, 100}},
-        {2.0, {0, 10, 20, 30, 40, 50}},
-    };
-    for (const auto& c : cases) {
-        const auto handler = chartHandler();
-        handler->refresh(handler->zoom(c.zoom, 1.0), nullptr, true);
-        auto axis = std::make_shared<XAxis>();
-        XAxisRenderer renderer(handler, axis, chartTransformer(handler, 0, 100, 0, 100));
-        renderer.computeAxis(0, 100, false);
-        EXPECT_EQ(axis->entries(), c.entries);
-    }
-}
-
 TEST(XAxisRenderer, LabelSizeIsTheLongestLabelsAndItsRotatedBox)
 {
     auto axis = std::make_shared<XAxis>();
