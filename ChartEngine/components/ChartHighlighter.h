@@ -19,8 +19,6 @@ class ChartData;
 class ChartDataProvider;
 class ChartDataSetProtocol;
 
-using HighlightList = QList<std::shared_ptr<Highlight>>;
-
 // The highlighter of the x-y charts: maps a touch to an x value through the left axis, takes
 // the entries at the nearest x of every highlightable data set, picks the y axis whose values
 // lie nearest the touch vertically (a tie goes to the right axis) and returns that axis's value
