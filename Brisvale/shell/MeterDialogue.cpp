@@ -31,12 +31,6 @@ QString text(const char* key)
     return Localization::text(QLatin1String(key));
 }
 
-void printRefusedReply(qint64 command, const QString& fault)
-{
-    Console::printLine(QStringLiteral("Unreadable reply of ") + TavrendelPFMCommand::name(command)
-                       + QStringLiteral(", the download ends: ") + fault);
-}
-
 }
 
 MeterDialogue::MeterDialogue(MeterDialogueHost& windowHost, std::shared_ptr<TavrendelPFM> meterManager,
@@ -121,11 +115,8 @@ void MeterDialogue::handleFailedReply(qint64 command)
 {
     switch (command) {
     case TavrendelPFMCommand::TimeRead:
-        showFailure("ViewController_AlertMessage_PFMClockReadFailed");
-        break;
     case TavrendelPFMCommand::MemoryRead:
-        forgetReadBack();
-        showFailure("ViewController_AlertMessage_PFMMemoryReadFailed");
+        endUnread(command);
         break;
     case TavrendelPFMCommand::TimeWrite:
         // The memory is erased only after the clock was set.
@@ -143,6 +134,25 @@ void MeterDialogue::handleFailedReply(qint64 command)
         break;
     default:
         break;
+    }
+}
+
+// A reply that is not what the meter sends ends the download as a failed one does.
+void MeterDialogue::refuseReply(qint64 command, const QString& fault)
+{
+    Console::printLine(QStringLiteral("Unreadable reply of ") + TavrendelPFMCommand::name(command)
+                       + QStringLiteral(", the download ends: ") + fault);
+    endUnread(command);
+}
+
+// A clock or memory read that failed: nothing was downloaded.
+void MeterDialogue::endUnread(qint64 command)
+{
+    if (command == TavrendelPFMCommand::MemoryRead) {
+        forgetReadBack();
+        showFailure("ViewController_AlertMessage_PFMMemoryReadFailed");
+    } else {
+        showFailure("ViewController_AlertMessage_PFMClockReadFailed");
     }
 }
 
@@ -179,17 +189,14 @@ void MeterDialogue::dispatchDeviceReply(qint64 command, const TavrendelPFMModel*
         if (model) {
             handleTimeRead(model->parseDictionary());
         } else {
-            printRefusedReply(command, QStringLiteral("there is no reply object"));
-            showFailure("ViewController_AlertMessage_PFMClockReadFailed");
+            refuseReply(command, QStringLiteral("there is no reply object"));
         }
         break;
     case TavrendelPFMCommand::MemoryRead:
         if (model) {
             handleMemoryRead(model->parseDictionary());
         } else {
-            forgetReadBack();
-            printRefusedReply(command, QStringLiteral("there is no reply object"));
-            showFailure("ViewController_AlertMessage_PFMMemoryReadFailed");
+            refuseReply(command, QStringLiteral("there is no reply object"));
         }
         break;
     case TavrendelPFMCommand::TimeWrite:
@@ -231,8 +238,7 @@ void MeterDialogue::handleTimeRead(const QVariantMap& reply)
 {
     const MeterReplyRead<QDateTime> clock = MeterReplyReader::readClock(reply);
     if (!clock.value) {
-        printRefusedReply(TavrendelPFMCommand::TimeRead, clock.fault);
-        showFailure("ViewController_AlertMessage_PFMClockReadFailed");
+        refuseReply(TavrendelPFMCommand::TimeRead, clock.fault);
         return;
     }
     const QDateTime now = AppClock::now();
@@ -353,8 +359,7 @@ void MeterDialogue::handleMemoryRead(const QVariantMap& reply)
     }
     const MeterReplyRead<MeterMemory> memory = MeterReplyReader::readMemory(reply);
     if (!memory.value) {
-        printRefusedReply(TavrendelPFMCommand::MemoryRead, memory.fault);
-        showFailure("ViewController_AlertMessage_PFMMemoryReadFailed");
+        refuseReply(TavrendelPFMCommand::MemoryRead, memory.fault);
         return;
     }
     Console::printLine(QStringLiteral("PFMData TotalNumber:") + QString::number(memory.value->count));

@@ -90,6 +90,8 @@ private:
     void updateDeviceConnection(const QString& text, bool connected, const QString& imageName);
     void dispatchDeviceReply(qint64 command, const TavrendelPFMModel* model);
     void handleFailedReply(qint64 command);
+    void refuseReply(qint64 command, const QString& fault);
+    void endUnread(qint64 command);
     void handleFailedBestValue(qint64 command);
     // A failure alert on the window: what failed and what was kept ("[:BV]" filled when given).
     void showFailure(const char* key, std::optional<qint32> bestValue = std::nullopt);
