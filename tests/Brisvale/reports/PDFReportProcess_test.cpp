@@ -20,52 +20,45 @@ namespace {
 
 using Kind = PDFPagePlan::Kind;
 
-// Writes `count` pictures of a kind, numbered without gaps; a failing write is passed over.
+// What the stand-in picture maker draws, and how the work folder's removal goes.
+struct PictureScript {
+    int pef = 0;
+    int fev1 = 0;
+    bool failOneWrite = false; // one PEF picture cannot be written
+    bool refuseRemoval = false;
+    QStringList passes; // the kinds of the picture passes, in their order
+};
+
+// Writes plain pictures numbered 0 … count − 1; a picture that cannot be written is passed over.
 class StandInPictures : public ChartPictureMaker {
 public:
-    StandInPictures(int pef, int fev1, bool failOne, QStringList& passes)
-        : pef_(pef), fev1_(fev1), failOne_(failOne), passes_(passes)
-    {
-    }
+    explicit StandInPictures(PictureScript& script) : script_(script) {}
 
     int makeChartPictures(const QUrl& folder, FolderProcess::FolderKind kind) override
     {
-        const bool isPEF = kind == FolderProcess::FolderKind::PEF;
-        passes_ << FolderProcess::rawValue(kind);
-        int written = 0;
-        for (int block = 0; block < (isPEF ? pef_ : fev1_); ++block) {
-            if (isPEF && failOne_ && block == 1) {
-                failed_ = true;
-                continue;
-            }
-            QImage picture(192, 94, QImage::Format_RGB32);
-            picture.fill(isPEF ? QColor(75, 192, 192) : QColor(0, 61, 165));
-            picture.save(PDFReportProcess::pictureFile(folder, written++).toLocalFile());
+        script_.passes << FolderProcess::rawValue(kind);
+        const bool failing = kind == FolderProcess::FolderKind::PEF && script_.failOneWrite;
+        failed_ = failed_ || failing;
+        const int count = (kind == FolderProcess::FolderKind::PEF ? script_.pef : script_.fev1) - (failing ? 1 : 0);
+        QImage picture(192, 94, QImage::Format_RGB32);
+        picture.fill(QColor(75, 192, 192));
+        for (int k = 0; k < count; ++k) {
+            picture.save(PDFReportProcess::pictureFile(folder, k).toLocalFile());
         }
-        return written;
+        return count;
     }
     bool hadFailedWrite() const override { return failed_; }
 
 private:
-    int pef_;
-    int fev1_;
-    bool failOne_;
+    PictureScript& script_;
     bool failed_ = false;
-    QStringList& passes_;
 };
 
-class PictureReport : public PDFReportProcess {
-public:
-    int pef = 0;
-    int fev1 = 0;
-    bool failOneWrite = false;
-    bool refuseRemoval = false;
-    QStringList passes; // the kinds of the picture passes, in their order
-
+class PictureReport : public PDFReportProcess, public PictureScript {
 protected:
     std::unique_ptr<ChartPictureMaker> makePictureMaker(const ConditionReturnInfo&) override
     {
-        return std::make_unique<StandInPictures>(pef, fev1, failOneWrite, passes);
+        return std::make_unique<StandInPictures>(*this);
     }
     bool removeWorkFolder(const FolderProcess& folders, const FolderProcess::ReturnURLInfo& work) override
     {
