@@ -28,7 +28,6 @@ public:
     // A sheet over the meter manager (null when there is no meter library: nothing is written).
     // Loads the current user's best value at once.
     explicit TrafficLightsController(std::shared_ptr<TavrendelPFM> manager, QWidget* parent = nullptr);
-    ~TrafficLightsController() override;
 
     template <typename Receiver>
     void setDelegate(Receiver* receiver)
@@ -70,7 +69,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildContent();
@@ -80,7 +78,6 @@ private:
     void abandonReadBack();
     void refuseTypedValue();
     void showReadBackAlert(bool done);
-    bool isOwnWindow(const QWidget* window) const;
 
     QLabel* Title_Lab = nullptr;
     QLabel* BestValue_Lab = nullptr;
