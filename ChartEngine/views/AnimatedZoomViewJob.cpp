@@ -1,7 +1,6 @@
 #include "ChartEngine/views/AnimatedZoomViewJob.h"
 
 #include "ChartEngine/components/YAxis.h"
-#include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 
 namespace Charts {
@@ -37,15 +36,15 @@ void AnimatedZoomViewJob::animationStep()
     }
     const double scaleX = xOrigin() + (m_scaleX - xOrigin()) * phase();
     const double scaleY = yOrigin() + (m_scaleY - yOrigin()) * phase();
-    if (!setZoom(now, scaleX, scaleY)) {
+    if (!zoomTo(now, scaleX, scaleY)) {
         return;
     }
     const double yRange = m_yAxis->axisRange() / now.handler->scaleY();
     const double xRange = m_xAxisRange / now.handler->scaleX();
-    QPointF pt(m_zoomOriginX + ((m_zoomCenterX - xRange * 0.5) - m_zoomOriginX) * phase(),
-               m_zoomOriginY + ((m_zoomCenterY + yRange * 0.5) - m_zoomOriginY) * phase());
-    now.transformer->valueToPixel(pt);
-    refresh(now, now.handler->translate(pt), true);
+    const QPointF topLeft(
+        m_zoomOriginX + ((m_zoomCenterX - xRange * 0.5) - m_zoomOriginX) * phase(),
+        m_zoomOriginY + ((m_zoomCenterY + yRange * 0.5) - m_zoomOriginY) * phase());
+    translateValueToTopLeft(now, topLeft, true);
 }
 
 void AnimatedZoomViewJob::animationDidEnd()

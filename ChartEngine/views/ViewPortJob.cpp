@@ -58,6 +58,12 @@ void ViewPortJob::moveValueToTopLeft(const Targets& targets, QPointF value)
     targets.handler->centerViewPort(value, targets.chart);
 }
 
+void ViewPortJob::translateValueToTopLeft(const Targets& targets, QPointF value, bool invalidate)
+{
+    targets.transformer->valueToPixel(value);
+    refresh(targets, targets.handler->translate(value), invalidate);
+}
+
 bool ViewPortJob::refresh(const Targets& targets, const AffineTransform& matrix, bool invalidate)
 {
     if (!isFinite(matrix)) {
@@ -67,7 +73,7 @@ bool ViewPortJob::refresh(const Targets& targets, const AffineTransform& matrix,
     return true;
 }
 
-bool ViewPortJob::setZoom(const Targets& targets, double scaleX, double scaleY)
+bool ViewPortJob::zoomTo(const Targets& targets, double scaleX, double scaleY)
 {
     return refresh(targets, targets.handler->setZoom(scaleX, scaleY), false);
 }

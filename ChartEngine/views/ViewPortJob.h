@@ -56,13 +56,16 @@ protected:
     // The handler, transformer and view as they are now; incomplete once one of them is gone.
     Targets targets() const;
 
-    // Moves the view so that the value point lies at the content's top-left corner.
+    // Moves the view so that the value point lies at the content's top-left corner (the
+    // handler's centring, which always redraws).
     static void moveValueToTopLeft(const Targets& targets, QPointF value);
+    // The same move as a translation of the touch matrix refreshed with `invalidate`.
+    static void translateValueToTopLeft(const Targets& targets, QPointF value, bool invalidate);
     // Stores the new touch matrix through the handler, which clamps it and asks the view to
     // redraw. A matrix with a non-finite entry changes nothing and answers false.
     static bool refresh(const Targets& targets, const AffineTransform& matrix, bool invalidate);
     // The handler's touch matrix at the given scales, its translation kept.
-    static bool setZoom(const Targets& targets, double scaleX, double scaleY);
+    static bool zoomTo(const Targets& targets, double scaleX, double scaleY);
     // When the view is an x-y chart view, lays out its offsets again; then redraws its bounds.
     static void relayoutView(const Targets& targets);
 
