@@ -8,7 +8,7 @@
 #include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ChartDataEntry.h"
-#include "ChartEngine/data/EntryIndexSearch.h"
+#include "ChartEngine/data/FoundEntryIndex.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/ChartConsole.h"
 #include "ChartEngine/foundation/ChartFatal.h"
@@ -457,7 +457,7 @@ bool ChartViewBase::isMarkerRevealed(const Highlight& highlight) const
         return false;
     }
     const double revealed = std::trunc(double(dataSet->entryCount()) * chartAnimator()->phaseX());
-    const qint64 index = searchEntryIndex(*dataSet, *entry);
+    const qint64 index = entryIndexBySearch(*dataSet, *entry);
     return !(double(index) > revealed) && !std::isnan(revealed);
 }
 
