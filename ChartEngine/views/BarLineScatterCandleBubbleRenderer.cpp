@@ -2,7 +2,7 @@
 
 #include "ChartEngine/data/BarLineScatterCandleBubbleChartDataSetProtocol.h"
 #include "ChartEngine/data/ChartData.h"
-#include "ChartEngine/data/EntryIndexSearch.h"
+#include "ChartEngine/data/FoundEntryIndex.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
@@ -82,7 +82,7 @@ std::shared_ptr<NSUIAccessibilityElement> BarLineScatterCandleBubbleRenderer::cr
 bool BarLineScatterCandleBubbleRenderer::isInBoundsX(
     const ChartDataEntry& entry, const BarLineScatterCandleBubbleChartDataSetProtocol& dataSet) const
 {
-    const qint64 index = searchEntryIndex(dataSet, entry);
+    const qint64 index = entryIndexBySearch(dataSet, entry);
     return static_cast<double>(index) < static_cast<double>(dataSet.entryCount()) * phaseX();
 }
 

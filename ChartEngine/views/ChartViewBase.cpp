@@ -19,6 +19,7 @@
 #include "ChartEngine/foundation/NumberUtils.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/ChartViewDelegate.h"
+#include "ChartEngine/views/AnimatedViewPortJob.h"
 #include "ChartEngine/views/DataRenderer.h"
 
 #include <QGuiApplication>
@@ -28,6 +29,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace Charts {
 
@@ -50,11 +52,9 @@ ChartViewBase::ChartViewBase(const QRect& frame, QWidget* parent)
 
 ChartViewBase::~ChartViewBase()
 {
-    // Dropping the last reference to a running animated job stops it without finishing.
-    auto running = std::move(m_runningJobs);
-    m_runningJobs.clear();
-    m_jobsBeingRun.clear();
-    running.clear();
+    for (const auto& job : std::exchange(m_runningJobs, {})) {
+        job->stop(false);
+    }
     m_viewportJobs.clear();
     if (m_chartAnimator) {
         m_chartAnimator->setDelegate(nullptr);
@@ -667,29 +667,12 @@ void ChartViewBase::clearAllViewportJobs()
 
 void ChartViewBase::runViewportJob(const std::shared_ptr<ViewPortJob>& job)
 {
-    m_jobsBeingRun.append(job);
-    // The jobs land with the view-port job classes.
-    m_jobsBeingRun.removeOne(job);
-}
-
-void ChartViewBase::retainRunningJob(const ViewPortJob* job)
-{
-    for (const auto& candidate : m_jobsBeingRun) {
-        if (candidate.get() == job && !m_runningJobs.contains(candidate)) {
-            m_runningJobs.append(candidate);
-            return;
-        }
-    }
-}
-
-void ChartViewBase::releaseRunningJob(const ViewPortJob* job)
-{
-    // The job is still inside its own stop: it is let go after the current event.
-    for (qsizetype i = 0; i < m_runningJobs.size(); ++i) {
-        if (m_runningJobs.at(i).get() == job) {
-            std::shared_ptr<ViewPortJob> finished = m_runningJobs.takeAt(i);
-            QMetaObject::invokeMethod(this, [finished] {}, Qt::QueuedConnection);
-            return;
+    // Jobs that have stopped since are let go here, not from inside their own last step.
+    m_runningJobs.removeIf([](const auto& running) { return !running->isRunning(); });
+    job->doJob();
+    if (auto animated = std::dynamic_pointer_cast<AnimatedViewPortJob>(job)) {
+        if (animated->isRunning()) {
+            m_runningJobs.append(std::move(animated));
         }
     }
 }

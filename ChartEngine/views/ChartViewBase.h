@@ -26,6 +26,7 @@ class QPainter;
 
 namespace Charts {
 
+class AnimatedViewPortJob;
 class Animator;
 class ChartData;
 class ChartViewDelegate;
@@ -255,13 +256,8 @@ public:
     virtual void clearAllViewportJobs();
     // The jobs waiting for the view's size, first queued first.
     QList<std::shared_ptr<ViewPortJob>> viewportJobs() const { return m_viewportJobs; }
-    // An animated job runs over many frames: the view keeps it from its start until it stops.
-    // The job hands itself over when it starts (only a job the view is running is kept; one
-    // started by someone else stays with its caller) and takes itself back when it stops; the
-    // view lets it go after the current event. The destructor drops the jobs still running,
-    // which stops them without finishing.
-    virtual void retainRunningJob(const ViewPortJob* job);
-    virtual void releaseRunningJob(const ViewPortJob* job);
+    // An animated job runs over many frames: the view keeps each one it started until it has
+    // stopped, and its destructor stops those still running without finishing them.
 
     // --- Deceleration of a drag -------------------------------------------------------------------
     virtual bool isDragDecelerationEnabled() const { return m_dragDecelerationEnabled; }
@@ -289,7 +285,7 @@ protected:
 
     // The delegate, when it is set and implements ChartViewDelegate.
     ChartViewDelegate* viewDelegate() const;
-    // Runs a job: while it runs the view can keep it (retainRunningJob).
+    // Runs a job; an animated one that is still running afterwards is kept until it stops.
     void runViewportJob(const std::shared_ptr<ViewPortJob>& job);
 
     bool offsetsCalculated() const { return m_offsetsCalculated; }
@@ -298,7 +294,6 @@ protected:
 private:
     void drawNoDataText(QPainter& painter);
     bool isMarkerRevealed(const Highlight& highlight) const;
-    void releaseFinishedJob(const ViewPortJob* job);
 
     std::shared_ptr<ChartData> m_data;
     mutable std::shared_ptr<ValueFormatter> m_defaultValueFormatter;
@@ -330,10 +325,8 @@ private:
     double m_dragDecelerationFrictionCoef = 0.9;
     double m_maxHighlightDistance = 500;
 
-    // The job being run by runViewportJob (a job can be run from inside another's step).
-    QList<std::shared_ptr<ViewPortJob>> m_jobsBeingRun;
-    // Animated jobs kept while they run.
-    QList<std::shared_ptr<ViewPortJob>> m_runningJobs;
+    // Animated jobs started by the view, kept while they run.
+    QList<std::shared_ptr<AnimatedViewPortJob>> m_runningJobs;
 };
 
 }

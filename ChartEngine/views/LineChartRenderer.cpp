@@ -1,8 +1,10 @@
 #include "ChartEngine/views/LineChartRenderer.h"
 
+#include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/data/FillFormatter.h"
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/LineChartDataSetProtocol.h"
+#include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/ChartFatal.h"
 #include "ChartEngine/foundation/ChartImage.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
@@ -12,6 +14,7 @@
 #include "ChartEngine/foundation/ValueFormatter.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/LineChartDataProvider.h"
+#include "ChartEngine/views/LineChartView.h"
 #include "ChartEngine/views/LineReduction.h"
 
 #include <QLinearGradient>
@@ -619,7 +622,7 @@ void LineChartRenderer::drawCircles(QPainter& painter)
     m_accessibilityOrderedElements = emptyOrderedElements();
     LineChartView* view = lineChartView();
     if (view) {
-        m_accessibleChartElements.append(chartHeader(*view, *lineData));
+        m_accessibleChartElements.append(createAccessibleHeader(*view, *lineData, QStringLiteral("Line Chart")));
     }
     painter.save();
     qint64 i = 0;
@@ -734,18 +737,31 @@ void LineChartRenderer::drawHighlight(QPainter& painter, const std::shared_ptr<H
 
 LineChartView* LineChartRenderer::lineChartView() const
 {
-    return nullptr;
-}
-
-std::shared_ptr<NSUIAccessibilityElement> LineChartRenderer::chartHeader(LineChartView&, const LineChartData&)
-{
-    return nullptr;
+    return qobject_cast<LineChartView*>(m_chart.data());
 }
 
 std::shared_ptr<NSUIAccessibilityElement> LineChartRenderer::makeAccessibilityElement(
-    qint64, LineChartView&, const LineChartDataSetProtocol&, qint64, const QRectF&) const
+    qint64 j, LineChartView& view, const LineChartDataSetProtocol& dataSet, qint64 i, const QRectF& frame) const
 {
-    return nullptr;
+    auto element = std::make_shared<NSUIAccessibilityElement>(&view);
+    const auto e = dataSet.entryForIndex(j);
+    const auto* provider = dataProvider();
+    if (!e || !provider) {
+        return element;
+    }
+    const auto xAxis = view.xAxis();
+    const auto xFormatter = xAxis->valueFormatter();
+    const QString xText = xFormatter ? xFormatter->stringForValue(e->x(), xAxis.get()) : QString::number(e->x());
+    const auto yFormatter = dataSet.valueFormatter();
+    const QString yText =
+        yFormatter ? yFormatter->stringForValue(e->y(), e.get(), i, viewPortHandler().get()) : QString();
+    const auto lineData = provider->lineData();
+    const QString prefix = lineData && lineData->dataSetCount() >= 2
+        ? dataSet.label().value_or(QString()) + QStringLiteral(", ")
+        : QString();
+    element->setAccessibilityLabel(prefix + QStringLiteral(" ") + xText + QStringLiteral(": ") + yText);
+    element->setAccessibilityFrame(frame);
+    return element;
 }
 
 }

@@ -100,7 +100,6 @@ protected:
 private:
     LineChartView* lineChartView() const;
     QList<Elements> emptyOrderedElements() const;
-    std::shared_ptr<NSUIAccessibilityElement> chartHeader(LineChartView& view, const LineChartData& lineData);
     double fillLinePosition(const LineChartDataSetProtocol& dataSet) const;
     void fillArea(QPainter& painter, const LineChartDataSetProtocol& dataSet, const QPainterPath& area);
     void strokeLine(QPainter& painter, const LineChartDataSetProtocol& dataSet, const QPainterPath& spline,

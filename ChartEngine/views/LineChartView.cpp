@@ -2,6 +2,7 @@
 
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/LineChartData.h"
+#include "ChartEngine/views/LineChartRenderer.h"
 
 namespace Charts {
 
@@ -22,6 +23,7 @@ LineChartView::~LineChartView() = default;
 // This class's step of the set-up: the line renderer, on this view's animator and handler.
 void LineChartView::installRenderer()
 {
+    setRenderer(std::make_shared<LineChartRenderer>(this, chartAnimator(), viewPortHandler()));
 }
 
 std::shared_ptr<LineChartData> LineChartView::lineData() const

@@ -1,7 +1,7 @@
 #include "ChartEngine/views/XBounds.h"
 
 #include "ChartEngine/data/BarLineScatterCandleBubbleChartDataSetProtocol.h"
-#include "ChartEngine/data/EntryIndexSearch.h"
+#include "ChartEngine/data/FoundEntryIndex.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/views/BarLineScatterCandleBubbleChartDataProvider.h"
 
@@ -16,8 +16,8 @@ namespace {
 qint64 edgeIndex(const BarLineScatterCandleBubbleChartDataSetProtocol& dataSet, double x,
                  ChartDataSetRounding rounding)
 {
-    const auto entry = dataSet.entryForXValue(x, std::numeric_limits<double>::quiet_NaN(), rounding);
-    return entry ? std::max<qint64>(searchEntryIndex(dataSet, *entry), 0) : 0;
+    const qint64 found = dataSet.entryIndex(x, std::numeric_limits<double>::quiet_NaN(), rounding);
+    return std::max<qint64>(firstEqualEntryIndex(dataSet, found), 0);
 }
 
 }
