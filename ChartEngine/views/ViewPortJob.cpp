@@ -5,6 +5,7 @@
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortChart.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
+#include "ChartEngine/views/BarLineChartViewBase.h"
 
 #include <cmath>
 
@@ -80,6 +81,9 @@ bool ViewPortJob::zoomTo(const Targets& targets, double scaleX, double scaleY)
 
 void ViewPortJob::relayoutView(const Targets& targets)
 {
+    if (auto* barLineView = dynamic_cast<BarLineChartViewBase*>(targets.chart)) {
+        barLineView->calculateOffsets();
+    }
     targets.chart->setNeedsDisplayInRect(targets.chart->bounds());
 }
 
