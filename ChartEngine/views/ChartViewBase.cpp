@@ -52,8 +52,11 @@ ChartViewBase::ChartViewBase(const QRect& frame, QWidget* parent)
 
 ChartViewBase::~ChartViewBase()
 {
+    // Taken out first: a stopping job hands itself back, and finds nothing to release.
     for (const auto& job : std::exchange(m_runningJobs, {})) {
-        job->stop(false);
+        if (const auto animated = std::dynamic_pointer_cast<AnimatedViewPortJob>(job)) {
+            animated->stop(false);
+        }
     }
     m_viewportJobs.clear();
     if (m_chartAnimator) {
@@ -667,12 +670,30 @@ void ChartViewBase::clearAllViewportJobs()
 
 void ChartViewBase::runViewportJob(const std::shared_ptr<ViewPortJob>& job)
 {
-    // Jobs that have stopped since are let go here, not from inside their own last step.
-    m_runningJobs.removeIf([](const auto& running) { return !running->isRunning(); });
+    m_jobsBeingRun.append(job);
     job->doJob();
-    if (auto animated = std::dynamic_pointer_cast<AnimatedViewPortJob>(job)) {
-        if (animated->isRunning()) {
-            m_runningJobs.append(std::move(animated));
+    m_jobsBeingRun.removeOne(job);
+}
+
+void ChartViewBase::retainRunningJob(const ViewPortJob* job)
+{
+    for (const auto& candidate : m_jobsBeingRun) {
+        if (candidate.get() == job && !m_runningJobs.contains(candidate)) {
+            m_runningJobs.append(candidate);
+            return;
+        }
+    }
+}
+
+void ChartViewBase::releaseRunningJob(const ViewPortJob* job)
+{
+    for (qsizetype i = 0; i < m_runningJobs.size(); ++i) {
+        if (m_runningJobs.at(i).get() == job) {
+            // The job is still inside its own stop: it is let go after the current event (or
+            // with the view, which drops the posted call).
+            QMetaObject::invokeMethod(this, [finished = m_runningJobs.takeAt(i)] {},
+                                      Qt::QueuedConnection);
+            return;
         }
     }
 }
