@@ -441,3 +441,19 @@ TEST(BarLineChartViewZoom, MovesPutTheirValueAtTheLeftEdgeWithinTheLimits)
         EXPECT_DOUBLE_EQ(view->visibleXRange(), 23);
     }
 }
+
+TEST(BarLineChartViewZoom, KeepingThePositionOnAResizeKeepsTheLeftEdgeValue)
+{
+    for (const bool keep : {true, false}) {
+        const auto view = fixtureView({{0, 10}, {110, 100}});
+        view->setVisibleXRangeMaximum(23);
+        view->moveViewToX(50);
+        view->setKeepPositionOnRotation(keep);
+
+        view->setFrame(QRect(0, 0, 400, 200));
+
+        EXPECT_EQ(view->contentRect(), QRectF(35, 15, 330, 125));
+        // Without keeping, the translation stays in pixels while a value takes more of them.
+        EXPECT_NEAR(view->lowestVisibleX(), keep ? 50 : 50 * 230.0 / 330, 1e-9) << keep;
+    }
+}
