@@ -432,36 +432,32 @@ void ChartViewBase::drawDescription(QPainter& painter)
 
 void ChartViewBase::drawMarkers(QPainter& painter)
 {
-    if (!m_marker || !isDrawMarkersEnabled() || !valuesToHighlight()) {
+    if (!m_marker || !isDrawMarkersEnabled() || !valuesToHighlight() || !m_data) {
         return;
     }
     const auto handler = viewPortHandler();
     for (const auto& highlight : m_highlighted) {
-        if (!m_data || !highlight || !isMarkerRevealed(*highlight)) {
+        // A highlight left over from other data names no data set or no entry: no marker.
+        const auto dataSet = highlight ? m_data->dataSetAtIndex(highlight->dataSetIndex()) : nullptr;
+        const auto entry = dataSet ? m_data->entryFor(*highlight) : nullptr;
+        if (!entry || !isRevealed(*dataSet, *entry)) {
             continue;
         }
         const QPointF position = getMarkerPosition(*highlight);
         if (!handler->isInBounds(position.x(), position.y())) {
             continue;
         }
-        m_marker->refreshContent(m_data->entryFor(*highlight), highlight);
+        m_marker->refreshContent(entry, highlight);
         m_marker->draw(painter, position);
     }
 }
 
-// Whether the highlight's entry exists and is revealed by the x animation: its index is not
-// above the set's entry count times phaseX, truncated (a phase that is not a number reveals
-// nothing).
-bool ChartViewBase::isMarkerRevealed(const Highlight& highlight) const
+// Whether the x animation has revealed the entry: its index is not above the set's entry count
+// times phaseX, truncated in double (a phase that is not a number reveals nothing).
+bool ChartViewBase::isRevealed(const ChartDataSetProtocol& dataSet, const ChartDataEntry& entry) const
 {
-    const auto dataSet = m_data->dataSetAtIndex(highlight.dataSetIndex());
-    const auto entry = m_data->entryFor(highlight);
-    if (!dataSet || !entry) {
-        return false;
-    }
-    const double revealed = std::trunc(double(dataSet->entryCount()) * chartAnimator()->phaseX());
-    const qint64 index = entryIndexBySearch(*dataSet, *entry);
-    return !(double(index) > revealed) && !std::isnan(revealed);
+    const double revealed = std::trunc(double(dataSet.entryCount()) * chartAnimator()->phaseX());
+    return !std::isnan(revealed) && !(double(entryIndexBySearch(dataSet, entry)) > revealed);
 }
 
 void ChartViewBase::paintEvent(QPaintEvent* /*event*/)

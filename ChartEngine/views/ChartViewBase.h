@@ -28,6 +28,8 @@ namespace Charts {
 
 class Animator;
 class ChartData;
+class ChartDataEntry;
+class ChartDataSetProtocol;
 class ChartViewDelegate;
 class DataRenderer;
 class Description;
@@ -297,7 +299,7 @@ protected:
 
 private:
     void drawNoDataText(QPainter& painter);
-    bool isMarkerRevealed(const Highlight& highlight) const;
+    bool isRevealed(const ChartDataSetProtocol& dataSet, const ChartDataEntry& entry) const;
 
     std::shared_ptr<ChartData> m_data;
     mutable std::shared_ptr<ValueFormatter> m_defaultValueFormatter;
