@@ -154,12 +154,11 @@ private:
 
 TEST(BarLineChartViewLayout, ContentAreaAndTransformersFollowTheOffsets)
 {
-    using Configure = std::function<void(LineChartView&)>;
     // The expected content rectangle, read from the view's components after the layout.
     using Expect = std::function<QRectF(LineChartView&)>;
     struct Case {
         const char* name;
-        Configure configure;
+        ViewAction configure;
         Expect content;
     };
     const auto labelRoom = [](LineChartView& v) {
@@ -265,10 +264,9 @@ TEST(BarLineChartViewLayout, FixedOffsetsFromAnotherThreadAreSetOnTheViewsThread
 
 TEST(BarLineChartViewDrawing, FixedDrawingOrder)
 {
-    using Configure = std::function<void(LineChartView&)>;
     struct Case {
         const char* name;
-        Configure configure;
+        ViewAction configure;
         Log expected;
     };
     const Log tail = {"extras", "x limits", "left limits", "right limits", "x labels", "left labels",
@@ -357,10 +355,9 @@ TEST(BarLineChartViewDrawing, DescriptionIsAlignedOnItsCorner)
 
 TEST(BarLineChartViewZoom, ImmediateZoomsOnTheTouchMatrix)
 {
-    using Action = std::function<void(LineChartView&)>;
     struct Case {
         const char* name;
-        Action act;
+        ViewAction act;
         AffineTransform matrix;
         double minScaleX;
     };
@@ -420,10 +417,9 @@ TEST(BarLineChartViewZoom, RangesThatAreNotFiniteAndPositiveAreIgnored)
 
 TEST(BarLineChartViewZoom, MovesPutTheirValueAtTheLeftEdgeWithinTheLimits)
 {
-    using Action = std::function<void(LineChartView&)>;
     struct Case {
         const char* name;
-        Action act;
+        ViewAction act;
         double leftEdge;
     };
     const QList<Case> cases = {

@@ -127,11 +127,10 @@ TEST(ChartViewBaseData, OnlyDefaultFormattersAreReplacedByTheSharedOne)
 
 TEST(ChartViewBaseHighlight, TheRoadSelectsOnlyEntriesThatExist)
 {
-    using Action = std::function<void(LineChartView&)>;
     struct Case {
         const char* name;
-        Action prepare;
-        Action act;
+        ViewAction prepare;
+        ViewAction act;
         std::optional<double> selectedX; // the one highlight left, none for an empty list
         QStringList told;
         QStringList console;

@@ -13,9 +13,13 @@
 #include <QPointF>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace ViewTesting {
+
+// Something a table case does to a view.
+using ViewAction = std::function<void(Charts::LineChartView&)>;
 
 // Line data of one data set through the points, in order.
 inline std::shared_ptr<Charts::LineChartData> lineData(const QList<QPointF>& points)
