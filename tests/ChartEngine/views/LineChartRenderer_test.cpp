@@ -405,7 +405,7 @@ TEST(LineChartRenderer, ValueCopyFollowsEveryEdit)
         {"setEntries", [&](LineChartDataSet& s) { s.setEntries(rising); }},
         {"replaceEntries", [&](LineChartDataSet& s) { s.replaceEntries(rising); }},
         {"clear", [](LineChartDataSet& s) { s.clear(); }},
-        {"entry x", [](LineChartDataSet& s) { s.entryForIndex(200)->setX(5.03); }},
+        {"entry x", [](LineChartDataSet& s) { s.entryForIndex(200)->setX(5.2); }},
         {"entry y", [](LineChartDataSet& s) { s.entryForIndex(200)->setY(9.5); }},
     };
     for (const Case& c : cases) {
