@@ -341,6 +341,9 @@ QPainterPath LineChartRenderer::generateFilledPath(const LineChartDataSetProtoco
     const double phase = phaseY();
     const auto pixel = [&matrix](double x, double y) { return matrix.map(QPointF(x, y)); };
     QPainterPath area;
+    if (bounds.range() < 0) {
+        return area;
+    }
     if (const auto first = dataSet.entryForIndex(bounds.min())) {
         area.moveTo(pixel(first->x(), fillMin));
         area.lineTo(pixel(first->x(), first->y() * phase));
