@@ -14,7 +14,11 @@
 #include "ChartEngine/foundation/NSUIDisplayLink.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
+#include "ChartEngine/views/AnimatedMoveViewJob.h"
+#include "ChartEngine/views/AnimatedZoomViewJob.h"
 #include "ChartEngine/views/DataRenderer.h"
+#include "ChartEngine/views/MoveViewJob.h"
+#include "ChartEngine/views/ZoomViewJob.h"
 
 #include <QPainter>
 #include <QPen>
@@ -739,24 +743,20 @@ QPointF BarLineChartViewBase::invertedAxisDragTranslation(QPointF translation) c
 void BarLineChartViewBase::zoom(double scaleX, double scaleY, double xValue, double yValue,
                                 AxisDependency axis)
 {
-    Q_UNUSED(scaleX);
-    Q_UNUSED(scaleY);
-    Q_UNUSED(xValue);
-    Q_UNUSED(yValue);
-    Q_UNUSED(axis);
+    addViewportJob(std::make_shared<ZoomViewJob>(viewPortHandler(), scaleX, scaleY, xValue, yValue,
+                                                 getTransformer(axis), axis, this));
 }
 
 void BarLineChartViewBase::zoomAndCenterViewAnimated(double scaleX, double scaleY, double xValue,
                                                      double yValue, AxisDependency axis,
                                                      double duration, ChartEasingFunction easing)
 {
-    Q_UNUSED(scaleX);
-    Q_UNUSED(scaleY);
-    Q_UNUSED(xValue);
-    Q_UNUSED(yValue);
-    Q_UNUSED(axis);
-    Q_UNUSED(duration);
-    Q_UNUSED(easing);
+    const auto handler = viewPortHandler();
+    const QPointF origin = contentTopLeftValue(axis);
+    addViewportJob(std::make_shared<AnimatedZoomViewJob>(
+        handler, getTransformer(axis), this, getAxis(axis), xAxis()->axisRange(), scaleX, scaleY,
+        handler->scaleX(), handler->scaleY(), xValue, yValue, origin.x(), origin.y(), duration,
+        std::move(easing)));
 }
 
 void BarLineChartViewBase::zoomAndCenterViewAnimated(double scaleX, double scaleY, double xValue,
@@ -772,6 +772,12 @@ void BarLineChartViewBase::zoomAndCenterViewAnimated(double scaleX, double scale
 {
     zoomAndCenterViewAnimated(scaleX, scaleY, xValue, yValue, axis, duration,
                               ChartEasingOption::easeInOutSine);
+}
+
+QPointF BarLineChartViewBase::contentTopLeftValue(AxisDependency axis) const
+{
+    const auto handler = viewPortHandler();
+    return valueForTouchPoint(QPointF(handler->contentLeft(), handler->contentTop()), axis);
 }
 
 double BarLineChartViewBase::yValueInView(AxisDependency axis) const
@@ -843,19 +849,17 @@ void BarLineChartViewBase::centerViewToAnimated(double xValue, double yValue, Ax
 
 void BarLineChartViewBase::addMoveJob(double xValue, double yValue, AxisDependency axis)
 {
-    Q_UNUSED(xValue);
-    Q_UNUSED(yValue);
-    Q_UNUSED(axis);
+    addViewportJob(
+        std::make_shared<MoveViewJob>(viewPortHandler(), xValue, yValue, getTransformer(axis), this));
 }
 
 void BarLineChartViewBase::addAnimatedMoveJob(double xValue, double yValue, AxisDependency axis,
                                               double duration, ChartEasingFunction easing)
 {
-    Q_UNUSED(xValue);
-    Q_UNUSED(yValue);
-    Q_UNUSED(axis);
-    Q_UNUSED(duration);
-    Q_UNUSED(easing);
+    const QPointF origin = contentTopLeftValue(axis);
+    addViewportJob(std::make_shared<AnimatedMoveViewJob>(viewPortHandler(), xValue, yValue,
+                                                         getTransformer(axis), this, origin.x(),
+                                                         origin.y(), duration, std::move(easing)));
 }
 
 }

@@ -226,6 +226,8 @@ private:
     // The y range (of that axis) and the x range visible at the current zoom.
     double yValueInView(AxisDependency axis) const;
     double xValueInView() const;
+    // The value at the content's top-left corner: where animated jobs start.
+    QPointF contentTopLeftValue(AxisDependency axis) const;
     // Runs on the view's thread.
     void applyViewPortOffsets(double left, double top, double right, double bottom);
     // Offset matrices right then left, then the value matrices.

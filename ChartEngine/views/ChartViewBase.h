@@ -28,6 +28,8 @@ namespace Charts {
 
 class Animator;
 class ChartData;
+class ChartDataEntry;
+class ChartDataSetProtocol;
 class ChartViewDelegate;
 class DataRenderer;
 class Description;
@@ -258,8 +260,8 @@ public:
     // An animated job runs over many frames: the view keeps it from its start until it stops.
     // The job hands itself over when it starts (only a job the view is running is kept; one
     // started by someone else stays with its caller) and takes itself back when it stops; the
-    // view lets it go after the current event. The destructor drops the jobs still running,
-    // which stops them without finishing.
+    // view lets it go after the current event. The destructor stops the jobs still running,
+    // without finishing them.
     virtual void retainRunningJob(const ViewPortJob* job);
     virtual void releaseRunningJob(const ViewPortJob* job);
 
@@ -289,7 +291,7 @@ protected:
 
     // The delegate, when it is set and implements ChartViewDelegate.
     ChartViewDelegate* viewDelegate() const;
-    // Runs a job: while it runs the view can keep it (retainRunningJob).
+    // Runs a job; while it runs it can hand itself to the view (retainRunningJob).
     void runViewportJob(const std::shared_ptr<ViewPortJob>& job);
 
     bool offsetsCalculated() const { return m_offsetsCalculated; }
@@ -297,8 +299,7 @@ protected:
 
 private:
     void drawNoDataText(QPainter& painter);
-    bool isMarkerRevealed(const Highlight& highlight) const;
-    void releaseFinishedJob(const ViewPortJob* job);
+    bool isRevealed(const ChartDataSetProtocol& dataSet, const ChartDataEntry& entry) const;
 
     std::shared_ptr<ChartData> m_data;
     mutable std::shared_ptr<ValueFormatter> m_defaultValueFormatter;
@@ -330,7 +331,7 @@ private:
     double m_dragDecelerationFrictionCoef = 0.9;
     double m_maxHighlightDistance = 500;
 
-    // The job being run by runViewportJob (a job can be run from inside another's step).
+    // The jobs runViewportJob is running (a job can run another from inside its step).
     QList<std::shared_ptr<ViewPortJob>> m_jobsBeingRun;
     // Animated jobs kept while they run.
     QList<std::shared_ptr<ViewPortJob>> m_runningJobs;
