@@ -1,6 +1,7 @@
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/foundation/EasingFunctions.h"
 #include "ChartEngine/foundation/MediaClock.h"
+#include "ChartEngine/foundation/NSUIDisplayLink.h"
 #include "ChartEngine/views/AnimatedMoveViewJob.h"
 #include "ChartEngine/views/AnimatedZoomViewJob.h"
 
@@ -9,6 +10,7 @@
 #include "support/QtPrinters.h"
 
 #include <QStringList>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -206,4 +208,37 @@ TEST_F(AnimatedViewPortJobTest, AnimatedZoomEndsWithTheCentreInTheMiddle)
     EXPECT_NEAR(centre.y(), 60, 1e-9);
     // Two refreshes, then the end hook's redraw.
     EXPECT_EQ(fixture.chart->redraws.size() - redrawsBefore, 3);
+}
+
+TEST_F(AnimatedViewPortJobTest, TheViewKeepsAJobItStartedUntilTheEndOrItsOwnDestruction)
+{
+    for (const bool closedMidway : {false, true}) {
+        SCOPED_TRACE(closedMidway ? "view closed half way" : "view kept");
+        MediaClock::setNow(startTime);
+        auto view = makeLineChart();
+        const auto handler = view->viewPortHandler();
+        handler->refresh(handler->setZoom(4, 1), view.get(), false);
+        const auto leftValue = [&] {
+            return view->valueForTouchPoint(QPointF(handler->contentLeft(), handler->contentTop()),
+                                            AxisDependency::left).x();
+        };
+        // From x -100 at the left edge to x 0 there, over one second.
+        view->moveViewToAnimated(0, 0, AxisDependency::left, 1, EasingFunctions::linear);
+
+        MediaClock::setNow(100.5);
+        waitUntil([&] { return handler->transX() != 0; });
+        EXPECT_NEAR(leftValue(), -50, 1e-9);
+        const double halfWay = handler->transX();
+
+        MediaClock::setNow(101);
+        if (closedMidway) {
+            view.reset();
+            // Frames that a job left running would take: there are none.
+            QTest::qWait(5 * NSUIDisplayLink::intervalMilliseconds);
+            EXPECT_EQ(handler->transX(), halfWay);
+        } else {
+            waitUntil([&] { return handler->transX() != halfWay; });
+            EXPECT_NEAR(leftValue(), 0, 1e-9);
+        }
+    }
 }

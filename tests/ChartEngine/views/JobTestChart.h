@@ -1,12 +1,16 @@
 #pragma once
 
+#include "ChartEngine/data/LineChartData.h"
+#include "ChartEngine/data/LineChartDataSet.h"
 #include "ChartEngine/foundation/AffineTransform.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortChart.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
+#include "ChartEngine/views/LineChartView.h"
 
 #include <QList>
 #include <QObject>
+#include <QRect>
 #include <QRectF>
 
 #include <memory>
@@ -55,5 +59,17 @@ struct JobTestChart {
     std::shared_ptr<Transformer> transformer = std::make_shared<Transformer>(handler);
     std::unique_ptr<RecordingChart> chart = std::make_unique<RecordingChart>();
 };
+
+// A line chart view of 300 x 200, never shown, over x -100 to 100 and y 0 to 100 (the left
+// axis then spans -10 to 110).
+inline std::unique_ptr<LineChartView> makeLineChart()
+{
+    auto view = std::make_unique<LineChartView>(QRect(0, 0, 300, 200));
+    const ChartDataEntryList entries{std::make_shared<ChartDataEntry>(-100, 0),
+                                     std::make_shared<ChartDataEntry>(100, 100)};
+    view->setData(std::make_shared<LineChartData>(
+        ChartDataSetList{std::make_shared<LineChartDataSet>(entries)}));
+    return view;
+}
 
 }

@@ -1,7 +1,5 @@
 #include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/components/YAxis.h"
-#include "ChartEngine/data/LineChartData.h"
-#include "ChartEngine/data/LineChartDataSet.h"
 #include "ChartEngine/foundation/ChartConsole.h"
 #include "ChartEngine/foundation/MediaClock.h"
 #include "ChartEngine/views/AnimatedZoomViewJob.h"
@@ -25,18 +23,6 @@ namespace {
 
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
-
-// A line chart view of 300 x 200, never shown, over x -100 to 100 and y 0 to 100 (the left
-// axis then spans -10 to 110).
-std::unique_ptr<LineChartView> makeLineChart()
-{
-    auto view = std::make_unique<LineChartView>(QRect(0, 0, 300, 200));
-    const ChartDataEntryList entries{std::make_shared<ChartDataEntry>(-100, 0),
-                                     std::make_shared<ChartDataEntry>(100, 100)};
-    view->setData(std::make_shared<LineChartData>(
-        ChartDataSetList{std::make_shared<LineChartDataSet>(entries)}));
-    return view;
-}
 
 // Runs a zoom to (scaleX, scaleY) about the value (x, y), at once or animated over one second.
 void runZoomJob(LineChartView& view, bool animated, double scaleX, double scaleY, double x, double y)
