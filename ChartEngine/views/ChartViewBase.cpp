@@ -52,8 +52,11 @@ ChartViewBase::ChartViewBase(const QRect& frame, QWidget* parent)
 
 ChartViewBase::~ChartViewBase()
 {
+    // Taken out first: a stopping job hands itself back, and finds nothing to release.
     for (const auto& job : std::exchange(m_runningJobs, {})) {
-        job->stop(false);
+        if (const auto animated = std::dynamic_pointer_cast<AnimatedViewPortJob>(job)) {
+            animated->stop(false);
+        }
     }
     m_viewportJobs.clear();
     if (m_chartAnimator) {
@@ -429,36 +432,32 @@ void ChartViewBase::drawDescription(QPainter& painter)
 
 void ChartViewBase::drawMarkers(QPainter& painter)
 {
-    if (!m_marker || !isDrawMarkersEnabled() || !valuesToHighlight()) {
+    if (!m_marker || !isDrawMarkersEnabled() || !valuesToHighlight() || !m_data) {
         return;
     }
     const auto handler = viewPortHandler();
     for (const auto& highlight : m_highlighted) {
-        if (!m_data || !highlight || !isMarkerRevealed(*highlight)) {
+        // A highlight left over from other data names no data set or no entry: no marker.
+        const auto dataSet = highlight ? m_data->dataSetAtIndex(highlight->dataSetIndex()) : nullptr;
+        const auto entry = dataSet ? m_data->entryFor(*highlight) : nullptr;
+        if (!entry || !isRevealed(*dataSet, *entry)) {
             continue;
         }
         const QPointF position = getMarkerPosition(*highlight);
         if (!handler->isInBounds(position.x(), position.y())) {
             continue;
         }
-        m_marker->refreshContent(m_data->entryFor(*highlight), highlight);
+        m_marker->refreshContent(entry, highlight);
         m_marker->draw(painter, position);
     }
 }
 
-// Whether the highlight's entry exists and is revealed by the x animation: its index is not
-// above the set's entry count times phaseX, truncated (a phase that is not a number reveals
-// nothing).
-bool ChartViewBase::isMarkerRevealed(const Highlight& highlight) const
+// Whether the x animation has revealed the entry: its index is not above the set's entry count
+// times phaseX, truncated in double (a phase that is not a number reveals nothing).
+bool ChartViewBase::isRevealed(const ChartDataSetProtocol& dataSet, const ChartDataEntry& entry) const
 {
-    const auto dataSet = m_data->dataSetAtIndex(highlight.dataSetIndex());
-    const auto entry = m_data->entryFor(highlight);
-    if (!dataSet || !entry) {
-        return false;
-    }
-    const double revealed = std::trunc(double(dataSet->entryCount()) * chartAnimator()->phaseX());
-    const qint64 index = entryIndexBySearch(*dataSet, *entry);
-    return !(double(index) > revealed) && !std::isnan(revealed);
+    const double revealed = std::trunc(double(dataSet.entryCount()) * chartAnimator()->phaseX());
+    return !std::isnan(revealed) && !(double(entryIndexBySearch(dataSet, entry)) > revealed);
 }
 
 void ChartViewBase::paintEvent(QPaintEvent* /*event*/)
@@ -667,12 +666,30 @@ void ChartViewBase::clearAllViewportJobs()
 
 void ChartViewBase::runViewportJob(const std::shared_ptr<ViewPortJob>& job)
 {
-    // Jobs that have stopped since are let go here, not from inside their own last step.
-    m_runningJobs.removeIf([](const auto& running) { return !running->isRunning(); });
+    m_jobsBeingRun.append(job);
     job->doJob();
-    if (auto animated = std::dynamic_pointer_cast<AnimatedViewPortJob>(job)) {
-        if (animated->isRunning()) {
-            m_runningJobs.append(std::move(animated));
+    m_jobsBeingRun.removeOne(job);
+}
+
+void ChartViewBase::retainRunningJob(const ViewPortJob* job)
+{
+    for (const auto& candidate : m_jobsBeingRun) {
+        if (candidate.get() == job && !m_runningJobs.contains(candidate)) {
+            m_runningJobs.append(candidate);
+            return;
+        }
+    }
+}
+
+void ChartViewBase::releaseRunningJob(const ViewPortJob* job)
+{
+    for (qsizetype i = 0; i < m_runningJobs.size(); ++i) {
+        if (m_runningJobs.at(i).get() == job) {
+            // The job is still inside its own stop: it is let go after the current event (or
+            // with the view, which drops the posted call).
+            QMetaObject::invokeMethod(this, [finished = m_runningJobs.takeAt(i)] {},
+                                      Qt::QueuedConnection);
+            return;
         }
     }
 }

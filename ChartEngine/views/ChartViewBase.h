@@ -26,9 +26,10 @@ class QPainter;
 
 namespace Charts {
 
-class AnimatedViewPortJob;
 class Animator;
 class ChartData;
+class ChartDataEntry;
+class ChartDataSetProtocol;
 class ChartViewDelegate;
 class DataRenderer;
 class Description;
@@ -256,8 +257,13 @@ public:
     virtual void clearAllViewportJobs();
     // The jobs waiting for the view's size, first queued first.
     QList<std::shared_ptr<ViewPortJob>> viewportJobs() const { return m_viewportJobs; }
-    // An animated job runs over many frames: the view keeps each one it started until it has
-    // stopped, and its destructor stops those still running without finishing them.
+    // An animated job runs over many frames: the view keeps it from its start until it stops.
+    // The job hands itself over when it starts (only a job the view is running is kept; one
+    // started by someone else stays with its caller) and takes itself back when it stops; the
+    // view lets it go after the current event. The destructor stops the jobs still running,
+    // without finishing them.
+    virtual void retainRunningJob(const ViewPortJob* job);
+    virtual void releaseRunningJob(const ViewPortJob* job);
 
     // --- Deceleration of a drag -------------------------------------------------------------------
     virtual bool isDragDecelerationEnabled() const { return m_dragDecelerationEnabled; }
@@ -285,7 +291,7 @@ protected:
 
     // The delegate, when it is set and implements ChartViewDelegate.
     ChartViewDelegate* viewDelegate() const;
-    // Runs a job; an animated one that is still running afterwards is kept until it stops.
+    // Runs a job; while it runs it can hand itself to the view (retainRunningJob).
     void runViewportJob(const std::shared_ptr<ViewPortJob>& job);
 
     bool offsetsCalculated() const { return m_offsetsCalculated; }
@@ -293,7 +299,7 @@ protected:
 
 private:
     void drawNoDataText(QPainter& painter);
-    bool isMarkerRevealed(const Highlight& highlight) const;
+    bool isRevealed(const ChartDataSetProtocol& dataSet, const ChartDataEntry& entry) const;
 
     std::shared_ptr<ChartData> m_data;
     mutable std::shared_ptr<ValueFormatter> m_defaultValueFormatter;
@@ -325,8 +331,10 @@ private:
     double m_dragDecelerationFrictionCoef = 0.9;
     double m_maxHighlightDistance = 500;
 
-    // Animated jobs started by the view, kept while they run.
-    QList<std::shared_ptr<AnimatedViewPortJob>> m_runningJobs;
+    // The jobs runViewportJob is running (a job can run another from inside its step).
+    QList<std::shared_ptr<ViewPortJob>> m_jobsBeingRun;
+    // Animated jobs kept while they run.
+    QList<std::shared_ptr<ViewPortJob>> m_runningJobs;
 };
 
 }

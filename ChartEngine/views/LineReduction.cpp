@@ -26,23 +26,21 @@ void LineReduction::addPoint(const QPointF& point)
 {
     if (!std::isfinite(point.x()) || !std::isfinite(point.y())) {
         closeColumn();
-        m_open = false;
+        m_previous.reset();
+        return;
+    }
+    if (m_open && point.x() == m_last.x() && point.y() == m_last.y()) {
         return;
     }
     const double column = m_reduced ? columnOf(point) : 0.0;
     if (m_open && m_reduced && column == m_column) {
         ++m_count;
         m_last = point;
-        m_minX = std::min(m_minX, point.x());
-        m_maxX = std::max(m_maxX, point.x());
         m_minY = std::min(m_minY, point.y());
         m_maxY = std::max(m_maxY, point.y());
         return;
     }
-    if (m_open) {
-        closeColumn();
-        addSegment(m_last, point);
-    }
+    closeColumn();
     startColumn(point, column);
 }
 
@@ -51,18 +49,32 @@ void LineReduction::startColumn(const QPointF& point, double column)
     m_open = true;
     m_column = column;
     m_count = 1;
-    m_last = point;
-    m_minX = m_maxX = point.x();
+    m_first = m_last = point;
     m_minY = m_maxY = point.y();
 }
 
-// A column of several points becomes one vertical stroke over their y values.
+// Draws the segment into the column, and a column of several points as one vertical stroke at
+// its middle over their y values.
 void LineReduction::closeColumn()
 {
-    if (m_open && m_count > 1) {
-        const double x = (m_minX + m_maxX) / 2.0;
-        addSegment(QPointF(x, m_minY), QPointF(x, m_maxY));
+    if (!m_open) {
+        return;
     }
+    m_open = false;
+    QPointF entry = m_first;
+    QPointF exit = m_first;
+    if (m_count > 1) {
+        const double middle = (m_column + 0.5 - m_toDevice.dx()) / m_toDevice.m11();
+        entry = QPointF(middle, m_first.y());
+        exit = QPointF(middle, m_last.y());
+    }
+    if (m_previous) {
+        addSegment(*m_previous, entry);
+    }
+    if (m_count > 1) {
+        addSegment(QPointF(entry.x(), m_minY), QPointF(entry.x(), m_maxY));
+    }
+    m_previous = exit;
 }
 
 void LineReduction::addSegment(const QPointF& from, const QPointF& to)
@@ -84,7 +96,7 @@ void LineReduction::flush()
 void LineReduction::finish()
 {
     closeColumn();
-    m_open = false;
+    m_previous.reset();
     flush();
 }
 
