@@ -2,6 +2,7 @@
 
 #include "ChartEngine/foundation/MediaClock.h"
 #include "ChartEngine/foundation/NSUIDisplayLink.h"
+#include "ChartEngine/views/ChartViewBase.h"
 
 #include <cmath>
 
@@ -37,6 +38,9 @@ void AnimatedViewPortJob::start()
     updatePhase(m_startTime);
     m_displayLink = std::make_unique<NSUIDisplayLink>(this, &AnimatedViewPortJob::animationLoop);
     m_displayLink->start();
+    if (auto* chartView = qobject_cast<ChartViewBase*>(view())) {
+        chartView->retainRunningJob(this);
+    }
 }
 
 void AnimatedViewPortJob::stop(bool finish)
@@ -47,14 +51,17 @@ void AnimatedViewPortJob::stop(bool finish)
     // When this runs inside the link's own frame, the link allows being destroyed here.
     m_displayLink->stop();
     m_displayLink.reset();
-    if (!finish) {
-        return;
+    if (finish) {
+        if (m_phase != 1.0) {
+            m_phase = 1.0;
+            animationStep();
+        }
+        animationDidEnd();
     }
-    if (m_phase != 1.0) {
-        m_phase = 1.0;
-        animationStep();
+    // The view lets the job go only after the current event: nothing here runs on freed memory.
+    if (auto* chartView = qobject_cast<ChartViewBase*>(view())) {
+        chartView->releaseRunningJob(this);
     }
-    animationDidEnd();
 }
 
 void AnimatedViewPortJob::animationLoop()

@@ -17,8 +17,10 @@ class NSUIDisplayLink;
 // A phase that is not finite (a zero duration gives 0 / 0) counts as 1, so such a job lands on
 // its target at its first frame and ends there.
 //
-// A running job must be kept alive until it stops (the chart view keeps the jobs it started
-// while `isRunning`). A job destroyed while running stops where it is, without its end hook.
+// A running job must be kept alive until it stops. Started by a chart view's job queue, it hands
+// itself to the view at the start and takes itself back at the stop (ChartViewBase's
+// retainRunningJob and releaseRunningJob); otherwise its caller keeps it. A job destroyed while
+// running stops where it is, without its end hook.
 class AnimatedViewPortJob : public ViewPortJob {
     Q_OBJECT
 
