@@ -9,7 +9,7 @@
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/DataRenderer.h"
 
-#include "JobTestChart.h"
+#include "AffineTransformPrinter.h"
 #include "ViewTestChart.h"
 #include "support/ImageInk.h"
 #include "support/QtPrinters.h"
