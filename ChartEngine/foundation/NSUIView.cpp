@@ -2,6 +2,7 @@
 
 #include "ChartEngine/foundation/ChartAccessibility.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/foundation/NSUIGestureRecognizer.h"
 
 #include <QPainter>
 #include <QTouchEvent>
@@ -81,9 +82,38 @@ bool NSUIView::event(QEvent* event)
         nsuiTouchesCancelled(touch->points(), touch);
         return true;
     }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+    case QEvent::NativeGesture:
+        if (offerToGestureRecognizers(*event)) {
+            event->accept();
+            return true;
+        }
+        [[fallthrough]];
     default:
         return QWidget::event(event);
     }
+}
+
+void NSUIView::addGestureRecognizer(std::shared_ptr<NSUIGestureRecognizer> recognizer)
+{
+    m_gestureRecognizers.append(std::move(recognizer));
+}
+
+bool NSUIView::offerToGestureRecognizers(QEvent& event)
+{
+    bool used = false;
+    // A copy: an action may add recognisers.
+    const auto recognizers = m_gestureRecognizers;
+    for (const auto& recognizer : recognizers) {
+        if (recognizer->isEnabled()) {
+            used = recognizer->handleEvent(event) || used;
+        }
+    }
+    return used;
 }
 
 void NSUIView::paintEvent(QPaintEvent* /*event*/)

@@ -15,6 +15,7 @@ class QTouchEvent;
 namespace Charts {
 
 class NSUIAccessibilityElement;
+class NSUIGestureRecognizer;
 
 // The base of every chart view and of the view-based marker: a widget in y-down coordinates
 // with an optional background colour, four touch hooks and an accessibility description
@@ -51,6 +52,13 @@ public:
     // The accessibility children, as they are.
     Elements accessibilityRows() const;
 
+    // From now on the view offers its mouse, wheel and native gesture events to the recogniser,
+    // after those added before it. An event that some enabled recogniser uses is accepted; any
+    // other goes the widget's way (a plain wheel to the parent, a right click to the context
+    // menu).
+    void addGestureRecognizer(std::shared_ptr<NSUIGestureRecognizer> recognizer);
+    QList<std::shared_ptr<NSUIGestureRecognizer>> gestureRecognizers() const { return m_gestureRecognizers; }
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +71,10 @@ protected:
     virtual void nsuiTouchesCancelled(const QList<QEventPoint>& touches, QTouchEvent* event);
 
 private:
+    // Offers the event to every enabled recogniser; whether any used it.
+    bool offerToGestureRecognizers(QEvent& event);
+
+    QList<std::shared_ptr<NSUIGestureRecognizer>> m_gestureRecognizers;
     QAccessible::Role m_role = QAccessible::List;
     std::optional<QColor> m_backgroundColor;
 };
