@@ -11,11 +11,16 @@
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/MediaClock.h"
+#include "ChartEngine/foundation/NSUIClickGestureRecognizer.h"
 #include "ChartEngine/foundation/NSUIDisplayLink.h"
+#include "ChartEngine/foundation/NSUIMagnificationGestureRecognizer.h"
+#include "ChartEngine/foundation/NSUIPanGestureRecognizer.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/AnimatedMoveViewJob.h"
 #include "ChartEngine/views/AnimatedZoomViewJob.h"
+#include "ChartEngine/views/ChartViewDelegate.h"
 #include "ChartEngine/views/DataRenderer.h"
 #include "ChartEngine/views/MoveViewJob.h"
 #include "ChartEngine/views/ZoomViewJob.h"
@@ -47,7 +52,7 @@ BarLineChartViewBase::~BarLineChartViewBase()
 }
 
 // This class's step of the set-up: the axes, both transformers (the first read of the
-// view-port handler makes it) and the default highlighter.
+// view-port handler makes it), the default highlighter and the gesture recognisers.
 void BarLineChartViewBase::setUp()
 {
     m_leftAxis = std::make_shared<YAxis>(AxisDependency::left);
@@ -55,6 +60,28 @@ void BarLineChartViewBase::setUp()
     m_leftAxisTransformer = std::make_shared<Transformer>(viewPortHandler());
     m_rightAxisTransformer = std::make_shared<Transformer>(viewPortHandler());
     setHighlighter(std::make_shared<ChartHighlighter>(this));
+    setUpGestureRecognizers();
+}
+
+// The pan recogniser keeps the enabled state it gets here: the drag switches are read by the
+// drag itself.
+void BarLineChartViewBase::setUpGestureRecognizers()
+{
+    m_tapGestureRecognizer = std::make_shared<NSUIClickGestureRecognizer>(
+        [this](NSUIClickGestureRecognizer& recognizer) { tapGestureRecognized(recognizer); });
+    m_doubleTapGestureRecognizer = std::make_shared<NSUIClickGestureRecognizer>(
+        [this](NSUIClickGestureRecognizer& recognizer) { doubleTapGestureRecognized(recognizer); }, 2);
+    m_panGestureRecognizer = std::make_shared<NSUIPanGestureRecognizer>(
+        [this](NSUIPanGestureRecognizer& recognizer) { panGestureRecognized(recognizer); });
+    addGestureRecognizer(m_tapGestureRecognizer);
+    addGestureRecognizer(m_doubleTapGestureRecognizer);
+    addGestureRecognizer(m_panGestureRecognizer);
+    m_doubleTapGestureRecognizer->setEnabled(m_doubleTapToZoomEnabled);
+    m_panGestureRecognizer->setEnabled(m_dragXEnabled || m_dragYEnabled);
+    m_pinchGestureRecognizer = std::make_shared<NSUIMagnificationGestureRecognizer>(
+        [this](NSUIMagnificationGestureRecognizer& recognizer) { pinchGestureRecognized(recognizer); });
+    addGestureRecognizer(m_pinchGestureRecognizer);
+    updatePinchGestureEnabled();
 }
 
 // --- Switches ------------------------------------------------------------------------------------
@@ -73,22 +100,39 @@ void BarLineChartViewBase::setScaleEnabled(bool enabled)
 
 void BarLineChartViewBase::setScaleXEnabled(bool enabled)
 {
-    m_scaleXEnabled = enabled;
+    if (enabled != m_scaleXEnabled) {
+        m_scaleXEnabled = enabled;
+        updatePinchGestureEnabled();
+    }
 }
 
 void BarLineChartViewBase::setScaleYEnabled(bool enabled)
 {
-    m_scaleYEnabled = enabled;
+    if (enabled != m_scaleYEnabled) {
+        m_scaleYEnabled = enabled;
+        updatePinchGestureEnabled();
+    }
 }
 
 void BarLineChartViewBase::setPinchZoomEnabled(bool enabled)
 {
-    m_pinchZoomEnabled = enabled;
+    if (enabled != m_pinchZoomEnabled) {
+        m_pinchZoomEnabled = enabled;
+        updatePinchGestureEnabled();
+    }
 }
 
 void BarLineChartViewBase::setDoubleTapToZoomEnabled(bool enabled)
 {
-    m_doubleTapToZoomEnabled = enabled;
+    if (enabled != m_doubleTapToZoomEnabled) {
+        m_doubleTapToZoomEnabled = enabled;
+        m_doubleTapGestureRecognizer->setEnabled(enabled);
+    }
+}
+
+void BarLineChartViewBase::updatePinchGestureEnabled()
+{
+    m_pinchGestureRecognizer->setEnabled(m_pinchZoomEnabled || m_scaleXEnabled || m_scaleYEnabled);
 }
 
 // --- Axes and renderers --------------------------------------------------------------------------
@@ -736,6 +780,285 @@ double BarLineChartViewBase::getYAxisWidth(AxisDependency axis) const
 QPointF BarLineChartViewBase::invertedAxisDragTranslation(QPointF translation) const
 {
     return QPointF(translation.x(), -translation.y());
+}
+
+// --- Gestures ------------------------------------------------------------------------------------
+
+void BarLineChartViewBase::tapGestureRecognized(NSUIClickGestureRecognizer& recognizer)
+{
+    if (!data() || recognizer.state() != NSUIGestureRecognizer::State::ended
+        || !highlightPerTapEnabled()) {
+        return;
+    }
+    const auto highlight = getHighlightByTouchPoint(recognizer.location());
+    if (!highlight || highlight->isEqual(lastHighlighted().get())) {
+        setLastHighlighted(nullptr);
+        highlightValue(nullptr, true);
+        return;
+    }
+    setLastHighlighted(highlight);
+    highlightValue(highlight, true);
+}
+
+void BarLineChartViewBase::doubleTapGestureRecognized(NSUIClickGestureRecognizer& recognizer)
+{
+    const auto chartData = data();
+    if (!chartData || recognizer.state() != NSUIGestureRecognizer::State::ended
+        || !m_doubleTapToZoomEnabled || chartData->entryCount() < 1) {
+        return;
+    }
+    const QPointF location = recognizer.location();
+    zoom(isScaleXEnabled() ? 1.4 : 1.0, isScaleYEnabled() ? 1.4 : 1.0,
+         location.x() - viewPortHandler()->offsetLeft(), zoomCenterY(location, bounds().height()));
+    if (auto* chartDelegate = viewDelegate()) {
+        chartDelegate->chartScaled(*this, scaleX(), scaleY());
+    }
+}
+
+bool BarLineChartViewBase::isTouchedAxisInverted() const
+{
+    return isAnyAxisInverted() && m_closestDataSetToTouch
+        && isInverted(m_closestDataSetToTouch->axisDependency());
+}
+
+// Measured from the content's top on a touched inverted axis, else from its bottom; negative
+// for a point inside the content.
+double BarLineChartViewBase::zoomCenterY(QPointF location, double chartHeight) const
+{
+    const auto handler = viewPortHandler();
+    if (isTouchedAxisInverted()) {
+        return -(location.y() - handler->offsetTop());
+    }
+    return -((chartHeight - location.y()) - handler->offsetBottom());
+}
+
+void BarLineChartViewBase::pinchGestureRecognized(NSUIMagnificationGestureRecognizer& recognizer)
+{
+    switch (recognizer.state()) {
+    case NSUIGestureRecognizer::State::began:
+        pinchBegan();
+        return;
+    case NSUIGestureRecognizer::State::changed:
+        pinchChanged(recognizer);
+        return;
+    case NSUIGestureRecognizer::State::ended:
+    case NSUIGestureRecognizer::State::cancelled:
+        pinchEnded();
+        return;
+    case NSUIGestureRecognizer::State::possible:
+    case NSUIGestureRecognizer::State::failed:
+        return;
+    }
+}
+
+void BarLineChartViewBase::pinchBegan()
+{
+    stopDeceleration();
+    if (!data() || !(m_pinchZoomEnabled || m_scaleXEnabled || m_scaleYEnabled)) {
+        return;
+    }
+    m_isScaling = true;
+    if (m_pinchZoomEnabled) {
+        m_gestureScaleAxis = GestureScaleAxis::both;
+    } else {
+        // With both switches on the axis would follow the gesture's spread between two
+        // locations; a magnification has one, so it scales y.
+        m_gestureScaleAxis = m_scaleXEnabled && !m_scaleYEnabled ? GestureScaleAxis::x
+                                                                 : GestureScaleAxis::y;
+    }
+}
+
+void BarLineChartViewBase::pinchChanged(NSUIMagnificationGestureRecognizer& recognizer)
+{
+    if (!m_isScaling) {
+        return;
+    }
+    const auto handler = viewPortHandler();
+    const double scale = recognizer.magnification() + 1;
+    const bool shrinks = scale < 1;
+    const bool scalesX = (shrinks ? handler->canZoomOutMoreX() : handler->canZoomInMoreX())
+        && m_scaleXEnabled && m_gestureScaleAxis != GestureScaleAxis::y;
+    const bool scalesY = (shrinks ? handler->canZoomOutMoreY() : handler->canZoomInMoreY())
+        && m_scaleYEnabled && m_gestureScaleAxis != GestureScaleAxis::x;
+    if (scalesX || scalesY) {
+        const QPointF location = recognizer.location();
+        const double tx = location.x() - handler->offsetLeft();
+        const double ty = zoomCenterY(location, handler->chartHeight());
+        const double stepX = scalesX ? scale : 1.0;
+        const double stepY = scalesY ? scale : 1.0;
+        const AffineTransform step =
+            AffineTransform::translation(tx, ty).scaled(stepX, stepY).translated(-tx, -ty);
+        handler->refresh(handler->touchMatrix().concatenated(step), this, true);
+        if (auto* chartDelegate = viewDelegate()) {
+            chartDelegate->chartScaled(*this, stepX, stepY);
+        }
+    }
+    // Each step reports only its own change.
+    recognizer.setMagnification(0);
+}
+
+void BarLineChartViewBase::pinchEnded()
+{
+    if (m_isScaling) {
+        m_isScaling = false;
+        calculateOffsets();
+        setNeedsDisplay();
+    }
+}
+
+void BarLineChartViewBase::panGestureRecognized(NSUIPanGestureRecognizer& recognizer)
+{
+    switch (recognizer.state()) {
+    case NSUIGestureRecognizer::State::began:
+        panBegan(recognizer);
+        return;
+    case NSUIGestureRecognizer::State::changed:
+        panChanged(recognizer);
+        return;
+    case NSUIGestureRecognizer::State::ended:
+    case NSUIGestureRecognizer::State::cancelled:
+        panEnded(recognizer);
+        return;
+    case NSUIGestureRecognizer::State::possible:
+    case NSUIGestureRecognizer::State::failed:
+        return;
+    }
+}
+
+QPointF BarLineChartViewBase::dragTranslation(QPointF translation) const
+{
+    if (!m_dragXEnabled) {
+        translation.setX(0);
+    } else if (!m_dragYEnabled) {
+        translation.setY(0);
+    }
+    return translation;
+}
+
+// The way the pointer travelled before the drag began moves the view port at once, so the
+// content stays under the pointer.
+void BarLineChartViewBase::panBegan(NSUIPanGestureRecognizer& recognizer)
+{
+    stopDeceleration();
+    if (!data() || !isDragEnabled()) {
+        return;
+    }
+    if (!hasNoDragOffset() || !isFullyZoomedOut()) {
+        m_isDragging = true;
+        m_closestDataSetToTouch = getDataSetByTouchPoint(recognizer.location());
+        const QPointF translation = dragTranslation(recognizer.translation());
+        if (translation.x() != 0 || translation.y() != 0) {
+            performPanChange(translation);
+        }
+        m_lastPanPoint = recognizer.translation();
+    } else if (m_highlightPerDragEnabled) {
+        m_isDragging = false;
+    }
+}
+
+void BarLineChartViewBase::panChanged(NSUIPanGestureRecognizer& recognizer)
+{
+    if (m_isDragging) {
+        const QPointF translation = recognizer.translation();
+        performPanChange(dragTranslation(translation - m_lastPanPoint));
+        m_lastPanPoint = translation;
+        return;
+    }
+    if (!m_highlightPerDragEnabled) {
+        return;
+    }
+    const auto highlight = getHighlightByTouchPoint(recognizer.location());
+    const auto last = lastHighlighted();
+    if ((!highlight && !last) || (highlight && highlight->isEqual(last.get()))) {
+        return;
+    }
+    setLastHighlighted(highlight);
+    highlightValue(highlight, true);
+}
+
+void BarLineChartViewBase::panEnded(NSUIPanGestureRecognizer& recognizer)
+{
+    if (m_isDragging) {
+        if (recognizer.state() == NSUIGestureRecognizer::State::ended && isDragDecelerationEnabled()) {
+            startDeceleration(recognizer.velocity());
+        }
+        m_isDragging = false;
+    }
+    if (auto* chartDelegate = viewDelegate()) {
+        chartDelegate->chartViewDidEndPanning(*this);
+    }
+}
+
+bool BarLineChartViewBase::performPanChange(QPointF translation)
+{
+    if (isTouchedAxisInverted()) {
+        translation = invertedAxisDragTranslation(translation);
+    }
+    const auto handler = viewPortHandler();
+    const AffineTransform before = handler->touchMatrix();
+    const AffineTransform after = handler->refresh(
+        before.concatenated(AffineTransform::translation(translation.x(), translation.y())), this, true);
+    if (!(after == before)) {
+        if (auto* chartDelegate = viewDelegate()) {
+            chartDelegate->chartTranslated(*this, translation.x(), translation.y());
+        }
+    }
+    return after.tx != before.tx || after.ty != before.ty;
+}
+
+void BarLineChartViewBase::startDeceleration(QPointF velocity)
+{
+    stopDeceleration();
+    m_decelerationLastTime = MediaClock::now();
+    m_decelerationVelocity = velocity;
+    m_decelerationDisplayLink =
+        std::make_unique<NSUIDisplayLink>(this, &BarLineChartViewBase::decelerationLoop);
+    m_decelerationDisplayLink->start();
+}
+
+void BarLineChartViewBase::stopDeceleration()
+{
+    m_decelerationDisplayLink.reset();
+}
+
+// The friction applies per step, so the inertia lasts longer at a higher refresh rate.
+void BarLineChartViewBase::decelerationLoop()
+{
+    const double now = MediaClock::now();
+    m_decelerationVelocity *= dragDecelerationFrictionCoef();
+    const double elapsed = now - m_decelerationLastTime;
+    if (!performPanChange(m_decelerationVelocity * elapsed)) {
+        m_decelerationVelocity = QPointF(0, 0);
+    }
+    m_decelerationLastTime = now;
+    if (std::fabs(m_decelerationVelocity.x()) < 0.001 && std::fabs(m_decelerationVelocity.y()) < 0.001) {
+        // Ends the display link whose tick runs this step: nothing of it is used afterwards.
+        stopDeceleration();
+        calculateOffsets();
+        setNeedsDisplay();
+    }
+}
+
+bool BarLineChartViewBase::gestureRecognizerShouldBegin(const NSUIGestureRecognizer& recognizer) const
+{
+    if (&recognizer == m_panGestureRecognizer.get()) {
+        if (!data() || !isDragEnabled()
+            || (hasNoDragOffset() && isFullyZoomedOut() && !isHighlightPerDragEnabled())) {
+            return false;
+        }
+        // A drag mostly along an axis that may not be dragged does not begin.
+        const QPointF velocity = m_panGestureRecognizer->velocity();
+        const double horizontal = std::fabs(velocity.x());
+        const double vertical = std::fabs(velocity.y());
+        if (!m_dragYEnabled && vertical > horizontal) {
+            return false;
+        }
+        return m_dragXEnabled || !(vertical < horizontal);
+    }
+    if (&recognizer == m_pinchGestureRecognizer.get()) {
+        return data() && (m_pinchZoomEnabled || m_scaleXEnabled || m_scaleYEnabled);
+    }
+    return true;
 }
 
 // --- Moves and zooms in values (view-port jobs) --------------------------------------------------

@@ -15,7 +15,11 @@ namespace Charts {
 class AffineTransform;
 class BarLineScatterCandleBubbleChartDataSetProtocol;
 class ChartDataEntry;
+class NSUIClickGestureRecognizer;
 class NSUIDisplayLink;
+class NSUIGestureRecognizer;
+class NSUIMagnificationGestureRecognizer;
+class NSUIPanGestureRecognizer;
 class Transformer;
 class XAxisRenderer;
 class YAxis;
@@ -26,8 +30,14 @@ class YAxisRenderer;
 // zooming, moving and the view-port queries, and the state of the gestures.
 //
 // The constructor's set-up step makes both transformers (which make the view-port handler at
-// its first read: hence the frame constructor) and the default highlighter; the lazy axis
-// renderers are made at their first read, after the transformers exist.
+// its first read: hence the frame constructor), the default highlighter and the gesture
+// recognisers; the lazy axis renderers are made at their first read, after the transformers
+// exist.
+//
+// Gestures: a click highlights the value under it, a double click zooms in about it, a
+// magnification (a touchpad pinch, or the wheel with Ctrl) zooms about its location, and a
+// drag with the left button moves the view port, with inertia after the release, or
+// highlights values while nothing can move. A plain wheel scrolls whatever holds the view.
 class BarLineChartViewBase : public ChartViewBase,
                              public virtual BarLineScatterCandleBubbleChartDataProvider {
     Q_OBJECT
@@ -81,6 +91,37 @@ public:
     virtual void setDoubleTapToZoomEnabled(bool enabled);
     virtual bool isHighlightPerDragEnabled() const { return m_highlightPerDragEnabled; }
     virtual void setHighlightPerDragEnabled(bool enabled) { m_highlightPerDragEnabled = enabled; }
+
+    // --- Gestures (the recognisers' actions; each reads its recogniser) ---------------------------
+    // At the end of a click: the value under it becomes the highlight, told to the delegate; a
+    // click on the highlighted value again, or on nothing, clears the highlight.
+    virtual void tapGestureRecognized(NSUIClickGestureRecognizer& recognizer);
+    // At the end of a double click: a zoom by 1.4 about it on each axis that may scale; the
+    // delegate hears the resulting scales.
+    virtual void doubleTapGestureRecognized(NSUIClickGestureRecognizer& recognizer);
+    // Each step scales about the gesture's location by magnification + 1 on the axes the
+    // gesture scales, tells the delegate the step's factors and sets the magnification back to
+    // 0; the end lays the chart out again.
+    virtual void pinchGestureRecognized(NSUIMagnificationGestureRecognizer& recognizer);
+    // Moves the view port by the drag's steps (the first step at once, from the press), starts
+    // the inertia at the end; while nothing can move it highlights the value under the pointer
+    // instead.
+    virtual void panGestureRecognized(NSUIPanGestureRecognizer& recognizer);
+    // Moves the view port by the translation (turned by invertedAxisDragTranslation on a data
+    // set bound to an inverted axis); tells the delegate when the view port changed; answers
+    // whether it moved.
+    virtual bool performPanChange(QPointF translation);
+    // Ends the inertia of a drag, if it runs.
+    virtual void stopDeceleration();
+    // One step of the inertia, once per display refresh: the velocity loses the friction's
+    // share, then moves the view port for the time since the last step; it ends below 0.001
+    // points per second or when the view port cannot move.
+    virtual void decelerationLoop();
+    // Whether a gesture may begin: the pan only with data and drag on, something to move or
+    // highlighting per drag, and a velocity along an axis that may be dragged; the
+    // magnification only with data and a scale switch on. The view's own event handling does
+    // not ask it.
+    virtual bool gestureRecognizerShouldBegin(const NSUIGestureRecognizer& recognizer) const;
 
     // --- Axes and their renderers ---------------------------------------------------------------
     virtual std::shared_ptr<YAxis> leftAxis() const { return m_leftAxis; }
@@ -217,10 +258,31 @@ protected:
     // Present while the inertia of a drag runs; its target is the view.
     std::unique_ptr<NSUIDisplayLink> m_decelerationDisplayLink;
     QPointF m_decelerationVelocity{0, 0};
+    // Made and added to the view by the set-up: click, double click, pan, magnification.
+    std::shared_ptr<NSUIClickGestureRecognizer> m_tapGestureRecognizer;
+    std::shared_ptr<NSUIClickGestureRecognizer> m_doubleTapGestureRecognizer;
+    std::shared_ptr<NSUIPanGestureRecognizer> m_panGestureRecognizer;
+    std::shared_ptr<NSUIMagnificationGestureRecognizer> m_pinchGestureRecognizer;
 
 private:
     // This class's step of the set-up.
     void setUp();
+    void setUpGestureRecognizers();
+    // The magnification recogniser is enabled while pinch zoom or a scale switch is on.
+    void updatePinchGestureEnabled();
+    // Whether the data set under the last drag's start is bound to an inverted axis.
+    bool isTouchedAxisInverted() const;
+    // The chart y of a location for a zoom about it (the zoom negates it again).
+    double zoomCenterY(QPointF location, double chartHeight) const;
+    // A drag translation with x dropped when x may not be dragged, else y when y may not.
+    QPointF dragTranslation(QPointF translation) const;
+    void pinchBegan();
+    void pinchChanged(NSUIMagnificationGestureRecognizer& recognizer);
+    void pinchEnded();
+    void panBegan(NSUIPanGestureRecognizer& recognizer);
+    void panChanged(NSUIPanGestureRecognizer& recognizer);
+    void panEnded(NSUIPanGestureRecognizer& recognizer);
+    void startDeceleration(QPointF velocity);
     // Applies a zoom matrix (no invalidation); then, when asked, the layout and a redraw.
     void refreshZoom(const AffineTransform& matrix, bool layOut);
     // The y range (of that axis) and the x range visible at the current zoom.
