@@ -95,6 +95,15 @@ public:
         calls << QStringLiteral("selected %1").arg(entry->x());
     }
     void chartValueNothingSelected(Charts::ChartViewBase&) override { calls << QStringLiteral("nothing"); }
+    void chartScaled(Charts::ChartViewBase&, double scaleX, double scaleY) override
+    {
+        calls << QStringLiteral("scaled %1 %2").arg(scaleX).arg(scaleY);
+    }
+    void chartTranslated(Charts::ChartViewBase&, double dX, double dY) override
+    {
+        calls << QStringLiteral("translated %1 %2").arg(dX).arg(dY);
+    }
+    void chartViewDidEndPanning(Charts::ChartViewBase&) override { calls << QStringLiteral("end panning"); }
     void animatorDidStop(Charts::ChartViewBase&, Charts::Animator& animator) override
     {
         stoppedAnimator = &animator;
