@@ -1061,6 +1061,23 @@ bool BarLineChartViewBase::gestureRecognizerShouldBegin(const NSUIGestureRecogni
     return true;
 }
 
+bool BarLineChartViewBase::gestureRecognizerShouldRecognizeSimultaneously(
+    const NSUIGestureRecognizer& recognizer, const NSUIGestureRecognizer& other) const
+{
+    const auto isPan = [](const NSUIGestureRecognizer& r) {
+        return dynamic_cast<const NSUIPanGestureRecognizer*>(&r) != nullptr;
+    };
+    const auto isMagnification = [](const NSUIGestureRecognizer& r) {
+        return dynamic_cast<const NSUIMagnificationGestureRecognizer*>(&r) != nullptr;
+    };
+    if (isMagnification(recognizer) && isPan(other)) {
+        return true;
+    }
+    // A drag of the view together with an enclosing scroll view's has no counterpart here: no
+    // two drags are recognised together.
+    return isPan(recognizer) && isMagnification(other);
+}
+
 // --- Moves and zooms in values (view-port jobs) --------------------------------------------------
 
 void BarLineChartViewBase::zoom(double scaleX, double scaleY, double xValue, double yValue,

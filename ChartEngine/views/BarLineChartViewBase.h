@@ -122,6 +122,10 @@ public:
     // magnification only with data and a scale switch on. The view's own event handling does
     // not ask it.
     virtual bool gestureRecognizerShouldBegin(const NSUIGestureRecognizer& recognizer) const;
+    // Whether two gestures may be recognised together: a magnification and a pan may. (The
+    // view offers every event to all its recognisers, so they always are; nothing asks this.)
+    virtual bool gestureRecognizerShouldRecognizeSimultaneously(const NSUIGestureRecognizer& recognizer,
+                                                               const NSUIGestureRecognizer& other) const;
 
     // --- Axes and their renderers ---------------------------------------------------------------
     virtual std::shared_ptr<YAxis> leftAxis() const { return m_leftAxis; }

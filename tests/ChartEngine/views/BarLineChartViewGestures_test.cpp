@@ -103,7 +103,6 @@ TEST(BarLineChartViewGestures, SwitchesKeepTheRecognisersInStep)
         bool magnification;
     };
     const QList<Case> cases = {
-        {"as set up", [](GestureView&) {}, true, true, true},
         {"double click zoom off", [](GestureView& v) { v.setDoubleTapToZoomEnabled(false); }, false, true, true},
         {"drag off: the pan keeps its state", [](GestureView& v) { v.setDragEnabled(false); }, true, true, true},
         {"scaling off", [](GestureView& v) { v.setScaleEnabled(false); }, true, true, false},
@@ -119,13 +118,6 @@ TEST(BarLineChartViewGestures, SwitchesKeepTheRecognisersInStep)
         SCOPED_TRACE(c.name);
         const auto view = gestureView();
         c.configure(*view);
-        EXPECT_EQ(view->gestureRecognizers(),
-                  (QList<std::shared_ptr<NSUIGestureRecognizer>>{view->m_tapGestureRecognizer,
-                                                                 view->m_doubleTapGestureRecognizer,
-                                                                 view->m_panGestureRecognizer,
-                                                                 view->m_pinchGestureRecognizer}));
-        EXPECT_EQ(view->m_doubleTapGestureRecognizer->numberOfClicksRequired(), 2);
-        EXPECT_TRUE(view->m_tapGestureRecognizer->isEnabled());
         EXPECT_EQ(view->m_doubleTapGestureRecognizer->isEnabled(), c.doubleClick);
         EXPECT_EQ(view->m_panGestureRecognizer->isEnabled(), c.pan);
         EXPECT_EQ(view->m_pinchGestureRecognizer->isEnabled(), c.magnification);
@@ -190,22 +182,20 @@ TEST(BarLineChartViewGestures, ADoubleClickZoomsInAboutItself)
     struct Case {
         const char* name;
         Configure configure;
-        State state;
         int doubleClicks;
         std::optional<AffineTransform> matrix;
         QStringList calls;
     };
     const QList<Case> cases = {
-        {"from identity at (150, 77.5)", [](GestureView&) {}, State::ended, 1, AffineTransform{1.4, 0, 0, 1.4, -46, 0},
+        {"from identity at (150, 77.5)", [](GestureView&) {}, 1, AffineTransform{1.4, 0, 0, 1.4, -46, 0},
          {"scaled 1.4 1.4"}},
-        {"twice: the delegate hears the resulting scales", [](GestureView&) {}, State::ended, 2, std::nullopt,
+        {"twice: the delegate hears the resulting scales", [](GestureView&) {}, 2, std::nullopt,
          {"scaled 1.4 1.4", "scaled 1.96 1.96"}},
-        {"y may not scale", [](GestureView& v) { v.setScaleYEnabled(false); }, State::ended, 1,
+        {"y may not scale", [](GestureView& v) { v.setScaleYEnabled(false); }, 1,
          AffineTransform{1.4, 0, 0, 1, -46, 0}, {"scaled 1.4 1"}},
-        {"double click zoom off", [](GestureView& v) { v.setDoubleTapToZoomEnabled(false); }, State::ended, 1,
+        {"double click zoom off", [](GestureView& v) { v.setDoubleTapToZoomEnabled(false); }, 1,
          AffineTransform(), {}},
-        {"not ended", [](GestureView&) {}, State::began, 1, AffineTransform(), {}},
-        {"no entries", [](GestureView& v) { v.setData(lineData({})); }, State::ended, 1, AffineTransform(), {}},
+        {"no entries", [](GestureView& v) { v.setData(lineData({})); }, 1, AffineTransform(), {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -213,7 +203,7 @@ TEST(BarLineChartViewGestures, ADoubleClickZoomsInAboutItself)
         RecordingDelegate delegate;
         view->setDelegate(&delegate);
         c.configure(*view);
-        auto recognizer = click(c.state, {150, 77.5});
+        auto recognizer = click(State::ended, {150, 77.5});
         for (int i = 0; i < c.doubleClicks; ++i) {
             view->doubleTapGestureRecognized(*recognizer);
         }
@@ -236,7 +226,6 @@ TEST(BarLineChartViewGestures, AMagnificationScalesTheAxesItMay)
     };
     const QList<Case> cases = {
         {"only y may scale", [](GestureView& v) { v.setScaleXEnabled(false); }, 0.5, {1, 1.5}, {"scaled 1 1.5"}, 0},
-        {"only x may scale", [](GestureView& v) { v.setScaleYEnabled(false); }, 0.5, {1.5, 1}, {"scaled 1.5 1"}, 0},
         // A magnification has one location: with both switches on it scales y.
         {"both may", [](GestureView&) {}, 0.5, {1, 1.5}, {"scaled 1 1.5"}, 0},
         {"pinch zoom scales both", [](GestureView& v) { v.setPinchZoomEnabled(true); }, 0.5, {1.5, 1.5},
@@ -291,16 +280,6 @@ TEST(BarLineChartViewGestures, ADragMovesTheViewPortOrHighlights)
           {State::changed, {215, 120}, {80, 40}}, {State::ended, {215, 120}, {80, 40}}},
          {still, still, still, still},
          {"selected 50", "selected 90", "end panning"}},
-        {"fully zoomed out: it highlights", [](GestureView&) {},
-         {{State::began, {135, 80}, {10, 0}}, {State::changed, {137, 80}, {12, 0}},
-          {State::cancelled, {137, 80}, {12, 0}}},
-         {still, still, still},
-         {"selected 50", "end panning"}},
-        {"fully zoomed out, no highlight per drag",
-         [](GestureView& v) { v.setHighlightPerDragEnabled(false); },
-         {{State::began, {135, 80}, {10, 0}}, {State::changed, {137, 80}, {12, 0}}, {State::ended, {137, 80}, {12, 0}}},
-         {still, still, still},
-         {"end panning"}},
         {"x may not be dragged",
          [](GestureView& v) {
              zoomIn(v);
@@ -309,14 +288,6 @@ TEST(BarLineChartViewGestures, ADragMovesTheViewPortOrHighlights)
          {{State::began, {145, 90}, {10, 10}}, {State::changed, {155, 95}, {20, 15}}},
          {{0, 10}, {0, 15}},
          {"translated 0 10", "translated 0 5"}},
-        {"y may not be dragged",
-         [](GestureView& v) {
-             zoomIn(v);
-             v.setDragYEnabled(false);
-         },
-         {{State::began, {145, 90}, {10, 10}}},
-         {{10, 0}},
-         {"translated 10 0"}},
         {"a data set on an inverted axis moves the other way",
          [](GestureView& v) {
              zoomIn(v);
@@ -412,33 +383,17 @@ TEST(BarLineChartViewGestures, WhetherAGestureMayBegin)
         QPointF velocity;
         bool mayBegin;
     };
-    const auto zoomedIn = [](std::function<void(GestureView&)> then) {
-        return [then](GestureView& v) {
-            zoomIn(v);
-            then(v);
-        };
-    };
     const QList<Case> cases = {
         {"a drag on a zoomed-in chart", zoomIn, Which::pan, {100, 10}, true},
-        {"a drag without data", zoomedIn([](GestureView& v) { v.setData(nullptr); }), Which::pan, {100, 0}, false},
-        {"a drag with nothing to move, highlighting per drag", [](GestureView&) {}, Which::pan, {100, 0}, true},
         {"a drag with nothing to move or highlight", [](GestureView& v) { v.setHighlightPerDragEnabled(false); },
          Which::pan, {100, 0}, false},
-        {"a drag mostly along y, which may not be dragged",
-         zoomedIn([](GestureView& v) { v.setDragYEnabled(false); }), Which::pan, {10, 100}, false},
-        {"a drag mostly along x, where only y may not be dragged",
-         zoomedIn([](GestureView& v) { v.setDragYEnabled(false); }), Which::pan, {100, 10}, true},
-        {"a drag mostly along x, which may not be dragged",
-         zoomedIn([](GestureView& v) { v.setDragXEnabled(false); }), Which::pan, {100, 10}, false},
+        {"a drag mostly along y, which may not be dragged", [](GestureView& v) { v.setDragYEnabled(false); },
+         Which::pan, {10, 100}, false},
+        {"a drag mostly along x, which may not be dragged", [](GestureView& v) { v.setDragXEnabled(false); },
+         Which::pan, {100, 10}, false},
         {"a magnification when nothing may scale", [](GestureView& v) { v.setScaleEnabled(false); },
          Which::magnification, {}, false},
-        {"a magnification with pinch zoom",
-         [](GestureView& v) {
-             v.setScaleEnabled(false);
-             v.setPinchZoomEnabled(true);
-         },
-         Which::magnification, {}, true},
-        {"a click without data", [](GestureView& v) { v.setData(nullptr); }, Which::click, {}, true},
+        {"a click", [](GestureView&) {}, Which::click, {}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -451,6 +406,19 @@ TEST(BarLineChartViewGestures, WhetherAGestureMayBegin)
             {Which::magnification, view->m_pinchGestureRecognizer}};
         EXPECT_EQ(view->gestureRecognizerShouldBegin(*recognizers.value(c.which)), c.mayBegin);
     }
+}
+
+TEST(BarLineChartViewGestures, OnlyAPanAndAMagnificationAreRecognisedTogether)
+{
+    const auto view = gestureView();
+    const NSUIGestureRecognizer& pan = *view->m_panGestureRecognizer;
+    const NSUIGestureRecognizer& pinch = *view->m_pinchGestureRecognizer;
+    const NSUIGestureRecognizer& click = *view->m_tapGestureRecognizer;
+    EXPECT_TRUE(view->gestureRecognizerShouldRecognizeSimultaneously(pinch, pan));
+    EXPECT_TRUE(view->gestureRecognizerShouldRecognizeSimultaneously(pan, pinch));
+    EXPECT_FALSE(view->gestureRecognizerShouldRecognizeSimultaneously(pan, pan));
+    EXPECT_FALSE(view->gestureRecognizerShouldRecognizeSimultaneously(pan, click));
+    EXPECT_FALSE(view->gestureRecognizerShouldRecognizeSimultaneously(click, pinch));
 }
 
 namespace {
@@ -495,12 +463,6 @@ TEST(BarLineChartViewGestures, QtEventsReachTheGestures)
         int parentWheelTurns;
     };
     const QList<Case> cases = {
-        {"a click", [](GestureView&) {},
-         [](GestureView& v) {
-             QTest::mousePress(&v, Qt::LeftButton, {}, QPoint(137, 85));
-             QTest::mouseRelease(&v, Qt::LeftButton, {}, QPoint(139, 85));
-         },
-         {"selected 50"}, {0, 0}, 1, 50, 0},
         {"a drag on a zoomed-in chart, ten points to begin", zoomIn,
          [](GestureView& v) {
              QTest::mousePress(&v, Qt::LeftButton, {}, QPoint(140, 80));
@@ -525,9 +487,6 @@ TEST(BarLineChartViewGestures, QtEventsReachTheGestures)
          std::nullopt, 0},
         {"a plain wheel goes to the parent", [](GestureView&) {},
          [](GestureView& v) { turnWheel(v, 120, Qt::NoModifier); }, {}, {0, 0}, 1, std::nullopt, 1},
-        {"a wheel notch with Ctrl when nothing may scale goes to the parent",
-         [](GestureView& v) { v.setScaleEnabled(false); },
-         [](GestureView& v) { turnWheel(v, 120, Qt::ControlModifier); }, {}, {0, 0}, 1, std::nullopt, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
