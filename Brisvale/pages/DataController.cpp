@@ -35,9 +35,7 @@ DataController::DataController(QWidget* parent) : QWidget(parent)
     card->content()->addLayout(header);
     card->content()->addWidget(ReadingsCount_Lab);
     card->content()->addStretch(1);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(16, 16, 16, 16);
-    page->addWidget(card);
+    Look::placeCard(*this, *card);
 }
 
 void DataController::willAppear()

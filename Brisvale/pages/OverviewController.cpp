@@ -4,6 +4,7 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/DatePattern.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/Look.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/records/DateFormat_DB.h"
 #include "Brisvale/records/UserDefaultHelper.h"
@@ -49,9 +50,7 @@ OverviewController::OverviewController(QWidget* parent) : QWidget(parent)
     card->content()->addWidget(Title_Lab);
     card->content()->addLayout(summary);
     card->content()->addStretch(1);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(16, 16, 16, 16);
-    page->addWidget(card);
+    Look::placeCard(*this, *card);
     setCaptions();
 }
 

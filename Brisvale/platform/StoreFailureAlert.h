@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The one alert that tells the user a save to the store failed: the changes were not saved. Every
+// page, sheet and the meter download show it when a save fails, as the window's Save action does.
+namespace StoreFailureAlert {
+
+// Shows the alert application-modally, with the store's own words (the error's text) below the
+// message, and returns when the user has read it.
+void show(const QString& errorText);
+
+}
