@@ -251,27 +251,28 @@ void LineChartRenderer::drawLinearBatches(QPainter& painter,
                                           const AffineTransform& matrix)
 {
     const LineValuesCopy& copy = valuesCopy(dataSet);
-    const std::vector<double>& xs = copy.xValues();
-    const std::vector<double>& ys = copy.yValues();
-    const qint64 count = static_cast<qint64>(xs.size());
+    const double* xs = copy.xValues().data();
+    const double* ys = copy.yValues().data();
+    const qint64 count = static_cast<qint64>(copy.xValues().size());
     const bool stepped = dataSet->mode() == LineChartDataSetMode::stepped;
-    const double phase = phaseY();
 
     QPen pen = painter.pen();
     pen.setColor(dataSet->colorAtIndex(0));
     painter.setPen(pen);
-    LineReduction line(painter, m_lineReductionEnabled && dataSet->lineWidth() <= reductionWidthLimit);
+    LineReduction line(painter, matrix, phaseY(),
+                       m_lineReductionEnabled && dataSet->lineWidth() <= reductionWidthLimit, m_lineCanvas);
     const qint64 first = std::max<qint64>(m_xBounds.min(), 0);
     const qint64 last = std::min(m_xBounds.min() + m_xBounds.range(), count - 1);
-    for (qint64 x = first; x <= last; ++x) {
-        const qint64 previous = x == 0 ? 0 : x - 1;
-        if (x == first) {
-            line.addPoint(matrix.map(QPointF(xs[previous], ys[previous] * phase)));
-        }
-        if (stepped) {
-            line.addPoint(matrix.map(QPointF(xs[x], ys[previous] * phase)));
-        }
-        line.addPoint(matrix.map(QPointF(xs[x], ys[x] * phase)));
+    if (first <= last) {
+        const qint64 previous = first == 0 ? 0 : first - 1;
+        line.addPoint(xs[previous], ys[previous]);
+    }
+    if (!stepped) {
+        line.addPoints(xs, ys, first, last, copy.isAscendingAndFinite());
+    }
+    for (qint64 x = first; stepped && x <= last; ++x) {
+        line.addPoint(xs[x], ys[x == 0 ? 0 : x - 1]);
+        line.addPoint(xs[x], ys[x]);
     }
     line.finish();
 }
@@ -340,6 +341,9 @@ QPainterPath LineChartRenderer::generateFilledPath(const LineChartDataSetProtoco
     const double phase = phaseY();
     const auto pixel = [&matrix](double x, double y) { return matrix.map(QPointF(x, y)); };
     QPainterPath area;
+    if (bounds.range() < 0) {
+        return area;
+    }
     if (const auto first = dataSet.entryForIndex(bounds.min())) {
         area.moveTo(pixel(first->x(), fillMin));
         area.lineTo(pixel(first->x(), first->y() * phase));

@@ -5,6 +5,7 @@
 #include "ChartEngine/views/LineValuesCopy.h"
 
 #include <QGradient>
+#include <QImage>
 #include <QList>
 #include <QObject>
 #include <QPainterPath>
@@ -125,6 +126,8 @@ private:
     // The segment buffer of many-coloured lines: 2 points, or 4 for stepped lines.
     std::vector<QPointF> m_lineSegments = std::vector<QPointF>(2);
     std::vector<LineValuesCopy> m_valuesCopies;
+    // The reduced line's pixels before they are drawn; transparent between passes.
+    QImage m_lineCanvas;
     bool m_lineReductionEnabled = true;
 };
 

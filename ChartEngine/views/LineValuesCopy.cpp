@@ -3,6 +3,8 @@
 #include "ChartEngine/data/ChartDataSet.h"
 #include "ChartEngine/data/DataRevision.h"
 
+#include <cmath>
+
 namespace Charts {
 
 LineValuesCopy::LineValuesCopy(const std::shared_ptr<const ChartDataSetProtocol>& dataSet)
@@ -34,9 +36,14 @@ void LineValuesCopy::rebuild()
     const qint64 count = dataSet->entryCount();
     m_xValues.reserve(count);
     m_yValues.reserve(count);
+    m_ascendingAndFinite = true;
     const auto append = [this](const ChartDataEntry& entry) {
-        m_xValues.push_back(entry.x());
-        m_yValues.push_back(entry.y());
+        const double x = entry.x();
+        const double y = entry.y();
+        m_ascendingAndFinite = m_ascendingAndFinite && std::isfinite(x) && std::isfinite(y)
+            && (m_xValues.empty() || m_xValues.back() <= x);
+        m_xValues.push_back(x);
+        m_yValues.push_back(y);
     };
     if (const auto* entrySet = dynamic_cast<const ChartDataSet*>(dataSet.get())) {
         for (const auto& entry : entrySet->entries()) {

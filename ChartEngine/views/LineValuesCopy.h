@@ -25,6 +25,8 @@ public:
     void rebuild();
 
     const std::vector<double>& xValues() const { return m_xValues; }
+    // Whether every value is finite and x never decreases.
+    bool isAscendingAndFinite() const { return m_ascendingAndFinite; }
     const std::vector<double>& yValues() const { return m_yValues; }
 
 private:
@@ -32,6 +34,7 @@ private:
     quint64 m_revision = 0;
     std::vector<double> m_xValues;
     std::vector<double> m_yValues;
+    bool m_ascendingAndFinite = true;
 };
 
 }

@@ -86,6 +86,7 @@ TEST(LineReduction, ReducedLineIsFaithfulToEverySegment)
         double width;
         double pixelRatio;
         double zoom;
+        Qt::PenCapStyle cap = Qt::FlatCap;
     };
     const auto walk10k = walk(10000);
     const auto walk100k = walk(100000);
@@ -100,9 +101,12 @@ TEST(LineReduction, ReducedLineIsFaithfulToEverySegment)
         {"spikes at ratio 2", spikes100k, 4, 2, 1},
         {"1 to 3 entries a column", walk100k, 2, 1, 40},
         {"1 to 3 entries a device column", walk100k, 1, 2, 30},
+        {"square caps", spikes100k, 4, 2, 1, Qt::SquareCap},
+        {"round caps", walk10k, 4, 2, 1, Qt::RoundCap},
     };
     for (const Case& c : cases) {
         c.dataSet->setLineWidth(c.width);
+        c.dataSet->setLineCapType(c.cap);
         const QImage reduced = drawnLine(c.dataSet, c.pixelRatio, c.zoom, true);
         const QImage everySegment = drawnLine(c.dataSet, c.pixelRatio, c.zoom, false);
         EXPECT_EQ(unmatchedInk(reduced, everySegment), 0) << c.name;
