@@ -1,0 +1,38 @@
+#include "Brisvale/reports/ProfileTexts.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+TEST(ProfileTexts, TheAgeCountsWholeYearsAsTheCalendarDoes)
+{
+    const QDateTime now(QDate(2026, 3, 10), QTime(15, 20));
+    const struct {
+        std::optional<QDateTime> birthday;
+        int age;
+    } cases[] = {
+        {std::nullopt, 0},
+        {now.addYears(-30), 30},
+        {now.addYears(-30).addDays(1), 29},
+        {QDateTime(QDate(1996, 3, 10), QTime(15, 21)), 29},
+        {QDateTime(QDate(2000, 2, 29), QTime(0, 0)), 26},
+    };
+    for (const auto& test : cases) {
+        const std::optional<Timestamp> birthday =
+            test.birthday ? std::optional(Timestamp::fromDateTime(*test.birthday)) : std::nullopt;
+        EXPECT_EQ(ProfileTexts::age(birthday, now), test.age);
+    }
+}
+
+TEST(ProfileTexts, DatesAndTimesUseTheProfilesPatternsOrNone)
+{
+    const QDateTime moment(QDate(2026, 3, 1), QTime(15, 5));
+    Profile profile;
+    profile.date_format = 2;
+    EXPECT_EQ(ProfileTexts::dateText(moment, profile), QStringLiteral("01.03.26"));
+    EXPECT_EQ(ProfileTexts::timeText(moment, profile), QStringLiteral("PM 03:05"));
+    profile.date_format = 7;
+    profile.time_format = true;
+    EXPECT_EQ(ProfileTexts::dateText(moment, profile), QString());
+    EXPECT_EQ(ProfileTexts::timeText(moment, profile), QStringLiteral("15:05"));
+}
