@@ -13,8 +13,6 @@
 
 #include "TavrendelPFMSDK/TavrendelPFM.h"
 
-#include <QComboBox>
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -100,14 +98,9 @@ QToolButton* DataController::makeTabButton(const QString& objectName, int tag)
 
 QLayout* DataController::buildFilterRow()
 {
-    From_Lab = PageCard::makeValue(QStringLiteral("From_Lab"), this);
-    To_Lab = PageCard::makeValue(QStringLiteral("To_Lab"), this);
-    FromDatePicker = FilterControls::makePicker(QStringLiteral("FromDatePicker"), this);
-    ToDatePicker = FilterControls::makePicker(QStringLiteral("ToDatePicker"), this);
-    dayPopUp = new QComboBox(this);
-    dayPopUp->setObjectName(QStringLiteral("dayPopUp"));
-    timePopUp = new QComboBox(this);
-    timePopUp->setObjectName(QStringLiteral("timePopUp"));
+    const FilterControls::Widgets widgets =
+        FilterControls::makeWidgets(this, QStringLiteral("FromDatePicker"), QStringLiteral("ToDatePicker"));
+    std::tie(From_Lab, FromDatePicker, To_Lab, ToDatePicker, dayPopUp, timePopUp) = widgets;
 
     TrafficLightSettings = new QPushButton(this);
     TrafficLightSettings->setObjectName(QStringLiteral("TrafficLightSettings"));
@@ -121,13 +114,7 @@ QLayout* DataController::buildFilterRow()
     DownloadBtn->setEnabled(false);
     connect(DownloadBtn, &QToolButton::clicked, this, &DataController::ExportFileHandler);
 
-    auto* row = new QHBoxLayout;
-    row->setSpacing(8);
-    for (QWidget* widget : std::initializer_list<QWidget*>{From_Lab, FromDatePicker, To_Lab, ToDatePicker,
-                                                           dayPopUp, timePopUp}) {
-        row->addWidget(widget);
-    }
-    row->addStretch(1);
+    QHBoxLayout* row = FilterControls::makeRow(widgets);
     // The best-value button stands left of the download button, so the sheet opening at its right
     // edge stays on screen.
     row->addWidget(TrafficLightSettings);
@@ -138,11 +125,7 @@ QLayout* DataController::buildFilterRow()
 QLayout* DataController::buildMaximumPanel()
 {
     MaxTitle = PageCard::makeCaption(QStringLiteral("MaxTitle"), this);
-    MaxValue = PageCard::makeValue(QStringLiteral("MaxValue"), this);
-    QFont figure = MaxValue->font();
-    figure.setPixelSize(22);
-    figure.setBold(true);
-    MaxValue->setFont(figure);
+    MaxValue = PageCard::makeFigure(QStringLiteral("MaxValue"), this);
     MaxValueUnit = PageCard::makeValue(QStringLiteral("MaxValueUnit"), this);
     MaxValueMark = PageCard::makeValue(QStringLiteral("MaxValueMark"), this);
 

@@ -1,5 +1,6 @@
 #include "Brisvale/pages/FilterControls.h"
 
+#include "Brisvale/pages/PageCard.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/records/SelectTimeFormat_DB.h"
@@ -9,6 +10,8 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
 
 namespace {
 
@@ -39,6 +42,27 @@ FilterControls::FilterControls(QDateEdit* fromEdit, QDateEdit* toEdit, QComboBox
     connectPicker(toPicker);
     connect(dayPopUp, &QComboBox::activated, this, &FilterControls::ChangeDayHandler);
     connect(timePopUp, &QComboBox::activated, this, &FilterControls::ChangeTimeHandler);
+}
+
+FilterControls::Widgets FilterControls::makeWidgets(QWidget* parent, const QString& fromPickerName,
+                                                   const QString& toPickerName)
+{
+    auto* dayPopUp = new QComboBox(parent);
+    dayPopUp->setObjectName(QStringLiteral("dayPopUp"));
+    auto* timePopUp = new QComboBox(parent);
+    timePopUp->setObjectName(QStringLiteral("timePopUp"));
+    return {PageCard::makeValue(QStringLiteral("From_Lab"), parent), makePicker(fromPickerName, parent),
+            PageCard::makeValue(QStringLiteral("To_Lab"), parent), makePicker(toPickerName, parent), dayPopUp,
+            timePopUp};
+}
+
+QHBoxLayout* FilterControls::makeRow(const Widgets& widgets)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    std::apply([row](auto*... widget) { (row->addWidget(widget), ...); }, widgets);
+    row->addStretch(1);
+    return row;
 }
 
 QDateEdit* FilterControls::makePicker(const QString& objectName, QWidget* parent)

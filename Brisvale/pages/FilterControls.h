@@ -6,9 +6,12 @@
 #include <QObject>
 #include <functional>
 #include <optional>
+#include <tuple>
 
 class QComboBox;
 class QDateEdit;
+class QHBoxLayout;
+class QLabel;
 class QWidget;
 
 // The reading filter as the overview and the Data page offer it: the From and To pickers, the
@@ -28,6 +31,15 @@ public:
     FilterControls(QDateEdit* fromPicker, QDateEdit* toPicker, QComboBox* dayPopUp,
                    QComboBox* timePopUp, std::function<void()> changed, QObject* parent);
 
+    // The From caption and picker, the To caption and picker, the day-range and time-of-day
+    // pop-ups, as a page shows them.
+    using Widgets = std::tuple<QLabel*, QDateEdit*, QLabel*, QDateEdit*, QComboBox*, QComboBox*>;
+
+    // The widgets of a page: the captions "From_Lab" and "To_Lab", the pickers named as given, the
+    // pop-ups "dayPopUp" and "timePopUp".
+    static Widgets makeWidgets(QWidget* parent, const QString& fromPickerName, const QString& toPickerName);
+    // The widgets side by side in that order, then a stretch.
+    static QHBoxLayout* makeRow(const Widgets& widgets);
     // A date picker in local time with a calendar to pick from.
     static QDateEdit* makePicker(const QString& objectName, QWidget* parent);
 

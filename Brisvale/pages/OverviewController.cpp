@@ -10,8 +10,6 @@
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/reports/ProfileTexts.h"
 
-#include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,17 +24,6 @@ const QSize userIconSize(48, 48);
 QString text(const char* key)
 {
     return Localization::text(QString::fromLatin1(key));
-}
-
-// A figure that matters (averages, best value): large and bold.
-QLabel* makeFigure(const QString& objectName, QWidget* parent)
-{
-    QLabel* figure = PageCard::makeValue(objectName, parent);
-    QFont font = figure->font();
-    font.setPixelSize(22);
-    font.setBold(true);
-    figure->setFont(font);
-    return figure;
 }
 
 }
@@ -89,25 +76,12 @@ QLayout* OverviewController::buildUserSection()
 QLayout* OverviewController::buildRangeSection()
 {
     TimeRange_Lab = PageCard::makeCaption(QStringLiteral("TimeRange_Lab"), this);
-    From_Lab = PageCard::makeValue(QStringLiteral("From_Lab"), this);
-    To_Lab = PageCard::makeValue(QStringLiteral("To_Lab"), this);
-    timeRangeFrom = FilterControls::makePicker(QStringLiteral("timeRangeFrom"), this);
-    timeRangeTo = FilterControls::makePicker(QStringLiteral("timeRangeTo"), this);
-    dayPopUp = new QComboBox(this);
-    dayPopUp->setObjectName(QStringLiteral("dayPopUp"));
-    timePopUp = new QComboBox(this);
-    timePopUp->setObjectName(QStringLiteral("timePopUp"));
-
-    auto* controls = new QHBoxLayout;
-    controls->setSpacing(8);
-    for (QWidget* widget : std::initializer_list<QWidget*>{From_Lab, timeRangeFrom, To_Lab,
-                                                           timeRangeTo, dayPopUp, timePopUp}) {
-        controls->addWidget(widget);
-    }
-    controls->addStretch(1);
+    const FilterControls::Widgets widgets =
+        FilterControls::makeWidgets(this, QStringLiteral("timeRangeFrom"), QStringLiteral("timeRangeTo"));
+    std::tie(From_Lab, timeRangeFrom, To_Lab, timeRangeTo, dayPopUp, timePopUp) = widgets;
     auto* section = new QVBoxLayout;
     section->addWidget(TimeRange_Lab);
-    section->addLayout(controls);
+    section->addLayout(FilterControls::makeRow(widgets));
     return section;
 }
 
@@ -123,9 +97,9 @@ QLayout* OverviewController::buildFiguresSection()
     totalMeasurementTextField = PageCard::makeValue(QStringLiteral("totalMeasurementTextField"), this);
     lastMeasDateTextField = PageCard::makeValue(QStringLiteral("lastMeasDateTextField"), this);
     lastMeasTimeTextField = PageCard::makeValue(QStringLiteral("lastMeasTimeTextField"), this);
-    pefAveTextField = makeFigure(QStringLiteral("pefAveTextField"), this);
-    fev1AveTextField = makeFigure(QStringLiteral("fev1AveTextField"), this);
-    bestValueTextField = makeFigure(QStringLiteral("bestValueTextField"), this);
+    pefAveTextField = PageCard::makeFigure(QStringLiteral("pefAveTextField"), this);
+    fev1AveTextField = PageCard::makeFigure(QStringLiteral("fev1AveTextField"), this);
+    bestValueTextField = PageCard::makeFigure(QStringLiteral("bestValueTextField"), this);
 
     // "Total readings: n" and "Latest readings: date time", then the averages and the best value.
     auto* grid = new QGridLayout;
