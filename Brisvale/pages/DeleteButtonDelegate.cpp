@@ -11,20 +11,20 @@ DeleteButtonDelegate::DeleteButtonDelegate(Press pressAction, QObject* parent)
 {
 }
 
-QRect DeleteButtonDelegate::buttonRect(const QRect& cell)
+QRect DeleteButtonDelegate::iconRect(const QRect& cell)
 {
-    QRect button(0, 0, iconSide, iconSide);
-    button.moveCenter(cell.center());
-    return button;
+    QRect icon(0, 0, iconSide, iconSide);
+    icon.moveCenter(cell.center());
+    return icon;
 }
 
 void DeleteButtonDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const
 {
     Q_UNUSED(index);
-    const QRect button = buttonRect(option.rect);
+    const QRect icon = iconRect(option.rect);
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-    painter->drawPixmap(button, Icons::pixmap(QStringLiteral("button_Delete"), button.size(), ratio));
+    painter->drawPixmap(icon, Icons::pixmap(QStringLiteral("button_Delete"), icon.size(), ratio));
 }
 
 bool DeleteButtonDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
@@ -35,7 +35,7 @@ bool DeleteButtonDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
         return false;
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton || !buttonRect(option.rect).contains(mouse->position().toPoint())) {
+    if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint())) {
         return false;
     }
     press(index.data(ReadingsTableModel::objectIDRole).toLongLong());

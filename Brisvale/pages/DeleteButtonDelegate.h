@@ -3,8 +3,8 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
-// The delete cells of the readings table: a button drawn in the cell. A click on it hands on the
-// object identifier of the reading of that row at the moment of the click.
+// The delete cells of the readings table: the whole cell is a button, its icon drawn in the middle.
+// A click hands on the object identifier of the reading of that row at the moment of the click.
 class DeleteButtonDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -19,8 +19,8 @@ public:
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
 
-    // Where the button of a cell is drawn and answers.
-    static QRect buttonRect(const QRect& cell);
+    // Where the icon of a cell is drawn.
+    static QRect iconRect(const QRect& cell);
 
 private:
     Press press;
