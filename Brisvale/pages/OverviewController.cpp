@@ -181,13 +181,16 @@ void OverviewController::refreshStatistics()
     const Profile& profile = *info->profile;
     const QList<PFMPtr>& readings = info->pfm;
     userNameTextField->setText(profile.name.value_or(QString()));
-    genderAgeTextField->setText(ProfileTexts::genderText(profile) + QLatin1Char(' ')
+    const QDateTime now = AppClock::now();
+    genderAgeTextField->setText(ProfileTexts::sexText(profile) + QLatin1Char(' ')
                                 + text("OverviewController_User_Age") + QLatin1Char(':')
-                                + QString::number(ProfileTexts::age(profile.birthday, AppClock::now())));
+                                + QString::number(ProfileTexts::age(ProfileTexts::birth(profile, now), now)));
     totalMeasurementTextField->setText(QString::number(readings.size()));
     const QDateTime newest = readings.isEmpty() ? QDateTime() : readings.first()->measureDate->toDateTime();
-    lastMeasDateTextField->setText(newest.isValid() ? ProfileTexts::dateText(newest, profile) : QString());
-    lastMeasTimeTextField->setText(newest.isValid() ? ProfileTexts::timeText(newest, profile) : QString());
+    lastMeasDateTextField->setText(
+        newest.isValid() ? ProfileTexts::dateText(newest, ProfileTexts::datePattern(profile)) : QString());
+    lastMeasTimeTextField->setText(
+        newest.isValid() ? ProfileTexts::dateText(newest, ProfileTexts::timePattern(profile)) : QString());
     pefAveTextField->setText(QString::number(pefAverage(readings)));
     fev1AveTextField->setText(fev1Text(fev1Average(readings)));
     bestValueTextField->setText(QString::number(profile.best_Value));

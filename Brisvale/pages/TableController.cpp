@@ -99,8 +99,9 @@ void TableController::loadReadings(bool updateLimits)
         emit filterWindowChanged();
     }
     reportMaxValue(largestPef(readings));
-    model->setReadings(readings, info ? ProfileTexts::datePattern(*info->profile) : QString(),
-                       info ? ProfileTexts::timePattern(*info->profile) : QString());
+    const Profile* profile = info ? info->profile.get() : nullptr;
+    model->setReadings(readings, profile ? ProfileTexts::datePattern(*profile).value_or(QString()) : QString(),
+                       profile ? ProfileTexts::timePattern(*profile).value_or(QString()) : QString());
     sortedColumn = -1;
 }
 

@@ -6,50 +6,43 @@
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/records/TimeFormat_DB.h"
 
-namespace ProfileTexts {
-
-QString datePattern(const Profile& profile)
+std::optional<QString> ProfileTexts::datePattern(const Profile& profile)
 {
     const std::optional<DateFormat_DB> row = DateFormat_DB::fromDbId(profile.date_format);
-    return row ? row->value : QString();
+    return row ? std::optional<QString>(row->value) : std::nullopt;
 }
 
-QString timePattern(const Profile& profile)
+std::optional<QString> ProfileTexts::timePattern(const Profile& profile)
 {
     const std::optional<TimeFormat_DB> row = TimeFormat_DB::fromDbId(profile.time_format);
-    return row ? row->value : QString();
+    return row ? std::optional<QString>(row->value) : std::nullopt;
 }
 
-QString dateText(const QDateTime& moment, const Profile& profile)
-{
-    return DatePattern::format(moment.toLocalTime(), datePattern(profile));
-}
-
-QString timeText(const QDateTime& moment, const Profile& profile)
-{
-    return DatePattern::format(moment.toLocalTime(), timePattern(profile));
-}
-
-QString genderText(const Profile& profile)
+QString ProfileTexts::sexText(const Profile& profile)
 {
     const std::optional<Gender_DB> row = Gender_DB::fromDbId(profile.gender);
     return row ? Localization::text(row->i18nKey) : QString();
 }
 
-int age(const std::optional<Timestamp>& birthday, const QDateTime& now)
+QDateTime ProfileTexts::birth(const Profile& profile, const QDateTime& now)
 {
-    if (!birthday) {
-        return 0;
-    }
-    const QDateTime born = birthday->toDateTime();
-    int years = now.date().year() - born.date().year();
-    // The year difference counts a year whose anniversary is still to come: take it back.
-    if (years > 0 && born.addYears(years) > now) {
+    return profile.birthday ? profile.birthday->toDateTime() : now;
+}
+
+int ProfileTexts::age(const QDateTime& birth, const QDateTime& now)
+{
+    const QDateTime localBirth = birth.toLocalTime();
+    const QDateTime localNow = now.toLocalTime();
+    int years = localNow.date().year() - localBirth.date().year();
+    if (years > 0 && localBirth.addYears(years) > localNow) {
         --years;
-    } else if (years < 0 && born.addYears(years) < now) {
+    } else if (years < 0 && localBirth.addYears(years) < localNow) {
         ++years;
     }
     return years;
 }
 
+QString ProfileTexts::dateText(const QDateTime& moment, const std::optional<QString>& pattern)
+{
+    return pattern ? DatePattern::format(moment.toLocalTime(), *pattern) : QString();
 }

@@ -4,27 +4,31 @@
 
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
-// What the pages and the reports show of a profile: its date and time patterns, dates written
-// with them, its gender and its age.
-namespace ProfileTexts {
+// What the overview and the reports show alike of a profile: its date and time patterns, the
+// text of its sex, its birth date and its age.
+class ProfileTexts {
+public:
+    ProfileTexts() = delete;
 
-// The `value` of the DateFormat_DB row of the profile's date_format; empty when no row matches.
-QString datePattern(const Profile& profile);
+    // The pattern of the DateFormat_DB row the profile names; none when its date_format names no
+    // row (possible after an import).
+    static std::optional<QString> datePattern(const Profile& profile);
 
-// The `value` of the TimeFormat_DB row of the profile's time_format; empty when no row matches.
-QString timePattern(const Profile& profile);
+    // The pattern of the TimeFormat_DB row the profile names.
+    static std::optional<QString> timePattern(const Profile& profile);
 
-// The moment in the current zone and locale with the profile's date or time pattern; empty
-// without a pattern.
-QString dateText(const QDateTime& moment, const Profile& profile);
-QString timeText(const QDateTime& moment, const Profile& profile);
+    // The localised text of the profile's Gender_DB row.
+    static QString sexText(const Profile& profile);
 
-// The localised text of the profile's Gender_DB row.
-QString genderText(const Profile& profile);
+    // The profile's birthday, or `now` when it has none.
+    static QDateTime birth(const Profile& profile, const QDateTime& now);
 
-// Whole years from the birthday to now, counted as the calendar counts them (a birthday exactly
-// 30 years ago gives 30, one day short of it 29); 0 without a birthday.
-int age(const std::optional<Timestamp>& birthday, const QDateTime& now);
+    // Whole years from the birth to now in the local calendar: a year counts once its day and
+    // time of day are reached. Negative for a birth after now.
+    static int age(const QDateTime& birth, const QDateTime& now);
 
-}
+    // The moment in the pattern (current locale, local time); empty without a pattern.
+    static QString dateText(const QDateTime& moment, const std::optional<QString>& pattern);
+};

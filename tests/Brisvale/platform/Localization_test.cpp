@@ -63,6 +63,15 @@ const QStringList pageKeys = {
     "OverviewController_TimeRange_To", "OverviewController_Measurements_Title",
     "OverviewController_Measurements_Measurements", "OverviewController_Measurements_Last",
     "OverviewController_Average_Title", "OverviewController_BestValue_Title", "OverviewController_User_Age",
+    // The download popover and the two reports.
+    "ExportFileController_CSV", "ExportFileController_PDF", "CSVFile_Title", "CSVFile_Name", "CSVFile_Sex",
+    "CSVFile_ReportDate", "CSVFile_Birth", "CSVFile_ReadingsRange", "CSVFile_Age", "CSVFile_Readings",
+    "CSVFile_Date", "CSVFile_Time", "CSVFile_PEF", "CSVFile_FEV1", "CSVFile_Notes",
+    "CSVFile_AlertMessage_Success", "CSVFile_AlertMessage_Failed", "PDFFile_Title", "PDFFile_SecondTitle",
+    "PDFFile_Name", "PDFFile_ReportData", "PDFFile_ReadingsRange", "PDFFile_Sex", "PDFFile_Birth",
+    "PDFFile_Age", "PDFFile_Summary_Title", "PDFFile_Summary_BestValue", "PDFFile_Summary_MaxPef",
+    "PDFFile_Summary_MaxFev1", "PDFFile_Summary_AvgPEF", "PDFFile_Summary_AvgFEV1", "PDFFile_Botton_Title",
+    "PDFFile_AlertMessage_Success", "PDFFile_AlertMessage_Failed",
 };
 
 // The message ids and translations of the English table as written in the source tree.

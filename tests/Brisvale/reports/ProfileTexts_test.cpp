@@ -18,9 +18,9 @@ TEST(ProfileTexts, TheAgeCountsWholeYearsAsTheCalendarDoes)
         {QDateTime(QDate(2000, 2, 29), QTime(0, 0)), 26},
     };
     for (const auto& test : cases) {
-        const std::optional<Timestamp> birthday =
-            test.birthday ? std::optional(Timestamp::fromDateTime(*test.birthday)) : std::nullopt;
-        EXPECT_EQ(ProfileTexts::age(birthday, now), test.age);
+        Profile profile;
+        profile.birthday = test.birthday ? std::optional(Timestamp::fromDateTime(*test.birthday)) : std::nullopt;
+        EXPECT_EQ(ProfileTexts::age(ProfileTexts::birth(profile, now), now), test.age);
     }
 }
 
@@ -29,10 +29,10 @@ TEST(ProfileTexts, DatesAndTimesUseTheProfilesPatternsOrNone)
     const QDateTime moment(QDate(2026, 3, 1), QTime(15, 5));
     Profile profile;
     profile.date_format = 2;
-    EXPECT_EQ(ProfileTexts::dateText(moment, profile), QStringLiteral("01.03.26"));
-    EXPECT_EQ(ProfileTexts::timeText(moment, profile), QStringLiteral("PM 03:05"));
+    EXPECT_EQ(ProfileTexts::dateText(moment, ProfileTexts::datePattern(profile)), QStringLiteral("01.03.26"));
+    EXPECT_EQ(ProfileTexts::dateText(moment, ProfileTexts::timePattern(profile)), QStringLiteral("PM 03:05"));
     profile.date_format = 7;
     profile.time_format = true;
-    EXPECT_EQ(ProfileTexts::dateText(moment, profile), QString());
-    EXPECT_EQ(ProfileTexts::timeText(moment, profile), QStringLiteral("15:05"));
+    EXPECT_EQ(ProfileTexts::dateText(moment, ProfileTexts::datePattern(profile)), QString());
+    EXPECT_EQ(ProfileTexts::dateText(moment, ProfileTexts::timePattern(profile)), QStringLiteral("15:05"));
 }
