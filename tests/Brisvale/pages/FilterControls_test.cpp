@@ -49,7 +49,7 @@ protected:
 }
 
 // Readings between 00:00 and 01:00 sit on the edges of the day ranges; "now" is 10 March 15:20.
-TEST_F(FilterControlsTest, EachDayRangeAndTimeOfDayShowsItsReadings)
+TEST_F(FilterControlsTest, EachDayRangeStoresItsWindowAndBoundsAndShowsItsReadingsAtEachTimeOfDay)
 {
     const QDateTime first = at(2, 1, 20);
     const QDateTime dayBefore30 = at(2, 8, 23, 59);
@@ -61,57 +61,43 @@ TEST_F(FilterControlsTest, EachDayRangeAndTimeOfDayShowsItsReadings)
     const QDateTime today = at(3, 10, 0, 10);
     storeUser({{first}, {dayBefore30}, {first30}, {dayBefore7}, {first7}, {afternoon}, {morning}, {today}});
     controls->restoreFilterControls();
-
-    const struct {
-        DayRange range;
-        int timeOfDay; // 0 morning, 1 afternoon, 2 all day
-        QList<QDateTime> shown;
-    } cases[] = {
-        {DayRange::SEVEN_DAY, 2, {today, morning, afternoon, first7}},
-        {DayRange::SEVEN_DAY, 0, {today, morning, first7}},
-        {DayRange::SEVEN_DAY, 1, {afternoon}},
-        {DayRange::THIRTY_DAY, 2, {today, morning, afternoon, first7, dayBefore7, first30}},
-        {DayRange::THIRTY_DAY, 1, {afternoon, dayBefore7}},
-        {DayRange::ALL, 2, {today, morning, afternoon, first7, dayBefore7, first30, dayBefore30, first}},
-        {DayRange::ALL, 0, {today, morning, first7, first30}},
-        {DayRange::ALL, 1, {afternoon, dayBefore7, dayBefore30, first}},
-    };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(testing::Message() << int(test.range) << " / " << test.timeOfDay);
-        const int before = changes;
-        choose(timePopUp, test.timeOfDay);
-        choose(dayPopUp, int(test.range));
-        EXPECT_EQ(changes, before + 2);
-        EXPECT_EQ(shownMoments(), test.shown);
-        EXPECT_EQ(UserDefaultHelper::date(), SelectDateFormat_DB::row(test.range).showValue);
-    }
-}
-
-TEST_F(FilterControlsTest, ADayRangeStoresItsWindowAndSetsThePickerBounds)
-{
-    storeUser({{at(2, 1, 20)}, {at(3, 9, 8)}});
-    controls->restoreFilterControls();
-    const QDate unbounded = QDateEdit().minimumDate();
+    const QDate noMinimum = QDateEdit().minimumDate();
+    const QDate noMaximum = QDateEdit().maximumDate();
 
     const struct {
         DayRange range;
         QDateTime from, to;
         QDate minimum, maximum;
+        QList<QDateTime> shown[3]; // morning, afternoon, all day
     } cases[] = {
-        {DayRange::SEVEN_DAY, at(3, 4, 15, 20), at(3, 10, 15, 20), unbounded, QDateEdit().maximumDate()},
-        {DayRange::ALL, at(2, 1, 20), at(3, 9, 8), day(2, 1), day(3, 9)},
-        {DayRange::THIRTY_DAY, at(2, 9, 15, 20), at(3, 10, 15, 20), unbounded, QDateEdit().maximumDate()},
+        {DayRange::SEVEN_DAY, at(3, 4, 15, 20), at(3, 10, 15, 20), noMinimum, noMaximum,
+         {{today, morning, first7}, {afternoon}, {today, morning, afternoon, first7}}},
+        {DayRange::THIRTY_DAY, at(2, 9, 15, 20), at(3, 10, 15, 20), noMinimum, noMaximum,
+         {{today, morning, first7, first30},
+          {afternoon, dayBefore7},
+          {today, morning, afternoon, first7, dayBefore7, first30}}},
+        {DayRange::ALL, first, today, first.date(), today.date(),
+         {{today, morning, first7, first30},
+          {afternoon, dayBefore7, dayBefore30, first},
+          {today, morning, afternoon, first7, dayBefore7, first30, dayBefore30, first}}},
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(int(test.range));
-        choose(dayPopUp, int(test.range));
-        EXPECT_EQ(UserDefaultHelper::from(), test.from);
-        EXPECT_EQ(UserDefaultHelper::to(), test.to);
-        EXPECT_EQ(fromPicker->date(), test.from.date());
-        EXPECT_EQ(toPicker->date(), test.to.date());
-        for (const QDateEdit* picker : {fromPicker, toPicker}) {
-            EXPECT_EQ(picker->minimumDate(), test.minimum);
-            EXPECT_EQ(picker->maximumDate(), test.maximum);
+        for (int timeOfDay = 0; timeOfDay < 3; ++timeOfDay) {
+            SCOPED_TRACE(testing::Message() << int(test.range) << " / " << timeOfDay);
+            const int before = changes;
+            choose(timePopUp, timeOfDay);
+            choose(dayPopUp, int(test.range));
+            EXPECT_EQ(changes, before + 2);
+            EXPECT_EQ(shownMoments(), test.shown[timeOfDay]);
+            EXPECT_EQ(UserDefaultHelper::date(), SelectDateFormat_DB::row(test.range).showValue);
+            EXPECT_EQ(UserDefaultHelper::from(), test.from);
+            EXPECT_EQ(UserDefaultHelper::to(), test.to);
+            for (const QDateEdit* picker : {fromPicker, toPicker}) {
+                EXPECT_EQ(picker->minimumDate(), test.minimum);
+                EXPECT_EQ(picker->maximumDate(), test.maximum);
+            }
+            EXPECT_EQ(fromPicker->date(), test.from.date());
+            EXPECT_EQ(toPicker->date(), test.to.date());
         }
     }
 }

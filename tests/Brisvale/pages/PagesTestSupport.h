@@ -4,20 +4,14 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/records/RenewProcess.h"
-#include "Brisvale/records/StoreFile.h"
 #include "Brisvale/records/UserDefaultHelper.h"
-#include "Brisvale/records/ViewContext.h"
 
+#include "Brisvale/records/StoreTestSupport.h"
 #include "support/QtPrinters.h"
-#include "support/TestEnvironment.h"
-
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <gtest/gtest.h>
 
 // Each case starts as a new installation on Tuesday 10 March 2026 at 15:20 (local time), its
 // console lines captured.
-class PagesTest : public testing::Test {
+class PagesTest : public FreshStore {
 protected:
     struct Reading {
         Reading(QDateTime moment, qint32 pefValue = 400, float fev1Value = 3.0f,
@@ -33,8 +27,7 @@ protected:
 
     void SetUp() override
     {
-        closeViewContext();
-        TestEnvironment::clearUserFolders();
+        FreshStore::SetUp();
         AppClock::setNow(at(3, 10, 15, 20));
         Console::setCapture([this](const QString& line) { lines.append(line); });
     }
@@ -42,7 +35,7 @@ protected:
     {
         Console::setCapture({});
         AppClock::reset();
-        closeViewContext();
+        FreshStore::TearDown();
     }
 
     // A local moment of 2026.
@@ -87,19 +80,6 @@ protected:
             }
         }
         return moments;
-    }
-
-    // A statement run on a connection of its own, as another program would.
-    static void rawQuery(const QString& statement)
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-            db.setDatabaseName(StoreFile::filePath());
-            ASSERT_TRUE(db.open());
-            QSqlQuery query(db);
-            EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
     }
 
     QStringList lines;
