@@ -64,9 +64,7 @@ void DataController::buildInterface()
     card->content()->addLayout(buildFilterRow());
     card->content()->addLayout(buildMaximumPanel());
     card->content()->addWidget(containView, 1);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(16, 16, 16, 16);
-    page->addWidget(card);
+    Look::placeCard(*this, *card);
 }
 
 QLayout* DataController::buildHeader()

@@ -6,6 +6,7 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/Look.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/reports/ProfileTexts.h"
@@ -46,9 +47,7 @@ void OverviewController::buildInterface()
     card->content()->addLayout(buildRangeSection());
     card->content()->addLayout(buildFiguresSection());
     card->content()->addStretch(1);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(16, 16, 16, 16);
-    page->addWidget(card);
+    Look::placeCard(*this, *card);
 }
 
 QLayout* OverviewController::buildUserSection()

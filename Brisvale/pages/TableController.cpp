@@ -6,7 +6,9 @@
 #include "Brisvale/pages/ReadingsTableModel.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/records/ReadingBounds.h"
 #include "Brisvale/records/UserDefaultHelper.h"
@@ -135,7 +137,7 @@ void TableController::checkBoxActionWithButton(qint64 objectID)
     Alert question;
     question.message = Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete"));
     question.symbol = AlertSymbol::exclamationmark;
-    question.buttons = {QStringLiteral("Yes"), QStringLiteral("No")};
+    question.buttons = DialogueButtons::yesNo();
     AlertPresenter::shared().beginSheet(this, question,
                                         [this, objectID](int response) { deleteReading(objectID, response); });
 }
@@ -185,9 +187,5 @@ void TableController::saveNote(qint64 objectID, const QString& text, QLineEdit* 
 void TableController::reportStoreFailure(const StoreError& error)
 {
     Console::printLine(QStringLiteral("Error"));
-    Alert alert;
-    alert.symbol = AlertSymbol::xmark;
-    alert.message = Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))
-                    + QStringLiteral("\n") + error.text();
-    AlertPresenter::shared().beginSheet(this, alert, [](int) {});
+    StoreFailureAlert::beginSheet(this, error.text());
 }

@@ -3,6 +3,7 @@
 #include "Brisvale/pages/DataController.h"
 #include "Brisvale/pages/ReadingsTableModel.h"
 #include "Brisvale/platform/AlertScript.h"
+#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
@@ -160,7 +161,7 @@ TEST_F(TableTest, TheQuestionDeletesTheReadingWhoseButtonWasPressedEvenAfterARel
     ASSERT_EQ(script.shown().size(), 1);
     EXPECT_EQ(script.last().alert.message, Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete")));
     EXPECT_EQ(script.last().alert.symbol, AlertSymbol::exclamationmark);
-    EXPECT_EQ(script.last().alert.buttons.size(), 2);
+    EXPECT_EQ(script.last().alert.buttons, DialogueButtons::yesNo());
     script.answerSheet(Alert::secondButton);
     EXPECT_EQ(rowMoments(), (QList<QDateTime>{last, second}));
 
