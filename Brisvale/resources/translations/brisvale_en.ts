@@ -59,17 +59,9 @@
         <source>Data</source>
         <translation>Data</translation>
     </message>
-    <message id="DataController_ReadingsCount">
-        <source>Readings in the chosen range: %1</source>
-        <translation>Readings in the chosen range: %1</translation>
-    </message>
     <message id="DataController_TrafficLightSettings">
         <source>Best value</source>
         <translation>Best value</translation>
-    </message>
-    <message id="OverviewController_Measurements_Total">
-        <source>Readings</source>
-        <translation>Readings</translation>
     </message>
     <message id="OverviewController_PageTitle">
         <source>Overview</source>
@@ -374,6 +366,94 @@
     <message id="UserListController_Confirm">
         <source>Select</source>
         <translation>Select</translation>
+    </message>
+    <message id="DataController_From">
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message id="DataController_To">
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message id="DataController_Maximum_Pef">
+        <source>Highest PEF</source>
+        <translation>Highest PEF</translation>
+    </message>
+    <message id="DataController_Maximum_PefBest">
+        <source>Best PEF</source>
+        <translation>Best PEF</translation>
+    </message>
+    <message id="DataController_Maximum_Fev1">
+        <source>Highest FEV1</source>
+        <translation>Highest FEV1</translation>
+    </message>
+    <message id="DataController_Maximum_Unit">
+        <source>L/min</source>
+        <translation>L/min</translation>
+    </message>
+    <message id="DataController_Maximum_Measured">
+        <source>(measured)</source>
+        <translation>(measured)</translation>
+    </message>
+    <message id="TableController_Date">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="TableController_Time">
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message id="TableController_PEF">
+        <source>PEF</source>
+        <translation>PEF</translation>
+    </message>
+    <message id="TableController_FEV1">
+        <source>FEV1</source>
+        <translation>FEV1</translation>
+    </message>
+    <message id="TableController_Notes">
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message id="TableController_AlertMessage_AskDelete">
+        <source>Delete this reading? It cannot be restored.</source>
+        <translation>Delete this reading? It cannot be restored.</translation>
+    </message>
+    <message id="OverviewController_TimeRange_From">
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message id="OverviewController_TimeRange_To">
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message id="OverviewController_Measurements_Title">
+        <source>Measurements</source>
+        <translation>Measurements</translation>
+    </message>
+    <message id="OverviewController_Measurements_Total">
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message id="OverviewController_Measurements_Measurements">
+        <source>readings:</source>
+        <translation>readings:</translation>
+    </message>
+    <message id="OverviewController_Measurements_Last">
+        <source>Latest</source>
+        <translation>Latest</translation>
+    </message>
+    <message id="OverviewController_Average_Title">
+        <source>Average PEF and FEV1</source>
+        <translation>Average PEF and FEV1</translation>
+    </message>
+    <message id="OverviewController_BestValue_Title">
+        <source>Best value</source>
+        <translation>Best value</translation>
+    </message>
+    <message id="OverviewController_User_Age">
+        <source>Age</source>
+        <translation>Age</translation>
     </message>
     <message id="ViewController_AlertMessage_PFMClockReadFailed">
         <source>The meter's clock could not be read, so nothing was downloaded. The readings stay in the meter.</source>

@@ -43,7 +43,7 @@ const QStringList pageKeys = {
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
     // The main window, its menu and the first data pages.
-    "AppDelegate_AlertMessage_SaveFailed", "DataController_PageTitle", "DataController_ReadingsCount",
+    "AppDelegate_AlertMessage_SaveFailed", "DataController_PageTitle",
     "DataController_TrafficLightSettings", "OverviewController_Measurements_Total",
     "OverviewController_PageTitle", "OverviewController_TimeRange_Title", "OverviewController_User_Title",
     "VersionController_Version", "ViewController_AlertMessage_Fatal",
@@ -55,6 +55,15 @@ const QStringList pageKeys = {
     // The buttons of the profile page, the create-user sheet and the user list.
     "CreateUserController_Create", "ProfileController_AddUser", "ProfileController_Delete",
     "ProfileController_Save", "ProfileController_UserList", "UserListController_Confirm",
+    // The overview, the Data page and the readings table.
+    "DataController_From", "DataController_To", "DataController_Maximum_Pef",
+    "DataController_Maximum_PefBest", "DataController_Maximum_Fev1", "DataController_Maximum_Unit",
+    "DataController_Maximum_Measured", "TableController_Date", "TableController_Time",
+    "TableController_PEF", "TableController_FEV1", "TableController_Notes",
+    "TableController_AlertMessage_AskDelete", "OverviewController_TimeRange_From",
+    "OverviewController_TimeRange_To", "OverviewController_Measurements_Title",
+    "OverviewController_Measurements_Measurements", "OverviewController_Measurements_Last",
+    "OverviewController_Average_Title", "OverviewController_BestValue_Title", "OverviewController_User_Age",
     // The standard dialogue buttons.
     "Yes", "No", "Cancel",
     // What failed and what was kept when the meter or the store fails, and refused values.
