@@ -12,21 +12,17 @@ NSUIClickGestureRecognizer::NSUIClickGestureRecognizer(Action action, int number
 
 bool NSUIClickGestureRecognizer::handleEvent(QEvent& event)
 {
-    const QEvent::Type type = event.type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
-        && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) {
+    const QMouseEvent* mouse = mouseEvent(event);
+    if (!mouse) {
         return false;
     }
-    const auto& mouse = static_cast<const QMouseEvent&>(event);
-    const QPointF position = mouse.position();
+    const QEvent::Type type = event.type();
+    const QPointF position = mouse->position();
     if (type == QEvent::MouseMove) {
         if (m_pressPosition && isDrag(*m_pressPosition, position)) {
             reset();
         }
         return m_pressPosition.has_value();
-    }
-    if (mouse.button() != Qt::LeftButton) {
-        return false;
     }
     if (type == QEvent::MouseButtonRelease) {
         const bool clicked = m_pressPosition.has_value();

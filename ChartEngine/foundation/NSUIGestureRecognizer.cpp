@@ -1,6 +1,7 @@
 #include "ChartEngine/foundation/NSUIGestureRecognizer.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QStyleHints>
 
 namespace Charts {
@@ -46,6 +47,22 @@ bool NSUIGestureRecognizer::isDrag(QPointF from, QPointF to)
 {
     // Qt's rule: a drag starts once the Manhattan length reaches the drag distance.
     return (to - from).manhattanLength() >= QGuiApplication::styleHints()->startDragDistance();
+}
+
+const QMouseEvent* NSUIGestureRecognizer::mouseEvent(const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::MouseMove:
+        return static_cast<const QMouseEvent*>(&event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<const QMouseEvent*>(&event);
+        return mouse->button() == Qt::LeftButton ? mouse : nullptr;
+    }
+    default:
+        return nullptr;
+    }
 }
 
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QEvent;
+class QMouseEvent;
 
 namespace Charts {
 
@@ -47,6 +48,9 @@ protected:
 
     // Whether the pointer has travelled the platform's drag distance from `from` to `to`.
     static bool isDrag(QPointF from, QPointF to);
+    // The event as a press (a double click's second press too) or a release of the left button,
+    // or as a move of the mouse; none for any other event.
+    static const QMouseEvent* mouseEvent(const QEvent& event);
 
 private:
     std::function<void()> m_action;

@@ -19,31 +19,28 @@ void NSUIPanGestureRecognizer::setTranslation(QPointF translation)
 
 bool NSUIPanGestureRecognizer::handleEvent(QEvent& event)
 {
-    const QEvent::Type type = event.type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
-        && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) {
+    const QMouseEvent* mouse = mouseEvent(event);
+    if (!mouse) {
         return false;
     }
-    const auto& mouse = static_cast<const QMouseEvent&>(event);
-    const double seconds = static_cast<double>(mouse.timestamp()) / 1000.0;
+    const QEvent::Type type = event.type();
+    const QPointF position = mouse->position();
+    const double seconds = static_cast<double>(mouse->timestamp()) / 1000.0;
     if (type == QEvent::MouseMove) {
         if (!m_origin) {
             return false;
         }
-        move(mouse.position(), seconds);
+        move(position, seconds);
         return true;
-    }
-    if (mouse.button() != Qt::LeftButton) {
-        return false;
     }
     if (type == QEvent::MouseButtonRelease) {
         if (!m_origin) {
             return false;
         }
-        release(mouse.position(), seconds);
+        release(position, seconds);
         return true;
     }
-    press(mouse.position(), seconds);
+    press(position, seconds);
     return true;
 }
 

@@ -53,6 +53,16 @@ void feed(NSUIGestureRecognizer& recognizer, const QList<MakeEvent>& events)
     }
 }
 
+// What a recogniser fed the events tells its action, one line per call.
+template <typename Recognizer>
+QStringList actionsOf(const QList<MakeEvent>& events, std::function<QString(const Recognizer&)> describe)
+{
+    QStringList log;
+    Recognizer recognizer([&](Recognizer& r) { log << describe(r); });
+    feed(recognizer, events);
+    return log;
+}
+
 QString point(QPointF p)
 {
     return QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
@@ -78,13 +88,10 @@ TEST(NSUIPanGestureRecognizer, TheVelocityIsThatOfTheLastTenthOfASecond)
          {"1 20,0 1000,0", "3 20,0 0,0"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        QStringList log;
-        NSUIPanGestureRecognizer recognizer([&](NSUIPanGestureRecognizer& r) {
-            log << QStringLiteral("%1 %2 %3").arg(int(r.state())).arg(point(r.translation()), point(r.velocity()));
+        const QStringList log = actionsOf<NSUIPanGestureRecognizer>(c.events, [](const NSUIPanGestureRecognizer& r) {
+            return QStringLiteral("%1 %2 %3").arg(int(r.state())).arg(point(r.translation()), point(r.velocity()));
         });
-        feed(recognizer, c.events);
-        EXPECT_EQ(log, c.log);
+        EXPECT_EQ(log, c.log) << c.name;
     }
 }
 
@@ -118,12 +125,10 @@ TEST(NSUIMagnificationGestureRecognizer, APinchAddsUpItsZoomSteps)
         {"other native gestures", {pinch(Qt::RotateNativeGesture, {50, 60}, 10)}, {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        QStringList log;
-        NSUIMagnificationGestureRecognizer recognizer([&](NSUIMagnificationGestureRecognizer& r) {
-            log << QStringLiteral("%1 %2 %3").arg(int(r.state())).arg(r.magnification()).arg(point(r.location()));
-        });
-        feed(recognizer, c.events);
-        EXPECT_EQ(log, c.log);
+        const QStringList log = actionsOf<NSUIMagnificationGestureRecognizer>(
+            c.events, [](const NSUIMagnificationGestureRecognizer& r) {
+                return QStringLiteral("%1 %2 %3").arg(int(r.state())).arg(r.magnification()).arg(point(r.location()));
+            });
+        EXPECT_EQ(log, c.log) << c.name;
     }
 }

@@ -50,6 +50,17 @@ std::unique_ptr<GestureView> gestureView(QWidget* parent = nullptr)
     return view;
 }
 
+// The fixture telling `delegate`, set up for a table case; a drag leaves no inertia behind.
+std::unique_ptr<GestureView> caseView(RecordingDelegate& delegate, const Configure& configure,
+                                      QWidget* parent = nullptr)
+{
+    auto view = gestureView(parent);
+    view->setDragDecelerationEnabled(false);
+    view->setDelegate(&delegate);
+    configure(*view);
+    return view;
+}
+
 // Zoomed in by 1.4 about the content's centre: the view port can move 32 points left, 60 right,
 // 31 up and 19 down.
 void zoomIn(GestureView& view)
@@ -199,10 +210,8 @@ TEST(BarLineChartViewGestures, ADoubleClickZoomsInAboutItself)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto view = gestureView();
         RecordingDelegate delegate;
-        view->setDelegate(&delegate);
-        c.configure(*view);
+        const auto view = caseView(delegate, c.configure);
         auto recognizer = click(State::ended, {150, 77.5});
         for (int i = 0; i < c.doubleClicks; ++i) {
             view->doubleTapGestureRecognized(*recognizer);
@@ -236,10 +245,8 @@ TEST(BarLineChartViewGestures, AMagnificationScalesTheAxesItMay)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto view = gestureView();
         RecordingDelegate delegate;
-        view->setDelegate(&delegate);
-        c.configure(*view);
+        const auto view = caseView(delegate, c.configure);
         NSUIMagnificationGestureRecognizer recognizer([](NSUIMagnificationGestureRecognizer&) {});
         recognizer.setLocation({150, 77.5});
         for (const State state : {State::began, State::changed, State::ended}) {
@@ -304,11 +311,8 @@ TEST(BarLineChartViewGestures, ADragMovesTheViewPortOrHighlights)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto view = gestureView();
-        view->setDragDecelerationEnabled(false);
         RecordingDelegate delegate;
-        view->setDelegate(&delegate);
-        c.configure(*view);
+        const auto view = caseView(delegate, c.configure);
         const QPointF start = translation(*view);
         NSUIPanGestureRecognizer recognizer([](NSUIPanGestureRecognizer&) {});
         QList<QPointF> moved;
@@ -491,11 +495,8 @@ TEST(BarLineChartViewGestures, QtEventsReachTheGestures)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         WheelCountingParent parent;
-        auto view = gestureView(&parent);
-        view->setDragDecelerationEnabled(false);
         RecordingDelegate delegate;
-        view->setDelegate(&delegate);
-        c.configure(*view);
+        const auto view = caseView(delegate, c.configure, &parent);
         const QPointF start = translation(*view);
 
         c.events(*view);
