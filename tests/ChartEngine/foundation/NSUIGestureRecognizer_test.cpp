@@ -53,6 +53,13 @@ void feed(NSUIGestureRecognizer& recognizer, const QList<MakeEvent>& events)
     }
 }
 
+// Events, and the lines an action writes for them.
+struct EventCase {
+    const char* name;
+    QList<MakeEvent> events;
+    QStringList log;
+};
+
 // What a recogniser fed the events tells its action, one line per call.
 template <typename Recognizer>
 QStringList actionsOf(const QList<MakeEvent>& events, std::function<QString(const Recognizer&)> describe)
@@ -72,13 +79,8 @@ QString point(QPointF p)
 
 TEST(NSUIPanGestureRecognizer, TheVelocityIsThatOfTheLastTenthOfASecond)
 {
-    struct Case {
-        const char* name;
-        QList<MakeEvent> events;
-        QStringList log;
-    };
     // Each step: the state, the translation and the velocity.
-    const QList<Case> cases = {
+    const QList<EventCase> cases = {
         {"a steady drag", {press({0, 0}, 1000), move({6, 4}, 1020), move({16, 4}, 1030), release({16, 4}, 1040)},
          {"1 6,4 300,200", "2 16,4 533.333,133.333", "3 16,4 400,100"}},
         {"older moves drop out",
@@ -87,7 +89,7 @@ TEST(NSUIPanGestureRecognizer, TheVelocityIsThatOfTheLastTenthOfASecond)
         {"rested before the release", {press({0, 0}, 1000), move({20, 0}, 1020), release({20, 0}, 1200)},
          {"1 20,0 1000,0", "3 20,0 0,0"}},
     };
-    for (const Case& c : cases) {
+    for (const EventCase& c : cases) {
         const QStringList log = actionsOf<NSUIPanGestureRecognizer>(c.events, [](const NSUIPanGestureRecognizer& r) {
             return QStringLiteral("%1 %2 %3").arg(int(r.state())).arg(point(r.translation()), point(r.velocity()));
         });
@@ -110,13 +112,8 @@ TEST(NSUIPanGestureRecognizer, DisablingADragUnderWayCancelsIt)
 
 TEST(NSUIMagnificationGestureRecognizer, APinchAddsUpItsZoomSteps)
 {
-    struct Case {
-        const char* name;
-        QList<MakeEvent> events;
-        QStringList log;
-    };
     // Each step: the state, the magnification and the location.
-    const QList<Case> cases = {
+    const QList<EventCase> cases = {
         {"begun, zoomed twice, ended",
          {pinch(Qt::BeginNativeGesture, {50, 60}), pinch(Qt::ZoomNativeGesture, {50, 60}, 0.25),
           pinch(Qt::ZoomNativeGesture, {52, 60}, 0.125), pinch(Qt::EndNativeGesture, {52, 61})},
@@ -124,7 +121,7 @@ TEST(NSUIMagnificationGestureRecognizer, APinchAddsUpItsZoomSteps)
         {"zoom steps without a beginning", {pinch(Qt::ZoomNativeGesture, {50, 60}, 0.5)}, {"1 0 50,60", "2 0.5 50,60"}},
         {"other native gestures", {pinch(Qt::RotateNativeGesture, {50, 60}, 10)}, {}},
     };
-    for (const Case& c : cases) {
+    for (const EventCase& c : cases) {
         const QStringList log = actionsOf<NSUIMagnificationGestureRecognizer>(
             c.events, [](const NSUIMagnificationGestureRecognizer& r) {
                 return QStringLiteral("%1 %2 %3").arg(int(r.state())).arg(r.magnification()).arg(point(r.location()));
