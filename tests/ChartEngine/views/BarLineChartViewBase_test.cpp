@@ -3,14 +3,13 @@
 #include "ChartEngine/components/Description.h"
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/components/LegendRenderer.h"
-#include "ChartEngine/components/Marker.h"
 #include "ChartEngine/components/XAxisRenderer.h"
 #include "ChartEngine/components/YAxisRenderer.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/DataRenderer.h"
 
-#include "JobTestChart.h"
+#include "AffineTransformPrinter.h"
 #include "ViewTestChart.h"
 #include "support/ImageInk.h"
 #include "support/QtPrinters.h"
@@ -32,9 +31,10 @@ constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
 // A 300 x 200 view with automatic offsets and nothing that needs room: legend off, no labels.
-std::unique_ptr<LineChartView> bareView()
+template <typename View = LineChartView>
+std::unique_ptr<View> bareView()
 {
-    auto view = std::make_unique<LineChartView>(QRect(0, 0, 300, 200));
+    auto view = std::make_unique<View>(QRect(0, 0, 300, 200));
     view->legend()->setEnabled(false);
     view->xAxis()->setDrawLabelsEnabled(false);
     view->leftAxis()->setDrawLabelsEnabled(false);
@@ -53,28 +53,15 @@ public:
 // Every drawing call, in order, with whether the painter clipped it where that matters.
 using Log = QStringList;
 
-class RecordingXAxisRenderer : public XAxisRenderer {
+// An axis renderer that logs its steps under a name instead of drawing.
+template <typename Base>
+class RecordingAxisRenderer : public Base {
 public:
-    RecordingXAxisRenderer(BarLineChartViewBase& view, Log& log)
-        : XAxisRenderer(view.viewPortHandler(), view.xAxis(), view.getTransformer(AxisDependency::left))
-        , m_log(log)
-    {
-    }
-    void computeAxis(double, double, bool) override { m_log << "x compute"; }
-    void renderAxisLine(QPainter&) override { m_log << "x line"; }
-    void renderGridLines(QPainter&) override { m_log << "x grid"; }
-    void renderLimitLines(QPainter&) override { m_log << "x limits"; }
-    void renderAxisLabels(QPainter&) override { m_log << "x labels"; }
-
-private:
-    Log& m_log;
-};
-
-class RecordingYAxisRenderer : public YAxisRenderer {
-public:
-    RecordingYAxisRenderer(BarLineChartViewBase& view, AxisDependency side, Log& log)
-        : YAxisRenderer(view.viewPortHandler(), view.getAxis(side), view.getTransformer(side))
-        , m_name(side == AxisDependency::left ? "left" : "right")
+    template <typename Axis>
+    RecordingAxisRenderer(BarLineChartViewBase& view, std::shared_ptr<Axis> axis, AxisDependency side,
+                          QString name, Log& log)
+        : Base(view.viewPortHandler(), std::move(axis), view.getTransformer(side))
+        , m_name(std::move(name))
         , m_log(log)
     {
     }
@@ -132,21 +119,6 @@ private:
     {
         return QString::fromLatin1(step) + (painter.hasClipping() ? " clipped" : "");
     }
-    Log& m_log;
-};
-
-class RecordingMarker : public Marker {
-public:
-    explicit RecordingMarker(Log& log)
-        : m_log(log)
-    {
-    }
-    QPointF offset() const override { return {}; }
-    QPointF offsetForDrawingAtPoint(QPointF) const override { return {}; }
-    void refreshContent(const std::shared_ptr<ChartDataEntry>&, const std::shared_ptr<Highlight>&) override {}
-    void draw(QPainter&, QPointF) override { m_log << "marker"; }
-
-private:
     Log& m_log;
 };
 
@@ -212,6 +184,12 @@ TEST(BarLineChartViewLayout, ContentAreaAndTransformersFollowTheOffsets)
              v.leftAxis()->setDrawLabelsEnabled(true);
          },
          [](LineChartView&) { return QRectF(35, 15, 230, 125); }},
+        {"fixed offsets reset",
+         [](LineChartView& v) {
+             v.setViewPortOffsets(35, 15, 35, 60);
+             v.resetViewPortOffsets();
+         },
+         [](LineChartView&) { return QRectF(10, 10, 280, 180); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -230,22 +208,9 @@ TEST(BarLineChartViewLayout, ContentAreaAndTransformersFollowTheOffsets)
     }
 }
 
-TEST(BarLineChartViewLayout, ResettingFixedOffsetsLaysOutAtOnce)
-{
-    const auto view = bareView();
-    view->setViewPortOffsets(35, 15, 35, 60);
-    view->resetViewPortOffsets();
-    EXPECT_EQ(view->contentRect(), QRectF(10, 10, 280, 180));
-}
-
 TEST(BarLineChartViewLayout, FixedOffsetsFromAnotherThreadAreSetOnTheViewsThread)
 {
-    auto view = std::make_unique<OffsetsView>(QRect(0, 0, 300, 200));
-    view->legend()->setEnabled(false);
-    view->xAxis()->setDrawLabelsEnabled(false);
-    view->leftAxis()->setDrawLabelsEnabled(false);
-    view->rightAxis()->setDrawLabelsEnabled(false);
-    view->setData(lineData({{0, 10}, {10, 20}}));
+    auto view = bareView<OffsetsView>();
 
     std::thread([&] { view->setViewPortOffsets(35, 15, 35, 60); }).join();
     EXPECT_FALSE(view->isCustomViewPortEnabled());
@@ -299,12 +264,15 @@ TEST(BarLineChartViewDrawing, FixedDrawingOrder)
         SCOPED_TRACE(c.name);
         Log log;
         const auto view = fixtureView({{10, 20}, {50, 60}});
-        view->setXAxisRenderer(std::make_shared<RecordingXAxisRenderer>(*view, log));
-        view->setLeftYAxisRenderer(std::make_shared<RecordingYAxisRenderer>(*view, AxisDependency::left, log));
-        view->setRightYAxisRenderer(std::make_shared<RecordingYAxisRenderer>(*view, AxisDependency::right, log));
+        view->setXAxisRenderer(std::make_shared<RecordingAxisRenderer<XAxisRenderer>>(
+            *view, view->xAxis(), AxisDependency::left, "x", log));
+        view->setLeftYAxisRenderer(std::make_shared<RecordingAxisRenderer<YAxisRenderer>>(
+            *view, view->leftAxis(), AxisDependency::left, "left", log));
+        view->setRightYAxisRenderer(std::make_shared<RecordingAxisRenderer<YAxisRenderer>>(
+            *view, view->rightAxis(), AxisDependency::right, "right", log));
         view->setLegendRenderer(std::make_shared<RecordingLegendRenderer>(*view, log));
         view->setRenderer(std::make_shared<RecordingDataRenderer>(log));
-        view->setMarker(std::make_shared<RecordingMarker>(log));
+        view->setMarker(std::make_shared<RecordingMarker>(&log));
         auto highlight = std::make_shared<Highlight>(10, 20, 0, -1);
         highlight->setDraw(100, 100);
         view->highlightValue(highlight);

@@ -1,6 +1,5 @@
 #include "ChartEngine/views/ChartViewBase.h"
 
-#include "ChartEngine/components/Marker.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/ChartConsole.h"
 #include "ChartEngine/foundation/DefaultValueFormatter.h"
@@ -42,31 +41,6 @@ QList<QPointF> tenPoints()
     return points;
 }
 
-// A formatter of another kind, which the view must leave alone.
-class PlainFormatter : public ValueFormatter {
-public:
-    QString stringForValue(double, const ChartDataEntry*, qint64, const ViewPortHandler*) const override
-    {
-        return QStringLiteral("plain");
-    }
-};
-
-// Writes down the entry and point of each marker it draws.
-class RecordingMarker : public Marker {
-public:
-    QPointF offset() const override { return {}; }
-    QPointF offsetForDrawingAtPoint(QPointF) const override { return {}; }
-    void refreshContent(const std::shared_ptr<ChartDataEntry>& entry,
-                        const std::shared_ptr<Highlight>&) override
-    {
-        entries << entry->x();
-    }
-    void draw(QPainter&, QPointF point) override { points << point; }
-
-    QList<double> entries;
-    QList<QPointF> points;
-};
-
 class ConsoleCapture {
 public:
     ConsoleCapture() { ChartConsole::setCapture([this](const QString& line) { lines << line; }); }
@@ -104,25 +78,6 @@ TEST(ChartViewBaseData, SharedFormatterTakesItsDecimalsFromTheYRange)
         EXPECT_EQ(formatter->decimals(), c.decimals) << c.ys.first();
         EXPECT_EQ(formatter->stringForValue(c.ys.first(), nullptr, 0, nullptr), c.label);
     }
-}
-
-TEST(ChartViewBaseData, OnlyDefaultFormattersAreReplacedByTheSharedOne)
-{
-    auto data = lineData({{0, 1}, {1, 2}});
-    auto callerDefault = std::make_shared<LineChartDataSet>(ChartDataEntryList{}, QString());
-    callerDefault->setValueFormatter(std::make_shared<DefaultValueFormatter>(5));
-    auto plain = std::make_shared<LineChartDataSet>(ChartDataEntryList{}, QString());
-    const auto plainFormatter = std::make_shared<PlainFormatter>();
-    plain->setValueFormatter(plainFormatter);
-    data->addDataSet(callerDefault);
-    data->addDataSet(plain);
-
-    LineChartView view(QRect(0, 0, 300, 200));
-    view.setData(data);
-
-    EXPECT_EQ(data->dataSetAtIndex(0)->valueFormatter(), view.defaultValueFormatter());
-    EXPECT_EQ(callerDefault->valueFormatter(), view.defaultValueFormatter());
-    EXPECT_EQ(plain->valueFormatter(), plainFormatter);
 }
 
 TEST(ChartViewBaseHighlight, TheRoadSelectsOnlyEntriesThatExist)
@@ -334,24 +289,4 @@ TEST(ChartViewBaseJobs, AnimatedMovesRunToTheEndAndDieWithTheView)
     view.reset();
     QTest::qWait(50); // display-link ticks after the view is gone touch nothing
     MediaClock::setNow(std::nullopt);
-}
-
-TEST(ChartViewBaseAnimation, TheDelegateHearsTheViewsOwnAnimatorStop)
-{
-    const auto view = fixtureView(tenPoints());
-    RecordingDelegate delegate;
-    view->setDelegate(&delegate);
-    view->animateX(1.5);
-    view->chartAnimator()->stop();
-    EXPECT_EQ(delegate.stoppedAnimator, view->chartAnimator().get());
-}
-
-TEST(ChartViewBaseSettings, FrictionIsHeldBetweenZeroAndAlmostOne)
-{
-    const QList<QPair<double, double>> cases = {{1.5, 0.999}, {-1, 0}, {notANumber, 0}, {0.5, 0.5}};
-    LineChartView view;
-    for (const auto& [given, kept] : cases) {
-        view.setDragDecelerationFrictionCoef(given);
-        EXPECT_EQ(view.dragDecelerationFrictionCoef(), kept) << given;
-    }
 }

@@ -2,11 +2,9 @@
 
 #include "ChartEngine/components/ChartHighlighter.h"
 #include "ChartEngine/components/Legend.h"
-#include "ChartEngine/components/Marker.h"
 #include "ChartEngine/components/XAxisRenderer.h"
 #include "ChartEngine/components/YAxisRenderer.h"
 #include "ChartEngine/components/ZoneBand.h"
-#include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/ChartColors.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
@@ -24,17 +22,6 @@ using namespace Charts;
 using namespace ViewTesting;
 
 namespace {
-
-// Writes down where it is drawn.
-class RecordingMarker : public Marker {
-public:
-    QPointF offset() const override { return {}; }
-    QPointF offsetForDrawingAtPoint(QPointF) const override { return {}; }
-    void refreshContent(const std::shared_ptr<ChartDataEntry>&, const std::shared_ptr<Highlight>&) override {}
-    void draw(QPainter&, QPointF point) override { points << point; }
-
-    QList<QPointF> points;
-};
 
 bool isNear(const QColor& seen, const QColor& expected, int tolerance)
 {
@@ -76,17 +63,6 @@ TEST(LineChartViewSetUp, EachConstructorInstallsTheViewsOwnParts)
         const auto handler = view->viewPortHandler();
         EXPECT_EQ(QSizeF(handler->chartWidth(), handler->chartHeight()), c.handlerSize);
     }
-}
-
-TEST(LineChartViewSetUp, LineDataIsReadAtEveryCall)
-{
-    LineChartView view(QRect(0, 0, 300, 200));
-    EXPECT_FALSE(view.lineData());
-    const auto data = lineData({{0, 1}, {1, 2}});
-    view.setData(data);
-    EXPECT_EQ(view.lineData(), data);
-    view.setData(std::make_shared<ChartData>(data->dataSets()));
-    EXPECT_FALSE(view.lineData());
 }
 
 // The report's pictures: a view made with its frame and never shown gets its data, then its

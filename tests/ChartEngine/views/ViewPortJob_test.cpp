@@ -1,25 +1,26 @@
 #include "ChartEngine/components/XAxis.h"
-#include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/LineChartDataSet.h"
 #include "ChartEngine/foundation/ChartConsole.h"
+#include "ChartEngine/foundation/EasingFunctions.h"
 #include "ChartEngine/foundation/MediaClock.h"
+#include "ChartEngine/foundation/ViewPortHandler.h"
+#include "ChartEngine/views/AnimatedMoveViewJob.h"
 #include "ChartEngine/views/AnimatedZoomViewJob.h"
 #include "ChartEngine/views/LineChartView.h"
 #include "ChartEngine/views/MoveViewJob.h"
 #include "ChartEngine/views/ZoomViewJob.h"
 
-#include "JobTestChart.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <memory>
+#include <vector>
 
 using namespace Charts;
-using namespace Charts::Testing;
 
 namespace {
 
@@ -27,15 +28,24 @@ constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
 // A line chart view of 300 x 200, never shown, over x -100 to 100 and y 0 to 100 (the left
-// axis then spans -10 to 110).
-std::unique_ptr<LineChartView> makeLineChart()
+// axis spans -10 to 110), zoomed to the scales given.
+std::unique_ptr<LineChartView> makeLineChart(double scaleX = 1, double scaleY = 1)
 {
     auto view = std::make_unique<LineChartView>(QRect(0, 0, 300, 200));
     const ChartDataEntryList entries{std::make_shared<ChartDataEntry>(-100, 0),
                                      std::make_shared<ChartDataEntry>(100, 100)};
     view->setData(std::make_shared<LineChartData>(
         ChartDataSetList{std::make_shared<LineChartDataSet>(entries)}));
+    const auto handler = view->viewPortHandler();
+    handler->refresh(handler->setZoom(scaleX, scaleY), view.get(), false);
     return view;
+}
+
+QPointF topLeftValue(const LineChartView& view)
+{
+    const auto handler = view.viewPortHandler();
+    return view.valueForTouchPoint(QPointF(handler->contentLeft(), handler->contentTop()),
+                                   AxisDependency::left);
 }
 
 // Runs a zoom to (scaleX, scaleY) about the value (x, y), at once or animated over one second.
@@ -47,8 +57,7 @@ void runZoomJob(LineChartView& view, bool animated, double scaleX, double scaleY
         ZoomViewJob(handler, scaleX, scaleY, x, y, transformer, AxisDependency::left, &view).doJob();
         return;
     }
-    const QPointF origin = view.valueForTouchPoint(
-        QPointF(handler->contentLeft(), handler->contentTop()), AxisDependency::left);
+    const QPointF origin = topLeftValue(view);
     MediaClock::setNow(100);
     AnimatedZoomViewJob job(handler, transformer, &view, view.getAxis(AxisDependency::left),
                             view.xAxis()->axisRange(), scaleX, scaleY, handler->scaleX(),
@@ -56,15 +65,36 @@ void runZoomJob(LineChartView& view, bool animated, double scaleX, double scaleY
     job.doJob();
     MediaClock::setNow(101);
     job.animationLoop();
-    MediaClock::setNow(std::nullopt);
 }
+
+// Logs each step with its phase, and the end hook.
+class RecordingJob : public AnimatedViewPortJob {
+public:
+    RecordingJob(double duration, ChartEasingFunction easing, QStringList& log)
+        : AnimatedViewPortJob(nullptr, 0, 0, nullptr, nullptr, 0, 0, duration, std::move(easing))
+        , m_log(log)
+    {
+    }
+
+    void animationStep() override { m_log << QStringLiteral("step %1").arg(phase()); }
+    void animationDidEnd() override { m_log << QStringLiteral("end"); }
+
+private:
+    QStringList& m_log;
+};
+
+class ViewPortJobTest : public testing::Test {
+protected:
+    void SetUp() override { MediaClock::setNow(100); }
+    void TearDown() override { MediaClock::setNow(std::nullopt); }
+};
 
 }
 
 TEST(ViewPortJobDeathTest, BaseJobStopsTheProgram)
 {
-    JobTestChart fixture;
-    ViewPortJob job(fixture.handler, 1, 2, fixture.transformer, fixture.chart.get());
+    const auto view = makeLineChart();
+    ViewPortJob job(view->viewPortHandler(), 1, 2, view->getTransformer(AxisDependency::left), view.get());
     const auto run = [&] {
         ChartConsole::setCapture([](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
         job.doJob();
@@ -72,83 +102,61 @@ TEST(ViewPortJobDeathTest, BaseJobStopsTheProgram)
     EXPECT_DEATH(run(), "`doJob\\(\\)` must be overridden by subclasses");
 }
 
-TEST(MoveViewJob, PutsTheValueAtTheContentsTopLeft)
+TEST_F(ViewPortJobTest, MovesPutTheValueAtTheContentsTopLeft)
 {
     struct Case {
         const char* name;
         double scaleX, scaleY, xValue, yValue;
-        AffineTransform expected;
+        QPointF expected;
     };
     const Case cases[] = {
-        {"x at the left edge", 4, 1, 10, 0, {4, 0, 0, 1, -80, 0}},
-        {"pulled back by the right end", 4, 1, 200, 0, {4, 0, 0, 1, -690, 0}},
-        {"y at the top edge", 1, 2, 0, 100, {1, 0, 0, 2, 0, 75}},
-        {"a NaN value leaves the view port", 4, 1, notANumber, 0, {4, 0, 0, 1, 0, 0}},
-        {"an infinite value leaves the view port", 1, 2, 0, infinity, {1, 0, 0, 2, 0, 0}},
+        {"x at the left edge, y pulled back by the top", 4, 1, -20, 0, {-20, 110}},
+        {"y at the top edge", 1, 2, 0, 80, {-100, 80}},
+        {"a NaN value leaves the view port", 4, 1, notANumber, 0, {-100, 110}},
+        {"an infinite value leaves the view port", 1, 2, 0, infinity, {-100, 50}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        JobTestChart fixture;
-        fixture.zoomTo(c.scaleX, c.scaleY);
-        MoveViewJob(fixture.handler, c.xValue, c.yValue, fixture.transformer, fixture.chart.get())
+        const auto view = makeLineChart(c.scaleX, c.scaleY);
+        MoveViewJob(view->viewPortHandler(), c.xValue, c.yValue,
+                    view->getTransformer(AxisDependency::left), view.get())
             .doJob();
-        EXPECT_EQ(fixture.handler->touchMatrix(), c.expected);
-        EXPECT_EQ(fixture.chart->redraws.size(), std::isfinite(c.xValue + c.yValue) ? 1 : 0);
+        const QPointF topLeft = topLeftValue(*view);
+        EXPECT_NEAR(topLeft.x(), c.expected.x(), 1e-9);
+        EXPECT_NEAR(topLeft.y(), c.expected.y(), 1e-9);
     }
 }
 
-TEST(MoveViewJob, DoesNothingOnceWhatItRefersToIsGone)
-{
-    struct Case {
-        const char* name;
-        bool dropView, dropTransformer;
-    };
-    const Case cases[] = {{"view", true, false}, {"transformer", false, true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        JobTestChart fixture;
-        fixture.zoomTo(4, 1);
-        MoveViewJob job(fixture.handler, 10, 0, fixture.transformer, fixture.chart.get());
-        if (c.dropView) {
-            fixture.chart.reset();
-        }
-        if (c.dropTransformer) {
-            fixture.transformer.reset();
-        }
-        job.doJob();
-        EXPECT_EQ(fixture.handler->touchMatrix(), AffineTransform(4, 0, 0, 1, 0, 0));
-    }
-}
-
-TEST(ZoomViewJobs, EndAtTheScalesWithTheValueInTheMiddle)
+TEST_F(ViewPortJobTest, ZoomsEndAtTheScalesWithTheValueInTheMiddle)
 {
     struct Case {
         const char* name;
         bool animated;
-        double scaleX, scaleY;
+        double scaleX, scaleY, endScaleX, endScaleY;
     };
     const Case cases[] = {
-        {"x only", false, 2, 1},
-        {"both axes", false, 2, 2},
-        {"x only, animated", true, 2, 1},
-        {"both axes, animated", true, 2, 2},
+        {"x only", false, 2, 1, 2, 1},
+        {"both axes", false, 2, 2, 2, 2},
+        {"a NaN scale changes nothing", false, notANumber, 2, 1, 1},
+        {"x only, animated", true, 2, 1, 2, 1},
+        {"both axes, animated", true, 2, 2, 2, 2},
+        {"a NaN scale changes nothing, animated", true, 2, notANumber, 1, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto view = makeLineChart();
         const auto handler = view->viewPortHandler();
         runZoomJob(*view, c.animated, c.scaleX, c.scaleY, 10, 50);
-        EXPECT_EQ(handler->scaleX(), c.scaleX);
-        EXPECT_EQ(handler->scaleY(), c.scaleY);
+        EXPECT_EQ(handler->scaleX(), c.endScaleX);
+        EXPECT_EQ(handler->scaleY(), c.endScaleY);
+        // Unzoomed, the middle is x 0 and y 50.
         const QPointF middle = view->valueForTouchPoint(handler->contentCenter(), AxisDependency::left);
-        EXPECT_NEAR(middle.x(), 10, 1e-9);
-        if (c.scaleY > 1) {
-            EXPECT_NEAR(middle.y(), 50, 1e-9);
-        }
+        EXPECT_NEAR(middle.x(), c.endScaleX > 1 ? 10 : 0, 1e-9);
+        EXPECT_NEAR(middle.y(), 50, 1e-9);
     }
 }
 
-TEST(ZoomViewJobs, LayTheViewOutAgain)
+TEST_F(ViewPortJobTest, ZoomsLayTheViewOutAgain)
 {
     for (const bool animated : {false, true}) {
         SCOPED_TRACE(animated ? "animated" : "at once");
@@ -161,18 +169,57 @@ TEST(ZoomViewJobs, LayTheViewOutAgain)
     }
 }
 
-TEST(ZoomViewJob, ChangesNothingWithoutAnXYViewOrWithANonFiniteScale)
+TEST_F(ViewPortJobTest, AnimatedFramesFollowThePhaseAndEndAtExactlyOne)
 {
-    JobTestChart fixture;
-    ZoomViewJob(fixture.handler, 2, 2, 10, 50, fixture.transformer, AxisDependency::left,
-                fixture.chart.get())
-        .doJob();
-    EXPECT_EQ(fixture.handler->touchMatrix(), AffineTransform());
+    struct Case {
+        const char* name;
+        double duration;
+        ChartEasingFunction easing;
+        std::vector<double> frames;
+        std::optional<bool> stopFinishing;
+        QStringList expected;
+    };
+    const auto shortOfOne = [](double elapsed, double duration) { return 0.9 * elapsed / duration; };
+    const Case cases[] = {
+        {"linear", 1, {}, {100.5, 101.25}, {}, {"step 0.5", "step 1", "end"}},
+        {"an easing short of 1 gets one more step", 1, shortOfOne, {101}, {}, {"step 0.9", "step 1", "end"}},
+        {"zero duration lands at once", 0, {}, {100}, {}, {"step 1", "end"}},
+        {"zero duration with an easing", 0, EasingFunctions::easeInOutSine, {100}, {}, {"step 1", "end"}},
+        {"NaN duration", notANumber, {}, {100}, {}, {"step 1", "end"}},
+        {"stopped where it is", 1, {}, {100.5}, false, {"step 0.5"}},
+        {"finished early", 1, {}, {100.5}, true, {"step 0.5", "step 1", "end"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MediaClock::setNow(100);
+        QStringList log;
+        RecordingJob job(c.duration, c.easing, log);
+        // A job never started ignores a stop; starting takes the phase without a step.
+        job.stop(true);
+        job.doJob();
+        EXPECT_TRUE(log.isEmpty());
+        for (double time : c.frames) {
+            MediaClock::setNow(time);
+            job.animationLoop();
+        }
+        if (c.stopFinishing) {
+            job.stop(*c.stopFinishing);
+        }
+        EXPECT_EQ(log, c.expected);
+        EXPECT_FALSE(job.isRunning());
+    }
+}
 
-    const auto view = makeLineChart();
+TEST_F(ViewPortJobTest, AJobOutlivingItsViewLeavesTheViewPort)
+{
+    auto view = makeLineChart(4, 1);
     const auto handler = view->viewPortHandler();
-    ZoomViewJob(handler, notANumber, 2, 10, 50, view->getTransformer(AxisDependency::left),
-                AxisDependency::left, view.get())
-        .doJob();
-    EXPECT_EQ(handler->touchMatrix(), AffineTransform());
+    AnimatedMoveViewJob job(handler, 0, 0, view->getTransformer(AxisDependency::left), view.get(),
+                            -100, 110, 1, {});
+    job.doJob();
+    view.reset();
+    MediaClock::setNow(101);
+    job.animationLoop();
+    EXPECT_FALSE(job.isRunning());
+    EXPECT_EQ(handler->transX(), 0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartEngine/components/Marker.h"
 #include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/ChartDataEntry.h"
@@ -55,6 +56,35 @@ inline std::unique_ptr<Charts::LineChartView> fixtureView(const QList<QPointF>& 
     view->setData(lineData(points));
     return view;
 }
+
+// Writes down the entry and the point of each marker it draws, and "marker" into a log.
+class RecordingMarker : public Charts::Marker {
+public:
+    explicit RecordingMarker(QStringList* log = nullptr)
+        : m_log(log)
+    {
+    }
+    QPointF offset() const override { return {}; }
+    QPointF offsetForDrawingAtPoint(QPointF) const override { return {}; }
+    void refreshContent(const std::shared_ptr<Charts::ChartDataEntry>& entry,
+                        const std::shared_ptr<Charts::Highlight>&) override
+    {
+        entries << entry->x();
+    }
+    void draw(QPainter&, QPointF point) override
+    {
+        points << point;
+        if (m_log) {
+            *m_log << QStringLiteral("marker");
+        }
+    }
+
+    QList<double> entries;
+    QList<QPointF> points;
+
+private:
+    QStringList* m_log;
+};
 
 // Writes down what a chart view tells it, one line per call.
 class RecordingDelegate : public QObject, public Charts::ChartViewDelegate {
