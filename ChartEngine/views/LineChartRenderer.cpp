@@ -374,15 +374,12 @@ QPainterPath LineChartRenderer::generateFilledPath(const LineChartDataSetProtoco
 
 void LineChartRenderer::drawCubicBezier(QPainter& painter, const std::shared_ptr<LineChartDataSetProtocol>& dataSet)
 {
-    const auto* provider = dataProvider();
-    if (!provider) {
+    const auto matrix = curveMatrix(*dataSet);
+    if (!matrix) {
         return;
     }
-    const AffineTransform matrix = provider->getTransformer(dataSet->axisDependency())->valueToPixelMatrix();
-    const double phase = phaseY();
-    m_xBounds.set(*provider, *dataSet, animator().get());
     const double intensity = dataSet->cubicIntensity();
-    const auto pixel = [&matrix, phase](double x, double y) { return matrix.map(QPointF(x, y * phase)); };
+    const auto pixel = [&matrix, phase = phaseY()](double x, double y) { return matrix->map(QPointF(x, y * phase)); };
     QPainterPath spline;
     if (m_xBounds.range() >= 1) {
         const qint64 min = m_xBounds.min();
@@ -408,20 +405,17 @@ void LineChartRenderer::drawCubicBezier(QPainter& painter, const std::shared_ptr
             prev = cur;
         }
     }
-    drawCurve(painter, *dataSet, spline, matrix);
+    drawCurve(painter, *dataSet, spline, *matrix);
 }
 
 void LineChartRenderer::drawHorizontalBezier(QPainter& painter,
                                              const std::shared_ptr<LineChartDataSetProtocol>& dataSet)
 {
-    const auto* provider = dataProvider();
-    if (!provider) {
+    const auto matrix = curveMatrix(*dataSet);
+    if (!matrix) {
         return;
     }
-    const AffineTransform matrix = provider->getTransformer(dataSet->axisDependency())->valueToPixelMatrix();
-    const double phase = phaseY();
-    m_xBounds.set(*provider, *dataSet, animator().get());
-    const auto pixel = [&matrix, phase](double x, double y) { return matrix.map(QPointF(x, y * phase)); };
+    const auto pixel = [&matrix, phase = phaseY()](double x, double y) { return matrix->map(QPointF(x, y * phase)); };
     QPainterPath spline;
     if (m_xBounds.range() >= 1) {
         auto prev = dataSet->entryForIndex(m_xBounds.min());
@@ -439,7 +433,18 @@ void LineChartRenderer::drawHorizontalBezier(QPainter& painter,
             prev = cur;
         }
     }
-    drawCurve(painter, *dataSet, spline, matrix);
+    drawCurve(painter, *dataSet, spline, *matrix);
+}
+
+// Sets the bounds for the set and answers its matrix; none without a chart.
+std::optional<AffineTransform> LineChartRenderer::curveMatrix(const LineChartDataSetProtocol& dataSet)
+{
+    const auto* provider = dataProvider();
+    if (!provider) {
+        return std::nullopt;
+    }
+    m_xBounds.set(*provider, dataSet, animator().get());
+    return provider->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
 }
 
 // The fill under a curve, then the curve itself.

@@ -110,6 +110,7 @@ private:
     QPainterPath linearPath(const LineChartDataSetProtocol& dataSet, const AffineTransform& matrix) const;
     void drawLinearSegments(QPainter& painter, const LineChartDataSetProtocol& dataSet,
                             const AffineTransform& matrix);
+    std::optional<AffineTransform> curveMatrix(const LineChartDataSetProtocol& dataSet);
     void drawCurve(QPainter& painter, const LineChartDataSetProtocol& dataSet, const QPainterPath& spline,
                    const AffineTransform& matrix);
     static QGradientStops gradientStops(const LineChartDataSetProtocol& dataSet, const QList<double>& positions,
