@@ -4,8 +4,8 @@
 // 2 s). Each run starts from a freshly opened store, as after a start of the program.
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/StoreFile.h"
-#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/StoreFile.h"
+#include "Brisvale/records/ViewContext.h"
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/reports/BackupProcess.h"
 

@@ -2,11 +2,11 @@
 // readings back through SQL (the filtered readings query among them) against a bare Qt SQL
 // select of the same rows.
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/StoreFile.h"
-#include "Brisvale/platform/ViewContext.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/records/RenewProcess.h"
+#include "Brisvale/records/StoreFile.h"
 #include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
 
 #include <QCoreApplication>
 #include <QDir>

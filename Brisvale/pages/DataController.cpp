@@ -1,10 +1,10 @@
 #include "Brisvale/pages/DataController.h"
 
 #include "Brisvale/pages/PageCard.h"
+#include "Brisvale/pages/TrafficLightsController.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
-#include "Brisvale/shell/TrafficLightsController.h"
 
 #include "TavrendelPFMSDK/TavrendelPFM.h"
 

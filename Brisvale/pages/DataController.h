@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Brisvale/pages/TrafficLight_Delegate.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/records/DataElementObserver.h"
 #include "Brisvale/records/RenewObserver.h"
-#include "Brisvale/shell/TrafficLight_Delegate.h"
 
 #include <QPointer>
 #include <QWidget>

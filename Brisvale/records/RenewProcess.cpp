@@ -3,10 +3,10 @@
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Fatal.h"
-#include "Brisvale/platform/ViewContext.h"
 #include "Brisvale/records/SelectDateFormat_DB.h"
 #include "Brisvale/records/SelectTimeFormat_DB.h"
 #include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
 
 #include <algorithm>
 

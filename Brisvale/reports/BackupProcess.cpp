@@ -5,12 +5,12 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Fatal.h"
 #include "Brisvale/platform/Localization.h"
-#include "Brisvale/platform/StoreRows.h"
-#include "Brisvale/platform/ViewContext.h"
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/records/FolderProcess.h"
 #include "Brisvale/records/RenewProcess.h"
+#include "Brisvale/records/StoreRows.h"
 #include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Brisvale/platform/StoreResult.h"
 #include "Brisvale/records/Decode_PFM.h"
 #include "Brisvale/records/Decode_Profile.h"
 #include "Brisvale/records/PFM.h"
 #include "Brisvale/records/Profile.h"
+#include "Brisvale/records/StoreResult.h"
 
 #include <QHash>
 #include <QList>

@@ -2,8 +2,8 @@
 
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Localization.h"
-#include "Brisvale/platform/StoreFile.h"
-#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/StoreFile.h"
+#include "Brisvale/records/ViewContext.h"
 
 #include <QApplication>
 #include <QPalette>

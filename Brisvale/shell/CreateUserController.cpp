@@ -4,11 +4,11 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
-#include "Brisvale/platform/ViewContext.h"
 #include "Brisvale/records/BestValueType_DB.h"
 #include "Brisvale/records/Region_DB.h"
 #include "Brisvale/records/UnitType_DB.h"
 #include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
 #include "Brisvale/shell/StoreFailure.h"
 
 #include <QHBoxLayout>

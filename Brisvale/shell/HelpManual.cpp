@@ -1,6 +1,6 @@
 #include "Brisvale/shell/HelpManual.h"
 
-#include "Brisvale/platform/StoreFile.h"
+#include "Brisvale/records/StoreFile.h"
 
 #include <QDesktopServices>
 #include <QDir>

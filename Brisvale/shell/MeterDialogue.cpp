@@ -5,11 +5,11 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/NotificationCenter.h"
-#include "Brisvale/platform/ViewContext.h"
 #include "Brisvale/records/BestValueType_DB.h"
 #include "Brisvale/records/DataElementProcess.h"
 #include "Brisvale/records/RenewProcess.h"
 #include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
 #include "Brisvale/shell/ConnectionPFM.h"
 #include "Brisvale/shell/MeterDialogueHost.h"
 #include "Brisvale/shell/MeterReadingStore.h"
@@ -18,7 +18,6 @@
 #include "TavrendelPFMSDK/TavrendelPFMCommand.h"
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"
 
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -68,7 +67,7 @@ void MeterDialogue::registerReplyBlock()
 
 void MeterDialogue::observeBestValueNotification()
 {
-    NotificationCenter::shared().observe(QLatin1String(bestValueNotification), this,
+    NotificationCenter::shared().observe(QLatin1String(MeterReplyReader::bestValueNotification), this,
                                          [this](const QVariantMap& userInfo) { CheckBestValueWithNotification(userInfo); });
 }
 
@@ -115,7 +114,7 @@ void MeterDialogue::handleDeviceReply(bool success, qint64 command, const std::s
         // No read-back follows: whoever awaits one stops waiting, so a later, unrelated read-back
         // is never taken for it. The download's readings stay in the meter.
         forgetReadBack();
-        NotificationCenter::shared().post(QLatin1String(bestValueFailedNotification));
+        NotificationCenter::shared().post(QLatin1String(MeterReplyReader::bestValueFailedNotification));
     }
 }
 
@@ -145,7 +144,7 @@ void MeterDialogue::dispatchDeviceReply(qint64 command, const TavrendelPFMModel*
         break;
     case TavrendelPFMCommand::BestValueRead:
         Console::printLine(QStringLiteral("讀取儀器BestValue"));
-        NotificationCenter::shared().post(QLatin1String(bestValueNotification), bestValueUserInfo(model));
+        NotificationCenter::shared().post(QLatin1String(MeterReplyReader::bestValueNotification), bestValueUserInfo(model));
         break;
     default:
         break;
@@ -161,7 +160,7 @@ QVariantMap MeterDialogue::bestValueUserInfo(const TavrendelPFMModel* model)
     if (found == reply.constEnd()) {
         return {};
     }
-    return {{QLatin1String(bestValueKey), *found}};
+    return {{QLatin1String(MeterReplyReader::bestValueKey), *found}};
 }
 
 void MeterDialogue::handleTimeRead(const QVariantMap& reply)
@@ -209,7 +208,7 @@ void MeterDialogue::handleClockAlertResponse(int response)
         if (manager) {
             manager->SendWriteTime(AppClock::now());
         }
-        QTimer::singleShot(followUpDelay, this, [this] {
+        AppClock::after(followUpDelay, this, [this] {
             if (manager) {
                 manager->SendClearMrmory();
             }
@@ -399,7 +398,7 @@ void MeterDialogue::CheckBestValueWithNotification(const QVariantMap& userInfo)
     const std::optional<MeterMemory> memory = devicePFMData;
     const std::optional<qint32> bestToSave = pendingBestValue;
     forgetReadBack();
-    const QVariant readBack = userInfo.value(QLatin1String(bestValueKey));
+    const QVariant readBack = userInfo.value(QLatin1String(MeterReplyReader::bestValueKey));
     if (!memory || !MeterReplyReader::number(readBack)) {
         return;
     }
@@ -470,7 +469,7 @@ void MeterDialogue::handleTransferSuccessResponse(int response, const ProfilePtr
     Console::printLine(QStringLiteral("更新使用者資料"));
     RenewProcess::renewDateLimits(false, profile);
     // Both values are read when the refresh goes out; by then the flag is cleared.
-    QTimer::singleShot(followUpDelay, this, [this] {
+    AppClock::after(followUpDelay, this, [this] {
         host.condition().broadcastDataRefresh(emailRenewStatus, UserDefaultHelper::email().value_or(QString()));
     });
     emailRenewStatus = false;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Brisvale/records/MeterReplyReader.h"
 #include "Brisvale/records/Profile.h"
 #include "Brisvale/shell/ConnectionPFM.h"
-#include "Brisvale/shell/MeterReplyReader.h"
 #include "Brisvale/shell/UserList_ReturnDelegate.h"
 
 #include "TavrendelPFMSDK/TavrendelPFMDelegate.h"
@@ -33,12 +33,6 @@ class MeterDialogue : public QObject, public TavrendelPFMDelegate, public UserLi
     Q_OBJECT
 
 public:
-    // The notification posted for every best value read from the meter, with the value under
-    // the key, and the one posted when a best value could not be written or read back.
-    static constexpr const char* bestValueNotification = "GetPFMBestValue";
-    static constexpr const char* bestValueKey = "BestValue";
-    static constexpr const char* bestValueFailedNotification = "PFMBestValueFailed";
-
     // The meter clock may differ from the computer's by this much before the clock alert.
     static constexpr double clockTolerance = 120.0;
     // The delay before clearing the meter after setting its clock, and before the page refresh

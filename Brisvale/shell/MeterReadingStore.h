@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Brisvale/platform/StoreContext.h"
-#include "Brisvale/shell/MeterReplyReader.h"
+#include "Brisvale/records/MeterReplyReader.h"
+#include "Brisvale/records/StoreContext.h"
 
 #include <QList>
 #include <optional>

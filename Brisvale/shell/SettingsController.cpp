@@ -5,13 +5,13 @@
 #include "Brisvale/platform/Fatal.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
-#include "Brisvale/platform/ViewContext.h"
 #include "Brisvale/records/DateFormat_DB.h"
 #include "Brisvale/records/Region_DB.h"
 #include "Brisvale/records/TableLookup.h"
 #include "Brisvale/records/TimeFormat_DB.h"
 #include "Brisvale/records/UnitType_DB.h"
 #include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
 #include "Brisvale/reports/BackupProcess.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Brisvale/platform/StoreResult.h"
+#include "Brisvale/records/StoreResult.h"
 
 // How the pages report a failure of the store.
 namespace StoreFailure {

@@ -4,7 +4,7 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
-#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/ViewContext.h"
 #include "Brisvale/shell/CurrentUserRow.h"
 #include "Brisvale/shell/MyNSTableRowView.h"
 #include "Brisvale/shell/StoreFailure.h"

@@ -2,11 +2,13 @@
 
 #include "ChartEngine/components/AxisDependency.h"
 
+#include <QList>
 #include <QPointF>
 #include <QString>
 #include <QtGlobal>
 
 #include <limits>
+#include <memory>
 
 namespace Charts {
 
@@ -68,5 +70,8 @@ private:
     double m_drawX = 0.0;
     double m_drawY = 0.0;
 };
+
+// The highlights of a chart, in the order they were made.
+using HighlightList = QList<std::shared_ptr<Highlight>>;
 
 }

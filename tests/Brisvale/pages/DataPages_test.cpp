@@ -1,10 +1,10 @@
 #include "Brisvale/pages/DataController.h"
 #include "Brisvale/pages/OverviewController.h"
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/ViewContext.h"
 #include "Brisvale/records/DataElementProcess.h"
 #include "Brisvale/records/RenewProcess.h"
 #include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
 
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"

@@ -1,9 +1,9 @@
 // The filtered readings query and the renewal of the date limits. The test program pins
 // TZ=Europe/Berlin; the window and the hours are local times there.
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/StoreTestSupport.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/records/RenewProcess.h"
+#include "Brisvale/records/StoreTestSupport.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 
 #include "support/QtPrinters.h"

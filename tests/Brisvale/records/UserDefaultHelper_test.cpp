@@ -20,13 +20,19 @@ QString stateFilePath()
 }
 
 // A copy of the state file read by a settings object of its own, so that the values come from
-// the text on disk and not from the in-process cache.
+// the text on disk and not from the in-process cache. Each copy gets a name never used before:
+// settings objects share one parsed copy per path and trust it while the file's size and time
+// stamp are unchanged, so a reused name would give back an earlier copy of equal size written
+// within the same file-time tick.
 QVariant readFromDisk(const QString& key)
 {
-    const QString copy = TestEnvironment::root() + QStringLiteral("/copy.ini");
-    QFile::remove(copy);
+    static int copies = 0;
+    const QString copy =
+        TestEnvironment::root() + QStringLiteral("/copy-%1.ini").arg(++copies);
     EXPECT_TRUE(QFile::copy(stateFilePath(), copy));
-    return QSettings(copy, QSettings::IniFormat).value(key);
+    const QVariant value = QSettings(copy, QSettings::IniFormat).value(key);
+    QFile::remove(copy);
+    return value;
 }
 
 void storeRaw(const QString& key, const QVariant& value)

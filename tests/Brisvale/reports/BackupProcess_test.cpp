@@ -5,9 +5,9 @@
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/StoreFile.h"
-#include "Brisvale/platform/StoreTestSupport.h"
 #include "Brisvale/records/BackupDocument.h"
+#include "Brisvale/records/StoreFile.h"
+#include "Brisvale/records/StoreTestSupport.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 
 #include "support/QtPrinters.h"

@@ -1,8 +1,8 @@
 #include "Brisvale/shell/AppDelegate.h"
 
 #include "Brisvale/platform/AlertScript.h"
-#include "Brisvale/platform/StoreFile.h"
-#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/StoreFile.h"
+#include "Brisvale/records/ViewContext.h"
 
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"

@@ -1,7 +1,7 @@
 #include "Brisvale/pages/DataController.h"
+#include "Brisvale/pages/TrafficLightsController.h"
 #include "Brisvale/shell/MeterDialogue.h"
 #include "Brisvale/shell/SettingsController.h"
-#include "Brisvale/shell/TrafficLightsController.h"
 #include "Brisvale/shell/ViewController.h"
 
 #include "Brisvale/shell/MeterTestSupport.h"

@@ -178,7 +178,11 @@ TEST_F(MeterDialogueTest, ClockAlertFirstButtonSetsTheClockThenClearsTheMeterASe
     EXPECT_EQ(meter->commandLog(), (QStringList{"Time_Read", "Time_Write 2026-12-01T08:00:00"}));
     EXPECT_EQ(meter->clockOffset(), 0);
     EXPECT_EQ(meter->readings().size(), 1);
-    waitPastDelay();
+    AppClock::advance(MeterDialogue::followUpDelay - 1);
+    drain();
+    EXPECT_EQ(meter->readings().size(), 1);
+    AppClock::advance(1);
+    drain();
     EXPECT_EQ(meter->commandLog(), (QStringList{"Time_Read", "Time_Write 2026-12-01T08:00:00", "Memory_Clear"}));
     EXPECT_TRUE(meter->readings().isEmpty());
 }

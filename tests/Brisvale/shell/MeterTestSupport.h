@@ -4,10 +4,11 @@
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
-#include "Brisvale/platform/StoreTestSupport.h"
 #include "Brisvale/records/DataElementProcess.h"
 #include "Brisvale/records/RenewProcess.h"
+#include "Brisvale/records/StoreTestSupport.h"
 #include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/shell/MeterDialogue.h"
 #include "Brisvale/shell/MeterDialogueHost.h"
 
 #include "TavrendelPFMSDK/TavrendelPFM.h"
@@ -103,10 +104,10 @@ protected:
         }
     }
 
-    // Waits past the dialogue's one-second delays.
+    // Moves the fixed clock on by the dialogue's one-second delay, which ends it.
     void waitPastDelay()
     {
-        QTest::qWait(1150);
+        AppClock::advance(MeterDialogue::followUpDelay);
         drain();
     }
 

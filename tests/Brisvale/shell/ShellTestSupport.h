@@ -2,7 +2,7 @@
 
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/StoreTestSupport.h"
+#include "Brisvale/records/StoreTestSupport.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/shell/ProfileStatusDelegate.h"
 #include "Brisvale/shell/UserList_ReturnDelegate.h"

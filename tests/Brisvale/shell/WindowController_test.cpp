@@ -1,7 +1,7 @@
 #include "Brisvale/shell/WindowController.h"
 
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/ViewContext.h"
 #include "Brisvale/shell/AppDelegate.h"
 #include "Brisvale/shell/ViewController.h"
 

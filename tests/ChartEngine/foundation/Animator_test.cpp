@@ -1,6 +1,7 @@
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/MediaClock.h"
 
+#include "support/EventWait.h"
 #include "support/QtPrinters.h"
 
 #include <QStringList>
@@ -281,7 +282,7 @@ TEST(AnimatorOnDisplayLink, RunsToTheEndOnTheRealClock)
     animator.animate(0.05, 0.03, ChartEasingOption::easeOutQuad);
 
     // The last step stops the animation from inside the display link's own tick.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return log.contains("stopped"); }, 5000));
+    waitUntil([&] { return log.contains("stopped"); });
     EXPECT_EQ(animator.phaseX(), 1.0);
     EXPECT_EQ(animator.phaseY(), 1.0);
     EXPECT_GE(log.count("updated"), 1);

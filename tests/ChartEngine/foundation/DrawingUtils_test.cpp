@@ -1,6 +1,7 @@
 #include "ChartEngine/foundation/ChartImage.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 
+#include "support/ImageInk.h"
 #include "support/QtPrinters.h"
 
 #include <QFontMetricsF>
@@ -25,34 +26,12 @@ TextAttributes labelAttributes()
     return attributes;
 }
 
-QImage whiteCanvas()
-{
-    QImage canvas(400, 300, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::white);
-    return canvas;
-}
-
-// The bounding box of the dark pixels, by pixel edges.
-QRectF inkBounds(const QImage& image)
-{
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                ink |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return ink;
-}
+using ImageInk::inkBounds;
+using ImageInk::whiteCanvas;
 
 template <typename Draw> QRectF inkOf(Draw draw)
 {
-    QImage canvas = whiteCanvas();
-    QPainter painter(&canvas);
-    draw(painter);
-    painter.end();
-    return inkBounds(canvas);
+    return inkBounds(ImageInk::painted(draw));
 }
 
 // The ink of the label whose line box's top-left corner is at `origin` (under `transform`):

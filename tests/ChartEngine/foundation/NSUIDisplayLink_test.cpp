@@ -1,6 +1,8 @@
 #include "ChartEngine/foundation/MediaClock.h"
 #include "ChartEngine/foundation/NSUIDisplayLink.h"
 
+#include "support/EventWait.h"
+
 #include <QObject>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -33,7 +35,7 @@ TEST_F(NSUIDisplayLinkTest, TicksOnTheGuiThreadAndRecordsTheClock)
 
     MediaClock::setNow(7.5);
     link.start();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return target.steps >= 2; }, 5000));
+    waitUntil([&] { return target.steps >= 2; });
     EXPECT_EQ(link.timestamp(), 7.5);
 }
 
@@ -42,7 +44,7 @@ TEST_F(NSUIDisplayLinkTest, StopEndsTheTicks)
     Target target;
     NSUIDisplayLink link(&target, &Target::step);
     link.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return target.steps >= 1; }, 5000));
+    waitUntil([&] { return target.steps >= 1; });
     link.stop();
     const int steps = target.steps;
     QTest::qWait(60);
@@ -55,13 +57,13 @@ TEST_F(NSUIDisplayLinkTest, HoldsItsTargetWeakly)
     auto target = std::make_unique<QObject>();
     NSUIDisplayLink link(target.get(), [&] { ++steps; });
     link.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return steps >= 1; }, 5000));
+    waitUntil([&] { return steps >= 1; });
 
     target.reset();
     const int stepsBefore = steps;
     // Still ticking (the time stamp moves on), but the action is no longer sent.
     MediaClock::setNow(42.0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return link.timestamp() == 42.0; }, 5000));
+    waitUntil([&] { return link.timestamp() == 42.0; });
     EXPECT_EQ(steps, stepsBefore);
 }
 
@@ -75,7 +77,7 @@ TEST_F(NSUIDisplayLinkTest, ActionMayDestroyItsOwnLink)
         link.reset();
     });
     link->start();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !link; }, 5000));
+    waitUntil([&] { return !link; });
     QTest::qWait(40);
     EXPECT_EQ(steps, 1);
 }

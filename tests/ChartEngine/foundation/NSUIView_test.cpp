@@ -1,6 +1,7 @@
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/NSUIView.h"
 
+#include "support/EventWait.h"
 #include "support/QtPrinters.h"
 
 #include <QAccessible>
@@ -129,11 +130,11 @@ TEST(NSUIView, RedrawRequestRepaintsTheWholeBounds)
     view.resize(60, 40);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return view.paints > 0; }, 5000));
+    waitUntil([&] { return view.paints > 0; });
 
     const int paints = view.paints;
     view.setNeedsDisplay();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return view.paints > paints; }, 5000));
+    waitUntil([&] { return view.paints > paints; });
     EXPECT_EQ(view.lastPaintRect, QRect(0, 0, 60, 40));
 }
 

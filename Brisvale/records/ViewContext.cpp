@@ -1,7 +1,7 @@
-#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/ViewContext.h"
 
 #include "Brisvale/platform/Fatal.h"
-#include "Brisvale/platform/StoreFile.h"
+#include "Brisvale/records/StoreFile.h"
 
 #include <QCoreApplication>
 

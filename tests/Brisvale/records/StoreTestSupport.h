@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Brisvale/platform/StoreFile.h"
-#include "Brisvale/platform/ViewContext.h"
+#include "Brisvale/records/StoreFile.h"
+#include "Brisvale/records/ViewContext.h"
 
 #include "support/TestEnvironment.h"
 

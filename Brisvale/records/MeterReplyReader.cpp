@@ -1,4 +1,4 @@
-#include "Brisvale/shell/MeterReplyReader.h"
+#include "Brisvale/records/MeterReplyReader.h"
 
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Brisvale/platform/StoreResult.h"
 #include "Brisvale/records/PFM.h"
 #include "Brisvale/records/Profile.h"
+#include "Brisvale/records/StoreResult.h"
 
 #include <QHash>
 #include <QList>

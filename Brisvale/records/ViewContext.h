@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Brisvale/platform/StoreContext.h"
+#include "Brisvale/records/StoreContext.h"
 
 // The program's one store context, opened on first use from the store's file (StoreFile).
 // Check StoreFile::exists() before the first use when it matters: opening creates the file.

@@ -1,4 +1,4 @@
-#include "Brisvale/platform/StoreFile.h"
+#include "Brisvale/records/StoreFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -35,6 +35,12 @@ struct MeterReplyRead {
 // acted on.
 namespace MeterReplyReader {
 
+// The notification posted for every best value read from the meter, with the value under the
+// key, and the one posted when a best value could not be written or read back.
+inline constexpr const char* bestValueNotification = "GetPFMBestValue";
+inline constexpr const char* bestValueKey = "BestValue";
+inline constexpr const char* bestValueFailedNotification = "PFMBestValueFailed";
+
 // A value of an integer type (any width, signed or not); a value beyond 64 bits reads as the
 // largest one. None for other types (text, floating point, booleans, lists).
 std::optional<qint64> integer(const QVariant& value);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Brisvale/platform/StoreResult.h"
+#include "Brisvale/records/StoreResult.h"
 
 #include <QString>
 

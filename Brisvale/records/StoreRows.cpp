@@ -1,4 +1,4 @@
-#include "Brisvale/platform/StoreRows.h"
+#include "Brisvale/records/StoreRows.h"
 
 #include <QSqlQuery>
 #include <QVariant>

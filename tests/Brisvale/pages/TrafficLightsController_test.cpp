@@ -1,11 +1,11 @@
+#include "Brisvale/pages/TrafficLightsController.h"
 #include "Brisvale/platform/NotificationCenter.h"
 #include "Brisvale/platform/NumberText.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/shell/ConnectionPFM.h"
 #include "Brisvale/shell/MeterDialogue.h"
-#include "Brisvale/shell/TrafficLightsController.h"
 
-#include "MeterTestSupport.h"
+#include "Brisvale/shell/MeterTestSupport.h"
 
 #include "TavrendelPFMSDK/TavrendelPFMCommand.h"
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Brisvale/pages/TrafficLight_Delegate.h"
 #include "Brisvale/platform/WeakDelegate.h"
 #include "Brisvale/records/Profile.h"
-#include "Brisvale/shell/TrafficLight_Delegate.h"
 
 #include <QPointer>
 #include <QVariantMap>

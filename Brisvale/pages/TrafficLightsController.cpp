@@ -1,4 +1,4 @@
-#include "Brisvale/shell/TrafficLightsController.h"
+#include "Brisvale/pages/TrafficLightsController.h"
 
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
@@ -6,12 +6,11 @@
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/NotificationCenter.h"
 #include "Brisvale/platform/NumberText.h"
-#include "Brisvale/platform/ViewContext.h"
 #include "Brisvale/records/BestValueType_DB.h"
 #include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/records/MeterReplyReader.h"
 #include "Brisvale/records/UserDefaultHelper.h"
-#include "Brisvale/shell/MeterDialogue.h"
-#include "Brisvale/shell/MeterReplyReader.h"
+#include "Brisvale/records/ViewContext.h"
 
 #include "TavrendelPFMSDK/TavrendelPFM.h"
 
@@ -161,9 +160,9 @@ void TrafficLightsController::showEvent(QShowEvent* event)
 void TrafficLightsController::willAppear()
 {
     NotificationCenter& center = NotificationCenter::shared();
-    center.observe(QLatin1String(MeterDialogue::bestValueNotification), this,
+    center.observe(QLatin1String(MeterReplyReader::bestValueNotification), this,
                    [this](const QVariantMap& userInfo) { CheckBestValueWithNotification(userInfo); });
-    center.observe(QLatin1String(MeterDialogue::bestValueFailedNotification), this,
+    center.observe(QLatin1String(MeterReplyReader::bestValueFailedNotification), this,
                    [this](const QVariantMap&) { abandonReadBack(); });
     Title_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_Title")));
     BestValue_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_BestValue")));
@@ -273,7 +272,7 @@ void TrafficLightsController::CheckBestValueWithNotification(const QVariantMap& 
         return;
     }
     const std::optional<double> number =
-        MeterReplyReader::number(userInfo.value(QLatin1String(MeterDialogue::bestValueKey)));
+        MeterReplyReader::number(userInfo.value(QLatin1String(MeterReplyReader::bestValueKey)));
     if (!number) {
         writePending = false;
         return;

@@ -1,6 +1,6 @@
-#include "Brisvale/platform/StoreContext.h"
+#include "Brisvale/records/StoreContext.h"
 
-#include "Brisvale/platform/StoreRows.h"
+#include "Brisvale/records/StoreRows.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

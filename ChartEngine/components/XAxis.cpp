@@ -1,0 +1,10 @@
+#include "ChartEngine/components/XAxis.h"
+
+namespace Charts {
+
+XAxis::XAxis()
+{
+    setYOffset(4.0);
+}
+
+}
