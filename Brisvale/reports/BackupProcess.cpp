@@ -244,14 +244,20 @@ std::optional<QList<Decode_Profile>> BackupProcess::readCopy(const QString& copy
 BackupProcess::MergeResult BackupProcess::mergeProfiles(const QList<Decode_Profile>& records)
 {
     MergeResult result;
+    // Changes left pending are saved first, as the first merged profile's save would save them;
+    // from here on a merge that changes nothing has nothing to save.
+    const StoreStatus pending = viewContext().save();
+    if (!pending) {
+        result.error = pending.error().text();
+        return result;
+    }
     StoreResult<ProfilesByEmail> byEmail = profilesByEmail();
     if (!byEmail) {
         result.error = byEmail.error().text();
         return result;
     }
-    MergeState state{std::move(byEmail.value()), viewContext().hasChanges()};
     for (const Decode_Profile& record : records) {
-        result.error = mergeProfile(record, state);
+        result.error = mergeProfile(record, byEmail.value());
         if (result.error) {
             break;
         }
@@ -260,7 +266,8 @@ BackupProcess::MergeResult BackupProcess::mergeProfiles(const QList<Decode_Profi
     return result;
 }
 
-// Every profile that has an e-mail, under it; where several share one, the first in fetch order.
+// The object identifier of every profile that has an e-mail, under it; where several share one,
+// the first in fetch order's.
 StoreResult<BackupProcess::ProfilesByEmail> BackupProcess::profilesByEmail()
 {
     const StoreResult<QList<ProfilePtr>> profiles = viewContext().fetchProfiles();
@@ -271,27 +278,38 @@ StoreResult<BackupProcess::ProfilesByEmail> BackupProcess::profilesByEmail()
     byEmail.reserve(profiles.value().size());
     for (const ProfilePtr& profile : profiles.value()) {
         if (profile->email && !byEmail.contains(*profile->email)) {
-            byEmail.insert(*profile->email, profile);
+            byEmail.insert(*profile->email, profile->objectID());
         }
     }
     return byEmail;
 }
 
+// The stored profile of the e-mail, or a new one (pending) when there is none.
+StoreResult<ProfilePtr> BackupProcess::profileToMerge(const QString& email,
+                                                      const ProfilesByEmail& byEmail)
+{
+    const auto found = byEmail.constFind(email);
+    if (found == byEmail.cend()) {
+        Console::printLine(QStringLiteral("新增使用者"));
+        return viewContext().insertProfile();
+    }
+    Console::printLine(QStringLiteral("修改使用者"));
+    return viewContext().existingProfile(*found);
+}
+
 // Merges one profile of the file and saves it; answers why it failed. A failure leaves no
 // change of this profile pending in the store. A profile created here joins the e-mail table,
 // so a later profile of the file with the same e-mail updates it.
-std::optional<QString> BackupProcess::mergeProfile(const Decode_Profile& record, MergeState& state)
+std::optional<QString> BackupProcess::mergeProfile(const Decode_Profile& record,
+                                                   ProfilesByEmail& byEmail)
 {
     const QString email = record.email.value_or(QString());
     Console::printLine(QStringLiteral("目前使用的email") + email);
-    ProfilePtr profile = state.byEmail.value(email);
-    const bool created = !profile;
-    if (created) {
-        Console::printLine(QStringLiteral("新增使用者"));
-        profile = viewContext().insertProfile();
-    } else {
-        Console::printLine(QStringLiteral("修改使用者"));
+    const StoreResult<ProfilePtr> found = profileToMerge(email, byEmail);
+    if (!found) {
+        return found.error().text();
     }
+    const ProfilePtr& profile = found.value();
     const ProfileAttributes before = *profile;
     fillProfileFromBackup(profile, record);
     const StoreResult<QList<PFMPtr>> comparison = viewContext().pfmInfo(profile);
@@ -300,16 +318,14 @@ std::optional<QString> BackupProcess::mergeProfile(const Decode_Profile& record,
         return comparison.error().text();
     }
     const bool added = mergeReadings(profile, comparisonSet(comparison.value()), record);
-    // A save that has nothing to write is skipped: it would find nothing, at the cost of looking
-    // through every object of the store.
-    if (created || added || state.unsaved || StoreRows::differ(*profile, before)) {
+    // A save with nothing to write would find nothing, after looking through the objects in use.
+    if (profile->objectID() == 0 || added || StoreRows::differ(*profile, before)) {
         const StoreStatus saved = viewContext().save();
         if (!saved) {
             return saved.error().text();
         }
-        state.unsaved = false;
     }
-    state.byEmail.insert(email, profile);
+    byEmail.insert(email, profile->objectID());
     if (profile->email && profile->email == UserDefaultHelper::email()) {
         RenewProcess::renewDateLimits(false, profile);
     }

@@ -54,16 +54,16 @@ private:
                                               const QString& path);
     static std::optional<QString> copyToWorkFolder(const QString& chosen);
     static std::optional<QList<Decode_Profile>> readCopy(const QString& copy, QString& error);
-    using ProfilesByEmail = QHash<QString, ProfilePtr>;
-
-    struct MergeState {
-        ProfilesByEmail byEmail; // the profiles to merge into, by e-mail
-        bool unsaved = false;    // the store holds changes not yet saved
-    };
+    // Object identifiers of stored profiles by e-mail: the import holds no profile object longer
+    // than its merge, so the store lets go of each once it is saved.
+    using ProfilesByEmail = QHash<QString, qint64>;
 
     static MergeResult mergeCopy(const QString& copy);
     static MergeResult mergeProfiles(const QList<Decode_Profile>& records);
     static StoreResult<ProfilesByEmail> profilesByEmail();
-    static std::optional<QString> mergeProfile(const Decode_Profile& record, MergeState& state);
+    static StoreResult<ProfilePtr> profileToMerge(const QString& email,
+                                                  const ProfilesByEmail& byEmail);
+    static std::optional<QString> mergeProfile(const Decode_Profile& record,
+                                               ProfilesByEmail& byEmail);
     static void reportImportFailure(const QString& error);
 };
