@@ -369,7 +369,7 @@ StoreStatus StoreContext::save()
     if (!hasChanges()) {
         return std::monostate();
     }
-    const Changes changes = changedObjects();
+    Changes changes = changedObjects();
     std::optional<StoreError> refused = refusal(changes);
     if (refused) {
         rollback();
@@ -380,7 +380,7 @@ StoreStatus StoreContext::save()
         rollback();
         return written.error();
     }
-    acceptChanges(written.value(), changes);
+    acceptChanges(written.value(), std::move(changes));
     return std::monostate();
 }
 
@@ -565,7 +565,7 @@ std::optional<StoreError> StoreContext::writeDeletions()
     return failure ? failure : deleteRows(StoreRows::deleteProfile, deletedProfiles);
 }
 
-void StoreContext::acceptChanges(const NewRows& rows, const Changes& changes)
+void StoreContext::acceptChanges(const NewRows& rows, Changes changes)
 {
     for (const ProfilePtr& profile : newProfiles) {
         profile->rowId = rows.profiles.value(profile.get());
@@ -590,14 +590,20 @@ void StoreContext::acceptChanges(const NewRows& rows, const Changes& changes)
             profiles.remove(id);
         }
     }
-    // Every object now holds what the store holds: one that nobody but the context holds is let
-    // go (readings first, as each holds its owner).
-    std::erase_if(readings, [](const auto& entry) { return entry.second.use_count() == 1; });
-    profiles.removeIf([](const auto& entry) { return entry.value().use_count() == 1; });
     newProfiles.clear();
     newReadings.clear();
     deletedProfiles.clear();
     deletedReadings.clear();
+    changes = Changes();
+    letGoOfUnheldObjects();
+}
+
+// Every object holds what the store holds: one that nobody but the context holds is let go
+// (readings first, as each holds its owner).
+void StoreContext::letGoOfUnheldObjects()
+{
+    std::erase_if(readings, [](const auto& entry) { return entry.second.use_count() == 1; });
+    profiles.removeIf([](const auto& entry) { return entry.value().use_count() == 1; });
 }
 
 void StoreContext::rollback()

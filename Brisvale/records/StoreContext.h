@@ -122,7 +122,8 @@ private:
     std::optional<StoreError> writeReadings(NewRows& rows, const std::vector<PFMPtr>& changed);
     std::optional<StoreError> insertNewReadings(NewRows& rows);
     std::optional<StoreError> writeDeletions();
-    void acceptChanges(const NewRows& rows, const Changes& changes);
+    void acceptChanges(const NewRows& rows, Changes changes);
+    void letGoOfUnheldObjects();
 
     QString connectionName;
     // The stored objects by row id; each keeps its last saved attributes.
