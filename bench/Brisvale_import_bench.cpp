@@ -70,6 +70,19 @@ bool import(const QString& path)
     return BackupProcess::importStore(nullptr);
 }
 
+// Imports the file once a run, after `prepare` (not timed).
+void importEachRun(benchmark::State& state, const QString& path, void (*prepare)())
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        prepare();
+        state.ResumeTiming();
+        if (!import(path)) {
+            state.SkipWithError("the import failed");
+        }
+    }
+}
+
 // Each run imports the file into a store that already holds it: nothing is added.
 void reimport(benchmark::State& state, const QString& path)
 {
@@ -78,14 +91,7 @@ void reimport(benchmark::State& state, const QString& path)
         state.SkipWithError("the first import failed");
         return;
     }
-    for (auto _ : state) {
-        state.PauseTiming();
-        closeViewContext();
-        state.ResumeTiming();
-        if (!import(path)) {
-            state.SkipWithError("the import failed");
-        }
-    }
+    importEachRun(state, path, closeViewContext);
 }
 
 void reimportReadings(benchmark::State& state)
@@ -105,15 +111,7 @@ QString profilesBackup()
 
 void importProfilesIntoEmptyStore(benchmark::State& state)
 {
-    const QString path = profilesBackup();
-    for (auto _ : state) {
-        state.PauseTiming();
-        emptyStore();
-        state.ResumeTiming();
-        if (!import(path)) {
-            state.SkipWithError("the import failed");
-        }
-    }
+    importEachRun(state, profilesBackup(), emptyStore);
 }
 
 void reimportProfiles(benchmark::State& state)
