@@ -6,6 +6,7 @@
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/NotificationCenter.h"
 #include "Brisvale/platform/NumberText.h"
+#include "Brisvale/platform/PopoverPresenter.h"
 #include "Brisvale/records/BestValueType_DB.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/records/MeterReplyReader.h"
@@ -14,13 +15,10 @@
 
 #include "TavrendelPFMSDK/TavrendelPFM.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -71,11 +69,6 @@ TrafficLightsController::TrafficLightsController(std::shared_ptr<TavrendelPFM> m
 {
     buildContent();
     loadBestValue();
-}
-
-TrafficLightsController::~TrafficLightsController()
-{
-    qApp->removeEventFilter(this);
 }
 
 void TrafficLightsController::buildContent()
@@ -153,7 +146,6 @@ void TrafficLightsController::loadBestValue()
 void TrafficLightsController::showEvent(QShowEvent* event)
 {
     willAppear();
-    Look::styleSheetWindow(*this);
     QWidget::showEvent(event);
 }
 
@@ -309,45 +301,5 @@ void TrafficLightsController::showReadBackAlert(bool done)
 
 void TrafficLightsController::presentPopover(QWidget* anchor)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setParent(anchor ? anchor->window() : nullptr, Qt::Tool | Qt::FramelessWindowHint);
-    qApp->installEventFilter(this);
-    // Shown first: its texts are set as it appears, and only then is its size final.
-    show();
-    adjustSize();
-    if (anchor) {
-        // Beside the anchor's right edge, tops aligned, kept inside the anchor's window.
-        const QPoint wanted = anchor->mapToGlobal(QPoint(anchor->width() + 8, 0));
-        const QWidget* window = anchor->window();
-        move(Look::popoverTopLeft(size(), wanted, QRect(window->mapToGlobal(QPoint(0, 0)), window->size())));
-    }
-    raise();
-    activateWindow();
-}
-
-bool TrafficLightsController::isOwnWindow(const QWidget* window) const
-{
-    // The popover itself, or one of its alerts (windows whose parent chain leads here).
-    for (const QWidget* widget = window; widget; widget = widget->parentWidget()) {
-        if (widget == this) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool TrafficLightsController::eventFilter(QObject* watched, QEvent* event)
-{
-    if (!isVisible() || !watched->isWidgetType()) {
-        return QWidget::eventFilter(watched, event);
-    }
-    const auto* widget = static_cast<QWidget*>(watched);
-    if (event->type() == QEvent::MouseButtonPress && !isOwnWindow(widget->window())) {
-        close();
-    } else if (event->type() == QEvent::KeyPress && widget->window() == this
-               && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
+    PopoverPresenter::present(this, anchor, PopoverPresenter::Edge::right);
 }

@@ -27,7 +27,6 @@ public:
     // A sheet over the meter manager (null when there is no meter library: nothing is written).
     // Loads the current user's best value at once.
     explicit TrafficLightsController(std::shared_ptr<TavrendelPFM> manager, QWidget* parent = nullptr);
-    ~TrafficLightsController() override;
 
     template <typename Receiver>
     void setDelegate(Receiver* receiver)
@@ -65,7 +64,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildContent();
@@ -74,7 +72,6 @@ private:
     void writeToMeter(qint32 value);
     void abandonReadBack();
     void showReadBackAlert(bool done);
-    bool isOwnWindow(const QWidget* window) const;
 
     QLabel* Title_Lab = nullptr;
     QLabel* BestValue_Lab = nullptr;

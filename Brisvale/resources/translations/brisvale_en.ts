@@ -363,5 +363,141 @@
         <source>Select</source>
         <translation>Select</translation>
     </message>
+    <message id="ExportFileController_CSV">
+        <source>CSV report</source>
+        <translation>CSV report</translation>
+    </message>
+    <message id="ExportFileController_PDF">
+        <source>PDF report</source>
+        <translation>PDF report</translation>
+    </message>
+    <message id="CSVFile_Title">
+        <source>Peak Flow Report</source>
+        <translation>Peak Flow Report</translation>
+    </message>
+    <message id="CSVFile_Name">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="CSVFile_Sex">
+        <source>Sex</source>
+        <translation>Sex</translation>
+    </message>
+    <message id="CSVFile_ReportDate">
+        <source>Report date</source>
+        <translation>Report date</translation>
+    </message>
+    <message id="CSVFile_Birth">
+        <source>Date of birth</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message id="CSVFile_ReadingsRange">
+        <source>Readings from</source>
+        <translation>Readings from</translation>
+    </message>
+    <message id="CSVFile_Age">
+        <source>Age</source>
+        <translation>Age</translation>
+    </message>
+    <message id="CSVFile_Readings">
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message id="CSVFile_Date">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="CSVFile_Time">
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message id="CSVFile_PEF">
+        <source>PEF (l/min)</source>
+        <translation>PEF (l/min)</translation>
+    </message>
+    <message id="CSVFile_FEV1">
+        <source>FEV1 (l)</source>
+        <translation>FEV1 (l)</translation>
+    </message>
+    <message id="CSVFile_Notes">
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message id="CSVFile_AlertMessage_Success">
+        <source>The CSV report was saved.</source>
+        <translation>The CSV report was saved.</translation>
+    </message>
+    <message id="CSVFile_AlertMessage_Failed">
+        <source>The CSV report could not be saved.</source>
+        <translation>The CSV report could not be saved.</translation>
+    </message>
+    <message id="PDFFile_Title">
+        <source>Peak Flow Report</source>
+        <translation>Peak Flow Report</translation>
+    </message>
+    <message id="PDFFile_SecondTitle">
+        <source>Peak expiratory flow (PEF) and forced expiratory volume in one second (FEV1)</source>
+        <translation>Peak expiratory flow (PEF) and forced expiratory volume in one second (FEV1)</translation>
+    </message>
+    <message id="PDFFile_Name">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="PDFFile_ReportData">
+        <source>Report date</source>
+        <translation>Report date</translation>
+    </message>
+    <message id="PDFFile_ReadingsRange">
+        <source>Readings from</source>
+        <translation>Readings from</translation>
+    </message>
+    <message id="PDFFile_Sex">
+        <source>Sex</source>
+        <translation>Sex</translation>
+    </message>
+    <message id="PDFFile_Birth">
+        <source>Date of birth</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message id="PDFFile_Age">
+        <source>Age</source>
+        <translation>Age</translation>
+    </message>
+    <message id="PDFFile_Summary_Title">
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message id="PDFFile_Summary_BestValue">
+        <source>Best value (l/min)</source>
+        <translation>Best value (l/min)</translation>
+    </message>
+    <message id="PDFFile_Summary_MaxPef">
+        <source>Highest PEF (l/min)</source>
+        <translation>Highest PEF (l/min)</translation>
+    </message>
+    <message id="PDFFile_Summary_MaxFev1">
+        <source>Highest FEV1 (l)</source>
+        <translation>Highest FEV1 (l)</translation>
+    </message>
+    <message id="PDFFile_Summary_AvgPEF">
+        <source>Average PEF (l/min)</source>
+        <translation>Average PEF (l/min)</translation>
+    </message>
+    <message id="PDFFile_Summary_AvgFEV1">
+        <source>Average FEV1 (l)</source>
+        <translation>Average FEV1 (l)</translation>
+    </message>
+    <message id="PDFFile_Botton_Title">
+        <source>Readings as measured with the peak flow meter. Please discuss them with your doctor.</source>
+        <translation>Readings as measured with the peak flow meter. Please discuss them with your doctor.</translation>
+    </message>
+    <message id="PDFFile_AlertMessage_Success">
+        <source>The PDF report was saved.</source>
+        <translation>The PDF report was saved.</translation>
+    </message>
+    <message id="PDFFile_AlertMessage_Failed">
+        <source>The PDF report could not be saved.</source>
+        <translation>The PDF report could not be saved.</translation>
+    </message>
 </context>
 </TS>

@@ -54,6 +54,15 @@ const QStringList pageKeys = {
     // The buttons of the profile page, the create-user sheet and the user list.
     "CreateUserController_Create", "ProfileController_AddUser", "ProfileController_Delete",
     "ProfileController_Save", "ProfileController_UserList", "UserListController_Confirm",
+    // The download popover and the two reports.
+    "ExportFileController_CSV", "ExportFileController_PDF", "CSVFile_Title", "CSVFile_Name", "CSVFile_Sex",
+    "CSVFile_ReportDate", "CSVFile_Birth", "CSVFile_ReadingsRange", "CSVFile_Age", "CSVFile_Readings",
+    "CSVFile_Date", "CSVFile_Time", "CSVFile_PEF", "CSVFile_FEV1", "CSVFile_Notes",
+    "CSVFile_AlertMessage_Success", "CSVFile_AlertMessage_Failed", "PDFFile_Title", "PDFFile_SecondTitle",
+    "PDFFile_Name", "PDFFile_ReportData", "PDFFile_ReadingsRange", "PDFFile_Sex", "PDFFile_Birth",
+    "PDFFile_Age", "PDFFile_Summary_Title", "PDFFile_Summary_BestValue", "PDFFile_Summary_MaxPef",
+    "PDFFile_Summary_MaxFev1", "PDFFile_Summary_AvgPEF", "PDFFile_Summary_AvgFEV1", "PDFFile_Botton_Title",
+    "PDFFile_AlertMessage_Success", "PDFFile_AlertMessage_Failed",
 };
 
 // The message ids and translations of the English table as written in the source tree.

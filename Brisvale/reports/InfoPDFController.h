@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Brisvale/reports/InfoPDF.h"
+#include "Brisvale/reports/PDFPage.h"
+
+class QGridLayout;
+
+// The first page of the PDF report: the user's particulars, the report date, the stored date
+// window, a summary of the report's readings and the first two PEF pictures. Filled once, when
+// it is made.
+class InfoPDFController : public PDFPage {
+public:
+    explicit InfoPDFController(const InfoPDF& info, QWidget* parent = nullptr);
+
+    // The summary of the readings. Its arithmetic is the report's own: the PEF average is
+    // truncated, the FEV1 average rounded to hundredths in single precision.
+    struct Summary {
+        qint32 maxPEF = 0;
+        float maxFEV1 = 0.0f;
+        qint32 avgPEF = 0;
+        float avgFEV1 = 0.0f;
+    };
+    static Summary summary(const QList<PFMPtr>& readings);
+
+    const InfoPDF Info;
+
+private:
+    void addParticulars();
+    void addSummary();
+    void addPictures();
+    void addValue(QGridLayout& grid, int row, int column, const char* captionName,
+                  const char* captionKey, const char* valueName, const QString& value);
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// What the CSV and PDF reports share about their files: the name, and telling the user how the
+// write went.
+class ReportFile {
+public:
+    ReportFile() = delete;
+
+    // The path of a new report in the folder: prefix + the current local time as
+    // "yyyyMMddHHmmss" (ASCII digits) + extension, such as "ZA+_CSV_Report_20240315143005.csv".
+    static QString path(const QString& folder, const QString& prefix, const QString& extension);
+
+    // The success alert: "checkmark" with the localised message, application-modal.
+    static void announceSuccess(const QString& messageKey);
+
+    // A report that could not be made: prints "error creating file", then the failure alert,
+    // "xmark" with the localised message, application-modal.
+    static void announceFailure(const QString& messageKey);
+};

@@ -1,0 +1,121 @@
+// The PDF report of ten years of twice-daily readings (7,300 readings, 166 pages once the chart
+// pictures are drawn; goal: under 5 s from the handler's call to its return, offscreen, scale 1).
+// The chart pictures are not drawn yet (the report's picture step makes none), so these figures
+// cover the info and table pages: the handler as a whole, and its split into the pages rendered
+// onto the writer and the writer closed with the file committed.
+#include "Brisvale/platform/AlertScript.h"
+#include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/Console.h"
+#include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
+#include "Brisvale/reports/PDFPage.h"
+#include "Brisvale/reports/PDFPageWriter.h"
+#include "Brisvale/reports/PDFReportProcess.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int years = 10;
+
+// The current user with a morning and an evening reading on every day of ten years.
+void storeReadings()
+{
+    ProfilePtr profile = viewContext().insertProfile();
+    profile->email = QStringLiteral("bench@example.org");
+    profile->name = QStringLiteral("Bench");
+    profile->best_Value = 480;
+    const QDate first(2014, 1, 1);
+    const int days = static_cast<int>(first.daysTo(first.addYears(years)));
+    for (int day = 0; day < days; ++day) {
+        for (const int hour : {8, 20}) {
+            PFMPtr reading = viewContext().insertReading(profile);
+            reading->measureDate = Timestamp::fromDateTime(QDateTime(first.addDays(day), QTime(hour, 0)));
+            reading->pefValue = 300 + (day * 7 + hour) % 250;
+            reading->fev1Value = static_cast<float>(200 + day % 150) / 100.0f;
+            if (day % 5 == 0) {
+                reading->note = QStringLiteral("after the stairs");
+            }
+        }
+    }
+    viewContext().save();
+    UserDefaultHelper::setEmail(profile->email);
+    UserDefaultHelper::setFrom(QDateTime(first, QTime(0, 0)));
+    UserDefaultHelper::setTo(QDateTime(first.addYears(years), QTime(0, 0)));
+    UserDefaultHelper::setDate(QStringLiteral("ALL"));
+    UserDefaultHelper::setTime(QStringLiteral("All day"));
+}
+
+void BM_PDFReportHandler(benchmark::State& state)
+{
+    QTemporaryDir destination;
+    for (auto _ : state) {
+        AlertScript script;
+        script.answerPath(destination.path());
+        script.answer(Alert::firstButton);
+        PDFReportProcess().writePDFReport(nullptr);
+        if (script.last().alert.symbol != AlertSymbol::checkmark) {
+            state.SkipWithError("the report was not written");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_PDFReportHandler)->Unit(benchmark::kMillisecond);
+
+// The same document made step by step: the pages rendered onto the writer, then the writer
+// closed and the file committed.
+void BM_PDFReportPagesAndCommit(benchmark::State& state)
+{
+    QTemporaryDir destination;
+    const ConditionReturnInfo info = *ConditionProcess::queryReadings();
+    const QList<PDFPagePlan::Page> plan = PDFPagePlan::pages(0, info.pfm.size());
+    double renderSeconds = 0;
+    double commitSeconds = 0;
+    for (auto _ : state) {
+        PDFPageWriter writer(QDir(destination.path()).filePath(QStringLiteral("bench.pdf")));
+        writer.open();
+        QElapsedTimer clock;
+        clock.start();
+        for (const PDFPagePlan::Page& planned : plan) {
+            const std::unique_ptr<PDFPage> page = PDFReportProcess::makePage(planned, info, QUrl(), QUrl());
+            writer.appendPage(*page);
+        }
+        renderSeconds += static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        clock.restart();
+        writer.commit();
+        commitSeconds += static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    }
+    state.counters["pages"] = static_cast<double>(plan.size());
+    state.counters["render_s"] = benchmark::Counter(renderSeconds, benchmark::Counter::kAvgIterations);
+    state.counters["commit_s"] = benchmark::Counter(commitSeconds, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_PDFReportPagesAndCommit)->Unit(benchmark::kMillisecond);
+
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "1");
+    qputenv("TZ", "Europe/Berlin");
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
+    QApplication app(argc, argv);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    QApplication::setFont(font);
+    Console::setCapture([](const QString&) {});
+    AppClock::setNow(QDateTime(QDate(2024, 3, 15), QTime(14, 30, 5)));
+    storeReadings();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
