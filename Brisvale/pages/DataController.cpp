@@ -1,8 +1,13 @@
 #include "Brisvale/pages/DataController.h"
 
+#include "Brisvale/pages/FEV1Controller.h"
+#include "Brisvale/pages/FilterControls.h"
+#include "Brisvale/pages/PEFController.h"
 #include "Brisvale/pages/PageCard.h"
+#include "Brisvale/pages/TableController.h"
 #include "Brisvale/pages/TrafficLightsController.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 
@@ -11,41 +16,254 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+const QSize tabIconSize(32, 32);
+
+QString text(const char* key)
+{
+    return Localization::text(QString::fromLatin1(key));
+}
+
+// The image of a tab: "button_chart_0<tag + 1>_1" selected, "_2" not selected.
+QString tabImageName(int tag, bool selected)
+{
+    return QStringLiteral("button_chart_0%1_%2").arg(tag + 1).arg(selected ? 1 : 2);
+}
+
+void setButtonImage(QToolButton& button, const QString& imageName)
+{
+    button.setIcon(Icons::icon(imageName));
+    button.setProperty("imageName", imageName);
+}
+
+}
 
 DataController::DataController(QWidget* parent) : QWidget(parent)
 {
-    auto* card = new PageCard(this);
-    PageTitle_Lab = PageCard::makeTitle(QStringLiteral("PageTitle_Lab"), card);
-    ReadingsCount_Lab = PageCard::makeValue(QStringLiteral("ReadingsCount_Lab"), card);
+    buildInterface();
+    filterControls = new FilterControls(FromDatePicker, ToDatePicker, dayPopUp, timePopUp,
+                                        [this] { conditionHub.broadcastCondition(); }, this);
+    TrafficLightSettings->setEnabled(TrifficBool);
+    filterControls->fillPopUps();
+    addChildren();
+}
 
-    TrafficLightSettings = new QPushButton(card);
+void DataController::buildInterface()
+{
+    auto* card = new PageCard(this);
+    containView = new QWidget(card);
+    containView->setObjectName(QStringLiteral("containView"));
+    auto* contained = new QVBoxLayout(containView);
+    contained->setContentsMargins(0, 0, 0, 0);
+
+    card->content()->addLayout(buildHeader());
+    card->content()->addLayout(buildFilterRow());
+    card->content()->addLayout(buildMaximumPanel());
+    card->content()->addWidget(containView, 1);
+    Look::placeCard(*this, *card);
+}
+
+QLayout* DataController::buildHeader()
+{
+    PageTitle_Lab = PageCard::makeTitle(QStringLiteral("PageTitle_Lab"), this);
+    ListButton = makeTabButton(QStringLiteral("ListButton"), TABLE_TABTAG);
+    PefButton = makeTabButton(QStringLiteral("PefButton"), PEF_TABTAG);
+    Fev1Button = makeTabButton(QStringLiteral("Fev1Button"), FEV1_TABTAG);
+    setTabImages();
+
+    auto* header = new QHBoxLayout;
+    header->addWidget(PageTitle_Lab);
+    header->addStretch(1);
+    for (QToolButton* tab : {ListButton, PefButton, Fev1Button}) {
+        header->addWidget(tab);
+    }
+    return header;
+}
+
+QToolButton* DataController::makeTabButton(const QString& objectName, int tag)
+{
+    auto* tab = new QToolButton(this);
+    tab->setObjectName(objectName);
+    tab->setAutoRaise(true);
+    tab->setIconSize(tabIconSize);
+    connect(tab, &QToolButton::clicked, this, [this, tag] { SwitchPageHandler(tag); });
+    return tab;
+}
+
+QLayout* DataController::buildFilterRow()
+{
+    const FilterControls::Widgets widgets =
+        FilterControls::makeWidgets(this, QStringLiteral("FromDatePicker"), QStringLiteral("ToDatePicker"));
+    std::tie(From_Lab, FromDatePicker, To_Lab, ToDatePicker, dayPopUp, timePopUp) = widgets;
+
+    TrafficLightSettings = new QPushButton(this);
     TrafficLightSettings->setObjectName(QStringLiteral("TrafficLightSettings"));
     Look::styleDefaultButton(*TrafficLightSettings);
-    TrafficLightSettings->setEnabled(false);
     connect(TrafficLightSettings, &QPushButton::clicked, this, &DataController::trafficLightsSetting);
+    DownloadBtn = new QToolButton(this);
+    DownloadBtn->setObjectName(QStringLiteral("DownloadBtn"));
+    DownloadBtn->setAutoRaise(true);
+    DownloadBtn->setIconSize(tabIconSize);
+    DownloadBtn->setIcon(Icons::icon(QStringLiteral("button_Download")));
+    DownloadBtn->setEnabled(false);
+    connect(DownloadBtn, &QToolButton::clicked, this, &DataController::ExportFileHandler);
 
-    // The button stands beside the title, so the sheet opening at its right edge stays on screen.
-    auto* header = new QHBoxLayout;
-    header->setSpacing(16);
-    header->addWidget(PageTitle_Lab);
-    header->addWidget(TrafficLightSettings);
-    header->addStretch(1);
+    QHBoxLayout* row = FilterControls::makeRow(widgets);
+    // The best-value button stands left of the download button, so the sheet opening at its right
+    // edge stays on screen.
+    row->addWidget(TrafficLightSettings);
+    row->addWidget(DownloadBtn);
+    return row;
+}
 
-    card->content()->addLayout(header);
-    card->content()->addWidget(ReadingsCount_Lab);
-    card->content()->addStretch(1);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(16, 16, 16, 16);
-    page->addWidget(card);
+QLayout* DataController::buildMaximumPanel()
+{
+    MaxTitle = PageCard::makeCaption(QStringLiteral("MaxTitle"), this);
+    MaxValue = PageCard::makeFigure(QStringLiteral("MaxValue"), this);
+    MaxValueUnit = PageCard::makeValue(QStringLiteral("MaxValueUnit"), this);
+    MaxValueMark = PageCard::makeValue(QStringLiteral("MaxValueMark"), this);
+
+    auto* panel = new QHBoxLayout;
+    panel->setSpacing(8);
+    for (QLabel* label : {MaxTitle, MaxValue, MaxValueUnit, MaxValueMark}) {
+        panel->addWidget(label, 0, Qt::AlignBaseline);
+    }
+    panel->addStretch(1);
+    return panel;
+}
+
+void DataController::addChildren()
+{
+    tableView = new TableController(this);
+    pefView = new PEFController(this);
+    fev1View = new FEV1Controller(this);
+    for (DataChildPage* child : std::initializer_list<DataChildPage*>{tableView, pefView, fev1View}) {
+        child->setDelegate(this);
+        child->hide();
+    }
+    // A deletion that moved the window puts it into the pickers.
+    connect(tableView, &TableController::filterWindowChanged, this, &DataController::restoreFilterControls);
+    CurrentlyPage = TABLE_TABTAG;
+    showChild(CurrentlyPage);
+}
+
+DataChildPage* DataController::childPage(int tag) const
+{
+    switch (tag) {
+    case TABLE_TABTAG: return tableView;
+    case PEF_TABTAG: return pefView;
+    case FEV1_TABTAG: return fev1View;
+    default: return nullptr;
+    }
+}
+
+void DataController::showChild(int tag)
+{
+    DataChildPage* child = childPage(tag);
+    child->setParent(containView);
+    containView->layout()->addWidget(child);
+    child->show();
 }
 
 void DataController::willAppear()
 {
     Console::printLine(QStringLiteral("Data Appear"));
-    PageTitle_Lab->setText(Localization::text(QStringLiteral("DataController_PageTitle")));
-    TrafficLightSettings->setText(Localization::text(QStringLiteral("DataController_TrafficLightSettings")));
+    PageTitle_Lab->setText(text("DataController_PageTitle"));
+    From_Lab->setText(text("DataController_From"));
+    To_Lab->setText(text("DataController_To"));
+    TrafficLightSettings->setText(text("DataController_TrafficLightSettings"));
+    restoreFilterControls();
     updateDataPage();
+    visibleChild()->willAppear();
+}
+
+void DataController::SwitchPageHandler(int tag)
+{
+    DataChildPage* next = childPage(tag);
+    DataChildPage* current = visibleChild();
+    if (tag == CurrentlyPage || !next || current->parentWidget() != containView) {
+        return;
+    }
+    containView->layout()->removeWidget(current);
+    current->hide();
+    current->setParent(this);
+    next->willAppear();
+    showChild(tag);
+    CurrentlyPage = tag;
+    updateDataPage();
+}
+
+void DataController::updateDataPage()
+{
+    const QString unit = text("DataController_Maximum_Unit");
+    const QString remark = text("DataController_Maximum_Measured");
+    for (DataChildPage* child : std::initializer_list<DataChildPage*>{tableView, pefView, fev1View}) {
+        conditionHub.removeObserver(child);
+    }
+    switch (CurrentlyPage) {
+    case TABLE_TABTAG:
+        conditionHub.addObserver(tableView);
+        setMaximumPanel(text("DataController_Maximum_PefBest"), unit, remark, true, true);
+        break;
+    case PEF_TABTAG:
+        conditionHub.addObserver(pefView);
+        setMaximumPanel(text("DataController_Maximum_Pef"), unit, QString(), false, false);
+        break;
+    default:
+        conditionHub.addObserver(fev1View);
+        setMaximumPanel(text("DataController_Maximum_Fev1"), QString(), QString(), true, false);
+        break;
+    }
+    TrafficLightSettings->setVisible(CurrentlyPage == PEF_TABTAG);
+    setTabImages();
+}
+
+void DataController::setTabImages()
+{
+    const std::array<QToolButton*, 3> tabs{ListButton, PefButton, Fev1Button};
+    for (int tag = 0; tag < int(tabs.size()); ++tag) {
+        setButtonImage(*tabs[tag], tabImageName(tag, tag == CurrentlyPage));
+    }
+}
+
+void DataController::setMaximumPanel(const QString& caption, const QString& unit, const QString& remark,
+                                     bool valueShown, bool remarkShown)
+{
+    MaxTitle->setText(caption);
+    MaxValueUnit->setText(unit);
+    MaxValueMark->setText(remark);
+    MaxTitle->setVisible(valueShown);
+    MaxValue->setVisible(valueShown);
+    MaxValueUnit->setVisible(remarkShown);
+    MaxValueMark->setVisible(remarkShown);
+}
+
+void DataController::showMaxValue(const Maximum& value)
+{
+    const auto* number = std::get_if<qint32>(&value);
+    const auto* words = std::get_if<QString>(&value);
+    MaxValue->setText(number ? QString::number(*number) : *words);
+    const bool nothing = (number && *number == 0) || (words && *words == QLatin1String("0.00"));
+    DownloadBtn->setEnabled(!nothing);
+}
+
+void DataController::restoreFilterControls()
+{
+    filterControls->restoreFilterControls();
+}
+
+void DataController::dateSelected()
+{
+    filterControls->dateSelected();
+}
+
+void DataController::ExportFileHandler()
+{
+    filterControls->commitPickers();
 }
 
 void DataController::onPageSwitch()
@@ -58,6 +276,8 @@ void DataController::onDataRefresh(bool emailRenewStatus, const QString& email)
     Q_UNUSED(emailRenewStatus);
     Q_UNUSED(email);
     Console::printLine(QStringLiteral("Data 通知即時更新"));
+    restoreFilterControls();
+    dateSelected();
     updateDataPage();
 }
 
@@ -67,14 +287,6 @@ void DataController::onDataElementChange(bool connected)
                        + (connected ? QStringLiteral("true") : QStringLiteral("false")));
     TrifficBool = connected;
     TrafficLightSettings->setEnabled(connected);
-}
-
-void DataController::updateDataPage()
-{
-    const std::optional<ConditionReturnInfo> info = ConditionProcess::queryReadings();
-    const qsizetype count = info ? info->pfm.size() : 0;
-    ReadingsCount_Lab->setText(Localization::text(QStringLiteral("DataController_ReadingsCount"))
-                                   .arg(count));
 }
 
 void DataController::setMeterManager(std::shared_ptr<TavrendelPFM> meterManager)

@@ -1,72 +1,147 @@
 #include "Brisvale/pages/OverviewController.h"
 
+#include "Brisvale/pages/FilterControls.h"
 #include "Brisvale/pages/PageCard.h"
+#include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/DatePattern.h"
+#include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/Look.h"
 #include "Brisvale/records/ConditionProcess.h"
-#include "Brisvale/records/DateFormat_DB.h"
-#include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/Gender_DB.h"
+#include "Brisvale/reports/ProfileTexts.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <charconv>
+#include <cmath>
 
 namespace {
 
-// A stored date in the profile's date format; empty when there is none.
-QString shownDate(const std::optional<QDateTime>& date, const ProfilePtr& profile)
+const QSize userIconSize(48, 48);
+
+QString text(const char* key)
 {
-    if (!date) {
-        return QString();
-    }
-    const auto format = DateFormat_DB::fromDbId(profile->date_format);
-    const QString pattern =
-        (format ? *format : DateFormat_DB::row(DateFormat_DB::Defaults::YMD_diagonal)).value;
-    return DatePattern::format(*date, pattern);
+    return Localization::text(QString::fromLatin1(key));
 }
 
 }
 
 OverviewController::OverviewController(QWidget* parent) : QWidget(parent)
 {
+    buildInterface();
+    filterControls = new FilterControls(timeRangeFrom, timeRangeTo, dayPopUp, timePopUp,
+                                        [this] { refreshStatistics(); }, this);
+    filterControls->fillPopUps();
+    setCaptions();
+}
+
+void OverviewController::buildInterface()
+{
     auto* card = new PageCard(this);
     Title_Lab = PageCard::makeTitle(QStringLiteral("Title_Lab"), card);
-    UserTitle_Lab = PageCard::makeCaption(QStringLiteral("UserTitle_Lab"), card);
-    TimeRange_Lab = PageCard::makeCaption(QStringLiteral("TimeRange_Lab"), card);
-    TotalTitle_Lab = PageCard::makeCaption(QStringLiteral("TotalTitle_Lab"), card);
-    userNameTextField = PageCard::makeValue(QStringLiteral("userNameTextField"), card);
-    timeRangeTextField = PageCard::makeValue(QStringLiteral("timeRangeTextField"), card);
-    totalMeasurementTextField = PageCard::makeValue(QStringLiteral("totalMeasurementTextField"), card);
-
-    auto* summary = new QFormLayout;
-    summary->setHorizontalSpacing(24);
-    summary->setVerticalSpacing(12);
-    summary->addRow(UserTitle_Lab, userNameTextField);
-    summary->addRow(TimeRange_Lab, timeRangeTextField);
-    summary->addRow(TotalTitle_Lab, totalMeasurementTextField);
-
     card->content()->addWidget(Title_Lab);
-    card->content()->addLayout(summary);
+    card->content()->addLayout(buildUserSection());
+    card->content()->addLayout(buildRangeSection());
+    card->content()->addLayout(buildFiguresSection());
     card->content()->addStretch(1);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(16, 16, 16, 16);
-    page->addWidget(card);
-    setCaptions();
+    Look::placeCard(*this, *card);
+}
+
+QLayout* OverviewController::buildUserSection()
+{
+    UserTitle_Lab = PageCard::makeCaption(QStringLiteral("UserTitle_Lab"), this);
+    userIconImage = new QLabel(this);
+    userIconImage->setObjectName(QStringLiteral("userIconImage"));
+    userIconImage->setFixedSize(userIconSize);
+    userNameTextField = PageCard::makeValue(QStringLiteral("userNameTextField"), this);
+    genderAgeTextField = PageCard::makeValue(QStringLiteral("genderAgeTextField"), this);
+
+    auto* names = new QVBoxLayout;
+    names->addWidget(userNameTextField);
+    names->addWidget(genderAgeTextField);
+    auto* user = new QHBoxLayout;
+    user->addWidget(userIconImage);
+    user->addLayout(names);
+    user->addStretch(1);
+    auto* section = new QVBoxLayout;
+    section->addWidget(UserTitle_Lab);
+    section->addLayout(user);
+    return section;
+}
+
+QLayout* OverviewController::buildRangeSection()
+{
+    TimeRange_Lab = PageCard::makeCaption(QStringLiteral("TimeRange_Lab"), this);
+    const FilterControls::Widgets widgets =
+        FilterControls::makeWidgets(this, QStringLiteral("timeRangeFrom"), QStringLiteral("timeRangeTo"));
+    std::tie(From_Lab, timeRangeFrom, To_Lab, timeRangeTo, dayPopUp, timePopUp) = widgets;
+    auto* section = new QVBoxLayout;
+    section->addWidget(TimeRange_Lab);
+    section->addLayout(FilterControls::makeRow(widgets));
+    return section;
+}
+
+QLayout* OverviewController::buildFiguresSection()
+{
+    MeasurementsTitle_Lab = PageCard::makeCaption(QStringLiteral("MeasurementsTitle_Lab"), this);
+    TotalTitle_Lab = PageCard::makeValue(QStringLiteral("TotalTitle_Lab"), this);
+    TotalMeasure_Lab = PageCard::makeValue(QStringLiteral("TotalMeasure_Lab"), this);
+    LastTitle_Lab = PageCard::makeValue(QStringLiteral("LastTitle_Lab"), this);
+    LastMeasure_Lab = PageCard::makeValue(QStringLiteral("LastMeasure_Lab"), this);
+    AverageTitle_Lab = PageCard::makeCaption(QStringLiteral("AverageTitle_Lab"), this);
+    BestValueTitle_Lab = PageCard::makeCaption(QStringLiteral("BestValueTitle_Lab"), this);
+    totalMeasurementTextField = PageCard::makeValue(QStringLiteral("totalMeasurementTextField"), this);
+    lastMeasDateTextField = PageCard::makeValue(QStringLiteral("lastMeasDateTextField"), this);
+    lastMeasTimeTextField = PageCard::makeValue(QStringLiteral("lastMeasTimeTextField"), this);
+    pefAveTextField = PageCard::makeFigure(QStringLiteral("pefAveTextField"), this);
+    fev1AveTextField = PageCard::makeFigure(QStringLiteral("fev1AveTextField"), this);
+    bestValueTextField = PageCard::makeFigure(QStringLiteral("bestValueTextField"), this);
+
+    // "Total readings: n" and "Latest readings: date time", then the averages and the best value.
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(8);
+    grid->addWidget(MeasurementsTitle_Lab, 0, 0, 1, 4);
+    grid->addWidget(TotalTitle_Lab, 1, 0);
+    grid->addWidget(TotalMeasure_Lab, 1, 1);
+    grid->addWidget(totalMeasurementTextField, 1, 2);
+    grid->addWidget(LastTitle_Lab, 2, 0);
+    grid->addWidget(LastMeasure_Lab, 2, 1);
+    grid->addWidget(lastMeasDateTextField, 2, 2);
+    grid->addWidget(lastMeasTimeTextField, 2, 3);
+    grid->addWidget(AverageTitle_Lab, 3, 0, 1, 2);
+    grid->addWidget(BestValueTitle_Lab, 3, 2, 1, 2);
+    grid->addWidget(pefAveTextField, 4, 0);
+    grid->addWidget(fev1AveTextField, 4, 1);
+    grid->addWidget(bestValueTextField, 4, 2);
+    grid->setColumnStretch(4, 1);
+    return grid;
 }
 
 void OverviewController::setCaptions()
 {
-    Title_Lab->setText(Localization::text(QStringLiteral("OverviewController_PageTitle")));
-    UserTitle_Lab->setText(Localization::text(QStringLiteral("OverviewController_User_Title")));
-    TimeRange_Lab->setText(Localization::text(QStringLiteral("OverviewController_TimeRange_Title")));
-    TotalTitle_Lab->setText(Localization::text(QStringLiteral("OverviewController_Measurements_Total")));
+    Title_Lab->setText(text("OverviewController_PageTitle"));
+    UserTitle_Lab->setText(text("OverviewController_User_Title"));
+    TimeRange_Lab->setText(text("OverviewController_TimeRange_Title"));
+    From_Lab->setText(text("OverviewController_TimeRange_From"));
+    To_Lab->setText(text("OverviewController_TimeRange_To"));
+    MeasurementsTitle_Lab->setText(text("OverviewController_Measurements_Title"));
+    TotalTitle_Lab->setText(text("OverviewController_Measurements_Total"));
+    TotalMeasure_Lab->setText(text("OverviewController_Measurements_Measurements"));
+    LastTitle_Lab->setText(text("OverviewController_Measurements_Last"));
+    LastMeasure_Lab->setText(text("OverviewController_Measurements_Measurements"));
+    AverageTitle_Lab->setText(text("OverviewController_Average_Title"));
+    BestValueTitle_Lab->setText(text("OverviewController_BestValue_Title"));
 }
 
 void OverviewController::willAppear()
 {
     Console::printLine(QStringLiteral("Overview Appear"));
     setCaptions();
+    loadDateRange();
     refreshStatistics();
 }
 
@@ -80,21 +155,95 @@ void OverviewController::onDataRefresh(bool emailRenewStatus, const QString& ema
     Q_UNUSED(emailRenewStatus);
     Q_UNUSED(email);
     Console::printLine(QStringLiteral("Overview 通知即時更新"));
+    loadDateRange();
+    dateSelected();
     refreshStatistics();
+}
+
+void OverviewController::loadDateRange()
+{
+    filterControls->restoreFilterControls();
+}
+
+void OverviewController::dateSelected()
+{
+    filterControls->dateSelected();
 }
 
 void OverviewController::refreshStatistics()
 {
     const std::optional<ConditionReturnInfo> info = ConditionProcess::queryReadings();
     if (!info) {
-        userNameTextField->clear();
-        timeRangeTextField->clear();
-        totalMeasurementTextField->clear();
+        clearStatistics();
         return;
     }
-    userNameTextField->setText(info->profile->name.value_or(info->profile->email.value_or(QString())));
-    timeRangeTextField->setText(shownDate(UserDefaultHelper::from(), info->profile)
-                                + QStringLiteral(" – ")
-                                + shownDate(UserDefaultHelper::to(), info->profile));
-    totalMeasurementTextField->setText(QString::number(info->pfm.size()));
+    const Profile& profile = *info->profile;
+    const QList<PFMPtr>& readings = info->pfm;
+    userNameTextField->setText(profile.name.value_or(QString()));
+    const QDateTime now = AppClock::now();
+    genderAgeTextField->setText(ProfileTexts::sexText(profile) + QLatin1Char(' ')
+                                + text("OverviewController_User_Age") + QLatin1Char(':')
+                                + QString::number(ProfileTexts::age(ProfileTexts::birth(profile, now), now)));
+    totalMeasurementTextField->setText(QString::number(readings.size()));
+    const QDateTime newest = readings.isEmpty() ? QDateTime() : readings.first()->measureDate->toDateTime();
+    lastMeasDateTextField->setText(
+        newest.isValid() ? ProfileTexts::dateText(newest, ProfileTexts::datePattern(profile)) : QString());
+    lastMeasTimeTextField->setText(
+        newest.isValid() ? ProfileTexts::dateText(newest, ProfileTexts::timePattern(profile)) : QString());
+    pefAveTextField->setText(QString::number(pefAverage(readings)));
+    fev1AveTextField->setText(fev1Text(fev1Average(readings)));
+    bestValueTextField->setText(QString::number(profile.best_Value));
+    const bool male = Gender_DB::fromDbId(profile.gender)->id == Gender_DB::Defaults::Male;
+    setUserIcon(male ? QStringLiteral("icon_User_male") : QStringLiteral("icon_User_female"));
+}
+
+void OverviewController::clearStatistics()
+{
+    for (QLabel* field : {userNameTextField, genderAgeTextField, totalMeasurementTextField,
+                          lastMeasDateTextField, lastMeasTimeTextField, pefAveTextField,
+                          fev1AveTextField, bestValueTextField}) {
+        field->clear();
+    }
+    setUserIcon(QString());
+}
+
+void OverviewController::setUserIcon(const QString& name)
+{
+    userIconImage->setProperty("imageName", name);
+    userIconImage->setPixmap(name.isEmpty() ? QPixmap() : Icons::pixmap(name, userIconSize));
+}
+
+qint64 OverviewController::pefAverage(const QList<PFMPtr>& readings)
+{
+    qint64 sum = 0;
+    for (const PFMPtr& reading : readings) {
+        sum += reading->pefValue;
+    }
+    if (sum == 0) {
+        return 0;
+    }
+    return std::llroundf(static_cast<float>(sum) / static_cast<float>(readings.size()));
+}
+
+float OverviewController::fev1Average(const QList<PFMPtr>& readings)
+{
+    float sum = 0.0f;
+    for (const PFMPtr& reading : readings) {
+        sum += reading->fev1Value;
+    }
+    if (sum == 0.0f) {
+        return 0.0f;
+    }
+    return std::roundf(sum / static_cast<float>(readings.size()) * 10.0f) / 10.0f;
+}
+
+QString OverviewController::fev1Text(float average)
+{
+    char buffer[32];
+    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, average);
+    QString shown = QString::fromLatin1(buffer, written.ptr - buffer);
+    // Whole numbers keep a fractional part; exponents, "inf" and "nan" stay as they are.
+    const bool whole = !shown.contains(QLatin1Char('.')) && !shown.contains(QLatin1Char('e'))
+                       && !shown.contains(QLatin1Char('n'));
+    return whole ? shown + QStringLiteral(".0") : shown;
 }

@@ -40,3 +40,13 @@ QLabel* PageCard::makeValue(const QString& objectName, QWidget* parent)
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return value;
 }
+
+QLabel* PageCard::makeFigure(const QString& objectName, QWidget* parent)
+{
+    QLabel* figure = makeValue(objectName, parent);
+    QFont font = figure->font();
+    font.setPixelSize(22);
+    font.setBold(true);
+    figure->setFont(font);
+    return figure;
+}

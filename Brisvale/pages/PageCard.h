@@ -21,6 +21,8 @@ public:
     // A caption and a value label, as used by the summaries.
     static QLabel* makeCaption(const QString& objectName, QWidget* parent);
     static QLabel* makeValue(const QString& objectName, QWidget* parent);
+    // A number that matters (an average, the best value): large and bold.
+    static QLabel* makeFigure(const QString& objectName, QWidget* parent);
 
 private:
     QVBoxLayout* layout_ = nullptr;

@@ -2,11 +2,13 @@
 
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/NotificationCenter.h"
 #include "Brisvale/platform/NumberText.h"
 #include "Brisvale/platform/PopoverPresenter.h"
+#include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/BestValueType_DB.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/records/MeterReplyReader.h"
@@ -24,6 +26,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -198,16 +201,37 @@ std::optional<qint32> TrafficLightsController::parseBestValue(const QString& tex
     return static_cast<qint32>(value);
 }
 
+std::optional<qint32> TrafficLightsController::acceptedBestValue(const QString& text)
+{
+    const std::optional<qint32> value = parseBestValue(text);
+    if (!value || *value < lowestBestValue || *value > highestBestValue) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void TrafficLightsController::refuseTypedValue()
+{
+    const Alert refusal{Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_InvalidBestValue")),
+                        AlertSymbol::exclamationmarkTriangle, {}};
+    AlertPresenter::shared().beginSheet(this, refusal, {});
+}
+
 void TrafficLightsController::SendBestValueHandler()
 {
     const QString typed = BestValueTextField->text();
     if (typed.isEmpty()) {
         return;
     }
+    // Only a whole number within the limits is asked about, stored and sent to the meter.
+    if (!acceptedBestValue(typed)) {
+        refuseTypedValue();
+        return;
+    }
     const Alert question{
         Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValue"),
                            Localization::Placeholder::bestValue, typed),
-        AlertSymbol::checkmark, {QStringLiteral("Yes"), QStringLiteral("No")}};
+        AlertSymbol::checkmark, DialogueButtons::yesNo()};
     const QPointer<TrafficLightsController> self(this);
     AlertPresenter::shared().beginSheet(this, question, [self](int response) {
         if (self) {
@@ -227,20 +251,23 @@ void TrafficLightsController::writeBestValue(int response)
     if (!profile) {
         return;
     }
-    const qint32 value = parseBestValue(BestValueTextField->text()).value_or(profile->best_Value);
-    if (value < lowestBestValue || value > highestBestValue) {
-        BestValueTextField->setText(QString::number(profile->best_Value));
+    const std::optional<qint32> value = acceptedBestValue(BestValueTextField->text());
+    if (!value) {
+        refuseTypedValue();
         return;
     }
     profile->best_Value_Type = BestValueType_DB::row(BestValueType_DB::Defaults::Target).dbId;
-    profile->best_Value = value;
+    profile->best_Value = *value;
     const StoreStatus saved = viewContext().save();
     if (!saved) {
+        // The typed value stays in the field; nothing reaches the meter.
         Console::printLine(QStringLiteral("error:") + saved.error().text());
+        StoreFailureAlert::show(saved.error().text());
         return;
     }
-    writeToMeter(value);
-    updateZoneValues(value);
+    sentBestValue = *value;
+    writeToMeter(*value);
+    updateZoneValues(*value);
 }
 
 void TrafficLightsController::writeToMeter(qint32 value)
@@ -252,9 +279,18 @@ void TrafficLightsController::writeToMeter(qint32 value)
     manager->SendWriteBestValue(value);
 }
 
+// The meter failed the write or its read-back: the value is stored, the meter may not hold it.
 void TrafficLightsController::abandonReadBack()
 {
-    writePending = false;
+    if (!std::exchange(writePending, false)) {
+        return;
+    }
+    writeBestValueAgain = 0;
+    AlertPresenter::shared().beginSheet(
+        this,
+        Alert::failure(Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_MeterFailed"),
+                                          Localization::Placeholder::bestValue, QString::number(sentBestValue))),
+        {});
 }
 
 void TrafficLightsController::CheckBestValueWithNotification(const QVariantMap& userInfo)
@@ -266,12 +302,11 @@ void TrafficLightsController::CheckBestValueWithNotification(const QVariantMap& 
     const std::optional<double> number =
         MeterReplyReader::number(userInfo.value(QLatin1String(MeterReplyReader::bestValueKey)));
     if (!number) {
-        writePending = false;
+        abandonReadBack();
         return;
     }
-    const std::optional<qint32> typed = parseBestValue(BestValueTextField->text());
-    const std::optional<qint32> readBack = MeterReplyReader::truncatedInt32(*number);
-    if (typed && readBack == typed) {
+    // Compared with the value sent, whatever the field shows by now.
+    if (MeterReplyReader::truncatedInt32(*number) == sentBestValue) {
         writePending = false;
         showReadBackAlert(true);
         if (TrafficLight_Delegate* page = delegate.get()) {
@@ -281,22 +316,22 @@ void TrafficLightsController::CheckBestValueWithNotification(const QVariantMap& 
         return;
     }
     const int previous = writeBestValueAgain++;
-    if (!typed || previous == 1) {
+    if (previous == 1) {
         writePending = false;
         showReadBackAlert(false);
         writeBestValueAgain = 0;
         return;
     }
-    writeToMeter(*typed);
+    writeToMeter(sentBestValue);
 }
 
 void TrafficLightsController::showReadBackAlert(bool done)
 {
     const QString message = done
         ? Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueDone"),
-                             Localization::Placeholder::bestValue, BestValueTextField->text())
+                             Localization::Placeholder::bestValue, QString::number(sentBestValue))
         : Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed"));
-    AlertPresenter::shared().beginSheet(this, Alert{message, AlertSymbol::checkmark, {QStringLiteral("OK")}}, {});
+    AlertPresenter::shared().beginSheet(this, Alert{message, AlertSymbol::checkmark, {DialogueButtons::ok()}}, {});
 }
 
 void TrafficLightsController::presentPopover(QWidget* anchor)

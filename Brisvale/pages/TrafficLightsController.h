@@ -18,8 +18,9 @@ class TavrendelPFM;
 // The best-value popover of the Data page: the current user's best value, the zone limits
 // derived from it (80 % and 60 %), and the way to store a new one in the profile and write it to
 // the meter. The meter's read-back ("GetPFMBestValue") tells whether it kept the value: a
-// mismatch is written once more before the failure alert. The sheet acts on a read-back only
-// while a write of its own awaits one, so read-backs of a download never move it.
+// mismatch is written once more before the failure alert; a write or read-back the meter fails is
+// told at once. The sheet acts on a read-back only while a write of its own awaits one, so
+// read-backs of a download never move it.
 class TrafficLightsController : public QWidget {
     Q_OBJECT
 
@@ -41,7 +42,8 @@ public:
     // Sets the texts and observes "GetPFMBestValue"; runs on every appearance.
     void willAppear();
 
-    // The send button: asks whether to store and write the typed value.
+    // The send button: asks whether to store and write the typed value. Text that is not a whole
+    // number within the limits is refused at once with a message, and goes no further.
     void SendBestValueHandler();
 
     // The answer to that question (1000 yes, 1001 no).
@@ -55,6 +57,9 @@ public:
 
     // A best value typed by the user: an optional sign and digits only, within 32 bits.
     static std::optional<qint32> parseBestValue(const QString& text);
+
+    // A typed best value the sheet takes: a whole number from lowestBestValue to highestBestValue.
+    static std::optional<qint32> acceptedBestValue(const QString& text);
 
     // Whether a write of this sheet awaits its read-back.
     bool isAwaitingReadBack() const { return writePending; }
@@ -71,6 +76,7 @@ private:
     ProfilePtr currentUser() const;
     void writeToMeter(qint32 value);
     void abandonReadBack();
+    void refuseTypedValue();
     void showReadBackAlert(bool done);
 
     QLabel* Title_Lab = nullptr;
@@ -86,4 +92,5 @@ private:
 
     std::shared_ptr<TavrendelPFM> manager;
     bool writePending = false;
+    qint32 sentBestValue = 0; // the value last stored and written, which the read-back must match
 };

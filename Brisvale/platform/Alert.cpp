@@ -1,6 +1,6 @@
 #include "Brisvale/platform/Alert.h"
 
-#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/DialogueButtons.h"
 
 QString alertSymbolName(AlertSymbol symbol)
 {
@@ -19,9 +19,14 @@ QString alertSymbolName(AlertSymbol symbol)
     return QString();
 }
 
+Alert Alert::failure(const QString& message)
+{
+    return Alert{message, AlertSymbol::xmark, {}};
+}
+
 QStringList Alert::buttonTitles() const
 {
-    return buttons.isEmpty() ? QStringList{Localization::text(QStringLiteral("OK"))} : buttons;
+    return buttons.isEmpty() ? QStringList{DialogueButtons::ok()} : buttons;
 }
 
 bool Alert::hasResponse(int response) const

@@ -29,6 +29,9 @@ struct Alert {
     // default button, so the Return key cannot press it by accident, and it is not highlighted.
     bool destructive = false;
 
+    // An alert that something failed: the "xmark" symbol and the one default button.
+    static Alert failure(const QString& message);
+
     // The titles of the buttons as shown: the given ones, or the localised "OK" alone.
     QStringList buttonTitles() const;
 

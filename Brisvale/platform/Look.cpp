@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPen>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -47,7 +48,7 @@ public:
 QString buttonStyle(const QColor& background, const QColor& text, const QColor& border)
 {
     return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3;"
-                          " border-radius: 6px; padding: 5px 16px; min-width: 64px; }"
+                          " border-radius: 6px; padding: 5px 16px; }"
                           " QPushButton:pressed { background-color: %4; }"
                           " QPushButton:disabled { color: #9A9A9A; }")
         .arg(background.name(), text.name(), border.name(), background.darker(115).name());
@@ -116,6 +117,13 @@ void styleCard(QFrame& card)
     }
     card.setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border-radius: 8px; }")
                            .arg(card.objectName(), sheetBackground().name()));
+}
+
+void placeCard(QWidget& page, QFrame& card)
+{
+    auto* layout = new QVBoxLayout(&page);
+    layout->setContentsMargins(pageMargin, pageMargin, pageMargin, pageMargin);
+    layout->addWidget(&card);
 }
 
 void stylePageTitle(QLabel& label)

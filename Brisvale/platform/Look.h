@@ -47,6 +47,12 @@ void styleCard(QFrame& card);
 // The inner margin of a page card.
 constexpr int cardPadding = 16;
 
+// The margin around a page's card, the same on every page, so that every card stands at one place.
+constexpr int pageMargin = 16;
+
+// Lays the card out on the page: it fills the page inside the page margin.
+void placeCard(QWidget& page, QFrame& card);
+
 // A page's title: 22 px, semibold.
 void stylePageTitle(QLabel& label);
 

@@ -3,12 +3,11 @@
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Fatal.h"
+#include "Brisvale/records/ReadingBounds.h"
 #include "Brisvale/records/SelectDateFormat_DB.h"
 #include "Brisvale/records/SelectTimeFormat_DB.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
-
-#include <algorithm>
 
 void RenewProcess::broadcastPageSwitch()
 {
@@ -24,33 +23,23 @@ void RenewProcess::broadcastDataRefresh(bool emailRenewStatus, const QString& em
 
 namespace {
 
-struct ReadingBounds {
+struct LimitDates {
     QDateTime earliest;
     QDateTime latest;
 };
 
 // The dates of the profile's earliest and latest readings, or now for each when it has none.
-ReadingBounds boundsOfReadings(const ProfilePtr& profile)
+LimitDates limitsOfReadings(const ProfilePtr& profile)
 {
     const StoreResult<QList<PFMPtr>> readings = viewContext().pfmInfo(profile);
     if (!readings) {
         Fatal::stop(QStringLiteral("Failed to fetch data: ") + readings.error().text());
     }
-    std::optional<Timestamp> earliest;
-    std::optional<Timestamp> latest;
-    for (const PFMPtr& reading : readings.value()) {
-        const std::optional<Timestamp>& date = reading->measureDate;
-        if (!date) {
-            continue;
-        }
-        earliest = earliest ? std::min(*earliest, *date) : *date;
-        latest = latest ? std::max(*latest, *date) : *date;
+    if (const std::optional<ReadingBounds> bounds = ReadingBounds::of(readings.value())) {
+        return LimitDates{bounds->earliest.toDateTime(), bounds->latest.toDateTime()};
     }
-    if (!earliest) {
-        const QDateTime first = AppClock::now();
-        return ReadingBounds{first, AppClock::now()};
-    }
-    return ReadingBounds{earliest->toDateTime(), latest->toDateTime()};
+    const QDateTime first = AppClock::now();
+    return LimitDates{first, AppClock::now()};
 }
 
 }
@@ -58,7 +47,7 @@ ReadingBounds boundsOfReadings(const ProfilePtr& profile)
 void RenewProcess::renewDateLimits(bool keepRange, const ProfilePtr& profile)
 {
     UserDefaultHelper::setEmail(profile->email);
-    const ReadingBounds bounds = boundsOfReadings(profile);
+    const LimitDates bounds = limitsOfReadings(profile);
     std::optional<QDateTime> from = keepRange ? UserDefaultHelper::from() : std::nullopt;
     std::optional<QDateTime> to = keepRange ? UserDefaultHelper::to() : std::nullopt;
     UserDefaultHelper::setLimitFrom(bounds.earliest);

@@ -1,7 +1,6 @@
 #include "Brisvale/shell/AppDelegate.h"
 
-#include "Brisvale/platform/AlertPresenter.h"
-#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/StoreFile.h"
 #include "Brisvale/records/ViewContext.h"
 
@@ -44,10 +43,6 @@ void AppDelegate::saveAction()
     }
     const StoreStatus saved = viewContext().save();
     if (!saved) {
-        Alert alert;
-        alert.symbol = AlertSymbol::xmark;
-        alert.message = Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))
-                        + QStringLiteral("\n") + saved.error().text();
-        AlertPresenter::shared().runModal(alert);
+        StoreFailureAlert::show(saved.error().text());
     }
 }

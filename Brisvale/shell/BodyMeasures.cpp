@@ -3,6 +3,7 @@
 #include "Brisvale/platform/NumberText.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -35,6 +36,15 @@ std::optional<float> toFloat(double value)
         return std::nullopt;
     }
     return static_cast<float>(value);
+}
+
+// The value when it lies from 0 to the highest, both included.
+std::optional<float> withinRange(std::optional<float> value, double highest)
+{
+    if (!value || *value < 0.0f || static_cast<double>(*value) > highest) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::optional<float> parseFeetAndInches(const QString& feetText, const QString& inchesText)
@@ -75,6 +85,32 @@ std::optional<float> parseFloat(const QString& text)
 std::optional<double> parseDouble(const QString& text)
 {
     return parseNumber<double>(text);
+}
+
+double highestHeight(UnitType_DB::Defaults unit)
+{
+    return unit == UnitType_DB::Defaults::KgCm ? highestHeightCm : highestHeightCm / 100.0 / metresPerFoot;
+}
+
+double highestWeight(UnitType_DB::Defaults unit)
+{
+    return unit == UnitType_DB::Defaults::KgCm ? highestWeightKg : highestWeightKg / kilogramsPerPound;
+}
+
+std::optional<float> acceptedHeight(const QString& text, UnitType_DB::Defaults unit)
+{
+    // Feet and inches each count on their own: "6/-3" is no height.
+    const QStringList parts = text.split(QLatin1Char('/'));
+    const bool negativePart = std::any_of(parts.cbegin(), parts.cend(), [](const QString& part) {
+        return part.startsWith(QLatin1Char('-'));
+    });
+    const std::optional<float> height = parseHeight(text, unit);
+    return withinRange(negativePart ? std::nullopt : height, highestHeight(unit));
+}
+
+std::optional<float> acceptedWeight(const QString& text, UnitType_DB::Defaults unit)
+{
+    return withinRange(parseFloat(text), highestWeight(unit));
 }
 
 std::optional<float> parseHeight(const QString& text, UnitType_DB::Defaults unit)

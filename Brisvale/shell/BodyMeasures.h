@@ -28,6 +28,20 @@ std::optional<float> parseFloat(const QString& text);
 // The same in double precision.
 std::optional<double> parseDouble(const QString& text);
 
+// The largest height and weight of any person: 300 cm and 650 kg, and their equals in feet and
+// pounds (1 lb = 0.45359237 kg).
+constexpr double highestHeightCm = 300.0;
+constexpr double highestWeightKg = 650.0;
+constexpr double kilogramsPerPound = 0.45359237;
+double highestHeight(UnitType_DB::Defaults unit);
+double highestWeight(UnitType_DB::Defaults unit);
+
+// A typed height or weight that a profile takes: it reads as a number (parseHeight, parseFloat)
+// from 0 to the largest of any person in the unit system. None for anything else, and the caller
+// keeps the stored value.
+std::optional<float> acceptedHeight(const QString& text, UnitType_DB::Defaults unit);
+std::optional<float> acceptedWeight(const QString& text, UnitType_DB::Defaults unit);
+
 // A typed height in the unit system's form. Feet are either decimal ("5.5") or feet "/" inches
 // ("5/6", computed in double precision and kept in single); both parts of that form must be
 // numbers. Anything else gives none, and the caller keeps the stored height.

@@ -2,6 +2,7 @@
 
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/records/ViewContext.h"
@@ -55,8 +56,13 @@ ConnectionPFM::ConnectionPFM(QWidget* parent) : QDialog(parent)
     layout->setSpacing(10);
     layout->addWidget(Title_Lab);
     layout->addWidget(SubTitle_Lab);
-    layout->addWidget(TableView, 1);
-    layout->addWidget(Question_Lab);
+    // The question stands right above the list it asks about.
+    auto* choice = new QVBoxLayout;
+    choice->setSpacing(4);
+    choice->addWidget(Question_Lab);
+    choice->addWidget(TableView, 1);
+    layout->addSpacing(6);
+    layout->addLayout(choice, 1);
     layout->addLayout(buildButtons());
     resize(420, 420);
 }
@@ -84,13 +90,13 @@ void ConnectionPFM::buildTable()
 
 QLayout* ConnectionPFM::buildButtons()
 {
-    No_Btn = new QPushButton(QStringLiteral("No"));
+    No_Btn = new QPushButton(DialogueButtons::no());
     No_Btn->setObjectName(QStringLiteral("No_Btn"));
     No_Btn->setAutoDefault(false);
     Look::styleButton(*No_Btn);
     connect(No_Btn, &QPushButton::clicked, this, &ConnectionPFM::NoHandler);
 
-    Yes_Btn = new QPushButton(QStringLiteral("Yes"));
+    Yes_Btn = new QPushButton(DialogueButtons::yes());
     Yes_Btn->setObjectName(QStringLiteral("Yes_Btn"));
     Yes_Btn->setDefault(true);
     Look::styleDefaultButton(*Yes_Btn);

@@ -2,8 +2,10 @@
 
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/BestValueType_DB.h"
 #include "Brisvale/records/Region_DB.h"
 #include "Brisvale/records/UnitType_DB.h"
@@ -23,7 +25,7 @@ void warn(const char* messageKey)
 {
     AlertPresenter::shared().runModal(Alert{Localization::text(QLatin1String(messageKey)),
                                             AlertSymbol::exclamationmarkTriangle,
-                                            {QStringLiteral("OK")}});
+                                            {DialogueButtons::ok()}});
 }
 
 // The region a new profile takes its formats from: the stored one, or "Other".
@@ -87,12 +89,14 @@ void CreateUserController::createHandler()
     }
     const ProfilePtr profile = insertNewProfile(email);
     const StoreStatus saved = viewContext().save();
-    if (saved) {
-        if (UserList_ReturnDelegate* receiver = delegate.get()) {
-            receiver->userDidSelect(profile, true);
-        }
-    } else {
+    if (!saved) {
+        // Nothing is left pending; the sheet stays open with the e-mail typed.
         Console::printLine(QStringLiteral("Failed to create :") + saved.error().text());
+        StoreFailureAlert::show(saved.error().text());
+        return;
+    }
+    if (UserList_ReturnDelegate* receiver = delegate.get()) {
+        receiver->userDidSelect(profile, true);
     }
     close();
 }

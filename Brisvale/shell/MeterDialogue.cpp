@@ -3,8 +3,10 @@
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/NotificationCenter.h"
+#include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/BestValueType_DB.h"
 #include "Brisvale/records/DataElementProcess.h"
 #include "Brisvale/records/RenewProcess.h"
@@ -20,18 +22,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 QString text(const char* key)
 {
     return Localization::text(QLatin1String(key));
-}
-
-void printRefusedReply(qint64 command, const QString& fault)
-{
-    Console::printLine(QStringLiteral("Unreadable reply of ") + TavrendelPFMCommand::name(command)
-                       + QStringLiteral(", the download ends: ") + fault);
 }
 
 }
@@ -110,12 +107,79 @@ void MeterDialogue::handleDeviceReply(bool success, qint64 command, const std::s
     }
     Console::printLine(QStringLiteral("ErrorAction:") + name + QStringLiteral("\nSystem connect PFM Device Error Info:\n")
                        + (error ? error->description() : QString()));
-    if (command == TavrendelPFMCommand::BestValueWrite || command == TavrendelPFMCommand::BestValueRead) {
-        // No read-back follows: whoever awaits one stops waiting, so a later, unrelated read-back
-        // is never taken for it. The download's readings stay in the meter.
-        forgetReadBack();
-        NotificationCenter::shared().post(QLatin1String(MeterReplyReader::bestValueFailedNotification));
+    handleFailedReply(command);
+}
+
+// A failed reply ends its step, and the user learns what failed and what was kept.
+void MeterDialogue::handleFailedReply(qint64 command)
+{
+    switch (command) {
+    case TavrendelPFMCommand::TimeRead:
+    case TavrendelPFMCommand::MemoryRead:
+        endUnread(command);
+        break;
+    case TavrendelPFMCommand::TimeWrite:
+        // The memory is erased only after the clock was set.
+        clockThenErase = ClockThenErase{};
+        showFailure("ViewController_AlertMessage_PFMClockWriteFailed");
+        break;
+    case TavrendelPFMCommand::MemoryClear:
+        showFailure(std::exchange(pendingClear, ClearStep::none) == ClearStep::withoutDownload
+                        ? "ViewController_AlertMessage_PFMEraseFailed"
+                        : "ViewController_AlertMessage_PFMClearFailed");
+        break;
+    case TavrendelPFMCommand::BestValueWrite:
+    case TavrendelPFMCommand::BestValueRead:
+        handleFailedBestValue(command);
+        break;
+    default:
+        break;
     }
+}
+
+// A reply that is not what the meter sends ends the download as a failed one does.
+void MeterDialogue::refuseReply(qint64 command, const QString& fault)
+{
+    Console::printLine(QStringLiteral("Unreadable reply of ") + TavrendelPFMCommand::name(command)
+                       + QStringLiteral(", the download ends: ") + fault);
+    endUnread(command);
+}
+
+// A clock or memory read that failed: nothing was downloaded.
+void MeterDialogue::endUnread(qint64 command)
+{
+    if (command == TavrendelPFMCommand::MemoryRead) {
+        forgetReadBack();
+        showFailure("ViewController_AlertMessage_PFMMemoryReadFailed");
+    } else {
+        showFailure("ViewController_AlertMessage_PFMClockReadFailed");
+    }
+}
+
+void MeterDialogue::handleFailedBestValue(qint64 command)
+{
+    const bool readingsWaiting = ViewControllerTag;
+    const std::optional<qint32> writtenAfterStoring =
+        command == TavrendelPFMCommand::BestValueWrite ? std::exchange(bestValueAfterStoring, std::nullopt)
+                                                       : std::nullopt;
+    // No read-back follows: whoever awaits one stops waiting, so a later, unrelated read-back
+    // is never taken for it. The download's readings stay in the meter.
+    forgetReadBack();
+    NotificationCenter::shared().post(QLatin1String(MeterReplyReader::bestValueFailedNotification));
+    if (readingsWaiting) {
+        showFailure(command == TavrendelPFMCommand::BestValueWrite ? "ViewController_AlertMessage_PFMBestValueWriteFailed"
+                                                                   : "ViewController_AlertMessage_PFMBestValueReadFailed");
+    } else if (writtenAfterStoring) {
+        showFailure("ViewController_AlertMessage_PFMBestValueWriteFailed_Stored", *writtenAfterStoring);
+    }
+}
+
+void MeterDialogue::showFailure(const char* key, std::optional<qint32> bestValue)
+{
+    const QString message = bestValue ? Localization::text(QLatin1String(key), Localization::Placeholder::bestValue,
+                                                           QString::number(*bestValue))
+                                      : text(key);
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert::failure(message), {});
 }
 
 void MeterDialogue::dispatchDeviceReply(qint64 command, const TavrendelPFMModel* model)
@@ -125,18 +189,25 @@ void MeterDialogue::dispatchDeviceReply(qint64 command, const TavrendelPFMModel*
         if (model) {
             handleTimeRead(model->parseDictionary());
         } else {
-            printRefusedReply(command, QStringLiteral("there is no reply object"));
+            refuseReply(command, QStringLiteral("there is no reply object"));
         }
         break;
     case TavrendelPFMCommand::MemoryRead:
         if (model) {
             handleMemoryRead(model->parseDictionary());
         } else {
-            forgetReadBack();
-            printRefusedReply(command, QStringLiteral("there is no reply object"));
+            refuseReply(command, QStringLiteral("there is no reply object"));
         }
         break;
+    case TavrendelPFMCommand::TimeWrite:
+        clockThenErase.clockSet = true;
+        eraseWhenClockSet();
+        break;
+    case TavrendelPFMCommand::MemoryClear:
+        pendingClear = ClearStep::none;
+        break;
     case TavrendelPFMCommand::BestValueWrite:
+        bestValueAfterStoring.reset();
         Console::printLine(QStringLiteral("寫入儀器BestValue"));
         if (manager) {
             manager->SendReadBestValue();
@@ -167,7 +238,7 @@ void MeterDialogue::handleTimeRead(const QVariantMap& reply)
 {
     const MeterReplyRead<QDateTime> clock = MeterReplyReader::readClock(reply);
     if (!clock.value) {
-        printRefusedReply(TavrendelPFMCommand::TimeRead, clock.fault);
+        refuseReply(TavrendelPFMCommand::TimeRead, clock.fault);
         return;
     }
     const QDateTime now = AppClock::now();
@@ -205,13 +276,13 @@ void MeterDialogue::handleClockAlertResponse(int response)
     switch (response) {
     case Alert::firstButton:
         Console::printLine(QStringLiteral("Sync. date&time&data"));
+        clockThenErase = ClockThenErase{true, false, false};
         if (manager) {
             manager->SendWriteTime(AppClock::now());
         }
         AppClock::after(followUpDelay, this, [this] {
-            if (manager) {
-                manager->SendClearMrmory();
-            }
+            clockThenErase.delayOver = true;
+            eraseWhenClockSet();
         });
         break;
     case Alert::secondButton:
@@ -226,6 +297,25 @@ void MeterDialogue::handleClockAlertResponse(int response)
     default:
         Console::printLine(QStringLiteral("Other"));
         break;
+    }
+}
+
+// The erase the clock alert asked for: once its delay is over and the meter has set its clock. A
+// clock that could not be set leaves the readings in the meter.
+void MeterDialogue::eraseWhenClockSet()
+{
+    if (!clockThenErase.asked || !clockThenErase.delayOver || !clockThenErase.clockSet) {
+        return;
+    }
+    clockThenErase = ClockThenErase{};
+    sendClear(ClearStep::withoutDownload);
+}
+
+void MeterDialogue::sendClear(ClearStep step)
+{
+    if (manager) {
+        pendingClear = step;
+        manager->SendClearMrmory();
     }
 }
 
@@ -269,7 +359,7 @@ void MeterDialogue::handleMemoryRead(const QVariantMap& reply)
     }
     const MeterReplyRead<MeterMemory> memory = MeterReplyReader::readMemory(reply);
     if (!memory.value) {
-        printRefusedReply(TavrendelPFMCommand::MemoryRead, memory.fault);
+        refuseReply(TavrendelPFMCommand::MemoryRead, memory.fault);
         return;
     }
     Console::printLine(QStringLiteral("PFMData TotalNumber:") + QString::number(memory.value->count));
@@ -315,7 +405,9 @@ void MeterDialogue::decideBestValue(const ProfilePtr& profile, const MeterMemory
         if (manager) {
             manager->SendWriteBestValue(profile->best_Value);
         }
-        storeMeterReadings(memory);
+        if (storeMeterReadings(memory) && manager) {
+            bestValueAfterStoring = profile->best_Value;
+        }
         return;
     }
     const std::optional<BestValueType_DB> type = BestValueType_DB::fromDbId(profile->best_Value_Type);
@@ -332,7 +424,7 @@ void MeterDialogue::askToAdopt(const MeterMemory& memory, qint32 meterMax)
     const Alert question{Localization::text(QStringLiteral("ViewController_AlertMessage_PFMAsk"),
                                             Localization::Placeholder::bestValue, QString::number(meterMax)),
                          AlertSymbol::checkmark,
-                         {QStringLiteral("Yes"), QStringLiteral("No")}};
+                         DialogueButtons::yesNo()};
     const QPointer<MeterDialogue> self(this);
     AlertPresenter::shared().beginSheet(host.sheetAnchor(), question, [self, memory, meterMax](int response) {
         if (self) {
@@ -348,6 +440,7 @@ void MeterDialogue::adoptAtOnce(const ProfilePtr& profile, const MeterMemory& me
     const StoreStatus saved = viewContext().save();
     if (!saved) {
         Console::printLine(QStringLiteral("Failed to readBestValue :") + saved.error().text());
+        StoreFailureAlert::show(saved.error().text());
         return;
     }
     awaitReadBack(memory, meterMax, std::nullopt);
@@ -399,7 +492,11 @@ void MeterDialogue::CheckBestValueWithNotification(const QVariantMap& userInfo)
     const std::optional<qint32> bestToSave = pendingBestValue;
     forgetReadBack();
     const QVariant readBack = userInfo.value(QLatin1String(MeterReplyReader::bestValueKey));
-    if (!memory || !MeterReplyReader::number(readBack)) {
+    if (!memory) {
+        return;
+    }
+    if (!MeterReplyReader::number(readBack)) {
+        showFailure("ViewController_AlertMessage_PFMBestValueReadFailed");
         return;
     }
     showReadBackAlert(readBack);
@@ -415,23 +512,25 @@ void MeterDialogue::showReadBackAlert(const QVariant& readBack)
                                                       Localization::Placeholder::bestValue,
                                                       QString::number(deviceMaxBestValue))
                                  : text("TrafficLightsController_AlertMessage_AskBestValueFailed");
-    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{message, AlertSymbol::checkmark, {QStringLiteral("OK")}},
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{message, AlertSymbol::checkmark, {DialogueButtons::ok()}},
                                         {});
 }
 
-void MeterDialogue::storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave)
+bool MeterDialogue::storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave)
 {
     const ProfilePtr profile = fetchReceivingProfile(QStringLiteral("Failed to ReadMemory :"));
     if (!profile) {
-        return;
+        return false;
     }
     const StoreResult<int> stored = MeterReadingStore::store(viewContext(), profile, memory.readings, bestToSave);
     if (!stored) {
         // Nothing is pending after a failed save, and the meter keeps every reading.
         Console::printLine(QStringLiteral("Failed to ReadMemory :") + stored.error().text());
-        return;
+        StoreFailureAlert::show(stored.error().text());
+        return false;
     }
     showStoredAlert(profile, memory.unreadable);
+    return true;
 }
 
 void MeterDialogue::showStoredAlert(const ProfilePtr& profile, int unreadable)
@@ -474,7 +573,7 @@ void MeterDialogue::handleTransferSuccessResponse(int response, const ProfilePtr
     });
     emailRenewStatus = false;
     devicePFMData.reset();
-    if (clearMeter && manager) {
-        manager->SendClearMrmory();
+    if (clearMeter) {
+        sendClear(ClearStep::afterDownload);
     }
 }

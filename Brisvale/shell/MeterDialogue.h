@@ -24,11 +24,12 @@ class TavrendelPFMModel;
 // (adopted, asked for, written and read back) and the storing of the readings, and after the
 // user's confirmation the new current user, the cleared meter and the refreshed page.
 //
-// A reply that is not what the meter sends (a missing key, a value of another type, a count that
-// does not match its readings, a clock that forms no date) is printed and ends the download:
-// nothing is stored and nothing is sent. Readings with impossible dates are left in the meter:
-// the others are stored, the meter is not cleared, and the user is told how many could not be
-// read. Everything runs on the GUI thread.
+// A failed reply, or one that is not what the meter sends (a missing key, a value of another
+// type, a count that does not match its readings, a clock that forms no date), is printed and ends
+// its step with an alert that says what failed and what was kept: nothing is stored or sent that
+// the step did not finish. A failed save of the store shows the store-failure alert. Readings with
+// impossible dates are left in the meter: the others are stored, the meter is not cleared, and the
+// user is told how many could not be read. Everything runs on the GUI thread.
 class MeterDialogue : public QObject, public TavrendelPFMDelegate, public UserList_ReturnDelegate {
     Q_OBJECT
 
@@ -75,8 +76,27 @@ public:
     ConnectionPFM* userSheet() const { return chooseUserSheet; }
 
 private:
+    // The clear of the meter's memory awaiting its reply: after a download (its readings are
+    // stored), or asked for by the clock alert (its readings are discarded without a download).
+    enum class ClearStep { none, afterDownload, withoutDownload };
+    // The clock alert's "set the clock and erase": the erase waits for both the delay and the
+    // meter's report that its clock is set.
+    struct ClockThenErase {
+        bool asked = false;
+        bool delayOver = false;
+        bool clockSet = false;
+    };
+
     void updateDeviceConnection(const QString& text, bool connected, const QString& imageName);
     void dispatchDeviceReply(qint64 command, const TavrendelPFMModel* model);
+    void handleFailedReply(qint64 command);
+    void refuseReply(qint64 command, const QString& fault);
+    void endUnread(qint64 command);
+    void handleFailedBestValue(qint64 command);
+    // A failure alert on the window: what failed and what was kept ("[:BV]" filled when given).
+    void showFailure(const char* key, std::optional<qint32> bestValue = std::nullopt);
+    void eraseWhenClockSet();
+    void sendClear(ClearStep step);
     static QVariantMap bestValueUserInfo(const TavrendelPFMModel* model);
 
     // The clock check and its alert.
@@ -95,7 +115,8 @@ private:
     void awaitReadBack(const MeterMemory& memory, qint32 meterMax, std::optional<qint32> bestToSave);
     void forgetReadBack();
     void showReadBackAlert(const QVariant& readBack);
-    void storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave = std::nullopt);
+    // Whether the readings were stored; a failed save is shown in the store-failure alert.
+    bool storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave = std::nullopt);
     void showStoredAlert(const ProfilePtr& profile, int unreadable);
     void handleTransferSuccessResponse(int response, const ProfilePtr& profile, bool clearMeter);
 
@@ -108,5 +129,8 @@ private:
     qint32 deviceMaxBestValue = 0;     // the best value written, expected back
     std::optional<MeterMemory> devicePFMData;  // the memory read, kept for the read-back
     std::optional<qint32> pendingBestValue;    // an agreed best value, saved with the readings
+    std::optional<qint32> bestValueAfterStoring; // the stored best value written, the readings stored
+    ClearStep pendingClear = ClearStep::none;
+    ClockThenErase clockThenErase;
     QPointer<ConnectionPFM> chooseUserSheet;
 };

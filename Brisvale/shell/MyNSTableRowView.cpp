@@ -56,3 +56,12 @@ void MyNSTableRowView::paint(QPainter* painter, const QStyleOptionViewItem& opti
     content.state &= ~QStyle::State_HasFocus;
     QStyledItemDelegate::paint(painter, content, index);
 }
+
+void MyNSTableRowView::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    // A row's text keeps clear of the rounded selection and stays on one line, a long one ending in "…".
+    option->rect.adjust(textMargin, 0, -textMargin, 0);
+    option->features &= ~QStyleOptionViewItem::WrapText;
+    option->textElideMode = Qt::ElideRight;
+}

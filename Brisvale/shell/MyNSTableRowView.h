@@ -38,6 +38,12 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
+    // The inner margin of a row's text on either side.
+    static constexpr int textMargin = 12;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
 private:
     SelectionHighlightStyle highlightStyle = SelectionHighlightStyle::regular;
 };

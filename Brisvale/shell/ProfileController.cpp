@@ -3,8 +3,10 @@
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/records/RenewProcess.h"
 #include "Brisvale/records/TableLookup.h"
@@ -28,6 +30,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <charconv>
+#include <tuple>
 
 namespace {
 
@@ -58,9 +61,47 @@ QPushButton* pageButton(const char* name, const char* titleKey)
     return button;
 }
 
+// A short note beside a field, in the colour of a warning.
+QLabel* hintLabel(const char* name)
+{
+    auto* label = named(new QLabel, name);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A hint in grey, or in the colour of a warning when it says why a value is not taken.
+void setHint(QLabel& hint, const QString& text, bool warning)
+{
+    QPalette palette = hint.palette();
+    palette.setColor(QPalette::WindowText, warning ? QColor(176, 0, 32) : QColor(96, 96, 96));
+    hint.setPalette(palette);
+    hint.setText(text);
+}
+
+// The widths of the profile's fields: texts, choices, and heights and weights.
+constexpr int textFieldWidth = 320;
+constexpr int choiceWidth = 200;
+constexpr int measureFieldWidth = 110;
+constexpr int hintWidth = 260;
+
+// A height or weight field, its unit and the hint that says why a typed value is not taken.
+QLayout* measureRow(QLineEdit* field, QLabel* unit, QLabel* hint)
+{
+    field->setFixedWidth(measureFieldWidth);
+    hint->setFixedWidth(hintWidth);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    row->addWidget(field);
+    row->addWidget(unit);
+    row->addSpacing(8);
+    row->addWidget(hint);
+    row->addStretch(1);
+    return row;
+}
+
 Alert question(const QString& message, AlertSymbol symbol)
 {
-    return Alert{message, symbol, {QStringLiteral("Yes"), QStringLiteral("No")}};
+    return Alert{message, symbol, DialogueButtons::yesNo()};
 }
 
 }
@@ -85,13 +126,18 @@ void ProfileController::buildInterface()
     PageTitleLab = named(new QLabel, "PageTitleLab");
     Look::stylePageTitle(*PageTitleLab);
     cardLayout->addWidget(PageTitleLab);
-    cardLayout->addWidget(buildInfoBox());
-    cardLayout->addLayout(buildButtonRow());
+    // The fields and their buttons stand in one column as wide as the fields need, so that the
+    // Save button stands by the fields it saves.
+    auto* form = new QWidget;
+    auto* formLayout = new QVBoxLayout(form);
+    formLayout->setContentsMargins(0, 0, 0, 0);
+    formLayout->setSpacing(12);
+    formLayout->addWidget(buildInfoBox());
+    formLayout->addLayout(buildButtonRow());
+    cardLayout->addWidget(form, 0, Qt::AlignLeft);
     cardLayout->addStretch(1);
 
-    auto* pageLayout = new QVBoxLayout(this);
-    pageLayout->setContentsMargins(16, 16, 16, 16);
-    pageLayout->addWidget(card);
+    Look::placeCard(*this, *card);
 }
 
 QWidget* ProfileController::buildInfoBox()
@@ -129,18 +175,24 @@ QWidget* ProfileController::buildInfoBox()
     BirthDatePicker->setMaximumDateTime(AppClock::now());
     HeightField = named(new QLineEdit, "HeightField");
     WeightField = named(new QLineEdit, "WeightField");
+    HeightHintLab = hintLabel("HeightHintLab");
+    WeightHintLab = hintLabel("WeightHintLab");
 
-    const QList<std::pair<QLabel*, QWidget*>> rows{
-        {EmailLab, EmailField},         {NameLab, NameField},     {GenderLab, GenderPopUp},
-        {BirthLab, BirthDatePicker},    {HeightLab, HeightField}, {WeightLab, WeightField},
+    // Each field as wide as its content needs; a height or weight with its unit and its hint.
+    const QList<std::tuple<QLabel*, QWidget*, int>> fields{
+        {EmailLab, EmailField, textFieldWidth},  {NameLab, NameField, textFieldWidth},
+        {GenderLab, GenderPopUp, choiceWidth},   {BirthLab, BirthDatePicker, choiceWidth},
     };
-    for (int row = 0; row < rows.size(); ++row) {
-        grid->addWidget(rows[row].first, row, 0);
-        grid->addWidget(rows[row].second, row, 1);
+    for (int row = 0; row < fields.size(); ++row) {
+        const auto& [caption, field, width] = fields[row];
+        field->setFixedWidth(width);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(field, row, 1, Qt::AlignLeft);
     }
-    grid->addWidget(HeightUnitLab, 4, 2);
-    grid->addWidget(WeightUnitLab, 5, 2);
-    grid->setColumnStretch(1, 1);
+    grid->addWidget(HeightLab, 4, 0);
+    grid->addLayout(measureRow(HeightField, HeightUnitLab, HeightHintLab), 4, 1);
+    grid->addWidget(WeightLab, 5, 0);
+    grid->addLayout(measureRow(WeightField, WeightUnitLab, WeightHintLab), 5, 1);
     return InfoBox;
 }
 
@@ -169,6 +221,9 @@ void ProfileController::connectChangeTracking()
 {
     for (QLineEdit* field : {NameField, HeightField, WeightField}) {
         connect(field, &QLineEdit::textChanged, this, [this, field] { controlTextDidChange(field); });
+    }
+    for (QLineEdit* field : {HeightField, WeightField}) {
+        connect(field, &QLineEdit::textChanged, this, &ProfileController::updateMeasureHints);
     }
     connect(GenderPopUp, &QComboBox::currentIndexChanged, this,
             &ProfileController::popUpSelectionDidChange);
@@ -224,7 +279,7 @@ void ProfileController::onPageSwitch()
     if (newProfileTag) {
         AlertPresenter::shared().runModal(
             Alert{Localization::text(QStringLiteral("ViewController_AlertMessage_SystemNotUser")),
-                  AlertSymbol::exclamationmarkTriangle, {QStringLiteral("OK")}});
+                  AlertSymbol::exclamationmarkTriangle, {DialogueButtons::ok()}});
     } else {
         saveUserHandler();
     }
@@ -330,6 +385,7 @@ void ProfileController::showProfileFields(const ProfilePtr& profile)
 
     EmailField->setText(profile->email.value_or(QString()));
     NameField->setText(profile->name.value_or(QString()));
+    NameField->setCursorPosition(0);
     newProfileTag = NameField->text().isEmpty();
     if (const std::optional<Gender_DB> gender = Gender_DB::fromDbId(profile->gender)) {
         GenderPopUp->setCurrentIndex(static_cast<int>(gender->id));
@@ -344,8 +400,33 @@ void ProfileController::showProfileFields(const ProfilePtr& profile)
     if (unit.id == UnitType_DB::Defaults::FtIn) {
         Console::printLine(QStringLiteral("資料庫中的值 -> ") + floatText(profile->height));
     }
+    shownUnit = unit.id;
     HeightField->setText(BodyMeasures::heightText(profile->height, unit.id));
     WeightField->setText(BodyMeasures::weightText(profile->weight));
+    updateMeasureHints();
+}
+
+void ProfileController::updateMeasureHints()
+{
+    showMeasureHints(!BodyMeasures::acceptedHeight(HeightField->text(), shownUnit),
+                     !BodyMeasures::acceptedWeight(WeightField->text(), shownUnit));
+}
+
+// A height or weight that is no number, negative or beyond any person's is not saved: the hint
+// says so, with the limits in the profile's units. A height in feet otherwise shows how it is
+// written, since "5.7" would be decimal feet, not 5 ft 7 in.
+void ProfileController::showMeasureHints(bool heightRefused, bool weightRefused)
+{
+    const bool metric = shownUnit == UnitType_DB::Defaults::KgCm;
+    const QString heightHint = heightRefused ? (metric ? QStringLiteral("ProfileController_HeightHint_KgCm")
+                                                       : QStringLiteral("ProfileController_HeightHint_FtIn"))
+                                             : (metric ? QString() : QStringLiteral("ProfileController_HeightFormat_FtIn"));
+    setHint(*HeightHintLab, heightHint.isEmpty() ? QString() : Localization::text(heightHint), heightRefused);
+    setHint(*WeightHintLab,
+            weightRefused ? Localization::text(metric ? QStringLiteral("ProfileController_WeightHint_KgCm")
+                                                      : QStringLiteral("ProfileController_WeightHint_FtIn"))
+                          : QString(),
+            weightRefused);
 }
 
 void ProfileController::rememberLoadedState()
@@ -407,7 +488,7 @@ ProfileController::SaveRequest ProfileController::readSaveRequest() const
                        BirthDatePicker->dateTime(),
                        BirthDatePicker->dateTime() != datePickerSelectedItem,
                        HeightField->text(),
-                       BodyMeasures::parseFloat(WeightField->text()),
+                       WeightField->text(),
                        gender ? gender->dbId : false};
 }
 
@@ -417,7 +498,7 @@ void ProfileController::saveUserHandler()
     if (request.name.isEmpty()) {
         AlertPresenter::shared().runModal(
             Alert{Localization::text(QStringLiteral("ProfileController_AlertMessage_EmptyField")),
-                  AlertSymbol::exclamationmarkTriangle, {QStringLiteral("OK")}});
+                  AlertSymbol::exclamationmarkTriangle, {DialogueButtons::ok()}});
         return;
     }
     const QString message =
@@ -473,14 +554,20 @@ void ProfileController::storeEdits(const SaveRequest& request)
     if (!profile->birthday || request.birthdayEdited) {
         profile->birthday = Timestamp::fromDateTime(request.birthday);
     }
-    profile->height = BodyMeasures::parseHeight(request.heightText, unit).value_or(profile->height);
-    profile->weight = request.weight.value_or(profile->weight);
+    // A value that is not taken keeps the stored one; its hint stays to say why.
+    const std::optional<float> height = BodyMeasures::acceptedHeight(request.heightText, unit);
+    const std::optional<float> weight = BodyMeasures::acceptedWeight(request.weightText, unit);
+    profile->height = height.value_or(profile->height);
+    profile->weight = weight.value_or(profile->weight);
     const StoreStatus saved = context.save();
     if (!saved) {
+        // The typed values stay on screen, still unsaved.
         StoreFailure::printCouldNotFetch(saved.error());
+        StoreFailureAlert::show(saved.error().text());
         return;
     }
     loadProfile(profile, true);
+    showMeasureHints(!height, !weight);
 }
 
 // ---- delete ----------------------------------------------------------------------------------
@@ -527,6 +614,7 @@ void ProfileController::deleteProfile(const QString& email)
     const StoreStatus saved = context.save();
     if (!saved) {
         StoreFailure::printCouldNotFetch(saved.error());
+        StoreFailureAlert::show(saved.error().text());
         return;
     }
     StoreResult<QList<ProfilePtr>> remaining = context.fetchProfiles();

@@ -3,6 +3,7 @@
 #include "Brisvale/platform/WeakDelegate.h"
 #include "Brisvale/records/Profile.h"
 #include "Brisvale/records/RenewObserver.h"
+#include "Brisvale/records/UnitType_DB.h"
 #include "Brisvale/shell/ProfileStatusDelegate.h"
 #include "Brisvale/shell/UserList_ReturnDelegate.h"
 
@@ -74,6 +75,9 @@ private:
     QLabel* WeightLab = nullptr;
     QLabel* HeightUnitLab = nullptr;
     QLabel* WeightUnitLab = nullptr;
+    // Beside the height and weight fields: why a typed value is not taken, empty otherwise.
+    QLabel* HeightHintLab = nullptr;
+    QLabel* WeightHintLab = nullptr;
     QLineEdit* EmailField = nullptr;
     QLineEdit* NameField = nullptr;
     QComboBox* GenderPopUp = nullptr;
@@ -94,7 +98,7 @@ private:
         QDateTime birthday;
         bool birthdayEdited = false;
         QString heightText;
-        std::optional<float> weight;
+        QString weightText;
         bool gender = false;
     };
 
@@ -110,6 +114,8 @@ private:
     void tellDelegate();
     void showProfileFields(const ProfilePtr& profile);
     void rememberLoadedState();
+    void updateMeasureHints();
+    void showMeasureHints(bool heightRefused, bool weightRefused);
 
     SaveRequest readSaveRequest() const;
     void saveCompletion(int response, const SaveRequest& request);
@@ -121,6 +127,7 @@ private:
     void popUpSelectionDidChange();
     void PickerDidChange();
 
+    UnitType_DB::Defaults shownUnit = UnitType_DB::Defaults::KgCm;
     bool flag = false;
     bool viewWillFlag = true;
     bool newProfileTag = true;

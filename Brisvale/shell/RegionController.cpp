@@ -49,8 +49,7 @@ RegionController::RegionController(QWidget* parent) : QWidget(parent)
     content->addLayout(choice);
     content->addStretch();
 
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(card);
+    Look::placeCard(*this, *card);
 }
 
 void RegionController::confirm()

@@ -2,9 +2,11 @@
 
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Fatal.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/DateFormat_DB.h"
 #include "Brisvale/records/Region_DB.h"
 #include "Brisvale/records/TableLookup.h"
@@ -13,6 +15,8 @@
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
 #include "Brisvale/reports/BackupProcess.h"
+#include "Brisvale/shell/BodyMeasures.h"
+#include "Brisvale/shell/StoreFailure.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -29,7 +33,7 @@ namespace {
 // 1 ft = 0.3048 m and 1 lb = 0.45359237 kg. Values are stored in single precision and converted
 // in double precision, without rounding to decimals.
 constexpr double centimetresPerFoot = 30.48;
-constexpr double kilogramsPerPound = 0.45359237;
+using BodyMeasures::kilogramsPerPound;
 
 // A converted value in single precision; none when it is beyond the largest float.
 std::optional<float> singlePrecision(double value)
@@ -65,12 +69,6 @@ void convertUnits(Profile& profile, const UnitType_DB& target)
 QString itemText(const QComboBox& popUp, int index)
 {
     return index < 0 ? QStringLiteral("(none)") : popUp.itemText(index);
-}
-
-void printStoreError(const StoreError& error)
-{
-    Console::printLine(QStringLiteral("Could not fetch. ") + error.description + QStringLiteral(", ")
-                       + error.details);
 }
 
 QComboBox* makePopUp(QWidget* parent, const QString& name)
@@ -128,7 +126,10 @@ void SettingsController::buildLayout()
     Look::styleDefaultButton(*Save_Btn);
     Save_Btn->setText(Localization::text(QStringLiteral("SettingsController_Save")));
 
+    // The choices with their Save button below them, at the right edge of the pop-ups.
     auto* choices = new QGridLayout;
+    choices->setHorizontalSpacing(12);
+    choices->setVerticalSpacing(10);
     choices->setColumnStretch(2, 1);
     const std::pair<QLabel*, QComboBox*> rows[] = {{Unit_Lab, UnitPopUp},
                                                    {DateFormat_Lab, DateFormatPopUp},
@@ -136,29 +137,30 @@ void SettingsController::buildLayout()
                                                    {Region_Lab, RegionPopUp}};
     int line = 0;
     for (const auto& [caption, popUp] : rows) {
+        popUp->setMinimumWidth(160);
         choices->addWidget(caption, line, 0);
         choices->addWidget(popUp, line, 1);
         ++line;
     }
+    choices->addWidget(Save_Btn, line, 1, Qt::AlignRight);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ImportData_Btn);
-    buttons->addWidget(ExportData_Btn);
-    buttons->addStretch();
-    buttons->addWidget(Save_Btn);
+    // The backup concerns the whole store, not these choices: it stands apart, at the bottom.
+    auto* backup = new QHBoxLayout;
+    backup->addWidget(ImportData_Btn);
+    backup->addWidget(ExportData_Btn);
+    backup->addStretch();
 
     auto* content = new QVBoxLayout(card);
     content->setContentsMargins(Look::cardPadding, Look::cardPadding, Look::cardPadding,
                                 Look::cardPadding);
+    content->setSpacing(12);
     content->addWidget(PageTitle_Lab);
     content->addWidget(SubTitle_Lab);
-    content->addSpacing(8);
     content->addLayout(choices);
     content->addStretch();
-    content->addLayout(buttons);
+    content->addLayout(backup);
 
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(card);
+    Look::placeCard(*this, *card);
 }
 
 // One item per table row, in table order, so that an item's index is its row's position.
@@ -295,7 +297,7 @@ void SettingsController::saveHandler()
                                        Localization::Placeholder::email,
                                        choices.email.value_or(QString())),
                     AlertSymbol::checkmark,
-                    {QStringLiteral("Yes"), QStringLiteral("No")}};
+                    DialogueButtons::yesNo()};
     AlertPresenter::shared().beginSheet(
         this, ask, [this, choices](int response) { saveSettings(response, choices); });
 }
@@ -304,7 +306,10 @@ void SettingsController::saveSettings(int response, const Choices& choices)
 {
     if (response == Alert::firstButton) {
         Console::printLine(QStringLiteral("Yes"));
-        storeChoices(choices);
+        if (!storeChoices(choices)) {
+            // The choices stay on screen, still unsaved.
+            return;
+        }
     } else if (response == Alert::secondButton) {
         Console::printLine(QStringLiteral("No"));
     } else {
@@ -314,20 +319,21 @@ void SettingsController::saveSettings(int response, const Choices& choices)
 }
 
 // Writes the captured choices into the profile the question named. A pop-up without a selection
-// leaves its attribute as stored.
-void SettingsController::storeChoices(const Choices& choices)
+// leaves its attribute as stored. False when the store failed: a failed save is shown in the
+// store-failure alert.
+bool SettingsController::storeChoices(const Choices& choices)
 {
     if (!choices.email) {
-        return;
+        return true;
     }
     StoreResult<ProfilePtr> found = viewContext().fetchProfile(choices.email);
     if (!found) {
-        printStoreError(found.error());
-        return;
+        StoreFailure::printCouldNotFetch(found.error());
+        return true;
     }
     const ProfilePtr profile = found.value();
     if (!profile) {
-        return;
+        return true;
     }
     if (const auto date = TableLookup::at(dateFormatTable(), choices.date)) {
         profile->date_format = date->dbId;
@@ -344,8 +350,11 @@ void SettingsController::storeChoices(const Choices& choices)
     }
     const StoreStatus saved = viewContext().save();
     if (!saved) {
-        printStoreError(saved.error());
+        StoreFailure::printCouldNotFetch(saved.error());
+        StoreFailureAlert::show(saved.error().text());
+        return false;
     }
+    return true;
 }
 
 void SettingsController::ExportDBHandler()

@@ -77,7 +77,7 @@ private:
     void connectActions();
     void loadSettings();
     void saveSettings(int response, const Choices& choices);
-    void storeChoices(const Choices& choices);
+    bool storeChoices(const Choices& choices);
     void trackChange(QComboBox* popUp, int loadedIndex, bool& status, const QString& caption);
     void reportStatus();
 

@@ -1,5 +1,6 @@
 #include "Brisvale/shell/UserTableViewController.h"
 
+#include "Brisvale/platform/ElidingLabel.h"
 #include "Brisvale/platform/Icons.h"
 #include "Brisvale/records/Gender_DB.h"
 
@@ -13,13 +14,14 @@ UserTableViewController::UserTableViewController(QWidget* parent) : QWidget(pare
     UserIcon = new QLabel;
     UserIcon->setObjectName(QStringLiteral("UserIcon"));
     UserIcon->setFixedSize(iconSize, iconSize);
-    NameField = new QLabel;
+    // A long name or e-mail ends in "…" rather than being cut.
+    NameField = new ElidingLabel;
     NameField->setObjectName(QStringLiteral("NameField"));
     QFont nameFont = NameField->font();
     nameFont.setPixelSize(15);
     nameFont.setWeight(QFont::DemiBold);
     NameField->setFont(nameFont);
-    EmailField = new QLabel;
+    EmailField = new ElidingLabel;
     EmailField->setObjectName(QStringLiteral("EmailField"));
 
     auto* texts = new QVBoxLayout;

@@ -20,6 +20,7 @@
 #include "Brisvale/shell/ProfileController.h"
 #include "Brisvale/shell/RegionController.h"
 #include "Brisvale/shell/SettingsController.h"
+#include "Brisvale/shell/StoreFailure.h"
 #include "Brisvale/shell/VersionController.h"
 
 #include <QFrame>
@@ -45,20 +46,10 @@ QString menuImageName(int tag, bool selected)
     return QStringLiteral("main menu_01_%1%2").arg(tag + 1).arg(selected ? QStringLiteral("_1") : QString());
 }
 
-// A store error as the start-up prints it: "Could not fetch. " + description + ", " + details.
-void printCouldNotFetch(const StoreError& error)
-{
-    Console::printLine(QStringLiteral("Could not fetch. ") + error.description + QStringLiteral(", ")
-                       + error.details);
-}
-
 void showFatalMessage(const QString& message)
 {
-    Alert alert;
-    alert.symbol = AlertSymbol::xmark;
-    alert.message = Localization::text(QStringLiteral("ViewController_AlertMessage_Fatal"))
-                    + QStringLiteral("\n\n") + message;
-    AlertPresenter::shared().runModal(alert);
+    AlertPresenter::shared().runModal(Alert::failure(
+        Localization::text(QStringLiteral("ViewController_AlertMessage_Fatal")) + QStringLiteral("\n\n") + message));
 }
 
 }
@@ -191,6 +182,9 @@ void ViewController::viewDidLoad()
     dialogue->attachDelegate();
     Console::printLine(QStringLiteral("DB Path -> ") + StoreFile::folderPath());
     checkStoreFile();
+    // The store is opened (which makes its file) before the first page shows, so that the next
+    // start finds the file even when no profile was ever saved, and keeps the state chosen now.
+    viewContext();
     writeDefaultFilters();
     createPages();
     chooseFirstPage();
@@ -279,7 +273,7 @@ bool ViewController::loadStartupRange()
     }
     const StoreResult<ProfilePtr> found = viewContext().fetchProfile(email);
     if (!found) {
-        printCouldNotFetch(found.error());
+        StoreFailure::printCouldNotFetch(found.error());
         return false;
     }
     if (!found.value()) {
@@ -287,7 +281,7 @@ bool ViewController::loadStartupRange()
     }
     const StoreResult<QList<PFMPtr>> readings = viewContext().pfmInfo(found.value());
     if (!readings) {
-        printCouldNotFetch(readings.error());
+        StoreFailure::printCouldNotFetch(readings.error());
         return false;
     }
     std::optional<Timestamp> earliest;

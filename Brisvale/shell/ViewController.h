@@ -25,7 +25,8 @@ class SettingsController;
 class TavrendelPFM;
 
 // The content of the one main window: the side menu and the page area. At start-up it looks for
-// the store's file (a missing store takes the application state with it), fills in the default
+// the store's file (a missing store takes the application state with it), opens the store, which
+// makes the file for the next start, fills in the default
 // filter choices, makes the five pages and opens on the first one: the region page on first run,
 // the profile page while no usable user exists, otherwise the overview. The menu switches pages,
 // unless the visible page holds unsaved changes: the page is asked first and keeps the user while

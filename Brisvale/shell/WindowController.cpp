@@ -11,6 +11,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 // A screen length as the window's log line shows it: an optional number, "nil" without a screen.
@@ -61,11 +63,42 @@ void WindowController::windowDidLoad()
     Console::printLine(QStringLiteral("w:") + optionalLength(screen, screen ? screen->size().width() : 0)
                        + QStringLiteral(" h:")
                        + optionalLength(screen, screen ? screen->size().height() : 0));
-    if (!screen) {
+    fitFrameToScreen();
+}
+
+void WindowController::fitFrameToScreen()
+{
+    const QScreen* shownOn = isVisible() ? screen() : QApplication::primaryScreen();
+    if (!shownOn) {
         return;
     }
-    // The screen's room for windows, so the frame fits beside the desktop's own panels.
-    const QRect room = screen->availableGeometry();
-    resize(room.size());
-    move(room.center() - rect().center());
+    // The screen's room for windows, so the frame fits beside the desktop's own panels. The frame
+    // is what the window manager adds around the content (none before it has framed the window).
+    const QRect room = shownOn->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QSize frameExtra(frame.width() - inner.width(), frame.height() - inner.height());
+    resize((room.size() - frameExtra).expandedTo(minimumSizeHint()));
+    // A window's position is its frame's top left corner.
+    const QSize outer = size() + frameExtra;
+    move(room.left() + std::max(0, (room.width() - outer.width()) / 2),
+         room.top() + std::max(0, (room.height() - outer.height()) / 2));
+}
+
+bool WindowController::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    const QEvent::Type type = event->type();
+    if (frameFitPending && isVisible()
+        && (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        const bool framed = frameGeometry() != geometry();
+        if (framed) {
+            frameFitPending = false;
+        }
+        const QRect room = screen() ? screen()->availableGeometry() : QRect();
+        if (!room.isEmpty() && !room.contains(frameGeometry())) {
+            fitFrameToScreen();
+        }
+    }
+    return handled;
 }

@@ -1,5 +1,7 @@
 #include "ChartEngine/data/CandleChartDataEntry.h"
 
+#include "ChartEngine/data/DataRevision.h"
+
 #include <cmath>
 
 namespace Charts {
@@ -38,6 +40,7 @@ CandleChartDataEntry::CandleChartDataEntry(double x, double shadowH, double shad
 void CandleChartDataEntry::setY(double)
 {
     storeY((m_high + m_low) / 2.0);
+    DataRevision::bump();
 }
 
 void CandleChartDataEntry::setHigh(double high)

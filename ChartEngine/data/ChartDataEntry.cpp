@@ -1,5 +1,6 @@
 #include "ChartEngine/data/ChartDataEntry.h"
 
+#include "ChartEngine/data/DataRevision.h"
 #include "ChartEngine/data/ShortestNumberText.h"
 
 namespace Charts {
@@ -31,6 +32,7 @@ ChartDataEntry::ChartDataEntry(double x, double y, std::shared_ptr<ChartImage> i
 void ChartDataEntry::setX(double x)
 {
     m_x = x;
+    DataRevision::bump();
 }
 
 QString ChartDataEntry::description() const

@@ -1,5 +1,6 @@
 #include "ChartEngine/data/ChartDataEntryBase.h"
 
+#include "ChartEngine/data/DataRevision.h"
 #include "ChartEngine/data/ShortestNumberText.h"
 
 namespace Charts {
@@ -31,6 +32,7 @@ ChartDataEntryBase::ChartDataEntryBase(double y, std::shared_ptr<ChartImage> ico
 void ChartDataEntryBase::setY(double y)
 {
     m_y = y;
+    DataRevision::bump();
 }
 
 void ChartDataEntryBase::setData(const QVariant& data)

@@ -1,5 +1,6 @@
 #include "ChartEngine/data/ChartDataSet.h"
 
+#include "ChartEngine/data/DataRevision.h"
 #include "ChartEngine/foundation/ChartFatal.h"
 
 #include <cmath>
@@ -94,11 +95,13 @@ double ChartDataSet::xMax() const
 void ChartDataSet::setEntries(ChartDataEntryList entries)
 {
     m_entries = std::move(entries);
+    DataRevision::bump();
 }
 
 void ChartDataSet::replaceEntries(ChartDataEntryList entries)
 {
     m_entries = std::move(entries);
+    DataRevision::bump();
     notifyDataSetChanged();
 }
 
@@ -257,6 +260,7 @@ bool ChartDataSet::addEntry(const std::shared_ptr<ChartDataEntry>& entry)
     }
     calcMinMaxWithEntry(*entry);
     m_entries.append(entry);
+    DataRevision::bump();
     return true;
 }
 
@@ -269,6 +273,7 @@ bool ChartDataSet::addEntryOrdered(const std::shared_ptr<ChartDataEntry>& entry)
     if (m_entries.isEmpty() || !(m_entries.last()->x() > x)) {
         calcMinMaxWithEntry(*entry);
         m_entries.append(entry);
+        DataRevision::bump();
         return true;
     }
     qint64 position = entryIndex(x, entry->y(), ChartDataSetRounding::up);
@@ -281,6 +286,7 @@ bool ChartDataSet::addEntryOrdered(const std::shared_ptr<ChartDataEntry>& entry)
     }
     calcMinMaxWithEntry(*entry);
     m_entries.insert(position, entry);
+    DataRevision::bump();
     return true;
 }
 
@@ -315,6 +321,7 @@ bool ChartDataSet::removeLast()
 void ChartDataSet::clear()
 {
     m_entries.clear();
+    DataRevision::bump();
     notifyDataSetChanged();
 }
 
@@ -343,6 +350,7 @@ void ChartDataSet::setAt(qint64 index, const std::shared_ptr<ChartDataEntry>& en
     checkIndex(index, m_entries.size());
     calcMinMaxWithEntry(*entry);
     m_entries[index] = entry;
+    DataRevision::bump();
 }
 
 void ChartDataSet::append(const ChartDataEntryList& entries)
@@ -356,6 +364,7 @@ void ChartDataSet::insert(qint64 index, const std::shared_ptr<ChartDataEntry>& e
 {
     checkIndex(index, m_entries.size() + 1);
     m_entries.insert(index, entry);
+    DataRevision::bump();
     notifyDataSetChanged();
 }
 
@@ -363,6 +372,7 @@ std::shared_ptr<ChartDataEntry> ChartDataSet::removeAt(qint64 index)
 {
     checkIndex(index, m_entries.size());
     auto entry = m_entries.takeAt(index);
+    DataRevision::bump();
     notifyDataSetChanged();
     return entry;
 }
@@ -379,6 +389,7 @@ void ChartDataSet::replaceRange(qint64 from, qint64 to, const ChartDataEntryList
     for (qsizetype i = 0; i < entries.size(); ++i) {
         m_entries.insert(from + i, entries.at(i));
     }
+    DataRevision::bump();
     notifyDataSetChanged();
 }
 
@@ -397,6 +408,7 @@ void ChartDataSet::removeLast(qint64 count)
 void ChartDataSet::removeAll(const std::function<bool(const ChartDataEntry&)>& matches)
 {
     m_entries.removeIf([&matches](const std::shared_ptr<ChartDataEntry>& entry) { return matches(*entry); });
+    DataRevision::bump();
     notifyDataSetChanged();
 }
 

@@ -15,6 +15,7 @@ namespace Charts {
 //     entry (an element write keeps the replaced entry's values in the bounds);
 //  3. setEntries and changes of an entry's values leave the bounds alone until
 //     notifyDataSetChanged.
+// Every editing member moves DataRevision on, so caches of the entries' values see the change.
 // Without entries the bounds hold the sentinels: the greatest finite double for a minimum, its
 // negative for a maximum.
 //

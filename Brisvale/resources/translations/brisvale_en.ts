@@ -39,6 +39,18 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message id="Yes">
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message id="No">
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
     <message id="AppDelegate_AlertMessage_SaveFailed">
         <source>Your changes could not be saved.</source>
         <translation>Your changes could not be saved.</translation>
@@ -47,17 +59,9 @@
         <source>Data</source>
         <translation>Data</translation>
     </message>
-    <message id="DataController_ReadingsCount">
-        <source>Readings in the chosen range: %1</source>
-        <translation>Readings in the chosen range: %1</translation>
-    </message>
     <message id="DataController_TrafficLightSettings">
         <source>Best value</source>
         <translation>Best value</translation>
-    </message>
-    <message id="OverviewController_Measurements_Total">
-        <source>Readings</source>
-        <translation>Readings</translation>
     </message>
     <message id="OverviewController_PageTitle">
         <source>Overview</source>
@@ -160,8 +164,8 @@
         <translation>There are no readings in the meter to download.</translation>
     </message>
     <message id="ViewController_AlertMessage_PFMAsk">
-        <source>The highest PEF in the meter is [:BV] L/min, above your target best value. Use [:BV] L/min as your new best value?</source>
-        <translation>The highest PEF in the meter is [:BV] L/min, above your target best value. Use [:BV] L/min as your new best value?</translation>
+        <source>The highest PEF in the meter is [:BV]&#160;L/&#8288;min, above your target best value. Use [:BV]&#160;L/&#8288;min as your new best value?</source>
+        <translation>The highest PEF in the meter is [:BV]&#160;L/&#8288;min, above your target best value. Use [:BV]&#160;L/&#8288;min as your new best value?</translation>
     </message>
     <message id="ViewController_AlertMessage_PFMTransferSuccess">
         <source>The readings were downloaded and saved. When you click OK, they are cleared from the meter's memory.</source>
@@ -192,12 +196,12 @@
         <translation>Best value (L/min)</translation>
     </message>
     <message id="TrafficLightsController_AlertMessage_AskBestValue">
-        <source>Save [:VB] L/min as your best value and send it to the meter?</source>
-        <translation>Save [:VB] L/min as your best value and send it to the meter?</translation>
+        <source>Save [:VB]&#160;L/&#8288;min as your best value and send it to the meter?</source>
+        <translation>Save [:VB]&#160;L/&#8288;min as your best value and send it to the meter?</translation>
     </message>
     <message id="TrafficLightsController_AlertMessage_AskBestValueDone">
-        <source>The meter now holds your best value of [:BV] L/min.</source>
-        <translation>The meter now holds your best value of [:BV] L/min.</translation>
+        <source>The meter now holds your best value of [:BV]&#160;L/&#8288;min.</source>
+        <translation>The meter now holds your best value of [:BV]&#160;L/&#8288;min.</translation>
     </message>
     <message id="TrafficLightsController_AlertMessage_AskBestValueFailed">
         <source>The meter did not confirm the best value. Check the connection and try again.</source>
@@ -362,6 +366,154 @@
     <message id="UserListController_Confirm">
         <source>Select</source>
         <translation>Select</translation>
+    </message>
+    <message id="DataController_From">
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message id="DataController_To">
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message id="DataController_Maximum_Pef">
+        <source>Highest PEF</source>
+        <translation>Highest PEF</translation>
+    </message>
+    <message id="DataController_Maximum_PefBest">
+        <source>Best PEF</source>
+        <translation>Best PEF</translation>
+    </message>
+    <message id="DataController_Maximum_Fev1">
+        <source>Highest FEV1</source>
+        <translation>Highest FEV1</translation>
+    </message>
+    <message id="DataController_Maximum_Unit">
+        <source>L/min</source>
+        <translation>L/min</translation>
+    </message>
+    <message id="DataController_Maximum_Measured">
+        <source>(measured)</source>
+        <translation>(measured)</translation>
+    </message>
+    <message id="TableController_Date">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="TableController_Time">
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message id="TableController_PEF">
+        <source>PEF</source>
+        <translation>PEF</translation>
+    </message>
+    <message id="TableController_FEV1">
+        <source>FEV1</source>
+        <translation>FEV1</translation>
+    </message>
+    <message id="TableController_Notes">
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message id="TableController_AlertMessage_AskDelete">
+        <source>Delete this reading? It cannot be restored.</source>
+        <translation>Delete this reading? It cannot be restored.</translation>
+    </message>
+    <message id="OverviewController_TimeRange_From">
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message id="OverviewController_TimeRange_To">
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message id="OverviewController_Measurements_Title">
+        <source>Measurements</source>
+        <translation>Measurements</translation>
+    </message>
+    <message id="OverviewController_Measurements_Total">
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message id="OverviewController_Measurements_Measurements">
+        <source>readings:</source>
+        <translation>readings:</translation>
+    </message>
+    <message id="OverviewController_Measurements_Last">
+        <source>Latest</source>
+        <translation>Latest</translation>
+    </message>
+    <message id="OverviewController_Average_Title">
+        <source>Average PEF and FEV1</source>
+        <translation>Average PEF and FEV1</translation>
+    </message>
+    <message id="OverviewController_BestValue_Title">
+        <source>Best value</source>
+        <translation>Best value</translation>
+    </message>
+    <message id="OverviewController_User_Age">
+        <source>Age</source>
+        <translation>Age</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMClockReadFailed">
+        <source>The meter's clock could not be read, so nothing was downloaded. The readings stay in the meter.</source>
+        <translation>The meter's clock could not be read, so nothing was downloaded. The readings stay in the meter.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMMemoryReadFailed">
+        <source>The meter's memory could not be read, so nothing was downloaded. The readings stay in the meter.</source>
+        <translation>The meter's memory could not be read, so nothing was downloaded. The readings stay in the meter.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMClockWriteFailed">
+        <source>The meter's clock could not be set. Nothing was erased: the readings stay in the meter.</source>
+        <translation>The meter's clock could not be set. Nothing was erased: the readings stay in the meter.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMEraseFailed">
+        <source>The meter's clock was set, but its memory could not be erased. The readings stay in the meter.</source>
+        <translation>The meter's clock was set, but its memory could not be erased. The readings stay in the meter.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMClearFailed">
+        <source>The readings were saved, but the meter's memory could not be cleared. They stay in the meter; a later download skips the ones already saved.</source>
+        <translation>The readings were saved, but the meter's memory could not be cleared. They stay in the meter; a later download skips the ones already saved.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMBestValueWriteFailed">
+        <source>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</source>
+        <translation>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMBestValueReadFailed">
+        <source>The meter's best value could not be read back, so the readings were not saved. They stay in the meter: download them again.</source>
+        <translation>The meter's best value could not be read back, so the readings were not saved. They stay in the meter: download them again.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMBestValueWriteFailed_Stored">
+        <source>The readings were saved, but your best value of [:BV]&#160;L/&#8288;min could not be written to the meter, which keeps its own.</source>
+        <translation>The readings were saved, but your best value of [:BV]&#160;L/&#8288;min could not be written to the meter, which keeps its own.</translation>
+    </message>
+    <message id="TrafficLightsController_AlertMessage_MeterFailed">
+        <source>The meter reported an error, so it may still hold its previous best value. [:BV]&#160;L/&#8288;min is saved as your best value: send it again once the meter is connected.</source>
+        <translation>The meter reported an error, so it may still hold its previous best value. [:BV]&#160;L/&#8288;min is saved as your best value: send it again once the meter is connected.</translation>
+    </message>
+    <message id="TrafficLightsController_AlertMessage_InvalidBestValue">
+        <source>Your best value must be a whole number from 50 to 900&#160;L/&#8288;min. Nothing was saved or sent to the meter.</source>
+        <translation>Your best value must be a whole number from 50 to 900&#160;L/&#8288;min. Nothing was saved or sent to the meter.</translation>
+    </message>
+    <message id="ProfileController_HeightHint_KgCm">
+        <source>Enter a height from 0 to 300 cm. Other values are not saved.</source>
+        <translation>Enter a height from 0 to 300 cm. Other values are not saved.</translation>
+    </message>
+    <message id="ProfileController_HeightHint_FtIn">
+        <source>Enter feet/inches, such as 5/7, from 0/0 to 9/10. Other values are not saved.</source>
+        <translation>Enter feet/inches, such as 5/7, from 0/0 to 9/10. Other values are not saved.</translation>
+    </message>
+    <message id="ProfileController_WeightHint_KgCm">
+        <source>Enter a weight from 0 to 650 kg. Other values are not saved.</source>
+        <translation>Enter a weight from 0 to 650 kg. Other values are not saved.</translation>
+    </message>
+    <message id="ProfileController_WeightHint_FtIn">
+        <source>Enter a weight from 0 to 1433 lb. Other values are not saved.</source>
+        <translation>Enter a weight from 0 to 1433 lb. Other values are not saved.</translation>
+    </message>
+    <message id="ProfileController_HeightFormat_FtIn">
+        <source>Feet/inches: 5/7 is 5 ft 7 in.</source>
+        <translation>Feet/inches: 5/7 is 5 ft 7 in.</translation>
     </message>
     <message id="ExportFileController_CSV">
         <source>CSV report</source>

@@ -1,59 +1,35 @@
 #include "Brisvale/pages/DataController.h"
+#include "Brisvale/pages/FEV1Controller.h"
+#include "Brisvale/pages/FilterControls.h"
 #include "Brisvale/pages/OverviewController.h"
-#include "Brisvale/platform/Console.h"
+#include "Brisvale/pages/PEFController.h"
+#include "Brisvale/pages/TableController.h"
+#include "Brisvale/platform/Localization.h"
 #include "Brisvale/records/DataElementProcess.h"
-#include "Brisvale/records/RenewProcess.h"
-#include "Brisvale/records/UserDefaultHelper.h"
-#include "Brisvale/records/ViewContext.h"
 
-#include "support/QtPrinters.h"
-#include "support/TestEnvironment.h"
+#include "Brisvale/pages/PagesTestSupport.h"
 
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
-#include <gtest/gtest.h>
+#include <QToolButton>
 
 namespace {
 
-// Each case starts as a new installation, its console lines captured.
-class DataPages : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        closeViewContext();
-        TestEnvironment::clearUserFolders();
-        Console::setCapture([this](const QString& line) { lines.append(line); });
-    }
-    void TearDown() override
-    {
-        Console::setCapture({});
-        closeViewContext();
-    }
+using DataPages = PagesTest;
 
-    // The current user "ann@example.com" with two readings on 1 December 2026 (local time), and
-    // a date window holding both.
-    static void storeCurrentUser()
-    {
-        StoreContext& context = viewContext();
-        ProfilePtr profile = context.insertProfile();
-        profile->email = QStringLiteral("ann@example.com");
-        profile->name = QStringLiteral("Ann");
-        for (const int hour : {8, 20}) {
-            PFMPtr reading = context.insertReading(profile);
-            reading->pefValue = 400;
-            reading->measureDate =
-                Timestamp::fromDateTime(QDateTime(QDate(2026, 12, 1), QTime(hour, 0)));
-        }
-        ASSERT_TRUE(context.save().ok());
-        UserDefaultHelper::setEmail(QStringLiteral("ann@example.com"));
-        UserDefaultHelper::setFrom(QDateTime(QDate(2026, 11, 30), QTime(0, 0)));
-        UserDefaultHelper::setTo(QDateTime(QDate(2026, 12, 2), QTime(0, 0)));
-        UserDefaultHelper::setDate(QStringLiteral("ALL"));
-        UserDefaultHelper::setTime(QStringLiteral("All day"));
-    }
+QString text(const char* key)
+{
+    return Localization::text(QString::fromLatin1(key));
+}
 
-    QStringList lines;
-};
+// Whether the child is the one observer of the page's hub.
+bool onlyObserverIs(DataController& page, const QObject* child)
+{
+    const auto& observers = page.condition().observers();
+    return observers.size() == 1 && observers.front().identity == child;
+}
 
 }
 
@@ -69,24 +45,26 @@ TEST_F(DataPages, TheOverviewReloadsTheStoredStateOnARefreshIgnoringItsArguments
     OverviewController overview;
     overview.willAppear();
     EXPECT_TRUE(overview.userNameTextField->text().isEmpty());
+    EXPECT_TRUE(overview.totalMeasurementTextField->text().isEmpty());
 
-    storeCurrentUser();
+    storeUser({{at(3, 1, 8)}, {at(3, 1, 20)}});
     lines.clear();
     overview.onDataRefresh(false, QStringLiteral("someone.else@example.com"));
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_EQ(lines.first(), QStringLiteral("Overview 通知即時更新"));
     EXPECT_EQ(overview.userNameTextField->text(), QStringLiteral("Ann"));
     EXPECT_EQ(overview.totalMeasurementTextField->text(), QStringLiteral("2"));
-    // The window in the user's date format (the first: year/month/day).
-    EXPECT_EQ(overview.timeRangeTextField->text(), QStringLiteral("2026/11/30 – 2026/12/02"));
+    EXPECT_EQ(overview.dayPopUp->currentIndex(), int(SelectDateFormat_DB::Defaults::ALL));
+    EXPECT_EQ(overview.timeRangeTo->date(), QDate(2026, 3, 1));
 }
 
-TEST_F(DataPages, TheDataPageFollowsTheMeterConnectionThroughItsHub)
+TEST_F(DataPages, TheDataPageFollowsTheMeterConnectionThroughItsHubAlsoWhileTheButtonIsHidden)
 {
     DataController data;
     DataElementProcess hub;
     hub.addObserver(&data);
-    EXPECT_FALSE(data.TrifficBool);
+    data.willAppear();
+    ASSERT_TRUE(data.TrafficLightSettings->isHidden()) << "the table tab hides the best-value button";
     EXPECT_FALSE(data.TrafficLightSettings->isEnabled());
 
     hub.broadcastDataElement(true);
@@ -94,6 +72,9 @@ TEST_F(DataPages, TheDataPageFollowsTheMeterConnectionThroughItsHub)
     EXPECT_TRUE(data.TrifficBool);
     EXPECT_TRUE(data.TrafficLightSettings->isEnabled());
 
+    data.PefButton->click();
+    EXPECT_FALSE(data.TrafficLightSettings->isHidden());
+    EXPECT_TRUE(data.TrafficLightSettings->isEnabled());
     lines.clear();
     hub.broadcastDataElement(false);
     EXPECT_EQ(lines.last(), QStringLiteral("Data 我收到訊息如下：false"));
@@ -103,10 +84,11 @@ TEST_F(DataPages, TheDataPageFollowsTheMeterConnectionThroughItsHub)
 
 TEST_F(DataPages, TheDataPageAnswersTheWindowsHubWithItsLines)
 {
-    storeCurrentUser();
+    const ProfilePtr profile = storeUser({{at(3, 1, 8), 400}, {at(3, 1, 20), 450}});
     DataController data;
     data.willAppear();
-    EXPECT_EQ(data.ReadingsCount_Lab->text(), QStringLiteral("Readings in the chosen range: 2"));
+    EXPECT_EQ(data.tableView->pfmList().size(), 2);
+    EXPECT_EQ(data.MaxValue->text(), QStringLiteral("450"));
 
     RenewProcess hub;
     hub.addObserver(&data);
@@ -115,12 +97,93 @@ TEST_F(DataPages, TheDataPageAnswersTheWindowsHubWithItsLines)
     EXPECT_EQ(lines, (QStringList{QStringLiteral("切換頁 發送通知值"), QStringLiteral("Data頁面切換 無通知需求")}));
 
     // A reading removed meanwhile disappears at the refresh.
-    const ProfilePtr profile = viewContext().fetchProfile(QStringLiteral("ann@example.com")).value();
-    viewContext().deleteReading(viewContext().pfmInfo(profile).value().first());
+    viewContext().deleteReading(viewContext().pfmInfo(profile).value().last());
     ASSERT_TRUE(viewContext().save().ok());
     lines.clear();
     hub.broadcastDataRefresh(true, QString());
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines.at(1), QStringLiteral("Data 通知即時更新"));
-    EXPECT_EQ(data.ReadingsCount_Lab->text(), QStringLiteral("Readings in the chosen range: 1"));
+    EXPECT_EQ(data.tableView->pfmList().size(), 1);
+    EXPECT_EQ(data.MaxValue->text(), QStringLiteral("400"));
+}
+
+TEST_F(DataPages, EachTabDressesThePageAndRegistersOnlyItsChild)
+{
+    storeUser({{at(3, 1, 8), 400, 2.5f}});
+    DataController data;
+    data.willAppear();
+    const struct {
+        QToolButton* tab;
+        const QObject* child;
+        QString caption, unit, remark;
+        bool buttonShown, valueShown, remarkShown;
+        QString maximum, appearLine;
+    } cases[] = {
+        {data.PefButton, data.pefView, text("DataController_Maximum_Pef"), text("DataController_Maximum_Unit"),
+         QString(), true, false, false, "400", "Data PEF Appear"},
+        {data.Fev1Button, data.fev1View, text("DataController_Maximum_Fev1"), QString(), QString(), false, true,
+         false, "2.50", "Data EF1 Appear"},
+        {data.ListButton, data.tableView, text("DataController_Maximum_PefBest"),
+         text("DataController_Maximum_Unit"), text("DataController_Maximum_Measured"), false, true, true, "400",
+         "Data Table Appear"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.tab->objectName().toStdString());
+        data.MaxValue->clear();
+        lines.clear();
+        test.tab->click();
+        EXPECT_TRUE(onlyObserverIs(data, test.child));
+        EXPECT_EQ(data.visibleChild(), test.child);
+        EXPECT_TRUE(lines.contains(test.appearLine)) << "the new child reloads";
+        EXPECT_EQ(data.MaxValue->text(), test.maximum);
+        EXPECT_EQ(data.MaxTitle->text(), test.caption);
+        EXPECT_EQ(data.MaxValueUnit->text(), test.unit);
+        EXPECT_EQ(data.MaxValueMark->text(), test.remark);
+        EXPECT_EQ(!data.TrafficLightSettings->isHidden(), test.buttonShown);
+        EXPECT_EQ(!data.MaxTitle->isHidden() && !data.MaxValue->isHidden(), test.valueShown);
+        EXPECT_EQ(!data.MaxValueUnit->isHidden() && !data.MaxValueMark->isHidden(), test.remarkShown);
+        for (QToolButton* tab : {data.ListButton, data.PefButton, data.Fev1Button}) {
+            EXPECT_EQ(tab->property("imageName").toString().endsWith(QStringLiteral("_1")), tab == test.tab);
+        }
+    }
+
+    // The shown tab again does nothing; a filter change reloads the visible child only.
+    lines.clear();
+    data.ListButton->click();
+    EXPECT_TRUE(lines.isEmpty());
+    data.timePopUp->setCurrentIndex(1);
+    emit data.timePopUp->activated(1);
+    EXPECT_TRUE(data.tableView->pfmList().isEmpty());
+    EXPECT_EQ(data.MaxValue->text(), QStringLiteral("0"));
+}
+
+TEST_F(DataPages, TheDownloadButtonIsOffOnlyForTheIntegerZeroAndTheTextZero)
+{
+    DataController data;
+    const struct {
+        DataMaxValueDelegate::Maximum value;
+        QString shown;
+        bool enabled;
+    } cases[] = {
+        {qint32(0), "0", false},     {QStringLiteral("0.00"), "0.00", false}, {qint32(450), "450", true},
+        {QStringLiteral("0"), "0", true}, {QStringLiteral("2.50"), "2.50", true}, {qint32(-1), "-1", true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.shown.toStdString());
+        data.showMaxValue(test.value);
+        EXPECT_EQ(data.MaxValue->text(), test.shown);
+        EXPECT_EQ(data.DownloadBtn->isEnabled(), test.enabled);
+    }
+}
+
+TEST_F(DataPages, TheDownloadButtonTakesADateStillBeingTyped)
+{
+    storeUser({{at(3, 1, 8)}, {at(3, 9, 8)}});
+    DataController data;
+    data.willAppear();
+    data.FromDatePicker->setDate(QDate(2026, 3, 5));
+    EXPECT_EQ(UserDefaultHelper::from(), at(3, 1, 8));
+    data.ExportFileHandler();
+    EXPECT_EQ(UserDefaultHelper::from(), at(3, 5, 8));
+    EXPECT_EQ(UserDefaultHelper::date(), std::nullopt);
 }

@@ -125,16 +125,20 @@ TEST_F(TrafficLightsTest, TheQuestionNamesTheTypedValueAndNoChangesNothing)
     EXPECT_EQ(writes(), 0);
 }
 
-TEST_F(TrafficLightsTest, ValuesOutsideFiftyToNineHundredAreRefusedSilently)
+TEST_F(TrafficLightsTest, TextThatIsNotAWholeNumberWithinTheLimitsIsRefusedAtOnce)
 {
     const ProfilePtr profile = open(450);
-    for (const char* value : {"49", "901", "-450", "0"}) {
-        send(QLatin1String(value));
-        EXPECT_EQ(field()->text(), QStringLiteral("450")) << value;
+    const QString refusal = Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_InvalidBestValue"));
+    const QStringList refused = {"49", "901", "-450", "0", "nan", "450.7", "4 50", "abc", "4.5e2", "99999999999"};
+    for (const QString& value : refused) {
+        send(value); // the answer goes to the refusal: no question is asked
+        EXPECT_EQ(script.last().alert.message, refusal) << value.toStdString();
+        EXPECT_EQ(field()->text(), value);
     }
-    EXPECT_EQ(script.shown().size(), 4); // the questions only
+    EXPECT_EQ(script.shown().size(), refused.size());
     EXPECT_EQ(profile->best_Value, 450);
     EXPECT_EQ(profile->best_Value_Type, false);
+    EXPECT_EQ(zone("EightyValue"), QStringLiteral("360"));
     EXPECT_EQ(writes(), 0);
 }
 
@@ -164,14 +168,21 @@ TEST_F(TrafficLightsTest, TheLimitsAreAcceptedStoredAsTargetWrittenAndConfirmed)
     EXPECT_EQ(page.changes, 2);
 }
 
-TEST_F(TrafficLightsTest, TextThatIsNoNumberStoresAndWritesTheStoredValueAsTarget)
+TEST_F(TrafficLightsTest, AFailedSaveShowsTheStoreFailureAlertAndSendsNothing)
 {
-    const ProfilePtr profile = open(430);
-    script.answer(Alert::firstButton);
-    send(QStringLiteral("4 50"));
-    EXPECT_EQ(profile->best_Value, 430);
-    EXPECT_EQ(profile->best_Value_Type, true);
-    EXPECT_TRUE(meter->commandLog().contains(QStringLiteral("Best_Value_Write 430")));
+    const ProfilePtr profile = open(450);
+    rawQuery(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Profile "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
+    script.answer(Alert::firstButton); // the store-failure alert
+    send(QStringLiteral("480"));
+    ASSERT_EQ(script.shown().size(), 2);
+    EXPECT_EQ(script.last().kind, Presentation::Kind::alert);
+    EXPECT_TRUE(script.last().alert.message.startsWith(
+        Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))));
+    EXPECT_EQ(field()->text(), QStringLiteral("480"));
+    EXPECT_EQ(zone("EightyValue"), QStringLiteral("360"));
+    EXPECT_EQ(profile->best_Value, 450);
+    EXPECT_EQ(writes(), 0);
 }
 
 TEST_F(TrafficLightsTest, AMismatchingReadBackIsWrittenOnceMoreBeforeTheFailedAlert)
@@ -188,18 +199,19 @@ TEST_F(TrafficLightsTest, AMismatchingReadBackIsWrittenOnceMoreBeforeTheFailedAl
     EXPECT_FALSE(sheet->isAwaitingReadBack());
 }
 
-TEST_F(TrafficLightsTest, AReadBackWhileTheFieldHoldsNoNumberFailsAtOnce)
+TEST_F(TrafficLightsTest, TheReadBackIsComparedWithTheValueSentWhateverTheFieldShows)
 {
     open(450);
-    meter->setReplyEdit(TavrendelPFMCommand::BestValueRead, [](QVariantMap& reply) { reply[TavrendelPFMKey::BestValue] = 480; });
     field()->setText(QStringLiteral("480"));
     script.answer(Alert::firstButton); // the question
     sheet->SendBestValueHandler();
     script.settle();                   // answered: written
     field()->setText(QStringLiteral("abc"));
-    script.answer(Alert::firstButton); // the Failed alert
+    script.answer(Alert::firstButton); // the Done alert
     drain();
-    EXPECT_EQ(script.last().alert.message, Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed")));
+    EXPECT_EQ(script.last().alert.message,
+              Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueDone"),
+                                 Localization::Placeholder::bestValue, QStringLiteral("480")));
     EXPECT_EQ(writes(), 1);
 }
 
@@ -218,17 +230,38 @@ TEST_F(TrafficLightsTest, ADownloadsReadBackNeverMakesTheSheetWrite)
     EXPECT_EQ(page.changes, 0);
 }
 
-TEST_F(TrafficLightsTest, AFailedWriteStopsTheSheetWaitingSoALaterReadBackIsIgnored)
+TEST_F(TrafficLightsTest, AWriteOrReadBackTheMeterFailsIsToldAndALaterReadBackIgnored)
 {
-    open(450);
-    meter->setFailing(TavrendelPFMCommand::BestValueWrite, true);
-    send(QStringLiteral("480"));
-    EXPECT_FALSE(sheet->isAwaitingReadBack());
-    meter->setFailing(TavrendelPFMCommand::BestValueWrite, false);
-    NotificationCenter::shared().post(QStringLiteral("GetPFMBestValue"), {{"BestValue", 999}});
-    drain();
-    EXPECT_EQ(writes(), 1);
-    EXPECT_EQ(script.shown().size(), 1); // the question only
+    const QString told = Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_MeterFailed"),
+                                            Localization::Placeholder::bestValue, QStringLiteral("480"));
+    const std::vector<std::pair<const char*, std::function<void()>>> faults = {
+        {"write fails", [this] { meter->setFailing(TavrendelPFMCommand::BestValueWrite, true); }},
+        {"read-back fails", [this] { meter->setFailing(TavrendelPFMCommand::BestValueRead, true); }},
+        {"read-back holds text", [this] {
+             meter->setReplyEdit(TavrendelPFMCommand::BestValueRead,
+                                 [](QVariantMap& reply) { reply[TavrendelPFMKey::BestValue] = QStringLiteral("480"); });
+         }},
+    };
+    for (const auto& [name, fault] : faults) {
+        const ProfilePtr profile = open(450);
+        fault();
+        const qsizetype before = script.shown().size();
+        script.answer(Alert::firstButton); // the failure
+        send(QStringLiteral("480"));
+        ASSERT_EQ(script.shown().size(), before + 2) << name; // the question and the failure
+        EXPECT_EQ(script.last().alert.message, told) << name;
+        EXPECT_EQ(profile->best_Value, 480) << name;
+        EXPECT_FALSE(sheet->isAwaitingReadBack()) << name;
+        NotificationCenter::shared().post(QStringLiteral("GetPFMBestValue"), {{"BestValue", 999}});
+        drain();
+        EXPECT_EQ(script.shown().size(), before + 2) << name;
+        sheet.reset();
+        meter->setFailing(TavrendelPFMCommand::BestValueWrite, false);
+        meter->setFailing(TavrendelPFMCommand::BestValueRead, false);
+        meter->setReplyEdit(TavrendelPFMCommand::BestValueRead, {});
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
 }
 
 TEST_F(TrafficLightsTest, TypedValuesAreParsedStrictly)

@@ -14,7 +14,10 @@ const QStringList iconNames = {"icon_User_male",   "icon_User_female",  "checkma
                                "main menu_01_1",   "main menu_01_1_1",  "main menu_01_2",
                                "main menu_01_2_1", "main menu_01_3",    "main menu_01_3_1",
                                "main menu_01_4",   "main menu_01_4_1",  "button_Sync_yes",
-                               "button_Sync_no",   "button_Help"};
+                               "button_Sync_no",   "button_Help",       "button_chart_01_1",
+                               "button_chart_01_2", "button_chart_02_1", "button_chart_02_2",
+                               "button_chart_03_1", "button_chart_03_2", "button_Download",
+                               "button_Delete"};
 
 int opaquePixels(const QImage& image)
 {
@@ -113,6 +116,20 @@ TEST(Icons, UnknownNamesAndUnusableSizesGiveNothing)
     EXPECT_TRUE(Icons::image(QStringLiteral("checkmark"), QSize(24, 24), 0.0).isNull());
     EXPECT_TRUE(Icons::image(QStringLiteral("checkmark"), QSize(24, 24), 1e300).isNull());
     EXPECT_TRUE(Icons::image(QStringLiteral("checkmark"), QSize(24, 24), std::nan("")).isNull());
+}
+
+TEST(Icons, DataTabImagesAreOneDrawingInTwoColours)
+{
+    for (int tab = 1; tab <= 3; ++tab) {
+        const QString selected = QStringLiteral("button_chart_0%1_1").arg(tab);
+        const QString normal = QStringLiteral("button_chart_0%1_2").arg(tab);
+        SCOPED_TRACE(normal.toStdString());
+        const QImage normalImage = Icons::image(normal, QSize(32, 32));
+        const QImage selectedImage = Icons::image(selected, QSize(32, 32));
+        EXPECT_EQ(strokeColour(selectedImage).rgb(), Look::accent().rgb());
+        EXPECT_NE(strokeColour(normalImage).rgb(), Look::accent().rgb());
+        EXPECT_EQ(opaquePixels(normalImage), opaquePixels(selectedImage));
+    }
 }
 
 TEST(Icons, MenuSyncAndHelpImagesExistAndTheSelectedOnesAreInTheAccentColour)

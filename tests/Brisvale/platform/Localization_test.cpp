@@ -1,3 +1,4 @@
+#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 
 #include "support/QtPrinters.h"
@@ -42,7 +43,7 @@ const QStringList pageKeys = {
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
     // The main window, its menu and the first data pages.
-    "AppDelegate_AlertMessage_SaveFailed", "DataController_PageTitle", "DataController_ReadingsCount",
+    "AppDelegate_AlertMessage_SaveFailed", "DataController_PageTitle",
     "DataController_TrafficLightSettings", "OverviewController_Measurements_Total",
     "OverviewController_PageTitle", "OverviewController_TimeRange_Title", "OverviewController_User_Title",
     "VersionController_Version", "ViewController_AlertMessage_Fatal",
@@ -54,6 +55,32 @@ const QStringList pageKeys = {
     // The buttons of the profile page, the create-user sheet and the user list.
     "CreateUserController_Create", "ProfileController_AddUser", "ProfileController_Delete",
     "ProfileController_Save", "ProfileController_UserList", "UserListController_Confirm",
+    // The overview, the Data page and the readings table.
+    "DataController_From", "DataController_To", "DataController_Maximum_Pef",
+    "DataController_Maximum_PefBest", "DataController_Maximum_Fev1", "DataController_Maximum_Unit",
+    "DataController_Maximum_Measured", "TableController_Date", "TableController_Time",
+    "TableController_PEF", "TableController_FEV1", "TableController_Notes",
+    "TableController_AlertMessage_AskDelete", "OverviewController_TimeRange_From",
+    "OverviewController_TimeRange_To", "OverviewController_Measurements_Title",
+    "OverviewController_Measurements_Measurements", "OverviewController_Measurements_Last",
+    "OverviewController_Average_Title", "OverviewController_BestValue_Title", "OverviewController_User_Age",
+    // The standard dialogue buttons.
+    "Yes", "No", "Cancel",
+    // What failed and what was kept when the meter or the store fails, and refused values.
+    "ViewController_AlertMessage_PFMClockReadFailed",
+    "ViewController_AlertMessage_PFMMemoryReadFailed",
+    "ViewController_AlertMessage_PFMClockWriteFailed",
+    "ViewController_AlertMessage_PFMEraseFailed",
+    "ViewController_AlertMessage_PFMClearFailed",
+    "ViewController_AlertMessage_PFMBestValueWriteFailed",
+    "ViewController_AlertMessage_PFMBestValueReadFailed",
+    "ViewController_AlertMessage_PFMBestValueWriteFailed_Stored",
+    "TrafficLightsController_AlertMessage_MeterFailed",
+    "TrafficLightsController_AlertMessage_InvalidBestValue",
+    "ProfileController_HeightHint_KgCm",
+    "ProfileController_HeightHint_FtIn",
+    "ProfileController_WeightHint_KgCm",
+    "ProfileController_WeightHint_FtIn", "ProfileController_HeightFormat_FtIn",
     // The download popover and the two reports.
     "ExportFileController_CSV", "ExportFileController_PDF", "CSVFile_Title", "CSVFile_Name", "CSVFile_Sex",
     "CSVFile_ReportDate", "CSVFile_Birth", "CSVFile_ReadingsRange", "CSVFile_Age", "CSVFile_Readings",
@@ -64,6 +91,9 @@ const QStringList pageKeys = {
     "PDFFile_Summary_MaxFev1", "PDFFile_Summary_AvgPEF", "PDFFile_Summary_AvgFEV1", "PDFFile_Botton_Title",
     "PDFFile_AlertMessage_Success", "PDFFile_AlertMessage_Failed",
 };
+
+// Keys whose English text is the key itself.
+const QStringList buttonKeys = {"OK", "Yes", "No", "Cancel"};
 
 // The message ids and translations of the English table as written in the source tree.
 QList<std::pair<QString, QString>> tableEntries()
@@ -105,13 +135,15 @@ TEST(Localization, EveryKeyOfThePagesHasItsOwnText)
     for (const QString& key : pageKeys) {
         const QString text = Localization::text(key);
         EXPECT_FALSE(text.isEmpty()) << key.toStdString();
-        if (key != QLatin1String("OK")) {
+        if (!buttonKeys.contains(key)) {
             EXPECT_NE(text, key) << "no text for " << key.toStdString();
         }
         // The pages may also ask Qt directly.
         EXPECT_EQ(qtTrId(key.toUtf8().constData()), text);
     }
-    EXPECT_EQ(Localization::text(QStringLiteral("OK")), QStringLiteral("OK"));
+    EXPECT_EQ(DialogueButtons::ok(), QStringLiteral("OK"));
+    EXPECT_EQ(DialogueButtons::yesNo(), (QStringList{"Yes", "No"}));
+    EXPECT_EQ(DialogueButtons::cancel(), QStringLiteral("Cancel"));
 }
 
 TEST(Localization, EveryEntryOfTheTableIsCompiledIntoTheProgram)
@@ -135,6 +167,8 @@ TEST(Localization, TextsCarryThePlaceholdersTheirCallersFillIn)
         {"TrafficLightsController_AlertMessage_AskBestValue", "[:VB]"},
         {"TrafficLightsController_AlertMessage_AskBestValueDone", "[:BV]"},
         {"ViewController_AlertMessage_PFMUnreadableReadings", "[:NR]"},
+        {"ViewController_AlertMessage_PFMBestValueWriteFailed_Stored", "[:BV]"},
+        {"TrafficLightsController_AlertMessage_MeterFailed", "[:BV]"},
     };
     for (const auto& [key, marker] : carriers) {
         EXPECT_TRUE(Localization::text(key).contains(QLatin1String(marker))) << key;

@@ -166,3 +166,21 @@ TEST_F(CreateUserSheet, TheNewProfileGoesToTheDelegateWithRenewAndTheSheetCloses
     deleteClosedWindows();
     EXPECT_TRUE(sheet.isNull());
 }
+
+TEST_F(CreateUserSheet, AFailedSaveShowsTheStoreFailureAlertAndTheSheetStaysOpen)
+{
+    viewContext();
+    rawQuery(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Profile "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
+    AlertScript script;
+    script.answer(Alert::firstButton);
+    create(QStringLiteral("ann@example.com"));
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::xmark);
+    EXPECT_TRUE(script.last().alert.message.startsWith(
+        Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))));
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(child<QLineEdit>(*sheet, "EmailField")->text(), QStringLiteral("ann@example.com"));
+    EXPECT_TRUE(receiver.selections.isEmpty());
+    EXPECT_FALSE(viewContext().hasChanges());
+}

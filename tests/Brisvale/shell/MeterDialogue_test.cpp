@@ -11,6 +11,11 @@ namespace {
 
 const QString email = QStringLiteral("anna@example.org");
 
+QString text(const char* key)
+{
+    return Localization::text(QLatin1String(key));
+}
+
 TavrendelPFMReading reading(qint32 pef, float fev1, int day, int hour, int minute, int month = 11)
 {
     return TavrendelPFMReading{pef, fev1, 2026, month, day, hour, minute};
@@ -69,6 +74,15 @@ protected:
                                                     "Best_Value_Read", "Memory_Clear"}));
     }
 
+    // The one alert shown is the store-failure alert, application-modal.
+    void expectStoreFailureAlert() const
+    {
+        ASSERT_EQ(script.shown().size(), 1);
+        EXPECT_EQ(script.last().kind, Presentation::Kind::alert);
+        EXPECT_EQ(script.last().alert.symbol, AlertSymbol::xmark);
+        EXPECT_TRUE(script.last().alert.message.startsWith(text("AppDelegate_AlertMessage_SaveFailed") + "\n"));
+    }
+
     std::unique_ptr<MeterDialogue> dialogue;
 };
 
@@ -119,7 +133,66 @@ TEST_F(MeterDialogueTest, AFailedReplyIsPrintedAndEndsTheStep)
     EXPECT_EQ(lines[1], QStringLiteral("API呼叫Time_Read"));
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("ErrorAction:Time_Read\nSystem connect PFM Device Error Info:\n")));
     EXPECT_EQ(dialogue->userSheet(), nullptr);
-    EXPECT_TRUE(script.shown().isEmpty());
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_PFMClockReadFailed"));
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::xmark);
+}
+
+// Every failed reply of a download or of the clock alert's choice ends its step with an alert of
+// what failed and what was kept: the readings stored and those left in the meter.
+TEST_F(MeterDialogueTest, MeterFailuresEndTheStepWithAnAlertOfWhatWasKept)
+{
+    struct Case {
+        const char* failing;
+        bool clockAlert; // the clock alert's "set the clock and erase" instead of a download
+        qint32 best;     // 400: a higher meter value is adopted; 500: the stored value is written
+        QStringList messages;
+        int stored;
+        int leftInMeter;
+    };
+    const QString done = text("ViewController_AlertMessage_PFMTransferSuccess");
+    const QString clockAlert = text("ViewController_AlertMessage_PFMDifferentTime");
+    const std::vector<Case> cases = {
+        {"Memory_Read", false, 500, {text("ViewController_AlertMessage_PFMMemoryReadFailed")}, 0, 2},
+        {"Best_Value_Write", false, 400, {text("ViewController_AlertMessage_PFMBestValueWriteFailed")}, 0, 2},
+        {"Best_Value_Read", false, 400, {text("ViewController_AlertMessage_PFMBestValueReadFailed")}, 0, 2},
+        {"Best_Value_Write", false, 500,
+         {done, Localization::text(QStringLiteral("ViewController_AlertMessage_PFMBestValueWriteFailed_Stored"),
+                                   Localization::Placeholder::bestValue, QStringLiteral("500"))},
+         2, 0},
+        {"Memory_Clear", false, 500, {done, text("ViewController_AlertMessage_PFMClearFailed")}, 2, 2},
+        {"Time_Write", true, 500, {clockAlert, text("ViewController_AlertMessage_PFMClockWriteFailed")}, 0, 2},
+        {"Memory_Clear", true, 500, {clockAlert, text("ViewController_AlertMessage_PFMEraseFailed")}, 0, 2},
+    };
+    int round = 0;
+    for (const Case& wanted : cases) {
+        const QString name = QString::fromLatin1(wanted.failing) + (wanted.clockAlert ? " after the clock alert" : "");
+        SCOPED_TRACE(name.toStdString());
+        const ProfilePtr profile = storeProfile(QStringLiteral("user%1@example.org").arg(++round), wanted.best);
+        meter->setReadings({reading(300, 2.5f, 29, 7, 5), reading(450, 3.0f, 30, 20, 45)});
+        meter->setClockOffset(wanted.clockAlert ? 600 : 0);
+        meter->setFailing(TavrendelPFMCommand::fromName(QLatin1String(wanted.failing)), true);
+        const qsizetype before = script.shown().size();
+        for (int answer = 0; answer < wanted.messages.size(); ++answer) {
+            script.answer(Alert::firstButton);
+        }
+        if (wanted.clockAlert) {
+            dialogue->syncButtonPressed();
+            drain();
+        } else {
+            downloadInto(profile);
+        }
+        waitPastDelay();
+        QStringList shown;
+        for (qsizetype i = before; i < script.shown().size(); ++i) {
+            shown << script.shown()[i].alert.message;
+        }
+        EXPECT_EQ(shown, wanted.messages);
+        EXPECT_EQ(readingsOf(profile).size(), wanted.stored);
+        EXPECT_EQ(meter->readings().size(), wanted.leftInMeter);
+        EXPECT_FALSE(dialogue->isAwaitingReadBack());
+        meter->setFailing(TavrendelPFMCommand::fromName(QLatin1String(wanted.failing)), false);
+    }
 }
 
 // The clock check.
@@ -228,13 +301,15 @@ TEST_F(MeterDialogueTest, MalformedTimeReadsChangeNothing)
     };
     for (const auto& [name, edit] : faults) {
         meter->setReplyEdit(TavrendelPFMCommand::TimeRead, edit);
+        script.answer(Alert::firstButton);
         dialogue->syncButtonPressed();
         drain();
         EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Unreadable reply of Time_Read, the download ends: "))) << name;
         lines.clear();
     }
     EXPECT_EQ(meter->commandLog(), QStringList(faults.size(), QStringLiteral("Time_Read")));
-    EXPECT_TRUE(script.shown().isEmpty());
+    ASSERT_EQ(script.shown().size(), qsizetype(faults.size()));
+    EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_PFMClockReadFailed"));
     EXPECT_EQ(host.page.pageSwitches, 0);
     EXPECT_EQ(dialogue->userSheet(), nullptr);
 }
@@ -479,13 +554,15 @@ TEST_F(MeterDialogueTest, MalformedMemoryReadsChangeNothing)
         meter->setReadings({reading(300, 2.5f, 29, 7, 5), reading(450, 3.0f, 30, 20, 45)});
         meter->setReplyEdit(TavrendelPFMCommand::MemoryRead, edit);
         meter->clearCommandLog();
+        script.answer(Alert::firstButton);
         dialogue->userDidSelect(profile, true);
         drain();
         EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Unreadable reply of Memory_Read, the download ends: "))) << name;
         EXPECT_EQ(meter->commandLog(), QStringList{"Memory_Read"}) << name;
         lines.clear();
     }
-    EXPECT_TRUE(script.shown().isEmpty());
+    ASSERT_EQ(script.shown().size(), qsizetype(faults.size()));
+    EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_PFMMemoryReadFailed"));
     EXPECT_TRUE(readingsOf(profile).isEmpty());
     EXPECT_EQ(profile->best_Value, 400);
     EXPECT_EQ(meter->readings().size(), 2);
@@ -540,11 +617,12 @@ TEST_F(MeterDialogueTest, AFailedSaveStoresNothingPendingAndKeepsTheMeter)
     rawQuery(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON PFM WHEN NEW.pefValue = 666 "
                             "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
     meter->setReadings({reading(300, 2.5f, 29, 7, 5), reading(666, 2.6f, 29, 20, 0)});
+    script.answer(Alert::firstButton);
     downloadInto(profile);
     EXPECT_TRUE(std::any_of(lines.cbegin(), lines.cend(), [](const QString& line) {
         return line.startsWith(QStringLiteral("Failed to ReadMemory :")) && line.contains(QStringLiteral("refused by trigger"));
     }));
-    EXPECT_TRUE(script.shown().isEmpty());
+    expectStoreFailureAlert();
     EXPECT_FALSE(viewContext().hasChanges());
     EXPECT_TRUE(readingsOf(profile).isEmpty());
     EXPECT_FALSE(meter->commandLog().contains(QStringLiteral("Memory_Clear")));
@@ -557,6 +635,7 @@ TEST_F(MeterDialogueTest, AnAdoptedBestValueThatCannotBeSavedEndsTheDownloadWith
     rawQuery(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Profile WHEN NEW.best_Value = 450 "
                             "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
     meter->setReadings({reading(300, 2.5f, 29, 7, 5), reading(450, 3.0f, 30, 20, 45)});
+    script.answer(Alert::firstButton);
     downloadInto(profile);
     EXPECT_TRUE(std::any_of(lines.cbegin(), lines.cend(), [](const QString& line) {
         return line.startsWith(QStringLiteral("Failed to readBestValue :")) && line.contains(QStringLiteral("refused by trigger"));
@@ -564,7 +643,7 @@ TEST_F(MeterDialogueTest, AnAdoptedBestValueThatCannotBeSavedEndsTheDownloadWith
     EXPECT_EQ(profile->best_Value, 400);
     EXPECT_FALSE(dialogue->isAwaitingReadBack());
     EXPECT_EQ(meter->commandLog(), (QStringList{"Time_Read", "Memory_Read"}));
-    EXPECT_TRUE(script.shown().isEmpty());
+    expectStoreFailureAlert();
     EXPECT_TRUE(readingsOf(profile).isEmpty());
 }
 
@@ -578,7 +657,7 @@ TEST_F(MeterDialogueTest, AFailedBestValueWriteEndsTheDownloadAndALaterReadBackS
     // A read-back from elsewhere (the best-value sheet's, say) must not store the old download.
     NotificationCenter::shared().post(QStringLiteral("GetPFMBestValue"), {{"BestValue", 450}});
     drain();
-    EXPECT_TRUE(script.shown().isEmpty());
+    EXPECT_EQ(script.shown().size(), 1); // the failure only
     EXPECT_TRUE(readingsOf(profile).isEmpty());
     EXPECT_EQ(meter->readings().size(), 2);
 }
@@ -631,7 +710,8 @@ TEST_F(MeterDialogueTest, AReadBackWithoutANumberStoresNothing)
                         [](QVariantMap& reply) { reply[TavrendelPFMKey::BestValue] = QStringLiteral("450"); });
     downloadInto(profile);
     EXPECT_FALSE(dialogue->isAwaitingReadBack());
-    EXPECT_TRUE(script.shown().isEmpty());
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_PFMBestValueReadFailed"));
     EXPECT_TRUE(readingsOf(profile).isEmpty());
     EXPECT_EQ(meter->readings().size(), 2);
 }

@@ -3,6 +3,7 @@
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/shell/BodyMeasures.h"
 #include "Brisvale/shell/CreateUserController.h"
 #include "Brisvale/shell/UserListController.h"
 
@@ -230,6 +231,83 @@ TEST_F(ProfilePage, UnparsableHeightsAndWeightsKeepTheStoredValues)
         EXPECT_EQ(stored->weight, 150.0f) << typed;
         EXPECT_EQ(field("HeightField")->text(), "6/0.0") << typed;
     }
+}
+
+TEST_F(ProfilePage, HeightsAndWeightsBeyondAnyPersonAreRefusedWithAHint)
+{
+    struct Case {
+        bool kgCm;
+        const char* height;
+        const char* weight;
+        bool heightTaken;
+        bool weightTaken;
+    };
+    const std::vector<Case> cases = {
+        {true, "-170", "-70", false, false},   {true, "300", "650", true, true},
+        {true, "300.1", "650.1", false, false}, {true, "0", "0", true, true},
+        {true, "-0", "abc", false, false},      {false, "9/10", "1433", true, true},
+        {false, "9/10.2", "1433.1", false, false}, {false, "49", "-5", false, false},
+        {false, "6/-3", "150", false, true},    {false, "0/0", "0", true, true},
+    };
+    int round = 0;
+    for (const Case& wanted : cases) {
+        SCOPED_TRACE(std::string(wanted.height) + " " + wanted.weight);
+        const QString email = QStringLiteral("user%1@x").arg(++round);
+        // Stored values that show exactly, so that saving them again keeps them.
+        const float storedHeight = wanted.kgCm ? 170.0f : 5.5f;
+        showCurrentUser({email, QStringLiteral("Ann"), wanted.kgCm, storedHeight, 60.0f});
+        field("HeightField")->setText(QLatin1String(wanted.height));
+        field("WeightField")->setText(QLatin1String(wanted.weight));
+        // The hints tell as soon as the value is typed, and again after the save kept the stored one.
+        const QString heightHint = text(wanted.kgCm ? "ProfileController_HeightHint_KgCm" : "ProfileController_HeightHint_FtIn");
+        const QString weightHint = text(wanted.kgCm ? "ProfileController_WeightHint_KgCm" : "ProfileController_WeightHint_FtIn");
+        for (int pass = 0; pass < 2; ++pass) {
+            // A height in feet that is taken shows how feet and inches are written.
+            const QString format = wanted.kgCm ? QString() : text("ProfileController_HeightFormat_FtIn");
+            EXPECT_EQ(label("HeightHintLab"), wanted.heightTaken ? format : heightHint) << pass;
+            EXPECT_EQ(label("WeightHintLab"), wanted.weightTaken ? QString() : weightHint) << pass;
+            saveAnswering(Alert::firstButton);
+        }
+        const ProfilePtr stored = profileOnDisk(email);
+        const float typedHeight = *BodyMeasures::parseHeight(QLatin1String(wanted.height),
+                                                             wanted.kgCm ? UnitType_DB::Defaults::KgCm : UnitType_DB::Defaults::FtIn);
+        EXPECT_EQ(stored->height, wanted.heightTaken ? typedHeight : storedHeight);
+        EXPECT_EQ(stored->weight, wanted.weightTaken ? QString::fromLatin1(wanted.weight).toFloat() : 60.0f);
+    }
+}
+
+TEST_F(ProfilePage, FailedSavesShowTheStoreFailureAlertAndKeepWhatWasTyped)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    rawQuery(QStringLiteral("CREATE TRIGGER refuseUpdate BEFORE UPDATE ON Profile "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
+    rawQuery(QStringLiteral("CREATE TRIGGER refuseDelete BEFORE DELETE ON Profile "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
+    const QString failed = text("AppDelegate_AlertMessage_SaveFailed") + QStringLiteral("\n");
+    field("NameField")->setText(QStringLiteral("Anne"));
+    field("HeightField")->setText(QStringLiteral("171"));
+    AlertScript script;
+    script.answer(Alert::firstButton); // save the edits
+    script.answer(Alert::firstButton); // the store-failure alert
+    button("SaveBtn")->click();
+    script.settle();
+    ASSERT_EQ(script.shown().size(), 2);
+    EXPECT_EQ(script.last().kind, Presentation::Kind::alert);
+    EXPECT_TRUE(script.last().alert.message.startsWith(failed));
+    EXPECT_EQ(field("NameField")->text(), QStringLiteral("Anne"));
+    EXPECT_EQ(field("HeightField")->text(), QStringLiteral("171"));
+    EXPECT_TRUE(status.last());
+    EXPECT_EQ(profileOnDisk(ann)->name, QStringLiteral("Ann"));
+
+    script.answer(Alert::firstButton); // delete
+    script.answer(Alert::firstButton); // the store-failure alert
+    button("DeleteBtn")->click();
+    script.settle();
+    ASSERT_EQ(script.shown().size(), 4);
+    EXPECT_TRUE(script.last().alert.message.startsWith(failed));
+    EXPECT_EQ(profileCount(), 1);
+    EXPECT_EQ(UserDefaultHelper::email(), ann);
+    EXPECT_EQ(field("EmailField")->text(), ann);
 }
 
 TEST_F(ProfilePage, UnparsableCentimetresKeepTheStoredHeight)

@@ -264,20 +264,26 @@ TEST_F(SettingsPage, LeavingAsksOnlyWithUnsavedChoices)
     EXPECT_EQ(window.reports.last(), false);
 }
 
-TEST_F(SettingsPage, AFailedSaveIsPrintedAndTheStoredChoicesReturn)
+TEST_F(SettingsPage, AFailedSaveShowsTheStoreFailureAlertAndKeepsTheChoicesUnsaved)
 {
     ProfilePtr profile = showUser();
     // A reading without a date makes the store refuse the whole save.
     viewContext().insertReading(profile);
     choose(page->UnitPopUp, 1);
+    script->answer(Alert::firstButton); // the store-failure alert
     saveAnswering(Alert::firstButton);
     EXPECT_FALSE(console.filter(QStringLiteral("Could not fetch. ")).isEmpty());
-    EXPECT_EQ(shownIndexes(), (QList<int>{0, 0, 0, 0}));
+    ASSERT_EQ(script->shown().size(), 2);
+    EXPECT_EQ(script->last().kind, Presentation::Kind::alert);
+    EXPECT_TRUE(script->last().alert.message.startsWith(QStringLiteral("Your changes could not be saved.\n")));
+    // The choice stays on screen, still unsaved; the profile keeps its stored values.
+    EXPECT_EQ(shownIndexes(), (QList<int>{1, 0, 0, 0}));
+    EXPECT_TRUE(page->hasUnsavedChanges());
+    EXPECT_EQ(window.reports.last(), true);
     EXPECT_EQ(profile->height, 5.5f);
     ProfilePtr kept = stored();
     EXPECT_FALSE(kept->unit_type);
     EXPECT_EQ(kept->height, 5.5f);
-    EXPECT_TRUE(script->shown().size() == 1) << "no alert beyond the question";
 }
 
 TEST_F(SettingsPage, ADateFormatThatNamesNoRowShowsNoSelectionAndIsKeptBySaving)

@@ -102,8 +102,8 @@ TEST_F(MainWindow, FirstRunOpensTheRegionPageWithMenuSyncAndHelpHidden)
     // The region page is never an observer of the window's hub.
     EXPECT_TRUE(window->condition().observers().empty());
     EXPECT_EQ(window->menuImage(ViewController::SETTINGS_TABTAG), QStringLiteral("main menu_01_4_1"));
-    // The first run never touches the store.
-    EXPECT_FALSE(StoreFile::exists());
+    // The store is opened at once: its file is there for the next start.
+    EXPECT_TRUE(StoreFile::exists());
     EXPECT_EQ(lines.mid(0, 3),
               (QStringList{QStringLiteral("DB Path -> ") + StoreFile::folderPath(),
                            QStringLiteral("資料庫檔案位置-> ") + StoreFile::filePath()
@@ -155,7 +155,27 @@ TEST_F(MainWindow, ADeletedStoreFileWipesEveryStateKeyBeforeTheStoreIsOpened)
     EXPECT_EQ(UserDefaultHelper::date(), QStringLiteral("ALL"));
     EXPECT_EQ(UserDefaultHelper::time(), QStringLiteral("All day"));
     EXPECT_EQ(window->currentPage(), ViewController::REGION_TABTAG);
-    EXPECT_FALSE(StoreFile::exists());
+}
+
+TEST_F(MainWindow, ARegionChosenBeforeAnyProfileSurvivesTheRestartUnlessTheStoreFileIsGone)
+{
+    start()->regionDidSelect(true, QStringLiteral("USA"));
+    closeViewContext();
+
+    // The user quit without a profile: the next start keeps the region and asks for a profile.
+    {
+        const auto window = start();
+        EXPECT_TRUE(lines.contains(QStringLiteral("File is exist")));
+        EXPECT_EQ(UserDefaultHelper::region(), QStringLiteral("USA"));
+        EXPECT_EQ(window->currentPage(), ViewController::PROFILE_TABTAG);
+    }
+    closeViewContext();
+
+    // A store file deleted between two runs still takes the state with it.
+    ASSERT_TRUE(QFile::remove(StoreFile::filePath()));
+    const auto window = start();
+    EXPECT_FALSE(UserDefaultHelper::region());
+    EXPECT_EQ(window->currentPage(), ViewController::REGION_TABTAG);
 }
 
 TEST_F(MainWindow, AnExistingStoreFileKeepsTheState)

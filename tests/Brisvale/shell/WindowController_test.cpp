@@ -1,6 +1,7 @@
 #include "Brisvale/shell/WindowController.h"
 
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
 #include "Brisvale/shell/AppDelegate.h"
 #include "Brisvale/shell/ViewController.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMenuBar>
 #include <QScreen>
 #include <gtest/gtest.h>
@@ -71,4 +73,47 @@ TEST_F(MainWindowFrame, TheSaveActionSavesThePendingChanges)
     save->trigger();
     EXPECT_FALSE(viewContext().hasChanges());
     EXPECT_NE(action(window, QKeySequence::HelpContents), nullptr);
+}
+
+TEST_F(MainWindowFrame, TheWholeFrameFitsTheScreensRoomOnceItIsKnown)
+{
+    AppDelegate delegate;
+    WindowController window(delegate, nullptr);
+    window.show();
+    const QRect room = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(room.contains(window.frameGeometry()));
+    // A window manager's frame (here 5 px sides, 25 px title bar) known after showing: the window
+    // shrinks so that its frame, title bar included, still fits.
+    window.setGeometry(room.adjusted(0, 0, 0, 40));
+    window.fitFrameToScreen();
+    EXPECT_TRUE(room.contains(window.frameGeometry()));
+    EXPECT_EQ(window.frameGeometry().size(), room.size());
+}
+
+TEST_F(MainWindowFrame, AtTheSmallestSizeEveryButtonOfEveryPageShowsItsWholeLabel)
+{
+    // A user with a name, so that every page and button can be shown.
+    ProfilePtr profile = viewContext().insertProfile();
+    profile->email = QStringLiteral("ann@example.com");
+    profile->name = QStringLiteral("Ann");
+    ASSERT_TRUE(viewContext().save().ok());
+    UserDefaultHelper::setRegion(QStringLiteral("Other"));
+    UserDefaultHelper::setEmail(QStringLiteral("ann@example.com"));
+    AppDelegate delegate;
+    WindowController window(delegate, nullptr);
+    window.show();
+    ViewController* content = window.contentViewController();
+    for (const int page : {ViewController::OVERVIEW_TABTAG, ViewController::DATA_TABTAG,
+                           ViewController::PROFILE_TABTAG, ViewController::SETTINGS_TABTAG}) {
+        content->switchPageHandler(page);
+        ASSERT_EQ(content->currentPage(), page);
+        window.resize(window.minimumSizeHint());
+        QCoreApplication::processEvents();
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            if (button->isVisible() && !button->text().isEmpty()) {
+                EXPECT_GE(button->width(), button->sizeHint().width())
+                    << "page " << page << ": " << button->text().toStdString();
+            }
+        }
+    }
 }

@@ -1,4 +1,5 @@
 #include "ChartEngine/data/ChartDataSet.h"
+#include "ChartEngine/data/FoundEntryIndex.h"
 #include "ChartEngine/foundation/ChartConsole.h"
 
 #include "DataTestHelpers.h"
@@ -124,6 +125,19 @@ TEST(EntrySearch, EntriesForXValueInPartitionOrder)
 
     EXPECT_TRUE(ChartDataSet(c).entriesForXValue(2.5).isEmpty());
     EXPECT_EQ(ChartDataSet(c).entriesForXValue(3.0), (ChartDataEntryList{c[2]}));
+}
+
+// Runs of equal x with repeated values: the index search agrees with the linear search on every
+// entry of the set, on equal entries from elsewhere, and on entries the set does not hold.
+TEST(EntrySearch, IndexSearchAgreesWithTheLinearSearch)
+{
+    const ChartDataSet set(entries({{0, 1}, {1, 5}, {1, 2}, {1, 5}, {1, 7}, {2, 2}, {2, 2}, {3, 0}}));
+    for (const auto& held : set.entries()) {
+        EXPECT_EQ(entryIndexBySearch(set, *held), set.entryIndex(held)) << held->x() << ", " << held->y();
+    }
+    for (const auto& foreign : entries({{1, 7}, {2, 2}, {1, 3}, {4, 0}, {-1, 1}})) {
+        EXPECT_EQ(entryIndexBySearch(set, *foreign), set.entryIndex(foreign)) << foreign->x() << ", " << foreign->y();
+    }
 }
 
 TEST(EntrySearchDeathTest, AnInvalidRoundingStopsTheProgram)

@@ -1,0 +1,43 @@
+#include "Brisvale/pages/DeleteButtonDelegate.h"
+
+#include "Brisvale/pages/ReadingsTableModel.h"
+#include "Brisvale/platform/Icons.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+DeleteButtonDelegate::DeleteButtonDelegate(Press pressAction, QObject* parent)
+    : QStyledItemDelegate(parent), press(std::move(pressAction))
+{
+}
+
+QRect DeleteButtonDelegate::iconRect(const QRect& cell)
+{
+    QRect icon(0, 0, iconSide, iconSide);
+    icon.moveCenter(cell.center());
+    return icon;
+}
+
+void DeleteButtonDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const
+{
+    Q_UNUSED(index);
+    const QRect icon = iconRect(option.rect);
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    painter->drawPixmap(icon, Icons::pixmap(QStringLiteral("button_Delete"), icon.size(), ratio));
+}
+
+bool DeleteButtonDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                                       const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    Q_UNUSED(model);
+    if (event->type() != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint())) {
+        return false;
+    }
+    press(index.data(ReadingsTableModel::objectIDRole).toLongLong());
+    return true;
+}

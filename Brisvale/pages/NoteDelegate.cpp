@@ -1,0 +1,39 @@
+#include "Brisvale/pages/NoteDelegate.h"
+
+#include "Brisvale/pages/ReadingsTableModel.h"
+
+#include <QLineEdit>
+
+NoteDelegate::NoteDelegate(Save saveAction, QObject* parent)
+    : QStyledItemDelegate(parent), save(std::move(saveAction))
+{
+}
+
+QWidget* NoteDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const
+{
+    Q_UNUSED(option);
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QStringLiteral("textfieldcell"));
+    const qint64 objectID = index.data(ReadingsTableModel::objectIDRole).toLongLong();
+    connect(field, &QLineEdit::textEdited, this,
+            [this, objectID, field](const QString& text) { save(objectID, text, field); });
+    return field;
+}
+
+void NoteDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    auto* field = static_cast<QLineEdit*>(editor);
+    const QString note = index.data(Qt::EditRole).toString();
+    if (field->text() != note) {
+        field->setText(note);
+    }
+}
+
+void NoteDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    // Every keystroke is already stored.
+    Q_UNUSED(editor);
+    Q_UNUSED(model);
+    Q_UNUSED(index);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <functional>
+
+class QLineEdit;
+
+// The note cells of the readings table: the editor is a line field bound, when it is made, to its
+// reading's object identifier, and every edit of the user (`textEdited`) is handed on at once with
+// the field's whole text. Filling the field from the reading is not an edit, and closing the field
+// writes nothing more.
+class NoteDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    using Save = std::function<void(qint64 objectID, const QString& text, QLineEdit* field)>;
+
+    NoteDelegate(Save save, QObject* parent);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+private:
+    Save save;
+};

@@ -1,0 +1,191 @@
+#include "Brisvale/pages/TableController.h"
+
+#include "Brisvale/pages/CustomHeaderCell.h"
+#include "Brisvale/pages/DeleteButtonDelegate.h"
+#include "Brisvale/pages/NoteDelegate.h"
+#include "Brisvale/pages/ReadingsTableModel.h"
+#include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/DialogueButtons.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/StoreFailureAlert.h"
+#include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/records/ReadingBounds.h"
+#include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
+#include "Brisvale/reports/ProfileTexts.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int rowHeight = 55;
+constexpr const char* failureShownProperty = "storeFailureShown";
+
+// The widths of the columns before the note, which takes the rest, and of the delete column.
+constexpr int columnWidths[] = {120, 110, 80, 80};
+constexpr int deleteColumnWidth = 64;
+
+// Stores the moment under both keys when the limit differs from it, at the precision the settings
+// keep; whether it did.
+bool moveLimit(const QDateTime& moment, UserDefaultHelper::Key limit, UserDefaultHelper::Key window)
+{
+    if (UserDefaultHelper::dateValue(limit) == moment) {
+        return false;
+    }
+    UserDefaultHelper::setDateValue(limit, moment);
+    UserDefaultHelper::setDateValue(window, moment);
+    return true;
+}
+
+}
+
+TableController::TableController(QWidget* parent) : DataChildPage(parent)
+{
+    model = new ReadingsTableModel(this);
+    tableView = new QTableView(this);
+    tableView->setObjectName(QStringLiteral("tableView"));
+    tableView->setHorizontalHeader(new CustomHeaderCell(tableView));
+    tableView->setModel(model);
+    tableView->setSelectionMode(QAbstractItemView::NoSelection);
+    tableView->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked
+                               | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    tableView->setItemDelegateForColumn(ReadingsTableModel::NotesColumn,
+        new NoteDelegate([this](qint64 id, const QString& text, QLineEdit* field) { saveNote(id, text, field); },
+                         tableView));
+    tableView->setItemDelegateForColumn(ReadingsTableModel::DeleteBtnColumn,
+        new DeleteButtonDelegate([this](qint64 id) { checkBoxActionWithButton(id); }, tableView));
+    tableView->verticalHeader()->hide();
+    tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tableView->verticalHeader()->setDefaultSectionSize(rowHeight);
+
+    QHeaderView* header = tableView->horizontalHeader();
+    for (int column = 0; column < ReadingsTableModel::NotesColumn; ++column) {
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, columnWidths[column]);
+    }
+    header->setSectionResizeMode(ReadingsTableModel::NotesColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(ReadingsTableModel::DeleteBtnColumn, QHeaderView::Fixed);
+    header->resizeSection(ReadingsTableModel::DeleteBtnColumn, deleteColumnWidth);
+    connect(header, &QHeaderView::sectionClicked, this, &TableController::sortByColumn);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tableView);
+}
+
+void TableController::willAppear()
+{
+    Console::printLine(QStringLiteral("Data Table Appear"));
+    loadReadings(false);
+}
+
+void TableController::onConditionChange()
+{
+    loadReadings(false);
+}
+
+const QList<PFMPtr>& TableController::pfmList() const
+{
+    return model->readings();
+}
+
+void TableController::loadReadings(bool updateLimits)
+{
+    const std::optional<ConditionReturnInfo> info = ConditionProcess::queryReadings();
+    const QList<PFMPtr> readings = info ? info->pfm : QList<PFMPtr>();
+    if (updateLimits && !readings.isEmpty() && followReadingLimits(info->profile, readings)) {
+        emit filterWindowChanged();
+    }
+    reportMaxValue(largestPef(readings));
+    const Profile* profile = info ? info->profile.get() : nullptr;
+    model->setReadings(readings, profile ? ProfileTexts::datePattern(*profile).value_or(QString()) : QString(),
+                       profile ? ProfileTexts::timePattern(*profile).value_or(QString()) : QString());
+    sortedColumn = -1;
+}
+
+bool TableController::followReadingLimits(const ProfilePtr& profile, const QList<PFMPtr>& shown)
+{
+    // The limits bound all of the user's readings, not only those of the window.
+    const StoreResult<QList<PFMPtr>> all = viewContext().pfmInfo(profile);
+    const std::optional<ReadingBounds> bounds = ReadingBounds::of(all ? all.value() : shown);
+    if (!bounds) {
+        return false;
+    }
+    using Key = UserDefaultHelper::Key;
+    const bool toMoved = moveLimit(bounds->latest.toDateTime(), Key::limitTo, Key::to);
+    const bool fromMoved = moveLimit(bounds->earliest.toDateTime(), Key::limitFrom, Key::from);
+    return toMoved || fromMoved;
+}
+
+void TableController::sortByColumn(int column)
+{
+    if (column == ReadingsTableModel::DeleteBtnColumn) {
+        return;
+    }
+    const bool again = column == sortedColumn && sortOrder == Qt::AscendingOrder;
+    sortOrder = again ? Qt::DescendingOrder : Qt::AscendingOrder;
+    sortedColumn = column;
+    model->sort(column, sortOrder);
+}
+
+void TableController::checkBoxActionWithButton(qint64 objectID)
+{
+    Alert question;
+    question.message = Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete"));
+    question.symbol = AlertSymbol::exclamationmark;
+    question.buttons = DialogueButtons::yesNo();
+    AlertPresenter::shared().beginSheet(this, question,
+                                        [this, objectID](int response) { deleteReading(objectID, response); });
+}
+
+void TableController::deleteReading(qint64 objectID, int response)
+{
+    if (response != Alert::firstButton) {
+        return;
+    }
+    StoreContext& context = viewContext();
+    const StoreResult<PFMPtr> reading = context.existingReading(objectID);
+    if (!reading) {
+        reportStoreFailure(reading.error());
+        return;
+    }
+    context.deleteReading(reading.value());
+    const StoreStatus saved = context.save();
+    if (!saved) {
+        reportStoreFailure(saved.error());
+        return;
+    }
+    loadReadings(true);
+}
+
+void TableController::saveNote(qint64 objectID, const QString& text, QLineEdit* field)
+{
+    StoreContext& context = viewContext();
+    const StoreResult<PFMPtr> reading = context.existingReading(objectID);
+    StoreStatus saved = reading ? StoreStatus(std::monostate()) : StoreStatus(reading.error());
+    if (reading) {
+        reading.value()->note = text;
+        saved = context.save();
+    }
+    if (saved) {
+        field->setProperty(failureShownProperty, false);
+        return;
+    }
+    // Told once until the field saves again; the field keeps its text for the next keystroke.
+    if (field->property(failureShownProperty).toBool()) {
+        Console::printLine(QStringLiteral("Error"));
+        return;
+    }
+    field->setProperty(failureShownProperty, true);
+    reportStoreFailure(saved.error());
+}
+
+void TableController::reportStoreFailure(const StoreError& error)
+{
+    Console::printLine(QStringLiteral("Error"));
+    StoreFailureAlert::beginSheet(this, error.text());
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Brisvale/pages/DataChildPage.h"
+#include "Brisvale/records/PFM.h"
+#include "Brisvale/records/StoreResult.h"
+
+class QLineEdit;
+class QTableView;
+class ReadingsTableModel;
+
+// The readings table, the Data page's first child: the current user's readings in the stored
+// window and time of day, newest first, with date, time, PEF, FEV1, an editable note and a delete
+// button. Notes are stored as they are typed and deletions after a question; a store that refuses
+// either is told to the user. Rows can't be selected; a click on a title sorts by that column.
+class TableController : public DataChildPage {
+    Q_OBJECT
+
+public:
+    explicit TableController(QWidget* parent = nullptr);
+
+    void willAppear() override;
+    void onConditionChange() override;
+
+    // Reads the readings afresh (newest first) and reports the largest PEF. With updateLimits
+    // (after a deletion) and readings left, the date limits follow the dates of all of the user's
+    // readings: a changed latest moves "limitTo" and "to", a changed earliest "limitFrom" and
+    // "from", and filterWindowChanged() tells the page when "from" or "to" moved.
+    void loadReadings(bool updateLimits);
+
+    // The rows, in display order.
+    const QList<PFMPtr>& pfmList() const;
+
+    // A delete button pressed on the reading with that object identifier: asks, as a sheet on the
+    // window, whether to delete it; "Yes" deletes that reading whatever the table shows by then.
+    void checkBoxActionWithButton(qint64 objectID);
+    // The answer to that question (1000 yes).
+    void deleteReading(qint64 objectID, int response);
+    // Stores the note field's whole text as the reading's note.
+    void saveNote(qint64 objectID, const QString& text, QLineEdit* field);
+
+    // A click on a column title: that column ascending, or the other way when it is sorted already.
+    void sortByColumn(int column);
+
+    QTableView* tableView = nullptr;
+
+signals:
+    void filterWindowChanged();
+
+private:
+    bool followReadingLimits(const ProfilePtr& profile, const QList<PFMPtr>& shown);
+    void reportStoreFailure(const StoreError& error);
+
+    ReadingsTableModel* model = nullptr;
+    int sortedColumn = -1;
+    Qt::SortOrder sortOrder = Qt::AscendingOrder;
+};

@@ -1,0 +1,34 @@
+#include "ChartEngine/views/AccessibilityHeader.h"
+
+#include "ChartEngine/components/Description.h"
+#include "ChartEngine/data/ChartData.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/views/ChartViewBase.h"
+
+#include <QStringList>
+
+namespace Charts {
+
+std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityHeader(const ChartViewBase& chart,
+                                                                   const ChartData& data,
+                                                                   const QString& defaultDescription)
+{
+    const auto description = chart.chartDescription();
+    const QString name = description && description->text() ? *description->text() : defaultDescription;
+    const qint64 count = data.dataSetCount();
+    QStringList labels;
+    for (const auto& dataSet : data.dataSets()) {
+        labels.append(dataSet->label().value_or(QString()));
+    }
+    // The element keeps its container weakly and changes nothing of it.
+    auto element = std::make_shared<NSUIAccessibilityElement>(const_cast<ChartViewBase*>(&chart));
+    element->setAccessibilityLabel(name + QStringLiteral(". ") + QString::number(count)
+                                   + (count == 1 ? QStringLiteral(" dataset") : QStringLiteral(" datasets"))
+                                   + QStringLiteral(". ") + labels.join(QStringLiteral(", ")));
+    element->setAccessibilityFrame(chart.bounds());
+    element->setHeader(true);
+    element->setAccessibilityRole(QAccessible::StaticText);
+    return element;
+}
+
+}

@@ -1,0 +1,771 @@
+#include "ChartEngine/views/LineChartRenderer.h"
+
+#include "ChartEngine/components/XAxis.h"
+#include "ChartEngine/data/FillFormatter.h"
+#include "ChartEngine/data/LineChartData.h"
+#include "ChartEngine/data/LineChartDataSetProtocol.h"
+#include "ChartEngine/foundation/AxisValueFormatter.h"
+#include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/DrawingUtils.h"
+#include "ChartEngine/foundation/LineDash.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/foundation/Transformer.h"
+#include "ChartEngine/foundation/ValueFormatter.h"
+#include "ChartEngine/foundation/ViewPortHandler.h"
+#include "ChartEngine/views/LineChartDataProvider.h"
+#include "ChartEngine/views/LineChartView.h"
+#include "ChartEngine/views/LineReduction.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPathStroker>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace Charts {
+
+namespace {
+
+constexpr double miterLimit = 10.0;
+
+std::shared_ptr<LineChartDataSetProtocol> lineDataSet(const std::shared_ptr<ChartDataSetProtocol>& dataSet)
+{
+    return std::dynamic_pointer_cast<LineChartDataSetProtocol>(dataSet);
+}
+
+bool isSolid(const LineChartDataSetProtocol& dataSet)
+{
+    const auto lengths = dataSet.lineDashLengths();
+    return !lengths || lengths->isEmpty();
+}
+
+// The platform's clear colour: every component 0.
+bool isClearColor(const QColor& color)
+{
+    const QColor rgb = color.toRgb();
+    return rgb.red() == 0 && rgb.green() == 0 && rgb.blue() == 0 && rgb.alpha() == 0;
+}
+
+// The outline of the stroked line: the set's width, cap and dash, mitred joins.
+QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(dataSet.lineWidth());
+    stroker.setCapStyle(dataSet.lineCapType());
+    stroker.setJoinStyle(Qt::MiterJoin);
+    stroker.setMiterLimit(miterLimit);
+    applyLineDash(stroker, dataSet.lineWidth(), dataSet.lineDashPhase(), dataSet.lineDashLengths());
+    QPainterPath outline = stroker.createStroke(spline);
+    outline.setFillRule(Qt::WindingFill);
+    return outline;
+}
+
+}
+
+LineChartRenderer::LineChartRenderer(QObject* chart, std::shared_ptr<Animator> animator,
+                                     std::shared_ptr<ViewPortHandler> viewPortHandler)
+    : LineRadarRenderer(std::move(animator), std::move(viewPortHandler))
+    , m_chart(chart)
+{
+}
+
+LineChartRenderer::~LineChartRenderer() = default;
+
+LineChartDataProvider* LineChartRenderer::dataProvider() const
+{
+    return dynamic_cast<LineChartDataProvider*>(m_chart.data());
+}
+
+void LineChartRenderer::setDataProvider(QObject* chart)
+{
+    m_chart = chart;
+}
+
+void LineChartRenderer::initBuffers()
+{
+    m_valuesCopies.clear();
+}
+
+// ---- Lines ----
+
+void LineChartRenderer::drawData(QPainter& painter)
+{
+    const auto* provider = dataProvider();
+    const auto lineData = provider ? provider->lineData() : nullptr;
+    if (!lineData) {
+        return;
+    }
+    for (const auto& dataSet : lineData->dataSets()) {
+        const auto lineSet = lineDataSet(dataSet);
+        if (lineSet && lineSet->isVisible()) {
+            drawDataSet(painter, lineSet);
+        }
+    }
+}
+
+void LineChartRenderer::drawDataSet(QPainter& painter, const std::shared_ptr<LineChartDataSetProtocol>& dataSet)
+{
+    if (dataSet->entryCount() < 1) {
+        return;
+    }
+    painter.save();
+    QPen pen;
+    pen.setWidthF(dataSet->lineWidth());
+    applyLineDash(pen, dataSet->lineDashPhase(), dataSet->lineDashLengths());
+    pen.setCapStyle(dataSet->lineCapType());
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setMiterLimit(miterLimit);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    switch (dataSet->mode()) {
+    case LineChartDataSetMode::linear:
+    case LineChartDataSetMode::stepped:
+        drawLinear(painter, dataSet);
+        break;
+    case LineChartDataSetMode::cubicBezier:
+        drawCubicBezier(painter, dataSet);
+        break;
+    case LineChartDataSetMode::horizontalBezier:
+        drawHorizontalBezier(painter, dataSet);
+        break;
+    default:
+        chartFatal(QStringLiteral("Unexpected LineChartDataSet.Mode value %1").arg(static_cast<int>(dataSet->mode())));
+    }
+    painter.restore();
+}
+
+void LineChartRenderer::drawLinear(QPainter& painter, const std::shared_ptr<LineChartDataSetProtocol>& dataSet)
+{
+    const auto* provider = dataProvider();
+    if (!provider) {
+        return;
+    }
+    const auto transformer = provider->getTransformer(dataSet->axisDependency());
+    const AffineTransform matrix = transformer->valueToPixelMatrix();
+    m_xBounds.set(*provider, *dataSet, animator().get());
+    if (dataSet->isDrawFilledEnabled() && dataSet->entryCount() > 0) {
+        drawLinearFill(painter, *dataSet, *transformer, m_xBounds);
+    }
+    painter.save();
+    const bool gradient = dataSet->isDrawLineWithGradientEnabled();
+    if (dataSet->colors().size() >= 2 && !gradient) {
+        drawLinearSegments(painter, *dataSet, matrix);
+    } else if (!gradient && isSolid(*dataSet) && m_xBounds.range() + 1 > pathEntryLimit) {
+        drawLinearBatches(painter, dataSet, matrix);
+    } else {
+        const QPainterPath spline = linearPath(*dataSet, matrix);
+        if (spline.elementCount() > 0) {
+            strokeLine(painter, *dataSet, spline, matrix);
+        }
+    }
+    painter.restore();
+}
+
+// The line through the visited entries, starting at the entry before the first (entry 0 for
+// the first): the line enters the content from its left edge.
+QPainterPath LineChartRenderer::linearPath(const LineChartDataSetProtocol& dataSet,
+                                           const AffineTransform& matrix) const
+{
+    QPainterPath spline;
+    if (!dataSet.entryForIndex(m_xBounds.min())) {
+        return spline;
+    }
+    const bool stepped = dataSet.mode() == LineChartDataSetMode::stepped;
+    const double phase = phaseY();
+    bool first = true;
+    for (const qint64 x : m_xBounds) {
+        const auto e1 = dataSet.entryForIndex(x == 0 ? 0 : x - 1);
+        const auto e2 = dataSet.entryForIndex(x);
+        if (!e1 || !e2) {
+            continue;
+        }
+        const QPointF point = matrix.map(QPointF(e1->x(), e1->y() * phase));
+        if (first) {
+            spline.moveTo(point);
+        } else {
+            spline.lineTo(point);
+        }
+        if (stepped) {
+            spline.lineTo(matrix.map(QPointF(e2->x(), e1->y() * phase)));
+        }
+        spline.lineTo(matrix.map(QPointF(e2->x(), e2->y() * phase)));
+        first = false;
+    }
+    return spline;
+}
+
+// One segment per pair of neighbouring entries, each in the colour of its first entry.
+void LineChartRenderer::drawLinearSegments(QPainter& painter, const LineChartDataSetProtocol& dataSet,
+                                           const AffineTransform& matrix)
+{
+    const bool stepped = dataSet.mode() == LineChartDataSetMode::stepped;
+    const std::size_t size = stepped ? 4 : 2;
+    if (m_lineSegments.size() != size) {
+        m_lineSegments.assign(size, QPointF());
+    }
+    const ViewPortHandler& handler = *viewPortHandler();
+    const double phase = phaseY();
+    QPen pen = painter.pen();
+    for (qint64 j = m_xBounds.min(); j < m_xBounds.min() + m_xBounds.range(); ++j) {
+        const auto e = dataSet.entryForIndex(j);
+        if (!e) {
+            continue;
+        }
+        const auto e2 = dataSet.entryForIndex(j + 1);
+        if (!e2) {
+            break;
+        }
+        m_lineSegments[0] = QPointF(e->x(), e->y() * phase);
+        m_lineSegments[1] = QPointF(e2->x(), stepped ? m_lineSegments[0].y() : e2->y() * phase);
+        if (stepped) {
+            m_lineSegments[2] = m_lineSegments[1];
+            m_lineSegments[3] = QPointF(e2->x(), e2->y() * phase);
+        }
+        for (QPointF& point : m_lineSegments) {
+            matrix.apply(point);
+        }
+        const QPointF& first = m_lineSegments.front();
+        const QPointF& last = m_lineSegments.back();
+        if (!handler.isInBoundsRight(first.x())) {
+            break;
+        }
+        if ((first.x() == last.x() && first.y() == last.y()) || !handler.isInBoundsLeft(last.x())
+            || !handler.isInBoundsTop(std::max(first.y(), last.y()))
+            || !handler.isInBoundsBottom(std::min(first.y(), last.y()))) {
+            continue;
+        }
+        pen.setColor(dataSet.colorAtIndex(j));
+        painter.setPen(pen);
+        painter.drawLines(m_lineSegments.data(), static_cast<int>(size / 2));
+    }
+}
+
+// The same line as linearPath, stroked segment by segment from the copy of the set's values and
+// reduced per device-pixel column at the widths the reduction is made for.
+void LineChartRenderer::drawLinearBatches(QPainter& painter,
+                                          const std::shared_ptr<LineChartDataSetProtocol>& dataSet,
+                                          const AffineTransform& matrix)
+{
+    const LineValuesCopy& copy = valuesCopy(dataSet);
+    const double* xs = copy.xValues().data();
+    const double* ys = copy.yValues().data();
+    const qint64 count = static_cast<qint64>(copy.xValues().size());
+    const bool stepped = dataSet->mode() == LineChartDataSetMode::stepped;
+
+    QPen pen = painter.pen();
+    pen.setColor(dataSet->colorAtIndex(0));
+    painter.setPen(pen);
+    LineReduction line(painter, matrix, phaseY(),
+                       m_lineReductionEnabled && dataSet->lineWidth() <= reductionWidthLimit, m_lineCanvas);
+    const qint64 first = std::max<qint64>(m_xBounds.min(), 0);
+    const qint64 last = std::min(m_xBounds.min() + m_xBounds.range(), count - 1);
+    if (first <= last) {
+        const qint64 previous = first == 0 ? 0 : first - 1;
+        line.addPoint(xs[previous], ys[previous]);
+    }
+    if (!stepped) {
+        line.addPoints(xs, ys, first, last, copy.isAscendingAndFinite());
+    }
+    for (qint64 x = first; stepped && x <= last; ++x) {
+        line.addPoint(xs[x], ys[x == 0 ? 0 : x - 1]);
+        line.addPoint(xs[x], ys[x]);
+    }
+    line.finish();
+}
+
+const LineValuesCopy& LineChartRenderer::valuesCopy(const std::shared_ptr<LineChartDataSetProtocol>& dataSet)
+{
+    std::erase_if(m_valuesCopies, [](const LineValuesCopy& copy) { return copy.isExpired(); });
+    for (LineValuesCopy& copy : m_valuesCopies) {
+        if (copy.isCopyOf(dataSet.get())) {
+            if (!copy.isCurrent(dataSet.get())) {
+                copy.rebuild();
+            }
+            return copy;
+        }
+    }
+    return m_valuesCopies.emplace_back(dataSet);
+}
+
+void LineChartRenderer::strokeLine(QPainter& painter, const LineChartDataSetProtocol& dataSet,
+                                   const QPainterPath& spline, const AffineTransform& matrix)
+{
+    if (dataSet.isDrawLineWithGradientEnabled()) {
+        drawGradientLine(painter, dataSet, spline, matrix);
+        return;
+    }
+    QPen pen = painter.pen();
+    pen.setColor(dataSet.colorAtIndex(0));
+    painter.setPen(pen);
+    painter.drawPath(spline);
+}
+
+// ---- Filled areas ----
+
+double LineChartRenderer::fillLinePosition(const LineChartDataSetProtocol& dataSet) const
+{
+    const auto formatter = dataSet.fillFormatter();
+    const auto* provider = dataProvider();
+    return formatter && provider ? formatter->getFillLinePosition(dataSet, *provider) : 0.0;
+}
+
+void LineChartRenderer::fillArea(QPainter& painter, const LineChartDataSetProtocol& dataSet,
+                                 const QPainterPath& area)
+{
+    if (const auto fill = dataSet.fill()) {
+        drawFilledPath(painter, area, *fill, dataSet.fillAlpha());
+    } else {
+        drawFilledPath(painter, area, dataSet.fillColor(), dataSet.fillAlpha());
+    }
+}
+
+void LineChartRenderer::drawLinearFill(QPainter& painter, const LineChartDataSetProtocol& dataSet,
+                                       const Transformer& transformer, const XBounds& bounds)
+{
+    if (!dataProvider()) {
+        return;
+    }
+    const QPainterPath area = generateFilledPath(dataSet, fillLinePosition(dataSet), bounds,
+                                                 transformer.valueToPixelMatrix());
+    fillArea(painter, dataSet, area);
+}
+
+QPainterPath LineChartRenderer::generateFilledPath(const LineChartDataSetProtocol& dataSet, double fillMin,
+                                                   const XBounds& bounds, const AffineTransform& matrix) const
+{
+    const bool stepped = dataSet.mode() == LineChartDataSetMode::stepped;
+    const double phase = phaseY();
+    const auto pixel = [&matrix](double x, double y) { return matrix.map(QPointF(x, y)); };
+    QPainterPath area;
+    if (bounds.range() < 0) {
+        return area;
+    }
+    if (const auto first = dataSet.entryForIndex(bounds.min())) {
+        area.moveTo(pixel(first->x(), fillMin));
+        area.lineTo(pixel(first->x(), first->y() * phase));
+    }
+    for (qint64 x = bounds.min() + 1; x <= bounds.min() + bounds.range(); ++x) {
+        const auto e = dataSet.entryForIndex(x);
+        if (!e) {
+            continue;
+        }
+        if (stepped) {
+            const auto previous = dataSet.entryForIndex(x - 1);
+            if (!previous) {
+                continue;
+            }
+            area.lineTo(pixel(e->x(), previous->y() * phase));
+        }
+        area.lineTo(pixel(e->x(), e->y() * phase));
+    }
+    if (const auto last = dataSet.entryForIndex(bounds.min() + bounds.range())) {
+        area.lineTo(pixel(last->x(), fillMin));
+    }
+    area.closeSubpath();
+    return area;
+}
+
+// ---- Curves ----
+
+void LineChartRenderer::drawCubicBezier(QPainter& painter, const std::shared_ptr<LineChartDataSetProtocol>& dataSet)
+{
+    const auto* provider = dataProvider();
+    if (!provider) {
+        return;
+    }
+    const AffineTransform matrix = provider->getTransformer(dataSet->axisDependency())->valueToPixelMatrix();
+    const double phase = phaseY();
+    m_xBounds.set(*provider, *dataSet, animator().get());
+    const double intensity = dataSet->cubicIntensity();
+    const auto pixel = [&matrix, phase](double x, double y) { return matrix.map(QPointF(x, y * phase)); };
+    QPainterPath spline;
+    if (m_xBounds.range() >= 1) {
+        const qint64 min = m_xBounds.min();
+        auto prevPrev = dataSet->entryForIndex(min == 0 ? 0 : min - 1);
+        auto prev = dataSet->entryForIndex(min);
+        if (!prev || !prevPrev) {
+            return;
+        }
+        spline.moveTo(pixel(prev->x(), prev->y()));
+        for (qint64 j = min + 1; j <= min + m_xBounds.range(); ++j) {
+            const auto cur = dataSet->entryForIndex(j);
+            const auto next = dataSet->entryForIndex(j + 1 < dataSet->entryCount() ? j + 1 : j);
+            if (!cur || !next) {
+                break;
+            }
+            const double prevDx = (cur->x() - prevPrev->x()) * intensity;
+            const double prevDy = (cur->y() - prevPrev->y()) * intensity;
+            const double curDx = (next->x() - prev->x()) * intensity;
+            const double curDy = (next->y() - prev->y()) * intensity;
+            spline.cubicTo(pixel(prev->x() + prevDx, prev->y() + prevDy),
+                           pixel(cur->x() - curDx, cur->y() - curDy), pixel(cur->x(), cur->y()));
+            prevPrev = prev;
+            prev = cur;
+        }
+    }
+    drawCurve(painter, *dataSet, spline, matrix);
+}
+
+void LineChartRenderer::drawHorizontalBezier(QPainter& painter,
+                                             const std::shared_ptr<LineChartDataSetProtocol>& dataSet)
+{
+    const auto* provider = dataProvider();
+    if (!provider) {
+        return;
+    }
+    const AffineTransform matrix = provider->getTransformer(dataSet->axisDependency())->valueToPixelMatrix();
+    const double phase = phaseY();
+    m_xBounds.set(*provider, *dataSet, animator().get());
+    const auto pixel = [&matrix, phase](double x, double y) { return matrix.map(QPointF(x, y * phase)); };
+    QPainterPath spline;
+    if (m_xBounds.range() >= 1) {
+        auto prev = dataSet->entryForIndex(m_xBounds.min());
+        if (!prev) {
+            return;
+        }
+        spline.moveTo(pixel(prev->x(), prev->y()));
+        for (qint64 j = m_xBounds.min() + 1; j <= m_xBounds.min() + m_xBounds.range(); ++j) {
+            const auto cur = dataSet->entryForIndex(j);
+            if (!cur) {
+                break;
+            }
+            const double cx = prev->x() + (cur->x() - prev->x()) * 0.5;
+            spline.cubicTo(pixel(cx, prev->y()), pixel(cx, cur->y()), pixel(cur->x(), cur->y()));
+            prev = cur;
+        }
+    }
+    drawCurve(painter, *dataSet, spline, matrix);
+}
+
+// The fill under a curve, then the curve itself.
+void LineChartRenderer::drawCurve(QPainter& painter, const LineChartDataSetProtocol& dataSet,
+                                  const QPainterPath& spline, const AffineTransform& matrix)
+{
+    painter.save();
+    if (dataSet.isDrawFilledEnabled()) {
+        drawCubicFill(painter, dataSet, spline, matrix, m_xBounds);
+    }
+    strokeLine(painter, dataSet, spline, matrix);
+    painter.restore();
+}
+
+void LineChartRenderer::drawCubicFill(QPainter& painter, const LineChartDataSetProtocol& dataSet,
+                                      QPainterPath spline, const AffineTransform& matrix,
+                                      const XBounds& bounds)
+{
+    if (!dataProvider() || bounds.range() < 1) {
+        return;
+    }
+    const double fillMin = fillLinePosition(dataSet);
+    const auto last = dataSet.entryForIndex(bounds.min() + bounds.range());
+    const auto first = dataSet.entryForIndex(bounds.min());
+    spline.lineTo(matrix.map(QPointF(last ? last->x() : 0.0, fillMin)));
+    spline.lineTo(matrix.map(QPointF(first ? first->x() : 0.0, fillMin)));
+    spline.closeSubpath();
+    fillArea(painter, dataSet, spline);
+}
+
+// ---- Gradient ----
+
+void LineChartRenderer::drawGradientLine(QPainter& painter, const LineChartDataSetProtocol& dataSet,
+                                         const QPainterPath& spline, const AffineTransform& matrix)
+{
+    const auto positions = dataSet.gradientPositions();
+    if (!positions || spline.elementCount() == 0) {
+        return;
+    }
+    const double grow = dataSet.lineWidth() / 2.0;
+    const QRectF box = spline.boundingRect().adjusted(-grow, -grow, grow, grow);
+    if (!(box.width() > 0.0 && box.height() > 0.0 && std::isfinite(box.width())
+          && std::isfinite(box.height()) && std::isfinite(box.left()) && std::isfinite(box.top()))) {
+        return;
+    }
+    const QGradientStops stops = gradientStops(dataSet, *positions, box, matrix);
+    if (stops.isEmpty()) {
+        return;
+    }
+    QLinearGradient gradient(QPointF(0.0, box.top()), QPointF(0.0, box.bottom()));
+    gradient.setStops(stops);
+    painter.save();
+    painter.setClipPath(strokedOutline(dataSet, spline), Qt::IntersectClip);
+    painter.fillRect(box, gradient);
+    painter.restore();
+}
+
+// Colours and positions are both walked from the last to the first and paired in that order,
+// as many pairs as the shorter list holds; a position that gives no location is left out.
+QGradientStops LineChartRenderer::gradientStops(const LineChartDataSetProtocol& dataSet,
+                                                const QList<double>& positions, const QRectF& box,
+                                                const AffineTransform& matrix)
+{
+    QList<QColor> colors;
+    const QList<QColor> setColors = dataSet.colors();
+    for (auto color = setColors.crbegin(); color != setColors.crend(); ++color) {
+        if (color->isValid()) {
+            colors.append(*color);
+        }
+    }
+    QGradientStops stops;
+    const qsizetype pairs = std::min(colors.size(), positions.size());
+    for (qsizetype k = 0; k < pairs; ++k) {
+        const double value = positions.at(positions.size() - 1 - k);
+        const double location = (matrix.map(QPointF(box.left(), value)).y() - box.top()) / box.height();
+        if (!std::isnan(location)) {
+            stops.append({std::clamp(location, 0.0, 1.0), colors.at(k)});
+        }
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const QGradientStop& a, const QGradientStop& b) { return a.first < b.first; });
+    return stops;
+}
+
+// ---- Values ----
+
+void LineChartRenderer::drawValues(QPainter& painter)
+{
+    const auto* provider = dataProvider();
+    const auto lineData = provider ? provider->lineData() : nullptr;
+    if (!lineData || !isDrawingValuesAllowed(provider)) {
+        return;
+    }
+    qint64 i = 0;
+    for (const auto& dataSet : lineData->dataSets()) {
+        const auto lineSet = lineDataSet(dataSet);
+        if (lineSet && shouldDrawValues(*lineSet)) {
+            drawValuesOfSet(painter, *lineSet, i);
+        }
+        ++i;
+    }
+}
+
+void LineChartRenderer::drawValuesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i)
+{
+    const auto* provider = dataProvider();
+    const ViewPortHandler& handler = *viewPortHandler();
+    TextAttributes attributes;
+    attributes.font = dataSet.valueFont();
+    const auto formatter = dataSet.valueFormatter();
+    const double angle = dataSet.valueLabelAngle() * std::numbers::pi / 180.0;
+    const AffineTransform matrix = provider->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
+    const QPointF iconsOffset = dataSet.iconsOffset();
+    // The label's distance above its point: 1.75 radii with circles, half of that without, in
+    // whole points.
+    double valOffset = std::trunc(dataSet.circleRadius() * 1.75);
+    if (!std::isfinite(valOffset)) {
+        valOffset = 0.0;
+    }
+    if (!dataSet.isDrawCirclesEnabled()) {
+        valOffset = std::trunc(valOffset / 2.0);
+    }
+    const double lineHeight = fontLineHeight(attributes.font);
+    const double phase = phaseY();
+    m_xBounds.set(*provider, dataSet, animator().get());
+    for (const qint64 j : m_xBounds) {
+        const auto e = dataSet.entryForIndex(j);
+        if (!e) {
+            break;
+        }
+        const QPointF pt = matrix.map(QPointF(e->x(), e->y() * phase));
+        if (!handler.isInBoundsRight(pt.x())) {
+            break;
+        }
+        if (!handler.isInBoundsLeft(pt.x()) || !handler.isInBoundsY(pt.y())) {
+            continue;
+        }
+        if (dataSet.isDrawValuesEnabled()) {
+            const QString text = formatter ? formatter->stringForValue(e->y(), e.get(), i, &handler) : QString();
+            attributes.color = dataSet.valueTextColorAt(j);
+            const QPointF origin(pt.x() - textSize(text, attributes).width() * 0.5,
+                                 pt.y() - valOffset - lineHeight);
+            if (angle != 0.0) {
+                drawText(painter, text, origin, QPointF(0.5, 0.5), angle, attributes);
+            } else {
+                drawText(painter, text, origin, QPointF(0.0, 0.0), 0.0, attributes);
+            }
+        }
+        if (e->icon() && dataSet.isDrawIconsEnabled()) {
+            drawImage(painter, *e->icon(), pt + iconsOffset, e->icon()->size());
+        }
+    }
+}
+
+// ---- Circles and accessibility ----
+
+void LineChartRenderer::drawExtras(QPainter& painter)
+{
+    drawCircles(painter);
+}
+
+QList<DataRenderer::Elements> LineChartRenderer::accessibilityOrderedElements()
+{
+    if (!m_accessibilityOrderedElements) {
+        m_accessibilityOrderedElements = emptyOrderedElements();
+    }
+    return *m_accessibilityOrderedElements;
+}
+
+QList<DataRenderer::Elements> LineChartRenderer::emptyOrderedElements() const
+{
+    const auto* view = lineChartView();
+    const auto lineData = view ? dataProvider()->lineData() : nullptr;
+    return QList<Elements>(lineData ? lineData->dataSetCount() : 0);
+}
+
+void LineChartRenderer::drawCircles(QPainter& painter)
+{
+    const auto* provider = dataProvider();
+    const auto lineData = provider ? provider->lineData() : nullptr;
+    if (!lineData) {
+        return;
+    }
+    m_accessibleChartElements.clear();
+    m_accessibilityOrderedElements = emptyOrderedElements();
+    LineChartView* view = lineChartView();
+    if (view) {
+        m_accessibleChartElements.append(createAccessibleHeader(*view, *lineData, QStringLiteral("Line Chart")));
+    }
+    painter.save();
+    qint64 i = 0;
+    for (const auto& dataSet : lineData->dataSets()) {
+        const auto lineSet = lineDataSet(dataSet);
+        if (lineSet && lineSet->isVisible() && lineSet->isDrawCirclesEnabled() && lineSet->entryCount() != 0) {
+            drawCirclesOfSet(painter, *lineSet, i, view);
+        }
+        ++i;
+    }
+    painter.restore();
+    for (const Elements& elements : std::as_const(*m_accessibilityOrderedElements)) {
+        m_accessibleChartElements.append(elements);
+    }
+}
+
+void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i,
+                                         LineChartView* view)
+{
+    const auto* provider = dataProvider();
+    const ViewPortHandler& handler = *viewPortHandler();
+    const AffineTransform matrix = provider->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
+    m_xBounds.set(*provider, dataSet, animator().get());
+    const double radius = dataSet.circleRadius();
+    const double holeRadius = dataSet.circleHoleRadius();
+    const bool drawHole = dataSet.isDrawCircleHoleEnabled() && radius > holeRadius && holeRadius > 0.0;
+    const std::optional<QColor> holeColor = dataSet.circleHoleColor();
+    const bool transparentHole = drawHole && (!holeColor || isClearColor(*holeColor));
+    const double phase = phaseY();
+    painter.setPen(Qt::NoPen);
+    for (const qint64 j : m_xBounds) {
+        const auto e = dataSet.entryForIndex(j);
+        if (!e) {
+            break;
+        }
+        const QPointF pt = matrix.map(QPointF(e->x(), e->y() * phase));
+        if (!handler.isInBoundsRight(pt.x())) {
+            break;
+        }
+        if (!handler.isInBoundsLeft(pt.x()) || !handler.isInBoundsY(pt.y())) {
+            continue;
+        }
+        if (view && i < m_accessibilityOrderedElements->size()) {
+            const QRectF frame(pt.x() - 3 * radius, pt.y() - 3 * radius, 6 * radius, 6 * radius);
+            (*m_accessibilityOrderedElements)[i].append(makeAccessibilityElement(j, *view, dataSet, i, frame));
+        }
+        const QColor color = dataSet.getCircleColorAtIndex(j);
+        const QRectF circle(pt.x() - radius, pt.y() - radius, 2 * radius, 2 * radius);
+        const QRectF hole(pt.x() - holeRadius, pt.y() - holeRadius, 2 * holeRadius, 2 * holeRadius);
+        if (transparentHole) {
+            QPainterPath ring;
+            ring.setFillRule(Qt::OddEvenFill);
+            ring.addEllipse(circle);
+            ring.addEllipse(hole);
+            painter.fillPath(ring, color);
+            continue;
+        }
+        painter.setBrush(color);
+        painter.drawEllipse(circle);
+        if (drawHole) {
+            painter.setBrush(*holeColor);
+            painter.drawEllipse(hole);
+        }
+    }
+}
+
+// ---- Highlights ----
+
+void LineChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& indices)
+{
+    const auto* provider = dataProvider();
+    const auto lineData = provider ? provider->lineData() : nullptr;
+    if (!lineData) {
+        return;
+    }
+    const double chartXMax = provider->chartXMax();
+    painter.save();
+    for (const auto& highlight : indices) {
+        drawHighlight(painter, highlight, *lineData, chartXMax);
+    }
+    painter.restore();
+}
+
+// A null highlight, or one whose data set does not exist, is skipped.
+void LineChartRenderer::drawHighlight(QPainter& painter, const std::shared_ptr<Highlight>& highlight,
+                                      const LineChartData& lineData, double chartXMax)
+{
+    const auto dataSet = highlight ? lineDataSet(lineData.dataSetAtIndex(highlight->dataSetIndex())) : nullptr;
+    if (!dataSet || !dataSet->isHighlightEnabled()) {
+        return;
+    }
+    const auto e = dataSet->entryForXValue(highlight->x(), highlight->y());
+    if (!e || !isInBoundsX(*e, *dataSet)) {
+        return;
+    }
+    QPen pen(dataSet->highlightColor());
+    pen.setWidthF(dataSet->highlightLineWidth());
+    pen.setCapStyle(Qt::FlatCap);
+    applyLineDash(pen, dataSet->highlightLineDashPhase(), dataSet->highlightLineDashLengths());
+    painter.setPen(pen);
+    const double x = e->x();
+    const double y = e->y() * phaseY();
+    if (x > chartXMax * phaseX()) {
+        return;
+    }
+    const QPointF pt = dataProvider()->getTransformer(dataSet->axisDependency())->pixelForValues(x, y);
+    highlight->setDraw(pt);
+    drawHighlightLines(painter, pt, *dataSet);
+}
+
+// ---- Chart view parts ----
+
+LineChartView* LineChartRenderer::lineChartView() const
+{
+    return qobject_cast<LineChartView*>(m_chart.data());
+}
+
+std::shared_ptr<NSUIAccessibilityElement> LineChartRenderer::makeAccessibilityElement(
+    qint64 j, LineChartView& view, const LineChartDataSetProtocol& dataSet, qint64 i, const QRectF& frame) const
+{
+    auto element = std::make_shared<NSUIAccessibilityElement>(&view);
+    const auto e = dataSet.entryForIndex(j);
+    const auto* provider = dataProvider();
+    if (!e || !provider) {
+        return element;
+    }
+    const auto xAxis = view.xAxis();
+    const auto xFormatter = xAxis->valueFormatter();
+    const QString xText = xFormatter ? xFormatter->stringForValue(e->x(), xAxis.get()) : QString::number(e->x());
+    const auto yFormatter = dataSet.valueFormatter();
+    const QString yText =
+        yFormatter ? yFormatter->stringForValue(e->y(), e.get(), i, viewPortHandler().get()) : QString();
+    const auto lineData = provider->lineData();
+    const QString prefix = lineData && lineData->dataSetCount() >= 2
+        ? dataSet.label().value_or(QString()) + QStringLiteral(", ")
+        : QString();
+    element->setAccessibilityLabel(prefix + QStringLiteral(" ") + xText + QStringLiteral(": ") + yText);
+    element->setAccessibilityFrame(frame);
+    return element;
+}
+
+}

@@ -1,0 +1,179 @@
+#include "Brisvale/pages/FilterControls.h"
+
+#include "Brisvale/pages/PagesTestSupport.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+
+namespace {
+
+using DayRange = SelectDateFormat_DB::Defaults;
+
+// The four controls over the stored filter, counting the changes they report.
+class FilterControlsTest : public PagesTest {
+protected:
+    void SetUp() override
+    {
+        PagesTest::SetUp();
+        fromPicker = FilterControls::makePicker(QStringLiteral("from"), &page);
+        toPicker = FilterControls::makePicker(QStringLiteral("to"), &page);
+        dayPopUp = new QComboBox(&page);
+        timePopUp = new QComboBox(&page);
+        controls = new FilterControls(fromPicker, toPicker, dayPopUp, timePopUp, [this] { ++changes; }, &page);
+        controls->fillPopUps();
+    }
+
+    static void choose(QComboBox* popUp, int index)
+    {
+        popUp->setCurrentIndex(index);
+        emit popUp->activated(index);
+    }
+
+    static void pickInCalendar(QDateEdit* picker, QDate day)
+    {
+        emit picker->calendarWidget()->clicked(day);
+    }
+
+    static QDate day(int month, int dayOfMonth) { return QDate(2026, month, dayOfMonth); }
+
+    QWidget page;
+    QDateEdit* fromPicker = nullptr;
+    QDateEdit* toPicker = nullptr;
+    QComboBox* dayPopUp = nullptr;
+    QComboBox* timePopUp = nullptr;
+    FilterControls* controls = nullptr;
+    int changes = 0;
+};
+
+}
+
+// Readings between 00:00 and 01:00 sit on the edges of the day ranges; "now" is 10 March 15:20.
+TEST_F(FilterControlsTest, EachDayRangeStoresItsWindowAndBoundsAndShowsItsReadingsAtEachTimeOfDay)
+{
+    const QDateTime first = at(2, 1, 20);
+    const QDateTime dayBefore30 = at(2, 8, 23, 59);
+    const QDateTime first30 = at(2, 9, 0, 59);
+    const QDateTime dayBefore7 = at(3, 3, 23, 30);
+    const QDateTime first7 = at(3, 4, 0, 30);
+    const QDateTime afternoon = at(3, 6, 12);
+    const QDateTime morning = at(3, 9, 8);
+    const QDateTime today = at(3, 10, 0, 10);
+    storeUser({{first}, {dayBefore30}, {first30}, {dayBefore7}, {first7}, {afternoon}, {morning}, {today}});
+    controls->restoreFilterControls();
+    const QDate noMinimum = QDateEdit().minimumDate();
+    const QDate noMaximum = QDateEdit().maximumDate();
+
+    const struct {
+        DayRange range;
+        QDateTime from, to;
+        QDate minimum, maximum;
+        QList<QDateTime> shown[3]; // morning, afternoon, all day
+    } cases[] = {
+        {DayRange::SEVEN_DAY, at(3, 4, 15, 20), at(3, 10, 15, 20), noMinimum, noMaximum,
+         {{today, morning, first7}, {afternoon}, {today, morning, afternoon, first7}}},
+        {DayRange::THIRTY_DAY, at(2, 9, 15, 20), at(3, 10, 15, 20), noMinimum, noMaximum,
+         {{today, morning, first7, first30},
+          {afternoon, dayBefore7},
+          {today, morning, afternoon, first7, dayBefore7, first30}}},
+        {DayRange::ALL, first, today, first.date(), today.date(),
+         {{today, morning, first7, first30},
+          {afternoon, dayBefore7, dayBefore30, first},
+          {today, morning, afternoon, first7, dayBefore7, first30, dayBefore30, first}}},
+    };
+    for (const auto& test : cases) {
+        for (int timeOfDay = 0; timeOfDay < 3; ++timeOfDay) {
+            SCOPED_TRACE(testing::Message() << int(test.range) << " / " << timeOfDay);
+            const int before = changes;
+            choose(timePopUp, timeOfDay);
+            choose(dayPopUp, int(test.range));
+            EXPECT_EQ(changes, before + 2);
+            EXPECT_EQ(shownMoments(), test.shown[timeOfDay]);
+            EXPECT_EQ(UserDefaultHelper::date(), SelectDateFormat_DB::row(test.range).showValue);
+            EXPECT_EQ(UserDefaultHelper::from(), test.from);
+            EXPECT_EQ(UserDefaultHelper::to(), test.to);
+            for (const QDateEdit* picker : {fromPicker, toPicker}) {
+                EXPECT_EQ(picker->minimumDate(), test.minimum);
+                EXPECT_EQ(picker->maximumDate(), test.maximum);
+            }
+            EXPECT_EQ(fromPicker->date(), test.from.date());
+            EXPECT_EQ(toPicker->date(), test.to.date());
+        }
+    }
+}
+
+TEST_F(FilterControlsTest, AWindowMatchesAPresetOnCalendarDays)
+{
+    const QDateTime now = at(3, 10, 15, 20);
+    const std::optional<QDateTime> limitFrom = at(3, 4, 9);
+    const std::optional<QDateTime> limitTo = at(3, 10, 7);
+    const struct {
+        QDateTime from, to;
+        std::optional<QDateTime> limitFrom, limitTo;
+        std::optional<DayRange> match;
+    } cases[] = {
+        // The days of the first and last readings, whatever the times: all, before 7 days.
+        {at(3, 4, 23, 59), at(3, 10, 0, 0), limitFrom, limitTo, DayRange::ALL},
+        {at(3, 4, 0, 0), at(3, 10, 23, 59), std::nullopt, limitTo, DayRange::SEVEN_DAY},
+        {at(2, 9, 1), at(3, 10, 23), limitFrom, limitTo, DayRange::THIRTY_DAY},
+        {at(2, 10, 1), at(3, 10, 23), limitFrom, limitTo, std::nullopt},
+        {at(3, 4, 9), at(3, 9, 23), std::nullopt, std::nullopt, std::nullopt},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.from.toString(Qt::ISODate).toStdString());
+        EXPECT_EQ(FilterControls::matchingPreset(test.from, test.to, test.limitFrom, test.limitTo, now),
+                  test.match);
+    }
+}
+
+TEST_F(FilterControlsTest, APickedWindowSnapsToTheRangeItMatchesOrDropsTheRange)
+{
+    storeUser({{at(1, 5, 8)}, {at(3, 9, 8)}});
+    choose(dayPopUp, int(DayRange::SEVEN_DAY));
+    changes = 0;
+
+    // From today - 29 (a typed date) with To today: 30 days, snapped to now - 29 days .. now.
+    fromPicker->setDate(day(2, 9));
+    EXPECT_EQ(changes, 0) << "a date set without finishing the edit is not taken";
+    emit fromPicker->editingFinished();
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(dayPopUp->currentIndex(), int(DayRange::THIRTY_DAY));
+    EXPECT_EQ(UserDefaultHelper::date(), QStringLiteral("30 day"));
+    EXPECT_EQ(UserDefaultHelper::from(), at(2, 9, 15, 20));
+
+    // From today - 10: no range; the bounds stay as they were.
+    fromPicker->setMinimumDate(day(1, 2));
+    pickInCalendar(fromPicker, day(2, 28));
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(dayPopUp->currentIndex(), -1);
+    EXPECT_EQ(UserDefaultHelper::date(), std::nullopt);
+    EXPECT_EQ(UserDefaultHelper::from(), at(2, 28, 15, 20));
+    EXPECT_EQ(fromPicker->minimumDate(), day(1, 2));
+
+    // Editing that ends on the date already taken takes nothing.
+    emit fromPicker->editingFinished();
+    EXPECT_EQ(changes, 3);
+}
+
+// After "ALL" the pickers carry the limits' times (From 20:00, To 08:00): a one-day window is
+// judged by its days, not by those times.
+TEST_F(FilterControlsTest, AOneDayWindowIsTakenAndOnlyAToDayBeforeTheFromDayIsRefused)
+{
+    const QDateTime morning = at(3, 5, 7);
+    storeUser({{at(2, 1, 20)}, {at(3, 4, 9)}, {morning}, {at(3, 9, 8)}});
+    controls->restoreFilterControls();
+
+    pickInCalendar(fromPicker, day(3, 5));
+    EXPECT_EQ(UserDefaultHelper::from(), at(3, 5, 20));
+    EXPECT_EQ(fromPicker->date(), day(3, 5)) << "a day picked lands on that local day";
+    pickInCalendar(toPicker, day(3, 5));
+    EXPECT_EQ(UserDefaultHelper::to(), at(3, 5, 8));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(shownMoments(), QList<QDateTime>{morning});
+
+    pickInCalendar(toPicker, day(3, 4));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(UserDefaultHelper::to(), at(3, 5, 8));
+    EXPECT_EQ(UserDefaultHelper::from(), at(3, 5, 20));
+    EXPECT_EQ(toPicker->date(), day(3, 5));
+}

@@ -1,0 +1,93 @@
+#include "Brisvale/pages/OverviewController.h"
+
+#include "Brisvale/platform/Localization.h"
+
+#include "Brisvale/pages/PagesTestSupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <limits>
+
+namespace {
+
+using Overview = PagesTest;
+
+// Readings of an unsaved profile, in list order, for the averages.
+QList<PFMPtr> readings(std::initializer_list<qint32> pefs, std::initializer_list<float> fev1s = {})
+{
+    const ProfilePtr profile = viewContext().insertProfile();
+    QList<PFMPtr> list;
+    for (const qint32 pef : pefs) {
+        list << viewContext().insertReading(profile);
+        list.last()->pefValue = pef;
+    }
+    for (const float fev1 : fev1s) {
+        list << viewContext().insertReading(profile);
+        list.last()->fev1Value = fev1;
+    }
+    return list;
+}
+
+}
+
+TEST_F(Overview, AveragesRoundHalvesAwayFromZeroPefInSixtyFourBitsFev1InSinglePrecision)
+{
+    constexpr qint32 largest = std::numeric_limits<qint32>::max();
+    const struct {
+        std::initializer_list<qint32> pefs;
+        qint64 pefAverage;
+        std::initializer_list<float> fev1s;
+        QString fev1Average;
+    } cases[] = {
+        {{400, 401}, 401, {2.25f, 2.30f}, "2.3"},
+        {{400, 402, 405}, 402, {3.0f, 3.0f}, "3.0"},
+        {{}, 0, {}, "0.0"},
+        {{-5, 5}, 0, {2.5f, 2.6f}, "2.6"},
+        {{largest, largest}, 2147483648LL, {0.04f}, "0.0"},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(OverviewController::pefAverage(readings(test.pefs)), test.pefAverage);
+        EXPECT_EQ(OverviewController::fev1Text(OverviewController::fev1Average(readings({}, test.fev1s))),
+                  test.fev1Average);
+    }
+}
+
+TEST_F(Overview, TheFiguresFollowTheFilterButTheBestValueDoesNot)
+{
+    const ProfilePtr profile = storeUser({{at(3, 1, 8), 400, 2.0f}, {at(3, 2, 15, 5), 420, 3.0f}});
+    profile->gender = true;
+    profile->time_format = true;
+    profile->best_Value = 510;
+    profile->birthday = Timestamp::fromDateTime(at(3, 11, 9).addYears(-30));
+    ASSERT_TRUE(viewContext().save().ok());
+    OverviewController overview;
+    overview.willAppear();
+
+    const QString female = Localization::text(QStringLiteral("OverviewController_User_Gender_Female"));
+    const QString age = Localization::text(QStringLiteral("OverviewController_User_Age"));
+    EXPECT_EQ(overview.genderAgeTextField->text(), female + QLatin1Char(' ') + age + QStringLiteral(":29"));
+    EXPECT_EQ(overview.userIconImage->property("imageName"), QStringLiteral("icon_User_female"));
+    EXPECT_EQ(overview.totalMeasurementTextField->text(), QStringLiteral("2"));
+    EXPECT_EQ(overview.lastMeasDateTextField->text(), QStringLiteral("2026/03/02"));
+    EXPECT_EQ(overview.lastMeasTimeTextField->text(), QStringLiteral("15:05"));
+    EXPECT_EQ(overview.pefAveTextField->text(), QStringLiteral("410"));
+    EXPECT_EQ(overview.fev1AveTextField->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(overview.bestValueTextField->text(), QStringLiteral("510"));
+
+    overview.timePopUp->setCurrentIndex(0);
+    emit overview.timePopUp->activated(0);
+    EXPECT_EQ(overview.totalMeasurementTextField->text(), QStringLiteral("1"));
+    EXPECT_EQ(overview.lastMeasDateTextField->text(), QStringLiteral("2026/03/01"));
+    EXPECT_EQ(overview.pefAveTextField->text(), QStringLiteral("400"));
+    EXPECT_EQ(overview.fev1AveTextField->text(), QStringLiteral("2.0"));
+    EXPECT_EQ(overview.bestValueTextField->text(), QStringLiteral("510"));
+
+    overview.timePopUp->setCurrentIndex(1);
+    emit overview.timePopUp->activated(1);
+    overview.dayPopUp->setCurrentIndex(0);
+    emit overview.dayPopUp->activated(0);
+    EXPECT_EQ(overview.totalMeasurementTextField->text(), QStringLiteral("0"));
+    EXPECT_EQ(overview.lastMeasDateTextField->text(), QString());
+    EXPECT_EQ(overview.pefAveTextField->text(), QStringLiteral("0"));
+    EXPECT_EQ(overview.fev1AveTextField->text(), QStringLiteral("0.0"));
+}

@@ -1,0 +1,228 @@
+#include "Brisvale/pages/TableController.h"
+
+#include "Brisvale/pages/DataController.h"
+#include "Brisvale/pages/ReadingsTableModel.h"
+#include "Brisvale/platform/AlertScript.h"
+#include "Brisvale/platform/DialogueButtons.h"
+#include "Brisvale/platform/Localization.h"
+
+#include "Brisvale/pages/PagesTestSupport.h"
+
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+// The Data page on its table tab, on screen (offscreen), as the user sees it.
+class TableTest : public PagesTest {
+protected:
+    void showPage()
+    {
+        page = std::make_unique<DataController>();
+        page->resize(1000, 700);
+        page->willAppear();
+        page->show();
+    }
+
+    TableController& table() const { return *page->tableView; }
+    QTableView& view() const { return *table().tableView; }
+
+    QString cell(int row, int column) const
+    {
+        return view().model()->index(row, column).data().toString();
+    }
+
+    QList<QDateTime> rowMoments() const
+    {
+        QList<QDateTime> moments;
+        for (const PFMPtr& reading : table().pfmList()) {
+            moments << reading->measureDate->toDateTime();
+        }
+        return moments;
+    }
+
+    int rowOf(const QDateTime& moment) const { return int(rowMoments().indexOf(moment)); }
+
+    void pressDelete(int row) const
+    {
+        const QModelIndex index = view().model()->index(row, ReadingsTableModel::DeleteBtnColumn);
+        view().scrollTo(index);
+        QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, view().visualRect(index).center());
+    }
+
+    QLineEdit* openNote(int row) const
+    {
+        view().edit(view().model()->index(row, ReadingsTableModel::NotesColumn));
+        return view().findChild<QLineEdit*>(QStringLiteral("textfieldcell"));
+    }
+
+    AlertScript script;
+    std::unique_ptr<DataController> page;
+};
+
+const QDateTime first = QDateTime(QDate(2026, 2, 1), QTime(20, 0));
+const QDateTime second = QDateTime(QDate(2026, 3, 4), QTime(9, 0));
+const QDateTime third = QDateTime(QDate(2026, 3, 5), QTime(7, 0));
+const QDateTime last = QDateTime(QDate(2026, 3, 9), QTime(8, 0));
+
+}
+
+TEST_F(TableTest, RowsShowTheReadingsNewestFirstInTheProfilesFormats)
+{
+    showPage();
+    EXPECT_EQ(view().model()->rowCount(), 0) << "no current user";
+    EXPECT_EQ(page->MaxValue->text(), QStringLiteral("0"));
+    EXPECT_FALSE(page->DownloadBtn->isEnabled());
+
+    storeUser({{at(3, 1, 15, 5), 450, 3.0f}, {at(3, 2, 9), 380, 2.456f, QStringLiteral("after a run")}});
+    showPage();
+    const QStringList newest{"2026/03/02", "AM 09:00", "380", "2.46", "after a run", ""};
+    const QStringList older{"2026/03/01", "PM 03:05", "450", "3.00", "", ""};
+    for (int column = 0; column < ReadingsTableModel::ColumnCount; ++column) {
+        EXPECT_EQ(cell(0, column), newest[column]);
+        EXPECT_EQ(cell(1, column), older[column]);
+    }
+    EXPECT_EQ(page->MaxValue->text(), QStringLiteral("450"));
+    EXPECT_TRUE(page->DownloadBtn->isEnabled());
+    EXPECT_EQ(view().model()->headerData(4, Qt::Horizontal), Localization::text(QStringLiteral("TableController_Notes")));
+    EXPECT_EQ(view().model()->headerData(5, Qt::Horizontal), QString());
+}
+
+TEST_F(TableTest, NoteEditsAreStoredAtEveryKeystrokeAndNotWhenTheFieldIsFilled)
+{
+    storeUser({{at(3, 2, 9), 380, 2.5f, QStringLiteral("run")}});
+    showPage();
+    QLineEdit* field = openNote(0);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(), QStringLiteral("run"));
+    const PFMPtr reading = table().pfmList().first();
+
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_S);
+    EXPECT_EQ(reading->note, QStringLiteral("runs"));
+    EXPECT_FALSE(viewContext().hasChanges());
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+
+    closeViewContext();
+    const ProfilePtr profile = viewContext().fetchProfile(QStringLiteral("ann@example.com")).value();
+    EXPECT_EQ(viewContext().pfmInfo(profile).value().first()->note, QString()) << "empty, not absent";
+}
+
+TEST_F(TableTest, ADeletionMovesOnlyTheLimitsThatAllOfTheUsersReadingsMove)
+{
+    const struct {
+        const char* name;
+        std::optional<std::pair<QDateTime, QDateTime>> window; // none: "ALL"
+        QDateTime deleted;
+        QDateTime limitFrom, limitTo, from, to;
+    } cases[] = {
+        {"newest", std::nullopt, last, first, third, first, third},
+        {"oldest", std::nullopt, first, second, last, second, last},
+        {"between", std::nullopt, second, first, last, first, last},
+        {"newest shown, not the user's newest", std::pair{second, third}, third, first, last, second, third},
+        {"the only one shown", std::pair{second, second}, second, first, last, second, second},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        storeUser({{first}, {second}, {third}, {last}});
+        if (test.window) {
+            UserDefaultHelper::setFrom(test.window->first);
+            UserDefaultHelper::setTo(test.window->second);
+            UserDefaultHelper::setDate(std::nullopt);
+        }
+        showPage();
+        pressDelete(rowOf(test.deleted));
+        script.answerSheet(Alert::firstButton);
+
+        EXPECT_FALSE(rowMoments().contains(test.deleted));
+        EXPECT_EQ(UserDefaultHelper::limitFrom(), test.limitFrom);
+        EXPECT_EQ(UserDefaultHelper::limitTo(), test.limitTo);
+        EXPECT_EQ(UserDefaultHelper::from(), test.from);
+        EXPECT_EQ(UserDefaultHelper::to(), test.to);
+        // The page's pickers follow the stored window.
+        EXPECT_EQ(page->FromDatePicker->date(), test.from.date());
+        EXPECT_EQ(page->ToDatePicker->date(), test.to.date());
+    }
+}
+
+TEST_F(TableTest, TheQuestionDeletesTheReadingWhoseButtonWasPressedEvenAfterAReload)
+{
+    const ProfilePtr profile = storeUser({{second}, {last}});
+    showPage();
+    pressDelete(0);
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().alert.message, Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete")));
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::exclamationmark);
+    EXPECT_EQ(script.last().alert.buttons, DialogueButtons::yesNo());
+    script.answerSheet(Alert::secondButton);
+    EXPECT_EQ(rowMoments(), (QList<QDateTime>{last, second}));
+
+    pressDelete(0);
+    addReading(profile, {at(3, 10, 8)});
+    ASSERT_TRUE(viewContext().save().ok());
+    UserDefaultHelper::setTo(at(3, 10, 8));
+    table().loadReadings(false);
+    ASSERT_EQ(rowMoments().first(), at(3, 10, 8));
+    script.answerSheet(Alert::firstButton);
+    EXPECT_EQ(rowMoments(), (QList<QDateTime>{at(3, 10, 8), second}));
+}
+
+TEST_F(TableTest, ARefusedNoteOrDeletionIsToldOnceAndKeepsWhatTheUserSees)
+{
+    storeUser({{second}, {last}});
+    showPage();
+    rawQuery(QStringLiteral("CREATE TRIGGER refuseNotes BEFORE UPDATE ON PFM BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QLineEdit* field = openNote(0);
+    ASSERT_NE(field, nullptr);
+    lines.clear();
+    QTest::keyClicks(field, QStringLiteral("ab"));
+    EXPECT_EQ(lines.count(QStringLiteral("Error")), 2);
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().kind, Presentation::Kind::sheet);
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::xmark);
+    EXPECT_TRUE(script.last().alert.message.startsWith(Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))));
+    EXPECT_EQ(field->text(), QStringLiteral("ab"));
+    EXPECT_EQ(table().pfmList().first()->note, std::nullopt);
+    script.answerSheet(Alert::firstButton);
+
+    rawQuery(QStringLiteral("CREATE TRIGGER refuseDeletions BEFORE DELETE ON PFM BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    pressDelete(1);
+    script.answerSheet(Alert::firstButton);
+    EXPECT_EQ(lines.count(QStringLiteral("Error")), 3);
+    EXPECT_EQ(script.shown().size(), 3);
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::xmark);
+    EXPECT_EQ(rowMoments(), (QList<QDateTime>{last, second}));
+    EXPECT_EQ(UserDefaultHelper::limitFrom(), second);
+}
+
+TEST_F(TableTest, ATitleClickSortsTheReadingsAndAReloadReturnsToNewestFirst)
+{
+    const QDateTime a = at(3, 1, 8), b = at(3, 2, 8), c = at(3, 3, 8);
+    storeUser({{a, 500, 2.0f, QStringLiteral("b")}, {b, 300, 3.0f, QStringLiteral("a")}, {c, 400, 1.0f}});
+    showPage();
+    const struct {
+        int column;
+        QList<QDateTime> order;
+    } clicks[] = {
+        {ReadingsTableModel::DateColumn, {a, b, c}},   {ReadingsTableModel::DateColumn, {c, b, a}},
+        {ReadingsTableModel::TimeColumn, {a, b, c}},   {ReadingsTableModel::PEFColumn, {b, c, a}},
+        {ReadingsTableModel::PEFColumn, {a, c, b}},    {ReadingsTableModel::FEV1Column, {c, a, b}},
+        {ReadingsTableModel::NotesColumn, {c, b, a}},  {ReadingsTableModel::DeleteBtnColumn, {c, b, a}},
+    };
+    for (const auto& click : clicks) {
+        SCOPED_TRACE(click.column);
+        emit view().horizontalHeader()->sectionClicked(click.column);
+        EXPECT_EQ(rowMoments(), click.order);
+    }
+    emit view().horizontalHeader()->sectionClicked(ReadingsTableModel::PEFColumn);
+    table().onConditionChange();
+    EXPECT_EQ(rowMoments(), (QList<QDateTime>{c, b, a}));
+}
