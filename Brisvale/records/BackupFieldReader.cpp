@@ -68,7 +68,7 @@ QString BackupFieldReader::string(QLatin1StringView key)
     if (!value || !check(value->isString(), key, "is not a string")) {
         return QString();
     }
-    return value->toString();
+    return validText(value->toString(), key);
 }
 
 std::optional<QString> BackupFieldReader::optionalString(QLatin1StringView key)
@@ -77,7 +77,14 @@ std::optional<QString> BackupFieldReader::optionalString(QLatin1StringView key)
     if (!value) {
         return std::nullopt;
     }
-    return value->toString();
+    return validText(value->toString(), key);
+}
+
+// JSON escapes can name half of a surrogate pair ("\ud800"), which is no character: such a
+// text could not be stored as it is, and would match nothing after.
+QString BackupFieldReader::validText(const QString& text, QLatin1StringView key)
+{
+    return check(text.isValidUtf16(), key, "is not valid text") ? text : QString();
 }
 
 QJsonArray BackupFieldReader::array(QLatin1StringView key)

@@ -252,6 +252,16 @@ StoreResult<PFMPtr> StoreContext::existingReading(qint64 objectID)
     return registerReading(objectID, owner.value(), *attributes);
 }
 
+StoreResult<ProfilePtr> StoreContext::existingProfile(qint64 objectID)
+{
+    StoreResult<ProfilePtr> found = profileById(objectID);
+    if (found && (!found.value() || deletedProfiles.contains(objectID))) {
+        return StoreError{QStringLiteral("There is no profile with this identifier"),
+                          QString::number(objectID)};
+    }
+    return found;
+}
+
 ProfilePtr StoreContext::profileFromRow(qint64 id, const ProfileAttributes& attributes)
 {
     auto profile = std::make_shared<Profile>();
@@ -359,21 +369,40 @@ StoreStatus StoreContext::save()
     if (!hasChanges()) {
         return std::monostate();
     }
-    std::optional<StoreError> refused = refusal();
+    Changes changes = changedObjects();
+    std::optional<StoreError> refused = refusal(changes);
     if (refused) {
         rollback();
         return *refused;
     }
-    const StoreResult<NewRows> written = writeChanges();
+    const StoreResult<NewRows> written = writeChanges(changes);
     if (!written) {
         rollback();
         return written.error();
     }
-    acceptChanges(written.value());
+    acceptChanges(written.value(), std::move(changes));
     return std::monostate();
 }
 
-std::optional<StoreError> StoreContext::refusal() const
+// One look at every stored object; the rest of the save works on what it found.
+StoreContext::Changes StoreContext::changedObjects() const
+{
+    Changes changes;
+    for (const ProfilePtr& profile : profiles) {
+        if (StoreRows::differ(*profile, profile->saved) && !deletedProfiles.contains(profile->rowId)) {
+            changes.profiles.push_back(profile);
+        }
+    }
+    for (const auto& [id, reading] : readings) {
+        if (StoreRows::differ(*reading, reading->saved) && !isDeleted(*reading)) {
+            changes.readings.push_back(reading);
+        }
+    }
+    return changes;
+}
+
+// Stored objects that did not change were checked when they were saved or read.
+std::optional<StoreError> StoreContext::refusal(const Changes& changes) const
 {
     const StoreError dateless{QStringLiteral("A reading without a date can't be stored"), {}};
     const StoreError badDate{QStringLiteral("A date that isn't finite can't be stored"), {}};
@@ -385,34 +414,31 @@ std::optional<StoreError> StoreContext::refusal() const
             return StoreError{QStringLiteral("A reading's owner is not in the store"), {}};
         }
     }
-    for (const auto& [id, reading] : readings) {
-        if (!isDeleted(*reading) && !hasUsableDate(reading->measureDate)) {
+    for (const PFMPtr& reading : changes.readings) {
+        if (!hasUsableDate(reading->measureDate)) {
             return dateless;
         }
     }
-    for (const ProfilePtr& profile : profiles) {
-        if (!isFiniteOrAbsent(profile->birthday)) {
-            return badDate;
-        }
-    }
-    for (const ProfilePtr& profile : newProfiles) {
-        if (!isFiniteOrAbsent(profile->birthday)) {
-            return badDate;
+    for (const auto* group : {&changes.profiles, &newProfiles}) {
+        for (const ProfilePtr& profile : *group) {
+            if (!isFiniteOrAbsent(profile->birthday)) {
+                return badDate;
+            }
         }
     }
     return std::nullopt;
 }
 
-StoreResult<StoreContext::NewRows> StoreContext::writeChanges()
+StoreResult<StoreContext::NewRows> StoreContext::writeChanges(const Changes& changes)
 {
     QSqlDatabase db = database();
     if (!db.transaction()) {
         return sqlError(QStringLiteral("The changes can't be saved"), db.lastError());
     }
     NewRows rows;
-    std::optional<StoreError> failure = writeProfiles(rows);
+    std::optional<StoreError> failure = writeProfiles(rows, changes.profiles);
     if (!failure) {
-        failure = writeReadings(rows);
+        failure = writeReadings(rows, changes.readings);
     }
     if (!failure) {
         failure = writeDeletions();
@@ -427,7 +453,8 @@ StoreResult<StoreContext::NewRows> StoreContext::writeChanges()
     return rows;
 }
 
-std::optional<StoreError> StoreContext::writeProfiles(NewRows& rows)
+std::optional<StoreError> StoreContext::writeProfiles(NewRows& rows,
+                                                      const std::vector<ProfilePtr>& changed)
 {
     const QString failed = QStringLiteral("The profiles can't be saved");
     QSqlQuery insert(database());
@@ -442,15 +469,10 @@ std::optional<StoreError> StoreContext::writeProfiles(NewRows& rows)
         rows.profiles.insert(profile.get(), insert.lastInsertId().toLongLong());
     }
     QSqlQuery update(database());
-    bool prepared = false;
-    for (const ProfilePtr& profile : profiles) {
-        if (deletedProfiles.contains(profile->rowId)
-            || !StoreRows::differ(*profile, profile->saved)) {
-            continue;
-        }
-        if (!prepared && !(prepared = update.prepare(StoreRows::updateProfile))) {
-            return sqlError(failed, update.lastError());
-        }
+    if (!changed.empty() && !update.prepare(StoreRows::updateProfile)) {
+        return sqlError(failed, update.lastError());
+    }
+    for (const ProfilePtr& profile : changed) {
         const int position = StoreRows::bindProfile(update, *profile);
         update.bindValue(position, profile->rowId);
         if (!update.exec()) {
@@ -460,7 +482,8 @@ std::optional<StoreError> StoreContext::writeProfiles(NewRows& rows)
     return std::nullopt;
 }
 
-std::optional<StoreError> StoreContext::writeReadings(NewRows& rows)
+std::optional<StoreError> StoreContext::writeReadings(NewRows& rows,
+                                                      const std::vector<PFMPtr>& changed)
 {
     const QString failed = QStringLiteral("The readings can't be saved");
     std::optional<StoreError> failure = insertNewReadings(rows);
@@ -468,14 +491,10 @@ std::optional<StoreError> StoreContext::writeReadings(NewRows& rows)
         return failure;
     }
     QSqlQuery update(database());
-    bool prepared = false;
-    for (const auto& [id, reading] : readings) {
-        if (isDeleted(*reading) || !StoreRows::differ(*reading, reading->saved)) {
-            continue;
-        }
-        if (!prepared && !(prepared = update.prepare(StoreRows::updateReading))) {
-            return sqlError(failed, update.lastError());
-        }
+    if (!changed.empty() && !update.prepare(StoreRows::updateReading)) {
+        return sqlError(failed, update.lastError());
+    }
+    for (const PFMPtr& reading : changed) {
         const int position = StoreRows::bindReading(update, *reading);
         update.bindValue(position, reading->rowId);
         if (!update.exec()) {
@@ -546,31 +565,45 @@ std::optional<StoreError> StoreContext::writeDeletions()
     return failure ? failure : deleteRows(StoreRows::deleteProfile, deletedProfiles);
 }
 
-void StoreContext::acceptChanges(const NewRows& rows)
+void StoreContext::acceptChanges(const NewRows& rows, Changes changes)
 {
     for (const ProfilePtr& profile : newProfiles) {
         profile->rowId = rows.profiles.value(profile.get());
+        profile->saved = *profile;
         profiles.insert(profile->rowId, profile);
     }
     for (size_t index = 0; index < newReadings.size(); ++index) {
         const PFMPtr& reading = newReadings[index];
         reading->rowId = rows.firstReadingId + qint64(index);
+        reading->saved = *reading;
         readings.emplace(reading->rowId, reading);
     }
-    std::erase_if(readings, [&](const auto& entry) { return isDeleted(*entry.second); });
-    for (const qint64 id : std::as_const(deletedProfiles)) {
-        profiles.remove(id);
-    }
-    for (const ProfilePtr& profile : std::as_const(profiles)) {
+    for (const ProfilePtr& profile : changes.profiles) {
         profile->saved = *profile;
     }
-    for (const auto& [id, reading] : readings) {
+    for (const PFMPtr& reading : changes.readings) {
         reading->saved = *reading;
+    }
+    if (!deletedReadings.isEmpty() || !deletedProfiles.isEmpty()) {
+        std::erase_if(readings, [&](const auto& entry) { return isDeleted(*entry.second); });
+        for (const qint64 id : std::as_const(deletedProfiles)) {
+            profiles.remove(id);
+        }
     }
     newProfiles.clear();
     newReadings.clear();
     deletedProfiles.clear();
     deletedReadings.clear();
+    changes = Changes();
+    letGoOfUnheldObjects();
+}
+
+// Every object holds what the store holds: one that nobody but the context holds is let go
+// (readings first, as each holds its owner).
+void StoreContext::letGoOfUnheldObjects()
+{
+    std::erase_if(readings, [](const auto& entry) { return entry.second.use_count() == 1; });
+    profiles.removeIf([](const auto& entry) { return entry.value().use_count() == 1; });
 }
 
 void StoreContext::rollback()

@@ -21,7 +21,9 @@ class QSqlQuery;
 // whose attributes the caller changes directly. Inserts and deletes are pending until save(),
 // which writes every pending change in one transaction. A save that fails changes nothing in
 // the store and rolls the objects back to their last saved state, so no pending change is left
-// for a later save to commit.
+// for a later save to commit. After a save, an object that nobody but the context holds is let
+// go (nobody can tell it from the one made afresh from its row at the next fetch), so the
+// objects a save looks through are the ones in use.
 //
 // Fetches see the pending changes: new objects appear after the stored ones, deleted objects
 // (and the readings of a deleted profile) no longer appear. Stored readings without a date are
@@ -67,6 +69,10 @@ public:
     // saved, or stored without a date).
     StoreResult<PFMPtr> existingReading(qint64 objectID);
 
+    // The profile with that object identifier, or an error when there is none (deleted or never
+    // saved).
+    StoreResult<ProfilePtr> existingProfile(qint64 objectID);
+
     // Marks the profile deleted; its readings go with it. A new profile is simply dropped.
     void deleteProfile(const ProfilePtr& profile);
 
@@ -103,13 +109,21 @@ private:
     StoreResult<QList<PFMPtr>> pendingReadings(const ProfilePtr& profile, Timestamp first,
                                                Timestamp last);
 
-    std::optional<StoreError> refusal() const;
-    StoreResult<NewRows> writeChanges();
-    std::optional<StoreError> writeProfiles(NewRows& rows);
-    std::optional<StoreError> writeReadings(NewRows& rows);
+    // The stored objects, not deleted, whose attributes differ from the ones last saved.
+    struct Changes {
+        std::vector<ProfilePtr> profiles;
+        std::vector<PFMPtr> readings;
+    };
+
+    Changes changedObjects() const;
+    std::optional<StoreError> refusal(const Changes& changes) const;
+    StoreResult<NewRows> writeChanges(const Changes& changes);
+    std::optional<StoreError> writeProfiles(NewRows& rows, const std::vector<ProfilePtr>& changed);
+    std::optional<StoreError> writeReadings(NewRows& rows, const std::vector<PFMPtr>& changed);
     std::optional<StoreError> insertNewReadings(NewRows& rows);
     std::optional<StoreError> writeDeletions();
-    void acceptChanges(const NewRows& rows);
+    void acceptChanges(const NewRows& rows, Changes changes);
+    void letGoOfUnheldObjects();
 
     QString connectionName;
     // The stored objects by row id; each keeps its last saved attributes.

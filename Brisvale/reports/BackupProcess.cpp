@@ -8,6 +8,7 @@
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/records/FolderProcess.h"
 #include "Brisvale/records/RenewProcess.h"
+#include "Brisvale/records/StoreRows.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
 
@@ -15,8 +16,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QUrl>
-#include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -33,17 +35,55 @@ QString fileUrl(const QString& path)
     return QUrl::fromLocalFile(path).toString();
 }
 
-// Whether a stored reading has the record's FEV1 (a NaN equals nothing), PEF and date.
-bool equalReading(const PFM& stored, const Decode_PFM& record)
+// What makes two readings equal for the merge: FEV1 (as floats: a NaN equals nothing, -0 equals
+// 0), PEF and date (as doubles, the same way). The note is not compared.
+struct ReadingKey {
+    float fev1Value = 0.0f;
+    qint32 pefValue = 0;
+    double measureDate = 0.0;
+
+    friend bool operator==(const ReadingKey&, const ReadingKey&) = default;
+};
+
+// Equal keys hash alike: adding +0 turns -0 into +0 and leaves every other value as it is.
+size_t qHash(const ReadingKey& key, size_t seed = 0)
 {
-    return stored.fev1Value == record.fev1Value && stored.pefValue == record.pefValue
-        && stored.measureDate == record.measureDate;
+    return qHashMulti(seed, std::bit_cast<quint32>(key.fev1Value + 0.0f), key.pefValue,
+                      std::bit_cast<quint64>(key.measureDate + 0.0));
 }
 
-bool holdsEqualReading(const QList<PFMPtr>& readings, const Decode_PFM& record)
+// The keys of the readings that have a date; a reading without one equals no dated reading.
+QSet<ReadingKey> comparisonSet(const QList<PFMPtr>& readings)
 {
-    return std::any_of(readings.begin(), readings.end(),
-                       [&record](const PFMPtr& stored) { return equalReading(*stored, record); });
+    QSet<ReadingKey> keys;
+    keys.reserve(readings.size());
+    for (const PFMPtr& stored : readings) {
+        if (stored->measureDate) {
+            keys.insert(ReadingKey{stored->fev1Value, stored->pefValue, stored->measureDate->seconds});
+        }
+    }
+    return keys;
+}
+
+// Adds each reading of the record unless the comparison set (the profile's readings before this
+// merge) holds an equal one. Readings added here are not compared with, so a file may add two
+// equal readings. A reading without a date is never stored. Answers whether any was added.
+bool mergeReadings(const ProfilePtr& profile, const QSet<ReadingKey>& comparison,
+                   const Decode_Profile& record)
+{
+    bool added = false;
+    for (const Decode_PFM& reading : record.pfmInfo) {
+        if (!reading.measureDate) {
+            Console::printLine(QStringLiteral("略過沒有日期的PFM"));
+            continue;
+        }
+        if (!comparison.contains(
+                ReadingKey{reading.fev1Value, reading.pefValue, reading.measureDate->seconds})) {
+            BackupProcess::insertReadingFromBackup(profile, reading);
+            added = true;
+        }
+    }
+    return added;
 }
 
 void printDecoded(const QList<Decode_Profile>& records)
@@ -134,23 +174,33 @@ bool BackupProcess::importStore(QWidget* parent)
         showOutcome("SettingsController_AlertMessage_ImportFailed", AlertSymbol::none);
         return false;
     }
-    QString error;
-    const std::optional<QList<Decode_Profile>> records = readCopy(*copy, error);
-    if (!records) {
-        reportImportFailure(error);
-        return false;
-    }
-    const MergeResult merged = mergeProfiles(*records);
+    const MergeResult merged = mergeCopy(*copy);
     if (merged.error) {
         reportImportFailure(*merged.error);
-        return merged.savedAny;
+    } else {
+        showOutcome("SettingsController_AlertMessage_ImportSuccess", AlertSymbol::checkmark);
     }
-    showOutcome("SettingsController_AlertMessage_ImportSuccess", AlertSymbol::checkmark);
+    // The copy holds someone's health data: it goes whatever the outcome. Failing to remove it
+    // after a failed import is printed only, the failure has just been shown.
     QFile copied(*copy);
     if (!copied.remove()) {
-        reportImportFailure(copied.errorString());
+        if (merged.error) {
+            Console::printLine(QStringLiteral("error:") + copied.errorString());
+        } else {
+            reportImportFailure(copied.errorString());
+        }
     }
-    return true;
+    return merged.error ? merged.savedAny : true;
+}
+
+BackupProcess::MergeResult BackupProcess::mergeCopy(const QString& copy)
+{
+    QString error;
+    const std::optional<QList<Decode_Profile>> records = readCopy(copy, error);
+    if (!records) {
+        return MergeResult{error, false};
+    }
+    return mergeProfiles(*records);
 }
 
 // Empties the work folder and copies the chosen file into it, with the extension "json".
@@ -194,8 +244,20 @@ std::optional<QList<Decode_Profile>> BackupProcess::readCopy(const QString& copy
 BackupProcess::MergeResult BackupProcess::mergeProfiles(const QList<Decode_Profile>& records)
 {
     MergeResult result;
+    // Changes left pending are saved first, as the first merged profile's save would save them;
+    // from here on a merge that changes nothing has nothing to save.
+    const StoreStatus pending = viewContext().save();
+    if (!pending) {
+        result.error = pending.error().text();
+        return result;
+    }
+    StoreResult<ProfilesByEmail> byEmail = profilesByEmail();
+    if (!byEmail) {
+        result.error = byEmail.error().text();
+        return result;
+    }
     for (const Decode_Profile& record : records) {
-        result.error = mergeProfile(record);
+        result.error = mergeProfile(record, byEmail.value());
         if (result.error) {
             break;
         }
@@ -204,54 +266,70 @@ BackupProcess::MergeResult BackupProcess::mergeProfiles(const QList<Decode_Profi
     return result;
 }
 
-// Merges one profile of the file and saves it; answers why it failed. A failure leaves no
-// change of this profile pending in the store.
-std::optional<QString> BackupProcess::mergeProfile(const Decode_Profile& record)
+// The object identifier of every profile that has an e-mail, under it; where several share one,
+// the first in fetch order's.
+StoreResult<BackupProcess::ProfilesByEmail> BackupProcess::profilesByEmail()
 {
-    Console::printLine(QStringLiteral("目前使用的email") + record.email.value_or(QString()));
-    StoreResult<ProfilePtr> found = viewContext().fetchProfile(record.email);
+    const StoreResult<QList<ProfilePtr>> profiles = viewContext().fetchProfiles();
+    if (!profiles) {
+        return profiles.error();
+    }
+    ProfilesByEmail byEmail;
+    byEmail.reserve(profiles.value().size());
+    for (const ProfilePtr& profile : profiles.value()) {
+        if (profile->email && !byEmail.contains(*profile->email)) {
+            byEmail.insert(*profile->email, profile->objectID());
+        }
+    }
+    return byEmail;
+}
+
+// The stored profile of the e-mail, or a new one (pending) when there is none.
+StoreResult<ProfilePtr> BackupProcess::profileToMerge(const QString& email,
+                                                      const ProfilesByEmail& byEmail)
+{
+    const auto found = byEmail.constFind(email);
+    if (found == byEmail.cend()) {
+        Console::printLine(QStringLiteral("新增使用者"));
+        return viewContext().insertProfile();
+    }
+    Console::printLine(QStringLiteral("修改使用者"));
+    return viewContext().existingProfile(*found);
+}
+
+// Merges one profile of the file and saves it; answers why it failed. A failure leaves no
+// change of this profile pending in the store. A profile created here joins the e-mail table,
+// so a later profile of the file with the same e-mail updates it.
+std::optional<QString> BackupProcess::mergeProfile(const Decode_Profile& record,
+                                                   ProfilesByEmail& byEmail)
+{
+    const QString email = record.email.value_or(QString());
+    Console::printLine(QStringLiteral("目前使用的email") + email);
+    const StoreResult<ProfilePtr> found = profileToMerge(email, byEmail);
     if (!found) {
         return found.error().text();
     }
-    ProfilePtr profile = found.value();
-    if (profile) {
-        Console::printLine(QStringLiteral("修改使用者"));
-    } else {
-        Console::printLine(QStringLiteral("新增使用者"));
-        profile = viewContext().insertProfile();
-    }
+    const ProfilePtr& profile = found.value();
+    const ProfileAttributes before = *profile;
     fillProfileFromBackup(profile, record);
     const StoreResult<QList<PFMPtr>> comparison = viewContext().pfmInfo(profile);
     if (!comparison) {
         viewContext().rollback();
         return comparison.error().text();
     }
-    mergeReadings(profile, comparison.value(), record);
-    const StoreStatus saved = viewContext().save();
-    if (!saved) {
-        return saved.error().text();
+    const bool added = mergeReadings(profile, comparisonSet(comparison.value()), record);
+    // A save with nothing to write would find nothing, after looking through the objects in use.
+    if (profile->objectID() == 0 || added || StoreRows::differ(*profile, before)) {
+        const StoreStatus saved = viewContext().save();
+        if (!saved) {
+            return saved.error().text();
+        }
     }
+    byEmail.insert(email, profile->objectID());
     if (profile->email && profile->email == UserDefaultHelper::email()) {
         RenewProcess::renewDateLimits(false, profile);
     }
     return std::nullopt;
-}
-
-// Adds each reading of the record unless the comparison set (the profile's readings before this
-// merge) holds an equal one. Readings added here are not compared with, so a file may add two
-// equal readings. A reading without a date is never stored.
-void BackupProcess::mergeReadings(const ProfilePtr& profile, const QList<PFMPtr>& comparison,
-                                  const Decode_Profile& record)
-{
-    for (const Decode_PFM& reading : record.pfmInfo) {
-        if (!reading.measureDate) {
-            Console::printLine(QStringLiteral("略過沒有日期的PFM"));
-            continue;
-        }
-        if (!holdsEqualReading(comparison, reading)) {
-            insertReadingFromBackup(profile, reading);
-        }
-    }
 }
 
 ProfilePtr BackupProcess::fillProfileFromBackup(const ProfilePtr& profile,

@@ -6,6 +6,7 @@
 #include "Brisvale/records/Profile.h"
 #include "Brisvale/records/StoreResult.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -27,8 +28,8 @@ public:
     // is merged: profiles are matched by exact e-mail and take every attribute of the file; a
     // reading is added unless the profile held an equal one (FEV1, PEF and date) before; readings
     // without a date are passed over. A file that fails to decode changes nothing. The file is
-    // read from a copy in the work folder "JsonFile/BAK2JSON", removed after a successful import
-    // and kept after a failed one.
+    // read from a copy in the work folder "JsonFile/BAK2JSON", removed after the import whatever
+    // its outcome.
     // Answers whether the store may have changed: after a successful merge, or after a failure
     // once some profile was saved.
     static bool importStore(QWidget* parent);
@@ -53,9 +54,16 @@ private:
                                               const QString& path);
     static std::optional<QString> copyToWorkFolder(const QString& chosen);
     static std::optional<QList<Decode_Profile>> readCopy(const QString& copy, QString& error);
+    // Object identifiers of stored profiles by e-mail: the import holds no profile object longer
+    // than its merge, so the store lets go of each once it is saved.
+    using ProfilesByEmail = QHash<QString, qint64>;
+
+    static MergeResult mergeCopy(const QString& copy);
     static MergeResult mergeProfiles(const QList<Decode_Profile>& records);
-    static std::optional<QString> mergeProfile(const Decode_Profile& record);
-    static void mergeReadings(const ProfilePtr& profile, const QList<PFMPtr>& comparison,
-                              const Decode_Profile& record);
+    static StoreResult<ProfilesByEmail> profilesByEmail();
+    static StoreResult<ProfilePtr> profileToMerge(const QString& email,
+                                                  const ProfilesByEmail& byEmail);
+    static std::optional<QString> mergeProfile(const Decode_Profile& record,
+                                               ProfilesByEmail& byEmail);
     static void reportImportFailure(const QString& error);
 };

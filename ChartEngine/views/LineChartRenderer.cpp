@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace Charts {
@@ -373,15 +374,12 @@ QPainterPath LineChartRenderer::generateFilledPath(const LineChartDataSetProtoco
 
 void LineChartRenderer::drawCubicBezier(QPainter& painter, const std::shared_ptr<LineChartDataSetProtocol>& dataSet)
 {
-    const auto* provider = dataProvider();
-    if (!provider) {
+    const auto matrix = curveMatrix(*dataSet);
+    if (!matrix) {
         return;
     }
-    const AffineTransform matrix = provider->getTransformer(dataSet->axisDependency())->valueToPixelMatrix();
-    const double phase = phaseY();
-    m_xBounds.set(*provider, *dataSet, animator().get());
     const double intensity = dataSet->cubicIntensity();
-    const auto pixel = [&matrix, phase](double x, double y) { return matrix.map(QPointF(x, y * phase)); };
+    const auto pixel = [&matrix, phase = phaseY()](double x, double y) { return matrix->map(QPointF(x, y * phase)); };
     QPainterPath spline;
     if (m_xBounds.range() >= 1) {
         const qint64 min = m_xBounds.min();
@@ -407,20 +405,17 @@ void LineChartRenderer::drawCubicBezier(QPainter& painter, const std::shared_ptr
             prev = cur;
         }
     }
-    drawCurve(painter, *dataSet, spline, matrix);
+    drawCurve(painter, *dataSet, spline, *matrix);
 }
 
 void LineChartRenderer::drawHorizontalBezier(QPainter& painter,
                                              const std::shared_ptr<LineChartDataSetProtocol>& dataSet)
 {
-    const auto* provider = dataProvider();
-    if (!provider) {
+    const auto matrix = curveMatrix(*dataSet);
+    if (!matrix) {
         return;
     }
-    const AffineTransform matrix = provider->getTransformer(dataSet->axisDependency())->valueToPixelMatrix();
-    const double phase = phaseY();
-    m_xBounds.set(*provider, *dataSet, animator().get());
-    const auto pixel = [&matrix, phase](double x, double y) { return matrix.map(QPointF(x, y * phase)); };
+    const auto pixel = [&matrix, phase = phaseY()](double x, double y) { return matrix->map(QPointF(x, y * phase)); };
     QPainterPath spline;
     if (m_xBounds.range() >= 1) {
         auto prev = dataSet->entryForIndex(m_xBounds.min());
@@ -438,7 +433,18 @@ void LineChartRenderer::drawHorizontalBezier(QPainter& painter,
             prev = cur;
         }
     }
-    drawCurve(painter, *dataSet, spline, matrix);
+    drawCurve(painter, *dataSet, spline, *matrix);
+}
+
+// Sets the bounds for the set and answers its matrix; none without a chart.
+std::optional<AffineTransform> LineChartRenderer::curveMatrix(const LineChartDataSetProtocol& dataSet)
+{
+    const auto* provider = dataProvider();
+    if (!provider) {
+        return std::nullopt;
+    }
+    m_xBounds.set(*provider, dataSet, animator().get());
+    return provider->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
 }
 
 // The fill under a curve, then the curve itself.
@@ -544,13 +550,11 @@ void LineChartRenderer::drawValues(QPainter& painter)
 
 void LineChartRenderer::drawValuesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i)
 {
-    const auto* provider = dataProvider();
-    const ViewPortHandler& handler = *viewPortHandler();
+    const ViewPortHandler* handler = viewPortHandler().get();
     TextAttributes attributes;
     attributes.font = dataSet.valueFont();
     const auto formatter = dataSet.valueFormatter();
     const double angle = dataSet.valueLabelAngle() * std::numbers::pi / 180.0;
-    const AffineTransform matrix = provider->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
     const QPointF iconsOffset = dataSet.iconsOffset();
     // The label's distance above its point: 1.75 radii with circles, half of that without, in
     // whole points.
@@ -562,6 +566,31 @@ void LineChartRenderer::drawValuesOfSet(QPainter& painter, const LineChartDataSe
         valOffset = std::trunc(valOffset / 2.0);
     }
     const double lineHeight = fontLineHeight(attributes.font);
+    forEachPointInContent(dataSet, [&](qint64 j, const ChartDataEntry& e, const QPointF& pt) {
+        if (dataSet.isDrawValuesEnabled()) {
+            const QString text = formatter ? formatter->stringForValue(e.y(), &e, i, handler) : QString();
+            attributes.color = dataSet.valueTextColorAt(j);
+            const QPointF origin(pt.x() - textSize(text, attributes).width() * 0.5, pt.y() - valOffset - lineHeight);
+            if (angle != 0.0) {
+                drawText(painter, text, origin, QPointF(0.5, 0.5), angle, attributes);
+            } else {
+                drawText(painter, text, origin, QPointF(0.0, 0.0), 0.0, attributes);
+            }
+        }
+        if (e.icon() && dataSet.isDrawIconsEnabled()) {
+            drawImage(painter, *e.icon(), pt + iconsOffset, e.icon()->size());
+        }
+    });
+}
+
+// The entries of the bounds in order with their points, up to a missing entry or the first point
+// right of the content; a point left of the content or above or below it is passed over.
+void LineChartRenderer::forEachPointInContent(const LineChartDataSetProtocol& dataSet,
+                                              const std::function<void(qint64, const ChartDataEntry&, const QPointF&)>& visit)
+{
+    const auto* provider = dataProvider();
+    const ViewPortHandler& handler = *viewPortHandler();
+    const AffineTransform matrix = provider->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
     const double phase = phaseY();
     m_xBounds.set(*provider, dataSet, animator().get());
     for (const qint64 j : m_xBounds) {
@@ -573,22 +602,8 @@ void LineChartRenderer::drawValuesOfSet(QPainter& painter, const LineChartDataSe
         if (!handler.isInBoundsRight(pt.x())) {
             break;
         }
-        if (!handler.isInBoundsLeft(pt.x()) || !handler.isInBoundsY(pt.y())) {
-            continue;
-        }
-        if (dataSet.isDrawValuesEnabled()) {
-            const QString text = formatter ? formatter->stringForValue(e->y(), e.get(), i, &handler) : QString();
-            attributes.color = dataSet.valueTextColorAt(j);
-            const QPointF origin(pt.x() - textSize(text, attributes).width() * 0.5,
-                                 pt.y() - valOffset - lineHeight);
-            if (angle != 0.0) {
-                drawText(painter, text, origin, QPointF(0.5, 0.5), angle, attributes);
-            } else {
-                drawText(painter, text, origin, QPointF(0.0, 0.0), 0.0, attributes);
-            }
-        }
-        if (e->icon() && dataSet.isDrawIconsEnabled()) {
-            drawImage(painter, *e->icon(), pt + iconsOffset, e->icon()->size());
+        if (handler.isInBoundsLeft(pt.x()) && handler.isInBoundsY(pt.y())) {
+            visit(j, *e, pt);
         }
     }
 }
@@ -646,29 +661,13 @@ void LineChartRenderer::drawCircles(QPainter& painter)
 void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i,
                                          LineChartView* view)
 {
-    const auto* provider = dataProvider();
-    const ViewPortHandler& handler = *viewPortHandler();
-    const AffineTransform matrix = provider->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
-    m_xBounds.set(*provider, dataSet, animator().get());
     const double radius = dataSet.circleRadius();
     const double holeRadius = dataSet.circleHoleRadius();
     const bool drawHole = dataSet.isDrawCircleHoleEnabled() && radius > holeRadius && holeRadius > 0.0;
     const std::optional<QColor> holeColor = dataSet.circleHoleColor();
     const bool transparentHole = drawHole && (!holeColor || isClearColor(*holeColor));
-    const double phase = phaseY();
     painter.setPen(Qt::NoPen);
-    for (const qint64 j : m_xBounds) {
-        const auto e = dataSet.entryForIndex(j);
-        if (!e) {
-            break;
-        }
-        const QPointF pt = matrix.map(QPointF(e->x(), e->y() * phase));
-        if (!handler.isInBoundsRight(pt.x())) {
-            break;
-        }
-        if (!handler.isInBoundsLeft(pt.x()) || !handler.isInBoundsY(pt.y())) {
-            continue;
-        }
+    forEachPointInContent(dataSet, [&](qint64 j, const ChartDataEntry&, const QPointF& pt) {
         if (view && i < m_accessibilityOrderedElements->size()) {
             const QRectF frame(pt.x() - 3 * radius, pt.y() - 3 * radius, 6 * radius, 6 * radius);
             (*m_accessibilityOrderedElements)[i].append(makeAccessibilityElement(j, *view, dataSet, i, frame));
@@ -682,7 +681,7 @@ void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataS
             ring.addEllipse(circle);
             ring.addEllipse(hole);
             painter.fillPath(ring, color);
-            continue;
+            return;
         }
         painter.setBrush(color);
         painter.drawEllipse(circle);
@@ -690,7 +689,7 @@ void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataS
             painter.setBrush(*holeColor);
             painter.drawEllipse(hole);
         }
-    }
+    });
 }
 
 // ---- Highlights ----

@@ -12,11 +12,13 @@
 #include <QPointer>
 #include <QRectF>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace Charts {
 
+class ChartDataEntry;
 class LineChartData;
 class LineChartDataProvider;
 class LineChartDataSetProtocol;
@@ -108,6 +110,7 @@ private:
     QPainterPath linearPath(const LineChartDataSetProtocol& dataSet, const AffineTransform& matrix) const;
     void drawLinearSegments(QPainter& painter, const LineChartDataSetProtocol& dataSet,
                             const AffineTransform& matrix);
+    std::optional<AffineTransform> curveMatrix(const LineChartDataSetProtocol& dataSet);
     void drawCurve(QPainter& painter, const LineChartDataSetProtocol& dataSet, const QPainterPath& spline,
                    const AffineTransform& matrix);
     static QGradientStops gradientStops(const LineChartDataSetProtocol& dataSet, const QList<double>& positions,
@@ -116,6 +119,8 @@ private:
                            const AffineTransform& matrix);
     const LineValuesCopy& valuesCopy(const std::shared_ptr<LineChartDataSetProtocol>& dataSet);
     void drawValuesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i);
+    void forEachPointInContent(const LineChartDataSetProtocol& dataSet,
+                               const std::function<void(qint64, const ChartDataEntry&, const QPointF&)>& visit);
     void drawCirclesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i,
                           LineChartView* view);
     void drawHighlight(QPainter& painter, const std::shared_ptr<Highlight>& highlight,

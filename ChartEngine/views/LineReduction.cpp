@@ -314,7 +314,7 @@ void LineReduction::coverColumn(double column, double top, double bottom)
     span.bottom = std::max(span.bottom, bottom);
 }
 
-// The device pixels the spans may paint: their columns and rows, inside the clip.
+// The device pixels the spans may paint: their columns and rows, inside the window and the clip.
 QRect LineReduction::spanArea() const
 {
     double top = infinity;
@@ -328,9 +328,12 @@ QRect LineReduction::spanArea() const
     if (!(top < bottom)) {
         return QRect();
     }
-    QRectF area(m_firstSpan, top, double(m_spans.size()), bottom - top);
+    // Inside the painter's window (a bound at least as large as the device) and its clip.
+    const QTransform device = m_painter.combinedTransform();
+    QRectF area = QRectF(m_firstSpan, top, double(m_spans.size()), bottom - top)
+                      .intersected(device.mapRect(QRectF(m_painter.window())));
     if (m_painter.hasClipping()) {
-        area = area.intersected(m_painter.combinedTransform().mapRect(m_painter.clipBoundingRect()));
+        area = area.intersected(device.mapRect(m_painter.clipBoundingRect()));
     }
     return area.toAlignedRect().intersected(QRect(static_cast<int>(m_firstSpan), static_cast<int>(top),
                                                   static_cast<int>(m_spans.size()), static_cast<int>(bottom - top)));
@@ -383,6 +386,9 @@ void LineReduction::paintSpans()
     if (m_canvas.width() < area.width() || m_canvas.height() < area.height()) {
         m_canvas = QImage(std::max(m_canvas.width(), area.width()), std::max(m_canvas.height(), area.height()),
                           QImage::Format_ARGB32_Premultiplied);
+        if (m_canvas.isNull()) {
+            return;
+        }
         m_canvas.fill(Qt::transparent);
     }
     const QRect written = writeSpans(qPremultiply(m_painter.pen().color().rgba()), area);

@@ -505,6 +505,34 @@ TEST(BackupDocumentRead, EveryMalformedValueRefusesTheWholeDocument)
     }
 }
 
+TEST(BackupDocumentRead, TextsWithHalfASurrogatePairAreRefused)
+{
+    struct Case {
+        bool inReading;
+        const char* key;
+        const char* escaped; // as the file holds it
+    };
+    const Case cases[] = {
+        {false, "email", "\\ud800x"},
+        {false, "email", "a\\udc00"},
+        {false, "name", "\\ude00\\ud83d"},
+        {true, "note", "x\\ud83d"},
+    };
+    for (const Case& c : cases) {
+        const Refusal refusal{c.inReading, c.key, QJsonValue(QStringLiteral("@@")), "is not valid text"};
+        QByteArray document = spoiledDocument(refusal);
+        document.replace("\"@@\"", QByteArray("\"") + c.escaped + "\"");
+        SCOPED_TRACE(c.escaped);
+        QString error;
+        EXPECT_EQ(readText(document, &error), std::nullopt);
+        EXPECT_EQ(error, refusal.expectedError());
+    }
+    // A whole pair is a character.
+    QByteArray paired = spoiledDocument({false, "email", QJsonValue(QStringLiteral("@@")), ""});
+    paired.replace("\"@@\"", "\"\\ud83d\\ude00@x\"");
+    EXPECT_EQ(readText(paired).value().first().email, QStringLiteral("\U0001F600@x"));
+}
+
 TEST(BackupDocumentRead, OneBadRecordAfterGoodOnesRefusesEverything)
 {
     QJsonObject bad = validProfileObject();

@@ -79,6 +79,30 @@ TEST_F(StoreIdentity, NewProfilesHaveTheStoreDefaults)
     EXPECT_FALSE(viewContext().hasChanges());
 }
 
+TEST_F(StoreIdentity, ASaveLetsGoOfObjectsNobodyHoldsAndKeepsTheirChanges)
+{
+    const ProfilePtr profile = storedProfile(QStringLiteral("a"), {1.0, 2.0});
+    std::weak_ptr<Profile> other = storedProfile(QStringLiteral("b"));
+    StoreContext& context = viewContext();
+    const PFMPtr held = context.pfmInfo(profile).value()[1];
+    std::weak_ptr<PFM> dropped = context.pfmInfo(profile).value()[0];
+    // Changed, then let go by everyone but the context: the change is still saved.
+    context.fetchProfile(QStringLiteral("b")).value()->name = QStringLiteral("B");
+    dropped.lock()->pefValue = 333;
+    held->note = QStringLiteral("kept");
+    ASSERT_FALSE(other.expired());
+    ASSERT_TRUE(context.save().ok());
+
+    EXPECT_TRUE(dropped.expired());
+    EXPECT_TRUE(other.expired());
+    const QList<PFMPtr> again = context.pfmInfo(profile).value();
+    EXPECT_EQ(again[1], held);
+    EXPECT_EQ(again[0]->pefValue, 333);
+    EXPECT_EQ(context.fetchProfile(QStringLiteral("b")).value()->name, QStringLiteral("B"));
+    closeViewContext();
+    EXPECT_EQ(viewContext().fetchProfile(QStringLiteral("b")).value()->name, QStringLiteral("B"));
+}
+
 using StoreEmail = FreshStore;
 
 TEST_F(StoreEmail, MatchesExactlyAndAnAbsentEmailMatchesOnlyProfilesWithout)
@@ -142,6 +166,24 @@ TEST_F(StoreObjectID, FindsStoredReadingsAndReportsMissingOnesAsErrors)
     EXPECT_FALSE(viewContext().existingReading(last).ok());
     EXPECT_EQ(
         viewContext().existingReading(readings[0]->objectID()).value()->measureDate->seconds, 1.0);
+}
+
+TEST_F(StoreObjectID, FindsStoredProfilesAndReportsMissingOnesAsErrors)
+{
+    const ProfilePtr kept = storedProfile(QStringLiteral("kept"));
+    const ProfilePtr gone = storedProfile(QStringLiteral("gone"));
+    const qint64 keptId = kept->objectID();
+    const qint64 goneId = gone->objectID();
+    StoreContext& context = viewContext();
+    EXPECT_EQ(context.existingProfile(keptId).value(), kept);
+    context.deleteProfile(gone);
+    EXPECT_FALSE(context.existingProfile(goneId).ok()); // pending deletion
+    ASSERT_TRUE(context.save().ok());
+    for (const qint64 id : {goneId, qint64(0), qint64(999999)}) {
+        EXPECT_FALSE(context.existingProfile(id).ok()) << id;
+    }
+    closeViewContext();
+    EXPECT_EQ(viewContext().existingProfile(keptId).value()->email, QStringLiteral("kept"));
 }
 
 using StoreDelete = FreshStore;

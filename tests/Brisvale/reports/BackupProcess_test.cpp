@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -167,7 +168,7 @@ TEST_F(Backup, ImportingTheSameFileTwiceAddsNothing)
     EXPECT_EQ(storeContents(), once);
 }
 
-TEST_F(Backup, AFileThatFailsToDecodeChangesNothingAndKeepsItsCopy)
+TEST_F(Backup, AFileThatFailsToDecodeChangesNothingAndLeavesNoCopy)
 {
     store({profile(QStringLiteral("ann@x"), {reading(1.0, 300, 2.0f)})});
     const QList<Decode_Profile> before = storeContents();
@@ -176,14 +177,17 @@ TEST_F(Backup, AFileThatFailsToDecodeChangesNothingAndKeepsItsCopy)
     document.replace("\"birthday\" : -962000000.25,\n    \"date_format\" : 2,\n    \"email\" : \"cy@x\"",
                      "\"date_format\" : 2,\n    \"email\" : \"cy@x\"");
     ASSERT_FALSE(BackupDocument::read(document).has_value());
-    const QList<QByteArray> broken{document, "not json", "{}"};
+    QByteArray halfPair = BackupDocument::write(sample()).value();
+    halfPair.replace("\"bob@x\"", "\"bob\\ud800x\"");
+    const QList<QByteArray> broken{document, halfPair, "not json", "{}"};
     for (const QByteArray& content : broken) {
         const QString path = writeFile(QStringLiteral("broken.v1.bak"), content);
         EXPECT_FALSE(importFile(path));
         EXPECT_EQ(script->last().alert.symbol, AlertSymbol::xmark);
         EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup could not be imported."));
         EXPECT_EQ(storeContents(), before);
-        EXPECT_TRUE(QFile::exists(workCopy(QStringLiteral("broken.v1.json"))));
+        // The copy holds someone's health data: it goes after a failure too.
+        EXPECT_FALSE(QFile::exists(workCopy(QStringLiteral("broken.v1.json")))) << content.left(40).toStdString();
     }
     EXPECT_FALSE(console.filter(QStringLiteral("error:")).isEmpty());
 }
@@ -226,6 +230,72 @@ TEST_F(Backup, AMatchedProfileTakesTheFileAttributesAndKeepsItsReadings)
     expected.pfmInfo = {old.pfmInfo[0], old.pfmInfo[1], file.pfmInfo[1], file.pfmInfo[2], file.pfmInfo[3]};
     EXPECT_EQ(contents[0], expected);
     EXPECT_EQ(contents[1], profile(QStringLiteral("new@x"), {}));
+}
+
+TEST_F(Backup, AReadingIsADuplicateExactlyWhenItsFev1PefAndDateEqualAStoredOne)
+{
+    const double date = 733000000.123456789;
+    const float fev1 = 2.3f;
+    store({profile(QStringLiteral("ann@x"), {reading(date, 450, fev1, QStringLiteral("stored")),
+                                            reading(0.0, 300, 0.0f), reading(370.0, 370, 3.7f)})});
+    struct Case {
+        Decode_PFM inFile;
+        bool added;
+    };
+    const Case cases[] = {
+        {reading(date, 450, fev1, QStringLiteral("other note")), false},
+        {reading(-0.0, 300, -0.0f), false}, // -0 equals 0, as a number
+        {reading(370.0, 370, 3.7f), false}, // written below as a double that rounds to 3.7f
+        {reading(date, 451, fev1), true},
+        {reading(date, 450, std::nextafter(fev1, 3.0f)), true},
+        {reading(std::nextafter(date, 1e10), 450, fev1), true},
+    };
+    QList<Decode_PFM> file;
+    QList<Decode_PFM> expected = storeContents()[0].pfmInfo;
+    for (const Case& c : cases) {
+        file << c.inFile;
+        if (c.added) {
+            expected << c.inFile;
+        }
+    }
+    // Twice in the file, stored by neither: both are added, as the file's own readings are not
+    // compared with each other.
+    file << reading(5.0, 5, 5.0f) << reading(5.0, 5, 5.0f);
+    expected << reading(5.0, 5, 5.0f) << reading(5.0, 5, 5.0f);
+    QByteArray document = BackupDocument::write({profile(QStringLiteral("ann@x"), file)}).value();
+    ASSERT_EQ(document.count("\"fev1Value\" : 3.7,"), 1);
+    document.replace("\"fev1Value\" : 3.7,", "\"fev1Value\" : 3.70000000001,");
+    const QString path = writeFile(QStringLiteral("dups.bak"), document);
+    ASSERT_TRUE(importFile(path));
+    EXPECT_EQ(storeContents()[0].pfmInfo, expected);
+    // Imported again, every reading is a duplicate.
+    ASSERT_TRUE(importFile(path));
+    EXPECT_EQ(storeContents()[0].pfmInfo, expected);
+}
+
+TEST_F(Backup, AnEmailTwiceInTheFileUpdatesTheProfileMergedFirst)
+{
+    store({profile(QStringLiteral("twin@x"), {reading(1.0, 1, 1.0f)}),
+           profile(QStringLiteral("twin@x"), {reading(2.0, 2, 2.0f)})});
+    Decode_Profile first = profile(QStringLiteral("new@x"), {reading(3.0, 3, 3.0f)});
+    Decode_Profile second = first;
+    second.name = QStringLiteral("Second");
+    second.pfmInfo << reading(4.0, 4, 4.0f);
+    Decode_Profile twin = profile(QStringLiteral("twin@x"), {reading(2.0, 2, 2.0f)});
+    twin.name = QStringLiteral("Twin");
+    const QString path =
+        writeFile(QStringLiteral("twice.bak"), BackupDocument::write({first, second, twin}).value());
+    ASSERT_TRUE(importFile(path));
+
+    const QList<Decode_Profile> contents = storeContents();
+    ASSERT_EQ(contents.size(), 3);
+    // Of two stored profiles sharing an e-mail, the first is merged into; it had no equal reading.
+    EXPECT_EQ(contents[0].name, QStringLiteral("Twin"));
+    EXPECT_EQ(contents[0].pfmInfo, (QList<Decode_PFM>{reading(1.0, 1, 1.0f), reading(2.0, 2, 2.0f)}));
+    EXPECT_EQ(contents[1].pfmInfo, (QList<Decode_PFM>{reading(2.0, 2, 2.0f)}));
+    // The second file profile updates the one the first created, its readings compared with
+    // what the first stored.
+    EXPECT_EQ(contents[2], second);
 }
 
 TEST_F(Backup, OnlyImportingTheCurrentUserRenewsTheDateWindow)

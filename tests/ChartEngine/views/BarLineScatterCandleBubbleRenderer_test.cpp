@@ -122,25 +122,6 @@ TEST(BarLineScatterCandleBubbleRenderer, EntryIsInBoundsWithinTheUncoveredShare)
     }
 }
 
-TEST(BarLineScatterCandleBubbleRenderer, ValuesAreDrawnForVisibleSetsWithValuesOrIcons)
-{
-    struct Case {
-        bool visible;
-        bool values;
-        bool icons;
-        bool draws;
-    };
-    const BarLineScatterCandleBubbleRenderer renderer(nullptr, std::make_shared<ViewPortHandler>(10, 10));
-    for (const Case& c : std::vector<Case>{{false, true, true, false}, {true, false, true, true},
-                                           {true, true, false, true}, {true, false, false, false}}) {
-        auto dataSet = lineSet({});
-        dataSet->setVisible(c.visible);
-        dataSet->setDrawValuesEnabled(c.values);
-        dataSet->setDrawIconsEnabled(c.icons);
-        EXPECT_EQ(renderer.shouldDrawValues(*dataSet), c.draws) << c.visible << c.values << c.icons;
-    }
-}
-
 // Content (35, 15, 230, 125); the point (100, 190) lies below the content.
 TEST(LineScatterCandleRadarRenderer, IndicatorLinesCrossTheWholeContent)
 {

@@ -91,6 +91,8 @@ TEST(LineReduction, ReducedLineIsFaithfulToEverySegment)
     const auto walk10k = walk(10000);
     const auto walk100k = walk(100000);
     const auto spikes100k = spikes(100000);
+    const auto farSpike = spikes(100000);
+    farSpike->entryForIndex(50000)->setY(1e12);
     const std::vector<Case> cases = {
         {"10,000 entries", walk10k, 2, 1, 1},
         {"10,000 entries at ratio 2", walk10k, 1, 2, 1},
@@ -99,6 +101,7 @@ TEST(LineReduction, ReducedLineIsFaithfulToEverySegment)
         {"1,000,000 entries", walk(1000000), 2, 1, 1},
         {"spikes", spikes100k, 1, 1, 1},
         {"spikes at ratio 2", spikes100k, 4, 2, 1},
+        {"a value far above the chart", farSpike, 2, 1, 1},
         {"1 to 3 entries a column", walk100k, 2, 1, 40},
         {"1 to 3 entries a device column", walk100k, 1, 2, 30},
         {"square caps", spikes100k, 4, 2, 1, Qt::SquareCap},
