@@ -1,6 +1,10 @@
 #include "ChartEngine/components/ChartHighlighter.h"
+#include "ChartEngine/data/BubbleChartDataEntry.h"
+#include "ChartEngine/data/BubbleChartDataSet.h"
 #include "ChartEngine/data/ScatterChartDataSet.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/types/BubbleChartRenderer.h"
+#include "ChartEngine/types/BubbleChartView.h"
 #include "ChartEngine/types/ScatterChartRenderer.h"
 #include "ChartEngine/types/ScatterChartView.h"
 
@@ -49,13 +53,18 @@ bool ownsRenderer(BarLineChartViewBase& view)
 QList<Kind> kinds()
 {
     ChartDataEntryList points;
+    ChartDataEntryList bubbles;
     for (int x = 1; x <= 4; ++x) {
         points << std::make_shared<ChartDataEntry>(x, 5);
+        bubbles << std::make_shared<BubbleChartDataEntry>(x, 5, 1);
     }
     return {
         {"scatter", [points] { return viewOf<ScatterChartView, ScatterChartData, ScatterChartDataSet>(points); },
          ownsRenderer<ScatterChartRenderer, ScatterChartDataProvider>,
          [](QObject* view) { return dynamic_cast<ScatterChartDataProvider*>(view) != nullptr; }, 0.5, 1},
+        {"bubble", [bubbles] { return viewOf<BubbleChartView, BubbleChartData, BubbleChartDataSet>(bubbles); },
+         ownsRenderer<BubbleChartRenderer, BubbleChartDataProvider>,
+         [](QObject* view) { return dynamic_cast<BubbleChartDataProvider*>(view) != nullptr; }, 0, 5},
     };
 }
 
