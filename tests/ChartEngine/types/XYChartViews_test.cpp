@@ -1,10 +1,14 @@
 #include "ChartEngine/components/ChartHighlighter.h"
 #include "ChartEngine/data/BubbleChartDataEntry.h"
 #include "ChartEngine/data/BubbleChartDataSet.h"
+#include "ChartEngine/data/CandleChartDataEntry.h"
+#include "ChartEngine/data/CandleChartDataSet.h"
 #include "ChartEngine/data/ScatterChartDataSet.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/types/BubbleChartRenderer.h"
 #include "ChartEngine/types/BubbleChartView.h"
+#include "ChartEngine/types/CandleStickChartRenderer.h"
+#include "ChartEngine/types/CandleStickChartView.h"
 #include "ChartEngine/types/ScatterChartRenderer.h"
 #include "ChartEngine/types/ScatterChartView.h"
 
@@ -54,9 +58,11 @@ QList<Kind> kinds()
 {
     ChartDataEntryList points;
     ChartDataEntryList bubbles;
+    ChartDataEntryList candles;
     for (int x = 1; x <= 4; ++x) {
         points << std::make_shared<ChartDataEntry>(x, 5);
         bubbles << std::make_shared<BubbleChartDataEntry>(x, 5, 1);
+        candles << std::make_shared<CandleChartDataEntry>(x, 6, 4, 5.5, 4.5);
     }
     return {
         {"scatter", [points] { return viewOf<ScatterChartView, ScatterChartData, ScatterChartDataSet>(points); },
@@ -65,6 +71,9 @@ QList<Kind> kinds()
         {"bubble", [bubbles] { return viewOf<BubbleChartView, BubbleChartData, BubbleChartDataSet>(bubbles); },
          ownsRenderer<BubbleChartRenderer, BubbleChartDataProvider>,
          [](QObject* view) { return dynamic_cast<BubbleChartDataProvider*>(view) != nullptr; }, 0, 5},
+        {"candle", [candles] { return viewOf<CandleStickChartView, CandleChartData, CandleChartDataSet>(candles); },
+         ownsRenderer<CandleStickChartRenderer, CandleChartDataProvider>,
+         [](QObject* view) { return dynamic_cast<CandleChartDataProvider*>(view) != nullptr; }, 0.5, 5},
     };
 }
 
