@@ -304,27 +304,21 @@ void BubbleChartRenderer::drawHighlighted(QPainter& painter, const HighlightList
     }
     painter.save();
     painter.setBrush(Qt::NoBrush);
-    for (const auto& highlight : indices) {
-        const auto target =
-            XYChartDrawing::highlightTarget<BubbleChartDataSetProtocol>(*bubbleData, highlight.get(), *this);
-        if (!std::dynamic_pointer_cast<BubbleChartDataEntry>(target.entry)) {
-            continue;
-        }
-        if (!drawHighlight(painter, *highlight, *target.dataSet, *target.entry)) {
-            break;
-        }
-    }
+    XYChartDrawing::forEachHighlightTarget<BubbleChartDataSetProtocol, BubbleChartDataEntry>(
+        *bubbleData, indices, *this,
+        [&](Highlight& highlight, const BubbleChartDataSetProtocol& dataSet, const BubbleChartDataEntry& entry) {
+            return drawHighlight(painter, highlight, dataSet, entry);
+        });
     painter.restore();
 }
 
 // False when the bubble lies right of the content, which ends the pass.
 bool BubbleChartRenderer::drawHighlight(QPainter& painter, Highlight& highlight,
-                                        const BubbleChartDataSetProtocol& dataSet, const ChartDataEntry& entry)
+                                        const BubbleChartDataSetProtocol& dataSet, const BubbleChartDataEntry& entry)
 {
     const auto transformer = dataProvider()->getTransformer(dataSet.axisDependency());
     const QPointF center = transformer->pixelForValues(entry.x(), entry.y() * phaseY());
-    const double size = static_cast<const BubbleChartDataEntry&>(entry).size();
-    const double diameter = referenceSize(*transformer) * sizeFactor(size, dataSet);
+    const double diameter = referenceSize(*transformer) * sizeFactor(entry.size(), dataSet);
     const Visibility visibility = bubbleVisibility(*viewPortHandler(), center, diameter / 2);
     if (visibility != Visibility::shown) {
         return visibility == Visibility::skipped;

@@ -10,6 +10,7 @@
 
 namespace Charts {
 
+class BubbleChartDataEntry;
 class BubbleChartDataProvider;
 class BubbleChartDataSetProtocol;
 class BubbleChartView;
@@ -63,7 +64,7 @@ private:
     double referenceSize(const Transformer& transformer) const;
     void drawValuesOfSet(QPainter& painter, const BubbleChartDataSetProtocol& dataSet, qint64 i, double alpha);
     bool drawHighlight(QPainter& painter, Highlight& highlight, const BubbleChartDataSetProtocol& dataSet,
-                       const ChartDataEntry& entry);
+                       const BubbleChartDataEntry& entry);
 
     QPointer<QObject> m_chart;
     std::optional<QList<Elements>> m_accessibilityOrderedElements;

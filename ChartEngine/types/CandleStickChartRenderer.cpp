@@ -251,20 +251,14 @@ void CandleStickChartRenderer::drawHighlighted(QPainter& painter, const Highligh
         return;
     }
     painter.save();
-    for (const auto& highlight : indices) {
-        const auto target =
-            XYChartDrawing::highlightTarget<CandleChartDataSetProtocol>(*candleData, highlight.get(), *this);
-        const auto entry = std::dynamic_pointer_cast<CandleChartDataEntry>(target.entry);
-        if (!entry) {
-            continue;
-        }
-        painter.setPen(XYChartDrawing::highlightPen(*target.dataSet));
-        const double middle = (entry->low() * phaseY() + entry->high() * phaseY()) / 2;
-        const QPointF point =
-            provider->getTransformer(target.dataSet->axisDependency())->pixelForValues(entry->x(), middle);
-        highlight->setDraw(point);
-        drawHighlightLines(painter, point, *target.dataSet);
-    }
+    XYChartDrawing::forEachHighlightTarget<CandleChartDataSetProtocol, CandleChartDataEntry>(
+        *candleData, indices, *this,
+        [&](Highlight& highlight, const CandleChartDataSetProtocol& dataSet, const CandleChartDataEntry& entry) {
+            const double middle = (entry.low() * phaseY() + entry.high() * phaseY()) / 2;
+            const QPointF point = provider->getTransformer(dataSet.axisDependency())->pixelForValues(entry.x(), middle);
+            XYChartDrawing::drawHighlightLines(painter, *this, highlight, dataSet, point);
+            return true;
+        });
     painter.restore();
 }
 

@@ -144,18 +144,14 @@ void ScatterChartRenderer::drawHighlighted(QPainter& painter, const HighlightLis
         return;
     }
     painter.save();
-    for (const auto& highlight : indices) {
-        const auto target =
-            XYChartDrawing::highlightTarget<ScatterChartDataSetProtocol>(*scatterData, highlight.get(), *this);
-        if (!target.entry) {
-            continue;
-        }
-        painter.setPen(XYChartDrawing::highlightPen(*target.dataSet));
-        const QPointF point = provider->getTransformer(target.dataSet->axisDependency())
-                                  ->pixelForValues(target.entry->x(), target.entry->y() * phaseY());
-        highlight->setDraw(point);
-        drawHighlightLines(painter, point, *target.dataSet);
-    }
+    XYChartDrawing::forEachHighlightTarget<ScatterChartDataSetProtocol, ChartDataEntry>(
+        *scatterData, indices, *this,
+        [&](Highlight& highlight, const ScatterChartDataSetProtocol& dataSet, const ChartDataEntry& entry) {
+            const QPointF point =
+                provider->getTransformer(dataSet.axisDependency())->pixelForValues(entry.x(), entry.y() * phaseY());
+            XYChartDrawing::drawHighlightLines(painter, *this, highlight, dataSet, point);
+            return true;
+        });
     painter.restore();
 }
 

@@ -1,6 +1,6 @@
 #include "ChartEngine/types/XYChartDrawing.h"
 
-#include "ChartEngine/data/BarLineScatterCandleBubbleChartDataSetProtocol.h"
+#include "ChartEngine/data/LineScatterCandleRadarChartDataSetProtocol.h"
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/foundation/AffineTransform.h"
 #include "ChartEngine/foundation/ChartImage.h"
@@ -8,6 +8,8 @@
 #include "ChartEngine/foundation/LineDash.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/XBounds.h"
+
+#include <QPainter>
 
 #include <numbers>
 
@@ -62,6 +64,14 @@ void drawValueIcon(QPainter& painter, const ChartDataSetProtocol& dataSet, const
     if (entry.icon() && dataSet.isDrawIconsEnabled()) {
         drawImage(painter, *entry.icon(), point + dataSet.iconsOffset(), entry.icon()->size());
     }
+}
+
+void drawHighlightLines(QPainter& painter, LineScatterCandleRadarRenderer& renderer, Highlight& highlight,
+                        const LineScatterCandleRadarChartDataSetProtocol& dataSet, QPointF point)
+{
+    painter.setPen(highlightPen(dataSet));
+    highlight.setDraw(point);
+    renderer.drawHighlightLines(painter, point, dataSet);
 }
 
 }

@@ -3,7 +3,7 @@
 #include "ChartEngine/components/Highlight.h"
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ChartDataSetProtocol.h"
-#include "ChartEngine/views/BarLineScatterCandleBubbleRenderer.h"
+#include "ChartEngine/views/LineScatterCandleRadarRenderer.h"
 
 #include <QColor>
 #include <QPen>
@@ -56,31 +56,31 @@ void drawValueLabel(QPainter& painter, const ChartDataSetProtocol& dataSet, cons
 void drawValueIcon(QPainter& painter, const ChartDataSetProtocol& dataSet, const ChartDataEntry& entry,
                    QPointF point);
 
-// The data set and entry that a highlight names, both present only when the highlight is drawn:
-// the set at its data-set index (a null highlight or an index outside the data's sets names
-// none) is a `Set` with highlighting on, and its entry closest to the highlight's x and y lies
-// within the animated share of the set.
-template <typename Set>
-struct HighlightTarget {
-    std::shared_ptr<Set> dataSet;
-    std::shared_ptr<ChartDataEntry> entry;
-};
-
-template <typename Set>
-HighlightTarget<Set> highlightTarget(const ChartData& data, const Highlight* highlight,
-                                     const BarLineScatterCandleBubbleRenderer& renderer)
+// Visits each highlight that is drawn, with its data set and entry: the set at its data-set
+// index (a null highlight or an index outside the data's sets names none) is a `Set` with
+// highlighting on, and its entry closest to the highlight's x and y is an `Entry` within the
+// animated share of the set. A visit that answers false ends the pass.
+template <typename Set, typename Entry, typename Visit>
+void forEachHighlightTarget(const ChartData& data, const HighlightList& highlights,
+                            const BarLineScatterCandleBubbleRenderer& renderer, Visit visit)
 {
-    const auto dataSet =
-        highlight ? std::dynamic_pointer_cast<Set>(data.dataSetAtIndex(highlight->dataSetIndex())) : nullptr;
-    if (!dataSet || !dataSet->isHighlightEnabled()) {
-        return {};
+    for (const auto& highlight : highlights) {
+        const auto dataSet =
+            highlight ? std::dynamic_pointer_cast<Set>(data.dataSetAtIndex(highlight->dataSetIndex())) : nullptr;
+        if (!dataSet || !dataSet->isHighlightEnabled()) {
+            continue;
+        }
+        const auto entry = std::dynamic_pointer_cast<Entry>(dataSet->entryForXValue(highlight->x(), highlight->y()));
+        if (entry && renderer.isInBoundsX(*entry, *dataSet) && !visit(*highlight, *dataSet, *entry)) {
+            return;
+        }
     }
-    auto entry = dataSet->entryForXValue(highlight->x(), highlight->y());
-    if (!entry || !renderer.isInBoundsX(*entry, *dataSet)) {
-        return {};
-    }
-    return {dataSet, std::move(entry)};
 }
+
+// The set's highlight indicator lines through the pixel point, which becomes the highlight's
+// drawing position.
+void drawHighlightLines(QPainter& painter, LineScatterCandleRadarRenderer& renderer, Highlight& highlight,
+                        const LineScatterCandleRadarChartDataSetProtocol& dataSet, QPointF point);
 
 }
 
