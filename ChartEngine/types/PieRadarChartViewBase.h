@@ -85,6 +85,8 @@ public:
     virtual void spin(double duration, double fromAngle, double toAngle, ChartEasingOption easingOption);
     virtual void spin(double duration, double fromAngle, double toAngle);
     virtual void stopSpinAnimation();
+    // The animator of the spin under way; none between spins.
+    std::shared_ptr<Animator> spinAnimator() const { return m_spinAnimator; }
 
     // --- Momentum -----------------------------------------------------------------------------------
     // Keeps a sample of the point's angle at the MediaClock time, after dropping the samples
