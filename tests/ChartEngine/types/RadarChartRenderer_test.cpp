@@ -289,3 +289,16 @@ TEST(RadarChartRendererTest, HighlightsThatNameNoEntryAreSkipped)
         EXPECT_EQ(highlight->drawX(), 0.0);
     }
 }
+
+// The spokes' labels are taken again at every data drawing: a grown set has an element for
+// each of its entries.
+TEST(RadarChartRendererTest, ElementsFollowAGrownSet)
+{
+    const auto view = radarView({radarSet({1, 2})});
+    drawn(*view);
+    EXPECT_EQ(rendererOf(*view).accessibleChartElements().size(), 4);
+    view->setData(std::make_shared<RadarChartData>(ChartDataSetList{radarSet({1, 2, 3, 4})}));
+    drawn(*view);
+    EXPECT_EQ(rendererOf(*view).accessibilityXLabels().size(), 4);
+    EXPECT_EQ(rendererOf(*view).accessibleChartElements().size(), 6);
+}

@@ -5,6 +5,7 @@
 #include "ChartEngine/components/XAxisRendererRadarChart.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/components/YAxisRendererRadarChart.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/RadarChartRenderer.h"
 
@@ -173,4 +174,43 @@ TEST(RadarChartViewTest, ARadialAxisWithoutARangeDrawsAndHighlightsNothing)
     EXPECT_EQ(drawn(*view), white);
     const QPointF c = view->centerOffsets();
     EXPECT_EQ(view->getHighlightByTouchPoint(c + QPointF(0, -10)), nullptr);
+}
+
+// The chart through the view's image: a filled square of four spokes over the web, its labels
+// around it, the background outside; the elements come from the drawing that made the image.
+TEST(RadarChartViewTest, ARadarDrawsIntoAnImage)
+{
+    auto set = radarSet({8, 8, 8, 8}, QStringLiteral("A"));
+    set->setDrawFilledEnabled(true);
+    set->setFillColor(QColor(0, 0, 255));
+    set->setFillAlpha(1);
+    set->setDrawValuesEnabled(false);
+    const auto view = radarView({set});
+    view->yAxis()->setAxisMinimum(0);
+    view->notifyDataSetChanged();
+    const auto image = view->getChartImage(false);
+    ASSERT_TRUE(image);
+    const QImage picture = image->convertToFormat(QImage::Format_ARGB32);
+    struct Sample {
+        QPointF point;
+        QRgb color;
+    };
+    const Sample samples[] = {
+        // Inside the square, between two spokes.
+        {valuePoint(*view, 3, 0) + QPointF(8, 0), qRgb(0, 0, 255)},
+        // Beyond the square's edge, inside the web: white.
+        {(valuePoint(*view, 11, 0) + valuePoint(*view, 11, 1)) / 2, qRgb(255, 255, 255)},
+        // A corner of the view.
+        {QPointF(4, 4), qRgb(255, 255, 255)},
+    };
+    for (const Sample& s : samples) {
+        EXPECT_EQ(picture.pixel(s.point.toPoint()), s.color) << testing::PrintToString(s.point);
+    }
+    // The outer ring's spoke end is grey at the web's alpha over white.
+    const QRgb spoke = picture.pixel((valuePoint(*view, view->chartYMax() - 0.5, 2)).toPoint());
+    EXPECT_LT(qGray(spoke), 230);
+    EXPECT_GT(qGray(spoke), 128);
+    // The header alone: an opaque fill makes no elements.
+    ASSERT_EQ(view->renderer()->accessibleChartElements().size(), 1);
+    EXPECT_TRUE(view->renderer()->accessibleChartElements().first()->isHeader());
 }
