@@ -159,10 +159,27 @@ int intervalDecimals(double interval)
     return std::isfinite(digits) ? int(digits) : 0;
 }
 
-void clearLabelValues(AxisBase& axis)
+// Whether the range gives label values at the interval: labels wanted, a finite range that is
+// not 0, an interval that is finite and positive. If not, both lists are emptied.
+bool givesLabelValues(AxisBase& axis, double range, double interval)
 {
+    if (axis.labelCount() == 0 || range == 0.0 || !std::isfinite(range)
+        || !isUsableInterval(interval)) {
+        axis.setEntries({});
+        axis.setCenteredEntries({});
+        return false;
+    }
+    return true;
+}
+
+// The axis's entries taken out, emptied, with their storage kept and room for `count` values.
+QList<double> emptiedEntries(AxisBase& axis, qint64 count)
+{
+    QList<double> values = axis.entries();
     axis.setEntries({});
-    axis.setCenteredEntries({});
+    values.clear();
+    values.reserve(count);
+    return values;
 }
 
 }
@@ -201,23 +218,14 @@ bool AxisRenderer::computeLabelValues(AxisBase& axis, double min, double max)
 {
     const double range = std::abs(max - min);
     const qint64 labelCount = axis.labelCount();
-    if (labelCount == 0 || range == 0.0 || !std::isfinite(range)) {
-        clearLabelValues(axis);
-        return false;
-    }
     double interval = roundInterval(axis, range);
-    if (!isUsableInterval(interval)) {
-        clearLabelValues(axis);
+    if (!givesLabelValues(axis, range, interval)) {
         return false;
     }
     // Read before the entries are replaced: an axis without entries is not centred yet.
     const bool centered = axis.centerAxisLabelsEnabled();
 
-    // The old list's storage is reused.
-    QList<double> values = axis.entries();
-    axis.setEntries({});
-    values.clear();
-    values.reserve(labelCount);
+    QList<double> values = emptiedEntries(axis, labelCount);
     qint64 n = labelCount;
     if (axis.isForceLabelsEnabled()) {
         interval = range / double(labelCount - 1);
@@ -244,22 +252,14 @@ bool AxisRenderer::computeRadarLabelValues(AxisBase& axis, double min, double ma
 {
     const double range = std::abs(max - min);
     const qint64 labelCount = axis.labelCount();
-    if (labelCount == 0 || range == 0.0 || !std::isfinite(range)) {
-        clearLabelValues(axis);
-        return false;
-    }
     // The decimals follow this interval, forced labels too.
     const double interval = roundRadarInterval(axis, range);
-    if (!isUsableInterval(interval)) {
-        clearLabelValues(axis);
+    if (!givesLabelValues(axis, range, interval)) {
         return false;
     }
     const bool centered = axis.centerAxisLabelsEnabled();
 
-    QList<double> values = axis.entries();
-    axis.setEntries({});
-    values.clear();
-    values.reserve(labelCount);
+    QList<double> values = emptiedEntries(axis, labelCount);
     if (axis.isForceLabelsEnabled()) {
         appendForcedValues(values, min, range / double(labelCount - 1), labelCount);
     } else {

@@ -38,6 +38,24 @@ struct Item {
     qint64 index;
 };
 
+// Where the values of one pass stand: a value on spoke j at (value - yMin) × factor × phaseY from
+// the centre, at slice × j × phaseX + rotation degrees.
+struct PolarFrame {
+    QPointF center;
+    double slice;
+    double factor;
+    double yMin;
+    double rotation;
+    double phaseX;
+    double phaseY;
+
+    double spokeAngle(double spoke) const { return slice * spoke * phaseX + rotation; }
+    QPointF point(double value, double spoke) const
+    {
+        return polarPoint(center, (value - yMin) * factor * phaseY, spokeAngle(spoke));
+    }
+};
+
 std::shared_ptr<RadarChartDataSetProtocol> radarSet(const std::shared_ptr<ChartDataSetProtocol>& dataSet)
 {
     return std::dynamic_pointer_cast<RadarChartDataSetProtocol>(dataSet);
@@ -77,6 +95,16 @@ RadarChartRenderer::~RadarChartRenderer() = default;
 RadarChartView* RadarChartRenderer::chart() const
 {
     return qobject_cast<RadarChartView*>(m_chart.data());
+}
+
+namespace {
+
+PolarFrame polarFrame(const RadarChartView& view, double phaseX, double phaseY)
+{
+    return {view.centerOffsets(), view.sliceAngle(), view.factor(), view.chartYMin(),
+            view.rotationAngle(), phaseX, phaseY};
+}
+
 }
 
 QStringList RadarChartRenderer::computeAccessibilityXLabels(const RadarChartView& view) const
@@ -129,13 +157,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
     if (!chartData) {
         return;
     }
-    const double phaseX = this->phaseX();
-    const double phaseY = this->phaseY();
-    const double slice = view->sliceAngle();
-    const double factor = view->factor();
-    const double yMin = view->chartYMin();
-    const double rotation = view->rotationAngle();
-    const QPointF center = view->centerOffsets();
+    const PolarFrame frame = polarFrame(*view, phaseX(), phaseY());
     const qint64 count = dataSet.entryCount();
 
     const QString prefix = chartData->accessibilityEntryLabelPrefix().value_or(QStringLiteral("Item"));
@@ -154,8 +176,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
         if (!entry) {
             continue;
         }
-        const QPointF point = polarPoint(center, (entry->y() - yMin) * factor * phaseY,
-                                         slice * double(j) * phaseX + rotation);
+        const QPointF point = frame.point(entry->y(), double(j));
         if (std::isnan(point.x())) {
             continue;
         }
@@ -173,8 +194,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
         element->setAccessibilityLabel(label + QStringLiteral(" - ") + item.xLabel
                                        + QStringLiteral(": ") + shortestNumberText(item.value)
                                        + QStringLiteral(" ") + suffix);
-        const QPointF itemPoint = polarPoint(center, (item.value - yMin) * factor * phaseY,
-                                             slice * double(item.index) * phaseX + rotation);
+        const QPointF itemPoint = frame.point(item.value, double(item.index));
         element->setAccessibilityFrame(QRectF(itemPoint.x() - elementSize / 2.0,
                                               itemPoint.y() - elementSize / 2.0, elementSize,
                                               elementSize));
@@ -185,7 +205,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
         return;
     }
     if (count < mostEntries) {
-        path.lineTo(center);
+        path.lineTo(frame.center);
     }
     path.closeSubpath();
 
@@ -229,19 +249,18 @@ void RadarChartRenderer::drawWeb(QPainter& painter)
     if (!chartData || !std::isfinite(view->factor())) {
         return;
     }
-    const double slice = view->sliceAngle();
-    const double factor = view->factor();
-    const double rotation = view->rotationAngle();
-    const QPointF center = view->centerOffsets();
+    // The web does not move with the animation.
+    const PolarFrame frame = polarFrame(*view, 1.0, 1.0);
     const qint64 step = view->skipWebLineCount() + 1;
     const qint64 spokes = mostEntries(*chartData);
 
     painter.save();
     painter.setOpacity(view->webAlpha());
     painter.setPen(strokePen(view->webColor(), view->webLineWidth()));
-    const double outer = view->yRange() * factor;
+    const double outer = view->yRange() * frame.factor;
     for (qint64 i = 0; i < spokes; i += step) {
-        painter.drawLine(QLineF(center, polarPoint(center, outer, slice * double(i) + rotation)));
+        painter.drawLine(
+            QLineF(frame.center, polarPoint(frame.center, outer, frame.spokeAngle(double(i)))));
     }
 
     painter.setPen(strokePen(view->innerWebColor(), view->innerWebLineWidth()));
@@ -249,10 +268,8 @@ void RadarChartRenderer::drawWeb(QPainter& painter)
     const qint64 segments = chartData->entryCount();
     const QList<double> rings = view->yAxis()->entries();
     for (double ring : rings) {
-        const double r = (ring - view->chartYMin()) * factor;
         for (qint64 i = 0; i < segments; ++i) {
-            painter.drawLine(QLineF(polarPoint(center, r, slice * double(i) + rotation),
-                                    polarPoint(center, r, slice * double(i + 1) + rotation)));
+            painter.drawLine(QLineF(frame.point(ring, double(i)), frame.point(ring, double(i + 1))));
         }
     }
     painter.restore();
@@ -267,13 +284,7 @@ void RadarChartRenderer::drawValues(QPainter& painter)
     if (!chartData || !std::isfinite(view->factor())) {
         return;
     }
-    const double phaseX = this->phaseX();
-    const double phaseY = this->phaseY();
-    const double slice = view->sliceAngle();
-    const double factor = view->factor();
-    const double yMin = view->chartYMin();
-    const double rotation = view->rotationAngle();
-    const QPointF center = view->centerOffsets();
+    const PolarFrame frame = polarFrame(*view, phaseX(), phaseY());
     const QList<std::shared_ptr<ChartDataSetProtocol>> dataSets = chartData->dataSets();
     for (qsizetype i = 0; i < dataSets.size(); ++i) {
         const auto set = radarSet(dataSets.at(i));
@@ -291,10 +302,8 @@ void RadarChartRenderer::drawValues(QPainter& painter)
             if (!entry) {
                 continue;
             }
-            const double spoke = slice * double(j) * phaseX + rotation;
             if (set->isDrawValuesEnabled() && formatter) {
-                const QPointF point =
-                    polarPoint(center, (entry->y() - yMin) * factor * phaseY, spoke);
+                const QPointF point = frame.point(entry->y(), double(j));
                 attributes.color = set->valueTextColorAt(j);
                 const QString text =
                     formatter->stringForValue(entry->y(), entry.get(), i, viewPortHandler().get());
@@ -303,7 +312,9 @@ void RadarChartRenderer::drawValues(QPainter& painter)
             }
             if (entry->icon() && set->isDrawIconsEnabled()) {
                 // The icon's distance is the value itself, its offset's x goes down.
-                QPointF at = polarPoint(center, entry->y() * factor * phaseY + iconsOffset.y(), spoke);
+                QPointF at = polarPoint(frame.center,
+                                        entry->y() * frame.factor * frame.phaseY + iconsOffset.y(),
+                                        frame.spokeAngle(double(j)));
                 at.ry() += iconsOffset.x();
                 drawImage(painter, *entry->icon(), at, entry->icon()->size());
             }
@@ -345,9 +356,7 @@ void RadarChartRenderer::drawHighlight(QPainter& painter, const RadarChartView& 
     QPen pen = strokePen(set->highlightColor(), chartData->highlightLineWidth());
     applyLineDash(pen, chartData->highlightLineDashPhase(), chartData->highlightLineDashLengths());
     painter.setPen(pen);
-    const QPointF point = polarPoint(view.centerOffsets(),
-                                     (entry->y() - view.chartYMin()) * view.factor() * phaseY(),
-                                     view.sliceAngle() * highlight.x() * phaseX() + view.rotationAngle());
+    const QPointF point = polarFrame(view, phaseX(), phaseY()).point(entry->y(), highlight.x());
     highlight.setDraw(point);
     drawHighlightLines(painter, point, *set);
     if (!set->isDrawHighlightCircleEnabled() || std::isnan(point.x()) || std::isnan(point.y())) {

@@ -71,14 +71,6 @@ struct RadarLabelCase {
     int decimals;
 };
 
-void expectValues(const QList<double>& actual, const QList<double>& expected)
-{
-    ASSERT_EQ(actual.size(), expected.size()) << testing::PrintToString(actual);
-    for (qsizetype i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(actual[i], expected[i]) << "at " << i;
-    }
-}
-
 TEST(RadarAxisLabelValues, OneValueBeyondTheLastMultipleAndTheAxisEndsFollow)
 {
     const RadarLabelCase cases[] = {
@@ -100,7 +92,7 @@ TEST(RadarAxisLabelValues, OneValueBeyondTheLastMultipleAndTheAxisEndsFollow)
         axis->setLabelCount(c.labelCount, c.forced);
         YAxisRendererRadarChart(AxisTest::chartHandler(), axis, nullptr)
             .computeAxisValues(c.min, c.max);
-        expectValues(axis->entries(), c.entries);
+        AxisTest::expectValues(axis->entries(), c.entries);
         EXPECT_EQ(axis->decimals(), c.decimals);
         EXPECT_EQ(axis->axisMinimum(), c.entries.first());
         EXPECT_EQ(axis->axisMaximum(), c.entries.last());
@@ -131,7 +123,7 @@ TEST(RadarAxisLabelValues, CentredValuesStandHalfTheFirstStepOn)
         YAxisRendererRadarChart renderer(AxisTest::chartHandler(), axis, nullptr);
         renderer.computeAxisValues(0, 10);
         renderer.computeAxisValues(0, 10);
-        expectValues(axis->centeredEntries(), c.centered);
+        AxisTest::expectValues(axis->centeredEntries(), c.centered);
     }
 }
 
