@@ -3,18 +3,13 @@
 #include "ChartEngine/components/XAxisRendererRadarChart.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/components/YAxisRendererRadarChart.h"
-#include "ChartEngine/data/RadarChartData.h"
-#include "ChartEngine/data/RadarChartDataEntry.h"
-#include "ChartEngine/data/RadarChartDataSet.h"
 #include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
-#include "ChartEngine/foundation/ViewPortHandler.h"
-#include "ChartEngine/views/RadarChartDataProvider.h"
 
+#include "../types/RadarTestChart.h"
 #include "AxisTestHelpers.h"
 #include "support/QtPrinters.h"
 
-#include <QObject>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -25,40 +20,6 @@ namespace Charts {
 namespace {
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
-
-// A web centred at (200, 150): 10 pixels per value unit over a radial range of 10, five spokes
-// 72 degrees apart from the rotation on.
-class FakeRadarChart : public QObject, public RadarChartDataProvider {
-public:
-    FakeRadarChart()
-    {
-        ChartDataEntryList entries;
-        for (int i = 0; i < 5; ++i) {
-            entries.append(std::make_shared<RadarChartDataEntry>(1.0 + i));
-        }
-        m_data = std::make_shared<RadarChartData>(
-            ChartDataSetList{std::make_shared<RadarChartDataSet>(entries, QStringLiteral("A"))});
-    }
-
-    double chartXMin() const override { return 0.0; }
-    double chartXMax() const override { return 0.0; }
-    double chartYMin() const override { return yMin; }
-    double chartYMax() const override { return 0.0; }
-    double maxHighlightDistance() const override { return 0.0; }
-    double xRange() const override { return 0.0; }
-    QPointF centerOffsets() const override { return QPointF(200.0, 150.0); }
-    std::shared_ptr<ChartData> data() const override { return m_data; }
-    qint64 maxVisibleCount() const override { return 0; }
-    double factor() const override { return pixelsPerUnit; }
-    double sliceAngle() const override { return 72.0; }
-    double yRange() const override { return 10.0; }
-    double rotationAngle() const override { return rotation; }
-
-    std::shared_ptr<ChartData> m_data;
-    double yMin = 0.0;
-    double pixelsPerUnit = 10.0;
-    double rotation = 270.0;
-};
 
 // ---- Label values ----
 
@@ -157,6 +118,16 @@ TEST(RadarAxisLabelValues, RangesWithoutValuesLeaveTheAxisEnds)
 
 // ---- Drawing ----
 
+// Five spokes over a radial axis from 0 (its labels reach 12).
+std::unique_ptr<RadarChartView> fiveSpokes()
+{
+    auto view = RadarTesting::radarView({RadarTesting::radarSet({1, 2, 3, 4, 5})});
+    view->yAxis()->setAxisMinimum(0);
+    view->yAxis()->setAxisMaximum(10);
+    view->notifyDataSetChanged();
+    return view;
+}
+
 TextAttributes labelAttributes()
 {
     TextAttributes attributes;
@@ -171,27 +142,25 @@ TEST(RadarYAxisRenderer, LabelsStandOnTheFirstSpokeOneLineHigh)
     struct Case {
         double rotation;
         TextAlignment alignment;
-        QPointF ring;  // the point of value 5 on the first spoke
     };
     const Case cases[] = {
-        {270, TextAlignment::Left, {200, 100}},
-        {270, TextAlignment::Right, {200, 100}},
-        {0, TextAlignment::Center, {250, 150}},
+        {270, TextAlignment::Left},
+        {270, TextAlignment::Right},
+        {0, TextAlignment::Center},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rotation);
-        FakeRadarChart chart;
-        chart.rotation = c.rotation;
-        auto axis = std::make_shared<YAxis>();
-        axis->setLabelXOffset(10);
+        const auto view = fiveSpokes();
+        view->setRotationAngle(c.rotation);
+        const auto axis = view->yAxis();
         axis->setLabelAlignment(c.alignment);
         axis->setEntries({0, 5});
-        axis->storeRange(0, 10);
         axis->setDrawBottomYLabelEntryEnabled(false);
-        YAxisRendererRadarChart renderer(AxisTest::chartHandler(), axis, &chart);
-        const QImage drawn =
-            AxisTest::painted([&](QPainter& painter) { renderer.renderAxisLabels(painter); });
-        const QPointF origin(c.ring.x() + 10, c.ring.y() - lineHeight);
+        const QImage drawn = AxisTest::painted(
+            [&](QPainter& painter) { view->yAxisRenderer()->renderAxisLabels(painter); });
+        // Value 5 on the first spoke, the label's top one line above it, 10 points right.
+        const QPointF ring = polarPoint(view->centerOffsets(), 5 * view->factor(), c.rotation);
+        const QPointF origin(ring.x() + 10, ring.y() - lineHeight);
         EXPECT_EQ(drawn, AxisTest::painted([&](QPainter& painter) {
                       drawAlignedText(painter, QStringLiteral("5"), origin, c.alignment, {}, 0.0,
                                       labelAttributes());
@@ -204,7 +173,7 @@ TEST(RadarYAxisRenderer, LimitLinesArePolygonsThroughEverySpoke)
     struct Case {
         double limit;
         bool enabled;
-        bool inkAtVertex;  // spoke 0 at 5 units: (200, 100)
+        bool ink;
     };
     const Case cases[] = {
         {5, true, true},
@@ -213,22 +182,21 @@ TEST(RadarYAxisRenderer, LimitLinesArePolygonsThroughEverySpoke)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.limit);
-        FakeRadarChart chart;
-        auto axis = std::make_shared<YAxis>();
+        const auto view = fiveSpokes();
         auto line = std::make_shared<ChartLimitLine>(c.limit);
         line->setLineColor(Qt::black);
         line->setLineWidth(3);
         line->setEnabled(c.enabled);
-        axis->addLimitLine(line);
-        YAxisRendererRadarChart renderer(AxisTest::chartHandler(), axis, &chart);
-        const QImage drawn =
-            AxisTest::painted([&](QPainter& painter) { renderer.renderLimitLines(painter); });
-        EXPECT_EQ(qGray(drawn.pixel(200, 101)) < 128, c.inkAtVertex);
-        // The closing edge from spoke 4 back to spoke 0 is drawn too.
-        const QPointF spoke4 = polarPoint(chart.centerOffsets(), 50, 270 + 4 * 72);
-        const QPoint closing = ((spoke4 + QPointF(200, 100)) / 2).toPoint();
-        EXPECT_EQ(qGray(drawn.pixel(closing)) < 128, c.inkAtVertex);
-        EXPECT_EQ(AxisTest::inkBounds(drawn).isEmpty(), !c.inkAtVertex);
+        view->yAxis()->addLimitLine(line);
+        const QImage drawn = AxisTest::painted(
+            [&](QPainter& painter) { view->yAxisRenderer()->renderLimitLines(painter); });
+        // The middles of the first edge and of the closing one.
+        const QPointF first = RadarTesting::valuePoint(*view, 5, 0);
+        for (const qint64 other : {1, 4}) {
+            const QPointF middle = (first + RadarTesting::valuePoint(*view, 5, other)) / 2;
+            EXPECT_EQ(qGray(drawn.pixel(middle.toPoint())) < 128, c.ink) << other;
+        }
+        EXPECT_EQ(AxisTest::inkBounds(drawn).isEmpty(), !c.ink);
     }
 }
 
@@ -245,22 +213,24 @@ public:
 
 TEST(RadarXAxisRenderer, OneLabelPerSpokeBeyondTheOuterRing)
 {
-    FakeRadarChart chart;
-    auto axis = std::make_shared<XAxis>();
+    const auto view = fiveSpokes();
+    const auto axis = view->xAxis();
     auto formatter = std::make_shared<SpokeFormatter>();
     axis->setValueFormatter(formatter);
     axis->setLabelRotatedWidth(20);
     axis->setLabelRotatedHeight(10);
-    XAxisRendererRadarChart renderer(AxisTest::chartHandler(), axis, &chart);
-    const QImage drawn =
-        AxisTest::painted([&](QPainter& painter) { renderer.renderAxisLabels(painter); });
+    const QImage drawn = AxisTest::painted(
+        [&](QPainter& painter) { view->xAxisRenderer()->renderAxisLabels(painter); });
     EXPECT_EQ(formatter->asked, (QList<double>{0, 1, 2, 3, 4}));
-    // Spoke i at 270 + 72 i degrees, 100 + 10 pixels out, lifted by 5; label 0 straight above.
+    // Spoke i at 270 + 72 i degrees, half a label width beyond the outer ring, lifted by half a
+    // label height; label 0 straight above the centre.
+    const QPointF center = view->centerOffsets();
     const auto at = [&](int i) {
-        return polarPoint(chart.centerOffsets(), 110, std::fmod(270.0 + 72.0 * i, 360.0))
+        return polarPoint(center, view->yRange() * view->factor() + 10,
+                          std::fmod(270.0 + 72.0 * i, 360.0))
             - QPointF(0, 5);
     };
-    EXPECT_EQ(at(0), QPointF(200, 35));
+    EXPECT_NEAR(at(0).x(), center.x(), 1e-9);
     EXPECT_EQ(drawn, AxisTest::painted([&](QPainter& painter) {
                   for (int i = 0; i < 5; ++i) {
                       drawText(painter, QStringLiteral("S%1").arg(i), at(i), QPointF(0.5, 0.25),
@@ -269,32 +239,19 @@ TEST(RadarXAxisRenderer, OneLabelPerSpokeBeyondTheOuterRing)
               }));
 }
 
-TEST(RadarAxisRenderers, DrawNothingWithoutAScaleOrAChart)
+TEST(RadarAxisRenderers, DrawNothingOnceTheChartIsGone)
 {
-    struct Case {
-        bool chartGone;
-        double factor;
-    };
-    const Case cases[] = {{true, 10}, {false, infinity}};
-    for (const Case& c : cases) {
-        auto chart = std::make_unique<FakeRadarChart>();
-        chart->pixelsPerUnit = c.factor;
-        auto xAxis = std::make_shared<XAxis>();
-        auto yAxis = std::make_shared<YAxis>();
-        yAxis->setEntries({0, 5});
-        yAxis->addLimitLine(std::make_shared<ChartLimitLine>(5));
-        XAxisRendererRadarChart xRenderer(AxisTest::chartHandler(), xAxis, chart.get());
-        YAxisRendererRadarChart yRenderer(AxisTest::chartHandler(), yAxis, chart.get());
-        if (c.chartGone) {
-            chart.reset();
-        }
-        const QImage drawn = AxisTest::painted([&](QPainter& painter) {
-            xRenderer.renderAxisLabels(painter);
-            yRenderer.renderAxisLabels(painter);
-            yRenderer.renderLimitLines(painter);
-        });
-        EXPECT_TRUE(AxisTest::inkBounds(drawn).isEmpty()) << c.chartGone;
-    }
+    auto view = fiveSpokes();
+    view->yAxis()->addLimitLine(std::make_shared<ChartLimitLine>(5));
+    const auto xRenderer = view->xAxisRenderer();
+    const auto yRenderer = view->yAxisRenderer();
+    view.reset();
+    const QImage drawn = AxisTest::painted([&](QPainter& painter) {
+        xRenderer->renderAxisLabels(painter);
+        yRenderer->renderAxisLabels(painter);
+        yRenderer->renderLimitLines(painter);
+    });
+    EXPECT_TRUE(AxisTest::inkBounds(drawn).isEmpty());
 }
 
 }

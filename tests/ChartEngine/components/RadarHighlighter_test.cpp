@@ -8,14 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 
 using namespace Charts;
 using namespace RadarTesting;
 
 namespace {
-
-constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 
 // Two sets on a radial axis from `axisMinimum` to `axisMinimum` + 10, whose labels then reach 12
 // units out; the content is 192 x 192, so a unit is 8 pixels and the centre is (96, 96).
@@ -101,15 +98,4 @@ TEST(RadarHighlighterTest, ASetWithoutAnEntryAtTheSpokeOffersNone)
     EXPECT_EQ(QPointF(halved->xPx(), halved->yPx()),
               polarPoint(view->centerOffsets(), (6 - view->chartYMin()) * view->factor() * 0.5,
                                view->sliceAngle() * 2 + view->rotationAngle()));
-}
-
-TEST(RadarHighlighterTest, NothingWithoutAChartOrData)
-{
-    auto view = std::make_unique<RadarChartView>(QRect(0, 0, 300, 300));
-    RadarHighlighter highlighter(view.get());
-    EXPECT_TRUE(highlighter.highlightsAtIndex(0).isEmpty());
-    EXPECT_EQ(highlighter.closestHighlight(0, 150, 150), nullptr);
-    view.reset();
-    EXPECT_EQ(highlighter.closestHighlight(0, 150, 150), nullptr);
-    EXPECT_EQ(highlighter.getHighlight(150, notANumber), nullptr);
 }

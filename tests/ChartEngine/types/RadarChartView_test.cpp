@@ -127,38 +127,6 @@ TEST(RadarChartViewTest, TheOffsetsMakeRoomForTheSpokeLabels)
     }
 }
 
-// A red polygon filled at full alpha covers the centre; a blue limit line ring lies inside it.
-TEST(RadarChartViewTest, LimitLinesBehindTheDataOrInFrontOfIt)
-{
-    struct Case {
-        bool behind;
-        QRgb atTheRing;
-    };
-    const Case cases[] = {{true, qRgb(255, 0, 0)}, {false, qRgb(0, 0, 255)}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.behind);
-        auto set = radarSet({10, 10, 10, 10});
-        set->setDrawFilledEnabled(true);
-        set->setFillColor(QColor(255, 0, 0));
-        set->setFillAlpha(1);
-        set->setDrawValuesEnabled(false);
-        const auto view = radarView({set});
-        view->setDrawWeb(false);
-        view->yAxis()->setDrawLabelsEnabled(false);
-        view->xAxis()->setDrawLabelsEnabled(false);
-        auto line = std::make_shared<ChartLimitLine>(5);
-        line->setLineColor(QColor(0, 0, 255));
-        line->setLineWidth(4);
-        view->yAxis()->addLimitLine(line);
-        view->yAxis()->setDrawLimitLinesBehindDataEnabled(c.behind);
-        view->yAxis()->setAxisMinimum(0);
-        view->notifyDataSetChanged();
-        const QImage image = drawn(*view);
-        const QPoint ring = valuePoint(*view, 5, 0).toPoint();
-        EXPECT_EQ(image.pixel(ring), c.atTheRing);
-    }
-}
-
 // With a single forced label the radial axis has no range: the scale is not finite, so nothing
 // is drawn and nothing highlights.
 TEST(RadarChartViewTest, ARadialAxisWithoutARangeDrawsAndHighlightsNothing)
@@ -176,41 +144,47 @@ TEST(RadarChartViewTest, ARadialAxisWithoutARangeDrawsAndHighlightsNothing)
     EXPECT_EQ(view->getHighlightByTouchPoint(c + QPointF(0, -10)), nullptr);
 }
 
-// The chart through the view's image: a filled square of four spokes over the web, its labels
-// around it, the background outside; the elements come from the drawing that made the image.
+// The chart through the view's image: a filled square of four spokes over the web, a red
+// limit-line ring inside it (behind the fill or in front of it), the background outside; the
+// elements come from the drawing that made the image.
 TEST(RadarChartViewTest, ARadarDrawsIntoAnImage)
 {
-    auto set = radarSet({8, 8, 8, 8}, QStringLiteral("A"));
-    set->setDrawFilledEnabled(true);
-    set->setFillColor(QColor(0, 0, 255));
-    set->setFillAlpha(1);
-    set->setDrawValuesEnabled(false);
-    const auto view = radarView({set});
-    view->yAxis()->setAxisMinimum(0);
-    view->notifyDataSetChanged();
-    const auto image = view->getChartImage(false);
-    ASSERT_TRUE(image);
-    const QImage picture = image->convertToFormat(QImage::Format_ARGB32);
-    struct Sample {
-        QPointF point;
-        QRgb color;
+    struct Case {
+        bool limitLineBehind;
+        QRgb atTheRing;
     };
-    const Sample samples[] = {
-        // Inside the square, between two spokes.
-        {valuePoint(*view, 3, 0) + QPointF(8, 0), qRgb(0, 0, 255)},
-        // Beyond the square's edge, inside the web: white.
-        {(valuePoint(*view, 11, 0) + valuePoint(*view, 11, 1)) / 2, qRgb(255, 255, 255)},
-        // A corner of the view.
-        {QPointF(4, 4), qRgb(255, 255, 255)},
-    };
-    for (const Sample& s : samples) {
-        EXPECT_EQ(picture.pixel(s.point.toPoint()), s.color) << testing::PrintToString(s.point);
+    const Case cases[] = {{true, qRgb(0, 0, 255)}, {false, qRgb(255, 0, 0)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.limitLineBehind);
+        auto set = radarSet({8, 8, 8, 8}, QStringLiteral("A"));
+        set->setDrawFilledEnabled(true);
+        set->setFillColor(QColor(0, 0, 255));
+        set->setFillAlpha(1);
+        set->setDrawValuesEnabled(false);
+        const auto view = radarView({set});
+        auto line = std::make_shared<ChartLimitLine>(5);
+        line->setLineColor(QColor(255, 0, 0));
+        line->setLineWidth(4);
+        view->yAxis()->addLimitLine(line);
+        view->yAxis()->setDrawLimitLinesBehindDataEnabled(c.limitLineBehind);
+        view->yAxis()->setAxisMinimum(0);
+        view->notifyDataSetChanged();
+        const auto image = view->getChartImage(false);
+        ASSERT_TRUE(image);
+        const QImage picture = image->convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(picture.pixel(valuePoint(*view, 5, 1).toPoint()), c.atTheRing);
+        // Inside the square between two spokes; beyond its edge inside the web; a corner.
+        EXPECT_EQ(picture.pixel((valuePoint(*view, 3, 0) + QPointF(8, 0)).toPoint()),
+                  qRgb(0, 0, 255));
+        EXPECT_EQ(picture.pixel(((valuePoint(*view, 11, 0) + valuePoint(*view, 11, 1)) / 2).toPoint()),
+                  qRgb(255, 255, 255));
+        EXPECT_EQ(picture.pixel(4, 4), qRgb(255, 255, 255));
+        // The outer ring's spoke end is grey at the web's alpha over white.
+        const QRgb spoke = picture.pixel((valuePoint(*view, view->chartYMax() - 0.5, 2)).toPoint());
+        EXPECT_LT(qGray(spoke), 230);
+        EXPECT_GT(qGray(spoke), 128);
+        // The header alone: an opaque fill makes no elements.
+        ASSERT_EQ(view->renderer()->accessibleChartElements().size(), 1);
+        EXPECT_TRUE(view->renderer()->accessibleChartElements().first()->isHeader());
     }
-    // The outer ring's spoke end is grey at the web's alpha over white.
-    const QRgb spoke = picture.pixel((valuePoint(*view, view->chartYMax() - 0.5, 2)).toPoint());
-    EXPECT_LT(qGray(spoke), 230);
-    EXPECT_GT(qGray(spoke), 128);
-    // The header alone: an opaque fill makes no elements.
-    ASSERT_EQ(view->renderer()->accessibleChartElements().size(), 1);
-    EXPECT_TRUE(view->renderer()->accessibleChartElements().first()->isHeader());
 }
