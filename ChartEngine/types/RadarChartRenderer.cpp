@@ -162,10 +162,9 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
 
     const QString prefix = chartData->accessibilityEntryLabelPrefix().value_or(QStringLiteral("Item"));
     const QString label = dataSet.label().value_or(QString());
-    const QString setLabel = QStringLiteral("%1. %2 %3%4. ")
-                                 .arg(label)
-                                 .arg(count)
-                                 .arg(prefix, count == 1 ? QString() : QStringLiteral("s"));
+    const QString setLabel = label + QStringLiteral(". ") + QString::number(count)
+        + QStringLiteral(" ") + prefix + (count == 1 ? QString() : QStringLiteral("s"))
+        + QStringLiteral(". ");
     const QList<Item> items = sortedItems(dataSet, m_accessibilityXLabels);
     const QString suffix = chartData->accessibilityEntryLabelSuffix().value_or(QString());
 

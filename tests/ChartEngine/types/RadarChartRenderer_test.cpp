@@ -73,8 +73,9 @@ TEST(RadarChartRendererTest, ElementsListASetsValuesFromTheLargest)
         {{3, 7, 5}, QStringLiteral("Set"), {},
          {"Set. 3 Items. ", "Set - b: 7.0 ", "Set - c: 5.0 ", "Set - a: 3.0 "}},
         {{4}, {}, {}, {". 1 Item. ", " - a: 4.0 "}},
-        {{2, 2}, QStringLiteral("S"), QStringLiteral("Spoke"),
-         {"S. 2 Spokes. ", "S - a: 2.0 ", "S - b: 2.0 "}},
+        // Texts are taken as they are: "%2" stays.
+        {{2, 2}, QStringLiteral("S%2"), QStringLiteral("Spoke"),
+         {"S%2. 2 Spokes. ", "S%2 - a: 2.0 ", "S%2 - b: 2.0 "}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.elements.first().toStdString());
