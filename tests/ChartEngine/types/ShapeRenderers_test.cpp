@@ -8,8 +8,8 @@
 #include "ChartEngine/types/TriangleShapeRenderer.h"
 #include "ChartEngine/types/XShapeRenderer.h"
 
+#include "RecordingPaintDevice.h"
 #include "support/QtPrinters.h"
-#include "support/RecordingPaintDevice.h"
 
 #include <QImage>
 #include <QPainter>
@@ -24,9 +24,6 @@ namespace {
 const QColor red(200, 0, 0);
 const QColor blue(0, 0, 200);
 const QPointF point(20, 20);
-
-using PaintRecording::Drawn;
-using PaintRecording::RecordingDevice;
 
 std::shared_ptr<ScatterChartDataSet> shapeSet(double size, double holeRadius, std::optional<QColor> holeColor = {})
 {

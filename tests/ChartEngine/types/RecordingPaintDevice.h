@@ -10,11 +10,7 @@
 
 #include <vector>
 
-// A paint device that records the drawing calls made on it instead of drawing, for tests that
-// count strokes or read the pen a shape was drawn with.
-namespace PaintRecording {
-
-// One drawing call as the paint engine received it, with the pen, brush and opacity in effect.
+// One drawing call as the paint engine received it, with the pen and brush in effect.
 struct Drawn {
     enum class Kind { rect, ellipse, path, line };
     Kind kind;
@@ -23,7 +19,6 @@ struct Drawn {
     QLineF line;
     QPen pen;
     QBrush brush;
-    double opacity = 1.0;
 };
 
 class RecordingEngine : public QPaintEngine {
@@ -44,22 +39,19 @@ public:
         if (state.state() & DirtyBrush) {
             m_brush = state.brush();
         }
-        if (state.state() & DirtyOpacity) {
-            m_opacity = state.opacity();
-        }
     }
     void drawRects(const QRectF* rects, int count) override
     {
         for (int i = 0; i < count; ++i) {
-            record(Drawn::Kind::rect, rects[i], {}, {});
+            drawn.push_back({Drawn::Kind::rect, rects[i], {}, {}, m_pen, m_brush});
         }
     }
-    void drawEllipse(const QRectF& rect) override { record(Drawn::Kind::ellipse, rect, {}, {}); }
-    void drawPath(const QPainterPath& path) override { record(Drawn::Kind::path, {}, path, {}); }
+    void drawEllipse(const QRectF& rect) override { drawn.push_back({Drawn::Kind::ellipse, rect, {}, {}, m_pen, m_brush}); }
+    void drawPath(const QPainterPath& path) override { drawn.push_back({Drawn::Kind::path, {}, path, {}, m_pen, m_brush}); }
     void drawLines(const QLineF* lines, int count) override
     {
         for (int i = 0; i < count; ++i) {
-            record(Drawn::Kind::line, {}, {}, lines[i]);
+            drawn.push_back({Drawn::Kind::line, {}, {}, lines[i], m_pen, m_brush});
         }
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
@@ -67,18 +59,19 @@ public:
     std::vector<Drawn> drawn;
 
 private:
-    void record(Drawn::Kind kind, const QRectF& rect, const QPainterPath& path, const QLineF& line)
-    {
-        drawn.push_back({kind, rect, path, line, m_pen, m_brush, m_opacity});
-    }
-
     QPen m_pen;
     QBrush m_brush;
-    double m_opacity = 1.0;
 };
 
+// A paint device that records what is drawn on it instead of drawing.
 class RecordingDevice : public QPaintDevice {
 public:
+    explicit RecordingDevice(int width = 100, int height = 100)
+        : m_width(width)
+        , m_height(height)
+    {
+    }
+
     QPaintEngine* paintEngine() const override { return &m_engine; }
     const std::vector<Drawn>& drawn() const { return m_engine.drawn; }
 
@@ -87,8 +80,9 @@ protected:
     {
         switch (metric) {
         case PdmWidth:
+            return m_width;
         case PdmHeight:
-            return 100;
+            return m_height;
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
@@ -107,6 +101,6 @@ protected:
 
 private:
     mutable RecordingEngine m_engine;
+    int m_width;
+    int m_height;
 };
-
-}
