@@ -37,10 +37,11 @@ public:
     }
     qint64 indexForAngle(double) const override { return -1; }
     double radius() const override { return diameter() / 2; }
-    double requiredLegendOffset() const override { return 0; }
+    double requiredLegendOffset() const override { return legendOffset; }
     double requiredBaseOffset() const override { return baseOffset; }
 
     double baseOffset = 0;
+    double legendOffset = 0;
 };
 
 // Every mouse event the view's own handling is offered.
@@ -300,6 +301,49 @@ TEST_F(PieRadarChartViewBaseTest, OffsetsWithoutALegendAreTheLeastOffsets)
         view.baseOffset = c.baseOffset;
         view.calculateOffsets();
         EXPECT_EQ(view.viewPortHandler()->contentRect(), c.content) << c.name;
+    }
+}
+
+// A legend 50 wide and 20 high with text 10 high, beside a circle of radius 100 at (100, 100).
+TEST_F(PieRadarChartViewBaseTest, TheLegendTakesItsShareBesideTheCircle)
+{
+    using Orientation = Legend::Orientation;
+    using Horizontal = Legend::HorizontalAlignment;
+    using Vertical = Legend::VerticalAlignment;
+    struct Case {
+        const char* name;
+        Orientation orientation;
+        Horizontal horizontal;
+        Vertical vertical;
+        double left, top, right, bottom;
+    } cases[] = {
+        // 20 + the legend offset 24, then the base offset 3 on every side.
+        {"horizontal at the bottom", Orientation::horizontal, Horizontal::left, Vertical::bottom, 3, 3, 3, 47},
+        {"horizontal in the middle", Orientation::horizontal, Horizontal::left, Vertical::center, 3, 3, 3, 3},
+        {"vertical, centred beside", Orientation::vertical, Horizontal::right, Vertical::center, 3, 3, 66, 3},
+        // The legend's corner (157, 45) lies 79.2 from the centre: the circle needs 100 - 79.2 + 5.
+        {"vertical at the top right", Orientation::vertical, Horizontal::right, Vertical::top, 3, 3, 28.792, 3},
+        {"vertical at the top left", Orientation::vertical, Horizontal::left, Vertical::top, 28.792, 3, 3, 3},
+        {"vertical above the middle", Orientation::vertical, Horizontal::center, Vertical::top, 3, 23, 3, 3},
+    };
+    for (const Case& c : cases) {
+        CircleView view;
+        view.baseOffset = 3;
+        view.legendOffset = 24;
+        const auto legend = view.legend();
+        legend->setEnabled(true);
+        legend->setOrientation(c.orientation);
+        legend->setHorizontalAlignment(c.horizontal);
+        legend->setVerticalAlignment(c.vertical);
+        legend->setNeededWidth(50);
+        legend->setNeededHeight(20);
+        legend->setTextHeightMax(10);
+        view.calculateOffsets();
+        const auto handler = view.viewPortHandler();
+        EXPECT_NEAR(handler->offsetLeft(), c.left, 1e-3) << c.name;
+        EXPECT_NEAR(handler->offsetTop(), c.top, 1e-3) << c.name;
+        EXPECT_NEAR(handler->offsetRight(), c.right, 1e-3) << c.name;
+        EXPECT_NEAR(handler->offsetBottom(), c.bottom, 1e-3) << c.name;
     }
 }
 
