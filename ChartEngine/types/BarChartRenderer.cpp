@@ -1,0 +1,666 @@
+#include "ChartEngine/types/BarChartRenderer.h"
+
+#include "ChartEngine/components/XAxis.h"
+#include "ChartEngine/components/YAxis.h"
+#include "ChartEngine/data/BarChartData.h"
+#include "ChartEngine/data/BarChartDataEntry.h"
+#include "ChartEngine/data/BarChartDataSetProtocol.h"
+#include "ChartEngine/data/ShortestNumberText.h"
+#include "ChartEngine/foundation/AxisValueFormatter.h"
+#include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/DrawingUtils.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/foundation/Transformer.h"
+#include "ChartEngine/foundation/ValueFormatter.h"
+#include "ChartEngine/foundation/ViewPortHandler.h"
+#include "ChartEngine/types/BarChartView.h"
+#include "ChartEngine/views/BarChartDataProvider.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <numbers>
+#include <span>
+
+namespace Charts {
+
+namespace {
+
+constexpr double valueGap = 4.5;
+
+std::shared_ptr<BarChartDataSetProtocol> barDataSet(const std::shared_ptr<ChartDataSetProtocol>& dataSet)
+{
+    return std::dynamic_pointer_cast<BarChartDataSetProtocol>(dataSet);
+}
+
+std::shared_ptr<BarChartDataEntry> barEntry(const ChartDataSetProtocol& dataSet, qint64 index)
+{
+    return std::dynamic_pointer_cast<BarChartDataEntry>(dataSet.entryForIndex(index));
+}
+
+qint64 slotCount(const BarChartDataSetProtocol& dataSet)
+{
+    return dataSet.entryCount() * (dataSet.isStacked() ? dataSet.stackSize() : 1);
+}
+
+QPen borderPen(const QColor& color, double width)
+{
+    QPen pen(color, width);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setMiterLimit(10.0);
+    return pen;
+}
+
+}
+
+// ---- Buffer ----
+
+void BarChartRenderer::Buffer::append(const QRectF& rect, Slot slot)
+{
+    if (isFull()) {
+        return;
+    }
+    rects[std::size_t(written)] = rect;
+    records[std::size_t(written)] = slot;
+    ++written;
+}
+
+void BarChartRenderer::Buffer::finish()
+{
+    std::fill(rects.begin() + written, rects.end(), QRectF());
+    std::fill(records.begin() + written, records.end(), Slot());
+}
+
+// ---- Set-up ----
+
+BarChartRenderer::BarChartRenderer(QObject* chart, std::shared_ptr<Animator> animator,
+                                   std::shared_ptr<ViewPortHandler> viewPortHandler)
+    : BarLineScatterCandleBubbleRenderer(std::move(animator), std::move(viewPortHandler))
+    , m_chart(chart)
+{
+}
+
+BarChartRenderer::~BarChartRenderer() = default;
+
+BarChartDataProvider* BarChartRenderer::dataProvider() const
+{
+    return dynamic_cast<BarChartDataProvider*>(m_chart.data());
+}
+
+void BarChartRenderer::setDataProvider(QObject* chart)
+{
+    m_chart = chart;
+}
+
+BarChartView* BarChartRenderer::barChartView() const
+{
+    return qobject_cast<BarChartView*>(m_chart.data());
+}
+
+QList<DataRenderer::Elements> BarChartRenderer::accessibilityOrderedElements()
+{
+    if (!m_accessibilityOrderedElements) {
+        m_accessibilityOrderedElements = makeAccessibilityGroups();
+    }
+    return *m_accessibilityOrderedElements;
+}
+
+QList<DataRenderer::Elements> BarChartRenderer::makeAccessibilityGroups() const
+{
+    const auto data = barChartView() ? dataProvider()->barData() : nullptr;
+    const auto longest = data ? data->maxEntryCountSet() : nullptr;
+    return QList<Elements>(longest ? longest->entryCount() : 0);
+}
+
+void BarChartRenderer::initBuffers()
+{
+    const auto* provider = dataProvider();
+    const auto data = provider ? provider->barData() : nullptr;
+    if (!data) {
+        m_buffers.clear();
+        return;
+    }
+    m_buffers.resize(std::size_t(data->dataSetCount()));
+    for (std::size_t i = 0; i < m_buffers.size(); ++i) {
+        const auto dataSet = barDataSet(data->dataSetAtIndex(qint64(i)));
+        const std::size_t size = dataSet ? std::size_t(std::max<qint64>(0, slotCount(*dataSet))) : 0;
+        Buffer& buffer = m_buffers[i];
+        if (buffer.rects.size() != size) {
+            buffer.rects.assign(size, QRectF());
+            buffer.records.assign(size, Slot());
+            buffer.written = 0;
+        }
+    }
+}
+
+BarChartRenderer::Buffer* BarChartRenderer::buffer(qint64 index)
+{
+    return index >= 0 && std::size_t(index) < m_buffers.size() ? &m_buffers[std::size_t(index)] : nullptr;
+}
+
+qint64 BarChartRenderer::animatedCount(qint64 entryCount) const
+{
+    const double share = std::ceil(double(entryCount) * phaseX());
+    if (!(share > 0.0)) {
+        return 0;
+    }
+    return share < double(entryCount) ? qint64(share) : entryCount;
+}
+
+// ---- Bars ----
+
+void BarChartRenderer::computeBarRects(const BarChartDataSetProtocol& dataSet, qint64 index)
+{
+    const auto* provider = dataProvider();
+    const auto data = provider ? provider->barData() : nullptr;
+    Buffer* target = buffer(index);
+    if (!data || !target) {
+        return;
+    }
+    const double barWidthHalf = data->barWidth() / 2.0;
+    const bool stacked = dataSet.isStacked();
+    const bool inverted = provider->isInverted(dataSet.axisDependency());
+    const double phase = phaseY();
+    const auto* view = barChartView();
+    const auto axis = view ? view->getAxis(dataSet.axisDependency()) : nullptr;
+    const qint64 count = animatedCount(dataSet.entryCount());
+    target->begin();
+    for (qint64 i = 0; i < count && !target->isFull(); ++i) {
+        const auto e = barEntry(dataSet, i);
+        if (!e) {
+            continue;
+        }
+        const double left = e->x() - barWidthHalf;
+        const double right = e->x() + barWidthHalf;
+        if (stacked && e->yValues()) {
+            forEachStackSegment(*e, [&](qint64 k, double start, double end) {
+                const double top = inverted ? std::min(start, end) : std::max(start, end);
+                const double bottom = inverted ? std::max(start, end) : std::min(start, end);
+                target->append(QRectF(left, top * phase, right - left, (bottom - top) * phase), Slot{i, k});
+                return !target->isFull();
+            });
+            continue;
+        }
+        const double y = e->y();
+        double top = inverted ? (y <= 0.0 ? y : 0.0) : (y >= 0.0 ? y : 0.0);
+        double bottom = inverted ? (y >= 0.0 ? y : 0.0) : (y <= 0.0 ? y : 0.0);
+        // Only a bar chart view clips its bars to the axis range.
+        double cutHigh = 0.0;
+        double cutLow = 0.0;
+        if (axis) {
+            const double axisMax = axis->axisMaximum();
+            const double axisMin = axis->axisMinimum();
+            if (y >= 0.0) {
+                cutHigh = y > axisMax ? y - axisMax : 0.0;
+                cutLow = axisMin > 0.0 ? axisMin : 0.0;
+            } else {
+                cutHigh = axisMax < 0.0 ? -axisMax : 0.0;
+                cutLow = axisMin > y ? axisMin - y : 0.0;
+            }
+        }
+        double threshold = cutHigh;
+        if (inverted) {
+            top += cutLow;
+            bottom -= cutHigh;
+            threshold = cutLow;
+        } else {
+            top -= cutHigh;
+            bottom += cutLow;
+        }
+        if (top > threshold) {
+            top *= phase;
+        } else {
+            bottom *= phase;
+        }
+        target->append(QRectF(left, top, right - left, bottom - top), Slot{i, 0});
+    }
+    target->finish();
+}
+
+void BarChartRenderer::fillBuffer(const BarChartDataSetProtocol& dataSet, qint64 index)
+{
+    computeBarRects(dataSet, index);
+}
+
+void BarChartRenderer::drawData(QPainter& painter)
+{
+    const auto* provider = dataProvider();
+    const auto data = provider ? provider->barData() : nullptr;
+    if (!data) {
+        return;
+    }
+    m_accessibleChartElements.clear();
+    m_accessibilityOrderedElements = makeAccessibilityGroups();
+    if (BarChartView* view = barChartView()) {
+        m_accessibleChartElements.append(createAccessibleHeader(*view, *data, QStringLiteral("Bar Chart")));
+    }
+    const ChartDataSetList& dataSets = data->dataSets();
+    for (qsizetype i = 0; i < dataSets.size(); ++i) {
+        const auto dataSet = barDataSet(dataSets.at(i));
+        if (!dataSet) {
+            chartFatal(QStringLiteral("Datasets for BarChartRenderer must conform to IBarChartDataset"));
+        }
+        if (dataSet->isVisible()) {
+            drawDataSet(painter, *dataSet, i);
+        }
+    }
+    for (const Elements& group : std::as_const(*m_accessibilityOrderedElements)) {
+        m_accessibleChartElements.append(group);
+    }
+    accessibilityPostLayoutChangedNotification();
+}
+
+void BarChartRenderer::drawDataSet(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index)
+{
+    const auto* provider = dataProvider();
+    if (!provider) {
+        return;
+    }
+    const auto transformer = provider->getTransformer(dataSet.axisDependency());
+    fillBuffer(dataSet, index);
+    Buffer* bars = buffer(index);
+    if (!transformer || !bars) {
+        return;
+    }
+    transformer->rectsToPixels(std::span<QRectF>(bars->rects.data(), std::size_t(bars->written)));
+    painter.save();
+    if (provider->isDrawBarShadowEnabled()) {
+        const auto data = provider->barData();
+        if (!data) {
+            painter.restore();
+            return;
+        }
+        drawShadows(painter, dataSet, *data, *transformer, *bars);
+    }
+    for (qsizetype j = 0; j < bars->written; ++j) {
+        const QRectF& rect = bars->rects[std::size_t(j)];
+        if (isBeforeContent(rect)) {
+            continue;
+        }
+        if (isBeyondContent(rect)) {
+            break;
+        }
+        drawBar(painter, dataSet, index, *bars, j);
+    }
+    painter.restore();
+}
+
+void BarChartRenderer::drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
+                               const Buffer& buffer, qsizetype j)
+{
+    const QRectF& rect = buffer.rects[std::size_t(j)];
+    painter.fillRect(rect, dataSet.colorAtIndex(dataSet.colors().size() == 1 ? 0 : j));
+    const double borderWidth = dataSet.barBorderWidth();
+    if (borderWidth > 0.0) {
+        painter.setPen(borderPen(dataSet.barBorderColor(), borderWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect);
+    }
+    BarChartView* view = barChartView();
+    if (!view || !m_accessibilityOrderedElements) {
+        return;
+    }
+    const qint64 group = buffer.records[std::size_t(j)].entryIndex;
+    if (group < m_accessibilityOrderedElements->size()) {
+        (*m_accessibilityOrderedElements)[group].append(
+            makeBarAccessibilityElement(dataSet, index, *view, buffer, j, rect));
+    }
+}
+
+bool BarChartRenderer::isBeforeContent(const QRectF& rect) const
+{
+    return !viewPortHandler()->isInBoundsLeft(rect.x() + rect.width());
+}
+
+bool BarChartRenderer::isBeyondContent(const QRectF& rect) const
+{
+    return !viewPortHandler()->isInBoundsRight(rect.x());
+}
+
+// Full-height columns behind the bars, then a shadow fill of every bar.
+void BarChartRenderer::drawShadows(QPainter& painter, const BarChartDataSetProtocol& dataSet,
+                                   const BarChartData& data, const Transformer& transformer, const Buffer& buffer)
+{
+    const ViewPortHandler& handler = *viewPortHandler();
+    const double barWidth = data.barWidth();
+    const QColor color = dataSet.barShadowColor();
+    const qint64 count = animatedCount(dataSet.entryCount());
+    for (qint64 i = 0; i < count; ++i) {
+        const auto e = barEntry(dataSet, i);
+        if (!e) {
+            continue;
+        }
+        QRectF column(e->x() - barWidth / 2.0, 0.0, barWidth, 0.0);
+        transformer.rectToPixels(column);
+        if (isBeforeContent(column)) {
+            continue;
+        }
+        if (isBeyondContent(column)) {
+            break;
+        }
+        column.setY(handler.contentTop());
+        column.setHeight(handler.contentHeight());
+        painter.fillRect(column, color);
+    }
+    for (qsizetype j = 0; j < buffer.written; ++j) {
+        const QRectF& rect = buffer.rects[std::size_t(j)];
+        if (isBeforeContent(rect)) {
+            continue;
+        }
+        if (isBeyondContent(rect)) {
+            break;
+        }
+        painter.fillRect(rect, color);
+    }
+}
+
+// ---- Accessibility ----
+
+std::shared_ptr<NSUIAccessibilityElement> BarChartRenderer::makeBarAccessibilityElement(
+    const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, BarChartView& view, const Buffer& buffer,
+    qsizetype j, const QRectF& rect) const
+{
+    auto element = std::make_shared<NSUIAccessibilityElement>(&view);
+    const Slot slot = buffer.records[std::size_t(j)];
+    const auto e = barEntry(dataSet, slot.entryIndex);
+    const auto* provider = dataProvider();
+    const auto data = provider ? provider->barData() : nullptr;
+    if (!e || !data) {
+        return element;
+    }
+    const auto xAxis = view.xAxis();
+    const auto xFormatter = xAxis->valueFormatter();
+    const QString xText = xFormatter ? xFormatter->stringForValue(e->x(), xAxis.get()) : shortestNumberText(e->x());
+    const auto formatter = dataSet.valueFormatter();
+    const auto format = [&](double value) {
+        return formatter ? formatter->stringForValue(value, e.get(), dataSetIndex, viewPortHandler().get())
+                         : QString();
+    };
+    QString valueText;
+    if (dataSet.isStacked() && e->yValues()) {
+        const QList<double>& values = *e->yValues();
+        const double value = slot.valueIndex < values.size() ? values.at(slot.valueIndex) : 0.0;
+        valueText = format(value);
+        // The stack label follows the slot's colour.
+        const QStringList labels = dataSet.stackLabels();
+        const qint64 n = std::min<qint64>(dataSet.stackSize(), dataSet.colors().size());
+        if (!labels.isEmpty() && n >= 1 && j % n < labels.size()) {
+            valueText = labels.at(j % n) + QStringLiteral(" ") + valueText;
+        }
+    } else {
+        valueText = format(e->y());
+    }
+    const QString prefix =
+        data->dataSetCount() >= 2 ? dataSet.label().value_or(QString()) + QStringLiteral(", ") : QString();
+    element->setAccessibilityLabel(prefix + QStringLiteral(" ") + xText + QStringLiteral(": ") + valueText);
+    element->setAccessibilityFrame(rect);
+    return element;
+}
+
+// ---- Values ----
+
+BarChartRenderer::ValueStyle BarChartRenderer::valueStyle(const BarChartDataSetProtocol& dataSet) const
+{
+    ValueStyle style;
+    style.attributes.font = dataSet.valueFont();
+    style.formatter = dataSet.valueFormatter();
+    style.angle = dataSet.valueLabelAngle() * std::numbers::pi / 180.0;
+    style.iconsOffset = dataSet.iconsOffset();
+    style.inverted = dataProvider()->isInverted(dataSet.axisDependency());
+    return style;
+}
+
+QString BarChartRenderer::valueText(const ValueStyle& style, const BarChartDataEntry& entry, double value,
+                                    qint64 dataSetIndex) const
+{
+    return style.formatter ? style.formatter->stringForValue(value, &entry, dataSetIndex, viewPortHandler().get())
+                           : QString();
+}
+
+BarChartRenderer::StackPositions BarChartRenderer::stackPositions(const BarChartDataEntry& entry)
+{
+    StackPositions stack;
+    stack.negY = -entry.negativeSum();
+    for (const double value : *entry.yValues()) {
+        if (value == 0.0 && (stack.posY == 0.0 || stack.negY == 0.0)) {
+            stack.positions.append(value);
+        } else if (value >= 0.0) {
+            stack.posY += value;
+            stack.positions.append(stack.posY);
+        } else {
+            stack.positions.append(stack.negY);
+            stack.negY -= value;
+        }
+    }
+    return stack;
+}
+
+void BarChartRenderer::drawValues(QPainter& painter)
+{
+    const auto* provider = dataProvider();
+    const auto data = provider ? provider->barData() : nullptr;
+    if (!data || !isDrawingValuesAllowed(provider)) {
+        return;
+    }
+    const bool above = provider->isDrawValueAboveBarEnabled();
+    const ChartDataSetList& dataSets = data->dataSets();
+    for (qsizetype i = 0; i < dataSets.size(); ++i) {
+        const auto dataSet = barDataSet(dataSets.at(i));
+        if (dataSet && shouldDrawValues(*dataSet)) {
+            drawValuesOfSet(painter, *dataSet, i, above);
+        }
+    }
+}
+
+void BarChartRenderer::drawValuesOfSet(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
+                                       bool above)
+{
+    const ValueStyle style = valueStyle(dataSet);
+    const double h = fontLineHeight(style.attributes.font);
+    double posOffset = above ? -(h + valueGap) : valueGap;
+    double negOffset = above ? valueGap : -(h + valueGap);
+    if (style.inverted) {
+        posOffset = -posOffset - h;
+        negOffset = -negOffset - h;
+    }
+    if (dataSet.isStacked()) {
+        drawStackedValues(painter, dataSet, index, style, posOffset, negOffset);
+    } else {
+        drawPlainValues(painter, dataSet, index, style, posOffset, negOffset);
+    }
+}
+
+void BarChartRenderer::drawPlainValues(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
+                                       const ValueStyle& style, double posOffset, double negOffset)
+{
+    const Buffer* bars = buffer(index);
+    if (!bars) {
+        return;
+    }
+    for (qsizetype j = 0; j < bars->written; ++j) {
+        const qint64 entryIndex = bars->records[std::size_t(j)].entryIndex;
+        const auto e = barEntry(dataSet, entryIndex);
+        if (e && !drawPlainValue(painter, dataSet, index, style, *e, entryIndex, bars->rects[std::size_t(j)],
+                                 posOffset, negOffset)) {
+            return;
+        }
+    }
+}
+
+bool BarChartRenderer::drawPlainValue(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
+                                      const ValueStyle& style, const BarChartDataEntry& entry, qint64 j,
+                                      const QRectF& rect, double posOffset, double negOffset)
+{
+    const ViewPortHandler& handler = *viewPortHandler();
+    const double x = rect.center().x();
+    if (!handler.isInBoundsRight(x)) {
+        return false;
+    }
+    if (!handler.isInBoundsY(rect.y()) || !handler.isInBoundsLeft(x)) {
+        return true;
+    }
+    const double value = entry.y();
+    const double y = value >= 0.0 ? rect.y() + posOffset : rect.y() + rect.height() + negOffset;
+    drawValueAndIcon(painter, dataSet, style, entry, QPointF(x, y), QPointF(x, y), j,
+                     valueText(style, entry, value, index), TextAlignment::Center, QPointF(0.5, 0.5));
+    return true;
+}
+
+void BarChartRenderer::drawStackedValues(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
+                                         const ValueStyle& style, double posOffset, double negOffset)
+{
+    const Buffer* bars = buffer(index);
+    if (!bars) {
+        return;
+    }
+    const ViewPortHandler& handler = *viewPortHandler();
+    const auto transformer = dataProvider()->getTransformer(dataSet.axisDependency());
+    const double phase = phaseY();
+    const qint64 count = animatedCount(dataSet.entryCount());
+    qsizetype slot = 0;
+    for (qint64 j = 0; j < count && slot < bars->written; ++j) {
+        const auto e = barEntry(dataSet, j);
+        if (!e) {
+            continue;
+        }
+        const QRectF& rect = bars->rects[std::size_t(slot)];
+        if (!e->yValues()) {
+            if (!drawPlainValue(painter, dataSet, index, style, *e, j, rect, posOffset, negOffset)) {
+                return;
+            }
+            ++slot;
+            continue;
+        }
+        const StackPositions stack = stackPositions(*e);
+        QList<QPointF> points;
+        for (const double position : stack.positions) {
+            points.append(QPointF(0.0, position * phase));
+        }
+        transformer->valuesToPixels(std::span<QPointF>(points.data(), std::size_t(points.size())));
+        const double x = rect.center().x();
+        const QList<double>& values = *e->yValues();
+        for (qsizetype k = 0; k < values.size(); ++k) {
+            const double value = values.at(k);
+            const bool below = (value == 0.0 && stack.negY == 0.0 && stack.posY > 0.0) || value < 0.0;
+            const double y = points.at(k).y() + (below ? negOffset : posOffset);
+            if (!handler.isInBoundsRight(x)) {
+                break;
+            }
+            if (!handler.isInBoundsY(y) || !handler.isInBoundsLeft(x)) {
+                continue;
+            }
+            drawValueAndIcon(painter, dataSet, style, *e, QPointF(x, y), QPointF(x, y), j,
+                             valueText(style, *e, value, index), TextAlignment::Center, QPointF(0.5, 0.5));
+        }
+        slot += values.size();
+    }
+}
+
+void BarChartRenderer::drawValueAndIcon(QPainter& painter, const BarChartDataSetProtocol& dataSet,
+                                        const ValueStyle& style, const BarChartDataEntry& entry, QPointF point,
+                                        QPointF iconPoint, qint64 entryIndex, const QString& text,
+                                        TextAlignment alignment, QPointF anchor)
+{
+    if (dataSet.isDrawValuesEnabled()) {
+        drawValue(painter, text, point.x(), point.y(), style.attributes.font, alignment,
+                  dataSet.valueTextColorAt(entryIndex), anchor, style.angle);
+    }
+    if (entry.icon() && dataSet.isDrawIconsEnabled()) {
+        drawImage(painter, *entry.icon(), iconPoint + style.iconsOffset, entry.icon()->size());
+    }
+}
+
+void BarChartRenderer::drawValue(QPainter& painter, const QString& value, double xPos, double yPos,
+                                 const QFont& font, TextAlignment align, const QColor& color, QPointF anchor,
+                                 double angleRadians)
+{
+    TextAttributes attributes;
+    attributes.font = font;
+    attributes.color = color;
+    drawAlignedText(painter, value, QPointF(xPos, yPos), align, anchor, angleRadians, attributes);
+}
+
+void BarChartRenderer::drawExtras(QPainter& /*painter*/)
+{
+}
+
+// ---- Highlights ----
+
+void BarChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& indices)
+{
+    const auto* provider = dataProvider();
+    const auto data = provider ? provider->barData() : nullptr;
+    if (!data) {
+        return;
+    }
+    painter.save();
+    for (const auto& highlight : indices) {
+        if (!highlight) {
+            continue;
+        }
+        const auto dataSet = barDataSet(data->dataSetAtIndex(highlight->dataSetIndex()));
+        const auto rect = highlightRect(*highlight, *data);
+        if (!dataSet || !rect) {
+            continue;
+        }
+        setHighlightDrawPoint(*highlight, *rect);
+        QColor color = dataSet->highlightColor();
+        painter.save();
+        painter.setOpacity(dataSet->highlightAlpha());
+        painter.fillRect(*rect, color);
+        painter.restore();
+    }
+    painter.restore();
+}
+
+// The highlighted bar or segment in pixels; none when the highlight does not resolve to one.
+std::optional<QRectF> BarChartRenderer::highlightRect(const Highlight& highlight, const BarChartData& data)
+{
+    const auto dataSet = barDataSet(data.dataSetAtIndex(highlight.dataSetIndex()));
+    if (!dataSet || !dataSet->isHighlightEnabled()) {
+        return std::nullopt;
+    }
+    const auto e = std::dynamic_pointer_cast<BarChartDataEntry>(
+        dataSet->entryForXValue(highlight.x(), highlight.y()));
+    if (!e || !isInBoundsX(*e, *dataSet)) {
+        return std::nullopt;
+    }
+    const auto transformer = dataProvider()->getTransformer(dataSet->axisDependency());
+    if (!transformer) {
+        return std::nullopt;
+    }
+    double y1 = e->y();
+    double y2 = 0.0;
+    if (highlight.stackIndex() >= 0 && e->isStacked()) {
+        if (dataProvider()->isHighlightFullBarEnabled()) {
+            y1 = e->positiveSum();
+            y2 = -e->negativeSum();
+        } else {
+            const auto& ranges = e->ranges();
+            if (!ranges || highlight.stackIndex() >= ranges->size()) {
+                return std::nullopt;
+            }
+            y1 = ranges->at(highlight.stackIndex()).from();
+            y2 = ranges->at(highlight.stackIndex()).to();
+        }
+    }
+    return computeHighlightRect(e->x(), y1, y2, data.barWidth() / 2.0, *transformer);
+}
+
+QRectF BarChartRenderer::computeHighlightRect(double x, double y1, double y2, double barWidthHalf,
+                                              const Transformer& transformer) const
+{
+    QRectF rect(x - barWidthHalf, y1, 2.0 * barWidthHalf, y2 - y1);
+    transformer.rectToPixels(rect, phaseY());
+    return rect;
+}
+
+void BarChartRenderer::setHighlightDrawPoint(Highlight& highlight, const QRectF& rect) const
+{
+    highlight.setDraw(rect.center().x(), rect.y());
+}
+
+}
