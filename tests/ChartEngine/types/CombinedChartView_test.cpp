@@ -1,0 +1,205 @@
+#include "ChartEngine/types/CombinedChartView.h"
+
+#include "ChartEngine/components/CombinedHighlighter.h"
+#include "ChartEngine/data/DefaultFillFormatter.h"
+#include "ChartEngine/types/BarChartRenderer.h"
+#include "ChartEngine/types/BubbleChartView.h"
+#include "ChartEngine/types/CandleStickChartView.h"
+#include "ChartEngine/types/CombinedChartRenderer.h"
+#include "ChartEngine/types/ScatterChartRenderer.h"
+#include "ChartEngine/types/ScatterChartView.h"
+#include "ChartEngine/views/LineChartRenderer.h"
+
+#include "ChartEngine/views/ViewTestChart.h"
+#include "CombinedTestChart.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Charts;
+using namespace CombinedTesting;
+using DrawOrder = CombinedChartView::DrawOrder;
+
+namespace {
+
+// The kinds of the renderer's sub-renderers, in order.
+QStringList subRendererKinds(const CombinedChartView& view)
+{
+    QStringList kinds;
+    for (const auto& renderer : std::dynamic_pointer_cast<CombinedChartRenderer>(view.renderer())->subRenderers()) {
+        if (dynamic_cast<BarChartRenderer*>(renderer.get())) {
+            kinds << QStringLiteral("bar");
+        } else if (dynamic_cast<LineChartRenderer*>(renderer.get())) {
+            kinds << QStringLiteral("line");
+        } else if (dynamic_cast<ScatterChartRenderer*>(renderer.get())) {
+            kinds << QStringLiteral("scatter");
+        } else {
+            kinds << QStringLiteral("other");
+        }
+    }
+    return kinds;
+}
+
+}
+
+TEST(CombinedChartView, InstallsItsOwnPartsAndRenewsTheHighlighterWithTheData)
+{
+    CombinedChartView view(QRect(0, 0, 300, 200));
+    const auto renderer = std::dynamic_pointer_cast<CombinedChartRenderer>(view.renderer());
+    ASSERT_TRUE(renderer);
+    EXPECT_EQ(renderer->chart(), &view);
+    EXPECT_EQ(renderer->animator(), view.chartAnimator());
+    EXPECT_EQ(renderer->viewPortHandler(), view.viewPortHandler());
+    EXPECT_TRUE(renderer->subRenderers().isEmpty());
+    const auto first = view.highlighter();
+    EXPECT_TRUE(std::dynamic_pointer_cast<CombinedHighlighter>(first));
+    EXPECT_TRUE(view.isHighlightFullBarEnabled());
+    EXPECT_TRUE(std::dynamic_pointer_cast<DefaultFillFormatter>(view.fillFormatter()));
+
+    // The bar switches live on the renderer, which setData keeps; the highlighter is new.
+    view.setDrawValueAboveBarEnabled(false);
+    view.setDrawBarShadowEnabled(true);
+    view.setData(lineAndBars());
+    EXPECT_EQ(view.renderer(), renderer);
+    EXPECT_FALSE(renderer->isDrawValueAboveBarEnabled());
+    EXPECT_TRUE(renderer->isDrawBarShadowEnabled());
+    EXPECT_NE(view.highlighter(), first);
+    EXPECT_TRUE(std::dynamic_pointer_cast<CombinedHighlighter>(view.highlighter()));
+
+    // No formatter stored leaves a new default one.
+    const auto formatter = view.fillFormatter();
+    view.setFillFormatter(nullptr);
+    EXPECT_TRUE(std::dynamic_pointer_cast<DefaultFillFormatter>(view.fillFormatter()));
+    EXPECT_NE(view.fillFormatter(), formatter);
+}
+
+// Each kind's provider shares the one x-y base: every cast from the view object succeeds (the
+// bar view's are its own test's).
+TEST(CombinedChartView, AnswersEveryDataProviderInterface)
+{
+    struct Case {
+        const char* name;
+        std::function<bool(QObject*)> cast;
+        bool combinedOnly;
+    };
+    const QList<Case> cases = {
+        {"chart", [](QObject* o) { return dynamic_cast<ChartDataProvider*>(o) != nullptr; }, false},
+        {"x-y", [](QObject* o) { return dynamic_cast<BarLineScatterCandleBubbleChartDataProvider*>(o) != nullptr; },
+         false},
+        {"line", [](QObject* o) { return dynamic_cast<LineChartDataProvider*>(o) != nullptr; }, true},
+        {"bar", [](QObject* o) { return dynamic_cast<BarChartDataProvider*>(o) != nullptr; }, true},
+        {"scatter", [](QObject* o) { return dynamic_cast<ScatterChartDataProvider*>(o) != nullptr; }, true},
+        {"bubble", [](QObject* o) { return dynamic_cast<BubbleChartDataProvider*>(o) != nullptr; }, true},
+        {"candle", [](QObject* o) { return dynamic_cast<CandleChartDataProvider*>(o) != nullptr; }, true},
+        {"combined", [](QObject* o) { return dynamic_cast<CombinedChartDataProvider*>(o) != nullptr; }, true},
+    };
+    CombinedChartView combined;
+    ScatterChartView scatter;
+    BubbleChartView bubble;
+    CandleStickChartView candle;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(c.cast(&combined));
+        if (!c.combinedOnly) {
+            for (QObject* view : QList<QObject*>{&scatter, &bubble, &candle}) {
+                EXPECT_TRUE(c.cast(view)) << view->metaObject()->className();
+            }
+        }
+    }
+}
+
+TEST(CombinedChartView, DrawOrderFromRawValues)
+{
+    const QList<std::pair<int, std::optional<DrawOrder>>> cases = {
+        {-1, std::nullopt},          {0, DrawOrder::bar},    {1, DrawOrder::bubble}, {2, DrawOrder::line},
+        {3, DrawOrder::candle},      {4, DrawOrder::scatter}, {5, std::nullopt},
+    };
+    for (const auto& [raw, kind] : cases) {
+        EXPECT_EQ(CombinedChartView::drawOrderFromRaw(raw), kind) << raw;
+    }
+}
+
+// Sub-renderers are built at setData only, for the kinds of the order that have data.
+TEST(CombinedChartView, ADrawOrderTakesEffectAtTheNextSetData)
+{
+    struct Case {
+        QList<DrawOrder> order;
+        QList<DrawOrder> kept;
+        QStringList built;
+    };
+    const QList<DrawOrder> all{DrawOrder::bar, DrawOrder::bubble, DrawOrder::line, DrawOrder::candle,
+                               DrawOrder::scatter};
+    const QList<Case> cases = {
+        {{}, all, {"bar", "line", "scatter"}},
+        {{DrawOrder::line, DrawOrder::bar}, {DrawOrder::line, DrawOrder::bar}, {"line", "bar"}},
+        {{DrawOrder::candle, DrawOrder::scatter, DrawOrder::scatter},
+         {DrawOrder::candle, DrawOrder::scatter, DrawOrder::scatter},
+         {"scatter", "scatter"}},
+    };
+    for (const Case& c : cases) {
+        auto data = lineAndBars();
+        data->setScatterData(scatterPoint());
+        const auto view = fixtureView(data);
+        view->setDrawOrder(c.order);
+        EXPECT_EQ(view->drawOrder(), c.kept);
+        EXPECT_EQ(subRendererKinds(*view), (QStringList{"bar", "line", "scatter"}));
+        view->setData(data);
+        EXPECT_EQ(subRendererKinds(*view), c.built);
+    }
+}
+
+TEST(CombinedChartView, DataOfAnotherClassHasNoKindsAndNoSubRenderers)
+{
+    const auto view = fixtureView(lineAndBars());
+    view->setData(std::make_shared<ChartData>(ChartDataSetList{lineSet({QPointF(1, 1)}, QStringLiteral("A"))}));
+    EXPECT_FALSE(view->combinedData());
+    EXPECT_FALSE(view->lineData() || view->barData() || view->scatterData() || view->candleData()
+                 || view->bubbleData());
+    EXPECT_TRUE(subRendererKinds(*view).isEmpty());
+}
+
+// The touch lands on the top segment (3 ... 6) of the stack at x 2, the line's value lying far.
+TEST(CombinedChartView, ATouchOnAStackedBarSelectsTheWholeBarUnlessSwitchedOff)
+{
+    const QList<std::pair<bool, qint64>> cases = {{true, -1}, {false, 2}};
+    for (const auto& [fullBar, stackIndex] : cases) {
+        auto data = std::make_shared<CombinedChartData>();
+        data->setLineData(std::make_shared<LineChartData>(
+            ChartDataSetList{lineSet({QPointF(6, 9)}, QStringLiteral("Line"))}));
+        data->setBarData(bars());
+        const auto view = fixtureView(data);
+        view->setHighlightFullBarEnabled(fullBar);
+        const auto high = view->getHighlightByTouchPoint(pixel(2, 4.5));
+        ASSERT_TRUE(high);
+        EXPECT_EQ(high->x(), 2);
+        EXPECT_EQ(high->y(), 6);
+        EXPECT_EQ(high->dataIndex(), 1);
+        EXPECT_EQ(high->stackIndex(), stackIndex);
+        EXPECT_EQ(high->yPx(), pixel(2, 6).y());
+    }
+}
+
+// A highlight naming no data of the combined data, or no set of it, draws no marker; the others
+// still do. At phaseX 0.5 the x animation has revealed the first two entries of each set: the
+// stack at x 2, the bar set's third entry, is not (its index in the line set would be none).
+TEST(CombinedChartView, MarkersFindTheirSetThroughTheDataIndex)
+{
+    const auto view = fixtureView(lineAndBars());
+    auto marker = std::make_shared<ViewTesting::RecordingMarker>();
+    view->setMarker(marker);
+    view->chartAnimator()->setPhaseX(0.5);
+    HighlightList highlights;
+    for (const auto& [x, y, dataSetIndex, dataIndex] : QList<std::tuple<double, double, qint64, qint64>>{
+             {1, 2, 0, 1}, {1, 2, 0, 5}, {2, 3, 3, 0}, {2, 6, 0, 1}, {2, 3, 0, 0}}) {
+        auto highlight = std::make_shared<Highlight>(x, y, dataSetIndex, dataIndex);
+        highlight->setDraw(pixel(x, y));
+        highlights << highlight;
+    }
+    view->highlightValues(highlights);
+    QImage canvas(300, 200, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&canvas);
+    view->drawMarkers(painter);
+    EXPECT_EQ(marker->entries, (QList<double>{1, 2}));
+}
