@@ -6,7 +6,6 @@
 #include "ChartEngine/types/BubbleChartView.h"
 #include "ChartEngine/types/CandleStickChartView.h"
 #include "ChartEngine/types/CombinedChartRenderer.h"
-#include "ChartEngine/types/ScatterChartRenderer.h"
 #include "ChartEngine/types/ScatterChartView.h"
 #include "ChartEngine/views/LineChartRenderer.h"
 
@@ -32,8 +31,6 @@ QStringList subRendererKinds(const CombinedChartView& view)
             kinds << QStringLiteral("bar");
         } else if (dynamic_cast<LineChartRenderer*>(renderer.get())) {
             kinds << QStringLiteral("line");
-        } else if (dynamic_cast<ScatterChartRenderer*>(renderer.get())) {
-            kinds << QStringLiteral("scatter");
         } else {
             kinds << QStringLiteral("other");
         }
@@ -124,32 +121,21 @@ TEST(CombinedChartView, ADrawOrderTakesEffectAtTheNextSetData)
     const QList<DrawOrder> all{DrawOrder::bar, DrawOrder::bubble, DrawOrder::line, DrawOrder::candle,
                                DrawOrder::scatter};
     const QList<Case> cases = {
-        {{}, all, {"bar", "line", "scatter"}},
+        {{}, all, {"bar", "line"}},
         {{DrawOrder::line, DrawOrder::bar}, {DrawOrder::line, DrawOrder::bar}, {"line", "bar"}},
-        {{DrawOrder::candle, DrawOrder::scatter, DrawOrder::scatter},
-         {DrawOrder::candle, DrawOrder::scatter, DrawOrder::scatter},
-         {"scatter", "scatter"}},
+        {{DrawOrder::candle, DrawOrder::line, DrawOrder::line},
+         {DrawOrder::candle, DrawOrder::line, DrawOrder::line},
+         {"line", "line"}},
     };
     for (const Case& c : cases) {
-        auto data = lineAndBars();
-        data->setScatterData(scatterPoint());
+        const auto data = lineAndBars();
         const auto view = fixtureView(data);
         view->setDrawOrder(c.order);
         EXPECT_EQ(view->drawOrder(), c.kept);
-        EXPECT_EQ(subRendererKinds(*view), (QStringList{"bar", "line", "scatter"}));
+        EXPECT_EQ(subRendererKinds(*view), (QStringList{"bar", "line"}));
         view->setData(data);
         EXPECT_EQ(subRendererKinds(*view), c.built);
     }
-}
-
-TEST(CombinedChartView, DataOfAnotherClassHasNoKindsAndNoSubRenderers)
-{
-    const auto view = fixtureView(lineAndBars());
-    view->setData(std::make_shared<ChartData>(ChartDataSetList{lineSet({QPointF(1, 1)}, QStringLiteral("A"))}));
-    EXPECT_FALSE(view->combinedData());
-    EXPECT_FALSE(view->lineData() || view->barData() || view->scatterData() || view->candleData()
-                 || view->bubbleData());
-    EXPECT_TRUE(subRendererKinds(*view).isEmpty());
 }
 
 // The touch lands on the top segment (3 ... 6) of the stack at x 2, the line's value lying far.

@@ -3,8 +3,6 @@
 #include "ChartEngine/data/CombinedChartData.h"
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/LineChartDataSet.h"
-#include "ChartEngine/data/ScatterChartData.h"
-#include "ChartEngine/data/ScatterChartDataSet.h"
 #include "ChartEngine/types/CombinedChartView.h"
 
 #include "BarTestChart.h"
@@ -38,15 +36,7 @@ inline std::shared_ptr<Charts::BarChartData> bars()
     return BarTesting::barData({BarTesting::barSet({1.0, 2.0, QList<double>{1, 2, 3}}, QStringLiteral("Bars"))});
 }
 
-// One scatter point at (4, 4).
-inline std::shared_ptr<Charts::ScatterChartData> scatterPoint()
-{
-    Charts::ChartDataEntryList entries{std::make_shared<Charts::ChartDataEntry>(4.0, 4.0)};
-    return std::make_shared<Charts::ScatterChartData>(
-        Charts::ChartDataSetList{std::make_shared<Charts::ScatterChartDataSet>(entries, QStringLiteral("Points"))});
-}
-
-// Combined data of the line (allData index 0) and the bars (index 1), with more kinds as given.
+// Combined data of the line (allData index 0) and the bars (index 1).
 inline std::shared_ptr<Charts::CombinedChartData> lineAndBars()
 {
     auto data = std::make_shared<Charts::CombinedChartData>();
