@@ -1,5 +1,6 @@
 #include "ChartEngine/types/BarChartRenderer.h"
 
+#include "ChartEngine/foundation/ChartConsole.h"
 #include "ChartEngine/foundation/DefaultValueFormatter.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/IndexAxisValueFormatter.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 using namespace Charts;
@@ -297,4 +299,20 @@ TEST(BarChartRenderer, ElementOfASlotNamesItsOwnEntryAndValue)
               (QStringList{"Bar Chart. 1 dataset. ", " Mon: 1", " Mon: 2", " Tue: 1", " Tue: 2", " Tue: 3"}));
     // Slot 2 (the second bar's lowest segment, y 0..1 at x 1) is blue.
     EXPECT_EQ(image.pixel(58, 134), qRgb(0, 0, 255));
+}
+
+TEST(BarChartRendererDeathTest, DataSetsOfAnotherKindStopTheProgram)
+{
+    auto data = std::make_shared<BarChartData>(ChartDataSetList{std::make_shared<ChartDataSet>(
+        ChartDataEntryList{std::make_shared<ChartDataEntry>(1.0, 2.0)}, QStringLiteral("line"))});
+    BarTestChart chart(data, 0, 10);
+    BarChartRenderer renderer(&chart, chart.animator, chart.handler);
+    QImage image = canvas();
+    QPainter painter(&image);
+    // The console's line is sent to the standard error, which the death test reads.
+    const auto run = [&] {
+        ChartConsole::setCapture([](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
+        renderer.drawData(painter);
+    };
+    EXPECT_DEATH(run(), "Datasets for BarChartRenderer must conform to IBarChartDataset");
 }
