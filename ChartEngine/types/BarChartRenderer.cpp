@@ -1,5 +1,6 @@
 #include "ChartEngine/types/BarChartRenderer.h"
 
+#include "ChartEngine/components/MiterPen.h"
 #include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/BarChartData.h"
@@ -43,15 +44,6 @@ std::shared_ptr<BarChartDataEntry> barEntry(const ChartDataSetProtocol& dataSet,
 qint64 slotCount(const BarChartDataSetProtocol& dataSet)
 {
     return dataSet.entryCount() * (dataSet.isStacked() ? dataSet.stackSize() : 1);
-}
-
-QPen borderPen(const QColor& color, double width)
-{
-    QPen pen(color, width);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    pen.setMiterLimit(10.0);
-    return pen;
 }
 
 }
@@ -275,6 +267,7 @@ void BarChartRenderer::drawDataSet(QPainter& painter, const BarChartDataSetProto
         }
         drawShadows(painter, dataSet, *data, *transformer, *bars);
     }
+    const BarStyle style = barStyle(dataSet);
     for (qsizetype j = 0; j < bars->written; ++j) {
         const QRectF& rect = bars->rects[std::size_t(j)];
         if (isBeforeContent(rect)) {
@@ -283,30 +276,51 @@ void BarChartRenderer::drawDataSet(QPainter& painter, const BarChartDataSetProto
         if (isBeyondContent(rect)) {
             break;
         }
-        drawBar(painter, dataSet, index, *bars, j);
+        drawBar(painter, dataSet, index, style, *bars, j);
     }
     painter.restore();
 }
 
+BarChartRenderer::BarStyle BarChartRenderer::barStyle(const BarChartDataSetProtocol& dataSet) const
+{
+    BarStyle style;
+    style.colors = dataSet.colors();
+    if (dataSet.barBorderWidth() > 0.0) {
+        style.border = miterPen(QPen(dataSet.barBorderColor(), dataSet.barBorderWidth()));
+    }
+    const auto data = dataProvider()->barData();
+    style.view = data ? barChartView() : nullptr;
+    if (!style.view) {
+        return style;
+    }
+    style.xFormatter = style.view->xAxis()->valueFormatter();
+    style.valueFormatter = dataSet.valueFormatter();
+    if (data->dataSetCount() >= 2) {
+        style.prefix = dataSet.label().value_or(QString()) + QStringLiteral(", ");
+    }
+    // The stack label follows the slot's colour.
+    style.stackLabels = dataSet.stackLabels();
+    style.stackLabelCycle = std::min<qint64>(dataSet.stackSize(), style.colors.size());
+    return style;
+}
+
 void BarChartRenderer::drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
-                               const Buffer& buffer, qsizetype j)
+                               const BarStyle& style, const Buffer& buffer, qsizetype j)
 {
     const QRectF& rect = buffer.rects[std::size_t(j)];
-    painter.fillRect(rect, dataSet.colorAtIndex(dataSet.colors().size() == 1 ? 0 : j));
-    const double borderWidth = dataSet.barBorderWidth();
-    if (borderWidth > 0.0) {
-        painter.setPen(borderPen(dataSet.barBorderColor(), borderWidth));
+    painter.fillRect(rect, style.colors.size() == 1 ? style.colors.front() : dataSet.colorAtIndex(j));
+    if (style.border) {
+        painter.setPen(*style.border);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect);
     }
-    BarChartView* view = barChartView();
-    if (!view || !m_accessibilityOrderedElements) {
+    if (!style.view || !m_accessibilityOrderedElements) {
         return;
     }
     const qint64 group = buffer.records[std::size_t(j)].entryIndex;
     if (group < m_accessibilityOrderedElements->size()) {
         (*m_accessibilityOrderedElements)[group].append(
-            makeBarAccessibilityElement(dataSet, index, *view, buffer, j, rect));
+            makeBarAccessibilityElement(dataSet, index, style, buffer, j, rect));
     }
 }
 
@@ -360,42 +374,32 @@ void BarChartRenderer::drawShadows(QPainter& painter, const BarChartDataSetProto
 // ---- Accessibility ----
 
 std::shared_ptr<NSUIAccessibilityElement> BarChartRenderer::makeBarAccessibilityElement(
-    const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, BarChartView& view, const Buffer& buffer,
+    const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, const BarStyle& style, const Buffer& buffer,
     qsizetype j, const QRectF& rect) const
 {
-    auto element = std::make_shared<NSUIAccessibilityElement>(&view);
+    auto element = std::make_shared<NSUIAccessibilityElement>(style.view);
     const Slot slot = buffer.records[std::size_t(j)];
     const auto e = barEntry(dataSet, slot.entryIndex);
-    const auto* provider = dataProvider();
-    const auto data = provider ? provider->barData() : nullptr;
-    if (!e || !data) {
+    if (!e) {
         return element;
     }
-    const auto xAxis = view.xAxis();
-    const auto xFormatter = xAxis->valueFormatter();
-    const QString xText = xFormatter ? xFormatter->stringForValue(e->x(), xAxis.get()) : shortestNumberText(e->x());
-    const auto formatter = dataSet.valueFormatter();
-    const auto format = [&](double value) {
-        return formatter ? formatter->stringForValue(value, e.get(), dataSetIndex, viewPortHandler().get())
-                         : QString();
-    };
-    QString valueText;
+    const QString xText = style.xFormatter ? style.xFormatter->stringForValue(e->x(), style.view->xAxis().get())
+                                           : shortestNumberText(e->x());
+    double value = e->y();
+    QString stackLabel;
     if (dataSet.isStacked() && e->yValues()) {
         const QList<double>& values = *e->yValues();
-        const double value = slot.valueIndex < values.size() ? values.at(slot.valueIndex) : 0.0;
-        valueText = format(value);
-        // The stack label follows the slot's colour.
-        const QStringList labels = dataSet.stackLabels();
-        const qint64 n = std::min<qint64>(dataSet.stackSize(), dataSet.colors().size());
-        if (!labels.isEmpty() && n >= 1 && j % n < labels.size()) {
-            valueText = labels.at(j % n) + QStringLiteral(" ") + valueText;
+        value = slot.valueIndex < values.size() ? values.at(slot.valueIndex) : 0.0;
+        const qint64 n = style.stackLabelCycle;
+        if (!style.stackLabels.isEmpty() && n >= 1 && j % n < style.stackLabels.size()) {
+            stackLabel = style.stackLabels.at(j % n) + QStringLiteral(" ");
         }
-    } else {
-        valueText = format(e->y());
     }
-    const QString prefix =
-        data->dataSetCount() >= 2 ? dataSet.label().value_or(QString()) + QStringLiteral(", ") : QString();
-    element->setAccessibilityLabel(prefix + QStringLiteral(" ") + xText + QStringLiteral(": ") + valueText);
+    const QString valueText = style.valueFormatter
+        ? style.valueFormatter->stringForValue(value, e.get(), dataSetIndex, viewPortHandler().get())
+        : QString();
+    element->setAccessibilityLabel(style.prefix + QStringLiteral(" ") + xText + QStringLiteral(": ") + stackLabel
+                                   + valueText);
     element->setAccessibilityFrame(rect);
     return element;
 }

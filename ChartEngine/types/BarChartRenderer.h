@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QList>
 #include <QObject>
+#include <QPen>
 #include <QPointer>
 #include <QRectF>
 
@@ -20,6 +21,7 @@ class BarChartData;
 
 class BarChartDataProvider;
 class BarChartDataSetProtocol;
+class AxisValueFormatter;
 class BarChartView;
 class Transformer;
 class ValueFormatter;
@@ -148,12 +150,25 @@ protected:
     virtual bool isBeyondContent(const QRectF& rect) const;
     virtual void drawValuesOfSet(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
                                  bool above);
+    // What every bar of one data set is drawn and described with, read once per set.
+    struct BarStyle {
+        QList<QColor> colors;
+        std::optional<QPen> border;
+        // Present when the chart is a bar chart view: the bars are then described.
+        BarChartView* view = nullptr;
+        std::shared_ptr<AxisValueFormatter> xFormatter;
+        std::shared_ptr<ValueFormatter> valueFormatter;
+        QString prefix;
+        QStringList stackLabels;
+        qint64 stackLabelCycle = 0;
+    };
+    BarStyle barStyle(const BarChartDataSetProtocol& dataSet) const;
     // The bar's fill, its border and its element.
-    void drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index, const Buffer& buffer,
-                 qsizetype j);
+    void drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index, const BarStyle& style,
+                 const Buffer& buffer, qsizetype j);
     // The element of slot j of data set `dataSetIndex`, drawn at `rect`.
     std::shared_ptr<NSUIAccessibilityElement> makeBarAccessibilityElement(
-        const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, BarChartView& view, const Buffer& buffer,
+        const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, const BarStyle& style, const Buffer& buffer,
         qsizetype j, const QRectF& rect) const;
 
     std::vector<Buffer> m_buffers;
