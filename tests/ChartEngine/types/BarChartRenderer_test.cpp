@@ -316,3 +316,20 @@ TEST(BarChartRendererDeathTest, DataSetsOfAnotherKindStopTheProgram)
     };
     EXPECT_DEATH(run(), "Datasets for BarChartRenderer must conform to IBarChartDataset");
 }
+
+TEST(BarChartRenderer, ShadowColumnsFillTheContentHeightBehindEachBar)
+{
+    // A white bar 0..2 at x 1 (pixels 52.25..63.75 across, 115..140 down) over a black shadow.
+    auto dataSet = barSet({0.0, 2.0});
+    dataSet->setColor(Qt::white);
+    dataSet->setBarShadowColor(Qt::black);
+    dataSet->setDrawValuesEnabled(false);
+    auto view = fixtureView<BarChartView>(barData({dataSet}));
+    view->setDrawBarShadowEnabled(true);
+    view->xAxis()->setDrawGridLinesEnabled(false);
+    view->leftAxis()->setDrawGridLinesEnabled(false);
+    const QImage image = drawn(*view);
+    EXPECT_EQ(image.pixel(58, 30), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(58, 130), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(80, 30), qRgb(255, 255, 255));
+}

@@ -160,3 +160,21 @@ TEST(HorizontalBarChartRenderer, DrawnViewDescribesItsBars)
     EXPECT_NE(image.pixel(120, 127), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(170, 127), qRgb(255, 255, 255));
 }
+
+TEST(HorizontalBarChartRenderer, ShadowColumnsFillTheContentWidthBehindEachBar)
+{
+    // A white bar 0..2 at x 1 (pixels 150..196 across, 124.375..130.625 down) over a black shadow.
+    auto dataSet = barSet({0.0, 2.0});
+    dataSet->setColor(Qt::white);
+    dataSet->setBarShadowColor(Qt::black);
+    dataSet->setDrawValuesEnabled(false);
+    auto view = fixtureView<HorizontalBarChartView>(barData({dataSet}), -5, 5);
+    view->setDrawBarShadowEnabled(true);
+    view->xAxis()->setDrawGridLinesEnabled(false);
+    view->leftAxis()->setDrawGridLinesEnabled(false);
+    view->rightAxis()->setDrawGridLinesEnabled(false);
+    const QImage image = drawn(*view);
+    EXPECT_EQ(image.pixel(50, 127), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(170, 127), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(50, 110), qRgb(255, 255, 255));
+}
