@@ -1,7 +1,6 @@
 #include "ChartEngine/types/HorizontalBarChartRenderer.h"
 
 #include "ChartEngine/foundation/DrawingUtils.h"
-#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/types/HorizontalBarChartView.h"
 
 #include "BarTestChart.h"
@@ -146,19 +145,6 @@ TEST(HorizontalBarChartRenderer, HighlightFillsTheBarAndPutsTheMarkerAtItsEnd)
     ASSERT_EQ(renderer->highlightRects.size(), 1);
     EXPECT_EQ(renderer->highlightRects.front(), QRectF(150, 124.375, 92, 6.25));
     EXPECT_EQ(view->getMarkerPosition(*highlight), QPointF(242, 127.5));
-}
-
-TEST(HorizontalBarChartRenderer, DrawnViewDescribesItsBars)
-{
-    auto [view, renderer] = recordedView({barSet({1.0, -2.0}, QStringLiteral("A"))});
-    const QImage image = drawn(*view);
-    const auto elements = renderer->accessibleChartElements();
-    ASSERT_EQ(elements.size(), 3);
-    EXPECT_EQ(elements.front()->accessibilityLabel(), QStringLiteral("Bar Chart. 1 dataset. A"));
-    // The second bar runs left from 0 (x 150) to -2 (x 104) at x 1 (y 127.5).
-    EXPECT_EQ(elements.at(2)->accessibilityFrame(), QRectF(104, 124.375, 46, 6.25));
-    EXPECT_NE(image.pixel(120, 127), qRgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(170, 127), qRgb(255, 255, 255));
 }
 
 TEST(HorizontalBarChartRenderer, ShadowColumnsFillTheContentWidthBehindEachBar)
