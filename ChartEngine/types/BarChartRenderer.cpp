@@ -1,5 +1,6 @@
 #include "ChartEngine/types/BarChartRenderer.h"
 
+#include "ChartEngine/components/MiterPen.h"
 #include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/BarChartData.h"
@@ -43,15 +44,6 @@ std::shared_ptr<BarChartDataEntry> barEntry(const ChartDataSetProtocol& dataSet,
 qint64 slotCount(const BarChartDataSetProtocol& dataSet)
 {
     return dataSet.entryCount() * (dataSet.isStacked() ? dataSet.stackSize() : 1);
-}
-
-QPen borderPen(const QColor& color, double width)
-{
-    QPen pen(color, width);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    pen.setMiterLimit(10.0);
-    return pen;
 }
 
 }
@@ -141,6 +133,32 @@ BarChartRenderer::Buffer* BarChartRenderer::buffer(qint64 index)
     return index >= 0 && std::size_t(index) < m_buffers.size() ? &m_buffers[std::size_t(index)] : nullptr;
 }
 
+const BarChartRenderer::Buffer* BarChartRenderer::buffer(qint64 index) const
+{
+    return index >= 0 && std::size_t(index) < m_buffers.size() ? &m_buffers[std::size_t(index)] : nullptr;
+}
+
+std::optional<BarChartRenderer::FillGeometry> BarChartRenderer::fillGeometry(const BarChartDataSetProtocol& dataSet) const
+{
+    const auto* provider = dataProvider();
+    const auto data = provider ? provider->barData() : nullptr;
+    if (!data) {
+        return std::nullopt;
+    }
+    return FillGeometry{data->barWidth() / 2.0, provider->isInverted(dataSet.axisDependency()), phaseY()};
+}
+
+std::shared_ptr<Transformer> BarChartRenderer::transformerOf(const BarChartDataSetProtocol& dataSet) const
+{
+    const auto* provider = dataProvider();
+    return provider ? provider->getTransformer(dataSet.axisDependency()) : nullptr;
+}
+
+void BarChartRenderer::pointsToPixels(const Transformer& transformer, QList<QPointF>& points)
+{
+    transformer.valuesToPixels(std::span<QPointF>(points.data(), std::size_t(points.size())));
+}
+
 qint64 BarChartRenderer::animatedCount(qint64 entryCount) const
 {
     const double share = std::ceil(double(entryCount) * phaseX());
@@ -152,72 +170,66 @@ qint64 BarChartRenderer::animatedCount(qint64 entryCount) const
 
 // ---- Bars ----
 
+namespace {
+
+// A plain bar from 0 to its y; in a bar chart view cut to the axis range, the animation growing
+// it from the cut end nearer 0.
+QRectF plainBarRect(const BarChartDataEntry& e, double barWidthHalf, bool inverted, double phaseY, const YAxis* axis)
+{
+    const double y = e.y();
+    double top = inverted ? (y <= 0.0 ? y : 0.0) : (y >= 0.0 ? y : 0.0);
+    double bottom = inverted ? (y >= 0.0 ? y : 0.0) : (y <= 0.0 ? y : 0.0);
+    double cutHigh = 0.0;
+    double cutLow = 0.0;
+    if (axis) {
+        const double axisMax = axis->axisMaximum();
+        const double axisMin = axis->axisMinimum();
+        if (y >= 0.0) {
+            cutHigh = y > axisMax ? y - axisMax : 0.0;
+            cutLow = axisMin > 0.0 ? axisMin : 0.0;
+        } else {
+            cutHigh = axisMax < 0.0 ? -axisMax : 0.0;
+            cutLow = axisMin > y ? axisMin - y : 0.0;
+        }
+    }
+    double threshold = cutHigh;
+    if (inverted) {
+        top += cutLow;
+        bottom -= cutHigh;
+        threshold = cutLow;
+    } else {
+        top -= cutHigh;
+        bottom += cutLow;
+    }
+    if (top > threshold) {
+        top *= phaseY;
+    } else {
+        bottom *= phaseY;
+    }
+    const double left = e.x() - barWidthHalf;
+    const double right = e.x() + barWidthHalf;
+    return QRectF(left, top, right - left, bottom - top);
+}
+
+}
+
 void BarChartRenderer::computeBarRects(const BarChartDataSetProtocol& dataSet, qint64 index)
 {
-    const auto* provider = dataProvider();
-    const auto data = provider ? provider->barData() : nullptr;
-    Buffer* target = buffer(index);
-    if (!data || !target) {
-        return;
-    }
-    const double barWidthHalf = data->barWidth() / 2.0;
-    const bool stacked = dataSet.isStacked();
-    const bool inverted = provider->isInverted(dataSet.axisDependency());
-    const double phase = phaseY();
+    // Only a bar chart view clips its bars to the axis range.
     const auto* view = barChartView();
     const auto axis = view ? view->getAxis(dataSet.axisDependency()) : nullptr;
-    const qint64 count = animatedCount(dataSet.entryCount());
-    target->begin();
-    for (qint64 i = 0; i < count && !target->isFull(); ++i) {
-        const auto e = barEntry(dataSet, i);
-        if (!e) {
-            continue;
-        }
-        const double left = e->x() - barWidthHalf;
-        const double right = e->x() + barWidthHalf;
-        if (stacked && e->yValues()) {
-            forEachStackSegment(*e, [&](qint64 k, double start, double end) {
-                const double top = inverted ? std::min(start, end) : std::max(start, end);
-                const double bottom = inverted ? std::max(start, end) : std::min(start, end);
-                target->append(QRectF(left, top * phase, right - left, (bottom - top) * phase), Slot{i, k});
-                return !target->isFull();
-            });
-            continue;
-        }
-        const double y = e->y();
-        double top = inverted ? (y <= 0.0 ? y : 0.0) : (y >= 0.0 ? y : 0.0);
-        double bottom = inverted ? (y >= 0.0 ? y : 0.0) : (y <= 0.0 ? y : 0.0);
-        // Only a bar chart view clips its bars to the axis range.
-        double cutHigh = 0.0;
-        double cutLow = 0.0;
-        if (axis) {
-            const double axisMax = axis->axisMaximum();
-            const double axisMin = axis->axisMinimum();
-            if (y >= 0.0) {
-                cutHigh = y > axisMax ? y - axisMax : 0.0;
-                cutLow = axisMin > 0.0 ? axisMin : 0.0;
-            } else {
-                cutHigh = axisMax < 0.0 ? -axisMax : 0.0;
-                cutLow = axisMin > y ? axisMin - y : 0.0;
-            }
-        }
-        double threshold = cutHigh;
-        if (inverted) {
-            top += cutLow;
-            bottom -= cutHigh;
-            threshold = cutLow;
-        } else {
-            top -= cutHigh;
-            bottom += cutLow;
-        }
-        if (top > threshold) {
-            top *= phase;
-        } else {
-            bottom *= phase;
-        }
-        target->append(QRectF(left, top, right - left, bottom - top), Slot{i, 0});
-    }
-    target->finish();
+    fillSlots(
+        dataSet, index,
+        [](const BarChartDataEntry& e, double start, double end, const FillGeometry& g) {
+            const double top = g.inverted ? std::min(start, end) : std::max(start, end);
+            const double bottom = g.inverted ? std::max(start, end) : std::min(start, end);
+            const double left = e.x() - g.barWidthHalf;
+            const double right = e.x() + g.barWidthHalf;
+            return QRectF(left, top * g.phaseY, right - left, (bottom - top) * g.phaseY);
+        },
+        [&](const BarChartDataEntry& e, const FillGeometry& g) {
+            return plainBarRect(e, g.barWidthHalf, g.inverted, g.phaseY, axis.get());
+        });
 }
 
 void BarChartRenderer::fillBuffer(const BarChartDataSetProtocol& dataSet, qint64 index)
@@ -275,6 +287,7 @@ void BarChartRenderer::drawDataSet(QPainter& painter, const BarChartDataSetProto
         }
         drawShadows(painter, dataSet, *data, *transformer, *bars);
     }
+    const BarStyle style = barStyle(dataSet);
     for (qsizetype j = 0; j < bars->written; ++j) {
         const QRectF& rect = bars->rects[std::size_t(j)];
         if (isBeforeContent(rect)) {
@@ -283,30 +296,51 @@ void BarChartRenderer::drawDataSet(QPainter& painter, const BarChartDataSetProto
         if (isBeyondContent(rect)) {
             break;
         }
-        drawBar(painter, dataSet, index, *bars, j);
+        drawBar(painter, dataSet, index, style, *bars, j);
     }
     painter.restore();
 }
 
+BarChartRenderer::BarStyle BarChartRenderer::barStyle(const BarChartDataSetProtocol& dataSet) const
+{
+    BarStyle style;
+    style.colors = dataSet.colors();
+    if (dataSet.barBorderWidth() > 0.0) {
+        style.border = miterPen(QPen(dataSet.barBorderColor(), dataSet.barBorderWidth()));
+    }
+    const auto data = dataProvider()->barData();
+    style.view = data ? barChartView() : nullptr;
+    if (!style.view) {
+        return style;
+    }
+    style.xFormatter = style.view->xAxis()->valueFormatter();
+    style.valueFormatter = dataSet.valueFormatter();
+    if (data->dataSetCount() >= 2) {
+        style.prefix = dataSet.label().value_or(QString()) + QStringLiteral(", ");
+    }
+    // The stack label follows the slot's colour.
+    style.stackLabels = dataSet.stackLabels();
+    style.stackLabelCycle = std::min<qint64>(dataSet.stackSize(), style.colors.size());
+    return style;
+}
+
 void BarChartRenderer::drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
-                               const Buffer& buffer, qsizetype j)
+                               const BarStyle& style, const Buffer& buffer, qsizetype j)
 {
     const QRectF& rect = buffer.rects[std::size_t(j)];
-    painter.fillRect(rect, dataSet.colorAtIndex(dataSet.colors().size() == 1 ? 0 : j));
-    const double borderWidth = dataSet.barBorderWidth();
-    if (borderWidth > 0.0) {
-        painter.setPen(borderPen(dataSet.barBorderColor(), borderWidth));
+    painter.fillRect(rect, style.colors.size() == 1 ? style.colors.front() : dataSet.colorAtIndex(j));
+    if (style.border) {
+        painter.setPen(*style.border);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect);
     }
-    BarChartView* view = barChartView();
-    if (!view || !m_accessibilityOrderedElements) {
+    if (!style.view || !m_accessibilityOrderedElements) {
         return;
     }
     const qint64 group = buffer.records[std::size_t(j)].entryIndex;
     if (group < m_accessibilityOrderedElements->size()) {
         (*m_accessibilityOrderedElements)[group].append(
-            makeBarAccessibilityElement(dataSet, index, *view, buffer, j, rect));
+            makeBarAccessibilityElement(dataSet, index, style, buffer, j, rect));
     }
 }
 
@@ -320,12 +354,19 @@ bool BarChartRenderer::isBeyondContent(const QRectF& rect) const
     return !viewPortHandler()->isInBoundsRight(rect.x());
 }
 
-// Full-height columns behind the bars, then a shadow fill of every bar.
-void BarChartRenderer::drawShadows(QPainter& painter, const BarChartDataSetProtocol& dataSet,
-                                   const BarChartData& data, const Transformer& transformer, const Buffer& buffer)
+QRectF BarChartRenderer::shadowColumn(double x, double barWidth, const Transformer& transformer) const
 {
+    QRectF column(x - barWidth / 2.0, 0.0, barWidth, 0.0);
+    transformer.rectToPixels(column);
     const ViewPortHandler& handler = *viewPortHandler();
-    const double barWidth = data.barWidth();
+    column.setY(handler.contentTop());
+    column.setHeight(handler.contentHeight());
+    return column;
+}
+
+void BarChartRenderer::drawShadowColumns(QPainter& painter, const BarChartDataSetProtocol& dataSet, double barWidth,
+                                         const Transformer& transformer)
+{
     const QColor color = dataSet.barShadowColor();
     const qint64 count = animatedCount(dataSet.entryCount());
     for (qint64 i = 0; i < count; ++i) {
@@ -333,18 +374,23 @@ void BarChartRenderer::drawShadows(QPainter& painter, const BarChartDataSetProto
         if (!e) {
             continue;
         }
-        QRectF column(e->x() - barWidth / 2.0, 0.0, barWidth, 0.0);
-        transformer.rectToPixels(column);
+        const QRectF column = shadowColumn(e->x(), barWidth, transformer);
         if (isBeforeContent(column)) {
             continue;
         }
         if (isBeyondContent(column)) {
             break;
         }
-        column.setY(handler.contentTop());
-        column.setHeight(handler.contentHeight());
         painter.fillRect(column, color);
     }
+}
+
+// Full-height columns behind the bars, then a shadow fill of every bar.
+void BarChartRenderer::drawShadows(QPainter& painter, const BarChartDataSetProtocol& dataSet,
+                                   const BarChartData& data, const Transformer& transformer, const Buffer& buffer)
+{
+    drawShadowColumns(painter, dataSet, data.barWidth(), transformer);
+    const QColor color = dataSet.barShadowColor();
     for (qsizetype j = 0; j < buffer.written; ++j) {
         const QRectF& rect = buffer.rects[std::size_t(j)];
         if (isBeforeContent(rect)) {
@@ -360,42 +406,32 @@ void BarChartRenderer::drawShadows(QPainter& painter, const BarChartDataSetProto
 // ---- Accessibility ----
 
 std::shared_ptr<NSUIAccessibilityElement> BarChartRenderer::makeBarAccessibilityElement(
-    const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, BarChartView& view, const Buffer& buffer,
+    const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, const BarStyle& style, const Buffer& buffer,
     qsizetype j, const QRectF& rect) const
 {
-    auto element = std::make_shared<NSUIAccessibilityElement>(&view);
+    auto element = std::make_shared<NSUIAccessibilityElement>(style.view);
     const Slot slot = buffer.records[std::size_t(j)];
     const auto e = barEntry(dataSet, slot.entryIndex);
-    const auto* provider = dataProvider();
-    const auto data = provider ? provider->barData() : nullptr;
-    if (!e || !data) {
+    if (!e) {
         return element;
     }
-    const auto xAxis = view.xAxis();
-    const auto xFormatter = xAxis->valueFormatter();
-    const QString xText = xFormatter ? xFormatter->stringForValue(e->x(), xAxis.get()) : shortestNumberText(e->x());
-    const auto formatter = dataSet.valueFormatter();
-    const auto format = [&](double value) {
-        return formatter ? formatter->stringForValue(value, e.get(), dataSetIndex, viewPortHandler().get())
-                         : QString();
-    };
-    QString valueText;
+    const QString xText = style.xFormatter ? style.xFormatter->stringForValue(e->x(), style.view->xAxis().get())
+                                           : shortestNumberText(e->x());
+    double value = e->y();
+    QString stackLabel;
     if (dataSet.isStacked() && e->yValues()) {
         const QList<double>& values = *e->yValues();
-        const double value = slot.valueIndex < values.size() ? values.at(slot.valueIndex) : 0.0;
-        valueText = format(value);
-        // The stack label follows the slot's colour.
-        const QStringList labels = dataSet.stackLabels();
-        const qint64 n = std::min<qint64>(dataSet.stackSize(), dataSet.colors().size());
-        if (!labels.isEmpty() && n >= 1 && j % n < labels.size()) {
-            valueText = labels.at(j % n) + QStringLiteral(" ") + valueText;
+        value = slot.valueIndex < values.size() ? values.at(slot.valueIndex) : 0.0;
+        const qint64 n = style.stackLabelCycle;
+        if (!style.stackLabels.isEmpty() && n >= 1 && j % n < style.stackLabels.size()) {
+            stackLabel = style.stackLabels.at(j % n) + QStringLiteral(" ");
         }
-    } else {
-        valueText = format(e->y());
     }
-    const QString prefix =
-        data->dataSetCount() >= 2 ? dataSet.label().value_or(QString()) + QStringLiteral(", ") : QString();
-    element->setAccessibilityLabel(prefix + QStringLiteral(" ") + xText + QStringLiteral(": ") + valueText);
+    const QString valueText = style.valueFormatter
+        ? style.valueFormatter->stringForValue(value, e.get(), dataSetIndex, viewPortHandler().get())
+        : QString();
+    element->setAccessibilityLabel(style.prefix + QStringLiteral(" ") + xText + QStringLiteral(": ") + stackLabel
+                                   + valueText);
     element->setAccessibilityFrame(rect);
     return element;
 }
@@ -468,26 +504,11 @@ void BarChartRenderer::drawValuesOfSet(QPainter& painter, const BarChartDataSetP
     }
     if (dataSet.isStacked()) {
         drawStackedValues(painter, dataSet, index, style, posOffset, negOffset);
-    } else {
-        drawPlainValues(painter, dataSet, index, style, posOffset, negOffset);
-    }
-}
-
-void BarChartRenderer::drawPlainValues(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
-                                       const ValueStyle& style, double posOffset, double negOffset)
-{
-    const Buffer* bars = buffer(index);
-    if (!bars) {
         return;
     }
-    for (qsizetype j = 0; j < bars->written; ++j) {
-        const qint64 entryIndex = bars->records[std::size_t(j)].entryIndex;
-        const auto e = barEntry(dataSet, entryIndex);
-        if (e && !drawPlainValue(painter, dataSet, index, style, *e, entryIndex, bars->rects[std::size_t(j)],
-                                 posOffset, negOffset)) {
-            return;
-        }
-    }
+    forEachWrittenBar(dataSet, index, [&](const BarChartDataEntry& e, qint64 j, const QRectF& rect) {
+        return drawPlainValue(painter, dataSet, index, style, e, j, rect, posOffset, negOffset);
+    });
 }
 
 bool BarChartRenderer::drawPlainValue(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
@@ -512,51 +533,35 @@ bool BarChartRenderer::drawPlainValue(QPainter& painter, const BarChartDataSetPr
 void BarChartRenderer::drawStackedValues(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
                                          const ValueStyle& style, double posOffset, double negOffset)
 {
-    const Buffer* bars = buffer(index);
-    if (!bars) {
-        return;
-    }
     const ViewPortHandler& handler = *viewPortHandler();
-    const auto transformer = dataProvider()->getTransformer(dataSet.axisDependency());
-    const double phase = phaseY();
-    const qint64 count = animatedCount(dataSet.entryCount());
-    qsizetype slot = 0;
-    for (qint64 j = 0; j < count && slot < bars->written; ++j) {
-        const auto e = barEntry(dataSet, j);
-        if (!e) {
-            continue;
-        }
-        const QRectF& rect = bars->rects[std::size_t(slot)];
-        if (!e->yValues()) {
-            if (!drawPlainValue(painter, dataSet, index, style, *e, j, rect, posOffset, negOffset)) {
-                return;
+    forEachStackedEntry(
+        dataSet, index,
+        [&](const BarChartDataEntry& e, qint64 j, const QRectF& rect) {
+            return drawPlainValue(painter, dataSet, index, style, e, j, rect, posOffset, negOffset);
+        },
+        [&](const BarChartDataEntry& e, qint64 j, const QRectF& rect, const StackPositions& stack,
+            const QList<QPointF>& points) {
+            const double x = rect.center().x();
+            const QList<double>& values = *e.yValues();
+            for (qsizetype k = 0; k < values.size(); ++k) {
+                const double value = values.at(k);
+                const bool below = (value == 0.0 && stack.negY == 0.0 && stack.posY > 0.0) || value < 0.0;
+                const double y = points.at(k).y() + (below ? negOffset : posOffset);
+                if (!handler.isInBoundsRight(x)) {
+                    break;
+                }
+                if (!handler.isInBoundsY(y) || !handler.isInBoundsLeft(x)) {
+                    continue;
+                }
+                drawValueAndIcon(painter, dataSet, style, e, QPointF(x, y), QPointF(x, y), j,
+                                 valueText(style, e, value, index), TextAlignment::Center, QPointF(0.5, 0.5));
             }
-            ++slot;
-            continue;
-        }
-        const StackPositions stack = stackPositions(*e);
-        QList<QPointF> points;
-        for (const double position : stack.positions) {
-            points.append(QPointF(0.0, position * phase));
-        }
-        transformer->valuesToPixels(std::span<QPointF>(points.data(), std::size_t(points.size())));
-        const double x = rect.center().x();
-        const QList<double>& values = *e->yValues();
-        for (qsizetype k = 0; k < values.size(); ++k) {
-            const double value = values.at(k);
-            const bool below = (value == 0.0 && stack.negY == 0.0 && stack.posY > 0.0) || value < 0.0;
-            const double y = points.at(k).y() + (below ? negOffset : posOffset);
-            if (!handler.isInBoundsRight(x)) {
-                break;
-            }
-            if (!handler.isInBoundsY(y) || !handler.isInBoundsLeft(x)) {
-                continue;
-            }
-            drawValueAndIcon(painter, dataSet, style, *e, QPointF(x, y), QPointF(x, y), j,
-                             valueText(style, *e, value, index), TextAlignment::Center, QPointF(0.5, 0.5));
-        }
-        slot += values.size();
-    }
+        });
+}
+
+QPointF BarChartRenderer::stackValuePoint(double position) const
+{
+    return QPointF(0.0, position);
 }
 
 void BarChartRenderer::drawValueAndIcon(QPainter& painter, const BarChartDataSetProtocol& dataSet,

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "ChartEngine/data/BarChartDataEntry.h"
+#include "ChartEngine/data/BarChartDataSetProtocol.h"
 #include "ChartEngine/foundation/TextAttributes.h"
 #include "ChartEngine/views/BarLineScatterCandleBubbleRenderer.h"
 
 #include <QFont>
 #include <QList>
 #include <QObject>
+#include <QPen>
 #include <QPointer>
 #include <QRectF>
 
@@ -20,6 +22,7 @@ class BarChartData;
 
 class BarChartDataProvider;
 class BarChartDataSetProtocol;
+class AxisValueFormatter;
 class BarChartView;
 class Transformer;
 class ValueFormatter;
@@ -123,6 +126,7 @@ protected:
     BarChartView* barChartView() const;
     // The set's buffer; none for a set the buffers were not sized for.
     Buffer* buffer(qint64 index);
+    const Buffer* buffer(qint64 index) const;
     // min(entryCount, ceil(entryCount × phaseX)): the entries the x animation has uncovered.
     qint64 animatedCount(qint64 entryCount) const;
     // The start and end of each stack value's segment, in order: positive values upwards from 0,
@@ -130,6 +134,37 @@ protected:
     template <typename Visit>
     static void forEachStackSegment(const BarChartDataEntry& entry, Visit visit);
     static StackPositions stackPositions(const BarChartDataEntry& entry);
+
+    // What a fill reads once per data set.
+    struct FillGeometry {
+        double barWidthHalf = 0.0;
+        bool inverted = false;
+        double phaseY = 1.0;
+    };
+    // None without a chart or bar data.
+    std::optional<FillGeometry> fillGeometry(const BarChartDataSetProtocol& dataSet) const;
+    // The transformer of the set's axis; none without a chart.
+    std::shared_ptr<Transformer> transformerOf(const BarChartDataSetProtocol& dataSet) const;
+    static void pointsToPixels(const Transformer& transformer, QList<QPointF>& points);
+    // Fills the set's buffer in entry order, up to its end: `segment(entry, start, end, geometry)`
+    // gives the value rectangle of one stack value, `plain(entry, geometry)` that of a plain bar.
+    template <typename Segment, typename Plain>
+    void fillSlots(const BarChartDataSetProtocol& dataSet, qint64 index, Segment segment, Plain plain);
+    // The written bars in slot order with their entries' indices, until `visit` answers false.
+    template <typename Visit>
+    void forEachWrittenBar(const BarChartDataSetProtocol& dataSet, qint64 index, Visit visit) const;
+    // The uncovered entries of a stacked set with the rectangle of their first slot: `plain` for
+    // an entry without stack values (false ends the set); `stack` for the others, with their
+    // label positions and those positions' pixels.
+    template <typename Plain, typename Stack>
+    void forEachStackedEntry(const BarChartDataSetProtocol& dataSet, qint64 index, Plain plain, Stack stack);
+    // The value point at which a stack value's label is measured from, its position scaled by
+    // the y phase already.
+    virtual QPointF stackValuePoint(double position) const;
+    // The shadow column behind the bars at x, in pixels across the whole content.
+    virtual QRectF shadowColumn(double x, double barWidth, const Transformer& transformer) const;
+    void drawShadowColumns(QPainter& painter, const BarChartDataSetProtocol& dataSet, double barWidth,
+                           const Transformer& transformer);
     ValueStyle valueStyle(const BarChartDataSetProtocol& dataSet) const;
     // The text in the value colour of the entry at `point` when values are drawn, and the
     // entry's icon at `iconPoint` moved by the icons' offset when icons are.
@@ -148,20 +183,31 @@ protected:
     virtual bool isBeyondContent(const QRectF& rect) const;
     virtual void drawValuesOfSet(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
                                  bool above);
+    // What every bar of one data set is drawn and described with, read once per set.
+    struct BarStyle {
+        QList<QColor> colors;
+        std::optional<QPen> border;
+        // Present when the chart is a bar chart view: the bars are then described.
+        BarChartView* view = nullptr;
+        std::shared_ptr<AxisValueFormatter> xFormatter;
+        std::shared_ptr<ValueFormatter> valueFormatter;
+        QString prefix;
+        QStringList stackLabels;
+        qint64 stackLabelCycle = 0;
+    };
+    BarStyle barStyle(const BarChartDataSetProtocol& dataSet) const;
     // The bar's fill, its border and its element.
-    void drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index, const Buffer& buffer,
-                 qsizetype j);
+    void drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index, const BarStyle& style,
+                 const Buffer& buffer, qsizetype j);
     // The element of slot j of data set `dataSetIndex`, drawn at `rect`.
     std::shared_ptr<NSUIAccessibilityElement> makeBarAccessibilityElement(
-        const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, BarChartView& view, const Buffer& buffer,
+        const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, const BarStyle& style, const Buffer& buffer,
         qsizetype j, const QRectF& rect) const;
 
     std::vector<Buffer> m_buffers;
 
 private:
     std::optional<QRectF> highlightRect(const Highlight& highlight, const BarChartData& data);
-    void drawPlainValues(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
-                         const ValueStyle& style, double posOffset, double negOffset);
     void drawStackedValues(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
                            const ValueStyle& style, double posOffset, double negOffset);
     // Draws a plain bar's value at `rect`; false when the bar lies beyond the content.
@@ -172,6 +218,83 @@ private:
     QPointer<QObject> m_chart;
     std::optional<QList<Elements>> m_accessibilityOrderedElements;
 };
+
+template <typename Segment, typename Plain>
+void BarChartRenderer::fillSlots(const BarChartDataSetProtocol& dataSet, qint64 index, Segment segment, Plain plain)
+{
+    const std::optional<FillGeometry> geometry = fillGeometry(dataSet);
+    Buffer* target = buffer(index);
+    if (!geometry || !target) {
+        return;
+    }
+    const bool stacked = dataSet.isStacked();
+    const qint64 count = animatedCount(dataSet.entryCount());
+    target->begin();
+    for (qint64 i = 0; i < count && !target->isFull(); ++i) {
+        const auto e = std::dynamic_pointer_cast<BarChartDataEntry>(dataSet.entryForIndex(i));
+        if (!e) {
+            continue;
+        }
+        if (stacked && e->yValues()) {
+            forEachStackSegment(*e, [&](qint64 k, double start, double end) {
+                target->append(segment(*e, start, end, *geometry), Slot{i, k});
+                return !target->isFull();
+            });
+        } else {
+            target->append(plain(*e, *geometry), Slot{i, 0});
+        }
+    }
+    target->finish();
+}
+
+template <typename Visit>
+void BarChartRenderer::forEachWrittenBar(const BarChartDataSetProtocol& dataSet, qint64 index, Visit visit) const
+{
+    const Buffer* bars = buffer(index);
+    for (qsizetype j = 0; bars && j < bars->written; ++j) {
+        const qint64 entryIndex = bars->records[std::size_t(j)].entryIndex;
+        const auto e = std::dynamic_pointer_cast<BarChartDataEntry>(dataSet.entryForIndex(entryIndex));
+        if (e && !visit(*e, entryIndex, bars->rects[std::size_t(j)])) {
+            return;
+        }
+    }
+}
+
+template <typename Plain, typename Stack>
+void BarChartRenderer::forEachStackedEntry(const BarChartDataSetProtocol& dataSet, qint64 index, Plain plain,
+                                           Stack stack)
+{
+    const Buffer* bars = buffer(index);
+    const auto transformer = bars ? transformerOf(dataSet) : nullptr;
+    if (!transformer) {
+        return;
+    }
+    const double phase = phaseY();
+    const qint64 count = animatedCount(dataSet.entryCount());
+    qsizetype slot = 0;
+    for (qint64 j = 0; j < count && slot < bars->written; ++j) {
+        const auto e = std::dynamic_pointer_cast<BarChartDataEntry>(dataSet.entryForIndex(j));
+        if (!e) {
+            continue;
+        }
+        const QRectF& rect = bars->rects[std::size_t(slot)];
+        if (!e->yValues()) {
+            if (!plain(*e, j, rect)) {
+                return;
+            }
+            ++slot;
+            continue;
+        }
+        const StackPositions positions = stackPositions(*e);
+        QList<QPointF> points;
+        for (const double position : positions.positions) {
+            points.append(stackValuePoint(position * phase));
+        }
+        pointsToPixels(*transformer, points);
+        stack(*e, j, rect, positions, points);
+        slot += e->yValues()->size();
+    }
+}
 
 template <typename Visit>
 void BarChartRenderer::forEachStackSegment(const BarChartDataEntry& entry, Visit visit)

@@ -28,6 +28,8 @@ protected:
     // Full-width columns behind the bars; no shadow fill of the bars themselves.
     void drawShadows(QPainter& painter, const BarChartDataSetProtocol& dataSet, const BarChartData& data,
                      const Transformer& transformer, const Buffer& buffer) override;
+    QPointF stackValuePoint(double position) const override;
+    QRectF shadowColumn(double x, double barWidth, const Transformer& transformer) const override;
     bool isBeforeContent(const QRectF& rect) const override;
     bool isBeyondContent(const QRectF& rect) const override;
     // Labels left-aligned, 5 beyond each bar's end (measured against the label's own width).

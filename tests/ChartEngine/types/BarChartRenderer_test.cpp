@@ -1,5 +1,6 @@
 #include "ChartEngine/types/BarChartRenderer.h"
 
+#include "ChartEngine/foundation/ChartConsole.h"
 #include "ChartEngine/foundation/DefaultValueFormatter.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/IndexAxisValueFormatter.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 using namespace Charts;
@@ -70,10 +72,10 @@ void expectRects(const QList<QRectF>& actual, const QList<QRectF>& expected, con
 {
     ASSERT_EQ(actual.size(), expected.size()) << name;
     for (qsizetype i = 0; i < actual.size(); ++i) {
-        EXPECT_NEAR(actual[i].x(), expected[i].x(), 1e-9) << name << " slot " << i;
-        EXPECT_NEAR(actual[i].y(), expected[i].y(), 1e-9) << name << " slot " << i;
-        EXPECT_NEAR(actual[i].width(), expected[i].width(), 1e-9) << name << " slot " << i;
-        EXPECT_NEAR(actual[i].height(), expected[i].height(), 1e-9) << name << " slot " << i;
+        const QRectF difference(actual[i].topLeft() - expected[i].topLeft(), actual[i].size() - expected[i].size());
+        EXPECT_LT(std::abs(difference.x()) + std::abs(difference.y()) + std::abs(difference.width())
+                      + std::abs(difference.height()), 1e-9)
+            << name << " slot " << i;
     }
 }
 
@@ -176,20 +178,23 @@ TEST(BarChartRenderer, ValueLabelsStandBeyondTheBarEndByTheFontHeightAndGap)
     }
 }
 
-TEST(BarChartRenderer, HighlightFillsTheSegmentOrTheWholeStack)
+TEST(BarChartRenderer, HighlightFillsTheSegmentOrTheWholeStackAndSkipsWhatDoesNotResolve)
 {
     struct Case {
         const char* name;
         bool fullBar;
-        qint64 stackIndex;
+        std::shared_ptr<Highlight> highlight;
         QList<std::pair<double, double>> spans;
     };
     // The stack [2, 3, -1] has the ranges 0..2, 2..5 and -1..0.
     const Case cases[] = {
-        {"segment", false, 1, {{2.0, 5.0}}},
-        {"full bar", true, 1, {{5.0, -1.0}}},
-        {"whole entry", false, -1, {{4.0, 0.0}}},
-        {"segment beyond the stack", false, 3, {}},
+        {"segment", false, std::make_shared<Highlight>(0.0, 0, 1), {{2.0, 5.0}}},
+        {"full bar", true, std::make_shared<Highlight>(0.0, 0, 1), {{5.0, -1.0}}},
+        {"whole entry", false, std::make_shared<Highlight>(0.0, 0, -1), {{4.0, 0.0}}},
+        {"segment beyond the stack", false, std::make_shared<Highlight>(0.0, 0, 3), {}},
+        {"no such set", false, std::make_shared<Highlight>(0.0, 1, 0), {}},
+        {"negative set", false, std::make_shared<Highlight>(0.0, -1, 0), {}},
+        {"no highlight", false, nullptr, {}},
     };
     for (const Case& c : cases) {
         auto view = fixtureView<BarChartView>(barData({barSet({QList<double>{2, 3, -1}})}), -5, 5);
@@ -197,22 +202,9 @@ TEST(BarChartRenderer, HighlightFillsTheSegmentOrTheWholeStack)
         auto renderer = installRecorder(*view);
         QImage image = canvas();
         QPainter painter(&image);
-        renderer->drawHighlighted(painter, {std::make_shared<Highlight>(0.0, 0, c.stackIndex)});
+        renderer->drawHighlighted(painter, {c.highlight});
         EXPECT_EQ(renderer->highlightSpans, c.spans) << c.name;
     }
-}
-
-TEST(BarChartRenderer, HighlightsThatNameNoSetOrNoSegmentDrawNothing)
-{
-    auto view = fixtureView<BarChartView>(barData({barSet({QList<double>{2, 3}})}));
-    auto renderer = installRecorder(*view);
-    QImage image = canvas();
-    QPainter painter(&image);
-    renderer->drawHighlighted(painter, {nullptr, std::make_shared<Highlight>(0.0, -1, 0),
-                                        std::make_shared<Highlight>(0.0, 1, 0), std::make_shared<Highlight>(0.0, 0, 2)});
-    painter.end();
-    EXPECT_TRUE(renderer->highlightSpans.isEmpty());
-    EXPECT_EQ(image.pixel(40, 100), qRgb(255, 255, 255));
 }
 
 TEST(BarChartRenderer, AnXAnimationDrawsNothingBeyondItsShareAfterAFullDraw)
@@ -297,4 +289,37 @@ TEST(BarChartRenderer, ElementOfASlotNamesItsOwnEntryAndValue)
               (QStringList{"Bar Chart. 1 dataset. ", " Mon: 1", " Mon: 2", " Tue: 1", " Tue: 2", " Tue: 3"}));
     // Slot 2 (the second bar's lowest segment, y 0..1 at x 1) is blue.
     EXPECT_EQ(image.pixel(58, 134), qRgb(0, 0, 255));
+}
+
+TEST(BarChartRendererDeathTest, DataSetsOfAnotherKindStopTheProgram)
+{
+    auto data = std::make_shared<BarChartData>(ChartDataSetList{std::make_shared<ChartDataSet>(
+        ChartDataEntryList{std::make_shared<ChartDataEntry>(1.0, 2.0)}, QStringLiteral("line"))});
+    BarTestChart chart(data, 0, 10);
+    BarChartRenderer renderer(&chart, chart.animator, chart.handler);
+    QImage image = canvas();
+    QPainter painter(&image);
+    // The console's line is sent to the standard error, which the death test reads.
+    const auto run = [&] {
+        ChartConsole::setCapture([](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
+        renderer.drawData(painter);
+    };
+    EXPECT_DEATH(run(), "Datasets for BarChartRenderer must conform to IBarChartDataset");
+}
+
+TEST(BarChartRenderer, ShadowColumnsFillTheContentHeightBehindEachBar)
+{
+    // A white bar 0..2 at x 1 (pixels 52.25..63.75 across, 115..140 down) over a black shadow.
+    auto dataSet = barSet({0.0, 2.0});
+    dataSet->setColor(Qt::white);
+    dataSet->setBarShadowColor(Qt::black);
+    dataSet->setDrawValuesEnabled(false);
+    auto view = fixtureView<BarChartView>(barData({dataSet}));
+    view->setDrawBarShadowEnabled(true);
+    view->xAxis()->setDrawGridLinesEnabled(false);
+    view->leftAxis()->setDrawGridLinesEnabled(false);
+    const QImage image = drawn(*view);
+    EXPECT_EQ(image.pixel(58, 30), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(58, 130), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(80, 30), qRgb(255, 255, 255));
 }

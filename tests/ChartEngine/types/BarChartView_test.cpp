@@ -112,17 +112,6 @@ TEST(BarChartView, WithoutDataBoundsGroupingAndTouchOnlyReport)
     }
 }
 
-TEST(BarChartView, GroupingMovesTheBarsOfTheData)
-{
-    auto view = std::make_unique<BarChartView>(QRect(0, 0, 300, 200));
-    auto first = barSet({1.0, 2.0});
-    auto second = barSet({3.0, 4.0});
-    view->setData(barData({first, second}, 0.5));
-    view->groupBars(0, 0.5, 0.25);
-    EXPECT_DOUBLE_EQ(first->entryForIndex(1)->x(), 2.625);
-    EXPECT_DOUBLE_EQ(second->entryForIndex(1)->x(), 3.375);
-}
-
 TEST(BarChartView, FullBarTouchCopiesTheSegmentHighlightWithoutItsStack)
 {
     // A stack 0..2, 2..5 at x 1; a touch on its upper segment.

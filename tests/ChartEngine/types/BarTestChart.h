@@ -10,6 +10,7 @@
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/BarChartDataProvider.h"
+#include "ChartEngine/views/BarLineChartViewBase.h"
 
 #include <QImage>
 #include <QObject>

@@ -1,7 +1,6 @@
 #include "ChartEngine/types/HorizontalBarChartRenderer.h"
 
 #include "ChartEngine/foundation/DrawingUtils.h"
-#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/types/HorizontalBarChartView.h"
 
 #include "BarTestChart.h"
@@ -148,15 +147,20 @@ TEST(HorizontalBarChartRenderer, HighlightFillsTheBarAndPutsTheMarkerAtItsEnd)
     EXPECT_EQ(view->getMarkerPosition(*highlight), QPointF(242, 127.5));
 }
 
-TEST(HorizontalBarChartRenderer, DrawnViewDescribesItsBars)
+TEST(HorizontalBarChartRenderer, ShadowColumnsFillTheContentWidthBehindEachBar)
 {
-    auto [view, renderer] = recordedView({barSet({1.0, -2.0}, QStringLiteral("A"))});
+    // A white bar 0..2 at x 1 (pixels 150..196 across, 124.375..130.625 down) over a black shadow.
+    auto dataSet = barSet({0.0, 2.0});
+    dataSet->setColor(Qt::white);
+    dataSet->setBarShadowColor(Qt::black);
+    dataSet->setDrawValuesEnabled(false);
+    auto view = fixtureView<HorizontalBarChartView>(barData({dataSet}), -5, 5);
+    view->setDrawBarShadowEnabled(true);
+    view->xAxis()->setDrawGridLinesEnabled(false);
+    view->leftAxis()->setDrawGridLinesEnabled(false);
+    view->rightAxis()->setDrawGridLinesEnabled(false);
     const QImage image = drawn(*view);
-    const auto elements = renderer->accessibleChartElements();
-    ASSERT_EQ(elements.size(), 3);
-    EXPECT_EQ(elements.front()->accessibilityLabel(), QStringLiteral("Bar Chart. 1 dataset. A"));
-    // The second bar runs left from 0 (x 150) to -2 (x 104) at x 1 (y 127.5).
-    EXPECT_EQ(elements.at(2)->accessibilityFrame(), QRectF(104, 124.375, 46, 6.25));
-    EXPECT_NE(image.pixel(120, 127), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(50, 127), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(170, 127), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(50, 110), qRgb(255, 255, 255));
 }
