@@ -5,7 +5,6 @@
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/BubbleChartData.h"
 #include "ChartEngine/data/CandleChartData.h"
-#include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ScatterChartData.h"
 #include "ChartEngine/foundation/ValueFormatter.h"
 #include "ChartEngine/views/BarLineChartViewBase.h"
@@ -17,13 +16,11 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QStringList>
 
-#include <cstdlib>
 #include <memory>
 
 // Views of the scatter, bubble and candle tests: 300 x 200, never shown, x and both y axes fixed
-// to 0 ... 10 without grid or axis lines, no legend, offsets 35/15/35/60. The content is
+// to 0 ... 10 without grid, axis lines or labels, no legend, offsets 35/15/35/60. The content is
 // (35, 15, 230, 125) and the value (x, y) lies at the pixel (35 + 23x, 140 - 12.5y).
 namespace XYChartFixture {
 
@@ -36,8 +33,10 @@ template <typename View>
 std::unique_ptr<View> fixtureView(std::shared_ptr<Charts::ChartData> data)
 {
     auto view = std::make_unique<View>(QRect(0, 0, 300, 200));
-    const QList<std::shared_ptr<Charts::AxisBase>> axes = {view->xAxis(), view->leftAxis(), view->rightAxis()};
-    for (const auto& axis : axes) {
+    for (const std::shared_ptr<Charts::AxisBase>& axis :
+         {std::static_pointer_cast<Charts::AxisBase>(view->xAxis()),
+          std::static_pointer_cast<Charts::AxisBase>(view->leftAxis()),
+          std::static_pointer_cast<Charts::AxisBase>(view->rightAxis())}) {
         axis->setAxisMinimum(0);
         axis->setAxisMaximum(10);
         axis->setDrawGridLinesEnabled(false);
@@ -72,14 +71,6 @@ std::vector<Drawn> recorded(Draw draw)
     draw(painter);
     painter.end();
     return device.drawn();
-}
-
-// Each channel within the tolerance.
-inline bool near(QRgb actual, const QColor& expected, int tolerance = 24)
-{
-    return std::abs(qRed(actual) - expected.red()) <= tolerance
-        && std::abs(qGreen(actual) - expected.green()) <= tolerance
-        && std::abs(qBlue(actual) - expected.blue()) <= tolerance;
 }
 
 // An x-y chart view that answers the scatter, bubble and candle providers but is none of those
