@@ -6,7 +6,6 @@
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
 
-#include <QLocale>
 
 namespace {
 

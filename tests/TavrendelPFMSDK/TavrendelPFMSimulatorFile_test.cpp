@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -39,7 +38,7 @@ protected:
 };
 
 const QString samplePath =
-    QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../TavrendelPFMSDK/sample/sample-meter.json"));
+    QStringLiteral(BRISVALE_SOURCE_DIR) + QStringLiteral("/TavrendelPFMSDK/sample/sample-meter.json");
 
 }
 
