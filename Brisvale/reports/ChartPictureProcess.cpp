@@ -86,13 +86,13 @@ QList<ChartPictureProcess::HalfYear> ChartPictureProcess::halfYearBlocks(const Q
                            .arg(localFirst.addMonths(months).daysTo(localLast)));
     Console::printLine(QStringLiteral("此資料列，餘數：%1 圖片總數：%2").arg(months % 6).arg(count));
 
+    // Each bound from its own day, so that a midnight the clocks skip moves that bound alone.
     const QDate firstDay = localFirst.date();
-    QDateTime start(QDate(firstDay.year(), firstDay.month() < 7 ? 1 : 7, 1), QTime(0, 0));
+    const QDate firstStart(firstDay.year(), firstDay.month() < 7 ? 1 : 7, 1);
+    const auto bound = [&firstStart](int b) { return QDateTime(firstStart.addMonths(6 * b), QTime(0, 0)); };
     QList<HalfYear> blocks;
     for (int b = 0; b < count; ++b) {
-        const QDateTime end = start.addMonths(6);
-        blocks << HalfYear{start, end};
-        start = end;
+        blocks << HalfYear{bound(b), bound(b + 1)};
     }
     return blocks;
 }

@@ -36,7 +36,8 @@ public:
     ChartPictureProcess& operator=(const ChartPictureProcess&) = delete;
 
     // One picture per half-year block that holds readings, numbered from 0 without gaps: a
-    // picture that cannot be written gives its number to the next. BAK2JSON draws nothing.
+    // picture that cannot be written gives its number to the next. BAK2JSON draws nothing, and
+    // a reading without a measure date has no place in any block.
     int makeChartPictures(const QUrl& folder, FolderProcess::FolderKind kind) override;
     bool hadFailedWrite() const override { return failedWrite; }
 
@@ -50,7 +51,7 @@ public:
     virtual QStringList makeDayLabels(const QDateTime& from, const QDateTime& to);
 
     // The blocks from the one holding `first`: M / 6 + 2 of them, M the whole calendar months
-    // from `first` to `last` (days ignored), which always reach past `last`.
+    // from `first` to `last` (the days left over do not count), which always reach past `last`.
     static QList<HalfYear> halfYearBlocks(const QDateTime& first, const QDateTime& last);
 
     // The readings as the export queried them.
@@ -60,9 +61,6 @@ protected:
     // Encodes the picture as PNG and writes it whole to the path; false, with the reason
     // printed, when it cannot.
     virtual bool writePicture(const QImage& picture, const QString& path);
-
-    // The off-screen chart, shared by every block.
-    Charts::LineChartView& chart() const { return *chartView; }
 
 private:
     struct DatedReading {
