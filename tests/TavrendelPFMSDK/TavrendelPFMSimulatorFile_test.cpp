@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ protected:
 };
 
 const QString samplePath =
-    QStringLiteral(BRISVALE_SOURCE_DIR) + QStringLiteral("/TavrendelPFMSDK/sample/sample-meter.json");
+    QStringLiteral(BRISVALE_SOURCE_DIR "/TavrendelPFMSDK/sample/sample-meter.json");
 
 }
 
