@@ -62,7 +62,7 @@ std::unique_ptr<QWidget> negativeBars()
         auto set = std::make_shared<BarChartDataSet>(entries, s == 0 ? QStringLiteral("Morning")
                                                                       : QStringLiteral("Evening"));
         set->setColor(colors[s]);
-        highlighted = entries[2];
+        highlighted = entries[3];
         sets << set;
     }
     auto data = std::make_shared<BarChartData>(sets);

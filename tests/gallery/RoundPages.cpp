@@ -70,7 +70,11 @@ std::unique_ptr<QWidget> halfPie()
     auto view = std::make_unique<PieChartView>();
     view->setMaxAngle(180);
     view->setRotationAngle(180);
+    // A half pie is as high as the content and twice as wide: room above keeps it inside an
+    // 800 x 500 window.
+    view->setExtraTopOffset(70);
     view->setCenterText(QStringLiteral("Half"));
+    view->setCenterTextOffset(QPointF(0, -30));
     view->setData(std::make_shared<PieChartData>(ChartDataSetList{readingsByHour()}));
     return view;
 }
@@ -132,7 +136,12 @@ std::unique_ptr<QWidget> radar()
     auto filled = weekOf(QStringLiteral("This week"), 50, QColor(0, 61, 165));
     filled->setDrawFilledEnabled(true);
     filled->setFillColor(QColor(0, 61, 165));
+    filled->setHighlightCircleOuterRadius(10);
+    filled->setHighlightCircleInnerRadius(4);
+    filled->setHighlightCircleFillColor(QColor(255, 255, 255, 200));
+    filled->setHighlightCircleStrokeWidth(2);
     const auto outline = weekOf(QStringLiteral("Last week"), 40, QColor(230, 120, 30));
+    outline->setDrawValuesEnabled(false);
     auto view = std::make_unique<RadarChartView>();
     view->xAxis()->setValueFormatter(std::make_shared<IndexAxisValueFormatter>(QStringList{
         QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
