@@ -58,8 +58,13 @@ std::unique_ptr<PieChartView> ringPie()
     set->setYValuePosition(PieChartValuePosition::insideSlice);
     set->setEntryLabelColor(QColor(40, 40, 40));
     set->setValueLineColor(QColor(90, 90, 90));
-    set->setValueLinePart1OffsetPercentage(0.85);
+    set->setValueLinePart1OffsetPercentage(0.8);
+    set->setValueLinePart1Length(0.45);
+    set->setValueLinePart2Length(0.3);
     auto view = pieOf(set);
+    // The labels above and below the pie need room of their own.
+    view->setExtraTopOffset(25);
+    view->setExtraBottomOffset(25);
     view->setCenterText(QStringLiteral("Readings\nby hour"));
     view->highlightValue(1, 0, -1);
     return view;
