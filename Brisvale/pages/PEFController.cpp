@@ -1,9 +1,25 @@
 #include "Brisvale/pages/PEFController.h"
 
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/records/ConditionProcess.h"
 
-PEFController::PEFController(QWidget* parent) : DataChildPage(parent)
+#include "ChartEngine/components/YAxis.h"
+#include "ChartEngine/views/LineChartView.h"
+
+namespace {
+
+constexpr qint32 drawnMaximum = 900;
+constexpr double axisMinimum = 50.0;
+
+QColor bandColor(int red, int green, int blue, float alpha)
+{
+    QColor color(red, green, blue);
+    color.setAlphaF(alpha);
+    return color;
+}
+
+}
+
+PEFController::PEFController(QWidget* parent) : ReadingsChartPage(parent)
 {
     setObjectName(QStringLiteral("pefView"));
 }
@@ -11,16 +27,42 @@ PEFController::PEFController(QWidget* parent) : DataChildPage(parent)
 void PEFController::willAppear()
 {
     Console::printLine(QStringLiteral("Data PEF Appear"));
-    loadReadings();
+    reload();
 }
 
-void PEFController::onConditionChange()
+ReadingsChartPage::ChartPoint PEFController::chartPoint(const PFM& reading, const QString& date,
+                                                        const QString& time) const
 {
-    loadReadings();
+    const bool capped = reading.pefValue > drawnMaximum;
+    const QString value = capped ? QStringLiteral("Hi") : QString::number(reading.pefValue);
+    return {double(capped ? drawnMaximum : reading.pefValue),
+            QStringLiteral(" PEF: ") + value + QStringLiteral("\n ") + date + QStringLiteral("\n ") + time
+                + QStringLiteral("\n")};
 }
 
-void PEFController::loadReadings()
+DataMaxValueDelegate::Maximum PEFController::largestValue(const QList<PFMPtr>& readings) const
 {
-    const std::optional<ConditionReturnInfo> info = ConditionProcess::queryReadings();
-    reportMaxValue(largestPef(info ? info->pfm : QList<PFMPtr>()));
+    return largestPef(readings);
+}
+
+QList<Charts::ZoneBand> PEFController::zoneBands(qint32 bestValue)
+{
+    const double best = bestValue;
+    return {
+        {axisMinimum, 0.6 * best, bandColor(255, 99, 132, 0.7f)},
+        {0.6 * best, 0.8 * best, bandColor(255, 205, 86, 0.7f)},
+        {0.8 * best, double(drawnMaximum), bandColor(75, 192, 192, 0.5f)},
+    };
+}
+
+void PEFController::styleYAxes(qint32 bestValue)
+{
+    const std::shared_ptr<Charts::YAxis> left = chartView->leftAxis();
+    if (bestValue > axisMinimum) {
+        left->setDrawGridLinesBackgroungEnabled(true);
+        left->setBackgroundLimit(zoneBands(bestValue));
+    } else {
+        left->setDrawGridLinesBackgroungEnabled(false);
+    }
+    setYAxisRange(axisMinimum, drawnMaximum);
 }
