@@ -22,12 +22,30 @@ namespace {
 constexpr double secondsPerDay = 86400.0;
 constexpr double visibleDays = 30.0;
 const QColor lineColor(0, 61, 165);
+constexpr double edgeTolerance = 1.0e-6; // pixels
+
+// The pages' line chart. A reading on the y axis's top edge (a capped PEF) can land a rounding
+// error above the content area, where its marker would not be drawn: it counts as on the edge.
+class ReadingsChartView : public Charts::LineChartView {
+public:
+    using LineChartView::LineChartView;
+
+    QPointF getMarkerPosition(const Charts::Highlight& highlight) const override
+    {
+        QPointF position = LineChartView::getMarkerPosition(highlight);
+        const double top = contentRect().top();
+        if (position.y() < top && top - position.y() < edgeTolerance) {
+            position.setY(top);
+        }
+        return position;
+    }
+};
 
 }
 
 ReadingsChartPage::ReadingsChartPage(QWidget* parent) : DataChildPage(parent)
 {
-    chartView = new Charts::LineChartView(this);
+    chartView = new ReadingsChartView(this);
     chartView->setObjectName(QStringLiteral("chartView"));
     chartView->setDelegate(this);
     auto* layout = new QVBoxLayout(this);

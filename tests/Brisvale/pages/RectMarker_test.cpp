@@ -14,7 +14,6 @@
 
 namespace {
 
-const RectMarker::Insets insets{8, 8, 4, 4};
 // 1 May 2026 00:00 in Berlin.
 const double mayFirst = double(QDateTime(QDate(2026, 5, 1), QTime(0, 0)).toSecsSinceEpoch());
 
@@ -24,26 +23,27 @@ protected:
     void SetUp() override
     {
         chart.setViewPortOffsets(35, 15, 35, 60);
-        auto first = std::make_shared<Charts::LineChartDataSet>(
-            Charts::ChartDataEntryList{entry(0.0, " A: 1"), entry(2.5, " A: 2"), entry(2.5, " A: 3")}, QString());
-        first->setColors({QColor(Qt::red), QColor(Qt::green)});
-        auto second = std::make_shared<Charts::LineChartDataSet>(
-            Charts::ChartDataEntryList{entry(2.5, " B: 4"), entry(4.0, " B: 5")}, QString());
-        chart.setData(std::make_shared<Charts::LineChartData>(Charts::ChartDataSetList{first, second}));
+        const auto set = [](Charts::ChartDataEntryList entries) {
+            return std::make_shared<Charts::LineChartDataSet>(entries, QString());
+        };
+        chart.setData(std::make_shared<Charts::LineChartData>(Charts::ChartDataSetList{
+            set({entry(0.0, " A: 1"), entry(2.5, " A: 2"), entry(2.5, " A: 3")}),
+            set({entry(2.5, " B: 4"), entry(4.0, " B: 5")})}));
     }
 
-    static std::shared_ptr<Charts::ChartDataEntry> entry(double x, const char* text)
+    static std::shared_ptr<Charts::ChartDataEntry> entry(double x, const char* text = "")
     {
         return std::make_shared<Charts::ChartDataEntry>(x, 1.0, QString::fromLatin1(text));
     }
 
-    // A white marker bound to the chart, refreshed for an entry at x.
-    std::unique_ptr<RectMarker> refreshed(double x, QSizeF minimumSize = {60, 30})
+    // A marker as the chart pages make it, refreshed for an entry at x.
+    std::unique_ptr<RectMarker> refreshed(double x, QSizeF minimumSize = {60, 30},
+                                          std::optional<QColor> color = QColor(Qt::white))
     {
-        auto marker = std::make_unique<RectMarker>(QColor(Qt::white), std::nullopt, insets, mayFirst, 86400);
+        auto marker = std::make_unique<RectMarker>(color, std::nullopt, RectMarker::Insets{8, 8, 4, 4}, mayFirst, 86400);
         marker->setChartView(&chart);
         marker->minimumSize = minimumSize;
-        marker->refreshContent(std::make_shared<Charts::ChartDataEntry>(x, 1.0), nullptr);
+        marker->refreshContent(entry(x), nullptr);
         return marker;
     }
 
@@ -60,11 +60,10 @@ TEST_F(RectMarkerTest, TheLabelHasTheFirstEntryOfEachSetAtThatXThenTheDay)
     } cases[] = {
         {2.5, " A: 2 B: 4\nDate : 03/05/26"},
         {4.0, " B: 5\nDate : 05/05/26"},
-        {7.0, "\nDate : 01/05/26"}, // no entry: the date of x = 0
+        {7.0, "\nDate : 01/05/26"}, // no entry: the day of x = 0
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.x);
-        EXPECT_EQ(refreshed(test.x)->labelText(), test.label);
+        EXPECT_EQ(refreshed(test.x)->labelText(), test.label) << test.x;
     }
 }
 
@@ -77,42 +76,36 @@ TEST_F(RectMarkerTest, TheBoxIsTheLabelWithItsInsetsAndAtLeastTheMinimumSize)
         QSizeF minimum, box;
     } cases[] = {
         {{60, 30}, {label.width() + 12, label.height() + 12}},
-        {{0, 0}, {label.width() + 12, label.height() + 12}},
         {{500, 30}, {500, label.height() + 12}},
         {{60, 400}, {label.width() + 12, 400}},
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.minimum.width());
-        EXPECT_EQ(refreshed(2.5, test.minimum)->size(), test.box);
+        EXPECT_EQ(refreshed(2.5, test.minimum)->size(), test.box) << test.minimum.width();
     }
-    EXPECT_EQ(RectMarker(std::nullopt, std::nullopt, {}, 0, 86400).minimumSize, QSizeF(0, 0));
 }
 
 TEST_F(RectMarkerTest, TheBoxOpensLeftOrUpWhenItWouldLeaveTheContent)
 {
-    RectMarker marker(QColor(Qt::white), std::nullopt, insets, 0, 86400);
+    RectMarker marker(QColor(Qt::white), std::nullopt, {}, 0, 86400);
     marker.setSize(QSizeF(100, 50));
     const struct {
         QPointF point, offset;
         bool bound;
     } cases[] = {
-        {{100, 50}, {0, 0}, true},
         {{165, 90}, {0, 0}, true}, // touching the right and bottom edges
         {{166, 50}, {-100, 0}, true},
         {{100, 91}, {0, -50}, true},
-        {{200, 120}, {-100, -50}, true},
         {{-10, -5}, {10, 50}, true},
         {{200, 120}, {0, 0}, false}, // no chart: only negative points move it
         {{-10, -5}, {10, 50}, false},
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(testing::Message() << test.point.x() << ", " << test.point.y() << (test.bound ? "" : " unbound"));
         marker.setChartView(test.bound ? &chart : nullptr);
-        EXPECT_EQ(marker.offsetForDrawingAtPoint(test.point), test.offset);
+        EXPECT_EQ(marker.offsetForDrawingAtPoint(test.point), test.offset) << test.point.x() << test.bound;
     }
 }
 
-TEST_F(RectMarkerTest, DrawingFillsTheBoxOnlyWithAColourAndNothingBeforeARefresh)
+TEST_F(RectMarkerTest, ABoxIsDrawnOnlyWithAColourAndNothingBeforeARefresh)
 {
     const QColor paper(200, 200, 200);
     const struct {
@@ -120,34 +113,25 @@ TEST_F(RectMarkerTest, DrawingFillsTheBoxOnlyWithAColourAndNothingBeforeARefresh
         std::optional<QColor> color;
         bool refresh;
         QColor inside;
-        bool border;
     } cases[] = {
-        {"coloured", QColor(Qt::white), true, Qt::white, true},
-        {"no colour", std::nullopt, true, paper, false},
-        {"not refreshed", QColor(Qt::white), false, paper, false},
+        {"coloured", QColor(Qt::white), true, Qt::white},
+        {"no colour", std::nullopt, true, paper},
+        {"not refreshed", QColor(Qt::white), false, paper},
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.name);
-        RectMarker marker(test.color, std::nullopt, insets, mayFirst, 86400);
-        marker.setChartView(&chart);
-        marker.minimumSize = QSizeF(300, 200);
-        if (test.refresh) {
-            marker.refreshContent(std::make_shared<Charts::ChartDataEntry>(2.5, 1.0), nullptr);
-        } else {
-            marker.setSize(QSizeF(300, 200));
+        std::unique_ptr<RectMarker> marker = refreshed(2.5, {300, 200}, test.color);
+        if (!test.refresh) {
+            marker = std::make_unique<RectMarker>(test.color, std::nullopt, RectMarker::Insets{}, 0, 86400);
+            marker->setSize(QSizeF(300, 200));
         }
-        marker.setChartView(nullptr);
+        marker->setChartView(nullptr);
         QImage image(400, 300, QImage::Format_ARGB32);
         image.fill(paper);
-        {
-            QPainter painter(&image);
-            marker.draw(painter, QPointF(-20, 40)); // the box: (0, 40) to (300, 240)
-        }
-        EXPECT_EQ(image.pixelColor(250, 200), test.inside);
-        bool border = false;
-        for (int y = 238; y <= 241; ++y) {
-            border = border || image.pixelColor(150, y) == QColor(Qt::black);
-        }
-        EXPECT_EQ(border, test.border);
+        QPainter painter(&image);
+        marker->draw(painter, QPointF(-20, 40)); // the box: (0, 40) to (300, 240)
+        painter.end();
+        EXPECT_EQ(image.pixelColor(250, 200), test.inside) << test.name;
+        EXPECT_EQ(image.pixelColor(150, 240) == QColor(Qt::black) || image.pixelColor(150, 239) == QColor(Qt::black),
+                  test.inside != paper) << test.name;
     }
 }
