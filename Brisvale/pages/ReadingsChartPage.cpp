@@ -24,11 +24,21 @@ constexpr double visibleDays = 30.0;
 const QColor lineColor(0, 61, 165);
 constexpr double edgeTolerance = 1.0e-6; // pixels
 
-// The pages' line chart. A reading on the y axis's top edge (a capped PEF) can land a rounding
-// error above the content area, where its marker would not be drawn: it counts as on the edge.
+// The pages' line chart.
+// - A reading on the y axis's top edge (a capped PEF) can land a rounding error above the content
+//   area, where its marker would not be drawn: it counts as on the edge.
+// - The window is aimed in pixels, which a new size would shift: until the user moves the chart,
+//   every new size aims it at the same x again, so that it still ends at the newest reading.
 class ReadingsChartView : public Charts::LineChartView {
 public:
     using LineChartView::LineChartView;
+
+    void aimAt(double x)
+    {
+        aimedX = x;
+        moveViewToX(x);
+    }
+    void keepWhereMoved() { aimedX.reset(); }
 
     QPointF getMarkerPosition(const Charts::Highlight& highlight) const override
     {
@@ -39,7 +49,24 @@ public:
         }
         return position;
     }
+
+protected:
+    void boundsDidChange() override
+    {
+        LineChartView::boundsDidChange();
+        if (aimedX) {
+            moveViewToX(*aimedX);
+        }
+    }
+
+private:
+    std::optional<double> aimedX;
 };
+
+ReadingsChartView& view(Charts::LineChartView& chart)
+{
+    return static_cast<ReadingsChartView&>(chart);
+}
 
 }
 
@@ -122,7 +149,7 @@ void ReadingsChartPage::styleChart(std::optional<double> lastX, qint32 bestValue
     // Fitting resets the smallest zoom, so it comes before the visible range.
     chart.fitScreen();
     chart.setVisibleXRangeMaximum(visibleDays);
-    chart.moveViewToX(lastX.value_or(0.0));
+    view(chart).aimAt(lastX.value_or(0.0));
     styleYAxes(bestValue);
 
     const std::shared_ptr<Charts::XAxis> xAxis = chart.xAxis();
@@ -139,6 +166,16 @@ void ReadingsChartPage::setYAxisRange(double minimum, double maximum)
     chartView->rightAxis()->setAxisMaximum(maximum);
     chartView->leftAxis()->setAxisMinimum(minimum);
     chartView->rightAxis()->setAxisMinimum(minimum);
+}
+
+void ReadingsChartPage::chartTranslated(Charts::ChartViewBase& /*chart*/, double /*dX*/, double /*dY*/)
+{
+    view(*chartView).keepWhereMoved();
+}
+
+void ReadingsChartPage::chartScaled(Charts::ChartViewBase& /*chart*/, double /*scaleX*/, double /*scaleY*/)
+{
+    view(*chartView).keepWhereMoved();
 }
 
 void ReadingsChartPage::chartValueSelected(Charts::ChartViewBase& /*chart*/,

@@ -15,7 +15,8 @@ class LineChartView;
 // entry per reading, oldest first, x in days since the earliest reading and its date and time as
 // the entry's text; at most 30 days shown, opening on the newest reading; the value marker on a
 // chosen reading. Each reload clears the chart and asks the query again, then reports the largest
-// value. A chart page differs only in its y values and texts, its y axis and its maximum.
+// value. Until the user moves the chart, a new size of the chart keeps the window ending at the
+// newest reading. A chart page differs only in its y values and texts, its y axis and its maximum.
 class ReadingsChartPage : public DataChildPage, public Charts::ChartViewDelegate {
     Q_OBJECT
 
@@ -29,6 +30,10 @@ public:
     // A reading chosen on the chart: a new marker shows its texts and date.
     void chartValueSelected(Charts::ChartViewBase& chart, const std::shared_ptr<Charts::ChartDataEntry>& entry,
                             const std::shared_ptr<Charts::Highlight>& highlight) override;
+
+    // The user moved the chart: a new size keeps the window where it is.
+    void chartTranslated(Charts::ChartViewBase& chart, double dX, double dY) override;
+    void chartScaled(Charts::ChartViewBase& chart, double scaleX, double scaleY) override;
 
     // Seconds since 1970 of x = 0: the earliest reading of the last load; none without readings.
     std::optional<double> referenceTime() const { return reference; }

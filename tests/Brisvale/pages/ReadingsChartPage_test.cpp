@@ -146,6 +146,23 @@ TEST_F(ChartPageTest, AtMostThirtyDaysAreShownEndingAtTheNewestReading)
     }
 }
 
+TEST_F(ChartPageTest, ANewSizeKeepsTheWindowAtTheNewestReadingUntilTheUserMovesIt)
+{
+    QList<Reading> readings;
+    for (int day = 0; day < 60; ++day) {
+        readings << Reading(QDateTime(QDate(2025, 4, 1).addDays(day), QTime(8, 0)));
+    }
+    storeUser(readings);
+    for (const bool dragged : {false, true}) {
+        showPage(Kind::pef);
+        if (dragged) {
+            chart().performPanChange(QPointF(200, 0));
+        }
+        page->resize(1400, 500);
+        EXPECT_EQ(chart().highestVisibleX() > 58.99, !dragged) << chart().highestVisibleX();
+    }
+}
+
 TEST_F(ChartPageTest, ZoneBandsFollowTheBestValueAbove50)
 {
     const ProfilePtr profile = storeUser({{at(5, 1, 8)}});

@@ -14,26 +14,17 @@
 
 namespace {
 
-// 1 May 2026 00:00 in Berlin.
 const double mayFirst = double(QDateTime(QDate(2026, 5, 1), QTime(0, 0)).toSecsSinceEpoch());
 
-// A 300 x 200 chart with the content (35, 15) to (265, 140), holding two line data sets.
+// A 300 x 200 chart with the content (35, 15) to (265, 140), holding one entry.
 class RectMarkerTest : public testing::Test {
 protected:
     void SetUp() override
     {
         chart.setViewPortOffsets(35, 15, 35, 60);
-        const auto set = [](Charts::ChartDataEntryList entries) {
-            return std::make_shared<Charts::LineChartDataSet>(entries, QString());
-        };
-        chart.setData(std::make_shared<Charts::LineChartData>(Charts::ChartDataSetList{
-            set({entry(0.0, " A: 1"), entry(2.5, " A: 2"), entry(2.5, " A: 3")}),
-            set({entry(2.5, " B: 4"), entry(4.0, " B: 5")})}));
-    }
-
-    static std::shared_ptr<Charts::ChartDataEntry> entry(double x, const char* text = "")
-    {
-        return std::make_shared<Charts::ChartDataEntry>(x, 1.0, QString::fromLatin1(text));
+        const auto entry = std::make_shared<Charts::ChartDataEntry>(2.5, 1.0, QStringLiteral(" PEF: 400\n"));
+        chart.setData(std::make_shared<Charts::LineChartData>(
+            Charts::ChartDataSetList{std::make_shared<Charts::LineChartDataSet>(Charts::ChartDataEntryList{entry}, QString())}));
     }
 
     // A marker as the chart pages make it, refreshed for an entry at x.
@@ -43,28 +34,13 @@ protected:
         auto marker = std::make_unique<RectMarker>(color, std::nullopt, RectMarker::Insets{8, 8, 4, 4}, mayFirst, 86400);
         marker->setChartView(&chart);
         marker->minimumSize = minimumSize;
-        marker->refreshContent(entry(x), nullptr);
+        marker->refreshContent(std::make_shared<Charts::ChartDataEntry>(x, 1.0), nullptr);
         return marker;
     }
 
     Charts::LineChartView chart{QRect(0, 0, 300, 200)};
 };
 
-}
-
-TEST_F(RectMarkerTest, TheLabelHasTheFirstEntryOfEachSetAtThatXThenTheDay)
-{
-    const struct {
-        double x;
-        QString label;
-    } cases[] = {
-        {2.5, " A: 2 B: 4\nDate : 03/05/26"},
-        {4.0, " B: 5\nDate : 05/05/26"},
-        {7.0, "\nDate : 01/05/26"}, // no entry: the day of x = 0
-    };
-    for (const auto& test : cases) {
-        EXPECT_EQ(refreshed(test.x)->labelText(), test.label) << test.x;
-    }
 }
 
 TEST_F(RectMarkerTest, TheBoxIsTheLabelWithItsInsetsAndAtLeastTheMinimumSize)
