@@ -39,7 +39,7 @@ protected:
 };
 
 const QString samplePath =
-    QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../TavrendelPFMSDK/sample/sample-meter.json"));
+    QStringLiteral(BRISVALE_SOURCE_DIR "/TavrendelPFMSDK/sample/sample-meter.json");
 
 }
 

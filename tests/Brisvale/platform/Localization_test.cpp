@@ -98,8 +98,8 @@ const QStringList buttonKeys = {"OK", "Yes", "No", "Cancel"};
 // The message ids and translations of the English table as written in the source tree.
 QList<std::pair<QString, QString>> tableEntries()
 {
-    const QString path = QFileInfo(QStringLiteral(__FILE__)).absolutePath()
-                         + QStringLiteral("/../../../Brisvale/resources/translations/brisvale_en.ts");
+    const QString path = QStringLiteral(BRISVALE_SOURCE_DIR)
+                         + QStringLiteral("/Brisvale/resources/translations/brisvale_en.ts");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};

@@ -8,11 +8,10 @@
 #include "ChartEngine/types/TriangleShapeRenderer.h"
 #include "ChartEngine/types/XShapeRenderer.h"
 
+#include "RecordingPaintDevice.h"
 #include "support/QtPrinters.h"
 
 #include <QImage>
-#include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -25,92 +24,6 @@ namespace {
 const QColor red(200, 0, 0);
 const QColor blue(0, 0, 200);
 const QPointF point(20, 20);
-
-// One drawing call as the paint engine received it, with the pen and brush in effect.
-struct Drawn {
-    enum class Kind { rect, ellipse, path, line };
-    Kind kind;
-    QRectF rect;
-    QPainterPath path;
-    QLineF line;
-    QPen pen;
-    QBrush brush;
-};
-
-class RecordingEngine : public QPaintEngine {
-public:
-    RecordingEngine()
-        : QPaintEngine(QPaintEngine::AllFeatures)
-    {
-    }
-
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    Type type() const override { return QPaintEngine::User; }
-    void updateState(const QPaintEngineState& state) override
-    {
-        if (state.state() & DirtyPen) {
-            m_pen = state.pen();
-        }
-        if (state.state() & DirtyBrush) {
-            m_brush = state.brush();
-        }
-    }
-    void drawRects(const QRectF* rects, int count) override
-    {
-        for (int i = 0; i < count; ++i) {
-            drawn.push_back({Drawn::Kind::rect, rects[i], {}, {}, m_pen, m_brush});
-        }
-    }
-    void drawEllipse(const QRectF& rect) override { drawn.push_back({Drawn::Kind::ellipse, rect, {}, {}, m_pen, m_brush}); }
-    void drawPath(const QPainterPath& path) override { drawn.push_back({Drawn::Kind::path, {}, path, {}, m_pen, m_brush}); }
-    void drawLines(const QLineF* lines, int count) override
-    {
-        for (int i = 0; i < count; ++i) {
-            drawn.push_back({Drawn::Kind::line, {}, {}, lines[i], m_pen, m_brush});
-        }
-    }
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-
-    std::vector<Drawn> drawn;
-
-private:
-    QPen m_pen;
-    QBrush m_brush;
-};
-
-// A paint device that records what is drawn on it instead of drawing.
-class RecordingDevice : public QPaintDevice {
-public:
-    QPaintEngine* paintEngine() const override { return &m_engine; }
-    const std::vector<Drawn>& drawn() const { return m_engine.drawn; }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-        case PdmHeight:
-            return 100;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 72;
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return QPaintDevice::metric(metric);
-        }
-    }
-
-private:
-    mutable RecordingEngine m_engine;
-};
 
 std::shared_ptr<ScatterChartDataSet> shapeSet(double size, double holeRadius, std::optional<QColor> holeColor = {})
 {

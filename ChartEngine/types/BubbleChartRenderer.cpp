@@ -1,0 +1,333 @@
+#include "ChartEngine/types/BubbleChartRenderer.h"
+
+#include "ChartEngine/components/XAxis.h"
+#include "ChartEngine/data/BubbleChartData.h"
+#include "ChartEngine/data/BubbleChartDataEntry.h"
+#include "ChartEngine/data/BubbleChartDataSetProtocol.h"
+#include "ChartEngine/data/ShortestNumberText.h"
+#include "ChartEngine/foundation/AffineTransform.h"
+#include "ChartEngine/foundation/AxisValueFormatter.h"
+#include "ChartEngine/foundation/DrawingUtils.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/foundation/Transformer.h"
+#include "ChartEngine/foundation/ValueFormatter.h"
+#include "ChartEngine/foundation/ViewPortHandler.h"
+#include "ChartEngine/types/BubbleChartView.h"
+#include "ChartEngine/types/XYChartDrawing.h"
+#include "ChartEngine/views/BubbleChartDataProvider.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace Charts {
+
+namespace {
+
+enum class Visibility { shown, skipped, endsSet };
+
+// A bubble is passed over unless its lower edge lies below the content's top, its upper edge
+// above the content's bottom and its right edge right of the content's left; one whose left
+// edge lies right of the content ends its set.
+Visibility bubbleVisibility(const ViewPortHandler& handler, QPointF center, double half)
+{
+    if (!handler.isInBoundsTop(center.y() + half) || !handler.isInBoundsBottom(center.y() - half)
+        || !handler.isInBoundsLeft(center.x() + half)) {
+        return Visibility::skipped;
+    }
+    return handler.isInBoundsRight(center.x() - half) ? Visibility::shown : Visibility::endsSet;
+}
+
+double sizeFactor(double size, const BubbleChartDataSetProtocol& dataSet)
+{
+    if (!dataSet.isNormalizeSizeEnabled()) {
+        return size;
+    }
+    return dataSet.maxSize() == 0.0 ? 1.0 : std::sqrt(size / dataSet.maxSize());
+}
+
+std::shared_ptr<ChartDataEntry> bubbleEntry(const BubbleChartDataSetProtocol& dataSet, qint64 j)
+{
+    return std::dynamic_pointer_cast<BubbleChartDataEntry>(dataSet.entryForIndex(j));
+}
+
+// printf's "%.2f" without a locale: "50.00", "inf", "-inf", and "nan" for every not-a-number.
+QString twoDecimals(double value)
+{
+    if (std::isnan(value)) {
+        return QStringLiteral("nan");
+    }
+    std::array<char, 350> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 2);
+    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+}
+
+// The entry x as a colour index: truncated toward zero, held to the 64-bit range; 0 when it is
+// not finite.
+qint64 colorIndex(double x)
+{
+    constexpr double limit = 9223372036854775808.0;
+    if (!std::isfinite(x)) {
+        return 0;
+    }
+    if (x >= limit) {
+        return std::numeric_limits<qint64>::max();
+    }
+    return x < -limit ? std::numeric_limits<qint64>::min() : static_cast<qint64>(x);
+}
+
+QColor halfBrightness(const QColor& color)
+{
+    const QColor hsv = color.toHsv();
+    return QColor::fromHsvF(hsv.hsvHueF(), hsv.hsvSaturationF(), hsv.valueF() / 2, hsv.alphaF());
+}
+
+// The values' alpha: the x phase held to 0 ... 1, or the y phase when that gives 1.
+double valueAlpha(double phaseX, double phaseY)
+{
+    const auto unit = [](double phase) { return std::isnan(phase) ? 1.0 : std::clamp(phase, 0.0, 1.0); };
+    const double alpha = unit(phaseX);
+    return alpha == 1.0 ? unit(phaseY) : alpha;
+}
+
+}
+
+BubbleChartRenderer::BubbleChartRenderer(QObject* chart, std::shared_ptr<Animator> animator,
+                                         std::shared_ptr<ViewPortHandler> viewPortHandler)
+    : BarLineScatterCandleBubbleRenderer(std::move(animator), std::move(viewPortHandler))
+    , m_chart(chart)
+{
+}
+
+BubbleChartRenderer::~BubbleChartRenderer() = default;
+
+BubbleChartDataProvider* BubbleChartRenderer::dataProvider() const
+{
+    return dynamic_cast<BubbleChartDataProvider*>(m_chart.data());
+}
+
+void BubbleChartRenderer::setDataProvider(QObject* chart)
+{
+    m_chart = chart;
+}
+
+BubbleChartView* BubbleChartRenderer::bubbleChartView() const
+{
+    return qobject_cast<BubbleChartView*>(m_chart.data());
+}
+
+QList<DataRenderer::Elements> BubbleChartRenderer::accessibilityOrderedElements()
+{
+    if (!m_accessibilityOrderedElements) {
+        m_accessibilityOrderedElements = emptyOrderedElements();
+    }
+    return *m_accessibilityOrderedElements;
+}
+
+QList<DataRenderer::Elements> BubbleChartRenderer::emptyOrderedElements() const
+{
+    const auto bubbleData = bubbleChartView() ? dataProvider()->bubbleData() : nullptr;
+    return QList<Elements>(bubbleData ? bubbleData->dataSetCount() : 0);
+}
+
+// The smaller of the content height and the pixel width of one x unit.
+double BubbleChartRenderer::referenceSize(const Transformer& transformer) const
+{
+    const double unitWidth = std::abs(transformer.pixelForValues(1, 0).x() - transformer.pixelForValues(0, 0).x());
+    const ViewPortHandler& handler = *viewPortHandler();
+    return std::min(std::abs(handler.contentBottom() - handler.contentTop()), unitWidth);
+}
+
+// ---- Bubbles and accessibility ----
+
+void BubbleChartRenderer::drawData(QPainter& painter)
+{
+    const auto* provider = dataProvider();
+    const auto bubbleData = provider ? provider->bubbleData() : nullptr;
+    if (!bubbleData) {
+        return;
+    }
+    m_accessibleChartElements.clear();
+    m_accessibilityOrderedElements = emptyOrderedElements();
+    if (auto* view = bubbleChartView()) {
+        m_accessibleChartElements.append(createAccessibleHeader(*view, *bubbleData, QStringLiteral("Bubble Chart")));
+    }
+    qint64 i = 0;
+    for (const auto& dataSet : bubbleData->dataSets()) {
+        const auto bubbleSet = std::dynamic_pointer_cast<BubbleChartDataSetProtocol>(dataSet);
+        if (bubbleSet && bubbleSet->isVisible()) {
+            drawDataSet(painter, *bubbleSet, i);
+        }
+        ++i;
+    }
+    for (const Elements& elements : std::as_const(*m_accessibilityOrderedElements)) {
+        m_accessibleChartElements.append(elements);
+    }
+    accessibilityPostLayoutChangedNotification();
+}
+
+void BubbleChartRenderer::drawDataSet(QPainter& painter, const BubbleChartDataSetProtocol& dataSet,
+                                      qint64 dataSetIndex)
+{
+    const auto* provider = dataProvider();
+    if (!provider) {
+        return;
+    }
+    const auto transformer = provider->getTransformer(dataSet.axisDependency());
+    const double phase = phaseY();
+    m_xBounds.set(*provider, dataSet, animator().get());
+    const AffineTransform matrix = transformer->valueToPixelMatrix();
+    const double reference = referenceSize(*transformer);
+    BubbleChartView* view = bubbleChartView();
+    if (view && !m_accessibilityOrderedElements) {
+        m_accessibilityOrderedElements = emptyOrderedElements();
+    }
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    for (const qint64 j : m_xBounds) {
+        const auto entry = std::dynamic_pointer_cast<BubbleChartDataEntry>(dataSet.entryForIndex(j));
+        if (!entry) {
+            continue;
+        }
+        const QPointF center = matrix.map(QPointF(entry->x(), entry->y() * phase));
+        const double diameter = reference * sizeFactor(entry->size(), dataSet);
+        const Visibility visibility = bubbleVisibility(*viewPortHandler(), center, diameter / 2);
+        if (visibility == Visibility::skipped) {
+            continue;
+        }
+        if (visibility == Visibility::endsSet) {
+            break;
+        }
+        const QRectF square(center.x() - diameter / 2, center.y() - diameter / 2, diameter, diameter);
+        painter.setBrush(dataSet.colorAtIndex(j));
+        painter.drawEllipse(square);
+        if (view && dataSetIndex >= 0 && dataSetIndex < m_accessibilityOrderedElements->size()) {
+            (*m_accessibilityOrderedElements)[dataSetIndex].append(
+                makeAccessibilityElement(j, *view, dataSet, dataSetIndex, diameter, square));
+        }
+    }
+    painter.restore();
+}
+
+std::shared_ptr<NSUIAccessibilityElement> BubbleChartRenderer::makeAccessibilityElement(
+    qint64 j, BubbleChartView& view, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex,
+    double diameter, const QRectF& square) const
+{
+    auto element = std::make_shared<NSUIAccessibilityElement>(&view);
+    const auto entry = dataSet.entryForIndex(j);
+    const auto* provider = dataProvider();
+    if (!entry || !provider) {
+        return element;
+    }
+    const auto xAxis = view.xAxis();
+    const auto xFormatter = xAxis->valueFormatter();
+    const QString xText =
+        xFormatter ? xFormatter->stringForValue(entry->x(), xAxis.get()) : shortestNumberText(entry->x());
+    const auto yFormatter = dataSet.valueFormatter();
+    const QString yText =
+        yFormatter ? yFormatter->stringForValue(entry->y(), entry.get(), dataSetIndex, viewPortHandler().get())
+                   : QString();
+    const auto bubbleData = provider->bubbleData();
+    const QString prefix = bubbleData && bubbleData->dataSetCount() > 1
+        ? dataSet.label().value_or(QString()) + QStringLiteral(", ")
+        : QString();
+    element->setAccessibilityLabel(prefix + QStringLiteral(" ") + xText + QStringLiteral(": ") + yText
+                                   + QStringLiteral(", bubble size: ")
+                                   + twoDecimals(diameter / dataSet.maxSize() * 100) + QStringLiteral(" %"));
+    element->setAccessibilityFrame(square);
+    return element;
+}
+
+// ---- Values ----
+
+void BubbleChartRenderer::drawValues(QPainter& painter)
+{
+    const auto* provider = dataProvider();
+    const auto bubbleData = provider ? provider->bubbleData() : nullptr;
+    if (!bubbleData || !isDrawingValuesAllowed(provider)) {
+        return;
+    }
+    const double alpha = valueAlpha(phaseX(), phaseY());
+    qint64 i = 0;
+    for (const auto& dataSet : bubbleData->dataSets()) {
+        const auto bubbleSet = std::dynamic_pointer_cast<BubbleChartDataSetProtocol>(dataSet);
+        if (bubbleSet && shouldDrawValues(*bubbleSet)) {
+            drawValuesOfSet(painter, *bubbleSet, i, alpha);
+        }
+        ++i;
+    }
+}
+
+// Each label, the bubble's size, is centred on its bubble.
+void BubbleChartRenderer::drawValuesOfSet(QPainter& painter, const BubbleChartDataSetProtocol& dataSet, qint64 i,
+                                          double alpha)
+{
+    const auto* provider = dataProvider();
+    const ViewPortHandler* handler = viewPortHandler().get();
+    const auto formatter = dataSet.valueFormatter();
+    const double phase = phaseY();
+    const double lineHeight = fontLineHeight(dataSet.valueFont());
+    m_xBounds.set(*provider, dataSet, animator().get());
+    XYChartDrawing::forEachValuePoint(
+        *handler, provider->getTransformer(dataSet.axisDependency())->valueToPixelMatrix(), m_xBounds,
+        [&dataSet](qint64 j) { return bubbleEntry(dataSet, j); },
+        [phase](const ChartDataEntry& e) { return QPointF(e.x(), e.y() * phase); },
+        [&](qint64 j, const ChartDataEntry& e, QPointF point) {
+            if (dataSet.isDrawValuesEnabled()) {
+                const double size = static_cast<const BubbleChartDataEntry&>(e).size();
+                const QString text = formatter ? formatter->stringForValue(size, &e, i, handler) : QString();
+                QColor color = dataSet.valueTextColorAt(j);
+                color.setAlphaF(static_cast<float>(alpha));
+                XYChartDrawing::drawValueLabel(painter, dataSet, text, point, point.y() - lineHeight / 2, color);
+            }
+            XYChartDrawing::drawValueIcon(painter, dataSet, e, point);
+        });
+}
+
+void BubbleChartRenderer::drawExtras(QPainter&)
+{
+}
+
+// ---- Highlights ----
+
+void BubbleChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& indices)
+{
+    const auto* provider = dataProvider();
+    const auto bubbleData = provider ? provider->bubbleData() : nullptr;
+    if (!bubbleData) {
+        return;
+    }
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    XYChartDrawing::forEachHighlightTarget<BubbleChartDataSetProtocol, BubbleChartDataEntry>(
+        *bubbleData, indices, *this,
+        [&](Highlight& highlight, const BubbleChartDataSetProtocol& dataSet, const BubbleChartDataEntry& entry) {
+            return drawHighlight(painter, highlight, dataSet, entry);
+        });
+    painter.restore();
+}
+
+// False when the bubble lies right of the content, which ends the pass.
+bool BubbleChartRenderer::drawHighlight(QPainter& painter, Highlight& highlight,
+                                        const BubbleChartDataSetProtocol& dataSet, const BubbleChartDataEntry& entry)
+{
+    const auto transformer = dataProvider()->getTransformer(dataSet.axisDependency());
+    const QPointF center = transformer->pixelForValues(entry.x(), entry.y() * phaseY());
+    const double diameter = referenceSize(*transformer) * sizeFactor(entry.size(), dataSet);
+    const Visibility visibility = bubbleVisibility(*viewPortHandler(), center, diameter / 2);
+    if (visibility != Visibility::shown) {
+        return visibility == Visibility::skipped;
+    }
+    const QColor color = halfBrightness(dataSet.colorAtIndex(colorIndex(entry.x())));
+    painter.setPen(XYChartDrawing::strokePen(color, dataSet.highlightCircleWidth()));
+    painter.drawEllipse(QRectF(center.x() - diameter / 2, center.y() - diameter / 2, diameter, diameter));
+    highlight.setDraw(center);
+    return true;
+}
+
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ChartEngine/views/BarLineScatterCandleBubbleRenderer.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QRectF>
+
+#include <optional>
+
+namespace Charts {
+
+class BubbleChartDataEntry;
+class BubbleChartDataProvider;
+class BubbleChartDataSetProtocol;
+class BubbleChartView;
+class Transformer;
+
+// Draws the data of a bubble chart: each entry as a filled circle at (x, y) whose diameter
+// follows its size, value labels (the sizes) and icons, and a ring around each highlighted
+// bubble. Inside a bubble chart view it also publishes the chart's header and one element per
+// drawn bubble; the combined chart view makes one for its bubble part, which publishes neither.
+//
+// The diameter: the reference size is the smaller of the content height and the pixel width of
+// one x unit (zoom included); with normalisation on it is scaled by the square root of size /
+// the set's maxSize (not at all when maxSize is 0), without it by the size itself.
+class BubbleChartRenderer : public BarLineScatterCandleBubbleRenderer {
+public:
+    // `chart` answers BubbleChartDataProvider; it is held weakly and cast on each use.
+    BubbleChartRenderer(QObject* chart, std::shared_ptr<Animator> animator,
+                        std::shared_ptr<ViewPortHandler> viewPortHandler);
+    ~BubbleChartRenderer() override;
+
+    // The chart it draws; null once the chart is gone or when it answers no bubble provider.
+    virtual BubbleChartDataProvider* dataProvider() const;
+    virtual void setDataProvider(QObject* chart);
+
+    // The bubbles' elements of the last drawing, one list per data set in entry order. Made at
+    // the first read: as many empty lists as the chart's bubble data has data sets when the
+    // chart is a BubbleChartView, else none.
+    virtual QList<Elements> accessibilityOrderedElements();
+
+    void drawData(QPainter& painter) override;
+    void drawValues(QPainter& painter) override;
+    void drawExtras(QPainter& painter) override;
+    // A ring of the set's highlight circle width in its colour for the entry's x value at half
+    // brightness. The first highlighted bubble wholly right of the content ends the pass.
+    void drawHighlighted(QPainter& painter, const HighlightList& indices) override;
+
+    // The bubbles of set `dataSetIndex` over the x bounds. A bubble wholly above, below or left
+    // of the content is passed over; the first one right of it ends the set.
+    virtual void drawDataSet(QPainter& painter, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex);
+
+    // "<prefix> <x>: <y>, bubble size: <diameter / maxSize × 100 with two decimals> %", the
+    // prefix being the set's label and ", " in a chart of two or more sets; x through the view's
+    // x axis formatter. Its frame is the bubble's square.
+    std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(
+        qint64 j, BubbleChartView& view, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex,
+        double diameter, const QRectF& square) const;
+
+private:
+    BubbleChartView* bubbleChartView() const;
+    QList<Elements> emptyOrderedElements() const;
+    double referenceSize(const Transformer& transformer) const;
+    void drawValuesOfSet(QPainter& painter, const BubbleChartDataSetProtocol& dataSet, qint64 i, double alpha);
+    bool drawHighlight(QPainter& painter, Highlight& highlight, const BubbleChartDataSetProtocol& dataSet,
+                       const BubbleChartDataEntry& entry);
+
+    QPointer<QObject> m_chart;
+    std::optional<QList<Elements>> m_accessibilityOrderedElements;
+};
+
+}
