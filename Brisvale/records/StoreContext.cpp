@@ -106,6 +106,7 @@ StoreResult<ProfilePtr> StoreContext::fetchProfile(const std::optional<QString>&
 ProfilePtr StoreContext::insertProfile()
 {
     newProfiles.push_back(std::make_shared<Profile>());
+    newProfileSet.insert(newProfiles.back().get());
     return newProfiles.back();
 }
 
@@ -312,8 +313,7 @@ bool StoreContext::isOwnProfile(const ProfilePtr& profile) const
 
 bool StoreContext::isNew(const Profile& profile) const
 {
-    return std::any_of(newProfiles.begin(), newProfiles.end(),
-        [&](const ProfilePtr& candidate) { return candidate.get() == &profile; });
+    return newProfileSet.contains(&profile);
 }
 
 bool StoreContext::isDeleted(const PFM& reading) const
@@ -331,6 +331,7 @@ void StoreContext::deleteProfile(const ProfilePtr& profile)
     std::erase_if(newReadings, [&](const PFMPtr& reading) { return reading->owner == profile; });
     if (isNew(*profile)) {
         eraseObject(newProfiles, profile);
+        newProfileSet.remove(profile.get());
     } else if (isOwnProfile(profile)) {
         deletedProfiles.insert(profile->rowId);
     }
@@ -591,6 +592,7 @@ void StoreContext::acceptChanges(const NewRows& rows, Changes changes)
         }
     }
     newProfiles.clear();
+    newProfileSet.clear();
     newReadings.clear();
     deletedProfiles.clear();
     deletedReadings.clear();
@@ -615,6 +617,7 @@ void StoreContext::rollback()
         static_cast<PFMAttributes&>(*reading) = reading->saved;
     }
     newProfiles.clear();
+    newProfileSet.clear();
     newReadings.clear();
     deletedProfiles.clear();
     deletedReadings.clear();

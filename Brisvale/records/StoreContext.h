@@ -131,6 +131,9 @@ private:
     // Row ids hash to themselves here: rows read in order find their objects close together.
     std::unordered_map<qint64, PFMPtr> readings;
     std::vector<ProfilePtr> newProfiles;
+    // The same objects, for telling a new profile at once: a save checks the owner of every new
+    // reading.
+    QSet<const Profile*> newProfileSet;
     std::vector<PFMPtr> newReadings;
     QSet<qint64> deletedProfiles;
     QSet<qint64> deletedReadings;

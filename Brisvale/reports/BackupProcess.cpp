@@ -8,16 +8,17 @@
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/records/FolderProcess.h"
 #include "Brisvale/records/RenewProcess.h"
-#include "Brisvale/records/StoreRows.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QSet>
 #include <QUrl>
+#include <algorithm>
 #include <bit>
 
 namespace {
@@ -65,25 +66,109 @@ QSet<ReadingKey> comparisonSet(const QList<PFMPtr>& readings)
     return keys;
 }
 
-// Adds each reading of the record unless the comparison set (the profile's readings before this
-// merge) holds an equal one. Readings added here are not compared with, so a file may add two
-// equal readings. A reading without a date is never stored. Answers whether any was added.
-bool mergeReadings(const ProfilePtr& profile, const QSet<ReadingKey>& comparison,
+// A profile of the import with the keys of its readings that the file's are compared with:
+// none until it is first merged.
+struct MergedProfile {
+    ProfilePtr profile;
+    std::optional<QSet<ReadingKey>> comparison;
+};
+
+// The profiles of the import by e-mail: the stored ones, then the ones the import creates.
+using ProfilesByEmail = QHash<QString, MergedProfile>;
+
+// Every stored profile that has an e-mail, under it; where several share one, the first in fetch
+// order.
+StoreResult<ProfilesByEmail> profilesByEmail()
+{
+    const StoreResult<QList<ProfilePtr>> profiles = viewContext().fetchProfiles();
+    if (!profiles) {
+        return profiles.error();
+    }
+    ProfilesByEmail byEmail;
+    byEmail.reserve(profiles.value().size());
+    for (const ProfilePtr& profile : profiles.value()) {
+        if (profile->email && !byEmail.contains(*profile->email)) {
+            byEmail.insert(*profile->email, MergedProfile{profile, std::nullopt});
+        }
+    }
+    return byEmail;
+}
+
+// Reads the readings of every stored profile that the file names, before the merge adds any:
+// the store then has no new reading to look through for each.
+std::optional<QString> readComparisonSets(const QList<Decode_Profile>& records,
+                                          ProfilesByEmail& byEmail)
+{
+    for (const Decode_Profile& record : records) {
+        const auto found = byEmail.find(record.email.value_or(QString()));
+        if (found == byEmail.end() || found->comparison) {
+            continue;
+        }
+        const StoreResult<QList<PFMPtr>> stored = viewContext().pfmInfo(found->profile);
+        if (!stored) {
+            return stored.error().text();
+        }
+        found->comparison = comparisonSet(stored.value());
+    }
+    return std::nullopt;
+}
+
+// The profile of the e-mail, or a new one (pending) joining the table when there is none, so
+// that a later profile of the file with the same e-mail updates it.
+MergedProfile& profileToMerge(const QString& email, ProfilesByEmail& byEmail)
+{
+    const auto found = byEmail.find(email);
+    if (found != byEmail.end()) {
+        Console::printLine(QStringLiteral("修改使用者"));
+        return *found;
+    }
+    Console::printLine(QStringLiteral("新增使用者"));
+    return *byEmail.insert(email, MergedProfile{viewContext().insertProfile(), QSet<ReadingKey>()});
+}
+
+// Adds each reading of the record unless the comparison set holds an equal one. Readings added
+// here join the set only afterwards, so a file profile may add two equal readings while a later
+// file profile with the same e-mail finds them. A reading without a date is never stored.
+void mergeReadings(const ProfilePtr& profile, QSet<ReadingKey>& comparison,
                    const Decode_Profile& record)
 {
-    bool added = false;
+    QList<ReadingKey> added;
     for (const Decode_PFM& reading : record.pfmInfo) {
         if (!reading.measureDate) {
             Console::printLine(QStringLiteral("略過沒有日期的PFM"));
             continue;
         }
-        if (!comparison.contains(
-                ReadingKey{reading.fev1Value, reading.pefValue, reading.measureDate->seconds})) {
+        const ReadingKey key{reading.fev1Value, reading.pefValue, reading.measureDate->seconds};
+        if (!comparison.contains(key)) {
             BackupProcess::insertReadingFromBackup(profile, reading);
-            added = true;
+            added << key;
         }
     }
-    return added;
+    for (const ReadingKey& key : std::as_const(added)) {
+        comparison.insert(key);
+    }
+}
+
+// Merges one profile of the file, unsaved.
+void mergeProfile(const Decode_Profile& record, ProfilesByEmail& byEmail)
+{
+    const QString email = record.email.value_or(QString());
+    Console::printLine(QStringLiteral("目前使用的email") + email);
+    MergedProfile& merged = profileToMerge(email, byEmail);
+    BackupProcess::fillProfileFromBackup(merged.profile, record);
+    mergeReadings(merged.profile, *merged.comparison, record);
+}
+
+// When the file holds the current user's profile, that user's date window becomes its first
+// to its last reading.
+void renewCurrentUser(const QList<Decode_Profile>& records, const ProfilesByEmail& byEmail)
+{
+    const std::optional<QString> current = UserDefaultHelper::email();
+    const bool inFile = current && std::any_of(records.cbegin(), records.cend(),
+        [&](const Decode_Profile& record) { return record.email == current; });
+    if (inFile) {
+        RenewProcess::renewDateLimits(false, byEmail.value(*current).profile);
+    }
 }
 
 void printDecoded(const QList<Decode_Profile>& records)
@@ -174,9 +259,9 @@ bool BackupProcess::importStore(QWidget* parent)
         showOutcome("SettingsController_AlertMessage_ImportFailed", AlertSymbol::none);
         return false;
     }
-    const MergeResult merged = mergeCopy(*copy);
-    if (merged.error) {
-        reportImportFailure(*merged.error);
+    const std::optional<QString> failure = mergeCopy(*copy);
+    if (failure) {
+        reportImportFailure(*failure);
     } else {
         showOutcome("SettingsController_AlertMessage_ImportSuccess", AlertSymbol::checkmark);
     }
@@ -184,21 +269,22 @@ bool BackupProcess::importStore(QWidget* parent)
     // after a failed import is printed only, the failure has just been shown.
     QFile copied(*copy);
     if (!copied.remove()) {
-        if (merged.error) {
+        if (failure) {
             Console::printLine(QStringLiteral("error:") + copied.errorString());
         } else {
             reportImportFailure(copied.errorString());
         }
     }
-    return merged.error ? merged.savedAny : true;
+    return !failure;
 }
 
-BackupProcess::MergeResult BackupProcess::mergeCopy(const QString& copy)
+// Answers why the import failed, when it did.
+std::optional<QString> BackupProcess::mergeCopy(const QString& copy)
 {
     QString error;
     const std::optional<QList<Decode_Profile>> records = readCopy(copy, error);
     if (!records) {
-        return MergeResult{error, false};
+        return error;
     }
     return mergeProfiles(*records);
 }
@@ -241,94 +327,31 @@ std::optional<QList<Decode_Profile>> BackupProcess::readCopy(const QString& copy
     return records;
 }
 
-BackupProcess::MergeResult BackupProcess::mergeProfiles(const QList<Decode_Profile>& records)
+// Merges every profile of the file and saves them all at once; answers why it failed. A failure
+// leaves the store and its objects as they were.
+std::optional<QString> BackupProcess::mergeProfiles(const QList<Decode_Profile>& records)
 {
-    MergeResult result;
-    // Changes left pending are saved first, as the first merged profile's save would save them;
-    // from here on a merge that changes nothing has nothing to save.
+    // Changes left pending are saved first, so that a failed merge can discard all it changed.
     const StoreStatus pending = viewContext().save();
     if (!pending) {
-        result.error = pending.error().text();
-        return result;
+        return pending.error().text();
     }
     StoreResult<ProfilesByEmail> byEmail = profilesByEmail();
     if (!byEmail) {
-        result.error = byEmail.error().text();
-        return result;
+        return byEmail.error().text();
+    }
+    // Nothing is changed before the comparison sets are read, nothing can fail after but the save.
+    if (const std::optional<QString> failure = readComparisonSets(records, byEmail.value())) {
+        return failure;
     }
     for (const Decode_Profile& record : records) {
-        result.error = mergeProfile(record, byEmail.value());
-        if (result.error) {
-            break;
-        }
-        result.savedAny = true;
+        mergeProfile(record, byEmail.value());
     }
-    return result;
-}
-
-// The object identifier of every profile that has an e-mail, under it; where several share one,
-// the first in fetch order's.
-StoreResult<BackupProcess::ProfilesByEmail> BackupProcess::profilesByEmail()
-{
-    const StoreResult<QList<ProfilePtr>> profiles = viewContext().fetchProfiles();
-    if (!profiles) {
-        return profiles.error();
+    const StoreStatus saved = viewContext().save();
+    if (!saved) {
+        return saved.error().text();
     }
-    ProfilesByEmail byEmail;
-    byEmail.reserve(profiles.value().size());
-    for (const ProfilePtr& profile : profiles.value()) {
-        if (profile->email && !byEmail.contains(*profile->email)) {
-            byEmail.insert(*profile->email, profile->objectID());
-        }
-    }
-    return byEmail;
-}
-
-// The stored profile of the e-mail, or a new one (pending) when there is none.
-StoreResult<ProfilePtr> BackupProcess::profileToMerge(const QString& email,
-                                                      const ProfilesByEmail& byEmail)
-{
-    const auto found = byEmail.constFind(email);
-    if (found == byEmail.cend()) {
-        Console::printLine(QStringLiteral("新增使用者"));
-        return viewContext().insertProfile();
-    }
-    Console::printLine(QStringLiteral("修改使用者"));
-    return viewContext().existingProfile(*found);
-}
-
-// Merges one profile of the file and saves it; answers why it failed. A failure leaves no
-// change of this profile pending in the store. A profile created here joins the e-mail table,
-// so a later profile of the file with the same e-mail updates it.
-std::optional<QString> BackupProcess::mergeProfile(const Decode_Profile& record,
-                                                   ProfilesByEmail& byEmail)
-{
-    const QString email = record.email.value_or(QString());
-    Console::printLine(QStringLiteral("目前使用的email") + email);
-    const StoreResult<ProfilePtr> found = profileToMerge(email, byEmail);
-    if (!found) {
-        return found.error().text();
-    }
-    const ProfilePtr& profile = found.value();
-    const ProfileAttributes before = *profile;
-    fillProfileFromBackup(profile, record);
-    const StoreResult<QList<PFMPtr>> comparison = viewContext().pfmInfo(profile);
-    if (!comparison) {
-        viewContext().rollback();
-        return comparison.error().text();
-    }
-    const bool added = mergeReadings(profile, comparisonSet(comparison.value()), record);
-    // A save with nothing to write would find nothing, after looking through the objects in use.
-    if (profile->objectID() == 0 || added || StoreRows::differ(*profile, before)) {
-        const StoreStatus saved = viewContext().save();
-        if (!saved) {
-            return saved.error().text();
-        }
-    }
-    byEmail.insert(email, profile->objectID());
-    if (profile->email && profile->email == UserDefaultHelper::email()) {
-        RenewProcess::renewDateLimits(false, profile);
-    }
+    renewCurrentUser(records, byEmail.value());
     return std::nullopt;
 }
 

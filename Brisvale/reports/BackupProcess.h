@@ -6,7 +6,6 @@
 #include "Brisvale/records/Profile.h"
 #include "Brisvale/records/StoreResult.h"
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -24,14 +23,13 @@ public:
     // at all (an existing file of that name is replaced).
     static void exportStore(QWidget* parent);
 
-    // Asks for a ".bak" file and merges it into the store, profile by profile, each saved as it
-    // is merged: profiles are matched by exact e-mail and take every attribute of the file; a
-    // reading is added unless the profile held an equal one (FEV1, PEF and date) before; readings
-    // without a date are passed over. A file that fails to decode changes nothing. The file is
-    // read from a copy in the work folder "JsonFile/BAK2JSON", removed after the import whatever
-    // its outcome.
-    // Answers whether the store may have changed: after a successful merge, or after a failure
-    // once some profile was saved.
+    // Asks for a ".bak" file and merges it into the store in one save: profiles are matched by
+    // exact e-mail and take every attribute of the file; a reading is added unless the profile
+    // held an equal one (FEV1, PEF and date) before; readings without a date are passed over.
+    // An import that fails changes nothing, neither in the store nor in the objects of the store
+    // in use. The file is read from a copy in the work folder "JsonFile/BAK2JSON", removed after
+    // the import whatever its outcome.
+    // Answers whether the store may have changed: only after a successful merge.
     static bool importStore(QWidget* parent);
 
     // Copies every attribute of the record into the profile (its readings are not touched);
@@ -45,25 +43,11 @@ public:
     static StoreResult<Decode_Profile> backupRecord(const ProfilePtr& profile);
 
 private:
-    struct MergeResult {
-        std::optional<QString> error; // why the merge stopped, when it did
-        bool savedAny = false;        // whether a profile was saved before that
-    };
-
     static std::optional<QString> writeBackup(const QList<ProfilePtr>& profiles,
                                               const QString& path);
     static std::optional<QString> copyToWorkFolder(const QString& chosen);
     static std::optional<QList<Decode_Profile>> readCopy(const QString& copy, QString& error);
-    // Object identifiers of stored profiles by e-mail: the import holds no profile object longer
-    // than its merge, so the store lets go of each once it is saved.
-    using ProfilesByEmail = QHash<QString, qint64>;
-
-    static MergeResult mergeCopy(const QString& copy);
-    static MergeResult mergeProfiles(const QList<Decode_Profile>& records);
-    static StoreResult<ProfilesByEmail> profilesByEmail();
-    static StoreResult<ProfilePtr> profileToMerge(const QString& email,
-                                                  const ProfilesByEmail& byEmail);
-    static std::optional<QString> mergeProfile(const Decode_Profile& record,
-                                               ProfilesByEmail& byEmail);
+    static std::optional<QString> mergeCopy(const QString& copy);
+    static std::optional<QString> mergeProfiles(const QList<Decode_Profile>& records);
     static void reportImportFailure(const QString& error);
 };

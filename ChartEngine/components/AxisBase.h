@@ -169,7 +169,6 @@ public:
     // spaceMin/spaceMax; equal ends (fixed ones too) are pushed apart by 1 each; no swap.
     virtual void calculate(double dataMin, double dataMax);
 
-protected:
     // Store the computed ends without touching the custom flags.
     void storeRange(double lower, double upper);
 

@@ -19,15 +19,27 @@ namespace {
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
+// range / labelCount to one significant digit, at least the granularity when that is on.
+double granularInterval(const AxisBase& axis, double range)
+{
+    const double interval = roundedToOneSignificantDigit(range / double(axis.labelCount()));
+    if (axis.isGranularityEnabled() && interval <= axis.granularity()) {
+        return axis.granularity();
+    }
+    return interval;
+}
+
+bool isUsableInterval(double interval)
+{
+    return std::isfinite(interval) && interval > 0.0;
+}
+
 // The rounded interval: one significant digit, at least the granularity when that is on, and a
 // leading digit above 5 taken up to the next power of ten (7 → 10, 60 → 100).
 double roundInterval(const AxisBase& axis, double range)
 {
-    double interval = roundedToOneSignificantDigit(range / double(axis.labelCount()));
-    if (axis.isGranularityEnabled() && interval <= axis.granularity()) {
-        interval = axis.granularity();
-    }
-    if (!std::isfinite(interval) || !(interval > 0.0)) {
+    double interval = granularInterval(axis, range);
+    if (!isUsableInterval(interval)) {
         return interval;
     }
     // The logarithm is truncated toward zero, so an interval below 1 keeps its digit.
@@ -93,6 +105,50 @@ qint64 appendFreeValues(QList<double>& values, double min, double max, double in
     return n;
 }
 
+// The radar's rounded interval: the magnitude comes from the logarithm rounded down, so an
+// interval below 1 can take the step to the next power of ten too, unless that power floors to
+// 0 (0.07 stays 0.07).
+double roundRadarInterval(const AxisBase& axis, double range)
+{
+    double interval = granularInterval(axis, range);
+    if (!isUsableInterval(interval)) {
+        return interval;
+    }
+    const double magnitude =
+        roundedToOneSignificantDigit(std::pow(10.0, std::floor(std::log10(interval))));
+    if (std::trunc(interval / magnitude) > 5.0) {
+        const double candidate = std::floor(10.0 * magnitude);
+        if (candidate != 0.0) {
+            interval = candidate;
+        }
+    }
+    return interval;
+}
+
+// The multiples of the interval from the first at or above min (one earlier when centred) up to
+// the last at or below max, and one more beyond it; with centring one more again.
+void appendRadarValues(QList<double>& values, double min, double max, double interval,
+                       bool centered)
+{
+    double first = std::ceil(min / interval) * interval;
+    if (centered) {
+        first -= interval;
+    }
+    const double last = std::nextafter(std::floor(max / interval) * interval + 0.0, infinity);
+    qint64 n = centered ? 1 : 0;
+    for (double k = 0.0;; k += 1.0) {
+        const double value = std::fma(k, interval, first);
+        if (!(value <= last) || !std::isfinite(value)) {
+            break;
+        }
+        ++n;
+    }
+    ++n;
+    for (qint64 k = 0; k < n; ++k) {
+        appendValue(values, std::fma(double(k), interval, first));
+    }
+}
+
 // Fraction digits that show the interval: ceil(-log10 interval) below 1, else none.
 int intervalDecimals(double interval)
 {
@@ -103,10 +159,27 @@ int intervalDecimals(double interval)
     return std::isfinite(digits) ? int(digits) : 0;
 }
 
-void clearLabelValues(AxisBase& axis)
+// Whether the range gives label values at the interval: labels wanted, a finite range that is
+// not 0, an interval that is finite and positive. If not, both lists are emptied.
+bool givesLabelValues(AxisBase& axis, double range, double interval)
 {
+    if (axis.labelCount() == 0 || range == 0.0 || !std::isfinite(range)
+        || !isUsableInterval(interval)) {
+        axis.setEntries({});
+        axis.setCenteredEntries({});
+        return false;
+    }
+    return true;
+}
+
+// The axis's entries taken out, emptied, with their storage kept and room for `count` values.
+QList<double> emptiedEntries(AxisBase& axis, qint64 count)
+{
+    QList<double> values = axis.entries();
     axis.setEntries({});
-    axis.setCenteredEntries({});
+    values.clear();
+    values.reserve(count);
+    return values;
 }
 
 }
@@ -145,23 +218,14 @@ bool AxisRenderer::computeLabelValues(AxisBase& axis, double min, double max)
 {
     const double range = std::abs(max - min);
     const qint64 labelCount = axis.labelCount();
-    if (labelCount == 0 || range == 0.0 || !std::isfinite(range)) {
-        clearLabelValues(axis);
-        return false;
-    }
     double interval = roundInterval(axis, range);
-    if (!std::isfinite(interval) || !(interval > 0.0)) {
-        clearLabelValues(axis);
+    if (!givesLabelValues(axis, range, interval)) {
         return false;
     }
     // Read before the entries are replaced: an axis without entries is not centred yet.
     const bool centered = axis.centerAxisLabelsEnabled();
 
-    // The old list's storage is reused.
-    QList<double> values = axis.entries();
-    axis.setEntries({});
-    values.clear();
-    values.reserve(labelCount);
+    QList<double> values = emptiedEntries(axis, labelCount);
     qint64 n = labelCount;
     if (axis.isForceLabelsEnabled()) {
         interval = range / double(labelCount - 1);
@@ -181,6 +245,41 @@ bool AxisRenderer::computeLabelValues(AxisBase& axis, double min, double max)
         }
         axis.setCenteredEntries(std::move(centeredValues));
     }
+    return true;
+}
+
+bool AxisRenderer::computeRadarLabelValues(AxisBase& axis, double min, double max)
+{
+    const double range = std::abs(max - min);
+    const qint64 labelCount = axis.labelCount();
+    // The decimals follow this interval, forced labels too.
+    const double interval = roundRadarInterval(axis, range);
+    if (!givesLabelValues(axis, range, interval)) {
+        return false;
+    }
+    const bool centered = axis.centerAxisLabelsEnabled();
+
+    QList<double> values = emptiedEntries(axis, labelCount);
+    if (axis.isForceLabelsEnabled()) {
+        appendForcedValues(values, min, range / double(labelCount - 1), labelCount);
+    } else {
+        appendRadarValues(values, min, max, interval, centered);
+    }
+    axis.setEntries(values);
+    axis.setDecimals(intervalDecimals(interval));
+
+    if (centered) {
+        // Half the first step; a single value has no step and takes half the interval.
+        const double offset =
+            values.size() >= 2 ? (values.at(1) - values.at(0)) / 2.0 : interval / 2.0;
+        QList<double> centeredValues;
+        centeredValues.reserve(values.size());
+        for (double value : values) {
+            centeredValues.append(value + offset);
+        }
+        axis.setCenteredEntries(std::move(centeredValues));
+    }
+    axis.storeRange(values.first(), values.last());
     return true;
 }
 

@@ -60,6 +60,12 @@ protected:
     // Returns false when the range gives no values: both lists are emptied and the decimals
     // kept.
     static bool computeLabelValues(AxisBase& axis, double min, double max);
+    // The radar's label values for the range, which also become the axis's ends: the interval's
+    // magnitude from the logarithm rounded down, always one value beyond the last multiple of
+    // the interval at or below max, the decimals from the rounded interval even when forced,
+    // and centred values half the first step on. Returns false when the range gives no values:
+    // both lists are emptied and the ends and decimals kept.
+    static bool computeRadarLabelValues(AxisBase& axis, double min, double max);
 
     // A pen of the given style, solid or dashed; butt ends unless a cap is given.
     static QPen linePen(const QColor& color, double width, double dashPhase,

@@ -98,12 +98,14 @@ double ChartHighlighter::axisDistance(const HighlightList& highlights, double y,
 
 HighlightList ChartHighlighter::getHighlights(double xValue, double /*x*/, double /*y*/) const
 {
-    HighlightList highlights;
     const std::shared_ptr<ChartData> data = highlightData();
-    if (!data) {
-        return highlights;
-    }
-    const ChartDataSetList& dataSets = data->dataSets();
+    return data ? highlightsOfDataSets(*data, xValue) : HighlightList();
+}
+
+HighlightList ChartHighlighter::highlightsOfDataSets(const ChartData& data, double xValue) const
+{
+    HighlightList highlights;
+    const ChartDataSetList& dataSets = data.dataSets();
     for (qsizetype i = 0; i < dataSets.size(); ++i) {
         const ChartDataSetProtocol& dataSet = *dataSets[i];
         if (dataSet.isHighlightEnabled()) {

@@ -54,6 +54,8 @@ public:
     virtual std::shared_ptr<ChartData> highlightData() const;
 
 protected:
+    // The candidates of every highlightable data set of the data, in data-set order.
+    HighlightList highlightsOfDataSets(const ChartData& data, double xValue) const;
     ChartDataProvider* dataProvider() const;
     BarLineScatterCandleBubbleChartDataProvider* barLineProvider() const;
 

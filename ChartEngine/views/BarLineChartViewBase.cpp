@@ -198,6 +198,13 @@ double BarLineChartViewBase::chartYMax() const
     return left > right ? left : right;
 }
 
+void BarLineChartViewBase::setAxisTransformers(std::shared_ptr<Transformer> left,
+                                               std::shared_ptr<Transformer> right)
+{
+    m_leftAxisTransformer = std::move(left);
+    m_rightAxisTransformer = std::move(right);
+}
+
 std::shared_ptr<Transformer> BarLineChartViewBase::getTransformer(AxisDependency axis) const
 {
     return axis == AxisDependency::left ? m_leftAxisTransformer : m_rightAxisTransformer;

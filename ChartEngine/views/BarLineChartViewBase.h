@@ -250,6 +250,11 @@ protected:
     virtual QPointF invertedAxisDragTranslation(QPointF translation) const;
 
     bool isCustomViewPortEnabled() const { return m_customViewPortEnabled; }
+    // Replaces both axis transformers (a view that lays its axes out differently).
+    void setAxisTransformers(std::shared_ptr<Transformer> left, std::shared_ptr<Transformer> right);
+    // The axis range divided by the visible range; none for a range that is not finite and
+    // positive.
+    static std::optional<double> scaleForRange(double axisRange, double visibleRange);
 
     // --- Gesture state, read and written by the gesture handling ---------------------------------
     bool m_isDragging = false;
@@ -309,9 +314,6 @@ private:
     void addMoveJob(double xValue, double yValue, AxisDependency axis);
     void addAnimatedMoveJob(double xValue, double yValue, AxisDependency axis, double duration,
                             ChartEasingFunction easing);
-    // The axis range divided by the visible range; none for a range that is not finite and
-    // positive.
-    static std::optional<double> scaleForRange(double axisRange, double visibleRange);
 
     qint64 m_maxVisibleCount = 100;
     bool m_autoScaleMinMaxEnabled = false;

@@ -438,7 +438,7 @@ void ChartViewBase::drawMarkers(QPainter& painter)
     const auto handler = viewPortHandler();
     for (const auto& highlight : m_highlighted) {
         // A highlight left over from other data names no data set or no entry: no marker.
-        const auto dataSet = highlight ? m_data->dataSetAtIndex(highlight->dataSetIndex()) : nullptr;
+        const auto dataSet = highlight ? markerDataSet(*highlight) : nullptr;
         const auto entry = dataSet ? m_data->entryFor(*highlight) : nullptr;
         if (!entry || !isRevealed(*dataSet, *entry)) {
             continue;
@@ -450,6 +450,11 @@ void ChartViewBase::drawMarkers(QPainter& painter)
         m_marker->refreshContent(entry, highlight);
         m_marker->draw(painter, position);
     }
+}
+
+std::shared_ptr<ChartDataSetProtocol> ChartViewBase::markerDataSet(const Highlight& highlight) const
+{
+    return m_data ? m_data->dataSetAtIndex(highlight.dataSetIndex()) : nullptr;
 }
 
 // Whether the x animation has revealed the entry: its index is not above the set's entry count

@@ -289,6 +289,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
+    // The data set whose entry a highlight's marker shows: the data's set at its data-set index.
+    virtual std::shared_ptr<ChartDataSetProtocol> markerDataSet(const Highlight& highlight) const;
+
     // The delegate, when it is set and implements ChartViewDelegate.
     ChartViewDelegate* viewDelegate() const;
     // Runs a job; while it runs it can hand itself to the view (retainRunningJob).

@@ -192,6 +192,34 @@ TEST_F(Backup, AFileThatFailsToDecodeChangesNothingAndLeavesNoCopy)
     EXPECT_FALSE(console.filter(QStringLiteral("error:")).isEmpty());
 }
 
+TEST_F(Backup, AnImportThatFailsToSaveChangesNeitherTheStoreNorItsObjects)
+{
+    UserDefaultHelper::setEmail(QStringLiteral("ann@x"));
+    UserDefaultHelper::setDate(QStringLiteral("7 day"));
+    store({profile(QStringLiteral("ann@x"), {reading(1.0, 300, 2.0f)})});
+    const QList<Decode_Profile> before = storeContents();
+    const ProfilePtr ann = viewContext().fetchProfile(QStringLiteral("ann@x")).value();
+    rawQuery(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON PFM WHEN NEW.pefValue = 666 "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
+    Decode_Profile renamed = profile(QStringLiteral("ann@x"), {reading(2.0, 310, 2.1f)});
+    renamed.name = QStringLiteral("Renamed");
+    // The refused reading comes with the last profile, after every other was merged.
+    const QString path = writeFile(
+        QStringLiteral("refused.bak"),
+        BackupDocument::write({renamed, profile(QStringLiteral("new@x"), {reading(3.0, 320, 2.2f)}),
+                               profile(QStringLiteral("last@x"), {reading(4.0, 666, 2.3f)})})
+            .value());
+
+    EXPECT_FALSE(importFile(path));
+    EXPECT_EQ(script->last().alert.symbol, AlertSymbol::xmark);
+    EXPECT_EQ(ann->name, before[0].name);
+    EXPECT_FALSE(viewContext().hasChanges());
+    EXPECT_EQ(viewContext().fetchProfiles().value(), QList<ProfilePtr>{ann});
+    EXPECT_EQ(viewContext().pfmInfo(ann).value().size(), 1);
+    EXPECT_EQ(UserDefaultHelper::date(), QStringLiteral("7 day"));
+    EXPECT_EQ(storeContents(), before);
+}
+
 TEST_F(Backup, AReadingWithoutADateIsSkippedAndTheRestMerged)
 {
     QList<Decode_Profile> records{profile(QStringLiteral("ann@x"),

@@ -41,15 +41,6 @@ std::shared_ptr<YAxis> computed(const LabelCase& c)
     return axis;
 }
 
-// Exact: each value is rounded once (fused multiply-add), so it is the same double everywhere.
-void expectValues(const QList<double>& actual, const QList<double>& expected)
-{
-    ASSERT_EQ(actual.size(), expected.size()) << testing::PrintToString(actual);
-    for (qsizetype i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(actual[i], expected[i]) << "at " << i;
-    }
-}
-
 TEST(AxisLabelValues, RoundIntervalsForcedCountsAndGranularity)
 {
     const LabelCase cases[] = {
@@ -78,7 +69,7 @@ TEST(AxisLabelValues, RoundIntervalsForcedCountsAndGranularity)
     for (const LabelCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.min << ".." << c.max << " count " << c.labelCount);
         const std::shared_ptr<YAxis> axis = computed(c);
-        expectValues(axis->entries(), c.entries);
+        AxisTest::expectValues(axis->entries(), c.entries);
         EXPECT_EQ(axis->decimals(), c.decimals);
         for (double entry : axis->entries()) {
             EXPECT_FALSE(entry == 0.0 && std::signbit(entry)) << "a zero is stored as +0";
@@ -125,17 +116,17 @@ TEST(AxisLabelValues, CentringAddsALeadingValueOnceEntriesExist)
     YAxisRenderer renderer(AxisTest::chartHandler(), axis, nullptr);
 
     renderer.computeAxisValues(0, 10);
-    expectValues(axis->entries(), {0, 2, 4, 6, 8, 10});
-    expectValues(axis->centeredEntries(), {1, 3, 5, 7, 9, 11});
+    AxisTest::expectValues(axis->entries(), {0, 2, 4, 6, 8, 10});
+    AxisTest::expectValues(axis->centeredEntries(), {1, 3, 5, 7, 9, 11});
 
     renderer.computeAxisValues(0, 10);
-    expectValues(axis->entries(), {-2, 0, 2, 4, 6, 8, 10, 12});
-    expectValues(axis->centeredEntries(), {-1, 1, 3, 5, 7, 9, 11, 13});
+    AxisTest::expectValues(axis->entries(), {-2, 0, 2, 4, 6, 8, 10, 12});
+    AxisTest::expectValues(axis->centeredEntries(), {-1, 1, 3, 5, 7, 9, 11, 13});
 
     // Without centring the centred positions keep what they held.
     axis->setCenterAxisLabelsEnabled(false);
     renderer.computeAxisValues(0, 100);
-    expectValues(axis->centeredEntries(), {-1, 1, 3, 5, 7, 9, 11, 13});
+    AxisTest::expectValues(axis->centeredEntries(), {-1, 1, 3, 5, 7, 9, 11, 13});
 }
 
 // The rounded end bound lets one value fewer in than were counted (24 counted, 23 made): only

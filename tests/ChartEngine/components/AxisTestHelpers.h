@@ -6,6 +6,7 @@
 #include "ChartEngine/foundation/ViewPortHandler.h"
 
 #include "support/ImageInk.h"
+#include "support/QtPrinters.h"
 
 #include <QPainter>
 #include <QRect>
@@ -33,6 +34,16 @@ chartTransformer(const std::shared_ptr<ViewPortHandler>& handler, double xMin, d
     transformer->prepareMatrixValuePx(xMin, xMax - xMin, yMax - yMin, yMin);
     transformer->prepareMatrixOffset(inverted);
     return transformer;
+}
+
+// Label values compared exactly: each is rounded once (fused multiply-add), so it is the same
+// double everywhere.
+inline void expectValues(const QList<double>& actual, const QList<double>& expected)
+{
+    ASSERT_EQ(actual.size(), expected.size()) << testing::PrintToString(actual);
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(actual[i], expected[i]) << "at " << i;
+    }
 }
 
 using ImageInk::inkBounds;

@@ -1,0 +1,395 @@
+#include "ChartEngine/types/RadarChartRenderer.h"
+
+#include "ChartEngine/components/XAxis.h"
+#include "ChartEngine/components/YAxis.h"
+#include "ChartEngine/data/RadarChartData.h"
+#include "ChartEngine/data/RadarChartDataEntry.h"
+#include "ChartEngine/data/RadarChartDataSetProtocol.h"
+#include "ChartEngine/data/ShortestNumberText.h"
+#include "ChartEngine/foundation/AxisValueFormatter.h"
+#include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/DrawingUtils.h"
+#include "ChartEngine/foundation/LineDash.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/foundation/ValueFormatter.h"
+#include "ChartEngine/types/RadarChartView.h"
+#include "ChartEngine/types/StrokePen.h"
+#include "ChartEngine/views/AccessibilityHeader.h"
+
+#include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace Charts {
+
+namespace {
+
+// The side of an entry element's square frame.
+constexpr double elementSize = 44.0;
+
+// A value of a set as its element describes it: the spoke's x label, the value, the spoke.
+struct Item {
+    QString xLabel;
+    double value;
+    qint64 index;
+};
+
+// Where the values of one pass stand: a value on spoke j at (value - yMin) × factor × phaseY from
+// the centre, at slice × j × phaseX + rotation degrees.
+struct PolarFrame {
+    QPointF center;
+    double slice;
+    double factor;
+    double yMin;
+    double rotation;
+    double phaseX;
+    double phaseY;
+
+    double spokeAngle(double spoke) const { return slice * spoke * phaseX + rotation; }
+    QPointF point(double value, double spoke) const
+    {
+        return polarPoint(center, (value - yMin) * factor * phaseY, spokeAngle(spoke));
+    }
+};
+
+std::shared_ptr<RadarChartDataSetProtocol> radarSet(const std::shared_ptr<ChartDataSetProtocol>& dataSet)
+{
+    return std::dynamic_pointer_cast<RadarChartDataSetProtocol>(dataSet);
+}
+
+qint64 mostEntries(const ChartData& data)
+{
+    const auto longest = data.maxEntryCountSet();
+    return longest ? longest->entryCount() : 0;
+}
+
+// The entries that have an x label, largest value first; equal values keep their order.
+QList<Item> sortedItems(const ChartDataSetProtocol& dataSet, const QStringList& xLabels)
+{
+    QList<Item> items;
+    const qint64 count = std::min<qint64>(dataSet.entryCount(), xLabels.size());
+    for (qint64 i = 0; i < count; ++i) {
+        const auto entry = dataSet.entryForIndex(i);
+        items.append({xLabels.at(i), entry ? entry->y() : 0.0, i});
+    }
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Item& a, const Item& b) { return a.value > b.value; });
+    return items;
+}
+
+}
+
+RadarChartRenderer::RadarChartRenderer(QObject* chart, std::shared_ptr<Animator> animator,
+                                       std::shared_ptr<ViewPortHandler> viewPortHandler)
+    : LineRadarRenderer(std::move(animator), std::move(viewPortHandler))
+    , m_chart(chart)
+{
+}
+
+RadarChartRenderer::~RadarChartRenderer() = default;
+
+RadarChartView* RadarChartRenderer::chart() const
+{
+    return qobject_cast<RadarChartView*>(m_chart.data());
+}
+
+namespace {
+
+PolarFrame polarFrame(const RadarChartView& view, double phaseX, double phaseY)
+{
+    return {view.centerOffsets(), view.sliceAngle(), view.factor(), view.chartYMin(),
+            view.rotationAngle(), phaseX, phaseY};
+}
+
+}
+
+QStringList RadarChartRenderer::computeAccessibilityXLabels(const RadarChartView& view) const
+{
+    const auto chartData = view.data();
+    const auto axis = view.xAxis();
+    const auto formatter = axis->valueFormatter();
+    QStringList labels;
+    if (!chartData || !formatter) {
+        return labels;
+    }
+    const qint64 count = mostEntries(*chartData);
+    for (qint64 i = 0; i < count; ++i) {
+        labels.append(formatter->stringForValue(double(i), axis.get()));
+    }
+    return labels;
+}
+
+// ---- Data ----
+
+void RadarChartRenderer::drawData(QPainter& painter)
+{
+    RadarChartView* view = chart();
+    const auto chartData = view ? view->data() : nullptr;
+    if (!chartData) {
+        return;
+    }
+    m_accessibleChartElements.clear();
+    m_accessibleChartElements.append(
+        createAccessibleHeader(*view, *chartData, QStringLiteral("Radar Chart")));
+    // Labels for the spokes the data has now.
+    m_accessibilityXLabels = computeAccessibilityXLabels(*view);
+    if (!std::dynamic_pointer_cast<RadarChartData>(chartData) || !std::isfinite(view->factor())) {
+        return;
+    }
+    const qint64 most = mostEntries(*chartData);
+    for (const auto& dataSet : chartData->dataSets()) {
+        const auto set = radarSet(dataSet);
+        if (set && set->isVisible()) {
+            drawDataSet(painter, *set, most);
+        }
+    }
+}
+
+void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetProtocol& dataSet,
+                                     qint64 mostEntries)
+{
+    RadarChartView* view = chart();
+    const auto chartData = view ? view->data() : nullptr;
+    if (!chartData) {
+        return;
+    }
+    const PolarFrame frame = polarFrame(*view, phaseX(), phaseY());
+    const qint64 count = dataSet.entryCount();
+
+    const QString prefix = chartData->accessibilityEntryLabelPrefix().value_or(QStringLiteral("Item"));
+    const QString label = dataSet.label().value_or(QString());
+    const QString setLabel = label + QStringLiteral(". ") + QString::number(count)
+        + QStringLiteral(" ") + prefix + (count == 1 ? QString() : QStringLiteral("s"))
+        + QStringLiteral(". ");
+    const QList<Item> items = sortedItems(dataSet, m_accessibilityXLabels);
+    const QString suffix = chartData->accessibilityEntryLabelSuffix().value_or(QString());
+
+    QPainterPath path;
+    Elements entryElements;
+    for (qint64 j = 0; j < count; ++j) {
+        const auto entry = dataSet.entryForIndex(j);
+        if (!entry) {
+            continue;
+        }
+        const QPointF point = frame.point(entry->y(), double(j));
+        if (std::isnan(point.x())) {
+            continue;
+        }
+        if (path.elementCount() == 0) {
+            path.moveTo(point);
+        } else {
+            path.lineTo(point);
+        }
+        // An entry index without an item (no x label) makes no element.
+        if (j >= items.size()) {
+            continue;
+        }
+        const Item& item = items.at(j);
+        auto element = std::make_shared<NSUIAccessibilityElement>(view);
+        element->setAccessibilityLabel(label + QStringLiteral(" - ") + item.xLabel
+                                       + QStringLiteral(": ") + shortestNumberText(item.value)
+                                       + QStringLiteral(" ") + suffix);
+        const QPointF itemPoint = frame.point(item.value, double(item.index));
+        element->setAccessibilityFrame(QRectF(itemPoint.x() - elementSize / 2.0,
+                                              itemPoint.y() - elementSize / 2.0, elementSize,
+                                              elementSize));
+        entryElements.append(element);
+    }
+    // Nothing drawn: no polygon, no elements (a line to the centre would start at (0, 0)).
+    if (path.elementCount() == 0) {
+        return;
+    }
+    if (count < mostEntries) {
+        path.lineTo(frame.center);
+    }
+    path.closeSubpath();
+
+    painter.save();
+    const bool filled = dataSet.isDrawFilledEnabled();
+    if (filled) {
+        if (const auto fill = dataSet.fill()) {
+            drawFilledPath(painter, path, *fill, dataSet.fillAlpha());
+        } else {
+            drawFilledPath(painter, path, dataSet.fillColor(), dataSet.fillAlpha());
+        }
+    }
+    if (!filled || dataSet.fillAlpha() < 1.0) {
+        painter.setOpacity(1.0);
+        painter.setPen(strokePen(dataSet.colorAtIndex(0), dataSet.lineWidth()));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+        auto setElement = std::make_shared<NSUIAccessibilityElement>(view);
+        setElement->setAccessibilityLabel(setLabel);
+        setElement->setHeader(true);
+        setElement->setAccessibilityRole(QAccessible::StaticText);
+        setElement->setAccessibilityFrame(path.boundingRect());
+        m_accessibleChartElements.append(setElement);
+        m_accessibleChartElements.append(entryElements);
+    }
+    accessibilityPostLayoutChangedNotification();
+    painter.restore();
+}
+
+// ---- Web ----
+
+void RadarChartRenderer::drawExtras(QPainter& painter)
+{
+    drawWeb(painter);
+}
+
+void RadarChartRenderer::drawWeb(QPainter& painter)
+{
+    RadarChartView* view = chart();
+    const auto chartData = view ? view->data() : nullptr;
+    if (!chartData || !std::isfinite(view->factor())) {
+        return;
+    }
+    // The web does not move with the animation.
+    const PolarFrame frame = polarFrame(*view, 1.0, 1.0);
+    const qint64 step = view->skipWebLineCount() + 1;
+    const qint64 spokes = mostEntries(*chartData);
+
+    painter.save();
+    painter.setOpacity(view->webAlpha());
+    painter.setPen(strokePen(view->webColor(), view->webLineWidth()));
+    const double outer = view->yRange() * frame.factor;
+    for (qint64 i = 0; i < spokes; i += step) {
+        painter.drawLine(
+            QLineF(frame.center, polarPoint(frame.center, outer, frame.spokeAngle(double(i)))));
+    }
+
+    painter.setPen(strokePen(view->innerWebColor(), view->innerWebLineWidth()));
+    // Each ring goes once round per data set: over the data's entry count, not the spokes'.
+    const qint64 segments = chartData->entryCount();
+    const QList<double> rings = view->yAxis()->entries();
+    for (double ring : rings) {
+        for (qint64 i = 0; i < segments; ++i) {
+            painter.drawLine(QLineF(frame.point(ring, double(i)), frame.point(ring, double(i + 1))));
+        }
+    }
+    painter.restore();
+}
+
+// ---- Values ----
+
+void RadarChartRenderer::drawValues(QPainter& painter)
+{
+    RadarChartView* view = chart();
+    const auto chartData = view ? view->data() : nullptr;
+    if (!chartData || !std::isfinite(view->factor())) {
+        return;
+    }
+    const PolarFrame frame = polarFrame(*view, phaseX(), phaseY());
+    const QList<std::shared_ptr<ChartDataSetProtocol>> dataSets = chartData->dataSets();
+    for (qsizetype i = 0; i < dataSets.size(); ++i) {
+        const auto set = radarSet(dataSets.at(i));
+        if (!set || !shouldDrawValues(*set)) {
+            continue;
+        }
+        const double angle = set->valueLabelAngle() * std::numbers::pi / 180.0;
+        const auto formatter = set->valueFormatter();
+        TextAttributes attributes;
+        attributes.font = set->valueFont();
+        const double lineHeight = fontLineHeight(attributes.font);
+        const QPointF iconsOffset = set->iconsOffset();
+        for (qint64 j = 0; j < set->entryCount(); ++j) {
+            const auto entry = set->entryForIndex(j);
+            if (!entry) {
+                continue;
+            }
+            if (set->isDrawValuesEnabled() && formatter) {
+                const QPointF point = frame.point(entry->y(), double(j));
+                attributes.color = set->valueTextColorAt(j);
+                const QString text =
+                    formatter->stringForValue(entry->y(), entry.get(), i, viewPortHandler().get());
+                drawAlignedText(painter, text, QPointF(point.x(), point.y() - 5.0 - lineHeight),
+                                TextAlignment::Center, QPointF(0.5, 0.5), angle, attributes);
+            }
+            if (entry->icon() && set->isDrawIconsEnabled()) {
+                // The icon's distance is the value itself, its offset's x goes down.
+                QPointF at = polarPoint(frame.center,
+                                        entry->y() * frame.factor * frame.phaseY + iconsOffset.y(),
+                                        frame.spokeAngle(double(j)));
+                at.ry() += iconsOffset.x();
+                drawImage(painter, *entry->icon(), at, entry->icon()->size());
+            }
+        }
+    }
+}
+
+// ---- Highlight ----
+
+void RadarChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& indices)
+{
+    RadarChartView* view = chart();
+    const auto chartData = view ? view->data() : nullptr;
+    if (!std::dynamic_pointer_cast<RadarChartData>(chartData) || !std::isfinite(view->factor())) {
+        return;
+    }
+    painter.save();
+    for (const auto& highlight : indices) {
+        if (highlight) {
+            drawHighlight(painter, *view, *highlight);
+        }
+    }
+    painter.restore();
+}
+
+void RadarChartRenderer::drawHighlight(QPainter& painter, const RadarChartView& view,
+                                       Highlight& highlight)
+{
+    const auto chartData = std::dynamic_pointer_cast<RadarChartData>(view.data());
+    const auto set = radarSet(chartData->dataSetAtIndex(highlight.dataSetIndex()));
+    if (!set || !set->isHighlightEnabled()) {
+        return;
+    }
+    // entryFor answers none for an x that is not finite or names no entry.
+    const auto entry = std::dynamic_pointer_cast<RadarChartDataEntry>(chartData->entryFor(highlight));
+    if (!entry || !isInBoundsX(*entry, *set)) {
+        return;
+    }
+    QPen pen = strokePen(set->highlightColor(), chartData->highlightLineWidth());
+    applyLineDash(pen, chartData->highlightLineDashPhase(), chartData->highlightLineDashLengths());
+    painter.setPen(pen);
+    const QPointF point = polarFrame(view, phaseX(), phaseY()).point(entry->y(), highlight.x());
+    highlight.setDraw(point);
+    drawHighlightLines(painter, point, *set);
+    if (!set->isDrawHighlightCircleEnabled() || std::isnan(point.x()) || std::isnan(point.y())) {
+        return;
+    }
+    QColor stroke = set->highlightCircleStrokeColor().value_or(set->colorAtIndex(0));
+    if (set->highlightCircleStrokeAlpha() < 1.0) {
+        stroke.setAlphaF(float(set->highlightCircleStrokeAlpha()));
+    }
+    drawHighlightCircle(painter, point, set->highlightCircleInnerRadius(),
+                        set->highlightCircleOuterRadius(), set->highlightCircleFillColor(), stroke,
+                        set->highlightCircleStrokeWidth());
+}
+
+void RadarChartRenderer::drawHighlightCircle(QPainter& painter, QPointF point, double innerRadius,
+                                             double outerRadius, std::optional<QColor> fillColor,
+                                             std::optional<QColor> strokeColor, double strokeWidth)
+{
+    painter.save();
+    if (fillColor) {
+        QPainterPath ring;
+        ring.setFillRule(Qt::OddEvenFill);
+        ring.addEllipse(point, outerRadius, outerRadius);
+        if (innerRadius > 0.0) {
+            ring.addEllipse(point, innerRadius, innerRadius);
+        }
+        painter.fillPath(ring, *fillColor);
+    }
+    if (strokeColor) {
+        painter.setPen(strokePen(*strokeColor, strokeWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(point, outerRadius, outerRadius);
+    }
+    painter.restore();
+}
+
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QColor>
+#include <QPen>
+
+namespace Charts {
+
+// The pen of the round charts' lines (web, outlines, value lines, highlight lines and circles):
+// flat caps, mitred joins up to ten times the half width.
+inline QPen strokePen(const QColor& color, double width)
+{
+    QPen pen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    pen.setMiterLimit(10);
+    return pen;
+}
+
+}

@@ -1,0 +1,188 @@
+// One draw of a never-shown 1200 x 600 pie chart against Qt Charts drawing the same slices, and
+// the renderer's four stages each alone.
+#include "ChartEngine/components/Highlight.h"
+#include "ChartEngine/components/Legend.h"
+#include "ChartEngine/data/PieChartData.h"
+#include "ChartEngine/data/PieChartDataEntry.h"
+#include "ChartEngine/data/PieChartDataSet.h"
+#include "ChartEngine/foundation/ChartColorTemplates.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/foundation/ValueFormatter.h"
+#include "ChartEngine/types/PieChartView.h"
+#include "ChartEngine/views/DataRenderer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QChart>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPieSeries>
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+using namespace Charts;
+
+namespace {
+
+double sliceValue(qint64 i)
+{
+    return 1.0 + double(i % 5);
+}
+
+QImage canvas()
+{
+    QImage image(1200, 600, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    return image;
+}
+
+// Pixels that are not white: the pie has been drawn when there are many.
+qint64 inkedPixels(const QImage& image)
+{
+    qint64 count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            count += line[x] != 0xffffffff;
+        }
+    }
+    return count;
+}
+
+// The defaults (hole, ring, values inside, no entry labels), no legend, one data set of `count`
+// slices in the template's colours.
+std::unique_ptr<PieChartView> pieChart(qint64 count, bool values)
+{
+    auto view = std::make_unique<PieChartView>(QRect(0, 0, 1200, 600));
+    view->legend()->setEnabled(false);
+    view->setDrawEntryLabelsEnabled(false);
+    ChartDataEntryList entries;
+    entries.reserve(count);
+    for (qint64 i = 0; i < count; ++i) {
+        entries.append(std::make_shared<PieChartDataEntry>(sliceValue(i)));
+    }
+    auto dataSet = std::make_shared<PieChartDataSet>(entries, QStringLiteral("Slices"));
+    dataSet->setColors(ChartColorTemplates::joyful());
+    dataSet->setDrawValuesEnabled(values);
+    view->setData(std::make_shared<PieChartData>(ChartDataSetList{dataSet}));
+    return view;
+}
+
+// Draws into one image again and again; first checks that the draw leaves ink, unless asked not
+// to (a stage that draws white over white).
+void drawLoop(benchmark::State& state, const std::function<void(QPainter&)>& draw, bool checkInk = true)
+{
+    QImage image = canvas();
+    const auto once = [&] {
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        draw(painter);
+    };
+    once();
+    if (checkInk && inkedPixels(image) < 1000) {
+        state.SkipWithError("nothing was drawn");
+        return;
+    }
+    for (auto _ : state) {
+        once();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// The whole chart, values on (1) or off (0).
+void chartEngine(benchmark::State& state)
+{
+    const auto view = pieChart(state.range(0), state.range(1) != 0);
+    drawLoop(state, [&](QPainter& painter) { view->drawChart(painter); });
+}
+
+// One renderer stage alone on the laid-out view: 0 data, 1 highlighted (one slice), 2 extras,
+// 3 values.
+void chartEngineStage(benchmark::State& state)
+{
+    const auto view = pieChart(1000, true);
+    QImage image = canvas();
+    QPainter layout(&image);
+    view->drawChart(layout);
+    layout.end();
+    const auto renderer = view->renderer();
+    const HighlightList highlights = {std::make_shared<Highlight>(3, 4, 0, -1)};
+    view->setHighlighted(highlights);
+    const std::function<void(QPainter&)> stages[] = {
+        [&](QPainter& painter) { renderer->drawData(painter); },
+        [&](QPainter& painter) { renderer->drawHighlighted(painter, highlights); },
+        [&](QPainter& painter) { renderer->drawExtras(painter); },
+        [&](QPainter& painter) { renderer->drawValues(painter); },
+    };
+    drawLoop(state, stages[state.range(0)], state.range(0) == 0);
+}
+
+// What the elements cost: 1,000 slice elements with their label, framed by their slice's path.
+void sliceElements(benchmark::State& state)
+{
+    const auto view = pieChart(1000, true);
+    const auto formatter = view->data()->dataSets().first()->valueFormatter();
+    const QRectF box(320, 20, 560, 560);
+    for (auto _ : state) {
+        QList<std::shared_ptr<NSUIAccessibilityElement>> elements;
+        for (int i = 0; i < 1000; ++i) {
+            QPainterPath path;
+            path.moveTo(box.center());
+            path.arcTo(box, -0.36 * i, -0.36);
+            path.closeSubpath();
+            auto element = std::make_shared<NSUIAccessibilityElement>(view.get());
+            element->setAccessibilityLabel(QStringLiteral(" : ") + formatter->stringForValue(sliceValue(i), nullptr, i, nullptr));
+            element->setAccessibilityFrame(path.boundingRect());
+            elements.append(element);
+        }
+        benchmark::DoNotOptimize(elements.constData());
+    }
+}
+
+// Qt Charts: one pie series of the same values, hole 0.5, pie size 1, labels off, no legend, no
+// animation, no margins; laid out by one untimed render, then rendered through the scene.
+void qtCharts(benchmark::State& state)
+{
+    auto* series = new QPieSeries;
+    for (qint64 i = 0; i < state.range(0); ++i) {
+        series->append(QString(), sliceValue(i));
+    }
+    series->setHoleSize(0.5);
+    series->setPieSize(1.0);
+    series->setLabelsVisible(false);
+    auto* chart = new QChart;
+    chart->addSeries(series);
+    chart->legend()->hide();
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    QGraphicsScene scene;
+    scene.addItem(chart);
+    chart->setGeometry(0, 0, 1200, 600);
+    drawLoop(state, [&](QPainter& painter) {
+        scene.render(&painter, QRectF(0, 0, 1200, 600), QRectF(0, 0, 1200, 600));
+    });
+}
+
+}
+
+BENCHMARK(chartEngine)->Args({1000, 1})->Args({1000, 0})->Args({100, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(chartEngineStage)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(sliceElements)->Unit(benchmark::kMillisecond);
+BENCHMARK(qtCharts)->Arg(1000)->Arg(100)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

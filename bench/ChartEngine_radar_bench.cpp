@@ -1,0 +1,108 @@
+// One draw of a 1200 x 600 radar chart of three data sets of 100 entries, whole and by stage.
+#include "ChartEngine/components/Legend.h"
+#include "ChartEngine/data/RadarChartData.h"
+#include "ChartEngine/data/RadarChartDataEntry.h"
+#include "ChartEngine/data/RadarChartDataSet.h"
+#include "ChartEngine/types/RadarChartView.h"
+#include "ChartEngine/views/DataRenderer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+
+#include <functional>
+#include <memory>
+
+using namespace Charts;
+
+namespace {
+
+// Three sets of 100 values 1 + ((i × (3 + set)) mod 7), the first filled; legend off; one value
+// highlighted so that the highlight stage has work.
+std::unique_ptr<RadarChartView> radarChart()
+{
+    ChartDataSetList sets;
+    for (int set = 0; set < 3; ++set) {
+        ChartDataEntryList entries;
+        for (int i = 0; i < 100; ++i) {
+            entries.append(std::make_shared<RadarChartDataEntry>(1.0 + (i * (3 + set)) % 7));
+        }
+        auto dataSet = std::make_shared<RadarChartDataSet>(entries, QStringLiteral("Set %1").arg(set));
+        dataSet->setDrawFilledEnabled(set == 0);
+        dataSet->setDrawHighlightCircleEnabled(true);
+        sets.append(dataSet);
+    }
+    auto view = std::make_unique<RadarChartView>(QRect(0, 0, 1200, 600));
+    view->legend()->setEnabled(false);
+    view->setData(std::make_shared<RadarChartData>(sets));
+    view->highlightValue(std::make_shared<Highlight>(10, 3, 0, 0, 0, AxisDependency::left));
+    return view;
+}
+
+void timed(benchmark::State& state, const std::function<void(RadarChartView&, QPainter&)>& draw)
+{
+    const auto view = radarChart();
+    QImage image(1200, 600, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        // Lays the chart out once, untimed.
+        QPainter painter(&image);
+        view->drawChart(painter);
+    }
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        draw(*view, painter);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void wholeChart(benchmark::State& state)
+{
+    timed(state, [](RadarChartView& view, QPainter& painter) { view.drawChart(painter); });
+}
+
+void drawData(benchmark::State& state)
+{
+    timed(state, [](RadarChartView& view, QPainter& painter) { view.renderer()->drawData(painter); });
+}
+
+void drawExtras(benchmark::State& state)
+{
+    timed(state, [](RadarChartView& view, QPainter& painter) { view.renderer()->drawExtras(painter); });
+}
+
+void drawValues(benchmark::State& state)
+{
+    timed(state, [](RadarChartView& view, QPainter& painter) { view.renderer()->drawValues(painter); });
+}
+
+void drawHighlighted(benchmark::State& state)
+{
+    timed(state, [](RadarChartView& view, QPainter& painter) {
+        view.renderer()->drawHighlighted(painter, view.highlighted());
+    });
+}
+
+}
+
+BENCHMARK(wholeChart)->Unit(benchmark::kMillisecond);
+BENCHMARK(drawData)->Unit(benchmark::kMillisecond);
+BENCHMARK(drawExtras)->Unit(benchmark::kMillisecond);
+BENCHMARK(drawValues)->Unit(benchmark::kMillisecond);
+BENCHMARK(drawHighlighted)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

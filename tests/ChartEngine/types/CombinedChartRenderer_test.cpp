@@ -1,0 +1,117 @@
+#include "ChartEngine/types/CombinedChartRenderer.h"
+
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/types/BarChartRenderer.h"
+#include "ChartEngine/types/BarChartView.h"
+#include "ChartEngine/views/LineChartRenderer.h"
+
+#include "CombinedTestChart.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace Charts;
+using namespace CombinedTesting;
+using DrawOrder = CombinedChartView::DrawOrder;
+
+namespace {
+
+// A sub-renderer of the given kind that writes down the highlights it is given.
+template <typename Kind>
+class HighlightSpy : public Kind {
+public:
+    using Kind::Kind;
+    void drawHighlighted(QPainter&, const HighlightList& indices) override { received = indices; }
+    HighlightList received;
+};
+
+std::shared_ptr<Highlight> highlightOfData(qint64 dataIndex)
+{
+    return std::make_shared<Highlight>(1.0, 2.0, 0, dataIndex);
+}
+
+CombinedChartRenderer& combinedRenderer(const CombinedChartView& view)
+{
+    return dynamic_cast<CombinedChartRenderer&>(*view.renderer());
+}
+
+}
+
+// The data [line, bar] has the indices 0 and 1; -1 reaches every sub-renderer.
+TEST(CombinedChartRenderer, HighlightsReachTheSubRendererOfTheirData)
+{
+    const auto view = fixtureView(lineAndBars());
+    BarChartView otherBars;
+    otherBars.setData(bars());
+    const auto handler = view->viewPortHandler();
+    const auto animator = view->chartAnimator();
+    const auto bar = std::make_shared<HighlightSpy<BarChartRenderer>>(view.get(), animator, handler);
+    const auto line = std::make_shared<HighlightSpy<LineChartRenderer>>(view.get(), animator, handler);
+    // Its bars are not the combined data's.
+    const auto elsewhere = std::make_shared<HighlightSpy<BarChartRenderer>>(&otherBars, animator, handler);
+    const auto unknown = std::make_shared<HighlightSpy<BarLineScatterCandleBubbleRenderer>>(animator, handler);
+    combinedRenderer(*view).setSubRenderers({bar, line, elsewhere, unknown});
+
+    const HighlightList highlights{highlightOfData(1), highlightOfData(-1), highlightOfData(0), nullptr,
+                                   highlightOfData(2)};
+    QImage canvas(300, 200, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&canvas);
+    combinedRenderer(*view).drawHighlighted(painter, highlights);
+
+    EXPECT_EQ(bar->received, (HighlightList{highlights[0], highlights[1]}));
+    EXPECT_EQ(line->received, (HighlightList{highlights[1], highlights[2]}));
+    EXPECT_EQ(elsewhere->received, HighlightList{highlights[1]});
+    EXPECT_EQ(unknown->received, HighlightList{highlights[1]});
+}
+
+// The line crosses the stack at x 2: whichever kind comes later in the draw order covers it.
+TEST(CombinedChartRenderer, LaterKindsDrawOverEarlierOnes)
+{
+    const QColor barColor(200, 0, 0);
+    const QColor lineColor(0, 0, 200);
+    struct Case {
+        QList<DrawOrder> order;
+        QColor crossing;
+    };
+    const QList<Case> cases = {
+        {{DrawOrder::bar, DrawOrder::line}, lineColor},
+        {{DrawOrder::line, DrawOrder::bar}, barColor},
+    };
+    for (const Case& c : cases) {
+        const auto data = lineAndBars();
+        data->barData()->dataSetAtIndex(0)->setColor(barColor);
+        const auto line = std::dynamic_pointer_cast<LineChartDataSet>(data->lineData()->dataSetAtIndex(0));
+        line->setColor(lineColor);
+        line->setLineWidth(4);
+        line->setDrawCirclesEnabled(false);
+        const auto view = fixtureView(data);
+        view->setDrawOrder(c.order);
+        view->setData(data);
+        const QImage image = BarTesting::drawn(*view);
+        EXPECT_EQ(image.pixelColor(pixel(2, 3).toPoint()), c.crossing);
+    }
+}
+
+// Only the header of the whole chart; the sub-renderers inside a combined chart add none.
+TEST(CombinedChartRenderer, TheChartsElementsAreItsHeaderAlone)
+{
+    const auto view = fixtureView(lineAndBars());
+    BarTesting::drawn(*view);
+    const auto elements = view->accessibilityChildren();
+    ASSERT_EQ(elements.size(), 1);
+    EXPECT_EQ(elements[0]->accessibilityLabel(), QStringLiteral("Combined Chart. 2 datasets. Line, Bars"));
+}
+
+TEST(CombinedChartRenderer, AGoneChartBuildsNothingAndHasNoHeader)
+{
+    auto view = fixtureView(lineAndBars());
+    const auto renderer = std::dynamic_pointer_cast<CombinedChartRenderer>(view->renderer());
+    ASSERT_EQ(renderer->subRenderers().size(), 2);
+    view.reset();
+    renderer->createRenderers();
+    QImage canvas(300, 200, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&canvas);
+    renderer->drawData(painter);
+    EXPECT_TRUE(renderer->subRenderers().isEmpty());
+    EXPECT_TRUE(renderer->accessibleChartElements().isEmpty());
+}
