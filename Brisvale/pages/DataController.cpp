@@ -10,9 +10,11 @@
 #include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/reports/ExportFileController.h"
 
 #include "TavrendelPFMSDK/TavrendelPFM.h"
 
+#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -264,6 +266,8 @@ void DataController::dateSelected()
 void DataController::ExportFileHandler()
 {
     filterControls->commitPickers();
+    auto* popover = new ExportFileController(FromDatePicker->dateTime(), ToDatePicker->dateTime());
+    popover->presentPopover(DownloadBtn);
 }
 
 void DataController::onPageSwitch()

@@ -80,7 +80,7 @@ public:
     void dateSelected();
 
     // The download button: takes a date still being typed into a picker, then opens the download
-    // popover made from the two pickers' dates (not yet: the popover comes with the reports).
+    // popover made from the two pickers' dates below the button.
     void ExportFileHandler();
 
     // The best-value button's action: opens the best-value sheet beside the button.

@@ -1,5 +1,7 @@
 #include "Brisvale/platform/Console.h"
 
+#include <QLocale>
+
 #include <cstdio>
 
 namespace Console {
@@ -21,6 +23,11 @@ void printLine(const QString& line)
     const QByteArray text = line.toUtf8() + '\n';
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
     std::fflush(stdout);
+}
+
+QString momentText(const QDateTime& moment)
+{
+    return QLocale::c().toString(moment.toUTC(), QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" +0000");
 }
 
 void setCapture(Capture replacement)

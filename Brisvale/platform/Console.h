@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <functional>
 
@@ -10,6 +11,9 @@ namespace Console {
 using Capture = std::function<void(const QString&)>;
 
 void printLine(const QString& line);
+
+// A moment as console lines show it: UTC with its offset, "2024-03-15 13:30:05 +0000".
+QString momentText(const QDateTime& moment);
 
 // While a capture is set, lines go to it instead of standard output; an empty function restores
 // standard output.

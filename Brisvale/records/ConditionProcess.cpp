@@ -6,7 +6,6 @@
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
 
-#include <QLocale>
 
 namespace {
 
@@ -31,13 +30,6 @@ QDateTime localMoment(QDate day, QTime time)
         moment = onLocalClock(--later);
     }
     return moment;
-}
-
-// A moment as the console shows it: UTC with its offset.
-QString consoleText(const QDateTime& moment)
-{
-    return QLocale::c().toString(moment.toUTC(), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-        + QStringLiteral(" +0000");
 }
 
 [[noreturn]] void stopOnFetchFailure(const StoreError& error)
@@ -93,8 +85,8 @@ std::optional<ConditionReturnInfo> ConditionProcess::queryReadings()
     if (!startDate.isValid() || !endDate.isValid()) {
         return std::nullopt;
     }
-    Console::printLine(QStringLiteral("以下為搜尋時間\nstartDate -> ") + consoleText(startDate)
-        + QStringLiteral("\nendDate -> ") + consoleText(endDate));
+    Console::printLine(QStringLiteral("以下為搜尋時間\nstartDate -> ") + Console::momentText(startDate)
+        + QStringLiteral("\nendDate -> ") + Console::momentText(endDate));
     const StoreResult<QList<PFMPtr>> readings = viewContext().fetchReadings(
         profile.value(), Timestamp::fromDateTime(startDate), Timestamp::fromDateTime(endDate));
     if (!readings) {

@@ -4,6 +4,7 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/reports/ChartPDFController.h"
+#include "Brisvale/reports/ChartPictureProcess.h"
 #include "Brisvale/reports/InfoPDFController.h"
 #include "Brisvale/reports/PDFPageWriter.h"
 #include "Brisvale/reports/ReportFile.h"
@@ -57,11 +58,9 @@ void PDFReportProcess::writePDFReport(QWidget* parent)
     Console::printLine(QStringLiteral("儲存位置 ") + QUrl::fromLocalFile(path).toString() + QStringLiteral(" 完成"));
 }
 
-std::unique_ptr<ChartPictureMaker> PDFReportProcess::makePictureMaker(const ConditionReturnInfo&)
+std::unique_ptr<ChartPictureMaker> PDFReportProcess::makePictureMaker(const ConditionReturnInfo& info)
 {
-    // The off-screen chart pictures are drawn by a maker given here; until one is, the report
-    // has its info and table pages only.
-    return nullptr;
+    return std::make_unique<ChartPictureProcess>(info);
 }
 
 bool PDFReportProcess::removeWorkFolder(const FolderProcess& folders, const FolderProcess::ReturnURLInfo& work)

@@ -35,8 +35,8 @@ public:
     static QUrl pictureFile(const QUrl& folder, int number);
 
 protected:
-    // The maker of the chart pictures for these readings; none draws no picture, so the report
-    // has no chart pages.
+    // The maker of the chart pictures for these readings (the off-screen line charts); none draws
+    // no picture, so the report has no chart pages.
     virtual std::unique_ptr<ChartPictureMaker> makePictureMaker(const ConditionReturnInfo& info);
 
     // Removes an earlier export's work folder; answers whether it is gone.

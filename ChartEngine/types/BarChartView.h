@@ -43,7 +43,7 @@ public:
     std::shared_ptr<Highlight> getHighlightByTouchPoint(QPointF point) const override;
 
     // The bar of the entry in view pixels, from 0 to its y over its bar width (stacks, the
-    // animation and the axis range play no part); none without bar data or when no bar data
+    // animation and the axis range are ignored); none without bar data or when no bar data
     // set holds the entry.
     virtual std::optional<QRectF> getBarBounds(const std::shared_ptr<BarChartDataEntry>& entry) const;
     // Lays the data sets out side by side in groups (see BarChartData::groupBars), then

@@ -31,6 +31,8 @@ namespace Charts {
 
 namespace {
 
+// Joins are mitred up to ten times the line width across the join, and bevelled beyond: a sharp
+// turn (a zigzag of readings close together) would otherwise draw a spike far past its value.
 constexpr double miterLimit = 10.0;
 
 std::shared_ptr<LineChartDataSetProtocol> lineDataSet(const std::shared_ptr<ChartDataSetProtocol>& dataSet)
@@ -57,7 +59,7 @@ QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPain
     QPainterPathStroker stroker;
     stroker.setWidth(dataSet.lineWidth());
     stroker.setCapStyle(dataSet.lineCapType());
-    stroker.setJoinStyle(Qt::MiterJoin);
+    stroker.setJoinStyle(Qt::SvgMiterJoin);
     stroker.setMiterLimit(miterLimit);
     applyLineDash(stroker, dataSet.lineWidth(), dataSet.lineDashPhase(), dataSet.lineDashLengths());
     QPainterPath outline = stroker.createStroke(spline);
@@ -118,7 +120,7 @@ void LineChartRenderer::drawDataSet(QPainter& painter, const std::shared_ptr<Lin
     pen.setWidthF(dataSet->lineWidth());
     applyLineDash(pen, dataSet->lineDashPhase(), dataSet->lineDashLengths());
     pen.setCapStyle(dataSet->lineCapType());
-    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setJoinStyle(Qt::SvgMiterJoin);
     pen.setMiterLimit(miterLimit);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

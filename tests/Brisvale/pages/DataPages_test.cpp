@@ -6,6 +6,7 @@
 #include "Brisvale/pages/TableController.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/records/DataElementProcess.h"
+#include "Brisvale/reports/ExportFileController.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
 
@@ -176,7 +177,7 @@ TEST_F(DataPages, TheDownloadButtonIsOffOnlyForTheIntegerZeroAndTheTextZero)
     }
 }
 
-TEST_F(DataPages, TheDownloadButtonTakesADateStillBeingTyped)
+TEST_F(DataPages, TheDownloadButtonTakesADateStillBeingTypedThenOpensThePopoverWithThePickersDates)
 {
     storeUser({{at(3, 1, 8)}, {at(3, 9, 8)}});
     DataController data;
@@ -186,4 +187,15 @@ TEST_F(DataPages, TheDownloadButtonTakesADateStillBeingTyped)
     data.ExportFileHandler();
     EXPECT_EQ(UserDefaultHelper::from(), at(3, 5, 8));
     EXPECT_EQ(UserDefaultHelper::date(), std::nullopt);
+
+    QList<const ExportFileController*> popovers;
+    for (const QWidget* child : data.findChildren<QWidget*>()) {
+        if (const auto* popover = dynamic_cast<const ExportFileController*>(child)) {
+            popovers << popover;
+        }
+    }
+    ASSERT_EQ(popovers.size(), 1);
+    EXPECT_TRUE(popovers.front()->isVisible());
+    EXPECT_EQ(popovers.front()->startDate.date(), QDate(2026, 3, 5));
+    EXPECT_EQ(popovers.front()->endDate.date(), QDate(2026, 3, 9));
 }

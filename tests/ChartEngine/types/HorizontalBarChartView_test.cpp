@@ -19,6 +19,16 @@ using namespace BarTesting;
 
 namespace {
 
+// A view whose drag can be given the data set it started on.
+class DraggedView : public HorizontalBarChartView {
+public:
+    using HorizontalBarChartView::HorizontalBarChartView;
+    void startDragOn(std::shared_ptr<BarLineScatterCandleBubbleChartDataSetProtocol> dataSet)
+    {
+        m_closestDataSetToTouch = std::move(dataSet);
+    }
+};
+
 // Writes down the points it is asked about.
 class RecordingHighlighter : public Highlighter {
 public:
@@ -104,6 +114,10 @@ TEST(HorizontalBarChartView, BarBoundsRunAlongTheHorizontalAxis)
     EXPECT_DOUBLE_EQ(bounds->width(), 46);
     EXPECT_DOUBLE_EQ(bounds->height(), 6.25);
     EXPECT_EQ(view->getPosition(*dataSet->entryForIndex(3), AxisDependency::left), QPointF(104, 102.5));
+    // The visible x range runs up the content: a vertical zoom by 2 halves it.
+    view->zoomToCenter(1, 2);
+    EXPECT_NEAR(view->highestVisibleX() - view->lowestVisibleX(), 5, 1e-9);
+    EXPECT_GT(view->lowestVisibleX(), 0);
 }
 
 TEST(HorizontalBarChartView, ATouchAsksTheHighlighterWithItsCoordinatesSwapped)
@@ -148,5 +162,27 @@ TEST(HorizontalBarChartView, VisibleRangesActOnTheOtherAxisScale)
         EXPECT_DOUBLE_EQ(handler->maxScaleX(), c.maxScaleX) << c.name;
         EXPECT_DOUBLE_EQ(handler->minScaleY(), c.minScaleY) << c.name;
         EXPECT_DOUBLE_EQ(handler->maxScaleY(), c.maxScaleY) << c.name;
+    }
+}
+
+TEST(HorizontalBarChartView, ADragOnAnInvertedAxisIsMirroredAcross)
+{
+    struct Case {
+        bool inverted;
+        QPointF drag;
+        QPointF moved;
+    };
+    for (const Case& c : {Case{false, QPointF(10, 10), QPointF(10, 10)}, Case{true, QPointF(10, 10), QPointF(-10, 10)}}) {
+        DraggedView view(QRect(0, 0, 300, 200));
+        styleAsFixture(view, 0, 10, 0, 10);
+        auto dataSet = barSet({1.0, 2.0});
+        view.setData(barData({dataSet}));
+        view.leftAxis()->setInverted(c.inverted);
+        view.zoomToCenter(4, 4);
+        view.startDragOn(dataSet);
+        const AffineTransform before = view.viewPortHandler()->touchMatrix();
+        view.performPanChange(c.drag);
+        const AffineTransform after = view.viewPortHandler()->touchMatrix();
+        EXPECT_EQ(QPointF(after.tx - before.tx, after.ty - before.ty), c.moved) << c.inverted;
     }
 }

@@ -116,6 +116,20 @@ TEST(LineChartRenderer, LineModesAtKnownPixels)
     }
 }
 
+// A sharp turn at (0.2, 5), the pixel (39.6, 77.5), is bevelled: a mitre of the 2 px line would
+// reach up to 20 px above it.
+TEST(LineChartRenderer, ASharpTurnIsBevelledNotSpiked)
+{
+    const auto view = chartView({blackLine({{0, 0}, {0.2, 5}, {0.4, 0}})});
+    const QImage image = drawn(*view);
+    EXPECT_TRUE(near(image.pixel(39, 78), Qt::black, 110));
+    for (int y = 55; y <= 75; ++y) {
+        for (int x = 36; x <= 44; ++x) {
+            ASSERT_TRUE(near(image.pixel(x, y), Qt::white, 8)) << x << ", " << y;
+        }
+    }
+}
+
 // A circle (radius 8, hole 4) at (0, 5) on the content's left edge, its centre at (35, 77.5):
 // the part left of the content is drawn too. The hole is sampled at (33, 75), outside the
 // clipped line.

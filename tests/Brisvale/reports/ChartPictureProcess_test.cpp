@@ -1,0 +1,198 @@
+// The report's chart pictures: the half-year blocks, the numbering of the pictures, what a
+// picture shows to the pixel, and the export when a picture cannot be written.
+#include "Brisvale/reports/ChartPictureProcess.h"
+
+#include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/reports/PDFReportProcess.h"
+#include "Brisvale/reports/ReportTestSupport.h"
+
+#include <QImage>
+
+namespace {
+
+using Kind = FolderProcess::FolderKind;
+
+QDateTime at(int year, int month, int day, int hour = 12)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, 0));
+}
+
+ReadingSpec reading(const QDateTime& date, qint32 pef, float fev1 = 2.0f)
+{
+    return ReadingSpec{date, pef, fev1, std::nullopt};
+}
+
+// Writes as the process does, but the second write fails.
+class FailingWrite : public ChartPictureProcess {
+public:
+    using ChartPictureProcess::ChartPictureProcess;
+
+protected:
+    bool writePicture(const QImage& picture, const QString& path) override
+    {
+        return writes++ != 1 && ChartPictureProcess::writePicture(picture, path);
+    }
+    int writes = 0;
+};
+
+class FailingWriteReport : public PDFReportProcess {
+protected:
+    std::unique_ptr<ChartPictureMaker> makePictureMaker(const ConditionReturnInfo& info) override
+    {
+        return std::make_unique<FailingWrite>(info);
+    }
+};
+
+class ChartPictures : public ReportTest {
+protected:
+    ConditionReturnInfo query(const QList<ReadingSpec>& readings, qint32 bestValue = 400)
+    {
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        storeUser(readings)->best_Value = bestValue;
+        return *ConditionProcess::queryReadings();
+    }
+
+    // The pass into a fresh folder of the kind; the names of the pictures it wrote.
+    QStringList pass(ChartPictureProcess& process, Kind kind)
+    {
+        QDir folder(work.filePath(FolderProcess::rawValue(kind)));
+        folder.removeRecursively();
+        QDir().mkpath(folder.path());
+        process.makeChartPictures(QUrl::fromLocalFile(folder.path()), kind);
+        return folder.entryList({QStringLiteral("*.png")});
+    }
+
+    QImage picture(Kind kind, int k) const
+    {
+        return QImage(work.filePath(FolderProcess::rawValue(kind) + QStringLiteral("/%1.png").arg(k)));
+    }
+
+    QTemporaryDir work;
+};
+
+const QColor lineColour(0, 61, 165);
+const QColor white(Qt::white);
+
+}
+
+TEST_F(ChartPictures, BlocksAreHalfYearsFromTheFirstReadingsAndReachPastTheLast)
+{
+    const struct {
+        QDateTime first;
+        QDateTime last;
+        qsizetype count;
+        QDateTime firstStart;
+    } cases[] = {
+        {at(2024, 6, 30), at(2025, 7, 1), 4, at(2024, 1, 1, 0)}, // 12 whole months
+        {at(2024, 6, 30), at(2024, 7, 1), 2, at(2024, 1, 1, 0)},
+        {at(2024, 7, 31), at(2025, 1, 30), 2, at(2024, 7, 1, 0)}, // 5 whole months: the days count
+        {at(2024, 7, 31), at(2025, 1, 31), 3, at(2024, 7, 1, 0)},
+    };
+    for (const auto& c : cases) {
+        const auto blocks = ChartPictureProcess::halfYearBlocks(c.first, c.last);
+        ASSERT_EQ(blocks.size(), c.count) << c.last.toString().toStdString();
+        for (qsizetype b = 0; b < blocks.size(); ++b) {
+            EXPECT_EQ(blocks[b].start, c.firstStart.addMonths(6 * int(b)));
+            EXPECT_EQ(blocks[b].end, c.firstStart.addMonths(6 * int(b + 1)));
+        }
+        EXPECT_GT(blocks.last().end, c.last);
+    }
+}
+
+TEST_F(ChartPictures, OnlyBlocksWithReadingsTakeANumber)
+{
+    const struct {
+        const char* what;
+        QList<ReadingSpec> readings;
+        QStringList expected;
+    } cases[] = {
+        {"a reading in each of four blocks",
+         {reading(at(2024, 6, 30), 300), reading(at(2024, 9, 1), 310), reading(at(2025, 3, 1), 320),
+          reading(at(2025, 7, 1), 330)},
+         {"0.png", "1.png", "2.png", "3.png"}},
+        {"the first and last of four blocks", {reading(at(2024, 6, 30), 300), reading(at(2025, 7, 1), 330)},
+         {"0.png", "1.png"}},
+        {"a reading at local midnight of 1 July", {reading(at(2024, 1, 2), 300), reading(at(2024, 7, 1, 0), 330)},
+         {"0.png", "1.png"}},
+        {"no readings", {}, {}},
+    };
+    for (const auto& c : cases) {
+        ChartPictureProcess process(query(c.readings));
+        EXPECT_EQ(pass(process, Kind::PEF), c.expected) << c.what;
+    }
+}
+
+// 2024 H1 has 182 days; the content area is (35, 15)-(925, 410); 15 March 12:00 is day 74.5 and
+// 1 March 12:00 day 60.5. Zone colours are the bands' at their alpha over white.
+TEST_F(ChartPictures, APictureShowsTheZonesOfItsBestValueAndEachReadingAtItsDayAndCappedValue)
+{
+    const struct {
+        const char* what;
+        Kind kind;
+        QPoint pixel;
+        QColor at400;
+        QColor at50;
+    } cases[] = {
+        {"red zone, 50 to 240", Kind::PEF, {52, 400}, QColor(255, 145, 168), white},
+        {"yellow zone, 240 to 320", Kind::PEF, {52, 310}, QColor(255, 220, 136), white},
+        {"green zone, 320 to 900", Kind::PEF, {52, 225}, QColor(165, 223, 223), white},
+        {"below the content", Kind::PEF, {52, 412}, white, white},
+        {"above the content", Kind::PEF, {52, 13}, white, white},
+        {"PEF 450 near (399.3, 224.1)", Kind::PEF, {399, 224}, lineColour, lineColour},
+        {"PEF 950 drawn at 900", Kind::PEF, {331, 16}, lineColour, lineColour},
+        {"no zone in the FEV1 picture", Kind::FEV1, {52, 130}, white, white},
+        {"FEV1 2.5 near (399.3, 311.2)", Kind::FEV1, {399, 311}, lineColour, lineColour},
+        {"FEV1 12.5 drawn at 9.99", Kind::FEV1, {331, 16}, lineColour, lineColour},
+    };
+    for (const qint32 best : {400, 50}) {
+        ChartPictureProcess process(
+            query({reading(at(2024, 3, 15), 450, 2.5f), reading(at(2024, 3, 1), 950, 12.5f)}, best));
+        ASSERT_EQ(pass(process, Kind::PEF).size(), 1);
+        ASSERT_EQ(pass(process, Kind::FEV1).size(), 1);
+        EXPECT_EQ(picture(Kind::PEF, 0).size(), QSize(960, 470));
+        for (const auto& c : cases) {
+            EXPECT_EQ(picture(c.kind, 0).pixelColor(c.pixel), best == 400 ? c.at400 : c.at50) << c.what << best;
+        }
+    }
+}
+
+TEST_F(ChartPictures, DayLabelsCoverTheBlockInTheProfilesPattern)
+{
+    const struct {
+        qint32 dateFormat;
+        QDateTime start;
+        qsizetype count;
+        QString first;
+        QString last;
+    } cases[] = {
+        {0, at(2024, 1, 1, 0), 182, "2024/01/01", "2024/06/30"},
+        {2, at(2024, 7, 1, 0), 184, "01.07.24", "31.12.24"},
+        {9, at(2025, 1, 1, 0), 181, "", ""}, // a pattern naming no row
+    };
+    for (const auto& c : cases) {
+        ConditionReturnInfo info = query({});
+        info.profile->date_format = c.dateFormat;
+        const QStringList labels = ChartPictureProcess(info).makeDayLabels(c.start, c.start.addMonths(6));
+        ASSERT_EQ(labels.size(), c.count);
+        EXPECT_EQ(labels.first(), c.first);
+        EXPECT_EQ(labels.last(), c.last);
+    }
+}
+
+TEST_F(ChartPictures, AFailedWriteGivesItsNumberToTheNextPictureAndEndsTheExport)
+{
+    FailingWrite process(query(
+        {reading(at(2024, 6, 30), 300), reading(at(2024, 9, 1), 310), reading(at(2025, 3, 1), 320)}));
+    EXPECT_EQ(pass(process, Kind::PEF), (QStringList{"0.png", "1.png"}));
+    EXPECT_TRUE(process.hadFailedWrite());
+    // Picture 1 is the third block's: PEF 320 at day 59.5 of 2025 H1 (181 days), near (327.6, 284.5).
+    EXPECT_EQ(picture(Kind::PEF, 1).pixelColor(QPoint(327, 285)), lineColour);
+
+    script->answer(Alert::firstButton);
+    FailingWriteReport().writePDFReport(nullptr);
+    EXPECT_EQ(script->shown().size(), 1) << "no folder panel";
+    EXPECT_EQ(script->last().alert.symbol, AlertSymbol::xmark);
+    EXPECT_EQ(script->last().alert.message, QStringLiteral("The PDF report could not be saved."));
+    EXPECT_TRUE(written().isEmpty());
+}
