@@ -3,6 +3,9 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/NumberText.h"
 
+#include "ChartEngine/components/YAxis.h"
+#include "ChartEngine/views/LineChartView.h"
+
 namespace {
 
 constexpr float drawnMaximum = 9.99f;
@@ -44,5 +47,8 @@ QString FEV1Controller::largestFev1Text(const QList<PFMPtr>& readings)
 // The axis stays 0 to 9.99 as a double; the zone switch is left as it is.
 void FEV1Controller::styleYAxes(qint32 /*bestValue*/)
 {
-    setYAxisRange(0.0, 9.99);
+    for (const auto& axis : {chartView->leftAxis(), chartView->rightAxis()}) {
+        axis->setAxisMaximum(9.99);
+        axis->setAxisMinimum(0.0);
+    }
 }

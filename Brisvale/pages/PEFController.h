@@ -2,10 +2,6 @@
 
 #include "Brisvale/pages/ReadingsChartPage.h"
 
-#include "ChartEngine/components/ZoneBand.h"
-
-#include <QList>
-
 // The PEF chart, the Data page's second child: the current user's filtered PEF readings, a value
 // of 901 or more drawn at 900 and marked "Hi", on a y axis from 50 to 900 that may be zoomed,
 // with the zone bands of the user's best value behind the grid. Each load reports the largest
@@ -18,13 +14,9 @@ public:
 
     void willAppear() override;
 
-    // The three zone bands of a best value: red from 50 to 60 %, yellow to 80 %, green to 900.
-    static QList<Charts::ZoneBand> zoneBands(qint32 bestValue);
-
 protected:
     ChartPoint chartPoint(const PFM& reading, const QString& date, const QString& time) const override;
     DataMaxValueDelegate::Maximum largestValue(const QList<PFMPtr>& readings) const override;
     bool isScaleYEnabled() const override { return true; }
-    // Bands only for a best value above 50; otherwise they are switched off and stay stored.
     void styleYAxes(qint32 bestValue) override;
 };

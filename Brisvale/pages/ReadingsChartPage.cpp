@@ -7,7 +7,6 @@
 
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/components/XAxis.h"
-#include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/LineChartDataSet.h"
@@ -158,14 +157,6 @@ void ReadingsChartPage::styleChart(std::optional<double> lastX, qint32 bestValue
     xAxis->setLabelFont(Charts::systemFont(12));
     xAxis->setLabelRotationAngle(-30.0);
     chart.legend()->setForm(Charts::Legend::Form::none);
-}
-
-void ReadingsChartPage::setYAxisRange(double minimum, double maximum)
-{
-    chartView->leftAxis()->setAxisMaximum(maximum);
-    chartView->rightAxis()->setAxisMaximum(maximum);
-    chartView->leftAxis()->setAxisMinimum(minimum);
-    chartView->rightAxis()->setAxisMinimum(minimum);
 }
 
 void ReadingsChartPage::chartTranslated(Charts::ChartViewBase& /*chart*/, double /*dX*/, double /*dY*/)

@@ -60,9 +60,6 @@ protected:
     // The y axes' range and, on the PEF chart, the zone bands of the best value (0 without readings).
     virtual void styleYAxes(qint32 bestValue) = 0;
 
-    // Both y axes' maximum (left, then right), then both minimum.
-    void setYAxisRange(double minimum, double maximum);
-
 private:
     // Puts the entries of the readings (oldest first, at least one) on the chart; answers the
     // newest entry's x.
