@@ -8,8 +8,6 @@
 #include "support/QtPrinters.h"
 
 #include <QDateTime>
-#include <QImage>
-#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,10 +26,10 @@ protected:
     }
 
     // A marker as the chart pages make it, refreshed for an entry at x.
-    std::unique_ptr<RectMarker> refreshed(double x, QSizeF minimumSize = {60, 30},
-                                          std::optional<QColor> color = QColor(Qt::white))
+    std::unique_ptr<RectMarker> refreshed(double x, QSizeF minimumSize)
     {
-        auto marker = std::make_unique<RectMarker>(color, std::nullopt, RectMarker::Insets{8, 8, 4, 4}, mayFirst, 86400);
+        auto marker = std::make_unique<RectMarker>(QColor(Qt::white), std::nullopt, RectMarker::Insets{8, 8, 4, 4},
+                                                   mayFirst, 86400);
         marker->setChartView(&chart);
         marker->minimumSize = minimumSize;
         marker->refreshContent(std::make_shared<Charts::ChartDataEntry>(x, 1.0), nullptr);
@@ -45,7 +43,7 @@ protected:
 
 TEST_F(RectMarkerTest, TheBoxIsTheLabelWithItsInsetsAndAtLeastTheMinimumSize)
 {
-    const QSizeF label = refreshed(2.5)->labelSize();
+    const QSizeF label = refreshed(2.5, {60, 30})->labelSize();
     ASSERT_GT(label.width(), 60);
     ASSERT_GT(label.height(), 30);
     const struct {
@@ -78,36 +76,5 @@ TEST_F(RectMarkerTest, TheBoxOpensLeftOrUpWhenItWouldLeaveTheContent)
     for (const auto& test : cases) {
         marker.setChartView(test.bound ? &chart : nullptr);
         EXPECT_EQ(marker.offsetForDrawingAtPoint(test.point), test.offset) << test.point.x() << test.bound;
-    }
-}
-
-TEST_F(RectMarkerTest, ABoxIsDrawnOnlyWithAColourAndNothingBeforeARefresh)
-{
-    const QColor paper(200, 200, 200);
-    const struct {
-        const char* name;
-        std::optional<QColor> color;
-        bool refresh;
-        QColor inside;
-    } cases[] = {
-        {"coloured", QColor(Qt::white), true, Qt::white},
-        {"no colour", std::nullopt, true, paper},
-        {"not refreshed", QColor(Qt::white), false, paper},
-    };
-    for (const auto& test : cases) {
-        std::unique_ptr<RectMarker> marker = refreshed(2.5, {300, 200}, test.color);
-        if (!test.refresh) {
-            marker = std::make_unique<RectMarker>(test.color, std::nullopt, RectMarker::Insets{}, 0, 86400);
-            marker->setSize(QSizeF(300, 200));
-        }
-        marker->setChartView(nullptr);
-        QImage image(400, 300, QImage::Format_ARGB32);
-        image.fill(paper);
-        QPainter painter(&image);
-        marker->draw(painter, QPointF(-20, 40)); // the box: (0, 40) to (300, 240)
-        painter.end();
-        EXPECT_EQ(image.pixelColor(250, 200), test.inside) << test.name;
-        EXPECT_EQ(image.pixelColor(150, 240) == QColor(Qt::black) || image.pixelColor(150, 239) == QColor(Qt::black),
-                  test.inside != paper) << test.name;
     }
 }
