@@ -8,6 +8,8 @@
 #include "ChartEngine/types/BarChartView.h"
 #include "ChartEngine/types/HorizontalBarChartView.h"
 
+#include "ChartBenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -28,24 +30,10 @@ namespace {
 constexpr qint64 barCount = 10000;
 const QColor barColor(0, 61, 165);
 
-QImage canvas()
-{
-    QImage image(1200, 600, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    return image;
-}
-
 // Pixels tinted by the bars' blue (bars narrower than a pixel blend with the white).
 qint64 barColoredPixels(const QImage& image)
 {
-    qint64 count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            count += qBlue(pixel) - qRed(pixel) > 50;
-        }
-    }
-    return count;
+    return ChartBench::countPixels(image, [](QRgb pixel) { return qBlue(pixel) - qRed(pixel) > 50; });
 }
 
 // x = i, y = (37 i) mod 101.
@@ -102,7 +90,7 @@ private:
 
 template <typename Draw> void timeDraw(benchmark::State& state, Draw draw)
 {
-    QImage image = canvas();
+    QImage image = ChartBench::canvas();
     const auto once = [&] {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -198,11 +186,5 @@ BENCHMARK(qtCharts)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ChartBench::runBenchmarks(argc, argv);
 }
