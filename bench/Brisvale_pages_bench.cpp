@@ -1,7 +1,8 @@
-// The Data page's table tab for one user with years of readings: the reload that a filter change
-// starts (the table's condition-change handler, from call to return) plus one render of the page
-// into a 1000 x 700 image, as the screen would show it next. Window "ALL", "All day".
+// The Data page's table and PEF tabs for one user with years of readings: the reload that a
+// filter change starts (the child's condition-change handler, from call to return) plus one render
+// of the page into a 1000 x 700 image, as the screen would show it next. Window "ALL", "All day".
 #include "Brisvale/pages/DataController.h"
+#include "Brisvale/pages/PEFController.h"
 #include "Brisvale/pages/TableController.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/records/RenewProcess.h"
@@ -15,6 +16,9 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include "ChartEngine/data/ChartData.h"
+#include "ChartEngine/views/LineChartView.h"
 #include <ctime>
 
 namespace {
@@ -45,7 +49,10 @@ void storeUserWithReadings(int count)
     RenewProcess::renewDateLimits(false, viewContext().fetchProfile(QStringLiteral("bench@brisvale")).value());
 }
 
-void tableReloadAndRender(benchmark::State& state)
+// The page on the tab, shown at 1000 x 700; each iteration runs `reload` and renders the page,
+// then `check` says whether the child holds every reading.
+template <typename Reload, typename Check>
+void reloadAndRender(benchmark::State& state, int tab, Reload reload, Check check)
 {
     const int count = int(state.range(0));
     storeUserWithReadings(count);
@@ -53,19 +60,38 @@ void tableReloadAndRender(benchmark::State& state)
     page.resize(1000, 700);
     page.show();
     page.willAppear();
+    page.SwitchPageHandler(tab);
     QImage image(1000, 700, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        page.tableView->onConditionChange();
+        reload(page);
         page.render(&image);
-        if (page.tableView->pfmList().size() != count) {
+        if (!check(page, count)) {
             state.SkipWithError("wrong readings");
         }
     }
 }
 
+void tableReloadAndRender(benchmark::State& state)
+{
+    reloadAndRender(
+        state, DataController::TABLE_TABTAG, [](DataController& page) { page.tableView->onConditionChange(); },
+        [](DataController& page, int count) { return page.tableView->pfmList().size() == count; });
+}
+
+void pefReloadAndRender(benchmark::State& state)
+{
+    reloadAndRender(
+        state, DataController::PEF_TABTAG, [](DataController& page) { page.pefView->onConditionChange(); },
+        [](DataController& page, int count) {
+            const auto data = page.pefView->chartView->data();
+            return data && data->entryCount() == count;
+        });
+}
+
 }
 
 BENCHMARK(tableReloadAndRender)->Arg(7300)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(pefReloadAndRender)->Arg(7300)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -3,10 +3,14 @@
 #include "ChartEngine/data/BarChartData.h"
 #include "ChartEngine/data/BarChartDataEntry.h"
 #include "ChartEngine/data/BarChartDataSet.h"
+#include "ChartEngine/data/CombinedChartData.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/BarChartRenderer.h"
 #include "ChartEngine/types/BarChartView.h"
+#include "ChartEngine/types/CombinedChartView.h"
 #include "ChartEngine/types/HorizontalBarChartView.h"
+
+#include "ChartBenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,24 +32,10 @@ namespace {
 constexpr qint64 barCount = 10000;
 const QColor barColor(0, 61, 165);
 
-QImage canvas()
-{
-    QImage image(1200, 600, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    return image;
-}
-
 // Pixels tinted by the bars' blue (bars narrower than a pixel blend with the white).
 qint64 barColoredPixels(const QImage& image)
 {
-    qint64 count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            count += qBlue(pixel) - qRed(pixel) > 50;
-        }
-    }
-    return count;
+    return ChartBench::countPixels(image, [](QRgb pixel) { return qBlue(pixel) - qRed(pixel) > 50; });
 }
 
 // x = i, y = (37 i) mod 101.
@@ -70,39 +60,9 @@ template <typename View> std::unique_ptr<View> chart()
     return view;
 }
 
-// The same chart as the bar renderer of a combined chart sees it: not a bar chart view, so no
-// elements and no clipping to the axis.
-class ForwardingChart : public QObject, public BarChartDataProvider {
-public:
-    explicit ForwardingChart(BarChartView& view)
-        : m_view(view)
-    {
-    }
-    double chartXMin() const override { return m_view.chartXMin(); }
-    double chartXMax() const override { return m_view.chartXMax(); }
-    double chartYMin() const override { return m_view.chartYMin(); }
-    double chartYMax() const override { return m_view.chartYMax(); }
-    double maxHighlightDistance() const override { return m_view.maxHighlightDistance(); }
-    double xRange() const override { return m_view.xRange(); }
-    QPointF centerOffsets() const override { return m_view.centerOffsets(); }
-    std::shared_ptr<ChartData> data() const override { return m_view.data(); }
-    qint64 maxVisibleCount() const override { return m_view.maxVisibleCount(); }
-    std::shared_ptr<Transformer> getTransformer(AxisDependency axis) const override { return m_view.getTransformer(axis); }
-    bool isInverted(AxisDependency axis) const override { return m_view.isInverted(axis); }
-    double lowestVisibleX() const override { return m_view.lowestVisibleX(); }
-    double highestVisibleX() const override { return m_view.highestVisibleX(); }
-    std::shared_ptr<BarChartData> barData() const override { return m_view.barData(); }
-    bool isDrawBarShadowEnabled() const override { return false; }
-    bool isDrawValueAboveBarEnabled() const override { return true; }
-    bool isHighlightFullBarEnabled() const override { return false; }
-
-private:
-    BarChartView& m_view;
-};
-
 template <typename Draw> void timeDraw(benchmark::State& state, Draw draw)
 {
-    QImage image = canvas();
+    QImage image = ChartBench::canvas();
     const auto once = [&] {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -141,17 +101,18 @@ void barPass(benchmark::State& state)
     });
 }
 
-// The data pass of a renderer that makes no elements.
-void barPassWithoutElements(benchmark::State& state)
+// The same bars in a combined chart, whose bar renderer makes no elements and, with y at most
+// 100, clips nothing; the x axis gets the bar chart's spaces. Its difference from the bar chart
+// is what the elements cost.
+void combinedChart(benchmark::State& state)
 {
-    const auto view = chart<BarChartView>();
-    ForwardingChart forwarding(*view);
-    BarChartRenderer renderer(&forwarding, view->chartAnimator(), view->viewPortHandler());
-    renderer.initBuffers();
-    timeDraw(state, [&](QPainter& painter) {
-        painter.setClipRect(view->viewPortHandler()->contentRect());
-        renderer.drawData(painter);
-    });
+    auto data = std::make_shared<CombinedChartData>();
+    data->setBarData(bars());
+    CombinedChartView view(QRect(0, 0, 1200, 600));
+    view.xAxis()->setSpaceMin(0.5);
+    view.xAxis()->setSpaceMax(0.5);
+    view.setData(data);
+    timeDraw(state, [&](QPainter& painter) { view.drawChart(painter); });
 }
 
 // Qt Charts: one bar series with one set of the same values, a value axis 0..100 on the left and
@@ -192,17 +153,11 @@ void qtCharts(benchmark::State& state)
 
 BENCHMARK(barChart)->Unit(benchmark::kMillisecond);
 BENCHMARK(barPass)->Unit(benchmark::kMillisecond);
-BENCHMARK(barPassWithoutElements)->Unit(benchmark::kMillisecond);
+BENCHMARK(combinedChart)->Unit(benchmark::kMillisecond);
 BENCHMARK(horizontalBarChart)->Unit(benchmark::kMillisecond);
 BENCHMARK(qtCharts)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ChartBench::runBenchmarks(argc, argv);
 }

@@ -7,6 +7,8 @@
 #include "ChartEngine/views/LineChartRenderer.h"
 #include "ChartEngine/views/LineChartView.h"
 
+#include "ChartBenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -46,25 +48,13 @@ const QList<QPointF>& series(qint64 count)
     return points;
 }
 
-QImage canvas()
-{
-    QImage image(1200, 600, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    return image;
-}
-
 // Pixels within a small distance of the line's colour.
 qint64 lineColoredPixels(const QImage& image)
 {
-    qint64 count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            count += std::abs(qRed(pixel) - lineColor.red()) + std::abs(qGreen(pixel) - lineColor.green())
-                    + std::abs(qBlue(pixel) - lineColor.blue()) < 40;
-        }
-    }
-    return count;
+    return ChartBench::countPixels(image, [](QRgb pixel) {
+        return std::abs(qRed(pixel) - lineColor.red()) + std::abs(qGreen(pixel) - lineColor.green())
+               + std::abs(qBlue(pixel) - lineColor.blue()) < 40;
+    });
 }
 
 // The PEF page's chart at 1200 x 600: axes, grid, the three zone bands of a best value of 450,
@@ -100,7 +90,7 @@ void drawChartEngine(benchmark::State& state, bool reduced)
 {
     const auto view = pefChart(state.range(0));
     std::dynamic_pointer_cast<LineChartRenderer>(view->renderer())->setLineReductionEnabled(reduced);
-    QImage image = canvas();
+    QImage image = ChartBench::canvas();
     const auto draw = [&view, &image] {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -142,7 +132,7 @@ void qtCharts(benchmark::State& state)
     view.setRenderHint(QPainter::Antialiasing);
     view.resize(1200, 600);
     chart->resize(1200, 600);
-    QImage image = canvas();
+    QImage image = ChartBench::canvas();
     const auto draw = [&view, &image] {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -167,11 +157,5 @@ BENCHMARK(qtCharts)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ChartBench::runBenchmarks(argc, argv);
 }

@@ -11,6 +11,8 @@
 #include "ChartEngine/types/PieChartView.h"
 #include "ChartEngine/views/DataRenderer.h"
 
+#include "ChartBenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -35,24 +37,10 @@ double sliceValue(qint64 i)
     return 1.0 + double(i % 5);
 }
 
-QImage canvas()
-{
-    QImage image(1200, 600, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    return image;
-}
-
 // Pixels that are not white: the pie has been drawn when there are many.
 qint64 inkedPixels(const QImage& image)
 {
-    qint64 count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            count += line[x] != 0xffffffff;
-        }
-    }
-    return count;
+    return ChartBench::countPixels(image, [](QRgb pixel) { return pixel != 0xffffffff; });
 }
 
 // The defaults (hole, ring, values inside, no entry labels), no legend, one data set of `count`
@@ -78,7 +66,7 @@ std::unique_ptr<PieChartView> pieChart(qint64 count, bool values)
 // to (a stage that draws white over white).
 void drawLoop(benchmark::State& state, const std::function<void(QPainter&)>& draw, bool checkInk = true)
 {
-    QImage image = canvas();
+    QImage image = ChartBench::canvas();
     const auto once = [&] {
         QPainter painter(&image);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -107,7 +95,7 @@ void chartEngine(benchmark::State& state)
 void chartEngineStage(benchmark::State& state)
 {
     const auto view = pieChart(1000, true);
-    QImage image = canvas();
+    QImage image = ChartBench::canvas();
     QPainter layout(&image);
     view->drawChart(layout);
     layout.end();
@@ -178,11 +166,5 @@ BENCHMARK(qtCharts)->Arg(1000)->Arg(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ChartBench::runBenchmarks(argc, argv);
 }

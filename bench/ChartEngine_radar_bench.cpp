@@ -6,6 +6,8 @@
 #include "ChartEngine/types/RadarChartView.h"
 #include "ChartEngine/views/DataRenderer.h"
 
+#include "ChartBenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -45,8 +47,7 @@ std::unique_ptr<RadarChartView> radarChart()
 void timed(benchmark::State& state, const std::function<void(RadarChartView&, QPainter&)>& draw)
 {
     const auto view = radarChart();
-    QImage image(1200, 600, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
+    QImage image = ChartBench::canvas();
     {
         // Lays the chart out once, untimed.
         QPainter painter(&image);
@@ -98,11 +99,5 @@ BENCHMARK(drawHighlighted)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ChartBench::runBenchmarks(argc, argv);
 }

@@ -2,9 +2,17 @@
 
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/NumberText.h"
-#include "Brisvale/records/ConditionProcess.h"
 
-FEV1Controller::FEV1Controller(QWidget* parent) : DataChildPage(parent)
+#include "ChartEngine/components/YAxis.h"
+#include "ChartEngine/views/LineChartView.h"
+
+namespace {
+
+constexpr float drawnMaximum = 9.99f;
+
+}
+
+FEV1Controller::FEV1Controller(QWidget* parent) : ReadingsChartPage(parent)
 {
     setObjectName(QStringLiteral("fev1View"));
 }
@@ -12,18 +20,21 @@ FEV1Controller::FEV1Controller(QWidget* parent) : DataChildPage(parent)
 void FEV1Controller::willAppear()
 {
     Console::printLine(QStringLiteral("Data EF1 Appear"));
-    loadReadings();
+    reload();
 }
 
-void FEV1Controller::onConditionChange()
+ReadingsChartPage::ChartPoint FEV1Controller::chartPoint(const PFM& reading, const QString& date,
+                                                         const QString& time) const
 {
-    loadReadings();
+    const bool capped = reading.fev1Value > drawnMaximum;
+    const QString value = capped ? QStringLiteral("Hi") : NumberText::fixed(reading.fev1Value, 2);
+    return {double(capped ? drawnMaximum : reading.fev1Value),
+            QStringLiteral(" FEV1: ") + value + QStringLiteral("\n ") + date + QStringLiteral("\n ") + time};
 }
 
-void FEV1Controller::loadReadings()
+DataMaxValueDelegate::Maximum FEV1Controller::largestValue(const QList<PFMPtr>& readings) const
 {
-    const std::optional<ConditionReturnInfo> info = ConditionProcess::queryReadings();
-    reportMaxValue(largestFev1Text(info ? info->pfm : QList<PFMPtr>()));
+    return largestFev1Text(readings);
 }
 
 QString FEV1Controller::largestFev1Text(const QList<PFMPtr>& readings)
@@ -31,4 +42,13 @@ QString FEV1Controller::largestFev1Text(const QList<PFMPtr>& readings)
     const auto largest = std::max_element(readings.begin(), readings.end(),
         [](const PFMPtr& a, const PFMPtr& b) { return a->fev1Value < b->fev1Value; });
     return NumberText::fixed(largest == readings.end() ? 0.0f : (*largest)->fev1Value, 2);
+}
+
+// The axis stays 0 to 9.99 as a double; the zone switch is left as it is.
+void FEV1Controller::styleYAxes(qint32 /*bestValue*/)
+{
+    for (const auto& axis : {chartView->leftAxis(), chartView->rightAxis()}) {
+        axis->setAxisMaximum(9.99);
+        axis->setAxisMinimum(0.0);
+    }
 }

@@ -1,22 +1,25 @@
 #pragma once
 
-#include "Brisvale/pages/DataChildPage.h"
+#include "Brisvale/pages/ReadingsChartPage.h"
 
-// The FEV1 chart, the Data page's third child: the current user's filtered FEV1 readings. Each
-// load reports the largest FEV1, uncapped, as "%.2f" text ("0.00" without readings). The chart
-// itself will stand in this view.
-class FEV1Controller : public DataChildPage {
+// The FEV1 chart, the Data page's third child: the current user's filtered FEV1 readings, a value
+// above 9.99 (as floats) drawn at the float 9.99 and marked "Hi", on a y axis from 0 to 9.99 that
+// can't be zoomed. Each load reports the largest FEV1, uncapped, as "%.2f" text ("0.00" without
+// readings).
+class FEV1Controller : public ReadingsChartPage {
     Q_OBJECT
 
 public:
     explicit FEV1Controller(QWidget* parent = nullptr);
 
     void willAppear() override;
-    void onConditionChange() override;
-
-    // Reads the filtered readings afresh and reports their largest FEV1.
-    void loadReadings();
 
     // The largest FEV1 as "%.2f" text; "0.00" without readings.
     static QString largestFev1Text(const QList<PFMPtr>& readings);
+
+protected:
+    ChartPoint chartPoint(const PFM& reading, const QString& date, const QString& time) const override;
+    DataMaxValueDelegate::Maximum largestValue(const QList<PFMPtr>& readings) const override;
+    bool isScaleYEnabled() const override { return false; }
+    void styleYAxes(qint32 bestValue) override;
 };

@@ -1,9 +1,17 @@
 #include "Brisvale/pages/PEFController.h"
 
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/reports/PEFAxes.h"
 
-PEFController::PEFController(QWidget* parent) : DataChildPage(parent)
+#include "ChartEngine/views/LineChartView.h"
+
+namespace {
+
+constexpr qint32 drawnMaximum = qint32(PEFAxes::maximum);
+
+}
+
+PEFController::PEFController(QWidget* parent) : ReadingsChartPage(parent)
 {
     setObjectName(QStringLiteral("pefView"));
 }
@@ -11,16 +19,25 @@ PEFController::PEFController(QWidget* parent) : DataChildPage(parent)
 void PEFController::willAppear()
 {
     Console::printLine(QStringLiteral("Data PEF Appear"));
-    loadReadings();
+    reload();
 }
 
-void PEFController::onConditionChange()
+ReadingsChartPage::ChartPoint PEFController::chartPoint(const PFM& reading, const QString& date,
+                                                        const QString& time) const
 {
-    loadReadings();
+    const bool capped = reading.pefValue > drawnMaximum;
+    const QString value = capped ? QStringLiteral("Hi") : QString::number(reading.pefValue);
+    return {double(capped ? drawnMaximum : reading.pefValue),
+            QStringLiteral(" PEF: ") + value + QStringLiteral("\n ") + date + QStringLiteral("\n ") + time
+                + QStringLiteral("\n")};
 }
 
-void PEFController::loadReadings()
+DataMaxValueDelegate::Maximum PEFController::largestValue(const QList<PFMPtr>& readings) const
 {
-    const std::optional<ConditionReturnInfo> info = ConditionProcess::queryReadings();
-    reportMaxValue(largestPef(info ? info->pfm : QList<PFMPtr>()));
+    return largestPef(readings);
+}
+
+void PEFController::styleYAxes(qint32 bestValue)
+{
+    PEFAxes::style(*chartView, bestValue);
 }

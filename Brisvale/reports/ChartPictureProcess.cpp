@@ -2,6 +2,7 @@
 
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/reports/PDFReportProcess.h"
+#include "Brisvale/reports/PEFAxes.h"
 #include "Brisvale/reports/ProfileTexts.h"
 
 #include "ChartEngine/components/Legend.h"
@@ -26,24 +27,15 @@ const QRect chartFrame(20, 80, 960, 470);
 const QColor lineColour = QColor::fromRgbF(0.0f, 61.0f / 255.0f, 165.0f / 255.0f, 1.0f);
 
 constexpr double secondsPerDay = 86400.0;
-constexpr double pefCap = 900.0;
 constexpr float fev1Cap = 9.99f;
-constexpr double pefAxisMinimum = 50.0;
 constexpr double fev1AxisMaximum = 9.99;
-
-QColor bandColour(int red, int green, int blue, double alpha)
-{
-    QColor colour(red, green, blue);
-    colour.setAlphaF(static_cast<float>(alpha));
-    return colour;
-}
 
 // A reading's value as the picture draws it: PEF above 900 at 900, FEV1 above 9.99 at 9.99 (as a
 // float, widened).
 double drawnValue(const PFM& reading, FolderProcess::FolderKind kind)
 {
     if (kind == FolderProcess::FolderKind::PEF) {
-        return std::min(static_cast<double>(reading.pefValue), pefCap);
+        return std::min(static_cast<double>(reading.pefValue), PEFAxes::maximum);
     }
     return static_cast<double>(reading.fev1Value > fev1Cap ? fev1Cap : reading.fev1Value);
 }
@@ -236,21 +228,7 @@ void ChartPictureProcess::styleChart()
 
 void ChartPictureProcess::stylePEFAxes(double bestValue)
 {
-    const auto left = chartView->leftAxis();
-    if (bestValue > pefAxisMinimum) {
-        left->setDrawGridLinesBackgroungEnabled(true);
-        left->setBackgroundLimit({
-            ZoneBand{pefAxisMinimum, 0.6 * bestValue, bandColour(255, 99, 132, 0.7)},
-            ZoneBand{0.6 * bestValue, 0.8 * bestValue, bandColour(255, 205, 86, 0.7)},
-            ZoneBand{0.8 * bestValue, pefCap, bandColour(75, 192, 192, 0.5)},
-        });
-    } else {
-        left->setDrawGridLinesBackgroungEnabled(false);
-    }
-    for (const auto& axis : {left, chartView->rightAxis()}) {
-        axis->setAxisMaximum(pefCap);
-        axis->setAxisMinimum(pefAxisMinimum);
-    }
+    PEFAxes::style(*chartView, bestValue);
 }
 
 void ChartPictureProcess::styleFEV1Axes()

@@ -38,6 +38,16 @@ void NSUIGestureRecognizer::finish(State state)
     reset();
 }
 
+void NSUIGestureRecognizer::begin(QPointF location)
+{
+    if (isUnderWay()) {
+        finish(State::cancelled);
+    }
+    reset();
+    setLocation(location);
+    send(State::began);
+}
+
 void NSUIGestureRecognizer::reset()
 {
     m_state = State::possible;

@@ -42,6 +42,8 @@ protected:
     void send(State state);
     // Ends the gesture in `state` (ended, cancelled or failed), then waits for the next one.
     void finish(State state);
+    // Starts a new gesture at `location`, cancelling one still under way.
+    void begin(QPointF location);
     // Forgets what the recogniser tracked of the gesture; the state goes back to possible.
     virtual void reset();
     bool isUnderWay() const { return m_state == State::began || m_state == State::changed; }

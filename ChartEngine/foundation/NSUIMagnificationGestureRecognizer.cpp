@@ -62,16 +62,6 @@ bool NSUIMagnificationGestureRecognizer::wheel(const QWheelEvent& event)
     return true;
 }
 
-void NSUIMagnificationGestureRecognizer::begin(QPointF location)
-{
-    if (isUnderWay()) {
-        finish(State::cancelled);
-    }
-    reset();
-    setLocation(location);
-    send(State::began);
-}
-
 void NSUIMagnificationGestureRecognizer::reset()
 {
     m_magnification = 0;

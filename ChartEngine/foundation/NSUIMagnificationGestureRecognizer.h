@@ -34,7 +34,6 @@ protected:
 private:
     bool nativeGesture(const QNativeGestureEvent& event);
     bool wheel(const QWheelEvent& event);
-    void begin(QPointF location);
 
     double m_magnification = 0;
 };

@@ -49,16 +49,6 @@ bool NSUIRotationGestureRecognizer::nativeGesture(const QNativeGestureEvent& eve
     }
 }
 
-void NSUIRotationGestureRecognizer::begin(QPointF location)
-{
-    if (isUnderWay()) {
-        finish(State::cancelled);
-    }
-    reset();
-    setLocation(location);
-    send(State::began);
-}
-
 void NSUIRotationGestureRecognizer::reset()
 {
     m_rotation = 0;

@@ -26,7 +26,6 @@ protected:
 
 private:
     bool nativeGesture(const QNativeGestureEvent& event);
-    void begin(QPointF location);
 
     double m_rotation = 0;
 };

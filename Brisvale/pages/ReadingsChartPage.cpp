@@ -1,0 +1,182 @@
+#include "Brisvale/pages/ReadingsChartPage.h"
+
+#include "Brisvale/pages/ChartXAxisFormatter.h"
+#include "Brisvale/pages/RectMarker.h"
+#include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/reports/ProfileTexts.h"
+
+#include "ChartEngine/components/Legend.h"
+#include "ChartEngine/components/XAxis.h"
+#include "ChartEngine/data/ChartDataEntry.h"
+#include "ChartEngine/data/LineChartData.h"
+#include "ChartEngine/data/LineChartDataSet.h"
+#include "ChartEngine/foundation/ChartColors.h"
+#include "ChartEngine/views/LineChartView.h"
+
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr double secondsPerDay = 86400.0;
+constexpr double visibleDays = 30.0;
+const QColor lineColor(0, 61, 165);
+constexpr double edgeTolerance = 1.0e-6; // pixels
+
+// The pages' line chart.
+// - A reading on the y axis's top edge (a capped PEF) can land a rounding error above the content
+//   area, where its marker would not be drawn: it counts as on the edge.
+// - The window is aimed in pixels, which a new size would shift: until the user moves the chart,
+//   every new size aims it at the same x again, so that it still ends at the newest reading.
+class ReadingsChartView : public Charts::LineChartView {
+public:
+    using LineChartView::LineChartView;
+
+    void aimAt(double x)
+    {
+        aimedX = x;
+        moveViewToX(x);
+    }
+    void keepWhereMoved() { aimedX.reset(); }
+
+    QPointF getMarkerPosition(const Charts::Highlight& highlight) const override
+    {
+        QPointF position = LineChartView::getMarkerPosition(highlight);
+        const double top = contentRect().top();
+        if (position.y() < top && top - position.y() < edgeTolerance) {
+            position.setY(top);
+        }
+        return position;
+    }
+
+protected:
+    void boundsDidChange() override
+    {
+        LineChartView::boundsDidChange();
+        if (aimedX) {
+            moveViewToX(*aimedX);
+        }
+    }
+
+private:
+    std::optional<double> aimedX;
+};
+
+ReadingsChartView& view(Charts::LineChartView& chart)
+{
+    return static_cast<ReadingsChartView&>(chart);
+}
+
+}
+
+ReadingsChartPage::ReadingsChartPage(QWidget* parent) : DataChildPage(parent)
+{
+    chartView = new ReadingsChartView(this);
+    chartView->setObjectName(QStringLiteral("chartView"));
+    chartView->setDelegate(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(chartView);
+}
+
+void ReadingsChartPage::onConditionChange()
+{
+    if (chartView) {
+        reload();
+    }
+}
+
+void ReadingsChartPage::reload()
+{
+    chartView->clear();
+    const std::optional<ConditionReturnInfo> info = ConditionProcess::queryReadings();
+    QList<PFMPtr> readings = info ? info->pfm : QList<PFMPtr>();
+    // Oldest first; equal dates keep the query's order.
+    std::stable_sort(readings.begin(), readings.end(),
+                     [](const PFMPtr& a, const PFMPtr& b) { return a->measureDate->seconds < b->measureDate->seconds; });
+    reference = readings.isEmpty() ? std::nullopt : std::optional(readings.first()->measureDate->unixSeconds());
+    const std::optional<double> lastX =
+        reference ? std::optional(buildChart(*info->profile, readings)) : std::nullopt;
+    reportMaxValue(largestValue(readings));
+    styleChart(lastX, lastX ? info->profile->best_Value : 0);
+}
+
+double ReadingsChartPage::buildChart(const Profile& profile, const QList<PFMPtr>& readings)
+{
+    setXAxisFormatter(profile);
+    const std::optional<QString> datePattern = ProfileTexts::datePattern(profile);
+    const std::optional<QString> timePattern = ProfileTexts::timePattern(profile);
+    Charts::ChartDataEntryList entries;
+    entries.reserve(readings.size());
+    for (const PFMPtr& reading : readings) {
+        const QDateTime moment = reading->measureDate->toDateTime();
+        const ChartPoint point = chartPoint(*reading, ProfileTexts::dateText(moment, datePattern),
+                                            ProfileTexts::dateText(moment, timePattern));
+        const double x = (reading->measureDate->unixSeconds() - *reference) / secondsPerDay;
+        entries << std::make_shared<Charts::ChartDataEntry>(x, point.y, point.text);
+    }
+    const double lastX = entries.last()->x();
+
+    auto dataSet = std::make_shared<Charts::LineChartDataSet>(entries, QString());
+    dataSet->setDrawVerticalHighlightIndicatorEnabled(false);
+    dataSet->setDrawHorizontalHighlightIndicatorEnabled(false);
+    dataSet->setLineWidth(2.0);
+    dataSet->setColor(lineColor);
+    chartView->setData(std::make_shared<Charts::LineChartData>(Charts::ChartDataSetList{dataSet}));
+    chartView->xAxis()->setLabelCount(entries.size(), false);
+    return lastX;
+}
+
+// The labels' dates: the profile's date pattern, or the locale's short date without one.
+void ReadingsChartPage::setXAxisFormatter(const Profile& profile)
+{
+    auto formatter = std::make_shared<ChartXAxisFormatter>();
+    formatter->dateFormatter = ChartXAxisFormatter::DateFormatter{
+        ProfileTexts::datePattern(profile).value_or(QString()), QLocale()};
+    formatter->referenceTimeInterval = reference;
+    chartView->xAxis()->setValueFormatter(formatter);
+}
+
+void ReadingsChartPage::styleChart(std::optional<double> lastX, qint32 bestValue)
+{
+    Charts::LineChartView& chart = *chartView;
+    chart.setViewPortOffsets(35, 15, 35, 60);
+    chart.setScaleXEnabled(false);
+    chart.setScaleYEnabled(isScaleYEnabled());
+    chart.setDoubleTapToZoomEnabled(false);
+    chart.setNoDataText(QStringLiteral("No Data"));
+    // Fitting resets the smallest zoom, so it comes before the visible range.
+    chart.fitScreen();
+    chart.setVisibleXRangeMaximum(visibleDays);
+    view(chart).aimAt(lastX.value_or(0.0));
+    styleYAxes(bestValue);
+
+    const std::shared_ptr<Charts::XAxis> xAxis = chart.xAxis();
+    xAxis->setLabelPosition(Charts::XAxis::LabelPosition::bottom);
+    xAxis->setGranularity(1.0);
+    xAxis->setLabelFont(Charts::systemFont(12));
+    xAxis->setLabelRotationAngle(-30.0);
+    chart.legend()->setForm(Charts::Legend::Form::none);
+}
+
+void ReadingsChartPage::chartTranslated(Charts::ChartViewBase& /*chart*/, double /*dX*/, double /*dY*/)
+{
+    view(*chartView).keepWhereMoved();
+}
+
+void ReadingsChartPage::chartScaled(Charts::ChartViewBase& /*chart*/, double /*scaleX*/, double /*scaleY*/)
+{
+    view(*chartView).keepWhereMoved();
+}
+
+void ReadingsChartPage::chartValueSelected(Charts::ChartViewBase& /*chart*/,
+                                           const std::shared_ptr<Charts::ChartDataEntry>& /*entry*/,
+                                           const std::shared_ptr<Charts::Highlight>& /*highlight*/)
+{
+    auto marker = std::make_shared<RectMarker>(QColor(Qt::white), Charts::systemFont(12),
+                                               RectMarker::Insets{8, 8, 4, 4}, reference.value_or(0.0),
+                                               secondsPerDay);
+    marker->setChartView(chartView);
+    marker->minimumSize = QSizeF(60, 30);
+    chartView->setMarker(marker);
+}

@@ -1,0 +1,239 @@
+#include "Brisvale/pages/FEV1Controller.h"
+#include "Brisvale/pages/PEFController.h"
+#include "Brisvale/pages/RectMarker.h"
+
+#include "Brisvale/pages/PagesTestSupport.h"
+
+#include "ChartEngine/components/XAxis.h"
+#include "ChartEngine/components/YAxis.h"
+#include "ChartEngine/data/ChartData.h"
+#include "ChartEngine/data/ChartDataEntry.h"
+#include "ChartEngine/data/ChartDataSetProtocol.h"
+#include "ChartEngine/foundation/AxisValueFormatter.h"
+#include "ChartEngine/views/LineChartView.h"
+
+#include <QImage>
+
+namespace {
+
+class MaximumRecorder : public QObject, public DataMaxValueDelegate {
+public:
+    void showMaxValue(const Maximum& value) override { shown << value; }
+    QList<Maximum> shown;
+};
+
+enum class Kind { pef, fev1 };
+
+// A chart page on screen (offscreen), loaded as when it appears.
+class ChartPageTest : public PagesTest {
+protected:
+    void showPage(Kind kind, int height = 500)
+    {
+        page.reset();
+        if (kind == Kind::pef) {
+            page = std::make_unique<PEFController>();
+        } else {
+            page = std::make_unique<FEV1Controller>();
+        }
+        page->setDelegate(&recorder);
+        page->resize(1000, height);
+        page->show();
+        page->willAppear();
+    }
+
+    // A new installation within one case.
+    void clearStore()
+    {
+        page.reset();
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
+
+    Charts::LineChartView& chart() const { return *page->chartView; }
+    std::shared_ptr<Charts::ChartDataEntry> entry(int index) const
+    {
+        return chart().data()->dataSetAtIndex(0)->entryForIndex(index);
+    }
+
+    MaximumRecorder recorder;
+    std::unique_ptr<ReadingsChartPage> page;
+};
+
+}
+
+TEST_F(ChartPageTest, EntriesCountDaysFromTheEarliestReadingOldestFirst)
+{
+    // Equal dates keep the query's order: the later inserted first.
+    storeUser({{at(5, 3, 20), 420, 4.0f}, {at(5, 1, 8), 400, 1.0f}, {at(5, 3, 20), 430, 3.0f},
+               {at(5, 2, 14), 410, 2.0f}});
+    const struct {
+        Kind kind;
+        QList<double> ys;
+    } cases[] = {{Kind::pef, {400, 410, 430, 420}}, {Kind::fev1, {1, 2, 3, 4}}};
+    for (const auto& test : cases) {
+        showPage(test.kind);
+        const QList<double> xs = {0.0, 1.25, 2.5, 2.5};
+        for (int i = 0; i < xs.size(); ++i) {
+            EXPECT_EQ(entry(i)->x(), xs[i]) << i;
+            EXPECT_EQ(entry(i)->y(), test.ys[i]) << i;
+        }
+        EXPECT_EQ(page->referenceTime(), at(5, 1, 8).toSecsSinceEpoch());
+        EXPECT_EQ(chart().xAxis()->valueFormatter()->stringForValue(2.5, nullptr), QStringLiteral("2026/05/03"));
+    }
+}
+
+TEST_F(ChartPageTest, ValuesAboveTheAxisAreDrawnAtItsTopAndTheLargestIsReportedUncapped)
+{
+    const struct {
+        qint32 pefValue;
+        float fev1Value;
+        double pefY, fev1Y;
+        QString fev1Largest;
+    } cases[] = {
+        {900, 9.99f, 900, double(9.99f), "9.99"},
+        {901, 9.990001f, 900, 9.989999771118164, "9.99"},
+        {950, 12.5f, 900, 9.989999771118164, "12.50"},
+        {120, 3.456f, 120, double(3.456f), "3.46"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.pefValue);
+        clearStore();
+        storeUser({{at(5, 1, 8), test.pefValue, test.fev1Value}});
+        recorder.shown.clear();
+        showPage(Kind::pef);
+        EXPECT_EQ(entry(0)->y(), test.pefY);
+        showPage(Kind::fev1);
+        EXPECT_EQ(entry(0)->y(), test.fev1Y);
+        EXPECT_EQ(recorder.shown, (QList<DataMaxValueDelegate::Maximum>{test.pefValue, test.fev1Largest}));
+    }
+}
+
+TEST_F(ChartPageTest, NoResultLeavesTheChartEmptyWithNoData)
+{
+    storeUser({{at(5, 1, 8)}});
+    for (const Kind kind : {Kind::pef, Kind::fev1}) {
+        showPage(kind);
+        UserDefaultHelper::setEmail(std::nullopt); // the query answers no result
+        recorder.shown.clear();
+        page->onConditionChange();
+        EXPECT_EQ(chart().data(), nullptr);
+        EXPECT_EQ(chart().noDataText(), QStringLiteral("No Data"));
+        EXPECT_EQ(recorder.shown, QList<DataMaxValueDelegate::Maximum>{
+                                      kind == Kind::pef ? DataMaxValueDelegate::Maximum(0) : QStringLiteral("0.00")});
+        UserDefaultHelper::setEmail(QStringLiteral("ann@example.com"));
+    }
+}
+
+TEST_F(ChartPageTest, AtMostThirtyDaysAreShownEndingAtTheNewestReading)
+{
+    const struct {
+        int days;
+        double lowest, highest;
+    } cases[] = {{100, 69.5, 99.5}, {10, 0.0, 9.5}};
+    for (const auto& test : cases) {
+        clearStore();
+        QList<Reading> readings;
+        for (int day = 0; day < test.days; ++day) { // April to July: no change of summer time
+            readings << Reading(QDateTime(QDate(2025, 4, 1).addDays(day), QTime(8, 0)))
+                     << Reading(QDateTime(QDate(2025, 4, 1).addDays(day), QTime(20, 0)));
+        }
+        storeUser(readings);
+        for (const Kind kind : {Kind::pef, Kind::fev1}) {
+            showPage(kind);
+            EXPECT_NEAR(chart().lowestVisibleX(), test.lowest, 1e-6) << test.days;
+            EXPECT_NEAR(chart().highestVisibleX(), test.highest, 1e-6) << test.days;
+        }
+    }
+}
+
+TEST_F(ChartPageTest, ANewSizeKeepsTheWindowAtTheNewestReadingUntilTheUserMovesIt)
+{
+    QList<Reading> readings;
+    for (int day = 0; day < 60; ++day) {
+        readings << Reading(QDateTime(QDate(2025, 4, 1).addDays(day), QTime(8, 0)));
+    }
+    storeUser(readings);
+    for (const bool dragged : {false, true}) {
+        showPage(Kind::pef);
+        if (dragged) {
+            chart().performPanChange(QPointF(200, 0));
+        }
+        page->resize(1400, 500);
+        EXPECT_EQ(chart().highestVisibleX() > 58.99, !dragged) << chart().highestVisibleX();
+    }
+}
+
+TEST_F(ChartPageTest, ZoneBandsFollowTheBestValueAbove50)
+{
+    const ProfilePtr profile = storeUser({{at(5, 1, 8)}});
+    const QList<QList<double>> of400 = {{50, 240}, {240, 320}, {320, 900}};
+    const QList<QList<double>> of51 = {{50, 30.599999999999998}, {30.599999999999998, 40.800000000000004},
+                                       {40.800000000000004, 900}};
+    const struct {
+        qint32 bestValue;
+        QString time; // "12:00-23:59" shows no reading
+        bool shown;
+        QList<QList<double>> stored;
+    } cases[] = {
+        {400, "All day", true, of400},
+        {50, "All day", false, of400}, // switched off, still stored
+        {51, "All day", true, of51},
+        {400, "12:00-23:59", false, of51},
+    };
+    showPage(Kind::pef);
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.bestValue);
+        profile->best_Value = test.bestValue;
+        ASSERT_TRUE(viewContext().save().ok());
+        UserDefaultHelper::setTime(test.time);
+        page->onConditionChange();
+        EXPECT_EQ(chart().leftAxis()->drawGridLinesBackgroungEnabled(), test.shown);
+        QList<QList<double>> stored;
+        for (const Charts::ZoneBand& band : chart().leftAxis()->backgroundLimit()) {
+            stored << QList<double>{band.start, band.end};
+        }
+        EXPECT_EQ(stored, test.stored);
+    }
+    QList<QRgb> colours;
+    for (const Charts::ZoneBand& band : chart().leftAxis()->backgroundLimit()) {
+        colours << band.color.rgba();
+    }
+    EXPECT_EQ(colours, (QList<QRgb>{qRgba(255, 99, 132, 179), qRgba(255, 205, 86, 179), qRgba(75, 192, 192, 128)}));
+}
+
+// Also at page heights where a value on the axis's top edge lands a rounding error above the
+// content area.
+TEST_F(ChartPageTest, ChoosingAReadingShowsANewMarkerWithItsTextsAndDay)
+{
+    storeUser({{at(5, 1, 8), 950, 2.5f}, {at(5, 3, 20), 400, 12.5f}});
+    const struct {
+        Kind kind;
+        int height, index;
+        QString label;
+    } cases[] = {
+        {Kind::pef, 500, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\n\nDate : 01/05/26"},
+        {Kind::pef, 700, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\n\nDate : 01/05/26"},
+        {Kind::pef, 207, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\n\nDate : 01/05/26"},
+        {Kind::pef, 500, 1, " PEF: 400\n 2026/05/03\n PM 08:00\n\nDate : 03/05/26"},
+        {Kind::fev1, 500, 0, " FEV1: 2.50\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
+        {Kind::fev1, 500, 1, " FEV1: Hi\n 2026/05/03\n PM 08:00\nDate : 03/05/26"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.label.toStdString() + " at " + std::to_string(test.height));
+        showPage(test.kind, test.height);
+        QList<std::shared_ptr<Charts::Marker>> markers;
+        for (int click = 0; click < 2; ++click) {
+            chart().highlightValue(entry(test.index)->x(), 0, 0, true);
+            QImage image(chart().size(), QImage::Format_ARGB32_Premultiplied);
+            chart().render(&image);
+            markers << chart().marker();
+        }
+        EXPECT_NE(markers[0], markers[1]) << "a new marker for every selection";
+        const auto& marker = dynamic_cast<const RectMarker&>(*markers[1]);
+        EXPECT_EQ(marker.labelText(), test.label);
+        EXPECT_EQ(marker.chartView(), &chart());
+        EXPECT_EQ(marker.minimumSize, QSizeF(60, 30));
+        EXPECT_EQ(marker.miniTime, at(5, 1, 8).toSecsSinceEpoch());
+        EXPECT_EQ(marker.interval, 86400.0);
+    }
+}
