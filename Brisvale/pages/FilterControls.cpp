@@ -1,5 +1,6 @@
 #include "Brisvale/pages/FilterControls.h"
 
+#include "Brisvale/pages/BoundedDateEdit.h"
 #include "Brisvale/pages/PageCard.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Localization.h"
@@ -67,7 +68,7 @@ QHBoxLayout* FilterControls::makeRow(const Widgets& widgets)
 
 QDateEdit* FilterControls::makePicker(const QString& objectName, QWidget* parent)
 {
-    auto* picker = new QDateEdit(parent);
+    auto* picker = new BoundedDateEdit(parent);
     picker->setObjectName(objectName);
     picker->setTimeSpec(Qt::LocalTime);
     picker->setCalendarPopup(true);

@@ -40,7 +40,7 @@ public:
     static Widgets makeWidgets(QWidget* parent, const QString& fromPickerName, const QString& toPickerName);
     // The widgets side by side in that order, then a stretch.
     static QHBoxLayout* makeRow(const Widgets& widgets);
-    // A date picker in local time with a calendar to pick from.
+    // A date picker in local time with a calendar to pick from, whose date can also be typed.
     static QDateEdit* makePicker(const QString& objectName, QWidget* parent);
 
     // Fills the pop-ups with one item per row, the times of day first, then the day ranges.

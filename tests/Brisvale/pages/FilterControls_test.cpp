@@ -5,6 +5,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QTest>
 
 namespace {
 
@@ -176,4 +177,31 @@ TEST_F(FilterControlsTest, AOneDayWindowIsTakenAndOnlyAToDayBeforeTheFromDayIsRe
     EXPECT_EQ(UserDefaultHelper::to(), at(3, 5, 8));
     EXPECT_EQ(UserDefaultHelper::from(), at(3, 5, 20));
     EXPECT_EQ(toPicker->date(), day(3, 5));
+}
+
+// With the first reading on the 16th as the From picker's minimum, "2" alone is before it: the
+// 20th is still typed digit by digit, and a date finished before the minimum is not taken.
+TEST_F(FilterControlsTest, ADayIsTypedDigitByDigitInsideThePickersBounds)
+{
+    storeUser({{at(2, 16, 8)}, {at(3, 9, 8)}});
+    controls->restoreFilterControls();
+    page.show();
+    const struct {
+        const char* typed;
+        QDate from;
+        int changes;
+    } cases[] = {
+        {"20", day(2, 20), 1},
+        {"3", day(2, 20), 1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.typed);
+        fromPicker->setFocus();
+        fromPicker->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(fromPicker, QString::fromLatin1(test.typed));
+        QTest::keyClick(fromPicker, Qt::Key_Return);
+        EXPECT_EQ(fromPicker->date(), test.from);
+        EXPECT_EQ(UserDefaultHelper::from(), QDateTime(test.from, QTime(8, 0)));
+        EXPECT_EQ(changes, test.changes);
+    }
 }
