@@ -1,5 +1,8 @@
 #include "Brisvale/pages/BoundedDateEdit.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
 BoundedDateEdit::BoundedDateEdit(QWidget* parent) : QDateEdit(parent)
 {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
@@ -13,4 +16,29 @@ QValidator::State BoundedDateEdit::validate(QString& input, int& pos) const
     }
     // A whole date outside the bounds may still be on its way to one inside them.
     return locale().toDate(input, displayFormat()).isValid() ? QValidator::Intermediate : state;
+}
+
+QSize BoundedDateEdit::sizeHint() const
+{
+    return widened(QDateEdit::sizeHint());
+}
+
+QSize BoundedDateEdit::minimumSizeHint() const
+{
+    return widened(QDateEdit::minimumSizeHint());
+}
+
+QSize BoundedDateEdit::widened(QSize hint) const
+{
+    // Qt measures the texts of the bounds alone: with the 2nd and the 6th as bounds, the 15th
+    // between them would be cut. The 28th of every month gives two-digit days and every month name.
+    const QFontMetrics metrics = fontMetrics();
+    const auto width = [&](const QDateTime& moment) { return metrics.horizontalAdvance(textFromDateTime(moment)); };
+    const int measured = std::max(width(minimumDateTime()), width(maximumDateTime()));
+    int widest = measured;
+    for (int month = 1; month <= 12; ++month) {
+        widest = std::max(widest, width(QDateTime(QDate(date().year(), month, 28), QTime(0, 0))));
+    }
+    hint.rwidth() += widest - measured;
+    return hint;
 }

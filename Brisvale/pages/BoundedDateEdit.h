@@ -6,12 +6,19 @@
 // A plain QDateEdit refuses a digit that leaves the bounds on its own: with the 16th as the
 // minimum, the "2" of "20" is dropped and the 20th can't be typed at all. Here such a text stays
 // as an unfinished entry; an entry finished outside the bounds goes back to the previous date.
+// The field is as wide as the widest date of the year needs, not only the texts of its bounds.
 class BoundedDateEdit : public QDateEdit {
     Q_OBJECT
 
 public:
     explicit BoundedDateEdit(QWidget* parent = nullptr);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
+
+private:
+    QSize widened(QSize hint) const;
 };

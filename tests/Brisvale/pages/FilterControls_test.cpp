@@ -205,3 +205,16 @@ TEST_F(FilterControlsTest, ADayIsTypedDigitByDigitInsideThePickersBounds)
         EXPECT_EQ(changes, test.changes);
     }
 }
+
+// Bounds on the 2nd and the 6th would size a picker for one-digit days only.
+TEST_F(FilterControlsTest, APickerIsWideEnoughForEveryDateBetweenItsBounds)
+{
+    fromPicker->setDateRange(day(3, 2), day(12, 6));
+    for (int month = 3; month <= 11; ++month) {
+        SCOPED_TRACE(month);
+        QDateEdit exact;
+        exact.setDateRange(day(month, 28), day(month, 28));
+        EXPECT_GE(fromPicker->sizeHint().width(), exact.sizeHint().width());
+        EXPECT_GE(fromPicker->minimumSizeHint().width(), exact.minimumSizeHint().width());
+    }
+}
