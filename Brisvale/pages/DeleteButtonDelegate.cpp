@@ -38,6 +38,6 @@ bool DeleteButtonDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
     if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint())) {
         return false;
     }
-    press(index.data(ReadingsTableModel::objectIDRole).toLongLong());
+    press(index.row(), index.data(ReadingsTableModel::objectIDRole).toLongLong());
     return true;
 }

@@ -4,12 +4,13 @@
 #include <functional>
 
 // The delete cells of the readings table: the whole cell is a button, its icon drawn in the middle.
-// A click hands on the object identifier of the reading of that row at the moment of the click.
+// A click hands on the row (the button's tag) and the object identifier of the reading of that row
+// at the moment of the click.
 class DeleteButtonDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    using Press = std::function<void(qint64 objectID)>;
+    using Press = std::function<void(int tag, qint64 objectID)>;
 
     static constexpr int iconSide = 22;
 

@@ -15,6 +15,7 @@ QWidget* NoteDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     Q_UNUSED(option);
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("textfieldcell"));
+    field->setProperty(tagProperty, index.row());
     const qint64 objectID = index.data(ReadingsTableModel::objectIDRole).toLongLong();
     connect(field, &QLineEdit::textEdited, this,
             [this, objectID, field](const QString& text) { save(objectID, text, field); });

@@ -15,6 +15,9 @@ class NoteDelegate : public QStyledItemDelegate {
 public:
     using Save = std::function<void(qint64 objectID, const QString& text, QLineEdit* field)>;
 
+    // The property of a field holding its tag: the row it was made for.
+    static constexpr const char* tagProperty = "tag";
+
     NoteDelegate(Save save, QObject* parent);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,

@@ -57,7 +57,7 @@ TableController::TableController(QWidget* parent) : DataChildPage(parent)
         new NoteDelegate([this](qint64 id, const QString& text, QLineEdit* field) { saveNote(id, text, field); },
                          tableView));
     tableView->setItemDelegateForColumn(ReadingsTableModel::DeleteBtnColumn,
-        new DeleteButtonDelegate([this](qint64 id) { checkBoxActionWithButton(id); }, tableView));
+        new DeleteButtonDelegate([this](int tag, qint64 id) { checkBoxActionWithButton(tag, id); }, tableView));
     tableView->verticalHeader()->hide();
     tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tableView->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -132,8 +132,10 @@ void TableController::sortByColumn(int column)
     model->sort(column, sortOrder);
 }
 
-void TableController::checkBoxActionWithButton(qint64 objectID)
+void TableController::checkBoxActionWithButton(int tag, qint64 objectID)
 {
+    Console::printLine(QStringLiteral("delete Btn : ") + QString::number(tag));
+    Console::printLine(QStringLiteral("email : ") + QString::number(objectID));
     Alert question;
     question.message = Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete"));
     question.symbol = AlertSymbol::exclamationmark;
@@ -144,6 +146,7 @@ void TableController::checkBoxActionWithButton(qint64 objectID)
 
 void TableController::deleteReading(qint64 objectID, int response)
 {
+    Console::printLine(answerText(response));
     if (response != Alert::firstButton) {
         return;
     }
@@ -162,8 +165,23 @@ void TableController::deleteReading(qint64 objectID, int response)
     loadReadings(true);
 }
 
+// The console names a question's answer: "Yes", "No", or "Other" for a sheet ended otherwise.
+QString TableController::answerText(int response)
+{
+    switch (response) {
+    case Alert::firstButton:
+        return QStringLiteral("Yes");
+    case Alert::secondButton:
+        return QStringLiteral("No");
+    default:
+        return QStringLiteral("Other");
+    }
+}
+
 void TableController::saveNote(qint64 objectID, const QString& text, QLineEdit* field)
 {
+    Console::printLine(field->property(NoteDelegate::tagProperty).toString() + QLatin1Char(' ') + text
+                       + QLatin1Char(' ') + QString::number(objectID));
     StoreContext& context = viewContext();
     const StoreResult<PFMPtr> reading = context.existingReading(objectID);
     StoreStatus saved = reading ? StoreStatus(std::monostate()) : StoreStatus(reading.error());

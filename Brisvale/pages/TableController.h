@@ -30,12 +30,14 @@ public:
     // The rows, in display order.
     const QList<PFMPtr>& pfmList() const;
 
-    // A delete button pressed on the reading with that object identifier: asks, as a sheet on the
-    // window, whether to delete it; "Yes" deletes that reading whatever the table shows by then.
-    void checkBoxActionWithButton(qint64 objectID);
+    // A delete button pressed on the reading with that object identifier, in the row `tag`: asks,
+    // as a sheet on the window, whether to delete it; "Yes" deletes that reading whatever the
+    // table shows by then. The console is told the button's tag, the reading and the answer.
+    void checkBoxActionWithButton(int tag, qint64 objectID);
     // The answer to that question (1000 yes).
     void deleteReading(qint64 objectID, int response);
-    // Stores the note field's whole text as the reading's note.
+    // Stores the note field's whole text as the reading's note; the console is told the field's
+    // tag, its text and the reading.
     void saveNote(qint64 objectID, const QString& text, QLineEdit* field);
 
     // A click on a column title: that column ascending, or the other way when it is sorted already.
@@ -49,6 +51,7 @@ signals:
 private:
     bool followReadingLimits(const ProfilePtr& profile, const QList<PFMPtr>& shown);
     void reportStoreFailure(const StoreError& error);
+    static QString answerText(int response);
 
     ReadingsTableModel* model = nullptr;
     int sortedColumn = -1;

@@ -175,6 +175,25 @@ TEST_F(TableTest, TheQuestionDeletesTheReadingWhoseButtonWasPressedEvenAfterARel
     EXPECT_EQ(rowMoments(), (QList<QDateTime>{at(3, 10, 8), second}));
 }
 
+TEST_F(TableTest, TheConsoleIsToldOfEachDeleteQuestionItsAnswerAndEachNoteEdit)
+{
+    storeUser({{second}, {last}});
+    showPage();
+    const QString secondID = QString::number(table().pfmList().at(1)->objectID());
+    const QString lastID = QString::number(table().pfmList().at(0)->objectID());
+    lines.clear();
+
+    pressDelete(1);
+    script.answerSheet(Alert::secondButton);
+    QLineEdit* field = openNote(0);
+    ASSERT_NE(field, nullptr);
+    QTest::keyClicks(field, QStringLiteral("a b"));
+
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("delete Btn : 1"), QStringLiteral("email : ") + secondID,
+                                  QStringLiteral("No"), QStringLiteral("0 a ") + lastID,
+                                  QStringLiteral("0 a  ") + lastID, QStringLiteral("0 a b ") + lastID}));
+}
+
 TEST_F(TableTest, ARefusedNoteOrDeletionIsToldOnceAndKeepsWhatTheUserSees)
 {
     storeUser({{second}, {last}});
