@@ -185,6 +185,8 @@ void DataController::willAppear()
 
 void DataController::SwitchPageHandler(int tag)
 {
+    Console::printLine(QStringLiteral("Data點選的頁面為 ") + QString::number(tag) + QStringLiteral(" / 目前使用的頁面為 ")
+                       + QString::number(CurrentlyPage));
     DataChildPage* next = childPage(tag);
     DataChildPage* current = visibleChild();
     if (tag == CurrentlyPage || !next || current->parentWidget() != containView) {

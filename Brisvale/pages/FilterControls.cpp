@@ -3,6 +3,7 @@
 #include "Brisvale/pages/BoundedDateEdit.h"
 #include "Brisvale/pages/PageCard.h"
 #include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/records/SelectTimeFormat_DB.h"
 #include "Brisvale/records/TableLookup.h"
@@ -29,6 +30,11 @@ QDateTime onDay(QDate day, QTime time)
 int popUpIndex(DayRange range)
 {
     return static_cast<int>(range);
+}
+
+QString optionalMomentText(const std::optional<QDateTime>& moment)
+{
+    return moment ? Console::momentText(*moment) : QStringLiteral("none");
 }
 
 }
@@ -149,8 +155,17 @@ void FilterControls::fillPopUps()
     dayPopUp->setCurrentIndex(-1);
 }
 
+void FilterControls::printChoice(const QComboBox* popUp) const
+{
+    if (printsChoices) {
+        Console::printLine(QStringLiteral("使用者改變數值：") + popUp->currentText() + QStringLiteral(" index:")
+                           + QString::number(popUp->currentIndex()));
+    }
+}
+
 void FilterControls::ChangeDayHandler()
 {
+    printChoice(dayPopUp);
     const std::optional<SelectDateFormat_DB> row =
         TableLookup::at(dateRangeTable(), dayPopUp->currentIndex());
     if (row) {
@@ -176,6 +191,10 @@ void FilterControls::applyDayRange(const SelectDateFormat_DB& row)
         const QDateTime now = AppClock::now();
         UserDefaultHelper::setTo(now);
         UserDefaultHelper::setFrom(now.addDays(-*row.day));
+        if (printsChoices) {
+            Console::printLine(QStringLiteral("現在時間->") + Console::momentText(now) + QStringLiteral(" 變更天數->")
+                               + Console::momentText(now.addDays(-*row.day)));
+        }
     }
     showInPicker(toPicker, UserDefaultHelper::to());
     showInPicker(fromPicker, UserDefaultHelper::from());
@@ -184,6 +203,7 @@ void FilterControls::applyDayRange(const SelectDateFormat_DB& row)
 
 void FilterControls::ChangeTimeHandler()
 {
+    printChoice(timePopUp);
     const std::optional<SelectTimeFormat_DB> row =
         TableLookup::at(timeOfDayTable(), timePopUp->currentIndex());
     if (row) {
@@ -262,6 +282,10 @@ void FilterControls::restoreFilterControls()
         setBounds(UserDefaultHelper::limitFrom(), UserDefaultHelper::limitTo());
     } else if (dayRow) {
         setBounds(std::nullopt, std::nullopt);
+    }
+    if (printsChoices) {
+        Console::printLine(QStringLiteral("目前日期 ") + optionalMomentText(UserDefaultHelper::from()) + QLatin1Char(' ')
+                           + optionalMomentText(UserDefaultHelper::to()));
     }
     showInPicker(fromPicker, UserDefaultHelper::from());
     showInPicker(toPicker, UserDefaultHelper::to());

@@ -59,6 +59,9 @@ public:
     void restoreFilterControls();
     // Takes a date still being typed into a picker, as its editing finishing would.
     void commitPickers();
+    // Whether the console is told of each choice in the pop-ups, the window a day range gives
+    // and the window put into the pickers (the overview tells it; the Data page does not).
+    void setPrintsChoices(bool prints) { printsChoices = prints; }
 
     // The day range whose window has the same days as from .. to, if any: ALL first (the days of
     // the first and last readings), then, when `to` is today, 30 days and 7 days.
@@ -73,6 +76,7 @@ private:
     };
 
     void connectPicker(Picker& picker);
+    void printChoice(const QComboBox* popUp) const;
     void pickerEdited(const Picker& picker);
     static QDateTime momentOf(const Picker& picker);
     static void showInPicker(Picker& picker, const std::optional<QDateTime>& moment);
@@ -84,5 +88,6 @@ private:
     Picker toPicker;
     QComboBox* dayPopUp = nullptr;
     QComboBox* timePopUp = nullptr;
+    bool printsChoices = false;
     std::function<void()> changed;
 };

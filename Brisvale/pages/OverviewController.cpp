@@ -34,6 +34,7 @@ OverviewController::OverviewController(QWidget* parent) : QWidget(parent)
     buildInterface();
     filterControls = new FilterControls(timeRangeFrom, timeRangeTo, dayPopUp, timePopUp,
                                         [this] { refreshStatistics(); }, this);
+    filterControls->setPrintsChoices(true);
     filterControls->fillPopUps();
     setCaptions();
 }

@@ -91,3 +91,26 @@ TEST_F(Overview, TheFiguresFollowTheFilterButTheBestValueDoesNot)
     EXPECT_EQ(overview.pefAveTextField->text(), QStringLiteral("0"));
     EXPECT_EQ(overview.fev1AveTextField->text(), QStringLiteral("0.0"));
 }
+
+TEST_F(Overview, TheConsoleIsToldOfTheWindowShownAndOfEachChoice)
+{
+    storeUser({{at(3, 1, 8), 400, 2.0f}, {at(3, 2, 15, 5), 420, 3.0f}});
+    OverviewController overview;
+    lines.clear();
+    overview.willAppear();
+    EXPECT_TRUE(lines.contains(QStringLiteral("目前日期 2026-03-01 07:00:00 +0000 2026-03-02 14:05:00 +0000")))
+        << lines.join(QLatin1Char('\n')).toStdString();
+
+    lines.clear();
+    overview.timePopUp->setCurrentIndex(0);
+    emit overview.timePopUp->activated(0);
+    overview.dayPopUp->setCurrentIndex(0);
+    emit overview.dayPopUp->activated(0);
+    const QStringList expected{
+        QStringLiteral("使用者改變數值：") + overview.timePopUp->itemText(0) + QStringLiteral(" index:0"),
+        QStringLiteral("使用者改變數值：") + overview.dayPopUp->itemText(0) + QStringLiteral(" index:0"),
+        QStringLiteral("現在時間->2026-03-10 14:20:00 +0000 變更天數->2026-03-04 14:20:00 +0000")};
+    for (const QString& line : expected) {
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString() << " in\n" << lines.join(QLatin1Char('\n')).toStdString();
+    }
+}
