@@ -157,7 +157,7 @@ void FilterControls::fillPopUps()
 
 void FilterControls::printChoice(const QComboBox* popUp) const
 {
-    if (printsChoices) {
+    if (consoleLines == ConsoleLines::overview) {
         Console::printLine(QStringLiteral("使用者改變數值：") + popUp->currentText() + QStringLiteral(" index:")
                            + QString::number(popUp->currentIndex()));
     }
@@ -191,7 +191,7 @@ void FilterControls::applyDayRange(const SelectDateFormat_DB& row)
         const QDateTime now = AppClock::now();
         UserDefaultHelper::setTo(now);
         UserDefaultHelper::setFrom(now.addDays(-*row.day));
-        if (printsChoices) {
+        if (consoleLines == ConsoleLines::overview) {
             Console::printLine(QStringLiteral("現在時間->") + Console::momentText(now) + QStringLiteral(" 變更天數->")
                                + Console::momentText(now.addDays(-*row.day)));
         }
@@ -241,6 +241,9 @@ void FilterControls::matchDayRange(const QDateTime& from, const QDateTime& to)
         UserDefaultHelper::setDate(std::nullopt);
         return;
     }
+    if (*preset == DayRange::ALL && consoleLines == ConsoleLines::dataPage) {
+        Console::printLine(QStringLiteral("它们是同一天"));
+    }
     dayPopUp->setCurrentIndex(popUpIndex(*preset));
     applyDayRange(SelectDateFormat_DB::row(*preset));
 }
@@ -283,7 +286,7 @@ void FilterControls::restoreFilterControls()
     } else if (dayRow) {
         setBounds(std::nullopt, std::nullopt);
     }
-    if (printsChoices) {
+    if (consoleLines == ConsoleLines::overview) {
         Console::printLine(QStringLiteral("目前日期 ") + optionalMomentText(UserDefaultHelper::from()) + QLatin1Char(' ')
                            + optionalMomentText(UserDefaultHelper::to()));
     }

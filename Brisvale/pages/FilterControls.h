@@ -59,9 +59,11 @@ public:
     void restoreFilterControls();
     // Takes a date still being typed into a picker, as its editing finishing would.
     void commitPickers();
-    // Whether the console is told of each choice in the pop-ups, the window a day range gives
-    // and the window put into the pickers (the overview tells it; the Data page does not).
-    void setPrintsChoices(bool prints) { printsChoices = prints; }
+    // The console lines of the page the controls serve. The overview's tell each choice in the
+    // pop-ups, the window a day range gives and the window put into the pickers; the Data page's
+    // tell when picked dates are the days of the first and last readings.
+    enum class ConsoleLines { dataPage, overview };
+    void setConsoleLines(ConsoleLines lines) { consoleLines = lines; }
 
     // The day range whose window has the same days as from .. to, if any: ALL first (the days of
     // the first and last readings), then, when `to` is today, 30 days and 7 days.
@@ -88,6 +90,6 @@ private:
     Picker toPicker;
     QComboBox* dayPopUp = nullptr;
     QComboBox* timePopUp = nullptr;
-    bool printsChoices = false;
+    ConsoleLines consoleLines = ConsoleLines::dataPage;
     std::function<void()> changed;
 };

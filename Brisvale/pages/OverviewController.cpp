@@ -34,7 +34,7 @@ OverviewController::OverviewController(QWidget* parent) : QWidget(parent)
     buildInterface();
     filterControls = new FilterControls(timeRangeFrom, timeRangeTo, dayPopUp, timePopUp,
                                         [this] { refreshStatistics(); }, this);
-    filterControls->setPrintsChoices(true);
+    filterControls->setConsoleLines(FilterControls::ConsoleLines::overview);
     filterControls->fillPopUps();
     setCaptions();
 }

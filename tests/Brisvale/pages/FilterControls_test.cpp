@@ -154,6 +154,14 @@ TEST_F(FilterControlsTest, APickedWindowSnapsToTheRangeItMatchesOrDropsTheRange)
     // Editing that ends on the date already taken takes nothing.
     emit fromPicker->editingFinished();
     EXPECT_EQ(changes, 3);
+
+    // The days of the first and last readings: ALL, and the console is told they are the same days.
+    lines.clear();
+    fromPicker->setMinimumDate(day(1, 1));
+    pickInCalendar(fromPicker, day(1, 5));
+    pickInCalendar(toPicker, day(3, 9));
+    EXPECT_EQ(dayPopUp->currentIndex(), int(DayRange::ALL));
+    EXPECT_EQ(lines.count(QStringLiteral("它们是同一天")), 1);
 }
 
 // After "ALL" the pickers carry the limits' times (From 20:00, To 08:00): a one-day window is
