@@ -5,6 +5,8 @@
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 
+#include "ChartBenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -69,11 +71,5 @@ BENCHMARK(xAxisLabelValuesAndSizes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecon
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ChartBench::runBenchmarks(argc, argv);
 }
