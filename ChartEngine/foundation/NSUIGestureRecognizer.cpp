@@ -48,6 +48,16 @@ void NSUIGestureRecognizer::begin(QPointF location)
     send(State::began);
 }
 
+bool NSUIGestureRecognizer::endAt(QPointF location)
+{
+    if (!isUnderWay()) {
+        return false;
+    }
+    setLocation(location);
+    finish(State::ended);
+    return true;
+}
+
 void NSUIGestureRecognizer::reset()
 {
     m_state = State::possible;

@@ -44,6 +44,8 @@ protected:
     void finish(State state);
     // Starts a new gesture at `location`, cancelling one still under way.
     void begin(QPointF location);
+    // Ends a gesture under way at `location`; answers whether there was one.
+    bool endAt(QPointF location);
     // Forgets what the recogniser tracked of the gesture; the state goes back to possible.
     virtual void reset();
     bool isUnderWay() const { return m_state == State::began || m_state == State::changed; }

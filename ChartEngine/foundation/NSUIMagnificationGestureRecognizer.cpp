@@ -38,12 +38,7 @@ bool NSUIMagnificationGestureRecognizer::nativeGesture(const QNativeGestureEvent
         send(State::changed);
         return true;
     case Qt::EndNativeGesture:
-        if (!isUnderWay()) {
-            return false;
-        }
-        setLocation(event.position());
-        finish(State::ended);
-        return true;
+        return endAt(event.position());
     default:
         return false;
     }
