@@ -11,6 +11,7 @@
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/BarChartDataProvider.h"
 #include "ChartEngine/views/BarLineChartViewBase.h"
+#include "support/DrawnChart.h"
 
 #include <QImage>
 #include <QObject>
@@ -113,16 +114,6 @@ std::unique_ptr<View> fixtureView(std::shared_ptr<Charts::BarChartData> data, do
     return view;
 }
 
-// The whole view drawn on white, antialiased.
-inline QImage drawn(Charts::ChartViewBase& view)
-{
-    QImage image(300, 200, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    view.drawChart(painter);
-    painter.end();
-    return image;
-}
+using ChartTesting::drawn;
 
 }

@@ -6,6 +6,7 @@
 #include "ChartEngine/data/RadarChartDataSet.h"
 #include "ChartEngine/types/RadarChartView.h"
 
+#include "support/DrawnChart.h"
 #include "support/ImageInk.h"
 
 #include <QImage>
@@ -46,12 +47,7 @@ radarView(const QList<std::shared_ptr<Charts::RadarChartDataSet>>& sets)
 // The whole view drawn on a white 300 x 300 image.
 inline QImage drawn(Charts::RadarChartView& view)
 {
-    QImage image(300, 300, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    view.drawChart(painter);
-    painter.end();
-    return image;
+    return ChartTesting::drawn(view, QSize(300, 300), false);
 }
 
 // The point of a value on a spoke, as the view places it.

@@ -9,6 +9,7 @@
 #include "ChartEngine/views/LineChartView.h"
 
 #include "LineTestChart.h"
+#include "support/DrawnChart.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -43,16 +44,7 @@ std::unique_ptr<LineChartView> chartView(const ChartDataSetList& dataSets)
     return view;
 }
 
-QImage drawn(LineChartView& view)
-{
-    QImage image(300, 200, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    view.drawChart(painter);
-    painter.end();
-    return image;
-}
+using ChartTesting::drawn;
 
 QPoint pixel(double x, double y)
 {
