@@ -1,16 +1,37 @@
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/shell/AppDelegate.h"
+#include "Brisvale/shell/CommandLine.h"
 #include "Brisvale/shell/PfmManager.h"
 #include "Brisvale/shell/VersionController.h"
 #include "Brisvale/shell/WindowController.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// "--help" and "--version" are answered without a display and without the store: a core
+// application, which opens neither, lives only while the arguments are read.
+std::optional<int> answerCommandLine(int argc, char** argv)
+{
+    QCoreApplication core(argc, argv);
+    QTextStream out(stdout);
+    return CommandLine::answer(QCoreApplication::arguments(), out);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> answered = answerCommandLine(argc, argv))
+        return *answered;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brisvale"));
     QApplication::setApplicationVersion(VersionController::version());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brisvale.Brisvale"));
     Localization::install();
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();

@@ -1,0 +1,69 @@
+# Installs the charting engine for other programs: the library, its public headers under
+# include/ChartEngine/, a CMake package with the exported target ChartEngine::ChartEngine, and a
+# pkg-config file. All of it belongs to the install component "libchartengine-dev".
+include(CMakePackageConfigHelpers)
+include(GNUInstallDirs)
+
+# The headers a program of its own needs: the chart views, their data and components, the
+# formatters and fills, and everything these include. Renderers, highlighters, view-port jobs and
+# the platform layer's inner parts stay inside the engine unless a public header reaches them.
+function(chart_engine_public_headers out root)
+  file(GLOB entries RELATIVE ${root}
+       ${root}/ChartEngine/types/*ChartView.h ${root}/ChartEngine/data/*.h
+       ${root}/ChartEngine/foundation/*Formatter.h ${root}/ChartEngine/foundation/*Fill.h)
+  foreach(name views/LineChartView views/ChartViewDelegate components/XAxis components/YAxis
+               components/Legend components/LegendEntry components/ChartLimitLine
+               components/Description components/Marker components/MarkerImage
+               components/MarkerView components/Highlight foundation/ChartColorTemplates
+               foundation/ChartColors foundation/ChartEasingOption foundation/LineDash
+               foundation/ViewPortHandler foundation/Transformer foundation/Animator)
+    list(APPEND entries ChartEngine/${name}.h)
+  endforeach()
+  set(found "")
+  while(entries)
+    list(POP_FRONT entries header)
+    if(header IN_LIST found)
+      continue()
+    endif()
+    list(APPEND found ${header})
+    file(STRINGS ${root}/${header} lines REGEX "^#include \"ChartEngine/")
+    foreach(line ${lines})
+      string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" included "${line}")
+      list(APPEND entries ${included})
+    endforeach()
+  endwhile()
+  list(SORT found)
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+set(engine_component libchartengine-dev)
+set(engine_cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/ChartEngine)
+
+chart_engine_public_headers(engine_headers ${PROJECT_SOURCE_DIR})
+foreach(header ${engine_headers})
+  get_filename_component(folder ${header} DIRECTORY)
+  install(FILES ${PROJECT_SOURCE_DIR}/${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${folder}
+          COMPONENT ${engine_component})
+endforeach()
+
+install(TARGETS ChartEngine EXPORT ChartEngineTargets
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${engine_component}
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(EXPORT ChartEngineTargets NAMESPACE ChartEngine:: DESTINATION ${engine_cmake_dir}
+        COMPONENT ${engine_component})
+
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/ChartEngineConfig.cmake.in
+                              ${CMAKE_CURRENT_BINARY_DIR}/ChartEngineConfig.cmake
+                              INSTALL_DESTINATION ${engine_cmake_dir})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/ChartEngineConfigVersion.cmake
+                                 VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ChartEngineConfig.cmake
+              ${CMAKE_CURRENT_BINARY_DIR}/ChartEngineConfigVersion.cmake
+        DESTINATION ${engine_cmake_dir} COMPONENT ${engine_component})
+
+# The file finds its prefix from where it lies, so an install under any --prefix holds.
+file(RELATIVE_PATH pc_to_prefix /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
+string(REGEX REPLACE "/$" "" pc_to_prefix "${pc_to_prefix}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/chartengine.pc.in ${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT ${engine_component})

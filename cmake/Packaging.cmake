@@ -1,0 +1,59 @@
+# Installs the application with its desktop integration (install component "brisvale") and makes
+# two Debian packages with CPack: brisvale, and libchartengine-dev with the charting engine.
+include(GNUInstallDirs)
+
+set(BRISVALE_APP_ID org.brisvale.Brisvale)
+set(app_component brisvale)
+set(desktop_dir ${PROJECT_SOURCE_DIR}/Brisvale/resources/desktop)
+
+install(TARGETS brisvale RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${app_component})
+install(FILES ${desktop_dir}/${BRISVALE_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT ${app_component})
+install(FILES ${desktop_dir}/${BRISVALE_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT ${app_component})
+foreach(size 48 128 256)
+  install(FILES ${desktop_dir}/${BRISVALE_APP_ID}-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${BRISVALE_APP_ID}.png COMPONENT ${app_component})
+endforeach()
+
+# The metainfo carries the release's version, and the manual page the version it describes.
+configure_file(${desktop_dir}/${BRISVALE_APP_ID}.metainfo.xml
+               ${CMAKE_CURRENT_BINARY_DIR}/${BRISVALE_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${BRISVALE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT ${app_component})
+set(VERSION ${PROJECT_VERSION})
+configure_file(${desktop_dir}/brisvale.1 ${CMAKE_CURRENT_BINARY_DIR}/brisvale.1 @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/brisvale.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${app_component})
+install(FILES ${PROJECT_SOURCE_DIR}/TavrendelPFMSDK/sample/sample-meter.json
+              ${PROJECT_SOURCE_DIR}/TavrendelPFMSDK/sample/README.md
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/brisvale COMPONENT ${app_component})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME brisvale)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Brisvale")
+set(CPACK_PACKAGE_CONTACT "Brisvale developers <developers@brisvale.org>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_COMPONENTS_ALL ${app_component} libchartengine-dev)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
+
+set(CPACK_DEBIAN_BRISVALE_PACKAGE_NAME brisvale)
+set(CPACK_DEBIAN_BRISVALE_PACKAGE_SHLIBDEPS ON)
+# The SQLite driver is loaded at run time, so no linked library names it.
+set(CPACK_DEBIAN_BRISVALE_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-dejavu-core")
+set(CPACK_COMPONENT_BRISVALE_DESCRIPTION
+    "Peak flow diary for a handheld peak-flow meter\nDownloads a peak-flow meter's readings (PEF and FEV1) into a local store, shows\nstatistics, a readings table and charts with traffic-light zones, and writes PDF\nand CSV reports and backups.")
+
+set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_NAME libchartengine-dev)
+set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_DEPENDS "qt6-base-dev")
+set(CPACK_COMPONENT_LIBCHARTENGINE-DEV_DESCRIPTION
+    "Charting engine on Qt Widgets (development files)\nLine, bar, horizontal bar, pie, radar, scatter, bubble, candlestick and combined\ncharts, as a static library with its headers, a CMake package and a pkg-config file.")
+
+include(CPack)
