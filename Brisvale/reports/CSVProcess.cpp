@@ -4,10 +4,10 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/NumberText.h"
+#include "Brisvale/platform/WholeFile.h"
 #include "Brisvale/reports/ProfileTexts.h"
 #include "Brisvale/reports/ReportFile.h"
 
-#include <QSaveFile>
 #include <QUrl>
 
 namespace {
@@ -25,8 +25,8 @@ void CSVProcess::writeCSVReport(const QString& folder, const QString& startText,
     const QByteArray text = reportText(startText, endText, profile, readings);
     const QString path = ReportFile::path(folder, QStringLiteral("ZA+_CSV_Report_"), QStringLiteral(".csv"));
     Console::printLine(QStringLiteral("CSV FilePath=> ") + QUrl::fromLocalFile(path).toString());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    if (const std::optional<QString> error = WholeFile::write(path, text)) {
+        Console::printLine(*error + QStringLiteral(": ") + path);
         ReportFile::announceFailure(QStringLiteral("CSVFile_AlertMessage_Failed"));
         return;
     }

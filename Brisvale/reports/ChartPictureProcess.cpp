@@ -1,6 +1,7 @@
 #include "Brisvale/reports/ChartPictureProcess.h"
 
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/WholeFile.h"
 #include "Brisvale/reports/PDFReportProcess.h"
 #include "Brisvale/reports/PEFAxes.h"
 #include "Brisvale/reports/ProfileTexts.h"
@@ -15,7 +16,6 @@
 #include "ChartEngine/foundation/IndexAxisValueFormatter.h"
 #include "ChartEngine/views/LineChartView.h"
 
-#include <QSaveFile>
 #include <algorithm>
 
 using namespace Charts;
@@ -203,10 +203,8 @@ bool ChartPictureProcess::writePicture(const QImage& picture, const QString& pat
         Console::printLine(QStringLiteral("the picture could not be encoded: ") + path);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*png) != png->size() || !file.commit()) {
-        Console::printLine(file.errorString() + QStringLiteral(": ") + path);
-        file.cancelWriting();
+    if (const std::optional<QString> error = WholeFile::write(path, *png)) {
+        Console::printLine(*error + QStringLiteral(": ") + path);
         return false;
     }
     return true;
