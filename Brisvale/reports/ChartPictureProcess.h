@@ -18,10 +18,10 @@ class LineChartView;
 
 // The report's chart pictures: one line chart per calendar half-year that holds readings, drawn
 // off screen and written as "<k>.png" into the kind's work folder. Only the half-years that hold
-// readings are visited, so the work grows with the readings, not with the years between them. One chart view, made with its
-// frame and never shown, serves every block of both passes (PEF first, then FEV1): each block
-// clears it, sets its own data and applies the look again, so what a block does not set (the PEF
-// zone bands during the FEV1 pass) stays as the last block left it.
+// readings are visited, so the work grows with the readings, not with the years between them.
+// One chart view, made with its frame and never shown, serves every block of both passes (PEF
+// first, then FEV1): each block clears it, sets its own data and applies the look again, so what
+// a block does not set (the PEF zone bands during the FEV1 pass) stays as the last block left it.
 class ChartPictureProcess : public ChartPictureMaker {
 public:
     // One calendar half-year: from local midnight of 1 January or 1 July up to, not including,
