@@ -167,6 +167,33 @@ void BM_PDFReportPagesAndCommit(benchmark::State& state)
 }
 BENCHMARK(BM_PDFReportPagesAndCommit)->Unit(benchmark::kMillisecond);
 
+// The PEF pictures of two readings, dated year 1 and year 9999: only the half-years that hold
+// readings cost anything, so this is two pictures' work however far apart they lie.
+void BM_PicturesOfReadingsTenThousandYearsApart(benchmark::State& state)
+{
+    ProfilePtr profile = viewContext().insertProfile();
+    profile->email = QStringLiteral("far@example.org");
+    profile->best_Value = 480;
+    for (const QDate day : {QDate(1, 3, 1), QDate(9999, 9, 1)}) {
+        PFMPtr reading = viewContext().insertReading(profile);
+        reading->measureDate = Timestamp::fromDateTime(QDateTime(day, QTime(8, 0)));
+        reading->pefValue = 400;
+        reading->fev1Value = 3.0f;
+    }
+    viewContext().save();
+    const ConditionReturnInfo info{profile, viewContext().pfmInfo(profile).value()};
+    QTemporaryDir folder;
+    int pictures = 0;
+    for (auto _ : state) {
+        pictures = ChartPictureProcess(info).makeChartPictures(QUrl::fromLocalFile(folder.path()),
+                                                               FolderProcess::FolderKind::PEF);
+    }
+    state.counters["pictures"] = pictures;
+    viewContext().deleteProfile(profile);
+    viewContext().save();
+}
+BENCHMARK(BM_PicturesOfReadingsTenThousandYearsApart)->Unit(benchmark::kMillisecond);
+
 }
 
 int main(int argc, char** argv)

@@ -3,6 +3,7 @@
 #include "Brisvale/pages/ReadingsTableModel.h"
 
 #include <QLineEdit>
+#include <limits>
 
 NoteDelegate::NoteDelegate(Save saveAction, QObject* parent)
     : QStyledItemDelegate(parent), save(std::move(saveAction))
@@ -15,6 +16,9 @@ QWidget* NoteDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     Q_UNUSED(option);
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("textfieldcell"));
+    // A note of any length, as a backup may bring it: the field never shortens what it shows, so
+    // the next keystroke cannot store a cut note.
+    field->setMaxLength(std::numeric_limits<int>::max());
     field->setProperty(tagProperty, index.row());
     const qint64 objectID = index.data(ReadingsTableModel::objectIDRole).toLongLong();
     connect(field, &QLineEdit::textEdited, this,

@@ -5,10 +5,10 @@
 
 class QLineEdit;
 
-// The note cells of the readings table: the editor is a line field bound, when it is made, to its
-// reading's object identifier, and every edit of the user (`textEdited`) is handed on at once with
-// the field's whole text. Filling the field from the reading is not an edit, and closing the field
-// writes nothing more.
+// The note cells of the readings table: the editor is a line field of no length limit, bound, when
+// it is made, to its reading's object identifier, and every edit of the user (`textEdited`) is
+// handed on at once with the field's whole text. Filling the field from the reading is not an
+// edit, and closing the field writes nothing more.
 class NoteDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

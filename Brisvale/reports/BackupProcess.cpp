@@ -5,6 +5,7 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Fatal.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/WholeFile.h"
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/records/FolderProcess.h"
 #include "Brisvale/records/RenewProcess.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QUrl>
 #include <algorithm>
@@ -220,12 +220,7 @@ std::optional<QString> BackupProcess::writeBackup(const QList<ProfilePtr>& profi
     if (!document) {
         return error;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*document) != document->size()
-        || !file.commit()) {
-        return file.errorString();
-    }
-    return std::nullopt;
+    return WholeFile::write(path, *document);
 }
 
 StoreResult<Decode_Profile> BackupProcess::backupRecord(const ProfilePtr& profile)

@@ -4,10 +4,10 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/NumberText.h"
+#include "Brisvale/platform/WholeFile.h"
 #include "Brisvale/reports/ProfileTexts.h"
 #include "Brisvale/reports/ReportFile.h"
 
-#include <QSaveFile>
 #include <QUrl>
 
 namespace {
@@ -25,8 +25,8 @@ void CSVProcess::writeCSVReport(const QString& folder, const QString& startText,
     const QByteArray text = reportText(startText, endText, profile, readings);
     const QString path = ReportFile::path(folder, QStringLiteral("ZA+_CSV_Report_"), QStringLiteral(".csv"));
     Console::printLine(QStringLiteral("CSV FilePath=> ") + QUrl::fromLocalFile(path).toString());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    if (const std::optional<QString> error = WholeFile::write(path, text)) {
+        Console::printLine(*error + QStringLiteral(": ") + path);
         ReportFile::announceFailure(QStringLiteral("CSVFile_AlertMessage_Failed"));
         return;
     }
@@ -70,6 +70,24 @@ QString CSVProcess::field(const QString& value)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+QString CSVProcess::noteText(const QString& note)
+{
+    QString text;
+    text.reserve(note.size());
+    for (const QChar ch : note) {
+        const bool kept = ch == QLatin1Char('\t') || ch == QLatin1Char('\n') || ch == QLatin1Char('\r')
+            || ch.category() != QChar::Other_Control;
+        if (kept) {
+            text += ch;
+        }
+    }
+    static const QString formulaStarts = QStringLiteral("=+-@");
+    if (!text.isEmpty() && formulaStarts.contains(text.front())) {
+        text.prepend(QLatin1Char('\''));
+    }
+    return text;
+}
+
 QString CSVProcess::line(const QStringList& values)
 {
     QStringList fields;
@@ -86,5 +104,5 @@ QString CSVProcess::readingLine(const PFM& reading, const std::optional<QString>
     const QDateTime date = reading.measureDate ? reading.measureDate->toDateTime() : QDateTime();
     return line({ProfileTexts::dateText(date, datePattern), ProfileTexts::dateText(date, timePattern),
                  QString::number(reading.pefValue), NumberText::fixed(reading.fev1Value, 2),
-                 reading.note.value_or(QString())});
+                 noteText(reading.note.value_or(QString()))});
 }

@@ -1,6 +1,7 @@
 #include "Brisvale/reports/ChartPictureProcess.h"
 
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/WholeFile.h"
 #include "Brisvale/reports/PDFReportProcess.h"
 #include "Brisvale/reports/PEFAxes.h"
 #include "Brisvale/reports/ProfileTexts.h"
@@ -15,7 +16,6 @@
 #include "ChartEngine/foundation/IndexAxisValueFormatter.h"
 #include "ChartEngine/views/LineChartView.h"
 
-#include <QSaveFile>
 #include <algorithm>
 
 using namespace Charts;
@@ -62,8 +62,15 @@ ChartPictureProcess::ChartPictureProcess(ConditionReturnInfo info)
 
 ChartPictureProcess::~ChartPictureProcess() = default;
 
-QList<ChartPictureProcess::HalfYear> ChartPictureProcess::halfYearBlocks(const QDateTime& first,
-                                                                         const QDateTime& last)
+ChartPictureProcess::HalfYear ChartPictureProcess::halfYearOf(const QDateTime& moment)
+{
+    const QDate day = moment.toLocalTime().date();
+    const QDate start(day.year(), day.month() < 7 ? 1 : 7, 1);
+    // Each bound from its own day, so that a midnight the clocks skip moves that bound alone.
+    return HalfYear{QDateTime(start, QTime(0, 0)), QDateTime(start.addMonths(6), QTime(0, 0))};
+}
+
+int ChartPictureProcess::blockCount(const QDateTime& first, const QDateTime& last)
 {
     const QDateTime localFirst = first.toLocalTime();
     const QDateTime localLast = last.toLocalTime();
@@ -77,18 +84,11 @@ QList<ChartPictureProcess::HalfYear> ChartPictureProcess::halfYearBlocks(const Q
                            .arg(months % 12)
                            .arg(localFirst.addMonths(months).daysTo(localLast)));
     Console::printLine(QStringLiteral("此資料列，餘數：%1 圖片總數：%2").arg(months % 6).arg(count));
-
-    // Each bound from its own day, so that a midnight the clocks skip moves that bound alone.
-    const QDate firstDay = localFirst.date();
-    const QDate firstStart(firstDay.year(), firstDay.month() < 7 ? 1 : 7, 1);
-    const auto bound = [&firstStart](int b) { return QDateTime(firstStart.addMonths(6 * b), QTime(0, 0)); };
-    QList<HalfYear> blocks;
-    for (int b = 0; b < count; ++b) {
-        blocks << HalfYear{bound(b), bound(b + 1)};
-    }
-    return blocks;
+    return count;
 }
 
+// Walks the readings, oldest first, one occupied half-year at a time: a half-year without
+// readings is never visited.
 int ChartPictureProcess::makeChartPictures(const QUrl& folder, FolderProcess::FolderKind kind)
 {
     if (kind == FolderProcess::FolderKind::BAK2JSON) {
@@ -102,28 +102,44 @@ int ChartPictureProcess::makeChartPictures(const QUrl& folder, FolderProcess::Fo
     const QDateTime last = Timestamp{readings.last().seconds}.toDateTime();
     Console::printLine(QStringLiteral("Profile資料列起始日：") + Console::momentText(first) + QStringLiteral(" 結束日：")
                        + Console::momentText(last));
+    blockCount(first, last);
+    const int firstYear = first.toLocalTime().date().year();
     int k = 0;
-    for (const HalfYear& block : halfYearBlocks(first, last)) {
-        chartView->clear();
-        Console::printLine(QStringLiteral("目前年份%1 製作起始日期").arg(first.toLocalTime().date().year())
-                           + Console::momentText(block.start) + QStringLiteral(" 製作結束日期")
-                           + Console::momentText(block.end));
-        const QStringList labels = makeDayLabels(block.start, block.end);
-        const ChartDataEntryList entries = blockEntries(readings, block, kind);
-        if (!entries.isEmpty()) {
-            setBlockData(entries, labels);
+    for (qsizetype from = 0; from < readings.size();) {
+        const HalfYear block = halfYearOf(Timestamp{readings[from].seconds}.toDateTime());
+        const double end = Timestamp::fromDateTime(block.end).seconds;
+        qsizetype to = from + 1;
+        while (to < readings.size() && readings[to].seconds < end) {
+            ++to;
         }
-        styleChart();
-        if (kind == FolderProcess::FolderKind::PEF) {
-            stylePEFAxes(static_cast<double>(DataInfo.profile->best_Value));
-        } else {
-            styleFEV1Axes();
-        }
-        if (!entries.isEmpty() && takePicture(PDFReportProcess::pictureFile(folder, k).toLocalFile())) {
+        if (drawBlock(readings.mid(from, to - from), block, kind, firstYear)
+            && takePicture(PDFReportProcess::pictureFile(folder, k).toLocalFile())) {
             ++k;
         }
+        from = to;
     }
     return k;
+}
+
+// Sets the block's readings and the look on the chart; answers whether it has anything to draw.
+bool ChartPictureProcess::drawBlock(const QList<DatedReading>& readings, const HalfYear& block,
+                                    FolderProcess::FolderKind kind, int firstYear)
+{
+    chartView->clear();
+    Console::printLine(QStringLiteral("目前年份%1 製作起始日期").arg(firstYear) + Console::momentText(block.start)
+                       + QStringLiteral(" 製作結束日期") + Console::momentText(block.end));
+    const QStringList labels = makeDayLabels(block.start, block.end);
+    const ChartDataEntryList entries = blockEntries(readings, block, kind);
+    if (!entries.isEmpty()) {
+        setBlockData(entries, labels);
+    }
+    styleChart();
+    if (kind == FolderProcess::FolderKind::PEF) {
+        stylePEFAxes(static_cast<double>(DataInfo.profile->best_Value));
+    } else {
+        styleFEV1Axes();
+    }
+    return !entries.isEmpty();
 }
 
 // The readings that have a measure date, oldest first; equal dates keep the query's order.
@@ -203,10 +219,8 @@ bool ChartPictureProcess::writePicture(const QImage& picture, const QString& pat
         Console::printLine(QStringLiteral("the picture could not be encoded: ") + path);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*png) != png->size() || !file.commit()) {
-        Console::printLine(file.errorString() + QStringLiteral(": ") + path);
-        file.cancelWriting();
+    if (const std::optional<QString> error = WholeFile::write(path, *png)) {
+        Console::printLine(*error + QStringLiteral(": ") + path);
         return false;
     }
     return true;

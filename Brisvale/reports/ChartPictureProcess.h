@@ -17,10 +17,11 @@ class LineChartView;
 }
 
 // The report's chart pictures: one line chart per calendar half-year that holds readings, drawn
-// off screen and written as "<k>.png" into the kind's work folder. One chart view, made with its
-// frame and never shown, serves every block of both passes (PEF first, then FEV1): each block
-// clears it, sets its own data and applies the look again, so what a block does not set (the PEF
-// zone bands during the FEV1 pass) stays as the last block left it.
+// off screen and written as "<k>.png" into the kind's work folder. Only the half-years that hold
+// readings are visited, so the work grows with the readings, not with the years between them.
+// One chart view, made with its frame and never shown, serves every block of both passes (PEF
+// first, then FEV1): each block clears it, sets its own data and applies the look again, so what
+// a block does not set (the PEF zone bands during the FEV1 pass) stays as the last block left it.
 class ChartPictureProcess : public ChartPictureMaker {
 public:
     // One calendar half-year: from local midnight of 1 January or 1 July up to, not including,
@@ -50,9 +51,13 @@ public:
     // One x-axis label per calendar day from `from` up to `to`, in the profile's date pattern.
     virtual QStringList makeDayLabels(const QDateTime& from, const QDateTime& to);
 
-    // The blocks from the one holding `first`: M / 6 + 2 of them, M the whole calendar months
-    // from `first` to `last` (the days left over do not count), which always reach past `last`.
-    static QList<HalfYear> halfYearBlocks(const QDateTime& first, const QDateTime& last);
+    // The block that holds the moment, in local time.
+    static HalfYear halfYearOf(const QDateTime& moment);
+
+    // How many blocks from the one holding `first` reach past `last`, as the console is told:
+    // M / 6 + 2, M the whole calendar months from `first` to `last` (the days left over do not
+    // count). Some of them may hold no reading.
+    static int blockCount(const QDateTime& first, const QDateTime& last);
 
     // The readings as the export queried them.
     const ConditionReturnInfo DataInfo;
@@ -71,6 +76,8 @@ private:
     QList<DatedReading> datedReadings() const;
     static Charts::ChartDataEntryList blockEntries(const QList<DatedReading>& readings, const HalfYear& block,
                                                    FolderProcess::FolderKind kind);
+    bool drawBlock(const QList<DatedReading>& readings, const HalfYear& block, FolderProcess::FolderKind kind,
+                   int firstYear);
     void setBlockData(const Charts::ChartDataEntryList& entries, const QStringList& labels);
     bool takePicture(const QString& path);
 

@@ -1,14 +1,15 @@
 #include "Brisvale/reports/PDFPageWriter.h"
 
+#include "Brisvale/platform/WholeFile.h"
 #include "Brisvale/reports/PDFPage.h"
 
 #include <QPageSize>
 
-PDFPageWriter::PDFPageWriter(const QString& path) : file_(path) {}
+PDFPageWriter::PDFPageWriter(const QString& path) : path_(path) {}
 
 PDFPageWriter::~PDFPageWriter()
 {
-    // An unfinished document leaves no file: the painter lets go before the save file discards.
+    // An unfinished document leaves no file: the painter lets go of the document in memory.
     if (painter_.isActive()) {
         painter_.end();
     }
@@ -16,10 +17,10 @@ PDFPageWriter::~PDFPageWriter()
 
 bool PDFPageWriter::open()
 {
-    if (!file_.open(QIODevice::WriteOnly)) {
+    if (!document_.open(QIODevice::WriteOnly)) {
         return false;
     }
-    writer_ = std::make_unique<QPdfWriter>(&file_);
+    writer_ = std::make_unique<QPdfWriter>(&document_);
     writer_->setResolution(72);
     writer_->setPageSize(QPageSize(QSizeF(PDFPage::pageWidth, PDFPage::pageHeight), QPageSize::Point,
                                    QString(), QPageSize::ExactMatch));
@@ -41,10 +42,10 @@ void PDFPageWriter::appendPage(PDFPage& page)
     page.render(&painter_, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
 }
 
-bool PDFPageWriter::commit()
+std::optional<QString> PDFPageWriter::commit()
 {
     if (!painter_.isActive() || !painter_.end()) {
-        return false;
+        return QStringLiteral("the document could not be ended");
     }
-    return file_.error() == QFileDevice::NoError && file_.commit();
+    return WholeFile::write(path_, document_.data());
 }

@@ -100,7 +100,11 @@ bool PDFReportProcess::writeReport(const QString& path, int pictureCount, const 
         const std::unique_ptr<PDFPage> page = makePage(planned, info, folders.pef, folders.fev1);
         writer.appendPage(*page);
     }
-    return writer.commit();
+    if (const std::optional<QString> error = writer.commit()) {
+        Console::printLine(*error + QStringLiteral(": ") + path);
+        return false;
+    }
+    return true;
 }
 
 std::unique_ptr<PDFPage> PDFReportProcess::makePage(const PDFPagePlan::Page& page, const ConditionReturnInfo& info,

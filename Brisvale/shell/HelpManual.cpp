@@ -1,12 +1,12 @@
 #include "Brisvale/shell/HelpManual.h"
 
+#include "Brisvale/platform/WholeFile.h"
 #include "Brisvale/records/StoreFile.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 // The manual lives in a resource of the static application library; naming it here links it in.
 static void initializeHelpResources()
@@ -30,9 +30,7 @@ bool writeManual(const QString& path)
     if (!source.open(QIODevice::ReadOnly) || !QDir().mkpath(QFileInfo(path).absolutePath())) {
         return false;
     }
-    QSaveFile target(path);
-    return target.open(QIODevice::WriteOnly) && target.write(source.readAll()) == source.size()
-        && target.commit();
+    return !WholeFile::write(path, source.readAll());
 }
 
 }

@@ -5,6 +5,8 @@
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/records/BackupDocument.h"
+#include "Brisvale/reports/BackupProcess.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
 
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -112,6 +115,42 @@ TEST_F(TableTest, NoteEditsAreStoredAtEveryKeystrokeAndNotWhenTheFieldIsFilled)
     closeViewContext();
     const ProfilePtr profile = viewContext().fetchProfile(QStringLiteral("ann@example.com")).value();
     EXPECT_EQ(viewContext().pfmInfo(profile).value().first()->note, QString()) << "empty, not absent";
+}
+
+// A backup sets no limit on a note's length; the field once showed such a note cut to 32,767
+// characters, and the next keystroke stored the cut text.
+TEST_F(TableTest, AMegabyteNoteFromABackupIsEditedByOneCharacterAndKeepsTheRest)
+{
+    const ProfilePtr profile = storeUser({});
+    QString note;
+    for (int i = 0; note.size() < 1024 * 1024; ++i) {
+        note += QStringLiteral("%1 puffs, better; ").arg(i);
+    }
+    Decode_Profile record = BackupProcess::backupRecord(profile).value();
+    record.birthday = Timestamp{0.0}; // a backup's profile always has one
+    record.pfmInfo << Decode_PFM{2.5f, Timestamp::fromDateTime(at(3, 2, 9)), note, 380};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("notes.bak"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(BackupDocument::write({record}).value());
+    file.close();
+    script.answerPath(path);
+    script.answer(Alert::firstButton);
+    ASSERT_TRUE(BackupProcess::importStore(nullptr));
+
+    showPage();
+    QLineEdit* field = openNote(0);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text().size(), note.size());
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Backspace);
+
+    closeViewContext();
+    const ProfilePtr stored = viewContext().fetchProfile(QStringLiteral("ann@example.com")).value();
+    const QString kept = viewContext().pfmInfo(stored).value().first()->note.value_or(QString());
+    EXPECT_EQ(kept.size(), note.size() - 1);
+    EXPECT_TRUE(kept == note.chopped(1)) << "the stored note differs from the imported one less its last character";
 }
 
 TEST_F(TableTest, ADeletionMovesOnlyTheLimitsThatAllOfTheUsersReadingsMove)

@@ -1,6 +1,9 @@
 #include "StoreTestSupport.h"
 
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
+
+#include <QFile>
 
 #include <cmath>
 #include <limits>
@@ -281,6 +284,32 @@ TEST_F(StoreRollback, ADatabaseFailureHalfWayLeavesStoreAndObjectsAsBefore)
     EXPECT_TRUE(rawQuery(QStringLiteral("SELECT name FROM Profile")).isNull());
     EXPECT_TRUE(context.save().ok()); // nothing left to write
     EXPECT_EQ(rowCount(QStringLiteral("PFM")), 1);
+}
+
+// No room for the journal at all, or room for the journal but not for the store to grow.
+TEST_F(StoreRollback, ASaveOnAFullDiskIsRefusedAndLeavesTheStoreFileAsItWas)
+{
+    const auto storeBytes = [] {
+        QFile file(StoreFile::filePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    for (const bool roomForTheJournal : {false, true}) {
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        const ProfilePtr profile = storedProfile(QStringLiteral("a"), {1.0});
+        const QByteArray before = storeBytes();
+        PFMPtr reading = viewContext().insertReading(profile);
+        reading->measureDate = Timestamp{2.0};
+        reading->note = QString(512 * 1024, QLatin1Char('n'));
+        StoreStatus saved = std::monostate();
+        {
+            const FileSizeLimit limit(roomForTheJournal ? before.size() : 0);
+            saved = viewContext().save();
+        }
+        EXPECT_FALSE(saved.ok()) << roomForTheJournal;
+        EXPECT_EQ(storeBytes(), before) << roomForTheJournal;
+        EXPECT_EQ(rowCount(QStringLiteral("PFM")), 1) << roomForTheJournal;
+    }
 }
 
 TEST_F(StoreRollback, NonFiniteDatesAreRefused)

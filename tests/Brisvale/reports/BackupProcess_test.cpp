@@ -10,10 +10,12 @@
 #include "Brisvale/records/StoreTestSupport.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <cmath>
@@ -393,6 +395,31 @@ TEST_F(Backup, AFailedWriteLeavesNoFileAndShowsTheFailureAlert)
     EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup could not be saved."));
     EXPECT_FALSE(QDir(missing).exists());
     EXPECT_TRUE(QDir(files.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST_F(Backup, ADiskThatFillsDuringAnExportIsToldAndKeepsTheEarlierBackup)
+{
+    QList<Decode_Profile> records = sample();
+    records[0].pfmInfo[0].note = QString(40'000, QLatin1Char('n'));
+    store(records);
+    AppClock::setNow(QDateTime(QDate(2024, 3, 15), QTime(14, 30, 5)));
+    const QString path = QDir(files.path()).filePath(QStringLiteral("Export_QFDB_20240315143005.bak"));
+    const QByteArray earlier("an earlier backup of the same name");
+    writeFile(QFileInfo(path).fileName(), earlier);
+    for (const qint64 room : {0, 10'000, 40'000}) {
+        script->answerPath(files.path());
+        script->answer(Alert::firstButton);
+        {
+            const FileSizeLimit limit(room);
+            BackupProcess::exportStore(nullptr);
+        }
+        EXPECT_EQ(script->last().alert.symbol, AlertSymbol::xmark) << room;
+        EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup could not be saved.")) << room;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), earlier) << room;
+        EXPECT_EQ(QDir(files.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
+    }
 }
 
 TEST_F(Backup, CancelledPanelsDoNothing)

@@ -71,7 +71,7 @@ TEST_F(CSVText, FieldsAreQuotedOnlyWhereASpreadsheetWouldMisreadThem)
         {"say \"hi\"", "\"say \"\"hi\"\"\""},
         {"two\nlines", "\"two\nlines\""},
         {"cr\rhere", "\"cr\rhere\""},
-        // Notes are the user's own words: formula-like text stays as typed.
+        // Quoting alone leaves formula-like text as it is; a note is guarded before it is quoted.
         {"=SUM(A1)", "=SUM(A1)"},
         {"+1 puff", "+1 puff"},
         {"-2", "-2"},
@@ -89,4 +89,36 @@ TEST_F(CSVText, FieldsAreQuotedOnlyWhereASpreadsheetWouldMisreadThem)
     const QList<QByteArray> lines = text.split('\n');
     EXPECT_EQ(lines[1], QByteArray("Name,\"Lee, Ann\",,Sex,Male"));
     EXPECT_EQ(lines[7], QByteArray("2024/03/14,21:05,420,2.50,\"after \"\"run\"\", cold\""));
+}
+
+// A note that a spreadsheet would run as a formula starts with a single quote; control characters
+// other than tab and line breaks are left out, before the guard looks at the first character.
+TEST_F(CSVText, NotesAreWrittenAsTextWithoutTheirControlCharacters)
+{
+    const QChar nul(0);
+    const QList<std::pair<QString, QByteArray>> cases{
+        {QStringLiteral("=SUM(A1:A9)"), "'=SUM(A1:A9)"},
+        {QStringLiteral("+1 puff"), "'+1 puff"},
+        {QStringLiteral("-2 today"), "'-2 today"},
+        {QStringLiteral("@home"), "'@home"},
+        {QStringLiteral("=1,2"), "\"'=1,2\""},
+        {QStringLiteral("a = b - c"), "a = b - c"},
+        {QStringLiteral("'quoted"), "'quoted"},
+        {QStringLiteral("a") + nul + QStringLiteral("b"), "ab"},
+        {QChar(0x01) + QStringLiteral("=HYPERLINK()"), "'=HYPERLINK()"},
+        {QStringLiteral("bell\u0007 esc\u001b del\u007f nel\u0085 us\u001f."), "bell esc del nel us."},
+        {QStringLiteral("tab\there"), "tab\there"},
+        {QStringLiteral("two\nlines\r"), "\"two\nlines\r\""},
+        {QStringLiteral("Zoë \u2028 ok"), "Zo\xc3\xab \xe2\x80\xa8 ok"},
+        {QString(), ""},
+    };
+    for (const auto& [note, expected] : cases) {
+        const ProfilePtr profile = storeUser({{at(2024, 3, 14, 21, 5), 420, 2.5f, note}});
+        const QByteArray text = CSVProcess::reportText(QStringLiteral("a"), QStringLiteral("b"), *profile,
+                                                       viewContext().pfmInfo(profile).value());
+        EXPECT_EQ(text.sliced(text.indexOf("2024/03/14,")), "2024/03/14,21:05,420,2.50," + expected + "\n")
+            << note.toStdString();
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
 }

@@ -53,6 +53,17 @@ protected:
         return *ConditionProcess::queryReadings();
     }
 
+    // As query(), with a date window from year 1 to year 9999.
+    ConditionReturnInfo queryAllTime(const QList<ReadingSpec>& readings)
+    {
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        storeUser(readings);
+        UserDefaultHelper::setFrom(QDateTime(QDate(1, 1, 1), QTime(0, 0)));
+        UserDefaultHelper::setTo(QDateTime(QDate(9999, 12, 31), QTime(0, 0)));
+        return *ConditionProcess::queryReadings();
+    }
+
     // The pass into a fresh folder of the kind; the names of the pictures it wrote.
     QStringList pass(ChartPictureProcess& process, Kind kind)
     {
@@ -76,27 +87,64 @@ const QColor white(Qt::white);
 
 }
 
-TEST_F(ChartPictures, BlocksAreHalfYearsFromTheFirstReadingsAndReachPastTheLast)
+TEST_F(ChartPictures, AReadingsBlockIsItsLocalHalfYear)
+{
+    const struct {
+        QDateTime moment;
+        QDateTime start;
+    } cases[] = {
+        {at(2024, 6, 30, 23), at(2024, 1, 1, 0)},
+        {at(2024, 7, 1, 0), at(2024, 7, 1, 0)},
+        {at(2024, 12, 31, 23), at(2024, 7, 1, 0)},
+        {QDateTime(QDate(2024, 6, 30), QTime(22, 30), Qt::UTC), at(2024, 7, 1, 0)}, // 00:30 in Berlin
+        {at(1, 3, 1), at(1, 1, 1, 0)},
+        {at(9999, 9, 1), at(9999, 7, 1, 0)},
+    };
+    for (const auto& c : cases) {
+        const ChartPictureProcess::HalfYear block = ChartPictureProcess::halfYearOf(c.moment);
+        EXPECT_EQ(block.start, c.start) << c.moment.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(block.end, c.start.addMonths(6)) << c.moment.toString(Qt::ISODate).toStdString();
+    }
+}
+
+TEST_F(ChartPictures, TheConsoleIsToldHowManyBlocksReachPastTheLastReading)
 {
     const struct {
         QDateTime first;
         QDateTime last;
-        qsizetype count;
-        QDateTime firstStart;
+        int count;
     } cases[] = {
-        {at(2024, 6, 30), at(2025, 7, 1), 4, at(2024, 1, 1, 0)}, // 12 whole months
-        {at(2024, 6, 30), at(2024, 7, 1), 2, at(2024, 1, 1, 0)},
-        {at(2024, 7, 31), at(2025, 1, 30), 2, at(2024, 7, 1, 0)}, // 5 whole months: the days count
-        {at(2024, 7, 31), at(2025, 1, 31), 3, at(2024, 7, 1, 0)},
+        {at(2024, 6, 30), at(2025, 7, 1), 4}, // 12 whole months
+        {at(2024, 6, 30), at(2024, 7, 1), 2},
+        {at(2024, 7, 31), at(2025, 1, 30), 2}, // 5 whole months: the days count
+        {at(2024, 7, 31), at(2025, 1, 31), 3},
     };
     for (const auto& c : cases) {
-        const auto blocks = ChartPictureProcess::halfYearBlocks(c.first, c.last);
-        ASSERT_EQ(blocks.size(), c.count) << c.last.toString().toStdString();
-        for (qsizetype b = 0; b < blocks.size(); ++b) {
-            EXPECT_EQ(blocks[b].start, c.firstStart.addMonths(6 * int(b)));
-            EXPECT_EQ(blocks[b].end, c.firstStart.addMonths(6 * int(b + 1)));
+        console.clear();
+        EXPECT_EQ(ChartPictureProcess::blockCount(c.first, c.last), c.count);
+        EXPECT_TRUE(console.last().endsWith(QStringLiteral(" 圖片總數：%1").arg(c.count)));
+    }
+}
+
+// Only the half-years that hold readings are visited: nearly ten thousand years between two
+// readings cost nothing, and each reading's picture is the one it has alone.
+TEST_F(ChartPictures, ReadingsTenThousandYearsApartMakeThePicturesOfTheirOwnHalfYears)
+{
+    const ReadingSpec earliest = reading(at(1, 3, 1), 300, 1.5f);
+    const ReadingSpec latest = reading(at(9999, 9, 1), 450, 3.0f);
+    for (const Kind kind : {Kind::PEF, Kind::FEV1}) {
+        QList<QImage> alone;
+        for (const ReadingSpec& single : {earliest, latest}) {
+            ChartPictureProcess process(queryAllTime({single}));
+            ASSERT_EQ(pass(process, kind).size(), 1);
+            alone << picture(kind, 0);
         }
-        EXPECT_GT(blocks.last().end, c.last);
+        ChartPictureProcess both(queryAllTime({latest, earliest}));
+        console.clear();
+        EXPECT_EQ(pass(both, kind), (QStringList{"0.png", "1.png"}));
+        EXPECT_EQ(console.filter(QStringLiteral("製作起始日期")).size(), 2);
+        EXPECT_EQ(picture(kind, 0), alone[0]);
+        EXPECT_EQ(picture(kind, 1), alone[1]);
     }
 }
 

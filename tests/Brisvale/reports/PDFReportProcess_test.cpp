@@ -11,6 +11,9 @@
 #include "Brisvale/reports/ReportTestSupport.h"
 #include "Brisvale/reports/TablePDFController.h"
 
+#include "support/FileSizeLimit.h"
+
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
@@ -298,6 +301,35 @@ TEST_F(PDFReport, AReportThatCannotBeMadeIsToldAndLeavesNoFile)
         script = std::make_unique<AlertScript>();
         closeViewContext();
         TestEnvironment::clearUserFolders();
+    }
+}
+
+// Qt's PDF writer does not notice a short write: the report once said it was saved and left a
+// cut-off file in place of the earlier one.
+TEST_F(PDFReport, ADiskThatFillsDuringTheReportIsToldAndKeepsTheEarlierReport)
+{
+    storeUser(dailyReadings(60));
+    PictureReport whole;
+    run(whole);
+    QFile earlier(reportPath());
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    const QByteArray earlierBytes = earlier.readAll();
+    earlier.close();
+    const qint64 size = earlierBytes.size();
+    for (const qint64 room : {qint64(0), size / 2, size - 1}) {
+        script.reset();
+        script = std::make_unique<AlertScript>();
+        PictureReport report;
+        {
+            const FileSizeLimit limit(room);
+            run(report);
+        }
+        EXPECT_EQ(script->last().alert.symbol, AlertSymbol::xmark) << "room for " << room << " of " << size;
+        EXPECT_EQ(script->last().alert.message, QStringLiteral("The PDF report could not be saved."));
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), earlierBytes) << "room for " << room << " of " << size;
+        earlier.close();
+        EXPECT_EQ(written(), QStringList{QFileInfo(reportPath()).fileName()});
     }
 }
 
