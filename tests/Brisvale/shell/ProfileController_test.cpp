@@ -117,7 +117,7 @@ TEST_F(ProfilePage, ShowsFeetAsWholeFeetAndInchesAndPounds)
     EXPECT_EQ(field("HeightField")->text(), "5/6.0");
     EXPECT_EQ(field("WeightField")->text(), "150.0");
     EXPECT_EQ(label("HeightUnitLab"), "ft/in");
-    EXPECT_EQ(label("WeightUnitLab"), "Ib");
+    EXPECT_EQ(label("WeightUnitLab"), "lb");
     EXPECT_TRUE(lines.contains("資料庫中的值 -> 5.5"));
 
     const std::pair<float, const char*> heights[] = {{5.9f, "5/10.8"}, {5.75f, "5/9.0"}, {6.0f, "6/0.0"}};
@@ -154,7 +154,7 @@ TEST_F(ProfilePage, SavingFeetAndInchesStoresExactFeet)
     button("SaveBtn")->click();
     ASSERT_EQ(script.shown().size(), 1);
     EXPECT_EQ(script.last().kind, Presentation::Kind::sheet);
-    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::checkmark);
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::questionmark);
     EXPECT_EQ(script.last().alert.buttons, (QStringList{"Yes", "No"}));
     EXPECT_EQ(script.last().alert.message, withEmail("ProfileController_AlertMessage_AskSaveUser", ann));
     script.settle();
