@@ -7,6 +7,7 @@
 #include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/NumberText.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/records/ReadingAverages.h"
 #include "Brisvale/records/Gender_DB.h"
@@ -235,5 +236,5 @@ QString OverviewController::fev1Text(float average)
     // Whole numbers keep a fractional part; exponents, "inf" and "nan" stay as they are.
     const bool whole = !shown.contains(QLatin1Char('.')) && !shown.contains(QLatin1Char('e'))
                        && !shown.contains(QLatin1Char('n'));
-    return whole ? shown + QStringLiteral(".0") : shown;
+    return NumberText::shown(whole ? shown + QStringLiteral(".0") : shown);
 }

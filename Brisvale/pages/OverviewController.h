@@ -38,7 +38,8 @@ public:
     // The FEV1 average to one decimal: the values added in list order in single precision; 0 when
     // the sum is 0, else round(sum / n x 10) / 10 in single precision, halves away from zero.
     static float fev1Average(const QList<PFMPtr>& readings);
-    // The shortest text that reads back as the same float, always with a fractional part ("3.0").
+    // The shortest text that reads back as the same float, always with a fractional part ("3.0"),
+    // with the locale's decimal separator ("3,0" in German).
     static QString fev1Text(float average);
 
     // Outlets; each widget's object name is its outlet's name.

@@ -168,8 +168,8 @@ void TrafficLightsController::willAppear()
 
 void TrafficLightsController::updateZoneValues(qint32 best)
 {
-    EightyValue->setText(NumberText::fixed(static_cast<double>(best) * 0.8, 0));
-    SixtyValue->setText(NumberText::fixed(static_cast<double>(best) * 0.6, 0));
+    EightyValue->setText(NumberText::shown(static_cast<double>(best) * 0.8, 0));
+    SixtyValue->setText(NumberText::shown(static_cast<double>(best) * 0.6, 0));
 }
 
 std::optional<qint32> TrafficLightsController::parseBestValue(const QString& text)

@@ -10,6 +10,7 @@
 #include "Brisvale/reports/ReportPicture.h"
 #include "Brisvale/reports/ReportTestSupport.h"
 #include "Brisvale/reports/TablePDFController.h"
+#include "support/GermanLocale.h"
 
 #include <QImage>
 #include <QLabel>
@@ -255,6 +256,19 @@ TEST_F(PDFReport, TableCellsFollowTheProfilesFormats)
         EXPECT_EQ(page.cellText(QLatin1String(c.column), c.row), c.expected) << c.column << ' ' << c.row;
     }
     EXPECT_EQ(page.findChild<QLabel*>(QStringLiteral("PageNum_lab"))->text(), QStringLiteral("3"));
+}
+
+TEST_F(PDFReport, UnderAGermanLocaleTheReportsNumbersKeepTheirPoint)
+{
+    const GermanLocale german;
+    ProfilePtr profile = storeUser({{QDateTime(QDate(2024, 3, 14), QTime(8, 0)), 420, 2.5f, std::nullopt},
+                                    {QDateTime(QDate(2024, 3, 13), QTime(8, 0)), 400, 2.6f, std::nullopt}});
+    const QList<PFMPtr> readings = viewContext().pfmInfo(profile).value();
+    const InfoPDFController info(InfoPDF{profile, readings, {}, {}, 1});
+    const TablePDFController table(*profile, readings, 2);
+    EXPECT_EQ(info.findChild<QLabel*>(QStringLiteral("MaxFEV1_Lab"))->text(), QStringLiteral("2.60"));
+    EXPECT_EQ(info.findChild<QLabel*>(QStringLiteral("AvgFEV1_Lab"))->text(), QStringLiteral("2.55"));
+    EXPECT_EQ(table.cellText(QStringLiteral("FEV1Column"), 0), QStringLiteral("2.50"));
 }
 
 TEST_F(PDFReport, AReportThatCannotBeMadeIsToldAndLeavesNoFile)
