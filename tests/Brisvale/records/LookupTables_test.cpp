@@ -33,7 +33,7 @@ TEST(UnitTypeTable, Lookups)
     EXPECT_EQ(UnitType_DB::fromDbId(true)->id, UnitType_DB::Defaults::KgCm);
     EXPECT_EQ(UnitType_DB::fromDbId(false)->id, UnitType_DB::Defaults::FtIn);
     EXPECT_EQ(UnitType_DB::fromValue(QStringLiteral("ft/lb"))->id, UnitType_DB::Defaults::FtIn);
-    EXPECT_FALSE(UnitType_DB::fromValue(QStringLiteral("ft/lb")).has_value());
+    EXPECT_FALSE(UnitType_DB::fromValue(QStringLiteral("ft/Ib")).has_value());
     EXPECT_EQ(UnitType_DB::row(UnitType_DB::Defaults::KgCm).value, QStringLiteral("cm/kg"));
 }
 
