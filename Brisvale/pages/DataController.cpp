@@ -10,6 +10,7 @@
 #include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/NumberText.h"
 #include "Brisvale/reports/ExportFileController.h"
 
 #include "TavrendelPFMSDK/TavrendelPFM.h"
@@ -251,7 +252,7 @@ void DataController::showMaxValue(const Maximum& value)
     const auto* number = std::get_if<qint32>(&value);
     const auto* words = std::get_if<QString>(&value);
     MaxValue->setText(number ? QString::number(*number) : *words);
-    const bool nothing = (number && *number == 0) || (words && *words == QLatin1String("0.00"));
+    const bool nothing = (number && *number == 0) || (words && *words == NumberText::shown(0.0, 2));
     DownloadBtn->setEnabled(!nothing);
 }
 

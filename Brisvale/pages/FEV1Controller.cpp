@@ -27,7 +27,7 @@ ReadingsChartPage::ChartPoint FEV1Controller::chartPoint(const PFM& reading, con
                                                          const QString& time) const
 {
     const bool capped = reading.fev1Value > drawnMaximum;
-    const QString value = capped ? QStringLiteral("Hi") : NumberText::fixed(reading.fev1Value, 2);
+    const QString value = capped ? QStringLiteral("Hi") : NumberText::shown(reading.fev1Value, 2);
     return {double(capped ? drawnMaximum : reading.fev1Value),
             QStringLiteral(" FEV1: ") + value + QStringLiteral("\n ") + date + QStringLiteral("\n ") + time};
 }
@@ -41,7 +41,7 @@ QString FEV1Controller::largestFev1Text(const QList<PFMPtr>& readings)
 {
     const auto largest = std::max_element(readings.begin(), readings.end(),
         [](const PFMPtr& a, const PFMPtr& b) { return a->fev1Value < b->fev1Value; });
-    return NumberText::fixed(largest == readings.end() ? 0.0f : (*largest)->fev1Value, 2);
+    return NumberText::shown(largest == readings.end() ? 0.0f : (*largest)->fev1Value, 2);
 }
 
 // The axis stays 0 to 9.99 as a double; the zone switch is left as it is.

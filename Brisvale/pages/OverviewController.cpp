@@ -7,7 +7,9 @@
 #include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/NumberText.h"
 #include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/records/ReadingAverages.h"
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/reports/ProfileTexts.h"
 
@@ -191,7 +193,7 @@ void OverviewController::refreshStatistics()
         newest.isValid() ? ProfileTexts::dateText(newest, ProfileTexts::datePattern(profile)) : QString());
     lastMeasTimeTextField->setText(
         newest.isValid() ? ProfileTexts::dateText(newest, ProfileTexts::timePattern(profile)) : QString());
-    pefAveTextField->setText(QString::number(pefAverage(readings)));
+    pefAveTextField->setText(QString::number(ReadingAverages::pefAverage(readings)));
     fev1AveTextField->setText(fev1Text(fev1Average(readings)));
     bestValueTextField->setText(QString::number(profile.best_Value));
     const bool male = Gender_DB::fromDbId(profile.gender)->id == Gender_DB::Defaults::Male;
@@ -214,18 +216,6 @@ void OverviewController::setUserIcon(const QString& name)
     userIconImage->setPixmap(name.isEmpty() ? QPixmap() : Icons::pixmap(name, userIconSize));
 }
 
-qint64 OverviewController::pefAverage(const QList<PFMPtr>& readings)
-{
-    qint64 sum = 0;
-    for (const PFMPtr& reading : readings) {
-        sum += reading->pefValue;
-    }
-    if (sum == 0) {
-        return 0;
-    }
-    return std::llroundf(static_cast<float>(sum) / static_cast<float>(readings.size()));
-}
-
 float OverviewController::fev1Average(const QList<PFMPtr>& readings)
 {
     float sum = 0.0f;
@@ -246,5 +236,5 @@ QString OverviewController::fev1Text(float average)
     // Whole numbers keep a fractional part; exponents, "inf" and "nan" stay as they are.
     const bool whole = !shown.contains(QLatin1Char('.')) && !shown.contains(QLatin1Char('e'))
                        && !shown.contains(QLatin1Char('n'));
-    return whole ? shown + QStringLiteral(".0") : shown;
+    return NumberText::shown(whole ? shown + QStringLiteral(".0") : shown);
 }

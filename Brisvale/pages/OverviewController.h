@@ -35,13 +35,11 @@ public:
     // Reads the current user's filtered readings and shows every figure; blank without a result.
     void refreshStatistics();
 
-    // The PEF average: 0 when the sum is 0, else sum / n in single precision, rounded half away
-    // from zero. The sum and the result are kept in 64 bits.
-    static qint64 pefAverage(const QList<PFMPtr>& readings);
     // The FEV1 average to one decimal: the values added in list order in single precision; 0 when
     // the sum is 0, else round(sum / n x 10) / 10 in single precision, halves away from zero.
     static float fev1Average(const QList<PFMPtr>& readings);
-    // The shortest text that reads back as the same float, always with a fractional part ("3.0").
+    // The shortest text that reads back as the same float, always with a fractional part ("3.0"),
+    // with the locale's decimal separator ("3,0" in German).
     static QString fev1Text(float average);
 
     // Outlets; each widget's object name is its outlet's name.

@@ -55,7 +55,7 @@ QString ReadingsTableModel::cellText(const PFM& reading, int column) const
     case PEFColumn:
         return QString::number(reading.pefValue);
     case FEV1Column:
-        return NumberText::fixed(reading.fev1Value, 2);
+        return NumberText::shown(reading.fev1Value, 2);
     case NotesColumn:
         return reading.note.value_or(QString());
     default:

@@ -168,8 +168,8 @@ void TrafficLightsController::willAppear()
 
 void TrafficLightsController::updateZoneValues(qint32 best)
 {
-    EightyValue->setText(NumberText::fixed(static_cast<double>(best) * 0.8, 0));
-    SixtyValue->setText(NumberText::fixed(static_cast<double>(best) * 0.6, 0));
+    EightyValue->setText(NumberText::shown(static_cast<double>(best) * 0.8, 0));
+    SixtyValue->setText(NumberText::shown(static_cast<double>(best) * 0.6, 0));
 }
 
 std::optional<qint32> TrafficLightsController::parseBestValue(const QString& text)
@@ -231,7 +231,7 @@ void TrafficLightsController::SendBestValueHandler()
     const Alert question{
         Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValue"),
                            Localization::Placeholder::bestValue, typed),
-        AlertSymbol::checkmark, DialogueButtons::yesNo()};
+        AlertSymbol::questionmark, DialogueButtons::yesNo()};
     const QPointer<TrafficLightsController> self(this);
     AlertPresenter::shared().beginSheet(this, question, [self](int response) {
         if (self) {
@@ -331,7 +331,8 @@ void TrafficLightsController::showReadBackAlert(bool done)
         ? Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueDone"),
                              Localization::Placeholder::bestValue, QString::number(sentBestValue))
         : Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed"));
-    AlertPresenter::shared().beginSheet(this, Alert{message, AlertSymbol::checkmark, {DialogueButtons::ok()}}, {});
+    const AlertSymbol symbol = done ? AlertSymbol::checkmark : AlertSymbol::exclamationmarkTriangle;
+    AlertPresenter::shared().beginSheet(this, Alert{message, symbol, {DialogueButtons::ok()}}, {});
 }
 
 void TrafficLightsController::presentPopover(QWidget* anchor)

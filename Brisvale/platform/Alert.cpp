@@ -9,6 +9,8 @@ QString alertSymbolName(AlertSymbol symbol)
         return QString();
     case AlertSymbol::checkmark:
         return QStringLiteral("checkmark");
+    case AlertSymbol::questionmark:
+        return QStringLiteral("questionmark");
     case AlertSymbol::xmark:
         return QStringLiteral("xmark");
     case AlertSymbol::exclamationmark:

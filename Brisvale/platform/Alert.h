@@ -6,7 +6,8 @@
 // The system symbols an alert may show as its icon.
 enum class AlertSymbol {
     none,                    // no icon
-    checkmark,               // "checkmark": success, or a question about a step
+    checkmark,               // "checkmark": success, and only success
+    questionmark,            // "questionmark": a question
     xmark,                   // "xmark": failure
     exclamationmark,         // "exclamationmark": caution
     exclamationmarkTriangle, // "exclamationmark.triangle": warning

@@ -1,5 +1,7 @@
 #include "Brisvale/platform/NumberText.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -9,7 +11,7 @@
 namespace {
 
 // The application object sets the process locale from the environment, where the decimal mark
-// may be a comma; shown numbers always use the C locale's point.
+// may be a comma; the fixed form always uses the C locale's point.
 locale_t cNumericLocale()
 {
     static const locale_t locale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
@@ -42,6 +44,23 @@ QString fixed(double value, int decimals)
     std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
     std::snprintf(buffer.data(), buffer.size(), "%.*f", places, value);
     return QString::fromLatin1(buffer.data(), length);
+}
+
+QString shown(double value, int decimals)
+{
+    return shown(fixed(value, decimals));
+}
+
+QString shown(const QString& fixedText)
+{
+    QString text = fixedText;
+    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+QString fromShown(const QString& typed)
+{
+    QString text = typed;
+    return text.replace(QLocale().decimalPoint(), QStringLiteral("."));
 }
 
 }

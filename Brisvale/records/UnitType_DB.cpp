@@ -5,8 +5,8 @@
 const QList<UnitType_DB>& unitTypeTable()
 {
     static const QList<UnitType_DB> table{
-        {UnitType_DB::Defaults::FtIn, false, QStringLiteral("ft/Ib"), QStringLiteral("ft/in"),
-         QStringLiteral("Ib")},
+        {UnitType_DB::Defaults::FtIn, false, QStringLiteral("ft/lb"), QStringLiteral("ft/in"),
+         QStringLiteral("lb")},
         {UnitType_DB::Defaults::KgCm, true, QStringLiteral("cm/kg"), QStringLiteral("cm"),
          QStringLiteral("kg")},
     };

@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-// The unit system a profile uses for height and weight; a profile stores the row's dbId.
-// The pound labels are spelled with a capital I ("Ib").
+// The unit system a profile uses for height and weight; a profile stores the row's dbId, never
+// a label, so the labels are shown texts only.
 struct UnitType_DB {
     enum class Defaults { FtIn, KgCm };
 

@@ -3,6 +3,7 @@
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/NumberText.h"
+#include "Brisvale/records/ReadingAverages.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/reports/ProfileTexts.h"
 #include "Brisvale/reports/ReportPicture.h"
@@ -108,7 +109,7 @@ void InfoPDFController::addPictures()
     ReportPicture* first = addPicture("Frist_Image", Info.pictureOne);
     ReportPicture* second = addPicture("Second_Image", Info.pictureTwo);
     // The title names the first picture's chart; without it the page shows no chart at all.
-    chartTitle->setText(first->hasImage() ? QStringLiteral("PEF (I/min)") : QString());
+    chartTitle->setText(first->hasImage() ? QStringLiteral("PEF (l/min)") : QString());
     content()->addSpacing(8);
     content()->addWidget(chartTitle);
     content()->addWidget(first);
@@ -121,19 +122,16 @@ InfoPDFController::Summary InfoPDFController::summary(const QList<PFMPtr>& readi
     if (readings.isEmpty()) {
         return result;
     }
-    // 64 bits: readings from a file may hold values whose sum overflows 32.
-    qint64 pefSum = 0;
     float fev1Sum = 0.0f;
     result.maxPEF = readings.front()->pefValue;
     result.maxFEV1 = readings.front()->fev1Value;
     for (const PFMPtr& reading : readings) {
-        pefSum += reading->pefValue;
         fev1Sum += reading->fev1Value;
         result.maxPEF = std::max(result.maxPEF, reading->pefValue);
         result.maxFEV1 = std::max(result.maxFEV1, reading->fev1Value);
     }
     const auto count = static_cast<qint64>(readings.size());
-    result.avgPEF = pefSum == 0 ? 0 : static_cast<qint32>(pefSum / count);
+    result.avgPEF = ReadingAverages::pefAverage(readings);
     result.avgFEV1 = fev1Sum == 0.0f ? 0.0f
                                      : std::round(fev1Sum / static_cast<float>(count) * 100.0f) / 100.0f;
     return result;

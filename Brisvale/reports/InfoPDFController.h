@@ -12,12 +12,13 @@ class InfoPDFController : public PDFPage {
 public:
     explicit InfoPDFController(const InfoPDF& info, QWidget* parent = nullptr);
 
-    // The summary of the readings. Its arithmetic is the report's own: the PEF average is
-    // truncated, the FEV1 average rounded to hundredths in single precision.
+    // The summary of the readings. The PEF average is the Overview's figure
+    // (ReadingAverages::pefAverage); the FEV1 average is the report's own, rounded to hundredths
+    // in single precision.
     struct Summary {
         qint32 maxPEF = 0;
         float maxFEV1 = 0.0f;
-        qint32 avgPEF = 0;
+        qint64 avgPEF = 0;
         float avgFEV1 = 0.0f;
     };
     static Summary summary(const QList<PFMPtr>& readings);

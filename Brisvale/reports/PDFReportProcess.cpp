@@ -2,6 +2,7 @@
 
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/Localization.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/reports/ChartPDFController.h"
 #include "Brisvale/reports/ChartPictureProcess.h"
@@ -16,7 +17,7 @@
 namespace {
 
 const QString failureKey = QStringLiteral("PDFFile_AlertMessage_Failed");
-const QString pefTitle = QStringLiteral("PEF (I/min)");
+const QString pefTitle = QStringLiteral("PEF (l/min)");
 const QString fev1Title = QStringLiteral("FEV1 (I)");
 
 }
@@ -41,7 +42,7 @@ void PDFReportProcess::writePDFReport(QWidget* parent)
         return;
     }
     const std::optional<QString> folder =
-        AlertPresenter::shared().chooseFolder(parent, QStringLiteral("Choose a bak file"));
+        AlertPresenter::shared().chooseFolder(parent, Localization::text(QStringLiteral("PDFFile_ChooseFolder")));
     if (!folder) {
         return;
     }

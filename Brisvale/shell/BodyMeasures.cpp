@@ -12,11 +12,12 @@
 
 namespace {
 
-// Reads the whole text as a number of type T; a leading "+" is allowed as the only sign.
+// Reads the whole text as a number of type T; a leading "+" is allowed as the only sign, and the
+// locale's decimal separator stands for the point.
 template <typename T>
 std::optional<T> parseNumber(const QString& text)
 {
-    std::string digits = text.toStdString();
+    std::string digits = NumberText::fromShown(text).toStdString();
     if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-') {
         digits.erase(0, 1);
     }
@@ -64,17 +65,17 @@ namespace BodyMeasures {
 QString heightText(float height, UnitType_DB::Defaults unit)
 {
     if (unit == UnitType_DB::Defaults::KgCm) {
-        return NumberText::fixed(height, 0);
+        return NumberText::shown(height, 0);
     }
     const float whole = std::trunc(height);
     const float fraction = height - whole;
     const double inches = static_cast<double>(fraction) * metresPerFoot / metresPerInch;
-    return NumberText::fixed(whole, 0) + QLatin1Char('/') + NumberText::fixed(inches, 1);
+    return NumberText::shown(whole, 0) + QLatin1Char('/') + NumberText::shown(inches, 1);
 }
 
 QString weightText(float weight)
 {
-    return NumberText::fixed(weight, 1);
+    return NumberText::shown(weight, 1);
 }
 
 std::optional<float> parseFloat(const QString& text)

@@ -14,15 +14,16 @@ namespace BodyMeasures {
 constexpr double metresPerFoot = 0.3048;
 constexpr double metresPerInch = 0.0254;
 
-// "%.0f" centimetres, or whole feet "%.0f" "/" inches "%.1f", rounded as printf rounds.
+// "%.0f" centimetres, or whole feet "%.0f" "/" inches "%.1f", rounded as printf rounds, with
+// the locale's decimal separator (NumberText::shown).
 QString heightText(float height, UnitType_DB::Defaults unit);
 
-// "%.1f" in either unit system.
+// "%.1f" in either unit system, with the locale's decimal separator.
 QString weightText(float weight);
 
 // A whole text read as a finite single-precision number: decimal notation with an optional
-// sign and exponent, no blanks. Not-a-number, infinities and values beyond the type's range
-// give none.
+// sign and exponent, no blanks; the locale's decimal separator and the point both mark the
+// decimals. Not-a-number, infinities and values beyond the type's range give none.
 std::optional<float> parseFloat(const QString& text);
 
 // The same in double precision.

@@ -71,7 +71,7 @@ void ConnectionPFM::buildTable()
 {
     TableView = new QTableWidget(0, 1);
     TableView->setObjectName(QStringLiteral("TableView"));
-    TableView->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("userColumn")));
+    TableView->setHorizontalHeaderItem(0, new QTableWidgetItem(Localization::text(QStringLiteral("ConnectionPFM_ProfileColumn"))));
     TableView->horizontalHeader()->hide();
     TableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     TableView->verticalHeader()->hide();

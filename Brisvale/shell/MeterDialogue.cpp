@@ -257,7 +257,7 @@ void MeterDialogue::handleTimeRead(const QVariantMap& reply)
 void MeterDialogue::showClockAlert()
 {
     Alert alert{text("ViewController_AlertMessage_PFMDifferentTime"),
-                AlertSymbol::checkmark,
+                AlertSymbol::questionmark,
                 {text("ViewController_AlertMessage_PFMDifferentTime_SyncTimeClear"),
                  text("ViewController_AlertMessage_PFMDifferentTime_SyncTimeOnly"),
                  text("ViewController_AlertMessage_PFMDifferentTime_No")}};
@@ -423,7 +423,7 @@ void MeterDialogue::askToAdopt(const MeterMemory& memory, qint32 meterMax)
     Console::printLine(QStringLiteral("Target"));
     const Alert question{Localization::text(QStringLiteral("ViewController_AlertMessage_PFMAsk"),
                                             Localization::Placeholder::bestValue, QString::number(meterMax)),
-                         AlertSymbol::checkmark,
+                         AlertSymbol::questionmark,
                          DialogueButtons::yesNo()};
     const QPointer<MeterDialogue> self(this);
     AlertPresenter::shared().beginSheet(host.sheetAnchor(), question, [self, memory, meterMax](int response) {
@@ -512,8 +512,8 @@ void MeterDialogue::showReadBackAlert(const QVariant& readBack)
                                                       Localization::Placeholder::bestValue,
                                                       QString::number(deviceMaxBestValue))
                                  : text("TrafficLightsController_AlertMessage_AskBestValueFailed");
-    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{message, AlertSymbol::checkmark, {DialogueButtons::ok()}},
-                                        {});
+    const AlertSymbol symbol = kept ? AlertSymbol::checkmark : AlertSymbol::exclamationmarkTriangle;
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{message, symbol, {DialogueButtons::ok()}}, {});
 }
 
 bool MeterDialogue::storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave)

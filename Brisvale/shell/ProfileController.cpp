@@ -504,7 +504,7 @@ void ProfileController::saveUserHandler()
     const QString message =
         Localization::text(QStringLiteral("ProfileController_AlertMessage_AskSaveUser"),
                            Localization::Placeholder::email, request.email);
-    AlertPresenter::shared().beginSheet(this, question(message, AlertSymbol::checkmark),
+    AlertPresenter::shared().beginSheet(this, question(message, AlertSymbol::questionmark),
                                         [this, request](int response) {
                                             saveCompletion(response, request);
                                         });

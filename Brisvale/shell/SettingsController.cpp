@@ -296,7 +296,7 @@ void SettingsController::saveHandler()
     const Alert ask{Localization::text(QStringLiteral("SettingsController_AlertMessage_AskSaveUser"),
                                        Localization::Placeholder::email,
                                        choices.email.value_or(QString())),
-                    AlertSymbol::checkmark,
+                    AlertSymbol::questionmark,
                     DialogueButtons::yesNo()};
     AlertPresenter::shared().beginSheet(
         this, ask, [this, choices](int response) { saveSettings(response, choices); });

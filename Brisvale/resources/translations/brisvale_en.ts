@@ -183,6 +183,10 @@
         <source>Which profile should receive the readings?</source>
         <translation>Which profile should receive the readings?</translation>
     </message>
+    <message id="ConnectionPFM_ProfileColumn">
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
     <message id="ConnectionPFM_AlertMessage_SelectUser">
         <source>Please select a profile.</source>
         <translation>Please select a profile.</translation>
@@ -642,6 +646,10 @@
     <message id="PDFFile_Botton_Title">
         <source>Readings as measured with the peak flow meter. Please discuss them with your doctor.</source>
         <translation>Readings as measured with the peak flow meter. Please discuss them with your doctor.</translation>
+    </message>
+    <message id="PDFFile_ChooseFolder">
+        <source>Choose a folder for the report</source>
+        <translation>Choose a folder for the report</translation>
     </message>
     <message id="PDFFile_AlertMessage_Success">
         <source>The PDF report was saved.</source>

@@ -5,15 +5,25 @@
 #include "Brisvale/pages/PEFController.h"
 #include "Brisvale/pages/TableController.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/NumberText.h"
 #include "Brisvale/records/DataElementProcess.h"
 #include "Brisvale/reports/ExportFileController.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
+#include "Brisvale/pages/ReadingsTableModel.h"
+#include "support/GermanLocale.h"
+
+#include "ChartEngine/data/ChartData.h"
+#include "ChartEngine/data/ChartDataEntry.h"
+#include "ChartEngine/data/ChartDataSetProtocol.h"
+#include "ChartEngine/foundation/ValueFormatter.h"
+#include "ChartEngine/views/LineChartView.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QToolButton>
 
 namespace {
@@ -177,6 +187,42 @@ TEST_F(DataPages, TheDownloadButtonIsOffOnlyForTheIntegerZeroAndTheTextZero)
         EXPECT_EQ(data.MaxValue->text(), test.shown);
         EXPECT_EQ(data.DownloadBtn->isEnabled(), test.enabled);
     }
+}
+
+TEST_F(DataPages, UnderAGermanLocaleEveryFigureWithDecimalsHasADecimalComma)
+{
+    const GermanLocale german;
+    storeUser({{at(3, 1, 8), 400, 3.3f}, {at(3, 2, 8), 420, 2.5f}});
+    OverviewController overview;
+    overview.willAppear();
+    DataController data;
+    data.willAppear();
+    const QAbstractItemModel& table = *data.tableView->tableView->model();
+    const QString newestFev1 = table.index(0, ReadingsTableModel::FEV1Column).data().toString();
+    data.Fev1Button->click();
+    const Charts::LineChartView& chart = *data.fev1View->chartView;
+    const auto dataSet = chart.data()->dataSets().value(0);
+    ASSERT_TRUE(dataSet);
+    const auto oldest = dataSet->entryForIndex(0);
+    const struct {
+        const char* what;
+        QString shown;
+        QString expected;
+    } cases[] = {
+        {"Overview FEV1 average", overview.fev1AveTextField->text(), "2,9"},
+        {"table FEV1", newestFev1, "2,50"},
+        {"largest FEV1", data.MaxValue->text(), "3,30"},
+        {"marker text", oldest->data().toString().section(QLatin1Char('\n'), 0, 0), " FEV1: 3,30"},
+        {"chart value label", dataSet->valueFormatter()->stringForValue(oldest->y(), oldest.get(), 0, nullptr),
+         "3,300"},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(test.shown, test.expected) << test.what;
+    }
+    EXPECT_TRUE(data.DownloadBtn->isEnabled());
+    data.showMaxValue(NumberText::shown(0.0, 2));
+    EXPECT_EQ(data.MaxValue->text(), QStringLiteral("0,00"));
+    EXPECT_FALSE(data.DownloadBtn->isEnabled()) << "no readings, in German too";
 }
 
 TEST_F(DataPages, TheDownloadButtonTakesADateStillBeingTypedThenOpensThePopoverWithThePickersDates)

@@ -120,6 +120,7 @@ TEST_F(TrafficLightsTest, TheQuestionNamesTheTypedValueAndNoChangesNothing)
               Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValue"),
                                  Localization::Placeholder::bestValue, QStringLiteral("480")));
     EXPECT_EQ(script.last().alert.buttons, (QStringList{"Yes", "No"}));
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::questionmark);
     EXPECT_TRUE(printed(QStringLiteral("No")));
     EXPECT_EQ(profile->best_Value, 450);
     EXPECT_EQ(writes(), 0);
@@ -195,6 +196,7 @@ TEST_F(TrafficLightsTest, AMismatchingReadBackIsWrittenOnceMoreBeforeTheFailedAl
               (QStringList{"Best_Value_Write 480", "Best_Value_Read", "Best_Value_Write 480", "Best_Value_Read"}));
     ASSERT_EQ(script.shown().size(), 2);
     EXPECT_EQ(script.last().alert.message, Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed")));
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::exclamationmarkTriangle);
     EXPECT_EQ(page.changes, 0);
     EXPECT_FALSE(sheet->isAwaitingReadBack());
 }

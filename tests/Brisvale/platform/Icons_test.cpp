@@ -10,7 +10,7 @@
 namespace {
 
 const QStringList iconNames = {"icon_User_male",   "icon_User_female",  "checkmark",
-                               "xmark",            "exclamationmark",   "exclamationmark.triangle",
+                               "questionmark",     "xmark",            "exclamationmark",   "exclamationmark.triangle",
                                "main menu_01_1",   "main menu_01_1_1",  "main menu_01_2",
                                "main menu_01_2_1", "main menu_01_3",    "main menu_01_3_1",
                                "main menu_01_4",   "main menu_01_4_1",  "button_Sync_yes",
@@ -65,7 +65,7 @@ TEST(Icons, EveryIconLoadsAndDrawsAnOutline)
 
 TEST(Icons, AlertSymbolsAreTheIconsOfTheirNamesInTheAccentColour)
 {
-    for (const AlertSymbol symbol : {AlertSymbol::checkmark, AlertSymbol::xmark,
+    for (const AlertSymbol symbol : {AlertSymbol::checkmark, AlertSymbol::questionmark, AlertSymbol::xmark,
                                      AlertSymbol::exclamationmark, AlertSymbol::exclamationmarkTriangle}) {
         const QString name = alertSymbolName(symbol);
         SCOPED_TRACE(name.toStdString());

@@ -23,7 +23,7 @@ const QStringList pageKeys = {
     "ViewController_AlertMessage_PFMDifferentTime_No", "ViewController_AlertMessage_NoData",
     "ViewController_AlertMessage_PFMAsk", "ViewController_AlertMessage_PFMTransferSuccess",
     "ConnectionPFM_Title", "ConnectionPFM_Remind", "ConnectionPFM_Question",
-    "ConnectionPFM_AlertMessage_SelectUser", "TrafficLightsController_Title",
+    "ConnectionPFM_AlertMessage_SelectUser", "ConnectionPFM_ProfileColumn", "TrafficLightsController_Title",
     "TrafficLightsController_BestValue", "TrafficLightsController_AlertMessage_AskBestValue",
     // The best-value sheet's zone captions and button, and the readings a download could not read.
     "TrafficLightsController_EightyPercent", "TrafficLightsController_Send",
@@ -89,7 +89,7 @@ const QStringList pageKeys = {
     "PDFFile_Name", "PDFFile_ReportData", "PDFFile_ReadingsRange", "PDFFile_Sex", "PDFFile_Birth",
     "PDFFile_Age", "PDFFile_Summary_Title", "PDFFile_Summary_BestValue", "PDFFile_Summary_MaxPef",
     "PDFFile_Summary_MaxFev1", "PDFFile_Summary_AvgPEF", "PDFFile_Summary_AvgFEV1", "PDFFile_Botton_Title",
-    "PDFFile_AlertMessage_Success", "PDFFile_AlertMessage_Failed",
+    "PDFFile_AlertMessage_Success", "PDFFile_AlertMessage_Failed", "PDFFile_ChooseFolder",
 };
 
 // Keys whose English text is the key itself.

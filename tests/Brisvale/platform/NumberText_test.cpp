@@ -1,5 +1,6 @@
 #include "Brisvale/platform/NumberText.h"
 
+#include "support/GermanLocale.h"
 #include "support/QtPrinters.h"
 
 #include <clocale>
@@ -47,18 +48,47 @@ TEST(NumberText, DecimalsOutsideTheRangeAreClamped)
     EXPECT_EQ(NumberText::fixed(0.1, 40), QStringLiteral("0.10000000000000001"));
 }
 
-TEST(NumberText, ADecimalCommaLocaleStillShowsAPoint)
+TEST(NumberText, TheFixedFormKeepsAPointInADecimalCommaLocale)
 {
-    // A German process locale (decimal comma), which scripts/setup generates.
-    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+    const GermanLocale german;
+    if (!german.processLocaleSet) {
         GTEST_SKIP() << "the de_DE.UTF-8 locale is missing: run scripts/setup";
     }
     char printed[16];
     std::snprintf(printed, sizeof printed, "%.1f", 70.25);
-    const QString withComma = QString::fromLatin1(printed);
-    const QString shown = NumberText::fixed(70.25, 1);
-    std::setlocale(LC_NUMERIC, previous.c_str());
-    EXPECT_EQ(withComma, QStringLiteral("70,2"));
-    EXPECT_EQ(shown, QStringLiteral("70.2"));
+    EXPECT_EQ(QString::fromLatin1(printed), QStringLiteral("70,2"));
+    EXPECT_EQ(NumberText::fixed(70.25, 1), QStringLiteral("70.2"));
+}
+
+TEST(NumberText, ShownNumbersTakeTheLocalesDecimalSeparatorAndReadBackEitherWay)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale french(QLocale::French, QLocale::France);
+    const struct {
+        QLocale locale;
+        double value;
+        int decimals;
+        QString shown;
+        QString typed;
+        QString read;
+    } cases[] = {
+        {english, 3.3f, 2, "3.30", "70,5", "70,5"},
+        {german, 3.3f, 2, "3,30", "70,5", "70.5"},
+        {german, 70.25, 1, "70,2", "70.5", "70.5"},
+        {german, 1234.5, 1, "1234,5", "5/6,0", "5/6.0"},
+        {german, 172.5, 0, "172", "1.000,5", "1.000.5"},
+        {german, -0.125, 2, "-0,12", "-0,5", "-0.5"},
+        {french, 2.5, 2, "2,50", "2,5", "2.5"},
+        {QLocale::c(), 2.5, 2, "2.50", "2,5", "2,5"},
+    };
+    const QLocale previous;
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.locale.name().toStdString() + " " + test.shown.toStdString());
+        QLocale::setDefault(test.locale);
+        EXPECT_EQ(NumberText::shown(test.value, test.decimals), test.shown);
+        EXPECT_EQ(NumberText::shown(NumberText::fixed(test.value, test.decimals)), test.shown);
+        EXPECT_EQ(NumberText::fromShown(test.typed), test.read);
+    }
+    QLocale::setDefault(previous);
 }

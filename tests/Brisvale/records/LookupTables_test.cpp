@@ -18,9 +18,9 @@ TEST(UnitTypeTable, RowsUseTheCapitalIPoundLabels)
     ASSERT_EQ(table.size(), 2);
     EXPECT_EQ(table[0].id, UnitType_DB::Defaults::FtIn);
     EXPECT_FALSE(table[0].dbId);
-    EXPECT_EQ(table[0].value, QStringLiteral("ft/Ib"));
+    EXPECT_EQ(table[0].value, QStringLiteral("ft/lb"));
     EXPECT_EQ(table[0].height, QStringLiteral("ft/in"));
-    EXPECT_EQ(table[0].weight, QStringLiteral("Ib"));
+    EXPECT_EQ(table[0].weight, QStringLiteral("lb"));
     EXPECT_EQ(table[1].id, UnitType_DB::Defaults::KgCm);
     EXPECT_TRUE(table[1].dbId);
     EXPECT_EQ(table[1].value, QStringLiteral("cm/kg"));
@@ -32,8 +32,8 @@ TEST(UnitTypeTable, Lookups)
 {
     EXPECT_EQ(UnitType_DB::fromDbId(true)->id, UnitType_DB::Defaults::KgCm);
     EXPECT_EQ(UnitType_DB::fromDbId(false)->id, UnitType_DB::Defaults::FtIn);
-    EXPECT_EQ(UnitType_DB::fromValue(QStringLiteral("ft/Ib"))->id, UnitType_DB::Defaults::FtIn);
-    EXPECT_FALSE(UnitType_DB::fromValue(QStringLiteral("ft/lb")).has_value());
+    EXPECT_EQ(UnitType_DB::fromValue(QStringLiteral("ft/lb"))->id, UnitType_DB::Defaults::FtIn);
+    EXPECT_FALSE(UnitType_DB::fromValue(QStringLiteral("ft/Ib")).has_value());
     EXPECT_EQ(UnitType_DB::row(UnitType_DB::Defaults::KgCm).value, QStringLiteral("cm/kg"));
 }
 

@@ -5,8 +5,10 @@
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/reports/PDFReportProcess.h"
 #include "Brisvale/reports/ReportTestSupport.h"
+#include "support/GermanLocale.h"
 
 #include <QImage>
+#include <optional>
 
 namespace {
 
@@ -226,6 +228,25 @@ TEST_F(ChartPictures, DayLabelsCoverTheBlockInTheProfilesPattern)
         EXPECT_EQ(labels.first(), c.first);
         EXPECT_EQ(labels.last(), c.last);
     }
+}
+
+TEST_F(ChartPictures, APictureIsTheSameUnderAGermanLocale)
+{
+    const QList<ReadingSpec> readings{reading(at(2024, 3, 15), 450, 2.5f), reading(at(2024, 3, 1), 950, 3.25f)};
+    QList<QImage> drawn;
+    for (const bool inGerman : {false, true}) {
+        std::optional<GermanLocale> german;
+        if (inGerman) {
+            german.emplace();
+        }
+        ChartPictureProcess process(query(readings));
+        for (const Kind kind : {Kind::PEF, Kind::FEV1}) {
+            ASSERT_EQ(pass(process, kind).size(), 1);
+            drawn << picture(kind, 0);
+        }
+    }
+    EXPECT_EQ(drawn[0], drawn[2]) << "PEF";
+    EXPECT_EQ(drawn[1], drawn[3]) << "FEV1";
 }
 
 TEST_F(ChartPictures, AFailedWriteGivesItsNumberToTheNextPictureAndEndsTheExport)

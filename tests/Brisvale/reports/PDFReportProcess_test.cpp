@@ -10,6 +10,7 @@
 #include "Brisvale/reports/ReportPicture.h"
 #include "Brisvale/reports/ReportTestSupport.h"
 #include "Brisvale/reports/TablePDFController.h"
+#include "support/GermanLocale.h"
 
 #include "support/FileSizeLimit.h"
 
@@ -146,10 +147,10 @@ TEST_F(PDFReport, TheDocumentHoldsEveryPageWithItsTextAndLosslessPictures)
     EXPECT_EQ(pdfPageCount(reportPath()), 6);
     EXPECT_EQ(report.passes, (QStringList{"PEF", "FEV1"}));
     const QString info = pdfPageText(reportPath(), 1);
-    for (const char* shown : {"Peak Flow Report", "Ann Lee", "Best value (l/min)", "PEF (I/min)", "2000/01/01 - 2030/12/31"}) {
+    for (const char* shown : {"Peak Flow Report", "Ann Lee", "Best value (l/min)", "PEF (l/min)", "2000/01/01 - 2030/12/31"}) {
         EXPECT_TRUE(info.contains(QLatin1String(shown))) << shown << " in\n" << info.toStdString();
     }
-    EXPECT_TRUE(pdfPageText(reportPath(), 2).contains(QLatin1String("PEF (I/min)")));
+    EXPECT_TRUE(pdfPageText(reportPath(), 2).contains(QLatin1String("PEF (l/min)")));
     for (int page : {3, 4}) {
         const QString chart = pdfPageText(reportPath(), page);
         EXPECT_TRUE(chart.contains(QLatin1String("FEV1 (I)"))) << page;
@@ -165,11 +166,12 @@ TEST_F(PDFReport, TheDocumentHoldsEveryPageWithItsTextAndLosslessPictures)
     QFile file(reportPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_FALSE(file.readAll().contains("/DCTDecode"));
+    EXPECT_EQ(script->shown()[0].title, QStringLiteral("Choose a folder for the report"));
     EXPECT_EQ(script->last().alert.symbol, AlertSymbol::checkmark);
     EXPECT_EQ(script->last().alert.message, QStringLiteral("The PDF report was saved."));
 }
 
-TEST_F(PDFReport, TheInfoPagesAveragesAreItsOwn)
+TEST_F(PDFReport, TheInfoPagesPefAverageIsTheOverviewsAndItsFev1AverageHasTwoDecimals)
 {
     const auto readings = [](const QList<std::pair<qint32, float>>& values) {
         QList<ReadingSpec> specs;
@@ -185,8 +187,10 @@ TEST_F(PDFReport, TheInfoPagesAveragesAreItsOwn)
     };
     const QList<Case> cases{
         {{}, {"0", "0.00", "0", "0.00"}},
-        {readings({{350, 2.5f}, {351, 2.6f}}), {"351", "2.60", "350", "2.55"}},
-        {readings({{1000, 1.0f}, {1, 1.0f}}), {"1000", "1.00", "500", "1.00"}},
+        // Halves of a l/min round away from zero, as on the Overview.
+        {readings({{350, 2.5f}, {351, 2.6f}}), {"351", "2.60", "351", "2.55"}},
+        {readings({{1000, 1.0f}, {1, 1.0f}}), {"1000", "1.00", "501", "1.00"}},
+        {readings({{400, 1.0f}, {402, 1.0f}, {405, 1.0f}}), {"405", "1.00", "402", "1.00"}},
         // A sum beyond 32 bits, from an imported file.
         {readings({{most, 3.0f}, {most, 1.0f}}), {QString::number(most), "3.00", QString::number(most), "2.00"}},
     };
@@ -221,7 +225,7 @@ TEST_F(PDFReport, APictureIsShownOnlyWhenItsFileExists)
         bool second;
     };
     Case cases[] = {
-        {std::make_unique<InfoPDFController>(InfoPDF{profile, {}, present, missing, 1}), "PEF (I/min)", true, false},
+        {std::make_unique<InfoPDFController>(InfoPDF{profile, {}, present, missing, 1}), "PEF (l/min)", true, false},
         {std::make_unique<InfoPDFController>(InfoPDF{profile, {}, missing, present, 1}), "", false, true},
         {std::make_unique<ChartPDFController>(ChartPDF{"FEV1 (I)", missing, missing, 4}), "FEV1 (I)", false, false},
     };
@@ -255,6 +259,19 @@ TEST_F(PDFReport, TableCellsFollowTheProfilesFormats)
         EXPECT_EQ(page.cellText(QLatin1String(c.column), c.row), c.expected) << c.column << ' ' << c.row;
     }
     EXPECT_EQ(page.findChild<QLabel*>(QStringLiteral("PageNum_lab"))->text(), QStringLiteral("3"));
+}
+
+TEST_F(PDFReport, UnderAGermanLocaleTheReportsNumbersKeepTheirPoint)
+{
+    const GermanLocale german;
+    ProfilePtr profile = storeUser({{QDateTime(QDate(2024, 3, 14), QTime(8, 0)), 420, 2.5f, std::nullopt},
+                                    {QDateTime(QDate(2024, 3, 13), QTime(8, 0)), 400, 2.6f, std::nullopt}});
+    const QList<PFMPtr> readings = viewContext().pfmInfo(profile).value();
+    const InfoPDFController info(InfoPDF{profile, readings, {}, {}, 1});
+    const TablePDFController table(*profile, readings, 2);
+    EXPECT_EQ(info.findChild<QLabel*>(QStringLiteral("MaxFEV1_Lab"))->text(), QStringLiteral("2.60"));
+    EXPECT_EQ(info.findChild<QLabel*>(QStringLiteral("AvgFEV1_Lab"))->text(), QStringLiteral("2.55"));
+    EXPECT_EQ(table.cellText(QStringLiteral("FEV1Column"), 0), QStringLiteral("2.50"));
 }
 
 TEST_F(PDFReport, AReportThatCannotBeMadeIsToldAndLeavesNoFile)

@@ -53,7 +53,7 @@ TEST_F(ConnectionPFMTest, ListsEveryProfileInStoreOrderWithItsNameOrEmail)
     EXPECT_EQ(table()->item(1, 0)->text(), QStringLiteral("User Email : ben@example.org"));
     EXPECT_EQ(table()->item(2, 0)->text(), QStringLiteral("User Email : cleo@example.org"));
     EXPECT_EQ(table()->columnCount(), 1);
-    EXPECT_EQ(table()->horizontalHeaderItem(0)->text(), QStringLiteral("userColumn"));
+    EXPECT_EQ(table()->horizontalHeaderItem(0)->text(), QStringLiteral("Profile"));
     EXPECT_EQ(table()->rowHeight(0), 40);
     EXPECT_EQ(sheet->findChild<QLabel*>(QStringLiteral("Title_Lab"))->text(), Localization::text(QStringLiteral("ConnectionPFM_Title")));
     EXPECT_EQ(sheet->findChild<QLabel*>(QStringLiteral("SubTitle_Lab"))->text(), Localization::text(QStringLiteral("ConnectionPFM_Remind")));

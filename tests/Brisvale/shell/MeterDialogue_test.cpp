@@ -226,7 +226,7 @@ TEST_F(MeterDialogueTest, AMeterClock121SecondsApartShowsTheClockAlert)
     const Presentation& alert = script.last();
     EXPECT_EQ(alert.kind, Presentation::Kind::sheet);
     EXPECT_EQ(alert.window, &host.window);
-    EXPECT_EQ(alert.alert.symbol, AlertSymbol::checkmark);
+    EXPECT_EQ(alert.alert.symbol, AlertSymbol::questionmark);
     EXPECT_EQ(alert.alert.message, Localization::text(QStringLiteral("ViewController_AlertMessage_PFMDifferentTime")));
     EXPECT_EQ(alert.alert.buttons,
               (QStringList{Localization::text(QStringLiteral("ViewController_AlertMessage_PFMDifferentTime_SyncTimeClear")),
@@ -332,6 +332,7 @@ TEST_F(MeterDialogueTest, AMeasureProfileAdoptsAHigherMeterValueWritesAndReadsIt
               Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueDone"),
                                  Localization::Placeholder::bestValue, QStringLiteral("450")));
     EXPECT_EQ(script.shown()[0].alert.buttons, QStringList{"OK"});
+    EXPECT_EQ(script.shown()[0].alert.symbol, AlertSymbol::checkmark);
     EXPECT_EQ(script.shown()[1].alert.message, Localization::text(QStringLiteral("ViewController_AlertMessage_PFMTransferSuccess")));
     EXPECT_EQ(script.shown()[1].alert.symbol, AlertSymbol::checkmark);
 
@@ -392,6 +393,7 @@ TEST_F(MeterDialogueTest, ATargetProfileIsAskedFirstAndNoKeepsItsBestValue)
               Localization::text(QStringLiteral("ViewController_AlertMessage_PFMAsk"), Localization::Placeholder::bestValue,
                                  QStringLiteral("450")));
     EXPECT_EQ(script.shown()[0].alert.buttons, (QStringList{"Yes", "No"}));
+    EXPECT_EQ(script.shown()[0].alert.symbol, AlertSymbol::questionmark);
     EXPECT_TRUE(printed(QStringLiteral("Target")));
     EXPECT_EQ(profile->best_Value, 400);
     EXPECT_EQ(meter->bestValue(), 400);
@@ -699,6 +701,7 @@ TEST_F(MeterDialogueTest, AMismatchingReadBackShowsTheFailedAlertYetStoresTheRea
     ASSERT_EQ(script.shown().size(), 2);
     EXPECT_EQ(script.shown()[0].alert.message,
               Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed")));
+    EXPECT_EQ(script.shown()[0].alert.symbol, AlertSymbol::exclamationmarkTriangle);
     EXPECT_EQ(readingsOf(profile).size(), 2);
 }
 

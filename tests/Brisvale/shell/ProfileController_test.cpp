@@ -8,6 +8,7 @@
 #include "Brisvale/shell/UserListController.h"
 
 #include "ShellTestSupport.h"
+#include "support/GermanLocale.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -117,7 +118,7 @@ TEST_F(ProfilePage, ShowsFeetAsWholeFeetAndInchesAndPounds)
     EXPECT_EQ(field("HeightField")->text(), "5/6.0");
     EXPECT_EQ(field("WeightField")->text(), "150.0");
     EXPECT_EQ(label("HeightUnitLab"), "ft/in");
-    EXPECT_EQ(label("WeightUnitLab"), "Ib");
+    EXPECT_EQ(label("WeightUnitLab"), "lb");
     EXPECT_TRUE(lines.contains("資料庫中的值 -> 5.5"));
 
     const std::pair<float, const char*> heights[] = {{5.9f, "5/10.8"}, {5.75f, "5/9.0"}, {6.0f, "6/0.0"}};
@@ -143,6 +144,36 @@ TEST_F(ProfilePage, ShowsGenderAndBirthdayOrNowWithoutOne)
 
 // ---- saving ----------------------------------------------------------------------------------
 
+TEST_F(ProfilePage, UnderAGermanLocaleHeightsAndWeightsShowAndTakeADecimalComma)
+{
+    const GermanLocale german;
+    const struct {
+        QString email;
+        bool metric;
+        float height, weight;
+        QString heightShown, weightShown, heightTyped, weightTyped;
+        float heightStored, weightStored;
+        QString heightSaved, weightSaved;
+    } cases[] = {
+        {"ann@x", true, 172.5f, 70.25f, "172", "70,2", "181,5", "72,25", 181.5f, 72.25f, "182", "72,2"},
+        {"bo@x", false, 5.5f, 150.0f, "5/6,0", "150,0", "5/9,0", "150.5", 5.75f, 150.5f, "5/9,0", "150,5"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.heightShown.toStdString());
+        showCurrentUser({test.email, QStringLiteral("Ann"), test.metric, test.height, test.weight});
+        EXPECT_EQ(field("HeightField")->text(), test.heightShown);
+        EXPECT_EQ(field("WeightField")->text(), test.weightShown);
+        field("HeightField")->setText(test.heightTyped);
+        field("WeightField")->setText(test.weightTyped);
+        saveAnswering(Alert::firstButton);
+        EXPECT_EQ(field("HeightField")->text(), test.heightSaved);
+        EXPECT_EQ(field("WeightField")->text(), test.weightSaved);
+        const ProfilePtr stored = profileOnDisk(test.email);
+        EXPECT_EQ(stored->height, test.heightStored);
+        EXPECT_EQ(stored->weight, test.weightStored);
+    }
+}
+
 TEST_F(ProfilePage, SavingFeetAndInchesStoresExactFeet)
 {
     showCurrentUser({ann, QStringLiteral("Ann"), false, 6.0f, 150.0f});
@@ -154,7 +185,7 @@ TEST_F(ProfilePage, SavingFeetAndInchesStoresExactFeet)
     button("SaveBtn")->click();
     ASSERT_EQ(script.shown().size(), 1);
     EXPECT_EQ(script.last().kind, Presentation::Kind::sheet);
-    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::checkmark);
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::questionmark);
     EXPECT_EQ(script.last().alert.buttons, (QStringList{"Yes", "No"}));
     EXPECT_EQ(script.last().alert.message, withEmail("ProfileController_AlertMessage_AskSaveUser", ann));
     script.settle();

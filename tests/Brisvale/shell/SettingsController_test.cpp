@@ -104,7 +104,7 @@ QStringList itemsOf(const QComboBox* popUp)
 
 TEST_F(SettingsPage, PopUpsHoldThePlainRowTextsAndAppearingSetsTheCaptions)
 {
-    EXPECT_EQ(itemsOf(page->UnitPopUp), (QStringList{"ft/Ib", "cm/kg"}));
+    EXPECT_EQ(itemsOf(page->UnitPopUp), (QStringList{"ft/lb", "cm/kg"}));
     EXPECT_EQ(itemsOf(page->DateFormatPopUp),
               (QStringList{"YYYY/MM/DD", "MM/DD/YY", "DD.MM.YY", "YYYY.MM.DD"}));
     EXPECT_EQ(itemsOf(page->TimeFormatPopUp), (QStringList{"12", "24"}));
@@ -186,7 +186,7 @@ TEST_F(SettingsPage, YesStoresFormatsAndRegionAndLeavesUnitsAloneWhenUnchanged)
 
     const Presentation& sheet = script->last();
     EXPECT_EQ(sheet.kind, Presentation::Kind::sheet);
-    EXPECT_EQ(sheet.alert.symbol, AlertSymbol::checkmark);
+    EXPECT_EQ(sheet.alert.symbol, AlertSymbol::questionmark);
     EXPECT_EQ(sheet.alert.buttons, (QStringList{"Yes", "No"}));
     EXPECT_EQ(sheet.alert.message, QStringLiteral("Save the settings of the profile ann@x?"));
 
