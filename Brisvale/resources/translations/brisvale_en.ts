@@ -351,6 +351,10 @@
         <source>New Profile</source>
         <translation>New Profile</translation>
     </message>
+    <message id="ProfileController_Restore">
+        <source>Restore from a backup…</source>
+        <translation>Restore from a backup…</translation>
+    </message>
     <message id="ProfileController_Delete">
         <source>Delete Profile</source>
         <translation>Delete Profile</translation>

@@ -55,6 +55,7 @@ const QStringList pageKeys = {
     // The buttons of the profile page, the create-user sheet and the user list.
     "CreateUserController_Create", "ProfileController_AddUser", "ProfileController_Delete",
     "ProfileController_Save", "ProfileController_UserList", "UserListController_Confirm",
+    "ProfileController_Restore",
     // The overview, the Data page and the readings table.
     "DataController_From", "DataController_To", "DataController_Maximum_Pef",
     "DataController_Maximum_PefBest", "DataController_Maximum_Fev1", "DataController_Maximum_Unit",
