@@ -76,6 +76,9 @@ const QStringList pageKeys = {
     "ViewController_AlertMessage_PFMBestValueWriteFailed",
     "ViewController_AlertMessage_PFMBestValueReadFailed",
     "ViewController_AlertMessage_PFMBestValueWriteFailed_Stored",
+    // Clearing a meter that keeps unreadable readings, and a meter maximum not taken.
+    "ViewController_AlertMessage_PFMUnreadableReadings_Clear", "ViewController_AlertMessage_PFMCleared",
+    "ViewController_AlertMessage_PFMMaxOutOfRange",
     "TrafficLightsController_AlertMessage_MeterFailed",
     "TrafficLightsController_AlertMessage_InvalidBestValue",
     "ProfileController_HeightHint_KgCm",
@@ -169,6 +172,7 @@ TEST(Localization, TextsCarryThePlaceholdersTheirCallersFillIn)
         {"TrafficLightsController_AlertMessage_AskBestValueDone", "[:BV]"},
         {"ViewController_AlertMessage_PFMUnreadableReadings", "[:NR]"},
         {"ViewController_AlertMessage_PFMBestValueWriteFailed_Stored", "[:BV]"},
+        {"ViewController_AlertMessage_PFMMaxOutOfRange", "[:BV]"},
         {"TrafficLightsController_AlertMessage_MeterFailed", "[:BV]"},
     };
     for (const auto& [key, marker] : carriers) {
