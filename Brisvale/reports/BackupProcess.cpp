@@ -243,18 +243,33 @@ StoreResult<Decode_Profile> BackupProcess::backupRecord(const ProfilePtr& profil
 
 bool BackupProcess::importStore(QWidget* parent)
 {
+    return importBackup(parent).has_value();
+}
+
+std::optional<QString> BackupProcess::restoreStore(QWidget* parent)
+{
+    const std::optional<QStringList> emails = importBackup(parent);
+    if (!emails || emails->isEmpty()) {
+        return std::nullopt;
+    }
+    return emails->first();
+}
+
+std::optional<QStringList> BackupProcess::importBackup(QWidget* parent)
+{
     const std::optional<QString> chosen =
         AlertPresenter::shared().chooseFile(parent, panelTitle, QStringLiteral("bak"));
     if (!chosen) {
-        return false;
+        return std::nullopt;
     }
     const std::optional<QString> copy = copyToWorkFolder(*chosen);
     if (!copy) {
         Console::printLine(QStringLiteral("error: the backup could not be copied into the work folder"));
         showOutcome("SettingsController_AlertMessage_ImportFailed", AlertSymbol::none);
-        return false;
+        return std::nullopt;
     }
-    const std::optional<QString> failure = mergeCopy(*copy);
+    QStringList emails;
+    const std::optional<QString> failure = mergeCopy(*copy, emails);
     if (failure) {
         reportImportFailure(*failure);
     } else {
@@ -270,16 +285,22 @@ bool BackupProcess::importStore(QWidget* parent)
             reportImportFailure(copied.errorString());
         }
     }
-    return !failure;
+    if (failure) {
+        return std::nullopt;
+    }
+    return emails;
 }
 
-// Answers why the import failed, when it did.
-std::optional<QString> BackupProcess::mergeCopy(const QString& copy)
+// Answers why the import failed, when it did; the e-mails of the file's profiles go to `emails`.
+std::optional<QString> BackupProcess::mergeCopy(const QString& copy, QStringList& emails)
 {
     QString error;
     const std::optional<QList<Decode_Profile>> records = readCopy(copy, error);
     if (!records) {
         return error;
+    }
+    for (const Decode_Profile& record : *records) {
+        emails << record.email.value_or(QString());
     }
     return mergeProfiles(*records);
 }

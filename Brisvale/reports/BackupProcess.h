@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -32,6 +33,10 @@ public:
     // Answers whether the store may have changed: only after a successful merge.
     static bool importStore(QWidget* parent);
 
+    // The same import, for a restore on first start: answers the e-mail of the file's first
+    // profile after a successful merge; none when the import failed or the file holds no profile.
+    static std::optional<QString> restoreStore(QWidget* parent);
+
     // Copies every attribute of the record into the profile (its readings are not touched);
     // answers the same profile.
     static ProfilePtr fillProfileFromBackup(const ProfilePtr& profile, const Decode_Profile& record);
@@ -47,7 +52,9 @@ private:
                                               const QString& path);
     static std::optional<QString> copyToWorkFolder(const QString& chosen);
     static std::optional<QList<Decode_Profile>> readCopy(const QString& copy, QString& error);
-    static std::optional<QString> mergeCopy(const QString& copy);
+    // The e-mails of the file's profiles, in file order, after a successful merge.
+    static std::optional<QStringList> importBackup(QWidget* parent);
+    static std::optional<QString> mergeCopy(const QString& copy, QStringList& emails);
     static std::optional<QString> mergeProfiles(const QList<Decode_Profile>& records);
     static void reportImportFailure(const QString& error);
 };

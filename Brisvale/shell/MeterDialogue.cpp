@@ -1,5 +1,6 @@
 #include "Brisvale/shell/MeterDialogue.h"
 
+#include "Brisvale/pages/TrafficLightsController.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
@@ -29,6 +30,27 @@ namespace {
 QString text(const char* key)
 {
     return Localization::text(QLatin1String(key));
+}
+
+// The closing alert of a download whose readings are stored. Readings that could not be read
+// stay in the meter, with the stored ones, which the next download's duplicate test skips: the
+// meter is then cleared only when the user asks for it. A meter maximum that was not taken as the
+// best value is named, with the reason.
+Alert storedAlert(int unreadable, std::optional<qint32> refusedMeterMax)
+{
+    Alert alert{text("ViewController_AlertMessage_PFMTransferSuccess"), AlertSymbol::checkmark, {}};
+    if (unreadable > 0) {
+        alert = Alert{Localization::text(QStringLiteral("ViewController_AlertMessage_PFMUnreadableReadings"),
+                                         Localization::Placeholder::count, QString::number(unreadable)),
+                      AlertSymbol::exclamationmarkTriangle,
+                      {DialogueButtons::ok(), text("ViewController_AlertMessage_PFMUnreadableReadings_Clear")}};
+    }
+    if (refusedMeterMax) {
+        alert.message += QLatin1Char(' ')
+                         + Localization::text(QStringLiteral("ViewController_AlertMessage_PFMMaxOutOfRange"),
+                                              Localization::Placeholder::bestValue, QString::number(*refusedMeterMax));
+    }
+    return alert;
 }
 
 }
@@ -204,7 +226,7 @@ void MeterDialogue::dispatchDeviceReply(qint64 command, const TavrendelPFMModel*
         eraseWhenClockSet();
         break;
     case TavrendelPFMCommand::MemoryClear:
-        pendingClear = ClearStep::none;
+        handleClearDone();
         break;
     case TavrendelPFMCommand::BestValueWrite:
         bestValueAfterStoring.reset();
@@ -311,6 +333,15 @@ void MeterDialogue::eraseWhenClockSet()
     sendClear(ClearStep::withoutDownload);
 }
 
+// A clear the user asked for is confirmed; the others are the expected end of their step.
+void MeterDialogue::handleClearDone()
+{
+    if (std::exchange(pendingClear, ClearStep::none) == ClearStep::onRequest) {
+        AlertPresenter::shared().beginSheet(
+            host.sheetAnchor(), Alert{text("ViewController_AlertMessage_PFMCleared"), AlertSymbol::checkmark, {}}, {});
+    }
+}
+
 void MeterDialogue::sendClear(ClearStep step)
 {
     if (manager) {
@@ -410,12 +441,25 @@ void MeterDialogue::decideBestValue(const ProfilePtr& profile, const MeterMemory
         }
         return;
     }
+    if (meterMax < TrafficLightsController::lowestBestValue || meterMax > TrafficLightsController::highestBestValue) {
+        refuseMeterMaximum(memory, meterMax);
+        return;
+    }
     const std::optional<BestValueType_DB> type = BestValueType_DB::fromDbId(profile->best_Value_Type);
     if (type && type->id == BestValueType_DB::Defaults::Target) {
         askToAdopt(memory, meterMax);
     } else {
         adoptAtOnce(profile, memory, meterMax);
     }
+}
+
+// A maximum that no best value can be (a "Hi" reading above 900, say) would move the zones so
+// that nearly every reading shows red. It is neither adopted nor written to the meter: the
+// readings are stored at once, the profile keeps its best value, and the closing alert says why.
+void MeterDialogue::refuseMeterMaximum(const MeterMemory& memory, qint32 meterMax)
+{
+    Console::printLine(QStringLiteral("Meter maximum outside the best-value range, not taken: ") + QString::number(meterMax));
+    storeMeterReadings(memory, std::nullopt, meterMax);
 }
 
 void MeterDialogue::askToAdopt(const MeterMemory& memory, qint32 meterMax)
@@ -516,7 +560,8 @@ void MeterDialogue::showReadBackAlert(const QVariant& readBack)
     AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{message, symbol, {DialogueButtons::ok()}}, {});
 }
 
-bool MeterDialogue::storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave)
+bool MeterDialogue::storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave,
+                                       std::optional<qint32> refusedMeterMax)
 {
     const ProfilePtr profile = fetchReceivingProfile(QStringLiteral("Failed to ReadMemory :"));
     if (!profile) {
@@ -529,39 +574,31 @@ bool MeterDialogue::storeMeterReadings(const MeterMemory& memory, std::optional<
         StoreFailureAlert::show(stored.error().text());
         return false;
     }
-    showStoredAlert(profile, memory.unreadable);
+    showStoredAlert(profile, memory.unreadable, refusedMeterMax);
     return true;
 }
 
-void MeterDialogue::showStoredAlert(const ProfilePtr& profile, int unreadable)
+void MeterDialogue::showStoredAlert(const ProfilePtr& profile, int unreadable, std::optional<qint32> refusedMeterMax)
 {
-    const QPointer<MeterDialogue> self(this);
-    if (unreadable == 0) {
-        const Alert success{text("ViewController_AlertMessage_PFMTransferSuccess"), AlertSymbol::checkmark, {}};
-        AlertPresenter::shared().beginSheet(host.sheetAnchor(), success, [self, profile](int response) {
-            if (self) {
-                self->handleTransferSuccessResponse(response, profile, true);
-            }
-        });
-        return;
+    const bool unreadableLeft = unreadable > 0;
+    if (unreadableLeft) {
+        Console::printLine(QStringLiteral("Readings left unread in the meter: ") + QString::number(unreadable));
     }
-    // Readings that could not be read stay in the meter, with the stored ones, which the next
-    // download's duplicate test skips: the meter is not cleared.
-    Console::printLine(QStringLiteral("Readings left unread in the meter: ") + QString::number(unreadable));
-    const Alert partial{Localization::text(QStringLiteral("ViewController_AlertMessage_PFMUnreadableReadings"),
-                                           Localization::Placeholder::count, QString::number(unreadable)),
-                        AlertSymbol::exclamationmarkTriangle,
-                        {}};
-    AlertPresenter::shared().beginSheet(host.sheetAnchor(), partial, [self, profile](int response) {
-        if (self) {
-            self->handleTransferSuccessResponse(response, profile, false);
-        }
-    });
+    const QPointer<MeterDialogue> self(this);
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), storedAlert(unreadable, refusedMeterMax),
+                                        [self, profile, unreadableLeft](int response) {
+                                            if (self) {
+                                                self->handleTransferSuccessResponse(response, profile, unreadableLeft);
+                                            }
+                                        });
 }
 
-void MeterDialogue::handleTransferSuccessResponse(int response, const ProfilePtr& profile, bool clearMeter)
+// The first button confirms the download; after one that left unreadable readings in the meter,
+// the second confirms it too and clears the meter all the same.
+void MeterDialogue::handleTransferSuccessResponse(int response, const ProfilePtr& profile, bool unreadableLeft)
 {
-    if (response != Alert::firstButton) {
+    const bool clearAsked = unreadableLeft && response == Alert::secondButton;
+    if (response != Alert::firstButton && !clearAsked) {
         Console::printLine(QStringLiteral("無法辨識"));
         return;
     }
@@ -573,7 +610,10 @@ void MeterDialogue::handleTransferSuccessResponse(int response, const ProfilePtr
     });
     emailRenewStatus = false;
     devicePFMData.reset();
-    if (clearMeter) {
+    if (!unreadableLeft) {
         sendClear(ClearStep::afterDownload);
+    } else if (clearAsked) {
+        Console::printLine(QStringLiteral("Clear the meter"));
+        sendClear(ClearStep::onRequest);
     }
 }

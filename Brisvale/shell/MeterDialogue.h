@@ -29,7 +29,9 @@ class TavrendelPFMModel;
 // its step with an alert that says what failed and what was kept: nothing is stored or sent that
 // the step did not finish. A failed save of the store shows the store-failure alert. Readings with
 // impossible dates are left in the meter: the others are stored, the meter is not cleared, and the
-// user is told how many could not be read. Everything runs on the GUI thread.
+// user is told how many could not be read; the alert also offers to clear the meter all the same.
+// A meter maximum that no best value can be is never adopted nor written to the meter: the
+// profile keeps its best value and the closing alert says why. Everything runs on the GUI thread.
 class MeterDialogue : public QObject, public TavrendelPFMDelegate, public UserList_ReturnDelegate {
     Q_OBJECT
 
@@ -77,8 +79,9 @@ public:
 
 private:
     // The clear of the meter's memory awaiting its reply: after a download (its readings are
-    // stored), or asked for by the clock alert (its readings are discarded without a download).
-    enum class ClearStep { none, afterDownload, withoutDownload };
+    // stored), asked for by the clock alert (its readings are discarded without a download), or
+    // asked for by the user after a download that left unreadable readings in the meter.
+    enum class ClearStep { none, afterDownload, withoutDownload, onRequest };
     // The clock alert's "set the clock and erase": the erase waits for both the delay and the
     // meter's report that its clock is set.
     struct ClockThenErase {
@@ -109,16 +112,20 @@ private:
     void handleMemoryRead(const QVariantMap& reply);
     ProfilePtr fetchReceivingProfile(const QString& failurePrefix) const;
     void decideBestValue(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax);
+    void refuseMeterMaximum(const MeterMemory& memory, qint32 meterMax);
     void askToAdopt(const MeterMemory& memory, qint32 meterMax);
     void adoptAtOnce(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax);
     void handleBestValueAskResponse(int response, const MeterMemory& memory, qint32 meterMax);
     void awaitReadBack(const MeterMemory& memory, qint32 meterMax, std::optional<qint32> bestToSave);
     void forgetReadBack();
     void showReadBackAlert(const QVariant& readBack);
-    // Whether the readings were stored; a failed save is shown in the store-failure alert.
-    bool storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave = std::nullopt);
-    void showStoredAlert(const ProfilePtr& profile, int unreadable);
-    void handleTransferSuccessResponse(int response, const ProfilePtr& profile, bool clearMeter);
+    // Whether the readings were stored; a failed save is shown in the store-failure alert. A
+    // refused meter maximum is named in the closing alert.
+    bool storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave = std::nullopt,
+                            std::optional<qint32> refusedMeterMax = std::nullopt);
+    void showStoredAlert(const ProfilePtr& profile, int unreadable, std::optional<qint32> refusedMeterMax);
+    void handleTransferSuccessResponse(int response, const ProfilePtr& profile, bool unreadableLeft);
+    void handleClearDone();
 
     MeterDialogueHost& host;
     std::shared_ptr<TavrendelPFM> manager;

@@ -13,6 +13,7 @@
 #include "Brisvale/records/UnitType_DB.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
+#include "Brisvale/reports/BackupProcess.h"
 #include "Brisvale/shell/BodyMeasures.h"
 #include "Brisvale/shell/CreateUserController.h"
 #include "Brisvale/shell/StoreFailure.h"
@@ -199,17 +200,20 @@ QWidget* ProfileController::buildInfoBox()
 QLayout* ProfileController::buildButtonRow()
 {
     AddUserBtn = pageButton("AddUserBtn", "ProfileController_AddUser");
+    RestoreBtn = pageButton("RestoreBtn", "ProfileController_Restore");
     UserListBtn = pageButton("UserListBtn", "ProfileController_UserList");
     DeleteBtn = pageButton("DeleteBtn", "ProfileController_Delete");
     SaveBtn = pageButton("SaveBtn", "ProfileController_Save");
     Look::styleDefaultButton(*SaveBtn);
     connect(AddUserBtn, &QPushButton::clicked, this, &ProfileController::createUserHandler);
+    connect(RestoreBtn, &QPushButton::clicked, this, &ProfileController::restoreBackupHandler);
     connect(UserListBtn, &QPushButton::clicked, this, &ProfileController::userListHandler);
     connect(DeleteBtn, &QPushButton::clicked, this, &ProfileController::deleteUserHandler);
     connect(SaveBtn, &QPushButton::clicked, this, &ProfileController::saveUserHandler);
 
     auto* row = new QHBoxLayout;
     row->addWidget(AddUserBtn);
+    row->addWidget(RestoreBtn);
     row->addWidget(UserListBtn);
     row->addStretch(1);
     row->addWidget(DeleteBtn);
@@ -326,6 +330,7 @@ void ProfileController::updateVisibility()
     DeleteBtn->setHidden(!flag);
     SaveBtn->setHidden(!flag);
     AddUserBtn->setHidden(flag);
+    RestoreBtn->setHidden(flag);
 }
 
 void ProfileController::tellDelegate()
@@ -635,6 +640,25 @@ void ProfileController::createUserHandler()
     auto* sheet = new CreateUserController(this);
     sheet->setDelegate(this);
     sheet->show();
+}
+
+// The file's first profile goes on as a profile just created and saved would: shown, current,
+// with its readings' whole date window.
+void ProfileController::restoreBackupHandler()
+{
+    const std::optional<QString> email = BackupProcess::restoreStore(this);
+    if (!email) {
+        return;
+    }
+    StoreResult<ProfilePtr> found = viewContext().fetchProfile(email);
+    if (!found) {
+        StoreFailure::printCouldNotFetch(found.error());
+        return;
+    }
+    if (const ProfilePtr& profile = found.value()) {
+        RenewProcess::renewDateLimits(false, profile);
+        loadProfile(profile, false);
+    }
 }
 
 void ProfileController::userListHandler()

@@ -21,7 +21,9 @@ class QPushButton;
 
 // The page on which the user sees and edits the current user profile: e-mail, name, gender,
 // birthday, height and weight. From it the user creates a profile, picks another from the list,
-// deletes the shown one and saves edits. After every change it tells its delegate whether it
+// deletes the shown one and saves edits. While no user is shown (on first start, say) it also
+// restores a backup, whose first profile then becomes the current user. After every change it
+// tells its delegate whether it
 // holds unsaved edits or shows no usable user, so that the main window keeps the user here while
 // that holds. The e-mail is the key of the shown profile: it is shown, never edited.
 //
@@ -63,6 +65,9 @@ public:
     void userListHandler();
     void saveUserHandler();
     void deleteUserHandler();
+    // Imports a backup as the settings page does; after a successful import the file's first
+    // profile is shown and becomes the current user. A refused file changes nothing.
+    void restoreBackupHandler();
 
 private:
     // Outlets; each widget's object name is its outlet's name.
@@ -85,6 +90,7 @@ private:
     QLineEdit* HeightField = nullptr;
     QLineEdit* WeightField = nullptr;
     QPushButton* AddUserBtn = nullptr;
+    QPushButton* RestoreBtn = nullptr;
     QPushButton* UserListBtn = nullptr;
     QPushButton* DeleteBtn = nullptr;
     QPushButton* SaveBtn = nullptr;

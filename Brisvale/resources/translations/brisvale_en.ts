@@ -167,6 +167,10 @@
         <source>The highest PEF in the meter is [:BV]&#160;L/&#8288;min, above your target best value. Use [:BV]&#160;L/&#8288;min as your new best value?</source>
         <translation>The highest PEF in the meter is [:BV]&#160;L/&#8288;min, above your target best value. Use [:BV]&#160;L/&#8288;min as your new best value?</translation>
     </message>
+    <message id="ViewController_AlertMessage_PFMMaxOutOfRange">
+        <source>The meter's highest PEF, [:BV]&#160;L/&#8288;min, was not taken as your best value, because a best value must be from 50 to 900&#160;L/&#8288;min.</source>
+        <translation>The meter's highest PEF, [:BV]&#160;L/&#8288;min, was not taken as your best value, because a best value must be from 50 to 900&#160;L/&#8288;min.</translation>
+    </message>
     <message id="ViewController_AlertMessage_PFMTransferSuccess">
         <source>The readings were downloaded and saved. When you click OK, they are cleared from the meter's memory.</source>
         <translation>The readings were downloaded and saved. When you click OK, they are cleared from the meter's memory.</translation>
@@ -226,6 +230,10 @@
     <message id="ViewController_AlertMessage_PFMUnreadableReadings">
         <source>Readings that could not be read: [:NR]. Their dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</source>
         <translation>Readings that could not be read: [:NR]. Their dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMUnreadableReadings_Clear">
+        <source>Clear the meter</source>
+        <translation>Clear the meter</translation>
     </message>
     <message id="ProfileController_PageTitle">
         <source>Profile</source>
@@ -355,6 +363,10 @@
         <source>New Profile</source>
         <translation>New Profile</translation>
     </message>
+    <message id="ProfileController_Restore">
+        <source>Restore from a backup…</source>
+        <translation>Restore from a backup…</translation>
+    </message>
     <message id="ProfileController_Delete">
         <source>Delete Profile</source>
         <translation>Delete Profile</translation>
@@ -478,6 +490,10 @@
     <message id="ViewController_AlertMessage_PFMClearFailed">
         <source>The readings were saved, but the meter's memory could not be cleared. They stay in the meter; a later download skips the ones already saved.</source>
         <translation>The readings were saved, but the meter's memory could not be cleared. They stay in the meter; a later download skips the ones already saved.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMCleared">
+        <source>The meter's memory was cleared.</source>
+        <translation>The meter's memory was cleared.</translation>
     </message>
     <message id="ViewController_AlertMessage_PFMBestValueWriteFailed">
         <source>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</source>

@@ -55,6 +55,7 @@ const QStringList pageKeys = {
     // The buttons of the profile page, the create-user sheet and the user list.
     "CreateUserController_Create", "ProfileController_AddUser", "ProfileController_Delete",
     "ProfileController_Save", "ProfileController_UserList", "UserListController_Confirm",
+    "ProfileController_Restore",
     // The overview, the Data page and the readings table.
     "DataController_From", "DataController_To", "DataController_Maximum_Pef",
     "DataController_Maximum_PefBest", "DataController_Maximum_Fev1", "DataController_Maximum_Unit",
@@ -75,6 +76,9 @@ const QStringList pageKeys = {
     "ViewController_AlertMessage_PFMBestValueWriteFailed",
     "ViewController_AlertMessage_PFMBestValueReadFailed",
     "ViewController_AlertMessage_PFMBestValueWriteFailed_Stored",
+    // Clearing a meter that keeps unreadable readings, and a meter maximum not taken.
+    "ViewController_AlertMessage_PFMUnreadableReadings_Clear", "ViewController_AlertMessage_PFMCleared",
+    "ViewController_AlertMessage_PFMMaxOutOfRange",
     "TrafficLightsController_AlertMessage_MeterFailed",
     "TrafficLightsController_AlertMessage_InvalidBestValue",
     "ProfileController_HeightHint_KgCm",
@@ -168,6 +172,7 @@ TEST(Localization, TextsCarryThePlaceholdersTheirCallersFillIn)
         {"TrafficLightsController_AlertMessage_AskBestValueDone", "[:BV]"},
         {"ViewController_AlertMessage_PFMUnreadableReadings", "[:NR]"},
         {"ViewController_AlertMessage_PFMBestValueWriteFailed_Stored", "[:BV]"},
+        {"ViewController_AlertMessage_PFMMaxOutOfRange", "[:BV]"},
         {"TrafficLightsController_AlertMessage_MeterFailed", "[:BV]"},
     };
     for (const auto& [key, marker] : carriers) {

@@ -601,6 +601,90 @@ TEST_F(MeterDialogueTest, ReadingsWithImpossibleDatesStayInTheMeterAndTheUserIsT
     EXPECT_EQ(meter->readings().size(), 5);
 }
 
+// The alert of readings left in the meter offers to clear it all the same; that clear is reported
+// like any other meter command.
+TEST_F(MeterDialogueTest, TheUnreadableReadingsAlertCanClearTheMeter)
+{
+    const struct {
+        bool clearFails;
+        const char* report;
+        AlertSymbol symbol;
+        qsizetype leftInMeter;
+    } cases[] = {
+        {false, "ViewController_AlertMessage_PFMCleared", AlertSymbol::checkmark, 0},
+        {true, "ViewController_AlertMessage_PFMClearFailed", AlertSymbol::xmark, 3},
+    };
+    int round = 0;
+    for (const auto& wanted : cases) {
+        SCOPED_TRACE(wanted.report);
+        const ProfilePtr profile = storeProfile(QStringLiteral("user%1@example.org").arg(++round), 500);
+        meter->setReadings({reading(300, 2.5f, 29, 7, 5), TavrendelPFMReading{320, 2.6f, 2026, 2, 30, 7, 0},
+                            reading(310, 2.6f, 30, 20, 0)});
+        meter->setFailing(TavrendelPFMCommand::MemoryClear, wanted.clearFails);
+        meter->clearCommandLog();
+        const qsizetype before = script.shown().size();
+        script.answer(Alert::secondButton);
+        script.answer(Alert::firstButton);
+        downloadInto(profile);
+        waitPastDelay();
+        ASSERT_EQ(script.shown().size(), before + 2);
+        const Alert& offer = script.shown()[before].alert;
+        EXPECT_EQ(offer.buttons, (QStringList{"OK", text("ViewController_AlertMessage_PFMUnreadableReadings_Clear")}));
+        EXPECT_FALSE(offer.destructive);
+        EXPECT_EQ(script.last().alert.message, text(wanted.report));
+        EXPECT_EQ(script.last().alert.symbol, wanted.symbol);
+        EXPECT_EQ(readingsOf(profile).size(), 2);
+        EXPECT_EQ(meter->commandLog().count(QStringLiteral("Memory_Clear")), 1);
+        EXPECT_EQ(meter->readings().size(), wanted.leftInMeter);
+        EXPECT_EQ(UserDefaultHelper::email(), profile->email);
+    }
+}
+
+// A meter maximum that no best value can be is neither adopted nor written, and the closing alert
+// says why; at the range's edges the meter's value is adopted as usual.
+TEST_F(MeterDialogueTest, AMeterMaximumOutside50To900IsNeverAdopted)
+{
+    const struct {
+        qint32 best;
+        bool target;
+        qint32 meterMax;
+        bool adopted;
+    } cases[] = {
+        {400, false, 999, false}, {400, true, 999, false}, {400, false, 901, false},
+        {0, false, 49, false},    {400, false, 900, true}, {0, false, 50, true},
+    };
+    const QString done = text("ViewController_AlertMessage_PFMTransferSuccess");
+    int round = 0;
+    for (const auto& wanted : cases) {
+        SCOPED_TRACE(wanted.meterMax);
+        const QString address = QStringLiteral("user%1@example.org").arg(++round);
+        const ProfilePtr profile = storeProfile(address, wanted.best, wanted.target);
+        meter->setBestValue(420);
+        meter->setReadings({reading(40, 2.5f, 29, 7, 5), reading(wanted.meterMax, 3.0f, 30, 20, 45)});
+        meter->clearCommandLog();
+        // The read-back alert of an adopted value, then the closing alert.
+        const qsizetype alerts = wanted.adopted ? 2 : 1;
+        for (qsizetype answer = 0; answer < alerts; ++answer) {
+            script.answer(Alert::firstButton);
+        }
+        const qsizetype before = script.shown().size();
+        downloadInto(profile);
+        EXPECT_EQ(script.shown().size(), before + alerts);
+        const QString max = QString::number(wanted.meterMax);
+        const QStringList written{QStringLiteral("Best_Value_Write ") + max, QStringLiteral("Best_Value_Read")};
+        EXPECT_EQ(meter->commandLog(), (QStringList{"Time_Read", "Memory_Read"} + (wanted.adopted ? written : QStringList())
+                                        + QStringList{"Memory_Clear"}));
+        EXPECT_EQ(script.last().alert.message,
+                  wanted.adopted ? done
+                                 : done + " " + Localization::text(QStringLiteral("ViewController_AlertMessage_PFMMaxOutOfRange"),
+                                                                   Localization::Placeholder::bestValue, max));
+        EXPECT_EQ(meter->bestValue(), wanted.adopted ? wanted.meterMax : 420);
+        closeViewContext();
+        EXPECT_EQ(viewContext().fetchProfile(address).value()->best_Value, wanted.adopted ? wanted.meterMax : wanted.best);
+        EXPECT_EQ(readingsOf(viewContext().fetchProfile(address).value()).size(), 2);
+    }
+}
+
 TEST_F(MeterDialogueTest, AReadingInTheSpringForwardGapIsStoredAnHourLater)
 {
     const ProfilePtr profile = storeProfile(email, 500);

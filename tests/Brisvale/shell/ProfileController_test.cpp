@@ -3,6 +3,7 @@
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/shell/BodyMeasures.h"
 #include "Brisvale/shell/CreateUserController.h"
 #include "Brisvale/shell/UserListController.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -59,7 +61,7 @@ protected:
     QStringList shownParts() const
     {
         QStringList shown;
-        for (const char* name : {"InfoBox", "AddUserBtn", "UserListBtn", "DeleteBtn", "SaveBtn"}) {
+        for (const char* name : {"InfoBox", "AddUserBtn", "RestoreBtn", "UserListBtn", "DeleteBtn", "SaveBtn"}) {
             if (child<QWidget>(*page, name)->isVisibleTo(page.get())) {
                 shown << QLatin1String(name);
             }
@@ -418,7 +420,7 @@ TEST_F(ProfilePage, DeletingTheLastProfileLeavesOnlyTheAddButton)
 
     EXPECT_EQ(profileCount(), 0);
     EXPECT_EQ(UserDefaultHelper::email(), std::nullopt);
-    EXPECT_EQ(shownParts(), QStringList{"AddUserBtn"});
+    EXPECT_EQ(shownParts(), (QStringList{"AddUserBtn", "RestoreBtn"}));
     EXPECT_EQ(status.statuses, QList<bool>{true});
 }
 
@@ -508,7 +510,7 @@ TEST_F(ProfilePage, LeavingWithEditsAsksToSaveThemAndWithoutEditsSaysNothing)
 TEST_F(ProfilePage, ButtonsFollowTheUserAndItsName)
 {
     page->willAppear();
-    EXPECT_EQ(shownParts(), QStringList{"AddUserBtn"});
+    EXPECT_EQ(shownParts(), (QStringList{"AddUserBtn", "RestoreBtn"}));
     EXPECT_EQ(status.statuses, QList<bool>{true});
 
     // A new profile without a name: it must be named and saved before anything else.
@@ -565,7 +567,7 @@ TEST_F(ProfilePage, AStoredEmailNamingNoProfileShowsNoUser)
     saveProfile({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
     UserDefaultHelper::setEmail(QStringLiteral("gone@x"));
     page->willAppear();
-    EXPECT_EQ(shownParts(), QStringList{"AddUserBtn"});
+    EXPECT_EQ(shownParts(), (QStringList{"AddUserBtn", "RestoreBtn"}));
     EXPECT_EQ(status.statuses, QList<bool>{true});
     EXPECT_EQ(UserDefaultHelper::email(), std::nullopt);
     EXPECT_EQ(field("EmailField")->text(), "");
@@ -636,4 +638,93 @@ TEST_F(ProfilePage, TheButtonsOpenTheSheetsWithThePageAsTheirDelegate)
     EXPECT_EQ(page->findChild<UserListController*>(), nullptr);
     EXPECT_EQ(field("EmailField")->text(), "bo@x");
     EXPECT_EQ(UserDefaultHelper::email(), "bo@x");
+}
+
+// ---- restore on first start ------------------------------------------------------------------
+
+namespace {
+
+Decode_Profile backupProfile(const QString& email, const QList<QDateTime>& readingDates)
+{
+    Decode_Profile record;
+    record.birthday = Timestamp::fromDateTime(QDateTime(QDate(1980, 2, 3), QTime(0, 0)));
+    record.email = email;
+    record.name = QStringLiteral("Named");
+    record.unit_type = true;
+    for (const QDateTime& date : readingDates) {
+        record.pfmInfo.append(Decode_PFM{3.1f, Timestamp::fromDateTime(date), std::nullopt, 420});
+    }
+    return record;
+}
+
+}
+
+// Without a user the page runs the settings page's import; the file's first profile becomes the
+// current user with its readings' date window, and the page can be left as after a save.
+TEST_F(ProfilePage, ARestoredBackupsFirstProfileBecomesTheCurrentUser)
+{
+    const QDateTime first(QDate(2024, 4, 1), QTime(7, 30));
+    const QDateTime last(QDate(2024, 4, 9), QTime(20, 0));
+    QTemporaryDir files;
+    const QString path = files.filePath(QStringLiteral("restore.bak"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(*BackupDocument::write({backupProfile(QStringLiteral("cy@x"), {last, first}),
+                                       backupProfile(ann, {now()})}));
+    file.close();
+    page->willAppear();
+    AlertScript script;
+    script.answerPath(path);
+    script.answer(Alert::firstButton);
+    button("RestoreBtn")->click();
+
+    ASSERT_EQ(script.shown().size(), 2);
+    EXPECT_EQ(script.last().alert.message, text("SettingsController_AlertMessage_ImportSuccess"));
+    EXPECT_EQ(profileCount(), 2);
+    EXPECT_EQ(field("EmailField")->text(), "cy@x");
+    EXPECT_EQ(UserDefaultHelper::email(), "cy@x");
+    EXPECT_EQ(UserDefaultHelper::limitFrom(), first);
+    EXPECT_EQ(UserDefaultHelper::to(), last);
+    EXPECT_EQ(shownParts(), (QStringList{"InfoBox", "AddUserBtn", "UserListBtn", "DeleteBtn", "SaveBtn"}));
+    EXPECT_FALSE(status.last());
+}
+
+// A refused or empty file, or a cancelled panel, leaves the page without a user and the store empty.
+TEST_F(ProfilePage, ARefusedRestoreChangesNothing)
+{
+    Decode_Profile noBirthday = backupProfile(ann, {});
+    noBirthday.birthday.reset();
+    const struct {
+        const char* name;
+        std::optional<QByteArray> content; // none: the panel is cancelled
+        const char* outcome;
+    } cases[] = {
+        {"not JSON", QByteArray("[{"), "SettingsController_AlertMessage_ImportFailed"},
+        {"a profile without a birthday", BackupDocument::write({noBirthday}), "SettingsController_AlertMessage_ImportFailed"},
+        {"no profile", QByteArray("[]"), "SettingsController_AlertMessage_ImportSuccess"},
+        {"cancelled", std::nullopt, nullptr},
+    };
+    QTemporaryDir files;
+    page->willAppear();
+    for (const auto& wanted : cases) {
+        SCOPED_TRACE(wanted.name);
+        AlertScript script;
+        if (wanted.content) {
+            const QString path = files.filePath(QLatin1String(wanted.name) + QStringLiteral(".bak"));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(*wanted.content);
+            file.close();
+            script.answerPath(path);
+            script.answer(Alert::firstButton);
+        } else {
+            script.answerCancel();
+        }
+        button("RestoreBtn")->click();
+        EXPECT_EQ(script.last().alert.message, wanted.outcome ? text(wanted.outcome) : QString());
+        EXPECT_EQ(profileCount(), 0);
+        EXPECT_EQ(UserDefaultHelper::email(), std::nullopt);
+        EXPECT_EQ(shownParts(), (QStringList{"AddUserBtn", "RestoreBtn"}));
+        EXPECT_TRUE(status.last());
+    }
 }
