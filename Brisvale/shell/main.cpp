@@ -1,6 +1,7 @@
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/shell/AppDelegate.h"
 #include "Brisvale/shell/PfmManager.h"
+#include "Brisvale/shell/StoreStartup.h"
 #include "Brisvale/shell/VersionController.h"
 #include "Brisvale/shell/WindowController.h"
 
@@ -14,6 +15,9 @@ int main(int argc, char** argv)
     Localization::install();
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
+    if (!StoreStartup::open()) {
+        return EXIT_FAILURE;
+    }
     WindowController window(delegate, pfmManager());
     window.show();
     return QApplication::exec();
