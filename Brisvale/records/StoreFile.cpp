@@ -1,137 +1,266 @@
 #include "Brisvale/records/StoreFile.h"
 
+#include "Brisvale/records/StoreFileHeader.h"
+#include "Brisvale/records/StoreUpgrade.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace {
+
+using Refusal = StoreFile::Refusal;
+using Problem = StoreFile::Refusal::Problem;
 
 const QString folderName = QStringLiteral("Brisvale");
 const QString fileName = QStringLiteral("Brisvale.sqlite");
 
-// The current layout. Readings go with their profile (cascade); row ids are never reused, so an
-// object identifier can't come to name another row.
-const char* const schemaStatements[] = {
-    "CREATE TABLE Profile ("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " accountID_cloud INTEGER NOT NULL DEFAULT 0,"
-    " best_Value INTEGER NOT NULL DEFAULT 0,"
-    " best_Value_Type INTEGER NOT NULL DEFAULT 0,"
-    " birthday REAL,"
-    " date_format INTEGER NOT NULL DEFAULT 0,"
-    " email TEXT,"
-    " gender INTEGER NOT NULL DEFAULT 0,"
-    " height REAL,"
-    " name TEXT,"
-    " region INTEGER NOT NULL DEFAULT 0,"
-    " time_format INTEGER NOT NULL DEFAULT 0,"
-    " unit_type INTEGER NOT NULL DEFAULT 0,"
-    " weight REAL)",
-    "CREATE TABLE PFM ("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " accountID INTEGER NOT NULL REFERENCES Profile(id) ON DELETE CASCADE,"
-    " pefValue INTEGER NOT NULL DEFAULT 0,"
-    " fev1Value REAL,"
-    " measureDate REAL,"
-    " note TEXT)",
-    "CREATE INDEX PFM_accountID_measureDate ON PFM(accountID, measureDate)",
-};
+// SQLite's result codes for a damaged database and for a file that isn't one.
+const QString sqliteCorrupt = QStringLiteral("11");
+const QString sqliteNotADatabase = QStringLiteral("26");
 
-StoreError sqlError(const QString& description, const QSqlError& error)
+// The files in which SQLite keeps a store's unfinished transactions; they belong to the file.
+const QStringList journalSuffixes = {QStringLiteral("-journal"), QStringLiteral("-wal"),
+                                     QStringLiteral("-shm")};
+
+Refusal refusal(Problem problem, const QString& description, const QString& details,
+                int version = 0)
 {
-    return StoreError{description, error.text()};
+    return Refusal{problem, StoreError{description, details}, version};
 }
 
-StoreResult<int> readSchemaVersion(QSqlDatabase& db)
+// A failure of the database, named by what SQLite found.
+Refusal readFailure(const QSqlError& error)
 {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        return sqlError(QStringLiteral("The store can't be read"), query.lastError());
+    if (error.nativeErrorCode() == sqliteNotADatabase) {
+        return refusal(Problem::notADatabase, QStringLiteral("The file is not a database"),
+                       error.text());
     }
-    return query.value(0).toInt();
+    if (error.nativeErrorCode() == sqliteCorrupt) {
+        return refusal(Problem::damaged, QStringLiteral("The store is damaged"), error.text());
+    }
+    return refusal(Problem::cannotOpen, QStringLiteral("The store can't be read"), error.text());
 }
 
-// A file without layout version holds nothing of ours; it may be taken only when it holds nothing.
-StoreResult<bool> isEmptyDatabase(QSqlDatabase& db)
+Refusal newerVersion(int version)
 {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
-        return sqlError(QStringLiteral("The store can't be read"), query.lastError());
-    }
-    return query.value(0).toInt() == 0;
+    return refusal(Problem::newerVersion,
+                   QStringLiteral("The store was written by a newer version of Brisvale"),
+                   QStringLiteral("layout %1, this version reads up to %2")
+                       .arg(version)
+                       .arg(StoreFile::schemaVersion()),
+                   version);
 }
 
-StoreStatus createSchema(QSqlDatabase& db)
+// A database that holds something, but nothing of ours.
+Refusal notOurs()
 {
-    const StoreError failure{QStringLiteral("The store's tables can't be created"), QString()};
-    if (!db.transaction()) {
-        return sqlError(failure.description, db.lastError());
-    }
-    QSqlQuery query(db);
-    QStringList statements;
-    for (const char* statement : schemaStatements) {
-        statements << QString::fromLatin1(statement);
-    }
-    statements << QStringLiteral("PRAGMA user_version = %1").arg(StoreFile::schemaVersion);
-    for (const QString& statement : statements) {
-        if (!query.exec(statement)) {
-            const QSqlError error = query.lastError();
-            db.rollback();
-            return sqlError(failure.description, error);
+    return refusal(Problem::otherApplication, QStringLiteral("The file is not a Brisvale store"),
+                   StoreFile::filePath());
+}
+
+bool hasJournal()
+{
+    for (const QString& suffix : journalSuffixes) {
+        if (QFileInfo(StoreFile::filePath() + suffix).size() > 0) {
+            return true;
         }
     }
-    if (!db.commit()) {
-        const QSqlError error = db.lastError();
-        db.rollback();
-        return sqlError(failure.description, error);
-    }
-    return std::monostate();
+    return false;
 }
 
-StoreStatus prepareSchema(QSqlDatabase& db)
+// Looked at before SQLite opens the file. A journal left by an unfinished transaction may
+// still change the file: SQLite then has the last word on its size.
+std::optional<Refusal> checkHeader(const StoreLayout& layout)
+{
+    const StoreFileHeader header = StoreFileHeader::read(StoreFile::filePath());
+    switch (header.kind) {
+    case StoreFileHeader::Kind::empty:
+        return std::nullopt;
+    case StoreFileHeader::Kind::notADatabase:
+        return refusal(Problem::notADatabase, QStringLiteral("The file is not a database"),
+                       StoreFile::filePath());
+    case StoreFileHeader::Kind::cutShort:
+        if (!hasJournal()) {
+            return refusal(Problem::cutShort, QStringLiteral("The file is cut short"),
+                           QStringLiteral("%1 of %2 bytes")
+                               .arg(header.fileSize)
+                               .arg(std::max<qint64>(header.declaredSize, 100)));
+        }
+        break;
+    case StoreFileHeader::Kind::database:
+        break;
+    }
+    if (header.userVersion > layout.version()) {
+        return newerVersion(header.userVersion);
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> quickCheck(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next()) {
+        return readFailure(query.lastError());
+    }
+    const QString verdict = query.value(0).toString();
+    if (verdict == QLatin1String("ok")) {
+        return std::nullopt;
+    }
+    // The verdict's heading and its first finding.
+    QString finding = verdict.section(QLatin1Char('\n'), 0, 1);
+    return refusal(Problem::damaged, QStringLiteral("The store is damaged"),
+                   finding.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
+// The column names of each table, the ones of SQLite itself left out.
+QMap<QString, QStringList> tableColumns(QSqlDatabase& db)
+{
+    QMap<QString, QStringList> columns;
+    QSqlQuery tables(db);
+    tables.exec(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"));
+    while (tables.next()) {
+        const QString table = tables.value(0).toString();
+        QSqlQuery info(db);
+        QString quoted = table;
+        info.exec(QStringLiteral("PRAGMA table_info(\"%1\")")
+                      .arg(quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""))));
+        while (info.next()) {
+            columns[table] << info.value(1).toString();
+        }
+    }
+    return columns;
+}
+
+// The tables and columns of the layout, as a new store of it has them.
+QMap<QString, QStringList> layoutColumns(const StoreLayout& layout)
+{
+    const QString name = QStringLiteral("Brisvale.layout");
+    QMap<QString, QStringList> columns;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        if (db.open() && StoreUpgrade::createTables(db, layout)) {
+            columns = tableColumns(db);
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return columns;
+}
+
+std::optional<Refusal> checkTables(QSqlDatabase& db, const StoreLayout& layout)
+{
+    const QMap<QString, QStringList> found = tableColumns(db);
+    const QMap<QString, QStringList> wanted = layoutColumns(layout);
+    QStringList missing;
+    for (auto table = wanted.cbegin(); table != wanted.cend(); ++table) {
+        if (!found.contains(table.key())) {
+            missing << table.key();
+            continue;
+        }
+        for (const QString& column : table.value()) {
+            if (!found[table.key()].contains(column)) {
+                missing << table.key() + QLatin1Char('.') + column;
+            }
+        }
+    }
+    if (missing.isEmpty()) {
+        return std::nullopt;
+    }
+    return refusal(Problem::tablesMissing, QStringLiteral("The store's tables are missing"),
+                   missing.join(QStringLiteral(", ")));
+}
+
+// A file without layout version holds nothing of ours; it may be taken only when it holds
+// nothing.
+std::optional<Refusal> createInEmpty(QSqlDatabase& db, const StoreLayout& layout)
+{
+    {
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
+            return readFailure(query.lastError());
+        }
+        if (query.value(0).toInt() != 0) {
+            return notOurs();
+        }
+    }
+    const StoreStatus created = StoreUpgrade::createTables(db, layout);
+    if (!created) {
+        return refusal(Problem::cannotOpen, created.error().description, created.error().details);
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> upgradeFrom(QSqlDatabase& db, int version, const StoreLayout& layout)
+{
+    const StoreStatus upgraded = StoreUpgrade::upgrade(
+        db, StoreFile::filePath(), StoreFile::upgradeCopyPath(version), version, layout);
+    if (!upgraded) {
+        return Refusal{Problem::upgradeFailed, upgraded.error(), version};
+    }
+    return std::nullopt;
+}
+
+// The layout the file holds, made current: created in an empty file, upgraded in an older one.
+std::optional<Refusal> prepareLayout(QSqlDatabase& db, const StoreLayout& layout)
 {
     QSqlQuery pragma(db);
     if (!pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON"))) {
-        return sqlError(QStringLiteral("The store can't be read"), pragma.lastError());
+        return readFailure(pragma.lastError());
     }
-    const StoreResult<int> version = readSchemaVersion(db);
-    if (!version) {
-        return version.error();
+    int version = 0;
+    {
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+            return readFailure(query.lastError());
+        }
+        version = query.value(0).toInt();
     }
-    if (version.value() > StoreFile::schemaVersion) {
-        return StoreError{QStringLiteral("The store was written by a newer version of Brisvale"),
-            QStringLiteral("layout %1, this version reads up to %2")
-                .arg(version.value())
-                .arg(StoreFile::schemaVersion)};
+    if (version > layout.version()) {
+        return newerVersion(version);
     }
-    if (version.value() == StoreFile::schemaVersion) {
-        return std::monostate();
+    if (version < 0) {
+        return notOurs();
     }
-    const StoreResult<bool> empty = isEmptyDatabase(db);
-    if (!empty) {
-        return empty.error();
+    if (std::optional<Refusal> damaged = quickCheck(db)) {
+        return damaged;
     }
-    if (!empty.value()) {
-        return StoreError{
-            QStringLiteral("The file is not a Brisvale store"), StoreFile::filePath()};
+    if (version == 0) {
+        return createInEmpty(db, layout);
     }
-    return createSchema(db);
+    if (version < layout.version()) {
+        if (std::optional<Refusal> failed = upgradeFrom(db, version, layout)) {
+            return failed;
+        }
+    }
+    return checkTables(db, layout);
 }
 
-StoreStatus openConnection(const QString& connectionName)
+std::optional<Refusal> openConnection(const QString& connectionName, const StoreLayout& layout)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     if (!db.isValid()) {
-        return sqlError(QStringLiteral("The SQLite driver is not available"), db.lastError());
+        return refusal(Problem::cannotOpen, QStringLiteral("The SQLite driver is not available"),
+                       db.lastError().text());
     }
     db.setDatabaseName(StoreFile::filePath());
     if (!db.open()) {
-        return sqlError(QStringLiteral("The store can't be opened"), db.lastError());
+        return refusal(Problem::cannotOpen, QStringLiteral("The store can't be opened"),
+                       db.lastError().text());
     }
-    return prepareSchema(db);
+    return prepareLayout(db, layout);
+}
+
+std::optional<Refusal> notWritable(const QString& description, const QString& path,
+                                   const QString& reason)
+{
+    return refusal(Problem::notWritable, description, path + QStringLiteral(": ") + reason);
 }
 
 }
@@ -152,16 +281,72 @@ bool StoreFile::exists()
     return QFileInfo::exists(filePath());
 }
 
-StoreStatus StoreFile::open(const QString& connectionName)
+std::optional<StoreFile::Refusal> StoreFile::checkFolder()
 {
     if (!QDir().mkpath(folderPath())) {
-        return StoreError{QStringLiteral("The store's folder can't be created"), folderPath()};
+        return notWritable(QStringLiteral("The store's folder can't be created"), folderPath(),
+                           QStringLiteral("no folder can be made there"));
     }
-    StoreStatus opened = openConnection(connectionName);
-    if (!opened) {
-        // The connection's handle must be gone before the name is released.
-        QSqlDatabase::database(connectionName, false).close();
-        QSqlDatabase::removeDatabase(connectionName);
+    // Only a file made there shows that the folder takes files (and SQLite's journal).
+    QTemporaryFile probe(folderPath() + QStringLiteral("/.write-check-XXXXXX"));
+    if (!probe.open()) {
+        return notWritable(QStringLiteral("The store's folder can't be written"), folderPath(),
+                           probe.errorString());
     }
-    return opened;
+    const QFileInfo file(filePath());
+    if (file.exists() && !file.isWritable()) {
+        return notWritable(QStringLiteral("The store's file can't be written"), filePath(),
+                           QStringLiteral("the file is read-only"));
+    }
+    return std::nullopt;
+}
+
+std::optional<StoreFile::Refusal> StoreFile::open(const QString& connectionName,
+                                                  const StoreLayout& layout)
+{
+    std::optional<Refusal> refused = checkFolder();
+    if (!refused) {
+        refused = checkHeader(layout);
+    }
+    if (!refused) {
+        refused = openConnection(connectionName, layout);
+        if (refused) {
+            // The connection's handle must be gone before the name is released.
+            QSqlDatabase::database(connectionName, false).close();
+            QSqlDatabase::removeDatabase(connectionName);
+        }
+    }
+    return refused;
+}
+
+QString StoreFile::upgradeCopyPath(int version)
+{
+    return filePath() + QStringLiteral(".v%1.bak").arg(version);
+}
+
+QString StoreFile::asidePath(const QDateTime& moment)
+{
+    return filePath() + QStringLiteral(".unreadable-")
+        + moment.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+}
+
+StoreStatus StoreFile::moveAside(const QString& path)
+{
+    const QString failure = QStringLiteral("The store can't be moved aside");
+    if (QFileInfo::exists(path)) {
+        return StoreError{failure, path + QStringLiteral(" exists already")};
+    }
+    QFile file(filePath());
+    if (!file.rename(path)) {
+        return StoreError{failure, filePath() + QStringLiteral(": ") + file.errorString()};
+    }
+    // The journal goes with its file: beside a new store it would be taken as the new one's.
+    for (const QString& suffix : journalSuffixes) {
+        QFile journal(filePath() + suffix);
+        if (journal.exists() && !journal.rename(path + suffix)) {
+            return StoreError{failure, journal.fileName() + QStringLiteral(": ")
+                                           + journal.errorString()};
+        }
+    }
+    return std::monostate();
 }

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "Brisvale/records/StoreLayout.h"
 #include "Brisvale/records/StoreResult.h"
 
+#include <QDateTime>
 #include <QString>
+#include <optional>
 
 // The store's file: <data location>/Brisvale/Brisvale.sqlite, where the data location is the
 // user's generic data folder (XDG_DATA_HOME on Linux). A SQLite database holding the tables
-// "Profile" and "PFM", its layout versioned by PRAGMA user_version.
+// "Profile" and "PFM", its layout versioned by PRAGMA user_version (StoreLayout).
 class StoreFile {
 public:
-    // The layout this program writes and reads.
-    static constexpr int schemaVersion = 1;
+    // The layout version this program writes and reads.
+    static int schemaVersion() { return StoreLayout::current().version(); }
 
     // The application's folder, <data location>/Brisvale (also the home of the work folders).
     static QString folderPath();
@@ -21,9 +24,45 @@ public:
     // Whether the store's file exists; looks without opening (opening creates the file).
     static bool exists();
 
+    // Why a store was not opened. The file is left exactly as it was found.
+    struct Refusal {
+        enum class Problem {
+            notWritable,      // the folder or the file can't be written
+            newerVersion,     // made by a newer Brisvale; never opened for writing
+            notADatabase,     // not a SQLite file at all
+            cutShort,         // a SQLite file whose end is missing
+            otherApplication, // a SQLite file holding another program's tables
+            tablesMissing,    // a store without some of its tables or columns
+            damaged,          // damaged pages (PRAGMA quick_check) or records
+            upgradeFailed,    // an upgrade step failed and was rolled back
+            cannotOpen,       // any other failure of the database
+        };
+
+        Problem problem = Problem::cannotOpen;
+        StoreError error;  // in the program's words, with the system's or the database's
+        int version = 0;   // the file's layout version, where it was read
+    };
+
+    // Checks that the application's folder exists (it is made when missing), takes a file and
+    // lets the store's file be written.
+    static std::optional<Refusal> checkFolder();
+
     // Opens the store's file as a Qt SQL connection of the given name, foreign keys on. A new or
-    // empty file gets the current layout. A file that can't be read, that isn't a store of ours
-    // or whose layout is newer than schemaVersion is refused with an error and left exactly as
-    // it was; no connection of that name is left behind then.
-    static StoreStatus open(const QString& connectionName);
+    // empty file gets the layout. An older store is upgraded, after a copy of the file is kept
+    // beside it as "Brisvale.sqlite.v<old version>.bak"; each step runs in its own transaction,
+    // and a failed step leaves the file as it was before the first. A store found damaged by
+    // PRAGMA quick_check, without its tables, of a newer layout, or a file that isn't a store is
+    // refused and left exactly as it was; no connection of that name is left behind then.
+    static std::optional<Refusal> open(const QString& connectionName,
+                                       const StoreLayout& layout = StoreLayout::current());
+
+    // Where the copy made before upgrading a store of that version goes.
+    static QString upgradeCopyPath(int version);
+
+    // Where a refused store is moved aside to at that moment: its name with the date and time.
+    static QString asidePath(const QDateTime& moment);
+
+    // Moves the store's file (with its SQLite journal, if any) to the path, which must not exist;
+    // nothing is overwritten or deleted.
+    static StoreStatus moveAside(const QString& path);
 };

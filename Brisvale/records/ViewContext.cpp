@@ -1,7 +1,6 @@
 #include "Brisvale/records/ViewContext.h"
 
 #include "Brisvale/platform/Fatal.h"
-#include "Brisvale/records/StoreFile.h"
 
 #include <QCoreApplication>
 
@@ -28,15 +27,23 @@ void closeAtApplicationEnd()
 
 }
 
-StoreContext& viewContext()
+std::optional<StoreFile::Refusal> openViewContext(const StoreLayout& layout)
 {
-    if (!current()) {
-        const StoreStatus opened = StoreFile::open(connectionName);
-        if (!opened) {
-            Fatal::stop(QStringLiteral("Unresolved error ") + opened.error().text());
-        }
+    if (current()) {
+        return std::nullopt;
+    }
+    std::optional<StoreFile::Refusal> refused = StoreFile::open(connectionName, layout);
+    if (!refused) {
         current() = new StoreContext(connectionName);
         closeAtApplicationEnd();
+    }
+    return refused;
+}
+
+StoreContext& viewContext()
+{
+    if (const std::optional<StoreFile::Refusal> refused = openViewContext()) {
+        Fatal::stop(QStringLiteral("Unresolved error ") + refused->error.text());
     }
     return *current();
 }

@@ -1,12 +1,21 @@
 #pragma once
 
 #include "Brisvale/records/StoreContext.h"
+#include "Brisvale/records/StoreFile.h"
+
+#include <optional>
 
 // The program's one store context, opened on first use from the store's file (StoreFile).
 // Check StoreFile::exists() before the first use when it matters: opening creates the file.
-// A store that can't be opened, or whose layout is newer than this program knows, stops the
-// program with "Unresolved error " and the error; the file is left untouched then.
+// The application opens it at start through openViewContext, so that a store it can't use is
+// answered by the user; a store that can't be opened later stops the program with
+// "Unresolved error " and the error. The file is left untouched then.
 StoreContext& viewContext();
+
+// Opens the program's store context from the store's file with the layout, unless it is open
+// already; gives the refusal when the file was not opened (it is left untouched then).
+std::optional<StoreFile::Refusal> openViewContext(
+    const StoreLayout& layout = StoreLayout::current());
 
 // Closes the store; the next viewContext() opens it afresh from the current data location.
 // Objects fetched before are no longer the context's. For tests, which start each case with a

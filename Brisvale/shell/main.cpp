@@ -2,6 +2,7 @@
 #include "Brisvale/shell/AppDelegate.h"
 #include "Brisvale/shell/CommandLine.h"
 #include "Brisvale/shell/PfmManager.h"
+#include "Brisvale/shell/StoreStartup.h"
 #include "Brisvale/shell/VersionController.h"
 #include "Brisvale/shell/WindowController.h"
 
@@ -35,6 +36,9 @@ int main(int argc, char** argv)
     Localization::install();
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
+    if (!StoreStartup::open()) {
+        return EXIT_FAILURE;
+    }
     WindowController window(delegate, pfmManager());
     window.show();
     return QApplication::exec();

@@ -55,6 +55,58 @@
         <source>Your changes could not be saved.</source>
         <translation>Your changes could not be saved.</translation>
     </message>
+    <message id="StoreStartup_AlertMessage_NewerVersion">
+        <source>The store %1 was made by a newer Brisvale (store version %2). This version cannot open it, and nothing was changed. Brisvale will now quit.</source>
+        <translation>The store %1 was made by a newer Brisvale (store version %2). This version cannot open it, and nothing was changed. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_NotWritable">
+        <source>Brisvale cannot write to the folder or the file of its store %1. Nothing was changed. Brisvale will now quit.</source>
+        <translation>Brisvale cannot write to the folder or the file of its store %1. Nothing was changed. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_Unusable">
+        <source>Brisvale cannot open its store %1. %2 The file was not changed. You can quit, or move the file aside as %3 and start with a new, empty store.</source>
+        <translation>Brisvale cannot open its store %1. %2 The file was not changed. You can quit, or move the file aside as %3 and start with a new, empty store.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_MoveFailed">
+        <source>The store %1 could not be moved aside, so no new store was started. Brisvale will now quit.</source>
+        <translation>The store %1 could not be moved aside, so no new store was started. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_Problem_NotADatabase">
+        <source>The file is not a database.</source>
+        <translation>The file is not a database.</translation>
+    </message>
+    <message id="StoreStartup_Problem_CutShort">
+        <source>The file is cut short: its end is missing.</source>
+        <translation>The file is cut short: its end is missing.</translation>
+    </message>
+    <message id="StoreStartup_Problem_OtherApplication">
+        <source>The file is a database of another application.</source>
+        <translation>The file is a database of another application.</translation>
+    </message>
+    <message id="StoreStartup_Problem_TablesMissing">
+        <source>Tables of the store are missing.</source>
+        <translation>Tables of the store are missing.</translation>
+    </message>
+    <message id="StoreStartup_Problem_Damaged">
+        <source>The file is damaged.</source>
+        <translation>The file is damaged.</translation>
+    </message>
+    <message id="StoreStartup_Problem_UpgradeFailed">
+        <source>It could not be upgraded for this version of Brisvale.</source>
+        <translation>It could not be upgraded for this version of Brisvale.</translation>
+    </message>
+    <message id="StoreStartup_Problem_CannotOpen">
+        <source>The file cannot be read.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message id="StoreStartup_Quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="StoreStartup_StartEmpty">
+        <source>Start with an Empty Store</source>
+        <translation>Start with an Empty Store</translation>
+    </message>
     <message id="DataController_PageTitle">
         <source>Data</source>
         <translation>Data</translation>

@@ -44,6 +44,13 @@ const QStringList pageKeys = {
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
     // The main window, its menu and the first data pages.
     "AppDelegate_AlertMessage_SaveFailed", "DataController_PageTitle",
+    // A store that can't be used at start: what is wrong, and the choices left.
+    "StoreStartup_AlertMessage_NewerVersion", "StoreStartup_AlertMessage_NotWritable",
+    "StoreStartup_AlertMessage_Unusable", "StoreStartup_AlertMessage_MoveFailed",
+    "StoreStartup_Problem_NotADatabase", "StoreStartup_Problem_CutShort",
+    "StoreStartup_Problem_OtherApplication", "StoreStartup_Problem_TablesMissing",
+    "StoreStartup_Problem_Damaged", "StoreStartup_Problem_UpgradeFailed",
+    "StoreStartup_Problem_CannotOpen", "StoreStartup_Quit", "StoreStartup_StartEmpty",
     "DataController_TrafficLightSettings", "OverviewController_Measurements_Total",
     "OverviewController_PageTitle", "OverviewController_TimeRange_Title", "OverviewController_User_Title",
     "VersionController_Version", "ViewController_AlertMessage_Fatal",

@@ -1,3 +1,4 @@
+#include "StoreFiles.h"
 #include "StoreTestSupport.h"
 
 #include "Brisvale/platform/Console.h"
@@ -51,7 +52,7 @@ TEST_F(StoreFileTest, LiesInTheDataFolderAndIsCreatedOnlyOnFirstUse)
     EXPECT_FALSE(StoreFile::exists()); // looking doesn't create it
     viewContext();
     EXPECT_TRUE(StoreFile::exists());
-    EXPECT_EQ(rawQuery(QStringLiteral("PRAGMA user_version")).toInt(), StoreFile::schemaVersion);
+    EXPECT_EQ(rawQuery(QStringLiteral("PRAGMA user_version")).toInt(), StoreFile::schemaVersion());
     EXPECT_EQ(rawQuery(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
                                       "name = 'PFM_accountID_measureDate'"))
                   .toInt(),
@@ -65,32 +66,29 @@ TEST_F(StoreFileTest, AStoredFileIsOpenedAsItIs)
     EXPECT_EQ(viewContext().fetchProfiles().value().size(), 1);
 }
 
-TEST_F(StoreFileTest, RefusedFilesStayByteForByte)
+TEST_F(StoreFileTest, RefusedFilesAreNamedForWhatIsWrongAndStayByteForByte)
 {
-    // A newer layout, a file that isn't a database, and another program's database.
-    const auto newerLayout = [] {
-        viewContext();
-        closeViewContext();
-        rawQuery(QStringLiteral("PRAGMA user_version = 2"));
-    };
-    const auto notADatabase = [] {
-        writeFile(QByteArray("not a database, just text\n").repeated(200));
-    };
-    const auto foreignDatabase = [] {
-        QDir().mkpath(StoreFile::folderPath());
-        rawQuery(QStringLiteral("CREATE TABLE other (x)"));
-    };
-    for (const auto& prepare : {std::function<void()>(newerLayout),
-             std::function<void()>(notADatabase), std::function<void()>(foreignDatabase)}) {
+    using Problem = StoreFile::Refusal::Problem;
+    std::vector<StoreFiles::BadStore> cases = StoreFiles::unusableStores();
+    cases.push_back({"newer layout", StoreFiles::newerVersion, Problem::newerVersion});
+    cases.push_back({"text", [] { writeFile(QByteArray("not a database\n").repeated(300)); },
+                     Problem::notADatabase});
+    cases.push_back({"shorter than a header", [] { writeFile(QByteArray("SQLite format 3")); },
+                     Problem::cutShort});
+    for (const StoreFiles::BadStore& bad : cases) {
+        SCOPED_TRACE(bad.name);
         closeViewContext();
         TestEnvironment::clearUserFolders();
-        prepare();
+        bad.make();
         const QByteArray before = fileBytes();
         ASSERT_FALSE(before.isEmpty());
-        const StoreStatus opened = StoreFile::open(QStringLiteral("probe"));
-        ASSERT_FALSE(opened.ok());
+        const std::optional<StoreFile::Refusal> refused = StoreFile::open(QStringLiteral("probe"));
+        ASSERT_TRUE(refused.has_value());
+        EXPECT_EQ(refused->problem, bad.problem) << refused->error.text().toStdString();
         EXPECT_FALSE(QSqlDatabase::contains(QStringLiteral("probe")));
         EXPECT_EQ(fileBytes(), before);
+        EXPECT_EQ(QDir(StoreFile::folderPath()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("Brisvale.sqlite")});
     }
 }
 
@@ -118,6 +116,6 @@ TEST_F(StoreFileTest, AnUnreadableFileStopsTheProgram)
             prepareToDie();
             viewContext();
         },
-        testing::ExitedWithCode(EXIT_FAILURE), "^Unresolved error The store can't be read");
+        testing::ExitedWithCode(EXIT_FAILURE), "^Unresolved error The file is not a database");
     EXPECT_EQ(fileBytes(), QByteArray(4096, 'x'));
 }

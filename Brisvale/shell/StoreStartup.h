@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Brisvale/records/StoreLayout.h"
+
+// The store's opening at start, before the main window is made. A store that can't be used is
+// never changed or deleted: an alert names its file and what is wrong. The user may quit or, for
+// a file that can't be read, have it moved aside (its name with the date and time) and start
+// with a new, empty store; quitting is the default, the new store a second button. A store made
+// by a newer Brisvale and a folder that can't be written leave only quitting.
+namespace StoreStartup {
+
+// Opens the store (a missing file is made later, when the main window looks for it; only its
+// folder is checked then). Returns whether the application goes on.
+bool open(const StoreLayout& layout = StoreLayout::current());
+
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+// Store files for tests: the fixture made by the first layout, and files a store must refuse.
+
+#include "Brisvale/records/StoreFile.h"
+#include "Brisvale/records/ViewContext.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace StoreFiles {
+
+// A store written by the first version (layout 1): three profiles and nine readings, with notes
+// in several scripts, absent and empty notes, a row gap left by a deleted reading. It never
+// changes: every later version must read this very file.
+inline QString fixturePath()
+{
+    return QStringLiteral(BRISVALE_SOURCE_DIR)
+        + QStringLiteral("/tests/Brisvale/records/fixtures/Brisvale-v1.sqlite");
+}
+
+inline QByteArray bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeStore(const QByteArray& content)
+{
+    QDir().mkpath(StoreFile::folderPath());
+    QFile file(StoreFile::filePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(content), content.size());
+}
+
+inline void copyFixture()
+{
+    writeStore(bytes(fixturePath()));
+}
+
+// A statement run on the store's file through a connection of its own, as another program would.
+inline QVariant run(const QString& statement)
+{
+    QVariant result;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
+        db.setDatabaseName(StoreFile::filePath());
+        EXPECT_TRUE(db.open());
+        QSqlQuery query(db);
+        EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
+        if (query.next()) {
+            result = query.value(0);
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other program"));
+    return result;
+}
+
+// The fixture with more readings, so that they fill many pages.
+inline void largeStore()
+{
+    copyFixture();
+    run(QStringLiteral("WITH RECURSIVE n(i) AS"
+                       " (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
+                       " INSERT INTO PFM (accountID, pefValue, fev1Value, measureDate, note)"
+                       " SELECT 1, 300 + i % 200, 2.5, 740000000 + i * 3600, 'note ' || i FROM n"));
+}
+
+// The files a store is refused for, each made in the store's place.
+inline void cutShort()
+{
+    largeStore();
+    QFile::resize(StoreFile::filePath(), QFileInfo(StoreFile::filePath()).size() / 2);
+}
+
+inline void randomBytes()
+{
+    QByteArray noise(8192, '\0');
+    QRandomGenerator generator(20);
+    for (char& byte : noise) {
+        byte = static_cast<char>(generator.bounded(256));
+    }
+    writeStore(noise);
+}
+
+inline void otherApplication()
+{
+    QDir().mkpath(StoreFile::folderPath());
+    run(QStringLiteral("CREATE TABLE invoices (number INTEGER, total REAL)"));
+}
+
+inline void tablesMissing()
+{
+    copyFixture();
+    run(QStringLiteral("DROP TABLE PFM"));
+}
+
+// The fixture's readings' table with its first page's cell pointers overwritten.
+inline void damagedPage()
+{
+    largeStore();
+    const qint64 pageSize = run(QStringLiteral("PRAGMA page_size")).toLongLong();
+    const qint64 page = run(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'PFM'"))
+                            .toLongLong();
+    QFile file(StoreFile::filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((page - 1) * pageSize + 8);
+    file.write(QByteArray(200, '\x55'));
+}
+
+inline void newerVersion()
+{
+    copyFixture();
+    run(QStringLiteral("PRAGMA user_version = 7"));
+}
+
+struct BadStore {
+    const char* name;
+    std::function<void()> make;
+    StoreFile::Refusal::Problem problem;
+};
+
+// Every file that can't be opened as a store and may be moved aside.
+inline const std::vector<BadStore>& unusableStores()
+{
+    using Problem = StoreFile::Refusal::Problem;
+    static const std::vector<BadStore> stores = {
+        {"cut short", cutShort, Problem::cutShort},
+        {"random bytes", randomBytes, Problem::notADatabase},
+        {"another application's database", otherApplication, Problem::otherApplication},
+        {"tables missing", tablesMissing, Problem::tablesMissing},
+        {"damaged page", damagedPage, Problem::damaged},
+    };
+    return stores;
+}
+
+}

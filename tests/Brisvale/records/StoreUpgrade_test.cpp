@@ -1,0 +1,175 @@
+#include "StoreFiles.h"
+#include "StoreTestSupport.h"
+
+#include "support/QtPrinters.h"
+
+#include <QCryptographicHash>
+#include <gmock/gmock.h>
+
+namespace {
+
+QString number(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
+QString text(const std::optional<QString>& value)
+{
+    return value ? QLatin1Char('"') + *value + QLatin1Char('"') : QStringLiteral("absent");
+}
+
+QString date(const std::optional<Timestamp>& value)
+{
+    return value ? number(value->seconds) : QStringLiteral("absent");
+}
+
+// Every stored attribute of a profile and of each of its readings, one line each.
+QStringList describe(const ProfilePtr& profile, const QList<PFMPtr>& readings)
+{
+    QStringList lines{QStringList{QString::number(profile->objectID()),
+                                  QString::number(profile->accountID_cloud),
+                                  QString::number(profile->best_Value),
+                                  QString::number(profile->best_Value_Type),
+                                  date(profile->birthday), QString::number(profile->date_format),
+                                  text(profile->email), QString::number(profile->gender),
+                                  number(profile->height), text(profile->name),
+                                  QString::number(profile->region),
+                                  QString::number(profile->time_format),
+                                  QString::number(profile->unit_type), number(profile->weight)}
+                          .join(QLatin1Char('|'))};
+    for (const PFMPtr& reading : readings) {
+        lines << QStringList{QString::number(reading->objectID()),
+                             QString::number(reading->pefValue), number(reading->fev1Value),
+                             date(reading->measureDate), text(reading->note)}
+                     .join(QLatin1Char('|'));
+    }
+    return lines;
+}
+
+// What the fixture holds, written out by hand when it was made.
+const QList<QStringList> fixtureContent = {
+    {QStringLiteral("1|1017|480|1|-527040000|2|\"anna.keller@example.org\"|1|168.5|"
+                    "\"Anna Müller-Łukasiewicz\"|0|1|1|61.200000762939453"),
+     QStringLiteral("1|455|2.8499999046325684|733996800.5|\"Morgens, nach dem Aufwachen\""),
+     QStringLiteral("2|410|2.6099998950958252|734040000.125|\"咳嗽 — night cough\""),
+     QStringLiteral("3|380|0|734083200|absent"),
+     QStringLiteral("4|500|3.0999999046325684|734126400.75|\"\""),
+     QStringLiteral("5|430|2.7000000476837158|734169600|\"Pollen 🌼 high\nline two\tafter a tab\""),
+     QStringLiteral("7|445|2.7999999523162842|734212800|"
+                    "\"=SUM(A1) nach Salbutamol; Ärger über Ölgeruch\"")},
+    {QStringLiteral("2|0|620|0|-1000000000.25|3|\"李雷@例子.中国\"|0|5.75|\"李雷\"|1|0|0|154"),
+     QStringLiteral("8|600|4.0500001907348633|733000000|\"早上 — 晴天\""),
+     QStringLiteral("9|590|3.9500000476837158|733003600|absent"),
+     QStringLiteral("10|615|4.1999998092651367|733086400|\"Après le sport, naïve café\"")},
+    {QStringLiteral("3|0|0|0|absent|0|\"bare@example.org\"|0|0|absent|0|0|0|0")},
+};
+
+QList<QStringList> storedContent()
+{
+    QList<QStringList> content;
+    StoreContext& context = viewContext();
+    const QList<ProfilePtr> profiles = context.fetchProfiles().value();
+    for (const ProfilePtr& profile : profiles) {
+        content << describe(profile, context.pfmInfo(profile).value());
+    }
+    return content;
+}
+
+// Two steps that only this test knows: the second needs the first's column.
+const StoreLayout twoSteps{{
+    {QStringLiteral("ALTER TABLE PFM ADD COLUMN device TEXT")},
+    {QStringLiteral("UPDATE PFM SET device = 'meter ' || id")},
+}};
+
+QStringList folderFiles()
+{
+    return QDir(StoreFile::folderPath()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+}
+
+using StoreUpgradeTest = FreshStore;
+
+TEST_F(StoreUpgradeTest, TheFirstVersionsStoreOpensWithEveryProfileAndReadingIntact)
+{
+    EXPECT_EQ(QCryptographicHash::hash(StoreFiles::bytes(StoreFiles::fixturePath()),
+                                       QCryptographicHash::Sha256)
+                  .toHex()
+                  .left(16),
+              QByteArray("9542a4332bec2b2a"));
+    StoreFiles::copyFixture();
+    EXPECT_EQ(storedContent(), fixtureContent);
+}
+
+TEST_F(StoreUpgradeTest, AnOlderStoreIsCopiedThenUpgradedStepByStepInOrder)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        QStringList files; // the folder's files afterwards
+    };
+    const auto atVersionTwo = [] {
+        StoreFiles::copyFixture();
+        ASSERT_FALSE(openViewContext(StoreLayout{{twoSteps.upgrades[0]}}));
+        closeViewContext();
+        QFile::remove(StoreFile::upgradeCopyPath(1));
+    };
+    const QStringList upgraded = {QStringLiteral("Brisvale.sqlite")};
+    const Case cases[] = {
+        {"from version 1", StoreFiles::copyFixture,
+         upgraded + QStringList{"Brisvale.sqlite.v1.bak"}},
+        {"from version 2: only the second step", atVersionTwo,
+         upgraded + QStringList{"Brisvale.sqlite.v2.bak"}},
+        {"a new store gets every step, without a copy", [] {}, upgraded},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        test.prepare();
+        const QByteArray before = StoreFiles::bytes(StoreFile::filePath());
+
+        const std::optional<StoreFile::Refusal> refused = openViewContext(twoSteps);
+        ASSERT_FALSE(refused) << refused->error.text().toStdString();
+        EXPECT_EQ(folderFiles(), test.files);
+        if (test.files.size() == 2) {
+            EXPECT_EQ(StoreFiles::bytes(StoreFile::folderPath() + '/' + test.files[1]), before);
+            EXPECT_EQ(storedContent(), fixtureContent);
+        }
+        closeViewContext();
+        EXPECT_EQ(StoreFiles::run(QStringLiteral("PRAGMA user_version")).toInt(), 3);
+        EXPECT_EQ(StoreFiles::run(QStringLiteral("SELECT count(*) FROM PFM WHERE device IS NOT "
+                                                 "'meter ' || id")).toInt(), 0);
+    }
+}
+
+TEST_F(StoreUpgradeTest, AFailedStepIsRolledBackAndLeavesTheFileAsItWas)
+{
+    const QStringList failing = {QStringLiteral("UPDATE PFM SET pefValue = 0"),
+                                 QStringLiteral("INSERT INTO NoSuchTable VALUES (1)")};
+    const struct {
+        const char* name;
+        StoreLayout layout;
+        QString step;
+    } cases[] = {
+        {"the first step", StoreLayout{{failing}}, QStringLiteral("from version 1 to version 2")},
+        {"the second step", StoreLayout{{twoSteps.upgrades[0], failing}},
+         QStringLiteral("from version 2 to version 3")},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        StoreFiles::copyFixture();
+
+        const std::optional<StoreFile::Refusal> refused = openViewContext(test.layout);
+        ASSERT_TRUE(refused.has_value());
+        EXPECT_EQ(refused->problem, StoreFile::Refusal::Problem::upgradeFailed);
+        EXPECT_THAT(refused->error.text().toStdString(),
+                    testing::HasSubstr(test.step.toStdString()));
+        EXPECT_FALSE(QSqlDatabase::contains(QStringLiteral("Brisvale")));
+        EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()),
+                  StoreFiles::bytes(StoreFiles::fixturePath()));
+        EXPECT_EQ(folderFiles(), (QStringList{"Brisvale.sqlite", "Brisvale.sqlite.v1.bak"}));
+    }
+}

@@ -1,0 +1,252 @@
+#include "Brisvale/shell/StoreStartup.h"
+
+#include "Brisvale/platform/AlertScript.h"
+#include "Brisvale/platform/AppClock.h"
+#include "Brisvale/records/StoreFiles.h"
+#include "Brisvale/records/StoreTestSupport.h"
+
+#include "support/QtPrinters.h"
+
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Problem = StoreFile::Refusal::Problem;
+
+// Each case starts at a fixed moment, which names the place a refused store is moved aside to.
+class StoreStartupTest : public FreshStore {
+protected:
+    void SetUp() override
+    {
+        FreshStore::SetUp();
+        AppClock::setNow(QDateTime(QDate(2024, 5, 10), QTime(12, 0)));
+    }
+    void TearDown() override
+    {
+        AppClock::reset();
+        FreshStore::TearDown();
+    }
+
+    static QString asidePath()
+    {
+        return StoreFile::filePath() + QStringLiteral(".unreadable-2024-05-10-120000");
+    }
+};
+
+// A store the start can't use, and what the alert says is wrong with it.
+struct Unusable {
+    StoreFiles::BadStore store;
+    QString problem;
+    StoreLayout layout = StoreLayout::current();
+};
+
+// An upgrade step that can't run.
+const StoreLayout failingStep{{{QStringLiteral("INSERT INTO NoSuchTable VALUES (1)")}}};
+
+std::vector<Unusable> unusableStores()
+{
+    const QStringList problems = {
+        QStringLiteral("The file is cut short: its end is missing."),
+        QStringLiteral("The file is not a database."),
+        QStringLiteral("The file is a database of another application."),
+        QStringLiteral("Tables of the store are missing."),
+        QStringLiteral("The file is damaged."),
+    };
+    std::vector<Unusable> cases;
+    for (qsizetype i = 0; i < problems.size(); ++i) {
+        cases.push_back({StoreFiles::unusableStores()[size_t(i)], problems[i]});
+    }
+    cases.push_back({{"an upgrade that fails", StoreFiles::copyFixture, Problem::upgradeFailed},
+                     QStringLiteral("It could not be upgraded for this version of Brisvale."),
+                     failingStep});
+    return cases;
+}
+
+QString unusableMessage(const Unusable& test, const QString& aside)
+{
+    return QStringLiteral("Brisvale cannot open its store ") + StoreFile::filePath()
+        + QStringLiteral(". ") + test.problem
+        + QStringLiteral(" The file was not changed. You can quit, or move the file aside as ")
+        + aside + QStringLiteral(" and start with a new, empty store.\n");
+}
+
+QStringList folderFiles()
+{
+    return QDir(StoreFile::folderPath()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+}
+
+TEST_F(StoreStartupTest, AStoreThatCantBeUsedIsNamedAndKeptWhenTheUserQuits)
+{
+    for (const Unusable& test : unusableStores()) {
+        SCOPED_TRACE(test.store.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        test.store.make();
+        const QByteArray before = StoreFiles::bytes(StoreFile::filePath());
+        AlertScript script;
+        script.answer(Alert::firstButton);
+
+        EXPECT_FALSE(StoreStartup::open(test.layout));
+        ASSERT_EQ(script.shown().size(), 1);
+        const Alert& alert = script.last().alert;
+        EXPECT_TRUE(alert.message.startsWith(unusableMessage(test, asidePath())))
+            << alert.message.toStdString();
+        EXPECT_EQ(alert.buttons, (QStringList{"Quit", "Start with an Empty Store"}));
+        EXPECT_FALSE(alert.destructive);
+        EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), before);
+        EXPECT_FALSE(QFileInfo::exists(asidePath()));
+    }
+}
+
+TEST_F(StoreStartupTest, StartingWithAnEmptyStoreMovesTheFileAsideFirst)
+{
+    for (const Unusable& test : unusableStores()) {
+        SCOPED_TRACE(test.store.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        test.store.make();
+        const QByteArray before = StoreFiles::bytes(StoreFile::filePath());
+        AlertScript script;
+        script.answer(Alert::secondButton);
+
+        EXPECT_TRUE(StoreStartup::open(test.layout));
+        EXPECT_EQ(script.shown().size(), 1);
+        EXPECT_FALSE(StoreFile::exists());
+        EXPECT_EQ(StoreFiles::bytes(asidePath()), before);
+        EXPECT_TRUE(viewContext().fetchProfiles().value().isEmpty());
+    }
+}
+
+TEST_F(StoreStartupTest, TheJournalOfAStoreMovedAsideGoesWithIt)
+{
+    StoreFiles::randomBytes();
+    const QByteArray journal("an unfinished transaction");
+    QFile file(StoreFile::filePath() + QStringLiteral("-journal"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(journal);
+    file.close();
+    AlertScript script;
+    script.answer(Alert::secondButton);
+
+    EXPECT_TRUE(StoreStartup::open());
+    EXPECT_EQ(folderFiles(), (QStringList{"Brisvale.sqlite.unreadable-2024-05-10-120000",
+                                          "Brisvale.sqlite.unreadable-2024-05-10-120000-journal"}));
+    EXPECT_EQ(StoreFiles::bytes(asidePath() + QStringLiteral("-journal")), journal);
+}
+
+TEST_F(StoreStartupTest, AFileWhereTheStoreWouldGoAsideIsNeverOverwritten)
+{
+    StoreFiles::randomBytes();
+    const QByteArray before = StoreFiles::bytes(StoreFile::filePath());
+    QFile taken(asidePath());
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.write("moved aside earlier");
+    taken.close();
+    AlertScript script;
+    script.answer(Alert::secondButton);
+    script.answer(Alert::firstButton);
+
+    EXPECT_FALSE(StoreStartup::open());
+    ASSERT_EQ(script.shown().size(), 2);
+    EXPECT_TRUE(script.last().alert.message.startsWith(
+        QStringLiteral("The store ") + StoreFile::filePath()
+        + QStringLiteral(" could not be moved aside, so no new store was started. Brisvale will "
+                         "now quit.\nThe store can't be moved aside (")))
+        << script.last().alert.message.toStdString();
+    EXPECT_EQ(script.last().alert.buttons, QStringList{"Quit"});
+    EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), before);
+    EXPECT_EQ(StoreFiles::bytes(asidePath()), QByteArray("moved aside earlier"));
+}
+
+TEST_F(StoreStartupTest, AStoreOfANewerBrisvaleIsNeverOpenedAndTheApplicationQuits)
+{
+    StoreFiles::newerVersion();
+    const QByteArray before = StoreFiles::bytes(StoreFile::filePath());
+    const QDateTime modified = QFileInfo(StoreFile::filePath()).lastModified();
+    AlertScript script;
+    script.answer(Alert::firstButton);
+
+    EXPECT_FALSE(StoreStartup::open());
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_EQ(script.last().alert.message,
+              QStringLiteral("The store ") + StoreFile::filePath()
+                  + QStringLiteral(" was made by a newer Brisvale (store version 7). This version "
+                                   "cannot open it, and nothing was changed. Brisvale will now "
+                                   "quit.\nThe store was written by a newer version of Brisvale "
+                                   "(layout 7, this version reads up to 1)"));
+    EXPECT_EQ(script.last().alert.buttons, QStringList{"Quit"});
+    EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), before);
+    EXPECT_EQ(QFileInfo(StoreFile::filePath()).lastModified(), modified);
+    EXPECT_EQ(folderFiles(), QStringList{"Brisvale.sqlite"});
+}
+
+TEST_F(StoreStartupTest, AGoodOrMissingStoreStartsWithoutAQuestion)
+{
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        int profiles;
+    } cases[] = {
+        {"the first version's store", StoreFiles::copyFixture, 3},
+        // Left for the main window to make, which looks for the file first.
+        {"no store yet", [] {}, -1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        test.make();
+        AlertScript script;
+
+        EXPECT_TRUE(StoreStartup::open());
+        EXPECT_TRUE(script.shown().isEmpty());
+        EXPECT_EQ(StoreFile::exists(), test.profiles >= 0);
+        if (test.profiles >= 0) {
+            EXPECT_EQ(viewContext().fetchProfiles().value().size(), test.profiles);
+        }
+    }
+}
+
+// Not even root may write to the folder: as root, the child gives up its rights first. It tells
+// what the alert said and what the start decided on standard error.
+TEST_F(StoreStartupTest, AFolderThatCantBeWrittenLeavesOnlyQuitting)
+{
+    for (const bool withStore : {true, false}) {
+        SCOPED_TRACE(withStore ? "with a store" : "without a store");
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        QDir().mkpath(StoreFile::folderPath());
+        if (withStore) {
+            StoreFiles::copyFixture();
+        }
+        const QByteArray before = StoreFiles::bytes(StoreFile::filePath());
+        ::chmod(QFile::encodeName(TestEnvironment::root()).constData(), 0755);
+        ::chmod(QFile::encodeName(StoreFile::folderPath()).constData(), 0555);
+        EXPECT_EXIT(
+            {
+                if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+                    std::_Exit(2);
+                }
+                AlertScript script;
+                script.answer(Alert::firstButton);
+                const bool goesOn = StoreStartup::open();
+                std::fprintf(stderr, "%s\n[%s] %d\n", qPrintable(script.last().alert.message),
+                             qPrintable(script.last().alert.buttons.join(',')), goesOn);
+                std::_Exit(0);
+            },
+            testing::ExitedWithCode(0),
+            "Brisvale cannot write to the folder or the file of its store .*/data/Brisvale/"
+            "Brisvale\\.sqlite\\. Nothing was changed\\. Brisvale will now quit\\.\n"
+            "The store's folder can't be written \\(.*\\)\n\\[Quit\\] 0\n");
+        ::chmod(QFile::encodeName(StoreFile::folderPath()).constData(), 0755);
+        ::chmod(QFile::encodeName(TestEnvironment::root()).constData(), 0700);
+        EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), before);
+        EXPECT_EQ(folderFiles(), withStore ? QStringList{"Brisvale.sqlite"} : QStringList());
+    }
+}
