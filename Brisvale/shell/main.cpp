@@ -5,6 +5,7 @@
 #include "Brisvale/shell/WindowController.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
@@ -13,6 +14,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(VersionController::version());
     Localization::install();
     AppDelegate delegate;
+    if (!delegate.claimDataFolder()) {
+        return EXIT_FAILURE;
+    }
     delegate.applicationDidFinishLaunching();
     WindowController window(delegate, pfmManager());
     window.show();

@@ -43,7 +43,8 @@ const QStringList pageKeys = {
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
     // The main window, its menu and the first data pages.
-    "AppDelegate_AlertMessage_SaveFailed", "DataController_PageTitle",
+    "AppDelegate_AlertMessage_SaveFailed", "AppDelegate_AlertMessage_AlreadyRunning",
+    "DataController_PageTitle",
     "DataController_TrafficLightSettings", "OverviewController_Measurements_Total",
     "OverviewController_PageTitle", "OverviewController_TimeRange_Title", "OverviewController_User_Title",
     "VersionController_Version", "ViewController_AlertMessage_Fatal",
