@@ -1,5 +1,7 @@
 #include "Brisvale/shell/AppDelegate.h"
 
+#include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/StoreFile.h"
 #include "Brisvale/records/ViewContext.h"
@@ -17,6 +19,16 @@ AppDelegate::AppDelegate()
 bool AppDelegate::isDarkAppearance(const QPalette& palette)
 {
     return palette.color(QPalette::Window).lightness() < 128;
+}
+
+bool AppDelegate::claimDataFolder()
+{
+    if (writerLock.take() != WriterLock::Outcome::heldByAnother) {
+        return true;
+    }
+    AlertPresenter::shared().runModal(
+        Alert::failure(Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning"))));
+    return false;
 }
 
 void AppDelegate::applicationDidFinishLaunching()

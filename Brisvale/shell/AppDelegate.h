@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Brisvale/records/WriterLock.h"
+
 #include <QObject>
 
 class QPalette;
@@ -15,6 +17,12 @@ public:
     // change is saved when it is made.
     AppDelegate();
 
+    // At launch, before the store or the state file is touched: makes this copy the data folder's
+    // one writer until the delegate ends. When another running Brisvale is the writer, an alert
+    // says so and false is returned: the application then quits, touching nothing. A folder where
+    // the lock cannot be made is left to the store, which reports it when it is opened.
+    bool claimDataFolder();
+
     // At launch: the light appearance is forced only when the desktop's is dark.
     void applicationDidFinishLaunching();
 
@@ -24,4 +32,7 @@ public:
     // The window's Save action: saves the store's pending changes, if any; a failed save is shown
     // in an alert.
     void saveAction();
+
+private:
+    WriterLock writerLock;
 };

@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -35,6 +36,9 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brisvale.Brisvale"));
     Localization::install();
     AppDelegate delegate;
+    if (!delegate.claimDataFolder()) {
+        return EXIT_FAILURE;
+    }
     delegate.applicationDidFinishLaunching();
     if (!StoreStartup::open()) {
         return EXIT_FAILURE;

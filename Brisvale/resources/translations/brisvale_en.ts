@@ -51,6 +51,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message id="AppDelegate_AlertMessage_AlreadyRunning">
+        <source>Brisvale is already running. Only one copy at a time may use your readings, so this one will close without changing anything.</source>
+        <translation>Brisvale is already running. Only one copy at a time may use your readings, so this one will close without changing anything.</translation>
+    </message>
     <message id="AppDelegate_AlertMessage_SaveFailed">
         <source>Your changes could not be saved.</source>
         <translation>Your changes could not be saved.</translation>

@@ -43,7 +43,8 @@ const QStringList pageKeys = {
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
     // The main window, its menu and the first data pages.
-    "AppDelegate_AlertMessage_SaveFailed", "DataController_PageTitle",
+    "AppDelegate_AlertMessage_SaveFailed", "AppDelegate_AlertMessage_AlreadyRunning",
+    "DataController_PageTitle",
     // A store that can't be used at start: what is wrong, and the choices left.
     "StoreStartup_AlertMessage_NewerVersion", "StoreStartup_AlertMessage_NotWritable",
     "StoreStartup_AlertMessage_Unusable", "StoreStartup_AlertMessage_MoveFailed",

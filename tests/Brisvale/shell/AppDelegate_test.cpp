@@ -4,13 +4,22 @@
 #include "Brisvale/records/StoreFile.h"
 #include "Brisvale/records/ViewContext.h"
 
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/records/WriterLock.h"
+
+#include "support/EventWait.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPalette>
+#include <QProcess>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -32,6 +41,54 @@ protected:
 
     QPalette savedPalette;
     QString savedStyle;
+};
+
+// Copies of the application's start (the writer lock probe), run on one fresh data folder.
+class TwoCopies : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        for (const std::unique_ptr<QProcess>& copy : copies) {
+            copy->kill();
+            waitForEnd(*copy);
+        }
+    }
+
+    QProcess& start(const QString& email)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess& copy = *copies.emplace_back(std::make_unique<QProcess>());
+        copy.setProcessEnvironment(environment);
+        copy.start(QStringLiteral(WRITER_LOCK_PROBE), {email});
+        return copy;
+    }
+
+    // The copy's first line of output; empty when it ended without one.
+    static QString firstLine(QProcess& copy)
+    {
+        waitUntil([&] { return copy.canReadLine() || copy.state() == QProcess::NotRunning; });
+        return QString::fromUtf8(copy.readLine()).trimmed();
+    }
+
+    static void waitForEnd(QProcess& copy)
+    {
+        waitUntil([&] { return copy.state() == QProcess::NotRunning; });
+    }
+
+    QByteArray bytes(const QString& relativePath) const
+    {
+        QFile file(home.filePath(relativePath));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir home;
+    std::vector<std::unique_ptr<QProcess>> copies;
+    const QString storeFile = QStringLiteral("data/Brisvale/Brisvale.sqlite");
+    const QString stateFile = QStringLiteral("config/Brisvale/Brisvale.ini");
+    const QString lockFile = QStringLiteral("data/Brisvale/Brisvale.lock");
 };
 
 QPalette darkPalette()
@@ -118,4 +175,52 @@ TEST_F(ApplicationDelegate, SaveWithNothingPendingShowsNothing)
     AppDelegate delegate;
     delegate.saveAction();
     EXPECT_TRUE(script.shown().isEmpty());
+}
+
+TEST_F(TwoCopies, ASecondCopySaysTheFirstIsRunningAndQuitsTouchingNothing)
+{
+    QProcess& first = start(QStringLiteral("ann@example.com"));
+    ASSERT_EQ(firstLine(first), QStringLiteral("writer"));
+    const QByteArray store = bytes(storeFile);
+    const QByteArray state = bytes(stateFile);
+    ASSERT_FALSE(store.isEmpty());
+    ASSERT_TRUE(state.contains("ann@example.com"));
+
+    QProcess& second = start(QStringLiteral("bob@example.com"));
+    EXPECT_EQ(firstLine(second),
+        QStringLiteral("alert: ") + Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning")));
+    waitForEnd(second);
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), EXIT_FAILURE);
+    EXPECT_EQ(bytes(storeFile), store);
+    EXPECT_EQ(bytes(stateFile), state);
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+TEST_F(TwoCopies, TheLockOfAKilledCopyIsTakenOver)
+{
+    QProcess& first = start(QStringLiteral("ann@example.com"));
+    ASSERT_EQ(firstLine(first), QStringLiteral("writer"));
+    first.kill();
+    waitForEnd(first);
+    ASSERT_FALSE(bytes(lockFile).isEmpty()); // left behind, naming a process that is gone
+
+    QProcess& second = start(QStringLiteral("bob@example.com"));
+    EXPECT_EQ(firstLine(second), QStringLiteral("writer"));
+    EXPECT_TRUE(bytes(stateFile).contains("bob@example.com"));
+}
+
+TEST(WriterLockTest, AFolderWhereNoLockCanBeMadeIsLeftToTheStore)
+{
+    TestEnvironment::clearUserFolders();
+    QFile plainFile(TestEnvironment::root() + QStringLiteral("/data/Brisvale"));
+    ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly)); // where the folder should be
+    plainFile.close();
+    WriterLock lock;
+    EXPECT_EQ(lock.take(), WriterLock::Outcome::unavailable);
+    AlertScript script;
+    AppDelegate delegate;
+    EXPECT_TRUE(delegate.claimDataFolder());
+    EXPECT_TRUE(script.shown().isEmpty());
+    TestEnvironment::clearUserFolders();
 }
