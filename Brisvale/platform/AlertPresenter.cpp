@@ -37,12 +37,12 @@ void checkScriptedButton(const Alert& alert, int response)
     }
 }
 
-// The shown buttons of a window, in global coordinates.
+// The shown buttons of a window, not of the dialogs it opened, in global coordinates.
 QRect buttonsOf(const QWidget& window)
 {
     QRect buttons;
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (button->isVisibleTo(&window)) {
+        if (button->window() == &window && button->isVisibleTo(&window)) {
             buttons |= QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
         }
     }
