@@ -74,11 +74,12 @@ void DataController::buildInterface()
 QLayout* DataController::buildHeader()
 {
     PageTitle_Lab = PageCard::makeTitle(QStringLiteral("PageTitle_Lab"), this);
+    // Made in the row's order, which the keyboard's focus follows.
+    buildActionButtons();
     ListButton = makeTabButton(QStringLiteral("ListButton"), TABLE_TABTAG);
     PefButton = makeTabButton(QStringLiteral("PefButton"), PEF_TABTAG);
     Fev1Button = makeTabButton(QStringLiteral("Fev1Button"), FEV1_TABTAG);
     setTabImages();
-    buildActionButtons();
 
     // The page's two actions stand in the title's row, before the tabs, where there is room for
     // them at the window's smallest width; the best-value button keeps its room on the tabs that
