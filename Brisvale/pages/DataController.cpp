@@ -25,6 +25,8 @@
 namespace {
 
 const QSize tabIconSize(32, 32);
+// The room between the page's action buttons and its tabs.
+constexpr int actionsToTabs = 24;
 
 QString text(const char* key)
 {
@@ -73,14 +75,22 @@ void DataController::buildInterface()
 QLayout* DataController::buildHeader()
 {
     PageTitle_Lab = PageCard::makeTitle(QStringLiteral("PageTitle_Lab"), this);
+    // Made in the row's order, which the keyboard's focus follows.
+    buildActionButtons();
     ListButton = makeTabButton(QStringLiteral("ListButton"), TABLE_TABTAG);
     PefButton = makeTabButton(QStringLiteral("PefButton"), PEF_TABTAG);
     Fev1Button = makeTabButton(QStringLiteral("Fev1Button"), FEV1_TABTAG);
     setTabImages();
 
+    // The page's two actions stand in the title's row, before the tabs, where there is room for
+    // them at the window's smallest width; the best-value button keeps its room on the tabs that
+    // hide it, so the row is laid out alike on every tab.
     auto* header = new QHBoxLayout;
     header->addWidget(PageTitle_Lab);
     header->addStretch(1);
+    header->addWidget(TrafficLightSettings);
+    header->addWidget(DownloadBtn);
+    header->addSpacing(actionsToTabs);
     for (QToolButton* tab : {ListButton, PefButton, Fev1Button}) {
         header->addWidget(tab);
     }
@@ -97,15 +107,14 @@ QToolButton* DataController::makeTabButton(const QString& objectName, int tag)
     return tab;
 }
 
-QLayout* DataController::buildFilterRow()
+void DataController::buildActionButtons()
 {
-    const FilterControls::Widgets widgets =
-        FilterControls::makeWidgets(this, QStringLiteral("FromDatePicker"), QStringLiteral("ToDatePicker"));
-    std::tie(From_Lab, FromDatePicker, To_Lab, ToDatePicker, dayPopUp, timePopUp) = widgets;
-
     TrafficLightSettings = new QPushButton(this);
     TrafficLightSettings->setObjectName(QStringLiteral("TrafficLightSettings"));
     Look::styleDefaultButton(*TrafficLightSettings);
+    QSizePolicy keptRoom = TrafficLightSettings->sizePolicy();
+    keptRoom.setRetainSizeWhenHidden(true);
+    TrafficLightSettings->setSizePolicy(keptRoom);
     connect(TrafficLightSettings, &QPushButton::clicked, this, &DataController::trafficLightsSetting);
     DownloadBtn = new QToolButton(this);
     DownloadBtn->setObjectName(QStringLiteral("DownloadBtn"));
@@ -114,13 +123,14 @@ QLayout* DataController::buildFilterRow()
     DownloadBtn->setIcon(Icons::icon(QStringLiteral("button_Download")));
     DownloadBtn->setEnabled(false);
     connect(DownloadBtn, &QToolButton::clicked, this, &DataController::ExportFileHandler);
+}
 
-    QHBoxLayout* row = FilterControls::makeRow(widgets);
-    // The best-value button stands left of the download button, so the sheet opening at its right
-    // edge stays on screen.
-    row->addWidget(TrafficLightSettings);
-    row->addWidget(DownloadBtn);
-    return row;
+QLayout* DataController::buildFilterRow()
+{
+    const FilterControls::Widgets widgets =
+        FilterControls::makeWidgets(this, QStringLiteral("FromDatePicker"), QStringLiteral("ToDatePicker"));
+    std::tie(From_Lab, FromDatePicker, To_Lab, ToDatePicker, dayPopUp, timePopUp) = widgets;
+    return FilterControls::makeRow(widgets);
 }
 
 QLayout* DataController::buildMaximumPanel()

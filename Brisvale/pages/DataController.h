@@ -80,7 +80,7 @@ public:
     void dateSelected();
 
     // The download button: takes a date still being typed into a picker, then opens the download
-    // popover made from the two pickers' dates below the button.
+    // popover made from the two pickers' dates beside the button.
     void ExportFileHandler();
 
     // The best-value button's action: opens the best-value sheet beside the button.
@@ -130,6 +130,7 @@ private:
     QLayout* buildFilterRow();
     QLayout* buildMaximumPanel();
     QToolButton* makeTabButton(const QString& objectName, int tag);
+    void buildActionButtons();
     void addChildren();
     void showChild(int tag);
     void setTabImages();

@@ -35,8 +35,9 @@ public:
         delegate.set(receiver);
     }
 
-    // Shows the sheet as a popover at the right edge of the anchor (the Data page's button). It
-    // closes, and deletes itself, when the user presses Esc or clicks outside it and its alerts.
+    // Shows the sheet as a popover beside the right edge of the anchor (the Data page's button), or
+    // beside its left edge when only there is room. It closes, and deletes itself, when the user
+    // presses Esc or clicks outside it and its alerts.
     void presentPopover(QWidget* anchor);
 
     // Sets the texts and observes "GetPFMBestValue"; runs on every appearance.

@@ -3,10 +3,13 @@
 #include "Brisvale/platform/AlertDialog.h"
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/Fatal.h"
+#include "Brisvale/platform/PopoverPresenter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -34,6 +37,30 @@ void checkScriptedButton(const Alert& alert, int response)
     }
 }
 
+// The shown buttons of a window, not of the dialogs it opened, in global coordinates.
+QRect buttonsOf(const QWidget& window)
+{
+    QRect buttons;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->window() == &window && button->isVisibleTo(&window)) {
+            buttons |= QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+        }
+    }
+    return buttons;
+}
+
+// The places an alert may take around `keepClear`, `gap` away from it: centred on one axis,
+// just past the rectangle on the other.
+QList<QPoint> placesAround(QSize frame, QPoint centred, const QRect& keepClear)
+{
+    const int gap = PopoverPresenter::gap;
+    return {centred,
+            QPoint(centred.x(), keepClear.top() - gap - frame.height()),
+            QPoint(centred.x(), keepClear.bottom() + 1 + gap),
+            QPoint(keepClear.left() - gap - frame.width(), centred.y()),
+            QPoint(keepClear.right() + 1 + gap, centred.y())};
+}
+
 }
 
 AlertPresenter& AlertPresenter::shared()
@@ -49,6 +76,7 @@ int AlertPresenter::runModal(const Alert& alert)
     }
     AlertDialog dialog(alert, QApplication::activeWindow());
     dialog.setWindowModality(Qt::ApplicationModal);
+    placeAlert(dialog);
     return dialog.exec();
 }
 
@@ -113,6 +141,46 @@ int AlertPresenter::sheetCount(QWidget* anchor) const
     return 0;
 }
 
+std::optional<QPoint> AlertPresenter::alertTopLeft(QSize frame, const QRect& centreOn, const QRect& keepClear,
+                                                   const QRect& bounds)
+{
+    const QPoint centred(centreOn.x() + (centreOn.width() - frame.width()) / 2,
+                         centreOn.y() + (centreOn.height() - frame.height()) / 2);
+    std::optional<QPoint> nearest;
+    for (const QPoint place : placesAround(frame, centred, keepClear)) {
+        const QRect rect(place, frame);
+        const bool fits = bounds.contains(rect) && !rect.intersects(keepClear);
+        if (fits && (!nearest || (place - centred).manhattanLength() < (*nearest - centred).manhattanLength())) {
+            nearest = place;
+        }
+    }
+    return nearest;
+}
+
+void AlertPresenter::placeAlert(QWidget& alert)
+{
+    const QWidget* popover = PopoverPresenter::popoverOf(alert.parentWidget());
+    const QWidget* window = popover && popover->parentWidget() ? popover->parentWidget()->window() : nullptr;
+    if (!window) {
+        return;
+    }
+    alert.adjustSize();
+    // The alert's window frame is taken to be that of the popover's window: it is known only once
+    // the alert is shown.
+    const QSize frame = alert.size() + window->frameGeometry().size() - window->geometry().size();
+    const QRect room = window->screen() ? window->screen()->availableGeometry() : window->frameGeometry();
+    for (const QRect& keepClear : {popover->frameGeometry(), buttonsOf(*popover)}) {
+        for (const QRect& bounds : {window->frameGeometry(), room}) {
+            if (const std::optional<QPoint> place = alertTopLeft(frame, window->frameGeometry(), keepClear, bounds)) {
+                alert.move(*place);
+                return;
+            }
+        }
+    }
+    const QRect centreOn = window->frameGeometry();
+    alert.move(centreOn.topLeft() + QPoint(centreOn.width() - frame.width(), centreOn.height() - frame.height()) / 2);
+}
+
 void AlertPresenter::setScript(AlertScript* script)
 {
     // Sheets of the previous answerer can no longer be answered.
@@ -163,6 +231,7 @@ void AlertPresenter::openSheetDialog(QWidget* window, const Sheet& sheet)
             finishSheet(target, serial, response);
         }
     });
+    placeAlert(*dialog);
     dialog->open();
 }
 

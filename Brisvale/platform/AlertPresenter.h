@@ -3,6 +3,7 @@
 #include "Brisvale/platform/Alert.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -41,6 +42,17 @@ public:
 
     // The sheets shown or waiting on the anchor's window.
     int sheetCount(QWidget* anchor) const;
+
+    // Where an alert whose frame has the size stands, in global coordinates: centred on
+    // `centreOn`, or else moved the least (up, down or sideways) so that it keeps clear of
+    // `keepClear`, lying inside `bounds`. None when it can't do both.
+    static std::optional<QPoint> alertTopLeft(QSize frame, const QRect& centreOn, const QRect& keepClear,
+                                              const QRect& bounds);
+
+    // An alert raised from a popover stands centred on the popover's window, clear of the popover
+    // (at least of its buttons), inside that window or else the screen. Others are left where Qt
+    // puts a dialog: centred on their parent's window.
+    static void placeAlert(QWidget& alert);
 
 private:
     friend class AlertScript;

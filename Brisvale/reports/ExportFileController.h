@@ -12,7 +12,8 @@ class ExportFileController : public QWidget {
 public:
     ExportFileController(const QDateTime& startDate, const QDateTime& endDate, QWidget* parent = nullptr);
 
-    // Shows the popover below the anchor (the Data page's download button), inside its window.
+    // Shows the popover below the anchor (the Data page's download button), or above it when only
+    // there is room, inside its window.
     // It closes, and deletes itself, on a click outside it or Escape.
     void presentPopover(QWidget* anchor);
 

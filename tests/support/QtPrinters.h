@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -38,6 +39,16 @@ inline void PrintTo(const QRectF& value, std::ostream* os)
 {
     *os << '(' << value.x() << ", " << value.y() << ", " << value.width() << " x "
         << value.height() << ')';
+}
+
+inline void PrintTo(const QPoint& value, std::ostream* os)
+{
+    *os << '(' << value.x() << ", " << value.y() << ')';
+}
+
+inline void PrintTo(const QSize& value, std::ostream* os)
+{
+    *os << value.width() << " x " << value.height();
 }
 
 inline void PrintTo(const QDateTime& value, std::ostream* os)

@@ -7,8 +7,11 @@
 
 int main(int argc, char** argv)
 {
-    // Every test runs offscreen, in a pinned zone, locale and font, with its own data folders.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Every test runs offscreen, in a pinned zone, locale and font, with its own data folders. A
+    // program may give the offscreen platform its screens before main runs.
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     qputenv("TZ", "Europe/Berlin");
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);

@@ -1,0 +1,101 @@
+#include "Brisvale/shell/WindowLayoutSupport.h"
+
+#include "Brisvale/pages/TrafficLightsController.h"
+#include "Brisvale/platform/AlertDialog.h"
+#include "Brisvale/platform/PopoverPresenter.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <functional>
+
+namespace {
+
+// The popover shown over the application's windows, if any.
+QWidget* shownPopover()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && PopoverPresenter::popoverOf(widget) == widget) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+}
+
+TEST_F(WindowLayout, AtItsSmallestSizesTheWindowHoldsEveryControlOnEveryPageAndTab)
+{
+    const struct {
+        const char* name;
+        QSize size;
+    } cases[] = {
+        {"the window's minimum size", window->minimumSizeHint()},
+        {"800 x 600", QSize(800, 600)},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        window->resize(test.size);
+        settle();
+        ASSERT_EQ(window->size(), test.size);
+        expectEveryControlInsideOnEveryVisit();
+    }
+}
+
+TEST_F(WindowLayout, ThePopoversOpenBesideTheirButtonsInsideTheWindow)
+{
+    window->resize(800, 600);
+    go({ViewController::DATA_TABTAG, DataController::PEF_TABTAG, "PEF chart"});
+    DataController& data = *window->contentViewController()->dataPage();
+    const struct {
+        const char* name;
+        QWidget* button;
+        std::function<void()> open;
+    } cases[] = {
+        {"best value", data.TrafficLightSettings, [&data] { data.trafficLightsSetting(); }},
+        {"export", data.DownloadBtn, [&data] { data.ExportFileHandler(); }},
+    };
+    const QRect inside = window->geometry();
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        test.open();
+        settle();
+        const QWidget* popover = shownPopover();
+        ASSERT_NE(popover, nullptr);
+        const QRect button(test.button->mapToGlobal(QPoint(0, 0)), test.button->size());
+        const int gap = PopoverPresenter::gap;
+        EXPECT_TRUE(inside.contains(popover->frameGeometry())) << toString(popover->frameGeometry()).toStdString();
+        EXPECT_FALSE(popover->frameGeometry().intersects(button));
+        EXPECT_TRUE(popover->frameGeometry().intersects(button.adjusted(-gap - 1, -gap - 1, gap + 1, gap + 1)))
+            << "beside its button";
+        window->activateWindow();
+        QTest::mouseClick(window->contentViewController(), Qt::LeftButton);
+        settle();
+        EXPECT_EQ(shownPopover(), nullptr);
+    }
+}
+
+TEST_F(WindowLayout, AnAlertOfThePopoverIsCentredOnTheWindowClearOfThePopover)
+{
+    window->resize(800, 600);
+    go({ViewController::DATA_TABTAG, DataController::PEF_TABTAG, "PEF chart"});
+    DataController& data = *window->contentViewController()->dataPage();
+    data.trafficLightsSetting();
+    settle();
+    TrafficLightsController* sheet = data.bestValueSheet();
+    ASSERT_NE(sheet, nullptr);
+    auto* field = sheet->findChild<QLineEdit*>(QStringLiteral("BestValueTextField"));
+    ASSERT_NE(field, nullptr);
+    field->setText(QStringLiteral("abc"));
+    sheet->SendBestValueHandler();
+    settle();
+    const QList<AlertDialog*> alerts = sheet->findChildren<AlertDialog*>();
+    ASSERT_EQ(alerts.size(), 1);
+    const QRect alert = alerts.front()->frameGeometry();
+    EXPECT_TRUE(window->frameGeometry().contains(alert)) << toString(alert).toStdString();
+    EXPECT_LE(std::abs(alert.center().x() - window->frameGeometry().center().x()), 1);
+    EXPECT_FALSE(alert.intersects(sheet->frameGeometry())) << toString(sheet->frameGeometry()).toStdString();
+    alerts.front()->button(Alert::firstButton)->click();
+}
