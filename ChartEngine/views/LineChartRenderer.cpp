@@ -572,7 +572,11 @@ void LineChartRenderer::drawValuesOfSet(QPainter& painter, const LineChartDataSe
         if (dataSet.isDrawValuesEnabled()) {
             const QString text = formatter ? formatter->stringForValue(e.y(), &e, i, handler) : QString();
             attributes.color = dataSet.valueTextColorAt(j);
-            const QPointF origin(pt.x() - textSize(text, attributes).width() * 0.5, pt.y() - valOffset - lineHeight);
+            // A label that would rise above the view (its point on or near the content's top
+            // edge) stands as far below its point instead.
+            const double above = pt.y() - valOffset - lineHeight;
+            const QPointF origin(pt.x() - textSize(text, attributes).width() * 0.5,
+                                 above < 0.0 ? pt.y() + valOffset : above);
             if (angle != 0.0) {
                 drawText(painter, text, origin, QPointF(0.5, 0.5), angle, attributes);
             } else {
