@@ -45,6 +45,7 @@ double clearLabelDays(QSizeF label, double angleDegrees, double dayWidth)
 //   area, where its marker would not be drawn: it counts as on the edge.
 // - The window is aimed in pixels, which a new size would shift: until the user moves the chart,
 //   every new size aims it at the same x again, so that it still ends at the newest reading.
+// - Each draw spaces the daily x labels for the current width, so that they never overlap.
 class ReadingsChartView : public Charts::LineChartView {
 public:
     using LineChartView::LineChartView;
