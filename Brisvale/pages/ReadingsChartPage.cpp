@@ -11,10 +11,14 @@
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/LineChartDataSet.h"
 #include "ChartEngine/foundation/ChartColors.h"
+#include "ChartEngine/foundation/DrawingUtils.h"
+#include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/views/LineChartView.h"
 
 #include <QVBoxLayout>
+#include <QtMath>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -23,11 +27,25 @@ constexpr double visibleDays = 30.0;
 const QColor lineColor(0, 61, 165);
 constexpr double edgeTolerance = 1.0e-6; // pixels
 
+// The fewest whole days between labels of that size, slanted in parallel by the angle (degrees),
+// that keep them clear of each other with a day `dayWidth` pixels wide: two such labels overlap
+// only while their spacing is less than a label's width along the slant and less than its
+// height across it. At least one day.
+double clearLabelDays(QSizeF label, double angleDegrees, double dayWidth)
+{
+    const double angle = qDegreesToRadians(angleDegrees);
+    const double along = label.width() / std::abs(std::cos(angle));
+    const double across = label.height() / std::abs(std::sin(angle));
+    const double days = std::ceil(std::min(along, across) / dayWidth);
+    return std::isfinite(days) ? std::max(days, 1.0) : 1.0;
+}
+
 // The pages' line chart.
 // - A reading on the y axis's top edge (a capped PEF) can land a rounding error above the content
 //   area, where its marker would not be drawn: it counts as on the edge.
 // - The window is aimed in pixels, which a new size would shift: until the user moves the chart,
 //   every new size aims it at the same x again, so that it still ends at the newest reading.
+// - Each draw spaces the daily x labels for the current width, so that they never overlap.
 class ReadingsChartView : public Charts::LineChartView {
 public:
     using LineChartView::LineChartView;
@@ -50,6 +68,12 @@ public:
     }
 
 protected:
+    void drawRect(QPainter& painter) override
+    {
+        spaceXLabels();
+        LineChartView::drawRect(painter);
+    }
+
     void boundsDidChange() override
     {
         LineChartView::boundsDidChange();
@@ -59,6 +83,18 @@ protected:
     }
 
 private:
+    // The x labels stand at least as many whole days apart as keeps them clear of each other at
+    // the current width; where the label count's own spacing keeps them clear, it is kept.
+    void spaceXLabels()
+    {
+        const std::shared_ptr<Charts::XAxis> axis = xAxis();
+        Charts::TextAttributes attributes;
+        attributes.font = axis->labelFont();
+        const QSizeF label = Charts::textSize(axis->getLongestLabel(), attributes);
+        const double dayWidth = std::abs(getTransformer(Charts::AxisDependency::left)->valueToPixelMatrix().a);
+        axis->setGranularity(clearLabelDays(label, axis->labelRotationAngle(), dayWidth));
+    }
+
     std::optional<double> aimedX;
 };
 

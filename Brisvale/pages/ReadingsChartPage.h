@@ -14,9 +14,11 @@ class LineChartView;
 // What the PEF and FEV1 charts share: a line chart of the current user's filtered readings, one
 // entry per reading, oldest first, x in days since the earliest reading and its date and time as
 // the entry's text; at most 30 days shown, opening on the newest reading; the value marker on a
-// chosen reading. Each reload clears the chart and asks the query again, then reports the largest
-// value. Until the user moves the chart, a new size of the chart keeps the window ending at the
-// newest reading. A chart page differs only in its y values and texts, its y axis and its maximum.
+// chosen reading. Where the x labels would overlap at the current width, they stand the fewest
+// whole days apart that keeps them clear. Each reload clears the chart and asks the query again,
+// then reports the largest value. Until the user moves the chart, a new size of the chart keeps
+// the window ending at the newest reading. A chart page differs only in its y values and texts,
+// its y axis and its maximum.
 class ReadingsChartPage : public DataChildPage, public Charts::ChartViewDelegate {
     Q_OBJECT
 

@@ -18,8 +18,16 @@ namespace {
 
 constexpr double cornerRadius = 10.0;
 
-void append(QTextCursor& cursor, const QString& text, double pixelSize, const QColor& color)
+// Puts the text, bold in the size and colour, on lines of its own below what the label holds.
+// The line breaks that end the text are left out: they would leave an empty line in the box.
+void appendLines(QTextCursor& cursor, QString text, double pixelSize, const QColor& color)
 {
+    while (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    if (cursor.position() > 0) {
+        text.prepend(QLatin1Char('\n'));
+    }
     QFont bold = Charts::systemFont(pixelSize);
     bold.setBold(true);
     QTextCharFormat format;
@@ -63,6 +71,7 @@ void RectMarker::refreshContent(const std::shared_ptr<Charts::ChartDataEntry>& e
     label->setDocumentMargin(0.0);
     QTextCursor cursor(label.get());
     double dateX = 0.0;
+    std::optional<QColor> textColor; // the first line's colour
     const std::shared_ptr<Charts::ChartData> data = chart() ? chart()->data() : nullptr;
     if (data && entry) {
         for (const auto& dataSet : data->dataSets()) {
@@ -71,10 +80,12 @@ void RectMarker::refreshContent(const std::shared_ptr<Charts::ChartDataEntry>& e
                 continue;
             }
             dateX = found.first()->x();
-            append(cursor, found.first()->data().toString(), 16, dataSet->colors().value(0));
+            const QColor setColor = dataSet->colors().value(0);
+            appendLines(cursor, found.first()->data().toString(), 16, setColor);
+            textColor = textColor.value_or(setColor);
         }
     }
-    append(cursor, QStringLiteral("\nDate : ") + dateText(dateX), 14, QColor(Qt::white));
+    appendLines(cursor, QStringLiteral("Date : ") + dateText(dateX), 14, textColor.value_or(QColor(Qt::black)));
 
     m_labelSize = label->size();
     setSize(QSizeF(std::max(m_labelSize.width() + insets.left + insets.right, minimumSize.width()),

@@ -15,11 +15,12 @@ namespace Charts {
 class ChartViewBase;
 }
 
-// The value marker of the PEF and FEV1 charts: a rounded box beside the chosen point holding one
-// line per data set (the text its entry at that x carries, bold 16 in the set's first colour) and
-// the date line "Date : dd/MM/yy" (bold 14, white). The box is the label plus the insets, at least
-// `minimumSize`, and opens to the left of or above the point when it would leave the chart's
-// content rectangle.
+// The value marker of the PEF and FEV1 charts: a rounded box beside the chosen point holding the
+// lines of each data set (the text its entry at that x carries, without the line breaks that end
+// it, bold 16 in the set's first colour) and below them the date line "Date : dd/MM/yy" (bold 14,
+// in the marker's text colour: that of its first line, black without one). The box is the label
+// plus the insets, at least `minimumSize`, and opens to the left of or above the point when it
+// would leave the chart's content rectangle.
 class RectMarker : public Charts::MarkerImage {
 public:
     struct Insets {

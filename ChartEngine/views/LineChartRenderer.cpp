@@ -572,7 +572,11 @@ void LineChartRenderer::drawValuesOfSet(QPainter& painter, const LineChartDataSe
         if (dataSet.isDrawValuesEnabled()) {
             const QString text = formatter ? formatter->stringForValue(e.y(), &e, i, handler) : QString();
             attributes.color = dataSet.valueTextColorAt(j);
-            const QPointF origin(pt.x() - textSize(text, attributes).width() * 0.5, pt.y() - valOffset - lineHeight);
+            // A label that would rise above the view (its point on or near the content's top
+            // edge) stands as far below its point instead.
+            const double above = pt.y() - valOffset - lineHeight;
+            const QPointF origin(pt.x() - textSize(text, attributes).width() * 0.5,
+                                 above < 0.0 ? pt.y() + valOffset : above);
             if (angle != 0.0) {
                 drawText(painter, text, origin, QPointF(0.5, 0.5), angle, attributes);
             } else {
@@ -586,7 +590,10 @@ void LineChartRenderer::drawValuesOfSet(QPainter& painter, const LineChartDataSe
 }
 
 // The entries of the bounds in order with their points, up to a missing entry or the first point
-// right of the content; a point left of the content or above or below it is passed over.
+// right of the content; a point left of the content or above or below it is passed over. A point
+// on the top edge lands a rounding error above or below it, depending on the content's height:
+// like the bottom test, which floors to hundredths, the top test rounds up to hundredths, so that
+// such a point keeps its circle and value at every height.
 void LineChartRenderer::forEachPointInContent(const LineChartDataSetProtocol& dataSet,
                                               const std::function<void(qint64, const ChartDataEntry&, const QPointF&)>& visit)
 {
@@ -604,7 +611,8 @@ void LineChartRenderer::forEachPointInContent(const LineChartDataSetProtocol& da
         if (!handler.isInBoundsRight(pt.x())) {
             break;
         }
-        if (handler.isInBoundsLeft(pt.x()) && handler.isInBoundsY(pt.y())) {
+        if (handler.isInBoundsLeft(pt.x()) && handler.isInBoundsTop(std::ceil(pt.y() * 100.0) / 100.0)
+            && handler.isInBoundsBottom(pt.y())) {
             visit(j, *e, pt);
         }
     }

@@ -27,8 +27,9 @@ class Transformer;
 
 // Draws the data of a line chart: each visible line data set as a straight, stepped, cubic or
 // horizontal bezier line, over its filled area and optionally stroked with a vertical colour
-// gradient; circles with optional holes at the values; value labels and icons; the highlight
-// indicator lines; and one accessibility element per drawn circle after the chart's header. Every
+// gradient; circles with optional holes at the values; value labels (above their points, or
+// below where above would leave the view) and icons; the highlight indicator lines; and one
+// accessibility element per drawn circle after the chart's header. Every
 // drawn y is scaled by the animator's y phase and every pass visits the x bounds, so both
 // animation phases act on all of it.
 //

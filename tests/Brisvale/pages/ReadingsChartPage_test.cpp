@@ -12,7 +12,14 @@
 #include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/views/LineChartView.h"
 
+#include "ChartEngine/foundation/DrawingUtils.h"
+#include "ChartEngine/foundation/Transformer.h"
+#include "ChartEngine/views/LineChartRenderer.h"
+
 #include <QImage>
+#include <QPolygonF>
+#include <QTransform>
+#include <cmath>
 
 namespace {
 
@@ -27,7 +34,7 @@ enum class Kind { pef, fev1 };
 // A chart page on screen (offscreen), loaded as when it appears.
 class ChartPageTest : public PagesTest {
 protected:
-    void showPage(Kind kind, int height = 500)
+    void showPage(Kind kind, int height = 500, int width = 1000)
     {
         page.reset();
         if (kind == Kind::pef) {
@@ -36,7 +43,7 @@ protected:
             page = std::make_unique<FEV1Controller>();
         }
         page->setDelegate(&recorder);
-        page->resize(1000, height);
+        page->resize(width, height);
         page->show();
         page->willAppear();
     }
@@ -50,6 +57,12 @@ protected:
     }
 
     Charts::LineChartView& chart() const { return *page->chartView; }
+    QImage rendered() const
+    {
+        QImage image(chart().size(), QImage::Format_ARGB32_Premultiplied);
+        chart().render(&image);
+        return image;
+    }
     std::shared_ptr<Charts::ChartDataEntry> entry(int index) const
     {
         return chart().data()->dataSetAtIndex(0)->entryForIndex(index);
@@ -211,10 +224,10 @@ TEST_F(ChartPageTest, ChoosingAReadingShowsANewMarkerWithItsTextsAndDay)
         int height, index;
         QString label;
     } cases[] = {
-        {Kind::pef, 500, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\n\nDate : 01/05/26"},
-        {Kind::pef, 700, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\n\nDate : 01/05/26"},
-        {Kind::pef, 207, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\n\nDate : 01/05/26"},
-        {Kind::pef, 500, 1, " PEF: 400\n 2026/05/03\n PM 08:00\n\nDate : 03/05/26"},
+        {Kind::pef, 500, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
+        {Kind::pef, 700, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
+        {Kind::pef, 207, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
+        {Kind::pef, 500, 1, " PEF: 400\n 2026/05/03\n PM 08:00\nDate : 03/05/26"},
         {Kind::fev1, 500, 0, " FEV1: 2.50\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
         {Kind::fev1, 500, 1, " FEV1: Hi\n 2026/05/03\n PM 08:00\nDate : 03/05/26"},
     };
@@ -224,8 +237,7 @@ TEST_F(ChartPageTest, ChoosingAReadingShowsANewMarkerWithItsTextsAndDay)
         QList<std::shared_ptr<Charts::Marker>> markers;
         for (int click = 0; click < 2; ++click) {
             chart().highlightValue(entry(test.index)->x(), 0, 0, true);
-            QImage image(chart().size(), QImage::Format_ARGB32_Premultiplied);
-            chart().render(&image);
+            rendered();
             markers << chart().marker();
         }
         EXPECT_NE(markers[0], markers[1]) << "a new marker for every selection";
@@ -235,5 +247,72 @@ TEST_F(ChartPageTest, ChoosingAReadingShowsANewMarkerWithItsTextsAndDay)
         EXPECT_EQ(marker.minimumSize, QSizeF(60, 30));
         EXPECT_EQ(marker.miniTime, at(5, 1, 8).toSecsSinceEpoch());
         EXPECT_EQ(marker.interval, 86400.0);
+    }
+}
+
+// Readings at and above the cap lie on the content's top edge. At some heights (408, 426, 501,
+// 843 and 999 among them) the value 900 lands a rounding error above the edge; at every height
+// each reading keeps its circle, one accessibility element per drawn circle.
+TEST_F(ChartPageTest, ReadingsAtTheCapKeepTheirCirclesAtEveryHeight)
+{
+    const QList<qint32> values = {420, 900, 950, 999, 610, 900, 380};
+    QList<Reading> readings;
+    for (int day = 0; day < values.size(); ++day) {
+        readings << Reading(at(5, 1 + day, 8), values[day]);
+    }
+    storeUser(readings);
+    const QColor circle(140, 234, 255);
+    for (const int height : {400, 408, 426, 500, 501, 700, 843, 999, 1000}) {
+        showPage(Kind::pef, height);
+        const QImage image = rendered();
+        EXPECT_EQ(chart().renderer()->accessibleChartElements().size(), 1 + values.size()) << height;
+        const auto transformer = chart().getTransformer(Charts::AxisDependency::left);
+        for (int i = 0; i < values.size(); ++i) {
+            if (values[i] < 900) {
+                continue;
+            }
+            const QPointF point = transformer->pixelForValues(entry(i)->x(), entry(i)->y());
+            EXPECT_EQ(image.pixel(QPoint(int(point.x()), 20)), circle.rgb()) << height << " reading " << i;
+        }
+    }
+}
+
+// Daily readings over 60 days, 30 of them shown: where a day is too narrow for labels a day apart,
+// slanted at -30 degrees, to stay clear of each other, they stand a whole number of days apart.
+// Scale 2 on a 1600-pixel screen leaves the chart about 700 logical pixels.
+TEST_F(ChartPageTest, CrowdedXLabelsStandWholeDaysApartClearOfEachOther)
+{
+    QList<Reading> readings;
+    for (int day = 0; day < 60; ++day) {
+        readings << Reading(QDateTime(QDate(2025, 4, 1).addDays(day), QTime(8, 0)));
+    }
+    storeUser(readings);
+    const struct {
+        int width;
+        double days;
+    } cases[] = {{1400, 1}, {1000, 1}, {700, 2}, {400, 3}, {200, 10}};
+    for (const auto& test : cases) {
+        showPage(Kind::pef, 500, test.width);
+        rendered();
+        const std::shared_ptr<Charts::XAxis> axis = chart().xAxis();
+        const QList<double> values = axis->entries();
+        ASSERT_GE(values.size(), 2) << test.width;
+        EXPECT_EQ(values[1] - values[0], test.days) << test.width;
+        EXPECT_EQ(values[0], std::ceil(values[0])) << test.width;
+
+        // Each label as drawn: its box turned about its point by the angle.
+        const auto transformer = chart().getTransformer(Charts::AxisDependency::left);
+        Charts::TextAttributes attributes;
+        attributes.font = axis->labelFont();
+        QList<QPolygonF> labels;
+        for (const double value : values) {
+            const QSizeF size = Charts::textSize(axis->valueFormatter()->stringForValue(value, axis.get()), attributes);
+            QTransform placed;
+            placed.translate(transformer->pixelForValues(value, 0).x(), 0).rotate(axis->labelRotationAngle());
+            labels << placed.map(QPolygonF(QRectF(QPointF(-size.width() / 2, -size.height() / 2), size)));
+        }
+        for (qsizetype i = 1; i < labels.size(); ++i) {
+            EXPECT_FALSE(labels[i - 1].intersects(labels[i])) << test.width << " label " << i;
+        }
     }
 }

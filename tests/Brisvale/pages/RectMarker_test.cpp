@@ -8,6 +8,8 @@
 #include "support/QtPrinters.h"
 
 #include <QDateTime>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,5 +78,47 @@ TEST_F(RectMarkerTest, TheBoxOpensLeftOrUpWhenItWouldLeaveTheContent)
     for (const auto& test : cases) {
         marker.setChartView(test.bound ? &chart : nullptr);
         EXPECT_EQ(marker.offsetForDrawingAtPoint(test.point), test.offset) << test.point.x() << test.bound;
+    }
+}
+
+// The date line is the last line of the box, drawn in the text colour of the lines above it: no
+// empty line, no white text on the white box.
+TEST_F(RectMarkerTest, TheDateLineIsTheBoxsLastLineInTheTextColour)
+{
+    const QColor textColour(0, 61, 165);
+    const struct {
+        QString entryText, label;
+    } cases[] = {
+        {" PEF: Hi\n 2026/05/01\n AM 08:00\n", " PEF: Hi\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
+        {" FEV1: 2.50\n 2026/05/01\n AM 08:00", " FEV1: 2.50\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
+        {" PEF: 400\n\n", " PEF: 400\nDate : 01/05/26"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.entryText.toStdString());
+        auto dataSet = std::make_shared<Charts::LineChartDataSet>(
+            Charts::ChartDataEntryList{std::make_shared<Charts::ChartDataEntry>(0.0, 1.0, test.entryText)}, QString());
+        dataSet->setColor(textColour);
+        chart.setData(std::make_shared<Charts::LineChartData>(Charts::ChartDataSetList{dataSet}));
+        const std::unique_ptr<RectMarker> marker = refreshed(0.0, {60, 30});
+        EXPECT_EQ(marker->labelText(), test.label);
+
+        QImage image(300, 200, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::gray);
+        QPainter painter(&image);
+        marker->draw(painter, QPointF(40, 20));
+        painter.end();
+        const QRect box = QRectF(QPointF(40, 20), marker->size()).toAlignedRect();
+        int lowestInk = -1;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left() + 2; x < box.right() - 2; ++x) {
+                if (image.pixel(x, y) == textColour.rgb()) {
+                    lowestInk = y;
+                }
+            }
+        }
+        // Below the date line's ink: the bottom inset and less than a line of the 14-pixel date.
+        const int bottomInset = 4;
+        EXPECT_LT(box.bottom() - lowestInk - bottomInset, 14) << "empty rows at the bottom of a box "
+                                                              << marker->size().height() << " high";
     }
 }

@@ -433,3 +433,54 @@ TEST(LineChartRenderer, ValueCopyFollowsEveryEdit)
         EXPECT_TRUE(drawData(drawnBefore) == expected) << c.name;
     }
 }
+
+// Points on the top edge of the content (y from 50 to 900): at some chart heights (207 and 216
+// among them, with either top offset) the value 900 lands a rounding error above the edge, at
+// others (200, 208) on it or below. Each keeps its circle, its accessibility element and its
+// value label: above it where the label fits in the view (top offset 40), else below it.
+TEST(LineChartRenderer, PointsOnTheTopEdgeKeepTheirCirclesAndValuesAtEveryHeight)
+{
+    const struct {
+        int top;
+        int labelTop, labelBottom; // the rows the label's ink lies in
+    } offsets[] = {{40, 10, 30}, {15, 28, 42}};
+    for (const auto& offset : offsets) {
+        for (const int height : {200, 207, 208, 216, 225, 250, 300, 301}) {
+            LineChartView view(QRect(0, 0, 300, height));
+            view.xAxis()->setAxisMinimum(0);
+            view.xAxis()->setAxisMaximum(10);
+            view.xAxis()->setDrawLabelsEnabled(false);
+            for (const auto& axis : {view.leftAxis(), view.rightAxis()}) {
+                axis->setAxisMinimum(50);
+                axis->setAxisMaximum(900);
+            }
+            auto dataSet = lineSet({{2, 900}, {5, 900}, {8, 900}});
+            dataSet->setColor(Qt::transparent);
+            dataSet->setCircleColor(Qt::green);
+            dataSet->setValueTextColor(Qt::black);
+            view.legend()->setEnabled(false);
+            view.setData(std::make_shared<LineChartData>(ChartDataSetList{dataSet}));
+            view.setViewPortOffsets(35, offset.top, 35, 60);
+            const QImage image = drawn(view, QSize(300, height));
+
+            QStringList labels;
+            for (const auto& element : view.renderer()->accessibleChartElements()) {
+                labels.append(element->accessibilityLabel());
+            }
+            EXPECT_EQ(labels, (QStringList{"Line Chart. 1 dataset. PEF", " 2: 900", " 5: 900", " 8: 900"}))
+                << offset.top << ", " << height;
+            for (const double x : {2.0, 5.0, 8.0}) {
+                const int centre = static_cast<int>(35 + 23 * x);
+                EXPECT_TRUE(near(image.pixel(centre, offset.top + 6), Qt::green))
+                    << offset.top << ", " << height << " circle at " << x;
+                int labelInk = 0;
+                for (int y = offset.labelTop; y < offset.labelBottom; ++y) {
+                    for (int column = centre - 12; column <= centre + 12; ++column) {
+                        labelInk += qGray(image.pixel(column, y)) < 100 ? 1 : 0;
+                    }
+                }
+                EXPECT_GT(labelInk, 0) << offset.top << ", " << height << " value at " << x;
+            }
+        }
+    }
+}
