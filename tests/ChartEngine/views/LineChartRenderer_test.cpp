@@ -386,6 +386,7 @@ TEST(LineChartRenderer, DashLengthsThatAreNoLengthDrawSolid)
         dataSet->setMode(mode);
         dataSet->setDrawLineWithGradientEnabled(gradient);
         dataSet->setColors({Qt::red, Qt::blue});
+        dataSet->setGradientPositions(QList<double>{0, 10});
         dataSet->setLineDashLengths(std::move(dash));
         return drawn(*chartView({dataSet}));
     };
@@ -393,7 +394,8 @@ TEST(LineChartRenderer, DashLengthsThatAreNoLengthDrawSolid)
                             LineChartDataSetMode::cubicBezier, LineChartDataSetMode::horizontalBezier}) {
         for (const bool gradient : {false, true}) {
             const QImage solid = drawnLine(mode, gradient, std::nullopt);
-            EXPECT_NE(drawnLine(mode, gradient, QList<double>{6, 4}), solid);
+            EXPECT_NE(drawnLine(mode, gradient, QList<double>{6, 4}), solid)
+                << static_cast<int>(mode) << " gradient " << gradient;
             for (const double length : {notANumber, 0.0, -3.0, infinity}) {
                 EXPECT_EQ(drawnLine(mode, gradient, QList<double>{6, length}), solid)
                     << static_cast<int>(mode) << " gradient " << gradient << " length " << length;
