@@ -1,4 +1,6 @@
-// One draw of a 1200 x 600 radar chart of three data sets of 100 entries, whole and by stage.
+// One draw of a 1200 x 600 radar chart of three data sets of 100 entries, whole and by stage; and
+// the whole draw of one filled set on a 1535 x 1535 view by its entry count, whose time must grow
+// no faster than the entries.
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/data/RadarChartData.h"
 #include "ChartEngine/data/RadarChartDataEntry.h"
@@ -42,6 +44,36 @@ std::unique_ptr<RadarChartView> radarChart()
     view->setData(std::make_shared<RadarChartData>(sets));
     view->highlightValue(std::make_shared<Highlight>(10, 3, 0, 0, 0, AxisDependency::left));
     return view;
+}
+
+// One filled set of `count` values 1 + (i mod 7) with a line width of 10 on a 1535 x 1535 view.
+std::unique_ptr<RadarChartView> largeRadarChart(int count)
+{
+    ChartDataEntryList entries;
+    for (int i = 0; i < count; ++i) {
+        entries.append(std::make_shared<RadarChartDataEntry>(1.0 + i % 7));
+    }
+    auto dataSet = std::make_shared<RadarChartDataSet>(entries, QStringLiteral("Set"));
+    dataSet->setDrawFilledEnabled(true);
+    dataSet->setLineWidth(10);
+    auto view = std::make_unique<RadarChartView>(QRect(0, 0, 1535, 1535));
+    view->setData(std::make_shared<RadarChartData>(ChartDataSetList{dataSet}));
+    return view;
+}
+
+void byEntryCount(benchmark::State& state)
+{
+    const auto view = largeRadarChart(static_cast<int>(state.range(0)));
+    QImage image(1535, 1535, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        view->drawChart(painter);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetComplexityN(state.range(0));
 }
 
 void timed(benchmark::State& state, const std::function<void(RadarChartView&, QPainter&)>& draw)
@@ -96,6 +128,7 @@ BENCHMARK(drawData)->Unit(benchmark::kMillisecond);
 BENCHMARK(drawExtras)->Unit(benchmark::kMillisecond);
 BENCHMARK(drawValues)->Unit(benchmark::kMillisecond);
 BENCHMARK(drawHighlighted)->Unit(benchmark::kMillisecond);
+BENCHMARK(byEntryCount)->RangeMultiplier(2)->Range(875, 7000)->Complexity()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

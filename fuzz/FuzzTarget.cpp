@@ -1,6 +1,7 @@
 // The libFuzzer entry of every fuzz target: each input goes through the check that the build
-// names (FUZZ_CHECK, one of FuzzChecks), and a problem stops the run as a crash would.
-#include "fuzz/FuzzChecks.h"
+// names (FUZZ_CHECK, one of FuzzChecks, declared in FUZZ_CHECKS_HEADER), and a problem stops the
+// run as a crash would.
+#include FUZZ_CHECKS_HEADER
 
 #include <cstdint>
 #include <cstdio>

@@ -156,7 +156,7 @@ int intervalDecimals(double interval)
         return 0;
     }
     const double digits = std::ceil(-std::log10(interval));
-    return std::isfinite(digits) ? int(digits) : 0;
+    return std::isfinite(digits) ? checkedInteger<int>(digits) : 0;
 }
 
 // Whether the range gives label values at the interval: labels wanted, a finite range that is
@@ -286,7 +286,7 @@ bool AxisRenderer::computeRadarLabelValues(AxisBase& axis, double min, double ma
 QPen AxisRenderer::linePen(const QColor& color, double width, double dashPhase,
                            const std::optional<QList<double>>& dashLengths, Qt::PenCapStyle cap)
 {
-    QPen pen(color, width);
+    QPen pen(color, strokeWidth(width));
     pen.setCapStyle(cap);
     applyLineDash(pen, dashPhase, dashLengths);
     return pen;

@@ -356,7 +356,7 @@ void LegendRenderer::drawForm(QPainter& painter, double x, double y, const Legen
         const std::optional<QList<double>> lengths = entry.formLineDashLengths()
             ? entry.formLineDashLengths()
             : legend.formLineDashLengths();
-        QPen pen(*color, width, Qt::SolidLine, Qt::FlatCap);
+        QPen pen(*color, strokeWidth(width), Qt::SolidLine, Qt::FlatCap);
         applyLineDash(pen, phase, lengths);
         painter.setPen(pen);
         m_formLineSegmentsBuffer = {QPointF(x, y), QPointF(x + size, y)};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChartEngine/foundation/DrawingUtils.h"
+
 #include <QPen>
 
 namespace Charts {
@@ -8,6 +10,7 @@ namespace Charts {
 // borders, highlight lines and the horizontal-bar axis and limit lines are stroked.
 inline QPen miterPen(QPen pen)
 {
+    pen.setWidthF(strokeWidth(pen.widthF()));
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     pen.setMiterLimit(10.0);

@@ -1,4 +1,5 @@
 #include "ChartEngine/data/HighlightEntryIndex.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include <cmath>
 
@@ -12,7 +13,7 @@ std::optional<qint64> highlightEntryIndex(double x)
     if (!std::isfinite(x) || x < lowest || x >= beyond) {
         return std::nullopt;
     }
-    return static_cast<qint64>(std::trunc(x));
+    return checkedInteger<qint64>(x);
 }
 
 }

@@ -1,6 +1,7 @@
 #include "ChartEngine/foundation/AttributedText.h"
 
 #include "ChartEngine/foundation/DrawingUtils.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -25,6 +26,10 @@ TextLines layOut(const AttributedText& text, QSizeF box)
     const QFontMetricsF metrics(text.attributes.font);
     TextLines result;
     result.lineHeight = metrics.lineSpacing();
+    // A box without room (no positive width and height) holds no line; one with room at least one.
+    if (!(box.width() > 0.0 && box.height() > 0.0)) {
+        return result;
+    }
     QString content = text.text;
     content.replace(QLatin1Char('\n'), QChar::LineSeparator);
     QTextLayout layout(content, text.attributes.font);
@@ -38,8 +43,7 @@ TextLines layOut(const AttributedText& text, QSizeF box)
         starts.append(line.textStart());
     }
     layout.endLayout();
-    const double fitting = std::floor(box.height() / result.lineHeight);
-    const qsizetype kept = std::max<qsizetype>(1, std::isfinite(fitting) ? qsizetype(std::min(fitting, 1e6)) : 1);
+    const qsizetype kept = std::max<qsizetype>(1, checkedInteger<qsizetype>(std::floor(box.height() / result.lineHeight)));
     for (qsizetype i = 0; i < starts.size() && i < kept; ++i) {
         const bool lastKept = i + 1 == kept && i + 1 < starts.size();
         const qsizetype end = i + 1 < starts.size() ? starts.at(i + 1) : content.size();

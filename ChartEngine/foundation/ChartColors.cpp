@@ -1,4 +1,7 @@
 #include "ChartEngine/foundation/ChartColors.h"
+#include "ChartEngine/foundation/NumberUtils.h"
+
+#include <algorithm>
 
 namespace Charts {
 
@@ -35,7 +38,7 @@ QColor dataSet()
 QFont systemFont(double pixelSize)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(qMax(1, qRound(pixelSize)));
+    font.setPixelSize(std::max(1, checkedInteger<int>(std::round(pixelSize))));
     return font;
 }
 

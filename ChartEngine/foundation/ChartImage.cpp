@@ -1,4 +1,5 @@
 #include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include <QPainter>
 #include <cmath>
@@ -49,7 +50,7 @@ QImage ChartImage::makeResizedCopy(QSizeF size, double scale) const
         || !isPixelSide(height)) {
         return QImage();
     }
-    QImage copy(static_cast<int>(width), static_cast<int>(height),
+    QImage copy(checkedInteger<int>(width), checkedInteger<int>(height),
                 QImage::Format_ARGB32_Premultiplied);
     if (copy.isNull()) {
         return QImage();

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 
 namespace Charts {
@@ -83,6 +84,12 @@ double screenScale()
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
+}
+
+double strokeWidth(double width)
+{
+    constexpr double widest = 10000.0;
+    return width >= 0.0 ? std::min(width, widest) : 0.0;
 }
 
 double fontLineHeight(const QFont& font)

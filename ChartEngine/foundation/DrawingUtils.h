@@ -24,6 +24,10 @@ class ChartImage;
 // The height of the font's bounding rectangle: the height textSize gives one line of text.
 double fontLineHeight(const QFont& font);
 
+// A line width that Qt strokes in time: NaN and negative widths are 0 (Qt's thinnest line), and
+// a width is held to 10,000 points, wider than any view (Qt takes ages over a wider stroke).
+double strokeWidth(double width);
+
 // The size of a text laid out on one line (lines break only at line feeds).
 QSizeF textSize(const QString& text, const TextAttributes& attributes);
 

@@ -1,4 +1,5 @@
 #include "ChartEngine/foundation/ImageContext.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -55,8 +56,8 @@ std::unique_ptr<QImage> makeBitmap(double pixelWidth, double pixelHeight, bool o
     if (pixelWidth > INT_MAX || pixelHeight > INT_MAX) {
         return nullptr;
     }
-    const auto width = static_cast<std::size_t>(pixelWidth);
-    const auto height = static_cast<std::size_t>(pixelHeight);
+    const auto width = checkedInteger<std::size_t>(pixelWidth);
+    const auto height = checkedInteger<std::size_t>(pixelHeight);
     const std::size_t bytesPerLine = 4 * width;
     if (height > std::numeric_limits<std::size_t>::max() / bytesPerLine) {
         return nullptr;

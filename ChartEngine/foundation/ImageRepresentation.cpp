@@ -1,4 +1,5 @@
 #include "ChartEngine/foundation/ImageRepresentation.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include <QBuffer>
 #include <algorithm>
@@ -34,7 +35,7 @@ std::optional<QByteArray> imageJPEGRepresentation(const QImage& image, double qu
     if (!std::isfinite(quality)) {
         return std::nullopt;
     }
-    const int percent = int(std::lround(std::clamp(quality, 0.0, 1.0) * 100));
+    const int percent = checkedInteger<int>(std::round(std::clamp(quality, 0.0, 1.0) * 100));
     return encode(image, "JPEG", percent);
 }
 

@@ -1,4 +1,5 @@
 #include "ChartEngine/foundation/IndexAxisValueFormatter.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include <cmath>
 
@@ -22,7 +23,7 @@ QString IndexAxisValueFormatter::stringForValue(double value, const AxisBase*) c
         || index != std::trunc(value)) {
         return QString();
     }
-    return m_values.at(static_cast<qsizetype>(index));
+    return m_values.at(checkedInteger<qsizetype>(index));
 }
 
 }

@@ -11,7 +11,8 @@ namespace Charts {
 
 // Dash lengths and phase are in points, repeated as given: {5} is 5 on, 5 off. Qt counts both in
 // pen widths and pads an odd pattern with a 1, so the lengths are divided by the width (a width
-// of 0 counts as 1) and an odd pattern is repeated once. An absent or empty pattern is solid.
+// of 0 counts as 1) and an odd pattern is repeated once. An absent or empty pattern is solid, and so is one with a
+// length that is not a positive finite number (NaN, 0, negative, infinite).
 void applyLineDash(QPen& pen, double phase, const std::optional<QList<double>>& lengths);
 
 // The same rules for a stroker of the given width.

@@ -1,4 +1,5 @@
 #include "ChartEngine/foundation/NSUIAccessibilityElementAccessible.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 
@@ -28,7 +29,8 @@ QRect pixelRect(const QRectF& rect)
         || !isPixelCoordinate(bottom)) {
         return {};
     }
-    return QRect(int(left), int(top), int(right - left), int(bottom - top));
+    return QRect(checkedInteger<int>(left), checkedInteger<int>(top), checkedInteger<int>(right - left),
+                 checkedInteger<int>(bottom - top));
 }
 
 }

@@ -36,7 +36,7 @@ int decimalPlaces(double value)
     if (!std::isfinite(places)) {
         return 0;
     }
-    return static_cast<int>(places);
+    return checkedInteger<int>(places);
 }
 
 }

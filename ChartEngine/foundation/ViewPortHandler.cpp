@@ -80,7 +80,13 @@ bool ViewPortHandler::hasChartDimens() const
 void ViewPortHandler::restrainViewPort(double offsetLeft, double offsetTop, double offsetRight,
                                        double offsetBottom)
 {
-    // Nothing is clamped: offsets larger than the chart give a negative width or height.
+    // Nothing is clamped: offsets larger than the chart give a negative width or height. An
+    // offset that is no finite number is 0: Qt never finishes painting over a rectangle of NaN.
+    const auto finite = [](double offset) { return std::isfinite(offset) ? offset : 0.0; };
+    offsetLeft = finite(offsetLeft);
+    offsetTop = finite(offsetTop);
+    offsetRight = finite(offsetRight);
+    offsetBottom = finite(offsetBottom);
     m_contentRect = QRectF(offsetLeft, offsetTop, chartWidth() - offsetLeft - offsetRight,
                            chartHeight() - offsetBottom - offsetTop);
 }

@@ -1,4 +1,5 @@
 #include "ChartEngine/types/BarChartRenderer.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include "ChartEngine/components/MiterPen.h"
 #include "ChartEngine/components/XAxis.h"
@@ -165,7 +166,7 @@ qint64 BarChartRenderer::animatedCount(qint64 entryCount) const
     if (!(share > 0.0)) {
         return 0;
     }
-    return share < double(entryCount) ? qint64(share) : entryCount;
+    return share < double(entryCount) ? checkedInteger<qint64>(share) : entryCount;
 }
 
 // ---- Bars ----

@@ -1,4 +1,5 @@
 #include "ChartEngine/types/BubbleChartRenderer.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/data/BubbleChartData.h"
@@ -71,14 +72,7 @@ QString twoDecimals(double value)
 // not finite.
 qint64 colorIndex(double x)
 {
-    constexpr double limit = 9223372036854775808.0;
-    if (!std::isfinite(x)) {
-        return 0;
-    }
-    if (x >= limit) {
-        return std::numeric_limits<qint64>::max();
-    }
-    return x < -limit ? std::numeric_limits<qint64>::min() : static_cast<qint64>(x);
+    return std::isfinite(x) ? checkedInteger<qint64>(x) : 0;
 }
 
 QColor halfBrightness(const QColor& color)

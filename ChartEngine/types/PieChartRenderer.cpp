@@ -157,6 +157,13 @@ PieChartRenderer::Circle PieChartRenderer::circleOf(const PieChartView& view) co
     return circle;
 }
 
+// The sum of the slices' values, taken once a draw: a slice's percent divides by it.
+double PieChartRenderer::yValueSumOf(const PieChartView& view)
+{
+    const auto pieData = std::dynamic_pointer_cast<PieChartData>(view.data());
+    return pieData ? pieData->yValueSum() : 0.0;
+}
+
 void PieChartRenderer::initBuffers() {}
 
 bool PieChartRenderer::isDrawingValuesAllowed(const ChartDataProvider* dataProvider) const
@@ -313,6 +320,7 @@ void PieChartRenderer::drawDataSet(QPainter& painter, const PieChartDataSetProto
     const QList<double> drawAngles = view->drawAngles();
     const qint64 visibleCount = visibleSliceCount(dataSet);
     const double sliceSpace = visibleCount >= 2 ? getSliceSpace(dataSet) : 0.0;
+    const double yValueSum = yValueSumOf(*view);
     painter.save();
     m_accessibleChartElements.append(makeHeader(*view, dataSet));
     double angle = 0;
@@ -326,7 +334,7 @@ void PieChartRenderer::drawDataSet(QPainter& painter, const PieChartDataSetProto
         if (std::fabs(entry->y()) >= epsilon && !highlightedElsewhere) {
             const QPainterPath path = slicePath(circle, angle, sliceAngle, sliceSpace, visibleCount);
             painter.fillPath(path, dataSet.colorAtIndex(j));
-            m_accessibleChartElements.append(makeSliceElement(j, *view, dataSet, path));
+            m_accessibleChartElements.append(makeSliceElement(j, *view, dataSet, path, yValueSum));
         }
         angle += sliceAngle * circle.phaseX;
     }
@@ -345,6 +353,7 @@ void PieChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& i
     const Circle circle = circleOf(*view);
     const QList<double> drawAngles = view->drawAngles();
     const QList<double> absoluteAngles = view->absoluteAngles();
+    const double yValueSum = yValueSumOf(*view);
     Elements selected;
     for (const auto& highlight : indices) {
         const auto index = highlight ? view->highlightedSlice(*highlight) : std::nullopt;
@@ -361,7 +370,7 @@ void PieChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& i
         const QPainterPath path = highlightedSlicePath(circle, angle, drawAngles.at(i), sliceSpace, visibleCount,
                                                        dataSet->selectionShift());
         painter.fillPath(path, dataSet->highlightColor().value_or(dataSet->colorAtIndex(i)));
-        auto element = makeSliceElement(i, *view, *dataSet, path);
+        auto element = makeSliceElement(i, *view, *dataSet, path, yValueSum);
         element->setSelected(true);
         selected.append(element);
     }
@@ -468,7 +477,8 @@ std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeHeader(const Pie
 
 std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeSliceElement(qint64 index, const PieChartView& view,
                                                                              const PieChartDataSetProtocol& dataSet,
-                                                                             const QPainterPath& path) const
+                                                                             const QPainterPath& path,
+                                                                             double yValueSum) const
 {
     auto element = std::make_shared<NSUIAccessibilityElement>(const_cast<PieChartView*>(&view));
     const auto pieData = std::dynamic_pointer_cast<PieChartData>(view.data());
@@ -476,7 +486,7 @@ std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeSliceElement(qin
     if (!pieData || !entry) {
         return element;
     }
-    const double value = view.isUsePercentValuesEnabled() ? entry->y() / pieData->yValueSum() * 100 : entry->y();
+    const double value = view.isUsePercentValuesEnabled() ? entry->y() / yValueSum * 100 : entry->y();
     const auto formatter = dataSet.valueFormatter();
     const QString valueText =
         formatter ? formatter->stringForValue(value, entry.get(), index, m_viewPortHandler.get()) : QString();

@@ -90,9 +90,10 @@ private:
                          double sliceSpace, qint64 visibleCount, double innerRadius) const;
     std::shared_ptr<NSUIAccessibilityElement> makeHeader(const PieChartView& view,
                                                          const PieChartDataSetProtocol& dataSet) const;
+    static double yValueSumOf(const PieChartView& view);
     std::shared_ptr<NSUIAccessibilityElement> makeSliceElement(qint64 index, const PieChartView& view,
                                                                const PieChartDataSetProtocol& dataSet,
-                                                               const QPainterPath& path) const;
+                                                               const QPainterPath& path, double yValueSum) const;
     bool drawValuesOfSet(QPainter& painter, ValueStage& stage, const PieChartDataSetProtocol& dataSet,
                          qint64 dataSetIndex);
     bool drawOutsideTexts(QPainter& painter, const ValueStage& stage, const PieChartDataSetProtocol& dataSet,

@@ -338,6 +338,11 @@ void PieChartView::drawRect(QPainter& painter)
     if (!data() || !chartRenderer) {
         return;
     }
+    if (!hasRadius()) {
+        legendRenderer()->renderLegend(painter);
+        drawDescription(painter);
+        return;
+    }
     chartRenderer->drawData(painter);
     if (valuesToHighlight()) {
         chartRenderer->drawHighlighted(painter, highlighted());

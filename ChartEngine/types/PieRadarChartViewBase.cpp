@@ -129,6 +129,12 @@ double PieRadarChartViewBase::diameter() const
     return std::min(width, height);
 }
 
+bool PieRadarChartViewBase::hasRadius() const
+{
+    const double r = radius();
+    return r > 0.0 && std::isfinite(r);
+}
+
 // --- Spin ----------------------------------------------------------------------------------------
 
 void PieRadarChartViewBase::spin(double duration, double fromAngle, double toAngle, ChartEasingFunction easing)

@@ -75,6 +75,9 @@ public:
     // The smaller side of the content rectangle shrunk by the extra offsets.
     virtual double diameter() const;
     virtual double radius() const = 0;
+    // Whether the radius is a positive finite number: a chart without one draws no data, web,
+    // values or markers (offsets larger than the view leave it none).
+    bool hasRadius() const;
     virtual double requiredLegendOffset() const = 0;
     virtual double requiredBaseOffset() const = 0;
 

@@ -256,21 +256,25 @@ void RadarChartRenderer::drawWeb(QPainter& painter)
     painter.save();
     painter.setOpacity(view->webAlpha());
     painter.setPen(strokePen(view->webColor(), view->webLineWidth()));
+    // Each pen's lines go to Qt in one call: a call a line costs Qt more than the line itself.
     const double outer = view->yRange() * frame.factor;
+    QList<QLineF> lines;
     for (qint64 i = 0; i < spokes; i += step) {
-        painter.drawLine(
-            QLineF(frame.center, polarPoint(frame.center, outer, frame.spokeAngle(double(i)))));
+        lines.append(QLineF(frame.center, polarPoint(frame.center, outer, frame.spokeAngle(double(i)))));
     }
+    painter.drawLines(lines);
 
     painter.setPen(strokePen(view->innerWebColor(), view->innerWebLineWidth()));
     // Each ring goes once round per data set: over the data's entry count, not the spokes'.
     const qint64 segments = chartData->entryCount();
     const QList<double> rings = view->yAxis()->entries();
+    lines.clear();
     for (double ring : rings) {
         for (qint64 i = 0; i < segments; ++i) {
-            painter.drawLine(QLineF(frame.point(ring, double(i)), frame.point(ring, double(i + 1))));
+            lines.append(QLineF(frame.point(ring, double(i)), frame.point(ring, double(i + 1))));
         }
     }
+    painter.drawLines(lines);
     painter.restore();
 }
 

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Charts {
 
@@ -57,7 +58,8 @@ void RadarChartView::setUp()
 
 void RadarChartView::setSkipWebLineCount(qint64 count)
 {
-    m_skipWebLineCount = std::max<qint64>(count, 0);
+    // The web steps through its spokes by the count plus one, which must stay a qint64.
+    m_skipWebLineCount = std::clamp<qint64>(count, 0, std::numeric_limits<qint64>::max() - 1);
 }
 
 // --- Geometry ------------------------------------------------------------------------------------
@@ -163,6 +165,11 @@ void RadarChartView::drawRect(QPainter& painter)
     PieRadarChartViewBase::drawRect(painter);
     const auto chartRenderer = renderer();
     if (!data() || !chartRenderer) {
+        return;
+    }
+    if (!hasRadius()) {
+        legendRenderer()->renderLegend(painter);
+        drawDescription(painter);
         return;
     }
     const auto axis = xAxis();

@@ -43,7 +43,8 @@ public:
     virtual void setWebAlpha(double alpha) { m_webAlpha = alpha; }
     virtual bool drawWeb() const { return m_drawWeb; }
     virtual void setDrawWeb(bool enabled) { m_drawWeb = enabled; }
-    // Spokes left out between two drawn ones; a negative count is 0.
+    // Spokes left out between two drawn ones; a negative count is 0, and the largest qint64 is one
+    // less, so that the web can step past it.
     virtual qint64 skipWebLineCount() const { return m_skipWebLineCount; }
     virtual void setSkipWebLineCount(qint64 count);
 

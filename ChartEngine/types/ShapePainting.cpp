@@ -1,4 +1,5 @@
 #include "ChartEngine/types/ShapePainting.h"
+#include "ChartEngine/foundation/DrawingUtils.h"
 
 #include <QPainter>
 #include <QPen>
@@ -15,7 +16,7 @@ void useFill(QPainter& painter, const QColor& color)
 
 void useStroke(QPainter& painter, const QColor& color, double width)
 {
-    painter.setPen(QPen(QBrush(color), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(QPen(QBrush(color), strokeWidth(width), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChartEngine/foundation/DrawingUtils.h"
+
 #include <QColor>
 #include <QPen>
 
@@ -9,7 +11,7 @@ namespace Charts {
 // flat caps, mitred joins up to ten times the half width.
 inline QPen strokePen(const QColor& color, double width)
 {
-    QPen pen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    QPen pen(color, strokeWidth(width), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     pen.setMiterLimit(10);
     return pen;
 }

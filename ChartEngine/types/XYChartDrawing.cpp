@@ -17,7 +17,7 @@ namespace Charts::XYChartDrawing {
 
 QPen strokePen(const QColor& color, double width)
 {
-    QPen pen(QBrush(color), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    QPen pen(QBrush(color), strokeWidth(width), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     pen.setMiterLimit(10);
     return pen;
 }

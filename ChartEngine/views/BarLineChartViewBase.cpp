@@ -1,4 +1,5 @@
 #include "ChartEngine/views/BarLineChartViewBase.h"
+#include "ChartEngine/foundation/DrawingUtils.h"
 
 #include "ChartEngine/components/ChartHighlighter.h"
 #include "ChartEngine/components/Legend.h"
@@ -528,7 +529,7 @@ void BarLineChartViewBase::drawGridBackground(QPainter& painter)
         painter.fillRect(content, m_gridBackgroundColor);
     }
     if (m_drawBordersEnabled) {
-        QPen pen(m_borderColor, m_borderLineWidth);
+        QPen pen(m_borderColor, strokeWidth(m_borderLineWidth));
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);

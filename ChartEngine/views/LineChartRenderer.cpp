@@ -57,11 +57,11 @@ bool isClearColor(const QColor& color)
 QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
 {
     QPainterPathStroker stroker;
-    stroker.setWidth(dataSet.lineWidth());
+    stroker.setWidth(strokeWidth(dataSet.lineWidth()));
     stroker.setCapStyle(dataSet.lineCapType());
     stroker.setJoinStyle(Qt::SvgMiterJoin);
     stroker.setMiterLimit(miterLimit);
-    applyLineDash(stroker, dataSet.lineWidth(), dataSet.lineDashPhase(), dataSet.lineDashLengths());
+    applyLineDash(stroker, stroker.width(), dataSet.lineDashPhase(), dataSet.lineDashLengths());
     QPainterPath outline = stroker.createStroke(spline);
     outline.setFillRule(Qt::WindingFill);
     return outline;
@@ -117,7 +117,7 @@ void LineChartRenderer::drawDataSet(QPainter& painter, const std::shared_ptr<Lin
     }
     painter.save();
     QPen pen;
-    pen.setWidthF(dataSet->lineWidth());
+    pen.setWidthF(strokeWidth(dataSet->lineWidth()));
     applyLineDash(pen, dataSet->lineDashPhase(), dataSet->lineDashLengths());
     pen.setCapStyle(dataSet->lineCapType());
     pen.setJoinStyle(Qt::SvgMiterJoin);
@@ -732,7 +732,7 @@ void LineChartRenderer::drawHighlight(QPainter& painter, const std::shared_ptr<H
         return;
     }
     QPen pen(dataSet->highlightColor());
-    pen.setWidthF(dataSet->highlightLineWidth());
+    pen.setWidthF(strokeWidth(dataSet->highlightLineWidth()));
     pen.setCapStyle(Qt::FlatCap);
     applyLineDash(pen, dataSet->highlightLineDashPhase(), dataSet->highlightLineDashLengths());
     painter.setPen(pen);

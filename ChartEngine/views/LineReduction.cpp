@@ -1,4 +1,5 @@
 #include "ChartEngine/views/LineReduction.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include <QPainter>
 
@@ -17,7 +18,7 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 quint32 coveredPixel(QRgb color, double share)
 {
     const double scale = std::clamp(share, 0.0, 1.0);
-    const auto channel = [scale](int value) { return static_cast<quint32>(value * scale + 0.5); };
+    const auto channel = [scale](int value) { return checkedInteger<quint32>(value * scale + 0.5); };
     return (channel(qAlpha(color)) << 24) | (channel(qRed(color)) << 16) | (channel(qGreen(color)) << 8)
         | channel(qBlue(color));
 }
@@ -335,8 +336,9 @@ QRect LineReduction::spanArea() const
     if (m_painter.hasClipping()) {
         area = area.intersected(device.mapRect(m_painter.clipBoundingRect()));
     }
-    return area.toAlignedRect().intersected(QRect(static_cast<int>(m_firstSpan), static_cast<int>(top),
-                                                  static_cast<int>(m_spans.size()), static_cast<int>(bottom - top)));
+    return area.toAlignedRect().intersected(QRect(checkedInteger<int>(m_firstSpan), checkedInteger<int>(top),
+                                                  static_cast<int>(m_spans.size()),
+                                                  checkedInteger<int>(bottom - top)));
 }
 
 // Writes the spans into the canvas, whose top-left pixel stands for the area's (with colour 0
@@ -348,14 +350,14 @@ QRect LineReduction::writeSpans(QRgb color, const QRect& area)
     int left = area.right() + 1;
     int right = area.left() - 1;
     for (std::size_t i = 0; i < m_spans.size(); ++i) {
-        const int column = static_cast<int>(m_firstSpan + double(i));
+        const int column = checkedInteger<int>(m_firstSpan + double(i));
         const double top = std::max(m_spans[i].top, double(area.top()));
         const double bottom = std::min(m_spans[i].bottom, double(area.bottom() + 1));
         if (column < area.left() || column > area.right() || !(top < bottom)) {
             continue;
         }
-        const int topRow = static_cast<int>(std::floor(top));
-        const int bottomRow = std::min(static_cast<int>(std::floor(bottom)), area.bottom());
+        const int topRow = checkedInteger<int>(std::floor(top));
+        const int bottomRow = std::min(checkedInteger<int>(std::floor(bottom)), area.bottom());
         uchar* pixel = bits + stride * (topRow - area.top()) + sizeof(quint32) * (column - area.left());
         const auto put = [&pixel, stride](quint32 value) {
             *reinterpret_cast<quint32*>(pixel) = value;

@@ -1,4 +1,5 @@
 #include "ChartEngine/views/XBounds.h"
+#include "ChartEngine/foundation/NumberUtils.h"
 
 #include "ChartEngine/data/BarLineScatterCandleBubbleChartDataSetProtocol.h"
 #include "ChartEngine/data/FoundEntryIndex.h"
@@ -41,7 +42,7 @@ void XBounds::set(const BarLineScatterCandleBubbleChartDataProvider& chart,
     }
     m_min = edgeIndex(dataSet, chart.lowestVisibleX(), ChartDataSetRounding::down);
     m_max = edgeIndex(dataSet, chart.highestVisibleX(), ChartDataSetRounding::up);
-    m_range = static_cast<qint64>(std::trunc(static_cast<double>(m_max - m_min) * phase));
+    m_range = checkedInteger<qint64>(static_cast<double>(m_max - m_min) * phase);
 }
 
 QString XBounds::debugDescription() const

@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace Charts;
 
 // The text's lines as they fit a box: wrapped to its width, as many as its height holds (at
@@ -35,5 +37,19 @@ TEST(AttributedTextTest, TheTextTakesTheLinesItsBoxHolds)
         EXPECT_DOUBLE_EQ(size.height(), c.lines * line) << c.name;
         EXPECT_LE(size.width(), c.maxWidth) << c.name;
         EXPECT_GT(size.width(), c.maxWidth / 2) << c.name;
+    }
+}
+
+// A box without room (a pie's centre with a negative radius gives one far below zero) holds
+// no line at all.
+TEST(AttributedTextTest, ABoxWithoutRoomHoldsNoText)
+{
+    AttributedText text;
+    text.attributes.font = systemFont(12);
+    text.text = QStringLiteral("PEF");
+    const QSizeF boxes[] = {{120, 0}, {0, 100}, {120, -1958976}, {120, -1e300}, {-5, 100},
+                            {120, std::nan("")}};
+    for (const QSizeF& box : boxes) {
+        EXPECT_EQ(attributedTextBoundingSize(text, box), QSizeF(0, 0)) << box.width() << " x " << box.height();
     }
 }

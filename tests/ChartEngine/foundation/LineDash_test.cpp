@@ -4,6 +4,9 @@
 #include <QPen>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace Charts {
 namespace {
 
@@ -25,6 +28,14 @@ TEST(LineDash, LengthsAndPhaseBecomePenWidthsAndOddPatternsRepeatOnce)
         {0.0, 1.0, QList<double>{4.0, 2.0}, Qt::CustomDashLine, {4.0, 2.0}, 1.0},
         {2.0, 3.0, std::nullopt, Qt::SolidLine, {}, 0.0},
         {2.0, 3.0, QList<double>{}, Qt::SolidLine, {}, 0.0},
+        // A length that no dash can have, in points or in pen widths (4 points are no finite number
+        // of widths of 1e-320), draws the line solid; a phase that is no number is 0.
+        {2.0, 0.0, QList<double>{4.0, std::nan("")}, Qt::SolidLine, {}, 0.0},
+        {2.0, 0.0, QList<double>{0.0, 4.0}, Qt::SolidLine, {}, 0.0},
+        {2.0, 0.0, QList<double>{4.0, -2.0}, Qt::SolidLine, {}, 0.0},
+        {2.0, 0.0, QList<double>{std::numeric_limits<double>::infinity()}, Qt::SolidLine, {}, 0.0},
+        {1e-320, 0.0, QList<double>{4.0, 2.0}, Qt::SolidLine, {}, 0.0},
+        {2.0, std::nan(""), QList<double>{4.0, 2.0}, Qt::CustomDashLine, {2.0, 1.0}, 0.0},
     };
     for (const DashCase& c : cases) {
         QPen pen(Qt::black, c.width);

@@ -1,5 +1,6 @@
 #include "ChartEngine/foundation/NumberUtils.h"
 
+#include <QtGlobal>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -41,5 +42,35 @@ TEST(NumberUtils, DecimalPlacesFollowTheRoundedMagnitude)
     for (double value :
          {0.0, notANumber, infinity, -infinity, std::numeric_limits<double>::max(), -0.05}) {
         EXPECT_EQ(decimalPlaces(value), 0) << value;
+    }
+}
+
+// A computed double as an integer: truncated toward zero, held to the type's range, NaN as 0.
+TEST(NumberUtils, CheckedIntegerTruncatesAndHoldsToTheRange)
+{
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    struct Case {
+        double value;
+        int asInt;
+        qint64 asInt64;
+        quint32 asUInt32;
+    };
+    const Case cases[] = {
+        {2.9, 2, 2, 2},
+        {-2.9, -2, -2, 0},
+        {std::nan(""), 0, 0, 0},
+        {2147483647.5, 2147483647, 2147483647, 2147483647u},
+        {2147483648.0, 2147483647, 2147483648LL, 2147483648u},
+        {-2147483649.0, -2147483647 - 1, -2147483649LL, 0},
+        {4294967296.0, 2147483647, 4294967296LL, 4294967295u},
+        {9223372036854775808.0, 2147483647, std::numeric_limits<qint64>::max(), 4294967295u},
+        {-1e300, -2147483647 - 1, std::numeric_limits<qint64>::min(), 0},
+        {infinity, 2147483647, std::numeric_limits<qint64>::max(), 4294967295u},
+        {-infinity, -2147483647 - 1, std::numeric_limits<qint64>::min(), 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Charts::checkedInteger<int>(c.value), c.asInt) << c.value;
+        EXPECT_EQ(Charts::checkedInteger<qint64>(c.value), c.asInt64) << c.value;
+        EXPECT_EQ(Charts::checkedInteger<quint32>(c.value), c.asUInt32) << c.value;
     }
 }

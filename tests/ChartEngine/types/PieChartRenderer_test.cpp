@@ -383,3 +383,39 @@ TEST(PieChartRendererTest, AValueLineWithoutColourEndsOnlyTheValues)
     // Where the right slice's value would hang.
     EXPECT_TRUE(ImageInk::inkBounds(image.copy(183, 80, 17, 40)).isEmpty());
 }
+
+namespace {
+
+// A set that counts the reads of its entries.
+class CountingPieSet : public PieChartDataSet {
+public:
+    using PieChartDataSet::PieChartDataSet;
+    std::shared_ptr<ChartDataEntry> entryForIndex(qint64 index) const override
+    {
+        ++reads;
+        return PieChartDataSet::entryForIndex(index);
+    }
+    mutable qint64 reads = 0;
+};
+
+}
+
+// With percent values, the slices' sum is taken once a draw, not once a slice: a draw reads each
+// of 400 entries a few times, not 400 times.
+TEST(PieChartRendererTest, PercentValuesSumTheSlicesOnceADraw)
+{
+    ChartDataEntryList entries;
+    for (int i = 0; i < 400; ++i) {
+        entries.append(std::make_shared<PieChartDataEntry>(1.0 + i % 3));
+    }
+    const auto dataSet = std::make_shared<CountingPieSet>(entries);
+    PieChartView view(QRect(0, 0, 300, 300));
+    view.legend()->setEnabled(false);
+    view.setUsePercentValuesEnabled(true);
+    view.setData(std::make_shared<PieChartData>(ChartDataSetList{dataSet}));
+    view.highlightValue(3, 0, 0);
+    dataSet->reads = 0;
+    imageOf(view);
+    EXPECT_GT(dataSet->reads, 400);
+    EXPECT_LT(dataSet->reads, 20 * 400);
+}

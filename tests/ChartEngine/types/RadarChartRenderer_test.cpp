@@ -137,6 +137,8 @@ TEST(RadarChartRendererTest, SpokesAndRingsAreStrokedSegmentBySegment)
     const Case cases[] = {
         {{5, 5}, 0, {0, 1, 2, 3, 4}, 10},
         {{6}, 1, {0, 2, 4}, 6},
+        // The largest count is held one below, so that the web's step stays a qint64.
+        {{6}, std::numeric_limits<qint64>::max(), {0}, 6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.skip);

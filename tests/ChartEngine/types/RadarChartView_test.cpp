@@ -9,6 +9,7 @@
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/RadarChartRenderer.h"
 
+#include "PieTestChart.h"
 #include "RadarTestChart.h"
 #include "support/QtPrinters.h"
 
@@ -186,5 +187,24 @@ TEST(RadarChartViewTest, ARadarDrawsIntoAnImage)
         // The header alone: an opaque fill makes no elements.
         ASSERT_EQ(view->renderer()->accessibleChartElements().size(), 1);
         EXPECT_TRUE(view->renderer()->accessibleChartElements().first()->isHeader());
+    }
+}
+
+// Extra offsets larger than the view leave a pie or a radar without a positive radius: it draws
+// no slices, web or values, and at once (a pie of radius -979,488 took seconds).
+TEST(RadarChartViewTest, ARoundChartWithoutARadiusDrawsNothing)
+{
+    QImage white(300, 300, QImage::Format_ARGB32_Premultiplied);
+    white.fill(Qt::white);
+    const auto pie = PieTesting::pieView({1, 2, 3}, QRect(0, 0, 300, 300));
+    pie->setExtraOffsets(490000, 490000, 490000, 490000);
+    pie->notifyDataSetChanged();
+    const auto radar = radarView({radarSet({1, 2, 3})});
+    radar->setExtraOffsets(1000, 1000, 1000, 1000);
+    radar->notifyDataSetChanged();
+    for (PieRadarChartViewBase* view : {static_cast<PieRadarChartViewBase*>(pie.get()),
+                                        static_cast<PieRadarChartViewBase*>(radar.get())}) {
+        EXPECT_LT(view->radius(), 0.0);
+        EXPECT_EQ(ChartTesting::drawn(*view, QSize(300, 300)), white);
     }
 }

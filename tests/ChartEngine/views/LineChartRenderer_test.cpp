@@ -377,6 +377,33 @@ TEST(LineChartRenderer, GradientLinePairsColoursAndPositionsFromTheEnd)
     }
 }
 
+// A dash pattern with a length that no dash can have draws the line solid, in every mode, as a
+// plain and as a gradient line (whose outline is stroked apart from the pen).
+TEST(LineChartRenderer, DashLengthsThatAreNoLengthDrawSolid)
+{
+    const auto drawnLine = [](LineChartDataSetMode mode, bool gradient, std::optional<QList<double>> dash) {
+        auto dataSet = blackLine({{0, 2}, {5, 8}, {10, 2}});
+        dataSet->setMode(mode);
+        dataSet->setDrawLineWithGradientEnabled(gradient);
+        dataSet->setColors({Qt::red, Qt::blue});
+        dataSet->setGradientPositions(QList<double>{0, 10});
+        dataSet->setLineDashLengths(std::move(dash));
+        return drawn(*chartView({dataSet}));
+    };
+    for (const auto mode : {LineChartDataSetMode::linear, LineChartDataSetMode::stepped,
+                            LineChartDataSetMode::cubicBezier, LineChartDataSetMode::horizontalBezier}) {
+        for (const bool gradient : {false, true}) {
+            const QImage solid = drawnLine(mode, gradient, std::nullopt);
+            EXPECT_NE(drawnLine(mode, gradient, QList<double>{6, 4}), solid)
+                << static_cast<int>(mode) << " gradient " << gradient;
+            for (const double length : {notANumber, 0.0, -3.0, infinity}) {
+                EXPECT_EQ(drawnLine(mode, gradient, QList<double>{6, length}), solid)
+                    << static_cast<int>(mode) << " gradient " << gradient << " length " << length;
+            }
+        }
+    }
+}
+
 // 400 entries zig-zagging between y 2 and 8 over x 0..10: drawn in batches from the copy of
 // the values. After each edit, made without telling anyone, the renderer that drew before draws
 // what a new renderer draws, and the edit shows.
