@@ -5,6 +5,8 @@
 #include "Brisvale/records/StoreFile.h"
 #include "Brisvale/records/ViewContext.h"
 
+#include "Brisvale/records/StoreTestSupport.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -45,23 +47,10 @@ inline void copyFixture()
     writeStore(bytes(fixturePath()));
 }
 
-// A statement run on the store's file through a connection of its own, as another program would.
+// A statement run on the store's file, as another program would.
 inline QVariant run(const QString& statement)
 {
-    QVariant result;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
-        db.setDatabaseName(StoreFile::filePath());
-        EXPECT_TRUE(db.open());
-        QSqlQuery query(db);
-        EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
-        if (query.next()) {
-            result = query.value(0);
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("other program"));
-    return result;
+    return rawStoreQuery(statement);
 }
 
 // The fixture with more readings, so that they fill many pages.

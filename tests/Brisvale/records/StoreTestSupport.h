@@ -10,6 +10,25 @@
 #include <QVariant>
 #include <gtest/gtest.h>
 
+// A statement run on the store's file through a connection of its own, as another program would;
+// the first column of its first row.
+inline QVariant rawStoreQuery(const QString& statement)
+{
+    QVariant result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        db.setDatabaseName(StoreFile::filePath());
+        EXPECT_TRUE(db.open());
+        QSqlQuery query(db);
+        EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
+        if (query.next()) {
+            result = query.value(0);
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+    return result;
+}
+
 // Each case starts with an empty data folder and a closed store.
 class FreshStore : public testing::Test {
 protected:
@@ -20,24 +39,7 @@ protected:
     }
     void TearDown() override { closeViewContext(); }
 
-    // A statement run on a connection of its own, as another program would.
-    static QVariant rawQuery(const QString& statement)
-    {
-        QVariant result;
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-            db.setDatabaseName(StoreFile::filePath());
-            EXPECT_TRUE(db.open());
-            QSqlQuery query(db);
-            EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
-            if (query.next()) {
-                result = query.value(0);
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-        return result;
-    }
+    static QVariant rawQuery(const QString& statement) { return rawStoreQuery(statement); }
 
     static int rowCount(const QString& table)
     {
