@@ -471,6 +471,7 @@ std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeSliceElement(qin
                                                                              const QPainterPath& path) const
 {
     auto element = std::make_shared<NSUIAccessibilityElement>(const_cast<PieChartView*>(&view));
+    element->setEntry(0, index);
     const auto pieData = std::dynamic_pointer_cast<PieChartData>(view.data());
     const auto entry = dataSet.entryForIndex(index);
     if (!pieData || !entry) {
