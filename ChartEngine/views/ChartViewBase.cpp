@@ -28,8 +28,6 @@
 #include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QPainter>
 #include <QSaveFile>
 #include <QScreen>
@@ -491,10 +489,12 @@ void ChartViewBase::paintEvent(QPaintEvent* /*event*/)
 
 void ChartViewBase::drawFocusIndication(QPainter& painter)
 {
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(1, 1, -1, -1);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    // A two-pixel frame in the highlight colour along the view's edge.
+    painter.save();
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(bounds()).adjusted(1, 1, -1, -1));
+    painter.restore();
 }
 
 // --- Animation -----------------------------------------------------------------------------------

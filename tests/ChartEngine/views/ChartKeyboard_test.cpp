@@ -204,6 +204,12 @@ TEST(ChartKeyboard, ViewTakesFocusByTabAndByClick)
     edit->setFocus();
     QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(100, 75));
     EXPECT_TRUE(chart->hasFocus());
+
+    // The focused view shows a frame in the highlight colour along its edge.
+    const QColor highlight = chart->palette().color(QPalette::Highlight);
+    EXPECT_EQ(chart->grab().toImage().pixelColor(1, 1), highlight);
+    edit->setFocus();
+    EXPECT_NE(chart->grab().toImage().pixelColor(1, 1), highlight);
 }
 
 TEST(ChartAccessibility, NameDescriptionAndRoles)
