@@ -911,7 +911,9 @@ void ChartViewBase::keyPressEvent(QKeyEvent* event)
         highlightValue(nullptr, true);
         return;
     }
-    const auto step = m_data && event->modifiers() == Qt::NoModifier
+    // Arrow keys of a keypad carry the keypad modifier; any other modifier makes another command.
+    const bool plainKey = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const auto step = m_data && plainKey
         ? keyStep(event->key(), highlightedEntry())
         : std::nullopt;
     if (!step) {

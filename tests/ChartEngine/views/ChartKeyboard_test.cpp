@@ -109,6 +109,13 @@ TEST(ChartKeyboard, KeysStepThroughTheEntriesAsClicksWould)
         {"escape clears", {Qt::Key_Right, Qt::Key_Escape}, "none", "nothing"},
         {"escape without a highlight does nothing", {Qt::Key_Escape}, "none", ""},
     };
+    // A modified arrow is another command; the keypad's arrows step.
+    for (const auto& [modifier, highlighted] : QList<std::pair<Qt::KeyboardModifier, QString>>{
+             {Qt::ControlModifier, "none"}, {Qt::KeypadModifier, "10"}}) {
+        const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
+        QTest::keyClick(view.get(), Qt::Key_Right, modifier);
+        EXPECT_EQ(highlightedX(*view), highlighted);
+    }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
