@@ -7,7 +7,15 @@
 
 #include <QAccessible>
 
+#include <utility>
+
 namespace Charts::ChartAccessibility {
+
+namespace {
+
+EventObserver eventObserver = nullptr;
+
+}
 
 void install()
 {
@@ -27,6 +35,19 @@ QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object
         return new NSUIAccessibilityElementAccessible(element);
     }
     return nullptr;
+}
+
+EventObserver installEventObserver(EventObserver observer)
+{
+    return std::exchange(eventObserver, observer);
+}
+
+void postEvent(QAccessibleEvent& event)
+{
+    if (eventObserver) {
+        eventObserver(&event);
+    }
+    QAccessible::updateAccessibility(&event);
 }
 
 }

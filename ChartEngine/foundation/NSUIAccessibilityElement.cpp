@@ -51,6 +51,12 @@ void NSUIAccessibilityElement::setSelected(bool selected)
     m_isSelected = selected;
 }
 
+void NSUIAccessibilityElement::setEntry(qint64 dataSetIndex, qint64 entryIndex)
+{
+    m_dataSetIndex = dataSetIndex;
+    m_entryIndex = entryIndex;
+}
+
 void accessibilityPostLayoutChangedNotification(NSUIAccessibilityElement* element)
 {
     if (!element) {

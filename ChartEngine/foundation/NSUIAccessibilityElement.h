@@ -46,13 +46,23 @@ public:
     bool isSelected() const { return m_isSelected; }
     void setSelected(bool selected);
 
+    // The entry the element stands for: its data set's index and its index in that set; both
+    // -1 for an element that stands for no single entry (the header, a whole data set).
+    qint64 dataSetIndex() const { return m_dataSetIndex; }
+    qint64 entryIndex() const { return m_entryIndex; }
+    void setEntry(qint64 dataSetIndex, qint64 entryIndex);
+    bool isEntry() const { return m_dataSetIndex >= 0 && m_entryIndex >= 0; }
+
 private:
     QPointer<QWidget> m_containerView;
     bool m_isHeader = false;
     bool m_isSelected = false;
     QString m_label;
     QRectF m_frame;
-    QAccessible::Role m_role = QAccessible::Row;
+    qint64 m_dataSetIndex = -1;
+    qint64 m_entryIndex = -1;
+    // A list item, so that a screen reader speaks its name.
+    QAccessible::Role m_role = QAccessible::ListItem;
 };
 
 // Tells assistive technology that an element's layout changed (renderers call it after

@@ -2,6 +2,7 @@
 #include "ChartEngine/foundation/NumberUtils.h"
 
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/foundation/NSUIView.h"
 
 #include <QWidget>
 #include <QWindow>
@@ -77,7 +78,11 @@ int NSUIAccessibilityElementAccessible::indexOfChild(const QAccessibleInterface*
 QString NSUIAccessibilityElementAccessible::text(QAccessible::Text kind) const
 {
     const NSUIAccessibilityElement* item = element();
-    return item && kind == QAccessible::Name ? item->accessibilityLabel() : QString();
+    if (!item || kind != QAccessible::Name) {
+        return {};
+    }
+    const auto* view = qobject_cast<const NSUIView*>(item->containerView());
+    return view ? view->accessibilityElementLabel(*item) : item->accessibilityLabel();
 }
 
 QAccessible::Role NSUIAccessibilityElementAccessible::role() const
@@ -95,7 +100,10 @@ QAccessible::State NSUIAccessibilityElementAccessible::state() const
         return state;
     }
     state.selectable = true;
-    state.selected = item->isSelected();
+    const auto* view = qobject_cast<const NSUIView*>(item->containerView());
+    state.selected = view ? view->isAccessibilityElementSelected(*item) : item->isSelected();
+    state.focusable = item->isEntry();
+    state.focused = state.selected && item->isEntry() && view && view->hasFocus();
     return state;
 }
 

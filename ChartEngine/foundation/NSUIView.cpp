@@ -49,6 +49,21 @@ QString NSUIView::accessibilityLabel() const
     return QStringLiteral("Chart View");
 }
 
+QString NSUIView::accessibilityDescription() const
+{
+    return {};
+}
+
+QString NSUIView::accessibilityElementLabel(const NSUIAccessibilityElement& element) const
+{
+    return element.accessibilityLabel();
+}
+
+bool NSUIView::isAccessibilityElementSelected(const NSUIAccessibilityElement& element) const
+{
+    return element.isSelected();
+}
+
 NSUIView::Elements NSUIView::accessibilityChildren() const
 {
     return {};

@@ -19,7 +19,7 @@ class NSUIGestureRecognizer;
 
 // The base of every chart view and of the view-based marker: a widget in y-down coordinates
 // with an optional background colour, four touch hooks and an accessibility description
-// ("Chart View", a list whose rows are the renderers' elements).
+// ("Chart View", a list whose items are the renderers' elements).
 class NSUIView : public QWidget {
     Q_OBJECT
 
@@ -44,8 +44,15 @@ public:
     // The view's accessibility role; a list.
     QAccessible::Role role() const { return m_role; }
     void setRole(QAccessible::Role role);
-    // The view's accessibility name, "Chart View".
+    // The view's fallback accessibility name, "Chart View"; a name set with setAccessibleName
+    // comes first.
     virtual QString accessibilityLabel() const;
+    // The accessibility description: a summary of the view's content; empty here.
+    virtual QString accessibilityDescription() const;
+    // The name assistive technology reads for an element; here its own label.
+    virtual QString accessibilityElementLabel(const NSUIAccessibilityElement& element) const;
+    // Whether assistive technology sees the element as selected; here its own flag.
+    virtual bool isAccessibilityElementSelected(const NSUIAccessibilityElement& element) const;
     // The elements assistive technology sees inside the view; none here, chart views answer
     // their renderer's elements.
     virtual Elements accessibilityChildren() const;

@@ -20,8 +20,14 @@ NSUIView* NSUIViewAccessible::view() const
 QString NSUIViewAccessible::text(QAccessible::Text kind) const
 {
     const NSUIView* chart = view();
-    if (kind == QAccessible::Name && chart) {
-        return chart->accessibilityLabel();
+    if (!chart) {
+        return QAccessibleWidget::text(kind);
+    }
+    if (kind == QAccessible::Name) {
+        return chart->accessibleName().isEmpty() ? chart->accessibilityLabel() : chart->accessibleName();
+    }
+    if (kind == QAccessible::Description && chart->accessibleDescription().isEmpty()) {
+        return chart->accessibilityDescription();
     }
     return QAccessibleWidget::text(kind);
 }
@@ -72,12 +78,29 @@ QAccessibleInterface* NSUIViewAccessible::childAt(int x, int y) const
     if (!chart) {
         return nullptr;
     }
+    // The nearest element whose frame holds the point; the header only where no other does.
+    const QPointF point(x, y);
+    NSUIAccessibilityElement* header = nullptr;
+    NSUIAccessibilityElement* nearest = nullptr;
+    double nearestDistance = 0;
     for (const auto& element : chart->accessibilityChildren()) {
-        if (element && element->accessibilityScreenFrame().contains(QPointF(x, y))) {
-            return QAccessible::queryAccessibleInterface(element.get());
+        const QRectF frame = element ? element->accessibilityScreenFrame() : QRectF();
+        if (!element || !frame.contains(point)) {
+            continue;
+        }
+        if (element->isHeader()) {
+            header = header ? header : element.get();
+            continue;
+        }
+        const QPointF offset = frame.center() - point;
+        const double distance = QPointF::dotProduct(offset, offset);
+        if (!nearest || distance < nearestDistance) {
+            nearest = element.get();
+            nearestDistance = distance;
         }
     }
-    return nullptr;
+    NSUIAccessibilityElement* found = nearest ? nearest : header;
+    return found ? QAccessible::queryAccessibleInterface(found) : nullptr;
 }
 
 }

@@ -410,8 +410,11 @@ std::shared_ptr<NSUIAccessibilityElement> BarChartRenderer::makeBarAccessibility
     const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, const BarStyle& style, const Buffer& buffer,
     qsizetype j, const QRectF& rect) const
 {
-    auto element = std::make_shared<NSUIAccessibilityElement>(style.view);
     const Slot slot = buffer.records[std::size_t(j)];
+    // A stacked entry has one element per segment, so only a plain bar keeps its element.
+    auto element = dataSet.isStacked() ? std::make_shared<NSUIAccessibilityElement>(style.view)
+                                       : style.view->accessibilityElement(dataSetIndex, slot.entryIndex);
+    element->setEntry(dataSetIndex, slot.entryIndex);
     const auto e = barEntry(dataSet, slot.entryIndex);
     if (!e) {
         return element;

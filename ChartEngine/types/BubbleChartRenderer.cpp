@@ -212,7 +212,7 @@ std::shared_ptr<NSUIAccessibilityElement> BubbleChartRenderer::makeAccessibility
     qint64 j, BubbleChartView& view, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex,
     double diameter, const QRectF& square) const
 {
-    auto element = std::make_shared<NSUIAccessibilityElement>(&view);
+    auto element = view.accessibilityElement(dataSetIndex, j);
     const auto entry = dataSet.entryForIndex(j);
     const auto* provider = dataProvider();
     if (!entry || !provider) {

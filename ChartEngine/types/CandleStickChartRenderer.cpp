@@ -12,6 +12,7 @@
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/CandleStickChartView.h"
 #include "ChartEngine/types/XYChartDrawing.h"
+#include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/CandleChartDataProvider.h"
 
 #include <QLineF>
@@ -102,6 +103,8 @@ void CandleStickChartRenderer::drawDataSet(QPainter& painter, const CandleChartD
     }
     const auto transformer = provider->getTransformer(dataSet.axisDependency());
     m_xBounds.set(*provider, dataSet, animator().get());
+    const auto candleData = provider->candleData();
+    const qint64 dataSetIndex = candleData ? indexOfDataSet(*candleData, dataSet) : -1;
     painter.save();
     for (const qint64 j : m_xBounds) {
         const auto entry = std::dynamic_pointer_cast<CandleChartDataEntry>(dataSet.entryForIndex(j));
@@ -110,7 +113,9 @@ void CandleStickChartRenderer::drawDataSet(QPainter& painter, const CandleChartD
         }
         const QString direction = dataSet.showCandleBar() ? drawCandle(painter, dataSet, *entry, j, *transformer)
                                                           : drawTicks(painter, dataSet, *entry, j, *transformer);
-        m_accessibleChartElements.append(makeAccessibilityElement(dataSet, *entry, direction, *transformer));
+        auto element = makeAccessibilityElement(dataSet, *entry, direction, *transformer);
+        element->setEntry(dataSetIndex, j);
+        m_accessibleChartElements.append(element);
     }
     accessibilityPostLayoutChangedNotification();
     painter.restore();

@@ -481,6 +481,7 @@ std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeSliceElement(qin
                                                                              double yValueSum) const
 {
     auto element = std::make_shared<NSUIAccessibilityElement>(const_cast<PieChartView*>(&view));
+    element->setEntry(0, index);
     const auto pieData = std::dynamic_pointer_cast<PieChartData>(view.data());
     const auto entry = dataSet.entryForIndex(index);
     if (!pieData || !entry) {

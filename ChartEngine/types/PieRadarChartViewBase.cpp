@@ -3,6 +3,7 @@
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/components/LegendRenderer.h"
 #include "ChartEngine/data/ChartData.h"
+#include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/MediaClock.h"
 #include "ChartEngine/foundation/NSUIClickGestureRecognizer.h"
@@ -10,6 +11,7 @@
 #include "ChartEngine/foundation/NSUIRotationGestureRecognizer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 
+#include <limits>
 #include <QLineF>
 #include <QMouseEvent>
 
@@ -408,6 +410,21 @@ void PieRadarChartViewBase::notifyDataSetChanged()
     }
     calculateOffsets();
     setNeedsDisplay();
+    accessibilityDataDidChange();
+}
+
+std::shared_ptr<Highlight> PieRadarChartViewBase::highlightForEntry(qint64 dataSetIndex, qint64 entryIndex) const
+{
+    const auto chartData = data();
+    const auto dataSet = chartData ? chartData->dataSets().value(dataSetIndex) : nullptr;
+    const auto entry = dataSet ? dataSet->entryForIndex(entryIndex) : nullptr;
+    if (!entry) {
+        return nullptr;
+    }
+    // Pie and radar highlights name their entry by its index.
+    constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+    return std::make_shared<Highlight>(double(entryIndex), entry->y(), notANumber, notANumber, dataSetIndex,
+                                       dataSet->axisDependency());
 }
 
 void PieRadarChartViewBase::calcMinMax() {}

@@ -118,6 +118,8 @@ public:
     // --- Chart view --------------------------------------------------------------------------------------
     // calcMinMax, the legend from the data, the offsets, a redraw.
     void notifyDataSetChanged() override;
+    // The highlight names the entry by its index, as a click's does.
+    std::shared_ptr<Highlight> highlightForEntry(qint64 dataSetIndex, qint64 entryIndex) const override;
     // The legend's share beside the circle, the extra offsets and the least offsets.
     void calculateOffsets() override;
     void calcMinMax() override;

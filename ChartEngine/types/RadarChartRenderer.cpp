@@ -166,6 +166,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
         + QStringLiteral(" ") + prefix + (count == 1 ? QString() : QStringLiteral("s"))
         + QStringLiteral(". ");
     const QList<Item> items = sortedItems(dataSet, m_accessibilityXLabels);
+    const qint64 dataSetIndex = indexOfDataSet(*chartData, dataSet);
     const QString suffix = chartData->accessibilityEntryLabelSuffix().value_or(QString());
 
     QPainterPath path;
@@ -190,6 +191,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
         }
         const Item& item = items.at(j);
         auto element = std::make_shared<NSUIAccessibilityElement>(view);
+        element->setEntry(dataSetIndex, item.index);
         element->setAccessibilityLabel(label + QStringLiteral(" - ") + item.xLabel
                                        + QStringLiteral(": ") + shortestNumberText(item.value)
                                        + QStringLiteral(" ") + suffix);

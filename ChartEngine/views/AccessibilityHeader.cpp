@@ -31,4 +31,15 @@ std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityHeader(const ChartVie
     return element;
 }
 
+qint64 indexOfDataSet(const ChartData& data, const ChartDataSetProtocol& dataSet)
+{
+    const auto& dataSets = data.dataSets();
+    for (qsizetype i = 0; i < dataSets.size(); ++i) {
+        if (dataSets.at(i).get() == &dataSet) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <memory>
 
 namespace Charts {
 
 class ChartData;
+class ChartDataSetProtocol;
 class ChartViewBase;
 class NSUIAccessibilityElement;
 
@@ -19,5 +21,9 @@ class NSUIAccessibilityElement;
 std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityHeader(const ChartViewBase& chart,
                                                                    const ChartData& data,
                                                                    const QString& defaultDescription);
+
+// The index of a data set in the data, found by identity (an element names its entry by it);
+// -1 when the data does not hold it.
+qint64 indexOfDataSet(const ChartData& data, const ChartDataSetProtocol& dataSet);
 
 }

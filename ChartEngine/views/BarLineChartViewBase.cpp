@@ -250,6 +250,14 @@ void BarLineChartViewBase::notifyDataSetChanged()
     }
     calculateOffsets();
     setNeedsDisplay();
+    accessibilityDataDidChange();
+}
+
+void BarLineChartViewBase::revealEntry(const ChartDataEntry& entry)
+{
+    if (entry.x() < lowestVisibleX() || entry.x() > highestVisibleX()) {
+        moveViewToX(entry.x() - visibleXRange() / 2.0);
+    }
 }
 
 void BarLineChartViewBase::calcMinMax()

@@ -243,6 +243,9 @@ public:
     virtual double getYAxisWidth(AxisDependency axis) const;
 
 protected:
+    // An entry outside the visible x range moves the view to centre it.
+    void revealEntry(const ChartDataEntry& entry) override;
+
     void boundsDidChange() override;
 
     // A drag translation as applied on a data set bound to an inverted axis: y negated here;

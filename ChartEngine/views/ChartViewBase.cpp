@@ -10,23 +10,29 @@
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/data/FoundEntryIndex.h"
 #include "ChartEngine/foundation/Animator.h"
+#include "ChartEngine/foundation/ChartAccessibility.h"
 #include "ChartEngine/foundation/ChartConsole.h"
 #include "ChartEngine/foundation/ChartFatal.h"
 #include "ChartEngine/foundation/DefaultValueFormatter.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/ImageContext.h"
 #include "ChartEngine/foundation/ImageRepresentation.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/NumberUtils.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/ChartViewDelegate.h"
 #include "ChartEngine/views/AnimatedViewPortJob.h"
+#include "ChartEngine/views/ChartAccessibilityLabelProvider.h"
 #include "ChartEngine/views/DataRenderer.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSaveFile>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -42,11 +48,13 @@ constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 ChartViewBase::ChartViewBase(QWidget* parent)
     : NSUIView(parent)
 {
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 ChartViewBase::ChartViewBase(const QRect& frame, QWidget* parent)
     : NSUIView(parent)
 {
+    setFocusPolicy(Qt::StrongFocus);
     setGeometry(frame);
 }
 
@@ -338,6 +346,7 @@ void ChartViewBase::highlightValue(std::shared_ptr<Highlight> highlight, bool ca
         m_highlighted.clear();
     }
     if (callDelegate) {
+        m_announcePending = entry != nullptr;
         if (auto* delegate = viewDelegate()) {
             if (entry) {
                 delegate->chartValueSelected(*this, entry, highlight);
@@ -470,6 +479,22 @@ void ChartViewBase::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     drawChart(painter);
+    if (hasFocus()) {
+        drawFocusIndication(painter);
+    }
+    if (std::exchange(m_announcePending, false)) {
+        announceHighlight();
+    }
+}
+
+void ChartViewBase::drawFocusIndication(QPainter& painter)
+{
+    // A two-pixel frame in the highlight colour along the view's edge.
+    painter.save();
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(bounds()).adjusted(1, 1, -1, -1));
+    painter.restore();
 }
 
 // --- Animation -----------------------------------------------------------------------------------
@@ -749,6 +774,190 @@ void ChartViewBase::setNeedsDisplayInRect(const QRectF& rect)
 NSUIView::Elements ChartViewBase::accessibilityChildren() const
 {
     return m_renderer ? m_renderer->accessibleChartElements() : Elements();
+}
+
+}
+
+namespace Charts {
+
+// --- Keyboard and accessibility ------------------------------------------------------------------
+
+QString ChartViewBase::accessibilityDescription() const
+{
+    if (m_labelProvider) {
+        if (auto summary = m_labelProvider->summary(*this)) {
+            return *summary;
+        }
+    }
+    for (const auto& element : accessibilityChildren()) {
+        if (element && element->isHeader()) {
+            return element->accessibilityLabel();
+        }
+    }
+    return {};
+}
+
+bool ChartViewBase::isAccessibilityElementSelected(const NSUIAccessibilityElement& element) const
+{
+    if (!element.isEntry() || !m_data) {
+        return element.isSelected();
+    }
+    for (const auto& highlight : m_highlighted) {
+        if (highlight && highlight->dataSetIndex() == element.dataSetIndex()) {
+            const auto entry = m_data->entryFor(*highlight);
+            const auto dataSet = m_data->dataSets().value(element.dataSetIndex());
+            if (entry && dataSet && dataSet->entryIndex(entry) == element.entryIndex()) {
+                return true;
+            }
+        }
+    }
+    return element.isSelected();
+}
+
+QString ChartViewBase::accessibilityElementLabel(const NSUIAccessibilityElement& element) const
+{
+    if (m_labelProvider && element.isEntry()) {
+        if (auto label = m_labelProvider->pointLabel(*this, element.dataSetIndex(), element.entryIndex())) {
+            return *label;
+        }
+    }
+    return element.accessibilityLabel();
+}
+
+std::shared_ptr<NSUIAccessibilityElement> ChartViewBase::accessibilityElement(qint64 dataSetIndex,
+                                                                              qint64 entryIndex) const
+{
+    auto& element = m_accessibilityElements[{dataSetIndex, entryIndex}];
+    if (!element) {
+        // The element keeps its container weakly and changes nothing of it.
+        element = std::make_shared<NSUIAccessibilityElement>(const_cast<ChartViewBase*>(this));
+        element->setEntry(dataSetIndex, entryIndex);
+    }
+    return element;
+}
+
+void ChartViewBase::setAccessibilityLabelProvider(std::shared_ptr<ChartAccessibilityLabelProvider> provider)
+{
+    m_labelProvider = std::move(provider);
+}
+
+void ChartViewBase::accessibilityDataDidChange()
+{
+    m_accessibilityElements.clear();
+    QAccessibleEvent event(this, QAccessible::ObjectReorder);
+    ChartAccessibility::postEvent(event);
+}
+
+std::shared_ptr<Highlight> ChartViewBase::highlightForEntry(qint64 dataSetIndex, qint64 entryIndex) const
+{
+    const auto dataSet = m_data ? m_data->dataSets().value(dataSetIndex) : nullptr;
+    const auto entry = dataSet ? dataSet->entryForIndex(entryIndex) : nullptr;
+    if (!entry) {
+        return nullptr;
+    }
+    return std::make_shared<Highlight>(entry->x(), entry->y(), notANumber, notANumber, dataSetIndex,
+                                       dataSet->axisDependency());
+}
+
+void ChartViewBase::revealEntry(const ChartDataEntry& /*entry*/) {}
+
+std::pair<qint64, qint64> ChartViewBase::highlightedEntry() const
+{
+    const auto highlight = m_highlighted.isEmpty() ? nullptr : m_highlighted.first();
+    const auto entry = highlight && m_data ? m_data->entryFor(*highlight) : nullptr;
+    const auto dataSet = entry ? m_data->dataSets().value(highlight->dataSetIndex()) : nullptr;
+    if (!dataSet) {
+        return {0, -1};
+    }
+    return {highlight->dataSetIndex(), dataSet->entryIndex(entry)};
+}
+
+std::optional<std::pair<qint64, qint64>> ChartViewBase::keyStep(int key, std::pair<qint64, qint64> from) const
+{
+    auto [dataSetIndex, entryIndex] = from;
+    switch (key) {
+    case Qt::Key_Up:
+        dataSetIndex = std::max<qint64>(dataSetIndex - 1, 0);
+        break;
+    case Qt::Key_Down:
+        dataSetIndex = std::min<qint64>(dataSetIndex + 1, m_data->dataSetCount() - 1);
+        break;
+    case Qt::Key_Left:
+        entryIndex = entryIndex < 0 ? 0 : entryIndex - 1;
+        break;
+    case Qt::Key_Right:
+        entryIndex = entryIndex + 1;
+        break;
+    case Qt::Key_Home:
+        entryIndex = 0;
+        break;
+    case Qt::Key_End:
+        entryIndex = std::numeric_limits<qint64>::max();
+        break;
+    default:
+        return std::nullopt;
+    }
+    const auto dataSet = m_data->dataSets().value(dataSetIndex);
+    if (!dataSet || dataSet->entryCount() == 0) {
+        return std::nullopt;
+    }
+    return std::pair{dataSetIndex, std::clamp<qint64>(entryIndex, 0, dataSet->entryCount() - 1)};
+}
+
+void ChartViewBase::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && !m_highlighted.isEmpty()) {
+        setLastHighlighted(nullptr);
+        highlightValue(nullptr, true);
+        return;
+    }
+    // Arrow keys of a keypad carry the keypad modifier; any other modifier makes another command.
+    const bool plainKey = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const auto step = m_data && plainKey
+        ? keyStep(event->key(), highlightedEntry())
+        : std::nullopt;
+    if (!step) {
+        NSUIView::keyPressEvent(event);
+        return;
+    }
+    stepToEntry(step->first, step->second);
+}
+
+void ChartViewBase::stepToEntry(qint64 dataSetIndex, qint64 entryIndex)
+{
+    const auto highlight = highlightForEntry(dataSetIndex, entryIndex);
+    const auto entry = highlight ? m_data->entryFor(*highlight) : nullptr;
+    if (!entry) {
+        return;
+    }
+    setLastHighlighted(highlight);
+    highlightValue(highlight, true);
+    revealEntry(*entry);
+}
+
+void ChartViewBase::announceHighlight()
+{
+    for (const auto& element : accessibilityChildren()) {
+        if (element && element->isEntry() && isAccessibilityElementSelected(*element)) {
+            QAccessibleEvent focus(element.get(), QAccessible::Focus);
+            ChartAccessibility::postEvent(focus);
+            QAccessibleEvent selection(element.get(), QAccessible::Selection);
+            ChartAccessibility::postEvent(selection);
+            return;
+        }
+    }
+}
+
+void ChartViewBase::focusInEvent(QFocusEvent* event)
+{
+    NSUIView::focusInEvent(event);
+    update();
+}
+
+void ChartViewBase::focusOutEvent(QFocusEvent* event)
+{
+    NSUIView::focusOutEvent(event);
+    update();
 }
 
 }

@@ -11,6 +11,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPointF>
@@ -27,6 +28,7 @@ class QPainter;
 namespace Charts {
 
 class Animator;
+class ChartAccessibilityLabelProvider;
 class ChartData;
 class ChartDataEntry;
 class ChartDataSetProtocol;
@@ -277,6 +279,25 @@ public:
     void setNeedsDisplayInRect(const QRectF& rect) override;
     // The renderer's elements, the header first; none without a renderer.
     Elements accessibilityChildren() const override;
+    // The summary: the label provider's, else the header element's label (empty before the
+    // first drawing).
+    QString accessibilityDescription() const override;
+    // An element of an entry is selected while that entry is highlighted.
+    bool isAccessibilityElementSelected(const NSUIAccessibilityElement& element) const override;
+    // The label provider's name for an entry's element, else the element's own label.
+    QString accessibilityElementLabel(const NSUIAccessibilityElement& element) const override;
+    // The element that stands for entry `entryIndex` of data set `dataSetIndex` (-1 for an
+    // element of no single entry): the same object on every call until the data changes, so
+    // references held by assistive technology stay valid across drawing passes.
+    std::shared_ptr<NSUIAccessibilityElement> accessibilityElement(qint64 dataSetIndex, qint64 entryIndex) const;
+    // Texts an application gives for the summary and the points; none by default.
+    std::shared_ptr<ChartAccessibilityLabelProvider> accessibilityLabelProvider() const { return m_labelProvider; }
+    void setAccessibilityLabelProvider(std::shared_ptr<ChartAccessibilityLabelProvider> provider);
+
+    // --- Keyboard ---------------------------------------------------------------------------------
+    // The highlight a click on entry `entryIndex` of data set `dataSetIndex` makes; none when the
+    // data holds no such entry.
+    virtual std::shared_ptr<Highlight> highlightForEntry(qint64 dataSetIndex, qint64 entryIndex) const;
 
 protected:
     // The size steps, run from resize events and from setFrame: nothing when the bounds size is
@@ -288,6 +309,18 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Left and Right step to the previous and next entry of the highlighted one's data set, Up
+    // and Down to the previous and next data set, Home and End to the first and last entry;
+    // the entry becomes the highlight as a click would make it. Escape clears a highlight.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+    // Brings an entry that was stepped to into view; nothing here (the whole chart is shown).
+    virtual void revealEntry(const ChartDataEntry& entry);
+    // After a data change: the elements are made anew and assistive technology hears that the
+    // children changed.
+    void accessibilityDataDidChange();
 
     // The data set whose entry a highlight's marker shows: the data's set at its data-set index.
     virtual std::shared_ptr<ChartDataSetProtocol> markerDataSet(const Highlight& highlight) const;
@@ -302,6 +335,14 @@ protected:
 
 private:
     void drawNoDataText(QPainter& painter);
+    void drawFocusIndication(QPainter& painter);
+    // The data set and entry index of the first highlight; the entry index is -1 without one.
+    std::pair<qint64, qint64> highlightedEntry() const;
+    // Where a key steps from `from`; nullopt for a key that is no step or a step to nowhere.
+    std::optional<std::pair<qint64, qint64>> keyStep(int key, std::pair<qint64, qint64> from) const;
+    void stepToEntry(qint64 dataSetIndex, qint64 entryIndex);
+    // Tells assistive technology that the highlighted entry's element has the focus and is selected.
+    void announceHighlight();
     bool isRevealed(const ChartDataSetProtocol& dataSet, const ChartDataEntry& entry) const;
 
     std::shared_ptr<ChartData> m_data;
@@ -338,6 +379,11 @@ private:
     QList<std::shared_ptr<ViewPortJob>> m_jobsBeingRun;
     // Animated jobs kept while they run.
     QList<std::shared_ptr<ViewPortJob>> m_runningJobs;
+
+    std::shared_ptr<ChartAccessibilityLabelProvider> m_labelProvider;
+    mutable QHash<std::pair<qint64, qint64>, std::shared_ptr<NSUIAccessibilityElement>> m_accessibilityElements;
+    // A highlight the delegate was told of waits for the next drawing to be announced.
+    bool m_announcePending = false;
 };
 
 }

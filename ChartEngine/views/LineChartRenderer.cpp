@@ -756,7 +756,7 @@ LineChartView* LineChartRenderer::lineChartView() const
 std::shared_ptr<NSUIAccessibilityElement> LineChartRenderer::makeAccessibilityElement(
     qint64 j, LineChartView& view, const LineChartDataSetProtocol& dataSet, qint64 i, const QRectF& frame) const
 {
-    auto element = std::make_shared<NSUIAccessibilityElement>(&view);
+    auto element = view.accessibilityElement(i, j);
     const auto e = dataSet.entryForIndex(j);
     const auto* provider = dataProvider();
     if (!e || !provider) {

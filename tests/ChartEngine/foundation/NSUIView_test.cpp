@@ -179,7 +179,7 @@ TEST(NSUIView, AccessibilityChildrenAreTheViewsElements)
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(child->object(), first.get());
     EXPECT_EQ(child->text(QAccessible::Name), QStringLiteral("Point 1: 420 l/min"));
-    EXPECT_EQ(child->role(), QAccessible::Row);
+    EXPECT_EQ(child->role(), QAccessible::ListItem);
     EXPECT_EQ(child->parent(), accessible);
     EXPECT_FALSE(child->state().selected);
     EXPECT_TRUE(accessible->child(1)->state().selected);
@@ -200,14 +200,14 @@ TEST(NSUIView, AccessibilityChildrenAreTheViewsElements)
     EXPECT_EQ(accessible->indexOfChild(QAccessible::queryAccessibleInterface(first.get())), -1);
 }
 
-TEST(NSUIAccessibilityElement, StartsAsAnUnselectedRowOfItsContainer)
+TEST(NSUIAccessibilityElement, StartsAsAnUnselectedListItemOfItsContainer)
 {
     NSUIView view;
     NSUIAccessibilityElement element(&view);
     EXPECT_EQ(element.containerView(), &view);
     EXPECT_FALSE(element.isHeader());
     EXPECT_FALSE(element.isSelected());
-    EXPECT_EQ(element.accessibilityRole(), QAccessible::Row);
+    EXPECT_EQ(element.accessibilityRole(), QAccessible::ListItem);
     EXPECT_EQ(element.accessibilityLabel(), QString());
 
     element.setHeader(true);

@@ -1,0 +1,324 @@
+#include "ChartEngine/data/ChartDataEntry.h"
+#include "ChartEngine/data/LineChartData.h"
+#include "ChartEngine/data/LineChartDataSet.h"
+#include "ChartEngine/foundation/ChartAccessibility.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/views/ChartAccessibilityLabelProvider.h"
+#include "ChartEngine/views/LineChartView.h"
+
+#include "ViewTestChart.h"
+#include "support/QtPrinters.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using namespace Charts;
+using namespace ViewTesting;
+
+namespace {
+
+// The events assistive technology was sent: the object and the kind.
+std::vector<std::pair<QObject*, QAccessible::Event>> sentEvents;
+
+void recordEvent(QAccessibleEvent* event)
+{
+    sentEvents.emplace_back(event->object(), event->type());
+}
+
+// Captures the accessibility events charts send while it lives.
+class EventCapture {
+public:
+    EventCapture()
+    {
+        sentEvents.clear();
+        ChartAccessibility::installEventObserver(&recordEvent);
+    }
+    ~EventCapture() { ChartAccessibility::installEventObserver(nullptr); }
+    bool sent(QObject* object, QAccessible::Event type) const
+    {
+        return std::find(sentEvents.begin(), sentEvents.end(), std::pair{object, type}) != sentEvents.end();
+    }
+};
+
+// The fixture view through (10, 30), (50, 60), (90, 20), shown, so that it paints its elements.
+std::unique_ptr<LineChartView> shownView(const QList<QPointF>& points = {{10, 30}, {50, 60}, {90, 20}})
+{
+    auto view = fixtureView(points);
+    view->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    view->repaint();
+    return view;
+}
+
+// The x of the highlighted entry, or "none".
+QString highlightedX(const LineChartView& view)
+{
+    const auto highlights = view.highlighted();
+    return highlights.isEmpty() ? QStringLiteral("none") : QString::number(highlights.first()->x());
+}
+
+// The accessible child whose element stands for entry `entryIndex` of data set `dataSetIndex`.
+QAccessibleInterface* entryChild(QAccessibleInterface* chart, qint64 dataSetIndex, qint64 entryIndex)
+{
+    for (int i = 0; i < chart->childCount(); ++i) {
+        const auto* element = qobject_cast<NSUIAccessibilityElement*>(chart->child(i)->object());
+        if (element && element->dataSetIndex() == dataSetIndex && element->entryIndex() == entryIndex) {
+            return chart->child(i);
+        }
+    }
+    return nullptr;
+}
+
+class FixedLabels : public ChartAccessibilityLabelProvider {
+public:
+    std::optional<QString> summary(const ChartViewBase&) const override { return QStringLiteral("Peak flow, 3 readings"); }
+    std::optional<QString> pointLabel(const ChartViewBase&, qint64, qint64 entryIndex) const override
+    {
+        if (entryIndex == 1) {
+            return QStringLiteral("Reading 2: 60 l/min");
+        }
+        return std::nullopt;
+    }
+};
+
+}
+
+TEST(ChartKeyboard, KeysStepThroughTheEntriesAsClicksWould)
+{
+    struct Case {
+        const char* name;
+        QList<Qt::Key> keys;
+        QString highlighted;
+        QString lastCall;
+    };
+    const QList<Case> cases = {
+        {"right starts at the first entry", {Qt::Key_Right}, "10", "selected 10"},
+        {"left starts at the first entry", {Qt::Key_Left}, "10", "selected 10"},
+        {"right steps on", {Qt::Key_Right, Qt::Key_Right}, "50", "selected 50"},
+        {"right stops at the last", {Qt::Key_End, Qt::Key_Right}, "90", "selected 90"},
+        {"left steps back", {Qt::Key_End, Qt::Key_Left}, "50", "selected 50"},
+        {"left stops at the first", {Qt::Key_Home, Qt::Key_Left}, "10", "selected 10"},
+        {"end goes to the last", {Qt::Key_End}, "90", "selected 90"},
+        {"home goes to the first", {Qt::Key_End, Qt::Key_Home}, "10", "selected 10"},
+        {"escape clears", {Qt::Key_Right, Qt::Key_Escape}, "none", "nothing"},
+        {"escape without a highlight does nothing", {Qt::Key_Escape}, "none", ""},
+    };
+    // A modified arrow is another command; the keypad's arrows step.
+    for (const auto& [modifier, highlighted] : QList<std::pair<Qt::KeyboardModifier, QString>>{
+             {Qt::ControlModifier, "none"}, {Qt::KeypadModifier, "10"}}) {
+        const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
+        QTest::keyClick(view.get(), Qt::Key_Right, modifier);
+        EXPECT_EQ(highlightedX(*view), highlighted);
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
+        RecordingDelegate delegate;
+        view->setDelegate(&delegate);
+        for (const Qt::Key key : c.keys) {
+            QTest::keyClick(view.get(), key);
+        }
+        EXPECT_EQ(highlightedX(*view), c.highlighted);
+        EXPECT_EQ(delegate.calls.value(delegate.calls.size() - 1), c.lastCall);
+        EXPECT_EQ(view->lastHighlighted() ? QString::number(view->lastHighlighted()->x()) : QStringLiteral("none"),
+                  c.highlighted);
+    }
+}
+
+TEST(ChartKeyboard, SteppedToEntryHasItsMarkerDrawn)
+{
+    const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
+    auto marker = std::make_shared<RecordingMarker>();
+    view->setMarker(marker);
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    ASSERT_TRUE(view->getChartImage(true));
+    // The value (50, 60) lies at (35 + 2 x 50, 140 - 60).
+    EXPECT_EQ(marker->points, QList<QPointF>{QPointF(135, 80)});
+}
+
+TEST(ChartKeyboard, UpAndDownChangeTheDataSet)
+{
+    const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
+    auto second = std::make_shared<LineChartDataSet>(
+        ChartDataEntryList{std::make_shared<ChartDataEntry>(20, 5), std::make_shared<ChartDataEntry>(40, 7)},
+        QStringLiteral("FEV1"));
+    auto data = view->data();
+    data->addDataSet(second);
+    view->setData(data);
+    struct Case {
+        const char* name;
+        QList<Qt::Key> keys;
+        qint64 dataSet;
+        QString x;
+    };
+    const QList<Case> cases = {
+        {"down goes to the next set", {Qt::Key_Right, Qt::Key_Down}, 1, "20"},
+        {"down keeps the position, held to the set's end", {Qt::Key_End, Qt::Key_Down}, 1, "40"},
+        {"down stops at the last set", {Qt::Key_Down, Qt::Key_Down}, 1, "20"},
+        {"up goes back", {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up}, 0, "50"},
+        {"up stops at the first set", {Qt::Key_Up}, 0, "10"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        view->highlightValue(nullptr, false);
+        for (const Qt::Key key : c.keys) {
+            QTest::keyClick(view.get(), key);
+        }
+        ASSERT_FALSE(view->highlighted().isEmpty());
+        EXPECT_EQ(view->highlighted().first()->dataSetIndex(), c.dataSet);
+        EXPECT_EQ(highlightedX(*view), c.x);
+    }
+}
+
+TEST(ChartKeyboard, ViewMovesToShowAnEntryOutsideTheVisibleRange)
+{
+    const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
+    view->setVisibleXRangeMaximum(20);
+    view->moveViewToX(0);
+    ASSERT_LT(view->highestVisibleX(), 50);
+    for (const auto& [key, x] : QList<std::pair<Qt::Key, double>>{{Qt::Key_End, 90}, {Qt::Key_Left, 50},
+                                                                   {Qt::Key_Home, 10}}) {
+        QTest::keyClick(view.get(), key);
+        EXPECT_LE(view->lowestVisibleX(), x);
+        EXPECT_GE(view->highestVisibleX(), x);
+    }
+}
+
+TEST(ChartKeyboard, ViewTakesFocusByTabAndByClick)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* edit = new QLineEdit;
+    layout->addWidget(edit);
+    auto* chart = new LineChartView;
+    chart->setMinimumSize(200, 150);
+    layout->addWidget(chart);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_TRUE(chart->hasFocus());
+
+    edit->setFocus();
+    QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(100, 75));
+    EXPECT_TRUE(chart->hasFocus());
+
+    // The focused view shows a frame in the highlight colour along its edge.
+    const QColor highlight = chart->palette().color(QPalette::Highlight);
+    EXPECT_EQ(chart->grab().toImage().pixelColor(1, 1), highlight);
+    edit->setFocus();
+    EXPECT_NE(chart->grab().toImage().pixelColor(1, 1), highlight);
+}
+
+TEST(ChartAccessibility, NameDescriptionAndRoles)
+{
+    const auto view = shownView();
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view.get());
+    EXPECT_EQ(chart->role(), QAccessible::List);
+    EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("Chart View"));
+    view->setAccessibleName(QStringLiteral("Peak flow chart"));
+    EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("Peak flow chart"));
+    // The summary is the header's text.
+    ASSERT_EQ(chart->childCount(), 4);
+    EXPECT_EQ(chart->child(0)->role(), QAccessible::StaticText);
+    EXPECT_EQ(chart->text(QAccessible::Description), chart->child(0)->text(QAccessible::Name));
+    EXPECT_EQ(chart->text(QAccessible::Description), QStringLiteral("Line Chart. 1 dataset. "));
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_EQ(chart->child(i)->role(), QAccessible::ListItem);
+    }
+    EXPECT_EQ(entryChild(chart, 0, 1)->text(QAccessible::Name), QStringLiteral(" 50: 60.0"));
+
+    view->setAccessibilityLabelProvider(std::make_shared<FixedLabels>());
+    EXPECT_EQ(chart->text(QAccessible::Description), QStringLiteral("Peak flow, 3 readings"));
+    EXPECT_EQ(entryChild(chart, 0, 1)->text(QAccessible::Name), QStringLiteral("Reading 2: 60 l/min"));
+    // A text the provider does not give stays the engine's.
+    EXPECT_EQ(entryChild(chart, 0, 2)->text(QAccessible::Name), QStringLiteral(" 90: 20.0"));
+}
+
+TEST(ChartAccessibility, ChildAtFindsTheNearestPointAndElseTheHeader)
+{
+    // Two points 4 pixels apart, so that their frames overlap.
+    const auto view = shownView({{10, 30}, {12, 30}, {90, 20}});
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view.get());
+    const QPoint origin = view->mapToGlobal(QPoint(0, 0));
+    struct Case {
+        const char* name;
+        QPoint at;
+        qint64 entry; // -1: the header
+    };
+    // Entries at x 55, 59 and 215 pixels, y 110, 110 and 120.
+    const QList<Case> cases = {
+        {"on the first point", {55, 110}, 0},
+        {"nearer the second inside both frames", {58, 110}, 1},
+        {"on the third point", {215, 120}, 2},
+        {"away from every point", {150, 40}, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QAccessibleInterface* found = chart->childAt(origin.x() + c.at.x(), origin.y() + c.at.y());
+        ASSERT_NE(found, nullptr);
+        const auto* element = qobject_cast<NSUIAccessibilityElement*>(found->object());
+        ASSERT_NE(element, nullptr);
+        EXPECT_EQ(element->isHeader() ? -1 : element->entryIndex(), c.entry);
+    }
+}
+
+TEST(ChartAccessibility, ElementsKeepTheirIdentityUntilTheDataChanges)
+{
+    const auto view = shownView();
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view.get());
+    QObject* before = entryChild(chart, 0, 1)->object();
+    view->repaint();
+    view->repaint();
+    EXPECT_EQ(entryChild(chart, 0, 1)->object(), before);
+
+    EventCapture capture;
+    view->setData(lineData({{10, 30}, {50, 60}}));
+    EXPECT_TRUE(capture.sent(view.get(), QAccessible::ObjectReorder));
+    view->repaint();
+    ASSERT_EQ(chart->childCount(), 3);
+    EXPECT_NE(entryChild(chart, 0, 1)->object(), before);
+}
+
+TEST(ChartAccessibility, KeyStepAndClickAnnounceTheSelectedPoint)
+{
+    const auto view = shownView();
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view.get());
+    view->setFocus();
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        qint64 entry;
+    };
+    const QList<Case> cases = {
+        {"a key step", [&] { QTest::keyClick(view.get(), Qt::Key_Right); }, 0},
+        {"another", [&] { QTest::keyClick(view.get(), Qt::Key_End); }, 2},
+        // The value (50, 60) lies at (135, 80).
+        {"a click", [&] { QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(135, 80)); }, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EventCapture capture;
+        c.act();
+        view->repaint();
+        QAccessibleInterface* point = entryChild(chart, 0, c.entry);
+        ASSERT_NE(point, nullptr);
+        EXPECT_TRUE(capture.sent(point->object(), QAccessible::Focus));
+        EXPECT_TRUE(capture.sent(point->object(), QAccessible::Selection));
+        for (qint64 entry = 0; entry < 3; ++entry) {
+            EXPECT_EQ(entryChild(chart, 0, entry)->state().selected, entry == c.entry) << entry;
+        }
+    }
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    view->repaint();
+    EXPECT_FALSE(entryChild(chart, 0, 1)->state().selected);
+}
