@@ -13,9 +13,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qputenv("TZ", "Europe/Berlin");
-    // Qt's own event loop instead of GLib's: GLib keeps per-thread memory that LeakSanitizer's
-    // scan of exiting threads trips over, and no test needs GLib's loop.
-    qputenv("QT_NO_GLIB", "1");
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
