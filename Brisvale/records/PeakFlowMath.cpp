@@ -1,0 +1,106 @@
+#include "Brisvale/records/PeakFlowMath.h"
+
+#include <QMap>
+
+#include <algorithm>
+#include <cmath>
+
+namespace PeakFlowMath {
+
+namespace {
+
+// The limits in whole percent of the best value: {yellow from, red below}.
+QPair<int, int> percentLimits(ZonePlan plan)
+{
+    return plan == ZonePlan::eightyFifty ? QPair<int, int>{80, 50} : QPair<int, int>{80, 60};
+}
+
+int roundedShare(int percent, int bestValue)
+{
+    const qint64 scaled = static_cast<qint64>(percent) * bestValue;
+    return static_cast<int>(scaled >= 0 ? (scaled + 50) / 100 : -((-scaled + 50) / 100));
+}
+
+struct DayRange {
+    int lowest;
+    int highest;
+    int count;
+};
+
+}
+
+std::optional<double> percentOfBest(int pef, int bestValue)
+{
+    if (bestValue <= 0)
+        return std::nullopt;
+    return 100.0 * pef / bestValue;
+}
+
+std::optional<double> diurnalVariability(const QList<QPair<QDateTime, int>>& readings, QDate from, QDate to)
+{
+    QMap<QDate, DayRange> days;
+    for (const auto& [when, pef] : readings) {
+        const QDate day = when.toLocalTime().date();
+        if (day < from || day > to)
+            continue;
+        auto found = days.find(day);
+        if (found == days.end()) {
+            days.insert(day, {pef, pef, 1});
+            continue;
+        }
+        found->lowest = std::min(found->lowest, pef);
+        found->highest = std::max(found->highest, pef);
+        ++found->count;
+    }
+    double sum = 0;
+    int counted = 0;
+    for (const DayRange& range : std::as_const(days)) {
+        const double mean = (static_cast<double>(range.highest) + range.lowest) / 2.0;
+        if (range.count < 2 || mean <= 0)
+            continue;
+        sum += (static_cast<double>(range.highest) - range.lowest) / mean * 100.0;
+        ++counted;
+    }
+    if (counted == 0)
+        return std::nullopt;
+    return sum / counted;
+}
+
+std::optional<double> predictedPef(bool male, double ageYears, double heightCm)
+{
+    if (!(ageYears >= 15 && ageYears <= 85) || !(heightCm >= 100 && heightCm <= 250))
+        return std::nullopt;
+    if (male)
+        return std::exp(0.544 * std::log(ageYears) - 0.0151 * ageYears - 74.7 / heightCm + 5.48);
+    return std::exp(0.376 * std::log(ageYears) - 0.0120 * ageYears - 58.8 / heightCm + 5.63);
+}
+
+QPair<int, int> zoneLimits(ZonePlan plan, int bestValue)
+{
+    const auto [yellow, red] = percentLimits(plan);
+    return {roundedShare(yellow, bestValue), roundedShare(red, bestValue)};
+}
+
+QPair<double, double> zoneFractions(ZonePlan plan)
+{
+    const auto [yellow, red] = percentLimits(plan);
+    return {yellow / 100.0, red / 100.0};
+}
+
+Zone zoneOf(int pef, int bestValue, ZonePlan plan)
+{
+    const auto [yellow, red] = percentLimits(plan);
+    const qint64 scaled = static_cast<qint64>(pef) * 100;
+    if (scaled >= static_cast<qint64>(yellow) * bestValue)
+        return Zone::green;
+    if (scaled >= static_cast<qint64>(red) * bestValue)
+        return Zone::yellow;
+    return Zone::red;
+}
+
+ZonePlan zonePlanFromStored(int stored)
+{
+    return stored == static_cast<int>(ZonePlan::eightyFifty) ? ZonePlan::eightyFifty : ZonePlan::eightySixty;
+}
+
+}

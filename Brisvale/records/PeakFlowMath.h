@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QPair>
+
+#include <optional>
+
+// The clinical arithmetic of peak flow, in one place and free of widgets: readings as a share of
+// the personal best, the day-to-day variability, the predicted PEF and the zone limits.
+namespace PeakFlowMath {
+
+// The action plan a profile's zones follow. The default is this application's own bands.
+enum class ZonePlan {
+    eightySixty = 0, // green from 80 %, yellow from 60 % of the best value
+    eightyFifty = 1, // US action plans: green from 80 %, yellow from 50 %
+};
+
+// The traffic-light zone of one reading.
+enum class Zone { green, yellow, red };
+
+// 100 · pef / bestValue; no value when the best value is 0 or less.
+std::optional<double> percentOfBest(int pef, int bestValue);
+
+// The mean over the local days from..to (inclusive) that hold at least two readings of
+// (highest − lowest) / mean(highest, lowest) · 100; no value when no day holds two.
+std::optional<double> diurnalVariability(const QList<QPair<QDateTime, int>>& readings, QDate from, QDate to);
+
+// Nunn & Gregg (1989), in l/min; defined for ages 15 to 85 years and heights 100 to 250 cm.
+std::optional<double> predictedPef(bool male, double ageYears, double heightCm);
+
+// The yellow and the red limit of a plan, in whole l/min (halves rounded up).
+QPair<int, int> zoneLimits(ZonePlan plan, int bestValue);
+
+// The fractions of the best value where the yellow and the red zones begin, as the chart's
+// bands are drawn (unrounded).
+QPair<double, double> zoneFractions(ZonePlan plan);
+
+// The zone a reading falls in: green at or above the yellow limit's fraction of the best value,
+// yellow at or above the red one's, red below. Exact, in whole numbers.
+Zone zoneOf(int pef, int bestValue, ZonePlan plan);
+
+// A stored plan number back to a plan; unknown numbers give the default.
+ZonePlan zonePlanFromStored(int stored);
+
+}
