@@ -90,6 +90,9 @@ const QStringList pageKeys = {
     "ViewController_AlertMessage_PFMMaxOutOfRange",
     "TrafficLightsController_AlertMessage_MeterFailed",
     "TrafficLightsController_AlertMessage_InvalidBestValue",
+    // The best-value sheet's zone plans and the red limit's caption of the US plan.
+    "TrafficLightsController_ZonePlan", "TrafficLightsController_ZonePlan_EightySixty",
+    "TrafficLightsController_ZonePlan_EightyFifty", "TrafficLightsController_FiftyPercent",
     "ProfileController_HeightHint_KgCm",
     "ProfileController_HeightHint_FtIn",
     "ProfileController_WeightHint_KgCm",
