@@ -2,6 +2,8 @@
 
 #include "Brisvale/pages/ChartXAxisFormatter.h"
 #include "Brisvale/pages/RectMarker.h"
+#include "Brisvale/platform/DatePattern.h"
+#include "Brisvale/platform/Localization.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/reports/ProfileTexts.h"
 
@@ -13,6 +15,7 @@
 #include "ChartEngine/foundation/ChartColors.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
+#include "ChartEngine/views/ChartAccessibilityLabelProvider.h"
 #include "ChartEngine/views/LineChartView.h"
 
 #include <QVBoxLayout>
@@ -103,6 +106,42 @@ ReadingsChartView& view(Charts::LineChartView& chart)
     return static_cast<ReadingsChartView&>(chart);
 }
 
+// The texts a reader hears of the chart, made at each load: the summary and one text per
+// entry of the one data set.
+class SpokenTexts : public Charts::ChartAccessibilityLabelProvider {
+public:
+    SpokenTexts(QString summary, QStringList points) : summaryText(std::move(summary)), pointTexts(std::move(points))
+    {
+    }
+
+    std::optional<QString> summary(const Charts::ChartViewBase& /*chart*/) const override { return summaryText; }
+
+    std::optional<QString> pointLabel(const Charts::ChartViewBase& /*chart*/, qint64 dataSetIndex,
+                                      qint64 entryIndex) const override
+    {
+        if (dataSetIndex != 0 || entryIndex < 0 || entryIndex >= pointTexts.size()) {
+            return std::nullopt;
+        }
+        return pointTexts.at(entryIndex);
+    }
+
+private:
+    QString summaryText;
+    QStringList pointTexts;
+};
+
+// The local date or time of the moment in the profile's pattern; in the locale's short form where
+// the profile names none, so that no spoken text misses its date.
+QString spokenMoment(const QDateTime& moment, const std::optional<QString>& pattern, bool date)
+{
+    const QDateTime local = moment.toLocalTime();
+    if (pattern) {
+        return DatePattern::format(local, *pattern);
+    }
+    return date ? QLocale().toString(local.date(), QLocale::ShortFormat)
+                : QLocale().toString(local.time(), QLocale::ShortFormat);
+}
+
 }
 
 ReadingsChartPage::ReadingsChartPage(QWidget* parent) : DataChildPage(parent)
@@ -133,8 +172,35 @@ void ReadingsChartPage::reload()
     reference = readings.isEmpty() ? std::nullopt : std::optional(readings.first()->measureDate->unixSeconds());
     const std::optional<double> lastX =
         reference ? std::optional(buildChart(*info->profile, readings)) : std::nullopt;
+    describeChart(info ? info->profile.get() : nullptr, readings);
     reportMaxValue(largestValue(readings));
     styleChart(lastX, lastX ? info->profile->best_Value : 0);
+}
+
+// "Readings: 42, from … to …. Latest: <the newest reading's text>." and the page's totals.
+void ReadingsChartPage::describeChart(const Profile* profile, const QList<PFMPtr>& readings)
+{
+    if (!profile || readings.isEmpty()) {
+        chartView->setAccessibilityLabelProvider(std::make_shared<SpokenTexts>(
+            Localization::text(QStringLiteral("ReadingsChartPage_Summary_NoReadings")), QStringList()));
+        return;
+    }
+    const std::optional<QString> datePattern = ProfileTexts::datePattern(*profile);
+    const std::optional<QString> timePattern = ProfileTexts::timePattern(*profile);
+    const QString pointPattern = Localization::text(QStringLiteral("ReadingsChartPage_Point"));
+    QStringList points;
+    points.reserve(readings.size());
+    for (const PFMPtr& reading : readings) {
+        const QDateTime moment = reading->measureDate->toDateTime();
+        points << pointPattern.arg(spokenMoment(moment, datePattern, true), spokenMoment(moment, timePattern, false),
+                                   spokenValue(*reading, *profile));
+    }
+    const QString summary = Localization::text(QStringLiteral("ReadingsChartPage_Summary"))
+                                .arg(QString::number(readings.size()),
+                                     spokenMoment(readings.first()->measureDate->toDateTime(), datePattern, true),
+                                     spokenMoment(readings.last()->measureDate->toDateTime(), datePattern, true),
+                                     points.last(), spokenTotals(readings, *profile));
+    chartView->setAccessibilityLabelProvider(std::make_shared<SpokenTexts>(summary, points));
 }
 
 double ReadingsChartPage::buildChart(const Profile& profile, const QList<PFMPtr>& readings)
