@@ -1,6 +1,7 @@
 #include "Brisvale/platform/Localization.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QStringList>
 #include <QTranslator>
 #include <memory>
@@ -9,10 +10,18 @@ namespace {
 
 const QString tablePath = QStringLiteral(":/i18n/brisvale_en.qm");
 
-std::unique_ptr<QTranslator>& installedTranslator()
+// The tables and the application they were installed into. An application takes its
+// translators with it when it ends (the program reads its command line in a short-lived core
+// application first), so the next application gets the tables again.
+struct Installed {
+    std::unique_ptr<QTranslator> translator;
+    QPointer<QCoreApplication> application;
+};
+
+Installed& installed()
 {
-    static std::unique_ptr<QTranslator> translator;
-    return translator;
+    static Installed tables;
+    return tables;
 }
 
 QStringList markers(Localization::Placeholder placeholder)
@@ -53,17 +62,18 @@ namespace Localization {
 
 bool install()
 {
-    if (installedTranslator()) {
-        return true;
-    }
-    if (!QCoreApplication::instance()) {
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application) {
         return false;
+    }
+    if (installed().translator && installed().application == application) {
+        return true;
     }
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(tablePath) || !QCoreApplication::installTranslator(translator.get())) {
         return false;
     }
-    installedTranslator() = std::move(translator);
+    installed() = {std::move(translator), application};
     return true;
 }
 
