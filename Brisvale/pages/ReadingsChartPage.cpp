@@ -12,12 +12,14 @@
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/LineChartDataSet.h"
+#include "ChartEngine/foundation/ChartAccessibility.h"
 #include "ChartEngine/foundation/ChartColors.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/views/ChartAccessibilityLabelProvider.h"
 #include "ChartEngine/views/LineChartView.h"
 
+#include <QAccessible>
 #include <QVBoxLayout>
 #include <QtMath>
 #include <algorithm>
@@ -130,16 +132,18 @@ private:
     QStringList pointTexts;
 };
 
-// The local date or time of the moment in the profile's pattern; in the locale's short form where
-// the profile names none, so that no spoken text misses its date.
-QString spokenMoment(const QDateTime& moment, const std::optional<QString>& pattern, bool date)
+// The local date and the local time of the moment in the profile's patterns; in the locale's short
+// forms where the profile names none, so that no spoken text misses its date.
+QString spokenDate(const QDateTime& moment, const std::optional<QString>& pattern)
 {
     const QDateTime local = moment.toLocalTime();
-    if (pattern) {
-        return DatePattern::format(local, *pattern);
-    }
-    return date ? QLocale().toString(local.date(), QLocale::ShortFormat)
-                : QLocale().toString(local.time(), QLocale::ShortFormat);
+    return pattern ? DatePattern::format(local, *pattern) : QLocale().toString(local.date(), QLocale::ShortFormat);
+}
+
+QString spokenTime(const QDateTime& moment, const std::optional<QString>& pattern)
+{
+    const QDateTime local = moment.toLocalTime();
+    return pattern ? DatePattern::format(local, *pattern) : QLocale().toString(local.time(), QLocale::ShortFormat);
 }
 
 }
@@ -177,13 +181,21 @@ void ReadingsChartPage::reload()
     styleChart(lastX, lastX ? info->profile->best_Value : 0);
 }
 
-// "Readings: 42, from … to …. Latest: <the newest reading's text>." and the page's totals.
 void ReadingsChartPage::describeChart(const Profile* profile, const QList<PFMPtr>& readings)
 {
+    chartView->setAccessibilityLabelProvider(spokenTexts(profile, readings));
+    // A reader that keeps the summary learns that it changed.
+    QAccessibleEvent changed(chartView.data(), QAccessible::DescriptionChanged);
+    Charts::ChartAccessibility::postEvent(changed);
+}
+
+// "Readings: 42, from … to …. Latest: <the newest reading's text>." and the page's totals.
+std::shared_ptr<Charts::ChartAccessibilityLabelProvider> ReadingsChartPage::spokenTexts(const Profile* profile,
+                                                                                    const QList<PFMPtr>& readings) const
+{
     if (!profile || readings.isEmpty()) {
-        chartView->setAccessibilityLabelProvider(std::make_shared<SpokenTexts>(
-            Localization::text(QStringLiteral("ReadingsChartPage_Summary_NoReadings")), QStringList()));
-        return;
+        return std::make_shared<SpokenTexts>(Localization::text(QStringLiteral("ReadingsChartPage_Summary_NoReadings")),
+                                             QStringList());
     }
     const std::optional<QString> datePattern = ProfileTexts::datePattern(*profile);
     const std::optional<QString> timePattern = ProfileTexts::timePattern(*profile);
@@ -192,15 +204,15 @@ void ReadingsChartPage::describeChart(const Profile* profile, const QList<PFMPtr
     points.reserve(readings.size());
     for (const PFMPtr& reading : readings) {
         const QDateTime moment = reading->measureDate->toDateTime();
-        points << pointPattern.arg(spokenMoment(moment, datePattern, true), spokenMoment(moment, timePattern, false),
+        points << pointPattern.arg(spokenDate(moment, datePattern), spokenTime(moment, timePattern),
                                    spokenValue(*reading, *profile));
     }
     const QString summary = Localization::text(QStringLiteral("ReadingsChartPage_Summary"))
                                 .arg(QString::number(readings.size()),
-                                     spokenMoment(readings.first()->measureDate->toDateTime(), datePattern, true),
-                                     spokenMoment(readings.last()->measureDate->toDateTime(), datePattern, true),
+                                     spokenDate(readings.first()->measureDate->toDateTime(), datePattern),
+                                     spokenDate(readings.last()->measureDate->toDateTime(), datePattern),
                                      points.last(), spokenTotals(readings, *profile));
-    chartView->setAccessibilityLabelProvider(std::make_shared<SpokenTexts>(summary, points));
+    return std::make_shared<SpokenTexts>(summary, points);
 }
 
 double ReadingsChartPage::buildChart(const Profile& profile, const QList<PFMPtr>& readings)

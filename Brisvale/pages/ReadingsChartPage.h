@@ -8,6 +8,7 @@
 #include <optional>
 
 namespace Charts {
+class ChartAccessibilityLabelProvider;
 class LineChartView;
 }
 
@@ -75,8 +76,11 @@ private:
     // newest entry's x.
     double buildChart(const Profile& profile, const QList<PFMPtr>& readings);
     void setXAxisFormatter(const Profile& profile);
-    // Gives the chart the texts a reader hears of the readings (oldest first, possibly none).
+    // Gives the chart the texts a reader hears of the readings (oldest first, possibly none) and
+    // tells the reader its summary changed.
     void describeChart(const Profile* profile, const QList<PFMPtr>& readings);
+    std::shared_ptr<Charts::ChartAccessibilityLabelProvider> spokenTexts(const Profile* profile,
+                                                                         const QList<PFMPtr>& readings) const;
     void styleChart(std::optional<double> lastX, qint32 bestValue);
 
     std::optional<double> reference;

@@ -11,6 +11,7 @@
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/data/ChartDataSetProtocol.h"
 #include "ChartEngine/foundation/AxisValueFormatter.h"
+#include "ChartEngine/foundation/ChartAccessibility.h"
 #include "ChartEngine/views/LineChartView.h"
 
 #include "ChartEngine/foundation/DrawingUtils.h"
@@ -32,6 +33,15 @@ public:
 };
 
 enum class Kind { pef, fev1 };
+
+// The objects whose accessible description was said to change.
+QList<QObject*> describedAnew;
+void recordDescriptionChange(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::DescriptionChanged) {
+        describedAnew << event->object();
+    }
+}
 
 // A chart page on screen (offscreen), loaded as when it appears.
 class ChartPageTest : public PagesTest {
@@ -389,7 +399,11 @@ TEST_F(ChartPageTest, AReaderHearsEachReadingWithItsDateTimeValueUnitAndZone)
         profile->time_format = test.twentyFour;
         profile->best_Value = test.bestValue;
         ASSERT_TRUE(viewContext().save().ok());
+        describedAnew.clear();
+        Charts::ChartAccessibility::installEventObserver(&recordDescriptionChange);
         showPage(test.kind);
+        Charts::ChartAccessibility::installEventObserver(nullptr);
+        EXPECT_TRUE(describedAnew.contains(page->chartView.data()));
         QAccessibleInterface* spoken = spokenChart();
         EXPECT_EQ(spoken->text(QAccessible::Name), test.name);
         EXPECT_EQ(spoken->text(QAccessible::Description), test.summary);
