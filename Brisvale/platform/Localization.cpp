@@ -1,7 +1,6 @@
 #include "Brisvale/platform/Localization.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 #include <QStringList>
 #include <QTranslator>
 #include <memory>
@@ -10,18 +9,10 @@ namespace {
 
 const QString tablePath = QStringLiteral(":/i18n/brisvale_en.qm");
 
-// The tables and the application they were installed into. An application takes its
-// translators with it when it ends (the program reads its command line in a short-lived core
-// application first), so the next application gets the tables again.
-struct Installed {
-    std::unique_ptr<QTranslator> translator;
-    QPointer<QCoreApplication> application;
-};
-
-Installed& installed()
+std::unique_ptr<QTranslator>& installedTranslator()
 {
-    static Installed tables;
-    return tables;
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
 }
 
 QStringList markers(Localization::Placeholder placeholder)
@@ -62,18 +53,17 @@ namespace Localization {
 
 bool install()
 {
-    QCoreApplication* application = QCoreApplication::instance();
-    if (!application) {
-        return false;
-    }
-    if (installed().translator && installed().application == application) {
+    if (installedTranslator()) {
         return true;
+    }
+    if (!QCoreApplication::instance()) {
+        return false;
     }
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(tablePath) || !QCoreApplication::installTranslator(translator.get())) {
         return false;
     }
-    installed() = {std::move(translator), application};
+    installedTranslator() = std::move(translator);
     return true;
 }
 

@@ -14,8 +14,8 @@ enum class Placeholder {
     count,     // "[:NR]": a number of items, such as readings
 };
 
-// Loads the English tables into the application (once per application object; later calls do
-// nothing). Needs the application object; returns whether the tables are installed.
+// Loads the English tables into the application (once; later calls do nothing). Needs the
+// application object; returns whether the tables are installed.
 bool install();
 
 // The text of a key, installing the tables first when needed.
