@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -145,6 +146,16 @@ TEST(Localization, TheTablesAreInstalledWhenTheApplicationStarts)
 {
     // Nothing of Localization has been called in this program yet (each test runs on its own).
     EXPECT_EQ(qtTrId("ProfileController_PageTitle"), QStringLiteral("Profile"));
+}
+
+// The application reads its command line with an application object of its own that ends
+// before the window's is made; the window's texts were once shown as their keys.
+TEST(Localization, TheTablesAreInstalledInASecondApplicationObject)
+{
+    QProcess probe;
+    probe.start(QStringLiteral(LOCALIZATION_PROBE), {QStringLiteral("RegionController_Confirm")});
+    ASSERT_TRUE(probe.waitForFinished(-1));
+    EXPECT_EQ(QString::fromUtf8(probe.readAllStandardOutput()).trimmed(), QStringLiteral("Continue"));
 }
 
 TEST(Localization, EveryKeyOfThePagesHasItsOwnText)
