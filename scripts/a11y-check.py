@@ -179,33 +179,30 @@ def sync(driver):
             return
 
 
-def data_page_buttons(driver):
-    titles = [label for label in driver.shown("label", "Data") if label.parent.getRoleName() != "push button"]
-    if not titles:
-        return None
-    page = titles[0].parent
-    buttons = [page.getChildAtIndex(i) for i in range(page.childCount)]
-    return [b for b in buttons if b is not None and b.getRoleName() in ("push button", "toggle button")
-            and driver.showing(b)] or None
+BUTTON_ROLES = ("push button", "toggle button")
 
 
-def pef_tab(buttons):
-    """The tab that names PEF; without names, the middle of the three icon tabs that end the row."""
+def pef_tab(driver):
+    """The Data page's tab that names PEF; while the tabs have no names, the middle of the three
+    icon-only buttons that end the row of the page's title."""
+    buttons = [node for role in BUTTON_ROLES for node in driver.shown(role)]
     named = [b for b in buttons if re.search(r"\bPEF\b", b.name)]
     if named:
         return named[0]
-    unnamed = [b for b in buttons if not b.name]
+    titles = [label for label in driver.shown("label", "Data") if label.parent.getRoleName() not in BUTTON_ROLES]
+    if not titles:
+        return None
+    row = titles[0].parent
+    unnamed = [row.getChildAtIndex(i) for i in range(row.childCount)]
+    unnamed = [b for b in unnamed if b is not None and b.getRoleName() in BUTTON_ROLES and not b.name
+               and driver.showing(b)]
     return unnamed[-2] if len(unnamed) >= 3 else None
 
 
 def open_pef_chart(driver):
     driver.wait_for("the end of the download", lambda: not driver.dialogs())
     driver.press_button("Data")
-    buttons = driver.wait_for("the Data page's tabs", lambda: data_page_buttons(driver))
-    tab = pef_tab(buttons)
-    if tab is None:
-        fail(f"no PEF tab among the Data page's buttons {[b.name for b in buttons]}")
-    driver.press(tab)
+    driver.press(driver.wait_for("the Data page's PEF tab", lambda: pef_tab(driver)))
     return driver.wait_for(f'a showing list named "{CHART_NAME}"',
                            lambda: (driver.shown("list", CHART_NAME) or [None])[0])
 
