@@ -1,6 +1,7 @@
 #include "Brisvale/pages/FEV1Controller.h"
 
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/NumberText.h"
 
 #include "ChartEngine/components/YAxis.h"
@@ -10,11 +11,17 @@ namespace {
 
 constexpr float drawnMaximum = 9.99f;
 
+QString text(const char* key)
+{
+    return Localization::text(QString::fromLatin1(key));
+}
+
 }
 
 FEV1Controller::FEV1Controller(QWidget* parent) : ReadingsChartPage(parent)
 {
     setObjectName(QStringLiteral("fev1View"));
+    chartView->setAccessibleName(text("FEV1Controller_ChartName"));
 }
 
 void FEV1Controller::willAppear()
@@ -30,6 +37,17 @@ ReadingsChartPage::ChartPoint FEV1Controller::chartPoint(const PFM& reading, con
     const QString value = capped ? QStringLiteral("Hi") : NumberText::shown(reading.fev1Value, 2);
     return {double(capped ? drawnMaximum : reading.fev1Value),
             QStringLiteral(" FEV1: ") + value + QStringLiteral("\n ") + date + QStringLiteral("\n ") + time};
+}
+
+QString FEV1Controller::spokenValue(const PFM& reading, const Profile& /*profile*/) const
+{
+    return text("FEV1Controller_SpokenValue").arg(NumberText::shown(reading.fev1Value, 2));
+}
+
+// "Highest FEV1: 3.50 litres."
+QString FEV1Controller::spokenTotals(const QList<PFMPtr>& readings, const Profile& /*profile*/) const
+{
+    return text("FEV1Controller_Summary_Highest").arg(largestFev1Text(readings));
 }
 
 DataMaxValueDelegate::Maximum FEV1Controller::largestValue(const QList<PFMPtr>& readings) const

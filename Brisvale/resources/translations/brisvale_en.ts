@@ -507,6 +507,66 @@
         <source>Delete this reading? It cannot be restored.</source>
         <translation>Delete this reading? It cannot be restored.</translation>
     </message>
+    <message id="PEFController_ChartName">
+        <source>PEF chart</source>
+        <translation>PEF chart</translation>
+    </message>
+    <message id="FEV1Controller_ChartName">
+        <source>FEV1 chart</source>
+        <translation>FEV1 chart</translation>
+    </message>
+    <message id="ReadingsChartPage_Point">
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message id="ReadingsChartPage_Summary">
+        <source>Readings: %1, from %2 to %3. Latest: %4. %5</source>
+        <translation>Readings: %1, from %2 to %3. Latest: %4. %5</translation>
+    </message>
+    <message id="ReadingsChartPage_Summary_NoReadings">
+        <source>No readings in the chosen dates.</source>
+        <translation>No readings in the chosen dates.</translation>
+    </message>
+    <message id="PEFController_SpokenValue">
+        <source>PEF %1 l/min</source>
+        <translation>PEF %1 l/min</translation>
+    </message>
+    <message id="PEFController_SpokenValueInZone">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message id="PEFController_Zone_Green">
+        <source>green zone</source>
+        <translation>green zone</translation>
+    </message>
+    <message id="PEFController_Zone_Yellow">
+        <source>yellow zone</source>
+        <translation>yellow zone</translation>
+    </message>
+    <message id="PEFController_Zone_Red">
+        <source>red zone</source>
+        <translation>red zone</translation>
+    </message>
+    <message id="PEFController_Summary_BestValue">
+        <source>Best value: %1 l/min.</source>
+        <translation>Best value: %1 l/min.</translation>
+    </message>
+    <message id="PEFController_Summary_NoBestValue">
+        <source>No best value is set.</source>
+        <translation>No best value is set.</translation>
+    </message>
+    <message id="PEFController_Summary_Zones">
+        <source>Green zone: %1, yellow zone: %2, red zone: %3.</source>
+        <translation>Green zone: %1, yellow zone: %2, red zone: %3.</translation>
+    </message>
+    <message id="FEV1Controller_SpokenValue">
+        <source>FEV1 %1 litres</source>
+        <translation>FEV1 %1 litres</translation>
+    </message>
+    <message id="FEV1Controller_Summary_Highest">
+        <source>Highest FEV1: %1 litres.</source>
+        <translation>Highest FEV1: %1 litres.</translation>
+    </message>
     <message id="OverviewController_TimeRange_From">
         <source>From</source>
         <translation>From</translation>

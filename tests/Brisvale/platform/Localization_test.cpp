@@ -106,6 +106,12 @@ const QStringList pageKeys = {
     "PDFFile_Age", "PDFFile_Summary_Title", "PDFFile_Summary_BestValue", "PDFFile_Summary_MaxPef",
     "PDFFile_Summary_MaxFev1", "PDFFile_Summary_AvgPEF", "PDFFile_Summary_AvgFEV1", "PDFFile_Botton_Title",
     "PDFFile_AlertMessage_Success", "PDFFile_AlertMessage_Failed", "PDFFile_ChooseFolder",
+    // What a reader hears of the PEF and FEV1 charts.
+    "PEFController_ChartName", "FEV1Controller_ChartName", "ReadingsChartPage_Point", "ReadingsChartPage_Summary",
+    "ReadingsChartPage_Summary_NoReadings", "PEFController_SpokenValue", "PEFController_SpokenValueInZone",
+    "PEFController_Zone_Green", "PEFController_Zone_Yellow", "PEFController_Zone_Red",
+    "PEFController_Summary_BestValue", "PEFController_Summary_NoBestValue", "PEFController_Summary_Zones",
+    "FEV1Controller_SpokenValue", "FEV1Controller_Summary_Highest",
 };
 
 // Keys whose English text is the key itself.
