@@ -53,6 +53,28 @@ bool isClearColor(const QColor& color)
     return rgb.red() == 0 && rgb.green() == 0 && rgb.blue() == 0 && rgb.alpha() == 0;
 }
 
+// The outline is built dash by dash over the whole line, visible or not: a line that runs far
+// beyond the view, or dashes of a hair's length, would take minutes. Past this many dashes the
+// outline is stroked solid.
+constexpr double maxOutlineDashes = 100000.0;
+
+// Whether the set's dash pattern, repeated along the line, stays within the dashes an outline
+// can hold. An odd pattern repeats twice before it starts again.
+bool dashesFitOutline(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
+{
+    const auto lengths = dataSet.lineDashLengths();
+    if (!lengths || lengths->isEmpty()) {
+        return true;
+    }
+    double period = 0.0;
+    for (const double length : *lengths) {
+        period += length;
+    }
+    period *= lengths->size() % 2 == 0 ? 1.0 : 2.0;
+    const double dashes = spline.length() / period * static_cast<double>(lengths->size());
+    return std::isfinite(dashes) && dashes >= 0.0 && dashes <= maxOutlineDashes;
+}
+
 // The outline of the stroked line: the set's width, cap and dash, mitred joins.
 QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
 {
@@ -61,7 +83,9 @@ QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPain
     stroker.setCapStyle(dataSet.lineCapType());
     stroker.setJoinStyle(Qt::SvgMiterJoin);
     stroker.setMiterLimit(miterLimit);
-    applyLineDash(stroker, stroker.width(), dataSet.lineDashPhase(), dataSet.lineDashLengths());
+    if (dashesFitOutline(dataSet, spline)) {
+        applyLineDash(stroker, stroker.width(), dataSet.lineDashPhase(), dataSet.lineDashLengths());
+    }
     QPainterPath outline = stroker.createStroke(spline);
     outline.setFillRule(Qt::WindingFill);
     return outline;
