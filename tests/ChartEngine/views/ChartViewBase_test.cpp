@@ -10,7 +10,6 @@
 
 #include "ViewTestChart.h"
 #include "support/EventWait.h"
-
 #include "support/QtPrinters.h"
 
 #include <QFile>
