@@ -6,6 +6,7 @@
 #include "Brisvale/records/ViewContext.h"
 
 #include <QDir>
+#include <cstdlib>
 
 namespace StoreStartup {
 
@@ -111,6 +112,13 @@ bool open(const StoreLayout& layout)
     const std::optional<Refusal> refused =
         StoreFile::exists() ? openViewContext(layout) : StoreFile::checkFolder();
     return !refused || answer(*refused);
+}
+
+void openOrQuit()
+{
+    if (!open()) {
+        std::exit(EXIT_FAILURE);
+    }
 }
 
 }

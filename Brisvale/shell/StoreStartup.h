@@ -13,4 +13,9 @@ namespace StoreStartup {
 // folder is checked then). Returns whether the application goes on.
 bool open(const StoreLayout& layout = StoreLayout::current());
 
+// The same opening for a main window made without it (tests make the window directly); a store
+// already open is kept as it is. When the user quits, the program ends here with a failure
+// status, as it does at start.
+void openOrQuit();
+
 }

@@ -21,6 +21,7 @@
 #include "Brisvale/shell/RegionController.h"
 #include "Brisvale/shell/SettingsController.h"
 #include "Brisvale/shell/StoreFailure.h"
+#include "Brisvale/shell/StoreStartup.h"
 #include "Brisvale/shell/VersionController.h"
 
 #include <QFrame>
@@ -181,6 +182,8 @@ void ViewController::viewDidLoad()
 {
     dialogue->attachDelegate();
     Console::printLine(QStringLiteral("DB Path -> ") + StoreFile::folderPath());
+    // A store the window can't use is answered as at start, before anything looks at the file.
+    StoreStartup::openOrQuit();
     checkStoreFile();
     // The store is opened (which makes its file) before the first page shows, so that the next
     // start finds the file even when no profile was ever saved, and keeps the state chosen now.

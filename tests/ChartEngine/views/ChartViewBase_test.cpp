@@ -10,16 +10,6 @@
 
 #include "ViewTestChart.h"
 #include "support/EventWait.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-// LeakSanitizer's scan of this program's exited image-writer threads stops with a fault in its own
-// tracer (GCC 12's sanitizer with this glibc), whatever the program leaks; the address and
-// undefined-behaviour checks still run here, and every other program keeps its leak check.
-extern "C" int __lsan_is_turned_off()
-{
-    return 1;
-}
-#endif
 #include "support/QtPrinters.h"
 
 #include <QFile>
