@@ -51,10 +51,11 @@ void NSUIAccessibilityElement::setSelected(bool selected)
     m_isSelected = selected;
 }
 
-void NSUIAccessibilityElement::setEntry(qint64 dataSetIndex, qint64 entryIndex)
+void NSUIAccessibilityElement::setEntry(qint64 dataSetIndex, qint64 entryIndex, qint64 stackIndex)
 {
     m_dataSetIndex = dataSetIndex;
     m_entryIndex = entryIndex;
+    m_stackIndex = stackIndex;
 }
 
 void accessibilityPostLayoutChangedNotification(NSUIAccessibilityElement* element)

@@ -47,10 +47,12 @@ public:
     void setSelected(bool selected);
 
     // The entry the element stands for: its data set's index and its index in that set; both
-    // -1 for an element that stands for no single entry (the header, a whole data set).
+    // -1 for an element that stands for no single entry (the header, a whole data set). A
+    // segment of a stacked bar also names its value's index in the stack; -1 otherwise.
     qint64 dataSetIndex() const { return m_dataSetIndex; }
     qint64 entryIndex() const { return m_entryIndex; }
-    void setEntry(qint64 dataSetIndex, qint64 entryIndex);
+    qint64 stackIndex() const { return m_stackIndex; }
+    void setEntry(qint64 dataSetIndex, qint64 entryIndex, qint64 stackIndex = -1);
     bool isEntry() const { return m_dataSetIndex >= 0 && m_entryIndex >= 0; }
 
 private:
@@ -61,6 +63,7 @@ private:
     QRectF m_frame;
     qint64 m_dataSetIndex = -1;
     qint64 m_entryIndex = -1;
+    qint64 m_stackIndex = -1;
     // A list item, so that a screen reader speaks its name.
     QAccessible::Role m_role = QAccessible::ListItem;
 };

@@ -17,6 +17,7 @@
 #include "ChartEngine/foundation/ValueFormatter.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/BarChartView.h"
+#include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/BarChartDataProvider.h"
 
 #include <QPainter>
@@ -93,6 +94,11 @@ BarChartView* BarChartRenderer::barChartView() const
     return qobject_cast<BarChartView*>(m_chart.data());
 }
 
+ChartViewBase* BarChartRenderer::chartView() const
+{
+    return qobject_cast<ChartViewBase*>(m_chart.data());
+}
+
 QList<DataRenderer::Elements> BarChartRenderer::accessibilityOrderedElements()
 {
     if (!m_accessibilityOrderedElements) {
@@ -103,7 +109,7 @@ QList<DataRenderer::Elements> BarChartRenderer::accessibilityOrderedElements()
 
 QList<DataRenderer::Elements> BarChartRenderer::makeAccessibilityGroups() const
 {
-    const auto data = barChartView() ? dataProvider()->barData() : nullptr;
+    const auto data = chartView() ? dataProvider()->barData() : nullptr;
     const auto longest = data ? data->maxEntryCountSet() : nullptr;
     return QList<Elements>(longest ? longest->entryCount() : 0);
 }
@@ -310,10 +316,11 @@ BarChartRenderer::BarStyle BarChartRenderer::barStyle(const BarChartDataSetProto
         style.border = miterPen(QPen(dataSet.barBorderColor(), dataSet.barBorderWidth()));
     }
     const auto data = dataProvider()->barData();
-    style.view = data ? barChartView() : nullptr;
+    style.view = data ? chartView() : nullptr;
     if (!style.view) {
         return style;
     }
+    style.viewSetIndex = style.view->data() ? indexOfDataSet(*style.view->data(), dataSet) : -1;
     style.xFormatter = style.view->xAxis()->valueFormatter();
     style.valueFormatter = dataSet.valueFormatter();
     if (data->dataSetCount() >= 2) {
@@ -411,11 +418,10 @@ std::shared_ptr<NSUIAccessibilityElement> BarChartRenderer::makeBarAccessibility
     qsizetype j, const QRectF& rect) const
 {
     const Slot slot = buffer.records[std::size_t(j)];
-    // A stacked entry has one element per segment, so only a plain bar keeps its element.
-    auto element = dataSet.isStacked() ? std::make_shared<NSUIAccessibilityElement>(style.view)
-                                       : style.view->accessibilityElement(dataSetIndex, slot.entryIndex);
-    element->setEntry(dataSetIndex, slot.entryIndex);
     const auto e = barEntry(dataSet, slot.entryIndex);
+    // A stack has one element per segment; a plain bar one for the whole entry.
+    const qint64 stackIndex = dataSet.isStacked() && e && e->yValues() ? slot.valueIndex : -1;
+    auto element = style.view->accessibilityElement(style.viewSetIndex, slot.entryIndex, stackIndex);
     if (!e) {
         return element;
     }

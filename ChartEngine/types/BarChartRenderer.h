@@ -24,6 +24,7 @@ class BarChartDataProvider;
 class BarChartDataSetProtocol;
 class AxisValueFormatter;
 class BarChartView;
+class ChartViewBase;
 class Transformer;
 class ValueFormatter;
 
@@ -124,6 +125,9 @@ protected:
     QObject* chart() const { return m_chart.data(); }
     // The chart when it is a bar chart view: bars are then clipped to the axis and described.
     BarChartView* barChartView() const;
+    // The chart as a view (a bar chart, or a combined chart that has bar data): the bars are then
+    // described, by elements that belong to it.
+    ChartViewBase* chartView() const;
     // The set's buffer; none for a set the buffers were not sized for.
     Buffer* buffer(qint64 index);
     const Buffer* buffer(qint64 index) const;
@@ -187,8 +191,10 @@ protected:
     struct BarStyle {
         QList<QColor> colors;
         std::optional<QPen> border;
-        // Present when the chart is a bar chart view: the bars are then described.
-        BarChartView* view = nullptr;
+        // Present when the chart is a view: the bars are then described.
+        ChartViewBase* view = nullptr;
+        // The set's position among the view's data sets, which its elements name.
+        qint64 viewSetIndex = -1;
         std::shared_ptr<AxisValueFormatter> xFormatter;
         std::shared_ptr<ValueFormatter> valueFormatter;
         QString prefix;

@@ -15,6 +15,7 @@
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/BubbleChartView.h"
 #include "ChartEngine/types/XYChartDrawing.h"
+#include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/BubbleChartDataProvider.h"
 
 #include <QPainter>
@@ -110,9 +111,9 @@ void BubbleChartRenderer::setDataProvider(QObject* chart)
     m_chart = chart;
 }
 
-BubbleChartView* BubbleChartRenderer::bubbleChartView() const
+ChartViewBase* BubbleChartRenderer::chartView() const
 {
-    return qobject_cast<BubbleChartView*>(m_chart.data());
+    return qobject_cast<ChartViewBase*>(m_chart.data());
 }
 
 QList<DataRenderer::Elements> BubbleChartRenderer::accessibilityOrderedElements()
@@ -125,7 +126,7 @@ QList<DataRenderer::Elements> BubbleChartRenderer::accessibilityOrderedElements(
 
 QList<DataRenderer::Elements> BubbleChartRenderer::emptyOrderedElements() const
 {
-    const auto bubbleData = bubbleChartView() ? dataProvider()->bubbleData() : nullptr;
+    const auto bubbleData = chartView() ? dataProvider()->bubbleData() : nullptr;
     return QList<Elements>(bubbleData ? bubbleData->dataSetCount() : 0);
 }
 
@@ -148,7 +149,7 @@ void BubbleChartRenderer::drawData(QPainter& painter)
     }
     m_accessibleChartElements.clear();
     m_accessibilityOrderedElements = emptyOrderedElements();
-    if (auto* view = bubbleChartView()) {
+    if (auto* view = qobject_cast<BubbleChartView*>(chartView())) {
         m_accessibleChartElements.append(createAccessibleHeader(*view, *bubbleData, QStringLiteral("Bubble Chart")));
     }
     qint64 i = 0;
@@ -177,10 +178,11 @@ void BubbleChartRenderer::drawDataSet(QPainter& painter, const BubbleChartDataSe
     m_xBounds.set(*provider, dataSet, animator().get());
     const AffineTransform matrix = transformer->valueToPixelMatrix();
     const double reference = referenceSize(*transformer);
-    BubbleChartView* view = bubbleChartView();
+    ChartViewBase* view = chartView();
     if (view && !m_accessibilityOrderedElements) {
         m_accessibilityOrderedElements = emptyOrderedElements();
     }
+    const qint64 viewSetIndex = view && view->data() ? indexOfDataSet(*view->data(), dataSet) : -1;
     painter.save();
     painter.setPen(Qt::NoPen);
     for (const qint64 j : m_xBounds) {
@@ -202,17 +204,17 @@ void BubbleChartRenderer::drawDataSet(QPainter& painter, const BubbleChartDataSe
         painter.drawEllipse(square);
         if (view && dataSetIndex >= 0 && dataSetIndex < m_accessibilityOrderedElements->size()) {
             (*m_accessibilityOrderedElements)[dataSetIndex].append(
-                makeAccessibilityElement(j, *view, dataSet, dataSetIndex, diameter, square));
+                makeAccessibilityElement(j, *view, dataSet, dataSetIndex, viewSetIndex, diameter, square));
         }
     }
     painter.restore();
 }
 
 std::shared_ptr<NSUIAccessibilityElement> BubbleChartRenderer::makeAccessibilityElement(
-    qint64 j, BubbleChartView& view, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex,
-    double diameter, const QRectF& square) const
+    qint64 j, ChartViewBase& view, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex,
+    qint64 viewSetIndex, double diameter, const QRectF& square) const
 {
-    auto element = view.accessibilityElement(dataSetIndex, j);
+    auto element = view.accessibilityElement(viewSetIndex, j);
     const auto entry = dataSet.entryForIndex(j);
     const auto* provider = dataProvider();
     if (!entry || !provider) {

@@ -14,6 +14,7 @@ class BubbleChartDataEntry;
 class BubbleChartDataProvider;
 class BubbleChartDataSetProtocol;
 class BubbleChartView;
+class ChartViewBase;
 class Transformer;
 
 // Draws the data of a bubble chart: each entry as a filled circle at (x, y) whose diameter
@@ -37,7 +38,7 @@ public:
 
     // The bubbles' elements of the last drawing, one list per data set in entry order. Made at
     // the first read: as many empty lists as the chart's bubble data has data sets when the
-    // chart is a BubbleChartView, else none.
+    // chart is a view (a bubble chart, or a combined chart that has bubble data), else none.
     virtual QList<Elements> accessibilityOrderedElements();
 
     void drawData(QPainter& painter) override;
@@ -53,13 +54,15 @@ public:
 
     // "<prefix> <x>: <y>, bubble size: <diameter / maxSize × 100 with two decimals> %", the
     // prefix being the set's label and ", " in a chart of two or more sets; x through the view's
-    // x axis formatter. Its frame is the bubble's square.
+    // x axis formatter. Its frame is the bubble's square. The element names the set by
+    // `viewSetIndex`, its position among the view's data sets.
     std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(
-        qint64 j, BubbleChartView& view, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex,
-        double diameter, const QRectF& square) const;
+        qint64 j, ChartViewBase& view, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex,
+        qint64 viewSetIndex, double diameter, const QRectF& square) const;
 
 private:
-    BubbleChartView* bubbleChartView() const;
+    // The chart as a view, which the elements belong to; null for any other chart.
+    ChartViewBase* chartView() const;
     QList<Elements> emptyOrderedElements() const;
     double referenceSize(const Transformer& transformer) const;
     void drawValuesOfSet(QPainter& painter, const BubbleChartDataSetProtocol& dataSet, qint64 i, double alpha);

@@ -103,8 +103,8 @@ void CandleStickChartRenderer::drawDataSet(QPainter& painter, const CandleChartD
     }
     const auto transformer = provider->getTransformer(dataSet.axisDependency());
     m_xBounds.set(*provider, dataSet, animator().get());
-    const auto candleData = provider->candleData();
-    const qint64 dataSetIndex = candleData ? indexOfDataSet(*candleData, dataSet) : -1;
+    const auto* view = qobject_cast<const ChartViewBase*>(m_chart.data());
+    const qint64 viewSetIndex = view && view->data() ? indexOfDataSet(*view->data(), dataSet) : -1;
     painter.save();
     for (const qint64 j : m_xBounds) {
         const auto entry = std::dynamic_pointer_cast<CandleChartDataEntry>(dataSet.entryForIndex(j));
@@ -113,9 +113,8 @@ void CandleStickChartRenderer::drawDataSet(QPainter& painter, const CandleChartD
         }
         const QString direction = dataSet.showCandleBar() ? drawCandle(painter, dataSet, *entry, j, *transformer)
                                                           : drawTicks(painter, dataSet, *entry, j, *transformer);
-        auto element = makeAccessibilityElement(dataSet, *entry, direction, *transformer);
-        element->setEntry(dataSetIndex, j);
-        m_accessibleChartElements.append(element);
+        m_accessibleChartElements.append(
+            makeAccessibilityElement(dataSet, *entry, direction, *transformer, viewSetIndex, j));
     }
     accessibilityPostLayoutChangedNotification();
     painter.restore();
@@ -176,9 +175,12 @@ QString CandleStickChartRenderer::drawTicks(QPainter& painter, const CandleChart
 
 std::shared_ptr<NSUIAccessibilityElement> CandleStickChartRenderer::makeAccessibilityElement(
     const CandleChartDataSetProtocol& dataSet, const CandleChartDataEntry& entry, const QString& direction,
-    const Transformer& transformer) const
+    const Transformer& transformer, qint64 viewSetIndex, qint64 j) const
 {
-    auto element = std::make_shared<NSUIAccessibilityElement>(m_chart.data());
+    const auto* view = qobject_cast<const ChartViewBase*>(m_chart.data());
+    auto element = view ? view->accessibilityElement(viewSetIndex, j)
+                        : std::make_shared<NSUIAccessibilityElement>(m_chart.data());
+    element->setEntry(viewSetIndex, j);
     const double p = phaseY();
     const double space = dataSet.barSpace();
     QRectF frame(entry.x() + 0.5 - space, entry.low() * p, 2 * space - 1, std::abs(entry.high() - entry.low()) * p);

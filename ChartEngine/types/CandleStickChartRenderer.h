@@ -45,11 +45,14 @@ public:
 
     // "<prefix> <x> - <direction>. low: <low>, high: <high>, opening: <open>, closing: <close>",
     // the prefix being the set's label (or "Dataset") in a chart of two or more sets; framed by
-    // the value rectangle (x + 0.5 - barSpace, low, 2 × barSpace - 1, high - low).
+    // the value rectangle (x + 0.5 - barSpace, low, 2 × barSpace - 1, high - low). It stands for
+    // entry j of the set at `viewSetIndex` among the view's data sets, and is the view's one
+    // element of that entry.
     std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(const CandleChartDataSetProtocol& dataSet,
                                                                        const CandleChartDataEntry& entry,
                                                                        const QString& direction,
-                                                                       const Transformer& transformer) const;
+                                                                       const Transformer& transformer,
+                                                                       qint64 viewSetIndex, qint64 j) const;
 
 private:
     // Each draws one entry and answers its direction.

@@ -6,11 +6,14 @@
 #include "ChartEngine/data/CombinedChartData.h"
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/ScatterChartData.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/types/BarChartRenderer.h"
 #include "ChartEngine/types/BubbleChartRenderer.h"
 #include "ChartEngine/types/CandleStickChartRenderer.h"
 #include "ChartEngine/types/ScatterChartRenderer.h"
 #include "ChartEngine/views/LineChartRenderer.h"
+
+#include <algorithm>
 
 namespace Charts {
 
@@ -101,15 +104,13 @@ void CombinedChartRenderer::initBuffers()
 
 void CombinedChartRenderer::drawData(QPainter& painter)
 {
-    m_accessibleChartElements.clear();
     const CombinedChartView* view = chart();
-    if (view && view->data()) {
-        m_accessibleChartElements.append(
-            createAccessibleHeader(*view, *view->data(), QStringLiteral("Combined Chart")));
-    }
+    m_header = view && view->data() ? createAccessibleHeader(*view, *view->data(), QStringLiteral("Combined Chart"))
+                                    : nullptr;
     for (const auto& renderer : std::as_const(m_renderers)) {
         renderer->drawData(painter);
     }
+    gatherElements();
 }
 
 void CombinedChartRenderer::drawValues(QPainter& painter)
@@ -124,6 +125,28 @@ void CombinedChartRenderer::drawExtras(QPainter& painter)
     for (const auto& renderer : std::as_const(m_renderers)) {
         renderer->drawExtras(painter);
     }
+    gatherElements();
+}
+
+void CombinedChartRenderer::gatherElements()
+{
+    m_accessibleChartElements.clear();
+    if (!m_header) {
+        return;
+    }
+    Elements values;
+    for (const auto& renderer : std::as_const(m_renderers)) {
+        for (const auto& element : renderer->accessibleChartElements()) {
+            if (element && !element->isHeader()) {
+                values.append(element);
+            }
+        }
+    }
+    std::stable_sort(values.begin(), values.end(), [](const auto& a, const auto& b) {
+        return a->dataSetIndex() < b->dataSetIndex();
+    });
+    m_accessibleChartElements.append(m_header);
+    m_accessibleChartElements.append(values);
 }
 
 void CombinedChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& indices)

@@ -15,8 +15,10 @@ namespace Charts {
 // draw order for the kinds the chart has data of, each with the chart as its data provider and
 // this renderer's animator and view-port handler. Every pass goes to the sub-renderers in list
 // order, so later kinds draw over earlier ones; each highlight goes to the sub-renderer of the
-// data its data index names (-1 names every one). Its own element is the header of the whole
-// chart; the sub-renderers keep theirs.
+// data its data index names (-1 names every one). Its elements are the header of the whole
+// chart, then the sub-renderers' elements of the values, ordered by their data set's position
+// among the combined data's sets (entry order within a set), which is the order the keyboard
+// steps through.
 class CombinedChartRenderer : public BarLineScatterCandleBubbleRenderer {
 public:
     using DrawOrder = CombinedChartView::DrawOrder;
@@ -47,9 +49,12 @@ public:
     virtual void setDrawOrder(const QList<DrawOrder>& order);
 
     void initBuffers() override;
-    // The chart's header ("Combined Chart" without a description), then every sub-renderer.
+    // The chart's header ("Combined Chart" without a description), then every sub-renderer;
+    // the elements are gathered after it.
     void drawData(QPainter& painter) override;
     void drawValues(QPainter& painter) override;
+    // Every sub-renderer (the line renderer makes its elements here), then the elements are
+    // gathered again.
     void drawExtras(QPainter& painter) override;
     // Each sub-renderer gets the highlights of its data's index in the combined data, and those
     // of index -1, in their order; only the latter when its data is not found there.
@@ -58,11 +63,15 @@ public:
 private:
     std::shared_ptr<DataRenderer> makeRenderer(DrawOrder kind, CombinedChartView& chart) const;
     std::optional<qint64> dataIndexOf(const DataRenderer& renderer) const;
+    // The header, then the sub-renderers' value elements in data set order.
+    void gatherElements();
 
     QPointer<CombinedChartView> m_chart;
     bool m_drawValueAboveBarEnabled = true;
     bool m_drawBarShadowEnabled = false;
     QList<std::shared_ptr<DataRenderer>> m_renderers;
+    // The header of the last drawing; none once the chart is gone.
+    std::shared_ptr<NSUIAccessibilityElement> m_header;
     QList<DrawOrder> m_drawOrder{DrawOrder::bar, DrawOrder::bubble, DrawOrder::line,
                                  DrawOrder::candle, DrawOrder::scatter};
 };

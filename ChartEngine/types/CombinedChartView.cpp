@@ -143,6 +143,26 @@ std::shared_ptr<Highlight> CombinedChartView::getHighlightByTouchPoint(QPointF p
                                        high->dataSetIndex(), -1, high->axis());
 }
 
+std::shared_ptr<Highlight> CombinedChartView::highlightForEntry(qint64 dataSetIndex, qint64 entryIndex) const
+{
+    const auto highlight = BarLineChartViewBase::highlightForEntry(dataSetIndex, entryIndex);
+    const auto combined = combinedData();
+    if (!highlight || !combined) {
+        return highlight;
+    }
+    const QList<std::shared_ptr<ChartData>> allData = combined->allData();
+    qint64 first = 0;
+    for (qsizetype i = 0; i < allData.size(); ++i) {
+        const qint64 count = allData[i]->dataSetCount();
+        if (dataSetIndex < first + count) {
+            return std::make_shared<Highlight>(highlight->x(), highlight->y(), highlight->xPx(), highlight->yPx(), i,
+                                               dataSetIndex - first, -1, highlight->axis());
+        }
+        first += count;
+    }
+    return nullptr;
+}
+
 std::shared_ptr<ChartDataSetProtocol> CombinedChartView::markerDataSet(const Highlight& highlight) const
 {
     const auto combined = combinedData();

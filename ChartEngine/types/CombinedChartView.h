@@ -66,6 +66,10 @@ public:
     // The highlighter's value under the point; with full-bar highlighting, a copy that selects
     // the whole stack.
     std::shared_ptr<Highlight> getHighlightByTouchPoint(QPointF point) const override;
+    // `dataSetIndex` counts the sets of every kind of data in the combined data's order; the
+    // highlight names the kind's data and the set within it, the whole stack of a bar, as a
+    // click's does.
+    std::shared_ptr<Highlight> highlightForEntry(qint64 dataSetIndex, qint64 entryIndex) const override;
 
 protected:
     // The set named by the highlight's data index and data-set index in the combined data.

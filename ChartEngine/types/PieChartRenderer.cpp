@@ -480,8 +480,9 @@ std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeSliceElement(qin
                                                                              const QPainterPath& path,
                                                                              double yValueSum) const
 {
-    auto element = std::make_shared<NSUIAccessibilityElement>(const_cast<PieChartView*>(&view));
-    element->setEntry(0, index);
+    // The slice keeps its element; it is marked selected only while drawn highlighted.
+    auto element = view.accessibilityElement(0, index);
+    element->setSelected(false);
     const auto pieData = std::dynamic_pointer_cast<PieChartData>(view.data());
     const auto entry = dataSet.entryForIndex(index);
     if (!pieData || !entry) {

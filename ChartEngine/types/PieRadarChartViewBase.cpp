@@ -4,6 +4,7 @@
 #include "ChartEngine/components/LegendRenderer.h"
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ChartDataEntry.h"
+#include "ChartEngine/data/HighlightEntryIndex.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/MediaClock.h"
 #include "ChartEngine/foundation/NSUIClickGestureRecognizer.h"
@@ -425,6 +426,16 @@ std::shared_ptr<Highlight> PieRadarChartViewBase::highlightForEntry(qint64 dataS
     constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
     return std::make_shared<Highlight>(double(entryIndex), entry->y(), notANumber, notANumber, dataSetIndex,
                                        dataSet->axisDependency());
+}
+
+std::pair<qint64, qint64> PieRadarChartViewBase::entryOfHighlight(const Highlight& highlight) const
+{
+    const auto chartData = data();
+    const auto index = highlightEntryIndex(highlight.x());
+    if (!chartData || !index || !markerDataSet(highlight) || !chartData->entryFor(highlight)) {
+        return {0, -1};
+    }
+    return {highlight.dataSetIndex(), *index};
 }
 
 void PieRadarChartViewBase::calcMinMax() {}

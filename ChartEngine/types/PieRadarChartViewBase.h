@@ -129,6 +129,9 @@ public:
     qint64 maxVisibleCount() const override;
 
 protected:
+    // The entry index is the one the highlight's x names.
+    std::pair<qint64, qint64> entryOfHighlight(const Highlight& highlight) const override;
+
     // The least of the left, top and right offsets (and of the bottom with the base offset).
     virtual double offsetFloor() const { return minOffset(); }
 

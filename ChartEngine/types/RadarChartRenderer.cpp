@@ -190,8 +190,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
             continue;
         }
         const Item& item = items.at(j);
-        auto element = std::make_shared<NSUIAccessibilityElement>(view);
-        element->setEntry(dataSetIndex, item.index);
+        auto element = view->accessibilityElement(dataSetIndex, item.index);
         element->setAccessibilityLabel(label + QStringLiteral(" - ") + item.xLabel
                                        + QStringLiteral(": ") + shortestNumberText(item.value)
                                        + QStringLiteral(" ") + suffix);

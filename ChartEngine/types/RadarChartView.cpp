@@ -158,6 +158,7 @@ void RadarChartView::notifyDataSetChanged()
     }
     calculateOffsets();
     setNeedsDisplay();
+    accessibilityDataDidChange();
 }
 
 void RadarChartView::drawRect(QPainter& painter)

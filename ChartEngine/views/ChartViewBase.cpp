@@ -8,6 +8,7 @@
 #include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ChartDataEntry.h"
+#include "ChartEngine/data/DataRevision.h"
 #include "ChartEngine/data/FoundEntryIndex.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/ChartAccessibility.h"
@@ -21,6 +22,7 @@
 #include "ChartEngine/foundation/NumberUtils.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/ChartViewDelegate.h"
+#include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/AnimatedViewPortJob.h"
 #include "ChartEngine/views/ChartAccessibilityLabelProvider.h"
 #include "ChartEngine/views/DataRenderer.h"
@@ -802,16 +804,34 @@ bool ChartViewBase::isAccessibilityElementSelected(const NSUIAccessibilityElemen
     if (!element.isEntry() || !m_data) {
         return element.isSelected();
     }
-    for (const auto& highlight : m_highlighted) {
-        if (highlight && highlight->dataSetIndex() == element.dataSetIndex()) {
-            const auto entry = m_data->entryFor(*highlight);
-            const auto dataSet = m_data->dataSets().value(element.dataSetIndex());
-            if (entry && dataSet && dataSet->entryIndex(entry) == element.entryIndex()) {
-                return true;
-            }
-        }
+    const HighlightedEntries& highlighted = highlightedEntries();
+    const qint64 dataSetIndex = element.dataSetIndex();
+    const qint64 entryIndex = element.entryIndex();
+    if (highlighted.entries.contains({dataSetIndex, entryIndex})
+        && (element.stackIndex() < 0 || highlighted.segments.contains({dataSetIndex, entryIndex, -1})
+            || highlighted.segments.contains({dataSetIndex, entryIndex, element.stackIndex()}))) {
+        return true;
     }
     return element.isSelected();
+}
+
+const ChartViewBase::HighlightedEntries& ChartViewBase::highlightedEntries() const
+{
+    HighlightedEntries& cache = m_highlightedEntries;
+    if (cache.built && cache.data == m_data.get() && cache.revision == DataRevision::current()
+        && cache.highlights == m_highlighted) {
+        return cache;
+    }
+    cache = HighlightedEntries{true, m_data.get(), DataRevision::current(), m_highlighted, {}, {}};
+    for (const auto& highlight : m_highlighted) {
+        const auto [dataSetIndex, entryIndex] = highlight && m_data ? entryOfHighlight(*highlight)
+                                                                    : std::pair<qint64, qint64>{0, -1};
+        if (entryIndex >= 0) {
+            cache.entries.insert({dataSetIndex, entryIndex});
+            cache.segments.insert({dataSetIndex, entryIndex, std::max<qint64>(highlight->stackIndex(), -1)});
+        }
+    }
+    return cache;
 }
 
 QString ChartViewBase::accessibilityElementLabel(const NSUIAccessibilityElement& element) const
@@ -824,14 +844,14 @@ QString ChartViewBase::accessibilityElementLabel(const NSUIAccessibilityElement&
     return element.accessibilityLabel();
 }
 
-std::shared_ptr<NSUIAccessibilityElement> ChartViewBase::accessibilityElement(qint64 dataSetIndex,
-                                                                              qint64 entryIndex) const
+std::shared_ptr<NSUIAccessibilityElement> ChartViewBase::accessibilityElement(qint64 dataSetIndex, qint64 entryIndex,
+                                                                              qint64 stackIndex) const
 {
-    auto& element = m_accessibilityElements[{dataSetIndex, entryIndex}];
+    auto& element = m_accessibilityElements[{dataSetIndex, entryIndex, stackIndex}];
     if (!element) {
         // The element keeps its container weakly and changes nothing of it.
         element = std::make_shared<NSUIAccessibilityElement>(const_cast<ChartViewBase*>(this));
-        element->setEntry(dataSetIndex, entryIndex);
+        element->setEntry(dataSetIndex, entryIndex, stackIndex);
     }
     return element;
 }
@@ -844,6 +864,7 @@ void ChartViewBase::setAccessibilityLabelProvider(std::shared_ptr<ChartAccessibi
 void ChartViewBase::accessibilityDataDidChange()
 {
     m_accessibilityElements.clear();
+    m_highlightedEntries = {};
     QAccessibleEvent event(this, QAccessible::ObjectReorder);
     ChartAccessibility::postEvent(event);
 }
@@ -864,12 +885,18 @@ void ChartViewBase::revealEntry(const ChartDataEntry& /*entry*/) {}
 std::pair<qint64, qint64> ChartViewBase::highlightedEntry() const
 {
     const auto highlight = m_highlighted.isEmpty() ? nullptr : m_highlighted.first();
-    const auto entry = highlight && m_data ? m_data->entryFor(*highlight) : nullptr;
-    const auto dataSet = entry ? m_data->dataSets().value(highlight->dataSetIndex()) : nullptr;
-    if (!dataSet) {
+    const auto found = highlight && m_data ? entryOfHighlight(*highlight) : std::pair<qint64, qint64>{0, -1};
+    return found.second < 0 ? std::pair<qint64, qint64>{0, -1} : found;
+}
+
+std::pair<qint64, qint64> ChartViewBase::entryOfHighlight(const Highlight& highlight) const
+{
+    const auto dataSet = m_data ? markerDataSet(highlight) : nullptr;
+    const auto entry = dataSet ? m_data->entryFor(highlight) : nullptr;
+    if (!entry) {
         return {0, -1};
     }
-    return {highlight->dataSetIndex(), dataSet->entryIndex(entry)};
+    return {indexOfDataSet(*m_data, *dataSet), dataSet->entryIndex(entry)};
 }
 
 std::optional<std::pair<qint64, qint64>> ChartViewBase::keyStep(int key, std::pair<qint64, qint64> from) const

@@ -12,16 +12,19 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QHashFunctions>
 #include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QPointer>
 #include <QRect>
 #include <QRectF>
+#include <QSet>
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QPainter;
 
@@ -282,14 +285,20 @@ public:
     // The summary: the label provider's, else the header element's label (empty before the
     // first drawing).
     QString accessibilityDescription() const override;
-    // An element of an entry is selected while that entry is highlighted.
+    // An element of an entry is selected while that entry is highlighted (a segment of a
+    // stacked bar while its whole entry or that segment is). The highlighted entries are worked
+    // out once per change of the highlights or the data, so that each element costs a lookup.
     bool isAccessibilityElementSelected(const NSUIAccessibilityElement& element) const override;
     // The label provider's name for an entry's element, else the element's own label.
     QString accessibilityElementLabel(const NSUIAccessibilityElement& element) const override;
     // The element that stands for entry `entryIndex` of data set `dataSetIndex` (-1 for an
-    // element of no single entry): the same object on every call until the data changes, so
-    // references held by assistive technology stay valid across drawing passes.
-    std::shared_ptr<NSUIAccessibilityElement> accessibilityElement(qint64 dataSetIndex, qint64 entryIndex) const;
+    // element of no single entry), and for a segment of a stacked bar its value's index in the
+    // stack (-1 for the whole entry): the same object on every call until the data changes, so
+    // references held by assistive technology stay valid across drawing passes. The data set
+    // index is the set's position in the view's data (for a combined chart, among the sets of
+    // all its kinds of data).
+    std::shared_ptr<NSUIAccessibilityElement> accessibilityElement(qint64 dataSetIndex, qint64 entryIndex,
+                                                                   qint64 stackIndex = -1) const;
     // Texts an application gives for the summary and the points; none by default.
     std::shared_ptr<ChartAccessibilityLabelProvider> accessibilityLabelProvider() const { return m_labelProvider; }
     void setAccessibilityLabelProvider(std::shared_ptr<ChartAccessibilityLabelProvider> provider);
@@ -324,6 +333,9 @@ protected:
 
     // The data set whose entry a highlight's marker shows: the data's set at its data-set index.
     virtual std::shared_ptr<ChartDataSetProtocol> markerDataSet(const Highlight& highlight) const;
+    // The entry a highlight names: its set's position among the data's sets and its index in
+    // that set; the entry index is -1 when the data holds no such entry.
+    virtual std::pair<qint64, qint64> entryOfHighlight(const Highlight& highlight) const;
 
     // The delegate, when it is set and implements ChartViewDelegate.
     ChartViewDelegate* viewDelegate() const;
@@ -380,8 +392,33 @@ private:
     // Animated jobs kept while they run.
     QList<std::shared_ptr<ViewPortJob>> m_runningJobs;
 
+    // What an element stands for: data set, entry and stack segment.
+    struct ElementKey {
+        qint64 dataSetIndex = -1;
+        qint64 entryIndex = -1;
+        qint64 stackIndex = -1;
+        friend bool operator==(const ElementKey&, const ElementKey&) = default;
+        friend size_t qHash(const ElementKey& key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.dataSetIndex, key.entryIndex, key.stackIndex);
+        }
+    };
+    // The highlighted entries as elements name them, and what they were worked out from.
+    struct HighlightedEntries {
+        bool built = false;
+        const ChartData* data = nullptr;
+        quint64 revision = 0;
+        HighlightList highlights;
+        QSet<std::pair<qint64, qint64>> entries;
+        // With the highlight's stack index, -1 for a whole entry.
+        QSet<ElementKey> segments;
+    };
+    // The highlighted entries, worked out anew when the highlights or the data changed.
+    const HighlightedEntries& highlightedEntries() const;
+
     std::shared_ptr<ChartAccessibilityLabelProvider> m_labelProvider;
-    mutable QHash<std::pair<qint64, qint64>, std::shared_ptr<NSUIAccessibilityElement>> m_accessibilityElements;
+    mutable QHash<ElementKey, std::shared_ptr<NSUIAccessibilityElement>> m_accessibilityElements;
+    mutable HighlightedEntries m_highlightedEntries;
     // A highlight the delegate was told of waits for the next drawing to be announced.
     bool m_announcePending = false;
 };

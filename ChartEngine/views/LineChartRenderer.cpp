@@ -13,6 +13,7 @@
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ValueFormatter.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
+#include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/LineChartDataProvider.h"
 #include "ChartEngine/views/LineChartView.h"
 #include "ChartEngine/views/LineReduction.h"
@@ -659,7 +660,7 @@ QList<DataRenderer::Elements> LineChartRenderer::accessibilityOrderedElements()
 
 QList<DataRenderer::Elements> LineChartRenderer::emptyOrderedElements() const
 {
-    const auto* view = lineChartView();
+    const auto* view = chartView();
     const auto lineData = view ? dataProvider()->lineData() : nullptr;
     return QList<Elements>(lineData ? lineData->dataSetCount() : 0);
 }
@@ -673,9 +674,9 @@ void LineChartRenderer::drawCircles(QPainter& painter)
     }
     m_accessibleChartElements.clear();
     m_accessibilityOrderedElements = emptyOrderedElements();
-    LineChartView* view = lineChartView();
-    if (view) {
-        m_accessibleChartElements.append(createAccessibleHeader(*view, *lineData, QStringLiteral("Line Chart")));
+    ChartViewBase* view = chartView();
+    if (auto* lineView = qobject_cast<LineChartView*>(view)) {
+        m_accessibleChartElements.append(createAccessibleHeader(*lineView, *lineData, QStringLiteral("Line Chart")));
     }
     painter.save();
     qint64 i = 0;
@@ -693,8 +694,9 @@ void LineChartRenderer::drawCircles(QPainter& painter)
 }
 
 void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i,
-                                         LineChartView* view)
+                                         ChartViewBase* view)
 {
+    const qint64 viewSetIndex = view && view->data() ? indexOfDataSet(*view->data(), dataSet) : -1;
     const double radius = dataSet.circleRadius();
     const double holeRadius = dataSet.circleHoleRadius();
     const bool drawHole = dataSet.isDrawCircleHoleEnabled() && radius > holeRadius && holeRadius > 0.0;
@@ -704,7 +706,8 @@ void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataS
     forEachPointInContent(dataSet, [&](qint64 j, const ChartDataEntry&, const QPointF& pt) {
         if (view && i < m_accessibilityOrderedElements->size()) {
             const QRectF frame(pt.x() - 3 * radius, pt.y() - 3 * radius, 6 * radius, 6 * radius);
-            (*m_accessibilityOrderedElements)[i].append(makeAccessibilityElement(j, *view, dataSet, i, frame));
+            (*m_accessibilityOrderedElements)[i].append(
+                makeAccessibilityElement(j, *view, dataSet, i, viewSetIndex, frame));
         }
         const QColor color = dataSet.getCircleColorAtIndex(j);
         const QRectF circle(pt.x() - radius, pt.y() - radius, 2 * radius, 2 * radius);
@@ -772,15 +775,16 @@ void LineChartRenderer::drawHighlight(QPainter& painter, const std::shared_ptr<H
 
 // ---- Chart view parts ----
 
-LineChartView* LineChartRenderer::lineChartView() const
+ChartViewBase* LineChartRenderer::chartView() const
 {
-    return qobject_cast<LineChartView*>(m_chart.data());
+    return qobject_cast<ChartViewBase*>(m_chart.data());
 }
 
 std::shared_ptr<NSUIAccessibilityElement> LineChartRenderer::makeAccessibilityElement(
-    qint64 j, LineChartView& view, const LineChartDataSetProtocol& dataSet, qint64 i, const QRectF& frame) const
+    qint64 j, ChartViewBase& view, const LineChartDataSetProtocol& dataSet, qint64 i, qint64 viewSetIndex,
+    const QRectF& frame) const
 {
-    auto element = view.accessibilityElement(i, j);
+    auto element = view.accessibilityElement(viewSetIndex, j);
     const auto e = dataSet.entryForIndex(j);
     const auto* provider = dataProvider();
     if (!e || !provider) {

@@ -22,6 +22,7 @@ class ChartDataEntry;
 class LineChartData;
 class LineChartDataProvider;
 class LineChartDataSetProtocol;
+class ChartViewBase;
 class LineChartView;
 class Transformer;
 
@@ -56,7 +57,7 @@ public:
 
     // The circle pass's elements, one list per data set in data-set order. Made at the first
     // read: as many empty lists as the chart's line data has data sets when the chart is a
-    // LineChartView, else none.
+    // chart view (a line chart, or a combined chart that has line data), else none.
     virtual QList<Elements> accessibilityOrderedElements();
 
     void drawData(QPainter& painter) override;
@@ -82,8 +83,8 @@ public:
     // line is not scaled by the y phase: an animation grows the area from it.
     virtual QPainterPath generateFilledPath(const LineChartDataSetProtocol& dataSet, double fillMin,
                                             const XBounds& bounds, const AffineTransform& matrix) const;
-    // Draws the circles and rebuilds the accessibility elements: the header, then the points of
-    // each data set from left to right.
+    // Draws the circles and rebuilds the accessibility elements: the header (in a line chart
+    // view), then the points of each data set from left to right.
     virtual void drawCircles(QPainter& painter);
 
     // Whether batches of segments are reduced per device-pixel column; on by default. Off, every
@@ -96,13 +97,15 @@ protected:
     // clipped to the stroked line. Without positions nothing is drawn, not even a plain line.
     void drawGradientLine(QPainter& painter, const LineChartDataSetProtocol& dataSet,
                           const QPainterPath& spline, const AffineTransform& matrix);
-    // The element of entry j of data set i: its label and its frame in the view.
+    // The element of entry j of data set i, which is set `viewSetIndex` among the view's data
+    // sets: its label and its frame in the view.
     std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(
-        qint64 j, LineChartView& view, const LineChartDataSetProtocol& dataSet, qint64 i,
+        qint64 j, ChartViewBase& view, const LineChartDataSetProtocol& dataSet, qint64 i, qint64 viewSetIndex,
         const QRectF& frame) const;
 
 private:
-    LineChartView* lineChartView() const;
+    // The chart as a view, which the elements belong to; null for any other chart.
+    ChartViewBase* chartView() const;
     QList<Elements> emptyOrderedElements() const;
     double fillLinePosition(const LineChartDataSetProtocol& dataSet) const;
     void fillArea(QPainter& painter, const LineChartDataSetProtocol& dataSet, const QPainterPath& area);
@@ -123,7 +126,7 @@ private:
     void forEachPointInContent(const LineChartDataSetProtocol& dataSet,
                                const std::function<void(qint64, const ChartDataEntry&, const QPointF&)>& visit);
     void drawCirclesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i,
-                          LineChartView* view);
+                          ChartViewBase* view);
     void drawHighlight(QPainter& painter, const std::shared_ptr<Highlight>& highlight,
                        const LineChartData& lineData, double chartXMax);
 

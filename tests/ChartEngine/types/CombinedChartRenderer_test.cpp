@@ -92,14 +92,26 @@ TEST(CombinedChartRenderer, LaterKindsDrawOverEarlierOnes)
     }
 }
 
-// Only the header of the whole chart; the sub-renderers inside a combined chart add none.
-TEST(CombinedChartRenderer, TheChartsElementsAreItsHeaderAlone)
+// The header of the whole chart, then the sub-renderers' values in the order of their data sets
+// in the combined data (the line first, though the bars are drawn first), none with a header.
+TEST(CombinedChartRenderer, TheChartsElementsAreItsHeaderThenItsValuesBySet)
 {
     const auto view = fixtureView(lineAndBars());
     BarTesting::drawn(*view);
-    const auto elements = view->accessibilityChildren();
-    ASSERT_EQ(elements.size(), 1);
-    EXPECT_EQ(elements[0]->accessibilityLabel(), QStringLiteral("Combined Chart. 2 datasets. Line, Bars"));
+    QStringList labels;
+    for (const auto& element : view->accessibilityChildren()) {
+        labels << QStringLiteral("%1/%2/%3 %4")
+                      .arg(element->dataSetIndex())
+                      .arg(element->entryIndex())
+                      .arg(element->stackIndex())
+                      .arg(element->accessibilityLabel());
+    }
+    const QStringList expected = {
+        "-1/-1/-1 Combined Chart. 2 datasets. Line, Bars",
+        "0/0/-1  0: 3.00", "0/1/-1  2: 3.00", "0/2/-1  10: 3.00",
+        "1/0/-1  0: 1.00", "1/1/-1  1: 2.00", "1/2/0  2: 1.00", "1/2/1  2: 2.00", "1/2/2  2: 3.00",
+    };
+    EXPECT_EQ(labels, expected);
 }
 
 TEST(CombinedChartRenderer, AGoneChartBuildsNothingAndHasNoHeader)

@@ -89,7 +89,7 @@ QList<Kind> kinds()
         kindOf<ScatterChartView, ScatterChartRenderer, ScatterChartDataProvider, ScatterChartData, ScatterChartDataSet>(
             "scatter", [](double x) { return std::make_shared<ChartDataEntry>(x, 5); }, {0.5, 1, 0, 10, 1, 5, true}),
         kindOf<BubbleChartView, BubbleChartRenderer, BubbleChartDataProvider, BubbleChartData, BubbleChartDataSet>(
-            "bubble", [](double x) { return std::make_shared<BubbleChartDataEntry>(x, 5, 1); }, {0, 5, 0, 0, 0.5, 5, false}),
+            "bubble", [](double x) { return std::make_shared<BubbleChartDataEntry>(x, 5, 1); }, {0, 5, 4, 0, 0.5, 5, false}),
         kindOf<CandleStickChartView, CandleStickChartRenderer, CandleChartDataProvider, CandleChartData, CandleChartDataSet>(
             "candle", [](double x) { return std::make_shared<CandleChartDataEntry>(x, 5, 4, 5, 4.6); },
             {0.5, 5, 4, 5, 1, 4.5, true}),
@@ -119,7 +119,8 @@ TEST(XYChartViewsTest, EachViewIsSetUpForItsKind)
     }
 }
 
-// Drawn through the view's image path; only the kind's own view gets the header.
+// Drawn through the view's image path; only the kind's own view gets the header, and the bubble
+// and candle renderers describe their values in any chart view.
 TEST(XYChartViewsTest, TheDrawingShowsTheDataAndPublishesTheElements)
 {
     for (const Kind& kind : kinds()) {

@@ -1,12 +1,12 @@
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/LineChartDataSet.h"
-#include "ChartEngine/foundation/ChartAccessibility.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/views/ChartAccessibilityLabelProvider.h"
 #include "ChartEngine/views/LineChartView.h"
 
 #include "ViewTestChart.h"
+#include "support/ChartAccessibilityEvents.h"
 #include "support/QtPrinters.h"
 
 #include <QAccessible>
@@ -22,29 +22,6 @@ using namespace Charts;
 using namespace ViewTesting;
 
 namespace {
-
-// The events assistive technology was sent: the object and the kind.
-std::vector<std::pair<QObject*, QAccessible::Event>> sentEvents;
-
-void recordEvent(QAccessibleEvent* event)
-{
-    sentEvents.emplace_back(event->object(), event->type());
-}
-
-// Captures the accessibility events charts send while it lives.
-class EventCapture {
-public:
-    EventCapture()
-    {
-        sentEvents.clear();
-        ChartAccessibility::installEventObserver(&recordEvent);
-    }
-    ~EventCapture() { ChartAccessibility::installEventObserver(nullptr); }
-    bool sent(QObject* object, QAccessible::Event type) const
-    {
-        return std::find(sentEvents.begin(), sentEvents.end(), std::pair{object, type}) != sentEvents.end();
-    }
-};
 
 // The fixture view through (10, 30), (50, 60), (90, 20), shown, so that it paints its elements.
 std::unique_ptr<LineChartView> shownView(const QList<QPointF>& points = {{10, 30}, {50, 60}, {90, 20}})
@@ -281,7 +258,7 @@ TEST(ChartAccessibility, ElementsKeepTheirIdentityUntilTheDataChanges)
     view->repaint();
     EXPECT_EQ(entryChild(chart, 0, 1)->object(), before);
 
-    EventCapture capture;
+    ChartEventCapture capture;
     view->setData(lineData({{10, 30}, {50, 60}}));
     EXPECT_TRUE(capture.sent(view.get(), QAccessible::ObjectReorder));
     view->repaint();
@@ -307,7 +284,7 @@ TEST(ChartAccessibility, KeyStepAndClickAnnounceTheSelectedPoint)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EventCapture capture;
+        ChartEventCapture capture;
         c.act();
         view->repaint();
         QAccessibleInterface* point = entryChild(chart, 0, c.entry);
