@@ -1,11 +1,17 @@
 #include "Brisvale/pages/BoundedDateEdit.h"
 
+#include "Brisvale/platform/Accessibility.h"
+
 #include <QFontMetrics>
 #include <algorithm>
 
 BoundedDateEdit::BoundedDateEdit(QWidget* parent) : QDateEdit(parent)
 {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    // A reader is told the date as the field shows it, from the field itself, whichever way it
+    // changed (keys, typing, the calendar, another control); the calendar's own table, hidden
+    // while the field is edited, is not what it should speak.
+    connect(this, &QDateEdit::dateChanged, this, [this] { Accessibility::announceValue(*this, text()); });
 }
 
 QValidator::State BoundedDateEdit::validate(QString& input, int& pos) const

@@ -7,6 +7,7 @@
 // minimum, the "2" of "20" is dropped and the 20th can't be typed at all. Here such a text stays
 // as an unfinished entry; an entry finished outside the bounds goes back to the previous date.
 // The field is as wide as the widest date of the year needs, not only the texts of its bounds.
+// Each change of the date is announced to a screen reader with the date's text.
 class BoundedDateEdit : public QDateEdit {
     Q_OBJECT
 

@@ -2,7 +2,9 @@
 
 #include "Brisvale/pages/ReadingsTableModel.h"
 #include "Brisvale/platform/Icons.h"
+#include "Brisvale/platform/Look.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -25,17 +27,30 @@ void DeleteButtonDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const QRect icon = iconRect(option.rect);
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     painter->drawPixmap(icon, Icons::pixmap(QStringLiteral("button_Delete"), icon.size(), ratio));
+    if (option.state.testFlag(QStyle::State_HasFocus)) {
+        Look::drawFocusRing(*painter, option.rect);
+    }
+}
+
+bool DeleteButtonDelegate::isPress(const QEvent& event, const QStyleOptionViewItem& option)
+{
+    if (event.type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(event);
+        const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        return plain && (key.key() == Qt::Key_Space || key.key() == Qt::Key_Delete);
+    }
+    if (event.type() != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto& mouse = static_cast<const QMouseEvent&>(event);
+    return mouse.button() == Qt::LeftButton && option.rect.contains(mouse.position().toPoint());
 }
 
 bool DeleteButtonDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
                                        const QStyleOptionViewItem& option, const QModelIndex& index)
 {
     Q_UNUSED(model);
-    if (event->type() != QEvent::MouseButtonRelease) {
-        return false;
-    }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint())) {
+    if (!isPress(*event, option)) {
         return false;
     }
     press(index.row(), index.data(ReadingsTableModel::objectIDRole).toLongLong());

@@ -4,8 +4,9 @@
 #include <functional>
 
 // The delete cells of the readings table: the whole cell is a button, its icon drawn in the middle.
-// A click hands on the row (the button's tag) and the object identifier of the reading of that row
-// at the moment of the click.
+// A click, or Space or Delete while the cell is the table's current one, hands on the row (the
+// button's tag) and the object identifier of the reading of that row at that moment. The current
+// cell shows the focus ring.
 class DeleteButtonDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -24,5 +25,8 @@ public:
     static QRect iconRect(const QRect& cell);
 
 private:
+    // A left click released inside the cell, or a Space or Delete key without modifiers.
+    static bool isPress(const QEvent& event, const QStyleOptionViewItem& option);
+
     Press press;
 };

@@ -51,6 +51,9 @@ TableController::TableController(QWidget* parent) : DataChildPage(parent)
     tableView->setHorizontalHeader(new CustomHeaderCell(tableView));
     tableView->setModel(model);
     tableView->setSelectionMode(QAbstractItemView::NoSelection);
+    // Tab leaves the table; the arrow keys move between its cells.
+    tableView->setTabKeyNavigation(false);
+    tableView->setAccessibleName(Localization::text(QStringLiteral("DataController_Tab_Table")));
     tableView->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked
                                | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     tableView->setItemDelegateForColumn(ReadingsTableModel::NotesColumn,

@@ -1,0 +1,49 @@
+#include "Brisvale/platform/Accessibility.h"
+
+#include "Brisvale/platform/Localization.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QWidget>
+
+namespace Accessibility {
+
+void nameIconButton(QAbstractButton& button, const QString& key)
+{
+    const QString name = Localization::text(key);
+    button.setAccessibleName(name);
+    button.setToolTip(name);
+}
+
+void nameField(QWidget& field, const QString& key)
+{
+    field.setAccessibleName(Localization::text(key));
+}
+
+QWidget* firstControl(const QWidget& page)
+{
+    for (QWidget* next = page.nextInFocusChain(); next && next != &page; next = next->nextInFocusChain()) {
+        if (!page.isAncestorOf(next)) {
+            continue;
+        }
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(&page) && next->isEnabled()) {
+            return next;
+        }
+    }
+    return nullptr;
+}
+
+void focusFirstControl(const QWidget& page)
+{
+    if (QWidget* control = firstControl(page)) {
+        control->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void announceValue(QWidget& control, const QString& value)
+{
+    QAccessibleValueChangeEvent event(&control, value);
+    QAccessible::updateAccessibility(&event);
+}
+
+}
