@@ -32,25 +32,34 @@ void DeleteButtonDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     }
 }
 
-bool DeleteButtonDelegate::isPress(const QEvent& event, const QStyleOptionViewItem& option)
+bool DeleteButtonDelegate::isPressKey(const QEvent& event)
 {
-    if (event.type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(event);
-        const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        return plain && (key.key() == Qt::Key_Space || key.key() == Qt::Key_Delete);
-    }
-    if (event.type() != QEvent::MouseButtonRelease) {
+    if (event.type() != QEvent::KeyPress) {
         return false;
     }
-    const auto& mouse = static_cast<const QMouseEvent&>(event);
-    return mouse.button() == Qt::LeftButton && option.rect.contains(mouse.position().toPoint());
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return plain && (key.key() == Qt::Key_Space || key.key() == Qt::Key_Delete);
+}
+
+bool DeleteButtonDelegate::pressKey(QEvent* event, const QModelIndex& current)
+{
+    if (!isPressKey(*event) || !current.isValid() || current.column() != ReadingsTableModel::DeleteBtnColumn) {
+        return false;
+    }
+    press(current.row(), current.data(ReadingsTableModel::objectIDRole).toLongLong());
+    return true;
 }
 
 bool DeleteButtonDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
                                        const QStyleOptionViewItem& option, const QModelIndex& index)
 {
     Q_UNUSED(model);
-    if (!isPress(*event, option)) {
+    if (event->type() != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint())) {
         return false;
     }
     press(index.row(), index.data(ReadingsTableModel::objectIDRole).toLongLong());

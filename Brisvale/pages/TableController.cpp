@@ -59,8 +59,11 @@ TableController::TableController(QWidget* parent) : DataChildPage(parent)
     tableView->setItemDelegateForColumn(ReadingsTableModel::NotesColumn,
         new NoteDelegate([this](qint64 id, const QString& text, QLineEdit* field) { saveNote(id, text, field); },
                          tableView));
-    tableView->setItemDelegateForColumn(ReadingsTableModel::DeleteBtnColumn,
-        new DeleteButtonDelegate([this](int tag, qint64 id) { checkBoxActionWithButton(tag, id); }, tableView));
+    deleteButtons = new DeleteButtonDelegate([this](int tag, qint64 id) { checkBoxActionWithButton(tag, id); },
+                                             tableView);
+    tableView->setItemDelegateForColumn(ReadingsTableModel::DeleteBtnColumn, deleteButtons);
+    // The table's own key handling would take Space and Delete before the delete cell sees them.
+    tableView->installEventFilter(this);
     tableView->verticalHeader()->hide();
     tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tableView->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -78,6 +81,14 @@ TableController::TableController(QWidget* parent) : DataChildPage(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tableView);
+}
+
+bool TableController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == tableView && deleteButtons->pressKey(event, tableView->currentIndex())) {
+        return true;
+    }
+    return DataChildPage::eventFilter(watched, event);
 }
 
 void TableController::willAppear()

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QAccessible>
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+// Records the accessibility events that the program sends, as a screen reader's bridge would
+// receive them, while it lives. One recorder at a time.
+class ReaderEvents {
+public:
+    struct Event {
+        QAccessible::Event type;
+        QPointer<QObject> object;
+        QString value; // the new value of a value change, as text
+    };
+
+    ReaderEvents()
+    {
+        current() = this;
+        QAccessible::installUpdateHandler(&ReaderEvents::record);
+    }
+    ~ReaderEvents()
+    {
+        QAccessible::installUpdateHandler(nullptr);
+        current() = nullptr;
+    }
+    ReaderEvents(const ReaderEvents&) = delete;
+    ReaderEvents& operator=(const ReaderEvents&) = delete;
+
+    // The events of one type, in the order they were sent.
+    QList<Event> ofType(QAccessible::Event type) const
+    {
+        QList<Event> found;
+        for (const Event& event : events) {
+            if (event.type == type) {
+                found.append(event);
+            }
+        }
+        return found;
+    }
+
+    QList<Event> events;
+
+private:
+    static ReaderEvents*& current()
+    {
+        static ReaderEvents* recorder = nullptr;
+        return recorder;
+    }
+
+    static void record(QAccessibleEvent* event)
+    {
+        QString value;
+        if (event->type() == QAccessible::ValueChanged) {
+            value = static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+        }
+        if (ReaderEvents* recorder = current()) {
+            recorder->events.append({event->type(), event->object(), value});
+        }
+    }
+};
