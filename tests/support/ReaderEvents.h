@@ -4,9 +4,15 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 // Records the accessibility events that the program sends, as a screen reader's bridge would
 // receive them, while it lives. One recorder at a time.
+//
+// Qt sends no accessibility event while no reader is attached, and offscreen none ever attaches:
+// the recorder switches the platform's accessibility on for its lifetime, as a reader would.
 class ReaderEvents {
 public:
     struct Event {
@@ -19,9 +25,11 @@ public:
     {
         current() = this;
         QAccessible::installUpdateHandler(&ReaderEvents::record);
+        setReaderAttached(true);
     }
     ~ReaderEvents()
     {
+        setReaderAttached(false);
         QAccessible::installUpdateHandler(nullptr);
         current() = nullptr;
     }
@@ -43,6 +51,13 @@ public:
     QList<Event> events;
 
 private:
+    static void setReaderAttached(bool attached)
+    {
+        if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+            platform->setActive(attached);
+        }
+    }
+
     static ReaderEvents*& current()
     {
         static ReaderEvents* recorder = nullptr;
