@@ -15,7 +15,11 @@ BoundedDateEdit::BoundedDateEdit(QWidget* parent) : QDateEdit(parent)
     setCalendarPopup(true);
     // A reader is told the date as the field shows it, from the field itself, whichever way it
     // changed (keys, typing, the calendar, another control).
-    connect(this, &QDateEdit::dateChanged, this, [this] { Accessibility::announceValue(*this, text()); });
+    announcedText = text();
+    connect(this, &QDateEdit::dateChanged, this, [this] {
+        Accessibility::announceValue(*this, announcedText, text());
+        announcedText = text();
+    });
     quietenHiddenCalendar();
 }
 

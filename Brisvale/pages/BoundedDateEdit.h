@@ -30,6 +30,8 @@ private:
     void quietenHiddenCalendar();
     void setCalendarTableListening(bool listening);
 
+    // The date's text as a reader was last told it.
+    QString announcedText;
     // The day table of the pop-up calendar; none when the calendar has no item view.
     QPointer<QAbstractItemView> calendarTable;
 };

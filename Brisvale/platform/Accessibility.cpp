@@ -40,10 +40,15 @@ void focusFirstControl(const QWidget& page)
     }
 }
 
-void announceValue(QWidget& control, const QString& value)
+void announceValue(QWidget& control, const QString& before, const QString& now)
 {
-    QAccessibleValueChangeEvent event(&control, value);
-    QAccessible::updateAccessibility(&event);
+    if (before == now) {
+        return;
+    }
+    QAccessibleValueChangeEvent valueChange(&control, now);
+    QAccessible::updateAccessibility(&valueChange);
+    QAccessibleTextUpdateEvent textChange(&control, 0, before, now);
+    QAccessible::updateAccessibility(&textChange);
 }
 
 }

@@ -24,7 +24,9 @@ QWidget* firstControl(const QWidget& page);
 // opens. Nothing when the page has no control.
 void focusFirstControl(const QWidget& page);
 
-// Tells a screen reader that the control's value is now `value` (the text it shows).
-void announceValue(QWidget& control, const QString& value);
+// Tells a screen reader that the control's value, shown as the text `before`, is now shown as
+// `now`: as a value change carrying the text, and as the control's text replaced, which a reader's
+// bridge speaks from the text itself. Nothing when the text is the same.
+void announceValue(QWidget& control, const QString& before, const QString& now);
 
 }

@@ -18,7 +18,7 @@ public:
     struct Event {
         QAccessible::Event type;
         QPointer<QObject> object;
-        QString value; // the new value of a value change, as text
+        QString value; // the new value of a value change, as text, or the new text of a text change
     };
 
     ReaderEvents()
@@ -69,6 +69,8 @@ private:
         QString value;
         if (event->type() == QAccessible::ValueChanged) {
             value = static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+        } else if (event->type() == QAccessible::TextUpdated) {
+            value = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
         }
         if (ReaderEvents* recorder = current()) {
             recorder->events.append({event->type(), event->object(), value});

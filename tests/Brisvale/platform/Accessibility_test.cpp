@@ -74,13 +74,17 @@ TEST(Accessibility, AnIconButtonTakesItsNameAndTooltipAndAFieldItsNameFromTheKey
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&field)->text(QAccessible::Name), QStringLiteral("Date range"));
 }
 
-TEST(Accessibility, AnAnnouncedValueReachesTheReaderAsTextFromTheControl)
+TEST(Accessibility, AnAnnouncedValueReachesTheReaderAsTheControlsNewTextOnlyWhenItChanged)
 {
     QLineEdit field;
     ReaderEvents reader;
-    Accessibility::announceValue(field, QStringLiteral("3/5/26"));
-    const QList<ReaderEvents::Event> changes = reader.ofType(QAccessible::ValueChanged);
-    ASSERT_EQ(changes.size(), 1);
-    EXPECT_EQ(changes.first().object, &field);
-    EXPECT_EQ(changes.first().value, QStringLiteral("3/5/26"));
+    Accessibility::announceValue(field, QStringLiteral("3/4/26"), QStringLiteral("3/5/26"));
+    Accessibility::announceValue(field, QStringLiteral("3/5/26"), QStringLiteral("3/5/26"));
+    for (const QAccessible::Event type : {QAccessible::ValueChanged, QAccessible::TextUpdated}) {
+        const QList<ReaderEvents::Event> changes = reader.ofType(type);
+        ASSERT_EQ(changes.size(), 1) << type;
+        EXPECT_EQ(changes.first().object, &field);
+        EXPECT_EQ(changes.first().value, QStringLiteral("3/5/26"));
+    }
+    EXPECT_EQ(reader.events.size(), 2);
 }
