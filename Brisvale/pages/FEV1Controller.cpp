@@ -45,7 +45,7 @@ QString FEV1Controller::largestFev1Text(const QList<PFMPtr>& readings)
 }
 
 // The axis stays 0 to 9.99 as a double; the zone switch is left as it is.
-void FEV1Controller::styleYAxes(qint32 /*bestValue*/)
+void FEV1Controller::styleYAxes(qint32 /*bestValue*/, PeakFlowMath::ZonePlan /*plan*/)
 {
     for (const auto& axis : {chartView->leftAxis(), chartView->rightAxis()}) {
         axis->setAxisMaximum(9.99);

@@ -37,7 +37,7 @@ DataMaxValueDelegate::Maximum PEFController::largestValue(const QList<PFMPtr>& r
     return largestPef(readings);
 }
 
-void PEFController::styleYAxes(qint32 bestValue)
+void PEFController::styleYAxes(qint32 bestValue, PeakFlowMath::ZonePlan plan)
 {
-    PEFAxes::style(*chartView, bestValue);
+    PEFAxes::style(*chartView, bestValue, plan);
 }

@@ -18,5 +18,5 @@ protected:
     ChartPoint chartPoint(const PFM& reading, const QString& date, const QString& time) const override;
     DataMaxValueDelegate::Maximum largestValue(const QList<PFMPtr>& readings) const override;
     bool isScaleYEnabled() const override { return true; }
-    void styleYAxes(qint32 bestValue) override;
+    void styleYAxes(qint32 bestValue, PeakFlowMath::ZonePlan plan) override;
 };

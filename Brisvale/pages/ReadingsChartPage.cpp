@@ -134,7 +134,9 @@ void ReadingsChartPage::reload()
     const std::optional<double> lastX =
         reference ? std::optional(buildChart(*info->profile, readings)) : std::nullopt;
     reportMaxValue(largestValue(readings));
-    styleChart(lastX, lastX ? info->profile->best_Value : 0);
+    styleChart(lastX, lastX ? info->profile->best_Value : 0,
+               info ? PeakFlowMath::zonePlanFromStored(info->profile->zone_Plan)
+                    : PeakFlowMath::ZonePlan::eightySixty);
 }
 
 double ReadingsChartPage::buildChart(const Profile& profile, const QList<PFMPtr>& readings)
@@ -173,7 +175,8 @@ void ReadingsChartPage::setXAxisFormatter(const Profile& profile)
     chartView->xAxis()->setValueFormatter(formatter);
 }
 
-void ReadingsChartPage::styleChart(std::optional<double> lastX, qint32 bestValue)
+void ReadingsChartPage::styleChart(std::optional<double> lastX, qint32 bestValue,
+                                   PeakFlowMath::ZonePlan plan)
 {
     Charts::LineChartView& chart = *chartView;
     chart.setViewPortOffsets(35, 15, 35, 60);
@@ -185,7 +188,7 @@ void ReadingsChartPage::styleChart(std::optional<double> lastX, qint32 bestValue
     chart.fitScreen();
     chart.setVisibleXRangeMaximum(visibleDays);
     view(chart).aimAt(lastX.value_or(0.0));
-    styleYAxes(bestValue);
+    styleYAxes(bestValue, plan);
 
     const std::shared_ptr<Charts::XAxis> xAxis = chart.xAxis();
     xAxis->setLabelPosition(Charts::XAxis::LabelPosition::bottom);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Brisvale/pages/DataChildPage.h"
+#include "Brisvale/records/PeakFlowMath.h"
 
 #include "ChartEngine/views/ChartViewDelegate.h"
 
@@ -59,15 +60,16 @@ protected:
     virtual DataMaxValueDelegate::Maximum largestValue(const QList<PFMPtr>& readings) const = 0;
     // Whether the y axis may be zoomed.
     virtual bool isScaleYEnabled() const = 0;
-    // The y axes' range and, on the PEF chart, the zone bands of the best value (0 without readings).
-    virtual void styleYAxes(qint32 bestValue) = 0;
+    // The y axes' range and, on the PEF chart, the zone bands of the best value (0 without
+    // readings) and the profile's plan.
+    virtual void styleYAxes(qint32 bestValue, PeakFlowMath::ZonePlan plan) = 0;
 
 private:
     // Puts the entries of the readings (oldest first, at least one) on the chart; answers the
     // newest entry's x.
     double buildChart(const Profile& profile, const QList<PFMPtr>& readings);
     void setXAxisFormatter(const Profile& profile);
-    void styleChart(std::optional<double> lastX, qint32 bestValue);
+    void styleChart(std::optional<double> lastX, qint32 bestValue, PeakFlowMath::ZonePlan plan);
 
     std::optional<double> reference;
 };

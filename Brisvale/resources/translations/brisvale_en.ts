@@ -283,6 +283,22 @@
         <source>Red zone below (60 %)</source>
         <translation>Red zone below (60 %)</translation>
     </message>
+    <message id="TrafficLightsController_FiftyPercent">
+        <source>Red zone below (50 %)</source>
+        <translation>Red zone below (50 %)</translation>
+    </message>
+    <message id="TrafficLightsController_ZonePlan">
+        <source>Zone plan</source>
+        <translation>Zone plan</translation>
+    </message>
+    <message id="TrafficLightsController_ZonePlan_EightySixty">
+        <source>80 % / 60 %</source>
+        <translation>80 % / 60 %</translation>
+    </message>
+    <message id="TrafficLightsController_ZonePlan_EightyFifty">
+        <source>80 % / 50 %</source>
+        <translation>80 % / 50 %</translation>
+    </message>
     <message id="ViewController_AlertMessage_PFMUnreadableReadings">
         <source>Readings that could not be read: [:NR]. Their dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</source>
         <translation>Readings that could not be read: [:NR]. Their dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</translation>

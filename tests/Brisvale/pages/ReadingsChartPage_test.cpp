@@ -14,6 +14,7 @@
 
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
+#include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/LineChartRenderer.h"
 
 #include <QImage>
@@ -212,6 +213,42 @@ TEST_F(ChartPageTest, ZoneBandsFollowTheBestValueAbove50)
         colours << band.color.rgba();
     }
     EXPECT_EQ(colours, (QList<QRgb>{qRgba(255, 99, 132, 179), qRgba(255, 205, 86, 179), qRgba(75, 192, 192, 128)}));
+}
+
+// The band between 50 % and 60 % of the best value is red under today's plan and yellow under
+// the US one; checked against pixels of the same column that lie in one band under both plans.
+TEST_F(ChartPageTest, TheBandsAreDrawnAtTheFractionsOfTheProfilesPlan)
+{
+    const ProfilePtr profile = storeUser({Reading(at(5, 1, 8), 850)});
+    profile->best_Value = 400;
+    const struct {
+        qint32 plan;
+        double red;    // where the red band ends
+        double yellow; // where the yellow band ends
+        bool between50And60IsRed;
+    } cases[] = {{0, 240, 320, true}, {1, 200, 320, false}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.plan);
+        profile->zone_Plan = test.plan;
+        ASSERT_TRUE(viewContext().save().ok());
+        showPage(Kind::pef);
+        const QList<Charts::ZoneBand> bands = chart().leftAxis()->backgroundLimit();
+        ASSERT_EQ(bands.size(), 3);
+        EXPECT_EQ((QList<double>{bands[0].end, bands[1].start, bands[1].end}),
+                  (QList<double>{test.red, test.red, test.yellow}));
+        const QImage image = rendered();
+        const auto transformer = chart().getTransformer(Charts::AxisDependency::left);
+        const int column = int(chart().viewPortHandler()->contentLeft()) + 8;
+        const auto pixelAt = [&](double pef) {
+            return image.pixel(column, int(transformer->pixelForValues(0, pef).y()));
+        };
+        // Clear of the grid lines at every 100 l/min.
+        const QRgb red = pixelAt(150);
+        const QRgb yellow = pixelAt(280);
+        ASSERT_NE(red, yellow);
+        EXPECT_EQ(pixelAt(220), test.between50And60IsRed ? red : yellow);
+        EXPECT_EQ(pixelAt(175), red);
+    }
 }
 
 // Also at page heights where a value on the axis's top edge lands a rounding error above the

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -92,6 +93,9 @@ const QStringList pageKeys = {
     "ViewController_AlertMessage_PFMMaxOutOfRange",
     "TrafficLightsController_AlertMessage_MeterFailed",
     "TrafficLightsController_AlertMessage_InvalidBestValue",
+    // The best-value sheet's zone plans and the red limit's caption of the US plan.
+    "TrafficLightsController_ZonePlan", "TrafficLightsController_ZonePlan_EightySixty",
+    "TrafficLightsController_ZonePlan_EightyFifty", "TrafficLightsController_FiftyPercent",
     "ProfileController_HeightHint_KgCm",
     "ProfileController_HeightHint_FtIn",
     "ProfileController_WeightHint_KgCm",
@@ -142,6 +146,16 @@ TEST(Localization, TheTablesAreInstalledWhenTheApplicationStarts)
 {
     // Nothing of Localization has been called in this program yet (each test runs on its own).
     EXPECT_EQ(qtTrId("ProfileController_PageTitle"), QStringLiteral("Profile"));
+}
+
+// The application reads its command line with an application object of its own that ends
+// before the window's is made; the window's texts were once shown as their keys.
+TEST(Localization, TheTablesAreInstalledInASecondApplicationObject)
+{
+    QProcess probe;
+    probe.start(QStringLiteral(LOCALIZATION_PROBE), {QStringLiteral("RegionController_Confirm")});
+    ASSERT_TRUE(probe.waitForFinished(-1));
+    EXPECT_EQ(QString::fromUtf8(probe.readAllStandardOutput()).trimmed(), QStringLiteral("Continue"));
 }
 
 TEST(Localization, EveryKeyOfThePagesHasItsOwnText)
