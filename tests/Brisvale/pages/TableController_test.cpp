@@ -346,7 +346,7 @@ TEST_F(TableTest, TabLeavesTheTableAndTheArrowKeysMoveBetweenItsCells)
     EXPECT_FALSE(view().isAncestorOf(QApplication::focusWidget()));
 }
 
-TEST_F(TableTest, TheDeleteCellIsNamedForAReaderAndShowsTheNameAsItsTooltip)
+TEST_F(TableTest, TheTableItsDeleteCellsAndItsNoteFieldAreNamedForAReader)
 {
     storeUser({{second}});
     showPage();
@@ -364,4 +364,8 @@ TEST_F(TableTest, TheDeleteCellIsNamedForAReaderAndShowsTheNameAsItsTooltip)
     ASSERT_NE(pefCell, nullptr);
     EXPECT_EQ(pefCell->text(QAccessible::Name), QStringLiteral("400"));
     EXPECT_EQ(table->text(QAccessible::Name), Localization::text(QStringLiteral("DataController_Tab_Table")));
+    QLineEdit* note = openNote(0);
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(note)->text(QAccessible::Name),
+              Localization::text(QStringLiteral("TableController_Notes")));
 }
