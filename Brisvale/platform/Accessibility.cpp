@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QComboBox>
 #include <QWidget>
 
 namespace Accessibility {
@@ -17,7 +18,13 @@ void nameIconButton(QAbstractButton& button, const QString& key)
 
 void nameField(QWidget& field, const QString& key)
 {
-    field.setAccessibleName(Localization::text(key));
+    const QString name = Localization::text(key);
+    field.setAccessibleName(name);
+    // Qt's bridge on Linux gives a pop-up its current choice as its name, so a reader would never
+    // hear the name set here; it does speak the description.
+    if (qobject_cast<QComboBox*>(&field)) {
+        field.setAccessibleDescription(name);
+    }
 }
 
 QWidget* firstControl(const QWidget& page)

@@ -12,8 +12,9 @@ namespace Accessibility {
 // tooltip, so that a reader speaks what the picture shows and a mouse user can read it.
 void nameIconButton(QAbstractButton& button, const QString& key);
 
-// A field with no visible caption: the text of the key becomes its accessible name. A field with a
-// caption is named by making the caption's label its buddy instead.
+// A field with no visible caption: the text of the key becomes its accessible name, and a pop-up's
+// description too (a pop-up's name speaks its choice). A field with a caption is named by making the
+// caption's label its buddy instead.
 void nameField(QWidget& field, const QString& key);
 
 // The first control of a page that the Tab key reaches (visible, enabled, taking Tab focus), in

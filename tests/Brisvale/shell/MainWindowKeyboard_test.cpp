@@ -93,7 +93,7 @@ protected:
 
 // What a reader speaks as a control's label: the caption that labels it (Qt's bridge takes it from
 // the caption's buddy), else its own accessible name. A pop-up's name on Linux is its current
-// choice, not a label, so a pop-up counts only with a caption or a name set for it.
+// choice, not a label, so a pop-up without a caption counts only with its description.
 QString spokenLabel(QWidget* control)
 {
     QAccessibleInterface* element = QAccessible::queryAccessibleInterface(control);
@@ -101,7 +101,7 @@ QString spokenLabel(QWidget* control)
     if (!captions.isEmpty()) {
         return captions.first().first->text(QAccessible::Name);
     }
-    return qobject_cast<QComboBox*>(control) ? control->accessibleName() : element->text(QAccessible::Name);
+    return element->text(qobject_cast<QComboBox*>(control) ? QAccessible::Description : QAccessible::Name);
 }
 
 // Whether a control that follows another in the Tab order also follows it in reading order: on the
