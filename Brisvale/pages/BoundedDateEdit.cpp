@@ -1,11 +1,61 @@
 #include "Brisvale/pages/BoundedDateEdit.h"
 
+#include "Brisvale/platform/Accessibility.h"
+
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QEvent>
 #include <QFontMetrics>
+#include <QItemSelectionModel>
 #include <algorithm>
 
 BoundedDateEdit::BoundedDateEdit(QWidget* parent) : QDateEdit(parent)
 {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    setCalendarPopup(true);
+    // A reader is told the date as the field shows it, from the field itself, whichever way it
+    // changed (keys, typing, the calendar, another control).
+    announcedText = text();
+    connect(this, &QDateEdit::dateChanged, this, [this] {
+        Accessibility::announceValue(*this, announcedText, text());
+        announcedText = text();
+    });
+    quietenHiddenCalendar();
+}
+
+void BoundedDateEdit::quietenHiddenCalendar()
+{
+    // The edit moves its calendar's selection with every change of the date, and the calendar's
+    // table tells a reader of each move (focus and selection), even while its pop-up is hidden. The
+    // table hears of those moves only while the pop-up shows; it reads the date afresh when shown.
+    QCalendarWidget* calendar = calendarWidget();
+    calendarTable = calendar ? calendar->findChild<QAbstractItemView*>() : nullptr;
+    if (!calendarTable) {
+        return;
+    }
+    calendar->window()->installEventFilter(this);
+    setCalendarTableListening(false);
+}
+
+void BoundedDateEdit::setCalendarTableListening(bool listening)
+{
+    calendarTable->model()->blockSignals(!listening);
+    calendarTable->selectionModel()->blockSignals(!listening);
+    if (listening) {
+        calendarTable->viewport()->update();
+    }
+}
+
+bool BoundedDateEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (calendarTable && watched == calendarTable->window()) {
+        if (event->type() == QEvent::Show) {
+            setCalendarTableListening(true);
+        } else if (event->type() == QEvent::Hide) {
+            setCalendarTableListening(false);
+        }
+    }
+    return QDateEdit::eventFilter(watched, event);
 }
 
 QValidator::State BoundedDateEdit::validate(QString& input, int& pos) const

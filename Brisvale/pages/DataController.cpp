@@ -6,6 +6,7 @@
 #include "Brisvale/pages/PageCard.h"
 #include "Brisvale/pages/TableController.h"
 #include "Brisvale/pages/TrafficLightsController.h"
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Localization.h"
@@ -80,6 +81,9 @@ QLayout* DataController::buildHeader()
     ListButton = makeTabButton(QStringLiteral("ListButton"), TABLE_TABTAG);
     PefButton = makeTabButton(QStringLiteral("PefButton"), PEF_TABTAG);
     Fev1Button = makeTabButton(QStringLiteral("Fev1Button"), FEV1_TABTAG);
+    Accessibility::nameIconButton(*ListButton, QStringLiteral("DataController_Tab_Table"));
+    Accessibility::nameIconButton(*PefButton, QStringLiteral("DataController_Tab_PEF"));
+    Accessibility::nameIconButton(*Fev1Button, QStringLiteral("DataController_Tab_FEV1"));
     setTabImages();
 
     // The page's two actions stand in the title's row, before the tabs, where there is room for
@@ -103,7 +107,14 @@ QToolButton* DataController::makeTabButton(const QString& objectName, int tag)
     tab->setObjectName(objectName);
     tab->setAutoRaise(true);
     tab->setIconSize(tabIconSize);
-    connect(tab, &QToolButton::clicked, this, [this, tag] { SwitchPageHandler(tag); });
+    // Checkable, so that a reader hears which tab is the current one; the page sets the state.
+    tab->setCheckable(true);
+    tab->setStyleSheet(QStringLiteral("QToolButton:checked { border: none; background-color: transparent; }"));
+    Look::showFocusRing(*tab);
+    connect(tab, &QToolButton::clicked, this, [this, tag] {
+        SwitchPageHandler(tag);
+        setTabImages();
+    });
     return tab;
 }
 
@@ -121,6 +132,8 @@ void DataController::buildActionButtons()
     DownloadBtn->setAutoRaise(true);
     DownloadBtn->setIconSize(tabIconSize);
     DownloadBtn->setIcon(Icons::icon(QStringLiteral("button_Download")));
+    Accessibility::nameIconButton(*DownloadBtn, QStringLiteral("DataController_Download"));
+    Look::showFocusRing(*DownloadBtn);
     DownloadBtn->setEnabled(false);
     connect(DownloadBtn, &QToolButton::clicked, this, &DataController::ExportFileHandler);
 }
@@ -242,6 +255,7 @@ void DataController::setTabImages()
     const std::array<QToolButton*, 3> tabs{ListButton, PefButton, Fev1Button};
     for (int tag = 0; tag < int(tabs.size()); ++tag) {
         setButtonImage(*tabs[tag], tabImageName(tag, tag == CurrentlyPage));
+        tabs[tag]->setChecked(tag == CurrentlyPage);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Brisvale/pages/BoundedDateEdit.h"
 #include "Brisvale/pages/PageCard.h"
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
@@ -54,13 +55,20 @@ FilterControls::FilterControls(QDateEdit* fromEdit, QDateEdit* toEdit, QComboBox
 FilterControls::Widgets FilterControls::makeWidgets(QWidget* parent, const QString& fromPickerName,
                                                    const QString& toPickerName)
 {
+    QLabel* fromCaption = PageCard::makeValue(QStringLiteral("From_Lab"), parent);
+    QDateEdit* fromPicker = makePicker(fromPickerName, parent);
+    QLabel* toCaption = PageCard::makeValue(QStringLiteral("To_Lab"), parent);
+    QDateEdit* toPicker = makePicker(toPickerName, parent);
+    // The captions name the pickers for a screen reader; the pop-ups have no caption of their own.
+    fromCaption->setBuddy(fromPicker);
+    toCaption->setBuddy(toPicker);
     auto* dayPopUp = new QComboBox(parent);
     dayPopUp->setObjectName(QStringLiteral("dayPopUp"));
+    Accessibility::nameField(*dayPopUp, QStringLiteral("FilterControls_DayRange"));
     auto* timePopUp = new QComboBox(parent);
     timePopUp->setObjectName(QStringLiteral("timePopUp"));
-    return {PageCard::makeValue(QStringLiteral("From_Lab"), parent), makePicker(fromPickerName, parent),
-            PageCard::makeValue(QStringLiteral("To_Lab"), parent), makePicker(toPickerName, parent), dayPopUp,
-            timePopUp};
+    Accessibility::nameField(*timePopUp, QStringLiteral("FilterControls_TimeOfDay"));
+    return {fromCaption, fromPicker, toCaption, toPicker, dayPopUp, timePopUp};
 }
 
 QHBoxLayout* FilterControls::makeRow(const Widgets& widgets)

@@ -1,6 +1,7 @@
 #include "Brisvale/pages/NoteDelegate.h"
 
 #include "Brisvale/pages/ReadingsTableModel.h"
+#include "Brisvale/platform/Accessibility.h"
 
 #include <QLineEdit>
 #include <limits>
@@ -16,6 +17,8 @@ QWidget* NoteDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     Q_UNUSED(option);
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("textfieldcell"));
+    // The column's title names the field for a reader, as it does for the eye.
+    Accessibility::nameField(*field, QStringLiteral("TableController_Notes"));
     // A note of any length, as a backup may bring it: the field never shortens what it shows, so
     // the next keystroke cannot store a cut note.
     field->setMaxLength(std::numeric_limits<int>::max());

@@ -73,6 +73,12 @@ QVariant ReadingsTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return cellText(reading, index.column());
+    case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole:
+        // The delete cell shows only its icon: its name is what a reader speaks and a tooltip shows.
+        return index.column() == DeleteBtnColumn
+                   ? QVariant(Localization::text(QStringLiteral("TableController_DeleteReading")))
+                   : QVariant();
     case objectIDRole:
         return reading.objectID();
     case Qt::TextAlignmentRole:

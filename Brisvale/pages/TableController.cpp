@@ -51,13 +51,19 @@ TableController::TableController(QWidget* parent) : DataChildPage(parent)
     tableView->setHorizontalHeader(new CustomHeaderCell(tableView));
     tableView->setModel(model);
     tableView->setSelectionMode(QAbstractItemView::NoSelection);
+    // Tab leaves the table; the arrow keys move between its cells.
+    tableView->setTabKeyNavigation(false);
+    tableView->setAccessibleName(Localization::text(QStringLiteral("DataController_Tab_Table")));
     tableView->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked
                                | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     tableView->setItemDelegateForColumn(ReadingsTableModel::NotesColumn,
         new NoteDelegate([this](qint64 id, const QString& text, QLineEdit* field) { saveNote(id, text, field); },
                          tableView));
-    tableView->setItemDelegateForColumn(ReadingsTableModel::DeleteBtnColumn,
-        new DeleteButtonDelegate([this](int tag, qint64 id) { checkBoxActionWithButton(tag, id); }, tableView));
+    deleteButtons = new DeleteButtonDelegate([this](int tag, qint64 id) { checkBoxActionWithButton(tag, id); },
+                                             tableView);
+    tableView->setItemDelegateForColumn(ReadingsTableModel::DeleteBtnColumn, deleteButtons);
+    // The table's own key handling would take Space and Delete before the delete cell sees them.
+    tableView->installEventFilter(this);
     tableView->verticalHeader()->hide();
     tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tableView->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -75,6 +81,14 @@ TableController::TableController(QWidget* parent) : DataChildPage(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tableView);
+}
+
+bool TableController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == tableView && deleteButtons->pressKey(event, tableView->currentIndex())) {
+        return true;
+    }
+    return DataChildPage::eventFilter(watched, event);
 }
 
 void TableController::willAppear()

@@ -4,6 +4,7 @@
 #include "Brisvale/records/PFM.h"
 #include "Brisvale/records/StoreResult.h"
 
+class DeleteButtonDelegate;
 class QLineEdit;
 class QTableView;
 class ReadingsTableModel;
@@ -12,6 +13,8 @@ class ReadingsTableModel;
 // window and time of day, newest first, with date, time, PEF, FEV1, an editable note and a delete
 // button. Notes are stored as they are typed and deletions after a question; a store that refuses
 // either is told to the user. Rows can't be selected; a click on a title sorts by that column.
+// By keyboard, the arrow keys move between cells, Tab leaves the table, and Space or Delete on a
+// delete cell asks the same question as a click.
 class TableController : public DataChildPage {
     Q_OBJECT
 
@@ -45,6 +48,9 @@ public:
 
     QTableView* tableView = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void filterWindowChanged();
 
@@ -54,6 +60,7 @@ private:
     static QString answerText(int response);
 
     ReadingsTableModel* model = nullptr;
+    DeleteButtonDelegate* deleteButtons = nullptr;
     int sortedColumn = -1;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
 };

@@ -94,6 +94,7 @@ void TrafficLightsController::buildContent()
     valueFont.setPixelSize(20);
     valueFont.setBold(true);
     BestValueTextField->setFont(valueFont);
+    BestValue_Lab->setBuddy(BestValueTextField);
     EightyValue = zoneValue("EightyValue");
     SixtyValue = zoneValue("SixtyValue");
     Eighty_Lab = namedLabel("Eighty_Lab");

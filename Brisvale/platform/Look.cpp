@@ -45,6 +45,33 @@ public:
     }
 };
 
+// Draws the focus ring over a control's own painting while the control has the keyboard focus.
+// Style sheets that give buttons their look drop the style's own focus frame; this ring stands in
+// for it on every such control.
+class FocusRingPainter : public QObject {
+public:
+    static FocusRingPainter& shared()
+    {
+        static FocusRingPainter painter;
+        return painter;
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint || !watched->isWidgetType()) {
+            return false;
+        }
+        auto* control = static_cast<QWidget*>(watched);
+        if (!control->hasFocus()) {
+            return false;
+        }
+        watched->event(event);
+        QPainter painter(control);
+        Look::drawFocusRing(painter, control->rect());
+        return true;
+    }
+};
+
 QString buttonStyle(const QColor& background, const QColor& text, const QColor& border)
 {
     return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3;"
@@ -99,14 +126,46 @@ QPoint popoverTopLeft(QSize size, QPoint wanted, const QRect& bounds)
     return QPoint(x, y);
 }
 
+QColor focusRingOuter()
+{
+    return QColor(20, 20, 20);
+}
+
+QColor focusRingInner()
+{
+    return QColor(255, 255, 255);
+}
+
+void drawFocusRing(QPainter& painter, const QRect& area)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF outer = QRectF(area).adjusted(1, 1, -1, -1);
+    painter.setPen(QPen(focusRingOuter(), focusRingWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(outer);
+    painter.setPen(QPen(focusRingInner(), focusRingWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(outer.adjusted(focusRingWidth, focusRingWidth, -focusRingWidth, -focusRingWidth));
+    painter.restore();
+}
+
+void showFocusRing(QWidget& control)
+{
+    // Installing twice would draw twice; the filter is removed first so that it runs once.
+    control.removeEventFilter(&FocusRingPainter::shared());
+    control.installEventFilter(&FocusRingPainter::shared());
+}
+
 void styleDefaultButton(QPushButton& button)
 {
     button.setStyleSheet(buttonStyle(accent(), Qt::white, accent()));
+    showFocusRing(button);
 }
 
 void styleButton(QPushButton& button)
 {
     button.setStyleSheet(buttonStyle(sheetBackground(), QColor(40, 40, 40), QColor(190, 190, 190)));
+    showFocusRing(button);
 }
 
 void styleCard(QFrame& card)

@@ -8,6 +8,7 @@
 
 class QFrame;
 class QLabel;
+class QPainter;
 class QPushButton;
 class QWidget;
 
@@ -35,10 +36,22 @@ void styleSheetWindow(QWidget& window);
 // larger than the bounds keeps their top left corner.
 QPoint popoverTopLeft(QSize size, QPoint wanted, const QRect& bounds);
 
-// The default button of a sheet or page: accent background, white text.
+// The keyboard focus ring: a dark band outside a white one, each focusRingWidth px wide, drawn
+// just inside the control's edge, so that it shows on white cards, on accent buttons and on a dark
+// look alike.
+QColor focusRingOuter();
+QColor focusRingInner();
+constexpr int focusRingWidth = 2;
+void drawFocusRing(QPainter& painter, const QRect& area);
+
+// Draws the focus ring over the control whenever it has the keyboard focus. For controls whose
+// style sheet removes the style's own focus frame (styled buttons, the side menu, icon buttons).
+void showFocusRing(QWidget& control);
+
+// The default button of a sheet or page: accent background, white text, the focus ring.
 void styleDefaultButton(QPushButton& button);
 
-// Any other button beside a default one: white with a grey outline.
+// Any other button beside a default one: white with a grey outline, the focus ring.
 void styleButton(QPushButton& button);
 
 // The white card a page's content stands on: 8 px corners; give its layout the card padding.

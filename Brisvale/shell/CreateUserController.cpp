@@ -51,6 +51,7 @@ CreateUserController::CreateUserController(QWidget* parent) : QDialog(parent)
     EmailField = new QLineEdit;
     EmailField->setObjectName(QStringLiteral("EmailField"));
     EmailField->setMinimumWidth(280);
+    Email_Lab->setBuddy(EmailField);
     CreateBtn = new QPushButton(Localization::text(QStringLiteral("CreateUserController_Create")));
     CreateBtn->setObjectName(QStringLiteral("CreateBtn"));
     CreateBtn->setDefault(true);

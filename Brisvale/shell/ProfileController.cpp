@@ -187,9 +187,12 @@ QWidget* ProfileController::buildInfoBox()
     for (int row = 0; row < fields.size(); ++row) {
         const auto& [caption, field, width] = fields[row];
         field->setFixedWidth(width);
+        caption->setBuddy(field);
         grid->addWidget(caption, row, 0);
         grid->addWidget(field, row, 1, Qt::AlignLeft);
     }
+    HeightLab->setBuddy(HeightField);
+    WeightLab->setBuddy(WeightField);
     grid->addWidget(HeightLab, 4, 0);
     grid->addLayout(measureRow(HeightField, HeightUnitLab, HeightHintLab), 4, 1);
     grid->addWidget(WeightLab, 5, 0);

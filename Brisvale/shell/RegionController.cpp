@@ -29,6 +29,8 @@ RegionController::RegionController(QWidget* parent) : QWidget(parent)
         regionPopUp->addItem(row.value);
     }
     regionPopUp->setCurrentIndex(0);
+    // The page's title asks the question that the pop-up answers, so it is the pop-up's caption.
+    PageTitle_Lab->setBuddy(regionPopUp);
 
     Confirm_Btn = new QPushButton(Localization::text(QStringLiteral("RegionController_Confirm")), card);
     Confirm_Btn->setObjectName(QStringLiteral("Confirm_Btn"));

@@ -114,13 +114,15 @@ void SettingsController::buildLayout()
     Unit_Lab = makeCaption(card, QStringLiteral("Unit_Lab"));
     TimeFormat_Lab = makeCaption(card, QStringLiteral("TimeFormat_Lab"));
     Region_Lab = makeCaption(card, QStringLiteral("Region_Lab"));
-    DateFormatPopUp = makePopUp(card, QStringLiteral("DateFormatPopUp"));
+    // Made in reading order, which the keyboard's focus follows: the choices, their Save button,
+    // then the backup buttons at the bottom.
     UnitPopUp = makePopUp(card, QStringLiteral("UnitPopUp"));
+    DateFormatPopUp = makePopUp(card, QStringLiteral("DateFormatPopUp"));
     TimeFormatPopUp = makePopUp(card, QStringLiteral("TimeFormatPopUp"));
     RegionPopUp = makePopUp(card, QStringLiteral("RegionPopUp"));
+    Save_Btn = makeButton(card, QStringLiteral("Save_Btn"));
     ImportData_Btn = makeButton(card, QStringLiteral("ImportData_Btn"));
     ExportData_Btn = makeButton(card, QStringLiteral("ExportData_Btn"));
-    Save_Btn = makeButton(card, QStringLiteral("Save_Btn"));
     Look::styleButton(*ImportData_Btn);
     Look::styleButton(*ExportData_Btn);
     Look::styleDefaultButton(*Save_Btn);
@@ -138,6 +140,7 @@ void SettingsController::buildLayout()
     int line = 0;
     for (const auto& [caption, popUp] : rows) {
         popUp->setMinimumWidth(160);
+        caption->setBuddy(popUp);
         choices->addWidget(caption, line, 0);
         choices->addWidget(popUp, line, 1);
         ++line;

@@ -2,6 +2,7 @@
 
 #include "Brisvale/pages/DataController.h"
 #include "Brisvale/pages/OverviewController.h"
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
@@ -119,6 +120,7 @@ QFrame* ViewController::buildSideBar()
     sideBar->setStyleSheet(QStringLiteral(
         "QFrame#sideBar { background-color: white; border-right: 1px solid #E0E0E0; }"
         " QToolButton { border: none; border-radius: 8px; padding: 6px 2px; font-size: 12px; }"
+        " QToolButton:checked { background-color: transparent; }"
         " QToolButton:hover { background-color: #EEF2F9; }"
         " QToolButton:disabled { color: #A0A7AE; }"));
 
@@ -144,6 +146,7 @@ QFrame* ViewController::buildSideBar()
 
     HelpBtn = makeMenuButton(QStringLiteral("HelpBtn"), -1);
     HelpBtn->setText(Localization::text(QStringLiteral("ViewController_Help")));
+    HelpBtn->setToolTip(Localization::text(QStringLiteral("ViewController_Help_ToolTip")));
     setButtonImage(*HelpBtn, QStringLiteral("button_Help"));
     for (QToolButton* button : {synceBtn, HelpBtn}) {
         button->setStyleSheet(unselectedLabelStyle);
@@ -171,9 +174,16 @@ QToolButton* ViewController::makeMenuButton(const QString& objectName, int tag)
     button->setIconSize(QSize(menuIconSize, menuIconSize));
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setCursor(Qt::PointingHandCursor);
+    Look::showFocusRing(*button);
     if (tag >= 0) {
         button->setText(Localization::text(labelKeys.at(tag)));
-        connect(button, &QToolButton::clicked, this, [this, tag] { switchPageHandler(tag); });
+        // Checkable, so that a reader hears which page is the current one; a click that the page
+        // refuses leaves the current page checked.
+        button->setCheckable(true);
+        connect(button, &QToolButton::clicked, this, [this, tag] {
+            switchPageHandler(tag);
+            updateMenuImages();
+        });
     }
     return button;
 }
@@ -266,6 +276,7 @@ void ViewController::showFirstPage()
     }
     containView->addSubview(first.view);
     updateMenuImages();
+    Accessibility::focusFirstControl(*first.view);
 }
 
 bool ViewController::loadStartupRange()
@@ -345,6 +356,8 @@ void ViewController::transitionTo(int target)
         to.willAppear();
     }
     containView->addSubview(to.view);
+    // Focus would stay on the side menu, or be lost with the page that closed (the region page).
+    Accessibility::focusFirstControl(*to.view);
 }
 
 void ViewController::regionDidSelect(bool selected, const QString& chosen)
@@ -426,6 +439,7 @@ void ViewController::updateMenuImages()
     for (int tag = OVERVIEW_TABTAG; tag <= SETTINGS_TABTAG; ++tag) {
         QToolButton& button = *menuButton(tag);
         setButtonImage(button, menuImageName(tag, tag == selected));
+        button.setChecked(tag == selected);
         button.setStyleSheet(tag == selected
                                  ? QStringLiteral("color: %1; font-weight: 600;").arg(Look::accent().name())
                                  : unselectedLabelStyle);

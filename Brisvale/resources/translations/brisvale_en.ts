@@ -807,5 +807,37 @@
         <source>The PDF report could not be saved.</source>
         <translation>The PDF report could not be saved.</translation>
     </message>
+    <message id="DataController_Tab_Table">
+        <source>Readings table</source>
+        <translation>Readings table</translation>
+    </message>
+    <message id="DataController_Tab_PEF">
+        <source>PEF chart</source>
+        <translation>PEF chart</translation>
+    </message>
+    <message id="DataController_Tab_FEV1">
+        <source>FEV1 chart</source>
+        <translation>FEV1 chart</translation>
+    </message>
+    <message id="DataController_Download">
+        <source>Export a CSV or PDF report</source>
+        <translation>Export a CSV or PDF report</translation>
+    </message>
+    <message id="FilterControls_DayRange">
+        <source>Date range</source>
+        <translation>Date range</translation>
+    </message>
+    <message id="FilterControls_TimeOfDay">
+        <source>Time of day</source>
+        <translation>Time of day</translation>
+    </message>
+    <message id="TableController_DeleteReading">
+        <source>Delete this reading</source>
+        <translation>Delete this reading</translation>
+    </message>
+    <message id="ViewController_Help_ToolTip">
+        <source>Open the user manual</source>
+        <translation>Open the user manual</translation>
+    </message>
 </context>
 </TS>

@@ -1,11 +1,14 @@
 #include "Brisvale/pages/FilterControls.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
+#include "support/ReaderEvents.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -225,4 +228,74 @@ TEST_F(FilterControlsTest, APickerIsWideEnoughForEveryDateBetweenItsBounds)
         EXPECT_GE(fromPicker->sizeHint().width(), exact.sizeHint().width());
         EXPECT_GE(fromPicker->minimumSizeHint().width(), exact.minimumSizeHint().width());
     }
+}
+
+// A reader hears the date the picker now shows, from the picker itself, however the date changed;
+// the day table of the picker's hidden calendar says nothing.
+TEST_F(FilterControlsTest, AChangedDateIsAnnouncedByThePickerAndNotByItsHiddenCalendar)
+{
+    storeUser({{at(2, 16, 8)}, {at(3, 9, 8)}});
+    controls->restoreFilterControls();
+    page.show();
+    const struct {
+        const char* name;
+        std::function<void()> change;
+    } cases[] = {
+        {"arrow key", [this] {
+             fromPicker->setFocus();
+             fromPicker->setSelectedSection(QDateTimeEdit::DaySection);
+             QTest::keyClick(fromPicker, Qt::Key_Up);
+         }},
+        {"calendar", [this] { pickInCalendar(fromPicker, day(2, 20)); }},
+        {"date range", [this] { choose(dayPopUp, int(DayRange::SEVEN_DAY)); }},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const QDate before = fromPicker->date();
+        ReaderEvents reader;
+        test.change();
+        ASSERT_NE(fromPicker->date(), before);
+        for (const QAccessible::Event type : {QAccessible::ValueChanged, QAccessible::TextUpdated}) {
+            QStringList announced;
+            for (const ReaderEvents::Event& event : reader.ofType(type)) {
+                if (event.object == fromPicker) {
+                    announced << event.value;
+                }
+            }
+            EXPECT_TRUE(announced.contains(fromPicker->text())) << type << ": " << announced.join(" | ").toStdString();
+        }
+        // The calendar's day table would take the focus and select the new day for a reader.
+        const auto* dayTable = fromPicker->calendarWidget()->findChild<QAbstractItemView*>();
+        ASSERT_NE(dayTable, nullptr);
+        for (const ReaderEvents::Event& event : reader.events) {
+            const auto* widget = qobject_cast<QWidget*>(event.object);
+            EXPECT_FALSE(widget && (widget == dayTable || dayTable->isAncestorOf(widget))) << "event " << event.type;
+        }
+    }
+}
+
+// Once opened, the calendar's day table holds the picker's date and speaks as the user moves in it.
+TEST_F(FilterControlsTest, TheShownCalendarHoldsThePickersDateAndSpeaksItsMoves)
+{
+    storeUser({{at(2, 16, 8)}, {at(3, 9, 8)}});
+    controls->restoreFilterControls();
+    page.show();
+    fromPicker->setFocus();
+    pickInCalendar(fromPicker, day(2, 20));
+    fromPicker->setDate(day(2, 24));
+
+    QTest::mouseClick(fromPicker, Qt::LeftButton, {}, QPoint(fromPicker->width() - 6, fromPicker->height() / 2));
+    QWidget* popup = fromPicker->calendarWidget()->window();
+    ASSERT_TRUE(popup->isVisible());
+    auto* dayTable = fromPicker->calendarWidget()->findChild<QAbstractItemView*>();
+    ASSERT_NE(dayTable, nullptr);
+    EXPECT_EQ(fromPicker->calendarWidget()->selectedDate(), day(2, 24));
+    EXPECT_EQ(dayTable->currentIndex().data().toInt(), 24);
+
+    ReaderEvents reader;
+    QTest::keyClick(dayTable, Qt::Key_Right);
+    EXPECT_EQ(fromPicker->calendarWidget()->selectedDate(), day(2, 25));
+    EXPECT_EQ(dayTable->currentIndex().data().toInt(), 25);
+    EXPECT_FALSE(reader.ofType(QAccessible::SelectionAdd).isEmpty());
+    popup->hide();
 }

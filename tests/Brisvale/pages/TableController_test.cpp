@@ -10,6 +10,8 @@
 
 #include "Brisvale/pages/PagesTestSupport.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
@@ -283,4 +285,87 @@ TEST_F(TableTest, ATitleClickSortsTheReadingsAndAReloadReturnsToNewestFirst)
     emit view().horizontalHeader()->sectionClicked(ReadingsTableModel::PEFColumn);
     table().onConditionChange();
     EXPECT_EQ(rowMoments(), (QList<QDateTime>{c, b, a}));
+}
+
+TEST_F(TableTest, SpaceOrDeleteOnTheDeleteCellAsksTheMouseQuestionAndOtherKeysDoNot)
+{
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int column;
+        bool asks;
+    } cases[] = {
+        {"space", Qt::Key_Space, Qt::NoModifier, ReadingsTableModel::DeleteBtnColumn, true},
+        {"delete", Qt::Key_Delete, Qt::NoModifier, ReadingsTableModel::DeleteBtnColumn, true},
+        {"a letter", Qt::Key_X, Qt::NoModifier, ReadingsTableModel::DeleteBtnColumn, false},
+        {"control space", Qt::Key_Space, Qt::ControlModifier, ReadingsTableModel::DeleteBtnColumn, false},
+        {"delete on the PEF cell", Qt::Key_Delete, Qt::NoModifier, ReadingsTableModel::PEFColumn, false},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        storeUser({{second}, {last}});
+        showPage();
+        view().setFocus();
+        view().setCurrentIndex(view().model()->index(1, test.column));
+        const qsizetype before = script.shown().size();
+        lines.clear();
+        QTest::keyClick(&view(), test.key, test.modifiers);
+        if (!test.asks) {
+            EXPECT_EQ(script.shown().size(), before);
+            EXPECT_EQ(rowMoments(), (QList<QDateTime>{last, second}));
+            continue;
+        }
+        ASSERT_EQ(script.shown().size(), before + 1);
+        EXPECT_EQ(script.last().kind, Presentation::Kind::sheet);
+        EXPECT_EQ(script.last().alert.message, Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete")));
+        EXPECT_EQ(script.last().alert.buttons, DialogueButtons::yesNo());
+        EXPECT_EQ(lines.value(0), QStringLiteral("delete Btn : 1"));
+        script.answerSheet(Alert::firstButton);
+        EXPECT_EQ(rowMoments(), (QList<QDateTime>{last}));
+    }
+}
+
+TEST_F(TableTest, TabLeavesTheTableAndTheArrowKeysMoveBetweenItsCells)
+{
+    storeUser({{second}, {last}});
+    showPage();
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+    view().setFocus();
+    view().setCurrentIndex(view().model()->index(0, ReadingsTableModel::PEFColumn));
+
+    QTest::keyClick(&view(), Qt::Key_Right);
+    EXPECT_EQ(view().currentIndex().column(), ReadingsTableModel::FEV1Column);
+    QTest::keyClick(&view(), Qt::Key_Down);
+    EXPECT_EQ(view().currentIndex().row(), 1);
+    QTest::keyClick(&view(), Qt::Key_Tab);
+    EXPECT_FALSE(view().hasFocus());
+    EXPECT_FALSE(view().isAncestorOf(QApplication::focusWidget()));
+}
+
+TEST_F(TableTest, TheTableItsDeleteCellsAndItsNoteFieldAreNamedForAReader)
+{
+    storeUser({{second}});
+    showPage();
+    const QString name = Localization::text(QStringLiteral("TableController_DeleteReading"));
+    const QModelIndex deleteCell = view().model()->index(0, ReadingsTableModel::DeleteBtnColumn);
+    EXPECT_EQ(deleteCell.data(Qt::ToolTipRole).toString(), name);
+
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&view());
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(0, ReadingsTableModel::DeleteBtnColumn);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), name);
+    QAccessibleInterface* pefCell = table->tableInterface()->cellAt(0, ReadingsTableModel::PEFColumn);
+    ASSERT_NE(pefCell, nullptr);
+    EXPECT_EQ(pefCell->text(QAccessible::Name), QStringLiteral("400"));
+    EXPECT_EQ(table->text(QAccessible::Name), Localization::text(QStringLiteral("DataController_Tab_Table")));
+    QLineEdit* note = openNote(0);
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(note)->text(QAccessible::Name),
+              Localization::text(QStringLiteral("TableController_Notes")));
 }

@@ -60,7 +60,10 @@ const QStringList pageKeys = {
     "ViewController_Menu_About", "ViewController_Menu_File", "ViewController_Menu_Help",
     "ViewController_Menu_Manual", "ViewController_Menu_Quit", "ViewController_Menu_Save",
     "ViewController_Overview", "ViewController_Profile", "ViewController_Settings", "ViewController_Sync",
-    "ViewController_Sync_ToolTip",
+    "ViewController_Sync_ToolTip", "ViewController_Help_ToolTip",
+    // The names that a screen reader speaks for icon-only buttons and fields without a caption.
+    "DataController_Tab_Table", "DataController_Tab_PEF", "DataController_Tab_FEV1", "DataController_Download",
+    "FilterControls_DayRange", "FilterControls_TimeOfDay", "TableController_DeleteReading",
     // The buttons of the profile page, the create-user sheet and the user list.
     "CreateUserController_Create", "ProfileController_AddUser", "ProfileController_Delete",
     "ProfileController_Save", "ProfileController_UserList", "UserListController_Confirm",

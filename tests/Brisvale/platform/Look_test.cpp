@@ -6,6 +6,9 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -81,4 +84,41 @@ TEST(LookPopoverTopLeft, KeepsThePopoverInsideTheBounds)
     EXPECT_EQ(Look::popoverTopLeft(size, QPoint(450, 300), bounds), QPoint(380, 270));
     // Larger than the bounds: their top left corner wins.
     EXPECT_EQ(Look::popoverTopLeft(QSize(500, 400), QPoint(300, 200), bounds), QPoint(100, 50));
+}
+
+TEST(LookFocusRing, AFocusedControlShowsADarkBandOutsideAWhiteOneOnAnyBackground)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* primary = new QPushButton(QStringLiteral("Save"));
+    auto* secondary = new QPushButton(QStringLiteral("Restore"));
+    auto* menuItem = new QToolButton;
+    menuItem->setStyleSheet(QStringLiteral("QToolButton { border: none; background-color: #202020; }"));
+    Look::styleDefaultButton(*primary);
+    Look::styleButton(*secondary);
+    Look::showFocusRing(*menuItem);
+    Look::showFocusRing(*menuItem); // installed once, however often asked
+    for (QWidget* control : std::initializer_list<QWidget*>{primary, secondary, menuItem}) {
+        control->setFixedSize(80, 30);
+        layout->addWidget(control);
+    }
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    for (QWidget* control : std::initializer_list<QWidget*>{primary, secondary, menuItem}) {
+        SCOPED_TRACE(control->metaObject()->className());
+        control->setFocus();
+        ASSERT_TRUE(control->hasFocus());
+        const QImage focused = control->grab().toImage();
+        EXPECT_EQ(focused.pixelColor(0, 15), Look::focusRingOuter());
+        EXPECT_EQ(focused.pixelColor(1, 15), Look::focusRingOuter());
+        EXPECT_EQ(focused.pixelColor(2, 15), Look::focusRingInner());
+        EXPECT_EQ(focused.pixelColor(40, 29), Look::focusRingOuter());
+        EXPECT_EQ(focused.pixelColor(79, 0), Look::focusRingOuter());
+        EXPECT_EQ(focused.pixelColor(77, 15), Look::focusRingInner());
+        control->clearFocus();
+        const QImage unfocused = control->grab().toImage();
+        EXPECT_NE(unfocused.pixelColor(1, 15), Look::focusRingOuter()) << "no ring without focus";
+    }
 }

@@ -1,0 +1,61 @@
+#include "Brisvale/platform/Accessibility.h"
+
+#include "Brisvale/platform/Localization.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QWidget>
+
+namespace Accessibility {
+
+void nameIconButton(QAbstractButton& button, const QString& key)
+{
+    const QString name = Localization::text(key);
+    button.setAccessibleName(name);
+    button.setToolTip(name);
+}
+
+void nameField(QWidget& field, const QString& key)
+{
+    const QString name = Localization::text(key);
+    field.setAccessibleName(name);
+    // Qt's bridge on Linux gives a pop-up its current choice as its name, so a reader would never
+    // hear the name set here; it does speak the description.
+    if (qobject_cast<QComboBox*>(&field)) {
+        field.setAccessibleDescription(name);
+    }
+}
+
+QWidget* firstControl(const QWidget& page)
+{
+    for (QWidget* next = page.nextInFocusChain(); next && next != &page; next = next->nextInFocusChain()) {
+        if (!page.isAncestorOf(next)) {
+            continue;
+        }
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(&page) && next->isEnabled()) {
+            return next;
+        }
+    }
+    return nullptr;
+}
+
+void focusFirstControl(const QWidget& page)
+{
+    if (QWidget* control = firstControl(page)) {
+        control->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void announceValue(QWidget& control, const QString& before, const QString& now)
+{
+    if (before == now) {
+        return;
+    }
+    QAccessibleValueChangeEvent valueChange(&control, now);
+    QAccessible::updateAccessibility(&valueChange);
+    QAccessibleTextUpdateEvent textChange(&control, 0, before, now);
+    QAccessible::updateAccessibility(&textChange);
+}
+
+}

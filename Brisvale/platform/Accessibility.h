@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+// What a screen reader and a keyboard-only user need of the pages' controls.
+namespace Accessibility {
+
+// A button that shows only an icon: the text of the key becomes its accessible name and its
+// tooltip, so that a reader speaks what the picture shows and a mouse user can read it.
+void nameIconButton(QAbstractButton& button, const QString& key);
+
+// A field with no visible caption: the text of the key becomes its accessible name, and a pop-up's
+// description too (a pop-up's name speaks its choice). A field with a caption is named by making the
+// caption's label its buddy instead.
+void nameField(QWidget& field, const QString& key);
+
+// The first control of a page that the Tab key reaches (visible, enabled, taking Tab focus), in
+// the window's focus order; none when the page has no such control.
+QWidget* firstControl(const QWidget& page);
+
+// Gives the keyboard focus to the page's first control, so that focus is never lost when a page
+// opens. Nothing when the page has no control.
+void focusFirstControl(const QWidget& page);
+
+// Tells a screen reader that the control's value, shown as the text `before`, is now shown as
+// `now`: as a value change carrying the text, and as the control's text replaced, which a reader's
+// bridge speaks from the text itself. Nothing when the text is the same.
+void announceValue(QWidget& control, const QString& before, const QString& now);
+
+}

@@ -1,0 +1,95 @@
+#include "Brisvale/platform/Accessibility.h"
+
+#include "support/QtPrinters.h"
+#include "support/ReaderEvents.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+TEST(Accessibility, TheFirstControlIsTheFirstVisibleEnabledTabStopOfThePageOnly)
+{
+    const struct {
+        const char* name;
+        bool firstHidden;
+        bool secondDisabled;
+        bool fieldShown;
+        const char* expected; // none: no control
+    } cases[] = {
+        {"all usable", false, false, true, "first"},
+        {"first hidden", true, false, true, "second"},
+        {"first hidden, second disabled", true, true, true, "field"},
+        {"nothing usable on the page", true, true, false, nullptr},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* before = new QPushButton(QStringLiteral("before the page"));
+        auto* page = new QWidget;
+        auto* pageLayout = new QVBoxLayout(page);
+        auto* caption = new QLabel(QStringLiteral("caption"));
+        auto* first = new QPushButton(QStringLiteral("first"));
+        auto* second = new QPushButton(QStringLiteral("second"));
+        auto* field = new QLineEdit;
+        first->setObjectName(QStringLiteral("first"));
+        second->setObjectName(QStringLiteral("second"));
+        field->setObjectName(QStringLiteral("field"));
+        for (QWidget* widget : std::initializer_list<QWidget*>{caption, first, second, field}) {
+            pageLayout->addWidget(widget);
+        }
+        auto* after = new QPushButton(QStringLiteral("after the page"));
+        layout->addWidget(before);
+        layout->addWidget(page);
+        layout->addWidget(after);
+        first->setHidden(test.firstHidden);
+        second->setDisabled(test.secondDisabled);
+        field->setVisible(test.fieldShown);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        before->setFocus();
+
+        QWidget* control = Accessibility::firstControl(*page);
+        EXPECT_EQ(control ? control->objectName() : QString(), QString::fromLatin1(test.expected));
+        Accessibility::focusFirstControl(*page);
+        EXPECT_EQ(QApplication::focusWidget(), control ? control : before) << "focus stays where it was";
+    }
+}
+
+TEST(Accessibility, AnIconButtonTakesItsNameAndTooltipAndAFieldItsNameFromTheKey)
+{
+    QPushButton button;
+    QLineEdit field;
+    QComboBox popUp;
+    popUp.addItem(QStringLiteral("7 days"));
+    Accessibility::nameIconButton(button, QStringLiteral("DataController_Download"));
+    Accessibility::nameField(field, QStringLiteral("FilterControls_DayRange"));
+    Accessibility::nameField(popUp, QStringLiteral("FilterControls_TimeOfDay"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&popUp)->text(QAccessible::Description), QStringLiteral("Time of day"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Name),
+              QStringLiteral("Export a CSV or PDF report"));
+    EXPECT_EQ(button.toolTip(), QStringLiteral("Export a CSV or PDF report"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&field)->text(QAccessible::Name), QStringLiteral("Date range"));
+}
+
+TEST(Accessibility, AnAnnouncedValueReachesTheReaderAsTheControlsNewTextOnlyWhenItChanged)
+{
+    QLineEdit field;
+    ReaderEvents reader;
+    Accessibility::announceValue(field, QStringLiteral("3/4/26"), QStringLiteral("3/5/26"));
+    Accessibility::announceValue(field, QStringLiteral("3/5/26"), QStringLiteral("3/5/26"));
+    for (const QAccessible::Event type : {QAccessible::ValueChanged, QAccessible::TextUpdated}) {
+        const QList<ReaderEvents::Event> changes = reader.ofType(type);
+        ASSERT_EQ(changes.size(), 1) << type;
+        EXPECT_EQ(changes.first().object, &field);
+        EXPECT_EQ(changes.first().value, QStringLiteral("3/5/26"));
+    }
+    EXPECT_EQ(reader.events.size(), 2);
+}

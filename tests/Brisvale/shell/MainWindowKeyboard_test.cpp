@@ -1,0 +1,259 @@
+#include "Brisvale/shell/ViewController.h"
+
+#include "Brisvale/pages/DataController.h"
+#include "Brisvale/platform/AlertScript.h"
+#include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/Console.h"
+#include "Brisvale/records/UserDefaultHelper.h"
+#include "Brisvale/records/ViewContext.h"
+#include "Brisvale/shell/ProfileController.h"
+#include "Brisvale/shell/RegionController.h"
+#include "Brisvale/shell/SettingsController.h"
+
+#include "support/QtPrinters.h"
+#include "support/TestEnvironment.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window on screen (offscreen) and active, so that it has a keyboard focus; each case is
+// a new installation whose console is captured.
+class MainWindowKeyboard : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        AppClock::setNow(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
+        Console::setCapture([](const QString&) {});
+    }
+    void TearDown() override
+    {
+        window.reset();
+        Console::setCapture({});
+        closeViewContext();
+        AppClock::reset();
+    }
+
+    // A region and a named current user with one reading: the window opens on the overview.
+    static void storeUsableUser()
+    {
+        StoreContext& context = viewContext();
+        ProfilePtr profile = context.insertProfile();
+        profile->email = QStringLiteral("ann@example.com");
+        profile->name = QStringLiteral("Ann");
+        PFMPtr reading = context.insertReading(profile);
+        reading->pefValue = 400;
+        reading->measureDate = Timestamp::fromDateTime(QDateTime(QDate(2026, 12, 1), QTime(8, 0)));
+        EXPECT_TRUE(context.save().ok());
+        UserDefaultHelper::setRegion(QStringLiteral("Other"));
+        UserDefaultHelper::setEmail(QStringLiteral("ann@example.com"));
+    }
+
+    void open()
+    {
+        window = std::make_unique<ViewController>(nullptr);
+        window->resize(1100, 760);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QToolButton* menuButton(int tag) const
+    {
+        const std::array<QToolButton*, 4> buttons = {window->OverviewBtn, window->DataBtn, window->ProfileBtn,
+                                                     window->SettingsBtn};
+        return buttons.at(static_cast<std::size_t>(tag));
+    }
+
+    static QString focusName()
+    {
+        const QWidget* focused = QApplication::focusWidget();
+        return focused ? focused->objectName() : QStringLiteral("(none)");
+    }
+
+    static QAccessible::State stateOf(QObject* object)
+    {
+        return QAccessible::queryAccessibleInterface(object)->state();
+    }
+
+    std::unique_ptr<ViewController> window;
+};
+
+// What a reader speaks as a control's label: the caption that labels it (Qt's bridge takes it from
+// the caption's buddy), else its own accessible name. A pop-up's name on Linux is its current
+// choice, not a label, so a pop-up without a caption counts only with its description.
+QString spokenLabel(QWidget* control)
+{
+    QAccessibleInterface* element = QAccessible::queryAccessibleInterface(control);
+    const auto captions = element->relations(QAccessible::Label);
+    if (!captions.isEmpty()) {
+        return captions.first().first->text(QAccessible::Name);
+    }
+    return element->text(qobject_cast<QComboBox*>(control) ? QAccessible::Description : QAccessible::Name);
+}
+
+// Whether a control that follows another in the Tab order also follows it in reading order: on the
+// same line further right, or on a line below.
+bool readsAfter(const QRect& previous, const QRect& next)
+{
+    const int overlap = std::min(previous.bottom(), next.bottom()) - std::max(previous.top(), next.top());
+    const bool sameLine = overlap * 2 > std::min(previous.height(), next.height());
+    return sameLine ? next.left() > previous.left() : next.top() > previous.center().y();
+}
+
+}
+
+TEST_F(MainWindowKeyboard, EveryControlOfEveryPageHasANameAndIconOnlyButtonsATooltip)
+{
+    storeUsableUser();
+    open();
+    for (int tag = ViewController::OVERVIEW_TABTAG; tag <= ViewController::SETTINGS_TABTAG; ++tag) {
+        menuButton(tag)->click();
+        ASSERT_EQ(window->currentPage(), tag);
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const bool field = qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSpinBox*>(control)
+                               || qobject_cast<QAbstractItemView*>(control)
+                               || (qobject_cast<QLineEdit*>(control) && !qobject_cast<QAbstractSpinBox*>(control->parent()));
+            auto* button = qobject_cast<QAbstractButton*>(control);
+            if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window.get()) || !(field || button)) {
+                continue;
+            }
+            SCOPED_TRACE(QStringLiteral("page %1, %2").arg(tag).arg(control->objectName()).toStdString());
+            EXPECT_FALSE(spokenLabel(control).isEmpty());
+            if (button && button->text().isEmpty()) {
+                EXPECT_FALSE(button->toolTip().isEmpty());
+            }
+        }
+    }
+}
+
+TEST_F(MainWindowKeyboard, TheCurrentPageAndTheCurrentDataTabAreCheckedForAReader)
+{
+    storeUsableUser();
+    AlertScript script;
+    open();
+    const struct {
+        const char* name;
+        QAbstractButton* (*pressed)(ViewController&);
+        int checkedPage;
+        int checkedTab;
+    } steps[] = {
+        {"data page", [](ViewController& w) -> QAbstractButton* { return w.DataBtn; }, 1, DataController::TABLE_TABTAG},
+        {"PEF tab", [](ViewController& w) -> QAbstractButton* { return w.dataPage()->PefButton; }, 1, DataController::PEF_TABTAG},
+        {"PEF tab again", [](ViewController& w) -> QAbstractButton* { return w.dataPage()->PefButton; }, 1, DataController::PEF_TABTAG},
+        {"FEV1 tab", [](ViewController& w) -> QAbstractButton* { return w.dataPage()->Fev1Button; }, 1, DataController::FEV1_TABTAG},
+        {"settings page", [](ViewController& w) -> QAbstractButton* { return w.SettingsBtn; }, 3, DataController::FEV1_TABTAG},
+        {"settings again", [](ViewController& w) -> QAbstractButton* { return w.SettingsBtn; }, 3, DataController::FEV1_TABTAG},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.pressed(*window)->click();
+        for (int tag = ViewController::OVERVIEW_TABTAG; tag <= ViewController::SETTINGS_TABTAG; ++tag) {
+            EXPECT_TRUE(stateOf(menuButton(tag)).checkable);
+            EXPECT_EQ(bool(stateOf(menuButton(tag)).checked), tag == step.checkedPage) << tag;
+        }
+        const std::array<QToolButton*, 3> tabs = {window->dataPage()->ListButton, window->dataPage()->PefButton,
+                                                  window->dataPage()->Fev1Button};
+        for (int tag = 0; tag < 3; ++tag) {
+            EXPECT_EQ(bool(stateOf(tabs.at(std::size_t(tag))).checked), tag == step.checkedTab) << tag;
+        }
+    }
+
+    // A switch that the settings page holds back (unsaved choices) leaves the settings checked.
+    QComboBox* unit = window->settingsPage()->UnitPopUp;
+    unit->setCurrentIndex(unit->currentIndex() == 0 ? 1 : 0);
+    emit unit->activated(unit->currentIndex());
+    window->OverviewBtn->click();
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_FALSE(stateOf(window->OverviewBtn).checked);
+    EXPECT_TRUE(stateOf(window->SettingsBtn).checked);
+    script.answerSheet(Alert::secondButton);
+}
+
+TEST_F(MainWindowKeyboard, FocusLandsOnTheFirstControlOfEachPageThatOpens)
+{
+    storeUsableUser();
+    open();
+    EXPECT_EQ(focusName(), QStringLiteral("timeRangeFrom")) << "the overview, at start";
+    const struct {
+        int page;
+        const char* first;
+    } cases[] = {
+        {ViewController::DATA_TABTAG, "DownloadBtn"},
+        {ViewController::PROFILE_TABTAG, "EmailField"},
+        {ViewController::SETTINGS_TABTAG, "UnitPopUp"},
+        {ViewController::OVERVIEW_TABTAG, "timeRangeFrom"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.first);
+        menuButton(test.page)->setFocus();
+        QTest::keyClick(menuButton(test.page), Qt::Key_Space);
+        ASSERT_EQ(window->currentPage(), test.page);
+        EXPECT_EQ(focusName(), QString::fromLatin1(test.first));
+    }
+}
+
+TEST_F(MainWindowKeyboard, ContinueOnTheRegionPageHandsTheFocusToTheProfilePage)
+{
+    open();
+    ASSERT_EQ(window->currentPage(), ViewController::REGION_TABTAG);
+    EXPECT_EQ(QApplication::focusWidget(), window->regionPage()->regionPopUp);
+    EXPECT_EQ(spokenLabel(window->regionPage()->regionPopUp), QStringLiteral("Choose your region"));
+
+    window->regionPage()->Confirm_Btn->setFocus();
+    QTest::keyClick(window->regionPage()->Confirm_Btn, Qt::Key_Space);
+    ASSERT_EQ(window->currentPage(), ViewController::PROFILE_TABTAG);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(window->profilePage()->isAncestorOf(QApplication::focusWidget())) << focusName().toStdString();
+}
+
+TEST_F(MainWindowKeyboard, TabFollowsTheReadingOrderOfEveryPageAndLeavesItForTheMenu)
+{
+    storeUsableUser();
+    open();
+    const struct {
+        int page;
+        int stops; // at least
+    } cases[] = {
+        {ViewController::OVERVIEW_TABTAG, 4},
+        {ViewController::DATA_TABTAG, 9},
+        {ViewController::PROFILE_TABTAG, 10},
+        {ViewController::SETTINGS_TABTAG, 7},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.page);
+        menuButton(test.page)->click();
+        QWidget* page = window->page(test.page);
+        // A date picker takes Tab first for its day, month and year: one stop, several presses.
+        QStringList order;
+        QWidget* previous = nullptr;
+        for (QWidget* focused = QApplication::focusWidget(); page->isAncestorOf(focused);
+             focused = QApplication::focusWidget()) {
+            if (focused != previous) {
+                order << focused->objectName();
+                if (previous) {
+                    const QRect before(previous->mapTo(window.get(), QPoint(0, 0)), previous->size());
+                    const QRect place(focused->mapTo(window.get(), QPoint(0, 0)), focused->size());
+                    EXPECT_TRUE(readsAfter(before, place)) << order.join(QStringLiteral(", ")).toStdString();
+                }
+            }
+            previous = focused;
+            QTest::keyClick(focused, Qt::Key_Tab);
+            ASSERT_LT(order.size(), 30) << "Tab is trapped: " << order.join(QStringLiteral(", ")).toStdString();
+        }
+        EXPECT_GE(order.size(), test.stops) << order.join(QStringLiteral(", ")).toStdString();
+        EXPECT_TRUE(window->OverviewBtn->hasFocus()) << order.join(QStringLiteral(", ")).toStdString();
+    }
+}
