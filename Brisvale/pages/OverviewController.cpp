@@ -1,6 +1,7 @@
 #include "Brisvale/pages/OverviewController.h"
 
 #include "Brisvale/pages/FilterControls.h"
+#include "Brisvale/pages/InsightCard.h"
 #include "Brisvale/pages/PageCard.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
@@ -49,6 +50,8 @@ void OverviewController::buildInterface()
     card->content()->addLayout(buildUserSection());
     card->content()->addLayout(buildRangeSection());
     card->content()->addLayout(buildFiguresSection());
+    insightCard = new InsightCard(this);
+    card->content()->addWidget(insightCard);
     card->content()->addStretch(1);
     Look::placeCard(*this, *card);
 }
@@ -138,6 +141,7 @@ void OverviewController::setCaptions()
     LastMeasure_Lab->setText(text("OverviewController_Measurements_Measurements"));
     AverageTitle_Lab->setText(text("OverviewController_Average_Title"));
     BestValueTitle_Lab->setText(text("OverviewController_BestValue_Title"));
+    insightCard->setCaptions();
 }
 
 void OverviewController::willAppear()
@@ -198,6 +202,8 @@ void OverviewController::refreshStatistics()
     bestValueTextField->setText(QString::number(profile.best_Value));
     const bool male = Gender_DB::fromDbId(profile.gender)->id == Gender_DB::Defaults::Male;
     setUserIcon(male ? QStringLiteral("icon_User_male") : QStringLiteral("icon_User_female"));
+    const std::optional<ConditionReturnInfo> wholeDays = ConditionProcess::queryWholeDays();
+    insightCard->showFigures(profile, readings, wholeDays ? wholeDays->pfm : QList<PFMPtr>(), now);
 }
 
 void OverviewController::clearStatistics()
@@ -208,6 +214,7 @@ void OverviewController::clearStatistics()
         field->clear();
     }
     setUserIcon(QString());
+    insightCard->clear();
 }
 
 void OverviewController::setUserIcon(const QString& name)

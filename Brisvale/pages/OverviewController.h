@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class FilterControls;
+class InsightCard;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -68,6 +69,7 @@ public:
     QLabel* fev1AveTextField = nullptr;
     QLabel* bestValueTextField = nullptr;
     QLabel* userIconImage = nullptr; // its "imageName" property names the icon shown
+    InsightCard* insightCard = nullptr; // the clinical figures, under the fields above
 
     FilterControls& filter() const { return *filterControls; }
 
