@@ -23,6 +23,7 @@ struct ProfileAttributes {
     bool time_format = false;              // TimeFormat_DB dbId: false 12-hour, true 24-hour
     bool unit_type = false;                // UnitType_DB dbId: false FtIn, true KgCm
     float weight = 0.0f;                   // kilograms (KgCm) or pounds (FtIn)
+    qint32 zone_Plan = 0;                  // PeakFlowMath::ZonePlan: 0 80 %/60 %, 1 80 %/50 %
 };
 
 // One user of the meter. Profiles live in a StoreContext, which hands out one object per stored

@@ -154,6 +154,13 @@ QMap<QString, QStringList> layoutColumns(const StoreLayout& layout)
     return columns;
 }
 
+// The layout as a store of the given version has it: its first steps.
+StoreLayout layoutAt(const StoreLayout& layout, int version)
+{
+    const auto steps = layout.upgrades.begin() + (version - 1);
+    return StoreLayout{{layout.upgrades.begin(), steps}};
+}
+
 std::optional<Refusal> checkTables(QSqlDatabase& db, const StoreLayout& layout)
 {
     const QMap<QString, QStringList> found = tableColumns(db);
@@ -234,12 +241,14 @@ std::optional<Refusal> prepareLayout(QSqlDatabase& db, const StoreLayout& layout
     if (version == 0) {
         return createInEmpty(db, layout);
     }
-    if (version < layout.version()) {
-        if (std::optional<Refusal> failed = upgradeFrom(db, version, layout)) {
-            return failed;
-        }
+    // Checked before the upgrade, so that a store missing tables is refused unchanged.
+    if (std::optional<Refusal> missing = checkTables(db, layoutAt(layout, version))) {
+        return missing;
     }
-    return checkTables(db, layout);
+    if (version < layout.version()) {
+        return upgradeFrom(db, version, layout);
+    }
+    return std::nullopt;
 }
 
 std::optional<Refusal> openConnection(const QString& connectionName, const StoreLayout& layout)

@@ -33,7 +33,9 @@ QStringList StoreLayout::firstTables()
 
 const StoreLayout& StoreLayout::current()
 {
-    // No step yet: every store so far has version 1.
-    static const StoreLayout layout{};
+    static const StoreLayout layout{{
+        // Version 2: each profile's zone plan, today's bands for every existing profile.
+        {QStringLiteral("ALTER TABLE Profile ADD COLUMN zone_Plan INTEGER NOT NULL DEFAULT 0")},
+    }};
     return layout;
 }

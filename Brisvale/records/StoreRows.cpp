@@ -12,7 +12,7 @@ namespace {
 
 const QString profileColumns = QStringLiteral(
     "accountID_cloud, best_Value, best_Value_Type, birthday, date_format, email, gender, height,"
-    " name, region, time_format, unit_type, weight");
+    " name, region, time_format, unit_type, weight, zone_Plan");
 const QString readingColumns = QStringLiteral("pefValue, fev1Value, measureDate, note");
 
 QVariant nullOf(QMetaType type)
@@ -116,11 +116,11 @@ const QString selectReadingsOfOwnerBetween = QStringLiteral("SELECT id, ") + rea
 const QString selectReadingById = QStringLiteral("SELECT id, ") + readingColumns
     + QStringLiteral(", accountID FROM PFM WHERE id = ?");
 const QString insertProfile = QStringLiteral("INSERT INTO Profile (") + profileColumns
-    + QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    + QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 const QString updateProfile = QStringLiteral(
     "UPDATE Profile SET accountID_cloud = ?, best_Value = ?, best_Value_Type = ?, birthday = ?,"
     " date_format = ?, email = ?, gender = ?, height = ?, name = ?, region = ?, time_format = ?,"
-    " unit_type = ?, weight = ? WHERE id = ?");
+    " unit_type = ?, weight = ?, zone_Plan = ? WHERE id = ?");
 const QString deleteProfile = QStringLiteral("DELETE FROM Profile WHERE id = ?");
 const QString nextReadingId =
     QStringLiteral("SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'PFM'), 0),"
@@ -145,6 +145,7 @@ int bindProfile(QSqlQuery& query, const ProfileAttributes& a)
         a.time_format ? 1 : 0,
         a.unit_type ? 1 : 0,
         floatValue(a.weight),
+        a.zone_Plan,
     };
     int position = 0;
     for (const QVariant& value : values) {
@@ -198,6 +199,7 @@ ProfileAttributes readProfile(const QSqlQuery& query)
     a.time_format = readBool(query, 11);
     a.unit_type = readBool(query, 12);
     a.weight = readFloat(query, 13);
+    a.zone_Plan = readInt(query, 14);
     return a;
 }
 
@@ -226,7 +228,7 @@ bool differ(const ProfileAttributes& a, const ProfileAttributes& b)
         || a.date_format != b.date_format || !sameText(a.email, b.email) || a.gender != b.gender
         || !sameFloat(a.height, b.height) || !sameText(a.name, b.name) || a.region != b.region
         || a.time_format != b.time_format || a.unit_type != b.unit_type
-        || !sameFloat(a.weight, b.weight);
+        || !sameFloat(a.weight, b.weight) || a.zone_Plan != b.zone_Plan;
 }
 
 bool differ(const PFMAttributes& a, const PFMAttributes& b)

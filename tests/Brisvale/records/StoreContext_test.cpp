@@ -78,6 +78,7 @@ TEST_F(StoreIdentity, NewProfilesHaveTheStoreDefaults)
     EXPECT_EQ(profile->date_format, 0);
     EXPECT_EQ(profile->height, 0.0f);
     EXPECT_EQ(profile->weight, 0.0f);
+    EXPECT_EQ(profile->zone_Plan, 0);
     EXPECT_FALSE(profile->birthday || profile->email || profile->name);
     EXPECT_FALSE(viewContext().hasChanges());
 }
@@ -351,6 +352,26 @@ TEST_F(StoreValues, FloatsComeBackAsTheSameFloats)
     EXPECT_EQ(readings[0]->fev1Value, 3.45f);
     EXPECT_EQ(readings[1]->fev1Value, std::numeric_limits<float>::infinity());
     EXPECT_FALSE(viewContext().hasChanges()); // a NaN equals itself as a stored value
+}
+
+TEST_F(StoreValues, TheZonePlanIsAChangeSavedInItsColumnAndReadBack)
+{
+    const struct {
+        qint32 plan;
+        bool changed;
+    } cases[] = {{1, true}, {0, false}, {7, true}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.plan);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        const ProfilePtr profile = storedProfile(QStringLiteral("a"));
+        profile->zone_Plan = test.plan;
+        EXPECT_EQ(viewContext().hasChanges(), test.changed);
+        ASSERT_TRUE(viewContext().save().ok());
+        EXPECT_EQ(rawQuery(QStringLiteral("SELECT zone_Plan FROM Profile")).toInt(), test.plan);
+        closeViewContext();
+        EXPECT_EQ(viewContext().fetchProfile(QStringLiteral("a")).value()->zone_Plan, test.plan);
+    }
 }
 
 TEST_F(StoreValues, DatesAndTextsKeepEveryDigitAndTheirPresence)

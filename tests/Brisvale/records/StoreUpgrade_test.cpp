@@ -35,7 +35,8 @@ QStringList describe(const ProfilePtr& profile, const QList<PFMPtr>& readings)
                                   number(profile->height), text(profile->name),
                                   QString::number(profile->region),
                                   QString::number(profile->time_format),
-                                  QString::number(profile->unit_type), number(profile->weight)}
+                                  QString::number(profile->unit_type), number(profile->weight),
+                                  QString::number(profile->zone_Plan)}
                           .join(QLatin1Char('|'))};
     for (const PFMPtr& reading : readings) {
         lines << QStringList{QString::number(reading->objectID()),
@@ -46,10 +47,11 @@ QStringList describe(const ProfilePtr& profile, const QList<PFMPtr>& readings)
     return lines;
 }
 
-// What the fixture holds, written out by hand when it was made.
+// What the fixture holds, written out by hand when it was made; every profile upgraded to
+// today's zone plan.
 const QList<QStringList> fixtureContent = {
     {QStringLiteral("1|1017|480|1|-527040000|2|\"anna.keller@example.org\"|1|168.5|"
-                    "\"Anna Müller-Łukasiewicz\"|0|1|1|61.200000762939453"),
+                    "\"Anna Müller-Łukasiewicz\"|0|1|1|61.200000762939453|0"),
      QStringLiteral("1|455|2.8499999046325684|733996800.5|\"Morgens, nach dem Aufwachen\""),
      QStringLiteral("2|410|2.6099998950958252|734040000.125|\"咳嗽 — night cough\""),
      QStringLiteral("3|380|0|734083200|absent"),
@@ -57,11 +59,11 @@ const QList<QStringList> fixtureContent = {
      QStringLiteral("5|430|2.7000000476837158|734169600|\"Pollen 🌼 high\nline two\tafter a tab\""),
      QStringLiteral("7|445|2.7999999523162842|734212800|"
                     "\"=SUM(A1) nach Salbutamol; Ärger über Ölgeruch\"")},
-    {QStringLiteral("2|0|620|0|-1000000000.25|3|\"李雷@例子.中国\"|0|5.75|\"李雷\"|1|0|0|154"),
+    {QStringLiteral("2|0|620|0|-1000000000.25|3|\"李雷@例子.中国\"|0|5.75|\"李雷\"|1|0|0|154|0"),
      QStringLiteral("8|600|4.0500001907348633|733000000|\"早上 — 晴天\""),
      QStringLiteral("9|590|3.9500000476837158|733003600|absent"),
      QStringLiteral("10|615|4.1999998092651367|733086400|\"Après le sport, naïve café\"")},
-    {QStringLiteral("3|0|0|0|absent|0|\"bare@example.org\"|0|0|absent|0|0|0|0")},
+    {QStringLiteral("3|0|0|0|absent|0|\"bare@example.org\"|0|0|absent|0|0|0|0|0")},
 };
 
 QList<QStringList> storedContent()
@@ -75,11 +77,24 @@ QList<QStringList> storedContent()
     return content;
 }
 
+// This program's layout with more steps after its own.
+StoreLayout currentWith(const std::vector<QStringList>& steps)
+{
+    StoreLayout layout = StoreLayout::current();
+    layout.upgrades.insert(layout.upgrades.end(), steps.begin(), steps.end());
+    return layout;
+}
+
 // Two steps that only this test knows: the second needs the first's column.
-const StoreLayout twoSteps{{
-    {QStringLiteral("ALTER TABLE PFM ADD COLUMN device TEXT")},
-    {QStringLiteral("UPDATE PFM SET device = 'meter ' || id")},
-}};
+const QStringList addDevice = {QStringLiteral("ALTER TABLE PFM ADD COLUMN device TEXT")};
+const QStringList fillDevice = {QStringLiteral("UPDATE PFM SET device = 'meter ' || id")};
+const StoreLayout twoSteps = currentWith({addDevice, fillDevice});
+const int ownVersion = StoreLayout::current().version();
+
+QString copyName(int version)
+{
+    return QStringLiteral("Brisvale.sqlite.v%1.bak").arg(version);
+}
 
 QStringList folderFiles()
 {
@@ -90,7 +105,7 @@ QStringList folderFiles()
 
 using StoreUpgradeTest = FreshStore;
 
-TEST_F(StoreUpgradeTest, TheFirstVersionsStoreOpensWithEveryProfileAndReadingIntact)
+TEST_F(StoreUpgradeTest, TheFirstVersionsStoreIsUpgradedWithEveryProfileAndReadingIntact)
 {
     EXPECT_EQ(QCryptographicHash::hash(StoreFiles::bytes(StoreFiles::fixturePath()),
                                        QCryptographicHash::Sha256)
@@ -99,6 +114,11 @@ TEST_F(StoreUpgradeTest, TheFirstVersionsStoreOpensWithEveryProfileAndReadingInt
               QByteArray("9542a4332bec2b2a"));
     StoreFiles::copyFixture();
     EXPECT_EQ(storedContent(), fixtureContent);
+    EXPECT_EQ(folderFiles(), (QStringList{"Brisvale.sqlite", copyName(1)}));
+    EXPECT_EQ(StoreFiles::bytes(StoreFile::upgradeCopyPath(1)),
+              StoreFiles::bytes(StoreFiles::fixturePath()));
+    closeViewContext();
+    EXPECT_EQ(StoreFiles::run(QStringLiteral("PRAGMA user_version")).toInt(), ownVersion);
 }
 
 TEST_F(StoreUpgradeTest, AnOlderStoreIsCopiedThenUpgradedStepByStepInOrder)
@@ -108,18 +128,17 @@ TEST_F(StoreUpgradeTest, AnOlderStoreIsCopiedThenUpgradedStepByStepInOrder)
         std::function<void()> prepare;
         QStringList files; // the folder's files afterwards
     };
-    const auto atVersionTwo = [] {
+    const auto beforeTheLastStep = [] {
         StoreFiles::copyFixture();
-        ASSERT_FALSE(openViewContext(StoreLayout{{twoSteps.upgrades[0]}}));
+        ASSERT_FALSE(openViewContext(currentWith({addDevice})));
         closeViewContext();
         QFile::remove(StoreFile::upgradeCopyPath(1));
     };
     const QStringList upgraded = {QStringLiteral("Brisvale.sqlite")};
     const Case cases[] = {
-        {"from version 1", StoreFiles::copyFixture,
-         upgraded + QStringList{"Brisvale.sqlite.v1.bak"}},
-        {"from version 2: only the second step", atVersionTwo,
-         upgraded + QStringList{"Brisvale.sqlite.v2.bak"}},
+        {"from version 1", StoreFiles::copyFixture, upgraded + QStringList{copyName(1)}},
+        {"before the last step: only the last step", beforeTheLastStep,
+         upgraded + QStringList{copyName(ownVersion + 1)}},
         {"a new store gets every step, without a copy", [] {}, upgraded},
     };
     for (const Case& test : cases) {
@@ -137,7 +156,7 @@ TEST_F(StoreUpgradeTest, AnOlderStoreIsCopiedThenUpgradedStepByStepInOrder)
             EXPECT_EQ(storedContent(), fixtureContent);
         }
         closeViewContext();
-        EXPECT_EQ(StoreFiles::run(QStringLiteral("PRAGMA user_version")).toInt(), 3);
+        EXPECT_EQ(StoreFiles::run(QStringLiteral("PRAGMA user_version")).toInt(), ownVersion + 2);
         EXPECT_EQ(StoreFiles::run(QStringLiteral("SELECT count(*) FROM PFM WHERE device IS NOT "
                                                  "'meter ' || id")).toInt(), 0);
     }
@@ -153,8 +172,8 @@ TEST_F(StoreUpgradeTest, AFailedStepIsRolledBackAndLeavesTheFileAsItWas)
         QString step;
     } cases[] = {
         {"the first step", StoreLayout{{failing}}, QStringLiteral("from version 1 to version 2")},
-        {"the second step", StoreLayout{{twoSteps.upgrades[0], failing}},
-         QStringLiteral("from version 2 to version 3")},
+        {"a later step", currentWith({addDevice, failing}),
+         QStringLiteral("from version %1 to version %2").arg(ownVersion + 1).arg(ownVersion + 2)},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);

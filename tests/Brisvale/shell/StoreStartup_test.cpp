@@ -179,7 +179,7 @@ TEST_F(StoreStartupTest, AStoreOfANewerBrisvaleIsNeverOpenedAndTheApplicationQui
                   + QStringLiteral(" was made by a newer Brisvale (store version 7). This version "
                                    "cannot open it, and nothing was changed. Brisvale will now "
                                    "quit.\nThe store was written by a newer version of Brisvale "
-                                   "(layout 7, this version reads up to 1)"));
+                                   "(layout 7, this version reads up to 2)"));
     EXPECT_EQ(script.last().alert.buttons, QStringList{"Quit"});
     EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), before);
     EXPECT_EQ(QFileInfo(StoreFile::filePath()).lastModified(), modified);
