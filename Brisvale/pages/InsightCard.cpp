@@ -190,8 +190,7 @@ void InsightCard::clear()
 
 PeakFlowMath::ZonePlan InsightCard::zonePlan(const Profile& profile)
 {
-    Q_UNUSED(profile);
-    return PeakFlowMath::ZonePlan::eightySixty;
+    return PeakFlowMath::zonePlanFromStored(profile.zone_Plan);
 }
 
 double InsightCard::heightCentimetres(const Profile& profile)

@@ -33,7 +33,7 @@ public:
     // Every figure blank, without a tooltip.
     void clear();
 
-    // The plan the profile's zones follow.
+    // The plan the profile's zones follow, as stored.
     static PeakFlowMath::ZonePlan zonePlan(const Profile& profile);
     // The profile's height in centimetres; a feet height is decimal feet of 30.48 cm.
     static double heightCentimetres(const Profile& profile);

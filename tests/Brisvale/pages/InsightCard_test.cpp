@@ -121,29 +121,37 @@ TEST_F(Insight, TheVariabilityLooksBackOverTheLatestFourteenDaysWithReadings)
     EXPECT_EQ(overview.insightCard->variabilityTextField->text(), QStringLiteral("10.0 %"));
 }
 
-TEST_F(Insight, TheLatestReadingIsNamedByItsZone)
+TEST_F(Insight, TheLatestReadingIsNamedByItsZoneUnderTheProfilesPlan)
 {
+    const qint32 eightySixty = 0;
+    const qint32 eightyFifty = 1;
     const struct {
+        qint32 plan;
         qint32 pef;
         QString percent;
         QString zone;
     } cases[] = {
-        {400, "80.0 %", "green zone"},
-        {399, "79.8 %", "yellow zone"},
-        {300, "60.0 %", "yellow zone"},
-        {299, "59.8 %", "red zone"},
-        {600, "120.0 %", "green zone"},
+        {eightySixty, 400, "80.0 %", "green zone"},
+        {eightySixty, 399, "79.8 %", "yellow zone"},
+        {eightySixty, 300, "60.0 %", "yellow zone"},
+        {eightySixty, 299, "59.8 %", "red zone"},
+        {eightySixty, 600, "120.0 %", "green zone"},
+        {eightyFifty, 400, "80.0 %", "green zone"},
+        {eightyFifty, 299, "59.8 %", "yellow zone"},
+        {eightyFifty, 250, "50.0 %", "yellow zone"},
+        {eightyFifty, 249, "49.8 %", "red zone"},
     };
     for (const auto& test : cases) {
         closeViewContext();
         TestEnvironment::clearUserFolders();
         const ProfilePtr profile = storeUser({{at(3, 1, 8), 250}, {at(3, 2, 8), test.pef}});
         describe(*profile);
+        profile->zone_Plan = test.plan;
         ASSERT_TRUE(viewContext().save().ok());
         OverviewController overview;
         overview.willAppear();
         EXPECT_EQ(overview.insightCard->latestPercentTextField->text(), test.percent) << test.pef;
-        EXPECT_EQ(overview.insightCard->latestZoneTextField->text(), test.zone) << test.pef;
+        EXPECT_EQ(overview.insightCard->latestZoneTextField->text(), test.zone) << test.plan << " " << test.pef;
     }
 }
 
