@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <charconv>
 #include <cmath>
@@ -50,9 +51,7 @@ void OverviewController::buildInterface()
     card->content()->addLayout(buildUserSection());
     card->content()->addLayout(buildRangeSection());
     card->content()->addLayout(buildFiguresSection());
-    insightCard = new InsightCard(this);
-    card->content()->addWidget(insightCard);
-    card->content()->addStretch(1);
+    card->content()->addWidget(buildInsightArea(), 1);
     Look::placeCard(*this, *card);
 }
 
@@ -127,6 +126,26 @@ QLayout* OverviewController::buildFiguresSection()
     return grid;
 }
 
+// The Insight card scrolls in the room left under the fields, so the page keeps its smallest size.
+QScrollArea* OverviewController::buildInsightArea()
+{
+    auto* holder = new QWidget;
+    holder->setObjectName(QStringLiteral("insightHolder"));
+    insightCard = new InsightCard(holder);
+    auto* column = new QVBoxLayout(holder);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(insightCard);
+    column->addStretch(1);
+    insightArea = new QScrollArea(this);
+    insightArea->setObjectName(QStringLiteral("insightArea"));
+    insightArea->setFrameShape(QFrame::NoFrame);
+    insightArea->setWidgetResizable(true);
+    insightArea->setWidget(holder);
+    insightArea->viewport()->setAutoFillBackground(false);
+    holder->setAutoFillBackground(false);
+    return insightArea;
+}
+
 void OverviewController::setCaptions()
 {
     Title_Lab->setText(text("OverviewController_PageTitle"));
@@ -142,6 +161,7 @@ void OverviewController::setCaptions()
     AverageTitle_Lab->setText(text("OverviewController_Average_Title"));
     BestValueTitle_Lab->setText(text("OverviewController_BestValue_Title"));
     insightCard->setCaptions();
+    insightArea->setAccessibleName(insightCard->InsightTitle_Lab->text());
 }
 
 void OverviewController::willAppear()
