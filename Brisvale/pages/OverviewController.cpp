@@ -140,6 +140,7 @@ QScrollArea* OverviewController::buildInsightArea()
     insightArea->setObjectName(QStringLiteral("insightArea"));
     insightArea->setFrameShape(QFrame::NoFrame);
     insightArea->setWidgetResizable(true);
+    insightArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     insightArea->setWidget(holder);
     insightArea->viewport()->setAutoFillBackground(false);
     holder->setAutoFillBackground(false);
