@@ -19,7 +19,9 @@ public:
 
 protected:
     ChartPoint chartPoint(const PFM& reading, const QString& date, const QString& time) const override;
+    QString spokenValue(const PFM& reading, const Profile& profile) const override;
+    QString spokenTotals(const QList<PFMPtr>& readings, const Profile& profile) const override;
     DataMaxValueDelegate::Maximum largestValue(const QList<PFMPtr>& readings) const override;
     bool isScaleYEnabled() const override { return false; }
-    void styleYAxes(qint32 bestValue) override;
+    void styleYAxes(qint32 bestValue, PeakFlowMath::ZonePlan plan) override;
 };

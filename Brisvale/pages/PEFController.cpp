@@ -1,19 +1,64 @@
 #include "Brisvale/pages/PEFController.h"
 
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/NumberText.h"
 #include "Brisvale/reports/PEFAxes.h"
 
 #include "ChartEngine/views/LineChartView.h"
 
+#include <QMap>
+
 namespace {
 
 constexpr qint32 drawnMaximum = qint32(PEFAxes::maximum);
+
+using PeakFlowMath::Zone;
+
+QString text(const char* key)
+{
+    return Localization::text(QString::fromLatin1(key));
+}
+
+QString litresPerMinute(qint32 value)
+{
+    return NumberText::shown(double(value), 0);
+}
+
+// The zone of a reading; none while the profile has no best value.
+std::optional<Zone> zoneOf(qint32 pef, const Profile& profile)
+{
+    if (profile.best_Value <= 0) {
+        return std::nullopt;
+    }
+    return PeakFlowMath::zoneOf(pef, profile.best_Value, PEFController::zonePlan(profile));
+}
+
+QString zoneText(Zone zone)
+{
+    switch (zone) {
+    case Zone::green:
+        return text("PEFController_Zone_Green");
+    case Zone::yellow:
+        return text("PEFController_Zone_Yellow");
+    case Zone::red:
+        return text("PEFController_Zone_Red");
+    }
+    return QString();
+}
 
 }
 
 PEFController::PEFController(QWidget* parent) : ReadingsChartPage(parent)
 {
     setObjectName(QStringLiteral("pefView"));
+    chartView->setAccessibleName(text("PEFController_ChartName"));
+}
+
+// The zone plan the profile chose on the best-value sheet.
+PeakFlowMath::ZonePlan PEFController::zonePlan(const Profile& profile)
+{
+    return PeakFlowMath::zonePlanFromStored(profile.zone_Plan);
 }
 
 void PEFController::willAppear()
@@ -32,12 +77,35 @@ ReadingsChartPage::ChartPoint PEFController::chartPoint(const PFM& reading, cons
                 + QStringLiteral("\n")};
 }
 
+QString PEFController::spokenValue(const PFM& reading, const Profile& profile) const
+{
+    const QString value = text("PEFController_SpokenValue").arg(litresPerMinute(reading.pefValue));
+    const std::optional<Zone> zone = zoneOf(reading.pefValue, profile);
+    return zone ? text("PEFController_SpokenValueInZone").arg(value, zoneText(*zone)) : value;
+}
+
+// "Best value: 450 l/min. Green zone: 30, yellow zone: 8, red zone: 4."
+QString PEFController::spokenTotals(const QList<PFMPtr>& readings, const Profile& profile) const
+{
+    if (profile.best_Value <= 0) {
+        return text("PEFController_Summary_NoBestValue");
+    }
+    QMap<Zone, int> counts;
+    for (const PFMPtr& reading : readings) {
+        ++counts[*zoneOf(reading->pefValue, profile)];
+    }
+    return text("PEFController_Summary_BestValue").arg(litresPerMinute(profile.best_Value)) + QLatin1Char(' ')
+           + text("PEFController_Summary_Zones")
+                 .arg(QString::number(counts.value(Zone::green)), QString::number(counts.value(Zone::yellow)),
+                      QString::number(counts.value(Zone::red)));
+}
+
 DataMaxValueDelegate::Maximum PEFController::largestValue(const QList<PFMPtr>& readings) const
 {
     return largestPef(readings);
 }
 
-void PEFController::styleYAxes(qint32 bestValue)
+void PEFController::styleYAxes(qint32 bestValue, PeakFlowMath::ZonePlan plan)
 {
-    PEFAxes::style(*chartView, bestValue);
+    PEFAxes::style(*chartView, bestValue, plan);
 }

@@ -2,6 +2,8 @@
 
 #include "Brisvale/pages/ChartXAxisFormatter.h"
 #include "Brisvale/pages/RectMarker.h"
+#include "Brisvale/platform/DatePattern.h"
+#include "Brisvale/platform/Localization.h"
 #include "Brisvale/records/ConditionProcess.h"
 #include "Brisvale/reports/ProfileTexts.h"
 
@@ -10,11 +12,14 @@
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/LineChartDataSet.h"
+#include "ChartEngine/foundation/ChartAccessibility.h"
 #include "ChartEngine/foundation/ChartColors.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
+#include "ChartEngine/views/ChartAccessibilityLabelProvider.h"
 #include "ChartEngine/views/LineChartView.h"
 
+#include <QAccessible>
 #include <QVBoxLayout>
 #include <QtMath>
 #include <algorithm>
@@ -103,6 +108,44 @@ ReadingsChartView& view(Charts::LineChartView& chart)
     return static_cast<ReadingsChartView&>(chart);
 }
 
+// The texts a reader hears of the chart, made at each load: the summary and one text per
+// entry of the one data set.
+class SpokenTexts : public Charts::ChartAccessibilityLabelProvider {
+public:
+    SpokenTexts(QString summary, QStringList points) : summaryText(std::move(summary)), pointTexts(std::move(points))
+    {
+    }
+
+    std::optional<QString> summary(const Charts::ChartViewBase& /*chart*/) const override { return summaryText; }
+
+    std::optional<QString> pointLabel(const Charts::ChartViewBase& /*chart*/, qint64 dataSetIndex,
+                                      qint64 entryIndex) const override
+    {
+        if (dataSetIndex != 0 || entryIndex < 0 || entryIndex >= pointTexts.size()) {
+            return std::nullopt;
+        }
+        return pointTexts.at(entryIndex);
+    }
+
+private:
+    QString summaryText;
+    QStringList pointTexts;
+};
+
+// The local date and the local time of the moment in the profile's patterns; in the locale's short
+// forms where the profile names none, so that no spoken text misses its date.
+QString spokenDate(const QDateTime& moment, const std::optional<QString>& pattern)
+{
+    const QDateTime local = moment.toLocalTime();
+    return pattern ? DatePattern::format(local, *pattern) : QLocale().toString(local.date(), QLocale::ShortFormat);
+}
+
+QString spokenTime(const QDateTime& moment, const std::optional<QString>& pattern)
+{
+    const QDateTime local = moment.toLocalTime();
+    return pattern ? DatePattern::format(local, *pattern) : QLocale().toString(local.time(), QLocale::ShortFormat);
+}
+
 }
 
 ReadingsChartPage::ReadingsChartPage(QWidget* parent) : DataChildPage(parent)
@@ -133,8 +176,45 @@ void ReadingsChartPage::reload()
     reference = readings.isEmpty() ? std::nullopt : std::optional(readings.first()->measureDate->unixSeconds());
     const std::optional<double> lastX =
         reference ? std::optional(buildChart(*info->profile, readings)) : std::nullopt;
+    describeChart(info ? info->profile.get() : nullptr, readings);
     reportMaxValue(largestValue(readings));
-    styleChart(lastX, lastX ? info->profile->best_Value : 0);
+    styleChart(lastX, lastX ? info->profile->best_Value : 0,
+               info ? PeakFlowMath::zonePlanFromStored(info->profile->zone_Plan)
+                    : PeakFlowMath::ZonePlan::eightySixty);
+}
+
+void ReadingsChartPage::describeChart(const Profile* profile, const QList<PFMPtr>& readings)
+{
+    chartView->setAccessibilityLabelProvider(spokenTexts(profile, readings));
+    // A reader that keeps the summary learns that it changed.
+    QAccessibleEvent changed(chartView.data(), QAccessible::DescriptionChanged);
+    Charts::ChartAccessibility::postEvent(changed);
+}
+
+// "Readings: 42, from … to …. Latest: <the newest reading's text>." and the page's totals.
+std::shared_ptr<Charts::ChartAccessibilityLabelProvider> ReadingsChartPage::spokenTexts(const Profile* profile,
+                                                                                    const QList<PFMPtr>& readings) const
+{
+    if (!profile || readings.isEmpty()) {
+        return std::make_shared<SpokenTexts>(Localization::text(QStringLiteral("ReadingsChartPage_Summary_NoReadings")),
+                                             QStringList());
+    }
+    const std::optional<QString> datePattern = ProfileTexts::datePattern(*profile);
+    const std::optional<QString> timePattern = ProfileTexts::timePattern(*profile);
+    const QString pointPattern = Localization::text(QStringLiteral("ReadingsChartPage_Point"));
+    QStringList points;
+    points.reserve(readings.size());
+    for (const PFMPtr& reading : readings) {
+        const QDateTime moment = reading->measureDate->toDateTime();
+        points << pointPattern.arg(spokenDate(moment, datePattern), spokenTime(moment, timePattern),
+                                   spokenValue(*reading, *profile));
+    }
+    const QString summary = Localization::text(QStringLiteral("ReadingsChartPage_Summary"))
+                                .arg(QString::number(readings.size()),
+                                     spokenDate(readings.first()->measureDate->toDateTime(), datePattern),
+                                     spokenDate(readings.last()->measureDate->toDateTime(), datePattern),
+                                     points.last(), spokenTotals(readings, *profile));
+    return std::make_shared<SpokenTexts>(summary, points);
 }
 
 double ReadingsChartPage::buildChart(const Profile& profile, const QList<PFMPtr>& readings)
@@ -173,7 +253,8 @@ void ReadingsChartPage::setXAxisFormatter(const Profile& profile)
     chartView->xAxis()->setValueFormatter(formatter);
 }
 
-void ReadingsChartPage::styleChart(std::optional<double> lastX, qint32 bestValue)
+void ReadingsChartPage::styleChart(std::optional<double> lastX, qint32 bestValue,
+                                   PeakFlowMath::ZonePlan plan)
 {
     Charts::LineChartView& chart = *chartView;
     chart.setViewPortOffsets(35, 15, 35, 60);
@@ -185,7 +266,7 @@ void ReadingsChartPage::styleChart(std::optional<double> lastX, qint32 bestValue
     chart.fitScreen();
     chart.setVisibleXRangeMaximum(visibleDays);
     view(chart).aimAt(lastX.value_or(0.0));
-    styleYAxes(bestValue);
+    styleYAxes(bestValue, plan);
 
     const std::shared_ptr<Charts::XAxis> xAxis = chart.xAxis();
     xAxis->setLabelPosition(Charts::XAxis::LabelPosition::bottom);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Brisvale/pages/DataChildPage.h"
+#include "Brisvale/records/PeakFlowMath.h"
 
 #include "ChartEngine/views/ChartViewDelegate.h"
 
@@ -8,6 +9,7 @@
 #include <optional>
 
 namespace Charts {
+class ChartAccessibilityLabelProvider;
 class LineChartView;
 }
 
@@ -17,8 +19,10 @@ class LineChartView;
 // chosen reading. Where the x labels would overlap at the current width, they stand the fewest
 // whole days apart that keeps them clear. Each reload clears the chart and asks the query again,
 // then reports the largest value. Until the user moves the chart, a new size of the chart keeps
-// the window ending at the newest reading. A chart page differs only in its y values and texts,
-// its y axis and its maximum.
+// the window ending at the newest reading. A reader hears the chart's name, a summary of the
+// readings and each reading's date, time, value and unit, in the profile's date and time patterns.
+// A chart page differs only in its y values and texts, its spoken values, its y axis and its
+// maximum.
 class ReadingsChartPage : public DataChildPage, public Charts::ChartViewDelegate {
     Q_OBJECT
 
@@ -55,19 +59,31 @@ protected:
 
     // The point of a reading, given its date and time in the profile's patterns.
     virtual ChartPoint chartPoint(const PFM& reading, const QString& date, const QString& time) const = 0;
+    // What a reader hears of a reading's value, uncapped: its measure, value and unit, and on the
+    // PEF chart its zone ("PEF 431 l/min, green zone").
+    virtual QString spokenValue(const PFM& reading, const Profile& profile) const = 0;
+    // The summary's closing sentences about the readings (oldest first, at least one): the best
+    // value and, on the PEF chart, how many readings fall in each zone.
+    virtual QString spokenTotals(const QList<PFMPtr>& readings, const Profile& profile) const = 0;
     // The largest value of the readings, uncapped, as the Data page is told it.
     virtual DataMaxValueDelegate::Maximum largestValue(const QList<PFMPtr>& readings) const = 0;
     // Whether the y axis may be zoomed.
     virtual bool isScaleYEnabled() const = 0;
-    // The y axes' range and, on the PEF chart, the zone bands of the best value (0 without readings).
-    virtual void styleYAxes(qint32 bestValue) = 0;
+    // The y axes' range and, on the PEF chart, the zone bands of the best value (0 without
+    // readings) and the profile's plan.
+    virtual void styleYAxes(qint32 bestValue, PeakFlowMath::ZonePlan plan) = 0;
 
 private:
     // Puts the entries of the readings (oldest first, at least one) on the chart; answers the
     // newest entry's x.
     double buildChart(const Profile& profile, const QList<PFMPtr>& readings);
     void setXAxisFormatter(const Profile& profile);
-    void styleChart(std::optional<double> lastX, qint32 bestValue);
+    // Gives the chart the texts a reader hears of the readings (oldest first, possibly none) and
+    // tells the reader its summary changed.
+    void describeChart(const Profile* profile, const QList<PFMPtr>& readings);
+    std::shared_ptr<Charts::ChartAccessibilityLabelProvider> spokenTexts(const Profile* profile,
+                                                                         const QList<PFMPtr>& readings) const;
+    void styleChart(std::optional<double> lastX, qint32 bestValue, PeakFlowMath::ZonePlan plan);
 
     std::optional<double> reference;
 };

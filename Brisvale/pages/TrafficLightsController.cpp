@@ -6,7 +6,6 @@
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/NotificationCenter.h"
-#include "Brisvale/platform/NumberText.h"
 #include "Brisvale/platform/PopoverPresenter.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/BestValueType_DB.h"
@@ -17,6 +16,7 @@
 
 #include "TavrendelPFMSDK/TavrendelPFM.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -65,6 +65,14 @@ QLabel* zoneMark(const QColor& zone)
     return label;
 }
 
+using PeakFlowMath::ZonePlan;
+
+// The plans in the order the list shows them, with their names' keys.
+const std::pair<ZonePlan, const char*> planChoices[] = {
+    {ZonePlan::eightySixty, "TrafficLightsController_ZonePlan_EightySixty"},
+    {ZonePlan::eightyFifty, "TrafficLightsController_ZonePlan_EightyFifty"},
+};
+
 }
 
 TrafficLightsController::TrafficLightsController(std::shared_ptr<TavrendelPFM> meterManager, QWidget* parent)
@@ -90,6 +98,14 @@ void TrafficLightsController::buildContent()
     SixtyValue = zoneValue("SixtyValue");
     Eighty_Lab = namedLabel("Eighty_Lab");
     Sixty_Lab = namedLabel("Sixty_Lab");
+    ZonePlan_Lab = namedLabel("ZonePlan_Lab");
+    ZonePlan_Box = new QComboBox;
+    ZonePlan_Box->setObjectName(QStringLiteral("ZonePlan_Box"));
+    for (const auto& choice : planChoices) {
+        ZonePlan_Box->addItem(QString(), static_cast<int>(choice.first));
+    }
+    ZonePlan_Lab->setBuddy(ZonePlan_Box);
+    connect(ZonePlan_Box, &QComboBox::activated, this, &TrafficLightsController::choosePlan);
     SendBestValue_Btn = new QPushButton;
     SendBestValue_Btn->setObjectName(QStringLiteral("SendBestValue_Btn"));
     SendBestValue_Btn->setDefault(true);
@@ -102,12 +118,14 @@ void TrafficLightsController::buildContent()
     values->setVerticalSpacing(8);
     values->addWidget(BestValue_Lab, 0, 0);
     values->addWidget(BestValueTextField, 0, 1, 1, 2);
-    values->addWidget(Eighty_Lab, 1, 0);
-    values->addWidget(zoneMark(QColor(52, 168, 83)), 1, 1);
-    values->addWidget(EightyValue, 1, 2);
-    values->addWidget(Sixty_Lab, 2, 0);
-    values->addWidget(zoneMark(QColor(234, 67, 53)), 2, 1);
-    values->addWidget(SixtyValue, 2, 2);
+    values->addWidget(ZonePlan_Lab, 1, 0);
+    values->addWidget(ZonePlan_Box, 1, 1, 1, 2);
+    values->addWidget(Eighty_Lab, 2, 0);
+    values->addWidget(zoneMark(QColor(52, 168, 83)), 2, 1);
+    values->addWidget(EightyValue, 2, 2);
+    values->addWidget(Sixty_Lab, 3, 0);
+    values->addWidget(zoneMark(QColor(234, 67, 53)), 3, 1);
+    values->addWidget(SixtyValue, 3, 2);
     values->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -142,6 +160,7 @@ void TrafficLightsController::loadBestValue()
 {
     if (const ProfilePtr profile = currentUser()) {
         BestValueTextField->setText(QString::number(profile->best_Value));
+        plan = PeakFlowMath::zonePlanFromStored(profile->zone_Plan);
         updateZoneValues(profile->best_Value);
     }
 }
@@ -162,14 +181,50 @@ void TrafficLightsController::willAppear()
     Title_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_Title")));
     BestValue_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_BestValue")));
     Eighty_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_EightyPercent")));
-    Sixty_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_SixtyPercent")));
+    ZonePlan_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_ZonePlan")));
+    ZonePlan_Box->setAccessibleName(ZonePlan_Lab->text());
+    for (int i = 0; i < ZonePlan_Box->count(); ++i) {
+        ZonePlan_Box->setItemText(i, Localization::text(QLatin1String(planChoices[i].second)));
+    }
+    showPlan(plan);
     SendBestValue_Btn->setText(Localization::text(QStringLiteral("TrafficLightsController_Send")));
 }
 
 void TrafficLightsController::updateZoneValues(qint32 best)
 {
-    EightyValue->setText(NumberText::shown(static_cast<double>(best) * 0.8, 0));
-    SixtyValue->setText(NumberText::shown(static_cast<double>(best) * 0.6, 0));
+    const auto [yellow, red] = PeakFlowMath::zoneLimits(plan, best);
+    EightyValue->setText(QString::number(yellow));
+    SixtyValue->setText(QString::number(red));
+}
+
+// The plan in the list and in the red limit's label, which names its percent.
+void TrafficLightsController::showPlan(PeakFlowMath::ZonePlan shown)
+{
+    plan = shown;
+    ZonePlan_Box->setCurrentIndex(ZonePlan_Box->findData(static_cast<int>(shown)));
+    Sixty_Lab->setText(Localization::text(shown == ZonePlan::eightyFifty
+                                              ? QStringLiteral("TrafficLightsController_FiftyPercent")
+                                              : QStringLiteral("TrafficLightsController_SixtyPercent")));
+}
+
+void TrafficLightsController::choosePlan(int index)
+{
+    const ProfilePtr profile = currentUser();
+    if (!profile || index < 0) {
+        showPlan(plan);
+        return;
+    }
+    profile->zone_Plan = ZonePlan_Box->itemData(index).toInt();
+    const StoreStatus saved = viewContext().save();
+    if (!saved) {
+        Console::printLine(QStringLiteral("error:") + saved.error().text());
+        StoreFailureAlert::show(saved.error().text());
+    }
+    showPlan(PeakFlowMath::zonePlanFromStored(profile->zone_Plan));
+    updateZoneValues(profile->best_Value);
+    if (TrafficLight_Delegate* page = delegate.get(); saved && page) {
+        page->condition().broadcastCondition();
+    }
 }
 
 std::optional<qint32> TrafficLightsController::parseBestValue(const QString& text)

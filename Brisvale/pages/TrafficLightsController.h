@@ -2,6 +2,7 @@
 
 #include "Brisvale/pages/TrafficLight_Delegate.h"
 #include "Brisvale/platform/WeakDelegate.h"
+#include "Brisvale/records/PeakFlowMath.h"
 #include "Brisvale/records/Profile.h"
 
 #include <QPointer>
@@ -10,14 +11,16 @@
 #include <memory>
 #include <optional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class TavrendelPFM;
 
-// The best-value popover of the Data page: the current user's best value, the zone limits
-// derived from it (80 % and 60 %), and the way to store a new one in the profile and write it to
-// the meter. The meter's read-back ("GetPFMBestValue") tells whether it kept the value: a
+// The best-value popover of the Data page: the current user's best value, the zone plan (80 % and
+// 60 %, or 80 % and 50 %) with the zone limits it derives from the best value, and the way to
+// store a new best value in the profile and write it to the meter. A chosen plan is stored in
+// the profile at once and the data pages are told, so the PEF chart's bands follow it. The meter's read-back ("GetPFMBestValue") tells whether it kept the value: a
 // mismatch is written once more before the failure alert; a write or read-back the meter fails is
 // told at once. The sheet acts on a read-back only while a write of its own awaits one, so
 // read-backs of a download never move it.
@@ -53,8 +56,12 @@ public:
     // A best value read back from the meter ({"BestValue": number}).
     void CheckBestValueWithNotification(const QVariantMap& userInfo);
 
-    // Shows best x 0.8 and best x 0.6, printed with "%.0f".
+    // Shows the plan's yellow and red limits of the best value, in whole l/min.
     void updateZoneValues(qint32 best);
+
+    // The plan chosen in the list: stored in the profile, its limits shown, the data pages told.
+    // A failed save shows the store-failure alert and leaves the plan as it was.
+    void choosePlan(int index);
 
     // A best value typed by the user: an optional sign and digits only, within 32 bits.
     static std::optional<qint32> parseBestValue(const QString& text);
@@ -79,6 +86,7 @@ private:
     void abandonReadBack();
     void refuseTypedValue();
     void showReadBackAlert(bool done);
+    void showPlan(PeakFlowMath::ZonePlan shown);
 
     QLabel* Title_Lab = nullptr;
     QLabel* BestValue_Lab = nullptr;
@@ -87,6 +95,9 @@ private:
     QLabel* SixtyValue = nullptr;
     QLabel* Eighty_Lab = nullptr;
     QLabel* Sixty_Lab = nullptr;
+    QLabel* ZonePlan_Lab = nullptr;
+    QComboBox* ZonePlan_Box = nullptr;
+    PeakFlowMath::ZonePlan plan = PeakFlowMath::ZonePlan::eightySixty;
     QPushButton* SendBestValue_Btn = nullptr;
     WeakDelegate<TrafficLight_Delegate> delegate;
     int writeBestValueAgain = 0;

@@ -1,6 +1,7 @@
 #include "Brisvale/platform/Localization.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QStringList>
 #include <QTranslator>
 #include <memory>
@@ -9,10 +10,18 @@ namespace {
 
 const QString tablePath = QStringLiteral(":/i18n/brisvale_en.qm");
 
-std::unique_ptr<QTranslator>& installedTranslator()
+// The tables and the application object they were installed in. A program may make more than
+// one application object in turn (the command line is read by one that ends before the window's
+// starts): the tables count as installed only in the one that is living now.
+struct InstalledTables {
+    std::unique_ptr<QTranslator> translator;
+    QPointer<QCoreApplication> application;
+};
+
+InstalledTables& installedTables()
 {
-    static std::unique_ptr<QTranslator> translator;
-    return translator;
+    static InstalledTables tables;
+    return tables;
 }
 
 QStringList markers(Localization::Placeholder placeholder)
@@ -55,17 +64,20 @@ namespace Localization {
 
 bool install()
 {
-    if (installedTranslator()) {
-        return true;
-    }
-    if (!QCoreApplication::instance()) {
+    QCoreApplication* const application = QCoreApplication::instance();
+    if (!application) {
         return false;
+    }
+    InstalledTables& installed = installedTables();
+    if (installed.translator && installed.application == application) {
+        return true;
     }
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(tablePath) || !QCoreApplication::installTranslator(translator.get())) {
         return false;
     }
-    installedTranslator() = std::move(translator);
+    installed.translator = std::move(translator);
+    installed.application = application;
     return true;
 }
 

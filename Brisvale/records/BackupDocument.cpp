@@ -2,6 +2,7 @@
 
 #include "Brisvale/records/BackupFieldReader.h"
 #include "Brisvale/records/JsonText.h"
+#include "Brisvale/records/PeakFlowMath.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,6 +17,9 @@ namespace {
 // Indentation of the members of a profile and of a reading.
 constexpr char profileIndent[] = "    ";
 constexpr char readingIndent[] = "        ";
+
+constexpr qint32 defaultZonePlan = static_cast<qint32>(PeakFlowMath::ZonePlan::eightySixty);
+constexpr qint32 lastZonePlan = static_cast<qint32>(PeakFlowMath::ZonePlan::eightyFifty);
 
 QString profilePlace(qsizetype index)
 {
@@ -130,6 +134,12 @@ const char* writeProfileAttributes(QByteArray& out, const Decode_Profile& profil
         return "weight";
     }
     out += ",\n";
+    // Only a chosen plan is written, so that a backup of default profiles stays as it always was.
+    if (profile.zone_Plan != defaultZonePlan) {
+        openMember(out, profileIndent, "zone_Plan");
+        JsonText::appendInt32(out, profile.zone_Plan);
+        out += ",\n";
+    }
     return nullptr;
 }
 
@@ -194,6 +204,8 @@ Decode_Profile readProfileAttributes(BackupFieldReader& fields)
     profile.time_format = fields.boolean("time_format"_L1);
     profile.unit_type = fields.boolean("unit_type"_L1);
     profile.weight = fields.singleFloat("weight"_L1);
+    profile.zone_Plan = fields.optionalInt32("zone_Plan"_L1, defaultZonePlan, lastZonePlan,
+                                             defaultZonePlan);
     return profile;
 }
 

@@ -32,6 +32,22 @@ qint32 BackupFieldReader::int32(QLatin1StringView key)
     return static_cast<qint32>(*number);
 }
 
+qint32 BackupFieldReader::optionalInt32(QLatin1StringView key, qint32 lowest, qint32 highest,
+                                        qint32 absent)
+{
+    const std::optional<QJsonValue> value = optional(key, QJsonValue::Double, "is not a number");
+    if (!value) {
+        return ok() ? absent : 0;
+    }
+    const double number = value->toDouble();
+    if (!check(isInt32(number), key, "is not a 32-bit integer")
+        || !check(number >= lowest && number <= highest, key,
+                  QStringLiteral("is not from %1 to %2").arg(lowest).arg(highest))) {
+        return 0;
+    }
+    return static_cast<qint32>(number);
+}
+
 bool BackupFieldReader::boolean(QLatin1StringView key)
 {
     const std::optional<QJsonValue> value = required(key);
@@ -128,8 +144,13 @@ std::optional<QJsonValue> BackupFieldReader::optional(QLatin1StringView key, QJs
 
 bool BackupFieldReader::check(bool condition, QLatin1StringView key, const char* problem)
 {
+    return check(condition, key, QString::fromLatin1(problem));
+}
+
+bool BackupFieldReader::check(bool condition, QLatin1StringView key, const QString& problem)
+{
     if (!condition && m_error.isEmpty()) {
-        m_error = QStringLiteral("\"%1\" %2").arg(key, QLatin1StringView(problem));
+        m_error = QStringLiteral("\"%1\" %2").arg(key, problem);
     }
     return condition;
 }

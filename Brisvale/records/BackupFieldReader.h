@@ -23,6 +23,8 @@ public:
     explicit BackupFieldReader(const QJsonObject& object);
 
     qint32 int32(QLatin1StringView key);
+    // An optional integer within lowest..highest; `absent` when it is missing or null.
+    qint32 optionalInt32(QLatin1StringView key, qint32 lowest, qint32 highest, qint32 absent);
     bool boolean(QLatin1StringView key);
     float singleFloat(QLatin1StringView key);
     Timestamp date(QLatin1StringView key);
@@ -45,6 +47,7 @@ private:
                                        const char* expected);
     QString validText(const QString& text, QLatin1StringView key);
     bool check(bool condition, QLatin1StringView key, const char* problem);
+    bool check(bool condition, QLatin1StringView key, const QString& problem);
 
     QJsonObject m_object;
     QString m_error;

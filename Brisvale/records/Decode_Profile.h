@@ -28,6 +28,7 @@ struct Decode_Profile {
     bool time_format = false;
     bool unit_type = false;
     float weight = 0.0f;
+    qint32 zone_Plan = 0; // written only when not the default, read as the default when absent
     QList<Decode_PFM> pfmInfo;
 
     friend bool operator==(const Decode_Profile&, const Decode_Profile&) = default;

@@ -8,6 +8,7 @@
 #include "Brisvale/platform/WholeFile.h"
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/records/FolderProcess.h"
+#include "Brisvale/records/PeakFlowMath.h"
 #include "Brisvale/records/RenewProcess.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
@@ -25,6 +26,13 @@ namespace {
 
 const QString panelTitle = QStringLiteral("Choose a bak file");
 const QString workFolderName = QStringLiteral("JsonFile");
+
+// The plan the profile's zones follow, as a backup writes it: a stored number no plan knows is
+// the default, which every reader of the backup accepts.
+qint32 storedZonePlan(const Profile& profile)
+{
+    return static_cast<qint32>(PeakFlowMath::zonePlanFromStored(profile.zone_Plan));
+}
 
 void showOutcome(const char* key, AlertSymbol symbol)
 {
@@ -233,7 +241,7 @@ StoreResult<Decode_Profile> BackupProcess::backupRecord(const ProfilePtr& profil
                           profile->birthday,        profile->date_format, profile->email,
                           profile->gender,          profile->height,      profile->name,
                           profile->region,          profile->time_format, profile->unit_type,
-                          profile->weight,          {}};
+                          profile->weight,          storedZonePlan(*profile), {}};
     for (const PFMPtr& reading : readings.value()) {
         record.pfmInfo.append(
             Decode_PFM{reading->fev1Value, reading->measureDate, reading->note, reading->pefValue});
@@ -387,6 +395,7 @@ ProfilePtr BackupProcess::fillProfileFromBackup(const ProfilePtr& profile,
     profile->best_Value = record.best_Value;
     profile->best_Value_Type = record.best_Value_Type;
     profile->region = record.region;
+    profile->zone_Plan = record.zone_Plan;
     return profile;
 }
 

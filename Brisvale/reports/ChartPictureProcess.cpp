@@ -135,7 +135,8 @@ bool ChartPictureProcess::drawBlock(const QList<DatedReading>& readings, const H
     }
     styleChart();
     if (kind == FolderProcess::FolderKind::PEF) {
-        stylePEFAxes(static_cast<double>(DataInfo.profile->best_Value));
+        stylePEFAxes(static_cast<double>(DataInfo.profile->best_Value),
+                     PeakFlowMath::zonePlanFromStored(DataInfo.profile->zone_Plan));
     } else {
         styleFEV1Axes();
     }
@@ -240,9 +241,9 @@ void ChartPictureProcess::styleChart()
     axis->setLabelRotationAngle(-30.0);
 }
 
-void ChartPictureProcess::stylePEFAxes(double bestValue)
+void ChartPictureProcess::stylePEFAxes(double bestValue, PeakFlowMath::ZonePlan plan)
 {
-    PEFAxes::style(*chartView, bestValue);
+    PEFAxes::style(*chartView, bestValue, plan);
 }
 
 void ChartPictureProcess::styleFEV1Axes()

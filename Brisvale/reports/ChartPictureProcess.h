@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Brisvale/records/ConditionReturnInfo.h"
+#include "Brisvale/records/PeakFlowMath.h"
 #include "Brisvale/reports/ChartPictureMaker.h"
 
 #include "ChartEngine/data/ChartDataEntry.h"
@@ -44,8 +45,9 @@ public:
 
     // The look every picture shares.
     virtual void styleChart();
-    // PEF axes 50 … 900, with the three zone bands of the best value when it is above 50.
-    virtual void stylePEFAxes(double bestValue);
+    // PEF axes 50 … 900, with the three zone bands of the best value and the profile's plan when
+    // the best value is above 50.
+    virtual void stylePEFAxes(double bestValue, PeakFlowMath::ZonePlan plan);
     // FEV1 axes 0 … 9.99; the zone settings are left as they are.
     virtual void styleFEV1Axes();
     // One x-axis label per calendar day from `from` up to `to`, in the profile's date pattern.

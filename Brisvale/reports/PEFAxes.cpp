@@ -14,21 +14,22 @@ QColor bandColour(int red, int green, int blue, float alpha)
 
 }
 
-QList<Charts::ZoneBand> PEFAxes::zoneBands(double bestValue)
+QList<Charts::ZoneBand> PEFAxes::zoneBands(double bestValue, PeakFlowMath::ZonePlan plan)
 {
+    const auto [yellow, red] = PeakFlowMath::zoneFractions(plan);
     return {
-        {minimum, 0.6 * bestValue, bandColour(255, 99, 132, 0.7f)},
-        {0.6 * bestValue, 0.8 * bestValue, bandColour(255, 205, 86, 0.7f)},
-        {0.8 * bestValue, maximum, bandColour(75, 192, 192, 0.5f)},
+        {minimum, red * bestValue, bandColour(255, 99, 132, 0.7f)},
+        {red * bestValue, yellow * bestValue, bandColour(255, 205, 86, 0.7f)},
+        {yellow * bestValue, maximum, bandColour(75, 192, 192, 0.5f)},
     };
 }
 
-void PEFAxes::style(Charts::BarLineChartViewBase& chart, double bestValue)
+void PEFAxes::style(Charts::BarLineChartViewBase& chart, double bestValue, PeakFlowMath::ZonePlan plan)
 {
     const auto left = chart.leftAxis();
     if (bestValue > minimum) {
         left->setDrawGridLinesBackgroungEnabled(true);
-        left->setBackgroundLimit(zoneBands(bestValue));
+        left->setBackgroundLimit(zoneBands(bestValue, plan));
     } else {
         left->setDrawGridLinesBackgroungEnabled(false);
     }

@@ -283,6 +283,22 @@
         <source>Red zone below (60 %)</source>
         <translation>Red zone below (60 %)</translation>
     </message>
+    <message id="TrafficLightsController_FiftyPercent">
+        <source>Red zone below (50 %)</source>
+        <translation>Red zone below (50 %)</translation>
+    </message>
+    <message id="TrafficLightsController_ZonePlan">
+        <source>Zone plan</source>
+        <translation>Zone plan</translation>
+    </message>
+    <message id="TrafficLightsController_ZonePlan_EightySixty">
+        <source>80 % / 60 %</source>
+        <translation>80 % / 60 %</translation>
+    </message>
+    <message id="TrafficLightsController_ZonePlan_EightyFifty">
+        <source>80 % / 50 %</source>
+        <translation>80 % / 50 %</translation>
+    </message>
     <message id="ViewController_AlertMessage_PFMUnreadableReadings">
         <source>Readings that could not be read: [:NR]. Their dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</source>
         <translation>Readings that could not be read: [:NR]. Their dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</translation>
@@ -490,6 +506,66 @@
     <message id="TableController_AlertMessage_AskDelete">
         <source>Delete this reading? It cannot be restored.</source>
         <translation>Delete this reading? It cannot be restored.</translation>
+    </message>
+    <message id="PEFController_ChartName">
+        <source>PEF chart</source>
+        <translation>PEF chart</translation>
+    </message>
+    <message id="FEV1Controller_ChartName">
+        <source>FEV1 chart</source>
+        <translation>FEV1 chart</translation>
+    </message>
+    <message id="ReadingsChartPage_Point">
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message id="ReadingsChartPage_Summary">
+        <source>Readings: %1, from %2 to %3. Latest: %4. %5</source>
+        <translation>Readings: %1, from %2 to %3. Latest: %4. %5</translation>
+    </message>
+    <message id="ReadingsChartPage_Summary_NoReadings">
+        <source>No readings in the chosen dates.</source>
+        <translation>No readings in the chosen dates.</translation>
+    </message>
+    <message id="PEFController_SpokenValue">
+        <source>PEF %1 l/min</source>
+        <translation>PEF %1 l/min</translation>
+    </message>
+    <message id="PEFController_SpokenValueInZone">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message id="PEFController_Zone_Green">
+        <source>green zone</source>
+        <translation>green zone</translation>
+    </message>
+    <message id="PEFController_Zone_Yellow">
+        <source>yellow zone</source>
+        <translation>yellow zone</translation>
+    </message>
+    <message id="PEFController_Zone_Red">
+        <source>red zone</source>
+        <translation>red zone</translation>
+    </message>
+    <message id="PEFController_Summary_BestValue">
+        <source>Best value: %1 l/min.</source>
+        <translation>Best value: %1 l/min.</translation>
+    </message>
+    <message id="PEFController_Summary_NoBestValue">
+        <source>No best value is set.</source>
+        <translation>No best value is set.</translation>
+    </message>
+    <message id="PEFController_Summary_Zones">
+        <source>Green zone: %1, yellow zone: %2, red zone: %3.</source>
+        <translation>Green zone: %1, yellow zone: %2, red zone: %3.</translation>
+    </message>
+    <message id="FEV1Controller_SpokenValue">
+        <source>FEV1 %1 litres</source>
+        <translation>FEV1 %1 litres</translation>
+    </message>
+    <message id="FEV1Controller_Summary_Highest">
+        <source>Highest FEV1: %1 litres.</source>
+        <translation>Highest FEV1: %1 litres.</translation>
     </message>
     <message id="OverviewController_TimeRange_From">
         <source>From</source>

@@ -3,6 +3,7 @@
 #include "Brisvale/pages/RectMarker.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
+#include "support/GermanLocale.h"
 
 #include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/components/YAxis.h"
@@ -10,12 +11,15 @@
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/data/ChartDataSetProtocol.h"
 #include "ChartEngine/foundation/AxisValueFormatter.h"
+#include "ChartEngine/foundation/ChartAccessibility.h"
 #include "ChartEngine/views/LineChartView.h"
 
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
+#include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/LineChartRenderer.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPolygonF>
 #include <QTransform>
@@ -30,6 +34,15 @@ public:
 };
 
 enum class Kind { pef, fev1 };
+
+// The objects whose accessible description was said to change.
+QList<QObject*> describedAnew;
+void recordDescriptionChange(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::DescriptionChanged) {
+        describedAnew << event->object();
+    }
+}
 
 // A chart page on screen (offscreen), loaded as when it appears.
 class ChartPageTest : public PagesTest {
@@ -66,6 +79,24 @@ protected:
     std::shared_ptr<Charts::ChartDataEntry> entry(int index) const
     {
         return chart().data()->dataSetAtIndex(0)->entryForIndex(index);
+    }
+
+    // The chart as a reader meets it, drawn once so that its points have their elements.
+    QAccessibleInterface* spokenChart() const
+    {
+        rendered();
+        return QAccessible::queryAccessibleInterface(page->chartView.data());
+    }
+    // The names of the chart's points, as a reader steps through them.
+    static QStringList pointNames(QAccessibleInterface* spoken)
+    {
+        QStringList names;
+        for (int i = 0; i < spoken->childCount(); ++i) {
+            if (spoken->child(i)->role() == QAccessible::ListItem) {
+                names << spoken->child(i)->text(QAccessible::Name);
+            }
+        }
+        return names;
     }
 
     MaximumRecorder recorder;
@@ -131,6 +162,7 @@ TEST_F(ChartPageTest, NoResultLeavesTheChartEmptyWithNoData)
         page->onConditionChange();
         EXPECT_EQ(chart().data(), nullptr);
         EXPECT_EQ(chart().noDataText(), QStringLiteral("No Data"));
+        EXPECT_EQ(spokenChart()->text(QAccessible::Description), QStringLiteral("No readings in the chosen dates."));
         EXPECT_EQ(recorder.shown, QList<DataMaxValueDelegate::Maximum>{
                                       kind == Kind::pef ? DataMaxValueDelegate::Maximum(0) : QStringLiteral("0.00")});
         UserDefaultHelper::setEmail(QStringLiteral("ann@example.com"));
@@ -212,6 +244,42 @@ TEST_F(ChartPageTest, ZoneBandsFollowTheBestValueAbove50)
         colours << band.color.rgba();
     }
     EXPECT_EQ(colours, (QList<QRgb>{qRgba(255, 99, 132, 179), qRgba(255, 205, 86, 179), qRgba(75, 192, 192, 128)}));
+}
+
+// The band between 50 % and 60 % of the best value is red under today's plan and yellow under
+// the US one; checked against pixels of the same column that lie in one band under both plans.
+TEST_F(ChartPageTest, TheBandsAreDrawnAtTheFractionsOfTheProfilesPlan)
+{
+    const ProfilePtr profile = storeUser({Reading(at(5, 1, 8), 850)});
+    profile->best_Value = 400;
+    const struct {
+        qint32 plan;
+        double red;    // where the red band ends
+        double yellow; // where the yellow band ends
+        bool between50And60IsRed;
+    } cases[] = {{0, 240, 320, true}, {1, 200, 320, false}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.plan);
+        profile->zone_Plan = test.plan;
+        ASSERT_TRUE(viewContext().save().ok());
+        showPage(Kind::pef);
+        const QList<Charts::ZoneBand> bands = chart().leftAxis()->backgroundLimit();
+        ASSERT_EQ(bands.size(), 3);
+        EXPECT_EQ((QList<double>{bands[0].end, bands[1].start, bands[1].end}),
+                  (QList<double>{test.red, test.red, test.yellow}));
+        const QImage image = rendered();
+        const auto transformer = chart().getTransformer(Charts::AxisDependency::left);
+        const int column = int(chart().viewPortHandler()->contentLeft()) + 8;
+        const auto pixelAt = [&](double pef) {
+            return image.pixel(column, int(transformer->pixelForValues(0, pef).y()));
+        };
+        // Clear of the grid lines at every 100 l/min.
+        const QRgb red = pixelAt(150);
+        const QRgb yellow = pixelAt(280);
+        ASSERT_NE(red, yellow);
+        EXPECT_EQ(pixelAt(220), test.between50And60IsRed ? red : yellow);
+        EXPECT_EQ(pixelAt(175), red);
+    }
 }
 
 // Also at page heights where a value on the axis's top edge lands a rounding error above the
@@ -314,5 +382,68 @@ TEST_F(ChartPageTest, CrowdedXLabelsStandWholeDaysApartClearOfEachOther)
         for (qsizetype i = 1; i < labels.size(); ++i) {
             EXPECT_FALSE(labels[i - 1].intersects(labels[i])) << test.width << " label " << i;
         }
+    }
+}
+
+// A reader hears the chart's name, a summary and each reading with its date and time in the
+// profile's patterns, its uncapped value and unit and, on the PEF chart, its zone in words.
+TEST_F(ChartPageTest, AReaderHearsEachReadingWithItsDateTimeValueUnitAndZone)
+{
+    // With a best value of 500, green starts at 400 and yellow at 300.
+    const ProfilePtr profile = storeUser({{at(5, 1, 8, 5), 431, 3.234f}, {at(5, 2, 19, 40), 400, 2.5f},
+                                          {at(5, 3, 7, 40), 300, 12.5f}, {at(5, 3, 12), 299, 1.0f},
+                                          {at(5, 3, 20), 950, 3.0f}});
+    const struct {
+        Kind kind;
+        int dateFormat; // 9 names no row
+        bool twentyFour;
+        qint32 bestValue;
+        bool german;
+        QString name;
+        QStringList points;
+        QString summary;
+    } cases[] = {
+        {Kind::pef, 0, false, 500, false, "PEF chart",
+         {"2026/05/01, AM 08:05, PEF 431 l/min, green zone", "2026/05/02, PM 07:40, PEF 400 l/min, green zone",
+          "2026/05/03, AM 07:40, PEF 300 l/min, yellow zone", "2026/05/03, PM 12:00, PEF 299 l/min, red zone",
+          "2026/05/03, PM 08:00, PEF 950 l/min, green zone"},
+         "Readings: 5, from 2026/05/01 to 2026/05/03. Latest: 2026/05/03, PM 08:00, PEF 950 l/min, green zone. "
+         "Best value: 500 l/min. Green zone: 3, yellow zone: 1, red zone: 1."},
+        {Kind::pef, 2, true, 0, false, "PEF chart",
+         {"01.05.26, 08:05, PEF 431 l/min", "02.05.26, 19:40, PEF 400 l/min", "03.05.26, 07:40, PEF 300 l/min",
+          "03.05.26, 12:00, PEF 299 l/min", "03.05.26, 20:00, PEF 950 l/min"},
+         "Readings: 5, from 01.05.26 to 03.05.26. Latest: 03.05.26, 20:00, PEF 950 l/min. No best value is set."},
+        {Kind::fev1, 1, true, 500, false, "FEV1 chart",
+         {"05/01/26, 08:05, FEV1 3.23 litres", "05/02/26, 19:40, FEV1 2.50 litres",
+          "05/03/26, 07:40, FEV1 12.50 litres", "05/03/26, 12:00, FEV1 1.00 litres",
+          "05/03/26, 20:00, FEV1 3.00 litres"},
+         "Readings: 5, from 05/01/26 to 05/03/26. Latest: 05/03/26, 20:00, FEV1 3.00 litres. "
+         "Highest FEV1: 12.50 litres."},
+        {Kind::fev1, 9, true, 500, true, "FEV1 chart",
+         {"01.05.26, 08:05, FEV1 3,23 litres", "02.05.26, 19:40, FEV1 2,50 litres",
+          "03.05.26, 07:40, FEV1 12,50 litres", "03.05.26, 12:00, FEV1 1,00 litres",
+          "03.05.26, 20:00, FEV1 3,00 litres"},
+         "Readings: 5, from 01.05.26 to 03.05.26. Latest: 03.05.26, 20:00, FEV1 3,00 litres. "
+         "Highest FEV1: 12,50 litres."},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.summary.toStdString());
+        std::optional<GermanLocale> german;
+        if (test.german) {
+            german.emplace();
+        }
+        profile->date_format = test.dateFormat;
+        profile->time_format = test.twentyFour;
+        profile->best_Value = test.bestValue;
+        ASSERT_TRUE(viewContext().save().ok());
+        describedAnew.clear();
+        Charts::ChartAccessibility::installEventObserver(&recordDescriptionChange);
+        showPage(test.kind);
+        Charts::ChartAccessibility::installEventObserver(nullptr);
+        EXPECT_TRUE(describedAnew.contains(page->chartView.data()));
+        QAccessibleInterface* spoken = spokenChart();
+        EXPECT_EQ(spoken->text(QAccessible::Name), test.name);
+        EXPECT_EQ(spoken->text(QAccessible::Description), test.summary);
+        EXPECT_EQ(pointNames(spoken), test.points);
     }
 }

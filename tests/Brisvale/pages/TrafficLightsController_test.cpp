@@ -10,9 +10,11 @@
 #include "TavrendelPFMSDK/TavrendelPFMCommand.h"
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -91,6 +93,64 @@ TEST_F(TrafficLightsTest, ZoneLimitsAreEightyAndSixtyPercentPrintedWithoutDecima
         EXPECT_EQ(zone("EightyValue"), QLatin1String(eighty)) << best;
         EXPECT_EQ(zone("SixtyValue"), QLatin1String(sixty)) << best;
     }
+}
+
+// The plan is chosen by keyboard in its labelled list, stored at once, and its limits shown.
+TEST_F(TrafficLightsTest, AChosenZonePlanIsStoredAndItsLimitsShown)
+{
+    const ProfilePtr profile = open(401);
+    QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
+    EXPECT_EQ(plans->accessibleName(), QStringLiteral("Zone plan"));
+    EXPECT_EQ(sheet->findChild<QLabel*>(QStringLiteral("ZonePlan_Lab"))->buddy(), plans);
+    const struct {
+        Qt::Key key;
+        qint32 plan;
+        const char* shown;
+        const char* red;
+        const char* redCaption;
+    } cases[] = {
+        {Qt::Key_Down, 1, "80 % / 50 %", "201", "Red zone below (50 %)"},
+        {Qt::Key_Up, 0, "80 % / 60 %", "241", "Red zone below (60 %)"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.plan);
+        const int changes = page.changes;
+        QTest::keyClick(plans, test.key);
+        EXPECT_EQ(plans->currentText(), QLatin1String(test.shown));
+        EXPECT_EQ(zone("EightyValue"), QStringLiteral("321"));
+        EXPECT_EQ(zone("SixtyValue"), QLatin1String(test.red));
+        EXPECT_EQ(zone("Sixty_Lab"), QLatin1String(test.redCaption));
+        EXPECT_EQ(page.changes, changes + 1);
+        EXPECT_EQ(profile->zone_Plan, test.plan);
+        EXPECT_EQ(rawQuery(QStringLiteral("SELECT zone_Plan FROM Profile")).toInt(), test.plan);
+    }
+    EXPECT_TRUE(script.shown().isEmpty());
+}
+
+TEST_F(TrafficLightsTest, TheSheetOpensOnTheStoredPlanAndAFailedSaveKeepsIt)
+{
+    const ProfilePtr profile = open(450);
+    profile->zone_Plan = 1;
+    ASSERT_TRUE(viewContext().save().ok());
+    sheet = std::make_unique<TrafficLightsController>(manager);
+    sheet->setDelegate(&page);
+    sheet->show();
+    QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
+    EXPECT_EQ(plans->currentText(), QStringLiteral("80 % / 50 %"));
+    EXPECT_EQ(zone("SixtyValue"), QStringLiteral("225"));
+
+    rawQuery(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Profile "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
+    script.answer(Alert::firstButton); // the store-failure alert
+    QTest::keyClick(plans, Qt::Key_Up);
+    drain();
+    ASSERT_EQ(script.shown().size(), 1);
+    EXPECT_TRUE(script.last().alert.message.startsWith(
+        Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))));
+    EXPECT_EQ(plans->currentText(), QStringLiteral("80 % / 50 %"));
+    EXPECT_EQ(zone("SixtyValue"), QStringLiteral("225"));
+    EXPECT_EQ(profile->zone_Plan, 1);
+    EXPECT_EQ(page.changes, 0);
 }
 
 TEST_F(TrafficLightsTest, AppearingSetsTheTextsAndObservesTheReadBackOnce)

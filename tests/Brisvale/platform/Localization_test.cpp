@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -100,6 +101,9 @@ const QStringList pageKeys = {
     "ViewController_AlertMessage_PFMMaxOutOfRange",
     "TrafficLightsController_AlertMessage_MeterFailed",
     "TrafficLightsController_AlertMessage_InvalidBestValue",
+    // The best-value sheet's zone plans and the red limit's caption of the US plan.
+    "TrafficLightsController_ZonePlan", "TrafficLightsController_ZonePlan_EightySixty",
+    "TrafficLightsController_ZonePlan_EightyFifty", "TrafficLightsController_FiftyPercent",
     "ProfileController_HeightHint_KgCm",
     "ProfileController_HeightHint_FtIn",
     "ProfileController_WeightHint_KgCm",
@@ -113,6 +117,12 @@ const QStringList pageKeys = {
     "PDFFile_Age", "PDFFile_Summary_Title", "PDFFile_Summary_BestValue", "PDFFile_Summary_MaxPef",
     "PDFFile_Summary_MaxFev1", "PDFFile_Summary_AvgPEF", "PDFFile_Summary_AvgFEV1", "PDFFile_Botton_Title",
     "PDFFile_AlertMessage_Success", "PDFFile_AlertMessage_Failed", "PDFFile_ChooseFolder",
+    // What a reader hears of the PEF and FEV1 charts.
+    "PEFController_ChartName", "FEV1Controller_ChartName", "ReadingsChartPage_Point", "ReadingsChartPage_Summary",
+    "ReadingsChartPage_Summary_NoReadings", "PEFController_SpokenValue", "PEFController_SpokenValueInZone",
+    "PEFController_Zone_Green", "PEFController_Zone_Yellow", "PEFController_Zone_Red",
+    "PEFController_Summary_BestValue", "PEFController_Summary_NoBestValue", "PEFController_Summary_Zones",
+    "FEV1Controller_SpokenValue", "FEV1Controller_Summary_Highest",
 };
 
 // Keys whose English text is the key itself.
@@ -150,6 +160,16 @@ TEST(Localization, TheTablesAreInstalledWhenTheApplicationStarts)
 {
     // Nothing of Localization has been called in this program yet (each test runs on its own).
     EXPECT_EQ(qtTrId("ProfileController_PageTitle"), QStringLiteral("Profile"));
+}
+
+// The application reads its command line with an application object of its own that ends
+// before the window's is made; the window's texts were once shown as their keys.
+TEST(Localization, TheTablesAreInstalledInASecondApplicationObject)
+{
+    QProcess probe;
+    probe.start(QStringLiteral(LOCALIZATION_PROBE), {QStringLiteral("RegionController_Confirm")});
+    ASSERT_TRUE(probe.waitForFinished(-1));
+    EXPECT_EQ(QString::fromUtf8(probe.readAllStandardOutput()).trimmed(), QStringLiteral("Continue"));
 }
 
 TEST(Localization, EveryKeyOfThePagesHasItsOwnText)

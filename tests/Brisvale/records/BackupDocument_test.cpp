@@ -50,7 +50,8 @@ void PrintTo(const Decode_Profile& profile, std::ostream* os)
         << ", name ";
     printOptional(profile.name, os);
     *os << ", region " << profile.region << ", time " << profile.time_format << ", unit "
-        << profile.unit_type << ", weight " << profile.weight << ", readings [";
+        << profile.unit_type << ", weight " << profile.weight << ", plan " << profile.zone_Plan
+        << ", readings [";
     for (const Decode_PFM& reading : profile.pfmInfo) {
         PrintTo(reading, os);
     }
@@ -308,6 +309,28 @@ TEST(BackupDocumentRoundTrip, ReadingBackGivesEqualRecords)
     EXPECT_EQ(back->at(0).pfmInfo[1].fev1Value, 2.3f);
 }
 
+TEST(BackupDocumentRoundTrip, AZonePlanIsWrittenAfterTheWeightOnlyWhenChosen)
+{
+    const QByteArray defaultDocument = BackupDocument::write({sampleProfile()}).value();
+    const struct {
+        qint32 plan;
+        QByteArray written; // what stands between the weight and the readings
+    } cases[] = {
+        {0, ""},
+        {1, "    \"zone_Plan\" : 1,\n"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.plan);
+        Decode_Profile profile = sampleProfile();
+        profile.zone_Plan = test.plan;
+        const QByteArray document = BackupDocument::write({profile}).value();
+        QByteArray expected = defaultDocument;
+        expected.replace("\"weight\" : 61.3,\n", "\"weight\" : 61.3,\n" + test.written);
+        EXPECT_EQ(document, expected);
+        EXPECT_EQ(readText(document), QList<Decode_Profile>{profile});
+    }
+}
+
 // --- reading ---------------------------------------------------------------------------------
 
 TEST(BackupDocumentRead, OptionalValuesMayBeNullOrMissing)
@@ -323,12 +346,15 @@ TEST(BackupDocumentRead, OptionalValuesMayBeNullOrMissing)
     profile["pfmInfo"] = QJsonArray{noDate, nullDate, validReadingObject()};
     QJsonObject nullName = validProfileObject();
     nullName["name"] = QJsonValue::Null;
+    nullName["zone_Plan"] = QJsonValue::Null;
 
     const std::optional<QList<Decode_Profile>> back =
         readText(QJsonDocument(QJsonArray{profile, nullName}).toJson());
     ASSERT_TRUE(back);
     EXPECT_EQ(back->at(0).name, std::nullopt);
     EXPECT_EQ(back->at(1).name, std::nullopt);
+    EXPECT_EQ(back->at(0).zone_Plan, 0);
+    EXPECT_EQ(back->at(1).zone_Plan, 0);
     // A reading without a date is kept as decoded, with no date; the import passes over it.
     ASSERT_EQ(back->at(0).pfmInfo.size(), 3);
     EXPECT_EQ(back->at(0).pfmInfo[0], reading(3.45f, std::nullopt, std::nullopt, 450));
@@ -445,6 +471,11 @@ std::vector<Refusal> profileRefusals()
     refuse("email", QJsonObject{}, "is not a string");
     refuse("name", 5, "is not a string");
     refuse("name", false, "is not a string");
+    refuse("zone_Plan", 2, "is not from 0 to 1");
+    refuse("zone_Plan", -1, "is not from 0 to 1");
+    refuse("zone_Plan", 0.5, "is not a 32-bit integer");
+    refuse("zone_Plan", "1", "is not a number");
+    refuse("zone_Plan", true, "is not a number");
     refuse("pfmInfo", QJsonObject{}, "is not an array");
     refuse("pfmInfo", "[]", "is not an array");
     return list;

@@ -134,6 +134,7 @@ TEST_F(Backup, ExportThenImportIntoAnEmptyStoreReproducesEveryProfileAndReadingE
 {
     QList<Decode_Profile> records = sample();
     records[1].name.reset();
+    records[2].zone_Plan = 1;
     store(records);
 
     AppClock::setNow(QDateTime(QDate(2024, 3, 15), QTime(14, 30, 5)));
@@ -157,6 +158,16 @@ TEST_F(Backup, ExportThenImportIntoAnEmptyStoreReproducesEveryProfileAndReadingE
     // The work copy is gone after a successful import; its folder stays.
     EXPECT_FALSE(QFile::exists(workCopy(QStringLiteral("Export_QFDB_20240315143005.json"))));
     EXPECT_TRUE(QDir(workCopy(QString())).exists());
+}
+
+TEST_F(Backup, AStoredPlanThatNoPlanKnowsIsBackedUpAsTheDefaultSoTheBackupStaysReadable)
+{
+    store({profile(QStringLiteral("ann@x"), {})});
+    viewContext().fetchProfile(QStringLiteral("ann@x")).value()->zone_Plan = 7;
+    ASSERT_TRUE(viewContext().save().ok());
+    const QList<Decode_Profile> backedUp = storeContents();
+    EXPECT_EQ(backedUp[0].zone_Plan, 0);
+    EXPECT_TRUE(BackupDocument::read(BackupDocument::write(backedUp).value()));
 }
 
 TEST_F(Backup, ImportingTheSameFileTwiceAddsNothing)

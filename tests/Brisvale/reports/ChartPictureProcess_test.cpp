@@ -207,6 +207,29 @@ TEST_F(ChartPictures, APictureShowsTheZonesOfItsBestValueAndEachReadingAtItsDayA
     }
 }
 
+// On the same picture, 50 % of 400 is at y 340.3 and 60 % at y 321.7: y 331 (about 220 l/min)
+// lies between them, y 345 (about 190) below both.
+TEST_F(ChartPictures, ThePicturesBandsFollowTheProfilesZonePlan)
+{
+    const QColor red(255, 145, 168);
+    const QColor yellow(255, 220, 136);
+    const struct {
+        qint32 plan;
+        QColor at220;
+    } cases[] = {{0, red}, {1, yellow}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.plan);
+        const ConditionReturnInfo info = query({reading(at(2024, 3, 15), 450)});
+        info.profile->zone_Plan = test.plan;
+        ChartPictureProcess process(info);
+        ASSERT_EQ(pass(process, Kind::PEF).size(), 1);
+        const QImage drawn = picture(Kind::PEF, 0);
+        EXPECT_EQ(drawn.pixelColor(52, 331), test.at220);
+        EXPECT_EQ(drawn.pixelColor(52, 345), red);
+        EXPECT_EQ(drawn.pixelColor(52, 310), yellow);
+    }
+}
+
 TEST_F(ChartPictures, DayLabelsCoverTheBlockInTheProfilesPattern)
 {
     const struct {

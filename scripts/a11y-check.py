@@ -1,0 +1,245 @@
+#!/usr/bin/python3
+"""Drives Brisvale through its accessibility tree, as a screen reader's user would reach it, and
+checks what the PEF chart tells a reader.
+
+Run by scripts/a11y-check inside a private session bus with the accessibility bus, the
+application started on a fresh data folder with the sample meter: a11y-check.py <application pid>
+
+It chooses the region, creates a profile, downloads the sample meter's readings, opens the Data
+page's PEF chart and reads the chart's name, its summary and its points' names. Every step waits
+for what it needs (polling, up to A11Y_CHECK_TIMEOUT seconds, 120 by default). Exits with 1 and a
+message naming what was missing."""
+
+import os
+import re
+import sys
+import time
+
+import pyatspi
+
+TIMEOUT = float(os.environ.get("A11Y_CHECK_TIMEOUT", "120"))
+POLL = 0.2
+APP_NAME = "Brisvale"
+EMAIL = "a11y@example.com"
+
+CHART_NAME = "PEF chart"
+SUMMARY = re.compile(r"^Readings: [1-9]\d*, from .+ to .+\. Latest: .+, PEF \d+ l/min.*\. Best value: \d+ l/min\. "
+                     r"Green zone: \d+, yellow zone: \d+, red zone: \d+\.$")
+POINT = re.compile(r"^[^,]+, [^,]+, PEF \d+ l/min, (green|yellow|red) zone$")
+
+
+class CheckFailed(Exception):
+    pass
+
+
+def fail(message):
+    raise CheckFailed(message)
+
+
+def application_alive(pid):
+    try:
+        os.kill(pid, 0)
+    except ProcessLookupError:
+        return False
+    return True
+
+
+class Driver:
+    def __init__(self, pid):
+        self.pid = pid
+
+    # --- the tree ---
+
+    def application(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            child = desktop.getChildAtIndex(i)
+            if child is not None and child.name == APP_NAME:
+                return child
+        return None
+
+    @staticmethod
+    def walk(node):
+        yield node
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                yield from Driver.walk(child)
+
+    @staticmethod
+    def showing(node):
+        return node.getState().contains(pyatspi.STATE_SHOWING)
+
+    def shown(self, role, name=None, root=None):
+        """The showing elements of the role (and name), in the tree's order."""
+        root = root or self.application()
+        if root is None:
+            return []
+        return [node for node in self.walk(root)
+                if node.getRoleName() == role and (name is None or node.name == name) and self.showing(node)]
+
+    def dialogs(self):
+        app = self.application()
+        if app is None:
+            return []
+        return [app.getChildAtIndex(i) for i in range(app.childCount)
+                if app.getChildAtIndex(i) is not None and app.getChildAtIndex(i).getRoleName() == "dialog"
+                and self.showing(app.getChildAtIndex(i))]
+
+    # --- waiting ---
+
+    def wait_for(self, what, probe):
+        """Polls probe() until it answers something; fails naming `what` after the timeout."""
+        deadline = time.monotonic() + TIMEOUT
+        while time.monotonic() < deadline:
+            if not application_alive(self.pid):
+                fail(f"the application quit while waiting for {what}")
+            try:
+                found = probe()
+            except Exception:  # the tree changes under the walk: look again
+                found = None
+            if found:
+                return found
+            time.sleep(POLL)
+        fail(f"{what} did not appear within {TIMEOUT:.0f} s; showing dialogs: {self.describe_dialogs()}")
+
+    def describe_dialogs(self):
+        try:
+            return [[node.name for node in self.walk(dialog) if node.name] for dialog in self.dialogs()] or "none"
+        except Exception as error:
+            return f"unreadable ({error})"
+
+    # --- acting ---
+
+    @staticmethod
+    def press(node):
+        action = node.queryAction()
+        for i in range(action.nActions):
+            if action.getName(i) == "Press":
+                action.doAction(i)
+                return
+        action.doAction(0)
+
+    def press_button(self, name, root=None):
+        button = self.wait_for(f'the button "{name}"', lambda: (self.shown("push button", name, root) or [None])[0])
+        self.press(button)
+
+    @staticmethod
+    def type_into(field, text):
+        if not field.queryEditableText().setTextContents(text):
+            fail(f"the field {field.name!r} took no text")
+
+
+def first_dialog_with(driver, role):
+    for dialog in driver.dialogs():
+        fields = driver.shown(role, root=dialog)
+        if fields:
+            return dialog, fields[0]
+    return None
+
+
+def create_profile(driver):
+    driver.wait_for("the application on the accessibility bus", driver.application)
+    driver.press_button("Continue")
+    driver.press_button("New Profile")
+    _, field = driver.wait_for("the new profile's e-mail field", lambda: first_dialog_with(driver, "text"))
+    driver.type_into(field, EMAIL)
+    driver.press_button("Create Profile")
+    # The profile form's fields: e-mail, then name.
+    name_field = driver.wait_for("the profile's name field",
+                                 lambda: not driver.dialogs() and (driver.shown("text") + [None, None])[1])
+    driver.type_into(name_field, "Ann")
+    driver.press_button("Save")
+    driver.press_button("Yes")
+    driver.wait_for("the saved profile", lambda: not driver.dialogs())
+
+
+def answer(driver, dialog):
+    """Answers a sync's dialog as a user who wants the readings: Yes, else OK."""
+    for name in ("Yes", "OK"):
+        buttons = driver.shown("push button", name, dialog)
+        if buttons:
+            driver.press(buttons[0])
+            return name
+    return None
+
+
+def sync(driver):
+    """Downloads the meter into the profile, answering every question until the readings are
+    saved: the last dialog says so."""
+    driver.press_button("Sync")
+    while True:
+        dialog = driver.wait_for("a dialog of the download", lambda: (driver.dialogs() or [None])[0])
+        texts = " ".join(node.name for node in driver.walk(dialog) if node.getRoleName() == "label")
+        saved = "downloaded and saved" in texts
+        if not answer(driver, dialog):
+            fail(f"a dialog of the download has neither Yes nor OK: {texts}")
+        driver.wait_for("the dialog to close", lambda: dialog not in driver.dialogs())
+        if saved:
+            return
+
+
+BUTTON_ROLES = ("push button", "toggle button")
+
+
+def pef_tab(driver):
+    """The Data page's tab that names PEF; while the tabs have no names, the middle of the three
+    icon-only buttons that end the row of the page's title."""
+    buttons = [node for role in BUTTON_ROLES for node in driver.shown(role)]
+    named = [b for b in buttons if re.search(r"\bPEF\b", b.name)]
+    if named:
+        return named[0]
+    titles = [label for label in driver.shown("label", "Data") if label.parent.getRoleName() not in BUTTON_ROLES]
+    if not titles:
+        return None
+    row = titles[0].parent
+    unnamed = [row.getChildAtIndex(i) for i in range(row.childCount)]
+    unnamed = [b for b in unnamed if b is not None and b.getRoleName() in BUTTON_ROLES and not b.name
+               and driver.showing(b)]
+    return unnamed[-2] if len(unnamed) >= 3 else None
+
+
+def open_pef_chart(driver):
+    driver.wait_for("the end of the download", lambda: not driver.dialogs())
+    driver.press_button("Data")
+    driver.press(driver.wait_for("the Data page's PEF tab", lambda: pef_tab(driver)))
+    return driver.wait_for(f'a showing list named "{CHART_NAME}"',
+                           lambda: (driver.shown("list", CHART_NAME) or [None])[0])
+
+
+def point_names(chart):
+    names = []
+    for i in range(chart.childCount):
+        child = chart.getChildAtIndex(i)
+        if child is not None and child.getRoleName() == "list item":
+            names.append(child.name)
+    return names
+
+
+def check_chart(driver, chart):
+    summary = driver.wait_for("the PEF chart's summary of the downloaded readings",
+                              lambda: chart.description if chart.description.startswith("Readings:") else None)
+    if not SUMMARY.match(summary):
+        fail(f"the PEF chart's summary reads {summary!r}")
+    names = driver.wait_for("the PEF chart's points", lambda: point_names(chart))
+    wrong = [name for name in names if not POINT.match(name)]
+    if wrong:
+        fail(f"{len(wrong)} of the PEF chart's {len(names)} points read otherwise, first {wrong[0]!r}")
+    print(f'a11y-check: "{chart.name}" reads "{summary}"')
+    print(f"a11y-check: {len(names)} points, the first reads \"{names[0]}\"")
+
+
+def main():
+    driver = Driver(int(sys.argv[1]))
+    try:
+        create_profile(driver)
+        sync(driver)
+        check_chart(driver, open_pef_chart(driver))
+    except CheckFailed as error:
+        print(f"a11y-check: {error}", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
