@@ -15,16 +15,10 @@ QPair<int, int> percentLimits(ZonePlan plan)
     return plan == ZonePlan::eightyFifty ? QPair<int, int>{80, 50} : QPair<int, int>{80, 60};
 }
 
-// percent · bestValue / 100 in whole l/min, rounded as the best-value sheet prints its limits
-// ("%.0f"): to the nearest, and an exact half to the even neighbour (200.5 is 200, 201.5 is 202).
 int roundedShare(int percent, int bestValue)
 {
     const qint64 scaled = static_cast<qint64>(percent) * bestValue;
-    qint64 whole = scaled / 100;
-    const qint64 twiceRest = 2 * (scaled < 0 ? -(scaled % 100) : scaled % 100);
-    if (twiceRest > 100 || (twiceRest == 100 && whole % 2 != 0))
-        whole += scaled < 0 ? -1 : 1;
-    return static_cast<int>(whole);
+    return static_cast<int>(scaled >= 0 ? (scaled + 50) / 100 : -((-scaled + 50) / 100));
 }
 
 struct DayRange {

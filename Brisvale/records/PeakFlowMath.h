@@ -30,8 +30,7 @@ std::optional<double> diurnalVariability(const QList<QPair<QDateTime, int>>& rea
 // Nunn & Gregg (1989), in l/min; defined for ages 15 to 85 years and heights 100 to 250 cm.
 std::optional<double> predictedPef(bool male, double ageYears, double heightCm);
 
-// The yellow and the red limit of a plan, in whole l/min, rounded as the best-value sheet has
-// always printed its limits: to the nearest, an exact half to the even neighbour.
+// The yellow and the red limit of a plan, in whole l/min (halves rounded up).
 QPair<int, int> zoneLimits(ZonePlan plan, int bestValue);
 
 // The fractions of the best value where the yellow and the red zones begin, as the chart's

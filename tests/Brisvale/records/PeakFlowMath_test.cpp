@@ -166,7 +166,7 @@ TEST(PeakFlowMath, PredictedPefFollowsNunnAndGreggWithinItsAgesAndHeights)
     }
 }
 
-TEST(PeakFlowMath, ZoneLimitsAreRoundedAsTheSheetPrintsThem)
+TEST(PeakFlowMath, ZoneLimitsAreRoundedToWholeLitresWithHalvesUp)
 {
     const struct {
         ZonePlan plan;
@@ -176,14 +176,14 @@ TEST(PeakFlowMath, ZoneLimitsAreRoundedAsTheSheetPrintsThem)
         {ZonePlan::eightySixty, 400, {320, 240}},
         {ZonePlan::eightyFifty, 400, {320, 200}},
         {ZonePlan::eightySixty, 403, {322, 242}},  // 322.4 and 241.8
-        {ZonePlan::eightyFifty, 401, {321, 200}},  // 320.8 and 200.5, a half to the even 200
-        {ZonePlan::eightyFifty, 403, {322, 202}},  // 201.5, a half to the even 202
+        {ZonePlan::eightyFifty, 401, {321, 201}},  // 320.8 and 200.5: 200 lies below the limit
+        {ZonePlan::eightyFifty, 403, {322, 202}},  // 201.5
         {ZonePlan::eightySixty, 51, {41, 31}},     // 40.8 and 30.6
         {ZonePlan::eightyFifty, 51, {41, 26}},     // 25.5 to 26
         {ZonePlan::eightySixty, 900, {720, 540}},
         {ZonePlan::eightyFifty, 899, {719, 450}},  // 719.2 and 449.5 to 450
         {ZonePlan::eightySixty, 0, {0, 0}},
-        {ZonePlan::eightyFifty, -401, {-321, -200}},
+        {ZonePlan::eightyFifty, -401, {-321, -201}},
     };
     for (const auto& test : cases) {
         EXPECT_EQ(PeakFlowMath::zoneLimits(test.plan, test.best), test.limits)
