@@ -1,6 +1,7 @@
 #include "Brisvale/pages/OverviewController.h"
 
 #include "Brisvale/pages/FilterControls.h"
+#include "Brisvale/pages/InsightCard.h"
 #include "Brisvale/pages/PageCard.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
@@ -16,6 +17,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <charconv>
 #include <cmath>
@@ -49,7 +51,7 @@ void OverviewController::buildInterface()
     card->content()->addLayout(buildUserSection());
     card->content()->addLayout(buildRangeSection());
     card->content()->addLayout(buildFiguresSection());
-    card->content()->addStretch(1);
+    card->content()->addWidget(buildInsightArea(), 1);
     Look::placeCard(*this, *card);
 }
 
@@ -124,6 +126,27 @@ QLayout* OverviewController::buildFiguresSection()
     return grid;
 }
 
+// The Insight card scrolls in the room left under the fields, so the page keeps its smallest size.
+QScrollArea* OverviewController::buildInsightArea()
+{
+    auto* holder = new QWidget;
+    holder->setObjectName(QStringLiteral("insightHolder"));
+    insightCard = new InsightCard(holder);
+    auto* column = new QVBoxLayout(holder);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(insightCard);
+    column->addStretch(1);
+    insightArea = new QScrollArea(this);
+    insightArea->setObjectName(QStringLiteral("insightArea"));
+    insightArea->setFrameShape(QFrame::NoFrame);
+    insightArea->setWidgetResizable(true);
+    insightArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    insightArea->setWidget(holder);
+    insightArea->viewport()->setAutoFillBackground(false);
+    holder->setAutoFillBackground(false);
+    return insightArea;
+}
+
 void OverviewController::setCaptions()
 {
     Title_Lab->setText(text("OverviewController_PageTitle"));
@@ -138,6 +161,8 @@ void OverviewController::setCaptions()
     LastMeasure_Lab->setText(text("OverviewController_Measurements_Measurements"));
     AverageTitle_Lab->setText(text("OverviewController_Average_Title"));
     BestValueTitle_Lab->setText(text("OverviewController_BestValue_Title"));
+    insightCard->setCaptions();
+    insightArea->setAccessibleName(insightCard->InsightTitle_Lab->text());
 }
 
 void OverviewController::willAppear()
@@ -198,6 +223,8 @@ void OverviewController::refreshStatistics()
     bestValueTextField->setText(QString::number(profile.best_Value));
     const bool male = Gender_DB::fromDbId(profile.gender)->id == Gender_DB::Defaults::Male;
     setUserIcon(male ? QStringLiteral("icon_User_male") : QStringLiteral("icon_User_female"));
+    const std::optional<ConditionReturnInfo> wholeDays = ConditionProcess::queryWholeDays();
+    insightCard->showFigures(profile, readings, wholeDays ? wholeDays->pfm : QList<PFMPtr>(), now);
 }
 
 void OverviewController::clearStatistics()
@@ -208,6 +235,7 @@ void OverviewController::clearStatistics()
         field->clear();
     }
     setUserIcon(QString());
+    insightCard->clear();
 }
 
 void OverviewController::setUserIcon(const QString& name)

@@ -6,9 +6,11 @@
 #include <QWidget>
 
 class FilterControls;
+class InsightCard;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QScrollArea;
 
 // The overview page (page 0 of the main window): a summary of the current user and of that user's
 // readings in the stored date window and time of day, with the controls that change that filter.
@@ -68,6 +70,8 @@ public:
     QLabel* fev1AveTextField = nullptr;
     QLabel* bestValueTextField = nullptr;
     QLabel* userIconImage = nullptr; // its "imageName" property names the icon shown
+    InsightCard* insightCard = nullptr; // the clinical figures, under the fields above
+    QScrollArea* insightArea = nullptr; // holds the Insight card
 
     FilterControls& filter() const { return *filterControls; }
 
@@ -76,6 +80,7 @@ private:
     QLayout* buildUserSection();
     QLayout* buildRangeSection();
     QLayout* buildFiguresSection();
+    QScrollArea* buildInsightArea();
     void setCaptions();
     void clearStatistics();
     void setUserIcon(const QString& name);

@@ -33,6 +33,8 @@ QStringList markers(Localization::Placeholder placeholder)
         return {QStringLiteral("[:BV]"), QStringLiteral("[:VB]")};
     case Localization::Placeholder::count:
         return {QStringLiteral("[:NR]")};
+    case Localization::Placeholder::figure:
+        return {QStringLiteral("[:FI]")};
     }
     return {};
 }

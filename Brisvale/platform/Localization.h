@@ -12,6 +12,7 @@ enum class Placeholder {
     email,     // "[:EM]": the e-mail of the profile concerned
     bestValue, // "[:BV]" and "[:VB]": a best value, as a number or as typed
     count,     // "[:NR]": a number of items, such as readings
+    figure,    // "[:FI]": a figure as the screen shows it, such as a percentage
 };
 
 // Loads the English tables into the application (once; later calls do nothing). Needs the

@@ -63,14 +63,27 @@ void ConditionProcess::broadcastCondition()
 
 std::optional<ConditionReturnInfo> ConditionProcess::queryReadings()
 {
+    return query(Hours::chosen);
+}
+
+std::optional<ConditionReturnInfo> ConditionProcess::queryWholeDays()
+{
+    return query(Hours::every);
+}
+
+std::optional<ConditionReturnInfo> ConditionProcess::query(Hours hours)
+{
     const std::optional<QString> email = UserDefaultHelper::email();
     const std::optional<QDateTime> from = UserDefaultHelper::from();
     const std::optional<QDateTime> to = UserDefaultHelper::to();
     const std::optional<QString> time = UserDefaultHelper::time();
-    const std::optional<SelectTimeFormat_DB> choice =
+    std::optional<SelectTimeFormat_DB> choice =
         time ? SelectTimeFormat_DB::fromShowValue(*time) : std::nullopt;
     if (!email || !from || !to || !choice) {
         return std::nullopt;
+    }
+    if (hours == Hours::every) {
+        choice = SelectTimeFormat_DB::row(SelectTimeFormat_DB::Defaults::ALL);
     }
     const StoreResult<ProfilePtr> profile = viewContext().fetchProfile(email);
     if (!profile) {
@@ -85,8 +98,10 @@ std::optional<ConditionReturnInfo> ConditionProcess::queryReadings()
     if (!startDate.isValid() || !endDate.isValid()) {
         return std::nullopt;
     }
-    Console::printLine(QStringLiteral("以下為搜尋時間\nstartDate -> ") + Console::momentText(startDate)
-        + QStringLiteral("\nendDate -> ") + Console::momentText(endDate));
+    if (hours == Hours::chosen) {
+        Console::printLine(QStringLiteral("以下為搜尋時間\nstartDate -> ") + Console::momentText(startDate)
+            + QStringLiteral("\nendDate -> ") + Console::momentText(endDate));
+    }
     const StoreResult<QList<PFMPtr>> readings = viewContext().fetchReadings(
         profile.value(), Timestamp::fromDateTime(startDate), Timestamp::fromDateTime(endDate));
     if (!readings) {

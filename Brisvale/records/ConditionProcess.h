@@ -24,4 +24,12 @@ public:
     // or a "time" that names no choice. A store that fails to answer stops the program with
     // "Failed to fetch data: " and the error.
     static std::optional<ConditionReturnInfo> queryReadings();
+
+    // The same user's readings on the days of the stored window at every hour of those days,
+    // whatever time of day is stored; newest first. No result in the same cases; prints nothing.
+    static std::optional<ConditionReturnInfo> queryWholeDays();
+
+private:
+    enum class Hours { chosen, every };
+    static std::optional<ConditionReturnInfo> query(Hours hours);
 };

@@ -603,6 +603,82 @@
         <source>Age</source>
         <translation>Age</translation>
     </message>
+    <message id="OverviewController_Insight_Title">
+        <source>Insight</source>
+        <translation>Insight</translation>
+    </message>
+    <message id="OverviewController_Insight_Note">
+        <source>These figures support a conversation with your doctor. They are not a diagnosis.</source>
+        <translation>These figures support a conversation with your doctor. They are not a diagnosis.</translation>
+    </message>
+    <message id="OverviewController_Insight_Latest">
+        <source>Latest reading, % of best value</source>
+        <translation>Latest reading, % of best value</translation>
+    </message>
+    <message id="OverviewController_Insight_Average">
+        <source>Average, % of best value</source>
+        <translation>Average, % of best value</translation>
+    </message>
+    <message id="OverviewController_Insight_Variability">
+        <source>Day-to-day variability, last 14 days with readings</source>
+        <translation>Day-to-day variability, last 14 days with readings</translation>
+    </message>
+    <message id="OverviewController_Insight_Predicted">
+        <source>Predicted PEF for age, sex and height</source>
+        <translation>Predicted PEF for age, sex and height</translation>
+    </message>
+    <message id="OverviewController_Insight_BestOfPredicted">
+        <source>Best value, % of predicted PEF</source>
+        <translation>Best value, % of predicted PEF</translation>
+    </message>
+    <message id="OverviewController_Insight_Percent">
+        <source>[:FI] %</source>
+        <translation>[:FI] %</translation>
+    </message>
+    <message id="OverviewController_Insight_LitresPerMinute">
+        <source>[:FI] l/min</source>
+        <translation>[:FI] l/min</translation>
+    </message>
+    <message id="OverviewController_Insight_None">
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message id="OverviewController_Insight_GreenZone">
+        <source>green zone</source>
+        <translation>green zone</translation>
+    </message>
+    <message id="OverviewController_Insight_YellowZone">
+        <source>yellow zone</source>
+        <translation>yellow zone</translation>
+    </message>
+    <message id="OverviewController_Insight_RedZone">
+        <source>red zone</source>
+        <translation>red zone</translation>
+    </message>
+    <message id="OverviewController_Insight_AboveAdultGuide">
+        <source>above the 10 % guide</source>
+        <translation>above the 10 % guide</translation>
+    </message>
+    <message id="OverviewController_Insight_AboveChildGuide">
+        <source>above the 13 % guide</source>
+        <translation>above the 13 % guide</translation>
+    </message>
+    <message id="OverviewController_Insight_NoReadings">
+        <source>no readings in the chosen days and time of day</source>
+        <translation>no readings in the chosen days and time of day</translation>
+    </message>
+    <message id="OverviewController_Insight_NoBest">
+        <source>no best value set</source>
+        <translation>no best value set</translation>
+    </message>
+    <message id="OverviewController_Insight_NeedsTwoReadings">
+        <source>needs two readings on one day</source>
+        <translation>needs two readings on one day</translation>
+    </message>
+    <message id="OverviewController_Insight_NeedsAgeAndHeight">
+        <source>needs age 15 to 85 and height 100 to 250 cm</source>
+        <translation>needs age 15 to 85 and height 100 to 250 cm</translation>
+    </message>
     <message id="ViewController_AlertMessage_PFMClockReadFailed">
         <source>The meter's clock could not be read, so nothing was downloaded. The readings stay in the meter.</source>
         <translation>The meter's clock could not be read, so nothing was downloaded. The readings stay in the meter.</translation>

@@ -77,6 +77,17 @@ const QStringList pageKeys = {
     "OverviewController_TimeRange_To", "OverviewController_Measurements_Title",
     "OverviewController_Measurements_Measurements", "OverviewController_Measurements_Last",
     "OverviewController_Average_Title", "OverviewController_BestValue_Title", "OverviewController_User_Age",
+    // The overview's Insight card.
+    "OverviewController_Insight_Title", "OverviewController_Insight_Note",
+    "OverviewController_Insight_Latest", "OverviewController_Insight_Average",
+    "OverviewController_Insight_Variability", "OverviewController_Insight_Predicted",
+    "OverviewController_Insight_BestOfPredicted", "OverviewController_Insight_Percent",
+    "OverviewController_Insight_LitresPerMinute", "OverviewController_Insight_None",
+    "OverviewController_Insight_GreenZone", "OverviewController_Insight_YellowZone",
+    "OverviewController_Insight_RedZone", "OverviewController_Insight_AboveAdultGuide",
+    "OverviewController_Insight_AboveChildGuide", "OverviewController_Insight_NoReadings",
+    "OverviewController_Insight_NoBest", "OverviewController_Insight_NeedsTwoReadings",
+    "OverviewController_Insight_NeedsAgeAndHeight",
     // The standard dialogue buttons.
     "Yes", "No", "Cancel",
     // What failed and what was kept when the meter or the store fails, and refused values.
@@ -205,6 +216,8 @@ TEST(Localization, TextsCarryThePlaceholdersTheirCallersFillIn)
         {"ViewController_AlertMessage_PFMBestValueWriteFailed_Stored", "[:BV]"},
         {"ViewController_AlertMessage_PFMMaxOutOfRange", "[:BV]"},
         {"TrafficLightsController_AlertMessage_MeterFailed", "[:BV]"},
+        {"OverviewController_Insight_Percent", "[:FI]"},
+        {"OverviewController_Insight_LitresPerMinute", "[:FI]"},
     };
     for (const auto& [key, marker] : carriers) {
         EXPECT_TRUE(Localization::text(key).contains(QLatin1String(marker))) << key;

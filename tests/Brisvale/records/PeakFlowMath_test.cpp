@@ -1,0 +1,243 @@
+#include "Brisvale/records/PeakFlowMath.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+// The local days below are Europe/Berlin days (CET, UTC+1, until 29 March 2026), as CTest pins.
+
+namespace {
+
+using PeakFlowMath::Zone;
+using PeakFlowMath::ZonePlan;
+using Readings = QList<QPair<QDateTime, int>>;
+
+// A local moment of March 2026.
+QDateTime local(int day, int hour, int minute = 0)
+{
+    return QDateTime(QDate(2026, 3, day), QTime(hour, minute));
+}
+
+// A UTC moment of March 2026.
+QDateTime utc(int day, int hour, int minute = 0)
+{
+    return QDateTime(QDate(2026, 3, day), QTime(hour, minute), Qt::UTC);
+}
+
+QDate march(int day)
+{
+    return QDate(2026, 3, day);
+}
+
+void expectValue(const std::optional<double>& actual, const std::optional<double>& expected, double tolerance,
+                 const char* name)
+{
+    ASSERT_EQ(actual.has_value(), expected.has_value()) << name;
+    if (expected) {
+        EXPECT_NEAR(*actual, *expected, tolerance) << name;
+    }
+}
+
+}
+
+TEST(PeakFlowMath, PercentOfBestIsAShareOfAPositiveBestValue)
+{
+    const struct {
+        int pef;
+        int best;
+        std::optional<double> percent;
+    } cases[] = {
+        {400, 500, 80.0},
+        {500, 400, 125.0},
+        {0, 400, 0.0},
+        {1, 3, 33.333333333333},
+        {321, 401, 80.049875311721},
+        {400, 0, std::nullopt},
+        {400, -1, std::nullopt},
+        {400, std::numeric_limits<int>::min(), std::nullopt},
+    };
+    for (const auto& test : cases) {
+        expectValue(PeakFlowMath::percentOfBest(test.pef, test.best), test.percent, 1e-9,
+                    QStringLiteral("%1 of %2").arg(test.pef).arg(test.best).toUtf8().constData());
+    }
+}
+
+TEST(PeakFlowMath, DiurnalVariabilityIsTheMeanOfTheLocalDaysWithTwoReadings)
+{
+    const struct {
+        const char* name;
+        Readings readings;
+        QDate from;
+        QDate to;
+        std::optional<double> variability;
+    } cases[] = {
+        {"one day", {{local(2, 8), 400}, {local(2, 20), 480}}, march(1), march(31), 18.1818181818},
+        {"two days",
+         {{local(2, 8), 400}, {local(2, 20), 480}, {local(3, 8), 430}, {local(3, 20), 450}},
+         march(1), march(31), 11.3636363636},
+        {"three days",
+         {{local(2, 8), 400}, {local(2, 20), 480}, {local(3, 8), 430}, {local(3, 20), 450},
+          {local(4, 8), 300}, {local(4, 20), 400}},
+         march(1), march(31), 17.0995670996},
+        {"highest and lowest of three", {{local(5, 7), 350}, {local(5, 12), 300}, {local(5, 21), 400}},
+         march(5), march(5), 28.5714285714},
+        {"a day with one reading is left out",
+         {{local(6, 8), 500}, {local(6, 20), 450}, {local(7, 8), 200}}, march(1), march(31), 10.5263157895},
+        {"equal readings", {{local(8, 8), 400}, {local(8, 20), 400}}, march(1), march(31), 0.0},
+        {"no day with two readings", {{local(2, 8), 400}, {local(3, 8), 480}}, march(1), march(31),
+         std::nullopt},
+        {"no readings", {}, march(1), march(31), std::nullopt},
+        {"both bounds included",
+         {{local(2, 8), 250}, {local(2, 20), 310}, {local(9, 0, 0), 600}, {local(9, 23, 59), 610}},
+         march(2), march(9), 11.5407319953},
+        {"days outside from..to are left out",
+         {{local(1, 8), 100}, {local(1, 20), 500}, {local(2, 8), 400}, {local(2, 20), 440},
+          {local(10, 8), 100}, {local(10, 20), 500}},
+         march(2), march(9), 9.5238095238},
+        {"only days outside from..to", {{local(1, 8), 100}, {local(1, 20), 500}}, march(2), march(9),
+         std::nullopt},
+        {"from after to", {{local(2, 8), 400}, {local(2, 20), 480}}, march(3), march(1), std::nullopt},
+        // 22:30 and 23:30 UTC on 1 March are 23:30 on the 1st and 00:30 on the 2nd in Berlin.
+        {"one UTC day, two local days", {{utc(1, 22, 30), 400}, {utc(1, 23, 30), 480}}, march(1), march(2),
+         std::nullopt},
+        // 23:30 UTC on 1 March and 21:00 UTC on 2 March are both on the 2nd in Berlin.
+        {"two UTC days, one local day", {{utc(1, 23, 30), 400}, {utc(2, 21, 0), 480}}, march(2), march(2),
+         18.1818181818},
+        // Berlin skips from 02:00 to 03:00 on 29 March: 00:30 UTC is 01:30, 01:30 UTC is 03:30.
+        {"the day the clocks go forward", {{utc(29, 0, 30), 400}, {utc(29, 1, 30), 480}}, march(29),
+         march(29), 18.1818181818},
+        {"two readings of zero", {{local(2, 8), 0}, {local(2, 20), 0}}, march(1), march(31), std::nullopt},
+    };
+    for (const auto& test : cases) {
+        expectValue(PeakFlowMath::diurnalVariability(test.readings, test.from, test.to), test.variability,
+                    1e-9, test.name);
+    }
+}
+
+TEST(PeakFlowMath, PredictedPefFollowsNunnAndGreggWithinItsAgesAndHeights)
+{
+    const struct {
+        bool male;
+        double age;
+        double height;
+        std::optional<double> pef;
+    } cases[] = {
+        {true, 40, 175, 636.441993},
+        {false, 40, 165, 483.308438},
+        {true, 70, 170, 541.731043},
+        {false, 25, 160, 479.525614},
+        {true, 30, 180, 640.501444},
+        {false, 50, 170, 471.084883},
+        {true, 20, 160, 567.251834},
+        {false, 60, 155, 432.732051},
+        {true, 55, 190, 624.112948},
+        {false, 35, 175, 498.104987},
+        {true, 15, 175, 544.475076},
+        {false, 85, 160, 369.790590},
+        {true, 40, 100, 462.085724},
+        {false, 40, 250, 545.563210},
+        {true, 15, 100, 395.313574},
+        {true, 85, 250, 552.526990},
+        {false, 15, 250, 509.294725},
+        {false, 85, 100, 296.615555},
+        {true, 14, 175, std::nullopt},
+        {false, 14.9, 175, std::nullopt},
+        {true, 85.1, 175, std::nullopt},
+        {false, 86, 175, std::nullopt},
+        {true, 40, 99.9, std::nullopt},
+        {false, 40, 250.1, std::nullopt},
+        {true, 40, 0, std::nullopt},
+        {true, 0, 175, std::nullopt},
+        {true, std::nan(""), 175, std::nullopt},
+        {false, 40, std::nan(""), std::nullopt},
+        {true, 40, std::numeric_limits<double>::infinity(), std::nullopt},
+    };
+    for (const auto& test : cases) {
+        expectValue(PeakFlowMath::predictedPef(test.male, test.age, test.height), test.pef, 1e-5,
+                    QStringLiteral("%1 %2 years %3 cm")
+                        .arg(test.male ? "man" : "woman")
+                        .arg(test.age)
+                        .arg(test.height)
+                        .toUtf8()
+                        .constData());
+    }
+}
+
+TEST(PeakFlowMath, ZoneLimitsAreRoundedToWholeLitresWithHalvesUp)
+{
+    const struct {
+        ZonePlan plan;
+        int best;
+        QPair<int, int> limits;
+    } cases[] = {
+        {ZonePlan::eightySixty, 400, {320, 240}},
+        {ZonePlan::eightyFifty, 400, {320, 200}},
+        {ZonePlan::eightySixty, 403, {322, 242}},  // 322.4 and 241.8
+        {ZonePlan::eightyFifty, 401, {321, 201}},  // 320.8 and 200.5: 200 lies below the limit
+        {ZonePlan::eightyFifty, 403, {322, 202}},  // 201.5
+        {ZonePlan::eightySixty, 51, {41, 31}},     // 40.8 and 30.6
+        {ZonePlan::eightyFifty, 51, {41, 26}},     // 25.5 to 26
+        {ZonePlan::eightySixty, 900, {720, 540}},
+        {ZonePlan::eightyFifty, 899, {719, 450}},  // 719.2 and 449.5 to 450
+        {ZonePlan::eightySixty, 0, {0, 0}},
+        {ZonePlan::eightyFifty, -401, {-321, -201}},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(PeakFlowMath::zoneLimits(test.plan, test.best), test.limits)
+            << static_cast<int>(test.plan) << " " << test.best;
+    }
+}
+
+TEST(PeakFlowMath, ZonesBeginAtTheExactShareOfTheBestValue)
+{
+    const struct {
+        ZonePlan plan;
+        int pef;
+        int best;
+        Zone zone;
+    } cases[] = {
+        {ZonePlan::eightySixty, 320, 400, Zone::green},
+        {ZonePlan::eightySixty, 319, 400, Zone::yellow},
+        {ZonePlan::eightySixty, 240, 400, Zone::yellow},
+        {ZonePlan::eightySixty, 239, 400, Zone::red},
+        {ZonePlan::eightyFifty, 320, 400, Zone::green},
+        {ZonePlan::eightyFifty, 319, 400, Zone::yellow},
+        {ZonePlan::eightyFifty, 200, 400, Zone::yellow},
+        {ZonePlan::eightyFifty, 199, 400, Zone::red},
+        {ZonePlan::eightyFifty, 239, 400, Zone::yellow},
+        // The limits of 401 fall between whole numbers: 320.8, 240.6 and 200.5.
+        {ZonePlan::eightySixty, 321, 401, Zone::green},
+        {ZonePlan::eightySixty, 320, 401, Zone::yellow},
+        {ZonePlan::eightySixty, 241, 401, Zone::yellow},
+        {ZonePlan::eightySixty, 240, 401, Zone::red},
+        {ZonePlan::eightyFifty, 201, 401, Zone::yellow},
+        {ZonePlan::eightyFifty, 200, 401, Zone::red},
+        {ZonePlan::eightySixty, 900, 400, Zone::green},
+        {ZonePlan::eightySixty, 0, 400, Zone::red},
+        {ZonePlan::eightyFifty, std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), Zone::green},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(PeakFlowMath::zoneOf(test.pef, test.best, test.plan), test.zone)
+            << static_cast<int>(test.plan) << " " << test.pef << " of " << test.best;
+    }
+}
+
+TEST(PeakFlowMath, AStoredPlanNumberThatNamesNoPlanReadsAsTheDefault)
+{
+    const struct {
+        int stored;
+        ZonePlan plan;
+    } cases[] = {
+        {0, ZonePlan::eightySixty},
+        {1, ZonePlan::eightyFifty},
+        {2, ZonePlan::eightySixty},
+        {-1, ZonePlan::eightySixty},
+        {std::numeric_limits<int>::max(), ZonePlan::eightySixty},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(PeakFlowMath::zonePlanFromStored(test.stored), test.plan) << test.stored;
+    }
+}
