@@ -101,7 +101,15 @@ class Driver:
             if found:
                 return found
             time.sleep(POLL)
-        fail(f"{what} did not appear within {TIMEOUT:.0f} s; showing dialogs: {self.describe_dialogs()}")
+        fail(f"{what} did not appear within {TIMEOUT:.0f} s; showing dialogs: {self.describe_dialogs()}; "
+             f"showing buttons: {self.describe_buttons()}")
+
+    def describe_buttons(self):
+        try:
+            return [(node.getRoleName(), node.name) for node in self.walk(self.application())
+                    if node.getRoleName() in BUTTON_ROLES and self.showing(node)] or "none"
+        except Exception as error:
+            return f"unreadable ({error})"
 
     def describe_dialogs(self):
         try:
@@ -121,7 +129,7 @@ class Driver:
         action.doAction(0)
 
     def press_button(self, name, root=None):
-        button = self.wait_for(f'the button "{name}"', lambda: (self.shown("push button", name, root) or [None])[0])
+        button = self.wait_for(f'the button "{name}"', lambda: ([node for role in BUTTON_ROLES for node in self.shown(role, name, root)] or [None])[0])
         self.press(button)
 
     @staticmethod
@@ -179,7 +187,8 @@ def sync(driver):
             return
 
 
-BUTTON_ROLES = ("push button", "toggle button")
+# A checkable button (the side menu, the view tabs) is a check box or radio button to a reader.
+BUTTON_ROLES = ("push button", "toggle button", "check box", "radio button")
 
 
 def pef_tab(driver):

@@ -184,6 +184,14 @@ QToolButton* ViewController::makeMenuButton(const QString& objectName, int tag)
             switchPageHandler(tag);
             updateMenuImages();
         });
+        // A reader's action toggles the button without a click: checking another page's button
+        // asks for that page, and the buttons then show the current page again.
+        connect(button, &QToolButton::toggled, this, [this, tag](bool checked) {
+            if (checked && tag != std::min(CurrentlyPage, SETTINGS_TABTAG)) {
+                switchPageHandler(tag);
+            }
+            updateMenuImages();
+        });
     }
     return button;
 }

@@ -154,12 +154,25 @@ TEST_F(MainWindowKeyboard, TheCurrentPageAndTheCurrentDataTabAreCheckedForAReade
         {"PEF tab", [](ViewController& w) -> QAbstractButton* { return w.dataPage()->PefButton; }, 1, DataController::PEF_TABTAG},
         {"PEF tab again", [](ViewController& w) -> QAbstractButton* { return w.dataPage()->PefButton; }, 1, DataController::PEF_TABTAG},
         {"FEV1 tab", [](ViewController& w) -> QAbstractButton* { return w.dataPage()->Fev1Button; }, 1, DataController::FEV1_TABTAG},
-        {"settings page", [](ViewController& w) -> QAbstractButton* { return w.SettingsBtn; }, 3, DataController::FEV1_TABTAG},
-        {"settings again", [](ViewController& w) -> QAbstractButton* { return w.SettingsBtn; }, 3, DataController::FEV1_TABTAG},
+        // A reader's default action on a checkable button toggles it, with no click.
+        {"overview by a reader", [](ViewController& w) -> QAbstractButton* { return w.OverviewBtn; }, 0, DataController::FEV1_TABTAG},
+        {"data page by a reader", [](ViewController& w) -> QAbstractButton* { return w.DataBtn; }, 1, DataController::FEV1_TABTAG},
+        {"PEF tab by a reader", [](ViewController& w) -> QAbstractButton* { return w.dataPage()->PefButton; }, 1, DataController::PEF_TABTAG},
+        {"PEF tab again by a reader", [](ViewController& w) -> QAbstractButton* { return w.dataPage()->PefButton; }, 1, DataController::PEF_TABTAG},
+        {"settings page", [](ViewController& w) -> QAbstractButton* { return w.SettingsBtn; }, 3, DataController::PEF_TABTAG},
+        {"settings again", [](ViewController& w) -> QAbstractButton* { return w.SettingsBtn; }, 3, DataController::PEF_TABTAG},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
-        step.pressed(*window)->click();
+        QAbstractButton* button = step.pressed(*window);
+        if (QString::fromUtf8(step.name).endsWith(QStringLiteral("by a reader"))) {
+            QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
+            ASSERT_NE(actions, nullptr);
+            ASSERT_FALSE(actions->actionNames().isEmpty());
+            actions->doAction(actions->actionNames().first());
+        } else {
+            button->click();
+        }
         for (int tag = ViewController::OVERVIEW_TABTAG; tag <= ViewController::SETTINGS_TABTAG; ++tag) {
             EXPECT_TRUE(stateOf(menuButton(tag)).checkable);
             EXPECT_EQ(bool(stateOf(menuButton(tag)).checked), tag == step.checkedPage) << tag;
