@@ -115,9 +115,7 @@ QToolButton* DataController::makeTabButton(const QString& objectName, int tag)
         SwitchPageHandler(tag);
         setTabImages();
     });
-    // A reader's action toggles the tab without a click: checking another tab shows it, and the
-    // tabs then show the current one again.
-    connect(tab, &QToolButton::toggled, this, [this, tag](bool checked) {
+    Accessibility::onReaderToggle(*tab, [this, tag](bool checked) {
         if (checked && tag != CurrentlyPage) {
             SwitchPageHandler(tag);
         }

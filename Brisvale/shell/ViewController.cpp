@@ -184,9 +184,7 @@ QToolButton* ViewController::makeMenuButton(const QString& objectName, int tag)
             switchPageHandler(tag);
             updateMenuImages();
         });
-        // A reader's action toggles the button without a click: checking another page's button
-        // asks for that page, and the buttons then show the current page again.
-        connect(button, &QToolButton::toggled, this, [this, tag](bool checked) {
+        Accessibility::onReaderToggle(*button, [this, tag](bool checked) {
             if (checked && tag != std::min(CurrentlyPage, SETTINGS_TABTAG)) {
                 switchPageHandler(tag);
             }
