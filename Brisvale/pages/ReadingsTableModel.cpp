@@ -81,6 +81,8 @@ QVariant ReadingsTableModel::data(const QModelIndex& index, int role) const
                    : QVariant();
     case objectIDRole:
         return reading.objectID();
+    case storedNoteRole:
+        return reading.note ? QVariant(*reading.note) : QVariant();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     default:

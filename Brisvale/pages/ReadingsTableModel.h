@@ -17,6 +17,8 @@ public:
 
     // The reading's object identifier (a 64-bit integer), for every cell.
     static constexpr int objectIDRole = Qt::UserRole + 1;
+    // The reading's note as stored: a string, or an invalid variant for a reading without one.
+    static constexpr int storedNoteRole = Qt::UserRole + 2;
 
     using QAbstractTableModel::QAbstractTableModel;
 

@@ -54,10 +54,19 @@ TableController::TableController(QWidget* parent) : DataChildPage(parent)
     // Tab leaves the table; the arrow keys move between its cells.
     tableView->setTabKeyNavigation(false);
     tableView->setAccessibleName(Localization::text(QStringLiteral("DataController_Tab_Table")));
-    tableView->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked
-                               | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
-    tableView->setItemDelegateForColumn(ReadingsTableModel::NotesColumn,
-        new NoteDelegate([this](qint64 id, const QString& text, QLineEdit* field) { saveNote(id, text, field); },
+    // A click on a note edits it at once; the arrow keys pass over the note cells (a field opened
+    // there would take them), and a note opens by typing or F2.
+    tableView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                               | QAbstractItemView::AnyKeyPressed);
+    connect(tableView, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+        if (index.column() == ReadingsTableModel::NotesColumn) {
+            tableView->edit(index);
+        }
+    });
+    tableView->setItemDelegateForColumn(
+        ReadingsTableModel::NotesColumn,
+        new NoteDelegate([this](qint64 id, const std::optional<QString>& text,
+                                QLineEdit* field) { saveNote(id, text, field); },
                          tableView));
     deleteButtons = new DeleteButtonDelegate([this](int tag, qint64 id) { checkBoxActionWithButton(tag, id); },
                                              tableView);
@@ -192,10 +201,10 @@ QString TableController::answerText(int response)
     }
 }
 
-void TableController::saveNote(qint64 objectID, const QString& text, QLineEdit* field)
+void TableController::saveNote(qint64 objectID, const std::optional<QString>& text, QLineEdit* field)
 {
-    Console::printLine(field->property(NoteDelegate::tagProperty).toString() + QLatin1Char(' ') + text
-                       + QLatin1Char(' ') + QString::number(objectID));
+    Console::printLine(field->property(NoteDelegate::tagProperty).toString() + QLatin1Char(' ')
+                       + text.value_or(QString()) + QLatin1Char(' ') + QString::number(objectID));
     StoreContext& context = viewContext();
     const StoreResult<PFMPtr> reading = context.existingReading(objectID);
     StoreStatus saved = reading ? StoreStatus(std::monostate()) : StoreStatus(reading.error());

@@ -41,7 +41,7 @@ public:
     void deleteReading(qint64 objectID, int response);
     // Stores the note field's whole text as the reading's note; the console is told the field's
     // tag, its text and the reading.
-    void saveNote(qint64 objectID, const QString& text, QLineEdit* field);
+    void saveNote(qint64 objectID, const std::optional<QString>& text, QLineEdit* field);
 
     // A click on a column title: that column ascending, or the other way when it is sorted already.
     void sortByColumn(int column);

@@ -341,6 +341,11 @@ TEST_F(TableTest, TabLeavesTheTableAndTheArrowKeysMoveBetweenItsCells)
     EXPECT_EQ(view().currentIndex().column(), ReadingsTableModel::FEV1Column);
     QTest::keyClick(&view(), Qt::Key_Down);
     EXPECT_EQ(view().currentIndex().row(), 1);
+    // The arrows pass over the note cell: no field opens there to take them.
+    QTest::keyClick(&view(), Qt::Key_Right);
+    EXPECT_EQ(view().currentIndex().column(), ReadingsTableModel::NotesColumn);
+    QTest::keyClick(&view(), Qt::Key_Right);
+    EXPECT_EQ(view().currentIndex().column(), ReadingsTableModel::DeleteBtnColumn);
     QTest::keyClick(&view(), Qt::Key_Tab);
     EXPECT_FALSE(view().hasFocus());
     EXPECT_FALSE(view().isAncestorOf(QApplication::focusWidget()));
@@ -368,4 +373,39 @@ TEST_F(TableTest, TheTableItsDeleteCellsAndItsNoteFieldAreNamedForAReader)
     ASSERT_NE(note, nullptr);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(note)->text(QAccessible::Name),
               Localization::text(QStringLiteral("TableController_Notes")));
+}
+
+// A key typed on a note cell opens the note with that key, and every keystroke is stored: Escape
+// puts back the note the field opened with, absent or not. Once stored " " for a Space.
+TEST_F(TableTest, EscapeAfterAnEditPutsBackTheNoteTheFieldOpenedWith)
+{
+    const struct {
+        const char* name;
+        std::optional<QString> note;
+        QList<Qt::Key> keys;
+    } cases[] = {
+        {"absent, Space", std::nullopt, {Qt::Key_Space}},
+        {"absent, typed and erased", std::nullopt, {Qt::Key_A, Qt::Key_Backspace}},
+        {"a note, typed", QStringLiteral("run"), {Qt::Key_S, Qt::Key_S}},
+        {"a note, nothing typed", QStringLiteral("run"), {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        storeUser({{second, 380, 2.5f, c.note}});
+        showPage();
+        page->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+        view().setFocus();
+        view().setCurrentIndex(view().model()->index(0, ReadingsTableModel::NotesColumn));
+        for (const Qt::Key key : c.keys) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+        closeViewContext();
+        const ProfilePtr profile = viewContext().fetchProfile(QStringLiteral("ann@example.com")).value();
+        EXPECT_EQ(viewContext().pfmInfo(profile).value().first()->note, c.note);
+    }
 }
