@@ -381,6 +381,11 @@ void ProfileController::loadProfile(const ProfilePtr& profile, bool renew)
     viewWillFlag = false;
     AddUserBtn->setHidden(newProfileTag);
     UserListBtn->setHidden(newProfileTag);
+    // A new profile is named first: the button that made it is hidden now, and focus would
+    // otherwise pass on to whatever follows it.
+    if (newProfileTag) {
+        NameField->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void ProfileController::showProfileFields(const ProfilePtr& profile)

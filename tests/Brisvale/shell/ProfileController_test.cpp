@@ -728,3 +728,16 @@ TEST_F(ProfilePage, ARefusedRestoreChangesNothing)
         EXPECT_TRUE(status.last());
     }
 }
+
+// The page a new profile comes back to from the create-user sheet: its name is asked for first.
+TEST_F(ProfilePage, ANewProfileComesBackWithTheFocusOnItsName)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    page->show();
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+    button("AddUserBtn")->setFocus();
+    const ProfilePtr fresh = saveProfile(TestProfile(QStringLiteral("bo@x")));
+    page->userDidSelect(fresh, true);
+    EXPECT_EQ(QApplication::focusWidget(), field("NameField"));
+}
