@@ -72,6 +72,11 @@ bool isClear(const std::optional<QColor>& color)
     return !color || *color == QColor(Qt::transparent);
 }
 
+bool isFinitePoint(QPointF point)
+{
+    return std::isfinite(point.x()) && std::isfinite(point.y());
+}
+
 }
 
 // The circle every stage draws on, read from the view once per stage.
@@ -611,6 +616,11 @@ bool PieChartRenderer::drawOutsideTexts(QPainter& painter, const ValueStage& sta
     const double turn = std::fmod(texts.theta, 360.0);
     const bool leftSide = turn >= 90 && turn <= 270;
     const QPointF p2(leftSide ? p1.x() - part2 : p1.x() + part2, p1.y());
+    if (!isFinitePoint(p0) || !isFinitePoint(p1) || !isFinitePoint(p2)) {
+        // A line to a point at no place (an endless part length times a level direction) would keep
+        // the stroker busy for minutes, and its texts would have no place either.
+        return true;
+    }
     const auto lineColor =
         dataSet.useValueColorForLine() ? std::optional<QColor>(dataSet.colorAtIndex(texts.index)) : dataSet.valueLineColor();
     if (!lineColor) {

@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace Charts;
 using namespace PieTesting;
 
@@ -307,6 +309,26 @@ TEST(PieChartRendererTest, OutsideValuesFollowTheirValueLine)
         } else {
             EXPECT_NEAR(ink.right() + 1, c.textRight, 1.0) << c.name;
         }
+    }
+}
+
+// A value line whose bend or end lies at no place (an endless or undefined part length) is left
+// out with its texts; a wide pen to such a point kept the stroker busy for minutes.
+TEST(PieChartRendererTest, AValueLineToNoPlaceIsLeftOutWithItsTexts)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const QList<std::pair<double, double>> cases = {{inf, 0.4}, {0.3, nan}, {0.3, inf}, {nan, 0.4}};
+    for (const auto& [part1, part2] : cases) {
+        const auto view = inked({1}, [&](PieChartView&, PieChartDataSet& dataSet) {
+            dataSet.setYValuePosition(PieChartValuePosition::outsideSlice);
+            dataSet.setValueLineColor(QColor(0, 0, 0));
+            dataSet.setValueLineWidth(10000);
+            dataSet.setValueLineVariableLength(false);
+            dataSet.setValueLinePart1Length(part1);
+            dataSet.setValueLinePart2Length(part2);
+        });
+        EXPECT_TRUE(ImageInk::inkBounds(imageOf(*view)).isEmpty()) << part1 << " " << part2;
     }
 }
 
