@@ -148,7 +148,7 @@ QLayout* DataController::buildFilterRow()
 {
     const FilterControls::Widgets widgets =
         FilterControls::makeWidgets(this, QStringLiteral("FromDatePicker"), QStringLiteral("ToDatePicker"));
-    std::tie(From_Lab, FromDatePicker, To_Lab, ToDatePicker, dayPopUp, timePopUp) = widgets;
+    std::tie(From_Lab, FromDatePicker, To_Lab, ToDatePicker, std::ignore, dayPopUp, std::ignore, timePopUp) = widgets;
     return FilterControls::makeRow(widgets);
 }
 

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QWidget>
 
 namespace Accessibility {
@@ -25,6 +26,17 @@ void nameField(QWidget& field, const QString& key)
     if (qobject_cast<QComboBox*>(&field)) {
         field.setAccessibleDescription(name);
     }
+}
+
+QLabel* captionForReader(QWidget& field, const QString& key)
+{
+    const QString name = Localization::text(key);
+    // Qt finds a field's label among the field's siblings, shown or not.
+    auto* caption = new QLabel(name, field.parentWidget());
+    caption->setBuddy(&field);
+    caption->hide();
+    field.setAccessibleName(name);
+    return caption;
 }
 
 QWidget* firstControl(const QWidget& page)

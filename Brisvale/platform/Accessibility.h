@@ -5,6 +5,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QLabel;
 class QWidget;
 
 // What a screen reader and a keyboard-only user need of the pages' controls.
@@ -18,6 +19,13 @@ void nameIconButton(QAbstractButton& button, const QString& key);
 // description too (a pop-up's name speaks its choice). A field with a caption is named by making the
 // caption's label its buddy instead.
 void nameField(QWidget& field, const QString& key);
+
+// A field that shows no caption of its own but needs one for a reader: a hidden label, the field's
+// sibling, whose buddy is the field, carries the key's text, so that a reader speaks it as the
+// field's label (on Linux a pop-up's name is its current choice); the text is the field's
+// accessible name too. The page looks as it did. The field must have its parent already; a layout
+// that takes the field takes the caption too, so that the two stay siblings.
+QLabel* captionForReader(QWidget& field, const QString& key);
 
 // The first control of a page that the Tab key reaches (visible, enabled, taking Tab focus), in
 // the window's focus order; none when the page has no such control.
