@@ -70,17 +70,4 @@ void announceValue(QWidget& control, const QString& before, const QString& now)
     QAccessible::updateAccessibility(&textChange);
 }
 
-void onReaderToggle(QAbstractButton& button, std::function<void(bool checked)> action)
-{
-    // A click presses the button before it toggles it and releases it after.
-    static constexpr const char* clicking = "clickInProgress";
-    QObject::connect(&button, &QAbstractButton::pressed, &button, [&button] { button.setProperty(clicking, true); });
-    QObject::connect(&button, &QAbstractButton::released, &button, [&button] { button.setProperty(clicking, false); });
-    QObject::connect(&button, &QAbstractButton::toggled, &button, [&button, action = std::move(action)](bool checked) {
-        if (!button.property(clicking).toBool()) {
-            action(checked);
-        }
-    });
-}
-
 }

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class QAbstractButton;
 class QLabel;
 class QWidget;
@@ -39,10 +37,5 @@ void focusFirstControl(const QWidget& page);
 // `now`: as a value change carrying the text, and as the control's text replaced, which a reader's
 // bridge speaks from the text itself. Nothing when the text is the same.
 void announceValue(QWidget& control, const QString& before, const QString& now);
-
-// A reader's action on a checkable button toggles it without a click: after such a toggle,
-// `action` runs with the new checked state, to do what the button's click would and to set the
-// state anew. A toggle that a click makes is left to the click's own handler.
-void onReaderToggle(QAbstractButton& button, std::function<void(bool checked)> action);
 
 }

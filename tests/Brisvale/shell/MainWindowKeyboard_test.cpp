@@ -195,6 +195,85 @@ TEST_F(MainWindowKeyboard, TheCurrentPageAndTheCurrentDataTabAreCheckedForAReade
     script.answerSheet(Alert::secondButton);
 }
 
+// A click, the Space key and a reader's toggle (which clicks nothing) ask for a page or a view
+// alike: the same page or view opens, the console tells the same, the same buttons are checked,
+// and a switch that the page refuses puts the checks back.
+TEST_F(MainWindowKeyboard, EveryWayOfPressingAMenuButtonOrADataTabAsksAsAClickDoes)
+{
+    using Press = void (*)(QAbstractButton&);
+    const struct {
+        const char* name;
+        Press press;
+    } ways[] = {
+        {"click", [](QAbstractButton& b) { b.click(); }},
+        {"Space", [](QAbstractButton& b) { QTest::keyClick(&b, Qt::Key_Space); }},
+        {"reader's toggle",
+         [](QAbstractButton& b) {
+             QAccessible::queryAccessibleInterface(&b)->actionInterface()->doAction(
+                 QAccessibleActionInterface::toggleAction());
+         }},
+    };
+    using Button = QAbstractButton* (*)(ViewController&);
+    const Button dataButton = [](ViewController& w) -> QAbstractButton* { return w.DataBtn; };
+    const Button pefTab = [](ViewController& w) -> QAbstractButton* { return w.dataPage()->PefButton; };
+    const Button overviewButton = [](ViewController& w) -> QAbstractButton* { return w.OverviewBtn; };
+    const struct {
+        const char* name;
+        Button button;
+        int page;
+        int tab;
+        QString line; // the first console line, none when empty
+    } steps[] = {
+        {"data page", dataButton, 1, 0, "click page 1 / now page 0"},
+        {"data page again", dataButton, 1, 0, ""},
+        {"PEF tab", pefTab, 1, 1, "Data點選的頁面為 1 / 目前使用的頁面為 0"},
+        {"PEF tab again", pefTab, 1, 1, "Data點選的頁面為 1 / 目前使用的頁面為 1"},
+        {"overview", overviewButton, 0, 1, "click page 0 / now page 1"},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        storeUsableUser();
+        AlertScript script;
+        open();
+        QStringList lines;
+        Console::setCapture([&lines](const QString& line) { lines << line; });
+        for (const auto& step : steps) {
+            SCOPED_TRACE(step.name);
+            QAbstractButton* button = step.button(*window);
+            button->setFocus();
+            lines.clear();
+            way.press(*button);
+            EXPECT_EQ(window->currentPage(), step.page);
+            EXPECT_EQ(window->dataPage()->CurrentlyPage, step.tab);
+            EXPECT_EQ(lines.value(0), step.line);
+            for (int tag = ViewController::OVERVIEW_TABTAG; tag <= ViewController::SETTINGS_TABTAG; ++tag) {
+                EXPECT_EQ(menuButton(tag)->isChecked(), tag == step.page) << tag;
+            }
+            const std::array<QToolButton*, 3> tabs = {window->dataPage()->ListButton, window->dataPage()->PefButton,
+                                                      window->dataPage()->Fev1Button};
+            for (int tag = 0; tag < 3; ++tag) {
+                EXPECT_EQ(tabs.at(std::size_t(tag))->isChecked(), tag == step.tab) << tag;
+            }
+        }
+
+        // Unsaved settings hold the settings page: its question shows, the overview stays unchecked.
+        window->SettingsBtn->click();
+        QComboBox* unit = window->settingsPage()->UnitPopUp;
+        unit->setCurrentIndex(unit->currentIndex() == 0 ? 1 : 0);
+        emit unit->activated(unit->currentIndex());
+        way.press(*window->OverviewBtn);
+        ASSERT_EQ(script.shown().size(), 1);
+        EXPECT_EQ(window->currentPage(), ViewController::SETTINGS_TABTAG);
+        EXPECT_FALSE(window->OverviewBtn->isChecked());
+        EXPECT_TRUE(window->SettingsBtn->isChecked());
+        script.answerSheet(Alert::secondButton);
+        Console::setCapture([](const QString&) {});
+        window.reset();
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
+}
+
 TEST_F(MainWindowKeyboard, FocusLandsOnTheFirstControlOfEachPageThatOpens)
 {
     storeUsableUser();
