@@ -441,12 +441,12 @@ void ViewController::updateMenuImages()
     for (int tag = OVERVIEW_TABTAG; tag <= SETTINGS_TABTAG; ++tag) {
         QToolButton& button = *menuButton(tag);
         setButtonImage(button, menuImageName(tag, tag == selected));
-        // The window's own check asks for no page.
-        const QSignalBlocker shownOnly(button);
-        button.setChecked(tag == selected);
         button.setStyleSheet(tag == selected
                                  ? QStringLiteral("color: %1; font-weight: 600;").arg(Look::accent().name())
                                  : unselectedLabelStyle);
+        // The window's own check asks for no page.
+        const QSignalBlocker shownOnly(button);
+        button.setChecked(tag == selected);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "Brisvale/shell/SettingsController.h"
 
 #include "support/QtPrinters.h"
+#include "support/ReaderEvents.h"
 #include "support/TestEnvironment.h"
 
 #include <QAbstractButton>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -237,16 +239,33 @@ TEST_F(MainWindowKeyboard, EveryWayOfPressingAMenuButtonOrADataTabAsksAsAClickDo
         open();
         QStringList lines;
         Console::setCapture([&lines](const QString& line) { lines << line; });
+        const QList<QAbstractButton*> checkable = {window->OverviewBtn, window->DataBtn, window->ProfileBtn,
+                                                   window->SettingsBtn, window->dataPage()->ListButton,
+                                                   window->dataPage()->PefButton, window->dataPage()->Fev1Button};
         for (const auto& step : steps) {
             SCOPED_TRACE(step.name);
             QAbstractButton* button = step.button(*window);
             button->setFocus();
             lines.clear();
+            QList<bool> checkedBefore;
+            for (const QAbstractButton* each : checkable) {
+                checkedBefore << each->isChecked();
+            }
+            const ReaderEvents reader;
             way.press(*button);
             EXPECT_EQ(window->currentPage(), step.page);
             EXPECT_EQ(window->dataPage()->CurrentlyPage, step.tab);
             EXPECT_EQ(lines.value(0), step.line);
             EXPECT_TRUE(button->isChecked()) << "the asked-for page or view is the current one";
+            // The pages set their checks quietly for themselves, never for a reader.
+            for (qsizetype i = 0; i < checkable.size(); ++i) {
+                if (checkable.at(i)->isChecked() != checkedBefore.at(i)) {
+                    const auto changes = reader.ofType(QAccessible::StateChanged);
+                    EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [&](const ReaderEvents::Event& e) {
+                        return e.object == checkable.at(i);
+                    })) << checkable.at(i)->objectName().toStdString();
+                }
+            }
         }
 
         // Unsaved settings hold the settings page: its question shows, the overview stays unchecked.
