@@ -72,24 +72,15 @@ QList<ElementKey> selectedElements(const ChartViewBase& view)
     return selected;
 }
 
-std::unique_ptr<ChartViewBase> candleView()
+// An x-y view of the kind with one set of three entries at x 2, 5 and 8.
+template <typename View, typename Data, typename Set, typename Entry, typename... Values>
+std::unique_ptr<ChartViewBase> xyView(Values... values)
 {
     ChartDataEntryList entries;
     for (const double x : {2.0, 5.0, 8.0}) {
-        entries << std::make_shared<CandleChartDataEntry>(x, 9, 2, 4, 7);
+        entries << std::make_shared<Entry>(x, values...);
     }
-    return XYChartFixture::fixtureView<CandleStickChartView>(
-        std::make_shared<CandleChartData>(ChartDataSetList{std::make_shared<CandleChartDataSet>(entries, "A")}));
-}
-
-std::unique_ptr<ChartViewBase> scatterView()
-{
-    ChartDataEntryList entries;
-    for (const double x : {2.0, 5.0, 8.0}) {
-        entries << std::make_shared<ChartDataEntry>(x, 5);
-    }
-    return XYChartFixture::fixtureView<ScatterChartView>(
-        std::make_shared<ScatterChartData>(ChartDataSetList{std::make_shared<ScatterChartDataSet>(entries, "A")}));
+    return XYChartFixture::fixtureView<View>(std::make_shared<Data>(ChartDataSetList{std::make_shared<Set>(entries, "A")}));
 }
 
 std::unique_ptr<ChartViewBase> stackedBarView()
@@ -117,8 +108,14 @@ QList<ChartType> chartTypes()
         {"pie", [] { return PieTesting::pieView({1, 2, 3}); }, 3, 1, {{0, 1, -1}}},
         // The chart's header and its set's.
         {"radar", [] { return RadarTesting::radarView({RadarTesting::radarSet({4, 5, 6})}); }, 3, 2, {{0, 1, -1}}},
-        {"candle", candleView, 3, 1, {{0, 1, -1}}},
-        {"scatter", scatterView, 3, 1, {{0, 1, -1}}},
+        {"candle",
+         [] {
+             return xyView<CandleStickChartView, CandleChartData, CandleChartDataSet, CandleChartDataEntry>(9.0, 2.0,
+                                                                                                            4.0, 7.0);
+         },
+         3, 1, {{0, 1, -1}}},
+        {"scatter", [] { return xyView<ScatterChartView, ScatterChartData, ScatterChartDataSet, ChartDataEntry>(5.0); },
+         3, 1, {{0, 1, -1}}},
         // Three line points and five bar segments.
         {"combined", [] { return CombinedTesting::fixtureView(CombinedTesting::lineAndBars()); }, 8, 1, {{0, 1, -1}}},
     };
@@ -135,20 +132,6 @@ QString highlightText(const ChartViewBase& view)
         .arg(h.dataIndex()).arg(h.dataSetIndex()).arg(h.stackIndex()).arg(h.x()).arg(h.y());
 }
 
-}
-
-TEST(ChartTypesKeyboard, SteppedToElementIsTheSelectedOneInEveryChartType)
-{
-    for (const ChartType& type : chartTypes()) {
-        SCOPED_TRACE(type.name);
-        const auto view = type.make();
-        QTest::keyClick(view.get(), Qt::Key_Right);
-        QTest::keyClick(view.get(), Qt::Key_Right);
-        ASSERT_EQ(view->highlighted().size(), 1);
-        ASSERT_TRUE(view->getChartImage(true));
-        EXPECT_EQ(entryElements(*view).size(), type.entries);
-        EXPECT_EQ(selectedElements(*view), type.secondSelected);
-    }
 }
 
 TEST(ChartTypesKeyboard, AStackSegmentIsSelectedAloneWhenOnlyItIsHighlighted)
@@ -172,8 +155,9 @@ TEST(ChartTypesKeyboard, AStackSegmentIsSelectedAloneWhenOnlyItIsHighlighted)
     }
 }
 
-// Entry elements stay until the data changes; headers stay across data changes too.
-TEST(ChartTypesAccessibility, ElementsKeepTheirIdentityAcrossDrawings)
+// The stepped-to entry's elements are the selected ones. Entry elements stay until the data
+// changes; headers stay across data changes too.
+TEST(ChartTypesKeyboard, SteppedToElementIsSelectedAndElementsKeepTheirIdentity)
 {
     for (const ChartType& type : chartTypes()) {
         SCOPED_TRACE(type.name);
@@ -189,6 +173,7 @@ TEST(ChartTypesAccessibility, ElementsKeepTheirIdentityAcrossDrawings)
         ASSERT_TRUE(view->getChartImage(true));
         EXPECT_EQ(entryElements(*view), before);
         EXPECT_EQ(headerElements(*view), headers);
+        EXPECT_EQ(selectedElements(*view), type.secondSelected);
 
         ChartEventCapture capture;
         view->setData(view->data());
@@ -203,7 +188,7 @@ TEST(ChartTypesAccessibility, ElementsKeepTheirIdentityAcrossDrawings)
     }
 }
 
-TEST(ChartTypesAccessibility, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
+TEST(ChartTypesKeyboard, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
 {
     for (const ChartType& type : chartTypes()) {
         SCOPED_TRACE(type.name);
@@ -220,7 +205,8 @@ TEST(ChartTypesAccessibility, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
         view->chartDescription()->setText(QStringLiteral("Peak flow"));
         ASSERT_TRUE(view->getChartImage(true));
         EXPECT_EQ(headerElements(*view).value(0), header);
-        EXPECT_TRUE(header->accessibilityLabel().startsWith(QStringLiteral("Peak flow. "))) << header->accessibilityLabel().toStdString();
+        EXPECT_TRUE(header->accessibilityLabel().startsWith(QStringLiteral("Peak flow. ")))
+            << header->accessibilityLabel().toStdString();
         EXPECT_TRUE(capture.sent(header.get(), QAccessible::NameChanged));
     }
 }
@@ -228,34 +214,29 @@ TEST(ChartTypesAccessibility, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
 TEST(CombinedChartKeyboard, UpAndDownChangeTheSetAcrossKindsAsClicksWould)
 {
     // The line (0, 3), (2, 3), (10, 3) is set 0 of data 0; the bars 1, 2 and [1, 2, 3] at x 0, 1
-    // and 2 are set 0 of data 1. A step highlights the whole stack, as a click does.
+    // and 2 are set 0 of data 1. A step highlights the whole stack, as a click does, and the
+    // marker shows it.
     struct Case {
         const char* name;
         QList<Qt::Key> keys;
         QString highlighted;
-        QString lastCall;
     };
     const QList<Case> cases = {
-        {"down goes to the bars", {Qt::Key_Down}, "data 1 set 0 stack -1 at 0, 1", "selected 0"},
-        {"down keeps the position, held to the set's end", {Qt::Key_End, Qt::Key_Down},
-         "data 1 set 0 stack -1 at 2, 6", "selected 2"},
-        {"down stops at the last set", {Qt::Key_Down, Qt::Key_Down}, "data 1 set 0 stack -1 at 0, 1", "selected 0"},
-        {"up goes back to the line", {Qt::Key_Down, Qt::Key_End, Qt::Key_Up}, "data 0 set 0 stack -1 at 10, 3",
-         "selected 10"},
-        {"up stops at the first set", {Qt::Key_Up}, "data 0 set 0 stack -1 at 0, 3", "selected 0"},
+        {"down goes to the bars", {Qt::Key_Down}, "data 1 set 0 stack -1 at 0, 1"},
+        {"down keeps the position, held to the set's end", {Qt::Key_End, Qt::Key_Down}, "data 1 set 0 stack -1 at 2, 6"},
+        {"down stops at the last set", {Qt::Key_Down, Qt::Key_Down}, "data 1 set 0 stack -1 at 0, 1"},
+        {"up goes back to the line", {Qt::Key_Down, Qt::Key_End, Qt::Key_Up}, "data 0 set 0 stack -1 at 10, 3"},
+        {"up stops at the first set", {Qt::Key_Up}, "data 0 set 0 stack -1 at 0, 3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto view = CombinedTesting::fixtureView(CombinedTesting::lineAndBars());
-        ViewTesting::RecordingDelegate delegate;
-        view->setDelegate(&delegate);
         auto marker = std::make_shared<ViewTesting::RecordingMarker>();
         view->setMarker(marker);
         for (const Qt::Key key : c.keys) {
             QTest::keyClick(view.get(), key);
         }
         EXPECT_EQ(highlightText(*view), c.highlighted);
-        EXPECT_EQ(delegate.calls.value(delegate.calls.size() - 1), c.lastCall);
         ASSERT_TRUE(view->getChartImage(true));
         EXPECT_EQ(marker->points.size(), 1);
     }

@@ -106,7 +106,8 @@ TEST(ScatterChartRendererTest, EachDrawnPointIsAnElementReadAsALinePoint)
             for (const QPointF& point : points) {
                 entries << std::make_shared<ChartDataEntry>(point.x(), point.y());
             }
-            auto dataSet = std::make_shared<ScatterChartDataSet>(entries, sets.isEmpty() ? QStringLiteral("A") : QStringLiteral("B"));
+            const QString label = sets.isEmpty() ? QStringLiteral("A") : QStringLiteral("B");
+            auto dataSet = std::make_shared<ScatterChartDataSet>(entries, label);
             dataSet->setValueFormatter(std::make_shared<RecordingFormatter>());
             sets << dataSet;
         }
