@@ -18,8 +18,8 @@
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/BarChartView.h"
 #include "ChartEngine/views/AccessibilityHeader.h"
-#include "ChartEngine/views/PointAccessibility.h"
 #include "ChartEngine/views/BarChartDataProvider.h"
+#include "ChartEngine/views/PointAccessibility.h"
 
 #include <QPainter>
 #include <QPen>

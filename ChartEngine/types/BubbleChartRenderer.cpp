@@ -1,13 +1,10 @@
 #include "ChartEngine/types/BubbleChartRenderer.h"
 #include "ChartEngine/foundation/NumberUtils.h"
 
-#include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/data/BubbleChartData.h"
 #include "ChartEngine/data/BubbleChartDataEntry.h"
 #include "ChartEngine/data/BubbleChartDataSetProtocol.h"
-#include "ChartEngine/data/ShortestNumberText.h"
 #include "ChartEngine/foundation/AffineTransform.h"
-#include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/Transformer.h"

@@ -14,8 +14,8 @@
 #include "ChartEngine/types/StrokePen.h"
 #include "ChartEngine/types/XYChartDrawing.h"
 #include "ChartEngine/views/AccessibilityHeader.h"
-#include "ChartEngine/views/PointAccessibility.h"
 #include "ChartEngine/views/CandleChartDataProvider.h"
+#include "ChartEngine/views/PointAccessibility.h"
 
 #include <QLineF>
 #include <QPainter>

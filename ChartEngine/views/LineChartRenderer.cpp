@@ -1,10 +1,8 @@
 #include "ChartEngine/views/LineChartRenderer.h"
 
-#include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/data/FillFormatter.h"
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/LineChartDataSetProtocol.h"
-#include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/ChartFatal.h"
 #include "ChartEngine/foundation/ChartImage.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
