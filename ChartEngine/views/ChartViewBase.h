@@ -332,8 +332,8 @@ protected:
 
     // Brings an entry that was stepped to into view; nothing here (the whole chart is shown).
     virtual void revealEntry(const ChartDataEntry& entry);
-    // After a data change: the elements are made anew and assistive technology hears that the
-    // children changed.
+    // After a data change: the entry elements are made anew (the headers stay) and assistive
+    // technology hears that the children changed.
     void accessibilityDataDidChange();
 
     // The data set whose entry a highlight's marker shows: the data's set at its data-set index.
