@@ -14,7 +14,17 @@ NSUIAccessibilityElement::~NSUIAccessibilityElement() = default;
 
 void NSUIAccessibilityElement::setAccessibilityLabel(const QString& label)
 {
+    if (m_labelWritten && label == m_label) {
+        return;
+    }
+    const bool changed = m_labelWritten;
     m_label = label;
+    m_labelWritten = true;
+    // A reader holding the element hears its new name; the first text is no change.
+    if (changed) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        ChartAccessibility::postEvent(event);
+    }
 }
 
 void NSUIAccessibilityElement::setAccessibilityFrame(const QRectF& frame)

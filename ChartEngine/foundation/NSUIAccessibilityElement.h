@@ -24,6 +24,8 @@ public:
     QWidget* containerView() const { return m_containerView.data(); }
 
     QString accessibilityLabel() const { return m_label; }
+    // Writes the label; a text that differs from one written before is announced to assistive
+    // technology as a name change.
     void setAccessibilityLabel(const QString& label);
 
     // The frame in the container view's coordinates, as last written.
@@ -60,6 +62,7 @@ private:
     bool m_isHeader = false;
     bool m_isSelected = false;
     QString m_label;
+    bool m_labelWritten = false;
     QRectF m_frame;
     qint64 m_dataSetIndex = -1;
     qint64 m_entryIndex = -1;

@@ -19,6 +19,7 @@
 #include "ChartEngine/types/BarChartView.h"
 #include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/BarChartDataProvider.h"
+#include "ChartEngine/views/PointAccessibility.h"
 
 #include <QPainter>
 #include <QPen>
@@ -323,7 +324,7 @@ BarChartRenderer::BarStyle BarChartRenderer::barStyle(const BarChartDataSetProto
     style.viewSetIndex = style.view->data() ? indexOfDataSet(*style.view->data(), dataSet) : -1;
     style.xFormatter = style.view->xAxis()->valueFormatter();
     style.valueFormatter = dataSet.valueFormatter();
-    if (data->dataSetCount() >= 2) {
+    if (pointTextNamesDataSet(*style.view, *data)) {
         style.prefix = dataSet.label().value_or(QString()) + QStringLiteral(", ");
     }
     // The stack label follows the slot's colour.

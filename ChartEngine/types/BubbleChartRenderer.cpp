@@ -1,13 +1,10 @@
 #include "ChartEngine/types/BubbleChartRenderer.h"
 #include "ChartEngine/foundation/NumberUtils.h"
 
-#include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/data/BubbleChartData.h"
 #include "ChartEngine/data/BubbleChartDataEntry.h"
 #include "ChartEngine/data/BubbleChartDataSetProtocol.h"
-#include "ChartEngine/data/ShortestNumberText.h"
 #include "ChartEngine/foundation/AffineTransform.h"
-#include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/Transformer.h"
@@ -18,6 +15,7 @@
 #include "ChartEngine/types/XYChartDrawing.h"
 #include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/BubbleChartDataProvider.h"
+#include "ChartEngine/views/PointAccessibility.h"
 
 #include <QPainter>
 
@@ -183,7 +181,7 @@ void BubbleChartRenderer::drawDataSet(QPainter& painter, const BubbleChartDataSe
     if (view && !m_accessibilityOrderedElements) {
         m_accessibilityOrderedElements = emptyOrderedElements();
     }
-    const qint64 viewSetIndex = view && view->data() ? indexOfDataSet(*view->data(), dataSet) : -1;
+    const auto points = pointSourceOf(view, provider->bubbleData().get(), dataSet, dataSetIndex, viewPortHandler().get());
     painter.save();
     painter.setPen(Qt::NoPen);
     for (const qint64 j : m_xBounds) {
@@ -203,41 +201,19 @@ void BubbleChartRenderer::drawDataSet(QPainter& painter, const BubbleChartDataSe
         const QRectF square(center.x() - diameter / 2, center.y() - diameter / 2, diameter, diameter);
         painter.setBrush(dataSet.colorAtIndex(j));
         painter.drawEllipse(square);
-        if (view && dataSetIndex >= 0 && dataSetIndex < m_accessibilityOrderedElements->size()) {
+        if (points && dataSetIndex >= 0 && dataSetIndex < m_accessibilityOrderedElements->size()) {
             (*m_accessibilityOrderedElements)[dataSetIndex].append(
-                makeAccessibilityElement(j, *view, dataSet, dataSetIndex, viewSetIndex, diameter, square));
+                makeAccessibilityElement(j, *points, diameter / dataSet.maxSize() * 100, square));
         }
     }
     painter.restore();
 }
 
 std::shared_ptr<NSUIAccessibilityElement> BubbleChartRenderer::makeAccessibilityElement(
-    qint64 j, ChartViewBase& view, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex,
-    qint64 viewSetIndex, double diameter, const QRectF& square) const
+    qint64 j, const PointSource& source, double sizePercent, const QRectF& square) const
 {
-    auto element = view.accessibilityElement(viewSetIndex, j);
-    const auto entry = dataSet.entryForIndex(j);
-    const auto* provider = dataProvider();
-    if (!entry || !provider) {
-        return element;
-    }
-    const auto xAxis = view.xAxis();
-    const auto xFormatter = xAxis->valueFormatter();
-    const QString xText =
-        xFormatter ? xFormatter->stringForValue(entry->x(), xAxis.get()) : shortestNumberText(entry->x());
-    const auto yFormatter = dataSet.valueFormatter();
-    const QString yText =
-        yFormatter ? yFormatter->stringForValue(entry->y(), entry.get(), dataSetIndex, viewPortHandler().get())
-                   : QString();
-    const auto bubbleData = provider->bubbleData();
-    const QString prefix = bubbleData && bubbleData->dataSetCount() > 1
-        ? dataSet.label().value_or(QString()) + QStringLiteral(", ")
-        : QString();
-    element->setAccessibilityLabel(prefix + QStringLiteral(" ") + xText + QStringLiteral(": ") + yText
-                                   + QStringLiteral(", bubble size: ")
-                                   + twoDecimals(diameter / dataSet.maxSize() * 100) + QStringLiteral(" %"));
-    element->setAccessibilityFrame(square);
-    return element;
+    return makePointElement(source, j, square,
+                            QStringLiteral(", bubble size: ") + twoDecimals(sizePercent) + QStringLiteral(" %"));
 }
 
 // ---- Values ----

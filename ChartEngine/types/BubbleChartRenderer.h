@@ -15,6 +15,7 @@ class BubbleChartDataProvider;
 class BubbleChartDataSetProtocol;
 class BubbleChartView;
 class ChartViewBase;
+struct PointSource;
 class Transformer;
 
 // Draws the data of a bubble chart: each entry as a filled circle at (x, y) whose diameter
@@ -52,13 +53,11 @@ public:
     // of the content is passed over; the first one right of it ends the set.
     virtual void drawDataSet(QPainter& painter, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex);
 
-    // "<prefix> <x>: <y>, bubble size: <diameter / maxSize × 100 with two decimals> %", the
-    // prefix being the set's label and ", " in a chart of two or more sets; x through the view's
-    // x axis formatter. Its frame is the bubble's square. The element names the set by
-    // `viewSetIndex`, its position among the view's data sets.
-    std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(
-        qint64 j, ChartViewBase& view, const BubbleChartDataSetProtocol& dataSet, qint64 dataSetIndex,
-        qint64 viewSetIndex, double diameter, const QRectF& square) const;
+    // The point's text (pointText) and ", bubble size: <sizePercent with two decimals> %", the
+    // size being the bubble's diameter against the set's largest one. Its frame is the bubble's
+    // square.
+    std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(qint64 j, const PointSource& source,
+                                                                       double sizePercent, const QRectF& square) const;
 
 private:
     // The chart as a view, which the elements belong to; null for any other chart.

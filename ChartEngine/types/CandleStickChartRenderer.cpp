@@ -15,6 +15,7 @@
 #include "ChartEngine/types/XYChartDrawing.h"
 #include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/CandleChartDataProvider.h"
+#include "ChartEngine/views/PointAccessibility.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -188,7 +189,7 @@ std::shared_ptr<NSUIAccessibilityElement> CandleStickChartRenderer::makeAccessib
     transformer.rectToPixels(frame);
     const auto* provider = dataProvider();
     const auto candleData = provider ? provider->candleData() : nullptr;
-    const QString prefix = candleData && candleData->dataSetCount() > 1
+    const QString prefix = view && candleData && pointTextNamesDataSet(*view, *candleData)
         ? dataSet.label().value_or(QStringLiteral("Dataset"))
         : QString();
     element->setAccessibilityLabel(prefix + QStringLiteral(" ") + shortestNumberText(entry.x()) + QStringLiteral(" - ")

@@ -44,10 +44,10 @@ public:
     virtual void drawDataSet(QPainter& painter, const CandleChartDataSetProtocol& dataSet);
 
     // "<prefix> <x> - <direction>. low: <low>, high: <high>, opening: <open>, closing: <close>",
-    // the prefix being the set's label (or "Dataset") in a chart of two or more sets; framed by
-    // the value rectangle (x + 0.5 - barSpace, low, 2 × barSpace - 1, high - low). It stands for
-    // entry j of the set at `viewSetIndex` among the view's data sets, and is the view's one
-    // element of that entry.
+    // the prefix being the set's label (or "Dataset") where points name their set
+    // (pointTextNamesDataSet); framed by the value rectangle (x + 0.5 - barSpace, low,
+    // 2 × barSpace - 1, high - low). It stands for entry j of the set at `viewSetIndex` among the
+    // view's data sets, and is the view's one element of that entry.
     std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(const CandleChartDataSetProtocol& dataSet,
                                                                        const CandleChartDataEntry& entry,
                                                                        const QString& direction,

@@ -471,12 +471,10 @@ std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeHeader(const Pie
     const QString prefix =
         chartData ? chartData->accessibilityEntryLabelPrefix().value_or(QStringLiteral("Element")) : QStringLiteral("Element");
     const qint64 count = dataSet.entryCount();
-    auto element = std::make_shared<NSUIAccessibilityElement>(const_cast<PieChartView*>(&view));
+    auto element = view.accessibilityHeaderElement();
     element->setAccessibilityLabel(name + QStringLiteral(". ") + QString::number(count) + QStringLiteral(" ")
                                    + prefix + (count == 1 ? QString() : QStringLiteral("s")));
     element->setAccessibilityFrame(view.bounds());
-    element->setHeader(true);
-    element->setAccessibilityRole(QAccessible::StaticText);
     return element;
 }
 

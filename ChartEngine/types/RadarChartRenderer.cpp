@@ -223,10 +223,8 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
         painter.setPen(strokePen(dataSet.colorAtIndex(0), dataSet.lineWidth()));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
-        auto setElement = std::make_shared<NSUIAccessibilityElement>(view);
+        auto setElement = view->accessibilityHeaderElement(dataSetIndex);
         setElement->setAccessibilityLabel(setLabel);
-        setElement->setHeader(true);
-        setElement->setAccessibilityRole(QAccessible::StaticText);
         setElement->setAccessibilityFrame(path.boundingRect());
         m_accessibleChartElements.append(setElement);
         m_accessibleChartElements.append(entryElements);

@@ -5,12 +5,15 @@
 #include "ChartEngine/foundation/AffineTransform.h"
 #include "ChartEngine/foundation/ChartConsole.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ValueFormatter.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/ScatterChartView.h"
 #include "ChartEngine/types/ShapeRenderer.h"
 #include "ChartEngine/types/XYChartDrawing.h"
+#include "ChartEngine/views/AccessibilityHeader.h"
+#include "ChartEngine/views/PointAccessibility.h"
 #include "ChartEngine/views/ScatterChartDataProvider.h"
 
 #include <QPainter>
@@ -56,6 +59,7 @@ void ScatterChartRenderer::drawData(QPainter& painter)
             drawDataSet(painter, *scatterSet);
         }
     }
+    accessibilityPostLayoutChangedNotification();
 }
 
 void ScatterChartRenderer::drawDataSet(QPainter& painter, const ScatterChartDataSetProtocol& dataSet)
@@ -70,6 +74,10 @@ void ScatterChartRenderer::drawDataSet(QPainter& painter, const ScatterChartData
         return;
     }
     const ViewPortHandler& handler = *viewPortHandler();
+    const auto scatterData = provider->scatterData();
+    const auto points = pointSourceOf(qobject_cast<ChartViewBase*>(m_chart.data()), scatterData.get(), dataSet,
+                                      scatterData ? indexOfDataSet(*scatterData, dataSet) : -1, &handler);
+    const double frameSize = 3 * dataSet.scatterShapeSize();
     const AffineTransform matrix = provider->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
     const double phase = phaseY();
     const auto n = static_cast<double>(dataSet.entryCount());
@@ -87,6 +95,10 @@ void ScatterChartRenderer::drawDataSet(QPainter& painter, const ScatterChartData
         }
         if (handler.isInBoundsLeft(point.x()) && handler.isInBoundsY(point.y())) {
             shapeRenderer->renderShape(painter, dataSet, handler, point, dataSet.colorAtIndex(i));
+            if (points) {
+                const QRectF frame(point.x() - frameSize / 2, point.y() - frameSize / 2, frameSize, frameSize);
+                m_accessibleChartElements.append(makePointElement(*points, i, frame));
+            }
         }
     }
     painter.restore();

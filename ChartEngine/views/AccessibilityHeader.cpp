@@ -20,14 +20,11 @@ std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityHeader(const ChartVie
     for (const auto& dataSet : data.dataSets()) {
         labels.append(dataSet->label().value_or(QString()));
     }
-    // The element keeps its container weakly and changes nothing of it.
-    auto element = std::make_shared<NSUIAccessibilityElement>(const_cast<ChartViewBase*>(&chart));
+    auto element = chart.accessibilityHeaderElement();
     element->setAccessibilityLabel(name + QStringLiteral(". ") + QString::number(count)
                                    + (count == 1 ? QStringLiteral(" dataset") : QStringLiteral(" datasets"))
                                    + QStringLiteral(". ") + labels.join(QStringLiteral(", ")));
     element->setAccessibilityFrame(chart.bounds());
-    element->setHeader(true);
-    element->setAccessibilityRole(QAccessible::StaticText);
     return element;
 }
 

@@ -13,8 +13,8 @@ class ChartViewBase;
 class NSUIAccessibilityElement;
 
 // The element that describes a whole chart to assistive technology, the first of a renderer's
-// elements. Its container is the chart view and its frame the view's bounds; it is a header
-// with the static-text role. Its label reads "<description>. <n> dataset(s). <labels>": the
+// elements: the chart's header element (ChartViewBase::accessibilityHeaderElement), the same
+// across drawings, its frame set to the view's bounds. Its label reads "<description>. <n> dataset(s). <labels>": the
 // chart's description text when one is set (an empty text counts as set), else
 // `defaultDescription`; "dataset" without the "s" only for one data set; the data sets' labels
 // (an empty text for a set without one) joined by ", ".

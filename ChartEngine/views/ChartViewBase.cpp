@@ -856,6 +856,18 @@ std::shared_ptr<NSUIAccessibilityElement> ChartViewBase::accessibilityElement(qi
     return element;
 }
 
+std::shared_ptr<NSUIAccessibilityElement> ChartViewBase::accessibilityHeaderElement(qint64 dataSetIndex) const
+{
+    auto& element = m_accessibilityHeaders[dataSetIndex];
+    if (!element) {
+        // The element keeps its container weakly and changes nothing of it.
+        element = std::make_shared<NSUIAccessibilityElement>(const_cast<ChartViewBase*>(this));
+        element->setHeader(true);
+        element->setAccessibilityRole(QAccessible::StaticText);
+    }
+    return element;
+}
+
 void ChartViewBase::setAccessibilityLabelProvider(std::shared_ptr<ChartAccessibilityLabelProvider> provider)
 {
     m_labelProvider = std::move(provider);

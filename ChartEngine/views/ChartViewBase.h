@@ -299,6 +299,11 @@ public:
     // all its kinds of data).
     std::shared_ptr<NSUIAccessibilityElement> accessibilityElement(qint64 dataSetIndex, qint64 entryIndex,
                                                                    qint64 stackIndex = -1) const;
+    // The header element of the whole chart (dataSetIndex -1) or of one data set (a radar set's
+    // outline): a header with the static-text role, the same object on every call, across data
+    // changes too, so that a reader's reference to it stays valid; a changed text is announced
+    // as a name change of that element.
+    std::shared_ptr<NSUIAccessibilityElement> accessibilityHeaderElement(qint64 dataSetIndex = -1) const;
     // Texts an application gives for the summary and the points; none by default.
     std::shared_ptr<ChartAccessibilityLabelProvider> accessibilityLabelProvider() const { return m_labelProvider; }
     void setAccessibilityLabelProvider(std::shared_ptr<ChartAccessibilityLabelProvider> provider);
@@ -327,8 +332,8 @@ protected:
 
     // Brings an entry that was stepped to into view; nothing here (the whole chart is shown).
     virtual void revealEntry(const ChartDataEntry& entry);
-    // After a data change: the elements are made anew and assistive technology hears that the
-    // children changed.
+    // After a data change: the entry elements are made anew (the headers stay) and assistive
+    // technology hears that the children changed.
     void accessibilityDataDidChange();
 
     // The data set whose entry a highlight's marker shows: the data's set at its data-set index.
@@ -418,6 +423,7 @@ private:
 
     std::shared_ptr<ChartAccessibilityLabelProvider> m_labelProvider;
     mutable QHash<ElementKey, std::shared_ptr<NSUIAccessibilityElement>> m_accessibilityElements;
+    mutable QHash<qint64, std::shared_ptr<NSUIAccessibilityElement>> m_accessibilityHeaders;
     mutable HighlightedEntries m_highlightedEntries;
     // A highlight the delegate was told of waits for the next drawing to be announced.
     bool m_announcePending = false;

@@ -1,10 +1,8 @@
 #include "ChartEngine/views/LineChartRenderer.h"
 
-#include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/data/FillFormatter.h"
 #include "ChartEngine/data/LineChartData.h"
 #include "ChartEngine/data/LineChartDataSetProtocol.h"
-#include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/ChartFatal.h"
 #include "ChartEngine/foundation/ChartImage.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
@@ -17,6 +15,7 @@
 #include "ChartEngine/views/LineChartDataProvider.h"
 #include "ChartEngine/views/LineChartView.h"
 #include "ChartEngine/views/LineReduction.h"
+#include "ChartEngine/views/PointAccessibility.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -696,7 +695,9 @@ void LineChartRenderer::drawCircles(QPainter& painter)
 void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i,
                                          ChartViewBase* view)
 {
-    const qint64 viewSetIndex = view && view->data() ? indexOfDataSet(*view->data(), dataSet) : -1;
+    const auto* provider = dataProvider();
+    const auto lineData = provider ? provider->lineData() : nullptr;
+    const auto points = pointSourceOf(view, lineData.get(), dataSet, i, viewPortHandler().get());
     const double radius = dataSet.circleRadius();
     const double holeRadius = dataSet.circleHoleRadius();
     const bool drawHole = dataSet.isDrawCircleHoleEnabled() && radius > holeRadius && holeRadius > 0.0;
@@ -704,10 +705,9 @@ void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataS
     const bool transparentHole = drawHole && (!holeColor || isClearColor(*holeColor));
     painter.setPen(Qt::NoPen);
     forEachPointInContent(dataSet, [&](qint64 j, const ChartDataEntry&, const QPointF& pt) {
-        if (view && i < m_accessibilityOrderedElements->size()) {
+        if (points && i < m_accessibilityOrderedElements->size()) {
             const QRectF frame(pt.x() - 3 * radius, pt.y() - 3 * radius, 6 * radius, 6 * radius);
-            (*m_accessibilityOrderedElements)[i].append(
-                makeAccessibilityElement(j, *view, dataSet, i, viewSetIndex, frame));
+            (*m_accessibilityOrderedElements)[i].append(makePointElement(*points, j, frame));
         }
         const QColor color = dataSet.getCircleColorAtIndex(j);
         const QRectF circle(pt.x() - radius, pt.y() - radius, 2 * radius, 2 * radius);
@@ -778,31 +778,6 @@ void LineChartRenderer::drawHighlight(QPainter& painter, const std::shared_ptr<H
 ChartViewBase* LineChartRenderer::chartView() const
 {
     return qobject_cast<ChartViewBase*>(m_chart.data());
-}
-
-std::shared_ptr<NSUIAccessibilityElement> LineChartRenderer::makeAccessibilityElement(
-    qint64 j, ChartViewBase& view, const LineChartDataSetProtocol& dataSet, qint64 i, qint64 viewSetIndex,
-    const QRectF& frame) const
-{
-    auto element = view.accessibilityElement(viewSetIndex, j);
-    const auto e = dataSet.entryForIndex(j);
-    const auto* provider = dataProvider();
-    if (!e || !provider) {
-        return element;
-    }
-    const auto xAxis = view.xAxis();
-    const auto xFormatter = xAxis->valueFormatter();
-    const QString xText = xFormatter ? xFormatter->stringForValue(e->x(), xAxis.get()) : QString::number(e->x());
-    const auto yFormatter = dataSet.valueFormatter();
-    const QString yText =
-        yFormatter ? yFormatter->stringForValue(e->y(), e.get(), i, viewPortHandler().get()) : QString();
-    const auto lineData = provider->lineData();
-    const QString prefix = lineData && lineData->dataSetCount() >= 2
-        ? dataSet.label().value_or(QString()) + QStringLiteral(", ")
-        : QString();
-    element->setAccessibilityLabel(prefix + QStringLiteral(" ") + xText + QStringLiteral(": ") + yText);
-    element->setAccessibilityFrame(frame);
-    return element;
 }
 
 }

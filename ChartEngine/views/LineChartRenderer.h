@@ -97,11 +97,6 @@ protected:
     // clipped to the stroked line. Without positions nothing is drawn, not even a plain line.
     void drawGradientLine(QPainter& painter, const LineChartDataSetProtocol& dataSet,
                           const QPainterPath& spline, const AffineTransform& matrix);
-    // The element of entry j of data set i, which is set `viewSetIndex` among the view's data
-    // sets: its label and its frame in the view.
-    std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(
-        qint64 j, ChartViewBase& view, const LineChartDataSetProtocol& dataSet, qint64 i, qint64 viewSetIndex,
-        const QRectF& frame) const;
 
 private:
     // The chart as a view, which the elements belong to; null for any other chart.

@@ -1,11 +1,15 @@
+#include "ChartEngine/components/Description.h"
 #include "ChartEngine/data/CandleChartData.h"
 #include "ChartEngine/data/CandleChartDataEntry.h"
 #include "ChartEngine/data/CandleChartDataSet.h"
+#include "ChartEngine/data/ScatterChartData.h"
+#include "ChartEngine/data/ScatterChartDataSet.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/types/BarChartView.h"
 #include "ChartEngine/types/CandleStickChartView.h"
 #include "ChartEngine/types/PieChartView.h"
 #include "ChartEngine/types/RadarChartView.h"
+#include "ChartEngine/types/ScatterChartView.h"
 
 #include "../views/ViewTestChart.h"
 #include "BarTestChart.h"
@@ -29,15 +33,28 @@ using namespace Charts;
 namespace {
 
 using ElementKey = std::tuple<qint64, qint64, qint64>;
+using Element = std::shared_ptr<NSUIAccessibilityElement>;
 
 // The entry elements of the last drawing by data set, entry and stack segment (held, so that
 // an element thrown away cannot be mistaken for a new one made at its address).
-std::map<ElementKey, std::shared_ptr<NSUIAccessibilityElement>> entryElements(const ChartViewBase& view)
+std::map<ElementKey, Element> entryElements(const ChartViewBase& view)
 {
-    std::map<ElementKey, std::shared_ptr<NSUIAccessibilityElement>> found;
+    std::map<ElementKey, Element> found;
     for (const auto& element : view.accessibilityChildren()) {
         if (element->isEntry()) {
             found[{element->dataSetIndex(), element->entryIndex(), element->stackIndex()}] = element;
+        }
+    }
+    return found;
+}
+
+// The header elements of the last drawing, in order.
+QList<Element> headerElements(const ChartViewBase& view)
+{
+    QList<Element> found;
+    for (const auto& element : view.accessibilityChildren()) {
+        if (element->isHeader()) {
+            found << element;
         }
     }
     return found;
@@ -55,20 +72,53 @@ QList<ElementKey> selectedElements(const ChartViewBase& view)
     return selected;
 }
 
-std::unique_ptr<ChartViewBase> candleView()
+// An x-y view of the kind with one set of three entries at x 2, 5 and 8.
+template <typename View, typename Data, typename Set, typename Entry, typename... Values>
+std::unique_ptr<ChartViewBase> xyView(Values... values)
 {
     ChartDataEntryList entries;
     for (const double x : {2.0, 5.0, 8.0}) {
-        entries << std::make_shared<CandleChartDataEntry>(x, 9, 2, 4, 7);
+        entries << std::make_shared<Entry>(x, values...);
     }
-    return XYChartFixture::fixtureView<CandleStickChartView>(
-        std::make_shared<CandleChartData>(ChartDataSetList{std::make_shared<CandleChartDataSet>(entries, "A")}));
+    return XYChartFixture::fixtureView<View>(std::make_shared<Data>(ChartDataSetList{std::make_shared<Set>(entries, "A")}));
 }
 
 std::unique_ptr<ChartViewBase> stackedBarView()
 {
     return BarTesting::fixtureView<BarChartView>(
         BarTesting::barData({BarTesting::barSet({1.0, QList<double>{1, 2, 3}, 2.0})}));
+}
+
+// One chart of each type with three entries in its first set: its entry and header elements
+// once drawn, and the elements selected after two steps to the right.
+struct ChartType {
+    const char* name;
+    std::function<std::unique_ptr<ChartViewBase>()> make;
+    std::size_t entries;
+    qsizetype headers;
+    QList<ElementKey> secondSelected;
+};
+
+QList<ChartType> chartTypes()
+{
+    return {
+        {"line", [] { return ViewTesting::fixtureView({{10, 30}, {50, 60}, {90, 20}}); }, 3, 1, {{0, 1, -1}}},
+        // A step highlights a whole stack.
+        {"stacked bar", stackedBarView, 5, 1, {{0, 1, 0}, {0, 1, 1}, {0, 1, 2}}},
+        {"pie", [] { return PieTesting::pieView({1, 2, 3}); }, 3, 1, {{0, 1, -1}}},
+        // The chart's header and its set's.
+        {"radar", [] { return RadarTesting::radarView({RadarTesting::radarSet({4, 5, 6})}); }, 3, 2, {{0, 1, -1}}},
+        {"candle",
+         [] {
+             return xyView<CandleStickChartView, CandleChartData, CandleChartDataSet, CandleChartDataEntry>(9.0, 2.0,
+                                                                                                            4.0, 7.0);
+         },
+         3, 1, {{0, 1, -1}}},
+        {"scatter", [] { return xyView<ScatterChartView, ScatterChartData, ScatterChartDataSet, ChartDataEntry>(5.0); },
+         3, 1, {{0, 1, -1}}},
+        // Three line points and five bar segments.
+        {"combined", [] { return CombinedTesting::fixtureView(CombinedTesting::lineAndBars()); }, 8, 1, {{0, 1, -1}}},
+    };
 }
 
 QString highlightText(const ChartViewBase& view)
@@ -84,32 +134,6 @@ QString highlightText(const ChartViewBase& view)
 
 }
 
-TEST(ChartTypesKeyboard, SteppedToElementIsTheSelectedOneInEveryChartType)
-{
-    struct Case {
-        const char* name;
-        std::function<std::unique_ptr<ChartViewBase>()> make;
-        QList<ElementKey> selected;
-    };
-    const QList<Case> cases = {
-        {"pie", [] { return PieTesting::pieView({1, 2, 3}); }, {{0, 1, -1}}},
-        {"radar", [] { return RadarTesting::radarView({RadarTesting::radarSet({4, 5, 6})}); }, {{0, 1, -1}}},
-        {"bar", [] { return BarTesting::fixtureView<BarChartView>(BarTesting::barData({BarTesting::barSet({1.0, 2.0, 3.0})})); },
-         {{0, 1, -1}}},
-        {"candle", candleView, {{0, 1, -1}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto view = c.make();
-        QTest::keyClick(view.get(), Qt::Key_Right);
-        QTest::keyClick(view.get(), Qt::Key_Right);
-        ASSERT_EQ(view->highlighted().size(), 1);
-        ASSERT_TRUE(view->getChartImage(true));
-        EXPECT_GE(entryElements(*view).size(), 3u);
-        EXPECT_EQ(selectedElements(*view), c.selected);
-    }
-}
-
 TEST(ChartTypesKeyboard, AStackSegmentIsSelectedAloneWhenOnlyItIsHighlighted)
 {
     const auto view = stackedBarView();
@@ -119,7 +143,6 @@ TEST(ChartTypesKeyboard, AStackSegmentIsSelectedAloneWhenOnlyItIsHighlighted)
         QList<ElementKey> selected;
     };
     const QList<Case> cases = {
-        {"the whole stack", view->highlightForEntry(0, 1), {{0, 1, 0}, {0, 1, 1}, {0, 1, 2}}},
         {"its middle segment", std::make_shared<Highlight>(1.0, 0, 1), {{0, 1, 1}}},
         {"a plain bar", view->highlightForEntry(0, 2), {{0, 2, -1}}},
         {"nothing", nullptr, {}},
@@ -132,79 +155,90 @@ TEST(ChartTypesKeyboard, AStackSegmentIsSelectedAloneWhenOnlyItIsHighlighted)
     }
 }
 
-TEST(ChartTypesKeyboard, ElementsKeepTheirIdentityUntilTheDataChanges)
+// The stepped-to entry's elements are the selected ones. Entry elements stay until the data
+// changes; headers stay across data changes too.
+TEST(ChartTypesKeyboard, SteppedToElementIsSelectedAndElementsKeepTheirIdentity)
 {
-    struct Case {
-        const char* name;
-        std::function<std::unique_ptr<ChartViewBase>()> make;
-        std::size_t entries;
-    };
-    const QList<Case> cases = {
-        {"stacked bar", stackedBarView, 5},
-        {"pie", [] { return PieTesting::pieView({1, 2, 3}); }, 3},
-        {"radar", [] { return RadarTesting::radarView({RadarTesting::radarSet({4, 5, 6})}); }, 3},
-        {"candle", candleView, 3},
-        // Three line points and five bar segments.
-        {"combined", [] { return CombinedTesting::fixtureView(CombinedTesting::lineAndBars()); }, 8},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto view = c.make();
+    for (const ChartType& type : chartTypes()) {
+        SCOPED_TRACE(type.name);
+        const auto view = type.make();
         // A highlighted entry keeps its element too.
         QTest::keyClick(view.get(), Qt::Key_Right);
         ASSERT_TRUE(view->getChartImage(true));
         const auto before = entryElements(*view);
-        ASSERT_EQ(before.size(), c.entries);
+        const auto headers = headerElements(*view);
+        ASSERT_EQ(before.size(), type.entries);
+        ASSERT_EQ(headers.size(), type.headers);
         QTest::keyClick(view.get(), Qt::Key_Right);
         ASSERT_TRUE(view->getChartImage(true));
         EXPECT_EQ(entryElements(*view), before);
+        EXPECT_EQ(headerElements(*view), headers);
+        EXPECT_EQ(selectedElements(*view), type.secondSelected);
 
         ChartEventCapture capture;
         view->setData(view->data());
         EXPECT_TRUE(capture.sent(view.get(), QAccessible::ObjectReorder));
         ASSERT_TRUE(view->getChartImage(true));
         const auto after = entryElements(*view);
-        ASSERT_EQ(after.size(), c.entries);
+        ASSERT_EQ(after.size(), type.entries);
         for (const auto& [key, element] : after) {
             EXPECT_NE(element, before.at(key));
         }
+        EXPECT_EQ(headerElements(*view), headers);
     }
 }
 
-TEST(CombinedChartKeyboard, KeysStepThroughEveryKindsSetsAsClicksWould)
+TEST(ChartTypesKeyboard, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
+{
+    for (const ChartType& type : chartTypes()) {
+        SCOPED_TRACE(type.name);
+        const auto view = type.make();
+        ASSERT_TRUE(view->getChartImage(true));
+        const Element header = headerElements(*view).value(0);
+        ASSERT_TRUE(header);
+        {
+            ChartEventCapture unchanged;
+            ASSERT_TRUE(view->getChartImage(true));
+            EXPECT_FALSE(unchanged.sent(header.get(), QAccessible::NameChanged));
+        }
+        ChartEventCapture capture;
+        view->chartDescription()->setText(QStringLiteral("Peak flow"));
+        ASSERT_TRUE(view->getChartImage(true));
+        EXPECT_EQ(headerElements(*view).value(0), header);
+        EXPECT_TRUE(header->accessibilityLabel().startsWith(QStringLiteral("Peak flow. ")))
+            << header->accessibilityLabel().toStdString();
+        EXPECT_TRUE(capture.sent(header.get(), QAccessible::NameChanged));
+    }
+}
+
+TEST(CombinedChartKeyboard, UpAndDownChangeTheSetAcrossKindsAsClicksWould)
 {
     // The line (0, 3), (2, 3), (10, 3) is set 0 of data 0; the bars 1, 2 and [1, 2, 3] at x 0, 1
-    // and 2 are set 0 of data 1. A step highlights the whole stack, as a click does.
+    // and 2 are set 0 of data 1. A step highlights the whole stack, as a click does, and the
+    // marker shows it.
     struct Case {
         const char* name;
         QList<Qt::Key> keys;
         QString highlighted;
-        QString lastCall;
     };
     const QList<Case> cases = {
-        {"right starts at the line's first point", {Qt::Key_Right}, "data 0 set 0 stack -1 at 0, 3", "selected 0"},
-        {"end goes to its last", {Qt::Key_End}, "data 0 set 0 stack -1 at 10, 3", "selected 10"},
-        {"down goes to the bars", {Qt::Key_Down}, "data 1 set 0 stack -1 at 0, 1", "selected 0"},
-        {"down keeps the position, held to the set's end", {Qt::Key_End, Qt::Key_Down},
-         "data 1 set 0 stack -1 at 2, 6", "selected 2"},
-        {"up goes back to the line", {Qt::Key_Down, Qt::Key_End, Qt::Key_Up}, "data 0 set 0 stack -1 at 10, 3",
-         "selected 10"},
-        {"escape clears", {Qt::Key_Down, Qt::Key_Escape}, "none", "nothing"},
+        {"down goes to the bars", {Qt::Key_Down}, "data 1 set 0 stack -1 at 0, 1"},
+        {"down keeps the position, held to the set's end", {Qt::Key_End, Qt::Key_Down}, "data 1 set 0 stack -1 at 2, 6"},
+        {"down stops at the last set", {Qt::Key_Down, Qt::Key_Down}, "data 1 set 0 stack -1 at 0, 1"},
+        {"up goes back to the line", {Qt::Key_Down, Qt::Key_End, Qt::Key_Up}, "data 0 set 0 stack -1 at 10, 3"},
+        {"up stops at the first set", {Qt::Key_Up}, "data 0 set 0 stack -1 at 0, 3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto view = CombinedTesting::fixtureView(CombinedTesting::lineAndBars());
-        ViewTesting::RecordingDelegate delegate;
-        view->setDelegate(&delegate);
         auto marker = std::make_shared<ViewTesting::RecordingMarker>();
         view->setMarker(marker);
         for (const Qt::Key key : c.keys) {
             QTest::keyClick(view.get(), key);
         }
         EXPECT_EQ(highlightText(*view), c.highlighted);
-        EXPECT_EQ(delegate.calls.value(delegate.calls.size() - 1), c.lastCall);
         ASSERT_TRUE(view->getChartImage(true));
-        EXPECT_EQ(marker->points.size(), c.highlighted == "none" ? 0 : 1);
+        EXPECT_EQ(marker->points.size(), 1);
     }
 }
 
@@ -220,12 +254,14 @@ TEST(CombinedChartKeyboard, TheViewFollowsAndTheSteppedToPointIsAnnounced)
         const char* name;
         Qt::Key key;
         double x;
-        ElementKey element;
+        ElementKey announced;
+        QList<ElementKey> selected;
     };
     const QList<Case> cases = {
-        {"the line's first point", Qt::Key_Right, 0, {0, 0, -1}},
-        {"its last, out of view", Qt::Key_End, 10, {0, 2, -1}},
-        {"the bars' last, a stack", Qt::Key_Down, 2, {1, 2, 0}},
+        {"the line's first point", Qt::Key_Right, 0, {0, 0, -1}, {{0, 0, -1}}},
+        {"its last, out of view", Qt::Key_End, 10, {0, 2, -1}, {{0, 2, -1}}},
+        {"the bars' last, a stack", Qt::Key_Down, 2, {1, 2, 0}, {{1, 2, 0}, {1, 2, 1}, {1, 2, 2}}},
+        {"their first, back at the start", Qt::Key_Home, 0, {1, 0, -1}, {{1, 0, -1}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -235,10 +271,13 @@ TEST(CombinedChartKeyboard, TheViewFollowsAndTheSteppedToPointIsAnnounced)
         EXPECT_GE(view->highestVisibleX(), c.x);
         view->repaint();
         const auto elements = entryElements(*view);
-        ASSERT_TRUE(elements.contains(c.element));
-        QObject* point = elements.at(c.element).get();
+        ASSERT_TRUE(elements.contains(c.announced));
+        QObject* point = elements.at(c.announced).get();
         EXPECT_TRUE(capture.sent(point, QAccessible::Focus));
         EXPECT_TRUE(capture.sent(point, QAccessible::Selection));
-        EXPECT_TRUE(QAccessible::queryAccessibleInterface(point)->state().selected);
+        EXPECT_EQ(selectedElements(*view), c.selected);
     }
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    view->repaint();
+    EXPECT_TRUE(selectedElements(*view).isEmpty());
 }

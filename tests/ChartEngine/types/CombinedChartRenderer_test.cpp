@@ -1,5 +1,7 @@
 #include "ChartEngine/types/CombinedChartRenderer.h"
 
+#include "ChartEngine/data/ScatterChartData.h"
+#include "ChartEngine/data/ScatterChartDataSet.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/types/BarChartRenderer.h"
 #include "ChartEngine/types/BarChartView.h"
@@ -94,24 +96,45 @@ TEST(CombinedChartRenderer, LaterKindsDrawOverEarlierOnes)
 
 // The header of the whole chart, then the sub-renderers' values in the order of their data sets
 // in the combined data (the line first, though the bars are drawn first), none with a header.
-TEST(CombinedChartRenderer, TheChartsElementsAreItsHeaderThenItsValuesBySet)
+// Every value names its set, though each kind has only one.
+TEST(CombinedChartRenderer, TheChartsElementsAreItsHeaderThenItsValuesBySetEachNamingItsSet)
 {
-    const auto view = fixtureView(lineAndBars());
-    BarTesting::drawn(*view);
-    QStringList labels;
-    for (const auto& element : view->accessibilityChildren()) {
-        labels << QStringLiteral("%1/%2/%3 %4")
-                      .arg(element->dataSetIndex())
-                      .arg(element->entryIndex())
-                      .arg(element->stackIndex())
-                      .arg(element->accessibilityLabel());
-    }
-    const QStringList expected = {
-        "-1/-1/-1 Combined Chart. 2 datasets. Line, Bars",
-        "0/0/-1  0: 3.00", "0/1/-1  2: 3.00", "0/2/-1  10: 3.00",
-        "1/0/-1  0: 1.00", "1/1/-1  1: 2.00", "1/2/0  2: 1.00", "1/2/1  2: 2.00", "1/2/2  2: 3.00",
+    const QStringList lineAndBarsLabels = {
+        "0/0/-1 Line,  0: 3.00", "0/1/-1 Line,  2: 3.00", "0/2/-1 Line,  10: 3.00",
+        "1/0/-1 Bars,  0: 1.00", "1/1/-1 Bars,  1: 2.00", "1/2/0 Bars,  2: 1.00", "1/2/1 Bars,  2: 2.00",
+        "1/2/2 Bars,  2: 3.00",
     };
-    EXPECT_EQ(labels, expected);
+    struct Case {
+        const char* name;
+        bool withScatter;
+        QStringList expected;
+    };
+    const QList<Case> cases = {
+        {"line and bars", false, QStringList{"-1/-1/-1 Combined Chart. 2 datasets. Line, Bars"} + lineAndBarsLabels},
+        // The scatter data comes after the bars in the combined data.
+        {"with a scatter point", true,
+         QStringList{"-1/-1/-1 Combined Chart. 3 datasets. Line, Bars, Dots"} + lineAndBarsLabels
+             + QStringList{"2/0/-1 Dots,  4: 5.00"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto data = lineAndBars();
+        if (c.withScatter) {
+            data->setScatterData(std::make_shared<ScatterChartData>(ChartDataSetList{std::make_shared<ScatterChartDataSet>(
+                ChartDataEntryList{std::make_shared<ChartDataEntry>(4, 5)}, QStringLiteral("Dots"))}));
+        }
+        const auto view = fixtureView(data);
+        BarTesting::drawn(*view);
+        QStringList labels;
+        for (const auto& element : view->accessibilityChildren()) {
+            labels << QStringLiteral("%1/%2/%3 %4")
+                          .arg(element->dataSetIndex())
+                          .arg(element->entryIndex())
+                          .arg(element->stackIndex())
+                          .arg(element->accessibilityLabel());
+        }
+        EXPECT_EQ(labels, c.expected);
+    }
 }
 
 TEST(CombinedChartRenderer, AGoneChartBuildsNothingAndHasNoHeader)

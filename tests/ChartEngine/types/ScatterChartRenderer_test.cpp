@@ -4,10 +4,13 @@
 #include "ChartEngine/foundation/ChartConsole.h"
 #include "ChartEngine/types/ScatterChartView.h"
 #include "ChartEngine/types/ShapeRenderer.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/views/ChartAccessibilityLabelProvider.h"
 
 #include "XYChartFixture.h"
 #include "support/QtPrinters.h"
 
+#include <QAccessible>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -67,6 +70,62 @@ TEST(ScatterChartRendererTest, ShapesAreDrawnUpToTheRightEdgeOfTheContent)
         view->chartAnimator()->setPhaseY(c.phaseY);
         recorded([&](QPainter& painter) { view->renderer()->drawData(painter); });
         EXPECT_EQ(shape->points, c.drawn);
+        // The header, then an element for each drawn point.
+        EXPECT_EQ(view->accessibilityChildren().size(), c.drawn.size() + 1);
+    }
+}
+
+// A point reads as a line chart's point does, and an application's label provider gives its own.
+TEST(ScatterChartRendererTest, EachDrawnPointIsAnElementReadAsALinePoint)
+{
+    class SecondPointLabel : public ChartAccessibilityLabelProvider {
+    public:
+        std::optional<QString> summary(const ChartViewBase&) const override { return std::nullopt; }
+        std::optional<QString> pointLabel(const ChartViewBase&, qint64 dataSetIndex, qint64 entryIndex) const override
+        {
+            return dataSetIndex == 0 && entryIndex == 1 ? std::optional<QString>(QStringLiteral("Reading 2"))
+                                                        : std::nullopt;
+        }
+    };
+    struct Case {
+        const char* name;
+        QList<QList<QPointF>> sets;
+        bool provider;
+        QStringList names;
+    };
+    const QList<Case> cases = {
+        {"one set reads without its label", {{{2, 5}, {4, 6}}}, false, {" 2: 5.0", " 4: 6.0"}},
+        {"two sets read with theirs", {{{2, 5}}, {{4, 6}}}, false, {"A,  2: 5.0", "B,  4: 6.0"}},
+        {"the provider's text where it gives one", {{{2, 5}, {4, 6}}}, true, {" 2: 5.0", "Reading 2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChartDataSetList sets;
+        for (const auto& points : c.sets) {
+            ChartDataEntryList entries;
+            for (const QPointF& point : points) {
+                entries << std::make_shared<ChartDataEntry>(point.x(), point.y());
+            }
+            const QString label = sets.isEmpty() ? QStringLiteral("A") : QStringLiteral("B");
+            auto dataSet = std::make_shared<ScatterChartDataSet>(entries, label);
+            dataSet->setValueFormatter(std::make_shared<RecordingFormatter>());
+            sets << dataSet;
+        }
+        auto view = fixtureView<ScatterChartView>(std::make_shared<ScatterChartData>(sets));
+        if (c.provider) {
+            view->setAccessibilityLabelProvider(std::make_shared<SecondPointLabel>());
+        }
+        ASSERT_TRUE(view->getChartImage(false));
+        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view.get());
+        QStringList names;
+        for (int i = 1; i < chart->childCount(); ++i) {
+            names << chart->child(i)->text(QAccessible::Name);
+        }
+        EXPECT_EQ(names, c.names);
+        // A square of three shape sizes around the point.
+        const QPointF first = pixel(2, 5);
+        EXPECT_EQ(view->accessibilityChildren().value(1)->accessibilityFrame(),
+                  QRectF(first.x() - 15, first.y() - 15, 30, 30));
     }
 }
 

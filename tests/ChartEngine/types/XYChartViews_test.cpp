@@ -87,7 +87,7 @@ QList<Kind> kinds()
 {
     return {
         kindOf<ScatterChartView, ScatterChartRenderer, ScatterChartDataProvider, ScatterChartData, ScatterChartDataSet>(
-            "scatter", [](double x) { return std::make_shared<ChartDataEntry>(x, 5); }, {0.5, 1, 0, 10, 1, 5, true}),
+            "scatter", [](double x) { return std::make_shared<ChartDataEntry>(x, 5); }, {0.5, 5, 4, 10, 1, 5, true}),
         kindOf<BubbleChartView, BubbleChartRenderer, BubbleChartDataProvider, BubbleChartData, BubbleChartDataSet>(
             "bubble", [](double x) { return std::make_shared<BubbleChartDataEntry>(x, 5, 1); }, {0, 5, 4, 0, 0.5, 5, false}),
         kindOf<CandleStickChartView, CandleStickChartRenderer, CandleChartDataProvider, CandleChartData, CandleChartDataSet>(
@@ -119,8 +119,8 @@ TEST(XYChartViewsTest, EachViewIsSetUpForItsKind)
     }
 }
 
-// Drawn through the view's image path; only the kind's own view gets the header, and the bubble
-// and candle renderers describe their values in any chart view.
+// Drawn through the view's image path; only the kind's own view gets the header, and every
+// kind's renderer describes its values in any chart view.
 TEST(XYChartViewsTest, TheDrawingShowsTheDataAndPublishesTheElements)
 {
     for (const Kind& kind : kinds()) {

@@ -1,6 +1,3 @@
-#include "ChartEngine/data/ChartDataEntry.h"
-#include "ChartEngine/data/LineChartData.h"
-#include "ChartEngine/data/LineChartDataSet.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/views/ChartAccessibilityLabelProvider.h"
 #include "ChartEngine/views/LineChartView.h"
@@ -16,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 using namespace Charts;
 using namespace ViewTesting;
@@ -68,23 +64,28 @@ public:
 
 TEST(ChartKeyboard, KeysStepThroughTheEntriesAsClicksWould)
 {
+    // The values (10, 30), (50, 60) and (90, 20) lie at (35 + 2x, 140 - y).
+    const QPointF first(55, 110);
+    const QPointF second(135, 80);
+    const QPointF last(215, 120);
     struct Case {
         const char* name;
         QList<Qt::Key> keys;
         QString highlighted;
         QString lastCall;
+        QList<QPointF> marker;
     };
     const QList<Case> cases = {
-        {"right starts at the first entry", {Qt::Key_Right}, "10", "selected 10"},
-        {"left starts at the first entry", {Qt::Key_Left}, "10", "selected 10"},
-        {"right steps on", {Qt::Key_Right, Qt::Key_Right}, "50", "selected 50"},
-        {"right stops at the last", {Qt::Key_End, Qt::Key_Right}, "90", "selected 90"},
-        {"left steps back", {Qt::Key_End, Qt::Key_Left}, "50", "selected 50"},
-        {"left stops at the first", {Qt::Key_Home, Qt::Key_Left}, "10", "selected 10"},
-        {"end goes to the last", {Qt::Key_End}, "90", "selected 90"},
-        {"home goes to the first", {Qt::Key_End, Qt::Key_Home}, "10", "selected 10"},
-        {"escape clears", {Qt::Key_Right, Qt::Key_Escape}, "none", "nothing"},
-        {"escape without a highlight does nothing", {Qt::Key_Escape}, "none", ""},
+        {"right starts at the first entry", {Qt::Key_Right}, "10", "selected 10", {first}},
+        {"left starts at the first entry", {Qt::Key_Left}, "10", "selected 10", {first}},
+        {"right steps on", {Qt::Key_Right, Qt::Key_Right}, "50", "selected 50", {second}},
+        {"right stops at the last", {Qt::Key_End, Qt::Key_Right}, "90", "selected 90", {last}},
+        {"left steps back", {Qt::Key_End, Qt::Key_Left}, "50", "selected 50", {second}},
+        {"left stops at the first", {Qt::Key_Home, Qt::Key_Left}, "10", "selected 10", {first}},
+        {"end goes to the last", {Qt::Key_End}, "90", "selected 90", {last}},
+        {"home goes to the first", {Qt::Key_End, Qt::Key_Home}, "10", "selected 10", {first}},
+        {"escape clears", {Qt::Key_Right, Qt::Key_Escape}, "none", "nothing", {}},
+        {"escape without a highlight does nothing", {Qt::Key_Escape}, "none", "", {}},
     };
     // A modified arrow is another command; the keypad's arrows step.
     for (const auto& [modifier, highlighted] : QList<std::pair<Qt::KeyboardModifier, QString>>{
@@ -98,6 +99,8 @@ TEST(ChartKeyboard, KeysStepThroughTheEntriesAsClicksWould)
         const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
         RecordingDelegate delegate;
         view->setDelegate(&delegate);
+        auto marker = std::make_shared<RecordingMarker>();
+        view->setMarker(marker);
         for (const Qt::Key key : c.keys) {
             QTest::keyClick(view.get(), key);
         }
@@ -105,66 +108,8 @@ TEST(ChartKeyboard, KeysStepThroughTheEntriesAsClicksWould)
         EXPECT_EQ(delegate.calls.value(delegate.calls.size() - 1), c.lastCall);
         EXPECT_EQ(view->lastHighlighted() ? QString::number(view->lastHighlighted()->x()) : QStringLiteral("none"),
                   c.highlighted);
-    }
-}
-
-TEST(ChartKeyboard, SteppedToEntryHasItsMarkerDrawn)
-{
-    const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
-    auto marker = std::make_shared<RecordingMarker>();
-    view->setMarker(marker);
-    QTest::keyClick(view.get(), Qt::Key_Right);
-    QTest::keyClick(view.get(), Qt::Key_Right);
-    ASSERT_TRUE(view->getChartImage(true));
-    // The value (50, 60) lies at (35 + 2 x 50, 140 - 60).
-    EXPECT_EQ(marker->points, QList<QPointF>{QPointF(135, 80)});
-}
-
-TEST(ChartKeyboard, UpAndDownChangeTheDataSet)
-{
-    const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
-    auto second = std::make_shared<LineChartDataSet>(
-        ChartDataEntryList{std::make_shared<ChartDataEntry>(20, 5), std::make_shared<ChartDataEntry>(40, 7)},
-        QStringLiteral("FEV1"));
-    auto data = view->data();
-    data->addDataSet(second);
-    view->setData(data);
-    struct Case {
-        const char* name;
-        QList<Qt::Key> keys;
-        qint64 dataSet;
-        QString x;
-    };
-    const QList<Case> cases = {
-        {"down goes to the next set", {Qt::Key_Right, Qt::Key_Down}, 1, "20"},
-        {"down keeps the position, held to the set's end", {Qt::Key_End, Qt::Key_Down}, 1, "40"},
-        {"down stops at the last set", {Qt::Key_Down, Qt::Key_Down}, 1, "20"},
-        {"up goes back", {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up}, 0, "50"},
-        {"up stops at the first set", {Qt::Key_Up}, 0, "10"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        view->highlightValue(nullptr, false);
-        for (const Qt::Key key : c.keys) {
-            QTest::keyClick(view.get(), key);
-        }
-        ASSERT_FALSE(view->highlighted().isEmpty());
-        EXPECT_EQ(view->highlighted().first()->dataSetIndex(), c.dataSet);
-        EXPECT_EQ(highlightedX(*view), c.x);
-    }
-}
-
-TEST(ChartKeyboard, ViewMovesToShowAnEntryOutsideTheVisibleRange)
-{
-    const auto view = fixtureView({{10, 30}, {50, 60}, {90, 20}});
-    view->setVisibleXRangeMaximum(20);
-    view->moveViewToX(0);
-    ASSERT_LT(view->highestVisibleX(), 50);
-    for (const auto& [key, x] : QList<std::pair<Qt::Key, double>>{{Qt::Key_End, 90}, {Qt::Key_Left, 50},
-                                                                   {Qt::Key_Home, 10}}) {
-        QTest::keyClick(view.get(), key);
-        EXPECT_LE(view->lowestVisibleX(), x);
-        EXPECT_GE(view->highestVisibleX(), x);
+        ASSERT_TRUE(view->getChartImage(true));
+        EXPECT_EQ(marker->points, c.marker);
     }
 }
 
@@ -249,53 +194,21 @@ TEST(ChartAccessibility, ChildAtFindsTheNearestPointAndElseTheHeader)
     }
 }
 
-TEST(ChartAccessibility, ElementsKeepTheirIdentityUntilTheDataChanges)
-{
-    const auto view = shownView();
-    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view.get());
-    QObject* before = entryChild(chart, 0, 1)->object();
-    view->repaint();
-    view->repaint();
-    EXPECT_EQ(entryChild(chart, 0, 1)->object(), before);
-
-    ChartEventCapture capture;
-    view->setData(lineData({{10, 30}, {50, 60}}));
-    EXPECT_TRUE(capture.sent(view.get(), QAccessible::ObjectReorder));
-    view->repaint();
-    ASSERT_EQ(chart->childCount(), 3);
-    EXPECT_NE(entryChild(chart, 0, 1)->object(), before);
-}
-
-TEST(ChartAccessibility, KeyStepAndClickAnnounceTheSelectedPoint)
+// Key steps are announced alike (the combined chart's keyboard test shows them).
+TEST(ChartAccessibility, AClickAnnouncesTheSelectedPoint)
 {
     const auto view = shownView();
     QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view.get());
     view->setFocus();
-    struct Case {
-        const char* name;
-        std::function<void()> act;
-        qint64 entry;
-    };
-    const QList<Case> cases = {
-        {"a key step", [&] { QTest::keyClick(view.get(), Qt::Key_Right); }, 0},
-        {"another", [&] { QTest::keyClick(view.get(), Qt::Key_End); }, 2},
-        // The value (50, 60) lies at (135, 80).
-        {"a click", [&] { QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(135, 80)); }, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ChartEventCapture capture;
-        c.act();
-        view->repaint();
-        QAccessibleInterface* point = entryChild(chart, 0, c.entry);
-        ASSERT_NE(point, nullptr);
-        EXPECT_TRUE(capture.sent(point->object(), QAccessible::Focus));
-        EXPECT_TRUE(capture.sent(point->object(), QAccessible::Selection));
-        for (qint64 entry = 0; entry < 3; ++entry) {
-            EXPECT_EQ(entryChild(chart, 0, entry)->state().selected, entry == c.entry) << entry;
-        }
-    }
-    QTest::keyClick(view.get(), Qt::Key_Escape);
+    ChartEventCapture capture;
+    // The value (50, 60) lies at (135, 80).
+    QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(135, 80));
     view->repaint();
-    EXPECT_FALSE(entryChild(chart, 0, 1)->state().selected);
+    QAccessibleInterface* point = entryChild(chart, 0, 1);
+    ASSERT_NE(point, nullptr);
+    EXPECT_TRUE(capture.sent(point->object(), QAccessible::Focus));
+    EXPECT_TRUE(capture.sent(point->object(), QAccessible::Selection));
+    for (qint64 entry = 0; entry < 3; ++entry) {
+        EXPECT_EQ(entryChild(chart, 0, entry)->state().selected, entry == 1) << entry;
+    }
 }
