@@ -241,3 +241,15 @@ TEST(PeakFlowMath, AStoredPlanNumberThatNamesNoPlanReadsAsTheDefault)
         EXPECT_EQ(PeakFlowMath::zonePlanFromStored(test.stored), test.plan) << test.stored;
     }
 }
+
+TEST(PeakFlowMath, AHeightConvertsBetweenDecimalFeetAndCentimetresBothWays)
+{
+    const struct {
+        double feet;
+        double centimetres;
+    } cases[] = {{0, 0}, {1, 30.48}, {5.5, 167.64}, {6.25, 190.5}};
+    for (const auto& test : cases) {
+        EXPECT_DOUBLE_EQ(PeakFlowMath::centimetresFromFeet(test.feet), test.centimetres) << test.feet;
+        EXPECT_DOUBLE_EQ(PeakFlowMath::feetFromCentimetres(test.centimetres), test.feet) << test.centimetres;
+    }
+}
