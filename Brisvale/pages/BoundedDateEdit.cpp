@@ -167,7 +167,8 @@ void BoundedDateEdit::openCalendar()
     option.editable = true;
     option.frame = hasFrame();
     option.subControls = QStyle::SC_All;
-    const QPointF arrow = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this).center();
+    const QPointF arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this).center();
     QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QDateEdit::mousePressEvent(&press);

@@ -51,8 +51,8 @@ void convertUnits(Profile& profile, const UnitType_DB& target)
     const double height = profile.height;
     const double weight = profile.weight;
     const bool toMetric = target.id == UnitType_DB::Defaults::KgCm;
-    const std::optional<float> newHeight =
-        singlePrecision(toMetric ? PeakFlowMath::centimetresFromFeet(height) : PeakFlowMath::feetFromCentimetres(height));
+    const std::optional<float> newHeight = singlePrecision(toMetric ? PeakFlowMath::centimetresFromFeet(height)
+                                                                    : PeakFlowMath::feetFromCentimetres(height));
     const std::optional<float> newWeight =
         singlePrecision(toMetric ? weight * kilogramsPerPound : weight / kilogramsPerPound);
     if (!newHeight || !newWeight) {
