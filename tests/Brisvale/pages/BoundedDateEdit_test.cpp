@@ -80,9 +80,11 @@ TEST_F(PickerEvents, TheKeyboardOpensTheCalendarWhichIsHeardWhileOpenAndPicksThe
     for (const auto& test : cases) {
         SCOPED_TRACE(test.key);
         const QDate before = picker->date();
+        reader.events.clear();
         QTest::keyClick(picker, test.key, test.modifiers);
         QWidget* popup = picker->calendarWidget()->window();
         ASSERT_TRUE(popup->isVisible());
+        EXPECT_TRUE(heard().contains("calendar"));
         EXPECT_EQ(picker->calendarWidget()->selectedDate(), before);
 
         // The picker follows the calendar's day as it moves, and says so once a move.
