@@ -1,14 +1,14 @@
 #!/usr/bin/python3
 """Drives Brisvale through its accessibility tree, as a screen reader's user would reach it, and
-checks what the PEF chart tells a reader.
+checks what the PEF chart and the Data page's filters tell a reader.
 
 Run by scripts/a11y-check inside a private session bus with the accessibility bus, the
 application started on a fresh data folder with the sample meter: a11y-check.py <application pid>
 
 It chooses the region, creates a profile, downloads the sample meter's readings, opens the Data
-page's PEF chart and reads the chart's name, its summary and its points' names. Every step waits
-for what it needs (polling, up to A11Y_CHECK_TIMEOUT seconds, 120 by default). Exits with 1 and a
-message naming what was missing."""
+page's PEF chart and reads the chart's name, its summary and its points' names, then the labels of
+the page's filter pop-ups. Every step waits for what it needs (polling, up to A11Y_CHECK_TIMEOUT
+seconds, 120 by default). Exits with 1 and a message naming what was missing."""
 
 import os
 import re
@@ -238,12 +238,34 @@ def check_chart(driver, chart):
     print(f"a11y-check: {len(names)} points, the first reads \"{names[0]}\"")
 
 
+FILTER_LABELS = ("Date range", "Time of day")
+
+
+def labels_of(node):
+    """The names of the elements that label the node, as a reader finds them."""
+    names = []
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
+    return names
+
+
+def check_filter_labels(driver):
+    """The Data page's filter pop-ups are labelled for a reader; a pop-up's own name is its choice."""
+    labelled = [name for popup in driver.shown("combo box") for name in labels_of(popup)]
+    missing = [label for label in FILTER_LABELS if label not in labelled]
+    if missing:
+        fail(f"no showing pop-up is labelled {missing}; the pop-ups' labels: {labelled}")
+    print(f"a11y-check: the filter pop-ups are labelled {', '.join(FILTER_LABELS)}")
+
+
 def main():
     driver = Driver(int(sys.argv[1]))
     try:
         create_profile(driver)
         sync(driver)
         check_chart(driver, open_pef_chart(driver))
+        check_filter_labels(driver)
     except CheckFailed as error:
         print(f"a11y-check: {error}", file=sys.stderr)
         return 1

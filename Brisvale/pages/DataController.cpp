@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -107,18 +108,14 @@ QToolButton* DataController::makeTabButton(const QString& objectName, int tag)
     tab->setObjectName(objectName);
     tab->setAutoRaise(true);
     tab->setIconSize(tabIconSize);
-    // Checkable, so that a reader hears which tab is the current one; the page sets the state.
+    // Checkable, so that a reader hears which tab is the current one; the page sets the state. A
+    // click, a key and a reader's toggle (which clicks nothing) all toggle the tab: each asks for
+    // its view, and the current tab stays checked.
     tab->setCheckable(true);
     tab->setStyleSheet(QStringLiteral("QToolButton:checked { border: none; background-color: transparent; }"));
     Look::showFocusRing(*tab);
-    connect(tab, &QToolButton::clicked, this, [this, tag] {
+    connect(tab, &QToolButton::toggled, this, [this, tag] {
         SwitchPageHandler(tag);
-        setTabImages();
-    });
-    Accessibility::onReaderToggle(*tab, [this, tag](bool checked) {
-        if (checked && tag != CurrentlyPage) {
-            SwitchPageHandler(tag);
-        }
         setTabImages();
     });
     return tab;
@@ -148,7 +145,7 @@ QLayout* DataController::buildFilterRow()
 {
     const FilterControls::Widgets widgets =
         FilterControls::makeWidgets(this, QStringLiteral("FromDatePicker"), QStringLiteral("ToDatePicker"));
-    std::tie(From_Lab, FromDatePicker, To_Lab, ToDatePicker, dayPopUp, timePopUp) = widgets;
+    std::tie(From_Lab, FromDatePicker, To_Lab, ToDatePicker, std::ignore, dayPopUp, std::ignore, timePopUp) = widgets;
     return FilterControls::makeRow(widgets);
 }
 
@@ -261,6 +258,8 @@ void DataController::setTabImages()
     const std::array<QToolButton*, 3> tabs{ListButton, PefButton, Fev1Button};
     for (int tag = 0; tag < int(tabs.size()); ++tag) {
         setButtonImage(*tabs[tag], tabImageName(tag, tag == CurrentlyPage));
+        // The page's own check asks for no view.
+        const QSignalBlocker shownOnly(tabs[tag]);
         tabs[tag]->setChecked(tag == CurrentlyPage);
     }
 }

@@ -59,16 +59,16 @@ FilterControls::Widgets FilterControls::makeWidgets(QWidget* parent, const QStri
     QDateEdit* fromPicker = makePicker(fromPickerName, parent);
     QLabel* toCaption = PageCard::makeValue(QStringLiteral("To_Lab"), parent);
     QDateEdit* toPicker = makePicker(toPickerName, parent);
-    // The captions name the pickers for a screen reader; the pop-ups have no caption of their own.
+    // The captions name the pickers for a screen reader; the pop-ups' captions are for a reader only.
     fromCaption->setBuddy(fromPicker);
     toCaption->setBuddy(toPicker);
     auto* dayPopUp = new QComboBox(parent);
     dayPopUp->setObjectName(QStringLiteral("dayPopUp"));
-    Accessibility::nameField(*dayPopUp, QStringLiteral("FilterControls_DayRange"));
+    QLabel* dayCaption = Accessibility::captionForReader(*dayPopUp, QStringLiteral("FilterControls_DayRange"));
     auto* timePopUp = new QComboBox(parent);
     timePopUp->setObjectName(QStringLiteral("timePopUp"));
-    Accessibility::nameField(*timePopUp, QStringLiteral("FilterControls_TimeOfDay"));
-    return {fromCaption, fromPicker, toCaption, toPicker, dayPopUp, timePopUp};
+    QLabel* timeCaption = Accessibility::captionForReader(*timePopUp, QStringLiteral("FilterControls_TimeOfDay"));
+    return {fromCaption, fromPicker, toCaption, toPicker, dayCaption, dayPopUp, timeCaption, timePopUp};
 }
 
 QHBoxLayout* FilterControls::makeRow(const Widgets& widgets)

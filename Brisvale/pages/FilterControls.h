@@ -32,13 +32,14 @@ public:
                    QComboBox* timePopUp, std::function<void()> changed, QObject* parent);
 
     // The From caption and picker, the To caption and picker, the day-range and time-of-day
-    // pop-ups, as a page shows them.
-    using Widgets = std::tuple<QLabel*, QDateEdit*, QLabel*, QDateEdit*, QComboBox*, QComboBox*>;
+    // pop-ups each after its caption for a reader (not shown), as a page shows them.
+    using Widgets = std::tuple<QLabel*, QDateEdit*, QLabel*, QDateEdit*, QLabel*, QComboBox*, QLabel*, QComboBox*>;
 
     // The widgets of a page: the captions "From_Lab" and "To_Lab", the pickers named as given, the
-    // pop-ups "dayPopUp" and "timePopUp".
+    // pop-ups "dayPopUp" and "timePopUp" with their captions for a reader.
     static Widgets makeWidgets(QWidget* parent, const QString& fromPickerName, const QString& toPickerName);
-    // The widgets side by side in that order, then a stretch.
+    // The widgets side by side in that order, then a stretch. A caption for a reader stays in the
+    // row, hidden, so that it moves with its pop-up and remains its sibling.
     static QHBoxLayout* makeRow(const Widgets& widgets);
     // A date picker in local time with a calendar to pick from, whose date can also be typed.
     static QDateEdit* makePicker(const QString& objectName, QWidget* parent);

@@ -82,7 +82,7 @@ QLayout* OverviewController::buildRangeSection()
     TimeRange_Lab = PageCard::makeCaption(QStringLiteral("TimeRange_Lab"), this);
     const FilterControls::Widgets widgets =
         FilterControls::makeWidgets(this, QStringLiteral("timeRangeFrom"), QStringLiteral("timeRangeTo"));
-    std::tie(From_Lab, timeRangeFrom, To_Lab, timeRangeTo, dayPopUp, timePopUp) = widgets;
+    std::tie(From_Lab, timeRangeFrom, To_Lab, timeRangeTo, std::ignore, dayPopUp, std::ignore, timePopUp) = widgets;
     auto* section = new QVBoxLayout;
     section->addWidget(TimeRange_Lab);
     section->addLayout(FilterControls::makeRow(widgets));

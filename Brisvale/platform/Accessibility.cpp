@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QWidget>
 
 namespace Accessibility {
@@ -25,6 +26,17 @@ void nameField(QWidget& field, const QString& key)
     if (qobject_cast<QComboBox*>(&field)) {
         field.setAccessibleDescription(name);
     }
+}
+
+QLabel* captionForReader(QWidget& field, const QString& key)
+{
+    const QString name = Localization::text(key);
+    // Qt finds a field's label among the field's siblings, shown or not.
+    auto* caption = new QLabel(name, field.parentWidget());
+    caption->setBuddy(&field);
+    caption->hide();
+    field.setAccessibleName(name);
+    return caption;
 }
 
 QWidget* firstControl(const QWidget& page)
@@ -56,19 +68,6 @@ void announceValue(QWidget& control, const QString& before, const QString& now)
     QAccessible::updateAccessibility(&valueChange);
     QAccessibleTextUpdateEvent textChange(&control, 0, before, now);
     QAccessible::updateAccessibility(&textChange);
-}
-
-void onReaderToggle(QAbstractButton& button, std::function<void(bool checked)> action)
-{
-    // A click presses the button before it toggles it and releases it after.
-    static constexpr const char* clicking = "clickInProgress";
-    QObject::connect(&button, &QAbstractButton::pressed, &button, [&button] { button.setProperty(clicking, true); });
-    QObject::connect(&button, &QAbstractButton::released, &button, [&button] { button.setProperty(clicking, false); });
-    QObject::connect(&button, &QAbstractButton::toggled, &button, [&button, action = std::move(action)](bool checked) {
-        if (!button.property(clicking).toBool()) {
-            action(checked);
-        }
-    });
 }
 
 }

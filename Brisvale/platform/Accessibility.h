@@ -2,9 +2,8 @@
 
 #include <QString>
 
-#include <functional>
-
 class QAbstractButton;
+class QLabel;
 class QWidget;
 
 // What a screen reader and a keyboard-only user need of the pages' controls.
@@ -19,6 +18,13 @@ void nameIconButton(QAbstractButton& button, const QString& key);
 // caption's label its buddy instead.
 void nameField(QWidget& field, const QString& key);
 
+// A field that shows no caption of its own but needs one for a reader: a hidden label, the field's
+// sibling, whose buddy is the field, carries the key's text, so that a reader speaks it as the
+// field's label (on Linux a pop-up's name is its current choice); the text is the field's
+// accessible name too. The page looks as it did. The field must have its parent already; a layout
+// that takes the field takes the caption too, so that the two stay siblings.
+QLabel* captionForReader(QWidget& field, const QString& key);
+
 // The first control of a page that the Tab key reaches (visible, enabled, taking Tab focus), in
 // the window's focus order; none when the page has no such control.
 QWidget* firstControl(const QWidget& page);
@@ -31,10 +37,5 @@ void focusFirstControl(const QWidget& page);
 // `now`: as a value change carrying the text, and as the control's text replaced, which a reader's
 // bridge speaks from the text itself. Nothing when the text is the same.
 void announceValue(QWidget& control, const QString& before, const QString& now);
-
-// A reader's action on a checkable button toggles it without a click: after such a toggle,
-// `action` runs with the new checked state, to do what the button's click would and to set the
-// state anew. A toggle that a click makes is left to the click's own handler.
-void onReaderToggle(QAbstractButton& button, std::function<void(bool checked)> action);
 
 }

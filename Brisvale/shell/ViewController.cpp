@@ -27,6 +27,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -177,17 +178,12 @@ QToolButton* ViewController::makeMenuButton(const QString& objectName, int tag)
     Look::showFocusRing(*button);
     if (tag >= 0) {
         button->setText(Localization::text(labelKeys.at(tag)));
-        // Checkable, so that a reader hears which page is the current one; a click that the page
-        // refuses leaves the current page checked.
+        // Checkable, so that a reader hears which page is the current one. A click, a key and a
+        // reader's toggle (which clicks nothing) all toggle the button: each asks for the page,
+        // and a switch that the page refuses leaves the current page checked.
         button->setCheckable(true);
-        connect(button, &QToolButton::clicked, this, [this, tag] {
+        connect(button, &QToolButton::toggled, this, [this, tag] {
             switchPageHandler(tag);
-            updateMenuImages();
-        });
-        Accessibility::onReaderToggle(*button, [this, tag](bool checked) {
-            if (checked && tag != std::min(CurrentlyPage, SETTINGS_TABTAG)) {
-                switchPageHandler(tag);
-            }
             updateMenuImages();
         });
     }
@@ -445,10 +441,12 @@ void ViewController::updateMenuImages()
     for (int tag = OVERVIEW_TABTAG; tag <= SETTINGS_TABTAG; ++tag) {
         QToolButton& button = *menuButton(tag);
         setButtonImage(button, menuImageName(tag, tag == selected));
-        button.setChecked(tag == selected);
         button.setStyleSheet(tag == selected
                                  ? QStringLiteral("color: %1; font-weight: 600;").arg(Look::accent().name())
                                  : unselectedLabelStyle);
+        // The window's own check asks for no page.
+        const QSignalBlocker shownOnly(button);
+        button.setChecked(tag == selected);
     }
 }
 

@@ -92,6 +92,69 @@ double strokeWidth(double width)
     return width >= 0.0 ? std::min(width, widest) : 0.0;
 }
 
+std::optional<QLineF> clippedLine(const QLineF& line, const QRectF& rect)
+{
+    const QPointF start = line.p1();
+    const QPointF step = line.p2() - start;
+    double enter = 0.0;
+    double leave = 1.0;
+    // Each side of the rectangle as (p, q): the line is inside that side where p * t <= q.
+    const std::pair<double, double> sides[] = {{-step.x(), start.x() - rect.left()},
+                                               {step.x(), rect.right() - start.x()},
+                                               {-step.y(), start.y() - rect.top()},
+                                               {step.y(), rect.bottom() - start.y()}};
+    for (const auto& [p, q] : sides) {
+        if (!std::isfinite(p) || !std::isfinite(q)) {
+            return std::nullopt;
+        }
+        if (p == 0.0) {
+            if (q < 0.0) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0.0) {
+            enter = std::max(enter, t);
+        } else {
+            leave = std::min(leave, t);
+        }
+    }
+    if (enter > leave) {
+        return std::nullopt;
+    }
+    const QPointF from = enter > 0.0 ? start + enter * step : start;
+    const QPointF to = leave < 1.0 ? start + leave * step : line.p2();
+    return QLineF(from, to);
+}
+
+void drawClippedPolyline(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds)
+{
+    const QPen& pen = painter.pen();
+    const double reach = std::max(pen.widthF(), 1.0) * std::max(pen.miterLimit(), 1.0) / 2 + 1;
+    const QRectF area = bounds.adjusted(-reach, -reach, reach, reach);
+    QList<QPointF> run;
+    const auto flush = [&] {
+        if (run.size() > 1) {
+            painter.drawPolyline(run.constData(), int(run.size()));
+        }
+        run.clear();
+    };
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        const auto part = clippedLine(QLineF(points.at(i - 1), points.at(i)), area);
+        if (!part) {
+            flush();
+            continue;
+        }
+        if (run.isEmpty() || run.constLast() != part->p1()) {
+            flush();
+            run << part->p1();
+        }
+        run << part->p2();
+    }
+    flush();
+}
+
 double fontLineHeight(const QFont& font)
 {
     return QFontMetricsF(font).height();

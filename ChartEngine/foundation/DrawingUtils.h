@@ -2,9 +2,14 @@
 
 #include "ChartEngine/foundation/TextAttributes.h"
 
+#include <QLineF>
+#include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
+
+#include <optional>
 
 class QFont;
 class QPainter;
@@ -27,6 +32,16 @@ double fontLineHeight(const QFont& font);
 // A line width that Qt strokes in time: NaN and negative widths are 0 (Qt's thinnest line), and
 // a width is held to 10,000 points, wider than any view (Qt takes ages over a wider stroke).
 double strokeWidth(double width);
+
+// The part of `line` inside `rect`, in the line's direction, or none where the line misses it (or
+// is not finite). An end inside the rectangle is kept exactly.
+std::optional<QLineF> clippedLine(const QLineF& line, const QRectF& rect);
+
+// Draws the polyline through `points` with the painter's pen, leaving out what lies beyond
+// `bounds` widened by the pen's reach (half its width times its mitre limit): Qt strokes a wide
+// pen over a segment's whole length, visible or not, so a segment to a point a million points
+// away takes seconds. Inside the bounds the line, its joins included, is drawn as it is.
+void drawClippedPolyline(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds);
 
 // The size of a text laid out on one line (lines break only at line feeds).
 QSizeF textSize(const QString& text, const TextAttributes& attributes);

@@ -14,6 +14,7 @@
 #include "ChartEngine/foundation/ValueFormatter.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/BubbleChartView.h"
+#include "ChartEngine/types/StrokePen.h"
 #include "ChartEngine/types/XYChartDrawing.h"
 #include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/BubbleChartDataProvider.h"
@@ -320,7 +321,7 @@ bool BubbleChartRenderer::drawHighlight(QPainter& painter, Highlight& highlight,
         return visibility == Visibility::skipped;
     }
     const QColor color = halfBrightness(dataSet.colorAtIndex(colorIndex(entry.x())));
-    painter.setPen(XYChartDrawing::strokePen(color, dataSet.highlightCircleWidth()));
+    painter.setPen(strokePen(color, dataSet.highlightCircleWidth()));
     painter.drawEllipse(QRectF(center.x() - diameter / 2, center.y() - diameter / 2, diameter, diameter));
     highlight.setDraw(center);
     return true;

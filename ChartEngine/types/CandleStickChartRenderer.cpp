@@ -11,6 +11,7 @@
 #include "ChartEngine/foundation/ValueFormatter.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/CandleStickChartView.h"
+#include "ChartEngine/types/StrokePen.h"
 #include "ChartEngine/types/XYChartDrawing.h"
 #include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/CandleChartDataProvider.h"
@@ -135,7 +136,7 @@ QString CandleStickChartRenderer::drawCandle(QPainter& painter, const CandleChar
     const auto [color, direction] = directionOf(dataSet, entry, j);
     const QColor shadowColor =
         dataSet.isShadowColorSameAsCandle() ? color : colorOr(dataSet.shadowColor(), dataSet, j);
-    painter.setPen(XYChartDrawing::strokePen(shadowColor, dataSet.shadowWidth()));
+    painter.setPen(strokePen(shadowColor, dataSet.shadowWidth()));
     painter.drawLine(pixelLine(transformer, x, entry.high() * p, x, bodyTop));
     painter.drawLine(pixelLine(transformer, x, entry.low() * p, x, bodyBottom));
 
@@ -148,7 +149,7 @@ QString CandleStickChartRenderer::drawCandle(QPainter& painter, const CandleChar
         painter.setPen(Qt::NoPen);
         painter.setBrush(color);
     } else {
-        painter.setPen(XYChartDrawing::strokePen(color, dataSet.shadowWidth()));
+        painter.setPen(strokePen(color, dataSet.shadowWidth()));
         painter.setBrush(Qt::NoBrush);
     }
     painter.drawRect(body);
@@ -163,7 +164,7 @@ QString CandleStickChartRenderer::drawTicks(QPainter& painter, const CandleChart
     const double space = dataSet.barSpace();
     const double x = entry.x();
     const auto [color, direction] = directionOf(dataSet, entry, j);
-    painter.setPen(XYChartDrawing::strokePen(color, dataSet.shadowWidth()));
+    painter.setPen(strokePen(color, dataSet.shadowWidth()));
     const QLineF lines[] = {
         pixelLine(transformer, x, entry.high() * p, x, entry.low() * p),
         pixelLine(transformer, x - 0.5 + space, entry.open() * p, x, entry.open() * p),

@@ -627,8 +627,8 @@ bool PieChartRenderer::drawOutsideTexts(QPainter& painter, const ValueStage& sta
         return false;
     }
     painter.setPen(strokePen(*lineColor, dataSet.valueLineWidth()));
-    const QPointF line[] = {p0, p1, p2};
-    painter.drawPolyline(line, 3);
+    const QRectF chartBounds(0, 0, m_viewPortHandler->chartWidth(), m_viewPortHandler->chartHeight());
+    drawClippedPolyline(painter, {p0, p1, p2}, chartBounds);
     const double x = leftSide ? p2.x() - 5 : p2.x() + 5;
     const TextAlignment alignment = leftSide ? TextAlignment::Right : TextAlignment::Left;
     const double labelY = p1.y() - texts.lineHeight;

@@ -7,8 +7,8 @@
 
 namespace Charts {
 
-// The pen of the round charts' lines (web, outlines, value lines, highlight lines and circles):
-// flat caps, mitred joins up to ten times the half width.
+// The solid pen of the engine's strokes: round charts' web, outlines, value lines and highlights,
+// candle shadows and bubble rings; flat caps, mitred joins up to ten times the half width.
 inline QPen strokePen(const QColor& color, double width)
 {
     QPen pen(color, strokeWidth(width), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);

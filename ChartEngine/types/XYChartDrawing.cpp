@@ -7,6 +7,7 @@
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/LineDash.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
+#include "ChartEngine/types/StrokePen.h"
 #include "ChartEngine/views/XBounds.h"
 
 #include <QPainter>
@@ -14,13 +15,6 @@
 #include <numbers>
 
 namespace Charts::XYChartDrawing {
-
-QPen strokePen(const QColor& color, double width)
-{
-    QPen pen(QBrush(color), strokeWidth(width), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    pen.setMiterLimit(10);
-    return pen;
-}
 
 QPen highlightPen(const BarLineScatterCandleBubbleChartDataSetProtocol& dataSet)
 {

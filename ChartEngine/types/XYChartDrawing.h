@@ -27,10 +27,6 @@ class XBounds;
 // Drawing steps shared by the scatter, bubble and candlestick renderers.
 namespace XYChartDrawing {
 
-// A solid pen with butt caps and mitred joins (limit 10): candle shadows, bodies and ticks,
-// bubble rings and highlight lines.
-QPen strokePen(const QColor& color, double width);
-
 // The set's highlight colour and line width, dashed by its highlight dash when it has lengths.
 QPen highlightPen(const BarLineScatterCandleBubbleChartDataSetProtocol& dataSet);
 

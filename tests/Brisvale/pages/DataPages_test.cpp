@@ -19,6 +19,7 @@
 #include "ChartEngine/foundation/ValueFormatter.h"
 #include "ChartEngine/views/LineChartView.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -246,4 +247,33 @@ TEST_F(DataPages, TheDownloadButtonTakesADateStillBeingTypedThenOpensThePopoverW
     EXPECT_TRUE(popovers.front()->isVisible());
     EXPECT_EQ(popovers.front()->startDate.date(), QDate(2026, 3, 5));
     EXPECT_EQ(popovers.front()->endDate.date(), QDate(2026, 3, 9));
+}
+
+// A reader speaks a pop-up's label (its name on Linux is its choice); the label is not shown, so
+// the filter rows look as before.
+TEST_F(DataPages, EachFilterPopUpHasALabelForAReaderThatIsNotShownAndKeepsItsName)
+{
+    OverviewController overview;
+    DataController data;
+    overview.show();
+    data.show();
+    const struct {
+        const char* name;
+        QComboBox* popUp;
+        const char* label;
+    } cases[] = {
+        {"overview, day range", overview.dayPopUp, "Date range"},
+        {"overview, time of day", overview.timePopUp, "Time of day"},
+        {"Data page, day range", data.dayPopUp, "Date range"},
+        {"Data page, time of day", data.timePopUp, "Time of day"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        ASSERT_TRUE(test.popUp->isVisible());
+        const auto labels = QAccessible::queryAccessibleInterface(test.popUp)->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1);
+        EXPECT_EQ(labels.first().first->text(QAccessible::Name), QString::fromUtf8(test.label));
+        EXPECT_TRUE(labels.first().first->state().invisible);
+        EXPECT_EQ(test.popUp->accessibleName(), QString::fromUtf8(test.label));
+    }
 }

@@ -11,6 +11,7 @@
 #include "Brisvale/shell/SettingsController.h"
 
 #include "support/QtPrinters.h"
+#include "support/ReaderEvents.h"
 #include "support/TestEnvironment.h"
 
 #include <QAbstractButton>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -193,6 +195,95 @@ TEST_F(MainWindowKeyboard, TheCurrentPageAndTheCurrentDataTabAreCheckedForAReade
     EXPECT_FALSE(stateOf(window->OverviewBtn).checked);
     EXPECT_TRUE(stateOf(window->SettingsBtn).checked);
     script.answerSheet(Alert::secondButton);
+}
+
+// A click, the Space key and a reader's toggle (which clicks nothing) ask for a page or a view
+// alike: the same page or view opens, the console tells the same, and a switch that the page
+// refuses puts the checks back.
+TEST_F(MainWindowKeyboard, EveryWayOfPressingAMenuButtonOrADataTabAsksAsAClickDoes)
+{
+    using Press = void (*)(QAbstractButton&);
+    const struct {
+        const char* name;
+        Press press;
+    } ways[] = {
+        {"click", [](QAbstractButton& b) { b.click(); }},
+        {"Space", [](QAbstractButton& b) { QTest::keyClick(&b, Qt::Key_Space); }},
+        {"reader's toggle",
+         [](QAbstractButton& b) {
+             QAccessible::queryAccessibleInterface(&b)->actionInterface()->doAction(
+                 QAccessibleActionInterface::toggleAction());
+         }},
+    };
+    using Button = QAbstractButton* (*)(ViewController&);
+    const Button dataButton = [](ViewController& w) -> QAbstractButton* { return w.DataBtn; };
+    const Button pefTab = [](ViewController& w) -> QAbstractButton* { return w.dataPage()->PefButton; };
+    const Button overviewButton = [](ViewController& w) -> QAbstractButton* { return w.OverviewBtn; };
+    const struct {
+        const char* name;
+        Button button;
+        int page;
+        int tab;
+        QString line; // the first console line, none when empty
+    } steps[] = {
+        {"data page", dataButton, 1, 0, "click page 1 / now page 0"},
+        {"data page again", dataButton, 1, 0, ""},
+        {"PEF tab", pefTab, 1, 1, "Data點選的頁面為 1 / 目前使用的頁面為 0"},
+        {"PEF tab again", pefTab, 1, 1, "Data點選的頁面為 1 / 目前使用的頁面為 1"},
+        {"overview", overviewButton, 0, 1, "click page 0 / now page 1"},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        storeUsableUser();
+        AlertScript script;
+        open();
+        QStringList lines;
+        Console::setCapture([&lines](const QString& line) { lines << line; });
+        const QList<QAbstractButton*> checkable = {window->OverviewBtn, window->DataBtn, window->ProfileBtn,
+                                                   window->SettingsBtn, window->dataPage()->ListButton,
+                                                   window->dataPage()->PefButton, window->dataPage()->Fev1Button};
+        for (const auto& step : steps) {
+            SCOPED_TRACE(step.name);
+            QAbstractButton* button = step.button(*window);
+            button->setFocus();
+            lines.clear();
+            QList<bool> checkedBefore;
+            for (const QAbstractButton* each : checkable) {
+                checkedBefore << each->isChecked();
+            }
+            const ReaderEvents reader;
+            way.press(*button);
+            EXPECT_EQ(window->currentPage(), step.page);
+            EXPECT_EQ(window->dataPage()->CurrentlyPage, step.tab);
+            EXPECT_EQ(lines.value(0), step.line);
+            EXPECT_TRUE(button->isChecked()) << "the asked-for page or view is the current one";
+            // The pages set their checks quietly for themselves, never for a reader.
+            for (qsizetype i = 0; i < checkable.size(); ++i) {
+                if (checkable.at(i)->isChecked() != checkedBefore.at(i)) {
+                    const auto changes = reader.ofType(QAccessible::StateChanged);
+                    EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [&](const ReaderEvents::Event& e) {
+                        return e.object == checkable.at(i);
+                    })) << checkable.at(i)->objectName().toStdString();
+                }
+            }
+        }
+
+        // Unsaved settings hold the settings page: its question shows, the overview stays unchecked.
+        window->SettingsBtn->click();
+        QComboBox* unit = window->settingsPage()->UnitPopUp;
+        unit->setCurrentIndex(unit->currentIndex() == 0 ? 1 : 0);
+        emit unit->activated(unit->currentIndex());
+        way.press(*window->OverviewBtn);
+        ASSERT_EQ(script.shown().size(), 1);
+        EXPECT_EQ(window->currentPage(), ViewController::SETTINGS_TABTAG);
+        EXPECT_FALSE(window->OverviewBtn->isChecked());
+        EXPECT_TRUE(window->SettingsBtn->isChecked());
+        script.answerSheet(Alert::secondButton);
+        Console::setCapture([](const QString&) {});
+        window.reset();
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
 }
 
 TEST_F(MainWindowKeyboard, FocusLandsOnTheFirstControlOfEachPageThatOpens)

@@ -10,6 +10,7 @@
 
 #include <limits>
 #include <numbers>
+#include <optional>
 
 using namespace Charts;
 
@@ -252,4 +253,59 @@ TEST(ChartImage, ResizedCopiesFollowTheScaleAndAreKeptBySize)
     QImage doubled(80, 80, QImage::Format_ARGB32_Premultiplied);
     doubled.setDevicePixelRatio(2.0);
     EXPECT_EQ(ChartImage(doubled).size(), QSizeF(40, 40));
+}
+
+TEST(ClippedLine, KeepsThePartInsideAndEndsInsideExactly)
+{
+    const QRectF rect(0, 0, 100, 50);
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        QLineF line;
+        std::optional<QLineF> part;
+    } cases[] = {
+        {QLineF(10, 10, 90, 40), QLineF(10, 10, 90, 40)},
+        {QLineF(50, 25, 1e6, 25), QLineF(50, 25, 100, 25)},
+        {QLineF(-100, -50, 200, 100), QLineF(0, 0, 100, 50)},
+        {QLineF(150, 10, 150, 40), std::nullopt},
+        {QLineF(-10, 60, 110, 60), std::nullopt},
+        {QLineF(50, 25, inf, 25), std::nullopt},
+    };
+    for (const auto& [line, part] : cases) {
+        EXPECT_EQ(clippedLine(line, rect), part) << line.x1() << " " << line.y1() << " " << line.x2();
+    }
+}
+
+// Far-reaching wide lines with a mitred bend draw the same pixels clipped as whole (but for a few
+// along the edges, which Qt places less precisely at far coordinates).
+TEST(DrawClippedPolyline, DrawsWhatTheWholeLineDrawsInsideTheBounds)
+{
+    const QList<QList<QPointF>> cases = {
+        {{20, 20}, {80, 60}, {40, 90}},
+        {{-5000, 30}, {50, 50}, {50, 9000}},
+        {{50, 50}, {-30000, -20000}, {60000, -20000}},
+    };
+    for (const auto& points : cases) {
+        QImage whole(100, 100, QImage::Format_ARGB32_Premultiplied);
+        whole.fill(Qt::white);
+        QImage clipped = whole;
+        QPen pen(Qt::black, 12, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        {
+            QPainter painter(&whole);
+            painter.setPen(pen);
+            painter.drawPolyline(points.constData(), int(points.size()));
+        }
+        {
+            QPainter painter(&clipped);
+            painter.setPen(pen);
+            drawClippedPolyline(painter, points, QRectF(0, 0, 100, 100));
+        }
+        int differing = 0;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                differing += clipped.pixel(x, y) != whole.pixel(x, y);
+            }
+        }
+        EXPECT_LE(differing, 20) << testing::PrintToString(points.at(1));
+        EXPECT_FALSE(ImageInk::inkBounds(clipped).isEmpty());
+    }
 }
