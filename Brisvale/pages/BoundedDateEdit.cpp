@@ -3,11 +3,48 @@
 #include "Brisvale/platform/Accessibility.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QtGui/private/qguiapplication_p.h>
 #include <algorithm>
+#include <utility>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace {
+
+// Where the pickers' filter sends the events it lets through: the handler installed before it,
+// or, when there was none, Qt's bridge to the reader.
+QAccessible::UpdateHandler forwardedHandler = nullptr;
+
+void forward(QAccessibleEvent* event)
+{
+    if (forwardedHandler) {
+        forwardedHandler(event);
+    } else if (QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+        bridge->notifyAccessibilityUpdate(event);
+    }
+}
+
+// The calendar that holds the widget, if any.
+QCalendarWidget* enclosingCalendar(QObject* object)
+{
+    for (auto* widget = qobject_cast<QWidget*>(object); widget; widget = widget->parentWidget()) {
+        if (auto* calendar = qobject_cast<QCalendarWidget*>(widget)) {
+            return calendar;
+        }
+    }
+    return nullptr;
+}
+
+}
 
 BoundedDateEdit::BoundedDateEdit(QWidget* parent) : QDateEdit(parent)
 {
@@ -15,12 +52,64 @@ BoundedDateEdit::BoundedDateEdit(QWidget* parent) : QDateEdit(parent)
     setCalendarPopup(true);
     // A reader is told the date as the field shows it, from the field itself, whichever way it
     // changed (keys, typing, the calendar, another control).
+    announcedDate = date();
     announcedText = text();
-    connect(this, &QDateEdit::dateChanged, this, [this] {
-        Accessibility::announceValue(*this, announcedText, text());
-        announcedText = text();
-    });
+    connect(this, &QDateEdit::dateChanged, this, &BoundedDateEdit::announceDate);
+    installReaderEventFilter();
     quietenHiddenCalendar();
+}
+
+void BoundedDateEdit::announceDate()
+{
+    // Noted before it is announced, so that the filter lets the announcement through.
+    const QString before = std::exchange(announcedText, text());
+    announcedDate = date();
+    Accessibility::announceValue(*this, before, announcedText);
+}
+
+bool BoundedDateEdit::isQtsOwnDateEvent(const QAccessibleEvent& event) const
+{
+    switch (event.type()) {
+    case QAccessible::ValueChanged:
+        // Qt's carries the date itself, which a reader can't speak as the field shows it.
+        return static_cast<const QAccessibleValueChangeEvent&>(event).value().typeId() != QMetaType::QString;
+    case QAccessible::TextUpdated:
+        // Qt replaces the text before it tells of the new date; the announcement follows.
+        return date() != announcedDate;
+    default:
+        return false;
+    }
+}
+
+void BoundedDateEdit::installReaderEventFilter()
+{
+    // Installed anew with each picker, in front of whatever handles the events now; a filter
+    // already in place stays as it is.
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&BoundedDateEdit::filterReaderEvent);
+    if (previous != &BoundedDateEdit::filterReaderEvent) {
+        forwardedHandler = previous;
+    }
+}
+
+void BoundedDateEdit::filterReaderEvent(QAccessibleEvent* event)
+{
+    if (!heldBack(*event)) {
+        forward(event);
+    }
+}
+
+bool BoundedDateEdit::heldBack(const QAccessibleEvent& event)
+{
+    // A widget being destroyed is no longer what it was; its event always passes, and so does the
+    // hiding of a calendar's pop-up, which the reader must hear of.
+    if (event.type() == QAccessible::ObjectDestroyed || event.type() == QAccessible::ObjectHide) {
+        return false;
+    }
+    if (const auto* picker = qobject_cast<const BoundedDateEdit*>(event.object())) {
+        return picker->isQtsOwnDateEvent(event);
+    }
+    const QCalendarWidget* calendar = enclosingCalendar(event.object());
+    return calendar && !calendar->isVisible();
 }
 
 void BoundedDateEdit::quietenHiddenCalendar()
@@ -56,6 +145,33 @@ bool BoundedDateEdit::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDateEdit::eventFilter(watched, event);
+}
+
+void BoundedDateEdit::keyPressEvent(QKeyEvent* event)
+{
+    const bool opening = event->key() == Qt::Key_F4 ||
+                         (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
+    if (opening && calendarPopup() && !isReadOnly()) {
+        openCalendar();
+        event->accept();
+        return;
+    }
+    QDateEdit::keyPressEvent(event);
+}
+
+void BoundedDateEdit::openCalendar()
+{
+    // Qt opens its pop-up only for a press on the field's arrow: the key presses there.
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    option.editable = true;
+    option.frame = hasFrame();
+    option.subControls = QStyle::SC_All;
+    const QPointF arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this).center();
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QDateEdit::mousePressEvent(&press);
 }
 
 QValidator::State BoundedDateEdit::validate(QString& input, int& pos) const

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDate>
 #include <QDateEdit>
 #include <QPointer>
 
 class QAbstractItemView;
+class QAccessibleEvent;
 
 // A date picker whose day, month and year can be typed digit by digit inside its bounds.
 // A plain QDateEdit refuses a digit that leaves the bounds on its own: with the 16th as the
@@ -11,7 +13,9 @@ class QAbstractItemView;
 // as an unfinished entry; an entry finished outside the bounds goes back to the previous date.
 // The field is as wide as the widest date of the year needs, not only the texts of its bounds.
 // The date picks from a pop-up calendar. Each change of the date is announced to a screen reader
-// with the date's text, and the calendar, while hidden, announces nothing.
+// once, with the date's text: Qt's own events of the change (its raw date value, its text replaced
+// ahead of the change) are held back, and a calendar that is not open announces nothing. F4 and
+// Alt+Down open the calendar from the keyboard.
 class BoundedDateEdit : public QDateEdit {
     Q_OBJECT
 
@@ -24,13 +28,25 @@ public:
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QSize widened(QSize hint) const;
     void quietenHiddenCalendar();
     void setCalendarTableListening(bool listening);
+    void openCalendar();
+    void announceDate();
+    // Whether Qt sent the event of a date change that the picker announces itself.
+    bool isQtsOwnDateEvent(const QAccessibleEvent& event) const;
 
-    // The date's text as a reader was last told it.
+    // Sits in front of the accessibility update handler that was installed before (or Qt's own
+    // bridge to the reader) and forwards every event but those that the pickers hold back.
+    static void installReaderEventFilter();
+    static void filterReaderEvent(QAccessibleEvent* event);
+    static bool heldBack(const QAccessibleEvent& event);
+
+    // The date and its text as a reader was last told them.
+    QDate announcedDate;
     QString announcedText;
     // The day table of the pop-up calendar; none when the calendar has no item view.
     QPointer<QAbstractItemView> calendarTable;

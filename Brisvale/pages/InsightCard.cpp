@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr double centimetresPerFoot = 30.48;
-
 // The variability above which the guide calls it excessive: 10 % from 12 years on, 13 % below.
 constexpr double adultGuidePercent = 10.0;
 constexpr double childGuidePercent = 13.0;
@@ -197,7 +195,7 @@ double InsightCard::heightCentimetres(const Profile& profile)
 {
     const bool metric = UnitType_DB::fromDbId(profile.unit_type)->id == UnitType_DB::Defaults::KgCm;
     const double height = profile.height;
-    return metric ? height : height * centimetresPerFoot;
+    return metric ? height : PeakFlowMath::centimetresFromFeet(height);
 }
 
 void InsightCard::showLatest(const Profile& profile, const QList<PFMPtr>& window)

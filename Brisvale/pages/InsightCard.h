@@ -35,7 +35,7 @@ public:
 
     // The plan the profile's zones follow, as stored.
     static PeakFlowMath::ZonePlan zonePlan(const Profile& profile);
-    // The profile's height in centimetres; a feet height is decimal feet of 30.48 cm.
+    // The profile's height in centimetres; a feet height is decimal feet.
     static double heightCentimetres(const Profile& profile);
 
     // Outlets; each widget's object name is its outlet's name.

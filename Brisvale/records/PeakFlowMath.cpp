@@ -9,6 +9,8 @@ namespace PeakFlowMath {
 
 namespace {
 
+constexpr double centimetresPerFoot = 30.48;
+
 // The limits in whole percent of the best value: {yellow from, red below}.
 QPair<int, int> percentLimits(ZonePlan plan)
 {
@@ -64,6 +66,16 @@ std::optional<double> diurnalVariability(const QList<QPair<QDateTime, int>>& rea
     if (counted == 0)
         return std::nullopt;
     return sum / counted;
+}
+
+double centimetresFromFeet(double feet)
+{
+    return feet * centimetresPerFoot;
+}
+
+double feetFromCentimetres(double centimetres)
+{
+    return centimetres / centimetresPerFoot;
 }
 
 std::optional<double> predictedPef(bool male, double ageYears, double heightCm)

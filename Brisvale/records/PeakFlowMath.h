@@ -27,6 +27,10 @@ std::optional<double> percentOfBest(int pef, int bestValue);
 // (highest − lowest) / mean(highest, lowest) · 100; no value when no day holds two.
 std::optional<double> diurnalVariability(const QList<QPair<QDateTime, int>>& readings, QDate from, QDate to);
 
+// A height in decimal feet as centimetres (1 ft = 30.48 cm), and back.
+double centimetresFromFeet(double feet);
+double feetFromCentimetres(double centimetres);
+
 // Nunn & Gregg (1989), in l/min; defined for ages 15 to 85 years and heights 100 to 250 cm.
 std::optional<double> predictedPef(bool male, double ageYears, double heightCm);
 

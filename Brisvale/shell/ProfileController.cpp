@@ -1,5 +1,6 @@
 #include "Brisvale/shell/ProfileController.h"
 
+#include "Brisvale/pages/BoundedDateEdit.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
@@ -170,8 +171,7 @@ QWidget* ProfileController::buildInfoBox()
     for (const Gender_DB& row : genderTable()) {
         GenderPopUp->addItem(Localization::text(row.i18nKey));
     }
-    BirthDatePicker = named(new QDateTimeEdit, "BirthDatePicker");
-    BirthDatePicker->setCalendarPopup(true);
+    BirthDatePicker = named(new BoundedDateEdit, "BirthDatePicker");
     BirthDatePicker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     BirthDatePicker->setMaximumDateTime(AppClock::now());
     HeightField = named(new QLineEdit, "HeightField");

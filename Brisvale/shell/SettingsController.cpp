@@ -8,6 +8,7 @@
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/DateFormat_DB.h"
+#include "Brisvale/records/PeakFlowMath.h"
 #include "Brisvale/records/Region_DB.h"
 #include "Brisvale/records/TableLookup.h"
 #include "Brisvale/records/TimeFormat_DB.h"
@@ -32,7 +33,6 @@ namespace {
 
 // 1 ft = 0.3048 m and 1 lb = 0.45359237 kg. Values are stored in single precision and converted
 // in double precision, without rounding to decimals.
-constexpr double centimetresPerFoot = 30.48;
 using BodyMeasures::kilogramsPerPound;
 
 // A converted value in single precision; none when it is beyond the largest float.
@@ -51,8 +51,8 @@ void convertUnits(Profile& profile, const UnitType_DB& target)
     const double height = profile.height;
     const double weight = profile.weight;
     const bool toMetric = target.id == UnitType_DB::Defaults::KgCm;
-    const std::optional<float> newHeight =
-        singlePrecision(toMetric ? height * centimetresPerFoot : height / centimetresPerFoot);
+    const std::optional<float> newHeight = singlePrecision(toMetric ? PeakFlowMath::centimetresFromFeet(height)
+                                                                    : PeakFlowMath::feetFromCentimetres(height));
     const std::optional<float> newWeight =
         singlePrecision(toMetric ? weight * kilogramsPerPound : weight / kilogramsPerPound);
     if (!newHeight || !newWeight) {

@@ -15,21 +15,20 @@ using PeakFlowMath::Zone;
 using PeakFlowMath::ZonePlan;
 using Readings = QList<QPair<QDateTime, int>>;
 
-// A local moment of March 2026.
-QDateTime local(int day, int hour, int minute = 0)
-{
-    return QDateTime(QDate(2026, 3, day), QTime(hour, minute));
-}
-
-// A UTC moment of March 2026.
-QDateTime utc(int day, int hour, int minute = 0)
-{
-    return QDateTime(QDate(2026, 3, day), QTime(hour, minute), Qt::UTC);
-}
-
+// A day of March 2026, and a local or a UTC moment of it.
 QDate march(int day)
 {
     return QDate(2026, 3, day);
+}
+
+QDateTime local(int day, int hour, int minute = 0)
+{
+    return QDateTime(march(day), QTime(hour, minute));
+}
+
+QDateTime utc(int day, int hour, int minute = 0)
+{
+    return QDateTime(march(day), QTime(hour, minute), Qt::UTC);
 }
 
 void expectValue(const std::optional<double>& actual, const std::optional<double>& expected, double tolerance,
@@ -45,19 +44,9 @@ void expectValue(const std::optional<double>& actual, const std::optional<double
 
 TEST(PeakFlowMath, PercentOfBestIsAShareOfAPositiveBestValue)
 {
-    const struct {
-        int pef;
-        int best;
-        std::optional<double> percent;
-    } cases[] = {
-        {400, 500, 80.0},
-        {500, 400, 125.0},
-        {0, 400, 0.0},
-        {1, 3, 33.333333333333},
-        {321, 401, 80.049875311721},
-        {400, 0, std::nullopt},
-        {400, -1, std::nullopt},
-        {400, std::numeric_limits<int>::min(), std::nullopt},
+    const struct { int pef; int best; std::optional<double> percent; } cases[] = {
+        {400, 500, 80.0}, {500, 400, 125.0}, {0, 400, 0.0}, {321, 401, 80.049875311721},
+        {400, 0, std::nullopt}, {400, std::numeric_limits<int>::min(), std::nullopt},
     };
     for (const auto& test : cases) {
         expectValue(PeakFlowMath::percentOfBest(test.pef, test.best), test.percent, 1e-9,
@@ -78,10 +67,6 @@ TEST(PeakFlowMath, DiurnalVariabilityIsTheMeanOfTheLocalDaysWithTwoReadings)
         {"two days",
          {{local(2, 8), 400}, {local(2, 20), 480}, {local(3, 8), 430}, {local(3, 20), 450}},
          march(1), march(31), 11.3636363636},
-        {"three days",
-         {{local(2, 8), 400}, {local(2, 20), 480}, {local(3, 8), 430}, {local(3, 20), 450},
-          {local(4, 8), 300}, {local(4, 20), 400}},
-         march(1), march(31), 17.0995670996},
         {"highest and lowest of three", {{local(5, 7), 350}, {local(5, 12), 300}, {local(5, 21), 400}},
          march(5), march(5), 28.5714285714},
         {"a day with one reading is left out",
@@ -97,12 +82,7 @@ TEST(PeakFlowMath, DiurnalVariabilityIsTheMeanOfTheLocalDaysWithTwoReadings)
          {{local(1, 8), 100}, {local(1, 20), 500}, {local(2, 8), 400}, {local(2, 20), 440},
           {local(10, 8), 100}, {local(10, 20), 500}},
          march(2), march(9), 9.5238095238},
-        {"only days outside from..to", {{local(1, 8), 100}, {local(1, 20), 500}}, march(2), march(9),
-         std::nullopt},
         {"from after to", {{local(2, 8), 400}, {local(2, 20), 480}}, march(3), march(1), std::nullopt},
-        // 22:30 and 23:30 UTC on 1 March are 23:30 on the 1st and 00:30 on the 2nd in Berlin.
-        {"one UTC day, two local days", {{utc(1, 22, 30), 400}, {utc(1, 23, 30), 480}}, march(1), march(2),
-         std::nullopt},
         // 23:30 UTC on 1 March and 21:00 UTC on 2 March are both on the 2nd in Berlin.
         {"two UTC days, one local day", {{utc(1, 23, 30), 400}, {utc(2, 21, 0), 480}}, march(2), march(2),
          18.1818181818},
@@ -119,69 +99,31 @@ TEST(PeakFlowMath, DiurnalVariabilityIsTheMeanOfTheLocalDaysWithTwoReadings)
 
 TEST(PeakFlowMath, PredictedPefFollowsNunnAndGreggWithinItsAgesAndHeights)
 {
-    const struct {
-        bool male;
-        double age;
-        double height;
-        std::optional<double> pef;
-    } cases[] = {
-        {true, 40, 175, 636.441993},
-        {false, 40, 165, 483.308438},
-        {true, 70, 170, 541.731043},
-        {false, 25, 160, 479.525614},
-        {true, 30, 180, 640.501444},
-        {false, 50, 170, 471.084883},
-        {true, 20, 160, 567.251834},
-        {false, 60, 155, 432.732051},
-        {true, 55, 190, 624.112948},
-        {false, 35, 175, 498.104987},
-        {true, 15, 175, 544.475076},
-        {false, 85, 160, 369.790590},
-        {true, 40, 100, 462.085724},
-        {false, 40, 250, 545.563210},
-        {true, 15, 100, 395.313574},
-        {true, 85, 250, 552.526990},
-        {false, 15, 250, 509.294725},
-        {false, 85, 100, 296.615555},
-        {true, 14, 175, std::nullopt},
-        {false, 14.9, 175, std::nullopt},
-        {true, 85.1, 175, std::nullopt},
-        {false, 86, 175, std::nullopt},
-        {true, 40, 99.9, std::nullopt},
-        {false, 40, 250.1, std::nullopt},
-        {true, 40, 0, std::nullopt},
-        {true, 0, 175, std::nullopt},
-        {true, std::nan(""), 175, std::nullopt},
-        {false, 40, std::nan(""), std::nullopt},
+    const struct { bool male; double age; double height; std::optional<double> pef; } cases[] = {
+        {true, 40, 175, 636.441993},         {false, 40, 165, 483.308438},
+        {true, 70, 170, 541.731043},         {false, 25, 160, 479.525614},
+        {true, 15, 100, 395.313574},         {true, 85, 250, 552.526990},
+        {false, 15, 250, 509.294725},        {false, 85, 100, 296.615555},
+        {false, 14.9, 175, std::nullopt},    {true, 85.1, 175, std::nullopt},
+        {true, 40, 99.9, std::nullopt},      {false, 40, 250.1, std::nullopt},
+        {true, std::nan(""), 175, std::nullopt}, {false, 40, std::nan(""), std::nullopt},
         {true, 40, std::numeric_limits<double>::infinity(), std::nullopt},
     };
     for (const auto& test : cases) {
-        expectValue(PeakFlowMath::predictedPef(test.male, test.age, test.height), test.pef, 1e-5,
-                    QStringLiteral("%1 %2 years %3 cm")
-                        .arg(test.male ? "man" : "woman")
-                        .arg(test.age)
-                        .arg(test.height)
-                        .toUtf8()
-                        .constData());
+        const QString name =
+            QStringLiteral("%1 %2 years %3 cm").arg(test.male ? "man" : "woman").arg(test.age).arg(test.height);
+        expectValue(PeakFlowMath::predictedPef(test.male, test.age, test.height), test.pef, 1e-5, qPrintable(name));
     }
 }
 
 TEST(PeakFlowMath, ZoneLimitsAreRoundedToWholeLitresWithHalvesUp)
 {
-    const struct {
-        ZonePlan plan;
-        int best;
-        QPair<int, int> limits;
-    } cases[] = {
+    const struct { ZonePlan plan; int best; QPair<int, int> limits; } cases[] = {
         {ZonePlan::eightySixty, 400, {320, 240}},
         {ZonePlan::eightyFifty, 400, {320, 200}},
         {ZonePlan::eightySixty, 403, {322, 242}},  // 322.4 and 241.8
         {ZonePlan::eightyFifty, 401, {321, 201}},  // 320.8 and 200.5: 200 lies below the limit
         {ZonePlan::eightyFifty, 403, {322, 202}},  // 201.5
-        {ZonePlan::eightySixty, 51, {41, 31}},     // 40.8 and 30.6
-        {ZonePlan::eightyFifty, 51, {41, 26}},     // 25.5 to 26
-        {ZonePlan::eightySixty, 900, {720, 540}},
-        {ZonePlan::eightyFifty, 899, {719, 450}},  // 719.2 and 449.5 to 450
         {ZonePlan::eightySixty, 0, {0, 0}},
         {ZonePlan::eightyFifty, -401, {-321, -201}},
     };
@@ -193,30 +135,15 @@ TEST(PeakFlowMath, ZoneLimitsAreRoundedToWholeLitresWithHalvesUp)
 
 TEST(PeakFlowMath, ZonesBeginAtTheExactShareOfTheBestValue)
 {
-    const struct {
-        ZonePlan plan;
-        int pef;
-        int best;
-        Zone zone;
-    } cases[] = {
-        {ZonePlan::eightySixty, 320, 400, Zone::green},
-        {ZonePlan::eightySixty, 319, 400, Zone::yellow},
-        {ZonePlan::eightySixty, 240, 400, Zone::yellow},
-        {ZonePlan::eightySixty, 239, 400, Zone::red},
-        {ZonePlan::eightyFifty, 320, 400, Zone::green},
-        {ZonePlan::eightyFifty, 319, 400, Zone::yellow},
-        {ZonePlan::eightyFifty, 200, 400, Zone::yellow},
-        {ZonePlan::eightyFifty, 199, 400, Zone::red},
-        {ZonePlan::eightyFifty, 239, 400, Zone::yellow},
+    const struct { ZonePlan plan; int pef; int best; Zone zone; } cases[] = {
+        {ZonePlan::eightySixty, 320, 400, Zone::green},  {ZonePlan::eightySixty, 319, 400, Zone::yellow},
+        {ZonePlan::eightySixty, 240, 400, Zone::yellow}, {ZonePlan::eightySixty, 239, 400, Zone::red},
+        {ZonePlan::eightyFifty, 239, 400, Zone::yellow}, {ZonePlan::eightyFifty, 200, 400, Zone::yellow},
+        {ZonePlan::eightyFifty, 199, 400, Zone::red},    {ZonePlan::eightySixty, 0, 400, Zone::red},
         // The limits of 401 fall between whole numbers: 320.8, 240.6 and 200.5.
-        {ZonePlan::eightySixty, 321, 401, Zone::green},
-        {ZonePlan::eightySixty, 320, 401, Zone::yellow},
-        {ZonePlan::eightySixty, 241, 401, Zone::yellow},
-        {ZonePlan::eightySixty, 240, 401, Zone::red},
-        {ZonePlan::eightyFifty, 201, 401, Zone::yellow},
-        {ZonePlan::eightyFifty, 200, 401, Zone::red},
-        {ZonePlan::eightySixty, 900, 400, Zone::green},
-        {ZonePlan::eightySixty, 0, 400, Zone::red},
+        {ZonePlan::eightySixty, 321, 401, Zone::green},  {ZonePlan::eightySixty, 320, 401, Zone::yellow},
+        {ZonePlan::eightySixty, 241, 401, Zone::yellow}, {ZonePlan::eightySixty, 240, 401, Zone::red},
+        {ZonePlan::eightyFifty, 201, 401, Zone::yellow}, {ZonePlan::eightyFifty, 200, 401, Zone::red},
         {ZonePlan::eightyFifty, std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), Zone::green},
     };
     for (const auto& test : cases) {
@@ -227,17 +154,19 @@ TEST(PeakFlowMath, ZonesBeginAtTheExactShareOfTheBestValue)
 
 TEST(PeakFlowMath, AStoredPlanNumberThatNamesNoPlanReadsAsTheDefault)
 {
-    const struct {
-        int stored;
-        ZonePlan plan;
-    } cases[] = {
-        {0, ZonePlan::eightySixty},
-        {1, ZonePlan::eightyFifty},
-        {2, ZonePlan::eightySixty},
-        {-1, ZonePlan::eightySixty},
-        {std::numeric_limits<int>::max(), ZonePlan::eightySixty},
+    const struct { int stored; ZonePlan plan; } cases[] = {
+        {0, ZonePlan::eightySixty}, {1, ZonePlan::eightyFifty}, {2, ZonePlan::eightySixty}, {-1, ZonePlan::eightySixty},
     };
     for (const auto& test : cases) {
         EXPECT_EQ(PeakFlowMath::zonePlanFromStored(test.stored), test.plan) << test.stored;
+    }
+}
+
+TEST(PeakFlowMath, AHeightConvertsBetweenDecimalFeetAndCentimetresBothWays)
+{
+    const struct { double feet; double centimetres; } cases[] = {{0, 0}, {1, 30.48}, {5.5, 167.64}, {6.25, 190.5}};
+    for (const auto& test : cases) {
+        EXPECT_DOUBLE_EQ(PeakFlowMath::centimetresFromFeet(test.feet), test.centimetres) << test.feet;
+        EXPECT_DOUBLE_EQ(PeakFlowMath::feetFromCentimetres(test.centimetres), test.feet) << test.centimetres;
     }
 }

@@ -11,6 +11,7 @@
 #include "ShellTestSupport.h"
 #include "support/GermanLocale.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
@@ -740,4 +741,15 @@ TEST_F(ProfilePage, ANewProfileComesBackWithTheFocusOnItsName)
     const ProfilePtr fresh = saveProfile(TestProfile(QStringLiteral("bo@x")));
     page->userDidSelect(fresh, true);
     EXPECT_EQ(QApplication::focusWidget(), field("NameField"));
+}
+
+// The birth date is picked like the Overview's dates: its calendar opens from the keyboard.
+TEST_F(ProfilePage, TheBirthDateCalendarOpensFromTheKeyboard)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+    page->show();
+    QTest::keyClick(birthPicker(), Qt::Key_F4);
+    QWidget* popup = birthPicker()->calendarWidget()->window();
+    EXPECT_TRUE(popup->isVisible());
+    popup->hide();
 }

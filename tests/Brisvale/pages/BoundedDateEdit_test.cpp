@@ -1,0 +1,102 @@
+#include "Brisvale/pages/BoundedDateEdit.h"
+
+#include "Brisvale/pages/FilterControls.h"
+#include "support/QtPrinters.h"
+#include "support/ReaderEvents.h"
+
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+// Dates are shown in en_US, as the test program pins it.
+namespace {
+
+// A picker of the Overview and the Data page, made while a reader listens, as after start.
+class PickerEvents : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        picker = qobject_cast<BoundedDateEdit*>(FilterControls::makePicker(QStringLiteral("from"), &page));
+        ASSERT_NE(picker, nullptr);
+        picker->setDateRange(QDate(2026, 1, 1), QDate(2026, 12, 31));
+        picker->setDate(QDate(2026, 3, 10));
+        page.show();
+        reader.events.clear();
+    }
+
+    // What the reader heard: "value: …" and "text: …" for what names a date, "calendar" for any
+    // event of the calendar.
+    QStringList heard() const
+    {
+        QStringList heard;
+        for (const ReaderEvents::Event& event : reader.events) {
+            const auto* widget = qobject_cast<QWidget*>(event.object);
+            if (widget && (widget == picker->calendarWidget() || picker->calendarWidget()->isAncestorOf(widget))) {
+                heard << "calendar";
+            } else if (event.type == QAccessible::ValueChanged || event.type == QAccessible::TextUpdated) {
+                heard << (event.type == QAccessible::ValueChanged ? "value: " : "text: ") + event.value;
+            }
+        }
+        return heard;
+    }
+
+    QStringList announced() const { return {"value: " + picker->text(), "text: " + picker->text()}; }
+
+    ReaderEvents reader; // made first: the pickers' filter sits in front of it
+    QWidget page;
+    BoundedDateEdit* picker = nullptr;
+};
+
+}
+
+// Qt's own raw date value and its text replaced ahead of the change were heard besides the
+// announcement, and the closed calendar's month button was named anew.
+TEST_F(PickerEvents, ADateChangeNamesTheNewDateOnceAndNothingOfTheClosedCalendar)
+{
+    const struct { const char* name; std::function<void()> change; QDate date; } cases[] = {
+        {"another control", [this] { picker->setDate(QDate(2026, 4, 20)); }, QDate(2026, 4, 20)},
+        {"arrow key on the month", [this] {
+             picker->setSelectedSection(QDateTimeEdit::MonthSection);
+             QTest::keyClick(picker, Qt::Key_Up);
+         }, QDate(2026, 5, 20)},
+        {"calendar pick", [this] { emit picker->calendarWidget()->clicked(QDate(2026, 6, 2)); }, QDate(2026, 6, 2)},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        reader.events.clear();
+        test.change();
+        ASSERT_EQ(picker->date(), test.date);
+        EXPECT_EQ(heard(), announced());
+    }
+}
+
+// F4 and Alt+Down stepped the date down instead.
+TEST_F(PickerEvents, TheKeyboardOpensTheCalendarWhichIsHeardWhileOpenAndPicksTheDate)
+{
+    const struct { Qt::Key key; Qt::KeyboardModifiers modifiers; } cases[] = {
+        {Qt::Key_F4, Qt::NoModifier}, {Qt::Key_Down, Qt::AltModifier}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.key);
+        const QDate before = picker->date();
+        reader.events.clear();
+        QTest::keyClick(picker, test.key, test.modifiers);
+        QWidget* popup = picker->calendarWidget()->window();
+        ASSERT_TRUE(popup->isVisible());
+        EXPECT_TRUE(heard().contains("calendar"));
+        EXPECT_EQ(picker->calendarWidget()->selectedDate(), before);
+
+        // The picker follows the calendar's day as it moves, and says so once a move.
+        auto* dayTable = picker->calendarWidget()->findChild<QAbstractItemView*>();
+        reader.events.clear();
+        QTest::keyClick(dayTable, Qt::Key_Right);
+        EXPECT_EQ(picker->date(), before.addDays(1));
+        EXPECT_TRUE(heard().contains("calendar"));
+        EXPECT_EQ(heard().filter(": "), announced());
+        QTest::keyClick(dayTable, Qt::Key_Return);
+        EXPECT_FALSE(popup->isVisible());
+        EXPECT_EQ(picker->date(), before.addDays(1));
+        EXPECT_EQ(heard().filter(": "), announced());
+    }
+}
