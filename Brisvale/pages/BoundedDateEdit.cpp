@@ -54,6 +54,7 @@ BoundedDateEdit::BoundedDateEdit(QWidget* parent) : QDateEdit(parent)
     // changed (keys, typing, the calendar, another control).
     announcedDate = date();
     announcedText = text();
+    giveReaderValue();
     connect(this, &QDateEdit::dateChanged, this, &BoundedDateEdit::announceDate);
     installReaderEventFilter();
     quietenHiddenCalendar();
@@ -64,7 +65,16 @@ void BoundedDateEdit::announceDate()
     // Noted before it is announced, so that the filter lets the announcement through.
     const QString before = std::exchange(announcedText, text());
     announcedDate = date();
+    giveReaderValue();
     Accessibility::announceValue(*this, before, announcedText);
+}
+
+void BoundedDateEdit::giveReaderValue()
+{
+    // Qt's spin-box interface reads a reader's value from a "value" property, which a date edit
+    // lacks, so each date read as 0; a reader that speaks a value only when it differs from the
+    // last then stayed silent at every second change. The day number tells one date from another.
+    setProperty("value", date().toJulianDay());
 }
 
 bool BoundedDateEdit::isQtsOwnDateEvent(const QAccessibleEvent& event) const

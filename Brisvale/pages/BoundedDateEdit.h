@@ -36,6 +36,7 @@ private:
     void setCalendarTableListening(bool listening);
     void openCalendar();
     void announceDate();
+    void giveReaderValue();
     // Whether Qt sent the event of a date change that the picker announces itself.
     bool isQtsOwnDateEvent(const QAccessibleEvent& event) const;
 

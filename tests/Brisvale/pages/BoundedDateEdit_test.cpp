@@ -100,3 +100,19 @@ TEST_F(PickerEvents, TheKeyboardOpensTheCalendarWhichIsHeardWhileOpenAndPicksThe
         EXPECT_EQ(heard().filter(": "), announced());
     }
 }
+
+// A reader (Orca) compares the picker's value with the one it spoke last and stays silent when
+// it is the same; a date edit has no value of Qt's own, so every second change went unspoken.
+TEST_F(PickerEvents, EachDateGivesTheReaderAValueOfItsOwn)
+{
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(picker);
+    ASSERT_NE(field->valueInterface(), nullptr);
+    QList<QVariant> values;
+    for (const QDate& date : {QDate(2026, 4, 20), QDate(2026, 4, 21), QDate(2026, 4, 20)}) {
+        picker->setDate(date);
+        values << field->valueInterface()->currentValue();
+    }
+    EXPECT_NE(values.at(0), values.at(1));
+    EXPECT_EQ(values.at(0), values.at(2));
+    EXPECT_TRUE(values.at(0).canConvert<double>()) << values.at(0).typeName();
+}
