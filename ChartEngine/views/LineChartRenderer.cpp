@@ -59,19 +59,16 @@ bool isClearColor(const QColor& color)
 constexpr double maxOutlineDashes = 100000.0;
 
 // Whether the set's dash pattern, repeated along the line, stays within the dashes an outline
-// can hold. An odd pattern repeats twice before it starts again.
+// can hold.
 bool dashesFitOutline(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
 {
     const auto lengths = dataSet.lineDashLengths();
-    if (!lengths || lengths->isEmpty()) {
+    const double period = dashPeriod(lengths);
+    if (period == 0.0) {
         return true;
     }
-    double period = 0.0;
-    for (const double length : *lengths) {
-        period += length;
-    }
-    period *= lengths->size() % 2 == 0 ? 1.0 : 2.0;
-    const double dashes = spline.length() / period * static_cast<double>(lengths->size());
+    const double perPeriod = static_cast<double>(lengths->size() % 2 == 0 ? lengths->size() : 2 * lengths->size());
+    const double dashes = spline.length() / period * perPeriod;
     return std::isfinite(dashes) && dashes >= 0.0 && dashes <= maxOutlineDashes;
 }
 

@@ -36,6 +36,11 @@ TEST(LineDash, LengthsAndPhaseBecomePenWidthsAndOddPatternsRepeatOnce)
         {2.0, 0.0, QList<double>{std::numeric_limits<double>::infinity()}, Qt::SolidLine, {}, 0.0},
         {1e-320, 0.0, QList<double>{4.0, 2.0}, Qt::SolidLine, {}, 0.0},
         {2.0, std::nan(""), QList<double>{4.0, 2.0}, Qt::CustomDashLine, {2.0, 1.0}, 0.0},
+        // A phase beyond one period starts where it would after whole periods.
+        {2.0, 26.0, QList<double>{10.0, 4.0}, Qt::CustomDashLine, {5.0, 2.0}, 6.0},
+        // Lengths beyond a million points (a gap of 1e294 kept Qt's stroker busy for minutes).
+        {2.0, 0.0, QList<double>{4.0, 1e294, std::numeric_limits<double>::max()}, Qt::CustomDashLine,
+         {2.0, 5e5, 5e5, 2.0, 5e5, 5e5}, 0.0},
     };
     for (const DashCase& c : cases) {
         QPen pen(Qt::black, c.width);
@@ -46,6 +51,20 @@ TEST(LineDash, LengthsAndPhaseBecomePenWidthsAndOddPatternsRepeatOnce)
             EXPECT_EQ(pen.dashPattern(), c.pattern);
             EXPECT_DOUBLE_EQ(pen.dashOffset(), c.offset);
         }
+    }
+}
+
+TEST(LineDash, PeriodIsThePatternDrawnBeforeItRepeats)
+{
+    const std::pair<std::optional<QList<double>>, double> cases[] = {
+        {std::nullopt, 0.0},
+        {QList<double>{10.0, 4.0}, 14.0},
+        {QList<double>{5.0}, 10.0},
+        {QList<double>{39.0, 1e300}, 1e6 + 39.0},
+        {QList<double>{4.0, std::nan("")}, 0.0},
+    };
+    for (const auto& [lengths, period] : cases) {
+        EXPECT_DOUBLE_EQ(dashPeriod(lengths), period) << period;
     }
 }
 
