@@ -53,14 +53,14 @@ bool isClearColor(const QColor& color)
     return rgb.red() == 0 && rgb.green() == 0 && rgb.blue() == 0 && rgb.alpha() == 0;
 }
 
-// The outline is built dash by dash over the whole line, visible or not: a line that runs far
-// beyond the view, or dashes of a hair's length, would take minutes. Past this many dashes the
-// outline is stroked solid.
-constexpr double maxOutlineDashes = 100000.0;
+// Qt strokes a dashed line dash by dash over its whole length, visible or not: a line that runs
+// far beyond the view (a value of 1e17 is 1e18 points long), or dashes of a hair's length, would
+// take minutes. Past this many dashes the line, or the gradient line's outline, is drawn solid.
+constexpr double maxLineDashes = 100000.0;
 
-// Whether the set's dash pattern, repeated along the line, stays within the dashes an outline
-// can hold.
-bool dashesFitOutline(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
+// Whether the set's dash pattern, repeated along the line, stays within the dashes a line can
+// hold.
+bool dashesFitLine(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
 {
     const auto lengths = dataSet.lineDashLengths();
     const double period = dashPeriod(lengths);
@@ -69,7 +69,7 @@ bool dashesFitOutline(const LineChartDataSetProtocol& dataSet, const QPainterPat
     }
     const double perPeriod = static_cast<double>(lengths->size() % 2 == 0 ? lengths->size() : 2 * lengths->size());
     const double dashes = spline.length() / period * perPeriod;
-    return std::isfinite(dashes) && dashes >= 0.0 && dashes <= maxOutlineDashes;
+    return std::isfinite(dashes) && dashes >= 0.0 && dashes <= maxLineDashes;
 }
 
 // The outline of the stroked line: the set's width, cap and dash, mitred joins.
@@ -80,7 +80,7 @@ QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPain
     stroker.setCapStyle(dataSet.lineCapType());
     stroker.setJoinStyle(Qt::SvgMiterJoin);
     stroker.setMiterLimit(miterLimit);
-    if (dashesFitOutline(dataSet, spline)) {
+    if (dashesFitLine(dataSet, spline)) {
         applyLineDash(stroker, stroker.width(), dataSet.lineDashPhase(), dataSet.lineDashLengths());
     }
     QPainterPath outline = stroker.createStroke(spline);
@@ -324,6 +324,9 @@ void LineChartRenderer::strokeLine(QPainter& painter, const LineChartDataSetProt
     }
     QPen pen = painter.pen();
     pen.setColor(dataSet.colorAtIndex(0));
+    if (!dashesFitLine(dataSet, spline)) {
+        pen.setStyle(Qt::SolidLine);
+    }
     painter.setPen(pen);
     painter.drawPath(spline);
 }
