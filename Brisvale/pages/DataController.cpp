@@ -29,6 +29,8 @@ namespace {
 const QSize tabIconSize(32, 32);
 // The room between the page's action buttons and its tabs.
 constexpr int actionsToTabs = 24;
+// Why the download button is greyed.
+const char* const noReadingsKey = "DataController_Download_NoReadings";
 
 QString text(const char* key)
 {
@@ -137,7 +139,7 @@ void DataController::buildActionButtons()
     DownloadBtn->setIcon(Icons::icon(QStringLiteral("button_Download")));
     Accessibility::nameIconButton(*DownloadBtn, QStringLiteral("DataController_Download"));
     Look::showFocusRing(*DownloadBtn);
-    DownloadBtn->setEnabled(false);
+    Accessibility::enableOrSayWhy(*DownloadBtn, false, QLatin1String(noReadingsKey));
     connect(DownloadBtn, &QToolButton::clicked, this, &DataController::ExportFileHandler);
 }
 
@@ -282,7 +284,7 @@ void DataController::showMaxValue(const Maximum& value)
     const auto* words = std::get_if<QString>(&value);
     MaxValue->setText(number ? QString::number(*number) : *words);
     const bool nothing = (number && *number == 0) || (words && *words == NumberText::shown(0.0, 2));
-    DownloadBtn->setEnabled(!nothing);
+    Accessibility::enableOrSayWhy(*DownloadBtn, !nothing, QLatin1String(noReadingsKey));
 }
 
 void DataController::restoreFilterControls()

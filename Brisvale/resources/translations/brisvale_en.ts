@@ -195,6 +195,10 @@
         <source>Download the readings of the connected meter</source>
         <translation>Download the readings of the connected meter</translation>
     </message>
+    <message id="ViewController_Sync_NoMeter">
+        <source>Connect the meter to download its readings</source>
+        <translation>Connect the meter to download its readings</translation>
+    </message>
     <message id="ViewController_AlertMessage_SystemNotUser">
         <source>Please create a profile and save it with a name before you go to another page.</source>
         <translation>Please create a profile and save it with a name before you go to another page.</translation>
@@ -246,6 +250,10 @@
     <message id="ConnectionPFM_ProfileColumn">
         <source>Profile</source>
         <translation>Profile</translation>
+    </message>
+    <message id="ConnectionPFM_Yes_NoProfile">
+        <source>Create a profile first to receive the readings</source>
+        <translation>Create a profile first to receive the readings</translation>
     </message>
     <message id="ConnectionPFM_AlertMessage_SelectUser">
         <source>Please select a profile.</source>
@@ -898,6 +906,10 @@
     <message id="DataController_Download">
         <source>Export a CSV or PDF report</source>
         <translation>Export a CSV or PDF report</translation>
+    </message>
+    <message id="DataController_Download_NoReadings">
+        <source>No readings to export in the chosen dates and time of day</source>
+        <translation>No readings to export in the chosen dates and time of day</translation>
     </message>
     <message id="FilterControls_DayRange">
         <source>Date range</source>

@@ -61,6 +61,8 @@ const QStringList pageKeys = {
     "ViewController_Menu_Manual", "ViewController_Menu_Quit", "ViewController_Menu_Save",
     "ViewController_Overview", "ViewController_Profile", "ViewController_Settings", "ViewController_Sync",
     "ViewController_Sync_ToolTip", "ViewController_Help_ToolTip",
+    // Why a control is greyed.
+    "ViewController_Sync_NoMeter", "DataController_Download_NoReadings", "ConnectionPFM_Yes_NoProfile",
     // The names that a screen reader speaks for icon-only buttons and fields without a caption.
     "DataController_Tab_Table", "DataController_Tab_PEF", "DataController_Tab_FEV1", "DataController_Download",
     "FilterControls_DayRange", "FilterControls_TimeOfDay", "TableController_DeleteReading",

@@ -1,5 +1,6 @@
 #include "Brisvale/pages/DataController.h"
 #include "Brisvale/pages/TrafficLightsController.h"
+#include "Brisvale/shell/ConnectionPFM.h"
 #include "Brisvale/shell/MeterDialogue.h"
 #include "Brisvale/shell/SettingsController.h"
 #include "Brisvale/shell/ViewController.h"
@@ -94,4 +95,59 @@ TEST_F(MainWindowMeter, TheBestValueButtonOpensTheSheetBesideIt)
     sheet->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->dataPage()->bestValueSheet(), nullptr);
+}
+
+// Each greyed control tells why in its tooltip and its description, and gets its own back when
+// it can be used again.
+TEST_F(MainWindowMeter, AGreyedControlSaysWhyInItsTooltipAndDescription)
+{
+    ConnectionPFM chooser(&host.window);
+    const ProfilePtr ann = viewContext().fetchProfile(QStringLiteral("ann@example.com")).value();
+    const struct {
+        const char* name;
+        const char* reason;
+        const char* own; // the tooltip it has when usable; none: no tooltip
+        std::function<QWidget*()> grey;
+        std::function<void()> enable;
+    } cases[] = {
+        {"sync without a meter", "ViewController_Sync_NoMeter", "ViewController_Sync_ToolTip",
+         [this] {
+             meter->disconnectMeter();
+             drain();
+             return window->synceBtn;
+         },
+         [this] {
+             meter->connectMeter();
+             drain();
+         }},
+        {"download without readings", "DataController_Download_NoReadings", "DataController_Download",
+         [this] {
+             window->DataBtn->click();
+             window->dataPage()->ListButton->click();
+             return window->dataPage()->DownloadBtn;
+         },
+         [this] { window->dataPage()->showMaxValue(qint32(450)); }},
+        {"choosing a user without profiles", "ConnectionPFM_Yes_NoProfile", nullptr,
+         [&] {
+             viewContext().deleteProfile(ann);
+             chooser.willAppear();
+             return chooser.findChild<QPushButton*>(QStringLiteral("Yes_Btn"));
+         },
+         [&] {
+             viewContext().rollback();
+             chooser.willAppear();
+         }},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        QWidget* control = test.grey();
+        const QString reason = Localization::text(QLatin1String(test.reason));
+        EXPECT_FALSE(control->isEnabled());
+        EXPECT_EQ(control->toolTip(), reason);
+        EXPECT_EQ(control->accessibleDescription(), reason);
+        test.enable();
+        EXPECT_TRUE(control->isEnabled());
+        EXPECT_EQ(control->toolTip(), test.own ? Localization::text(QLatin1String(test.own)) : QString());
+        EXPECT_TRUE(control->accessibleDescription().isEmpty());
+    }
 }
