@@ -95,6 +95,7 @@ void TrafficLightsController::buildContent()
     valueFont.setBold(true);
     BestValueTextField->setFont(valueFont);
     BestValue_Lab->setBuddy(BestValueTextField);
+    connect(BestValueTextField, &QLineEdit::textChanged, this, &TrafficLightsController::previewZones);
     EightyValue = zoneValue("EightyValue");
     SixtyValue = zoneValue("SixtyValue");
     Eighty_Lab = namedLabel("Eighty_Lab");
@@ -160,9 +161,9 @@ ProfilePtr TrafficLightsController::currentUser() const
 void TrafficLightsController::loadBestValue()
 {
     if (const ProfilePtr profile = currentUser()) {
-        BestValueTextField->setText(QString::number(profile->best_Value));
+        storedBest = profile->best_Value;
         plan = PeakFlowMath::zonePlanFromStored(profile->zone_Plan);
-        updateZoneValues(profile->best_Value);
+        BestValueTextField->setText(QString::number(profile->best_Value));
     }
 }
 
@@ -198,6 +199,25 @@ void TrafficLightsController::updateZoneValues(qint32 best)
     SixtyValue->setText(QString::number(red));
 }
 
+// The limits of the typed value under the chosen plan: of the stored value, or of one the sheet
+// would take; none while the field holds anything else.
+void TrafficLightsController::previewZones()
+{
+    const QString typed = BestValueTextField->text();
+    const std::optional<qint32> value = typedIsStored() ? storedBest : acceptedBestValue(typed);
+    if (value) {
+        updateZoneValues(*value);
+        return;
+    }
+    EightyValue->clear();
+    SixtyValue->clear();
+}
+
+bool TrafficLightsController::typedIsStored() const
+{
+    return storedBest && parseBestValue(BestValueTextField->text()) == storedBest;
+}
+
 // The plan in the list and in the red limit's label, which names its percent.
 void TrafficLightsController::showPlan(PeakFlowMath::ZonePlan shown)
 {
@@ -222,7 +242,7 @@ void TrafficLightsController::choosePlan(int index)
         StoreFailureAlert::show(saved.error().text());
     }
     showPlan(PeakFlowMath::zonePlanFromStored(profile->zone_Plan));
-    updateZoneValues(profile->best_Value);
+    previewZones();
     if (TrafficLight_Delegate* page = delegate.get(); saved && page) {
         page->condition().broadcastCondition();
     }
@@ -321,6 +341,7 @@ void TrafficLightsController::writeBestValue(int response)
         StoreFailureAlert::show(saved.error().text());
         return;
     }
+    storedBest = *value;
     sentBestValue = *value;
     writeToMeter(*value);
     updateZoneValues(*value);

@@ -18,8 +18,9 @@ class QPushButton;
 class TavrendelPFM;
 
 // The best-value popover of the Data page: the current user's best value, the zone plan (80 % and
-// 60 %, or 80 % and 50 %) with the zone limits it derives from the best value, and the way to
-// store a new best value in the profile and write it to the meter. A chosen plan is stored in
+// 60 %, or 80 % and 50 %) with the zone limits they give, and the way to store a new best value in
+// the profile and write it to the meter. The limits follow the typed value and the chosen plan as
+// they change. A chosen plan is stored in
 // the profile at once and the data pages are told, so the PEF chart's bands follow it. The meter's read-back ("GetPFMBestValue") tells whether it kept the value: a
 // mismatch is written once more before the failure alert; a write or read-back the meter fails is
 // told at once. The sheet acts on a read-back only while a write of its own awaits one, so
@@ -87,6 +88,8 @@ private:
     void refuseTypedValue();
     void showReadBackAlert(bool done);
     void showPlan(PeakFlowMath::ZonePlan shown);
+    void previewZones();
+    bool typedIsStored() const;
 
     QLabel* Title_Lab = nullptr;
     QLabel* BestValue_Lab = nullptr;
@@ -103,6 +106,8 @@ private:
     int writeBestValueAgain = 0;
 
     std::shared_ptr<TavrendelPFM> manager;
+    // The profile's best value, as last loaded or stored here; none when no user could be loaded.
+    std::optional<qint32> storedBest;
     bool writePending = false;
     qint32 sentBestValue = 0; // the value last stored and written, which the read-back must match
 };
