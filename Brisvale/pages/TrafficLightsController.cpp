@@ -95,7 +95,10 @@ void TrafficLightsController::buildContent()
     valueFont.setBold(true);
     BestValueTextField->setFont(valueFont);
     BestValue_Lab->setBuddy(BestValueTextField);
-    connect(BestValueTextField, &QLineEdit::textChanged, this, &TrafficLightsController::previewZones);
+    connect(BestValueTextField, &QLineEdit::textChanged, this, [this] {
+        previewZones();
+        showConfirmText();
+    });
     EightyValue = zoneValue("EightyValue");
     SixtyValue = zoneValue("SixtyValue");
     Eighty_Lab = namedLabel("Eighty_Lab");
@@ -162,7 +165,8 @@ void TrafficLightsController::loadBestValue()
 {
     if (const ProfilePtr profile = currentUser()) {
         storedBest = profile->best_Value;
-        plan = PeakFlowMath::zonePlanFromStored(profile->zone_Plan);
+        storedPlan = PeakFlowMath::zonePlanFromStored(profile->zone_Plan);
+        plan = storedPlan;
         BestValueTextField->setText(QString::number(profile->best_Value));
     }
 }
@@ -189,7 +193,7 @@ void TrafficLightsController::willAppear()
         ZonePlan_Box->setItemText(i, Localization::text(QLatin1String(planChoices[i].second)));
     }
     showPlan(plan);
-    SendBestValue_Btn->setText(Localization::text(QStringLiteral("TrafficLightsController_Send")));
+    showConfirmText();
 }
 
 void TrafficLightsController::updateZoneValues(qint32 best)
@@ -218,6 +222,19 @@ bool TrafficLightsController::typedIsStored() const
     return storedBest && parseBestValue(BestValueTextField->text()) == storedBest;
 }
 
+// Whether the confirm button asks to send the typed value: a new value is typed, or nothing has
+// changed (the stored value is sent again).
+bool TrafficLightsController::sendsValue() const
+{
+    return !typedIsStored() || plan == storedPlan;
+}
+
+void TrafficLightsController::showConfirmText()
+{
+    SendBestValue_Btn->setText(Localization::text(sendsValue() ? QStringLiteral("TrafficLightsController_Send")
+                                                               : QStringLiteral("TrafficLightsController_Save")));
+}
+
 // The plan in the list and in the red limit's label, which names its percent.
 void TrafficLightsController::showPlan(PeakFlowMath::ZonePlan shown)
 {
@@ -230,20 +247,38 @@ void TrafficLightsController::showPlan(PeakFlowMath::ZonePlan shown)
 
 void TrafficLightsController::choosePlan(int index)
 {
+    if (index >= 0) {
+        showPlan(PeakFlowMath::zonePlanFromStored(ZonePlan_Box->itemData(index).toInt()));
+    }
+    previewZones();
+    showConfirmText();
+}
+
+// The plan alone, stored without a question; the meter is not written.
+void TrafficLightsController::storePlan()
+{
     const ProfilePtr profile = currentUser();
-    if (!profile || index < 0) {
-        showPlan(plan);
+    if (!profile) {
         return;
     }
-    profile->zone_Plan = ZonePlan_Box->itemData(index).toInt();
+    profile->zone_Plan = static_cast<int>(plan);
     const StoreStatus saved = viewContext().save();
     if (!saved) {
+        // The chosen plan stays in the list, unstored.
         Console::printLine(QStringLiteral("error:") + saved.error().text());
         StoreFailureAlert::show(saved.error().text());
+        return;
     }
-    showPlan(PeakFlowMath::zonePlanFromStored(profile->zone_Plan));
-    previewZones();
-    if (TrafficLight_Delegate* page = delegate.get(); saved && page) {
+    storedPlan = plan;
+    showConfirmText();
+    tellDataPages();
+}
+
+// The data pages reload, so the PEF chart's bands follow what is stored: at every store, and again
+// when the meter confirms the value.
+void TrafficLightsController::tellDataPages()
+{
+    if (TrafficLight_Delegate* page = delegate.get()) {
         page->condition().broadcastCondition();
     }
 }
@@ -295,6 +330,10 @@ void TrafficLightsController::refuseTypedValue()
 
 void TrafficLightsController::SendBestValueHandler()
 {
+    if (!sendsValue()) {
+        storePlan();
+        return;
+    }
     const QString typed = BestValueTextField->text();
     if (typed.isEmpty()) {
         return;
@@ -334,17 +373,21 @@ void TrafficLightsController::writeBestValue(int response)
     }
     profile->best_Value_Type = BestValueType_DB::row(BestValueType_DB::Defaults::Target).dbId;
     profile->best_Value = *value;
+    profile->zone_Plan = static_cast<int>(plan);
     const StoreStatus saved = viewContext().save();
     if (!saved) {
-        // The typed value stays in the field; nothing reaches the meter.
+        // The typed value and the plan stay in the sheet; nothing reaches the meter.
         Console::printLine(QStringLiteral("error:") + saved.error().text());
         StoreFailureAlert::show(saved.error().text());
         return;
     }
     storedBest = *value;
+    storedPlan = plan;
     sentBestValue = *value;
     writeToMeter(*value);
     updateZoneValues(*value);
+    showConfirmText();
+    tellDataPages();
 }
 
 void TrafficLightsController::writeToMeter(qint32 value)
@@ -386,9 +429,7 @@ void TrafficLightsController::CheckBestValueWithNotification(const QVariantMap& 
     if (MeterReplyReader::truncatedInt32(*number) == sentBestValue) {
         writePending = false;
         showReadBackAlert(true);
-        if (TrafficLight_Delegate* page = delegate.get()) {
-            page->condition().broadcastCondition();
-        }
+        tellDataPages();
         Console::printLine(QStringLiteral("Data接收訊息Best Value"));
         return;
     }

@@ -287,6 +287,10 @@
         <source>Save and Send to Meter</source>
         <translation>Save and Send to Meter</translation>
     </message>
+    <message id="TrafficLightsController_Save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
     <message id="TrafficLightsController_SixtyPercent">
         <source>Red zone below (60 %)</source>
         <translation>Red zone below (60 %)</translation>

@@ -27,7 +27,7 @@ const QStringList pageKeys = {
     "ConnectionPFM_AlertMessage_SelectUser", "ConnectionPFM_ProfileColumn", "TrafficLightsController_Title",
     "TrafficLightsController_BestValue", "TrafficLightsController_AlertMessage_AskBestValue",
     // The best-value sheet's zone captions and button, and the readings a download could not read.
-    "TrafficLightsController_EightyPercent", "TrafficLightsController_Send",
+    "TrafficLightsController_EightyPercent", "TrafficLightsController_Send", "TrafficLightsController_Save",
     "TrafficLightsController_SixtyPercent", "ViewController_AlertMessage_PFMUnreadableReadings",
     "TrafficLightsController_AlertMessage_AskBestValueDone",
     "TrafficLightsController_AlertMessage_AskBestValueFailed", "ProfileController_PageTitle",
