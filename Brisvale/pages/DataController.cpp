@@ -56,7 +56,6 @@ DataController::DataController(QWidget* parent) : QWidget(parent)
     buildInterface();
     filterControls = new FilterControls(FromDatePicker, ToDatePicker, dayPopUp, timePopUp,
                                         [this] { conditionHub.broadcastCondition(); }, this);
-    TrafficLightSettings->setEnabled(TrifficBool);
     filterControls->fillPopUps();
     addChildren();
 }
@@ -324,7 +323,9 @@ void DataController::onDataElementChange(bool connected)
     Console::printLine(QStringLiteral("Data 我收到訊息如下：")
                        + (connected ? QStringLiteral("true") : QStringLiteral("false")));
     TrifficBool = connected;
-    TrafficLightSettings->setEnabled(connected);
+    if (sheet) {
+        sheet->setMeterAttached(connected);
+    }
 }
 
 void DataController::setMeterManager(std::shared_ptr<TavrendelPFM> meterManager)

@@ -1,5 +1,6 @@
 #include "Brisvale/pages/TrafficLightsController.h"
 
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/DialogueButtons.h"
@@ -80,6 +81,7 @@ TrafficLightsController::TrafficLightsController(std::shared_ptr<TavrendelPFM> m
 {
     buildContent();
     loadBestValue();
+    setMeterAttached(manager && manager->IsDeviceConnect());
 }
 
 void TrafficLightsController::buildContent()
@@ -99,6 +101,8 @@ void TrafficLightsController::buildContent()
         previewZones();
         showConfirmText();
     });
+    NoMeter_Lab = namedLabel("NoMeter_Lab");
+    NoMeter_Lab->setWordWrap(true);
     EightyValue = zoneValue("EightyValue");
     SixtyValue = zoneValue("SixtyValue");
     Eighty_Lab = namedLabel("Eighty_Lab");
@@ -123,14 +127,15 @@ void TrafficLightsController::buildContent()
     values->setVerticalSpacing(8);
     values->addWidget(BestValue_Lab, 0, 0);
     values->addWidget(BestValueTextField, 0, 1, 1, 2);
-    values->addWidget(ZonePlan_Lab, 1, 0);
-    values->addWidget(ZonePlan_Box, 1, 1, 1, 2);
-    values->addWidget(Eighty_Lab, 2, 0);
-    values->addWidget(zoneMark(QColor(52, 168, 83)), 2, 1);
-    values->addWidget(EightyValue, 2, 2);
-    values->addWidget(Sixty_Lab, 3, 0);
-    values->addWidget(zoneMark(QColor(234, 67, 53)), 3, 1);
-    values->addWidget(SixtyValue, 3, 2);
+    values->addWidget(NoMeter_Lab, 1, 1, 1, 2);
+    values->addWidget(ZonePlan_Lab, 2, 0);
+    values->addWidget(ZonePlan_Box, 2, 1, 1, 2);
+    values->addWidget(Eighty_Lab, 3, 0);
+    values->addWidget(zoneMark(QColor(52, 168, 83)), 3, 1);
+    values->addWidget(EightyValue, 3, 2);
+    values->addWidget(Sixty_Lab, 4, 0);
+    values->addWidget(zoneMark(QColor(234, 67, 53)), 4, 1);
+    values->addWidget(SixtyValue, 4, 2);
     values->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -169,6 +174,20 @@ void TrafficLightsController::loadBestValue()
         plan = storedPlan;
         BestValueTextField->setText(QString::number(profile->best_Value));
     }
+}
+
+void TrafficLightsController::setMeterAttached(bool attached)
+{
+    meterAttached = attached && manager;
+    if (!meterAttached && storedBest && !typedIsStored()) {
+        BestValueTextField->setText(QString::number(*storedBest));
+    }
+    // The field says why in its tooltip and its description, and the note under it to everyone.
+    const QString noMeter = QStringLiteral("TrafficLightsController_BestValue_NoMeter");
+    Accessibility::enableOrSayWhy(*BestValueTextField, meterAttached, noMeter);
+    NoMeter_Lab->setText(Localization::text(noMeter));
+    NoMeter_Lab->setVisible(!meterAttached);
+    showConfirmText();
 }
 
 void TrafficLightsController::showEvent(QShowEvent* event)
@@ -222,11 +241,11 @@ bool TrafficLightsController::typedIsStored() const
     return storedBest && parseBestValue(BestValueTextField->text()) == storedBest;
 }
 
-// Whether the confirm button asks to send the typed value: a new value is typed, or nothing has
-// changed (the stored value is sent again).
+// Whether the confirm button asks to send the typed value: a meter is attached, and a new value is
+// typed or nothing has changed (the stored value is sent again).
 bool TrafficLightsController::sendsValue() const
 {
-    return !typedIsStored() || plan == storedPlan;
+    return meterAttached && (!typedIsStored() || plan == storedPlan);
 }
 
 void TrafficLightsController::showConfirmText()

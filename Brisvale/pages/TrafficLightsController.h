@@ -25,10 +25,11 @@ class TavrendelPFM;
 // alone at once, without the question and without writing to the meter. "No" or closing the sheet
 // stores nothing. The data pages are told of every store, so the PEF chart's bands follow it.
 //
-// The meter's read-back ("GetPFMBestValue") tells whether it kept the value: a mismatch is written
-// once more before the failure alert; a write or read-back the meter fails is told at once. The
-// sheet acts on a read-back only while a write of its own awaits one, so read-backs of a download
-// never move it.
+// The sheet opens without a meter too: the plan can be changed, while the best value field is
+// greyed and says that it needs the meter. The meter's read-back ("GetPFMBestValue") tells whether
+// it kept the value: a mismatch is written once more before the failure alert; a write or
+// read-back the meter fails is told at once. The sheet acts on a read-back only while a write of
+// its own awaits one, so read-backs of a download never move it.
 class TrafficLightsController : public QWidget {
     Q_OBJECT
 
@@ -51,9 +52,14 @@ public:
     // Sets the texts and observes "GetPFMBestValue"; runs on every appearance.
     void willAppear();
 
-    // The confirm button. With a new value typed, or nothing changed, it asks whether to store and
-    // write the typed value; text that is not a whole number within the limits is refused at once
-    // with a message, and goes no further. A changed plan alone it stores at once.
+    // Whether a meter is attached: without one the best value field is greyed, saying why, and a
+    // value typed but not sent goes back to the stored one.
+    void setMeterAttached(bool attached);
+
+    // The confirm button. With a meter attached and a new value typed, or nothing changed, it asks
+    // whether to store and write the typed value; text that is not a whole number within the
+    // limits is refused at once with a message, and goes no further. Otherwise (a changed plan
+    // alone, or no meter) it stores the plan.
     void SendBestValueHandler();
 
     // The answer to that question (1000 yes, 1001 no): yes stores the value and the plan together.
@@ -109,11 +115,13 @@ private:
     QLabel* ZonePlan_Lab = nullptr;
     QComboBox* ZonePlan_Box = nullptr;
     PeakFlowMath::ZonePlan plan = PeakFlowMath::ZonePlan::eightySixty;
+    QLabel* NoMeter_Lab = nullptr;
     QPushButton* SendBestValue_Btn = nullptr;
     WeakDelegate<TrafficLight_Delegate> delegate;
     int writeBestValueAgain = 0;
 
     std::shared_ptr<TavrendelPFM> manager;
+    bool meterAttached = false;
     // What the profile holds, as last loaded or stored here; none when no user could be loaded.
     std::optional<qint32> storedBest;
     PeakFlowMath::ZonePlan storedPlan = PeakFlowMath::ZonePlan::eightySixty;

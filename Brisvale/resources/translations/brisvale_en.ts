@@ -267,6 +267,10 @@
         <source>Best value (L/min)</source>
         <translation>Best value (L/min)</translation>
     </message>
+    <message id="TrafficLightsController_BestValue_NoMeter">
+        <source>Connect the meter to change your best value, which the meter keeps too</source>
+        <translation>Connect the meter to change your best value, which the meter keeps too</translation>
+    </message>
     <message id="TrafficLightsController_AlertMessage_AskBestValue">
         <source>Save [:VB]&#160;L/&#8288;min as your best value and send it to the meter?</source>
         <translation>Save [:VB]&#160;L/&#8288;min as your best value and send it to the meter?</translation>

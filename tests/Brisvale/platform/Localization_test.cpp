@@ -63,6 +63,7 @@ const QStringList pageKeys = {
     "ViewController_Sync_ToolTip", "ViewController_Help_ToolTip",
     // Why a control is greyed.
     "ViewController_Sync_NoMeter", "DataController_Download_NoReadings", "ConnectionPFM_Yes_NoProfile",
+    "TrafficLightsController_BestValue_NoMeter",
     // The names that a screen reader speaks for icon-only buttons and fields without a caption.
     "DataController_Tab_Table", "DataController_Tab_PEF", "DataController_Tab_FEV1", "DataController_Download",
     "FilterControls_DayRange", "FilterControls_TimeOfDay", "TableController_DeleteReading",

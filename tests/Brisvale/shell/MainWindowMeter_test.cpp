@@ -8,6 +8,8 @@
 #include "Brisvale/shell/MeterTestSupport.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -36,18 +38,16 @@ protected:
 
 }
 
-TEST_F(MainWindowMeter, TheMetersConnectionDrivesTheSyncButtonAndTheBestValueButton)
+TEST_F(MainWindowMeter, TheMetersConnectionDrivesTheSyncButton)
 {
     EXPECT_TRUE(window->synceBtn->isEnabled());
     EXPECT_EQ(window->syncImage(), QStringLiteral("button_Sync_yes"));
-    EXPECT_TRUE(window->dataPage()->TrafficLightSettings->isEnabled());
     EXPECT_TRUE(printed(QStringLiteral("連接")));
 
     meter->disconnectMeter();
     drain();
     EXPECT_FALSE(window->synceBtn->isEnabled());
     EXPECT_EQ(window->syncImage(), QStringLiteral("button_Sync_no"));
-    EXPECT_FALSE(window->dataPage()->TrafficLightSettings->isEnabled());
     EXPECT_FALSE(window->dataPage()->TrifficBool);
 }
 
@@ -97,6 +97,37 @@ TEST_F(MainWindowMeter, TheBestValueButtonOpensTheSheetBesideIt)
     EXPECT_EQ(window->dataPage()->bestValueSheet(), nullptr);
 }
 
+// The plan only colours stored readings: the sheet opens without a meter and stores the plan, while
+// the best value field says it needs the meter until one is attached.
+TEST_F(MainWindowMeter, WithoutAMeterTheBestValueSheetOpensAndStoresThePlan)
+{
+    meter->disconnectMeter();
+    drain();
+    window->DataBtn->click();
+    window->dataPage()->PefButton->click();
+    window->dataPage()->TrafficLightSettings->click();
+    TrafficLightsController* sheet = window->dataPage()->bestValueSheet();
+    ASSERT_NE(sheet, nullptr);
+    auto* field = sheet->findChild<QLineEdit*>(QStringLiteral("BestValueTextField"));
+    auto* note = sheet->findChild<QLabel*>(QStringLiteral("NoMeter_Lab"));
+    EXPECT_FALSE(field->isEnabled());
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), Localization::text(QStringLiteral("TrafficLightsController_BestValue_NoMeter")));
+
+    QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
+    QTest::keyClick(plans, Qt::Key_Down);
+    sheet->findChild<QPushButton*>(QStringLiteral("SendBestValue_Btn"))->click();
+    drain();
+    EXPECT_TRUE(script.shown().isEmpty());
+    EXPECT_EQ(rawQuery(QStringLiteral("SELECT zone_Plan FROM Profile")).toInt(), 1);
+    EXPECT_TRUE(meter->commandLog().filter(QStringLiteral("Best_Value")).isEmpty());
+
+    meter->connectMeter();
+    drain();
+    EXPECT_TRUE(field->isEnabled());
+    EXPECT_FALSE(note->isVisible());
+}
+
 // Each greyed control tells why in its tooltip and its description, and gets its own back when
 // it can be used again.
 TEST_F(MainWindowMeter, AGreyedControlSaysWhyInItsTooltipAndDescription)
@@ -115,6 +146,19 @@ TEST_F(MainWindowMeter, AGreyedControlSaysWhyInItsTooltipAndDescription)
              meter->disconnectMeter();
              drain();
              return window->synceBtn;
+         },
+         [this] {
+             meter->connectMeter();
+             drain();
+         }},
+        {"best value without a meter", "TrafficLightsController_BestValue_NoMeter", nullptr,
+         [this] {
+             meter->disconnectMeter();
+             drain();
+             window->DataBtn->click();
+             window->dataPage()->PefButton->click();
+             window->dataPage()->TrafficLightSettings->click();
+             return window->dataPage()->bestValueSheet()->findChild<QLineEdit*>(QStringLiteral("BestValueTextField"));
          },
          [this] {
              meter->connectMeter();
