@@ -29,6 +29,8 @@ namespace {
 const QSize tabIconSize(32, 32);
 // The room between the page's action buttons and its tabs.
 constexpr int actionsToTabs = 24;
+// Why the download button is greyed.
+const char* const noReadingsKey = "DataController_Download_NoReadings";
 
 QString text(const char* key)
 {
@@ -54,7 +56,6 @@ DataController::DataController(QWidget* parent) : QWidget(parent)
     buildInterface();
     filterControls = new FilterControls(FromDatePicker, ToDatePicker, dayPopUp, timePopUp,
                                         [this] { conditionHub.broadcastCondition(); }, this);
-    TrafficLightSettings->setEnabled(TrifficBool);
     filterControls->fillPopUps();
     addChildren();
 }
@@ -137,7 +138,7 @@ void DataController::buildActionButtons()
     DownloadBtn->setIcon(Icons::icon(QStringLiteral("button_Download")));
     Accessibility::nameIconButton(*DownloadBtn, QStringLiteral("DataController_Download"));
     Look::showFocusRing(*DownloadBtn);
-    DownloadBtn->setEnabled(false);
+    Accessibility::enableOrSayWhy(*DownloadBtn, false, QLatin1String(noReadingsKey));
     connect(DownloadBtn, &QToolButton::clicked, this, &DataController::ExportFileHandler);
 }
 
@@ -282,7 +283,7 @@ void DataController::showMaxValue(const Maximum& value)
     const auto* words = std::get_if<QString>(&value);
     MaxValue->setText(number ? QString::number(*number) : *words);
     const bool nothing = (number && *number == 0) || (words && *words == NumberText::shown(0.0, 2));
-    DownloadBtn->setEnabled(!nothing);
+    Accessibility::enableOrSayWhy(*DownloadBtn, !nothing, QLatin1String(noReadingsKey));
 }
 
 void DataController::restoreFilterControls()
@@ -322,7 +323,9 @@ void DataController::onDataElementChange(bool connected)
     Console::printLine(QStringLiteral("Data 我收到訊息如下：")
                        + (connected ? QStringLiteral("true") : QStringLiteral("false")));
     TrifficBool = connected;
-    TrafficLightSettings->setEnabled(connected);
+    if (sheet) {
+        sheet->setMeterAttached(connected);
+    }
 }
 
 void DataController::setMeterManager(std::shared_ptr<TavrendelPFM> meterManager)

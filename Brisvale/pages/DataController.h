@@ -27,7 +27,7 @@ class TrafficLightsController;
 // The Data page (page 1 of the main window): the current user's readings in one of three child
 // pages (the readings table, the PEF chart, the FEV1 chart), switched by tabs, under the filter
 // controls that every child shares, with the maximum panel fed by the visible child, the download
-// button and the button that opens the best-value sheet while a meter is connected.
+// button and the button that opens the best-value sheet, with or without a meter.
 //
 // The page owns a ConditionProcess of its own whose one observer is the visible child, so a filter
 // change reloads only that child; a child that becomes visible reloads itself. The main window
@@ -63,8 +63,7 @@ public:
     // Restores the filter controls, takes their window and dresses the page; both values are
     // ignored.
     void onDataRefresh(bool emailRenewStatus, const QString& email) override;
-    // The meter was connected (true) or disconnected (false): the best-value button follows, also
-    // while it is hidden.
+    // The meter was connected (true) or disconnected (false): an open best-value sheet follows.
     void onDataElementChange(bool connected) override;
     // The visible child's largest value: shown in the maximum panel; the download button is off for
     // the integer 0 and the text "0.00" only.

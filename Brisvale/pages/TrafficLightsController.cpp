@@ -1,5 +1,6 @@
 #include "Brisvale/pages/TrafficLightsController.h"
 
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/DialogueButtons.h"
@@ -80,6 +81,7 @@ TrafficLightsController::TrafficLightsController(std::shared_ptr<TavrendelPFM> m
 {
     buildContent();
     loadBestValue();
+    setMeterAttached(manager && manager->IsDeviceConnect());
 }
 
 void TrafficLightsController::buildContent()
@@ -95,6 +97,12 @@ void TrafficLightsController::buildContent()
     valueFont.setBold(true);
     BestValueTextField->setFont(valueFont);
     BestValue_Lab->setBuddy(BestValueTextField);
+    connect(BestValueTextField, &QLineEdit::textChanged, this, [this] {
+        previewZones();
+        showConfirmText();
+    });
+    NoMeter_Lab = namedLabel("NoMeter_Lab");
+    NoMeter_Lab->setWordWrap(true);
     EightyValue = zoneValue("EightyValue");
     SixtyValue = zoneValue("SixtyValue");
     Eighty_Lab = namedLabel("Eighty_Lab");
@@ -119,14 +127,15 @@ void TrafficLightsController::buildContent()
     values->setVerticalSpacing(8);
     values->addWidget(BestValue_Lab, 0, 0);
     values->addWidget(BestValueTextField, 0, 1, 1, 2);
-    values->addWidget(ZonePlan_Lab, 1, 0);
-    values->addWidget(ZonePlan_Box, 1, 1, 1, 2);
-    values->addWidget(Eighty_Lab, 2, 0);
-    values->addWidget(zoneMark(QColor(52, 168, 83)), 2, 1);
-    values->addWidget(EightyValue, 2, 2);
-    values->addWidget(Sixty_Lab, 3, 0);
-    values->addWidget(zoneMark(QColor(234, 67, 53)), 3, 1);
-    values->addWidget(SixtyValue, 3, 2);
+    values->addWidget(NoMeter_Lab, 1, 1, 1, 2);
+    values->addWidget(ZonePlan_Lab, 2, 0);
+    values->addWidget(ZonePlan_Box, 2, 1, 1, 2);
+    values->addWidget(Eighty_Lab, 3, 0);
+    values->addWidget(zoneMark(QColor(52, 168, 83)), 3, 1);
+    values->addWidget(EightyValue, 3, 2);
+    values->addWidget(Sixty_Lab, 4, 0);
+    values->addWidget(zoneMark(QColor(234, 67, 53)), 4, 1);
+    values->addWidget(SixtyValue, 4, 2);
     values->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -160,10 +169,25 @@ ProfilePtr TrafficLightsController::currentUser() const
 void TrafficLightsController::loadBestValue()
 {
     if (const ProfilePtr profile = currentUser()) {
+        storedBest = profile->best_Value;
+        storedPlan = PeakFlowMath::zonePlanFromStored(profile->zone_Plan);
+        plan = storedPlan;
         BestValueTextField->setText(QString::number(profile->best_Value));
-        plan = PeakFlowMath::zonePlanFromStored(profile->zone_Plan);
-        updateZoneValues(profile->best_Value);
     }
+}
+
+void TrafficLightsController::setMeterAttached(bool attached)
+{
+    meterAttached = attached && manager;
+    if (!meterAttached && storedBest && !typedIsStored()) {
+        BestValueTextField->setText(QString::number(*storedBest));
+    }
+    // The field says why in its tooltip and its description, and the note under it to everyone.
+    const QString noMeter = QStringLiteral("TrafficLightsController_BestValue_NoMeter");
+    Accessibility::enableOrSayWhy(*BestValueTextField, meterAttached, noMeter);
+    NoMeter_Lab->setText(Localization::text(noMeter));
+    NoMeter_Lab->setVisible(!meterAttached);
+    showConfirmText();
 }
 
 void TrafficLightsController::showEvent(QShowEvent* event)
@@ -188,7 +212,7 @@ void TrafficLightsController::willAppear()
         ZonePlan_Box->setItemText(i, Localization::text(QLatin1String(planChoices[i].second)));
     }
     showPlan(plan);
-    SendBestValue_Btn->setText(Localization::text(QStringLiteral("TrafficLightsController_Send")));
+    showConfirmText();
 }
 
 void TrafficLightsController::updateZoneValues(qint32 best)
@@ -196,6 +220,38 @@ void TrafficLightsController::updateZoneValues(qint32 best)
     const auto [yellow, red] = PeakFlowMath::zoneLimits(plan, best);
     EightyValue->setText(QString::number(yellow));
     SixtyValue->setText(QString::number(red));
+}
+
+// The limits of the typed value under the chosen plan: of the stored value, or of one the sheet
+// would take; none while the field holds anything else.
+void TrafficLightsController::previewZones()
+{
+    const QString typed = BestValueTextField->text();
+    const std::optional<qint32> value = typedIsStored() ? storedBest : acceptedBestValue(typed);
+    if (value) {
+        updateZoneValues(*value);
+        return;
+    }
+    EightyValue->clear();
+    SixtyValue->clear();
+}
+
+bool TrafficLightsController::typedIsStored() const
+{
+    return storedBest && parseBestValue(BestValueTextField->text()) == storedBest;
+}
+
+// Whether the confirm button asks to send the typed value: a meter is attached, and a new value is
+// typed or nothing has changed (the stored value is sent again).
+bool TrafficLightsController::sendsValue() const
+{
+    return meterAttached && (!typedIsStored() || plan == storedPlan);
+}
+
+void TrafficLightsController::showConfirmText()
+{
+    SendBestValue_Btn->setText(Localization::text(sendsValue() ? QStringLiteral("TrafficLightsController_Send")
+                                                               : QStringLiteral("TrafficLightsController_Save")));
 }
 
 // The plan in the list and in the red limit's label, which names its percent.
@@ -210,20 +266,38 @@ void TrafficLightsController::showPlan(PeakFlowMath::ZonePlan shown)
 
 void TrafficLightsController::choosePlan(int index)
 {
+    if (index >= 0) {
+        showPlan(PeakFlowMath::zonePlanFromStored(ZonePlan_Box->itemData(index).toInt()));
+    }
+    previewZones();
+    showConfirmText();
+}
+
+// The plan alone, stored without a question; the meter is not written.
+void TrafficLightsController::storePlan()
+{
     const ProfilePtr profile = currentUser();
-    if (!profile || index < 0) {
-        showPlan(plan);
+    if (!profile) {
         return;
     }
-    profile->zone_Plan = ZonePlan_Box->itemData(index).toInt();
+    profile->zone_Plan = static_cast<int>(plan);
     const StoreStatus saved = viewContext().save();
     if (!saved) {
+        // The chosen plan stays in the list, unstored.
         Console::printLine(QStringLiteral("error:") + saved.error().text());
         StoreFailureAlert::show(saved.error().text());
+        return;
     }
-    showPlan(PeakFlowMath::zonePlanFromStored(profile->zone_Plan));
-    updateZoneValues(profile->best_Value);
-    if (TrafficLight_Delegate* page = delegate.get(); saved && page) {
+    storedPlan = plan;
+    showConfirmText();
+    tellDataPages();
+}
+
+// The data pages reload, so the PEF chart's bands follow what is stored: at every store, and again
+// when the meter confirms the value.
+void TrafficLightsController::tellDataPages()
+{
+    if (TrafficLight_Delegate* page = delegate.get()) {
         page->condition().broadcastCondition();
     }
 }
@@ -275,6 +349,10 @@ void TrafficLightsController::refuseTypedValue()
 
 void TrafficLightsController::SendBestValueHandler()
 {
+    if (!sendsValue()) {
+        storePlan();
+        return;
+    }
     const QString typed = BestValueTextField->text();
     if (typed.isEmpty()) {
         return;
@@ -314,16 +392,21 @@ void TrafficLightsController::writeBestValue(int response)
     }
     profile->best_Value_Type = BestValueType_DB::row(BestValueType_DB::Defaults::Target).dbId;
     profile->best_Value = *value;
+    profile->zone_Plan = static_cast<int>(plan);
     const StoreStatus saved = viewContext().save();
     if (!saved) {
-        // The typed value stays in the field; nothing reaches the meter.
+        // The typed value and the plan stay in the sheet; nothing reaches the meter.
         Console::printLine(QStringLiteral("error:") + saved.error().text());
         StoreFailureAlert::show(saved.error().text());
         return;
     }
+    storedBest = *value;
+    storedPlan = plan;
     sentBestValue = *value;
     writeToMeter(*value);
     updateZoneValues(*value);
+    showConfirmText();
+    tellDataPages();
 }
 
 void TrafficLightsController::writeToMeter(qint32 value)
@@ -365,9 +448,7 @@ void TrafficLightsController::CheckBestValueWithNotification(const QVariantMap& 
     if (MeterReplyReader::truncatedInt32(*number) == sentBestValue) {
         writePending = false;
         showReadBackAlert(true);
-        if (TrafficLight_Delegate* page = delegate.get()) {
-            page->condition().broadcastCondition();
-        }
+        tellDataPages();
         Console::printLine(QStringLiteral("Data接收訊息Best Value"));
         return;
     }

@@ -18,12 +18,18 @@ class QPushButton;
 class TavrendelPFM;
 
 // The best-value popover of the Data page: the current user's best value, the zone plan (80 % and
-// 60 %, or 80 % and 50 %) with the zone limits it derives from the best value, and the way to
-// store a new best value in the profile and write it to the meter. A chosen plan is stored in
-// the profile at once and the data pages are told, so the PEF chart's bands follow it. The meter's read-back ("GetPFMBestValue") tells whether it kept the value: a
-// mismatch is written once more before the failure alert; a write or read-back the meter fails is
-// told at once. The sheet acts on a read-back only while a write of its own awaits one, so
-// read-backs of a download never move it.
+// 60 %, or 80 % and 50 %) with the zone limits they give, and the way to store them. The limits
+// follow the typed value and the chosen plan as they change; nothing is stored until the user
+// confirms, and then the sheet's choices are stored together: a new best value (or the stored one
+// sent again) after the meter question, with the plan, and written to the meter; a changed plan
+// alone at once, without the question and without writing to the meter. "No" or closing the sheet
+// stores nothing. The data pages are told of every store, so the PEF chart's bands follow it.
+//
+// The sheet opens without a meter too: the plan can be changed, while the best value field is
+// greyed and says that it needs the meter. The meter's read-back ("GetPFMBestValue") tells whether
+// it kept the value: a mismatch is written once more before the failure alert; a write or
+// read-back the meter fails is told at once. The sheet acts on a read-back only while a write of
+// its own awaits one, so read-backs of a download never move it.
 class TrafficLightsController : public QWidget {
     Q_OBJECT
 
@@ -46,11 +52,17 @@ public:
     // Sets the texts and observes "GetPFMBestValue"; runs on every appearance.
     void willAppear();
 
-    // The send button: asks whether to store and write the typed value. Text that is not a whole
-    // number within the limits is refused at once with a message, and goes no further.
+    // Whether a meter is attached: without one the best value field is greyed, saying why, and a
+    // value typed but not sent goes back to the stored one.
+    void setMeterAttached(bool attached);
+
+    // The confirm button. With a meter attached and a new value typed, or nothing changed, it asks
+    // whether to store and write the typed value; text that is not a whole number within the
+    // limits is refused at once with a message, and goes no further. Otherwise (a changed plan
+    // alone, or no meter) it stores the plan.
     void SendBestValueHandler();
 
-    // The answer to that question (1000 yes, 1001 no).
+    // The answer to that question (1000 yes, 1001 no): yes stores the value and the plan together.
     void writeBestValue(int response);
 
     // A best value read back from the meter ({"BestValue": number}).
@@ -59,8 +71,7 @@ public:
     // Shows the plan's yellow and red limits of the best value, in whole l/min.
     void updateZoneValues(qint32 best);
 
-    // The plan chosen in the list: stored in the profile, its limits shown, the data pages told.
-    // A failed save shows the store-failure alert and leaves the plan as it was.
+    // The plan chosen in the list: its limits shown; stored only when the user confirms.
     void choosePlan(int index);
 
     // A best value typed by the user: an optional sign and digits only, within 32 bits.
@@ -87,6 +98,12 @@ private:
     void refuseTypedValue();
     void showReadBackAlert(bool done);
     void showPlan(PeakFlowMath::ZonePlan shown);
+    void previewZones();
+    bool typedIsStored() const;
+    bool sendsValue() const;
+    void showConfirmText();
+    void storePlan();
+    void tellDataPages();
 
     QLabel* Title_Lab = nullptr;
     QLabel* BestValue_Lab = nullptr;
@@ -98,11 +115,16 @@ private:
     QLabel* ZonePlan_Lab = nullptr;
     QComboBox* ZonePlan_Box = nullptr;
     PeakFlowMath::ZonePlan plan = PeakFlowMath::ZonePlan::eightySixty;
+    QLabel* NoMeter_Lab = nullptr;
     QPushButton* SendBestValue_Btn = nullptr;
     WeakDelegate<TrafficLight_Delegate> delegate;
     int writeBestValueAgain = 0;
 
     std::shared_ptr<TavrendelPFM> manager;
+    bool meterAttached = false;
+    // What the profile holds, as last loaded or stored here; none when no user could be loaded.
+    std::optional<qint32> storedBest;
+    PeakFlowMath::ZonePlan storedPlan = PeakFlowMath::ZonePlan::eightySixty;
     bool writePending = false;
     qint32 sentBestValue = 0; // the value last stored and written, which the read-back must match
 };

@@ -10,6 +10,14 @@
 
 namespace Accessibility {
 
+namespace {
+
+// Where a greyed control keeps its own tooltip and description while the reason stands in them.
+const char* const ownToolTip = "ownToolTip";
+const char* const ownDescription = "ownDescription";
+
+}
+
 void nameIconButton(QAbstractButton& button, const QString& key)
 {
     const QString name = Localization::text(key);
@@ -57,6 +65,26 @@ void focusFirstControl(const QWidget& page)
     if (QWidget* control = firstControl(page)) {
         control->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey)
+{
+    const bool greyed = control.property(ownToolTip).isValid();
+    if (enabled && greyed) {
+        control.setToolTip(control.property(ownToolTip).toString());
+        control.setAccessibleDescription(control.property(ownDescription).toString());
+        control.setProperty(ownToolTip, QVariant());
+        control.setProperty(ownDescription, QVariant());
+    } else if (!enabled && !greyed) {
+        control.setProperty(ownToolTip, control.toolTip());
+        control.setProperty(ownDescription, control.accessibleDescription());
+    }
+    if (!enabled) {
+        const QString reason = Localization::text(reasonKey);
+        control.setToolTip(reason);
+        control.setAccessibleDescription(reason);
+    }
+    control.setEnabled(enabled);
 }
 
 void announceValue(QWidget& control, const QString& before, const QString& now)

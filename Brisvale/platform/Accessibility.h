@@ -33,6 +33,11 @@ QWidget* firstControl(const QWidget& page);
 // opens. Nothing when the page has no control.
 void focusFirstControl(const QWidget& page);
 
+// Enables the control, or greys it out saying why: the text of the reason's key becomes its
+// tooltip and its accessible description, which a reader speaks after its name. Enabled again, it
+// gets back the tooltip and the description it had before it was greyed.
+void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey);
+
 // Tells a screen reader that the control's value, shown as the text `before`, is now shown as
 // `now`: as a value change carrying the text, and as the control's text replaced, which a reader's
 // bridge speaks from the text itself. Nothing when the text is the same.

@@ -1,5 +1,6 @@
 #include "Brisvale/shell/ConnectionPFM.h"
 
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/DialogueButtons.h"
@@ -127,7 +128,7 @@ void ConnectionPFM::willAppear()
     }
     // Listed afresh on every appearance, so showing the sheet again never lists a profile twice.
     userList = profiles.value();
-    Yes_Btn->setEnabled(!userList.isEmpty());
+    Accessibility::enableOrSayWhy(*Yes_Btn, !userList.isEmpty(), QStringLiteral("ConnectionPFM_Yes_NoProfile"));
     reloadTable();
     selectCurrentUser();
 }

@@ -400,7 +400,7 @@ bool ViewController::pagesHoldUnsavedChanges() const
 
 void ViewController::setSyncButton(bool enabled, const QString& imageName)
 {
-    synceBtn->setEnabled(enabled);
+    Accessibility::enableOrSayWhy(*synceBtn, enabled, QStringLiteral("ViewController_Sync_NoMeter"));
     setButtonImage(*synceBtn, imageName);
 }
 

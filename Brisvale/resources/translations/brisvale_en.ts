@@ -195,6 +195,10 @@
         <source>Download the readings of the connected meter</source>
         <translation>Download the readings of the connected meter</translation>
     </message>
+    <message id="ViewController_Sync_NoMeter">
+        <source>Connect the meter to download its readings</source>
+        <translation>Connect the meter to download its readings</translation>
+    </message>
     <message id="ViewController_AlertMessage_SystemNotUser">
         <source>Please create a profile and save it with a name before you go to another page.</source>
         <translation>Please create a profile and save it with a name before you go to another page.</translation>
@@ -247,6 +251,10 @@
         <source>Profile</source>
         <translation>Profile</translation>
     </message>
+    <message id="ConnectionPFM_Yes_NoProfile">
+        <source>Create a profile first to receive the readings</source>
+        <translation>Create a profile first to receive the readings</translation>
+    </message>
     <message id="ConnectionPFM_AlertMessage_SelectUser">
         <source>Please select a profile.</source>
         <translation>Please select a profile.</translation>
@@ -258,6 +266,10 @@
     <message id="TrafficLightsController_BestValue">
         <source>Best value (L/min)</source>
         <translation>Best value (L/min)</translation>
+    </message>
+    <message id="TrafficLightsController_BestValue_NoMeter">
+        <source>Connect the meter to change your best value, which the meter keeps too</source>
+        <translation>Connect the meter to change your best value, which the meter keeps too</translation>
     </message>
     <message id="TrafficLightsController_AlertMessage_AskBestValue">
         <source>Save [:VB]&#160;L/&#8288;min as your best value and send it to the meter?</source>
@@ -278,6 +290,10 @@
     <message id="TrafficLightsController_Send">
         <source>Save and Send to Meter</source>
         <translation>Save and Send to Meter</translation>
+    </message>
+    <message id="TrafficLightsController_Save">
+        <source>Save</source>
+        <translation>Save</translation>
     </message>
     <message id="TrafficLightsController_SixtyPercent">
         <source>Red zone below (60 %)</source>
@@ -898,6 +914,10 @@
     <message id="DataController_Download">
         <source>Export a CSV or PDF report</source>
         <translation>Export a CSV or PDF report</translation>
+    </message>
+    <message id="DataController_Download_NoReadings">
+        <source>No readings to export in the chosen dates and time of day</source>
+        <translation>No readings to export in the chosen dates and time of day</translation>
     </message>
     <message id="FilterControls_DayRange">
         <source>Date range</source>

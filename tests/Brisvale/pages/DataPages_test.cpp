@@ -70,28 +70,20 @@ TEST_F(DataPages, TheOverviewReloadsTheStoredStateOnARefreshIgnoringItsArguments
     EXPECT_EQ(overview.timeRangeTo->date(), QDate(2026, 3, 1));
 }
 
-TEST_F(DataPages, TheDataPageFollowsTheMeterConnectionThroughItsHubAlsoWhileTheButtonIsHidden)
+TEST_F(DataPages, TheDataPageFollowsTheMeterConnectionThroughItsHub)
 {
     DataController data;
     DataElementProcess hub;
     hub.addObserver(&data);
     data.willAppear();
-    ASSERT_TRUE(data.TrafficLightSettings->isHidden()) << "the table tab hides the best-value button";
-    EXPECT_FALSE(data.TrafficLightSettings->isEnabled());
-
     hub.broadcastDataElement(true);
     EXPECT_TRUE(lines.contains(QStringLiteral("Data 我收到訊息如下：true")));
     EXPECT_TRUE(data.TrifficBool);
-    EXPECT_TRUE(data.TrafficLightSettings->isEnabled());
 
-    data.PefButton->click();
-    EXPECT_FALSE(data.TrafficLightSettings->isHidden());
-    EXPECT_TRUE(data.TrafficLightSettings->isEnabled());
     lines.clear();
     hub.broadcastDataElement(false);
     EXPECT_EQ(lines.last(), QStringLiteral("Data 我收到訊息如下：false"));
     EXPECT_FALSE(data.TrifficBool);
-    EXPECT_FALSE(data.TrafficLightSettings->isEnabled());
 }
 
 TEST_F(DataPages, TheDataPageAnswersTheWindowsHubWithItsLines)

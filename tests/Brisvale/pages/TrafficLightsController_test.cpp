@@ -95,8 +95,8 @@ TEST_F(TrafficLightsTest, ZoneLimitsAreEightyAndSixtyPercentPrintedWithoutDecima
     }
 }
 
-// The plan is chosen by keyboard in its labelled list, stored at once, and its limits shown.
-TEST_F(TrafficLightsTest, AChosenZonePlanIsStoredAndItsLimitsShown)
+// The plan is chosen by keyboard in its labelled list, and its limits shown.
+TEST_F(TrafficLightsTest, TheZonePlanIsChosenByKeyboardInItsLabelledList)
 {
     const ProfilePtr profile = open(401);
     QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
@@ -114,20 +114,42 @@ TEST_F(TrafficLightsTest, AChosenZonePlanIsStoredAndItsLimitsShown)
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.plan);
-        const int changes = page.changes;
         QTest::keyClick(plans, test.key);
         EXPECT_EQ(plans->currentText(), QLatin1String(test.shown));
         EXPECT_EQ(zone("EightyValue"), QStringLiteral("321"));
         EXPECT_EQ(zone("SixtyValue"), QLatin1String(test.red));
         EXPECT_EQ(zone("Sixty_Lab"), QLatin1String(test.redCaption));
-        EXPECT_EQ(page.changes, changes + 1);
-        EXPECT_EQ(profile->zone_Plan, test.plan);
-        EXPECT_EQ(rawQuery(QStringLiteral("SELECT zone_Plan FROM Profile")).toInt(), test.plan);
     }
     EXPECT_TRUE(script.shown().isEmpty());
 }
 
-TEST_F(TrafficLightsTest, TheSheetOpensOnTheStoredPlanAndAFailedSaveKeepsIt)
+// The limits follow the value as it is typed, under the plan chosen, before anything is stored.
+TEST_F(TrafficLightsTest, TheLimitsFollowTheTypedValueAndTheChosenPlan)
+{
+    const ProfilePtr profile = open(467);
+    const struct {
+        const char* typed;
+        int plan;
+        const char* yellow; // empty: a value the sheet does not take
+        const char* red;
+    } cases[] = {
+        {"4", 0, "", ""}, {"45", 0, "", ""}, {"450", 0, "360", "270"}, {"450", 1, "360", "225"},
+        {"abc", 1, "", ""}, {"467", 1, "374", "234"}, {"467", 0, "374", "280"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.typed);
+        field()->selectAll();
+        QTest::keyClicks(field(), QLatin1String(test.typed));
+        QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
+        plans->setCurrentIndex(test.plan);
+        emit plans->activated(test.plan);
+        EXPECT_EQ(zone("EightyValue"), QLatin1String(test.yellow));
+        EXPECT_EQ(zone("SixtyValue"), QLatin1String(test.red));
+    }
+    EXPECT_EQ(profile->best_Value, 467);
+}
+
+TEST_F(TrafficLightsTest, TheSheetOpensOnTheStoredPlanAndAFailedSaveOfAnotherKeepsIt)
 {
     const ProfilePtr profile = open(450);
     profile->zone_Plan = 1;
@@ -143,14 +165,70 @@ TEST_F(TrafficLightsTest, TheSheetOpensOnTheStoredPlanAndAFailedSaveKeepsIt)
                             "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
     script.answer(Alert::firstButton); // the store-failure alert
     QTest::keyClick(plans, Qt::Key_Up);
+    sheet->findChild<QPushButton*>(QStringLiteral("SendBestValue_Btn"))->click();
     drain();
     ASSERT_EQ(script.shown().size(), 1);
     EXPECT_TRUE(script.last().alert.message.startsWith(
         Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))));
-    EXPECT_EQ(plans->currentText(), QStringLiteral("80 % / 50 %"));
-    EXPECT_EQ(zone("SixtyValue"), QStringLiteral("225"));
+    EXPECT_EQ(plans->currentText(), QStringLiteral("80 % / 60 %")) << "the choice stays, unstored";
     EXPECT_EQ(profile->zone_Plan, 1);
     EXPECT_EQ(page.changes, 0);
+}
+
+// Nothing moves while the meter question is open; the value and the plan are stored together on
+// "Yes" only. A plan changed alone is stored without the question and without writing the meter.
+TEST_F(TrafficLightsTest, TheChoicesAreStoredTogetherOnlyWhenConfirmed)
+{
+    const struct {
+        const char* name;
+        const char* typed;
+        std::optional<int> answer; // none: no question; -1: the sheet is closed instead
+        const char* button;
+        qint32 best;
+        int plan;
+        int bandChanges;
+    } cases[] = {
+        {"new value, yes", "450", Alert::firstButton, "TrafficLightsController_Send", 450, 1, 2}, // stored, confirmed
+        {"new value, no", "450", Alert::secondButton, "TrafficLightsController_Send", 467, 0, 0},
+        {"plan alone", "467", std::nullopt, "TrafficLightsController_Save", 467, 1, 1},
+        {"closed", "450", -1, "TrafficLightsController_Send", 467, 0, 0},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const ProfilePtr profile = open(467);
+        meter->clearCommandLog();
+        page.changes = 0;
+        field()->setText(QLatin1String(test.typed));
+        QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
+        QTest::keyClick(plans, Qt::Key_Down);
+        QPushButton* confirm = sheet->findChild<QPushButton*>(QStringLiteral("SendBestValue_Btn"));
+        EXPECT_EQ(confirm->text(), Localization::text(QLatin1String(test.button)));
+        const qsizetype shown = script.shown().size();
+        if (test.answer == -1) {
+            sheet->close();
+        } else {
+            confirm->click();
+            drain();
+        }
+        if (test.answer > 0) {
+            ASSERT_EQ(script.shown().size(), shown + 1) << "the question, still open";
+            EXPECT_EQ(rawQuery(QStringLiteral("SELECT zone_Plan FROM Profile")).toInt(), 0);
+            EXPECT_EQ(page.changes, 0);
+            script.answer(Alert::firstButton); // the Done alert
+            script.answerSheet(*test.answer, sheet.get());
+            drain();
+        } else {
+            EXPECT_EQ(script.shown().size(), shown);
+        }
+        EXPECT_EQ(profile->best_Value, test.best);
+        EXPECT_EQ(rawQuery(QStringLiteral("SELECT best_Value FROM Profile")).toInt(), test.best);
+        EXPECT_EQ(rawQuery(QStringLiteral("SELECT zone_Plan FROM Profile")).toInt(), test.plan);
+        EXPECT_EQ(writes(), test.best == 467 ? 0 : 1);
+        EXPECT_EQ(page.changes, test.bandChanges);
+        sheet.reset();
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
 }
 
 TEST_F(TrafficLightsTest, AppearingSetsTheTextsAndObservesTheReadBackOnce)
@@ -199,7 +277,6 @@ TEST_F(TrafficLightsTest, TextThatIsNotAWholeNumberWithinTheLimitsIsRefusedAtOnc
     EXPECT_EQ(script.shown().size(), refused.size());
     EXPECT_EQ(profile->best_Value, 450);
     EXPECT_EQ(profile->best_Value_Type, false);
-    EXPECT_EQ(zone("EightyValue"), QStringLiteral("360"));
     EXPECT_EQ(writes(), 0);
 }
 
@@ -226,7 +303,7 @@ TEST_F(TrafficLightsTest, TheLimitsAreAcceptedStoredAsTargetWrittenAndConfirmed)
         closeViewContext();
         TestEnvironment::clearUserFolders();
     }
-    EXPECT_EQ(page.changes, 2);
+    EXPECT_EQ(page.changes, 4); // each value stored, then confirmed
 }
 
 TEST_F(TrafficLightsTest, AFailedSaveShowsTheStoreFailureAlertAndSendsNothing)
@@ -241,7 +318,6 @@ TEST_F(TrafficLightsTest, AFailedSaveShowsTheStoreFailureAlertAndSendsNothing)
     EXPECT_TRUE(script.last().alert.message.startsWith(
         Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))));
     EXPECT_EQ(field()->text(), QStringLiteral("480"));
-    EXPECT_EQ(zone("EightyValue"), QStringLiteral("360"));
     EXPECT_EQ(profile->best_Value, 450);
     EXPECT_EQ(writes(), 0);
 }
@@ -257,7 +333,7 @@ TEST_F(TrafficLightsTest, AMismatchingReadBackIsWrittenOnceMoreBeforeTheFailedAl
     ASSERT_EQ(script.shown().size(), 2);
     EXPECT_EQ(script.last().alert.message, Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed")));
     EXPECT_EQ(script.last().alert.symbol, AlertSymbol::exclamationmarkTriangle);
-    EXPECT_EQ(page.changes, 0);
+    EXPECT_EQ(page.changes, 1); // stored, never confirmed
     EXPECT_FALSE(sheet->isAwaitingReadBack());
 }
 

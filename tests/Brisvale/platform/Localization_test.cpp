@@ -27,7 +27,7 @@ const QStringList pageKeys = {
     "ConnectionPFM_AlertMessage_SelectUser", "ConnectionPFM_ProfileColumn", "TrafficLightsController_Title",
     "TrafficLightsController_BestValue", "TrafficLightsController_AlertMessage_AskBestValue",
     // The best-value sheet's zone captions and button, and the readings a download could not read.
-    "TrafficLightsController_EightyPercent", "TrafficLightsController_Send",
+    "TrafficLightsController_EightyPercent", "TrafficLightsController_Send", "TrafficLightsController_Save",
     "TrafficLightsController_SixtyPercent", "ViewController_AlertMessage_PFMUnreadableReadings",
     "TrafficLightsController_AlertMessage_AskBestValueDone",
     "TrafficLightsController_AlertMessage_AskBestValueFailed", "ProfileController_PageTitle",
@@ -61,6 +61,9 @@ const QStringList pageKeys = {
     "ViewController_Menu_Manual", "ViewController_Menu_Quit", "ViewController_Menu_Save",
     "ViewController_Overview", "ViewController_Profile", "ViewController_Settings", "ViewController_Sync",
     "ViewController_Sync_ToolTip", "ViewController_Help_ToolTip",
+    // Why a control is greyed.
+    "ViewController_Sync_NoMeter", "DataController_Download_NoReadings", "ConnectionPFM_Yes_NoProfile",
+    "TrafficLightsController_BestValue_NoMeter",
     // The names that a screen reader speaks for icon-only buttons and fields without a caption.
     "DataController_Tab_Table", "DataController_Tab_PEF", "DataController_Tab_FEV1", "DataController_Download",
     "FilterControls_DayRange", "FilterControls_TimeOfDay", "TableController_DeleteReading",

@@ -1,5 +1,6 @@
 #include "Brisvale/pages/DataController.h"
 #include "Brisvale/pages/TrafficLightsController.h"
+#include "Brisvale/shell/ConnectionPFM.h"
 #include "Brisvale/shell/MeterDialogue.h"
 #include "Brisvale/shell/SettingsController.h"
 #include "Brisvale/shell/ViewController.h"
@@ -7,6 +8,8 @@
 #include "Brisvale/shell/MeterTestSupport.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -35,18 +38,16 @@ protected:
 
 }
 
-TEST_F(MainWindowMeter, TheMetersConnectionDrivesTheSyncButtonAndTheBestValueButton)
+TEST_F(MainWindowMeter, TheMetersConnectionDrivesTheSyncButton)
 {
     EXPECT_TRUE(window->synceBtn->isEnabled());
     EXPECT_EQ(window->syncImage(), QStringLiteral("button_Sync_yes"));
-    EXPECT_TRUE(window->dataPage()->TrafficLightSettings->isEnabled());
     EXPECT_TRUE(printed(QStringLiteral("連接")));
 
     meter->disconnectMeter();
     drain();
     EXPECT_FALSE(window->synceBtn->isEnabled());
     EXPECT_EQ(window->syncImage(), QStringLiteral("button_Sync_no"));
-    EXPECT_FALSE(window->dataPage()->TrafficLightSettings->isEnabled());
     EXPECT_FALSE(window->dataPage()->TrifficBool);
 }
 
@@ -94,4 +95,103 @@ TEST_F(MainWindowMeter, TheBestValueButtonOpensTheSheetBesideIt)
     sheet->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->dataPage()->bestValueSheet(), nullptr);
+}
+
+// The plan only colours stored readings: the sheet opens without a meter and stores the plan, while
+// the best value field says it needs the meter until one is attached.
+TEST_F(MainWindowMeter, WithoutAMeterTheBestValueSheetOpensAndStoresThePlan)
+{
+    meter->disconnectMeter();
+    drain();
+    window->DataBtn->click();
+    window->dataPage()->PefButton->click();
+    window->dataPage()->TrafficLightSettings->click();
+    TrafficLightsController* sheet = window->dataPage()->bestValueSheet();
+    ASSERT_NE(sheet, nullptr);
+    auto* field = sheet->findChild<QLineEdit*>(QStringLiteral("BestValueTextField"));
+    auto* note = sheet->findChild<QLabel*>(QStringLiteral("NoMeter_Lab"));
+    EXPECT_FALSE(field->isEnabled());
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), Localization::text(QStringLiteral("TrafficLightsController_BestValue_NoMeter")));
+
+    QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
+    QTest::keyClick(plans, Qt::Key_Down);
+    sheet->findChild<QPushButton*>(QStringLiteral("SendBestValue_Btn"))->click();
+    drain();
+    EXPECT_TRUE(script.shown().isEmpty());
+    EXPECT_EQ(rawQuery(QStringLiteral("SELECT zone_Plan FROM Profile")).toInt(), 1);
+    EXPECT_TRUE(meter->commandLog().filter(QStringLiteral("Best_Value")).isEmpty());
+
+    meter->connectMeter();
+    drain();
+    EXPECT_TRUE(field->isEnabled());
+    EXPECT_FALSE(note->isVisible());
+}
+
+// Each greyed control tells why in its tooltip and its description, and gets its own back when
+// it can be used again.
+TEST_F(MainWindowMeter, AGreyedControlSaysWhyInItsTooltipAndDescription)
+{
+    ConnectionPFM chooser(&host.window);
+    const ProfilePtr ann = viewContext().fetchProfile(QStringLiteral("ann@example.com")).value();
+    const struct {
+        const char* name;
+        const char* reason;
+        const char* own; // the tooltip it has when usable; none: no tooltip
+        std::function<QWidget*()> grey;
+        std::function<void()> enable;
+    } cases[] = {
+        {"sync without a meter", "ViewController_Sync_NoMeter", "ViewController_Sync_ToolTip",
+         [this] {
+             meter->disconnectMeter();
+             drain();
+             return window->synceBtn;
+         },
+         [this] {
+             meter->connectMeter();
+             drain();
+         }},
+        {"best value without a meter", "TrafficLightsController_BestValue_NoMeter", nullptr,
+         [this] {
+             meter->disconnectMeter();
+             drain();
+             window->DataBtn->click();
+             window->dataPage()->PefButton->click();
+             window->dataPage()->TrafficLightSettings->click();
+             return window->dataPage()->bestValueSheet()->findChild<QLineEdit*>(QStringLiteral("BestValueTextField"));
+         },
+         [this] {
+             meter->connectMeter();
+             drain();
+         }},
+        {"download without readings", "DataController_Download_NoReadings", "DataController_Download",
+         [this] {
+             window->DataBtn->click();
+             window->dataPage()->ListButton->click();
+             return window->dataPage()->DownloadBtn;
+         },
+         [this] { window->dataPage()->showMaxValue(qint32(450)); }},
+        {"choosing a user without profiles", "ConnectionPFM_Yes_NoProfile", nullptr,
+         [&] {
+             viewContext().deleteProfile(ann);
+             chooser.willAppear();
+             return chooser.findChild<QPushButton*>(QStringLiteral("Yes_Btn"));
+         },
+         [&] {
+             viewContext().rollback();
+             chooser.willAppear();
+         }},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        QWidget* control = test.grey();
+        const QString reason = Localization::text(QLatin1String(test.reason));
+        EXPECT_FALSE(control->isEnabled());
+        EXPECT_EQ(control->toolTip(), reason);
+        EXPECT_EQ(control->accessibleDescription(), reason);
+        test.enable();
+        EXPECT_TRUE(control->isEnabled());
+        EXPECT_EQ(control->toolTip(), test.own ? Localization::text(QLatin1String(test.own)) : QString());
+        EXPECT_TRUE(control->accessibleDescription().isEmpty());
+    }
 }

@@ -4,6 +4,9 @@
 #include "Brisvale/platform/AlertDialog.h"
 #include "Brisvale/platform/PopoverPresenter.h"
 
+#include "TavrendelPFMSDK/TavrendelPFM.h"
+#include "TavrendelPFMSDK/TavrendelPFMSimulator.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,6 +85,8 @@ TEST_F(WindowLayout, AnAlertOfThePopoverIsCentredOnTheWindowClearOfThePopover)
     window->resize(800, 600);
     go({ViewController::DATA_TABTAG, DataController::PEF_TABTAG, "PEF chart"});
     DataController& data = *window->contentViewController()->dataPage();
+    // A meter attached, so that the typed value is checked.
+    data.setMeterManager(std::make_shared<TavrendelPFM>(std::make_shared<TavrendelPFMSimulator>()));
     data.trafficLightsSetting();
     settle();
     TrafficLightsController* sheet = data.bestValueSheet();
