@@ -1,6 +1,7 @@
 #include "Brisvale/pages/InsightCard.h"
 
 #include "Brisvale/pages/PageCard.h"
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/NumberText.h"
@@ -54,13 +55,20 @@ std::optional<QString> zoneCountsText(const std::optional<PeakFlowMath::ZoneCoun
 }
 
 // The figure's text, or "–" with the reason (a localisation key) as its tooltip, which a screen
-// reader reads as the field's description.
-void showFigure(QLabel* field, const std::optional<QString>& shown, const char* reasonKey)
+// reader reads as the field's description. A reader hears the caption, then the figure with its
+// remark (a zone, a guide), or the reason.
+void showFigure(const QLabel* caption, QLabel* field, const std::optional<QString>& shown, const char* reasonKey,
+                const QLabel* remark = nullptr)
 {
     const QString reason = shown ? QString() : text(reasonKey);
     field->setText(shown ? *shown : text("OverviewController_Insight_None"));
     field->setToolTip(reason);
     field->setAccessibleDescription(reason);
+    QString said = shown ? *shown : reason;
+    if (shown && remark && !remark->text().isEmpty()) {
+        said = text("OverviewController_Insight_WithRemark").arg(said, remark->text());
+    }
+    Accessibility::nameFigure(*field, caption->text(), said);
 }
 
 std::optional<QString> percentFigure(const std::optional<double>& percent)
@@ -164,25 +172,6 @@ void InsightCard::setCaptions()
     VariabilityTitle_Lab->setText(variabilityCaption(0));
     PredictedTitle_Lab->setText(text("OverviewController_Insight_Predicted"));
     BestOfPredictedTitle_Lab->setText(text("OverviewController_Insight_BestOfPredicted"));
-    nameFields();
-}
-
-// Each figure is named by its caption, and its remark by the same caption.
-void InsightCard::nameFields()
-{
-    const QList<std::pair<QLabel*, QList<QLabel*>>> named = {
-        {LatestPercentTitle_Lab, {latestPercentTextField, latestZoneTextField}},
-        {AveragePercentTitle_Lab, {averagePercentTextField}},
-        {ZoneCountsTitle_Lab, {zoneCountsTextField}},
-        {VariabilityTitle_Lab, {variabilityTextField, variabilityGuideTextField}},
-        {PredictedTitle_Lab, {predictedPefTextField}},
-        {BestOfPredictedTitle_Lab, {bestOfPredictedTextField}},
-    };
-    for (const auto& [caption, fields] : named) {
-        for (QLabel* field : fields) {
-            field->setAccessibleName(caption->text());
-        }
-    }
 }
 
 void InsightCard::showFigures(const Profile& profile, const QList<PFMPtr>& window, const QList<PFMPtr>& wholeDays,
@@ -202,11 +191,11 @@ void InsightCard::clear()
                           bestOfPredictedTextField, leftOutTextField}) {
         field->clear();
         field->setToolTip(QString());
+        field->setAccessibleName(QString());
         field->setAccessibleDescription(QString());
     }
     leftOutTextField->hide();
     VariabilityTitle_Lab->setText(variabilityCaption(0));
-    nameFields();
 }
 
 PeakFlowMath::ZonePlan InsightCard::zonePlan(const Profile& profile)
@@ -227,9 +216,10 @@ void InsightCard::showWindow(const InsightFigures& figures, bool noReadings)
                          : figures.withinRange == 0 ? "OverviewController_Insight_OnlyAboveRange"
                                                     : "OverviewController_Insight_NoBest";
     latestZoneTextField->setText(figures.latestZone ? zoneText(*figures.latestZone) : QString());
-    showFigure(latestPercentTextField, percentFigure(figures.latestPercent), reason);
-    showFigure(averagePercentTextField, percentFigure(figures.averagePercent), reason);
-    showFigure(zoneCountsTextField, zoneCountsText(figures.zoneCounts), reason);
+    showFigure(LatestPercentTitle_Lab, latestPercentTextField, percentFigure(figures.latestPercent), reason,
+               latestZoneTextField);
+    showFigure(AveragePercentTitle_Lab, averagePercentTextField, percentFigure(figures.averagePercent), reason);
+    showFigure(ZoneCountsTitle_Lab, zoneCountsTextField, zoneCountsText(figures.zoneCounts), reason);
     leftOutTextField->setText(Localization::fill(
         Localization::text(QStringLiteral("OverviewController_Insight_LeftOut"), Localization::Placeholder::count,
                            QString::number(figures.leftOut)),
@@ -241,15 +231,14 @@ void InsightCard::showVariability(const Profile& profile, const PeakFlowMath::Va
                                   const QDateTime& now)
 {
     VariabilityTitle_Lab->setText(variabilityCaption(variability.days));
-    nameFields();
     // Without a birthday the adult guide, the stricter one, applies.
     const bool child = profile.birthday && ProfileTexts::age(profile.birthday->toDateTime(), now) < childUnderYears;
     const bool above = variability.percent && *variability.percent > (child ? childGuidePercent : adultGuidePercent);
     variabilityGuideTextField->setText(
         above ? text(child ? "OverviewController_Insight_AboveChildGuide" : "OverviewController_Insight_AboveAdultGuide")
               : QString());
-    showFigure(variabilityTextField, percentFigure(variability.percent),
-               "OverviewController_Insight_NeedsTwoReadings");
+    showFigure(VariabilityTitle_Lab, variabilityTextField, percentFigure(variability.percent),
+               "OverviewController_Insight_NeedsTwoReadings", variabilityGuideTextField);
 }
 
 void InsightCard::showPrediction(const Profile& profile, const QDateTime& now)
@@ -259,7 +248,7 @@ void InsightCard::showPrediction(const Profile& profile, const QDateTime& now)
         profile.birthday ? PeakFlowMath::predictedPef(male, ProfileTexts::age(profile.birthday->toDateTime(), now),
                                                       heightCentimetres(profile))
                          : std::nullopt;
-    showFigure(predictedPefTextField,
+    showFigure(PredictedTitle_Lab, predictedPefTextField,
                predicted ? std::optional<QString>(Localization::text(
                                QStringLiteral("OverviewController_Insight_LitresPerMinute"),
                                Localization::Placeholder::figure, NumberText::shown(*predicted, 0)))
@@ -268,6 +257,6 @@ void InsightCard::showPrediction(const Profile& profile, const QDateTime& now)
     const std::optional<double> bestOfPredicted =
         predicted && profile.best_Value > 0 ? std::optional<double>(100.0 * profile.best_Value / *predicted)
                                             : std::nullopt;
-    showFigure(bestOfPredictedTextField, percentFigure(bestOfPredicted),
+    showFigure(BestOfPredictedTitle_Lab, bestOfPredictedTextField, percentFigure(bestOfPredicted),
                predicted ? "OverviewController_Insight_NoBest" : "OverviewController_Insight_NeedsAgeAndHeight");
 }

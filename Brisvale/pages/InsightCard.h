@@ -15,7 +15,8 @@ class QLabel;
 // predicted PEF with the best value as a percentage of it. Readings above the meter's range are
 // left out of these figures, and the card says how many. A figure without a value shows "–", and
 // its tooltip (and accessible description) says what it needs. Percentages are shown with one
-// decimal, the predicted PEF in whole l/min, both in the user's locale.
+// decimal, the predicted PEF in whole l/min, both in the user's locale. A reader hears each figure
+// as its caption, then its value with unit and remark, or the reason it has none.
 class InsightCard : public QFrame {
     Q_OBJECT
 
@@ -59,7 +60,6 @@ public:
 
 private:
     void buildInterface();
-    void nameFields();
     void showWindow(const InsightFigures& figures, bool noReadings);
     void showVariability(const Profile& profile, const PeakFlowMath::Variability& variability, const QDateTime& now);
     void showPrediction(const Profile& profile, const QDateTime& now);

@@ -659,6 +659,10 @@
         <source>–</source>
         <translation>–</translation>
     </message>
+    <message id="OverviewController_Insight_WithRemark">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
     <message id="OverviewController_Insight_GreenZone">
         <source>green zone</source>
         <translation>green zone</translation>
@@ -702,6 +706,14 @@
     <message id="OverviewController_Insight_LeftOut">
         <source>Readings above the meter's range (over [:FI] l/min, shown as &quot;Hi&quot;) left out of these figures: [:NR]</source>
         <translation>Readings above the meter's range (over [:FI] l/min, shown as &quot;Hi&quot;) left out of these figures: [:NR]</translation>
+    </message>
+    <message id="OverviewController_Litres">
+        <source>[:FI] litres</source>
+        <translation>[:FI] litres</translation>
+    </message>
+    <message id="Accessibility_Figure">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message id="ViewController_AlertMessage_PFMClockReadFailed">
         <source>The meter's clock could not be read, so nothing was downloaded. The readings stay in the meter.</source>
