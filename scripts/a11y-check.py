@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """Drives Brisvale through its accessibility tree, as a screen reader's user would reach it, and
-checks what the PEF chart and the Data page's filters tell a reader.
+checks what the PEF chart, the Data page's filters and the Overview's figures tell a reader.
 
 Run by scripts/a11y-check inside a private session bus with the accessibility bus, the
 application started on a fresh data folder with the sample meter: a11y-check.py <application pid>
 
 It chooses the region, creates a profile, downloads the sample meter's readings, opens the Data
 page's PEF chart and reads the chart's name, its summary and its points' names, then the labels of
-the page's filter pop-ups. Every step waits for what it needs (polling, up to A11Y_CHECK_TIMEOUT
-seconds, 120 by default). Exits with 1 and a message naming what was missing."""
+the page's filter pop-ups, then the Overview's figures and its Insight card's, each heard with its
+caption and its value (or, for a "–", the reason as well). Every step waits for what it needs
+(polling, up to A11Y_CHECK_TIMEOUT seconds, 120 by default). Exits with 1 and a message naming what
+was missing."""
 
 import os
 import re
@@ -259,6 +261,50 @@ def check_filter_labels(driver):
     print(f"a11y-check: the filter pop-ups are labelled {', '.join(FILTER_LABELS)}")
 
 
+# What a reader hears of the Overview's figures: the caption, then the value with its unit; a figure
+# without a value ("–") is heard with its reason, which is its description too.
+PERCENT = r"\d+\.\d %"
+REASON = r"(?P<reason>[a-z][^%]*)"
+OVERVIEW_FIGURES = (
+    ("total", re.compile(r"^Total readings: [1-9]\d*$")),
+    ("PEF average", re.compile(r"^Average PEF and FEV1: \d+ l/min$")),
+    ("FEV1 average", re.compile(r"^Average PEF and FEV1: \d+\.\d+ litres$")),
+    ("best value", re.compile(r"^Best value: \d+ l/min$")),
+    ("latest reading", re.compile(rf"^Latest reading, % of best value: {PERCENT}, (green|yellow|red) zone$")),
+    ("average", re.compile(rf"^Average, % of best value: {PERCENT}$")),
+    ("zone counts", re.compile(r"^Readings in each zone: \d+ green, \d+ yellow, \d+ red$")),
+    ("variability", re.compile(rf"^Within-day \(diurnal\) variability, over \d+ days?: {PERCENT}"
+                               r"(, above the 1[03] % guide)?$")),
+    ("predicted PEF", re.compile(rf"^Predicted PEF for age, sex and height: (\d+ l/min|{REASON})$")),
+    ("best value of predicted", re.compile(rf"^Best value, % of predicted PEF: ({PERCENT}|{REASON})$")),
+)
+
+
+def overview_figures(driver):
+    """The showing labels of the Overview that read as figures, by what they are: name and description."""
+    heard = {}
+    for label in driver.shown("label"):
+        for what, pattern in OVERVIEW_FIGURES:
+            match = pattern.match(label.name)
+            if match and what not in heard:
+                heard[what] = (label.name, label.description, match.groupdict().get("reason"))
+    return heard if len(heard) == len(OVERVIEW_FIGURES) else None
+
+
+def check_overview_figures(driver):
+    driver.press_button("Overview")
+    try:
+        heard = driver.wait_for("the Overview's figures, each with its caption and value",
+                                lambda: overview_figures(driver))
+    except CheckFailed:
+        names = [label.name for label in driver.shown("label") if label.name]
+        fail(f"not every Overview figure reads with its caption and value; the showing labels read {names}")
+    for what, (name, description, reason) in heard.items():
+        if reason and description != reason:
+            fail(f"the {what} reads {name!r}, but its description is {description!r}, not the reason")
+        print(f'a11y-check: the Overview reads "{name}"')
+
+
 def main():
     driver = Driver(int(sys.argv[1]))
     try:
@@ -266,6 +312,7 @@ def main():
         sync(driver)
         check_chart(driver, open_pef_chart(driver))
         check_filter_labels(driver)
+        check_overview_figures(driver)
     except CheckFailed as error:
         print(f"a11y-check: {error}", file=sys.stderr)
         return 1

@@ -1,11 +1,13 @@
 #include "Brisvale/pages/InsightCard.h"
 
 #include "Brisvale/pages/PageCard.h"
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/NumberText.h"
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/records/UnitType_DB.h"
+#include "Brisvale/reports/PEFAxes.h"
 #include "Brisvale/reports/ProfileTexts.h"
 
 #include <QGridLayout>
@@ -43,14 +45,30 @@ QString zoneText(PeakFlowMath::Zone zone)
     return {};
 }
 
+std::optional<QString> zoneCountsText(const std::optional<PeakFlowMath::ZoneCounts>& counts)
+{
+    if (!counts) {
+        return std::nullopt;
+    }
+    return text("OverviewController_Insight_ZoneCountsValue")
+        .arg(QString::number(counts->green), QString::number(counts->yellow), QString::number(counts->red));
+}
+
 // The figure's text, or "–" with the reason (a localisation key) as its tooltip, which a screen
-// reader reads as the field's description.
-void showFigure(QLabel* field, const std::optional<QString>& shown, const char* reasonKey)
+// reader reads as the field's description. A reader hears the caption, then the figure with its
+// remark (a zone, a guide), or the reason.
+void showFigure(const QLabel* caption, QLabel* field, const std::optional<QString>& shown, const char* reasonKey,
+                const QLabel* remark = nullptr)
 {
     const QString reason = shown ? QString() : text(reasonKey);
     field->setText(shown ? *shown : text("OverviewController_Insight_None"));
     field->setToolTip(reason);
     field->setAccessibleDescription(reason);
+    QString said = shown ? *shown : reason;
+    if (shown && remark && !remark->text().isEmpty()) {
+        said = text("OverviewController_Insight_WithRemark").arg(said, remark->text());
+    }
+    Accessibility::nameFigure(*field, caption->text(), said);
 }
 
 std::optional<QString> percentFigure(const std::optional<double>& percent)
@@ -58,32 +76,27 @@ std::optional<QString> percentFigure(const std::optional<double>& percent)
     return percent ? std::optional<QString>(percentText(*percent)) : std::nullopt;
 }
 
-// The readings of the most recent local days that hold readings, at most `days` of them, with the
-// first and the last of those days. The readings come newest first.
-struct RecentDays {
-    QList<QPair<QDateTime, int>> readings;
-    QDate from;
-    QDate to;
-};
-
-RecentDays recentDays(const QList<PFMPtr>& newestFirst, int days)
+QList<PeakFlowMath::Reading> pefReadings(const QList<PFMPtr>& readings)
 {
-    RecentDays recent;
-    int counted = 0;
-    for (const PFMPtr& reading : newestFirst) {
-        const QDateTime moment = reading->measureDate->toDateTime();
-        const QDate day = moment.toLocalTime().date();
-        if (day != recent.from) {
-            if (counted == days) {
-                break;
-            }
-            ++counted;
-            recent.from = day;
-        }
-        recent.readings.append({moment, reading->pefValue});
+    QList<PeakFlowMath::Reading> pefs;
+    pefs.reserve(readings.size());
+    for (const PFMPtr& reading : readings) {
+        pefs.append({reading->measureDate->toDateTime(), reading->pefValue});
     }
-    recent.to = recent.readings.isEmpty() ? QDate() : recent.readings.first().first.toLocalTime().date();
-    return recent;
+    return pefs;
+}
+
+// The variability's caption, with the number of days it was taken over.
+QString variabilityCaption(int days)
+{
+    if (days == 0) {
+        return text("OverviewController_Insight_Variability");
+    }
+    if (days == 1) {
+        return text("OverviewController_Insight_VariabilityOverOneDay");
+    }
+    return Localization::text(QStringLiteral("OverviewController_Insight_VariabilityOverDays"),
+                              Localization::Placeholder::count, QString::number(days));
 }
 
 // A caption, its figure and the figure's remark (a zone, a guide) side by side.
@@ -112,16 +125,21 @@ void InsightCard::buildInterface()
     InsightTitle_Lab = PageCard::makeCaption(QStringLiteral("InsightTitle_Lab"), this);
     LatestPercentTitle_Lab = PageCard::makeValue(QStringLiteral("LatestPercentTitle_Lab"), this);
     AveragePercentTitle_Lab = PageCard::makeValue(QStringLiteral("AveragePercentTitle_Lab"), this);
+    ZoneCountsTitle_Lab = PageCard::makeValue(QStringLiteral("ZoneCountsTitle_Lab"), this);
     VariabilityTitle_Lab = PageCard::makeValue(QStringLiteral("VariabilityTitle_Lab"), this);
     PredictedTitle_Lab = PageCard::makeValue(QStringLiteral("PredictedTitle_Lab"), this);
     BestOfPredictedTitle_Lab = PageCard::makeValue(QStringLiteral("BestOfPredictedTitle_Lab"), this);
     latestPercentTextField = PageCard::makeFigure(QStringLiteral("latestPercentTextField"), this);
     latestZoneTextField = PageCard::makeValue(QStringLiteral("latestZoneTextField"), this);
     averagePercentTextField = PageCard::makeFigure(QStringLiteral("averagePercentTextField"), this);
+    zoneCountsTextField = PageCard::makeValue(QStringLiteral("zoneCountsTextField"), this);
     variabilityTextField = PageCard::makeFigure(QStringLiteral("variabilityTextField"), this);
     variabilityGuideTextField = PageCard::makeValue(QStringLiteral("variabilityGuideTextField"), this);
     predictedPefTextField = PageCard::makeFigure(QStringLiteral("predictedPefTextField"), this);
     bestOfPredictedTextField = PageCard::makeFigure(QStringLiteral("bestOfPredictedTextField"), this);
+    leftOutTextField = PageCard::makeValue(QStringLiteral("leftOutTextField"), this);
+    leftOutTextField->setWordWrap(true);
+    leftOutTextField->hide();
     InsightNote_Lab = PageCard::makeValue(QStringLiteral("InsightNote_Lab"), this);
     InsightNote_Lab->setWordWrap(true);
 
@@ -130,15 +148,17 @@ void InsightCard::buildInterface()
     grid->setVerticalSpacing(8);
     addRow(*grid, 0, LatestPercentTitle_Lab, latestPercentTextField, latestZoneTextField);
     addRow(*grid, 1, AveragePercentTitle_Lab, averagePercentTextField);
-    addRow(*grid, 2, VariabilityTitle_Lab, variabilityTextField, variabilityGuideTextField);
-    addRow(*grid, 3, PredictedTitle_Lab, predictedPefTextField);
-    addRow(*grid, 4, BestOfPredictedTitle_Lab, bestOfPredictedTextField);
+    addRow(*grid, 2, ZoneCountsTitle_Lab, zoneCountsTextField);
+    addRow(*grid, 3, VariabilityTitle_Lab, variabilityTextField, variabilityGuideTextField);
+    addRow(*grid, 4, PredictedTitle_Lab, predictedPefTextField);
+    addRow(*grid, 5, BestOfPredictedTitle_Lab, bestOfPredictedTextField);
     grid->setColumnStretch(3, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(Look::cardPadding, Look::cardPadding, Look::cardPadding, Look::cardPadding);
     layout->addWidget(InsightTitle_Lab);
     layout->addLayout(grid);
+    layout->addWidget(leftOutTextField);
     layout->addWidget(InsightNote_Lab);
 }
 
@@ -148,42 +168,34 @@ void InsightCard::setCaptions()
     InsightNote_Lab->setText(text("OverviewController_Insight_Note"));
     LatestPercentTitle_Lab->setText(text("OverviewController_Insight_Latest"));
     AveragePercentTitle_Lab->setText(text("OverviewController_Insight_Average"));
-    VariabilityTitle_Lab->setText(text("OverviewController_Insight_Variability"));
+    ZoneCountsTitle_Lab->setText(text("OverviewController_Insight_ZoneCounts"));
+    VariabilityTitle_Lab->setText(variabilityCaption(0));
     PredictedTitle_Lab->setText(text("OverviewController_Insight_Predicted"));
     BestOfPredictedTitle_Lab->setText(text("OverviewController_Insight_BestOfPredicted"));
-    // Each figure is named by its caption, and its remark by the same caption.
-    const QList<std::pair<QLabel*, QList<QLabel*>>> named = {
-        {LatestPercentTitle_Lab, {latestPercentTextField, latestZoneTextField}},
-        {AveragePercentTitle_Lab, {averagePercentTextField}},
-        {VariabilityTitle_Lab, {variabilityTextField, variabilityGuideTextField}},
-        {PredictedTitle_Lab, {predictedPefTextField}},
-        {BestOfPredictedTitle_Lab, {bestOfPredictedTextField}},
-    };
-    for (const auto& [caption, fields] : named) {
-        for (QLabel* field : fields) {
-            field->setAccessibleName(caption->text());
-        }
-    }
 }
 
 void InsightCard::showFigures(const Profile& profile, const QList<PFMPtr>& window, const QList<PFMPtr>& wholeDays,
                               const QDateTime& now)
 {
-    showLatest(profile, window);
-    showAverage(profile, window);
-    showVariability(profile, wholeDays, now);
+    const InsightFigures figures = InsightFigures::of(pefReadings(window), pefReadings(wholeDays), profile.best_Value,
+                                                      zonePlan(profile), static_cast<int>(PEFAxes::maximum));
+    showWindow(figures, window.isEmpty());
+    showVariability(profile, figures.variability, now);
     showPrediction(profile, now);
 }
 
 void InsightCard::clear()
 {
-    for (QLabel* field : {latestPercentTextField, latestZoneTextField, averagePercentTextField,
+    for (QLabel* field : {latestPercentTextField, latestZoneTextField, averagePercentTextField, zoneCountsTextField,
                           variabilityTextField, variabilityGuideTextField, predictedPefTextField,
-                          bestOfPredictedTextField}) {
+                          bestOfPredictedTextField, leftOutTextField}) {
         field->clear();
         field->setToolTip(QString());
+        field->setAccessibleName(QString());
         field->setAccessibleDescription(QString());
     }
+    leftOutTextField->hide();
+    VariabilityTitle_Lab->setText(variabilityCaption(0));
 }
 
 PeakFlowMath::ZonePlan InsightCard::zonePlan(const Profile& profile)
@@ -198,47 +210,35 @@ double InsightCard::heightCentimetres(const Profile& profile)
     return metric ? height : PeakFlowMath::centimetresFromFeet(height);
 }
 
-void InsightCard::showLatest(const Profile& profile, const QList<PFMPtr>& window)
+void InsightCard::showWindow(const InsightFigures& figures, bool noReadings)
 {
-    // The window's readings come newest first.
-    const int latest = window.isEmpty() ? 0 : window.first()->pefValue;
-    const std::optional<double> percent =
-        window.isEmpty() ? std::nullopt : PeakFlowMath::percentOfBest(latest, profile.best_Value);
-    showFigure(latestPercentTextField, percentFigure(percent),
-               window.isEmpty() ? "OverviewController_Insight_NoReadings" : "OverviewController_Insight_NoBest");
-    latestZoneTextField->setText(
-        percent ? zoneText(PeakFlowMath::zoneOf(latest, profile.best_Value, zonePlan(profile))) : QString());
+    const char* reason = noReadings ? "OverviewController_Insight_NoReadings"
+                         : figures.withinRange == 0 ? "OverviewController_Insight_OnlyAboveRange"
+                                                    : "OverviewController_Insight_NoBest";
+    latestZoneTextField->setText(figures.latestZone ? zoneText(*figures.latestZone) : QString());
+    showFigure(LatestPercentTitle_Lab, latestPercentTextField, percentFigure(figures.latestPercent), reason,
+               latestZoneTextField);
+    showFigure(AveragePercentTitle_Lab, averagePercentTextField, percentFigure(figures.averagePercent), reason);
+    showFigure(ZoneCountsTitle_Lab, zoneCountsTextField, zoneCountsText(figures.zoneCounts), reason);
+    leftOutTextField->setText(Localization::fill(
+        Localization::text(QStringLiteral("OverviewController_Insight_LeftOut"), Localization::Placeholder::count,
+                           QString::number(figures.leftOut)),
+        Localization::Placeholder::figure, QString::number(static_cast<int>(PEFAxes::maximum))));
+    leftOutTextField->setVisible(figures.leftOut > 0);
 }
 
-void InsightCard::showAverage(const Profile& profile, const QList<PFMPtr>& window)
+void InsightCard::showVariability(const Profile& profile, const PeakFlowMath::Variability& variability,
+                                  const QDateTime& now)
 {
-    std::optional<double> average;
-    if (!window.isEmpty() && profile.best_Value > 0) {
-        double sum = 0;
-        for (const PFMPtr& reading : window) {
-            sum += *PeakFlowMath::percentOfBest(reading->pefValue, profile.best_Value);
-        }
-        average = sum / static_cast<double>(window.size());
-    }
-    showFigure(averagePercentTextField, percentFigure(average),
-               window.isEmpty() ? "OverviewController_Insight_NoReadings" : "OverviewController_Insight_NoBest");
-}
-
-void InsightCard::showVariability(const Profile& profile, const QList<PFMPtr>& wholeDays, const QDateTime& now)
-{
-    // Morning and evening readings of the same day make the variability, so the overview's time of
-    // day does not narrow it: it takes every reading of the most recent days with readings within
-    // the overview's days.
-    const RecentDays recent = recentDays(wholeDays, variabilityDays);
-    const std::optional<double> variability =
-        PeakFlowMath::diurnalVariability(recent.readings, recent.from, recent.to);
-    showFigure(variabilityTextField, percentFigure(variability), "OverviewController_Insight_NeedsTwoReadings");
+    VariabilityTitle_Lab->setText(variabilityCaption(variability.days));
     // Without a birthday the adult guide, the stricter one, applies.
     const bool child = profile.birthday && ProfileTexts::age(profile.birthday->toDateTime(), now) < childUnderYears;
-    const bool above = variability && *variability > (child ? childGuidePercent : adultGuidePercent);
+    const bool above = variability.percent && *variability.percent > (child ? childGuidePercent : adultGuidePercent);
     variabilityGuideTextField->setText(
         above ? text(child ? "OverviewController_Insight_AboveChildGuide" : "OverviewController_Insight_AboveAdultGuide")
               : QString());
+    showFigure(VariabilityTitle_Lab, variabilityTextField, percentFigure(variability.percent),
+               "OverviewController_Insight_NeedsTwoReadings", variabilityGuideTextField);
 }
 
 void InsightCard::showPrediction(const Profile& profile, const QDateTime& now)
@@ -248,7 +248,7 @@ void InsightCard::showPrediction(const Profile& profile, const QDateTime& now)
         profile.birthday ? PeakFlowMath::predictedPef(male, ProfileTexts::age(profile.birthday->toDateTime(), now),
                                                       heightCentimetres(profile))
                          : std::nullopt;
-    showFigure(predictedPefTextField,
+    showFigure(PredictedTitle_Lab, predictedPefTextField,
                predicted ? std::optional<QString>(Localization::text(
                                QStringLiteral("OverviewController_Insight_LitresPerMinute"),
                                Localization::Placeholder::figure, NumberText::shown(*predicted, 0)))
@@ -257,6 +257,6 @@ void InsightCard::showPrediction(const Profile& profile, const QDateTime& now)
     const std::optional<double> bestOfPredicted =
         predicted && profile.best_Value > 0 ? std::optional<double>(100.0 * profile.best_Value / *predicted)
                                             : std::nullopt;
-    showFigure(bestOfPredictedTextField, percentFigure(bestOfPredicted),
+    showFigure(BestOfPredictedTitle_Lab, bestOfPredictedTextField, percentFigure(bestOfPredicted),
                predicted ? "OverviewController_Insight_NoBest" : "OverviewController_Insight_NeedsAgeAndHeight");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Brisvale/records/InsightFigures.h"
 #include "Brisvale/records/PFM.h"
 #include "Brisvale/records/PeakFlowMath.h"
 #include "Brisvale/records/Profile.h"
@@ -9,18 +10,18 @@
 class QLabel;
 
 // The overview's "Insight" card, under its existing figures: the latest reading and the window's
-// average as a percentage of the best value, the day-to-day variability, and the predicted PEF
-// with the best value as a percentage of it. A figure without a value shows "–", and its tooltip
-// (and accessible description) says what it needs. Percentages are shown with one decimal, the
-// predicted PEF in whole l/min, both in the user's locale.
+// average as a percentage of the best value, how many of the window's readings fell in each zone,
+// the within-day (diurnal) variability with the number of days it was taken over, and the
+// predicted PEF with the best value as a percentage of it. Readings above the meter's range are
+// left out of these figures, and the card says how many. A figure without a value shows "–", and
+// its tooltip (and accessible description) says what it needs. Percentages are shown with one
+// decimal, the predicted PEF in whole l/min, both in the user's locale. A reader hears each figure
+// as its caption, then its value with unit and remark, or the reason it has none.
 class InsightCard : public QFrame {
     Q_OBJECT
 
 public:
     explicit InsightCard(QWidget* parent = nullptr);
-
-    // Days with readings that the variability looks back over, newest first.
-    static constexpr int variabilityDays = 14;
 
     // The captions and the note, in the current texts.
     void setCaptions();
@@ -43,21 +44,23 @@ public:
     QLabel* InsightNote_Lab = nullptr;
     QLabel* LatestPercentTitle_Lab = nullptr;
     QLabel* AveragePercentTitle_Lab = nullptr;
+    QLabel* ZoneCountsTitle_Lab = nullptr;
     QLabel* VariabilityTitle_Lab = nullptr;
     QLabel* PredictedTitle_Lab = nullptr;
     QLabel* BestOfPredictedTitle_Lab = nullptr;
     QLabel* latestPercentTextField = nullptr;
     QLabel* latestZoneTextField = nullptr;
     QLabel* averagePercentTextField = nullptr;
+    QLabel* zoneCountsTextField = nullptr;
     QLabel* variabilityTextField = nullptr;
     QLabel* variabilityGuideTextField = nullptr;
     QLabel* predictedPefTextField = nullptr;
     QLabel* bestOfPredictedTextField = nullptr;
+    QLabel* leftOutTextField = nullptr; // how many readings above the meter's range were left out; hidden at 0
 
 private:
     void buildInterface();
-    void showLatest(const Profile& profile, const QList<PFMPtr>& window);
-    void showAverage(const Profile& profile, const QList<PFMPtr>& window);
-    void showVariability(const Profile& profile, const QList<PFMPtr>& wholeDays, const QDateTime& now);
+    void showWindow(const InsightFigures& figures, bool noReadings);
+    void showVariability(const Profile& profile, const PeakFlowMath::Variability& variability, const QDateTime& now);
     void showPrediction(const Profile& profile, const QDateTime& now);
 };

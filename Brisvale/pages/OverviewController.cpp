@@ -3,6 +3,7 @@
 #include "Brisvale/pages/FilterControls.h"
 #include "Brisvale/pages/InsightCard.h"
 #include "Brisvale/pages/PageCard.h"
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Icons.h"
@@ -223,6 +224,7 @@ void OverviewController::refreshStatistics()
     bestValueTextField->setText(QString::number(profile.best_Value));
     const bool male = Gender_DB::fromDbId(profile.gender)->id == Gender_DB::Defaults::Male;
     setUserIcon(male ? QStringLiteral("icon_User_male") : QStringLiteral("icon_User_female"));
+    nameFigures();
     const std::optional<ConditionReturnInfo> wholeDays = ConditionProcess::queryWholeDays();
     insightCard->showFigures(profile, readings, wholeDays ? wholeDays->pfm : QList<PFMPtr>(), now);
 }
@@ -233,9 +235,38 @@ void OverviewController::clearStatistics()
                           lastMeasDateTextField, lastMeasTimeTextField, pefAveTextField,
                           fev1AveTextField, bestValueTextField}) {
         field->clear();
+        field->setAccessibleName(QString());
     }
     setUserIcon(QString());
     insightCard->clear();
+}
+
+// A reader hears each figure with its caption and its unit: the rows of the total and the newest
+// reading as they read on the page ("Total readings: 12"), the averages and the best value as
+// "Best value: 450 l/min".
+void OverviewController::nameFigures()
+{
+    const auto row = [](std::initializer_list<const QLabel*> labels) {
+        QStringList texts;
+        for (const QLabel* label : labels) {
+            if (!label->text().isEmpty()) {
+                texts << label->text();
+            }
+        }
+        return texts.join(QLatin1Char(' '));
+    };
+    totalMeasurementTextField->setAccessibleName(row({TotalTitle_Lab, TotalMeasure_Lab, totalMeasurementTextField}));
+    lastMeasDateTextField->setAccessibleName(
+        row({LastTitle_Lab, LastMeasure_Lab, lastMeasDateTextField, lastMeasTimeTextField}));
+    const auto withUnit = [](const char* unitKey, const QLabel* figure) {
+        return Localization::text(QString::fromLatin1(unitKey), Localization::Placeholder::figure, figure->text());
+    };
+    Accessibility::nameFigure(*pefAveTextField, AverageTitle_Lab->text(),
+                              withUnit("OverviewController_Insight_LitresPerMinute", pefAveTextField));
+    Accessibility::nameFigure(*fev1AveTextField, AverageTitle_Lab->text(),
+                              withUnit("OverviewController_Litres", fev1AveTextField));
+    Accessibility::nameFigure(*bestValueTextField, BestValueTitle_Lab->text(),
+                              withUnit("OverviewController_Insight_LitresPerMinute", bestValueTextField));
 }
 
 void OverviewController::setUserIcon(const QString& name)

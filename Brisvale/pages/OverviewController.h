@@ -83,6 +83,7 @@ private:
     QScrollArea* buildInsightArea();
     void setCaptions();
     void clearStatistics();
+    void nameFigures();
     void setUserIcon(const QString& name);
 
     FilterControls* filterControls = nullptr;

@@ -7,8 +7,6 @@
 
 #include "ChartEngine/views/LineChartView.h"
 
-#include <QMap>
-
 namespace {
 
 constexpr qint32 drawnMaximum = qint32(PEFAxes::maximum);
@@ -90,14 +88,14 @@ QString PEFController::spokenTotals(const QList<PFMPtr>& readings, const Profile
     if (profile.best_Value <= 0) {
         return text("PEFController_Summary_NoBestValue");
     }
-    QMap<Zone, int> counts;
+    QList<int> pefs;
     for (const PFMPtr& reading : readings) {
-        ++counts[*zoneOf(reading->pefValue, profile)];
+        pefs << reading->pefValue;
     }
+    const PeakFlowMath::ZoneCounts counts = PeakFlowMath::zoneCounts(pefs, profile.best_Value, zonePlan(profile));
     return text("PEFController_Summary_BestValue").arg(litresPerMinute(profile.best_Value)) + QLatin1Char(' ')
            + text("PEFController_Summary_Zones")
-                 .arg(QString::number(counts.value(Zone::green)), QString::number(counts.value(Zone::yellow)),
-                      QString::number(counts.value(Zone::red)));
+                 .arg(QString::number(counts.green), QString::number(counts.yellow), QString::number(counts.red));
 }
 
 DataMaxValueDelegate::Maximum PEFController::largestValue(const QList<PFMPtr>& readings) const

@@ -47,6 +47,11 @@ QLabel* captionForReader(QWidget& field, const QString& key)
     return caption;
 }
 
+void nameFigure(QWidget& figure, const QString& caption, const QString& said)
+{
+    figure.setAccessibleName(Localization::text(QStringLiteral("Accessibility_Figure")).arg(caption, said));
+}
+
 QWidget* firstControl(const QWidget& page)
 {
     for (QWidget* next = page.nextInFocusChain(); next && next != &page; next = next->nextInFocusChain()) {

@@ -25,6 +25,11 @@ void nameField(QWidget& field, const QString& key);
 // that takes the field takes the caption too, so that the two stay siblings.
 QLabel* captionForReader(QWidget& field, const QString& key);
 
+// A figure shown beside its caption: its name becomes what a reader says of it, the caption and
+// then `said` (the value with its unit, or why there is none): "Best value: 450 l/min". A reader
+// that reads the figure alone still hears what it is.
+void nameFigure(QWidget& figure, const QString& caption, const QString& said);
+
 // The first control of a page that the Tab key reaches (visible, enabled, taking Tab focus), in
 // the window's focus order; none when the page has no such control.
 QWidget* firstControl(const QWidget& page);

@@ -1,9 +1,8 @@
 #include "Brisvale/records/PeakFlowMath.h"
 
-#include <QMap>
-
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace PeakFlowMath {
 
@@ -38,34 +37,33 @@ std::optional<double> percentOfBest(int pef, int bestValue)
     return 100.0 * pef / bestValue;
 }
 
-std::optional<double> diurnalVariability(const QList<QPair<QDateTime, int>>& readings, QDate from, QDate to)
+Variability diurnalVariability(const QList<Reading>& readings, int days)
 {
-    QMap<QDate, DayRange> days;
+    std::map<QDate, DayRange> ranges;
     for (const auto& [when, pef] : readings) {
-        const QDate day = when.toLocalTime().date();
-        if (day < from || day > to)
-            continue;
-        auto found = days.find(day);
-        if (found == days.end()) {
-            days.insert(day, {pef, pef, 1});
+        const auto [found, first] = ranges.try_emplace(when.toLocalTime().date(), DayRange{pef, pef, 1});
+        if (first) {
             continue;
         }
-        found->lowest = std::min(found->lowest, pef);
-        found->highest = std::max(found->highest, pef);
-        ++found->count;
+        DayRange& range = found->second;
+        range.lowest = std::min(range.lowest, pef);
+        range.highest = std::max(range.highest, pef);
+        ++range.count;
     }
+    // The most recent days first; only a day with two readings and a positive mean takes a place.
     double sum = 0;
-    int counted = 0;
-    for (const DayRange& range : std::as_const(days)) {
-        const double mean = (static_cast<double>(range.highest) + range.lowest) / 2.0;
-        if (range.count < 2 || mean <= 0)
+    Variability variability;
+    for (auto range = ranges.crbegin(); range != ranges.crend() && variability.days < days; ++range) {
+        const auto& [lowest, highest, count] = range->second;
+        const double mean = (static_cast<double>(highest) + lowest) / 2.0;
+        if (count < 2 || mean <= 0)
             continue;
-        sum += (static_cast<double>(range.highest) - range.lowest) / mean * 100.0;
-        ++counted;
+        sum += (static_cast<double>(highest) - lowest) / mean * 100.0;
+        ++variability.days;
     }
-    if (counted == 0)
-        return std::nullopt;
-    return sum / counted;
+    if (variability.days > 0)
+        variability.percent = sum / variability.days;
+    return variability;
 }
 
 double centimetresFromFeet(double feet)
@@ -108,6 +106,25 @@ Zone zoneOf(int pef, int bestValue, ZonePlan plan)
     if (scaled >= static_cast<qint64>(red) * bestValue)
         return Zone::yellow;
     return Zone::red;
+}
+
+ZoneCounts zoneCounts(const QList<int>& pefs, int bestValue, ZonePlan plan)
+{
+    ZoneCounts counts;
+    for (const int pef : pefs) {
+        switch (zoneOf(pef, bestValue, plan)) {
+        case Zone::green:
+            ++counts.green;
+            break;
+        case Zone::yellow:
+            ++counts.yellow;
+            break;
+        case Zone::red:
+            ++counts.red;
+            break;
+        }
+    }
+    return counts;
 }
 
 ZonePlan zonePlanFromStored(int stored)

@@ -636,8 +636,24 @@
         <translation>Average, % of best value</translation>
     </message>
     <message id="OverviewController_Insight_Variability">
-        <source>Day-to-day variability, last 14 days with readings</source>
-        <translation>Day-to-day variability, last 14 days with readings</translation>
+        <source>Within-day (diurnal) variability</source>
+        <translation>Within-day (diurnal) variability</translation>
+    </message>
+    <message id="OverviewController_Insight_VariabilityOverOneDay">
+        <source>Within-day (diurnal) variability, over 1 day</source>
+        <translation>Within-day (diurnal) variability, over 1 day</translation>
+    </message>
+    <message id="OverviewController_Insight_VariabilityOverDays">
+        <source>Within-day (diurnal) variability, over [:NR] days</source>
+        <translation>Within-day (diurnal) variability, over [:NR] days</translation>
+    </message>
+    <message id="OverviewController_Insight_ZoneCounts">
+        <source>Readings in each zone</source>
+        <translation>Readings in each zone</translation>
+    </message>
+    <message id="OverviewController_Insight_ZoneCountsValue">
+        <source>%1 green, %2 yellow, %3 red</source>
+        <translation>%1 green, %2 yellow, %3 red</translation>
     </message>
     <message id="OverviewController_Insight_Predicted">
         <source>Predicted PEF for age, sex and height</source>
@@ -658,6 +674,10 @@
     <message id="OverviewController_Insight_None">
         <source>–</source>
         <translation>–</translation>
+    </message>
+    <message id="OverviewController_Insight_WithRemark">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
     <message id="OverviewController_Insight_GreenZone">
         <source>green zone</source>
@@ -683,6 +703,10 @@
         <source>no readings in the chosen days and time of day</source>
         <translation>no readings in the chosen days and time of day</translation>
     </message>
+    <message id="OverviewController_Insight_OnlyAboveRange">
+        <source>only readings above the meter's range</source>
+        <translation>only readings above the meter's range</translation>
+    </message>
     <message id="OverviewController_Insight_NoBest">
         <source>no best value set</source>
         <translation>no best value set</translation>
@@ -694,6 +718,18 @@
     <message id="OverviewController_Insight_NeedsAgeAndHeight">
         <source>needs age 15 to 85 and height 100 to 250 cm</source>
         <translation>needs age 15 to 85 and height 100 to 250 cm</translation>
+    </message>
+    <message id="OverviewController_Insight_LeftOut">
+        <source>Readings above the meter's range (over [:FI] l/min, shown as &quot;Hi&quot;) left out of these figures: [:NR]</source>
+        <translation>Readings above the meter's range (over [:FI] l/min, shown as &quot;Hi&quot;) left out of these figures: [:NR]</translation>
+    </message>
+    <message id="OverviewController_Litres">
+        <source>[:FI] litres</source>
+        <translation>[:FI] litres</translation>
+    </message>
+    <message id="Accessibility_Figure">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message id="ViewController_AlertMessage_PFMClockReadFailed">
         <source>The meter's clock could not be read, so nothing was downloaded. The readings stay in the meter.</source>

@@ -7,6 +7,7 @@
 #include "support/GermanLocale.h"
 #include "support/QtPrinters.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <memory>
@@ -95,11 +96,44 @@ TEST_F(Insight, TheVariabilityLooksBackOverTheLatestFourteenDaysWithReadings)
     // Fifteen days with a morning and an evening reading: 20 February varies by 50 %, the
     // fourteen days from 24 February to 9 March by 10 %.
     QList<Reading> readings{{at(2, 20, 8), 300}, {at(2, 20, 20), 500}};
-    for (int day = 0; day < InsightCard::variabilityDays; ++day) {
+    for (int day = 0; day < InsightFigures::variabilityDays; ++day) {
         const QDate date = QDate(2026, 2, 24).addDays(day);
         readings << Reading(QDateTime(date, QTime(8, 0)), 380) << Reading(QDateTime(date, QTime(20, 0)), 420);
     }
     EXPECT_EQ(overviewOf(readings)->insightCard->variabilityTextField->text(), QStringLiteral("10.0 %"));
+}
+
+TEST_F(Insight, TheCardCountsTheZonesSaysWhatItLeftOutAndHowManyDaysTheVariabilityTook)
+{
+    // Within-day variability: 10 March 10 %, 9 March 20 %, 5 March 0 %, 4 March 50 %, 15 January
+    // 50 %. 8 March's 950 is left out, so that day holds one reading, as 6 March and 25 February do.
+    const auto overview = overviewOf({{at(1, 15, 8), 300}, {at(1, 15, 20), 500}, {at(2, 25, 8), 250},
+                                      {at(3, 4, 8), 500},  {at(3, 4, 20), 300},  {at(3, 5, 7, 30), 400},
+                                      {at(3, 5, 21), 400}, {at(3, 6, 8), 400},   {at(3, 8, 8), 950},
+                                      {at(3, 8, 20), 400}, {at(3, 9, 8), 360},   {at(3, 9, 19), 440},
+                                      {at(3, 10, 8), 380}, {at(3, 10, 14), 420}});
+    const InsightCard& card = *overview->insightCard;
+    const QString leftOne = text("OverviewController_Insight_LeftOut").replace("[:FI]", "900").replace("[:NR]", "1");
+    // The variability's caption and figure, the zone counts and what was left out (none when hidden).
+    const struct { DayRange days; TimeOfDay time; QStringList shown; } cases[] = {
+        {sevenDays, wholeDay,
+         {"Within-day (diurnal) variability, over 4 days", "20.0 %", "7 green, 3 yellow, 0 red", leftOne}},
+        {allDays, wholeDay,
+         {"Within-day (diurnal) variability, over 5 days", "26.0 %", "8 green, 4 yellow, 1 red", leftOne}},
+        {sevenDays, morning,
+         {"Within-day (diurnal) variability, over 4 days", "20.0 %", "3 green, 2 yellow, 0 red", leftOne}},
+        {allDays, afternoon,
+         {"Within-day (diurnal) variability, over 5 days", "26.0 %", "5 green, 1 yellow, 0 red", ""}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::to_string(test.days) + " " + std::to_string(test.time));
+        choose(overview->dayPopUp, test.days);
+        choose(overview->timePopUp, test.time);
+        EXPECT_EQ(QStringList({card.VariabilityTitle_Lab->text(), card.variabilityTextField->text(),
+                               card.zoneCountsTextField->text(),
+                               card.leftOutTextField->isHidden() ? QString() : card.leftOutTextField->text()}),
+                  test.shown);
+    }
 }
 
 TEST_F(Insight, TheLatestReadingIsNamedByItsZoneUnderTheProfilesPlan)
@@ -144,6 +178,8 @@ TEST_F(Insight, AFigureWithoutAValueShowsADashAndWhatItNeeds)
     } cases[] = {
         {"no readings, latest", {}, asIs, &InsightCard::latestPercentTextField, {none, noReadings}},
         {"no readings, average", {}, asIs, &InsightCard::averagePercentTextField, {none, noReadings}},
+        {"only readings above the range", {{at(3, 10, 8), 950}}, asIs, &InsightCard::zoneCountsTextField,
+         {none, text("OverviewController_Insight_OnlyAboveRange")}},
         {"one reading a day", {{at(3, 9, 8), 400}, {at(3, 10, 8), 400}}, asIs, &InsightCard::variabilityTextField,
          {none, text("OverviewController_Insight_NeedsTwoReadings")}},
         {"no best value, latest", twoDays, noBestValue, &InsightCard::latestPercentTextField, {none, noBest}},
@@ -226,23 +262,36 @@ TEST_F(Insight, PercentagesUseTheLocalesDecimalSeparator)
     EXPECT_EQ(overview->insightCard->variabilityTextField->text(), QStringLiteral("18,2 %"));
 }
 
-TEST_F(Insight, EveryFigureIsNamedByItsCaptionAndTheCardSaysItIsNoDiagnosis)
+TEST_F(Insight, TheCardSaysItIsNoDiagnosis)
 {
     const auto overview = overviewOf({});
+    EXPECT_TRUE(overview->insightCard->InsightNote_Lab->text().contains(QLatin1String("not a diagnosis")));
+    EXPECT_TRUE(overview->insightCard->InsightNote_Lab->text().contains(QLatin1String("doctor")));
+}
+
+TEST_F(Insight, AReaderHearsEachFigureWithItsCaptionAndValueOrWhyItHasNone)
+{
+    const auto overview = overviewOf({{at(3, 9, 8), 400}, {at(3, 9, 20), 480}, {at(3, 10, 8), 450}},
+                                     [](Profile& p) { p.height = 0.0f; });
     const InsightCard& card = *overview->insightCard;
-    const QList<std::pair<QLabel*, QLabel*>> named = {
-        {card.LatestPercentTitle_Lab, card.latestPercentTextField},
-        {card.LatestPercentTitle_Lab, card.latestZoneTextField},
-        {card.AveragePercentTitle_Lab, card.averagePercentTextField},
-        {card.VariabilityTitle_Lab, card.variabilityTextField},
-        {card.VariabilityTitle_Lab, card.variabilityGuideTextField},
-        {card.PredictedTitle_Lab, card.predictedPefTextField},
-        {card.BestOfPredictedTitle_Lab, card.bestOfPredictedTextField},
+    const QString needsAge = text("OverviewController_Insight_NeedsAgeAndHeight");
+    // What a reader hears of each figure: its name, and its description.
+    const QList<std::pair<QLabel*, QStringList>> heard = {
+        {card.latestPercentTextField, {"Latest reading, % of best value: 90.0 %, green zone", ""}},
+        {card.averagePercentTextField, {"Average, % of best value: 88.7 %", ""}},
+        {card.zoneCountsTextField, {"Readings in each zone: 3 green, 0 yellow, 0 red", ""}},
+        {card.variabilityTextField, {"Within-day (diurnal) variability, over 1 day: 18.2 %, above the 10 % guide", ""}},
+        {card.predictedPefTextField, {"Predicted PEF for age, sex and height: " + needsAge, needsAge}},
+        {card.bestOfPredictedTextField, {"Best value, % of predicted PEF: " + needsAge, needsAge}},
+        {overview->totalMeasurementTextField, {"Total readings: 3", ""}},
+        {overview->lastMeasDateTextField, {"Latest readings: 2026/03/10 AM 08:00", ""}},
+        {overview->pefAveTextField, {"Average PEF and FEV1: 443 l/min", ""}},
+        {overview->fev1AveTextField, {"Average PEF and FEV1: 3.0 litres", ""}},
+        {overview->bestValueTextField, {"Best value: 500 l/min", ""}},
     };
-    for (const auto& [caption, field] : named) {
-        EXPECT_FALSE(caption->text().isEmpty()) << field->objectName().toStdString();
-        EXPECT_EQ(field->accessibleName(), caption->text()) << field->objectName().toStdString();
+    for (const auto& [field, expected] : heard) {
+        const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(field);
+        EXPECT_EQ(QStringList({reader->text(QAccessible::Name), reader->text(QAccessible::Description)}), expected)
+            << field->objectName().toStdString();
     }
-    EXPECT_TRUE(card.InsightNote_Lab->text().contains(QLatin1String("not a diagnosis")));
-    EXPECT_TRUE(card.InsightNote_Lab->text().contains(QLatin1String("doctor")));
 }

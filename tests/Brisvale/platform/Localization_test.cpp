@@ -90,7 +90,12 @@ const QStringList pageKeys = {
     "OverviewController_Insight_RedZone", "OverviewController_Insight_AboveAdultGuide",
     "OverviewController_Insight_AboveChildGuide", "OverviewController_Insight_NoReadings",
     "OverviewController_Insight_NoBest", "OverviewController_Insight_NeedsTwoReadings",
-    "OverviewController_Insight_NeedsAgeAndHeight",
+    "OverviewController_Insight_NeedsAgeAndHeight", "OverviewController_Insight_VariabilityOverOneDay",
+    "OverviewController_Insight_VariabilityOverDays", "OverviewController_Insight_ZoneCounts",
+    "OverviewController_Insight_ZoneCountsValue", "OverviewController_Insight_OnlyAboveRange",
+    "OverviewController_Insight_WithRemark", "OverviewController_Insight_LeftOut",
+    // What a reader hears of the overview's figures.
+    "OverviewController_Litres", "Accessibility_Figure",
     // The standard dialogue buttons.
     "Yes", "No", "Cancel",
     // What failed and what was kept when the meter or the store fails, and refused values.
@@ -221,6 +226,10 @@ TEST(Localization, TextsCarryThePlaceholdersTheirCallersFillIn)
         {"TrafficLightsController_AlertMessage_MeterFailed", "[:BV]"},
         {"OverviewController_Insight_Percent", "[:FI]"},
         {"OverviewController_Insight_LitresPerMinute", "[:FI]"},
+        {"OverviewController_Insight_VariabilityOverDays", "[:NR]"},
+        {"OverviewController_Insight_LeftOut", "[:NR]"},
+        {"OverviewController_Insight_LeftOut", "[:FI]"},
+        {"OverviewController_Litres", "[:FI]"},
     };
     for (const auto& [key, marker] : carriers) {
         EXPECT_TRUE(Localization::text(key).contains(QLatin1String(marker))) << key;

@@ -13,7 +13,7 @@ namespace {
 
 using PeakFlowMath::Zone;
 using PeakFlowMath::ZonePlan;
-using Readings = QList<QPair<QDateTime, int>>;
+using Readings = QList<PeakFlowMath::Reading>;
 
 // A day of March 2026, and a local or a UTC moment of it.
 QDate march(int day)
@@ -54,46 +54,46 @@ TEST(PeakFlowMath, PercentOfBestIsAShareOfAPositiveBestValue)
     }
 }
 
-TEST(PeakFlowMath, DiurnalVariabilityIsTheMeanOfTheLocalDaysWithTwoReadings)
+TEST(PeakFlowMath, DiurnalVariabilityIsTheMeanOfTheMostRecentLocalDaysWithTwoReadings)
 {
+    const int all = 14;
     const struct {
         const char* name;
         Readings readings;
-        QDate from;
-        QDate to;
+        int days; // the most it may take
         std::optional<double> variability;
+        int daysTaken;
     } cases[] = {
-        {"one day", {{local(2, 8), 400}, {local(2, 20), 480}}, march(1), march(31), 18.1818181818},
-        {"two days",
-         {{local(2, 8), 400}, {local(2, 20), 480}, {local(3, 8), 430}, {local(3, 20), 450}},
-         march(1), march(31), 11.3636363636},
-        {"highest and lowest of three", {{local(5, 7), 350}, {local(5, 12), 300}, {local(5, 21), 400}},
-         march(5), march(5), 28.5714285714},
-        {"a day with one reading is left out",
-         {{local(6, 8), 500}, {local(6, 20), 450}, {local(7, 8), 200}}, march(1), march(31), 10.5263157895},
-        {"equal readings", {{local(8, 8), 400}, {local(8, 20), 400}}, march(1), march(31), 0.0},
-        {"no day with two readings", {{local(2, 8), 400}, {local(3, 8), 480}}, march(1), march(31),
-         std::nullopt},
-        {"no readings", {}, march(1), march(31), std::nullopt},
-        {"both bounds included",
-         {{local(2, 8), 250}, {local(2, 20), 310}, {local(9, 0, 0), 600}, {local(9, 23, 59), 610}},
-         march(2), march(9), 11.5407319953},
-        {"days outside from..to are left out",
-         {{local(1, 8), 100}, {local(1, 20), 500}, {local(2, 8), 400}, {local(2, 20), 440},
-          {local(10, 8), 100}, {local(10, 20), 500}},
-         march(2), march(9), 9.5238095238},
-        {"from after to", {{local(2, 8), 400}, {local(2, 20), 480}}, march(3), march(1), std::nullopt},
+        {"one day", {{local(2, 8), 400}, {local(2, 20), 480}}, all, 18.1818181818, 1},
+        {"two days", {{local(2, 8), 400}, {local(2, 20), 480}, {local(3, 8), 430}, {local(3, 20), 450}}, all,
+         11.3636363636, 2},
+        {"highest and lowest of three", {{local(5, 7), 350}, {local(5, 12), 300}, {local(5, 21), 400}}, all,
+         28.5714285714, 1},
+        {"a day with one reading is left out", {{local(6, 8), 500}, {local(6, 20), 450}, {local(7, 8), 200}}, all,
+         10.5263157895, 1},
+        // 9 March varies by 9.5 %, 7 March by 50 %, 6 March by 18.2 %; 8 March holds one reading.
+        {"a day with one reading takes no place",
+         {{local(9, 8), 400}, {local(9, 20), 440}, {local(8, 8), 500}, {local(7, 8), 300}, {local(7, 20), 500},
+          {local(6, 8), 400}, {local(6, 20), 480}},
+         2, 29.7619047619, 2},
+        {"the most recent days, in any order",
+         {{local(6, 8), 400}, {local(6, 20), 480}, {local(9, 20), 440}, {local(7, 20), 500}, {local(9, 8), 400},
+          {local(7, 8), 300}},
+         1, 9.5238095238, 1},
+        {"equal readings", {{local(8, 8), 400}, {local(8, 20), 400}}, all, 0.0, 1},
+        {"no day with two readings", {{local(2, 8), 400}, {local(3, 8), 480}}, all, std::nullopt, 0},
+        {"no readings", {}, all, std::nullopt, 0},
         // 23:30 UTC on 1 March and 21:00 UTC on 2 March are both on the 2nd in Berlin.
-        {"two UTC days, one local day", {{utc(1, 23, 30), 400}, {utc(2, 21, 0), 480}}, march(2), march(2),
-         18.1818181818},
+        {"two UTC days, one local day", {{utc(1, 23, 30), 400}, {utc(2, 21, 0), 480}}, all, 18.1818181818, 1},
         // Berlin skips from 02:00 to 03:00 on 29 March: 00:30 UTC is 01:30, 01:30 UTC is 03:30.
-        {"the day the clocks go forward", {{utc(29, 0, 30), 400}, {utc(29, 1, 30), 480}}, march(29),
-         march(29), 18.1818181818},
-        {"two readings of zero", {{local(2, 8), 0}, {local(2, 20), 0}}, march(1), march(31), std::nullopt},
+        {"the day the clocks go forward", {{utc(29, 0, 30), 400}, {utc(29, 1, 30), 480}}, all, 18.1818181818, 1},
+        {"two readings of zero take no place", {{local(2, 8), 0}, {local(2, 20), 0}, {local(1, 8), 400},
+         {local(1, 20), 480}}, 1, 18.1818181818, 1},
     };
     for (const auto& test : cases) {
-        expectValue(PeakFlowMath::diurnalVariability(test.readings, test.from, test.to), test.variability,
-                    1e-9, test.name);
+        const PeakFlowMath::Variability variability = PeakFlowMath::diurnalVariability(test.readings, test.days);
+        expectValue(variability.percent, test.variability, 1e-9, test.name);
+        EXPECT_EQ(variability.days, test.daysTaken) << test.name;
     }
 }
 
