@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 TEST(Console, CaptureTakesTheLinesExactly)
 {
     QStringList lines;
@@ -12,6 +14,34 @@ TEST(Console, CaptureTakesTheLinesExactly)
     Console::printLine(QStringLiteral("切換頁 發送通知值"));
     Console::setCapture({});
     EXPECT_EQ(lines, QStringList{QStringLiteral("切換頁 發送通知值")});
+}
+
+// The lines name users and readings: they reach standard output only when the user asks for
+// them; a line that must be seen goes to standard error either way.
+TEST(Console, LinesReachStandardOutputOnlyWhenAsked)
+{
+    struct Row {
+        bool verbose;
+        void (*print)(const QString&);
+        std::string out;
+        std::string err;
+    };
+    const Row rows[] = {
+        {false, Console::printLine, "", ""},
+        {true, Console::printLine, "email : 體驗@example.org\n", ""},
+        {false, Console::printError, "", "email : 體驗@example.org\n"},
+        {true, Console::printError, "", "email : 體驗@example.org\n"},
+    };
+    for (const Row& row : rows) {
+        Console::setVerbose(row.verbose);
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        row.print(QStringLiteral("email : 體驗@example.org"));
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), row.out) << row.verbose;
+        EXPECT_EQ(err, row.err) << row.verbose;
+    }
+    Console::setVerbose(false);
 }
 
 TEST(FatalDeathTest, StopShowsTheMessageThroughTheHookAndExitsNonZero)
