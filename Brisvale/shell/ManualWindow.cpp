@@ -22,8 +22,7 @@ ManualWindow::ManualWindow(QWidget* parent) : QDialog(parent, Qt::Window)
     browser->setHtml(HelpManual::text());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    closeButton = buttons->button(QDialogButtonBox::Close);
-    Look::styleDefaultButton(*closeButton);
+    Look::styleDefaultButton(*buttons->button(QDialogButtonBox::Close));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

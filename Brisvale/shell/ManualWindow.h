@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-class QPushButton;
 class QTextBrowser;
 
 // The user manual in a window of the application's own, for a desktop where no browser can be
@@ -16,5 +15,4 @@ public:
     explicit ManualWindow(QWidget* parent = nullptr);
 
     QTextBrowser* browser = nullptr;
-    QPushButton* closeButton = nullptr;
 };

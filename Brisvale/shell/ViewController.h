@@ -109,8 +109,6 @@ public:
     QToolButton* SettingsBtn = nullptr;
     QToolButton* synceBtn = nullptr;
     QToolButton* HelpBtn = nullptr;
-    // The manual's own window while it is open.
-    QPointer<ManualWindow> manualWindow;
 
 private:
     // What the window needs of each page, whatever its class.
@@ -152,4 +150,6 @@ private:
     DataElementProcess dataConditionHub;
     bool CurrentlyStatus = false;
     bool CurrentlySettingsStatus = false;
+    // The manual's own window while it is open.
+    QPointer<ManualWindow> manualWindow;
 };
