@@ -12,17 +12,37 @@ Capture& capture()
     static Capture current;
     return current;
 }
+
+bool& verbosity()
+{
+    static bool verbose = false;
+    return verbose;
+}
+
+void write(const QString& line, std::FILE* stream)
+{
+    const QByteArray text = line.toUtf8() + '\n';
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stream);
+    std::fflush(stream);
+}
 }
 
 void printLine(const QString& line)
 {
     if (capture()) {
         capture()(line);
-        return;
+    } else if (verbosity()) {
+        write(line, stdout);
     }
-    const QByteArray text = line.toUtf8() + '\n';
-    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
-    std::fflush(stdout);
+}
+
+void printError(const QString& line)
+{
+    if (capture()) {
+        capture()(line);
+    } else {
+        write(line, stderr);
+    }
 }
 
 QString momentText(const QDateTime& moment)
@@ -33,6 +53,11 @@ QString momentText(const QDateTime& moment)
 void setCapture(Capture replacement)
 {
     capture() = std::move(replacement);
+}
+
+void setVerbose(bool verbose)
+{
+    verbosity() = verbose;
 }
 
 }

@@ -67,7 +67,7 @@ void holdBackQueuedWork()
 
 void stop(const QString& message)
 {
-    Console::printLine(message);
+    Console::printError(message);
     holdBackQueuedWork();
     if (hook()) {
         // The hook runs once: a failure inside it must not come back here.

@@ -22,15 +22,21 @@ HelpManual::Opener& opener()
     return current;
 }
 
-bool writeManual(const QString& path)
+QByteArray manualBytes()
 {
     static const bool initialized = (initializeHelpResources(), true);
     Q_UNUSED(initialized);
     QFile source(QStringLiteral(":/help/manual.html"));
-    if (!source.open(QIODevice::ReadOnly) || !QDir().mkpath(QFileInfo(path).absolutePath())) {
+    return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+}
+
+bool writeManual(const QString& path)
+{
+    const QByteArray manual = manualBytes();
+    if (manual.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath())) {
         return false;
     }
-    return !WholeFile::write(path, source.readAll());
+    return !WholeFile::write(path, manual);
 }
 
 }
@@ -40,6 +46,11 @@ namespace HelpManual {
 QString filePath()
 {
     return StoreFile::folderPath() + QStringLiteral("/Help/manual.html");
+}
+
+QString text()
+{
+    return QString::fromUtf8(manualBytes());
 }
 
 bool open()

@@ -17,6 +17,7 @@
 #include "Brisvale/records/ViewContext.h"
 #include "Brisvale/shell/CusContainView.h"
 #include "Brisvale/shell/HelpManual.h"
+#include "Brisvale/shell/ManualWindow.h"
 #include "Brisvale/shell/MeterDialogue.h"
 #include "Brisvale/shell/ProfileController.h"
 #include "Brisvale/shell/RegionController.h"
@@ -414,10 +415,13 @@ void ViewController::openDocumentHandler()
     if (HelpManual::open()) {
         return;
     }
-    Alert alert;
-    alert.symbol = AlertSymbol::exclamationmarkTriangle;
-    alert.message = Localization::text(QStringLiteral("ViewController_AlertMessage_HelpUnavailable"));
-    AlertPresenter::shared().runModal(alert);
+    // No browser could be started: the manual in the application's own window, one at a time.
+    if (!manualWindow) {
+        manualWindow = new ManualWindow(this);
+    }
+    manualWindow->show();
+    manualWindow->raise();
+    manualWindow->activateWindow();
 }
 
 void ViewController::aboutHandler()

@@ -7,6 +7,7 @@
 #include "Brisvale/shell/RegionDelegate.h"
 #include "Brisvale/shell/SettingsStatusDelegate.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -15,6 +16,7 @@
 
 class CusContainView;
 class DataController;
+class ManualWindow;
 class MeterDialogue;
 class OverviewController;
 class ProfileController;
@@ -52,7 +54,8 @@ public:
 
     // The menu buttons' action: shows the page of that tag.
     void switchPageHandler(int target);
-    // The help button's action: the user manual in the desktop's browser.
+    // The help button's action: the user manual in the desktop's browser, or in the manual
+    // window when no browser can be started.
     void openDocumentHandler();
     // Shows the version popover.
     void aboutHandler();
@@ -147,4 +150,6 @@ private:
     DataElementProcess dataConditionHub;
     bool CurrentlyStatus = false;
     bool CurrentlySettingsStatus = false;
+    // The manual's own window while it is open.
+    QPointer<ManualWindow> manualWindow;
 };

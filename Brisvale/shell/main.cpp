@@ -1,3 +1,4 @@
+#include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/shell/AppDelegate.h"
 #include "Brisvale/shell/CommandLine.h"
@@ -16,12 +17,15 @@
 namespace {
 
 // "--help" and "--version" are answered without a display and without the store: a core
-// application, which opens neither, lives only while the arguments are read.
+// application, which opens neither, lives only while the arguments are read. The console stays
+// quiet unless they ask for "--verbose".
 std::optional<int> answerCommandLine(int argc, char** argv)
 {
     QCoreApplication core(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    Console::setVerbose(CommandLine::verbose(arguments));
     QTextStream out(stdout);
-    return CommandLine::answer(QCoreApplication::arguments(), out);
+    return CommandLine::answer(arguments, out);
 }
 
 } // namespace

@@ -139,10 +139,6 @@
         <source>Brisvale cannot go on and will close.</source>
         <translation>Brisvale cannot go on and will close.</translation>
     </message>
-    <message id="ViewController_AlertMessage_HelpUnavailable">
-        <source>The user manual could not be opened in your browser.</source>
-        <translation>The user manual could not be opened in your browser.</translation>
-    </message>
     <message id="ViewController_Data">
         <source>Data</source>
         <translation>Data</translation>

@@ -11,6 +11,7 @@ int main(int argc, char** argv)
         QCoreApplication commandLine(argc, argv);
     }
     QCoreApplication application(argc, argv);
+    Console::setVerbose(true);
     Console::printLine(Localization::text(QCoreApplication::arguments().value(1)));
     return 0;
 }

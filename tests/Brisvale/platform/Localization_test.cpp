@@ -56,7 +56,7 @@ const QStringList pageKeys = {
     "DataController_TrafficLightSettings", "OverviewController_Measurements_Total",
     "OverviewController_PageTitle", "OverviewController_TimeRange_Title", "OverviewController_User_Title",
     "VersionController_Version", "ViewController_AlertMessage_Fatal",
-    "ViewController_AlertMessage_HelpUnavailable", "ViewController_Data", "ViewController_Help",
+    "ViewController_Data", "ViewController_Help",
     "ViewController_Menu_About", "ViewController_Menu_File", "ViewController_Menu_Help",
     "ViewController_Menu_Manual", "ViewController_Menu_Quit", "ViewController_Menu_Save",
     "ViewController_Overview", "ViewController_Profile", "ViewController_Settings", "ViewController_Sync",

@@ -11,6 +11,7 @@ struct Case {
     QStringList arguments;
     std::optional<int> exitCode;
     QString printedStart; // what the answer begins with; empty when nothing is printed
+    bool verbose = false;
 };
 
 TEST(CommandLine, AnswersHelpAndVersionAndLeavesEverythingElseToTheApplication)
@@ -28,11 +29,16 @@ TEST(CommandLine, AnswersHelpAndVersionAndLeavesEverythingElseToTheApplication)
         {{program, QStringLiteral("-reverse")}, std::nullopt, {}},
         {{program, QStringLiteral("-platformpluginpath"), QStringLiteral("/tmp")}, std::nullopt, {}},
         {{program, QStringLiteral("--unknown")}, std::nullopt, {}},
+        {{program, QStringLiteral("--verbose")}, std::nullopt, {}, true},
+        {{program, QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--verbose")},
+         std::nullopt, {}, true},
+        {{program, QStringLiteral("--verbose"), QStringLiteral("--version")}, 0, version, true},
     };
     for (const Case& c : cases) {
         QString printed;
         QTextStream out(&printed);
         EXPECT_EQ(CommandLine::answer(c.arguments, out), c.exitCode) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(CommandLine::verbose(c.arguments), c.verbose) << c.arguments.join(' ').toStdString();
         if (c.printedStart.isEmpty())
             EXPECT_TRUE(printed.isEmpty()) << printed.toStdString();
         else
@@ -40,13 +46,14 @@ TEST(CommandLine, AnswersHelpAndVersionAndLeavesEverythingElseToTheApplication)
     }
 }
 
-TEST(CommandLine, HelpNamesBothOptions)
+TEST(CommandLine, HelpNamesEveryOption)
 {
     QString printed;
     QTextStream out(&printed);
     CommandLine::answer({QStringLiteral("brisvale"), QStringLiteral("--help")}, out);
     EXPECT_TRUE(printed.contains(QStringLiteral("--version")));
     EXPECT_TRUE(printed.contains(QStringLiteral("--help")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("--verbose")));
     EXPECT_TRUE(printed.contains(QStringLiteral("peak-flow meter")));
 }
 

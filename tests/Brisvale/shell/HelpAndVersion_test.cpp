@@ -1,3 +1,4 @@
+#include "Brisvale/platform/Localization.h"
 #include "Brisvale/shell/HelpManual.h"
 #include "Brisvale/shell/VersionController.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,6 +73,30 @@ TEST_F(HelpManualOpening, AFolderThatCannotBeWrittenOrABrowserThatFailsIsReporte
     blocker.close();
     EXPECT_FALSE(HelpManual::open());
     EXPECT_TRUE(opened.isEmpty());
+}
+
+// The manual speaks of the controls by the names the application shows, so a reader finds them.
+TEST(HelpManualText, NamesTheControlsAsTheApplicationLabelsThem)
+{
+    const char* const keys[] = {
+        "RegionController_Confirm", "ProfileController_AddUser", "ProfileController_Restore",
+        "ProfileController_UserList", "ProfileController_Delete",
+        "ViewController_AlertMessage_PFMDifferentTime_SyncTimeClear",
+        "ViewController_AlertMessage_PFMDifferentTime_SyncTimeOnly",
+        "ViewController_AlertMessage_PFMDifferentTime_No", "ViewController_AlertMessage_PFMUnreadableReadings_Clear",
+        "DataController_TrafficLightSettings", "TrafficLightsController_Send",
+        "TrafficLightsController_ZonePlan_EightySixty", "TrafficLightsController_ZonePlan_EightyFifty",
+        "OverviewController_Insight_Title", "OverviewController_SevenDay", "OverviewController_ThirtyDay",
+        "OverviewController_ALL", "OverviewController_AllDay", "ExportFileController_CSV",
+        "ExportFileController_PDF", "SettingsController_Export", "SettingsController_Import",
+    };
+    QTextDocument manual;
+    manual.setHtml(HelpManual::text());
+    const QString text = manual.toPlainText();
+    for (const char* key : keys) {
+        const QString label = Localization::text(QLatin1String(key));
+        EXPECT_TRUE(text.contains(label)) << key << ": " << label.toStdString();
+    }
 }
 
 TEST(VersionPopover, ShowsTheApplicationsVersion)

@@ -11,6 +11,7 @@
 #include "Brisvale/records/ViewContext.h"
 #include "Brisvale/shell/CusContainView.h"
 #include "Brisvale/shell/HelpManual.h"
+#include "Brisvale/shell/ManualWindow.h"
 #include "Brisvale/shell/ProfileController.h"
 #include "Brisvale/shell/RegionController.h"
 #include "Brisvale/shell/SettingsController.h"
@@ -21,9 +22,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -397,29 +402,55 @@ TEST_F(MainWindow, TheSyncButtonStartsUnusableAndTakesTheImageItIsGiven)
     EXPECT_EQ(window->sheetAnchor()->window(), window->window());
 }
 
-TEST_F(MainWindow, TheHelpButtonOpensTheManualThroughTheSeamOrSaysWhyNot)
+// Where no browser can be started, or the manual cannot be copied out for one, the manual opens
+// in the application's own window: one at a time, read by keyboard, closed by Escape. No alert.
+TEST_F(MainWindow, TheHelpButtonOpensTheManualInTheBrowserOrInAWindowOfItsOwn)
 {
+    struct Row {
+        const char* what;
+        bool browserStarts;
+        bool copyBlocked; // a file stands where the manual's folder belongs
+        int browserCalls;
+        bool windowShown;
+    };
+    const Row rows[] = {
+        {"a browser", true, false, 2, false},
+        {"no browser", false, false, 2, true},
+        {"no folder for the copy", true, true, 0, true},
+    };
     storeUsableUser();
-    QList<QUrl> opened;
-    bool succeeds = true;
-    HelpManual::setOpener([&](const QUrl& url) {
-        opened.append(url);
-        return succeeds;
-    });
-    AlertScript script;
-    const auto window = start();
-    window->HelpBtn->click();
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened.first(), QUrl::fromLocalFile(HelpManual::filePath()));
-    EXPECT_TRUE(script.shown().isEmpty());
-
-    succeeds = false;
-    script.answer(1000);
-    window->HelpBtn->click();
-    ASSERT_EQ(script.shown().size(), 1);
-    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::exclamationmarkTriangle);
-    EXPECT_EQ(script.last().alert.message,
-              QStringLiteral("The user manual could not be opened in your browser."));
+    const QString folder = QFileInfo(HelpManual::filePath()).absolutePath();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QFile::remove(folder);
+        QDir(folder).removeRecursively();
+        if (row.copyBlocked) {
+            QFile blocker(folder);
+            ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        }
+        int calls = 0;
+        HelpManual::setOpener([&](const QUrl& url) {
+            ++calls;
+            EXPECT_EQ(url, QUrl::fromLocalFile(HelpManual::filePath()));
+            return row.browserStarts;
+        });
+        AlertScript script; // nothing answered: an alert would stop the test
+        const auto window = start();
+        window->HelpBtn->click();
+        window->HelpBtn->click();
+        EXPECT_EQ(calls, row.browserCalls);
+        const QList<ManualWindow*> shown = window->findChildren<ManualWindow*>();
+        ASSERT_EQ(shown.size(), row.windowShown ? 1 : 0);
+        if (row.windowShown) {
+            const QPointer<ManualWindow> manual = shown.first();
+            EXPECT_TRUE(manual->isVisible());
+            EXPECT_TRUE(manual->browser->toPlainText().startsWith(QStringLiteral("Brisvale user manual")));
+            EXPECT_EQ(manual->browser->accessibleName(), manual->windowTitle());
+            EXPECT_EQ(manual->focusWidget(), manual->browser);
+            QTest::keyClick(manual->browser, Qt::Key_Escape);
+            EXPECT_TRUE(!manual || manual->isHidden());
+        }
+    }
     HelpManual::setOpener({});
 }
 

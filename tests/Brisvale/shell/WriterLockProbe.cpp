@@ -11,11 +11,13 @@
 // The application's start without its window, for the tests that run two copies on one data
 // folder: it claims the folder as the application does, then writes a profile (the e-mail given
 // as the argument) to the store and to the state file, prints "writer" and runs until it is
-// ended. A copy that may not write prints each alert it was shown and quits.
+// ended. A copy that may not write prints each alert it was shown and quits. Its console speaks,
+// as the application's does when asked.
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brisvale"));
+    Console::setVerbose(true);
     Localization::install();
     AlertScript script;
     script.answer(Alert::firstButton);

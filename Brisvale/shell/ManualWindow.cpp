@@ -1,0 +1,33 @@
+#include "Brisvale/shell/ManualWindow.h"
+
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/Look.h"
+#include "Brisvale/shell/HelpManual.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+ManualWindow::ManualWindow(QWidget* parent) : QDialog(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("ManualWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QString title = Localization::text(QStringLiteral("ViewController_Menu_Manual"));
+    setWindowTitle(title);
+
+    browser = new QTextBrowser(this);
+    browser->setObjectName(QStringLiteral("browser"));
+    browser->setAccessibleName(title);
+    browser->setHtml(HelpManual::text());
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    Look::styleDefaultButton(*buttons->button(QDialogButtonBox::Close));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    resize(640, 720);
+    browser->setFocus();
+}

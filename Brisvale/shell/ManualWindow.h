@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+class QTextBrowser;
+
+// The user manual in a window of the application's own, for a desktop where no browser can be
+// started: the bundled manual in a read-only browser that takes the keyboard focus (arrows and
+// Page Up/Down scroll, Tab reaches the Close button, Escape closes). It is not modal: the main
+// window stays usable beside it.
+class ManualWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ManualWindow(QWidget* parent = nullptr);
+
+    QTextBrowser* browser = nullptr;
+};
