@@ -2,6 +2,7 @@
 
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/records/MeterReplyReader.h"
+#include "Brisvale/records/ReadingRange.h"
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"
 
 #include <QByteArray>
@@ -58,8 +59,8 @@ inline QString memoryReply(const QVariantMap& reply)
         return QStringLiteral("memory accepted with entries lost or added");
     }
     for (const MeterReading& reading : memory.value->readings) {
-        if (!reading.measureDate.isValid() || reading.measureDate.time().second() != 0
-            || !std::isfinite(reading.fev1)) {
+        if (!ReadingRange::holdsDate(reading.measureDate) || reading.measureDate.time().second() != 0
+            || !ReadingRange::holdsPef(reading.pef) || !ReadingRange::holdsFev1(reading.fev1)) {
             return QStringLiteral("memory accepted with a reading that is not one");
         }
     }
