@@ -26,8 +26,9 @@ public:
     // The profiles of `document`, in file order. Keys may come in any order and unknown keys are
     // ignored. Every profile key but "name" must be present and not null; a reading needs
     // "fev1Value" and "pefValue", while "measureDate" and "note" may be null or missing (the
-    // decoded reading then has none). Anything else that is not as it must be answers none, with
-    // `error` (when given) naming the first fault.
+    // decoded reading then has none). A reading's values must be ones a meter can give, and
+    // every date one a calendar shows (ReadingRange). Anything else that is not as it must be
+    // answers none, with `error` (when given) naming the first fault.
     static std::optional<QList<Decode_Profile>> read(const QByteArray& document,
                                                      QString* error = nullptr);
 
