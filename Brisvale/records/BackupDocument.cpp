@@ -279,6 +279,10 @@ std::optional<QList<Decode_Profile>> BackupDocument::read(const QByteArray& docu
                        .arg(parseError.errorString())
                        .arg(parseError.offset));
     }
+    if (const std::optional<QString> key = JsonText::repeatedKey(document)) {
+        return fail<QList<Decode_Profile>>(
+            error, QStringLiteral("the key \"%1\" stands twice in one object").arg(*key));
+    }
     if (!json.isArray()) {
         return fail<QList<Decode_Profile>>(error, QStringLiteral("the document is not an array"));
     }

@@ -13,8 +13,8 @@
 // Written with each object's keys in a fixed order, pretty-printed: dates as numbers of seconds
 // since 2001-01-01T00:00:00Z in full precision, floats as the shortest decimal that reads back
 // as the same float, Booleans as true/false, an absent value as null with its key present.
-// Read strictly and all or nothing: one profile or reading that is not as it must be refuses the
-// whole document.
+// Read strictly and all or nothing: one profile or reading that is not as it must be, or one
+// object that holds a key twice, refuses the whole document.
 class BackupDocument {
 public:
     // The document holding `profiles` in the order given, each with its readings in the order

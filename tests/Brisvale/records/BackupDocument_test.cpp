@@ -575,6 +575,38 @@ TEST(BackupDocumentRead, ValuesNoMeterGivesAndDatesNoCalendarShowsRefuseTheWhole
     }
 }
 
+// A JSON reader keeps the last of two equal keys and says nothing: a backup holding a key twice
+// in one object is refused, rather than read without the first value (a whole first list of
+// readings, say). The same key in two objects, or a key's text inside a value, is no repeat.
+TEST(BackupDocumentRead, AKeyTwiceInOneObjectRefusesTheWholeDocument)
+{
+    const QByteArray valid = documentOf(validProfileObject());
+    const auto edited = [&](const char* from, const char* to) {
+        QByteArray document = valid;
+        EXPECT_TRUE(document.contains(from)) << from;
+        return document.replace(from, to);
+    };
+    const struct {
+        QByteArray document;
+        const char* repeated; // none: read
+    } cases[] = {
+        {edited("\"pfmInfo\": [", "\"pfmInfo\": [{\"fev1Value\": 2.5, \"pefValue\": 300}], \"pfmInfo\": ["), "pfmInfo"},
+        {edited("\"pefValue\": 450", "\"pefValue\": 450, \"pefValue\": 451"), "pefValue"},
+        {edited("\"email\": \"a@b.c\"", "\"email\": \"a@b.c\", \"em\\u0061il\": \"x@y.z\""), "email"},
+        {edited("\"name\": \"A\"", "\"name\": \"A\", \"x\": {\"k\": 1}, \"x\": 2"), "x"},
+        {edited("\"name\": \"A\"", "\"name\": \"A\", \"x\": {\"k\": 1, \"K\": 1}, \"y\": {\"k\": 1}"), nullptr},
+        {edited("\"note\": \"ok\"", "\"note\": \"\\\"note\\\": 1, {\\\"note\\\": 2}\""), nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.document.toStdString());
+        QString error;
+        const std::optional<QList<Decode_Profile>> read = readText(c.document, &error);
+        EXPECT_EQ(read.has_value(), c.repeated == nullptr);
+        EXPECT_EQ(error, c.repeated ? QStringLiteral("the key \"%1\" stands twice in one object").arg(QLatin1String(c.repeated))
+                                    : QString());
+    }
+}
+
 TEST(BackupDocumentRead, TextsWithHalfASurrogatePairAreRefused)
 {
     struct Case {
