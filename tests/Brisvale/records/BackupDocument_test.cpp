@@ -602,8 +602,8 @@ TEST(BackupDocumentRead, AKeyTwiceInOneObjectRefusesTheWholeDocument)
         QString error;
         const std::optional<QList<Decode_Profile>> read = readText(c.document, &error);
         EXPECT_EQ(read.has_value(), c.repeated == nullptr);
-        EXPECT_EQ(error, c.repeated ? QStringLiteral("the key \"%1\" stands twice in one object").arg(QLatin1String(c.repeated))
-                                    : QString());
+        const QString repeat = QStringLiteral("the key \"%1\" stands twice in one object");
+        EXPECT_EQ(error, c.repeated ? repeat.arg(QLatin1String(c.repeated)) : QString());
     }
 }
 
