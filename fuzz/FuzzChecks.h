@@ -2,6 +2,7 @@
 
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/records/MeterReplyReader.h"
+#include "Brisvale/records/ReadingRange.h"
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"
 
 #include <QByteArray>
@@ -17,17 +18,38 @@
 // answers the problem it found, or an empty text.
 namespace FuzzChecks {
 
+// Whether every date of the records is one a calendar shows and every reading one a meter gives.
+inline bool measurable(const QList<Decode_Profile>& records)
+{
+    const auto shown = [](const std::optional<Timestamp>& date) { return !date || ReadingRange::holdsDate(*date); };
+    for (const Decode_Profile& profile : records) {
+        if (!shown(profile.birthday)) {
+            return false;
+        }
+        for (const Decode_PFM& reading : profile.pfmInfo) {
+            if (!ReadingRange::holdsPef(reading.pefValue) || !ReadingRange::holdsFev1(reading.fev1Value)
+                || !shown(reading.measureDate)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // The bytes of a backup file, decoded as the import decodes them. A refused document must say
 // why (the import then changes nothing: it merges only a document decoded whole). An accepted one
-// must write back and read back as the same records: a text or a number that the store or a
-// later export could not keep as it is would otherwise be merged altered, and match nothing when
-// the same file is imported again.
+// must hold only readings a meter can give, and write back and read back as the same records: a
+// text or a number that the store or a later export could not keep as it is would otherwise be
+// merged altered, and match nothing when the same file is imported again.
 inline QString backupDocument(const QByteArray& bytes)
 {
     QString error;
     const std::optional<QList<Decode_Profile>> records = BackupDocument::read(bytes, &error);
     if (!records) {
         return error.isEmpty() ? QStringLiteral("refused without a reason") : QString();
+    }
+    if (!measurable(*records)) {
+        return QStringLiteral("accepted with a value no meter gives or a date no calendar shows");
     }
     const std::optional<QByteArray> written = BackupDocument::write(*records, &error);
     if (!written) {
@@ -58,8 +80,8 @@ inline QString memoryReply(const QVariantMap& reply)
         return QStringLiteral("memory accepted with entries lost or added");
     }
     for (const MeterReading& reading : memory.value->readings) {
-        if (!reading.measureDate.isValid() || reading.measureDate.time().second() != 0
-            || !std::isfinite(reading.fev1)) {
+        if (!ReadingRange::holdsDate(reading.measureDate) || reading.measureDate.time().second() != 0
+            || !ReadingRange::holdsPef(reading.pef) || !ReadingRange::holdsFev1(reading.fev1)) {
             return QStringLiteral("memory accepted with a reading that is not one");
         }
     }

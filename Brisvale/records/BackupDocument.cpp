@@ -3,6 +3,7 @@
 #include "Brisvale/records/BackupFieldReader.h"
 #include "Brisvale/records/JsonText.h"
 #include "Brisvale/records/PeakFlowMath.h"
+#include "Brisvale/records/ReadingRange.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -177,9 +178,15 @@ std::optional<Decode_PFM> readReading(const QJsonValue& value, qsizetype profile
     BackupFieldReader fields(value.toObject());
     Decode_PFM reading;
     reading.fev1Value = fields.singleFloat("fev1Value"_L1);
+    fields.require(ReadingRange::holdsFev1(reading.fev1Value), "fev1Value"_L1,
+                   QStringLiteral("is not above 0 and at most %1").arg(ReadingRange::highestFev1));
     reading.measureDate = fields.optionalDate("measureDate"_L1);
     reading.note = fields.optionalString("note"_L1);
     reading.pefValue = fields.int32("pefValue"_L1);
+    fields.require(ReadingRange::holdsPef(reading.pefValue), "pefValue"_L1,
+                   QStringLiteral("is not from %1 to %2")
+                       .arg(ReadingRange::lowestPef)
+                       .arg(ReadingRange::highestPef));
     if (!fields.ok()) {
         error = readingPlace(profileIndex, index) + QStringLiteral(": ") + fields.error();
         return std::nullopt;
@@ -271,6 +278,10 @@ std::optional<QList<Decode_Profile>> BackupDocument::read(const QByteArray& docu
             error, QStringLiteral("not JSON: %1 at offset %2")
                        .arg(parseError.errorString())
                        .arg(parseError.offset));
+    }
+    if (const std::optional<QString> key = JsonText::repeatedKey(document)) {
+        return fail<QList<Decode_Profile>>(
+            error, QStringLiteral("the key \"%1\" stands twice in one object").arg(*key));
     }
     if (!json.isArray()) {
         return fail<QList<Decode_Profile>>(error, QStringLiteral("the document is not an array"));

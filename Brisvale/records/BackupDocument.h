@@ -13,8 +13,8 @@
 // Written with each object's keys in a fixed order, pretty-printed: dates as numbers of seconds
 // since 2001-01-01T00:00:00Z in full precision, floats as the shortest decimal that reads back
 // as the same float, Booleans as true/false, an absent value as null with its key present.
-// Read strictly and all or nothing: one profile or reading that is not as it must be refuses the
-// whole document.
+// Read strictly and all or nothing: one profile or reading that is not as it must be, or one
+// object that holds a key twice, refuses the whole document.
 class BackupDocument {
 public:
     // The document holding `profiles` in the order given, each with its readings in the order
@@ -26,8 +26,9 @@ public:
     // The profiles of `document`, in file order. Keys may come in any order and unknown keys are
     // ignored. Every profile key but "name" must be present and not null; a reading needs
     // "fev1Value" and "pefValue", while "measureDate" and "note" may be null or missing (the
-    // decoded reading then has none). Anything else that is not as it must be answers none, with
-    // `error` (when given) naming the first fault.
+    // decoded reading then has none). A reading's values must be ones a meter can give, and
+    // every date one a calendar shows (ReadingRange). Anything else that is not as it must be
+    // answers none, with `error` (when given) naming the first fault.
     static std::optional<QList<Decode_Profile>> read(const QByteArray& document,
                                                      QString* error = nullptr);
 

@@ -16,8 +16,9 @@
 // A required member must be present and not null; an optional one may be missing or null. A
 // Boolean must be a JSON boolean (0 and 1 are refused); a 32-bit integer an integral number
 // within its range (3.0 is fine, 3.5 and 3000000000 are not); a float any number that rounds to
-// a finite float; a date any finite number; a string valid UTF-16 (no unpaired surrogate).
-// Nothing is converted from a string.
+// a finite float; a date a number of seconds whose local date lies within the years a calendar
+// shows (ReadingRange); a string valid UTF-16 (no unpaired surrogate). Nothing is converted from
+// a string.
 class BackupFieldReader {
 public:
     explicit BackupFieldReader(const QJsonObject& object);
@@ -33,6 +34,10 @@ public:
     std::optional<QString> optionalString(QLatin1StringView key);
     QJsonArray array(QLatin1StringView key);
 
+    // Keeps a failure of a rule of the caller's own, such as a range, unless one is kept already;
+    // answers the condition.
+    bool require(bool condition, QLatin1StringView key, const QString& problem);
+
     bool ok() const { return m_error.isEmpty(); }
     // The first failure, such as `"best_Value" is not a 32-bit integer`.
     const QString& error() const { return m_error; }
@@ -46,6 +51,7 @@ private:
     std::optional<QJsonValue> optional(QLatin1StringView key, QJsonValue::Type type,
                                        const char* expected);
     QString validText(const QString& text, QLatin1StringView key);
+    bool shownByCalendar(double seconds, QLatin1StringView key);
     bool check(bool condition, QLatin1StringView key, const char* problem);
     bool check(bool condition, QLatin1StringView key, const QString& problem);
 

@@ -1,7 +1,9 @@
 #include "Brisvale/records/JsonText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace JsonText {
 
@@ -36,6 +38,71 @@ void appendEscape(QByteArray& out, unsigned char byte)
 bool needsEscape(unsigned char byte)
 {
     return byte < 0x20 || byte == '"' || byte == '\\';
+}
+
+// The character that the escape "\<kind>" stands for (the "u" escape aside).
+QChar unescaped(char kind)
+{
+    switch (kind) {
+    case 'b': return QLatin1Char('\b');
+    case 'f': return QLatin1Char('\f');
+    case 'n': return QLatin1Char('\n');
+    case 'r': return QLatin1Char('\r');
+    case 't': return QLatin1Char('\t');
+    default: return QLatin1Char(kind); // '"', '\\' and '/'
+    }
+}
+
+// The JSON string whose opening quote stands at `at`, its escapes decoded; `at` moves past its
+// closing quote.
+QString readString(const QByteArray& text, qsizetype& at)
+{
+    QString decoded;
+    qsizetype runStart = ++at;
+    while (at < text.size() && text[at] != '"') {
+        if (text[at] != '\\' || at + 1 >= text.size()) {
+            ++at;
+            continue;
+        }
+        decoded += QString::fromUtf8(text.constData() + runStart, at - runStart);
+        if (text[at + 1] == 'u') {
+            decoded += QChar(text.mid(at + 2, 4).toUShort(nullptr, 16));
+            at += 6;
+        } else {
+            decoded += unescaped(text[at + 1]);
+            at += 2;
+        }
+        runStart = std::min(at, text.size());
+    }
+    decoded += QString::fromUtf8(text.constData() + runStart, std::min(at, text.size()) - runStart);
+    ++at;
+    return decoded;
+}
+
+// Moves `at` from the opening quote of a JSON string past its closing quote.
+void skipString(const QByteArray& text, qsizetype& at)
+{
+    for (++at; at < text.size() && text[at] != '"'; ++at) {
+        if (text[at] == '\\') {
+            ++at;
+        }
+    }
+    ++at;
+}
+
+// An object or array being read: an object's keys so far, and whether a key comes next.
+struct OpenValue {
+    bool object = false;
+    bool keyNext = false;
+    std::vector<QString> keys;
+};
+
+// A key that the keys hold twice, or none; sorts them.
+std::optional<QString> repeatIn(std::vector<QString>& keys)
+{
+    std::sort(keys.begin(), keys.end());
+    const auto repeat = std::adjacent_find(keys.begin(), keys.end());
+    return repeat == keys.end() ? std::nullopt : std::optional<QString>(*repeat);
 }
 
 bool appendShortest(QByteArray& out, double value)
@@ -99,6 +166,42 @@ bool appendFloat(QByteArray& out, float value)
 bool appendDouble(QByteArray& out, double value)
 {
     return appendShortest(out, value);
+}
+
+std::optional<QString> repeatedKey(const QByteArray& document)
+{
+    // One entry per depth, kept for the next value at that depth so that its key list is reused.
+    std::vector<OpenValue> open;
+    size_t depth = 0;
+    for (qsizetype at = 0; at < document.size();) {
+        const char ch = document[at];
+        if (ch == '"' && depth > 0 && open[depth - 1].keyNext) {
+            open[depth - 1].keys.push_back(readString(document, at));
+            open[depth - 1].keyNext = false;
+            continue;
+        }
+        if (ch == '"') {
+            skipString(document, at);
+            continue;
+        }
+        if (ch == '{' || ch == '[') {
+            if (open.size() == depth) {
+                open.emplace_back();
+            }
+            open[depth].object = open[depth].keyNext = ch == '{';
+            open[depth].keys.clear();
+            ++depth;
+        } else if ((ch == '}' || ch == ']') && depth > 0) {
+            --depth;
+            if (std::optional<QString> repeat = repeatIn(open[depth].keys)) {
+                return repeat;
+            }
+        } else if (ch == ',' && depth > 0) {
+            open[depth - 1].keyNext = open[depth - 1].object;
+        }
+        ++at;
+    }
+    return std::nullopt;
 }
 
 }

@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 // The fragments of JSON text that the backup writer puts together by hand (it keeps its keys in a
-// fixed order, which a QJsonObject would sort).
+// fixed order, which a QJsonObject would sort), and the one check of JSON text that the reader
+// (QJsonDocument) leaves out.
 namespace JsonText {
 
 // `value` as a JSON string: quotes, backslashes and control characters escaped, everything else
@@ -22,5 +24,10 @@ bool appendFloat(QByteArray& out, float value);
 // The shortest decimal that reads back as exactly `value` (86400.0 gives "86400"); false, with
 // nothing appended, when it is not finite.
 bool appendDouble(QByteArray& out, double value);
+
+// A key that one object of `document` holds twice, decoded ("a" and "\u0061" are one
+// key), or none. QJsonDocument keeps the last value of a repeated key without a word. Meant for
+// text that QJsonDocument has read; other text answers none or some key, never more.
+std::optional<QString> repeatedKey(const QByteArray& document);
 
 }

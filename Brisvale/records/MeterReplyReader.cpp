@@ -1,5 +1,7 @@
 #include "Brisvale/records/MeterReplyReader.h"
 
+#include "Brisvale/records/ReadingRange.h"
+
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"
 
 #include <QVariantList>
@@ -73,6 +75,13 @@ EntryRead refused(QString fault)
     return EntryRead{std::move(fault), std::nullopt};
 }
 
+// Whether an entry of the meter's types holds a reading that a meter can give, on a date that a
+// calendar shows. One that does not stays in the meter, counted, like one whose date is impossible.
+bool measurable(qint64 pef, float fev1, const std::optional<QDateTime>& date)
+{
+    return date && ReadingRange::holdsDate(*date) && ReadingRange::holdsPef(pef) && ReadingRange::holdsFev1(fev1);
+}
+
 EntryRead readEntry(const QVariant& item)
 {
     if (item.metaType().id() != QMetaType::QVariantMap) {
@@ -100,10 +109,11 @@ EntryRead readEntry(const QVariant& item)
     }
     const Components& at = *parts.value;
     const std::optional<QDateTime> date = MeterReplyReader::localDate(at.year, at.month, at.day, at.hour, at.minute, 0);
-    if (!date) {
+    const auto fev1Litres = static_cast<float>(*litres);
+    if (!measurable(*pef.value, fev1Litres, date)) {
         return EntryRead{};
     }
-    return EntryRead{{}, MeterReading{static_cast<qint32>(*pef.value), static_cast<float>(*litres), *date}};
+    return EntryRead{{}, MeterReading{static_cast<qint32>(*pef.value), fev1Litres, *date}};
 }
 
 // The "MData" list, or the fault; an absent list is empty when the count allows it.

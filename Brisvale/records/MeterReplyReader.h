@@ -7,16 +7,16 @@
 #include <QVariantMap>
 #include <optional>
 
-// One reading of a memory download whose date could be formed.
+// One reading of a memory download, within what a meter can give (ReadingRange).
 struct MeterReading {
     qint32 pef = 0;      // l/min
     float fev1 = 0.0f;   // litres
     QDateTime measureDate; // local time, seconds 00
 };
 
-// A memory download as the dialogue uses it: the readings whose dates could be formed, in the
-// meter's order, and how many entries held impossible date components (month 13, 30 February,
-// hour 24) and could not be read.
+// A memory download as the dialogue uses it: the readings that could be read, in the meter's
+// order, and how many entries held what no meter can give (month 13, 30 February, hour 24, the
+// year 99999, a PEF of 0) and could not be read.
 struct MeterMemory {
     qint64 count = 0; // "historyMeasuremeNumber"
     QList<MeterReading> readings;
@@ -63,8 +63,9 @@ MeterReplyRead<QDateTime> readClock(const QVariantMap& reply);
 
 // A memory-read reply (47): "historyMeasuremeNumber" equal to the number of "MData" entries, each
 // with "PEF" (an integer of 32 bits), "FEV1" (a finite number) and "year" to "minute" (integers).
-// "MData" may be left out only when the count is 0. Entries whose components form no date are
-// counted as unreadable, not refused.
+// "MData" may be left out only when the count is 0. Entries whose values lie outside what a meter
+// can give, or whose components form no date within the years a calendar shows, are counted as
+// unreadable, not refused.
 MeterReplyRead<MeterMemory> readMemory(const QVariantMap& reply);
 
 }

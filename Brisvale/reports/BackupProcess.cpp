@@ -9,6 +9,7 @@
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/records/FolderProcess.h"
 #include "Brisvale/records/PeakFlowMath.h"
+#include "Brisvale/records/ReadingKey.h"
 #include "Brisvale/records/RenewProcess.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
@@ -20,7 +21,6 @@
 #include <QSet>
 #include <QUrl>
 #include <algorithm>
-#include <bit>
 
 namespace {
 
@@ -42,36 +42,6 @@ void showOutcome(const char* key, AlertSymbol symbol)
 QString fileUrl(const QString& path)
 {
     return QUrl::fromLocalFile(path).toString();
-}
-
-// What makes two readings equal for the merge: FEV1 (as floats: a NaN equals nothing, -0 equals
-// 0), PEF and date (as doubles, the same way). The note is not compared.
-struct ReadingKey {
-    float fev1Value = 0.0f;
-    qint32 pefValue = 0;
-    double measureDate = 0.0;
-
-    friend bool operator==(const ReadingKey&, const ReadingKey&) = default;
-};
-
-// Equal keys hash alike: adding +0 turns -0 into +0 and leaves every other value as it is.
-size_t qHash(const ReadingKey& key, size_t seed = 0)
-{
-    return qHashMulti(seed, std::bit_cast<quint32>(key.fev1Value + 0.0f), key.pefValue,
-                      std::bit_cast<quint64>(key.measureDate + 0.0));
-}
-
-// The keys of the readings that have a date; a reading without one equals no dated reading.
-QSet<ReadingKey> comparisonSet(const QList<PFMPtr>& readings)
-{
-    QSet<ReadingKey> keys;
-    keys.reserve(readings.size());
-    for (const PFMPtr& stored : readings) {
-        if (stored->measureDate) {
-            keys.insert(ReadingKey{stored->fev1Value, stored->pefValue, stored->measureDate->seconds});
-        }
-    }
-    return keys;
 }
 
 // A profile of the import with the keys of its readings that the file's are compared with:
@@ -116,7 +86,7 @@ std::optional<QString> readComparisonSets(const QList<Decode_Profile>& records,
         if (!stored) {
             return stored.error().text();
         }
-        found->comparison = comparisonSet(stored.value());
+        found->comparison = ReadingKey::keysOf(stored.value());
     }
     return std::nullopt;
 }

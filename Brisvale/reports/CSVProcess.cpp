@@ -42,7 +42,7 @@ QByteArray CSVProcess::reportText(const QString& startText, const QString& endTe
     const QDateTime birth = ProfileTexts::birth(profile, now);
     QString text;
     text += line({caption("CSVFile_Title"), {}, {}, {}, {}});
-    text += line({caption("CSVFile_Name"), profile.name.value_or(QString()), {}, caption("CSVFile_Sex"),
+    text += line({caption("CSVFile_Name"), textCell(profile.name.value_or(QString())), {}, caption("CSVFile_Sex"),
                   ProfileTexts::sexText(profile)});
     text += line({caption("CSVFile_ReportDate"), ProfileTexts::dateText(now, datePattern), {},
                   caption("CSVFile_Birth"), ProfileTexts::dateText(birth, datePattern)});
@@ -70,22 +70,23 @@ QString CSVProcess::field(const QString& value)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString CSVProcess::noteText(const QString& note)
+QString CSVProcess::textCell(const QString& text)
 {
-    QString text;
-    text.reserve(note.size());
-    for (const QChar ch : note) {
+    QString cell;
+    cell.reserve(text.size());
+    for (const QChar ch : text) {
         const bool kept = ch == QLatin1Char('\t') || ch == QLatin1Char('\n') || ch == QLatin1Char('\r')
             || ch.category() != QChar::Other_Control;
         if (kept) {
-            text += ch;
+            cell += ch;
         }
     }
-    static const QString formulaStarts = QStringLiteral("=+-@");
-    if (!text.isEmpty() && formulaStarts.contains(text.front())) {
-        text.prepend(QLatin1Char('\''));
+    // A spreadsheet passes over a leading tab or carriage return and runs the formula behind it.
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!cell.isEmpty() && formulaStarts.contains(cell.front())) {
+        cell.prepend(QLatin1Char('\''));
     }
-    return text;
+    return cell;
 }
 
 QString CSVProcess::line(const QStringList& values)
@@ -104,5 +105,5 @@ QString CSVProcess::readingLine(const PFM& reading, const std::optional<QString>
     const QDateTime date = reading.measureDate ? reading.measureDate->toDateTime() : QDateTime();
     return line({ProfileTexts::dateText(date, datePattern), ProfileTexts::dateText(date, timePattern),
                  QString::number(reading.pefValue), NumberText::fixed(reading.fev1Value, 2),
-                 noteText(reading.note.value_or(QString()))});
+                 textCell(reading.note.value_or(QString()))});
 }

@@ -25,10 +25,11 @@ public:
     // it holds a comma, a double quote, a line feed or a carriage return; as it is otherwise.
     static QString field(const QString& value);
 
-    // A note as the CSV holds it: without its control characters (tab and line breaks stay), and
-    // with a single quote before it when it begins with "=", "+", "-" or "@", so that a
-    // spreadsheet shows it as text instead of running it as a formula.
-    static QString noteText(const QString& note);
+    // A text the user gave (the profile's name, a note) as the CSV holds it: without its control
+    // characters (tab and line breaks stay), and with a single quote before it when it begins
+    // with "=", "+", "-", "@", a tab or a carriage return, so that a spreadsheet shows it as text
+    // instead of running it as a formula.
+    static QString textCell(const QString& text);
 
 private:
     static QString line(const QStringList& values);

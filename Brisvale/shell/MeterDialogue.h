@@ -28,8 +28,9 @@ class TavrendelPFMModel;
 // type, a count that does not match its readings, a clock that forms no date), is printed and ends
 // its step with an alert that says what failed and what was kept: nothing is stored or sent that
 // the step did not finish. A failed save of the store shows the store-failure alert. Readings with
-// impossible dates are left in the meter: the others are stored, the meter is not cleared, and the
-// user is told how many could not be read; the alert also offers to clear the meter all the same.
+// impossible values or dates are left in the meter: the others are stored, the meter is not
+// cleared, and the user is told how many could not be read; the alert also offers to clear the
+// meter all the same.
 // A meter maximum that no best value can be is never adopted nor written to the meter: the
 // profile keeps its best value and the closing alert says why. Everything runs on the GUI thread.
 class MeterDialogue : public QObject, public TavrendelPFMDelegate, public UserList_ReturnDelegate {

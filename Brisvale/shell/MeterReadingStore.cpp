@@ -1,36 +1,30 @@
 #include "Brisvale/shell/MeterReadingStore.h"
 
-#include <algorithm>
+#include "Brisvale/records/ReadingKey.h"
 
 namespace MeterReadingStore {
-
-bool isSameReading(const PFM& stored, qint32 pef, float fev1, const std::optional<Timestamp>& date)
-{
-    return stored.fev1Value == fev1 && stored.pefValue == pef && stored.measureDate == date;
-}
 
 StoreResult<int> store(StoreContext& context, const ProfilePtr& profile, const QList<MeterReading>& readings,
                        std::optional<qint32> bestValue)
 {
-    StoreResult<QList<PFMPtr>> linked = context.pfmInfo(profile);
+    const StoreResult<QList<PFMPtr>> linked = context.pfmInfo(profile);
     if (!linked) {
         return linked.error();
     }
-    QList<PFMPtr> known = std::move(linked.value());
+    // The keys of what is linked so far: the stored readings, then each one inserted.
+    QSet<ReadingKey> known = ReadingKey::keysOf(linked.value());
     int inserted = 0;
     for (const MeterReading& reading : readings) {
-        const std::optional<Timestamp> date = Timestamp::fromDateTime(reading.measureDate);
-        const bool duplicate = std::any_of(known.cbegin(), known.cend(), [&](const PFMPtr& stored) {
-            return isSameReading(*stored, reading.pef, reading.fev1, date);
-        });
-        if (duplicate) {
+        const Timestamp date = Timestamp::fromDateTime(reading.measureDate);
+        const ReadingKey key{reading.fev1, reading.pef, date.seconds};
+        if (known.contains(key)) {
             continue;
         }
         PFMPtr fresh = context.insertReading(profile);
         fresh->pefValue = reading.pef;
         fresh->fev1Value = reading.fev1;
         fresh->measureDate = date;
-        known.append(fresh);
+        known.insert(key);
         ++inserted;
     }
     if (bestValue) {

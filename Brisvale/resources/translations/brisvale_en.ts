@@ -312,8 +312,8 @@
         <translation>80 % / 50 %</translation>
     </message>
     <message id="ViewController_AlertMessage_PFMUnreadableReadings">
-        <source>Readings that could not be read: [:NR]. Their dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</source>
-        <translation>Readings that could not be read: [:NR]. Their dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</translation>
+        <source>Readings that could not be read: [:NR]. Their values or dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</source>
+        <translation>Readings that could not be read: [:NR]. Their values or dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</translation>
     </message>
     <message id="ViewController_AlertMessage_PFMUnreadableReadings_Clear">
         <source>Clear the meter</source>

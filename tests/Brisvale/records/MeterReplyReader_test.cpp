@@ -176,3 +176,29 @@ TEST(MeterReplyReader, AMemoryReplyThatIsNotTheMetersIsRefusedWithTheReason)
         EXPECT_EQ(read.fault, fault);
     }
 }
+
+// An entry holding what no meter can give is left unread like one with an impossible date; the
+// entries around it are read. A PEF above 900 (shown "Hi") is the meter's own and is read.
+TEST(MeterReplyReader, EntriesNoMeterCanGiveAreCountedNotRefused)
+{
+    const struct {
+        qint64 pef;
+        double fev1;
+        int year;
+        bool read;
+    } cases[] = {
+        {-400, 2.5, 2026, false}, {0, 2.5, 2026, false},     {2147483647, 2.5, 2026, false},
+        {1000, 2.5, 2026, false}, {300, -3.0, 2026, false},  {300, 0.0, 2026, false},
+        {300, 20.01, 2026, false}, {300, 2.5, -5, false},    {300, 2.5, 99999, false},
+        {300, 2.5, 99, false},    {300, 2.5, 10000, false},  {1, 0.01, 100, true},
+        {999, 20.0, 9999, true},  {950, 12.5, 2026, true},
+    };
+    for (const auto& c : cases) {
+        const MeterReplyRead<MeterMemory> read = MeterReplyReader::readMemory(
+            memoryReply({entry(310, 2.5, 2026, 11, 29, 7, 5), entry(c.pef, c.fev1, c.year, 11, 30, 7, 0),
+                         entry(320, 2.6, 2026, 11, 30, 20, 0)}));
+        ASSERT_TRUE(read.value) << read.fault.toStdString();
+        EXPECT_EQ(read.value->unreadable, c.read ? 0 : 1) << c.pef << " " << c.fev1 << " " << c.year;
+        EXPECT_EQ(read.value->readings.size(), c.read ? 3 : 2) << c.pef << " " << c.fev1 << " " << c.year;
+    }
+}

@@ -278,14 +278,14 @@ TEST_F(Backup, AReadingIsADuplicateExactlyWhenItsFev1PefAndDateEqualAStoredOne)
     const double date = 733000000.123456789;
     const float fev1 = 2.3f;
     store({profile(QStringLiteral("ann@x"), {reading(date, 450, fev1, QStringLiteral("stored")),
-                                            reading(0.0, 300, 0.0f), reading(370.0, 370, 3.7f)})});
+                                            reading(0.0, 300, 1.5f), reading(370.0, 370, 3.7f)})});
     struct Case {
         Decode_PFM inFile;
         bool added;
     };
     const Case cases[] = {
         {reading(date, 450, fev1, QStringLiteral("other note")), false},
-        {reading(-0.0, 300, -0.0f), false}, // -0 equals 0, as a number
+        {reading(-0.0, 300, 1.5f), false}, // -0 equals 0, as a number
         {reading(370.0, 370, 3.7f), false}, // written below as a double that rounds to 3.7f
         {reading(date, 451, fev1), true},
         {reading(date, 450, std::nextafter(fev1, 3.0f)), true},

@@ -71,7 +71,7 @@ TEST_F(CSVText, FieldsAreQuotedOnlyWhereASpreadsheetWouldMisreadThem)
         {"say \"hi\"", "\"say \"\"hi\"\"\""},
         {"two\nlines", "\"two\nlines\""},
         {"cr\rhere", "\"cr\rhere\""},
-        // Quoting alone leaves formula-like text as it is; a note is guarded before it is quoted.
+        // Quoting alone leaves formula-like text as it is; a name or note is guarded before it is quoted.
         {"=SUM(A1)", "=SUM(A1)"},
         {"+1 puff", "+1 puff"},
         {"-2", "-2"},
@@ -118,6 +118,30 @@ TEST_F(CSVText, NotesAreWrittenAsTextWithoutTheirControlCharacters)
                                                        viewContext().pfmInfo(profile).value());
         EXPECT_EQ(text.sliced(text.indexOf("2024/03/14,")), "2024/03/14,21:05,420,2.50," + expected + "\n")
             << note.toStdString();
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
+}
+
+// The profile's name gets the notes' guard, and a leading tab or carriage return counts as the
+// start of a formula too (a spreadsheet drops it and runs what follows).
+TEST_F(CSVText, NamesAndNotesThatASpreadsheetWouldRunStartWithAQuote)
+{
+    const QList<std::pair<QString, QByteArray>> cases{
+        {QStringLiteral("=HYPERLINK(\"http://x\",\"y\")"), "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""},
+        {QStringLiteral("\t=1+1"), "'\t=1+1"},
+        {QStringLiteral("\r=1+1"), "\"'\r=1+1\""},
+        {QStringLiteral("@A1"), "'@A1"},
+        {QChar(0x01) + QStringLiteral("-2"), "'-2"},
+        {QStringLiteral("Ann\t=1"), "Ann\t=1"},
+    };
+    for (const auto& [text, expected] : cases) {
+        const ProfilePtr profile = storeUser({{at(2024, 3, 14, 21, 5), 420, 2.5f, text}});
+        profile->name = text;
+        const QByteArray all = CSVProcess::reportText(QStringLiteral("a"), QStringLiteral("b"), *profile,
+                                                      viewContext().pfmInfo(profile).value());
+        EXPECT_TRUE(all.startsWith("Peak Flow Report,,,,\nName," + expected + ",,Sex,Male\n")) << all.toStdString();
+        EXPECT_TRUE(all.endsWith("2024/03/14,21:05,420,2.50," + expected + "\n")) << all.toStdString();
         closeViewContext();
         TestEnvironment::clearUserFolders();
     }
