@@ -6,6 +6,7 @@
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
@@ -36,20 +37,45 @@ inline bool measurable(const QList<Decode_Profile>& records)
     return true;
 }
 
+// How many readings the records hold, and how many reading objects an accepted document's text
+// holds, read apart from the reader under test.
+inline qsizetype readingsOf(const QList<Decode_Profile>& records)
+{
+    qsizetype count = 0;
+    for (const Decode_Profile& profile : records) {
+        count += profile.pfmInfo.size();
+    }
+    return count;
+}
+
+inline qsizetype readingsInText(const QByteArray& bytes)
+{
+    qsizetype count = 0;
+    for (const QJsonValue& profile : QJsonDocument::fromJson(bytes).array()) {
+        count += profile.toObject().value(QLatin1StringView("pfmInfo")).toArray().size();
+    }
+    return count;
+}
+
 // The bytes of a backup file, decoded as the import decodes them. A refused document must say
 // why (the import then changes nothing: it merges only a document decoded whole). An accepted one
-// must hold only readings a meter can give, and write back and read back as the same records: a
-// text or a number that the store or a later export could not keep as it is would otherwise be
-// merged altered, and match nothing when the same file is imported again.
+// must hold only readings a meter can give, having left out and counted each other one, and write
+// back and read back as the same records: a text or a number that the store or a later export
+// could not keep as it is would otherwise be merged altered, and match nothing when the same file
+// is imported again.
 inline QString backupDocument(const QByteArray& bytes)
 {
     QString error;
-    const std::optional<QList<Decode_Profile>> records = BackupDocument::read(bytes, &error);
+    qsizetype leftOut = -1;
+    const std::optional<QList<Decode_Profile>> records = BackupDocument::read(bytes, &error, &leftOut);
     if (!records) {
         return error.isEmpty() ? QStringLiteral("refused without a reason") : QString();
     }
     if (!measurable(*records)) {
         return QStringLiteral("accepted with a value no meter gives or a date no calendar shows");
+    }
+    if (leftOut < 0 || readingsOf(*records) + leftOut != readingsInText(bytes)) {
+        return QStringLiteral("accepted with readings lost or added beside the ones left out");
     }
     const std::optional<QByteArray> written = BackupDocument::write(*records, &error);
     if (!written) {

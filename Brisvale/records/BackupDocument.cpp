@@ -178,20 +178,22 @@ std::optional<Decode_PFM> readReading(const QJsonValue& value, qsizetype profile
     BackupFieldReader fields(value.toObject());
     Decode_PFM reading;
     reading.fev1Value = fields.singleFloat("fev1Value"_L1);
-    fields.require(ReadingRange::holdsFev1(reading.fev1Value), "fev1Value"_L1,
-                   QStringLiteral("is not above 0 and at most %1").arg(ReadingRange::highestFev1));
     reading.measureDate = fields.optionalDate("measureDate"_L1);
     reading.note = fields.optionalString("note"_L1);
     reading.pefValue = fields.int32("pefValue"_L1);
-    fields.require(ReadingRange::holdsPef(reading.pefValue), "pefValue"_L1,
-                   QStringLiteral("is not from %1 to %2")
-                       .arg(ReadingRange::lowestPef)
-                       .arg(ReadingRange::highestPef));
     if (!fields.ok()) {
         error = readingPlace(profileIndex, index) + QStringLiteral(": ") + fields.error();
         return std::nullopt;
     }
     return reading;
+}
+
+// Whether a meter can give the reading's values, on a date a calendar shows. A reading without a
+// date is read as it is; the import passes over it.
+bool measurable(const Decode_PFM& reading)
+{
+    return ReadingRange::holdsPef(reading.pefValue) && ReadingRange::holdsFev1(reading.fev1Value)
+        && (!reading.measureDate || ReadingRange::holdsDate(*reading.measureDate));
 }
 
 // Every field of the profile but its readings.
@@ -202,6 +204,11 @@ Decode_Profile readProfileAttributes(BackupFieldReader& fields)
     profile.best_Value = fields.int32("best_Value"_L1);
     profile.best_Value_Type = fields.boolean("best_Value_Type"_L1);
     profile.birthday = fields.date("birthday"_L1);
+    // A birthday that no date picker shows could be stored, but never seen nor edited.
+    fields.require(ReadingRange::holdsDate(*profile.birthday), "birthday"_L1,
+                   QStringLiteral("is not a date within the years %1 to %2")
+                       .arg(ReadingRange::firstYear)
+                       .arg(ReadingRange::lastYear));
     profile.date_format = fields.int32("date_format"_L1);
     profile.email = fields.string("email"_L1);
     profile.gender = fields.boolean("gender"_L1);
@@ -216,7 +223,10 @@ Decode_Profile readProfileAttributes(BackupFieldReader& fields)
     return profile;
 }
 
-std::optional<Decode_Profile> readProfile(const QJsonValue& value, qsizetype index, QString& error)
+// The profile with the readings a meter can give; each other reading is left out and counted in
+// `leftOut`, so that one impossible reading that an older store held costs no more than itself.
+std::optional<Decode_Profile> readProfile(const QJsonValue& value, qsizetype index,
+                                          qsizetype& leftOut, QString& error)
 {
     if (!value.isObject()) {
         error = profilePlace(index) + QStringLiteral(": is not an object");
@@ -234,6 +244,10 @@ std::optional<Decode_Profile> readProfile(const QJsonValue& value, qsizetype ind
         std::optional<Decode_PFM> reading = readReading(readings[i], index, i, error);
         if (!reading) {
             return std::nullopt;
+        }
+        if (!measurable(*reading)) {
+            ++leftOut;
+            continue;
         }
         profile.pfmInfo.append(*std::move(reading));
     }
@@ -269,7 +283,7 @@ std::optional<QByteArray> BackupDocument::write(const QList<Decode_Profile>& pro
 }
 
 std::optional<QList<Decode_Profile>> BackupDocument::read(const QByteArray& document,
-                                                          QString* error)
+                                                          QString* error, qsizetype* leftOut)
 {
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(document, &parseError);
@@ -290,12 +304,16 @@ std::optional<QList<Decode_Profile>> BackupDocument::read(const QByteArray& docu
     QList<Decode_Profile> profiles;
     profiles.reserve(array.size());
     QString failure;
+    qsizetype leftOutReadings = 0;
     for (qsizetype i = 0; i < array.size(); ++i) {
-        std::optional<Decode_Profile> profile = readProfile(array[i], i, failure);
+        std::optional<Decode_Profile> profile = readProfile(array[i], i, leftOutReadings, failure);
         if (!profile) {
             return fail<QList<Decode_Profile>>(error, failure);
         }
         profiles.append(*std::move(profile));
+    }
+    if (leftOut) {
+        *leftOut = leftOutReadings;
     }
     return profiles;
 }

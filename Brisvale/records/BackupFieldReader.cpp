@@ -1,7 +1,5 @@
 #include "Brisvale/records/BackupFieldReader.h"
 
-#include "Brisvale/records/ReadingRange.h"
-
 #include <cmath>
 #include <limits>
 
@@ -67,31 +65,17 @@ float BackupFieldReader::singleFloat(QLatin1StringView key)
 
 Timestamp BackupFieldReader::date(QLatin1StringView key)
 {
-    const std::optional<double> number = requiredNumber(key);
-    if (!number || !shownByCalendar(*number, key)) {
-        return Timestamp{};
-    }
-    return Timestamp{*number};
+    return Timestamp{requiredNumber(key).value_or(0.0)};
 }
 
 std::optional<Timestamp> BackupFieldReader::optionalDate(QLatin1StringView key)
 {
     const std::optional<QJsonValue> value =
         optional(key, QJsonValue::Double, "is not a number");
-    if (!value || !check(std::isfinite(value->toDouble()), key, "is not a finite number")
-        || !shownByCalendar(value->toDouble(), key)) {
+    if (!value || !check(std::isfinite(value->toDouble()), key, "is not a finite number")) {
         return std::nullopt;
     }
     return Timestamp{value->toDouble()};
-}
-
-// A date that no page could show, nor any date picker hold, would be stored and never seen.
-bool BackupFieldReader::shownByCalendar(double seconds, QLatin1StringView key)
-{
-    return check(ReadingRange::holdsDate(Timestamp{seconds}), key,
-                 QStringLiteral("is not a date within the years %1 to %2")
-                     .arg(ReadingRange::firstYear)
-                     .arg(ReadingRange::lastYear));
 }
 
 QString BackupFieldReader::string(QLatin1StringView key)

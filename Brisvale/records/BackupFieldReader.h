@@ -16,9 +16,9 @@
 // A required member must be present and not null; an optional one may be missing or null. A
 // Boolean must be a JSON boolean (0 and 1 are refused); a 32-bit integer an integral number
 // within its range (3.0 is fine, 3.5 and 3000000000 are not); a float any number that rounds to
-// a finite float; a date a number of seconds whose local date lies within the years a calendar
-// shows (ReadingRange); a string valid UTF-16 (no unpaired surrogate). Nothing is converted from
-// a string.
+// a finite float; a date any finite number; a string valid UTF-16 (no unpaired surrogate).
+// Nothing is converted from a string. Ranges, such as the years a calendar shows, are the
+// caller's rules (require).
 class BackupFieldReader {
 public:
     explicit BackupFieldReader(const QJsonObject& object);
@@ -51,7 +51,6 @@ private:
     std::optional<QJsonValue> optional(QLatin1StringView key, QJsonValue::Type type,
                                        const char* expected);
     QString validText(const QString& text, QLatin1StringView key);
-    bool shownByCalendar(double seconds, QLatin1StringView key);
     bool check(bool condition, QLatin1StringView key, const char* problem);
     bool check(bool condition, QLatin1StringView key, const QString& problem);
 

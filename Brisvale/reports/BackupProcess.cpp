@@ -39,6 +39,19 @@ void showOutcome(const char* key, AlertSymbol symbol)
     AlertPresenter::shared().runModal(Alert{Localization::text(QLatin1String(key)), symbol, {}});
 }
 
+// The success alert of an import, with the number of readings left out when there are any.
+void showImported(qsizetype leftOut)
+{
+    if (leftOut == 0) {
+        showOutcome("SettingsController_AlertMessage_ImportSuccess", AlertSymbol::checkmark);
+        return;
+    }
+    AlertPresenter::shared().runModal(
+        Alert{Localization::text(QStringLiteral("SettingsController_AlertMessage_ImportUnreadableReadings"),
+                                 Localization::Placeholder::count, QString::number(leftOut)),
+              AlertSymbol::checkmark, {}});
+}
+
 QString fileUrl(const QString& path)
 {
     return QUrl::fromLocalFile(path).toString();
@@ -246,12 +259,12 @@ std::optional<QStringList> BackupProcess::importBackup(QWidget* parent)
         showOutcome("SettingsController_AlertMessage_ImportFailed", AlertSymbol::none);
         return std::nullopt;
     }
-    QStringList emails;
-    const std::optional<QString> failure = mergeCopy(*copy, emails);
+    MergedFile merged;
+    const std::optional<QString> failure = mergeCopy(*copy, merged);
     if (failure) {
         reportImportFailure(*failure);
     } else {
-        showOutcome("SettingsController_AlertMessage_ImportSuccess", AlertSymbol::checkmark);
+        showImported(merged.leftOut);
     }
     // The copy holds someone's health data: it goes whatever the outcome. Failing to remove it
     // after a failed import is printed only, the failure has just been shown.
@@ -266,19 +279,19 @@ std::optional<QStringList> BackupProcess::importBackup(QWidget* parent)
     if (failure) {
         return std::nullopt;
     }
-    return emails;
+    return merged.emails;
 }
 
-// Answers why the import failed, when it did; the e-mails of the file's profiles go to `emails`.
-std::optional<QString> BackupProcess::mergeCopy(const QString& copy, QStringList& emails)
+// Answers why the import failed, when it did; what the file held goes to `merged`.
+std::optional<QString> BackupProcess::mergeCopy(const QString& copy, MergedFile& merged)
 {
     QString error;
-    const std::optional<QList<Decode_Profile>> records = readCopy(copy, error);
+    const std::optional<QList<Decode_Profile>> records = readCopy(copy, error, merged.leftOut);
     if (!records) {
         return error;
     }
     for (const Decode_Profile& record : *records) {
-        emails << record.email.value_or(QString());
+        merged.emails << record.email.value_or(QString());
     }
     return mergeProfiles(*records);
 }
@@ -307,14 +320,16 @@ std::optional<QString> BackupProcess::copyToWorkFolder(const QString& chosen)
     return copy;
 }
 
-std::optional<QList<Decode_Profile>> BackupProcess::readCopy(const QString& copy, QString& error)
+std::optional<QList<Decode_Profile>> BackupProcess::readCopy(const QString& copy, QString& error,
+                                                             qsizetype& leftOut)
 {
     QFile file(copy);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
         return std::nullopt;
     }
-    std::optional<QList<Decode_Profile>> records = BackupDocument::read(file.readAll(), &error);
+    std::optional<QList<Decode_Profile>> records =
+        BackupDocument::read(file.readAll(), &error, &leftOut);
     if (records) {
         printDecoded(*records);
     }

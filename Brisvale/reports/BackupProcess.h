@@ -27,6 +27,7 @@ public:
     // Asks for a ".bak" file and merges it into the store in one save: profiles are matched by
     // exact e-mail and take every attribute of the file; a reading is added unless the profile
     // held an equal one (FEV1, PEF and date) before; readings without a date are passed over.
+    // Readings that no meter can give are left out, and the success alert says how many.
     // An import that fails changes nothing, neither in the store nor in the objects of the store
     // in use. The file is read from a copy in the work folder "JsonFile/BAK2JSON", removed after
     // the import whatever its outcome.
@@ -51,10 +52,18 @@ private:
     static std::optional<QString> writeBackup(const QList<ProfilePtr>& profiles,
                                               const QString& path);
     static std::optional<QString> copyToWorkFolder(const QString& chosen);
-    static std::optional<QList<Decode_Profile>> readCopy(const QString& copy, QString& error);
+    // What a merged file held: its profiles' e-mails in file order, and how many of its readings
+    // were left out as no meter gives them.
+    struct MergedFile {
+        QStringList emails;
+        qsizetype leftOut = 0;
+    };
+
+    static std::optional<QList<Decode_Profile>> readCopy(const QString& copy, QString& error,
+                                                         qsizetype& leftOut);
     // The e-mails of the file's profiles, in file order, after a successful merge.
     static std::optional<QStringList> importBackup(QWidget* parent);
-    static std::optional<QString> mergeCopy(const QString& copy, QStringList& emails);
+    static std::optional<QString> mergeCopy(const QString& copy, MergedFile& merged);
     static std::optional<QString> mergeProfiles(const QList<Decode_Profile>& records);
     static void reportImportFailure(const QString& error);
 };

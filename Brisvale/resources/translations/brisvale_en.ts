@@ -435,6 +435,10 @@
         <source>The backup was imported.</source>
         <translation>The backup was imported.</translation>
     </message>
+    <message id="SettingsController_AlertMessage_ImportUnreadableReadings">
+        <source>The backup was imported. Readings that could not be read: [:NR]. Their values or dates are impossible, so they were left out; everything else in the backup was imported.</source>
+        <translation>The backup was imported. Readings that could not be read: [:NR]. Their values or dates are impossible, so they were left out; everything else in the backup was imported.</translation>
+    </message>
     <message id="SettingsController_AlertMessage_ImportFailed">
         <source>The backup could not be imported.</source>
         <translation>The backup could not be imported.</translation>

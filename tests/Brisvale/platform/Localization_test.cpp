@@ -43,6 +43,7 @@ const QStringList pageKeys = {
     "SettingsController_Save", "SettingsController_AlertMessage_AskSaveUser",
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
+    "SettingsController_AlertMessage_ImportUnreadableReadings",
     // The main window, its menu and the first data pages.
     "AppDelegate_AlertMessage_SaveFailed", "AppDelegate_AlertMessage_AlreadyRunning",
     "DataController_PageTitle",
@@ -221,6 +222,7 @@ TEST(Localization, TextsCarryThePlaceholdersTheirCallersFillIn)
         {"TrafficLightsController_AlertMessage_AskBestValue", "[:VB]"},
         {"TrafficLightsController_AlertMessage_AskBestValueDone", "[:BV]"},
         {"ViewController_AlertMessage_PFMUnreadableReadings", "[:NR]"},
+        {"SettingsController_AlertMessage_ImportUnreadableReadings", "[:NR]"},
         {"ViewController_AlertMessage_PFMBestValueWriteFailed_Stored", "[:BV]"},
         {"ViewController_AlertMessage_PFMMaxOutOfRange", "[:BV]"},
         {"TrafficLightsController_AlertMessage_MeterFailed", "[:BV]"},

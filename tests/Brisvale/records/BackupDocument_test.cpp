@@ -529,50 +529,63 @@ TEST(BackupDocumentRead, EveryMalformedValueRefusesTheWholeDocument)
     }
 }
 
-// A reading that no meter can give, or a date that no calendar shows (the program runs in
-// Europe/Berlin), refuses the document as a malformed value does; the edges are read.
-TEST(BackupDocumentRead, ValuesNoMeterGivesAndDatesNoCalendarShowsRefuseTheWholeDocument)
+// A reading that no meter can give, or dated on a day no calendar shows (the program runs in
+// Europe/Berlin), is left out and counted while the rest is read; the edges are read. A birthday
+// that no calendar shows still refuses the document, as a malformed value does.
+TEST(BackupDocumentRead, ValuesNoMeterGivesAndDatesNoCalendarShowsAreLeftOutAndCounted)
 {
     const auto seconds = [](int year, int month, int day, QTime time) {
         return QJsonValue(Timestamp::fromDateTime(QDateTime(QDate(year, month, day), time)).seconds);
     };
-    const char* pef = "is not from 1 to 999";
-    const char* fev1 = "is not above 0 and at most 20";
-    const char* year = "is not a date within the years 100 to 9999";
-    const Refusal refusals[] = {
-        {true, "pefValue", -400, pef},
-        {true, "pefValue", 0, pef},
-        {true, "pefValue", 2147483647, pef},
-        {true, "pefValue", 1000, pef},
-        {true, "fev1Value", -3, fev1},
-        {true, "fev1Value", 0, fev1},
-        {true, "fev1Value", 20.01, fev1},
-        {true, "measureDate", 1e300, year},
-        {true, "measureDate", -1e300, year},
-        {true, "measureDate", seconds(-5, 6, 1, QTime(12, 0)), year},
-        {true, "measureDate", seconds(99999, 6, 1, QTime(12, 0)), year},
-        {true, "measureDate", seconds(99, 12, 31, QTime(23, 59, 59)), year},
-        {true, "measureDate", seconds(10000, 1, 1, QTime(0, 0)), year},
-        {false, "birthday", 1e300, year},
+    const struct {
+        Refusal spoiled; // a problem: the document is refused with it
+        qsizetype leftOut;
+    } cases[] = {
+        {{true, "pefValue", -400, ""}, 1},
+        {{true, "pefValue", 0, ""}, 1},
+        {{true, "pefValue", 2147483647, ""}, 1},
+        {{true, "pefValue", 1000, ""}, 1},
+        {{true, "fev1Value", -3, ""}, 1},
+        {{true, "fev1Value", 0, ""}, 1},
+        {{true, "fev1Value", 20.01, ""}, 1},
+        {{true, "measureDate", 1e300, ""}, 1},
+        {{true, "measureDate", -1e300, ""}, 1},
+        {{true, "measureDate", seconds(-5, 6, 1, QTime(12, 0)), ""}, 1},
+        {{true, "measureDate", seconds(99999, 6, 1, QTime(12, 0)), ""}, 1},
+        {{true, "measureDate", seconds(99, 12, 31, QTime(23, 59, 59)), ""}, 1},
+        {{true, "measureDate", seconds(10000, 1, 1, QTime(0, 0)), ""}, 1},
+        {{true, "pefValue", 1, ""}, 0},
+        {{true, "pefValue", 999, ""}, 0},
+        {{true, "fev1Value", 0.01, ""}, 0},
+        {{true, "fev1Value", 20, ""}, 0},
+        {{true, "measureDate", seconds(100, 1, 1, QTime(0, 0)), ""}, 0},
+        {{false, "birthday", seconds(9999, 12, 31, QTime(23, 59, 59)), ""}, 0},
+        {{false, "birthday", 1e300, "is not a date within the years 100 to 9999"}, 0},
     };
-    for (const Refusal& refusal : refusals) {
-        const QByteArray document = spoiledDocument(refusal);
+    for (const auto& c : cases) {
+        const QByteArray document = spoiledDocument(c.spoiled);
         SCOPED_TRACE(document.toStdString());
         QString error;
-        EXPECT_EQ(readText(document, &error), std::nullopt);
-        EXPECT_EQ(error, refusal.expectedError());
+        qsizetype leftOut = -1;
+        const std::optional<QList<Decode_Profile>> read = BackupDocument::read(document, &error, &leftOut);
+        if (*c.spoiled.problem) {
+            EXPECT_EQ(read, std::nullopt);
+            EXPECT_EQ(error, c.spoiled.expectedError());
+            continue;
+        }
+        ASSERT_TRUE(read) << error.toStdString();
+        EXPECT_EQ(leftOut, c.leftOut);
+        EXPECT_EQ(read->at(0).pfmInfo.size(), (c.spoiled.inReading ? 2 : 1) - c.leftOut);
+        EXPECT_EQ(read->at(1).pfmInfo.size(), 1);
     }
-    const Refusal edges[] = {
-        {true, "pefValue", 1, ""},
-        {true, "pefValue", 999, ""},
-        {true, "fev1Value", 0.01, ""},
-        {true, "fev1Value", 20, ""},
-        {true, "measureDate", seconds(100, 1, 1, QTime(0, 0)), ""},
-        {false, "birthday", seconds(9999, 12, 31, QTime(23, 59, 59)), ""},
-    };
-    for (const Refusal& edge : edges) {
-        EXPECT_TRUE(readText(spoiledDocument(edge))) << edge.key << " " << edge.value->toDouble();
-    }
+    // Counted over every profile.
+    QJsonObject impossible = validReadingObject();
+    impossible["pefValue"] = 0;
+    QJsonObject profile = validProfileObject();
+    profile["pfmInfo"] = QJsonArray{impossible, validReadingObject(), impossible};
+    qsizetype leftOut = 0;
+    EXPECT_TRUE(BackupDocument::read(QJsonDocument(QJsonArray{profile, profile}).toJson(), nullptr, &leftOut));
+    EXPECT_EQ(leftOut, 4);
 }
 
 // A JSON reader keeps the last of two equal keys and says nothing: a backup holding a key twice

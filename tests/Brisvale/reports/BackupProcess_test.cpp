@@ -246,6 +246,25 @@ TEST_F(Backup, AReadingWithoutADateIsSkippedAndTheRestMerged)
     EXPECT_EQ(contents[0].pfmInfo, (QList<Decode_PFM>{reading(10.0, 300, 2.0f), reading(20.0, 310, 2.1f)}));
 }
 
+// A store of an older version may hold a reading no meter gives, and its backup writes it out:
+// the import leaves that reading out, keeps the rest and says how many it left.
+TEST_F(Backup, AReadingNoMeterGivesIsLeftOutAndCountedAndTheRestMerged)
+{
+    const QList<Decode_PFM> good{reading(10.0, 300, 2.0f), reading(20.0, 310, 2.1f)};
+    QList<Decode_Profile> records{profile(QStringLiteral("ann@x"), good)};
+    records[0].pfmInfo.insert(1, reading(15.0, 0, 2.5f));
+    const QString path = writeFile(QStringLiteral("older.bak"), BackupDocument::write(records).value());
+    ASSERT_TRUE(importFile(path));
+    EXPECT_EQ(script->last().alert.symbol, AlertSymbol::checkmark);
+    EXPECT_EQ(script->last().alert.message,
+              QStringLiteral("The backup was imported. Readings that could not be read: 1. Their values or "
+                             "dates are impossible, so they were left out; everything else in the backup "
+                             "was imported."));
+    const QList<Decode_Profile> contents = storeContents();
+    ASSERT_EQ(contents.size(), 1);
+    EXPECT_EQ(contents[0].pfmInfo, good);
+}
+
 TEST_F(Backup, AMatchedProfileTakesTheFileAttributesAndKeepsItsReadings)
 {
     Decode_Profile old = profile(QStringLiteral("ann@x"),
