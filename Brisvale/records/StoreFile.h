@@ -33,7 +33,7 @@ public:
             cutShort,         // a SQLite file whose end is missing
             otherApplication, // a SQLite file holding another program's tables
             tablesMissing,    // a store without some of its tables or columns
-            damaged,          // damaged pages (PRAGMA quick_check) or records
+            damaged,          // damaged pages or index entries (PRAGMA integrity_check) or records
             upgradeFailed,    // an upgrade step failed and was rolled back
             cannotOpen,       // any other failure of the database
         };
@@ -51,7 +51,7 @@ public:
     // empty file gets the layout. An older store is upgraded, after a copy of the file is kept
     // beside it as "Brisvale.sqlite.v<old version>.bak"; each step runs in its own transaction,
     // and a failed step leaves the file as it was before the first. A store found damaged by
-    // PRAGMA quick_check, without its tables, of a newer layout, or a file that isn't a store is
+    // PRAGMA integrity_check, without its tables, of a newer layout, or a file that isn't a store is
     // refused and left exactly as it was; no connection of that name is left behind then.
     static std::optional<Refusal> open(const QString& connectionName,
                                        const StoreLayout& layout = StoreLayout::current());

@@ -55,6 +55,7 @@ std::vector<Unusable> unusableStores()
         QStringLiteral("The file is a database of another application."),
         QStringLiteral("Tables of the store are missing."),
         QStringLiteral("The file is damaged."),
+        QStringLiteral("The file is damaged."),
     };
     std::vector<Unusable> cases;
     for (qsizetype i = 0; i < problems.size(); ++i) {
