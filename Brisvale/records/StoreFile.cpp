@@ -10,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTemporaryFile>
 
 namespace {
@@ -207,12 +208,22 @@ std::optional<Refusal> createInEmpty(QSqlDatabase& db, const StoreLayout& layout
     return std::nullopt;
 }
 
+// Whether the disk of the store has less room left than a copy of the store takes: freeing space
+// is then what lets an upgrade through.
+bool shortOfRoom()
+{
+    const QStorageInfo disk(StoreFile::folderPath());
+    return disk.isValid() && disk.bytesAvailable() >= 0
+        && disk.bytesAvailable() < QFileInfo(StoreFile::filePath()).size();
+}
+
 std::optional<Refusal> upgradeFrom(QSqlDatabase& db, int version, const StoreLayout& layout)
 {
     const StoreStatus upgraded = StoreUpgrade::upgrade(
         db, StoreFile::filePath(), StoreFile::upgradeCopyPath(version), version, layout);
     if (!upgraded) {
-        return Refusal{Problem::upgradeFailed, upgraded.error(), version};
+        return Refusal{shortOfRoom() ? Problem::noSpace : Problem::upgradeFailed,
+                       upgraded.error(), version};
     }
     return std::nullopt;
 }

@@ -34,7 +34,8 @@ public:
             otherApplication, // a SQLite file holding another program's tables
             tablesMissing,    // a store without some of its tables or columns
             damaged,          // damaged pages or index entries (PRAGMA integrity_check) or records
-            upgradeFailed,    // an upgrade step failed and was rolled back
+            upgradeFailed,    // the copy kept before upgrading, or an upgrade step, failed
+            noSpace,          // the same, on a disk with less room than a copy of the store
             cannotOpen,       // any other failure of the database
         };
 

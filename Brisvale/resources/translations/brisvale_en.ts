@@ -67,6 +67,18 @@
         <source>Brisvale cannot write to the folder or the file of its store %1. Nothing was changed. Brisvale will now quit.</source>
         <translation>Brisvale cannot write to the folder or the file of its store %1. Nothing was changed. Brisvale will now quit.</translation>
     </message>
+    <message id="StoreStartup_AlertMessage_UpgradeFailed">
+        <source>Brisvale could not upgrade its store %1 for this version, for the reason below. Brisvale will now quit.</source>
+        <translation>Brisvale could not upgrade its store %1 for this version, for the reason below. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_NoSpace">
+        <source>There is not enough space on the disk to upgrade the store %1 for this version. Free some space on the disk, then start Brisvale again. Brisvale will now quit.</source>
+        <translation>There is not enough space on the disk to upgrade the store %1 for this version. Free some space on the disk, then start Brisvale again. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_CannotOpen">
+        <source>Brisvale cannot open its store %1, for the reason below. The file was not changed. Brisvale will now quit.</source>
+        <translation>Brisvale cannot open its store %1, for the reason below. The file was not changed. Brisvale will now quit.</translation>
+    </message>
     <message id="StoreStartup_AlertMessage_Unusable">
         <source>Brisvale cannot open its store %1. %2 The file was not changed. You can quit, or move the file aside as %3 and start with a new, empty store.</source>
         <translation>Brisvale cannot open its store %1. %2 The file was not changed. You can quit, or move the file aside as %3 and start with a new, empty store.</translation>
@@ -94,14 +106,6 @@
     <message id="StoreStartup_Problem_Damaged">
         <source>The file is damaged.</source>
         <translation>The file is damaged.</translation>
-    </message>
-    <message id="StoreStartup_Problem_UpgradeFailed">
-        <source>It could not be upgraded for this version of Brisvale.</source>
-        <translation>It could not be upgraded for this version of Brisvale.</translation>
-    </message>
-    <message id="StoreStartup_Problem_CannotOpen">
-        <source>The file cannot be read.</source>
-        <translation>The file cannot be read.</translation>
     </message>
     <message id="StoreStartup_Quit">
         <source>Quit</source>
