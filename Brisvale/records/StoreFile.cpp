@@ -13,6 +13,9 @@
 #include <QStorageInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace {
 
 using Refusal = StoreFile::Refusal;
@@ -286,6 +289,40 @@ std::optional<Refusal> notWritable(const QString& description, const QString& pa
     return refusal(Problem::notWritable, description, path + QStringLiteral(": ") + reason);
 }
 
+// What other than a regular file lies at the path (a link followed).
+QString kindOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return qt_error_string(errno);
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return QStringLiteral("a folder");
+    }
+    if (S_ISFIFO(status.st_mode)) {
+        return QStringLiteral("a named pipe");
+    }
+    if (S_ISSOCK(status.st_mode)) {
+        return QStringLiteral("a socket");
+    }
+    return QStringLiteral("a device");
+}
+
+std::optional<Refusal> checkKind()
+{
+    const QFileInfo file(StoreFile::filePath());
+    if (file.isSymLink() && !file.exists()) {
+        return refusal(Problem::danglingLink,
+                       QStringLiteral("The store's file is missing where its link points"),
+                       file.symLinkTarget());
+    }
+    if (file.exists() && !file.isFile()) {
+        return refusal(Problem::notARegularFile, QStringLiteral("The store is not a regular file"),
+                       StoreFile::filePath() + QStringLiteral(": ") + kindOf(file.filePath()));
+    }
+    return std::nullopt;
+}
+
 }
 
 QString StoreFile::folderPath()
@@ -304,7 +341,7 @@ bool StoreFile::exists()
     return QFileInfo::exists(filePath());
 }
 
-std::optional<StoreFile::Refusal> StoreFile::checkFolder()
+std::optional<StoreFile::Refusal> StoreFile::checkPlace()
 {
     if (!QDir().mkpath(folderPath())) {
         return notWritable(QStringLiteral("The store's folder can't be created"), folderPath(),
@@ -315,6 +352,9 @@ std::optional<StoreFile::Refusal> StoreFile::checkFolder()
     if (!probe.open()) {
         return notWritable(QStringLiteral("The store's folder can't be written"), folderPath(),
                            probe.errorString());
+    }
+    if (std::optional<Refusal> noFile = checkKind()) {
+        return noFile;
     }
     const QFileInfo file(filePath());
     if (file.exists() && !file.isWritable()) {
@@ -327,7 +367,7 @@ std::optional<StoreFile::Refusal> StoreFile::checkFolder()
 std::optional<StoreFile::Refusal> StoreFile::open(const QString& connectionName,
                                                   const StoreLayout& layout)
 {
-    std::optional<Refusal> refused = checkFolder();
+    std::optional<Refusal> refused = checkPlace();
     if (!refused) {
         refused = checkHeader(layout);
     }

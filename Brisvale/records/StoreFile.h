@@ -37,6 +37,8 @@ public:
             upgradeFailed,    // the copy kept before upgrading, or an upgrade step, failed
             noSpace,          // the same, on a disk with less room than a copy of the store
             cannotOpen,       // any other failure of the database
+            danglingLink,     // a link to a file that isn't there (a drive not mounted)
+            notARegularFile,  // a folder, a pipe or a device in the file's place
         };
 
         Problem problem = Problem::cannotOpen;
@@ -45,8 +47,9 @@ public:
     };
 
     // Checks that the application's folder exists (it is made when missing), takes a file and
-    // lets the store's file be written.
-    static std::optional<Refusal> checkFolder();
+    // lets the store's file be written, and that the store's place holds nothing or a regular
+    // file (a link is followed): nothing else is opened, since a pipe would block the start.
+    static std::optional<Refusal> checkPlace();
 
     // Opens the store's file as a Qt SQL connection of the given name, foreign keys on. A new or
     // empty file gets the layout. An older store is upgraded, after a copy of the file is kept

@@ -35,6 +35,8 @@ const char* fileFaultKey(Problem problem)
     case Problem::upgradeFailed:
     case Problem::noSpace:
     case Problem::cannotOpen:
+    case Problem::danglingLink:
+    case Problem::notARegularFile:
         break;
     }
     return nullptr;
@@ -50,6 +52,10 @@ const char* quitKey(Problem problem)
         return "StoreStartup_AlertMessage_UpgradeFailed";
     case Problem::noSpace:
         return "StoreStartup_AlertMessage_NoSpace";
+    case Problem::danglingLink:
+        return "StoreStartup_AlertMessage_DanglingLink";
+    case Problem::notARegularFile:
+        return "StoreStartup_AlertMessage_NotARegularFile";
     default:
         return "StoreStartup_AlertMessage_CannotOpen";
     }
@@ -126,7 +132,7 @@ bool answer(const Refusal& refused)
 bool open(const StoreLayout& layout)
 {
     const std::optional<Refusal> refused =
-        StoreFile::exists() ? openViewContext(layout) : StoreFile::checkFolder();
+        StoreFile::exists() ? openViewContext(layout) : StoreFile::checkPlace();
     return !refused || answer(*refused);
 }
 

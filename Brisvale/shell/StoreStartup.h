@@ -8,7 +8,8 @@
 // start with a new, empty store; quitting is the default, the new store a second button. A fault
 // outside the file (a store made by a newer Brisvale, a folder that can't be written, an upgrade
 // that failed, a disk too full for it, any other failure of SQLite) leaves only quitting, with
-// the system's or the database's own words below the message.
+// the system's or the database's own words below the message; so does a store that is a link to
+// a missing file (a drive not mounted) or no regular file at all.
 namespace StoreStartup {
 
 // Opens the store (a missing file is made later, when the main window looks for it; only its

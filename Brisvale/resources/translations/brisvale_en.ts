@@ -79,6 +79,14 @@
         <source>Brisvale cannot open its store %1, for the reason below. The file was not changed. Brisvale will now quit.</source>
         <translation>Brisvale cannot open its store %1, for the reason below. The file was not changed. Brisvale will now quit.</translation>
     </message>
+    <message id="StoreStartup_AlertMessage_DanglingLink">
+        <source>The store %1 is a link to a file that is not there (see below). If it lies on a drive that is not connected, connect the drive, then start Brisvale again. Nothing was changed. Brisvale will now quit.</source>
+        <translation>The store %1 is a link to a file that is not there (see below). If it lies on a drive that is not connected, connect the drive, then start Brisvale again. Nothing was changed. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_NotARegularFile">
+        <source>The store %1 is not a file but a folder, a pipe or a device, so Brisvale cannot open it. Nothing was changed. Brisvale will now quit.</source>
+        <translation>The store %1 is not a file but a folder, a pipe or a device, so Brisvale cannot open it. Nothing was changed. Brisvale will now quit.</translation>
+    </message>
     <message id="StoreStartup_AlertMessage_Unusable">
         <source>Brisvale cannot open its store %1. %2 The file was not changed. You can quit, or move the file aside as %3 and start with a new, empty store.</source>
         <translation>Brisvale cannot open its store %1. %2 The file was not changed. You can quit, or move the file aside as %3 and start with a new, empty store.</translation>

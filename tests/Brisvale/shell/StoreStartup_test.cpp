@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -295,5 +296,64 @@ TEST_F(StoreStartupTest, AFaultOutsideTheFileLeavesOnlyQuittingWithTheSystemsWor
         EXPECT_EQ(script.last().alert.buttons, QStringList{"Quit"});
         EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), before);
         EXPECT_FALSE(QFileInfo::exists(asidePath()));
+    }
+}
+
+TEST_F(StoreStartupTest, AStoreThatIsNoRegularFileLeavesOnlyQuitting)
+{
+    const QString drive = TestEnvironment::root() + QStringLiteral("/drive");
+    const QString notAFile = QStringLiteral("The store is not a regular file (") + StoreFile::filePath();
+    int pipeWriter = -1;
+    // A writer holding bytes, so that a start which opens the pipe reads them and goes on.
+    const auto namedPipe = [&] {
+        ::mkfifo(QFile::encodeName(StoreFile::filePath()).constData(), 0600);
+        pipeWriter = ::open(QFile::encodeName(StoreFile::filePath()).constData(),
+                            O_RDWR | O_NONBLOCK);
+        ASSERT_EQ(::write(pipeWriter, QByteArray(100, 'x').constData(), 100), 100);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        QString message;
+        QString details;
+    } cases[] = {
+        {"a link into a drive that is not mounted",
+         [&] { QFile::link(drive + QStringLiteral("/Brisvale.sqlite"), StoreFile::filePath()); },
+         QStringLiteral("is a link to a file that is not there (see below)."),
+         QStringLiteral("The store's file is missing where its link points (") + drive},
+        {"a named pipe", namedPipe, QStringLiteral("is not a file but a folder, a pipe or a device"),
+         notAFile + QStringLiteral(": a named pipe)")},
+        {"a folder", [] { QDir().mkpath(StoreFile::filePath()); },
+         QStringLiteral("is not a file but a folder, a pipe or a device"),
+         notAFile + QStringLiteral(": a folder)")},
+    };
+    const auto folderEntries = [] {
+        return QDir(StoreFile::folderPath())
+            .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        TestEnvironment::clearUserFolders();
+        QDir().mkpath(StoreFile::folderPath());
+        test.make();
+        const QFileInfoList before = folderEntries();
+        AlertScript script;
+        script.answer(Alert::firstButton);
+
+        EXPECT_FALSE(StoreStartup::open());
+        ASSERT_EQ(script.shown().size(), 1);
+        const QString& message = script.last().alert.message;
+        EXPECT_TRUE(message.startsWith(QStringLiteral("The store ") + StoreFile::filePath()
+                                       + QLatin1Char(' ') + test.message))
+            << message.toStdString();
+        EXPECT_TRUE(message.contains(QStringLiteral("Nothing was changed. Brisvale will now quit.\n")
+                                     + test.details))
+            << message.toStdString();
+        EXPECT_EQ(script.last().alert.buttons, QStringList{"Quit"});
+        EXPECT_EQ(folderEntries(), before);
+        EXPECT_FALSE(QFileInfo::exists(drive));
+        if (pipeWriter >= 0) {
+            ::close(std::exchange(pipeWriter, -1));
+        }
     }
 }
