@@ -55,6 +55,14 @@
         <source>Brisvale is already running. Only one copy at a time may use your readings, so this one will close without changing anything.</source>
         <translation>Brisvale is already running. Only one copy at a time may use your readings, so this one will close without changing anything.</translation>
     </message>
+    <message id="AppDelegate_AlertMessage_LockNotMade">
+        <source>Brisvale cannot make its lock file %1, which keeps a second copy from using your readings at the same time, so it will close without changing anything.</source>
+        <translation>Brisvale cannot make its lock file %1, which keeps a second copy from using your readings at the same time, so it will close without changing anything.</translation>
+    </message>
+    <message id="AppDelegate_AlertMessage_LockInTheWay">
+        <source>Brisvale found the lock file %1, which no running copy holds, and cannot remove it. Remove it yourself, then start Brisvale again. This copy will close without changing anything.</source>
+        <translation>Brisvale found the lock file %1, which no running copy holds, and cannot remove it. Remove it yourself, then start Brisvale again. This copy will close without changing anything.</translation>
+    </message>
     <message id="AppDelegate_AlertMessage_SaveFailed">
         <source>Your changes could not be saved.</source>
         <translation>Your changes could not be saved.</translation>
