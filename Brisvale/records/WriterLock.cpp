@@ -46,12 +46,21 @@ WriterLock::WriterLock()
     lock.setStaleLockTime(0);
 }
 
+// The lock is made, and a stale one removed, only while this copy holds a second lock beside it,
+// the one that QLockFile takes for its own removal of a stale lock (which then keeps out of the
+// way): copies taking the lock at the same moment do it one after the other, and of two that
+// find the same stale lock, the later one finds the earlier one's new lock, held.
 WriterLock::Outcome WriterLock::take()
 {
     if (lock.isLocked()) {
         return Outcome::taken;
     }
     QDir().mkpath(StoreFile::folderPath());
+    QLockFile guard(filePath() + QStringLiteral(".rmlock"));
+    if (!guard.tryLock(0)) {
+        // Another copy is taking the lock at this moment.
+        return guard.error() == QLockFile::LockFailedError ? Outcome::heldByAnother : cannotMake();
+    }
     if (lock.tryLock(0)) {
         return Outcome::taken;
     }
@@ -82,18 +91,10 @@ bool WriterLock::isStale() const
     return !running.isEmpty() && running != program;
 }
 
-// The stale lock is removed and the lock made anew under a second lock beside it, the one that
-// QLockFile itself takes for this work: of two copies taking over at once, the later one finds
-// the earlier one's new lock, which is held, and leaves it.
 WriterLock::Outcome WriterLock::takeOver()
 {
-    QLockFile guard(filePath() + QStringLiteral(".rmlock"));
-    if (!guard.tryLock(0)) {
-        // Another copy is taking the lock over at this moment.
-        return guard.error() == QLockFile::LockFailedError ? Outcome::heldByAnother : cannotMake();
-    }
     QFile stale(filePath());
-    if (isStale() && !stale.remove() && present(filePath())) {
+    if (!stale.remove() && present(filePath())) {
         failure = filePath() + QStringLiteral(": ") + stale.errorString();
         return Outcome::inTheWay;
     }

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QLockFile>
 #include <QPalette>
 #include <QProcess>
 #include <QStyle>
@@ -238,8 +239,12 @@ TEST_F(TwoCopies, ALockNoRunningCopyHoldsIsTakenOverOrNamed)
             file.write(bytes);
         };
     };
+    // The lock another copy holds while it takes the lock over.
+    std::optional<QLockFile> takingOver;
     const QString taken = QStringLiteral("writer");
     const auto alert = [](const QString& text) { return QStringLiteral("alert: ") + text; };
+    const QString alreadyRunning =
+        alert(Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning")));
     const struct {
         const char* name;
         std::function<void()> make;
@@ -258,7 +263,14 @@ TEST_F(TwoCopies, ALockNoRunningCopyHoldsIsTakenOverOrNamed)
          },
          taken},
         {"a running copy of this computer", lockWith(runningCopy + '\n' + host + '\n'),
-         alert(Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning")))},
+         alreadyRunning},
+        {"garbage that another copy is taking over",
+         [&] {
+             lockWith("garbage")();
+             takingOver.emplace(path + QStringLiteral(".rmlock"));
+             ASSERT_TRUE(takingOver->tryLock(0));
+         },
+         alreadyRunning},
         {"a folder", [&] { QDir().mkpath(path + QStringLiteral("/inside")); },
          alert(Localization::text(QStringLiteral("AppDelegate_AlertMessage_LockInTheWay")).arg(path))},
     };
@@ -276,6 +288,7 @@ TEST_F(TwoCopies, ALockNoRunningCopyHoldsIsTakenOverOrNamed)
         }
         waitForEnd(copy);
         EXPECT_EQ(QFileInfo::exists(home.filePath(storeFile)), test.firstLine == taken);
+        takingOver.reset();
     }
     EXPECT_EQ(QString::fromUtf8(copies.back()->readAll()), path + QStringLiteral(": Is a directory\n"));
     EXPECT_EQ(running.state(), QProcess::Running);
