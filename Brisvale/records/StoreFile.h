@@ -55,8 +55,8 @@ public:
     // empty file gets the layout. An older store is upgraded, after a copy of the file is kept
     // beside it as "Brisvale.sqlite.v<old version>.bak"; each step runs in its own transaction,
     // and a failed step leaves the file as it was before the first. A store found damaged by
-    // PRAGMA integrity_check, without its tables, of a newer layout, or a file that isn't a store is
-    // refused and left exactly as it was; no connection of that name is left behind then.
+    // PRAGMA integrity_check, without its tables, of a newer layout, or a file that isn't a store
+    // is refused and left exactly as it was; no connection of that name is left behind then.
     static std::optional<Refusal> open(const QString& connectionName,
                                        const StoreLayout& layout = StoreLayout::current());
 

@@ -257,7 +257,8 @@ TEST_F(StoreUpgradeTest, ACopyCutShortByAFullDiskIsNeverTakenForAWholeOne)
             failure = upgraded.error().text();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("upgrade"));
-        EXPECT_THAT(failure.toStdString(), testing::HasSubstr("bytes were written (File too large)"));
+        EXPECT_THAT(failure.toStdString(),
+                    testing::HasSubstr("bytes were written (File too large)"));
         EXPECT_THAT(failure.toStdString(), testing::HasSubstr(test.outcome.toStdString()));
         EXPECT_EQ(folderFiles(), test.files);
         EXPECT_EQ(StoreFileHeader::read(StoreFile::filePath()).kind,

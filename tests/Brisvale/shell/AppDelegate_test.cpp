@@ -252,7 +252,8 @@ TEST_F(TwoCopies, ALockNoRunningCopyHoldsIsTakenOverOrNamed)
     } cases[] = {
         {"an empty file", lockWith(""), taken},
         {"garbage", lockWith("\x01\x02 no lock\n"), taken},
-        {"a dangling link", [&] { QFile::link(home.filePath(QStringLiteral("gone")), path); }, taken},
+        {"a dangling link", [&] { QFile::link(home.filePath(QStringLiteral("gone")), path); },
+         taken},
         {"a running copy of another host", lockWith(runningCopy + "\nanother-host\n"), taken},
         {"a process that runs another program", lockWith(otherProgram), taken},
         // Root reads it all the same: it is garbage, too.
@@ -272,7 +273,8 @@ TEST_F(TwoCopies, ALockNoRunningCopyHoldsIsTakenOverOrNamed)
          },
          alreadyRunning},
         {"a folder", [&] { QDir().mkpath(path + QStringLiteral("/inside")); },
-         alert(Localization::text(QStringLiteral("AppDelegate_AlertMessage_LockInTheWay")).arg(path))},
+         alert(Localization::text(QStringLiteral("AppDelegate_AlertMessage_LockInTheWay"))
+                   .arg(path))},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
@@ -290,7 +292,8 @@ TEST_F(TwoCopies, ALockNoRunningCopyHoldsIsTakenOverOrNamed)
         EXPECT_EQ(QFileInfo::exists(home.filePath(storeFile)), test.firstLine == taken);
         takingOver.reset();
     }
-    EXPECT_EQ(QString::fromUtf8(copies.back()->readAll()), path + QStringLiteral(": Is a directory\n"));
+    EXPECT_EQ(QString::fromUtf8(copies.back()->readAll()),
+              path + QStringLiteral(": Is a directory\n"));
     EXPECT_EQ(running.state(), QProcess::Running);
 }
 

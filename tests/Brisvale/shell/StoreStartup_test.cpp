@@ -269,7 +269,8 @@ TEST_F(StoreStartupTest, AFaultOutsideTheFileLeavesOnlyQuittingWithTheSystemsWor
          QStringLiteral("could not upgrade its store %1 for this version, for the reason below."),
          QStringLiteral("File too large")},
         {"a new store's tables that find no room", emptyFile, StoreLayout::current(), 0,
-         QStringLiteral("cannot open its store %1, for the reason below. The file was not changed."),
+         QStringLiteral("cannot open its store %1, for the reason below. The file was not "
+                        "changed."),
          QStringLiteral("disk I/O error")},
     };
     for (const auto& test : cases) {
@@ -302,7 +303,8 @@ TEST_F(StoreStartupTest, AFaultOutsideTheFileLeavesOnlyQuittingWithTheSystemsWor
 TEST_F(StoreStartupTest, AStoreThatIsNoRegularFileLeavesOnlyQuitting)
 {
     const QString drive = TestEnvironment::root() + QStringLiteral("/drive");
-    const QString notAFile = QStringLiteral("The store is not a regular file (") + StoreFile::filePath();
+    const QString notAFile =
+        QStringLiteral("The store is not a regular file (") + StoreFile::filePath();
     int pipeWriter = -1;
     // A writer holding bytes, so that a start which opens the pipe reads them and goes on.
     const auto namedPipe = [&] {
@@ -321,7 +323,8 @@ TEST_F(StoreStartupTest, AStoreThatIsNoRegularFileLeavesOnlyQuitting)
          [&] { QFile::link(drive + QStringLiteral("/Brisvale.sqlite"), StoreFile::filePath()); },
          QStringLiteral("is a link to a file that is not there (see below)."),
          QStringLiteral("The store's file is missing where its link points (") + drive},
-        {"a named pipe", namedPipe, QStringLiteral("is not a file but a folder, a pipe or a device"),
+        {"a named pipe", namedPipe,
+         QStringLiteral("is not a file but a folder, a pipe or a device"),
          notAFile + QStringLiteral(": a named pipe)")},
         {"a folder", [] { QDir().mkpath(StoreFile::filePath()); },
          QStringLiteral("is not a file but a folder, a pipe or a device"),
@@ -346,8 +349,8 @@ TEST_F(StoreStartupTest, AStoreThatIsNoRegularFileLeavesOnlyQuitting)
         EXPECT_TRUE(message.startsWith(QStringLiteral("The store ") + StoreFile::filePath()
                                        + QLatin1Char(' ') + test.message))
             << message.toStdString();
-        EXPECT_TRUE(message.contains(QStringLiteral("Nothing was changed. Brisvale will now quit.\n")
-                                     + test.details))
+        EXPECT_TRUE(message.contains(
+            QStringLiteral("Nothing was changed. Brisvale will now quit.\n") + test.details))
             << message.toStdString();
         EXPECT_EQ(script.last().alert.buttons, QStringList{"Quit"});
         EXPECT_EQ(folderEntries(), before);
