@@ -69,10 +69,10 @@ std::optional<QString> WholeFile::copy(const QString& from, const QString& to)
     if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return onPath(to, target.errorString());
     }
-    constexpr qint64 piece = 1 << 20;
+    constexpr qint64 chunk = 1 << 20;
     const qint64 size = source.size();
     while (!source.atEnd()) {
-        const QByteArray bytes = source.read(piece);
+        const QByteArray bytes = source.read(chunk);
         if (bytes.isEmpty()) {
             return onPath(from, source.errorString());
         }

@@ -18,7 +18,7 @@ public:
     // earlier file there) is left as it was and no temporary file stays behind.
     static std::optional<QString> write(const QString& path, const QByteArray& bytes);
 
-    // Copies the file at `from` as the file at `to`, in pieces, with the same checks; answers why
+    // Copies the file at `from` as the file at `to`, in chunks, with the same checks; answers why
     // it failed, beginning with the path of the file that failed, and then `to` is left as it was.
     static std::optional<QString> copy(const QString& from, const QString& to);
 };
