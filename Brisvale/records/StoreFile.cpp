@@ -10,7 +10,11 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTemporaryFile>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -102,17 +106,20 @@ std::optional<Refusal> checkHeader(const StoreLayout& layout)
     return std::nullopt;
 }
 
-std::optional<Refusal> quickCheck(QSqlDatabase& db)
+// Every page and every index entry is read: four bytes changed in an index page pass SQLite's
+// quick check, which reads an index without matching it to its table, and such an index stops the
+// first query that goes through it. Reporting stops at the first finding.
+std::optional<Refusal> integrityCheck(QSqlDatabase& db)
 {
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next()) {
+    if (!query.exec(QStringLiteral("PRAGMA integrity_check(1)")) || !query.next()) {
         return readFailure(query.lastError());
     }
     const QString verdict = query.value(0).toString();
     if (verdict == QLatin1String("ok")) {
         return std::nullopt;
     }
-    // The verdict's heading and its first finding.
+    // The verdict's heading (if any) and its first finding.
     QString finding = verdict.section(QLatin1Char('\n'), 0, 1);
     return refusal(Problem::damaged, QStringLiteral("The store is damaged"),
                    finding.replace(QLatin1Char('\n'), QLatin1Char(' ')));
@@ -204,12 +211,22 @@ std::optional<Refusal> createInEmpty(QSqlDatabase& db, const StoreLayout& layout
     return std::nullopt;
 }
 
+// Whether the disk of the store has less room left than a copy of the store takes: freeing space
+// is then what lets an upgrade through.
+bool shortOfRoom()
+{
+    const QStorageInfo disk(StoreFile::folderPath());
+    return disk.isValid() && disk.bytesAvailable() >= 0
+        && disk.bytesAvailable() < QFileInfo(StoreFile::filePath()).size();
+}
+
 std::optional<Refusal> upgradeFrom(QSqlDatabase& db, int version, const StoreLayout& layout)
 {
     const StoreStatus upgraded = StoreUpgrade::upgrade(
         db, StoreFile::filePath(), StoreFile::upgradeCopyPath(version), version, layout);
     if (!upgraded) {
-        return Refusal{Problem::upgradeFailed, upgraded.error(), version};
+        return Refusal{shortOfRoom() ? Problem::noSpace : Problem::upgradeFailed,
+                       upgraded.error(), version};
     }
     return std::nullopt;
 }
@@ -235,7 +252,7 @@ std::optional<Refusal> prepareLayout(QSqlDatabase& db, const StoreLayout& layout
     if (version < 0) {
         return notOurs();
     }
-    if (std::optional<Refusal> damaged = quickCheck(db)) {
+    if (std::optional<Refusal> damaged = integrityCheck(db)) {
         return damaged;
     }
     if (version == 0) {
@@ -272,6 +289,40 @@ std::optional<Refusal> notWritable(const QString& description, const QString& pa
     return refusal(Problem::notWritable, description, path + QStringLiteral(": ") + reason);
 }
 
+// What other than a regular file lies at the path (a link followed).
+QString kindOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return qt_error_string(errno);
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return QStringLiteral("a folder");
+    }
+    if (S_ISFIFO(status.st_mode)) {
+        return QStringLiteral("a named pipe");
+    }
+    if (S_ISSOCK(status.st_mode)) {
+        return QStringLiteral("a socket");
+    }
+    return QStringLiteral("a device");
+}
+
+std::optional<Refusal> checkKind()
+{
+    const QFileInfo file(StoreFile::filePath());
+    if (file.isSymLink() && !file.exists()) {
+        return refusal(Problem::danglingLink,
+                       QStringLiteral("The store's file is missing where its link points"),
+                       file.symLinkTarget());
+    }
+    if (file.exists() && !file.isFile()) {
+        return refusal(Problem::notARegularFile, QStringLiteral("The store is not a regular file"),
+                       StoreFile::filePath() + QStringLiteral(": ") + kindOf(file.filePath()));
+    }
+    return std::nullopt;
+}
+
 }
 
 QString StoreFile::folderPath()
@@ -290,7 +341,7 @@ bool StoreFile::exists()
     return QFileInfo::exists(filePath());
 }
 
-std::optional<StoreFile::Refusal> StoreFile::checkFolder()
+std::optional<StoreFile::Refusal> StoreFile::checkPlace()
 {
     if (!QDir().mkpath(folderPath())) {
         return notWritable(QStringLiteral("The store's folder can't be created"), folderPath(),
@@ -301,6 +352,9 @@ std::optional<StoreFile::Refusal> StoreFile::checkFolder()
     if (!probe.open()) {
         return notWritable(QStringLiteral("The store's folder can't be written"), folderPath(),
                            probe.errorString());
+    }
+    if (std::optional<Refusal> noFile = checkKind()) {
+        return noFile;
     }
     const QFileInfo file(filePath());
     if (file.exists() && !file.isWritable()) {
@@ -313,7 +367,7 @@ std::optional<StoreFile::Refusal> StoreFile::checkFolder()
 std::optional<StoreFile::Refusal> StoreFile::open(const QString& connectionName,
                                                   const StoreLayout& layout)
 {
-    std::optional<Refusal> refused = checkFolder();
+    std::optional<Refusal> refused = checkPlace();
     if (!refused) {
         refused = checkHeader(layout);
     }

@@ -33,9 +33,12 @@ public:
             cutShort,         // a SQLite file whose end is missing
             otherApplication, // a SQLite file holding another program's tables
             tablesMissing,    // a store without some of its tables or columns
-            damaged,          // damaged pages (PRAGMA quick_check) or records
-            upgradeFailed,    // an upgrade step failed and was rolled back
+            damaged,          // damaged pages or index entries (PRAGMA integrity_check) or records
+            upgradeFailed,    // the copy kept before upgrading, or an upgrade step, failed
+            noSpace,          // the same, on a disk with less room than a copy of the store
             cannotOpen,       // any other failure of the database
+            danglingLink,     // a link to a file that isn't there (a drive not mounted)
+            notARegularFile,  // a folder, a pipe or a device in the file's place
         };
 
         Problem problem = Problem::cannotOpen;
@@ -44,15 +47,16 @@ public:
     };
 
     // Checks that the application's folder exists (it is made when missing), takes a file and
-    // lets the store's file be written.
-    static std::optional<Refusal> checkFolder();
+    // lets the store's file be written, and that the store's place holds nothing or a regular
+    // file (a link is followed): nothing else is opened, since a pipe would block the start.
+    static std::optional<Refusal> checkPlace();
 
     // Opens the store's file as a Qt SQL connection of the given name, foreign keys on. A new or
     // empty file gets the layout. An older store is upgraded, after a copy of the file is kept
     // beside it as "Brisvale.sqlite.v<old version>.bak"; each step runs in its own transaction,
     // and a failed step leaves the file as it was before the first. A store found damaged by
-    // PRAGMA quick_check, without its tables, of a newer layout, or a file that isn't a store is
-    // refused and left exactly as it was; no connection of that name is left behind then.
+    // PRAGMA integrity_check, without its tables, of a newer layout, or a file that isn't a store
+    // is refused and left exactly as it was; no connection of that name is left behind then.
     static std::optional<Refusal> open(const QString& connectionName,
                                        const StoreLayout& layout = StoreLayout::current());
 

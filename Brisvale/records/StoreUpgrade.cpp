@@ -1,7 +1,7 @@
 #include "Brisvale/records/StoreUpgrade.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "Brisvale/platform/WholeFile.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -73,40 +73,12 @@ StoreStatus createTables(QSqlDatabase& db, const StoreLayout& layout)
     return created;
 }
 
-StoreStatus copyFile(const QString& from, const QString& to)
-{
-    QFile source(from);
-    QSaveFile target(to);
-    if (!source.open(QIODevice::ReadOnly)) {
-        return StoreError{QStringLiteral("The file can't be read"), from + QStringLiteral(": ")
-                                                                        + source.errorString()};
-    }
-    if (!target.open(QIODevice::WriteOnly)) {
-        return StoreError{QStringLiteral("The copy can't be written"), to + QStringLiteral(": ")
-                                                                          + target.errorString()};
-    }
-    constexpr qint64 chunk = 1 << 20;
-    while (!source.atEnd()) {
-        const QByteArray bytes = source.read(chunk);
-        if (bytes.isEmpty() || target.write(bytes) != bytes.size()) {
-            target.cancelWriting();
-            break;
-        }
-    }
-    if (!target.commit()) {
-        return StoreError{QStringLiteral("The copy can't be written"), to + QStringLiteral(": ")
-                                                                          + target.errorString()};
-    }
-    return std::monostate();
-}
-
 StoreStatus upgrade(QSqlDatabase& db, const QString& path, const QString& copyPath, int from,
                     const StoreLayout& layout)
 {
-    const StoreStatus copied = copyFile(path, copyPath);
-    if (!copied) {
+    if (const std::optional<QString> notCopied = WholeFile::copy(path, copyPath)) {
         return StoreError{QStringLiteral("The store can't be copied before it is upgraded"),
-                          copied.error().text()};
+                          *notCopied + QStringLiteral("; the file was not changed")};
     }
     for (int version = from + 1; version <= layout.version(); ++version) {
         const StoreStatus stepped =
@@ -119,12 +91,12 @@ StoreStatus upgrade(QSqlDatabase& db, const QString& path, const QString& copyPa
             return stepFailure(version, stepped.error(),
                                QStringLiteral("the file was not changed"));
         }
-        const StoreStatus restored = copyFile(copyPath, path);
+        const std::optional<QString> notRestored = WholeFile::copy(copyPath, path);
         return stepFailure(version, stepped.error(),
-                           restored ? QStringLiteral("the file was put back as it was")
-                                    : QStringLiteral("the file could not be put back (")
-                                          + restored.error().text()
-                                          + QStringLiteral("); its copy is ") + copyPath);
+                           notRestored ? QStringLiteral("the file could not be put back (")
+                                             + *notRestored + QStringLiteral("); its copy is ")
+                                             + copyPath
+                                       : QStringLiteral("the file was put back as it was"));
     }
     return std::monostate();
 }

@@ -17,14 +17,12 @@ StoreStatus runStep(QSqlDatabase& db, const QStringList& statements, int version
 // Gives an empty database the whole layout in one transaction.
 StoreStatus createTables(QSqlDatabase& db, const StoreLayout& layout);
 
-// Copies the file whole through a temporary name beside the target, renamed onto the target at
-// once when written: the target holds the old bytes or the new ones, never a part.
-StoreStatus copyFile(const QString& from, const QString& to);
-
 // Takes the store of the database (its file at path) from version `from` to the layout's
-// version. First the file is copied to the copy path; then each step runs in its own
+// version. First the file is copied whole to the copy path; then each step runs in its own
 // transaction, in order. When a step fails, it is rolled back, the connection is closed and, if
-// earlier steps were written, the copy is put back: the file is then as it was.
+// earlier steps were written, the copy is put back: the file is then as it was. The copy and its
+// putting back go through WholeFile: one cut short by a full disk is never taken for a whole one,
+// and the system's words say why.
 StoreStatus upgrade(QSqlDatabase& db, const QString& path, const QString& copyPath, int from,
                     const StoreLayout& layout);
 

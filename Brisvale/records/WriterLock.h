@@ -5,15 +5,21 @@
 
 // The one writer of the application's folder: a lock file beside the store, taken when the
 // application starts and held until it ends, so that a second copy on the same data folder never
-// reads or writes the store, the state file or the work folders while the first one runs. A lock
-// left by a copy that ended without letting go (a crash, kill -9) names a process that is gone,
-// and is taken over.
+// reads or writes the store, the state file or the work folders while the first one runs.
+//
+// A lock is held only while it names a running process of this computer that runs the program
+// that wrote it (QLockFile records the process number, the program's file name and the host). Any
+// other lock file is stale and taken over: one that can't be read as a lock (empty, garbage, a
+// folder, a dangling link, unreadable), one of another host, and one whose process is gone or
+// whose number now belongs to another program. A running copy may hold the lock for weeks, so
+// the lock's age counts for nothing.
 class WriterLock {
 public:
     enum class Outcome {
         taken,          // this copy is the writer until the lock ends
         heldByAnother,  // another running copy is the writer
-        unavailable,    // the lock file cannot be made (the folder cannot be written)
+        unavailable,    // the lock file can't be made (reason())
+        inTheWay,       // a stale lock can't be removed (reason())
     };
 
     WriterLock();
@@ -21,9 +27,17 @@ public:
     // Takes the lock without waiting; taking it again while held changes nothing.
     Outcome take();
 
+    // Why the lock was not taken, in the system's words, after unavailable or inTheWay.
+    QString reason() const { return failure; }
+
     // The lock file, <data location>/Brisvale/Brisvale.lock.
     static QString filePath();
 
 private:
+    bool isStale() const;
+    Outcome takeOver();
+    Outcome cannotMake();
+
     QLockFile lock;
+    QString failure;
 };

@@ -7,6 +7,7 @@
 #include "Brisvale/records/ViewContext.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -23,12 +24,24 @@ bool AppDelegate::isDarkAppearance(const QPalette& palette)
 
 bool AppDelegate::claimDataFolder()
 {
-    if (writerLock.take() != WriterLock::Outcome::heldByAnother) {
+    const WriterLock::Outcome outcome = writerLock.take();
+    if (outcome == WriterLock::Outcome::taken) {
         return true;
     }
-    AlertPresenter::shared().runModal(
-        Alert::failure(Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning"))));
+    AlertPresenter::shared().runModal(Alert::failure(lockMessage(outcome)));
     return false;
+}
+
+QString AppDelegate::lockMessage(WriterLock::Outcome outcome) const
+{
+    if (outcome == WriterLock::Outcome::heldByAnother) {
+        return Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning"));
+    }
+    const QString key = outcome == WriterLock::Outcome::inTheWay
+        ? QStringLiteral("AppDelegate_AlertMessage_LockInTheWay")
+        : QStringLiteral("AppDelegate_AlertMessage_LockNotMade");
+    return Localization::text(key).arg(QDir::toNativeSeparators(WriterLock::filePath()))
+        + QLatin1Char('\n') + writerLock.reason();
 }
 
 void AppDelegate::applicationDidFinishLaunching()

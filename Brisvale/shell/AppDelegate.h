@@ -18,9 +18,10 @@ public:
     AppDelegate();
 
     // At launch, before the store or the state file is touched: makes this copy the data folder's
-    // one writer until the delegate ends. When another running Brisvale is the writer, an alert
-    // says so and false is returned: the application then quits, touching nothing. A folder where
-    // the lock cannot be made is left to the store, which reports it when it is opened.
+    // one writer until the delegate ends. When it can't (another running Brisvale is the writer,
+    // the lock file can't be made, or a stale one can't be removed), an alert says why, naming
+    // the lock file and giving the system's words, and false is returned: the application then
+    // quits, touching nothing.
     bool claimDataFolder();
 
     // At launch: the light appearance is forced only when the desktop's is dark.
@@ -34,5 +35,7 @@ public:
     void saveAction();
 
 private:
+    QString lockMessage(WriterLock::Outcome outcome) const;
+
     WriterLock writerLock;
 };

@@ -15,27 +15,50 @@ namespace {
 using Refusal = StoreFile::Refusal;
 using Problem = StoreFile::Refusal::Problem;
 
-QString problemKey(Problem problem)
+// What is wrong with a file that may be moved aside: one that is damaged or not a store. None
+// for a fault outside the file, which moving it would not mend.
+const char* fileFaultKey(Problem problem)
 {
     switch (problem) {
     case Problem::notADatabase:
-        return QStringLiteral("StoreStartup_Problem_NotADatabase");
+        return "StoreStartup_Problem_NotADatabase";
     case Problem::cutShort:
-        return QStringLiteral("StoreStartup_Problem_CutShort");
+        return "StoreStartup_Problem_CutShort";
     case Problem::otherApplication:
-        return QStringLiteral("StoreStartup_Problem_OtherApplication");
+        return "StoreStartup_Problem_OtherApplication";
     case Problem::tablesMissing:
-        return QStringLiteral("StoreStartup_Problem_TablesMissing");
+        return "StoreStartup_Problem_TablesMissing";
     case Problem::damaged:
-        return QStringLiteral("StoreStartup_Problem_Damaged");
-    case Problem::upgradeFailed:
-        return QStringLiteral("StoreStartup_Problem_UpgradeFailed");
+        return "StoreStartup_Problem_Damaged";
     case Problem::notWritable:
     case Problem::newerVersion:
+    case Problem::upgradeFailed:
+    case Problem::noSpace:
     case Problem::cannotOpen:
+    case Problem::danglingLink:
+    case Problem::notARegularFile:
         break;
     }
-    return QStringLiteral("StoreStartup_Problem_CannotOpen");
+    return nullptr;
+}
+
+// The message of a fault outside the file, which leaves only quitting; its one value is the file.
+const char* quitKey(Problem problem)
+{
+    switch (problem) {
+    case Problem::notWritable:
+        return "StoreStartup_AlertMessage_NotWritable";
+    case Problem::upgradeFailed:
+        return "StoreStartup_AlertMessage_UpgradeFailed";
+    case Problem::noSpace:
+        return "StoreStartup_AlertMessage_NoSpace";
+    case Problem::danglingLink:
+        return "StoreStartup_AlertMessage_DanglingLink";
+    case Problem::notARegularFile:
+        return "StoreStartup_AlertMessage_NotARegularFile";
+    default:
+        return "StoreStartup_AlertMessage_CannotOpen";
+    }
 }
 
 QString shownPath(const QString& path)
@@ -71,11 +94,11 @@ bool tellAndQuit(const QString& message, const Refusal& refused)
     return false;
 }
 
-bool offerNewStore(const Refusal& refused)
+bool offerNewStore(const Refusal& refused, const char* problemKey)
 {
     const QString file = shownPath(StoreFile::filePath());
     const QString aside = StoreFile::asidePath(AppClock::now());
-    const QString problem = Localization::text(problemKey(refused.problem));
+    const QString problem = text(problemKey);
     const QString message =
         text("StoreStartup_AlertMessage_Unusable").arg(file, problem, shownPath(aside));
     if (ask(withDetails(message, refused), {quitTitle(), text("StoreStartup_StartEmpty")})
@@ -93,16 +116,15 @@ bool offerNewStore(const Refusal& refused)
 bool answer(const Refusal& refused)
 {
     const QString file = shownPath(StoreFile::filePath());
-    switch (refused.problem) {
-    case Problem::newerVersion:
+    if (refused.problem == Problem::newerVersion) {
         return tellAndQuit(text("StoreStartup_AlertMessage_NewerVersion")
                                .arg(file, QString::number(refused.version)),
                            refused);
-    case Problem::notWritable:
-        return tellAndQuit(text("StoreStartup_AlertMessage_NotWritable").arg(file), refused);
-    default:
-        return offerNewStore(refused);
     }
+    if (const char* fault = fileFaultKey(refused.problem)) {
+        return offerNewStore(refused, fault);
+    }
+    return tellAndQuit(text(quitKey(refused.problem)).arg(file), refused);
 }
 
 }
@@ -110,7 +132,7 @@ bool answer(const Refusal& refused)
 bool open(const StoreLayout& layout)
 {
     const std::optional<Refusal> refused =
-        StoreFile::exists() ? openViewContext(layout) : StoreFile::checkFolder();
+        StoreFile::exists() ? openViewContext(layout) : StoreFile::checkPlace();
     return !refused || answer(*refused);
 }
 

@@ -3,10 +3,13 @@
 #include "Brisvale/records/StoreLayout.h"
 
 // The store's opening at start, before the main window is made. A store that can't be used is
-// never changed or deleted: an alert names its file and what is wrong. The user may quit or, for
-// a file that can't be read, have it moved aside (its name with the date and time) and start
-// with a new, empty store; quitting is the default, the new store a second button. A store made
-// by a newer Brisvale and a folder that can't be written leave only quitting.
+// never changed or deleted: an alert names its file and what is wrong. For a file that is damaged
+// or not a store, the user may quit or have it moved aside (its name with the date and time) and
+// start with a new, empty store; quitting is the default, the new store a second button. A fault
+// outside the file (a store made by a newer Brisvale, a folder that can't be written, an upgrade
+// that failed, a disk too full for it, any other failure of SQLite) leaves only quitting, with
+// the system's or the database's own words below the message; so does a store that is a link to
+// a missing file (a drive not mounted) or no regular file at all.
 namespace StoreStartup {
 
 // Opens the store (a missing file is made later, when the main window looks for it; only its

@@ -55,6 +55,14 @@
         <source>Brisvale is already running. Only one copy at a time may use your readings, so this one will close without changing anything.</source>
         <translation>Brisvale is already running. Only one copy at a time may use your readings, so this one will close without changing anything.</translation>
     </message>
+    <message id="AppDelegate_AlertMessage_LockNotMade">
+        <source>Brisvale cannot make its lock file %1, which keeps a second copy from using your readings at the same time, so it will close without changing anything.</source>
+        <translation>Brisvale cannot make its lock file %1, which keeps a second copy from using your readings at the same time, so it will close without changing anything.</translation>
+    </message>
+    <message id="AppDelegate_AlertMessage_LockInTheWay">
+        <source>Brisvale found the lock file %1, which no running copy holds, and cannot remove it. Remove it yourself, then start Brisvale again. This copy will close without changing anything.</source>
+        <translation>Brisvale found the lock file %1, which no running copy holds, and cannot remove it. Remove it yourself, then start Brisvale again. This copy will close without changing anything.</translation>
+    </message>
     <message id="AppDelegate_AlertMessage_SaveFailed">
         <source>Your changes could not be saved.</source>
         <translation>Your changes could not be saved.</translation>
@@ -66,6 +74,26 @@
     <message id="StoreStartup_AlertMessage_NotWritable">
         <source>Brisvale cannot write to the folder or the file of its store %1. Nothing was changed. Brisvale will now quit.</source>
         <translation>Brisvale cannot write to the folder or the file of its store %1. Nothing was changed. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_UpgradeFailed">
+        <source>Brisvale could not upgrade its store %1 for this version, for the reason below. Brisvale will now quit.</source>
+        <translation>Brisvale could not upgrade its store %1 for this version, for the reason below. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_NoSpace">
+        <source>There is not enough space on the disk to upgrade the store %1 for this version. Free some space on the disk, then start Brisvale again. Brisvale will now quit.</source>
+        <translation>There is not enough space on the disk to upgrade the store %1 for this version. Free some space on the disk, then start Brisvale again. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_CannotOpen">
+        <source>Brisvale cannot open its store %1, for the reason below. The file was not changed. Brisvale will now quit.</source>
+        <translation>Brisvale cannot open its store %1, for the reason below. The file was not changed. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_DanglingLink">
+        <source>The store %1 is a link to a file that is not there (see below). If it lies on a drive that is not connected, connect the drive, then start Brisvale again. Nothing was changed. Brisvale will now quit.</source>
+        <translation>The store %1 is a link to a file that is not there (see below). If it lies on a drive that is not connected, connect the drive, then start Brisvale again. Nothing was changed. Brisvale will now quit.</translation>
+    </message>
+    <message id="StoreStartup_AlertMessage_NotARegularFile">
+        <source>The store %1 is not a file but a folder, a pipe or a device, so Brisvale cannot open it. Nothing was changed. Brisvale will now quit.</source>
+        <translation>The store %1 is not a file but a folder, a pipe or a device, so Brisvale cannot open it. Nothing was changed. Brisvale will now quit.</translation>
     </message>
     <message id="StoreStartup_AlertMessage_Unusable">
         <source>Brisvale cannot open its store %1. %2 The file was not changed. You can quit, or move the file aside as %3 and start with a new, empty store.</source>
@@ -94,14 +122,6 @@
     <message id="StoreStartup_Problem_Damaged">
         <source>The file is damaged.</source>
         <translation>The file is damaged.</translation>
-    </message>
-    <message id="StoreStartup_Problem_UpgradeFailed">
-        <source>It could not be upgraded for this version of Brisvale.</source>
-        <translation>It could not be upgraded for this version of Brisvale.</translation>
-    </message>
-    <message id="StoreStartup_Problem_CannotOpen">
-        <source>The file cannot be read.</source>
-        <translation>The file cannot be read.</translation>
     </message>
     <message id="StoreStartup_Quit">
         <source>Quit</source>

@@ -105,6 +105,22 @@ inline void damagedPage()
     file.write(QByteArray(200, '\x55'));
 }
 
+// Four bytes of the first leaf page of the readings' date index changed: its pages stay sound,
+// but one entry no longer matches its row, and a query through the index finds the file malformed.
+inline void damagedIndex()
+{
+    largeStore();
+    const qint64 pageSize = run(QStringLiteral("PRAGMA page_size")).toLongLong();
+    const qint64 page = run(QStringLiteral("SELECT min(pageno) FROM dbstat WHERE name = "
+                                           "'PFM_accountID_measureDate' AND pagetype = 'leaf'"))
+                            .toLongLong();
+    ASSERT_GT(page, 1);
+    QFile file(StoreFile::filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((page - 1) * pageSize + 4000);
+    file.write(QByteArray(4, '\x55'));
+}
+
 inline void newerVersion()
 {
     copyFixture();
@@ -127,6 +143,7 @@ inline const std::vector<BadStore>& unusableStores()
         {"another application's database", otherApplication, Problem::otherApplication},
         {"tables missing", tablesMissing, Problem::tablesMissing},
         {"damaged page", damagedPage, Problem::damaged},
+        {"damaged index entry", damagedIndex, Problem::damaged},
     };
     return stores;
 }

@@ -1,10 +1,16 @@
 #include "StoreFiles.h"
 #include "StoreTestSupport.h"
 
+#include "Brisvale/records/StoreFileHeader.h"
+#include "Brisvale/records/StoreUpgrade.h"
+
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
 #include <QCryptographicHash>
+#include <QSqlDriver>
 #include <gmock/gmock.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -101,6 +107,27 @@ QStringList folderFiles()
     return QDir(StoreFile::folderPath()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
+// A disk that fills up, now or while an upgrade runs: a step that calls the SQL function
+// fill_disk(bytes) leaves each file room for that many bytes from then on, until this ends.
+class FillingDisk {
+public:
+    explicit FillingDisk(QSqlDatabase& db)
+    {
+        sqlite3* handle = *static_cast<sqlite3* const*>(db.driver()->handle().constData());
+        sqlite3_create_function_v2(handle, "fill_disk", 1, SQLITE_UTF8, this, &fill, nullptr,
+                                   nullptr, nullptr);
+    }
+    void fillNow(std::int64_t room) { limit.emplace(room); }
+
+private:
+    static void fill(sqlite3_context* context, int, sqlite3_value** arguments)
+    {
+        static_cast<FillingDisk*>(sqlite3_user_data(context))->fillNow(
+            sqlite3_value_int64(arguments[0]));
+    }
+    std::optional<FileSizeLimit> limit;
+};
+
 }
 
 using StoreUpgradeTest = FreshStore;
@@ -190,5 +217,54 @@ TEST_F(StoreUpgradeTest, AFailedStepIsRolledBackAndLeavesTheFileAsItWas)
         EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()),
                   StoreFiles::bytes(StoreFiles::fixturePath()));
         EXPECT_EQ(folderFiles(), (QStringList{"Brisvale.sqlite", "Brisvale.sqlite.v1.bak"}));
+    }
+}
+
+TEST_F(StoreUpgradeTest, ACopyCutShortByAFullDiskIsNeverTakenForAWholeOne)
+{
+    const QStringList fillingStep = {QStringLiteral("SELECT fill_disk(1000)"),
+                                     QStringLiteral("INSERT INTO NoSuchTable VALUES (1)")};
+    const struct {
+        const char* name;
+        StoreLayout layout;
+        bool fullBeforeTheCopy; // else the failing step fills it, before the file is put back
+        QString outcome;
+        QStringList files;
+    } cases[] = {
+        {"the copy kept before upgrading", StoreLayout{{addDevice}}, true,
+         QStringLiteral("; the file was not changed"), {QStringLiteral("Brisvale.sqlite")}},
+        {"the file put back after a failed step", StoreLayout{{addDevice, fillingStep}}, false,
+         QStringLiteral("the file could not be put back ("), {"Brisvale.sqlite", copyName(1)}},
+    };
+    const QByteArray fixture = StoreFiles::bytes(StoreFiles::fixturePath());
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        TestEnvironment::clearUserFolders();
+        StoreFiles::copyFixture();
+        QString failure;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "upgrade");
+            db.setDatabaseName(StoreFile::filePath());
+            ASSERT_TRUE(db.open());
+            FillingDisk disk(db);
+            if (test.fullBeforeTheCopy) {
+                disk.fillNow(1000);
+            }
+            const StoreStatus upgraded = StoreUpgrade::upgrade(
+                db, StoreFile::filePath(), StoreFile::upgradeCopyPath(1), 1, test.layout);
+            db.close();
+            ASSERT_FALSE(upgraded.ok());
+            failure = upgraded.error().text();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("upgrade"));
+        EXPECT_THAT(failure.toStdString(),
+                    testing::HasSubstr("bytes were written (File too large)"));
+        EXPECT_THAT(failure.toStdString(), testing::HasSubstr(test.outcome.toStdString()));
+        EXPECT_EQ(folderFiles(), test.files);
+        EXPECT_EQ(StoreFileHeader::read(StoreFile::filePath()).kind,
+                  StoreFileHeader::Kind::database);
+        EXPECT_EQ(StoreFiles::bytes(test.fullBeforeTheCopy ? StoreFile::filePath()
+                                                           : StoreFile::upgradeCopyPath(1)),
+                  fixture);
     }
 }

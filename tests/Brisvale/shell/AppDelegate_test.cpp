@@ -8,17 +8,22 @@
 #include "Brisvale/records/WriterLock.h"
 
 #include "support/EventWait.h"
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFile>
+#include <QLockFile>
 #include <QPalette>
 #include <QProcess>
 #include <QStyle>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -54,11 +59,14 @@ protected:
         }
     }
 
-    QProcess& start(const QString& email)
+    QProcess& start(const QString& email) { return start(email, home.path()); }
+
+    // A copy whose data and configuration folders lie under the root.
+    QProcess& start(const QString& email, const QString& root)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), root + QStringLiteral("/data"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         QProcess& copy = *copies.emplace_back(std::make_unique<QProcess>());
         copy.setProcessEnvironment(environment);
@@ -210,17 +218,135 @@ TEST_F(TwoCopies, TheLockOfAKilledCopyIsTakenOver)
     EXPECT_TRUE(bytes(stateFile).contains("bob@example.com"));
 }
 
-TEST(WriterLockTest, AFolderWhereNoLockCanBeMadeIsLeftToTheStore)
+// Lock files that name no running copy of this computer, written out in the data folder: each is
+// taken over, or named when it can't be removed. Where a lock must name a running process of the
+// same program, it names a copy running on a data folder of its own.
+TEST_F(TwoCopies, ALockNoRunningCopyHoldsIsTakenOverOrNamed)
 {
-    TestEnvironment::clearUserFolders();
-    QFile plainFile(TestEnvironment::root() + QStringLiteral("/data/Brisvale"));
-    ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly)); // where the folder should be
-    plainFile.close();
-    WriterLock lock;
-    EXPECT_EQ(lock.take(), WriterLock::Outcome::unavailable);
-    AlertScript script;
-    AppDelegate delegate;
-    EXPECT_TRUE(delegate.claimDataFolder());
-    EXPECT_TRUE(script.shown().isEmpty());
+    QTemporaryDir elsewhere;
+    QProcess& running = start(QStringLiteral("ann@example.com"), elsewhere.path());
+    ASSERT_EQ(firstLine(running), QStringLiteral("writer"));
+    const QByteArray program = QFileInfo(QStringLiteral(WRITER_LOCK_PROBE)).fileName().toUtf8();
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    const QByteArray runningCopy = QByteArray::number(running.processId()) + '\n' + program;
+    const QByteArray otherProgram = QByteArray::number(QCoreApplication::applicationPid()) + '\n'
+        + program + '\n' + host + '\n';
+    const QString path = home.filePath(lockFile);
+    const auto lockWith = [&](const QByteArray& bytes) {
+        return [&, bytes] {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+    };
+    // The lock another copy holds while it takes the lock over.
+    std::optional<QLockFile> takingOver;
+    const QString taken = QStringLiteral("writer");
+    const auto alert = [](const QString& text) { return QStringLiteral("alert: ") + text; };
+    const QString alreadyRunning =
+        alert(Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning")));
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        QString firstLine;
+    } cases[] = {
+        {"an empty file", lockWith(""), taken},
+        {"garbage", lockWith("\x01\x02 no lock\n"), taken},
+        {"a dangling link", [&] { QFile::link(home.filePath(QStringLiteral("gone")), path); },
+         taken},
+        {"a running copy of another host", lockWith(runningCopy + "\nanother-host\n"), taken},
+        {"a process that runs another program", lockWith(otherProgram), taken},
+        // Root reads it all the same: it is garbage, too.
+        {"an unreadable file",
+         [&] {
+             lockWith("garbage")();
+             ::chmod(QFile::encodeName(path).constData(), 0);
+         },
+         taken},
+        {"a running copy of this computer", lockWith(runningCopy + '\n' + host + '\n'),
+         alreadyRunning},
+        {"garbage that another copy is taking over",
+         [&] {
+             lockWith("garbage")();
+             takingOver.emplace(path + QStringLiteral(".rmlock"));
+             ASSERT_TRUE(takingOver->tryLock(0));
+         },
+         alreadyRunning},
+        {"a folder", [&] { QDir().mkpath(path + QStringLiteral("/inside")); },
+         alert(Localization::text(QStringLiteral("AppDelegate_AlertMessage_LockInTheWay"))
+                   .arg(path))},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        QDir(home.filePath(QStringLiteral("data"))).removeRecursively();
+        QDir().mkpath(QFileInfo(path).path());
+        test.make();
+        QProcess& copy = start(QStringLiteral("bob@example.com"));
+
+        EXPECT_EQ(firstLine(copy), test.firstLine);
+        if (test.firstLine == taken) {
+            EXPECT_TRUE(bytes(lockFile).startsWith(QByteArray::number(copy.processId()) + '\n'));
+            copy.kill();
+        }
+        waitForEnd(copy);
+        EXPECT_EQ(QFileInfo::exists(home.filePath(storeFile)), test.firstLine == taken);
+        takingOver.reset();
+    }
+    EXPECT_EQ(QString::fromUtf8(copies.back()->readAll()),
+              path + QStringLiteral(": Is a directory\n"));
+    EXPECT_EQ(running.state(), QProcess::Running);
+}
+
+// The lock file can't be made: the start says why in the system's words and quits, and the data
+// folder is as it was.
+TEST(WriterLockTest, ALockThatCantBeMadeIsExplainedAndTheStartQuits)
+{
+    const QString data = TestEnvironment::root() + QStringLiteral("/data");
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        std::optional<std::int64_t> room; // a full disk: the room each file has
+        QString reason;
+    } cases[] = {
+        {"a full disk", [] { QDir().mkpath(StoreFile::folderPath()); }, 0,
+         QStringLiteral("File too large")},
+        {"a file where the folder should be",
+         [] { QFile(StoreFile::folderPath()).open(QIODevice::WriteOnly); }, std::nullopt,
+         QStringLiteral("Not a directory")},
+    };
+    const auto entries = [&] {
+        QStringList found;
+        for (QDirIterator it(data, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+             it.hasNext();) {
+            found << it.next();
+        }
+        return found;
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        TestEnvironment::clearUserFolders();
+        QDir().mkpath(data);
+        test.make();
+        const QStringList before = entries();
+        AlertScript script;
+        script.answer(Alert::firstButton);
+        AppDelegate delegate;
+        bool claimed = true;
+        {
+            std::optional<FileSizeLimit> fullDisk;
+            if (test.room) {
+                fullDisk.emplace(*test.room);
+            }
+            claimed = delegate.claimDataFolder();
+        }
+        EXPECT_FALSE(claimed);
+        ASSERT_EQ(script.shown().size(), 1);
+        EXPECT_EQ(script.last().alert.message,
+                  Localization::text(QStringLiteral("AppDelegate_AlertMessage_LockNotMade"))
+                          .arg(WriterLock::filePath())
+                      + QLatin1Char('\n') + test.reason);
+        EXPECT_EQ(entries(), before);
+    }
     TestEnvironment::clearUserFolders();
 }

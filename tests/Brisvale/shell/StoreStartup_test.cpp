@@ -5,11 +5,13 @@
 #include "Brisvale/records/StoreFiles.h"
 #include "Brisvale/records/StoreTestSupport.h"
 
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,11 +43,7 @@ protected:
 struct Unusable {
     StoreFiles::BadStore store;
     QString problem;
-    StoreLayout layout = StoreLayout::current();
 };
-
-// An upgrade step that can't run.
-const StoreLayout failingStep{{{QStringLiteral("INSERT INTO NoSuchTable VALUES (1)")}}};
 
 std::vector<Unusable> unusableStores()
 {
@@ -55,14 +53,12 @@ std::vector<Unusable> unusableStores()
         QStringLiteral("The file is a database of another application."),
         QStringLiteral("Tables of the store are missing."),
         QStringLiteral("The file is damaged."),
+        QStringLiteral("The file is damaged."),
     };
     std::vector<Unusable> cases;
     for (qsizetype i = 0; i < problems.size(); ++i) {
         cases.push_back({StoreFiles::unusableStores()[size_t(i)], problems[i]});
     }
-    cases.push_back({{"an upgrade that fails", StoreFiles::copyFixture, Problem::upgradeFailed},
-                     QStringLiteral("It could not be upgraded for this version of Brisvale."),
-                     failingStep});
     return cases;
 }
 
@@ -92,7 +88,7 @@ TEST_F(StoreStartupTest, AStoreThatCantBeUsedIsNamedAndKeptWhenTheUserQuits)
         AlertScript script;
         script.answer(Alert::firstButton);
 
-        EXPECT_FALSE(StoreStartup::open(test.layout));
+        EXPECT_FALSE(StoreStartup::open());
         ASSERT_EQ(script.shown().size(), 1);
         const Alert& alert = script.last().alert;
         EXPECT_TRUE(alert.message.startsWith(unusableMessage(test, asidePath())))
@@ -115,7 +111,7 @@ TEST_F(StoreStartupTest, StartingWithAnEmptyStoreMovesTheFileAsideFirst)
         AlertScript script;
         script.answer(Alert::secondButton);
 
-        EXPECT_TRUE(StoreStartup::open(test.layout));
+        EXPECT_TRUE(StoreStartup::open());
         EXPECT_EQ(script.shown().size(), 1);
         EXPECT_FALSE(StoreFile::exists());
         EXPECT_EQ(StoreFiles::bytes(asidePath()), before);
@@ -248,5 +244,119 @@ TEST_F(StoreStartupTest, AFolderThatCantBeWrittenLeavesOnlyQuitting)
         ::chmod(QFile::encodeName(TestEnvironment::root()).constData(), 0700);
         EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), before);
         EXPECT_EQ(folderFiles(), withStore ? QStringList{"Brisvale.sqlite"} : QStringList());
+    }
+}
+
+// Moving the file aside would not mend these: the alert says what failed and offers only quitting.
+TEST_F(StoreStartupTest, AFaultOutsideTheFileLeavesOnlyQuittingWithTheSystemsWords)
+{
+    const auto emptyFile = [] { StoreFiles::writeStore(QByteArray()); };
+    const QString quitting = QStringLiteral(" Brisvale will now quit.\n");
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        StoreLayout layout;
+        std::optional<std::int64_t> room; // a full disk: the room each file has
+        QString message;
+        QString reason;
+    } cases[] = {
+        {"an upgrade step that fails", StoreFiles::copyFixture,
+         StoreLayout{{{QStringLiteral("INSERT INTO NoSuchTable VALUES (1)")}}}, std::nullopt,
+         QStringLiteral("could not upgrade its store %1 for this version, for the reason below."),
+         QStringLiteral("no such table: NoSuchTable")},
+        {"a copy before upgrading that finds no room", StoreFiles::copyFixture,
+         StoreLayout::current(), 1000,
+         QStringLiteral("could not upgrade its store %1 for this version, for the reason below."),
+         QStringLiteral("File too large")},
+        {"a new store's tables that find no room", emptyFile, StoreLayout::current(), 0,
+         QStringLiteral("cannot open its store %1, for the reason below. The file was not "
+                        "changed."),
+         QStringLiteral("disk I/O error")},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        test.make();
+        const QByteArray before = StoreFiles::bytes(StoreFile::filePath());
+        AlertScript script;
+        script.answer(Alert::firstButton);
+        {
+            std::optional<FileSizeLimit> fullDisk;
+            if (test.room) {
+                fullDisk.emplace(*test.room);
+            }
+            EXPECT_FALSE(StoreStartup::open(test.layout));
+        }
+        ASSERT_EQ(script.shown().size(), 1);
+        const QString& message = script.last().alert.message;
+        EXPECT_TRUE(message.startsWith(QStringLiteral("Brisvale ")
+                                       + test.message.arg(StoreFile::filePath()) + quitting))
+            << message.toStdString();
+        EXPECT_TRUE(message.contains(test.reason)) << message.toStdString();
+        EXPECT_EQ(script.last().alert.buttons, QStringList{"Quit"});
+        EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), before);
+        EXPECT_FALSE(QFileInfo::exists(asidePath()));
+    }
+}
+
+TEST_F(StoreStartupTest, AStoreThatIsNoRegularFileLeavesOnlyQuitting)
+{
+    const QString drive = TestEnvironment::root() + QStringLiteral("/drive");
+    const QString notAFile =
+        QStringLiteral("The store is not a regular file (") + StoreFile::filePath();
+    int pipeWriter = -1;
+    // A writer holding bytes, so that a start which opens the pipe reads them and goes on.
+    const auto namedPipe = [&] {
+        ::mkfifo(QFile::encodeName(StoreFile::filePath()).constData(), 0600);
+        pipeWriter = ::open(QFile::encodeName(StoreFile::filePath()).constData(),
+                            O_RDWR | O_NONBLOCK);
+        ASSERT_EQ(::write(pipeWriter, QByteArray(100, 'x').constData(), 100), 100);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        QString message;
+        QString details;
+    } cases[] = {
+        {"a link into a drive that is not mounted",
+         [&] { QFile::link(drive + QStringLiteral("/Brisvale.sqlite"), StoreFile::filePath()); },
+         QStringLiteral("is a link to a file that is not there (see below)."),
+         QStringLiteral("The store's file is missing where its link points (") + drive},
+        {"a named pipe", namedPipe,
+         QStringLiteral("is not a file but a folder, a pipe or a device"),
+         notAFile + QStringLiteral(": a named pipe)")},
+        {"a folder", [] { QDir().mkpath(StoreFile::filePath()); },
+         QStringLiteral("is not a file but a folder, a pipe or a device"),
+         notAFile + QStringLiteral(": a folder)")},
+    };
+    const auto folderEntries = [] {
+        return QDir(StoreFile::folderPath())
+            .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        TestEnvironment::clearUserFolders();
+        QDir().mkpath(StoreFile::folderPath());
+        test.make();
+        const QFileInfoList before = folderEntries();
+        AlertScript script;
+        script.answer(Alert::firstButton);
+
+        EXPECT_FALSE(StoreStartup::open());
+        ASSERT_EQ(script.shown().size(), 1);
+        const QString& message = script.last().alert.message;
+        EXPECT_TRUE(message.startsWith(QStringLiteral("The store ") + StoreFile::filePath()
+                                       + QLatin1Char(' ') + test.message))
+            << message.toStdString();
+        EXPECT_TRUE(message.contains(
+            QStringLiteral("Nothing was changed. Brisvale will now quit.\n") + test.details))
+            << message.toStdString();
+        EXPECT_EQ(script.last().alert.buttons, QStringList{"Quit"});
+        EXPECT_EQ(folderEntries(), before);
+        EXPECT_FALSE(QFileInfo::exists(drive));
+        if (pipeWriter >= 0) {
+            ::close(std::exchange(pipeWriter, -1));
+        }
     }
 }
