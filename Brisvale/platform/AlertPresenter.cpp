@@ -3,6 +3,7 @@
 #include "Brisvale/platform/AlertDialog.h"
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/Fatal.h"
+#include "Brisvale/platform/ModalParent.h"
 #include "Brisvale/platform/PopoverPresenter.h"
 
 #include <QAbstractButton>
@@ -74,7 +75,8 @@ int AlertPresenter::runModal(const Alert& alert)
     if (script_) {
         return scriptedAlert(alert);
     }
-    AlertDialog dialog(alert, QApplication::activeWindow());
+    const ModalParent parent(QApplication::activeWindow());
+    AlertDialog dialog(alert, parent.window());
     dialog.setWindowModality(Qt::ApplicationModal);
     placeAlert(dialog);
     return dialog.exec();
@@ -101,7 +103,8 @@ std::optional<QString> AlertPresenter::chooseFolder(QWidget* parent, const QStri
     if (script_) {
         return scriptedPanel(parent, title, QString(), true);
     }
-    QFileDialog dialog(parent, title);
+    const ModalParent window(parent);
+    QFileDialog dialog(window.window(), title);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -117,7 +120,8 @@ std::optional<QString> AlertPresenter::chooseFile(QWidget* parent, const QString
     if (script_) {
         return scriptedPanel(parent, title, fileType, false);
     }
-    QFileDialog dialog(parent, title);
+    const ModalParent window(parent);
+    QFileDialog dialog(window.window(), title);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (!fileType.isEmpty()) {
         dialog.setNameFilter(QStringLiteral("*.") + fileType);

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -176,6 +177,53 @@ TEST(AlertPresenterOnScreen, AnApplicationModalAlertBlocksAndReturnsTheButton)
     });
     EXPECT_EQ(AlertPresenter::shared().runModal(clockAlert), 1002);
     EXPECT_EQ(modality, Qt::ApplicationModal);
+}
+
+// A sheet that deletes itself on close and alerts from its close path, as the choose-user sheet
+// does when the meter answers that its memory is empty; or one closed while its own alert runs.
+// Qt may run the sheet's deferred delete inside the alert's event loop (when the click that closed
+// it was delivered deeper than that loop runs); here it runs while the alert waits, and must never
+// take the alert with it.
+TEST(AlertPresenterOnScreen, AnAlertStandsOnAWindowThatOutlivesIt)
+{
+    const struct {
+        const char* name;
+        bool closedBeforeTheAlert;
+        bool sheetIsParent; // else the window that opened the sheet
+    } cases[] = {
+        {"closed, then alerting", true, false},
+        {"closed while its alert runs: deleted once the alert is answered", false, true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        QWidget window;
+        window.show();
+        auto* sheet = new QDialog(&window);
+        sheet->setAttribute(Qt::WA_DeleteOnClose);
+        const QPointer<QDialog> closing(sheet);
+        sheet->show();
+        QWidget* parent = nullptr;
+        whenModal([&](QWidget* modal) {
+            if (closing) {
+                closing->close();
+                QEvent deferredDelete(QEvent::DeferredDelete);
+                QCoreApplication::sendEvent(closing, &deferredDelete);
+            }
+            parent = modal->parentWidget();
+            qobject_cast<AlertDialog*>(modal)->button(Alert::firstButton)->click();
+        });
+        if (test.closedBeforeTheAlert) {
+            sheet->done(QDialog::Accepted);
+        }
+        // The window system reports a change of active window later: until then a closed sheet
+        // is still the active window.
+        QApplication::setActiveWindow(sheet);
+        EXPECT_EQ(AlertPresenter::shared().runModal(Alert{QStringLiteral("No readings."), AlertSymbol::none, {}}),
+                  Alert::firstButton);
+        EXPECT_EQ(parent, test.sheetIsParent ? static_cast<QWidget*>(sheet) : &window);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(closing.isNull());
+    }
 }
 
 TEST(AlertPresenterOnScreen, TheFolderPanelChoosesFoldersOnly)
