@@ -6,7 +6,6 @@
 #include "Brisvale/pages/ReadingsTableModel.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/ConditionProcess.h"
@@ -159,10 +158,8 @@ void TableController::checkBoxActionWithButton(int tag, qint64 objectID)
 {
     Console::printLine(QStringLiteral("delete Btn : ") + QString::number(tag));
     Console::printLine(QStringLiteral("email : ") + QString::number(objectID));
-    Alert question;
-    question.message = Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete"));
-    question.symbol = AlertSymbol::exclamationmark;
-    question.buttons = DialogueButtons::yesNo();
+    const Alert question = Alert::question(Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete")),
+                                           AlertSymbol::exclamationmark);
     AlertPresenter::shared().beginSheet(this, question,
                                         [this, objectID](int response) { deleteReading(objectID, response); });
 }

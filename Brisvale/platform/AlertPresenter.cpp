@@ -29,6 +29,16 @@ bool hasFileType(const QString& path, const QString& fileType)
            || QFileInfo(path).suffix().compare(fileType, Qt::CaseInsensitive) == 0;
 }
 
+// An alert's safe button is one of its buttons: a programming error otherwise.
+void checkSafeButton(const Alert& alert)
+{
+    if (!alert.hasResponse(alert.safeButton)) {
+        Fatal::stop(QStringLiteral("The safe button %1 is not a button of the alert: %2")
+                        .arg(alert.safeButton)
+                        .arg(alert.message));
+    }
+}
+
 void checkScriptedButton(const Alert& alert, int response)
 {
     if (!alert.hasResponse(response)) {
@@ -72,6 +82,7 @@ AlertPresenter& AlertPresenter::shared()
 
 int AlertPresenter::runModal(const Alert& alert)
 {
+    checkSafeButton(alert);
     if (script_) {
         return scriptedAlert(alert);
     }
@@ -88,6 +99,7 @@ void AlertPresenter::beginSheet(QWidget* anchor, const Alert& alert, Completion 
     if (!window) {
         Fatal::stop(QStringLiteral("A sheet needs a window: ") + alert.message);
     }
+    checkSafeButton(alert);
     std::erase_if(windows_, [](const WindowSheets& entry) { return entry.window.isNull(); });
     WindowSheets* entry = sheetsOf(window);
     if (!entry) {

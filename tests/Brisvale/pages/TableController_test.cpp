@@ -203,6 +203,8 @@ TEST_F(TableTest, TheQuestionDeletesTheReadingWhoseButtonWasPressedEvenAfterARel
     EXPECT_EQ(script.last().alert.message, Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete")));
     EXPECT_EQ(script.last().alert.symbol, AlertSymbol::exclamationmark);
     EXPECT_EQ(script.last().alert.buttons, DialogueButtons::yesNo());
+    // "No" is the safe answer.
+    EXPECT_EQ(script.last().alert.safeButton, Alert::secondButton);
     script.answerSheet(Alert::secondButton);
     EXPECT_EQ(rowMoments(), (QList<QDateTime>{last, second}));
 

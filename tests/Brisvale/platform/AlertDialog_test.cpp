@@ -24,7 +24,8 @@ namespace {
 
 const Alert clockAlert{QStringLiteral("The meter's clock is off."), AlertSymbol::checkmark,
                        {QStringLiteral("Set clock and erase"), QStringLiteral("Set clock only"),
-                        QStringLiteral("Not now")}};
+                        QStringLiteral("Not now")},
+                       Alert::thirdButton};
 
 // Runs the action on the modal window once the event loop of a modal call is running.
 void whenModal(std::function<void(QWidget*)> action)
@@ -64,16 +65,14 @@ TEST(AlertDialog, IsAWhiteUntitledWindowWithTheSymbolAndTheButtonsBottomRight)
     EXPECT_EQ(dialog.button(1003), nullptr);
     EXPECT_EQ(dialog.button(999), nullptr);
     EXPECT_EQ(first->text(), QStringLiteral("Set clock and erase"));
-    // The first button is the default one, rightmost, in the accent colour.
-    EXPECT_TRUE(first->isDefault());
-    EXPECT_FALSE(second->isDefault());
+    // The first button stands rightmost; the safe one is the default, in the accent colour.
     EXPECT_GT(first->x(), second->x());
     EXPECT_GT(second->x(), third->x());
     EXPECT_GT(first->y(), dialog.messageLabel()->y());
     EXPECT_NEAR(first->geometry().right(), dialog.width() - 20, 2);
-    EXPECT_TRUE(first->styleSheet().contains(Look::accent().name()));
-    EXPECT_FALSE(second->styleSheet().contains(Look::accent().name()));
-    EXPECT_EQ(first->grab().toImage().pixelColor(first->width() / 2, 3), Look::accent());
+    EXPECT_TRUE(third->isDefault());
+    EXPECT_EQ(third->grab().toImage().pixelColor(third->width() / 2, 3), Look::accent());
+    EXPECT_EQ(dialog.detailLabel(), nullptr);
 }
 
 TEST(AlertDialog, AnAlertWithoutSymbolHasNoIconAndTheDefaultOK)
@@ -84,6 +83,21 @@ TEST(AlertDialog, AnAlertWithoutSymbolHasNoIconAndTheDefaultOK)
     ASSERT_NE(dialog.button(1000), nullptr);
     EXPECT_EQ(dialog.button(1000)->text(), QStringLiteral("OK"));
     EXPECT_EQ(dialog.button(1001), nullptr);
+}
+
+TEST(AlertDialog, TheDetailStandsUnderTheMessageAndIsReadWithIt)
+{
+    Alert alert = Alert::question(QStringLiteral("Delete this reading?"), AlertSymbol::exclamationmark);
+    alert.detail = QStringLiteral("2026/03/09 <b>AM</b> 08:00, PEF 400 l/min");
+    AlertDialog dialog(alert, nullptr);
+    dialog.show();
+    ASSERT_NE(dialog.detailLabel(), nullptr);
+    EXPECT_EQ(dialog.detailLabel()->text(), alert.detail);
+    EXPECT_EQ(dialog.detailLabel()->textFormat(), Qt::PlainText);
+    EXPECT_GT(dialog.detailLabel()->y(), dialog.messageLabel()->y());
+    EXPECT_LT(dialog.detailLabel()->y(), dialog.button(Alert::firstButton)->y());
+    EXPECT_EQ(dialog.accessibleName(), alert.message);
+    EXPECT_EQ(dialog.accessibleDescription(), alert.detail);
 }
 
 TEST(AlertDialog, LongTitlesStandInAColumnWithTheFirstOnTop)
@@ -100,42 +114,45 @@ TEST(AlertDialog, LongTitlesStandInAColumnWithTheFirstOnTop)
     EXPECT_GE(dialog.button(1000)->width(), dialog.button(1000)->sizeHint().width());
 }
 
-TEST(AlertDialog, ReturnNeverPressesADestructiveFirstButton)
+// The safe button is the default one, in the accent colour, and has the focus: Escape, Space and
+// Return answer with it. Closing the window answers nothing.
+TEST(AlertDialog, TheKeysOfAFreshAlertAnswerWithItsSafeButton)
 {
-    Alert alert = clockAlert;
-    alert.destructive = true;
-    AlertDialog dialog(alert, nullptr);
-    int result = -1;
-    QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    EXPECT_FALSE(dialog.button(1000)->isDefault());
-    EXPECT_FALSE(dialog.button(1000)->styleSheet().contains(Look::accent().name()));
-    QTest::keyClick(&dialog, Qt::Key_Return);
-    QTest::keyClick(dialog.button(1000), Qt::Key_Return);
-    EXPECT_EQ(result, -1);
-    EXPECT_TRUE(dialog.isVisible());
-
-    // An ordinary alert answers Return with its first button.
-    AlertDialog ordinary(clockAlert, nullptr);
-    ordinary.show();
-    QTest::keyClick(&ordinary, Qt::Key_Return);
-    EXPECT_EQ(ordinary.result(), 1000);
-}
-
-TEST(AlertDialog, OnlyAButtonAnswers)
-{
-    AlertDialog dialog(clockAlert, nullptr);
-    int result = -1;
-    QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
-    dialog.show();
-    dialog.reject();
-    dialog.close();
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(result, -1);
-    dialog.button(1002)->click();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(result, 1002);
+    const Alert& clockQuestion = clockAlert;
+    const Alert deleteQuestion = Alert::question(QStringLiteral("Delete this reading?"), AlertSymbol::exclamationmark);
+    const Alert message{QStringLiteral("The backup was saved."), AlertSymbol::checkmark, {}};
+    const struct {
+        const char* name;
+        const Alert& alert;
+        Qt::Key key;
+    } cases[] = {
+        {"clock question, Escape", clockQuestion, Qt::Key_Escape},
+        {"clock question, Space", clockQuestion, Qt::Key_Space},
+        {"clock question, Return", clockQuestion, Qt::Key_Return},
+        {"delete question, Escape", deleteQuestion, Qt::Key_Escape},
+        {"delete question, Space", deleteQuestion, Qt::Key_Space},
+        {"message, Escape", message, Qt::Key_Escape},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        AlertDialog dialog(test.alert, nullptr);
+        int result = -1;
+        QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QPushButton* safe = dialog.button(test.alert.safeButton);
+        for (int response = Alert::firstButton; dialog.button(response); ++response) {
+            QPushButton* button = dialog.button(response);
+            EXPECT_EQ(button->isDefault(), button == safe) << response;
+            EXPECT_EQ(button->styleSheet().contains(Look::accent().name()), button == safe) << response;
+        }
+        EXPECT_EQ(QApplication::focusWidget(), safe);
+        dialog.close();
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), test.key);
+        EXPECT_EQ(result, test.alert.safeButton);
+        EXPECT_FALSE(dialog.isVisible());
+    }
 }
 
 TEST(AlertPresenterOnScreen, SheetsAreWindowModalAndShowOneAfterAnother)
