@@ -333,13 +333,22 @@ void MeterDialogue::eraseWhenClockSet()
     sendClear(ClearStep::withoutDownload);
 }
 
-// A clear the user asked for is confirmed; the others are the expected end of their step.
+// A clear the user asked for is confirmed, and so is the clock alert's erase of readings that were
+// never downloaded; a clear after a download is the expected end of its step.
 void MeterDialogue::handleClearDone()
 {
-    if (std::exchange(pendingClear, ClearStep::none) == ClearStep::onRequest) {
-        AlertPresenter::shared().beginSheet(
-            host.sheetAnchor(), Alert{text("ViewController_AlertMessage_PFMCleared"), AlertSymbol::checkmark, {}}, {});
+    const char* key = nullptr;
+    switch (std::exchange(pendingClear, ClearStep::none)) {
+    case ClearStep::onRequest:
+        key = "ViewController_AlertMessage_PFMCleared";
+        break;
+    case ClearStep::withoutDownload:
+        key = "ViewController_AlertMessage_PFMClockSetErased";
+        break;
+    default:
+        return;
     }
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{text(key), AlertSymbol::checkmark, {}}, {});
 }
 
 void MeterDialogue::sendClear(ClearStep step)

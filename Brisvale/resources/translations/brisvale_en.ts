@@ -703,6 +703,10 @@
         <source>The meter's memory was cleared.</source>
         <translation>The meter's memory was cleared.</translation>
     </message>
+    <message id="ViewController_AlertMessage_PFMClockSetErased">
+        <source>The meter's clock was set and its readings were erased.</source>
+        <translation>The meter's clock was set and its readings were erased.</translation>
+    </message>
     <message id="ViewController_AlertMessage_PFMBestValueWriteFailed">
         <source>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</source>
         <translation>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</translation>

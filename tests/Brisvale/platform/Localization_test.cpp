@@ -101,7 +101,7 @@ const QStringList pageKeys = {
     "ViewController_AlertMessage_PFMBestValueWriteFailed_Stored",
     // Clearing a meter that keeps unreadable readings, and a meter maximum not taken.
     "ViewController_AlertMessage_PFMUnreadableReadings_Clear", "ViewController_AlertMessage_PFMCleared",
-    "ViewController_AlertMessage_PFMMaxOutOfRange",
+    "ViewController_AlertMessage_PFMMaxOutOfRange", "ViewController_AlertMessage_PFMClockSetErased",
     "TrafficLightsController_AlertMessage_MeterFailed",
     "TrafficLightsController_AlertMessage_InvalidBestValue",
     // The best-value sheet's zone plans and the red limit's caption of the US plan.

@@ -258,6 +258,10 @@ TEST_F(MeterDialogueTest, ClockAlertFirstButtonSetsTheClockThenClearsTheMeterASe
     drain();
     EXPECT_EQ(meter->commandLog(), (QStringList{"Time_Read", "Time_Write 2026-12-01T08:00:00", "Memory_Clear"}));
     EXPECT_TRUE(meter->readings().isEmpty());
+    // The user is told what became of the readings.
+    ASSERT_EQ(script.shown().size(), 2);
+    EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_PFMClockSetErased"));
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::checkmark);
 }
 
 TEST_F(MeterDialogueTest, ClockAlertSecondButtonSetsTheClockOnlyAndThirdSendsNothing)
