@@ -507,6 +507,10 @@
         <source>Delete this reading? It cannot be restored.</source>
         <translation>Delete this reading? It cannot be restored.</translation>
     </message>
+    <message id="TableController_AlertMessage_AskDelete_Reading">
+        <source>%1 %2, PEF %3 l/min</source>
+        <translation>%1 %2, PEF %3 l/min</translation>
+    </message>
     <message id="PEFController_ChartName">
         <source>PEF chart</source>
         <translation>PEF chart</translation>
