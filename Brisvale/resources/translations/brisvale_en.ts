@@ -415,6 +415,10 @@
         <source>The backup was saved.</source>
         <translation>The backup was saved.</translation>
     </message>
+    <message id="SettingsController_ExportChooseFolder">
+        <source>Choose a folder for the backup</source>
+        <translation>Choose a folder for the backup</translation>
+    </message>
     <message id="SettingsController_AlertMessage_ExportFailed">
         <source>The backup could not be saved.</source>
         <translation>The backup could not be saved.</translation>
@@ -818,6 +822,10 @@
     <message id="CSVFile_AlertMessage_Failed">
         <source>The CSV report could not be saved.</source>
         <translation>The CSV report could not be saved.</translation>
+    </message>
+    <message id="CSVFile_ChooseFolder">
+        <source>Choose a folder for the CSV report</source>
+        <translation>Choose a folder for the CSV report</translation>
     </message>
     <message id="PDFFile_Title">
         <source>Peak Flow Report</source>

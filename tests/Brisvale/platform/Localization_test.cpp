@@ -121,6 +121,7 @@ const QStringList pageKeys = {
     "PDFFile_Age", "PDFFile_Summary_Title", "PDFFile_Summary_BestValue", "PDFFile_Summary_MaxPef",
     "PDFFile_Summary_MaxFev1", "PDFFile_Summary_AvgPEF", "PDFFile_Summary_AvgFEV1", "PDFFile_Botton_Title",
     "PDFFile_AlertMessage_Success", "PDFFile_AlertMessage_Failed", "PDFFile_ChooseFolder",
+    "CSVFile_ChooseFolder", "SettingsController_ExportChooseFolder",
     // What a reader hears of the PEF and FEV1 charts.
     "PEFController_ChartName", "FEV1Controller_ChartName", "ReadingsChartPage_Point", "ReadingsChartPage_Summary",
     "ReadingsChartPage_Summary_NoReadings", "PEFController_SpokenValue", "PEFController_SpokenValueInZone",
