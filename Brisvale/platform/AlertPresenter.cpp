@@ -48,6 +48,16 @@ void checkScriptedButton(const Alert& alert, int response)
     }
 }
 
+// An answered alert gives the focus back to the window it stood on, as it was before the alert:
+// the window system may give it to another (a popover's alert, to the window under the popover),
+// and a popover closes by Escape only while it has the focus.
+void giveBackFocus(QWidget* window)
+{
+    if (window && window->isVisible()) {
+        window->activateWindow();
+    }
+}
+
 // The shown buttons of a window, not of the dialogs it opened, in global coordinates.
 QRect buttonsOf(const QWidget& window)
 {
@@ -90,7 +100,9 @@ int AlertPresenter::runModal(const Alert& alert)
     AlertDialog dialog(alert, parent.window());
     dialog.setWindowModality(Qt::ApplicationModal);
     placeAlert(dialog);
-    return dialog.exec();
+    const int response = dialog.exec();
+    giveBackFocus(parent.window());
+    return response;
 }
 
 void AlertPresenter::beginSheet(QWidget* anchor, const Alert& alert, Completion completion)
@@ -244,6 +256,7 @@ void AlertPresenter::openSheetDialog(QWidget* window, const Sheet& sheet)
     const quint64 serial = sheet.serial;
     connect(dialog, &QDialog::finished, this, [this, target, serial](int response) {
         if (target) {
+            giveBackFocus(target);
             finishSheet(target, serial, response);
         }
     });

@@ -2,7 +2,9 @@
 
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/PopoverPresenter.h"
 
+#include "support/EventWait.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -10,6 +12,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -181,6 +184,32 @@ TEST(AlertPresenterOnScreen, SheetsAreWindowModalAndShowOneAfterAnother)
     EXPECT_EQ(responses, (QList<int>{1011, 1020}));
     EXPECT_TRUE(openDialogs(window).isEmpty());
     EXPECT_EQ(AlertPresenter::shared().sheetCount(&window), 0);
+}
+
+// A popover's alert is a sheet on the popover: answered by Escape, it leaves the popover with the
+// focus, and the next Escape closes the popover.
+TEST(AlertPresenterOnScreen, EscapeClosesAPopoverAfterItsAlert)
+{
+    QWidget window;
+    window.resize(800, 600);
+    auto* anchor = new QPushButton(QStringLiteral("Best value"), &window);
+    window.show();
+    auto* popover = new QWidget;
+    auto* field = new QLineEdit(popover);
+    const QPointer<QWidget> open(popover);
+    PopoverPresenter::present(popover, anchor, PopoverPresenter::Edge::bottom);
+    int response = 0;
+    AlertPresenter::shared().beginSheet(field, Alert::question(QStringLiteral("Save 450?"), AlertSymbol::questionmark),
+                                        [&](int answer) { response = answer; });
+    const QList<AlertDialog*> alerts = popover->findChildren<AlertDialog*>();
+    ASSERT_EQ(alerts.size(), 1);
+    QApplication::setActiveWindow(alerts.front());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(response, Alert::secondButton);
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == popover; }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(open.isNull());
 }
 
 TEST(AlertPresenterOnScreen, AnApplicationModalAlertBlocksAndReturnsTheButton)
