@@ -80,7 +80,6 @@ QLayout* AlertDialog::makeTexts(const Alert& alert)
     setAccessibleName(alert.message);
     if (!alert.detail.isEmpty()) {
         detail_ = textLabel(alert.detail, this);
-        detail_->setObjectName(QStringLiteral("detail"));
         texts->addWidget(detail_);
         setAccessibleDescription(alert.detail);
     }

@@ -29,13 +29,14 @@ bool hasFileType(const QString& path, const QString& fileType)
            || QFileInfo(path).suffix().compare(fileType, Qt::CaseInsensitive) == 0;
 }
 
-// An alert's safe button is one of its buttons: a programming error otherwise.
+// An alert's safe button is one of its buttons: a programming error otherwise. The message is not
+// printed, as it may name a person.
 void checkSafeButton(const Alert& alert)
 {
     if (!alert.hasResponse(alert.safeButton)) {
-        Fatal::stop(QStringLiteral("The safe button %1 is not a button of the alert: %2")
+        Fatal::stop(QStringLiteral("The safe button %1 is not one of the alert's %2 buttons")
                         .arg(alert.safeButton)
-                        .arg(alert.message));
+                        .arg(alert.buttonTitles().size()));
     }
 }
 
