@@ -229,19 +229,6 @@ TEST(AlertPresenterScriptedDeathTest, AnAnswerNamingNoButtonStopsTheTest)
         testing::ExitedWithCode(EXIT_FAILURE), "The scripted answer 1002 names no button of the alert: Save\\?");
 }
 
-TEST(AlertPresenterScriptedDeathTest, ASafeButtonThatIsNotShownStopsTheProgram)
-{
-    EXPECT_EXIT(
-        {
-            consoleToStderr();
-            AlertScript script;
-            Alert alert = question(QStringLiteral("Delete it?"));
-            alert.safeButton = Alert::thirdButton;
-            presenter().runModal(alert);
-        },
-        testing::ExitedWithCode(EXIT_FAILURE), "The safe button 1002 is not one of the alert's 2 buttons");
-}
-
 TEST(AlertPresenterScriptedDeathTest, APanelAnsweredWithAButtonStopsTheTest)
 {
     EXPECT_EXIT(
