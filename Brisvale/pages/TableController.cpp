@@ -6,7 +6,6 @@
 #include "Brisvale/pages/ReadingsTableModel.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/ConditionProcess.h"
@@ -19,6 +18,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -159,10 +159,9 @@ void TableController::checkBoxActionWithButton(int tag, qint64 objectID)
 {
     Console::printLine(QStringLiteral("delete Btn : ") + QString::number(tag));
     Console::printLine(QStringLiteral("email : ") + QString::number(objectID));
-    Alert question;
-    question.message = Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete"));
-    question.symbol = AlertSymbol::exclamationmark;
-    question.buttons = DialogueButtons::yesNo();
+    Alert question = Alert::question(Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete")),
+                                     AlertSymbol::exclamationmark);
+    question.detail = readingText(objectID);
     AlertPresenter::shared().beginSheet(this, question,
                                         [this, objectID](int response) { deleteReading(objectID, response); });
 }
@@ -186,6 +185,22 @@ void TableController::deleteReading(qint64 objectID, int response)
         return;
     }
     loadReadings(true);
+}
+
+// The reading as its row shows it: "11/30/26 07:05, PEF 300 l/min"; empty when no row shows it.
+QString TableController::readingText(qint64 objectID) const
+{
+    const QList<PFMPtr>& rows = model->readings();
+    const auto found = std::find_if(rows.begin(), rows.end(),
+                                    [objectID](const PFMPtr& reading) { return reading->objectID() == objectID; });
+    if (found == rows.end()) {
+        return QString();
+    }
+    const int row = static_cast<int>(found - rows.begin());
+    const auto cell = [this, row](int column) { return model->index(row, column).data().toString(); };
+    return Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete_Reading"))
+        .arg(cell(ReadingsTableModel::DateColumn), cell(ReadingsTableModel::TimeColumn),
+             cell(ReadingsTableModel::PEFColumn));
 }
 
 // The console names a question's answer: "Yes", "No", or "Other" for a sheet ended otherwise.

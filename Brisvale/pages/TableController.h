@@ -34,8 +34,9 @@ public:
     const QList<PFMPtr>& pfmList() const;
 
     // A delete button pressed on the reading with that object identifier, in the row `tag`: asks,
-    // as a sheet on the window, whether to delete it; "Yes" deletes that reading whatever the
-    // table shows by then. The console is told the button's tag, the reading and the answer.
+    // as a sheet on the window, whether to delete it, naming its date, time and PEF; "No" is the
+    // safe answer, "Yes" deletes that reading whatever the table shows by then. The console is
+    // told the button's tag, the reading and the answer.
     void checkBoxActionWithButton(int tag, qint64 objectID);
     // The answer to that question (1000 yes).
     void deleteReading(qint64 objectID, int response);
@@ -57,6 +58,7 @@ signals:
 private:
     bool followReadingLimits(const ProfilePtr& profile, const QList<PFMPtr>& shown);
     void reportStoreFailure(const StoreError& error);
+    QString readingText(qint64 objectID) const;
     static QString answerText(int response);
 
     ReadingsTableModel* model = nullptr;

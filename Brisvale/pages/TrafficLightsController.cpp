@@ -362,10 +362,10 @@ void TrafficLightsController::SendBestValueHandler()
         refuseTypedValue();
         return;
     }
-    const Alert question{
+    const Alert question = Alert::question(
         Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValue"),
                            Localization::Placeholder::bestValue, typed),
-        AlertSymbol::questionmark, DialogueButtons::yesNo()};
+        AlertSymbol::questionmark);
     const QPointer<TrafficLightsController> self(this);
     AlertPresenter::shared().beginSheet(this, question, [self](int response) {
         if (self) {

@@ -26,6 +26,16 @@ Alert Alert::failure(const QString& message)
     return Alert{message, AlertSymbol::xmark, {}};
 }
 
+Alert Alert::question(const QString& message, AlertSymbol symbol)
+{
+    return Alert{message, symbol, DialogueButtons::yesNo(), secondButton};
+}
+
+Alert Alert::saveQuestion(const QString& message)
+{
+    return Alert{message, AlertSymbol::questionmark, DialogueButtons::yesNo(), firstButton};
+}
+
 QStringList Alert::buttonTitles() const
 {
     return buttons.isEmpty() ? QStringList{DialogueButtons::ok()} : buttons;

@@ -25,13 +25,24 @@ struct Alert {
 
     QString message;
     AlertSymbol symbol = AlertSymbol::none;
-    QStringList buttons; // titles in order; none gives the one default button, "OK"
-    // The first button destroys data (such as erasing the meter's readings): it is then not the
-    // default button, so the Return key cannot press it by accident, and it is not highlighted.
-    bool destructive = false;
+    QStringList buttons; // titles in order; none gives the one button "OK"
+    // The button that changes and loses nothing: the default and focused button, and the answer
+    // to Escape. A plain message's is its one button; a question names its own ("No", "Not now"),
+    // and a choice that erases readings is never it.
+    int safeButton = firstButton;
+    // Shown under the message, as plain text, and read with it: what the message is about, such
+    // as the reading a question would delete or the file a report went to. Empty: nothing shown.
+    QString detail{};
 
-    // An alert that something failed: the "xmark" symbol and the one default button.
+    // An alert that something failed: the "xmark" symbol and the one button "OK".
     static Alert failure(const QString& message);
+
+    // A question answered "Yes" (1000) or "No" (1001), where "No" changes nothing.
+    static Alert question(const QString& message, AlertSymbol symbol);
+
+    // A question whether to save the edits of a page, with the "questionmark" symbol: "Yes" (1000)
+    // saves them, "No" (1001) discards them. "Yes" loses nothing the user typed: the safe button.
+    static Alert saveQuestion(const QString& message);
 
     // The titles of the buttons as shown: the given ones, or the localised "OK" alone.
     QStringList buttonTitles() const;

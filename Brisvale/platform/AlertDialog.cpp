@@ -9,8 +9,22 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+QLabel* textLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setMinimumWidth(300);
+    return label;
+}
+
+}
+
 AlertDialog::AlertDialog(const Alert& alert, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), safeButton_(alert.safeButton)
 {
     Look::styleSheetWindow(*this);
     auto* top = new QHBoxLayout;
@@ -19,18 +33,13 @@ AlertDialog::AlertDialog(const Alert& alert, QWidget* parent)
     if (icon_) {
         top->addWidget(icon_, 0, Qt::AlignTop);
     }
-    message_ = new QLabel(alert.message, this);
-    message_->setWordWrap(true);
-    message_->setTextFormat(Qt::PlainText);
-    message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    message_->setMinimumWidth(300);
-    top->addWidget(message_, 1);
+    top->addLayout(makeTexts(alert), 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 16);
     layout->setSpacing(20);
     layout->addLayout(top);
-    layout->addLayout(makeButtonRow(alert.buttonTitles(), alert.destructive));
+    layout->addLayout(makeButtonRow(alert.buttonTitles(), alert.safeButton));
 }
 
 QPushButton* AlertDialog::button(int response) const
@@ -41,7 +50,7 @@ QPushButton* AlertDialog::button(int response) const
 
 void AlertDialog::reject()
 {
-    // Escape does not answer an alert: the user chooses one of its buttons.
+    done(safeButton_);
 }
 
 void AlertDialog::closeEvent(QCloseEvent* event)
@@ -60,21 +69,40 @@ void AlertDialog::addIcon(AlertSymbol symbol)
     icon_->setFixedSize(iconSize, iconSize);
 }
 
-QLayout* AlertDialog::makeButtonRow(const QStringList& titles, bool destructive)
+// The message, and the detail under it. A reader speaks both as the alert's text: the message as
+// its name, the detail as its description.
+QLayout* AlertDialog::makeTexts(const Alert& alert)
+{
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(8);
+    message_ = textLabel(alert.message, this);
+    texts->addWidget(message_);
+    setAccessibleName(alert.message);
+    if (!alert.detail.isEmpty()) {
+        detail_ = textLabel(alert.detail, this);
+        texts->addWidget(detail_);
+        setAccessibleDescription(alert.detail);
+    }
+    return texts;
+}
+
+QLayout* AlertDialog::makeButtonRow(const QStringList& titles, int safeButton)
 {
     int rowWidth = 0;
     for (qsizetype i = 0; i < titles.size(); ++i) {
         auto* button = new QPushButton(titles[i], this);
         const int response = Alert::firstButton + static_cast<int>(i);
         connect(button, &QPushButton::clicked, this, [this, response] { done(response); });
-        button->setAutoDefault(!destructive);
-        i == 0 && !destructive ? Look::styleDefaultButton(*button) : Look::styleButton(*button);
+        response == safeButton ? Look::styleDefaultButton(*button) : Look::styleButton(*button);
         rowWidth += button->sizeHint().width();
         buttons_.append(button);
     }
-    buttons_.front()->setDefault(!destructive);
+    if (QPushButton* safe = button(safeButton)) {
+        safe->setDefault(true);
+        safe->setFocus();
+    }
     if (rowWidth > widestButtonRow) {
-        // Long titles stand one above the other, the default first, as wide as the alert.
+        // Long titles stand one above the other, the first on top, as wide as the alert.
         auto* column = new QVBoxLayout;
         column->setSpacing(8);
         for (QPushButton* button : buttons_) {
@@ -82,7 +110,7 @@ QLayout* AlertDialog::makeButtonRow(const QStringList& titles, bool destructive)
         }
         return column;
     }
-    // The first button is the default one and stands rightmost; the others follow to its left.
+    // The first button stands rightmost; the others follow to its left.
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     row->addStretch(1);

@@ -8,10 +8,11 @@
 class QLabel;
 class QPushButton;
 
-// The window of one alert: white, title cleared, the symbol's icon beside the message and the
-// buttons at the bottom right, the first (default) button rightmost in the accent colour; long
-// titles stand in a column, the first on top. Only a button closes it; it finishes with the
-// button's response code (1000, 1001, ...).
+// The window of one alert: white, title cleared, the symbol's icon beside the message, the detail
+// (if any) under it, and the buttons at the bottom right, the first rightmost; long titles stand in
+// a column, the first on top. The safe button (the one that changes nothing) is the default one,
+// in the accent colour, and has the focus; Escape answers with it. Otherwise only a button closes
+// the alert; it finishes with the button's response code (1000, 1001, ...).
 class AlertDialog : public QDialog {
     Q_OBJECT
 
@@ -23,6 +24,9 @@ public:
 
     QLabel* messageLabel() const { return message_; }
 
+    // The detail under the message; none for an alert without one.
+    QLabel* detailLabel() const { return detail_; }
+
     // The icon beside the message; none for an alert without a symbol.
     QLabel* iconLabel() const { return icon_; }
 
@@ -32,6 +36,7 @@ public:
     static constexpr int widestButtonRow = 480;
 
 public slots:
+    // Escape: the answer of the safe button.
     void reject() override;
 
 protected:
@@ -39,9 +44,12 @@ protected:
 
 private:
     void addIcon(AlertSymbol symbol);
-    QLayout* makeButtonRow(const QStringList& titles, bool destructive);
+    QLayout* makeTexts(const Alert& alert);
+    QLayout* makeButtonRow(const QStringList& titles, int safeButton);
 
+    int safeButton_ = Alert::firstButton;
     QLabel* message_ = nullptr;
+    QLabel* detail_ = nullptr;
     QLabel* icon_ = nullptr;
     QList<QPushButton*> buttons_;
 };

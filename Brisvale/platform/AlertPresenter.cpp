@@ -3,6 +3,7 @@
 #include "Brisvale/platform/AlertDialog.h"
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/Fatal.h"
+#include "Brisvale/platform/ModalParent.h"
 #include "Brisvale/platform/PopoverPresenter.h"
 
 #include <QAbstractButton>
@@ -28,12 +29,33 @@ bool hasFileType(const QString& path, const QString& fileType)
            || QFileInfo(path).suffix().compare(fileType, Qt::CaseInsensitive) == 0;
 }
 
+// An alert's safe button is one of its buttons: a programming error otherwise. The message is not
+// printed, as it may name a person.
+void checkSafeButton(const Alert& alert)
+{
+    if (!alert.hasResponse(alert.safeButton)) {
+        Fatal::stop(QStringLiteral("The safe button %1 is not one of the alert's %2 buttons")
+                        .arg(alert.safeButton)
+                        .arg(alert.buttonTitles().size()));
+    }
+}
+
 void checkScriptedButton(const Alert& alert, int response)
 {
     if (!alert.hasResponse(response)) {
         Fatal::stop(QStringLiteral("The scripted answer %1 names no button of the alert: %2")
                         .arg(response)
                         .arg(alert.message));
+    }
+}
+
+// An answered alert gives the focus back to the window it stood on, as it was before the alert:
+// the window system may give it to another (a popover's alert, to the window under the popover),
+// and a popover closes by Escape only while it has the focus.
+void giveBackFocus(QWidget* window)
+{
+    if (window && window->isVisible()) {
+        window->activateWindow();
     }
 }
 
@@ -71,13 +93,17 @@ AlertPresenter& AlertPresenter::shared()
 
 int AlertPresenter::runModal(const Alert& alert)
 {
+    checkSafeButton(alert);
     if (script_) {
         return scriptedAlert(alert);
     }
-    AlertDialog dialog(alert, QApplication::activeWindow());
+    const ModalParent parent(QApplication::activeWindow());
+    AlertDialog dialog(alert, parent.window());
     dialog.setWindowModality(Qt::ApplicationModal);
     placeAlert(dialog);
-    return dialog.exec();
+    const int response = dialog.exec();
+    giveBackFocus(parent.window());
+    return response;
 }
 
 void AlertPresenter::beginSheet(QWidget* anchor, const Alert& alert, Completion completion)
@@ -86,6 +112,7 @@ void AlertPresenter::beginSheet(QWidget* anchor, const Alert& alert, Completion 
     if (!window) {
         Fatal::stop(QStringLiteral("A sheet needs a window: ") + alert.message);
     }
+    checkSafeButton(alert);
     std::erase_if(windows_, [](const WindowSheets& entry) { return entry.window.isNull(); });
     WindowSheets* entry = sheetsOf(window);
     if (!entry) {
@@ -101,7 +128,8 @@ std::optional<QString> AlertPresenter::chooseFolder(QWidget* parent, const QStri
     if (script_) {
         return scriptedPanel(parent, title, QString(), true);
     }
-    QFileDialog dialog(parent, title);
+    const ModalParent window(parent);
+    QFileDialog dialog(window.window(), title);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -117,7 +145,8 @@ std::optional<QString> AlertPresenter::chooseFile(QWidget* parent, const QString
     if (script_) {
         return scriptedPanel(parent, title, fileType, false);
     }
-    QFileDialog dialog(parent, title);
+    const ModalParent window(parent);
+    QFileDialog dialog(window.window(), title);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (!fileType.isEmpty()) {
         dialog.setNameFilter(QStringLiteral("*.") + fileType);
@@ -228,6 +257,7 @@ void AlertPresenter::openSheetDialog(QWidget* window, const Sheet& sheet)
     const quint64 serial = sheet.serial;
     connect(dialog, &QDialog::finished, this, [this, target, serial](int response) {
         if (target) {
+            giveBackFocus(target);
             finishSheet(target, serial, response);
         }
     });

@@ -26,6 +26,8 @@ public:
     static AlertPresenter& shared();
 
     // Shows the alert application-modally and returns the response (1000 for the first button).
+    // It stands on the active window, or on the nearest window that opened it when that one is
+    // closing (see ModalParent).
     int runModal(const Alert& alert);
 
     // Shows the alert as a sheet on the window of the anchor (the page asking), after the sheets
@@ -33,7 +35,8 @@ public:
     // sheet whose anchor or window is gone by the time it is answered never completes.
     void beginSheet(QWidget* anchor, const Alert& alert, Completion completion);
 
-    // A modal panel choosing one existing folder; none when the user cancels.
+    // A modal panel choosing one existing folder; none when the user cancels. Like an alert, it
+    // stands on the parent's window or the nearest one still shown.
     std::optional<QString> chooseFolder(QWidget* parent, const QString& title);
 
     // A modal panel choosing one existing file with the extension fileType (such as "bak", any

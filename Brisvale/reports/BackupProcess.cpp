@@ -13,6 +13,7 @@
 #include "Brisvale/records/RenewProcess.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
+#include "Brisvale/reports/ReportFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,7 +25,7 @@
 
 namespace {
 
-const QString panelTitle = QStringLiteral("Choose a bak file");
+const QString importPanelTitle = QStringLiteral("Choose a bak file");
 const QString workFolderName = QStringLiteral("JsonFile");
 
 // The plan the profile's zones follow, as a backup writes it: a stored number no plan knows is
@@ -180,7 +181,8 @@ void BackupProcess::exportStore(QWidget* parent)
     if (!profiles) {
         Fatal::stop(QStringLiteral("Failed to fetch data: ") + profiles.error().text());
     }
-    const std::optional<QString> folder = AlertPresenter::shared().chooseFolder(parent, panelTitle);
+    const std::optional<QString> folder = AlertPresenter::shared().chooseFolder(
+        parent, Localization::text(QStringLiteral("SettingsController_ExportChooseFolder")));
     if (!folder) {
         return;
     }
@@ -191,7 +193,7 @@ void BackupProcess::exportStore(QWidget* parent)
         showOutcome("SettingsController_AlertMessage_ExportFailed", AlertSymbol::xmark);
         return;
     }
-    showOutcome("SettingsController_AlertMessage_ExportSuccess", AlertSymbol::checkmark);
+    ReportFile::announceSuccess(QStringLiteral("SettingsController_AlertMessage_ExportSuccess"), path);
 }
 
 // Writes the profiles with their readings to the file, whole or not at all; answers why it failed.
@@ -249,7 +251,7 @@ std::optional<QString> BackupProcess::restoreStore(QWidget* parent)
 std::optional<QStringList> BackupProcess::importBackup(QWidget* parent)
 {
     const std::optional<QString> chosen =
-        AlertPresenter::shared().chooseFile(parent, panelTitle, QStringLiteral("bak"));
+        AlertPresenter::shared().chooseFile(parent, importPanelTitle, QStringLiteral("bak"));
     if (!chosen) {
         return std::nullopt;
     }

@@ -30,7 +30,7 @@ void CSVProcess::writeCSVReport(const QString& folder, const QString& startText,
         ReportFile::announceFailure(QStringLiteral("CSVFile_AlertMessage_Failed"));
         return;
     }
-    ReportFile::announceSuccess(QStringLiteral("CSVFile_AlertMessage_Success"));
+    ReportFile::announceSuccess(QStringLiteral("CSVFile_AlertMessage_Success"), path);
 }
 
 QByteArray CSVProcess::reportText(const QString& startText, const QString& endText, const Profile& profile,

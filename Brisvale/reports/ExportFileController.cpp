@@ -60,7 +60,7 @@ void ExportFileController::CreatePDFHandler()
 void ExportFileController::exportCSV(QWidget* parent, const QDateTime& start, const QDateTime& end)
 {
     const std::optional<QString> folder =
-        AlertPresenter::shared().chooseFolder(parent, QStringLiteral("Choose a csv file"));
+        AlertPresenter::shared().chooseFolder(parent, Localization::text(QStringLiteral("CSVFile_ChooseFolder")));
     if (!folder) {
         return;
     }

@@ -18,7 +18,7 @@ namespace {
 
 const QString failureKey = QStringLiteral("PDFFile_AlertMessage_Failed");
 const QString pefTitle = QStringLiteral("PEF (l/min)");
-const QString fev1Title = QStringLiteral("FEV1 (I)");
+const QString fev1Title = QStringLiteral("FEV1 (l)");
 
 }
 
@@ -55,7 +55,7 @@ void PDFReportProcess::writePDFReport(QWidget* parent)
         ReportFile::announceFailure(failureKey);
         return;
     }
-    ReportFile::announceSuccess(QStringLiteral("PDFFile_AlertMessage_Success"));
+    ReportFile::announceSuccess(QStringLiteral("PDFFile_AlertMessage_Success"), path);
     Console::printLine(QStringLiteral("儲存位置 ") + QUrl::fromLocalFile(path).toString() + QStringLiteral(" 完成"));
 }
 

@@ -6,6 +6,7 @@
 #include "Brisvale/platform/Localization.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 QString ReportFile::path(const QString& folder, const QString& prefix, const QString& extension)
@@ -14,9 +15,12 @@ QString ReportFile::path(const QString& folder, const QString& prefix, const QSt
     return QDir(folder).filePath(prefix + stamp + extension);
 }
 
-void ReportFile::announceSuccess(const QString& messageKey)
+void ReportFile::announceSuccess(const QString& messageKey, const QString& path)
 {
-    AlertPresenter::shared().runModal(Alert{Localization::text(messageKey), AlertSymbol::checkmark, {}});
+    const QFileInfo file(path);
+    Alert alert{Localization::text(messageKey), AlertSymbol::checkmark, {}};
+    alert.detail = file.fileName() + QLatin1Char('\n') + QDir::toNativeSeparators(file.absolutePath());
+    AlertPresenter::shared().runModal(alert);
 }
 
 void ReportFile::announceFailure(const QString& messageKey)

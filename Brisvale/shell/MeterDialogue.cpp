@@ -278,13 +278,13 @@ void MeterDialogue::handleTimeRead(const QVariantMap& reply)
 
 void MeterDialogue::showClockAlert()
 {
-    Alert alert{text("ViewController_AlertMessage_PFMDifferentTime"),
-                AlertSymbol::questionmark,
-                {text("ViewController_AlertMessage_PFMDifferentTime_SyncTimeClear"),
-                 text("ViewController_AlertMessage_PFMDifferentTime_SyncTimeOnly"),
-                 text("ViewController_AlertMessage_PFMDifferentTime_No")}};
-    // The first button erases the meter's readings: never the default button.
-    alert.destructive = true;
+    // The first button erases the meter's readings; "Not now" changes nothing and is the safe one.
+    const Alert alert{text("ViewController_AlertMessage_PFMDifferentTime"),
+                      AlertSymbol::questionmark,
+                      {text("ViewController_AlertMessage_PFMDifferentTime_SyncTimeClear"),
+                       text("ViewController_AlertMessage_PFMDifferentTime_SyncTimeOnly"),
+                       text("ViewController_AlertMessage_PFMDifferentTime_No")},
+                      Alert::thirdButton};
     const QPointer<MeterDialogue> self(this);
     AlertPresenter::shared().beginSheet(host.sheetAnchor(), alert, [self](int response) {
         if (self) {
@@ -333,13 +333,22 @@ void MeterDialogue::eraseWhenClockSet()
     sendClear(ClearStep::withoutDownload);
 }
 
-// A clear the user asked for is confirmed; the others are the expected end of their step.
+// A clear the user asked for is confirmed, and so is the clock alert's erase of readings that were
+// never downloaded; a clear after a download is the expected end of its step.
 void MeterDialogue::handleClearDone()
 {
-    if (std::exchange(pendingClear, ClearStep::none) == ClearStep::onRequest) {
-        AlertPresenter::shared().beginSheet(
-            host.sheetAnchor(), Alert{text("ViewController_AlertMessage_PFMCleared"), AlertSymbol::checkmark, {}}, {});
+    const char* key = nullptr;
+    switch (std::exchange(pendingClear, ClearStep::none)) {
+    case ClearStep::onRequest:
+        key = "ViewController_AlertMessage_PFMCleared";
+        break;
+    case ClearStep::withoutDownload:
+        key = "ViewController_AlertMessage_PFMClockSetErased";
+        break;
+    default:
+        return;
     }
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{text(key), AlertSymbol::checkmark, {}}, {});
 }
 
 void MeterDialogue::sendClear(ClearStep step)
@@ -465,10 +474,11 @@ void MeterDialogue::refuseMeterMaximum(const MeterMemory& memory, qint32 meterMa
 void MeterDialogue::askToAdopt(const MeterMemory& memory, qint32 meterMax)
 {
     Console::printLine(QStringLiteral("Target"));
-    const Alert question{Localization::text(QStringLiteral("ViewController_AlertMessage_PFMAsk"),
-                                            Localization::Placeholder::bestValue, QString::number(meterMax)),
-                         AlertSymbol::questionmark,
-                         DialogueButtons::yesNo()};
+    // "No" keeps the stored best value.
+    const Alert question = Alert::question(Localization::text(QStringLiteral("ViewController_AlertMessage_PFMAsk"),
+                                                              Localization::Placeholder::bestValue,
+                                                              QString::number(meterMax)),
+                                           AlertSymbol::questionmark);
     const QPointer<MeterDialogue> self(this);
     AlertPresenter::shared().beginSheet(host.sheetAnchor(), question, [self, memory, meterMax](int response) {
         if (self) {

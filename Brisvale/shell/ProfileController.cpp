@@ -101,11 +101,6 @@ QLayout* measureRow(QLineEdit* field, QLabel* unit, QLabel* hint)
     return row;
 }
 
-Alert question(const QString& message, AlertSymbol symbol)
-{
-    return Alert{message, symbol, DialogueButtons::yesNo()};
-}
-
 }
 
 ProfileController::ProfileController(QWidget* parent) : QWidget(parent)
@@ -517,7 +512,7 @@ void ProfileController::saveUserHandler()
     const QString message =
         Localization::text(QStringLiteral("ProfileController_AlertMessage_AskSaveUser"),
                            Localization::Placeholder::email, request.email);
-    AlertPresenter::shared().beginSheet(this, question(message, AlertSymbol::questionmark),
+    AlertPresenter::shared().beginSheet(this, Alert::saveQuestion(message),
                                         [this, request](int response) {
                                             saveCompletion(response, request);
                                         });
@@ -588,10 +583,9 @@ void ProfileController::storeEdits(const SaveRequest& request)
 void ProfileController::deleteUserHandler()
 {
     const QString email = EmailField->text();
-    Alert alert = question(Localization::text(QStringLiteral("ProfileController_AlertMessage_AskDeleteUser"),
-                                              Localization::Placeholder::email, email),
-                           AlertSymbol::exclamationmark);
-    alert.destructive = true;
+    const QString message = Localization::text(QStringLiteral("ProfileController_AlertMessage_AskDeleteUser"),
+                                               Localization::Placeholder::email, email);
+    const Alert alert = Alert::question(message, AlertSymbol::exclamationmark);
     AlertPresenter::shared().beginSheet(this, alert, [this, email](int response) {
         deleteCompletion(response, email);
     });

@@ -2,7 +2,6 @@
 
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
-#include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Fatal.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
@@ -296,11 +295,9 @@ void SettingsController::saveHandler()
     const Choices choices{currentlyEmail, UnitPopUp->currentIndex(),
                           DateFormatPopUp->currentIndex(), TimeFormatPopUp->currentIndex(),
                           RegionPopUp->currentIndex()};
-    const Alert ask{Localization::text(QStringLiteral("SettingsController_AlertMessage_AskSaveUser"),
-                                       Localization::Placeholder::email,
-                                       choices.email.value_or(QString())),
-                    AlertSymbol::questionmark,
-                    DialogueButtons::yesNo()};
+    const Alert ask = Alert::saveQuestion(Localization::text(
+        QStringLiteral("SettingsController_AlertMessage_AskSaveUser"), Localization::Placeholder::email,
+        choices.email.value_or(QString())));
     AlertPresenter::shared().beginSheet(
         this, ask, [this, choices](int response) { saveSettings(response, choices); });
 }

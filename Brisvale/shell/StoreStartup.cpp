@@ -78,9 +78,10 @@ QString text(const char* key)
     return Localization::text(QLatin1String(key));
 }
 
+// The first button, quitting, moves nothing aside: the safe one.
 int ask(const QString& text, const QStringList& buttons)
 {
-    return AlertPresenter::shared().runModal(Alert{text, AlertSymbol::xmark, buttons, false});
+    return AlertPresenter::shared().runModal(Alert{text, AlertSymbol::xmark, buttons});
 }
 
 QString quitTitle()

@@ -447,6 +447,10 @@
         <source>The backup was saved.</source>
         <translation>The backup was saved.</translation>
     </message>
+    <message id="SettingsController_ExportChooseFolder">
+        <source>Choose a folder for the backup</source>
+        <translation>Choose a folder for the backup</translation>
+    </message>
     <message id="SettingsController_AlertMessage_ExportFailed">
         <source>The backup could not be saved.</source>
         <translation>The backup could not be saved.</translation>
@@ -542,6 +546,10 @@
     <message id="TableController_AlertMessage_AskDelete">
         <source>Delete this reading? It cannot be restored.</source>
         <translation>Delete this reading? It cannot be restored.</translation>
+    </message>
+    <message id="TableController_AlertMessage_AskDelete_Reading">
+        <source>%1 %2, PEF %3 l/min</source>
+        <translation>%1 %2, PEF %3 l/min</translation>
     </message>
     <message id="PEFController_ChartName">
         <source>PEF chart</source>
@@ -775,6 +783,10 @@
         <source>The meter's memory was cleared.</source>
         <translation>The meter's memory was cleared.</translation>
     </message>
+    <message id="ViewController_AlertMessage_PFMClockSetErased">
+        <source>The meter's clock was set and its readings were erased.</source>
+        <translation>The meter's clock was set and its readings were erased.</translation>
+    </message>
     <message id="ViewController_AlertMessage_PFMBestValueWriteFailed">
         <source>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</source>
         <translation>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</translation>
@@ -882,6 +894,10 @@
     <message id="CSVFile_AlertMessage_Failed">
         <source>The CSV report could not be saved.</source>
         <translation>The CSV report could not be saved.</translation>
+    </message>
+    <message id="CSVFile_ChooseFolder">
+        <source>Choose a folder for the CSV report</source>
+        <translation>Choose a folder for the CSV report</translation>
     </message>
     <message id="PDFFile_Title">
         <source>Peak Flow Report</source>

@@ -203,6 +203,9 @@ TEST_F(TableTest, TheQuestionDeletesTheReadingWhoseButtonWasPressedEvenAfterARel
     EXPECT_EQ(script.last().alert.message, Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete")));
     EXPECT_EQ(script.last().alert.symbol, AlertSymbol::exclamationmark);
     EXPECT_EQ(script.last().alert.buttons, DialogueButtons::yesNo());
+    // "No" is the safe answer; the question names the reading.
+    EXPECT_EQ(script.last().alert.safeButton, Alert::secondButton);
+    EXPECT_EQ(script.last().alert.detail, QStringLiteral("2026/03/09 AM 08:00, PEF 400 l/min"));
     script.answerSheet(Alert::secondButton);
     EXPECT_EQ(rowMoments(), (QList<QDateTime>{last, second}));
 

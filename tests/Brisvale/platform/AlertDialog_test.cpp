@@ -2,7 +2,9 @@
 
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/PopoverPresenter.h"
 
+#include "support/EventWait.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -10,6 +12,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,7 +27,8 @@ namespace {
 
 const Alert clockAlert{QStringLiteral("The meter's clock is off."), AlertSymbol::checkmark,
                        {QStringLiteral("Set clock and erase"), QStringLiteral("Set clock only"),
-                        QStringLiteral("Not now")}};
+                        QStringLiteral("Not now")},
+                       Alert::thirdButton};
 
 // Runs the action on the modal window once the event loop of a modal call is running.
 void whenModal(std::function<void(QWidget*)> action)
@@ -63,16 +68,14 @@ TEST(AlertDialog, IsAWhiteUntitledWindowWithTheSymbolAndTheButtonsBottomRight)
     EXPECT_EQ(dialog.button(1003), nullptr);
     EXPECT_EQ(dialog.button(999), nullptr);
     EXPECT_EQ(first->text(), QStringLiteral("Set clock and erase"));
-    // The first button is the default one, rightmost, in the accent colour.
-    EXPECT_TRUE(first->isDefault());
-    EXPECT_FALSE(second->isDefault());
+    // The first button stands rightmost; the safe one is the default, in the accent colour.
     EXPECT_GT(first->x(), second->x());
     EXPECT_GT(second->x(), third->x());
     EXPECT_GT(first->y(), dialog.messageLabel()->y());
     EXPECT_NEAR(first->geometry().right(), dialog.width() - 20, 2);
-    EXPECT_TRUE(first->styleSheet().contains(Look::accent().name()));
-    EXPECT_FALSE(second->styleSheet().contains(Look::accent().name()));
-    EXPECT_EQ(first->grab().toImage().pixelColor(first->width() / 2, 3), Look::accent());
+    EXPECT_TRUE(third->isDefault());
+    EXPECT_EQ(third->grab().toImage().pixelColor(third->width() / 2, 3), Look::accent());
+    EXPECT_EQ(dialog.detailLabel(), nullptr);
 }
 
 TEST(AlertDialog, AnAlertWithoutSymbolHasNoIconAndTheDefaultOK)
@@ -83,6 +86,21 @@ TEST(AlertDialog, AnAlertWithoutSymbolHasNoIconAndTheDefaultOK)
     ASSERT_NE(dialog.button(1000), nullptr);
     EXPECT_EQ(dialog.button(1000)->text(), QStringLiteral("OK"));
     EXPECT_EQ(dialog.button(1001), nullptr);
+}
+
+TEST(AlertDialog, TheDetailStandsUnderTheMessageAndIsReadWithIt)
+{
+    Alert alert = Alert::question(QStringLiteral("Delete this reading?"), AlertSymbol::exclamationmark);
+    alert.detail = QStringLiteral("2026/03/09 <b>AM</b> 08:00, PEF 400 l/min");
+    AlertDialog dialog(alert, nullptr);
+    dialog.show();
+    ASSERT_NE(dialog.detailLabel(), nullptr);
+    EXPECT_EQ(dialog.detailLabel()->text(), alert.detail);
+    EXPECT_EQ(dialog.detailLabel()->textFormat(), Qt::PlainText);
+    EXPECT_GT(dialog.detailLabel()->y(), dialog.messageLabel()->y());
+    EXPECT_LT(dialog.detailLabel()->y(), dialog.button(Alert::firstButton)->y());
+    EXPECT_EQ(dialog.accessibleName(), alert.message);
+    EXPECT_EQ(dialog.accessibleDescription(), alert.detail);
 }
 
 TEST(AlertDialog, LongTitlesStandInAColumnWithTheFirstOnTop)
@@ -99,42 +117,45 @@ TEST(AlertDialog, LongTitlesStandInAColumnWithTheFirstOnTop)
     EXPECT_GE(dialog.button(1000)->width(), dialog.button(1000)->sizeHint().width());
 }
 
-TEST(AlertDialog, ReturnNeverPressesADestructiveFirstButton)
+// The safe button is the default one, in the accent colour, and has the focus: Escape, Space and
+// Return answer with it. Closing the window answers nothing.
+TEST(AlertDialog, TheKeysOfAFreshAlertAnswerWithItsSafeButton)
 {
-    Alert alert = clockAlert;
-    alert.destructive = true;
-    AlertDialog dialog(alert, nullptr);
-    int result = -1;
-    QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    EXPECT_FALSE(dialog.button(1000)->isDefault());
-    EXPECT_FALSE(dialog.button(1000)->styleSheet().contains(Look::accent().name()));
-    QTest::keyClick(&dialog, Qt::Key_Return);
-    QTest::keyClick(dialog.button(1000), Qt::Key_Return);
-    EXPECT_EQ(result, -1);
-    EXPECT_TRUE(dialog.isVisible());
-
-    // An ordinary alert answers Return with its first button.
-    AlertDialog ordinary(clockAlert, nullptr);
-    ordinary.show();
-    QTest::keyClick(&ordinary, Qt::Key_Return);
-    EXPECT_EQ(ordinary.result(), 1000);
-}
-
-TEST(AlertDialog, OnlyAButtonAnswers)
-{
-    AlertDialog dialog(clockAlert, nullptr);
-    int result = -1;
-    QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
-    dialog.show();
-    dialog.reject();
-    dialog.close();
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(result, -1);
-    dialog.button(1002)->click();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(result, 1002);
+    const Alert& clockQuestion = clockAlert;
+    const Alert deleteQuestion = Alert::question(QStringLiteral("Delete this reading?"), AlertSymbol::exclamationmark);
+    const Alert message{QStringLiteral("The backup was saved."), AlertSymbol::checkmark, {}};
+    const struct {
+        const char* name;
+        const Alert& alert;
+        Qt::Key key;
+    } cases[] = {
+        {"clock question, Escape", clockQuestion, Qt::Key_Escape},
+        {"clock question, Space", clockQuestion, Qt::Key_Space},
+        {"clock question, Return", clockQuestion, Qt::Key_Return},
+        {"delete question, Escape", deleteQuestion, Qt::Key_Escape},
+        {"delete question, Space", deleteQuestion, Qt::Key_Space},
+        {"message, Escape", message, Qt::Key_Escape},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        AlertDialog dialog(test.alert, nullptr);
+        int result = -1;
+        QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QPushButton* safe = dialog.button(test.alert.safeButton);
+        for (int response = Alert::firstButton; dialog.button(response); ++response) {
+            QPushButton* button = dialog.button(response);
+            EXPECT_EQ(button->isDefault(), button == safe) << response;
+            EXPECT_EQ(button->styleSheet().contains(Look::accent().name()), button == safe) << response;
+        }
+        EXPECT_EQ(QApplication::focusWidget(), safe);
+        dialog.close();
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), test.key);
+        EXPECT_EQ(result, test.alert.safeButton);
+        EXPECT_FALSE(dialog.isVisible());
+    }
 }
 
 TEST(AlertPresenterOnScreen, SheetsAreWindowModalAndShowOneAfterAnother)
@@ -165,6 +186,32 @@ TEST(AlertPresenterOnScreen, SheetsAreWindowModalAndShowOneAfterAnother)
     EXPECT_EQ(AlertPresenter::shared().sheetCount(&window), 0);
 }
 
+// A popover's alert is a sheet on the popover: answered by Escape, it leaves the popover with the
+// focus, and the next Escape closes the popover.
+TEST(AlertPresenterOnScreen, EscapeClosesAPopoverAfterItsAlert)
+{
+    QWidget window;
+    window.resize(800, 600);
+    auto* anchor = new QPushButton(QStringLiteral("Best value"), &window);
+    window.show();
+    auto* popover = new QWidget;
+    auto* field = new QLineEdit(popover);
+    const QPointer<QWidget> open(popover);
+    PopoverPresenter::present(popover, anchor, PopoverPresenter::Edge::bottom);
+    int response = 0;
+    AlertPresenter::shared().beginSheet(field, Alert::question(QStringLiteral("Save 450?"), AlertSymbol::questionmark),
+                                        [&](int answer) { response = answer; });
+    const QList<AlertDialog*> alerts = popover->findChildren<AlertDialog*>();
+    ASSERT_EQ(alerts.size(), 1);
+    QApplication::setActiveWindow(alerts.front());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(response, Alert::secondButton);
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == popover; }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(open.isNull());
+}
+
 TEST(AlertPresenterOnScreen, AnApplicationModalAlertBlocksAndReturnsTheButton)
 {
     Qt::WindowModality modality = Qt::NonModal;
@@ -176,6 +223,53 @@ TEST(AlertPresenterOnScreen, AnApplicationModalAlertBlocksAndReturnsTheButton)
     });
     EXPECT_EQ(AlertPresenter::shared().runModal(clockAlert), 1002);
     EXPECT_EQ(modality, Qt::ApplicationModal);
+}
+
+// A sheet that deletes itself on close and alerts from its close path, as the choose-user sheet
+// does when the meter answers that its memory is empty; or one closed while its own alert runs.
+// Qt may run the sheet's deferred delete inside the alert's event loop (when the click that closed
+// it was delivered deeper than that loop runs); here it runs while the alert waits, and must never
+// take the alert with it.
+TEST(AlertPresenterOnScreen, AnAlertStandsOnAWindowThatOutlivesIt)
+{
+    const struct {
+        const char* name;
+        bool closedBeforeTheAlert;
+        bool sheetIsParent; // else the window that opened the sheet
+    } cases[] = {
+        {"closed, then alerting", true, false},
+        {"closed while its alert runs: deleted once the alert is answered", false, true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        QWidget window;
+        window.show();
+        auto* sheet = new QDialog(&window);
+        sheet->setAttribute(Qt::WA_DeleteOnClose);
+        const QPointer<QDialog> closing(sheet);
+        sheet->show();
+        QWidget* parent = nullptr;
+        whenModal([&](QWidget* modal) {
+            if (closing) {
+                closing->close();
+                QEvent deferredDelete(QEvent::DeferredDelete);
+                QCoreApplication::sendEvent(closing, &deferredDelete);
+            }
+            parent = modal->parentWidget();
+            qobject_cast<AlertDialog*>(modal)->button(Alert::firstButton)->click();
+        });
+        if (test.closedBeforeTheAlert) {
+            sheet->done(QDialog::Accepted);
+        }
+        // The window system reports a change of active window later: until then a closed sheet
+        // is still the active window.
+        QApplication::setActiveWindow(sheet);
+        EXPECT_EQ(AlertPresenter::shared().runModal(Alert{QStringLiteral("No readings."), AlertSymbol::none, {}}),
+                  Alert::firstButton);
+        EXPECT_EQ(parent, test.sheetIsParent ? static_cast<QWidget*>(sheet) : &window);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(closing.isNull());
+    }
 }
 
 TEST(AlertPresenterOnScreen, TheFolderPanelChoosesFoldersOnly)

@@ -80,7 +80,8 @@ const QStringList pageKeys = {
     "DataController_Maximum_PefBest", "DataController_Maximum_Fev1", "DataController_Maximum_Unit",
     "DataController_Maximum_Measured", "TableController_Date", "TableController_Time",
     "TableController_PEF", "TableController_FEV1", "TableController_Notes",
-    "TableController_AlertMessage_AskDelete", "OverviewController_TimeRange_From",
+    "TableController_AlertMessage_AskDelete", "TableController_AlertMessage_AskDelete_Reading",
+    "OverviewController_TimeRange_From",
     "OverviewController_TimeRange_To", "OverviewController_Measurements_Title",
     "OverviewController_Measurements_Measurements", "OverviewController_Measurements_Last",
     "OverviewController_Average_Title", "OverviewController_BestValue_Title", "OverviewController_User_Age",
@@ -113,7 +114,7 @@ const QStringList pageKeys = {
     "ViewController_AlertMessage_PFMBestValueWriteFailed_Stored",
     // Clearing a meter that keeps unreadable readings, and a meter maximum not taken.
     "ViewController_AlertMessage_PFMUnreadableReadings_Clear", "ViewController_AlertMessage_PFMCleared",
-    "ViewController_AlertMessage_PFMMaxOutOfRange",
+    "ViewController_AlertMessage_PFMMaxOutOfRange", "ViewController_AlertMessage_PFMClockSetErased",
     "TrafficLightsController_AlertMessage_MeterFailed",
     "TrafficLightsController_AlertMessage_InvalidBestValue",
     // The best-value sheet's zone plans and the red limit's caption of the US plan.
@@ -132,6 +133,7 @@ const QStringList pageKeys = {
     "PDFFile_Age", "PDFFile_Summary_Title", "PDFFile_Summary_BestValue", "PDFFile_Summary_MaxPef",
     "PDFFile_Summary_MaxFev1", "PDFFile_Summary_AvgPEF", "PDFFile_Summary_AvgFEV1", "PDFFile_Botton_Title",
     "PDFFile_AlertMessage_Success", "PDFFile_AlertMessage_Failed", "PDFFile_ChooseFolder",
+    "CSVFile_ChooseFolder", "SettingsController_ExportChooseFolder",
     // What a reader hears of the PEF and FEV1 charts.
     "PEFController_ChartName", "FEV1Controller_ChartName", "ReadingsChartPage_Point", "ReadingsChartPage_Summary",
     "ReadingsChartPage_Summary_NoReadings", "PEFController_SpokenValue", "PEFController_SpokenValueInZone",

@@ -142,9 +142,11 @@ TEST_F(Backup, ExportThenImportIntoAnEmptyStoreReproducesEveryProfileAndReadingE
     script->answer(Alert::firstButton);
     BackupProcess::exportStore(nullptr);
     EXPECT_EQ(script->shown()[0].kind, Presentation::Kind::folderPanel);
-    EXPECT_EQ(script->shown()[0].title, QStringLiteral("Choose a bak file"));
+    EXPECT_EQ(script->shown()[0].title, QStringLiteral("Choose a folder for the backup"));
     EXPECT_EQ(script->last().alert.symbol, AlertSymbol::checkmark);
     EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup was saved."));
+    EXPECT_EQ(script->last().alert.detail,
+              QStringLiteral("Export_QFDB_20240315143005.bak\n") + QDir::toNativeSeparators(files.path()));
     const QString exported = QDir(files.path()).filePath(QStringLiteral("Export_QFDB_20240315143005.bak"));
     ASSERT_TRUE(QFile::exists(exported));
 

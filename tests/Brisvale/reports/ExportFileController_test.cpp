@@ -71,10 +71,12 @@ TEST_F(DownloadPopover, TheCSVReportTakesThePopoversDatesOnceItHasClosed)
     EXPECT_TRUE(popover.isNull());
 
     ASSERT_EQ(script->shown().size(), 2);
-    EXPECT_EQ(script->shown()[0].title, QStringLiteral("Choose a csv file"));
+    EXPECT_EQ(script->shown()[0].title, QStringLiteral("Choose a folder for the CSV report"));
     EXPECT_EQ(script->shown()[0].window, &window);
     EXPECT_EQ(script->last().alert.symbol, AlertSymbol::checkmark);
     EXPECT_EQ(script->last().alert.message, QStringLiteral("The CSV report was saved."));
+    EXPECT_EQ(script->last().alert.detail,
+              QStringLiteral("ZA+_CSV_Report_20240315143005.csv\n") + QDir::toNativeSeparators(destination.path()));
     QFile file(QDir(destination.path()).filePath(QStringLiteral("ZA+_CSV_Report_20240315143005.csv")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');

@@ -153,7 +153,7 @@ TEST_F(PDFReport, TheDocumentHoldsEveryPageWithItsTextAndLosslessPictures)
     EXPECT_TRUE(pdfPageText(reportPath(), 2).contains(QLatin1String("PEF (l/min)")));
     for (int page : {3, 4}) {
         const QString chart = pdfPageText(reportPath(), page);
-        EXPECT_TRUE(chart.contains(QLatin1String("FEV1 (I)"))) << page;
+        EXPECT_TRUE(chart.contains(QLatin1String("FEV1 (l)"))) << page;
         EXPECT_TRUE(chart.trimmed().endsWith(QString::number(page))) << chart.toStdString();
     }
     // Newest first: the 50th row is the second day's reading; the last page holds the first.
@@ -169,6 +169,8 @@ TEST_F(PDFReport, TheDocumentHoldsEveryPageWithItsTextAndLosslessPictures)
     EXPECT_EQ(script->shown()[0].title, QStringLiteral("Choose a folder for the report"));
     EXPECT_EQ(script->last().alert.symbol, AlertSymbol::checkmark);
     EXPECT_EQ(script->last().alert.message, QStringLiteral("The PDF report was saved."));
+    EXPECT_EQ(script->last().alert.detail,
+              QStringLiteral("ZA+_PDF_Report_20240315143005.pdf\n") + QDir::toNativeSeparators(destination.path()));
 }
 
 TEST_F(PDFReport, TheInfoPagesPefAverageIsTheOverviewsAndItsFev1AverageHasTwoDecimals)
@@ -227,7 +229,7 @@ TEST_F(PDFReport, APictureIsShownOnlyWhenItsFileExists)
     Case cases[] = {
         {std::make_unique<InfoPDFController>(InfoPDF{profile, {}, present, missing, 1}), "PEF (l/min)", true, false},
         {std::make_unique<InfoPDFController>(InfoPDF{profile, {}, missing, present, 1}), "", false, true},
-        {std::make_unique<ChartPDFController>(ChartPDF{"FEV1 (I)", missing, missing, 4}), "FEV1 (I)", false, false},
+        {std::make_unique<ChartPDFController>(ChartPDF{"FEV1 (l)", missing, missing, 4}), "FEV1 (l)", false, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.page->findChild<QLabel*>(QStringLiteral("ChartTitle_Lab"))->text(), c.chartTitle);

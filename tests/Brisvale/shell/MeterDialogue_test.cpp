@@ -232,7 +232,7 @@ TEST_F(MeterDialogueTest, AMeterClock121SecondsApartShowsTheClockAlert)
               (QStringList{Localization::text(QStringLiteral("ViewController_AlertMessage_PFMDifferentTime_SyncTimeClear")),
                            Localization::text(QStringLiteral("ViewController_AlertMessage_PFMDifferentTime_SyncTimeOnly")),
                            Localization::text(QStringLiteral("ViewController_AlertMessage_PFMDifferentTime_No"))}));
-    EXPECT_TRUE(alert.alert.destructive);
+    EXPECT_EQ(alert.alert.safeButton, Alert::thirdButton);
     // The page is not asked and no user is chosen.
     EXPECT_EQ(host.page.pageSwitches, 0);
     EXPECT_EQ(dialogue->userSheet(), nullptr);
@@ -258,6 +258,10 @@ TEST_F(MeterDialogueTest, ClockAlertFirstButtonSetsTheClockThenClearsTheMeterASe
     drain();
     EXPECT_EQ(meter->commandLog(), (QStringList{"Time_Read", "Time_Write 2026-12-01T08:00:00", "Memory_Clear"}));
     EXPECT_TRUE(meter->readings().isEmpty());
+    // The user is told what became of the readings.
+    ASSERT_EQ(script.shown().size(), 2);
+    EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_PFMClockSetErased"));
+    EXPECT_EQ(script.last().alert.symbol, AlertSymbol::checkmark);
 }
 
 TEST_F(MeterDialogueTest, ClockAlertSecondButtonSetsTheClockOnlyAndThirdSendsNothing)
@@ -630,7 +634,7 @@ TEST_F(MeterDialogueTest, TheUnreadableReadingsAlertCanClearTheMeter)
         ASSERT_EQ(script.shown().size(), before + 2);
         const Alert& offer = script.shown()[before].alert;
         EXPECT_EQ(offer.buttons, (QStringList{"OK", text("ViewController_AlertMessage_PFMUnreadableReadings_Clear")}));
-        EXPECT_FALSE(offer.destructive);
+        EXPECT_EQ(offer.safeButton, Alert::firstButton);
         EXPECT_EQ(script.last().alert.message, text(wanted.report));
         EXPECT_EQ(script.last().alert.symbol, wanted.symbol);
         EXPECT_EQ(readingsOf(profile).size(), 2);

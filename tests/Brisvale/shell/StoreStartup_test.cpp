@@ -94,7 +94,7 @@ TEST_F(StoreStartupTest, AStoreThatCantBeUsedIsNamedAndKeptWhenTheUserQuits)
         EXPECT_TRUE(alert.message.startsWith(unusableMessage(test, asidePath())))
             << alert.message.toStdString();
         EXPECT_EQ(alert.buttons, (QStringList{"Quit", "Start with an Empty Store"}));
-        EXPECT_FALSE(alert.destructive);
+        EXPECT_EQ(alert.safeButton, Alert::firstButton);
         EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), before);
         EXPECT_FALSE(QFileInfo::exists(asidePath()));
     }
