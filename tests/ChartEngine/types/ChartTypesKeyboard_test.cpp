@@ -7,6 +7,7 @@
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/types/BarChartView.h"
 #include "ChartEngine/types/CandleStickChartView.h"
+#include "ChartEngine/types/HorizontalBarChartView.h"
 #include "ChartEngine/types/PieChartView.h"
 #include "ChartEngine/types/RadarChartView.h"
 #include "ChartEngine/types/ScatterChartView.h"
@@ -280,4 +281,64 @@ TEST(CombinedChartKeyboard, TheViewFollowsAndTheSteppedToPointIsAnnounced)
     QTest::keyClick(view.get(), Qt::Key_Escape);
     view->repaint();
     EXPECT_TRUE(selectedElements(*view).isEmpty());
+}
+
+// After a zoom and a drag, a step to an entry outside the visible x range moves the content
+// along the x axis alone until the entry is in view: the zoom and the range of values across
+// stay as the user left them.
+TEST(ChartTypesKeyboard, AStepMovesAlongTheXAxisAloneKeepingTheZoomAndTheValueRange)
+{
+    // The values at the content's two edges across the x axis.
+    using Across = std::function<std::pair<double, double>(const BarLineChartViewBase&)>;
+    const Across upright = [](const BarLineChartViewBase& view) {
+        const QRectF content = view.contentRect();
+        return std::pair{view.valueForTouchPoint(content.topLeft(), AxisDependency::left).y(),
+                         view.valueForTouchPoint(content.bottomLeft(), AxisDependency::left).y()};
+    };
+    const Across lying = [](const BarLineChartViewBase& view) {
+        const QRectF content = view.contentRect();
+        return std::pair{view.valueForTouchPoint(content.topLeft(), AxisDependency::left).x(),
+                         view.valueForTouchPoint(content.topRight(), AxisDependency::left).x()};
+    };
+    QList<QPointF> wave;
+    for (int x = 0; x <= 110; x += 5) {
+        wave << QPointF(x, 10 + (x * 7) % 110);
+    }
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<BarLineChartViewBase>()> make;
+        Across across;
+        QList<Qt::Key> keys;
+        double x;
+    };
+    const QList<Case> cases = {
+        {"line, end", [&] { return ViewTesting::fixtureView(wave); }, upright, {Qt::Key_End}, 110},
+        {"line, end then home", [&] { return ViewTesting::fixtureView(wave); }, upright, {Qt::Key_End, Qt::Key_Home},
+         0},
+        {"line, right past the edge", [&] { return ViewTesting::fixtureView(wave); }, upright,
+         QList<Qt::Key>(9, Qt::Key_Right), 40},
+        {"horizontal bars, end",
+         [] {
+             return BarTesting::fixtureView<HorizontalBarChartView>(
+                 BarTesting::barData({BarTesting::barSet({1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 10.0})}));
+         },
+         lying, {Qt::Key_End}, 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto view = c.make();
+        view->zoom(4, 2, 150, 80);
+        view->performPanChange(QPointF(30, -20));
+        const auto across = c.across(*view);
+        const QPointF scales(view->scaleX(), view->scaleY());
+        for (const Qt::Key key : c.keys) {
+            QTest::keyClick(view.get(), key);
+        }
+        EXPECT_LE(view->lowestVisibleX(), c.x);
+        EXPECT_GE(view->highestVisibleX(), c.x);
+        EXPECT_EQ(QPointF(view->scaleX(), view->scaleY()), scales);
+        const auto after = c.across(*view);
+        EXPECT_NEAR(after.first, across.first, 1e-9);
+        EXPECT_NEAR(after.second, across.second, 1e-9);
+    }
 }
