@@ -61,6 +61,11 @@ void NSUIAccessibilityElement::setSelected(bool selected)
     m_isSelected = selected;
 }
 
+void NSUIAccessibilityElement::setOffScreen(bool offScreen)
+{
+    m_isOffScreen = offScreen;
+}
+
 void NSUIAccessibilityElement::setEntry(qint64 dataSetIndex, qint64 entryIndex, qint64 stackIndex)
 {
     m_dataSetIndex = dataSetIndex;

@@ -33,6 +33,7 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -791,12 +792,13 @@ QString ChartViewBase::accessibilityDescription() const
             return *summary;
         }
     }
+    QStringList headers;
     for (const auto& element : accessibilityChildren()) {
         if (element && element->isHeader()) {
-            return element->accessibilityLabel();
+            headers << element->accessibilityLabel();
         }
     }
-    return {};
+    return headers.join(QLatin1Char(' '));
 }
 
 bool ChartViewBase::isAccessibilityElementSelected(const NSUIAccessibilityElement& element) const

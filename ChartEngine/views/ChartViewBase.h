@@ -282,8 +282,9 @@ public:
     void setNeedsDisplayInRect(const QRectF& rect) override;
     // The renderer's elements, the header first; none without a renderer.
     Elements accessibilityChildren() const override;
-    // The summary: the label provider's, else the header element's label (empty before the
-    // first drawing).
+    // The summary: the label provider's, else the header elements' labels joined by a blank
+    // (empty before the first drawing). A reader meets the headers' texts here: the view's items
+    // are the entries' elements alone.
     QString accessibilityDescription() const override;
     // An element of an entry is selected while that entry is highlighted (a segment of a
     // stacked bar while its whole entry or that segment is). The highlighted entries are worked

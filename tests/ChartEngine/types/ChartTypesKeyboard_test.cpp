@@ -27,6 +27,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <tuple>
 
 using namespace Charts;
@@ -281,6 +282,53 @@ TEST(CombinedChartKeyboard, TheViewFollowsAndTheSteppedToPointIsAnnounced)
     QTest::keyClick(view.get(), Qt::Key_Escape);
     view->repaint();
     EXPECT_TRUE(selectedElements(*view).isEmpty());
+}
+
+// After a zoom about the content's bottom-left corner, every entry has an element: those drawn
+// on screen, the others off screen, with no place there. A step to any of them reaches an item
+// of the chart that a reader can hear.
+TEST(ChartTypesKeyboard, EveryEntryHasAnElementOnScreenOrOff)
+{
+    // Zooms that leave some entries of each chart in view: along x, or along y for the stack.
+    const std::map<std::string, QPointF> zooms = {{"stacked bar", {1, 4}}};
+    for (const ChartType& type : chartTypes()) {
+        auto* xy = dynamic_cast<BarLineChartViewBase*>(type.make().release());
+        if (!xy) {
+            continue;
+        }
+        SCOPED_TRACE(type.name);
+        const std::unique_ptr<BarLineChartViewBase> view(xy);
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        view->setFocus();
+        const QPointF zoom = zooms.contains(type.name) ? zooms.at(type.name) : QPointF(4, 1);
+        view->zoom(zoom.x(), zoom.y(), 0, 0);
+        view->repaint();
+        const auto elements = entryElements(*view);
+        ASSERT_EQ(elements.size(), type.entries);
+        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view.get());
+        EXPECT_EQ(chart->childCount(), int(type.entries));
+        qsizetype offScreen = 0;
+        for (const auto& [key, element] : elements) {
+            QAccessibleInterface* item = QAccessible::queryAccessibleInterface(element.get());
+            offScreen += item->state().offscreen ? 1 : 0;
+            EXPECT_EQ(item->rect().isEmpty(), bool(item->state().offscreen));
+        }
+        EXPECT_GT(offScreen, 0);
+        EXPECT_LT(offScreen, qsizetype(type.entries));
+        for (int step = 0; step < 3; ++step) {
+            ChartEventCapture capture;
+            QTest::keyClick(view.get(), Qt::Key_Right);
+            view->repaint();
+            const QList<ElementKey> selected = selectedElements(*view);
+            ASSERT_FALSE(selected.isEmpty()) << step;
+            QObject* point = entryElements(*view).at(selected.first()).get();
+            QAccessibleInterface* item = QAccessible::queryAccessibleInterface(point);
+            EXPECT_TRUE(capture.sent(point, QAccessible::Focus)) << step;
+            EXPECT_GE(chart->indexOfChild(item), 0) << step;
+            EXPECT_FALSE(item->text(QAccessible::Name).isEmpty()) << step;
+        }
+    }
 }
 
 // After a zoom and a drag, a step to an entry outside the visible x range moves the content
