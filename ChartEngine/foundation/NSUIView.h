@@ -54,8 +54,8 @@ public:
     virtual QString accessibilityElementLabel(const NSUIAccessibilityElement& element) const;
     // Whether assistive technology sees the element as selected; here its own flag.
     virtual bool isAccessibilityElementSelected(const NSUIAccessibilityElement& element) const;
-    // The elements assistive technology sees inside the view; none here, chart views answer
-    // their renderer's elements.
+    // The elements that describe the view's content, headers included; none here, chart views
+    // answer their renderer's elements.
     virtual Elements accessibilityChildren() const;
     // What a reader walks as the list's items: the accessibility children without the headers,
     // so that an item's position and the list's size count the things the chart shows alone.
