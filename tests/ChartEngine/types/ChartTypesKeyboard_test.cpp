@@ -302,21 +302,21 @@ TEST(ChartTypesKeyboard, EveryEntryHasAnElementOnScreenOrOff)
     // Zooms that leave some entries of each chart in view: along x, or along y for the stack.
     const std::map<std::string, QPointF> zooms = {{"stacked bar", {1, 4}}};
     for (const ChartType& type : chartTypes()) {
-        auto* xy = dynamic_cast<BarLineChartViewBase*>(type.make().release());
-        if (!xy) {
+        const auto made = type.make();
+        auto* view = dynamic_cast<BarLineChartViewBase*>(made.get());
+        if (!view) {
             continue;
         }
         SCOPED_TRACE(type.name);
-        const std::unique_ptr<BarLineChartViewBase> view(xy);
         view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
         view->setFocus();
         const QPointF zoom = zooms.contains(type.name) ? zooms.at(type.name) : QPointF(4, 1);
         view->zoom(zoom.x(), zoom.y(), 0, 0);
         view->repaint();
         const auto elements = entryElements(*view);
         ASSERT_EQ(elements.size(), type.entries);
-        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view.get());
+        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view);
         EXPECT_EQ(chart->childCount(), int(type.entries));
         qsizetype offScreen = 0;
         for (const auto& [key, element] : elements) {
@@ -328,7 +328,7 @@ TEST(ChartTypesKeyboard, EveryEntryHasAnElementOnScreenOrOff)
         EXPECT_LT(offScreen, qsizetype(type.entries));
         for (int step = 0; step < 3; ++step) {
             ChartEventCapture capture;
-            QTest::keyClick(view.get(), Qt::Key_Right);
+            QTest::keyClick(view, Qt::Key_Right);
             view->repaint();
             const QList<ElementKey> selected = selectedElements(*view);
             ASSERT_FALSE(selected.isEmpty()) << step;
