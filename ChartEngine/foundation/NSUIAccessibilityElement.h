@@ -25,7 +25,7 @@ public:
 
     QString accessibilityLabel() const { return m_label; }
     // Writes the label; a text that differs from one written before is announced to assistive
-    // technology as a name change.
+    // technology as a name change, and for a header also as a description change of its view.
     void setAccessibilityLabel(const QString& label);
 
     // The frame in the container view's coordinates, as last written.

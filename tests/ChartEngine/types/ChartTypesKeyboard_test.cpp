@@ -212,6 +212,7 @@ TEST(ChartTypesKeyboard, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
             ChartEventCapture unchanged;
             ASSERT_TRUE(view->getChartImage(true));
             EXPECT_FALSE(unchanged.sent(header.get(), QAccessible::NameChanged));
+            EXPECT_FALSE(unchanged.sent(view.get(), QAccessible::DescriptionChanged));
         }
         ChartEventCapture capture;
         view->chartDescription()->setText(QStringLiteral("Peak flow"));
@@ -220,6 +221,8 @@ TEST(ChartTypesKeyboard, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
         EXPECT_TRUE(header->accessibilityLabel().startsWith(QStringLiteral("Peak flow. ")))
             << header->accessibilityLabel().toStdString();
         EXPECT_TRUE(capture.sent(header.get(), QAccessible::NameChanged));
+        // A reader meets the header's text as the chart's description.
+        EXPECT_TRUE(capture.sent(view.get(), QAccessible::DescriptionChanged));
     }
 }
 
