@@ -6,11 +6,11 @@ Run by scripts/a11y-check inside a private session bus with the accessibility bu
 application started on a fresh data folder with the sample meter: a11y-check.py <application pid>
 
 It chooses the region, creates a profile, downloads the sample meter's readings, opens the Data
-page's PEF chart and reads the chart's name, its summary and its points' names, then the labels of
-the page's filter pop-ups, then the Overview's figures and its Insight card's, each heard with its
-caption and its value (or, for a "–", the reason as well). Every step waits for what it needs
-(polling, up to A11Y_CHECK_TIMEOUT seconds, 120 by default). Exits with 1 and a message naming what
-was missing."""
+page's PEF chart and reads the chart's name, its summary, its points' names and positions (the
+items are the readings alone, in order), then the labels of the page's filter pop-ups, then the
+Overview's figures and its Insight card's, each heard with its caption and its value (or, for a
+"–", the reason as well). Every step waits for what it needs (polling, up to A11Y_CHECK_TIMEOUT
+seconds, 120 by default). Exits with 1 and a message naming what was missing."""
 
 import os
 import re
@@ -236,8 +236,20 @@ def check_chart(driver, chart):
     wrong = [name for name in names if not POINT.match(name)]
     if wrong:
         fail(f"{len(wrong)} of the PEF chart's {len(names)} points read otherwise, first {wrong[0]!r}")
+    check_positions(chart, int(re.match(r"^Readings: (\d+)", summary).group(1)))
     print(f'a11y-check: "{chart.name}" reads "{summary}"')
     print(f"a11y-check: {len(names)} points, the first reads \"{names[0]}\"")
+
+
+def check_positions(chart, readings):
+    """A reader takes a point's position from its index among the chart's items and the list's size
+    from their count: the items are the readings alone, every one of them, in order."""
+    if chart.childCount != readings:
+        fail(f"the PEF chart has {chart.childCount} items for {readings} readings")
+    for i in range(chart.childCount):
+        child = chart.getChildAtIndex(i)
+        if child.getRoleName() != "list item" or child.getIndexInParent() != i:
+            fail(f"the PEF chart's item {i + 1} is a {child.getRoleName()} at index {child.getIndexInParent()}")
 
 
 FILTER_LABELS = ("Date range", "Time of day")

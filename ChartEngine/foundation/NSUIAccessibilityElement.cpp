@@ -20,10 +20,15 @@ void NSUIAccessibilityElement::setAccessibilityLabel(const QString& label)
     const bool changed = m_labelWritten;
     m_label = label;
     m_labelWritten = true;
-    // A reader holding the element hears its new name; the first text is no change.
+    // A reader holding the element hears its new name; the first text is no change. A header's
+    // text is its view's description, which a reader meets on the view.
     if (changed) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         ChartAccessibility::postEvent(event);
+        if (m_isHeader && m_containerView) {
+            QAccessibleEvent described(m_containerView.data(), QAccessible::DescriptionChanged);
+            ChartAccessibility::postEvent(described);
+        }
     }
 }
 
@@ -59,6 +64,11 @@ void NSUIAccessibilityElement::setHeader(bool header)
 void NSUIAccessibilityElement::setSelected(bool selected)
 {
     m_isSelected = selected;
+}
+
+void NSUIAccessibilityElement::setOffScreen(bool offScreen)
+{
+    m_isOffScreen = offScreen;
 }
 
 void NSUIAccessibilityElement::setEntry(qint64 dataSetIndex, qint64 entryIndex, qint64 stackIndex)

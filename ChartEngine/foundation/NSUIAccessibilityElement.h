@@ -25,7 +25,7 @@ public:
 
     QString accessibilityLabel() const { return m_label; }
     // Writes the label; a text that differs from one written before is announced to assistive
-    // technology as a name change.
+    // technology as a name change, and for a header also as a description change of its view.
     void setAccessibilityLabel(const QString& label);
 
     // The frame in the container view's coordinates, as last written.
@@ -48,6 +48,12 @@ public:
     bool isSelected() const { return m_isSelected; }
     void setSelected(bool selected);
 
+    // Marks an element whose thing lies outside the visible content (scrolled or zoomed out of
+    // view): assistive technology still reaches it, reads it as off screen and finds it at no
+    // place on screen.
+    bool isOffScreen() const { return m_isOffScreen; }
+    void setOffScreen(bool offScreen);
+
     // The entry the element stands for: its data set's index and its index in that set; both
     // -1 for an element that stands for no single entry (the header, a whole data set). A
     // segment of a stacked bar also names its value's index in the stack; -1 otherwise.
@@ -61,6 +67,7 @@ private:
     QPointer<QWidget> m_containerView;
     bool m_isHeader = false;
     bool m_isSelected = false;
+    bool m_isOffScreen = false;
     QString m_label;
     bool m_labelWritten = false;
     QRectF m_frame;

@@ -100,6 +100,7 @@ QAccessible::State NSUIAccessibilityElementAccessible::state() const
         return state;
     }
     state.selectable = true;
+    state.offscreen = item->isOffScreen();
     const auto* view = qobject_cast<const NSUIView*>(item->containerView());
     state.selected = view ? view->isAccessibilityElementSelected(*item) : item->isSelected();
     state.focusable = item->isEntry();
@@ -107,10 +108,11 @@ QAccessible::State NSUIAccessibilityElementAccessible::state() const
     return state;
 }
 
+// An element off screen has no place on screen.
 QRect NSUIAccessibilityElementAccessible::rect() const
 {
     const NSUIAccessibilityElement* item = element();
-    return item ? pixelRect(item->accessibilityScreenFrame()) : QRect();
+    return item && !item->isOffScreen() ? pixelRect(item->accessibilityScreenFrame()) : QRect();
 }
 
 }

@@ -7,7 +7,8 @@ namespace Charts {
 class NSUIAccessibilityElement;
 
 // How assistive technology sees one element of a chart: its label, role and selection, a
-// screen rectangle computed from its frame when asked, and its container view as parent.
+// screen rectangle computed from its frame when asked (none off screen), and its container view
+// as parent.
 class NSUIAccessibilityElementAccessible : public QAccessibleObject {
 public:
     explicit NSUIAccessibilityElementAccessible(NSUIAccessibilityElement* element);

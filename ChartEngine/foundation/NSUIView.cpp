@@ -71,7 +71,17 @@ NSUIView::Elements NSUIView::accessibilityChildren() const
 
 NSUIView::Elements NSUIView::accessibilityRows() const
 {
-    return accessibilityChildren();
+    const Elements children = accessibilityChildren();
+    if (children.constData() != m_rowsSource.constData() || children.size() != m_rowsSource.size()) {
+        m_rowsSource = children;
+        m_rows.clear();
+        for (const auto& element : children) {
+            if (element && !element->isHeader()) {
+                m_rows.append(element);
+            }
+        }
+    }
+    return m_rows;
 }
 
 bool NSUIView::event(QEvent* event)

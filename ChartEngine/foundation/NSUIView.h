@@ -19,7 +19,8 @@ class NSUIGestureRecognizer;
 
 // The base of every chart view and of the view-based marker: a widget in y-down coordinates
 // with an optional background colour, four touch hooks and an accessibility description
-// ("Chart View", a list whose items are the renderers' elements).
+// ("Chart View", a list whose items are the renderers' elements but the headers, whose texts the
+// view's description carries).
 class NSUIView : public QWidget {
     Q_OBJECT
 
@@ -53,10 +54,12 @@ public:
     virtual QString accessibilityElementLabel(const NSUIAccessibilityElement& element) const;
     // Whether assistive technology sees the element as selected; here its own flag.
     virtual bool isAccessibilityElementSelected(const NSUIAccessibilityElement& element) const;
-    // The elements assistive technology sees inside the view; none here, chart views answer
-    // their renderer's elements.
+    // The elements that describe the view's content, headers included; none here, chart views
+    // answer their renderer's elements.
     virtual Elements accessibilityChildren() const;
-    // The accessibility children, as they are.
+    // What a reader walks as the list's items: the accessibility children without the headers,
+    // so that an item's position and the list's size count the things the chart shows alone.
+    // Worked out again only when the children change.
     Elements accessibilityRows() const;
 
     // From now on the view offers its mouse, wheel and native gesture events to the recogniser,
@@ -82,6 +85,10 @@ private:
     bool offerToGestureRecognizers(QEvent& event);
 
     QList<std::shared_ptr<NSUIGestureRecognizer>> m_gestureRecognizers;
+    // The children the rows were worked out from (held, so that a new list cannot take their
+    // place unnoticed) and the rows.
+    mutable Elements m_rowsSource;
+    mutable Elements m_rows;
     QAccessible::Role m_role = QAccessible::List;
     std::optional<QColor> m_backgroundColor;
 };

@@ -41,7 +41,7 @@ QAccessible::Role NSUIViewAccessible::role() const
 int NSUIViewAccessible::childCount() const
 {
     const NSUIView* chart = view();
-    return chart ? int(chart->accessibilityChildren().size()) : 0;
+    return chart ? int(chart->accessibilityRows().size()) : 0;
 }
 
 QAccessibleInterface* NSUIViewAccessible::child(int index) const
@@ -50,7 +50,7 @@ QAccessibleInterface* NSUIViewAccessible::child(int index) const
     if (!chart) {
         return nullptr;
     }
-    const NSUIView::Elements elements = chart->accessibilityChildren();
+    const NSUIView::Elements elements = chart->accessibilityRows();
     if (index < 0 || index >= elements.size() || !elements[index]) {
         return nullptr;
     }
@@ -63,7 +63,7 @@ int NSUIViewAccessible::indexOfChild(const QAccessibleInterface* child) const
     if (!chart || !child) {
         return -1;
     }
-    const NSUIView::Elements elements = chart->accessibilityChildren();
+    const NSUIView::Elements elements = chart->accessibilityRows();
     for (qsizetype i = 0; i < elements.size(); ++i) {
         if (elements[i].get() == child->object()) {
             return int(i);
@@ -78,28 +78,25 @@ QAccessibleInterface* NSUIViewAccessible::childAt(int x, int y) const
     if (!chart) {
         return nullptr;
     }
-    // The nearest element whose frame holds the point; the header only where no other does.
+    // The nearest item on screen whose frame holds the point.
     const QPointF point(x, y);
-    NSUIAccessibilityElement* header = nullptr;
-    NSUIAccessibilityElement* nearest = nullptr;
+    NSUIAccessibilityElement* found = nullptr;
     double nearestDistance = 0;
-    for (const auto& element : chart->accessibilityChildren()) {
-        const QRectF frame = element ? element->accessibilityScreenFrame() : QRectF();
-        if (!element || !frame.contains(point)) {
+    for (const auto& element : chart->accessibilityRows()) {
+        if (!element || element->isOffScreen()) {
             continue;
         }
-        if (element->isHeader()) {
-            header = header ? header : element.get();
+        const QRectF frame = element->accessibilityScreenFrame();
+        if (!frame.contains(point)) {
             continue;
         }
         const QPointF offset = frame.center() - point;
         const double distance = QPointF::dotProduct(offset, offset);
-        if (!nearest || distance < nearestDistance) {
-            nearest = element.get();
+        if (!found || distance < nearestDistance) {
+            found = element.get();
             nearestDistance = distance;
         }
     }
-    NSUIAccessibilityElement* found = nearest ? nearest : header;
     return found ? QAccessible::queryAccessibleInterface(found) : nullptr;
 }
 

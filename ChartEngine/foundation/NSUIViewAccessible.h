@@ -6,8 +6,8 @@ namespace Charts {
 
 class NSUIView;
 
-// How assistive technology sees a chart view: its label and role, and its accessibility
-// children (the renderers' elements) as its children.
+// How assistive technology sees a chart view: its label and role, and its accessibility rows
+// (the renderers' elements but the headers) as its children.
 class NSUIViewAccessible : public QAccessibleWidget {
 public:
     explicit NSUIViewAccessible(NSUIView* view);

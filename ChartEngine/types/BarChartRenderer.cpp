@@ -102,10 +102,8 @@ ChartViewBase* BarChartRenderer::chartView() const
 
 QList<DataRenderer::Elements> BarChartRenderer::accessibilityOrderedElements()
 {
-    if (!m_accessibilityOrderedElements) {
-        m_accessibilityOrderedElements = makeAccessibilityGroups();
-    }
-    return *m_accessibilityOrderedElements;
+    accessibleChartElements();
+    return m_accessibilityOrderedElements.value_or(makeAccessibilityGroups());
 }
 
 QList<DataRenderer::Elements> BarChartRenderer::makeAccessibilityGroups() const
@@ -252,11 +250,8 @@ void BarChartRenderer::drawData(QPainter& painter)
     if (!data) {
         return;
     }
-    m_accessibleChartElements.clear();
-    m_accessibilityOrderedElements = makeAccessibilityGroups();
-    if (BarChartView* view = barChartView()) {
-        m_accessibleChartElements.append(createAccessibleHeader(*view, *data, QStringLiteral("Bar Chart")));
-    }
+    BarChartView* view = barChartView();
+    beginAccessibleElements(view ? createAccessibleHeader(*view, *data, QStringLiteral("Bar Chart")) : nullptr);
     const ChartDataSetList& dataSets = data->dataSets();
     for (qsizetype i = 0; i < dataSets.size(); ++i) {
         const auto dataSet = barDataSet(dataSets.at(i));
@@ -267,10 +262,48 @@ void BarChartRenderer::drawData(QPainter& painter)
             drawDataSet(painter, *dataSet, i);
         }
     }
-    for (const Elements& group : std::as_const(*m_accessibilityOrderedElements)) {
-        m_accessibleChartElements.append(group);
-    }
     accessibilityPostLayoutChangedNotification();
+}
+
+// Every bar the last pass wrote (a segment of a stack each), grouped by entry index, each group in
+// data-set order; off screen where the bar lies beside the content.
+DataRenderer::Elements BarChartRenderer::describeEntries() const
+{
+    const auto data = dataProvider() ? dataProvider()->barData() : nullptr;
+    m_accessibilityOrderedElements = makeAccessibilityGroups();
+    if (!data) {
+        return {};
+    }
+    const ChartDataSetList& dataSets = data->dataSets();
+    for (qsizetype i = 0; i < dataSets.size(); ++i) {
+        const auto dataSet = barDataSet(dataSets.at(i));
+        if (dataSet && dataSet->isVisible()) {
+            describeBars(*dataSet, i);
+        }
+    }
+    Elements elements;
+    for (const Elements& group : std::as_const(*m_accessibilityOrderedElements)) {
+        elements.append(group);
+    }
+    return elements;
+}
+
+void BarChartRenderer::describeBars(const BarChartDataSetProtocol& dataSet, qint64 index) const
+{
+    const Buffer* bars = buffer(index);
+    const BarStyle style = barStyle(dataSet);
+    if (!bars || !style.view) {
+        return;
+    }
+    for (qsizetype j = 0; j < bars->written; ++j) {
+        const QRectF& rect = bars->rects[std::size_t(j)];
+        const qint64 group = bars->records[std::size_t(j)].entryIndex;
+        if (group < m_accessibilityOrderedElements->size()) {
+            auto element = makeBarAccessibilityElement(dataSet, index, style, *bars, j, rect);
+            element->setOffScreen(isBesideContent(rect));
+            (*m_accessibilityOrderedElements)[group].append(element);
+        }
+    }
 }
 
 void BarChartRenderer::drawDataSet(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index)
@@ -304,7 +337,7 @@ void BarChartRenderer::drawDataSet(QPainter& painter, const BarChartDataSetProto
         if (isBeyondContent(rect)) {
             break;
         }
-        drawBar(painter, dataSet, index, style, *bars, j);
+        drawBar(painter, dataSet, style, *bars, j);
     }
     painter.restore();
 }
@@ -333,8 +366,8 @@ BarChartRenderer::BarStyle BarChartRenderer::barStyle(const BarChartDataSetProto
     return style;
 }
 
-void BarChartRenderer::drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index,
-                               const BarStyle& style, const Buffer& buffer, qsizetype j)
+void BarChartRenderer::drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, const BarStyle& style,
+                               const Buffer& buffer, qsizetype j)
 {
     const QRectF& rect = buffer.rects[std::size_t(j)];
     painter.fillRect(rect, style.colors.size() == 1 ? style.colors.front() : dataSet.colorAtIndex(j));
@@ -342,14 +375,6 @@ void BarChartRenderer::drawBar(QPainter& painter, const BarChartDataSetProtocol&
         painter.setPen(*style.border);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect);
-    }
-    if (!style.view || !m_accessibilityOrderedElements) {
-        return;
-    }
-    const qint64 group = buffer.records[std::size_t(j)].entryIndex;
-    if (group < m_accessibilityOrderedElements->size()) {
-        (*m_accessibilityOrderedElements)[group].append(
-            makeBarAccessibilityElement(dataSet, index, style, buffer, j, rect));
     }
 }
 

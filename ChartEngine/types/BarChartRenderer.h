@@ -30,7 +30,8 @@ class ValueFormatter;
 
 // Draws bar data: the bars of every visible bar data set, plain and stacked, with optional
 // shadow columns and borders; value labels and icons; highlighted bars; and one accessibility
-// element per drawn bar, grouped by entry index after the chart's header.
+// element per bar (per segment of a stack) the pass wrote, grouped by entry index after the
+// chart's header, those beside the content marked off screen.
 //
 // Each data set has a buffer of rectangles, sized by initBuffers (entryCount records, times the
 // stack size for a stacked set). A draw fills it in value space, in entry order (a plain entry
@@ -73,7 +74,6 @@ public:
     virtual void setDataProvider(QObject* chart);
 
     // The bar elements of the last drawing, one group per entry index of the longest data set.
-    // Made at the first read.
     virtual QList<Elements> accessibilityOrderedElements();
 
     // One buffer per data set, each resized to its set's slot count when that changed.
@@ -202,9 +202,12 @@ protected:
         qint64 stackLabelCycle = 0;
     };
     BarStyle barStyle(const BarChartDataSetProtocol& dataSet) const;
-    // The bar's fill, its border and its element.
-    void drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, qint64 index, const BarStyle& style,
+    // The bar's fill and its border.
+    void drawBar(QPainter& painter, const BarChartDataSetProtocol& dataSet, const BarStyle& style,
                  const Buffer& buffer, qsizetype j);
+    Elements describeEntries() const override;
+    // Adds the elements of the set's written bars to their entries' groups.
+    void describeBars(const BarChartDataSetProtocol& dataSet, qint64 index) const;
     // The element of slot j of data set `dataSetIndex`, drawn at `rect`.
     std::shared_ptr<NSUIAccessibilityElement> makeBarAccessibilityElement(
         const BarChartDataSetProtocol& dataSet, qint64 dataSetIndex, const BarStyle& style, const Buffer& buffer,
@@ -222,7 +225,7 @@ private:
                         double posOffset, double negOffset);
 
     QPointer<QObject> m_chart;
-    std::optional<QList<Elements>> m_accessibilityOrderedElements;
+    mutable std::optional<QList<Elements>> m_accessibilityOrderedElements;
 };
 
 template <typename Segment, typename Plain>

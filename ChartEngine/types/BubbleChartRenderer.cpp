@@ -117,10 +117,8 @@ ChartViewBase* BubbleChartRenderer::chartView() const
 
 QList<DataRenderer::Elements> BubbleChartRenderer::accessibilityOrderedElements()
 {
-    if (!m_accessibilityOrderedElements) {
-        m_accessibilityOrderedElements = emptyOrderedElements();
-    }
-    return *m_accessibilityOrderedElements;
+    accessibleChartElements();
+    return m_accessibilityOrderedElements.value_or(emptyOrderedElements());
 }
 
 QList<DataRenderer::Elements> BubbleChartRenderer::emptyOrderedElements() const
@@ -146,11 +144,9 @@ void BubbleChartRenderer::drawData(QPainter& painter)
     if (!bubbleData) {
         return;
     }
-    m_accessibleChartElements.clear();
-    m_accessibilityOrderedElements = emptyOrderedElements();
-    if (auto* view = qobject_cast<BubbleChartView*>(chartView())) {
-        m_accessibleChartElements.append(createAccessibleHeader(*view, *bubbleData, QStringLiteral("Bubble Chart")));
-    }
+    auto* view = qobject_cast<BubbleChartView*>(chartView());
+    beginAccessibleElements(view ? createAccessibleHeader(*view, *bubbleData, QStringLiteral("Bubble Chart"))
+                                 : nullptr);
     qint64 i = 0;
     for (const auto& dataSet : bubbleData->dataSets()) {
         const auto bubbleSet = std::dynamic_pointer_cast<BubbleChartDataSetProtocol>(dataSet);
@@ -159,14 +155,11 @@ void BubbleChartRenderer::drawData(QPainter& painter)
         }
         ++i;
     }
-    for (const Elements& elements : std::as_const(*m_accessibilityOrderedElements)) {
-        m_accessibleChartElements.append(elements);
-    }
     accessibilityPostLayoutChangedNotification();
 }
 
 void BubbleChartRenderer::drawDataSet(QPainter& painter, const BubbleChartDataSetProtocol& dataSet,
-                                      qint64 dataSetIndex)
+                                      qint64 /*dataSetIndex*/)
 {
     const auto* provider = dataProvider();
     if (!provider) {
@@ -177,11 +170,6 @@ void BubbleChartRenderer::drawDataSet(QPainter& painter, const BubbleChartDataSe
     m_xBounds.set(*provider, dataSet, animator().get());
     const AffineTransform matrix = transformer->valueToPixelMatrix();
     const double reference = referenceSize(*transformer);
-    ChartViewBase* view = chartView();
-    if (view && !m_accessibilityOrderedElements) {
-        m_accessibilityOrderedElements = emptyOrderedElements();
-    }
-    const auto points = pointSourceOf(view, provider->bubbleData().get(), dataSet, dataSetIndex, viewPortHandler().get());
     painter.save();
     painter.setPen(Qt::NoPen);
     for (const qint64 j : m_xBounds) {
@@ -201,12 +189,62 @@ void BubbleChartRenderer::drawDataSet(QPainter& painter, const BubbleChartDataSe
         const QRectF square(center.x() - diameter / 2, center.y() - diameter / 2, diameter, diameter);
         painter.setBrush(dataSet.colorAtIndex(j));
         painter.drawEllipse(square);
-        if (points && dataSetIndex >= 0 && dataSetIndex < m_accessibilityOrderedElements->size()) {
-            (*m_accessibilityOrderedElements)[dataSetIndex].append(
-                makeAccessibilityElement(j, *points, diameter / dataSet.maxSize() * 100, square));
-        }
     }
     painter.restore();
+}
+
+// Every entry of every visible set, in data-set order; off screen where the pass draws no
+// bubble (outside the x bounds, or passed over).
+DataRenderer::Elements BubbleChartRenderer::describeEntries() const
+{
+    const auto* provider = dataProvider();
+    const auto bubbleData = provider ? provider->bubbleData() : nullptr;
+    m_accessibilityOrderedElements = emptyOrderedElements();
+    Elements elements;
+    if (!bubbleData) {
+        return elements;
+    }
+    qint64 i = 0;
+    for (const auto& dataSet : bubbleData->dataSets()) {
+        const auto bubbleSet = std::dynamic_pointer_cast<BubbleChartDataSetProtocol>(dataSet);
+        const auto points = bubbleSet ? pointSourceOf(chartView(), bubbleData.get(), *bubbleSet, i, viewPortHandler().get())
+                                      : std::nullopt;
+        if (points && bubbleSet->isVisible() && i < m_accessibilityOrderedElements->size()) {
+            (*m_accessibilityOrderedElements)[i] = describeBubbles(*points, *bubbleSet);
+            elements.append(m_accessibilityOrderedElements->at(i));
+        }
+        ++i;
+    }
+    return elements;
+}
+
+DataRenderer::Elements BubbleChartRenderer::describeBubbles(const PointSource& points,
+                                                            const BubbleChartDataSetProtocol& dataSet) const
+{
+    const auto* provider = dataProvider();
+    const auto transformer = provider->getTransformer(dataSet.axisDependency());
+    const XBounds bounds(*provider, dataSet, animator().get());
+    const AffineTransform matrix = transformer->valueToPixelMatrix();
+    const double reference = referenceSize(*transformer);
+    const double phase = phaseY();
+    Elements elements;
+    // As in the pass, the first bubble right of the content ends what is drawn.
+    bool ended = false;
+    for (qint64 j = 0; j < dataSet.entryCount(); ++j) {
+        const auto entry = std::dynamic_pointer_cast<BubbleChartDataEntry>(dataSet.entryForIndex(j));
+        if (!entry) {
+            continue;
+        }
+        const QPointF center = matrix.map(QPointF(entry->x(), entry->y() * phase));
+        const double diameter = reference * sizeFactor(entry->size(), dataSet);
+        const Visibility visibility = bubbleVisibility(*viewPortHandler(), center, diameter / 2);
+        ended = ended || (bounds.contains(j) && visibility == Visibility::endsSet);
+        const QRectF square(center.x() - diameter / 2, center.y() - diameter / 2, diameter, diameter);
+        auto element = makeAccessibilityElement(j, points, diameter / dataSet.maxSize() * 100, square);
+        element->setOffScreen(ended || !bounds.contains(j) || visibility != Visibility::shown);
+        elements.append(element);
+    }
+    return elements;
 }
 
 std::shared_ptr<NSUIAccessibilityElement> BubbleChartRenderer::makeAccessibilityElement(

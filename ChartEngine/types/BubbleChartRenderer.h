@@ -20,8 +20,9 @@ class Transformer;
 
 // Draws the data of a bubble chart: each entry as a filled circle at (x, y) whose diameter
 // follows its size, value labels (the sizes) and icons, and a ring around each highlighted
-// bubble. Inside a bubble chart view it also publishes the chart's header and one element per
-// drawn bubble; the combined chart view makes one for its bubble part, which publishes neither.
+// bubble. Inside a bubble chart view it also publishes the chart's header; inside any chart view
+// one element per entry of each visible set, those it draws no bubble for marked off screen (the
+// combined chart view makes one for its bubble part, without a header).
 //
 // The diameter: the reference size is the smaller of the content height and the pixel width of
 // one x unit (zoom included); with normalisation on it is scaled by the square root of size /
@@ -37,9 +38,10 @@ public:
     virtual BubbleChartDataProvider* dataProvider() const;
     virtual void setDataProvider(QObject* chart);
 
-    // The bubbles' elements of the last drawing, one list per data set in entry order. Made at
-    // the first read: as many empty lists as the chart's bubble data has data sets when the
-    // chart is a view (a bubble chart, or a combined chart that has bubble data), else none.
+    // The entries' elements of the last drawing, one list per data set in entry order: as many
+    // lists as the chart's bubble data has data sets when the chart is a view (a bubble chart,
+    // or a combined chart that has bubble data), else none; a set that is not visible has an
+    // empty list.
     virtual QList<Elements> accessibilityOrderedElements();
 
     void drawData(QPainter& painter) override;
@@ -59,7 +61,11 @@ public:
     std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(qint64 j, const PointSource& source,
                                                                        double sizePercent, const QRectF& square) const;
 
+protected:
+    Elements describeEntries() const override;
+
 private:
+    Elements describeBubbles(const PointSource& points, const BubbleChartDataSetProtocol& dataSet) const;
     // The chart as a view, which the elements belong to; null for any other chart.
     ChartViewBase* chartView() const;
     QList<Elements> emptyOrderedElements() const;
@@ -69,7 +75,7 @@ private:
                        const BubbleChartDataEntry& entry);
 
     QPointer<QObject> m_chart;
-    std::optional<QList<Elements>> m_accessibilityOrderedElements;
+    mutable std::optional<QList<Elements>> m_accessibilityOrderedElements;
 };
 
 }

@@ -84,11 +84,9 @@ void CandleStickChartRenderer::drawData(QPainter& painter)
     if (!candleData) {
         return;
     }
-    m_accessibleChartElements.clear();
-    if (auto* view = qobject_cast<CandleStickChartView*>(m_chart.data())) {
-        m_accessibleChartElements.append(
-            createAccessibleHeader(*view, *candleData, QStringLiteral("CandleStick Chart")));
-    }
+    auto* view = qobject_cast<CandleStickChartView*>(m_chart.data());
+    beginAccessibleElements(view ? createAccessibleHeader(*view, *candleData, QStringLiteral("CandleStick Chart"))
+                                 : nullptr);
     for (const auto& dataSet : candleData->dataSets()) {
         const auto candleSet = std::dynamic_pointer_cast<CandleChartDataSetProtocol>(dataSet);
         if (candleSet && candleSet->isVisible()) {
@@ -105,25 +103,57 @@ void CandleStickChartRenderer::drawDataSet(QPainter& painter, const CandleChartD
     }
     const auto transformer = provider->getTransformer(dataSet.axisDependency());
     m_xBounds.set(*provider, dataSet, animator().get());
-    const auto* view = qobject_cast<const ChartViewBase*>(m_chart.data());
-    const qint64 viewSetIndex = view && view->data() ? indexOfDataSet(*view->data(), dataSet) : -1;
     painter.save();
     for (const qint64 j : m_xBounds) {
         const auto entry = std::dynamic_pointer_cast<CandleChartDataEntry>(dataSet.entryForIndex(j));
         if (!entry) {
             continue;
         }
-        const QString direction = dataSet.showCandleBar() ? drawCandle(painter, dataSet, *entry, j, *transformer)
-                                                          : drawTicks(painter, dataSet, *entry, j, *transformer);
-        m_accessibleChartElements.append(
-            makeAccessibilityElement(dataSet, *entry, direction, *transformer, viewSetIndex, j));
+        if (dataSet.showCandleBar()) {
+            drawCandle(painter, dataSet, *entry, j, *transformer);
+        } else {
+            drawTicks(painter, dataSet, *entry, j, *transformer);
+        }
     }
     accessibilityPostLayoutChangedNotification();
     painter.restore();
 }
 
+// Every entry of every visible set, in data-set order; off screen outside the x bounds or where
+// its frame lies wholly beside the content.
+DataRenderer::Elements CandleStickChartRenderer::describeEntries() const
+{
+    const auto* provider = dataProvider();
+    const auto candleData = provider ? provider->candleData() : nullptr;
+    Elements elements;
+    if (!candleData) {
+        return elements;
+    }
+    const auto* view = qobject_cast<const ChartViewBase*>(m_chart.data());
+    for (const auto& dataSet : candleData->dataSets()) {
+        const auto candleSet = std::dynamic_pointer_cast<CandleChartDataSetProtocol>(dataSet);
+        if (!candleSet || !candleSet->isVisible()) {
+            continue;
+        }
+        const auto transformer = provider->getTransformer(candleSet->axisDependency());
+        const XBounds bounds(*provider, *candleSet, animator().get());
+        const qint64 viewSetIndex = view && view->data() ? indexOfDataSet(*view->data(), *candleSet) : -1;
+        for (qint64 j = 0; j < candleSet->entryCount(); ++j) {
+            const auto entry = std::dynamic_pointer_cast<CandleChartDataEntry>(candleSet->entryForIndex(j));
+            if (!entry) {
+                continue;
+            }
+            auto element = makeAccessibilityElement(*candleSet, *entry, directionOf(*candleSet, *entry, j).second,
+                                                    *transformer, viewSetIndex, j);
+            element->setOffScreen(!bounds.contains(j) || isBesideContent(element->accessibilityFrame()));
+            elements.append(element);
+        }
+    }
+    return elements;
+}
+
 // The shadow runs from the high down to the body's top and from the low up to its bottom.
-QString CandleStickChartRenderer::drawCandle(QPainter& painter, const CandleChartDataSetProtocol& dataSet,
+void CandleStickChartRenderer::drawCandle(QPainter& painter, const CandleChartDataSetProtocol& dataSet,
                                              const CandleChartDataEntry& entry, qint64 j,
                                              const Transformer& transformer)
 {
@@ -134,7 +164,7 @@ QString CandleStickChartRenderer::drawCandle(QPainter& painter, const CandleChar
     const double close = entry.close() * p;
     const double bodyTop = entry.open() > entry.close() ? open : close;
     const double bodyBottom = entry.open() < entry.close() ? open : close;
-    const auto [color, direction] = directionOf(dataSet, entry, j);
+    const QColor color = directionOf(dataSet, entry, j).first;
     const QColor shadowColor =
         dataSet.isShadowColorSameAsCandle() ? color : colorOr(dataSet.shadowColor(), dataSet, j);
     painter.setPen(strokePen(shadowColor, dataSet.shadowWidth()));
@@ -154,17 +184,16 @@ QString CandleStickChartRenderer::drawCandle(QPainter& painter, const CandleChar
         painter.setBrush(Qt::NoBrush);
     }
     painter.drawRect(body);
-    return direction;
 }
 
-QString CandleStickChartRenderer::drawTicks(QPainter& painter, const CandleChartDataSetProtocol& dataSet,
+void CandleStickChartRenderer::drawTicks(QPainter& painter, const CandleChartDataSetProtocol& dataSet,
                                             const CandleChartDataEntry& entry, qint64 j,
                                             const Transformer& transformer)
 {
     const double p = phaseY();
     const double space = dataSet.barSpace();
     const double x = entry.x();
-    const auto [color, direction] = directionOf(dataSet, entry, j);
+    const QColor color = directionOf(dataSet, entry, j).first;
     painter.setPen(strokePen(color, dataSet.shadowWidth()));
     const QLineF lines[] = {
         pixelLine(transformer, x, entry.high() * p, x, entry.low() * p),
@@ -172,7 +201,6 @@ QString CandleStickChartRenderer::drawTicks(QPainter& painter, const CandleChart
         pixelLine(transformer, x + 0.5 - space, entry.close() * p, x, entry.close() * p),
     };
     painter.drawLines(lines, 3);
-    return direction;
 }
 
 std::shared_ptr<NSUIAccessibilityElement> CandleStickChartRenderer::makeAccessibilityElement(

@@ -22,9 +22,9 @@ class Transformer;
 // bodies), above it "increasing", and one closing at its open "neutral" (a stroked body of no
 // height). A colour the set leaves unset is its colour for the entry's index.
 //
-// It publishes one element per candle after the chart's header; the header only inside a
-// candlestick chart view, the elements also inside a combined chart, with that chart as their
-// container.
+// It publishes one element per entry of each visible set after the chart's header, those it draws
+// nothing of on screen marked off screen; the header only inside a candlestick chart view, the
+// elements also inside a combined chart, with that chart as their container.
 class CandleStickChartRenderer : public LineScatterCandleRadarRenderer {
 public:
     // `chart` answers CandleChartDataProvider; it is held weakly and cast on each use.
@@ -54,12 +54,15 @@ public:
                                                                        const Transformer& transformer,
                                                                        qint64 viewSetIndex, qint64 j) const;
 
+protected:
+    Elements describeEntries() const override;
+
 private:
-    // Each draws one entry and answers its direction.
-    QString drawCandle(QPainter& painter, const CandleChartDataSetProtocol& dataSet, const CandleChartDataEntry& entry,
-                       qint64 j, const Transformer& transformer);
-    QString drawTicks(QPainter& painter, const CandleChartDataSetProtocol& dataSet, const CandleChartDataEntry& entry,
-                      qint64 j, const Transformer& transformer);
+    // Each draws one entry in its direction's colour.
+    void drawCandle(QPainter& painter, const CandleChartDataSetProtocol& dataSet, const CandleChartDataEntry& entry,
+                    qint64 j, const Transformer& transformer);
+    void drawTicks(QPainter& painter, const CandleChartDataSetProtocol& dataSet, const CandleChartDataEntry& entry,
+                   qint64 j, const Transformer& transformer);
     void drawValuesOfSet(QPainter& painter, const CandleChartDataSetProtocol& dataSet, qint64 i);
 
     QPointer<QObject> m_chart;

@@ -105,12 +105,12 @@ void CombinedChartRenderer::initBuffers()
 void CombinedChartRenderer::drawData(QPainter& painter)
 {
     const CombinedChartView* view = chart();
-    m_header = view && view->data() ? createAccessibleHeader(*view, *view->data(), QStringLiteral("Combined Chart"))
-                                    : nullptr;
+    beginAccessibleElements(view && view->data()
+                                ? createAccessibleHeader(*view, *view->data(), QStringLiteral("Combined Chart"))
+                                : nullptr);
     for (const auto& renderer : std::as_const(m_renderers)) {
         renderer->drawData(painter);
     }
-    gatherElements();
 }
 
 void CombinedChartRenderer::drawValues(QPainter& painter)
@@ -125,14 +125,12 @@ void CombinedChartRenderer::drawExtras(QPainter& painter)
     for (const auto& renderer : std::as_const(m_renderers)) {
         renderer->drawExtras(painter);
     }
-    gatherElements();
 }
 
-void CombinedChartRenderer::gatherElements()
+DataRenderer::Elements CombinedChartRenderer::describeEntries() const
 {
-    m_accessibleChartElements.clear();
-    if (!m_header) {
-        return;
+    if (!chart()) {
+        return {};
     }
     Elements values;
     for (const auto& renderer : std::as_const(m_renderers)) {
@@ -145,8 +143,7 @@ void CombinedChartRenderer::gatherElements()
     std::stable_sort(values.begin(), values.end(), [](const auto& a, const auto& b) {
         return a->dataSetIndex() < b->dataSetIndex();
     });
-    m_accessibleChartElements.append(m_header);
-    m_accessibleChartElements.append(values);
+    return values;
 }
 
 void CombinedChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& indices)

@@ -49,29 +49,26 @@ public:
     virtual void setDrawOrder(const QList<DrawOrder>& order);
 
     void initBuffers() override;
-    // The chart's header ("Combined Chart" without a description), then every sub-renderer;
-    // the elements are gathered after it.
+    // The chart's header ("Combined Chart" without a description), then every sub-renderer.
     void drawData(QPainter& painter) override;
     void drawValues(QPainter& painter) override;
-    // Every sub-renderer (the line renderer makes its elements here), then the elements are
-    // gathered again.
     void drawExtras(QPainter& painter) override;
     // Each sub-renderer gets the highlights of its data's index in the combined data, and those
     // of index -1, in their order; only the latter when its data is not found there.
     void drawHighlighted(QPainter& painter, const HighlightList& indices) override;
 
+protected:
+    // The sub-renderers' value elements in data set order; none once the chart is gone.
+    Elements describeEntries() const override;
+
 private:
     std::shared_ptr<DataRenderer> makeRenderer(DrawOrder kind, CombinedChartView& chart) const;
     std::optional<qint64> dataIndexOf(const DataRenderer& renderer) const;
-    // The header, then the sub-renderers' value elements in data set order.
-    void gatherElements();
 
     QPointer<CombinedChartView> m_chart;
     bool m_drawValueAboveBarEnabled = true;
     bool m_drawBarShadowEnabled = false;
     QList<std::shared_ptr<DataRenderer>> m_renderers;
-    // The header of the last drawing; none once the chart is gone.
-    std::shared_ptr<NSUIAccessibilityElement> m_header;
     QList<DrawOrder> m_drawOrder{DrawOrder::bar, DrawOrder::bubble, DrawOrder::line,
                                  DrawOrder::candle, DrawOrder::scatter};
 };

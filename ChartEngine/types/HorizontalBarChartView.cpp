@@ -213,6 +213,11 @@ QPointF HorizontalBarChartView::invertedAxisDragTranslation(QPointF translation)
     return QPointF(-translation.x(), translation.y());
 }
 
+QPointF HorizontalBarChartView::pixelForXValue(double x) const
+{
+    return getTransformer(AxisDependency::left)->pixelForValues(0.0, x);
+}
+
 // --- Visible ranges ------------------------------------------------------------------------------
 
 void HorizontalBarChartView::setVisibleXRangeMaximum(double maxXRange)

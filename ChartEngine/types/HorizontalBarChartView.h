@@ -48,6 +48,8 @@ protected:
     QRectF barValueRect(double x, double y, double barWidth) const override;
     // The horizontal drag is negated on an inverted axis.
     QPointF invertedAxisDragTranslation(QPointF translation) const override;
+    // x runs vertically.
+    QPointF pixelForXValue(double x) const override;
 
 private:
     // This class's step of the set-up.

@@ -49,10 +49,9 @@ void ScatterChartRenderer::drawData(QPainter& painter)
     if (!scatterData) {
         return;
     }
-    m_accessibleChartElements.clear();
-    if (auto* view = qobject_cast<ScatterChartView*>(m_chart.data())) {
-        m_accessibleChartElements.append(createAccessibleHeader(*view, *scatterData, QStringLiteral("Scatter Chart")));
-    }
+    auto* view = qobject_cast<ScatterChartView*>(m_chart.data());
+    beginAccessibleElements(view ? createAccessibleHeader(*view, *scatterData, QStringLiteral("Scatter Chart"))
+                                 : nullptr);
     for (const auto& dataSet : scatterData->dataSets()) {
         const auto scatterSet = std::dynamic_pointer_cast<ScatterChartDataSetProtocol>(dataSet);
         if (scatterSet && scatterSet->isVisible()) {
@@ -74,15 +73,9 @@ void ScatterChartRenderer::drawDataSet(QPainter& painter, const ScatterChartData
         return;
     }
     const ViewPortHandler& handler = *viewPortHandler();
-    const auto scatterData = provider->scatterData();
-    const auto points = pointSourceOf(qobject_cast<ChartViewBase*>(m_chart.data()), scatterData.get(), dataSet,
-                                      scatterData ? indexOfDataSet(*scatterData, dataSet) : -1, &handler);
-    const double frameSize = 3 * dataSet.scatterShapeSize();
     const AffineTransform matrix = provider->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
     const double phase = phaseY();
-    const auto n = static_cast<double>(dataSet.entryCount());
-    // Compared in double: a phase that is not a number draws nothing.
-    const double count = std::min(std::ceil(n * phaseX()), n);
+    const double count = uncoveredCount(dataSet);
     painter.save();
     for (qint64 i = 0; static_cast<double>(i) < count; ++i) {
         const auto e = dataSet.entryForIndex(i);
@@ -95,13 +88,66 @@ void ScatterChartRenderer::drawDataSet(QPainter& painter, const ScatterChartData
         }
         if (handler.isInBoundsLeft(point.x()) && handler.isInBoundsY(point.y())) {
             shapeRenderer->renderShape(painter, dataSet, handler, point, dataSet.colorAtIndex(i));
-            if (points) {
-                const QRectF frame(point.x() - frameSize / 2, point.y() - frameSize / 2, frameSize, frameSize);
-                m_accessibleChartElements.append(makePointElement(*points, i, frame));
-            }
         }
     }
     painter.restore();
+}
+
+// Compared in double: a phase that is not a number uncovers nothing.
+double ScatterChartRenderer::uncoveredCount(const ScatterChartDataSetProtocol& dataSet) const
+{
+    const auto n = static_cast<double>(dataSet.entryCount());
+    return std::min(std::ceil(n * phaseX()), n);
+}
+
+// Every entry of every visible set that has a shape, in data-set order, framed by a square of
+// three shape sizes about its point; off screen where the pass draws no shape.
+DataRenderer::Elements ScatterChartRenderer::describeEntries() const
+{
+    const auto* provider = dataProvider();
+    const auto scatterData = provider ? provider->scatterData() : nullptr;
+    auto* view = qobject_cast<ChartViewBase*>(m_chart.data());
+    Elements elements;
+    if (!scatterData) {
+        return elements;
+    }
+    qint64 i = 0;
+    for (const auto& dataSet : scatterData->dataSets()) {
+        const auto scatterSet = std::dynamic_pointer_cast<ScatterChartDataSetProtocol>(dataSet);
+        const auto points = scatterSet ? pointSourceOf(view, scatterData.get(), *scatterSet, i, viewPortHandler().get())
+                                       : std::nullopt;
+        if (points && scatterSet->isVisible() && scatterSet->shapeRenderer()) {
+            elements.append(describePoints(*points, *scatterSet));
+        }
+        ++i;
+    }
+    return elements;
+}
+
+DataRenderer::Elements ScatterChartRenderer::describePoints(const PointSource& points,
+                                                            const ScatterChartDataSetProtocol& dataSet) const
+{
+    const ViewPortHandler& handler = *viewPortHandler();
+    const AffineTransform matrix = dataProvider()->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
+    const double frameSize = 3 * dataSet.scatterShapeSize();
+    const double phase = phaseY();
+    const double count = uncoveredCount(dataSet);
+    Elements elements;
+    // As in the pass, the first point right of the content ends what is drawn.
+    bool ended = false;
+    for (qint64 j = 0; j < dataSet.entryCount(); ++j) {
+        const auto e = dataSet.entryForIndex(j);
+        if (!e) {
+            continue;
+        }
+        const QPointF point = matrix.map(QPointF(e->x(), e->y() * phase));
+        ended = ended || !(static_cast<double>(j) < count) || !handler.isInBoundsRight(point.x());
+        const QRectF frame(point.x() - frameSize / 2, point.y() - frameSize / 2, frameSize, frameSize);
+        auto element = makePointElement(points, j, frame);
+        element->setOffScreen(ended || !handler.isInBoundsLeft(point.x()) || !handler.isInBoundsY(point.y()));
+        elements.append(element);
+    }
+    return elements;
 }
 
 void ScatterChartRenderer::drawValues(QPainter& painter)

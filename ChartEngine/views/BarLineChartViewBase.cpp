@@ -253,11 +253,26 @@ void BarLineChartViewBase::notifyDataSetChanged()
     accessibilityDataDidChange();
 }
 
+// The content moves along the x axis alone, by the pixels between the entry's x and the middle
+// of the visible x range: the zoom and the y range stay as the user left them.
 void BarLineChartViewBase::revealEntry(const ChartDataEntry& entry)
 {
-    if (entry.x() < lowestVisibleX() || entry.x() > highestVisibleX()) {
-        moveViewToX(entry.x() - visibleXRange() / 2.0);
+    const double lowest = lowestVisibleX();
+    const double highest = highestVisibleX();
+    if (entry.x() >= lowest && entry.x() <= highest) {
+        return;
     }
+    const QPointF at = pixelForXValue(entry.x());
+    const QPointF middle = pixelForXValue((lowest + highest) / 2.0);
+    const auto handler = viewPortHandler();
+    handler->refresh(handler->touchMatrix().concatenated(
+                         AffineTransform::translation(middle.x() - at.x(), middle.y() - at.y())),
+                     this, true);
+}
+
+QPointF BarLineChartViewBase::pixelForXValue(double x) const
+{
+    return m_leftAxisTransformer->pixelForValues(x, 0.0);
 }
 
 void BarLineChartViewBase::calcMinMax()

@@ -243,10 +243,15 @@ public:
     virtual double getYAxisWidth(AxisDependency axis) const;
 
 protected:
-    // An entry outside the visible x range moves the view to centre it.
+    // An entry outside the visible x range moves the view along the x axis alone to centre it;
+    // the zoom and the y range stay.
     void revealEntry(const ChartDataEntry& entry) override;
 
     void boundsDidChange() override;
+
+    // The pixel of an x value on the x axis through the left transformer (at the y value 0 here;
+    // the horizontal bar view swaps the two).
+    virtual QPointF pixelForXValue(double x) const;
 
     // A drag translation as applied on a data set bound to an inverted axis: y negated here;
     // the horizontal bar view negates x instead.

@@ -10,6 +10,7 @@
 #include "ChartEngine/views/ChartDataProvider.h"
 
 #include <cmath>
+#include <utility>
 
 namespace Charts {
 
@@ -29,12 +30,31 @@ std::shared_ptr<ViewPortHandler> BarLineScatterCandleBubbleRenderer::viewPortHan
 
 DataRenderer::Elements BarLineScatterCandleBubbleRenderer::accessibleChartElements() const
 {
+    if (std::exchange(m_entriesToDescribe, false)) {
+        m_accessibleChartElements.clear();
+        if (m_passHeader) {
+            m_accessibleChartElements.append(m_passHeader);
+        }
+        m_accessibleChartElements.append(describeEntries());
+    }
     return m_accessibleChartElements;
 }
 
 void BarLineScatterCandleBubbleRenderer::setAccessibleChartElements(Elements elements)
 {
     m_accessibleChartElements = std::move(elements);
+    m_entriesToDescribe = false;
+}
+
+void BarLineScatterCandleBubbleRenderer::beginAccessibleElements(std::shared_ptr<NSUIAccessibilityElement> header)
+{
+    m_passHeader = std::move(header);
+    m_entriesToDescribe = true;
+}
+
+DataRenderer::Elements BarLineScatterCandleBubbleRenderer::describeEntries() const
+{
+    return {};
 }
 
 std::shared_ptr<Animator> BarLineScatterCandleBubbleRenderer::animator() const
@@ -89,6 +109,14 @@ bool BarLineScatterCandleBubbleRenderer::isInBoundsX(
 bool BarLineScatterCandleBubbleRenderer::shouldDrawValues(const ChartDataSetProtocol& dataSet) const
 {
     return dataSet.isVisible() && (dataSet.isDrawValuesEnabled() || dataSet.isDrawIconsEnabled());
+}
+
+bool BarLineScatterCandleBubbleRenderer::isBesideContent(const QRectF& rect) const
+{
+    const QRectF frame = rect.normalized();
+    const QRectF content = m_viewPortHandler->contentRect();
+    return frame.right() < content.left() || frame.left() > content.right() || frame.bottom() < content.top()
+        || frame.top() > content.bottom();
 }
 
 double BarLineScatterCandleBubbleRenderer::phaseX() const

@@ -3,6 +3,8 @@
 #include "ChartEngine/views/DataRenderer.h"
 #include "ChartEngine/views/XBounds.h"
 
+#include <QRectF>
+
 #include <memory>
 
 namespace Charts {
@@ -15,6 +17,11 @@ class ChartDataSetProtocol;
 // handler, the accessibility elements of the last pass and the visible bounds that every pass
 // refills per data set, and decides whether value labels fit at the current zoom. The drawing
 // members do nothing here; each chart type's renderer overrides the ones it needs.
+//
+// A pass names its header (beginAccessibleElements); the entries are described at the first read
+// of the elements after it (describeEntries), every entry of the data, those the pass left out
+// marked off screen, so that a reader reaches each one while a drawing costs nothing for them
+// until a reader asks.
 class BarLineScatterCandleBubbleRenderer : public DataRenderer {
 public:
     using XBounds = Charts::XBounds;
@@ -28,7 +35,10 @@ public:
     BarLineScatterCandleBubbleRenderer& operator=(const BarLineScatterCandleBubbleRenderer&) = delete;
 
     std::shared_ptr<ViewPortHandler> viewPortHandler() const override;
+    // The last pass's header, then its entries' elements (described now when the pass has not
+    // been read yet).
     Elements accessibleChartElements() const override;
+    // Replaces the elements until the next pass.
     virtual void setAccessibleChartElements(Elements elements);
     std::shared_ptr<Animator> animator() const override;
 
@@ -58,13 +68,25 @@ protected:
     double phaseX() const;
     double phaseY() const;
 
+    // Starts a pass's elements: its header, or none for a chart without a header of this kind.
+    void beginAccessibleElements(std::shared_ptr<NSUIAccessibilityElement> header);
+    // The elements of the entries in reading order, each with its text and its frame at the
+    // current zoom, marked off screen where the pass draws nothing of it; none here.
+    virtual Elements describeEntries() const;
+
+    // Whether a pixel rectangle (of either orientation) lies wholly beside the content; one that
+    // touches the content's edge does not.
+    bool isBesideContent(const QRectF& rect) const;
+
     // Refilled by every pass for the data set at hand before it is read.
     XBounds m_xBounds;
-    Elements m_accessibleChartElements;
+    mutable Elements m_accessibleChartElements;
 
 private:
     std::shared_ptr<ViewPortHandler> m_viewPortHandler;
     std::shared_ptr<Animator> m_animator;
+    std::shared_ptr<NSUIAccessibilityElement> m_passHeader;
+    mutable bool m_entriesToDescribe = false;
 };
 
 }

@@ -32,7 +32,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QScreen>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -734,7 +736,10 @@ void ChartViewBase::boundsDidChange()
         return;
     }
     handler->setChartDimens(box.width(), box.height());
-    notifyDataSetChanged();
+    {
+        const QScopedValueRollback sizeSteps(m_sizeStepsUnderWay, true);
+        notifyDataSetChanged();
+    }
     while (!m_viewportJobs.isEmpty()) {
         runViewportJob(m_viewportJobs.takeFirst());
     }
@@ -791,12 +796,13 @@ QString ChartViewBase::accessibilityDescription() const
             return *summary;
         }
     }
+    QStringList headers;
     for (const auto& element : accessibilityChildren()) {
         if (element && element->isHeader()) {
-            return element->accessibilityLabel();
+            headers << element->accessibilityLabel();
         }
     }
-    return {};
+    return headers.join(QLatin1Char(' '));
 }
 
 bool ChartViewBase::isAccessibilityElementSelected(const NSUIAccessibilityElement& element) const
@@ -875,10 +881,16 @@ void ChartViewBase::setAccessibilityLabelProvider(std::shared_ptr<ChartAccessibi
 
 void ChartViewBase::accessibilityDataDidChange()
 {
+    if (m_sizeStepsUnderWay) {
+        return;
+    }
     m_accessibilityElements.clear();
     m_highlightedEntries = {};
-    QAccessibleEvent event(this, QAccessible::ObjectReorder);
-    ChartAccessibility::postEvent(event);
+    QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+    ChartAccessibility::postEvent(reorder);
+    // A bridge that cannot carry the reorder (Qt 6.4's on AT-SPI) carries this one.
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    ChartAccessibility::postEvent(described);
 }
 
 std::shared_ptr<Highlight> ChartViewBase::highlightForEntry(qint64 dataSetIndex, qint64 entryIndex) const

@@ -282,8 +282,9 @@ public:
     void setNeedsDisplayInRect(const QRectF& rect) override;
     // The renderer's elements, the header first; none without a renderer.
     Elements accessibilityChildren() const override;
-    // The summary: the label provider's, else the header element's label (empty before the
-    // first drawing).
+    // The summary: the label provider's, else the header elements' labels joined by a blank
+    // (empty before the first drawing). A reader meets the headers' texts here: the view's items
+    // are the entries' elements alone.
     QString accessibilityDescription() const override;
     // An element of an entry is selected while that entry is highlighted (a segment of a
     // stacked bar while its whole entry or that segment is). The highlighted entries are worked
@@ -315,8 +316,9 @@ public:
 
 protected:
     // The size steps, run from resize events and from setFrame: nothing when the bounds size is
-    // the handler's; else the handler takes the new size, notifyDataSetChanged runs, and then
-    // the queued jobs in order, each removed before it runs.
+    // the handler's; else the handler takes the new size, notifyDataSetChanged runs (the entry
+    // elements stay: the data is the same), and then the queued jobs in order, each removed
+    // before it runs.
     virtual void boundsDidChange();
     // The size steps, only when the bounds size differs from the handler's chart size.
     void syncChartSize();
@@ -333,7 +335,8 @@ protected:
     // Brings an entry that was stepped to into view; nothing here (the whole chart is shown).
     virtual void revealEntry(const ChartDataEntry& entry);
     // After a data change: the entry elements are made anew (the headers stay) and assistive
-    // technology hears that the children changed.
+    // technology hears that the children and the description changed. Within the size steps
+    // nothing happens: a new size keeps every element.
     void accessibilityDataDidChange();
 
     // The data set whose entry a highlight's marker shows: the data's set at its data-set index.
@@ -427,6 +430,8 @@ private:
     mutable HighlightedEntries m_highlightedEntries;
     // A highlight the delegate was told of waits for the next drawing to be announced.
     bool m_announcePending = false;
+    // The size steps are laying the chart out for a new size.
+    bool m_sizeStepsUnderWay = false;
 };
 
 }

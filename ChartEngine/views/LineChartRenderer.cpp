@@ -123,6 +123,9 @@ void LineChartRenderer::drawData(QPainter& painter)
     if (!lineData) {
         return;
     }
+    auto* lineView = qobject_cast<LineChartView*>(chartView());
+    beginAccessibleElements(lineView ? createAccessibleHeader(*lineView, *lineData, QStringLiteral("Line Chart"))
+                                     : nullptr);
     for (const auto& dataSet : lineData->dataSets()) {
         const auto lineSet = lineDataSet(dataSet);
         if (lineSet && lineSet->isVisible()) {
@@ -614,10 +617,7 @@ void LineChartRenderer::drawValuesOfSet(QPainter& painter, const LineChartDataSe
 }
 
 // The entries of the bounds in order with their points, up to a missing entry or the first point
-// right of the content; a point left of the content or above or below it is passed over. A point
-// on the top edge lands a rounding error above or below it, depending on the content's height:
-// like the bottom test, which floors to hundredths, the top test rounds up to hundredths, so that
-// such a point keeps its circle and value at every height.
+// right of the content; a point outside the content is passed over.
 void LineChartRenderer::forEachPointInContent(const LineChartDataSetProtocol& dataSet,
                                               const std::function<void(qint64, const ChartDataEntry&, const QPointF&)>& visit)
 {
@@ -635,11 +635,20 @@ void LineChartRenderer::forEachPointInContent(const LineChartDataSetProtocol& da
         if (!handler.isInBoundsRight(pt.x())) {
             break;
         }
-        if (handler.isInBoundsLeft(pt.x()) && handler.isInBoundsTop(std::ceil(pt.y() * 100.0) / 100.0)
-            && handler.isInBoundsBottom(pt.y())) {
+        if (isPointInContent(pt)) {
             visit(j, *e, pt);
         }
     }
+}
+
+// A point on the top edge lands a rounding error above or below it, depending on the content's
+// height: like the bottom test, which floors to hundredths, the top test rounds up to hundredths,
+// so that such a point keeps its circle and value at every height.
+bool LineChartRenderer::isPointInContent(const QPointF& pt) const
+{
+    const ViewPortHandler& handler = *viewPortHandler();
+    return handler.isInBoundsLeft(pt.x()) && handler.isInBoundsRight(pt.x())
+        && handler.isInBoundsTop(std::ceil(pt.y() * 100.0) / 100.0) && handler.isInBoundsBottom(pt.y());
 }
 
 // ---- Circles and accessibility ----
@@ -651,10 +660,8 @@ void LineChartRenderer::drawExtras(QPainter& painter)
 
 QList<DataRenderer::Elements> LineChartRenderer::accessibilityOrderedElements()
 {
-    if (!m_accessibilityOrderedElements) {
-        m_accessibilityOrderedElements = emptyOrderedElements();
-    }
-    return *m_accessibilityOrderedElements;
+    accessibleChartElements();
+    return m_accessibilityOrderedElements.value_or(emptyOrderedElements());
 }
 
 QList<DataRenderer::Elements> LineChartRenderer::emptyOrderedElements() const
@@ -671,33 +678,18 @@ void LineChartRenderer::drawCircles(QPainter& painter)
     if (!lineData) {
         return;
     }
-    m_accessibleChartElements.clear();
-    m_accessibilityOrderedElements = emptyOrderedElements();
-    ChartViewBase* view = chartView();
-    if (auto* lineView = qobject_cast<LineChartView*>(view)) {
-        m_accessibleChartElements.append(createAccessibleHeader(*lineView, *lineData, QStringLiteral("Line Chart")));
-    }
     painter.save();
-    qint64 i = 0;
     for (const auto& dataSet : lineData->dataSets()) {
         const auto lineSet = lineDataSet(dataSet);
         if (lineSet && lineSet->isVisible() && lineSet->isDrawCirclesEnabled() && lineSet->entryCount() != 0) {
-            drawCirclesOfSet(painter, *lineSet, i, view);
+            drawCirclesOfSet(painter, *lineSet);
         }
-        ++i;
     }
     painter.restore();
-    for (const Elements& elements : std::as_const(*m_accessibilityOrderedElements)) {
-        m_accessibleChartElements.append(elements);
-    }
 }
 
-void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i,
-                                         ChartViewBase* view)
+void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet)
 {
-    const auto* provider = dataProvider();
-    const auto lineData = provider ? provider->lineData() : nullptr;
-    const auto points = pointSourceOf(view, lineData.get(), dataSet, i, viewPortHandler().get());
     const double radius = dataSet.circleRadius();
     const double holeRadius = dataSet.circleHoleRadius();
     const bool drawHole = dataSet.isDrawCircleHoleEnabled() && radius > holeRadius && holeRadius > 0.0;
@@ -705,10 +697,6 @@ void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataS
     const bool transparentHole = drawHole && (!holeColor || isClearColor(*holeColor));
     painter.setPen(Qt::NoPen);
     forEachPointInContent(dataSet, [&](qint64 j, const ChartDataEntry&, const QPointF& pt) {
-        if (points && i < m_accessibilityOrderedElements->size()) {
-            const QRectF frame(pt.x() - 3 * radius, pt.y() - 3 * radius, 6 * radius, 6 * radius);
-            (*m_accessibilityOrderedElements)[i].append(makePointElement(*points, j, frame));
-        }
         const QColor color = dataSet.getCircleColorAtIndex(j);
         const QRectF circle(pt.x() - radius, pt.y() - radius, 2 * radius, 2 * radius);
         const QRectF hole(pt.x() - holeRadius, pt.y() - holeRadius, 2 * holeRadius, 2 * holeRadius);
@@ -727,6 +715,58 @@ void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataS
             painter.drawEllipse(hole);
         }
     });
+}
+
+// Every entry of every visible set, in data-set order and from left to right, framed by a square
+// of six circle radii about its point; an entry the pass draws no circle for (outside the bounds
+// or the content) is off screen.
+DataRenderer::Elements LineChartRenderer::describeEntries() const
+{
+    const auto* provider = dataProvider();
+    const auto lineData = provider ? provider->lineData() : nullptr;
+    m_accessibilityOrderedElements = emptyOrderedElements();
+    ChartViewBase* view = chartView();
+    if (!lineData || !view) {
+        return {};
+    }
+    Elements elements;
+    qint64 i = 0;
+    for (const auto& dataSet : lineData->dataSets()) {
+        const auto lineSet = lineDataSet(dataSet);
+        const auto points = lineSet ? pointSourceOf(view, lineData.get(), *lineSet, i, viewPortHandler().get())
+                                    : std::nullopt;
+        if (points && lineSet->isVisible() && i < m_accessibilityOrderedElements->size()) {
+            (*m_accessibilityOrderedElements)[i] = describePoints(*points, *lineSet);
+            elements.append(m_accessibilityOrderedElements->at(i));
+        }
+        ++i;
+    }
+    return elements;
+}
+
+DataRenderer::Elements LineChartRenderer::describePoints(const PointSource& points,
+                                                         const LineChartDataSetProtocol& dataSet) const
+{
+    const AffineTransform matrix = dataProvider()->getTransformer(dataSet.axisDependency())->valueToPixelMatrix();
+    const XBounds bounds(*dataProvider(), dataSet, animator().get());
+    const double radius = dataSet.circleRadius();
+    const double phase = phaseY();
+    Elements elements;
+    // As in the pass, a missing entry or the first point right of the content ends what is drawn.
+    bool ended = false;
+    for (qint64 j = 0; j < dataSet.entryCount(); ++j) {
+        const auto e = dataSet.entryForIndex(j);
+        if (!e) {
+            ended = ended || bounds.contains(j);
+            continue;
+        }
+        const QPointF pt = matrix.map(QPointF(e->x(), e->y() * phase));
+        ended = ended || (bounds.contains(j) && !viewPortHandler()->isInBoundsRight(pt.x()));
+        auto element = makePointElement(points, j, QRectF(pt.x() - 3 * radius, pt.y() - 3 * radius, 6 * radius, 6 * radius));
+        element->setOffScreen(ended || !bounds.contains(j) || !isPointInContent(pt));
+        elements.append(element);
+    }
+    return elements;
 }
 
 // ---- Highlights ----

@@ -20,6 +20,7 @@ namespace Charts {
 
 class ChartDataEntry;
 class LineChartData;
+struct PointSource;
 class LineChartDataProvider;
 class LineChartDataSetProtocol;
 class ChartViewBase;
@@ -29,10 +30,10 @@ class Transformer;
 // Draws the data of a line chart: each visible line data set as a straight, stepped, cubic or
 // horizontal bezier line, over its filled area and optionally stroked with a vertical colour
 // gradient; circles with optional holes at the values; value labels (above their points, or
-// below where above would leave the view) and icons; the highlight indicator lines; and one
-// accessibility element per drawn circle after the chart's header. Every
-// drawn y is scaled by the animator's y phase and every pass visits the x bounds, so both
-// animation phases act on all of it.
+// below where above would leave the view) and icons; the highlight indicator lines; and, after
+// the chart's header, one accessibility element per entry of each visible set, those the pass
+// draws no circle for marked off screen. Every drawn y is scaled by the animator's y phase and
+// every pass visits the x bounds, so both animation phases act on all of it.
 //
 // A solid line of one colour is stroked as one path while a pass visits at most
 // `pathEntryLimit` entries. Beyond that its segments are stroked in batches, with the set's cap
@@ -55,9 +56,10 @@ public:
     virtual LineChartDataProvider* dataProvider() const;
     virtual void setDataProvider(QObject* chart);
 
-    // The circle pass's elements, one list per data set in data-set order. Made at the first
-    // read: as many empty lists as the chart's line data has data sets when the chart is a
-    // chart view (a line chart, or a combined chart that has line data), else none.
+    // The entries' elements of the last pass, one list per data set in data-set order: as many
+    // lists as the chart's line data has data sets when the chart is a chart view (a line
+    // chart, or a combined chart that has line data), else none; a set that is not visible has
+    // an empty list.
     virtual QList<Elements> accessibilityOrderedElements();
 
     void drawData(QPainter& painter) override;
@@ -83,8 +85,7 @@ public:
     // line is not scaled by the y phase: an animation grows the area from it.
     virtual QPainterPath generateFilledPath(const LineChartDataSetProtocol& dataSet, double fillMin,
                                             const XBounds& bounds, const AffineTransform& matrix) const;
-    // Draws the circles and rebuilds the accessibility elements: the header (in a line chart
-    // view), then the points of each data set from left to right.
+    // Draws the circles of the sets that have them, at the points inside the content.
     virtual void drawCircles(QPainter& painter);
 
     // Whether batches of segments are reduced per device-pixel column; on by default. Off, every
@@ -93,6 +94,7 @@ public:
     void setLineReductionEnabled(bool enabled) { m_lineReductionEnabled = enabled; }
 
 protected:
+    Elements describeEntries() const override;
     // A vertical gradient through the set's colours at the heights of its gradient positions,
     // clipped to the stroked line. Without positions nothing is drawn, not even a plain line.
     void drawGradientLine(QPainter& painter, const LineChartDataSetProtocol& dataSet,
@@ -120,13 +122,14 @@ private:
     void drawValuesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i);
     void forEachPointInContent(const LineChartDataSetProtocol& dataSet,
                                const std::function<void(qint64, const ChartDataEntry&, const QPointF&)>& visit);
-    void drawCirclesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet, qint64 i,
-                          ChartViewBase* view);
+    bool isPointInContent(const QPointF& pt) const;
+    void drawCirclesOfSet(QPainter& painter, const LineChartDataSetProtocol& dataSet);
+    Elements describePoints(const PointSource& points, const LineChartDataSetProtocol& dataSet) const;
     void drawHighlight(QPainter& painter, const std::shared_ptr<Highlight>& highlight,
                        const LineChartData& lineData, double chartXMax);
 
     QPointer<QObject> m_chart;
-    std::optional<QList<Elements>> m_accessibilityOrderedElements;
+    mutable std::optional<QList<Elements>> m_accessibilityOrderedElements;
     // The segment buffer of many-coloured lines: 2 points, or 4 for stepped lines.
     std::vector<QPointF> m_lineSegments = std::vector<QPointF>(2);
     std::vector<LineValuesCopy> m_valuesCopies;

@@ -22,6 +22,7 @@
 #include <QAccessible>
 #include <QImage>
 #include <QPolygonF>
+#include <QTest>
 #include <QTransform>
 #include <cmath>
 
@@ -445,5 +446,39 @@ TEST_F(ChartPageTest, AReaderHearsEachReadingWithItsDateTimeValueUnitAndZone)
         EXPECT_EQ(spoken->text(QAccessible::Name), test.name);
         EXPECT_EQ(spoken->text(QAccessible::Description), test.summary);
         EXPECT_EQ(pointNames(spoken), test.points);
+    }
+}
+
+// "Where am I" on a reading stepped to by keyboard: its position and the list's size, as a reader
+// takes them from the chart's items (the index among them and their count), count the readings
+// alone over all of them, those out of view included.
+TEST_F(ChartPageTest, AReadingsPositionCountsTheReadingsAloneOverAllOfThem)
+{
+    const struct {
+        int readings;
+        QList<Qt::Key> keys;
+        QString heard;
+    } cases[] = {{41, {Qt::Key_End, Qt::Key_Left}, "40 of 41"}, {120, {Qt::Key_End}, "120 of 120"},
+                 {120, {Qt::Key_Home, Qt::Key_Right}, "2 of 120"}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.heard.toStdString());
+        clearStore();
+        QList<Reading> readings;
+        for (int day = 0; day < test.readings; ++day) {
+            readings << Reading(QDateTime(QDate(2025, 1, 1).addDays(day), QTime(8, 0)));
+        }
+        storeUser(readings);
+        showPage(Kind::pef);
+        for (const Qt::Key key : test.keys) {
+            QTest::keyClick(page->chartView.data(), key);
+        }
+        QAccessibleInterface* spoken = spokenChart();
+        QString heard;
+        for (int i = 0; i < spoken->childCount(); ++i) {
+            if (spoken->child(i)->state().selected) {
+                heard = QStringLiteral("%1 of %2").arg(spoken->indexOfChild(spoken->child(i)) + 1).arg(spoken->childCount());
+            }
+        }
+        EXPECT_EQ(heard, test.heard);
     }
 }

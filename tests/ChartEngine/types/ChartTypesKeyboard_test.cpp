@@ -7,6 +7,7 @@
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/types/BarChartView.h"
 #include "ChartEngine/types/CandleStickChartView.h"
+#include "ChartEngine/types/HorizontalBarChartView.h"
 #include "ChartEngine/types/PieChartView.h"
 #include "ChartEngine/types/RadarChartView.h"
 #include "ChartEngine/types/ScatterChartView.h"
@@ -26,6 +27,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <tuple>
 
 using namespace Charts;
@@ -155,8 +157,9 @@ TEST(ChartTypesKeyboard, AStackSegmentIsSelectedAloneWhenOnlyItIsHighlighted)
     }
 }
 
-// The stepped-to entry's elements are the selected ones. Entry elements stay until the data
-// changes; headers stay across data changes too.
+// The stepped-to entry's elements are the selected ones. Entry elements stay through a step, a
+// new size and a scroll, until the data changes, which a reader hears as a reorder and, where
+// the bridge cannot carry that, as a new description; headers stay across data changes too.
 TEST(ChartTypesKeyboard, SteppedToElementIsSelectedAndElementsKeepTheirIdentity)
 {
     for (const ChartType& type : chartTypes()) {
@@ -171,13 +174,22 @@ TEST(ChartTypesKeyboard, SteppedToElementIsSelectedAndElementsKeepTheirIdentity)
         ASSERT_EQ(headers.size(), type.headers);
         QTest::keyClick(view.get(), Qt::Key_Right);
         ASSERT_TRUE(view->getChartImage(true));
-        EXPECT_EQ(entryElements(*view), before);
-        EXPECT_EQ(headerElements(*view), headers);
         EXPECT_EQ(selectedElements(*view), type.secondSelected);
+        view->setFrame(QRect(0, 0, 360, 240));
+        ASSERT_TRUE(view->getChartImage(true));
+        EXPECT_EQ(entryElements(*view), before) << "after a new size";
+        if (auto* xy = dynamic_cast<BarLineChartViewBase*>(view.get())) {
+            xy->zoom(3, 3, 40, 40);
+            xy->performPanChange(QPointF(-60, 30));
+        }
+        ASSERT_TRUE(view->getChartImage(true));
+        EXPECT_EQ(entryElements(*view), before) << "after a zoom and a scroll";
+        EXPECT_EQ(headerElements(*view), headers);
 
         ChartEventCapture capture;
         view->setData(view->data());
         EXPECT_TRUE(capture.sent(view.get(), QAccessible::ObjectReorder));
+        EXPECT_TRUE(capture.sent(view.get(), QAccessible::DescriptionChanged));
         ASSERT_TRUE(view->getChartImage(true));
         const auto after = entryElements(*view);
         ASSERT_EQ(after.size(), type.entries);
@@ -200,6 +212,7 @@ TEST(ChartTypesKeyboard, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
             ChartEventCapture unchanged;
             ASSERT_TRUE(view->getChartImage(true));
             EXPECT_FALSE(unchanged.sent(header.get(), QAccessible::NameChanged));
+            EXPECT_FALSE(unchanged.sent(view.get(), QAccessible::DescriptionChanged));
         }
         ChartEventCapture capture;
         view->chartDescription()->setText(QStringLiteral("Peak flow"));
@@ -208,6 +221,8 @@ TEST(ChartTypesKeyboard, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
         EXPECT_TRUE(header->accessibilityLabel().startsWith(QStringLiteral("Peak flow. ")))
             << header->accessibilityLabel().toStdString();
         EXPECT_TRUE(capture.sent(header.get(), QAccessible::NameChanged));
+        // A reader meets the header's text as the chart's description.
+        EXPECT_TRUE(capture.sent(view.get(), QAccessible::DescriptionChanged));
     }
 }
 
@@ -280,4 +295,111 @@ TEST(CombinedChartKeyboard, TheViewFollowsAndTheSteppedToPointIsAnnounced)
     QTest::keyClick(view.get(), Qt::Key_Escape);
     view->repaint();
     EXPECT_TRUE(selectedElements(*view).isEmpty());
+}
+
+// After a zoom about the content's bottom-left corner, every entry has an element: those drawn
+// on screen, the others off screen, with no place there. A step to any of them reaches an item
+// of the chart that a reader can hear.
+TEST(ChartTypesKeyboard, EveryEntryHasAnElementOnScreenOrOff)
+{
+    // Zooms that leave some entries of each chart in view: along x, or along y for the stack.
+    const std::map<std::string, QPointF> zooms = {{"stacked bar", {1, 4}}};
+    for (const ChartType& type : chartTypes()) {
+        const auto made = type.make();
+        auto* view = dynamic_cast<BarLineChartViewBase*>(made.get());
+        if (!view) {
+            continue;
+        }
+        SCOPED_TRACE(type.name);
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+        view->setFocus();
+        const QPointF zoom = zooms.contains(type.name) ? zooms.at(type.name) : QPointF(4, 1);
+        view->zoom(zoom.x(), zoom.y(), 0, 0);
+        view->repaint();
+        const auto elements = entryElements(*view);
+        ASSERT_EQ(elements.size(), type.entries);
+        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view);
+        EXPECT_EQ(chart->childCount(), int(type.entries));
+        qsizetype offScreen = 0;
+        for (const auto& [key, element] : elements) {
+            QAccessibleInterface* item = QAccessible::queryAccessibleInterface(element.get());
+            offScreen += item->state().offscreen ? 1 : 0;
+            EXPECT_EQ(item->rect().isEmpty(), bool(item->state().offscreen));
+        }
+        EXPECT_GT(offScreen, 0);
+        EXPECT_LT(offScreen, qsizetype(type.entries));
+        for (int step = 0; step < 3; ++step) {
+            ChartEventCapture capture;
+            QTest::keyClick(view, Qt::Key_Right);
+            view->repaint();
+            const QList<ElementKey> selected = selectedElements(*view);
+            ASSERT_FALSE(selected.isEmpty()) << step;
+            QObject* point = entryElements(*view).at(selected.first()).get();
+            QAccessibleInterface* item = QAccessible::queryAccessibleInterface(point);
+            EXPECT_TRUE(capture.sent(point, QAccessible::Focus)) << step;
+            EXPECT_GE(chart->indexOfChild(item), 0) << step;
+            EXPECT_FALSE(item->text(QAccessible::Name).isEmpty()) << step;
+        }
+    }
+}
+
+// After a zoom and a drag, a step to an entry outside the visible x range moves the content
+// along the x axis alone until the entry is in view: the zoom and the range of values across
+// stay as the user left them.
+TEST(ChartTypesKeyboard, AStepMovesAlongTheXAxisAloneKeepingTheZoomAndTheValueRange)
+{
+    // The values at the content's two edges across the x axis.
+    using Across = std::function<std::pair<double, double>(const BarLineChartViewBase&)>;
+    const Across upright = [](const BarLineChartViewBase& view) {
+        const QRectF content = view.contentRect();
+        return std::pair{view.valueForTouchPoint(content.topLeft(), AxisDependency::left).y(),
+                         view.valueForTouchPoint(content.bottomLeft(), AxisDependency::left).y()};
+    };
+    const Across lying = [](const BarLineChartViewBase& view) {
+        const QRectF content = view.contentRect();
+        return std::pair{view.valueForTouchPoint(content.topLeft(), AxisDependency::left).x(),
+                         view.valueForTouchPoint(content.topRight(), AxisDependency::left).x()};
+    };
+    QList<QPointF> wave;
+    for (int x = 0; x <= 110; x += 5) {
+        wave << QPointF(x, 10 + (x * 7) % 110);
+    }
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<BarLineChartViewBase>()> make;
+        Across across;
+        QList<Qt::Key> keys;
+        double x;
+    };
+    const QList<Case> cases = {
+        {"line, end", [&] { return ViewTesting::fixtureView(wave); }, upright, {Qt::Key_End}, 110},
+        {"line, end then home", [&] { return ViewTesting::fixtureView(wave); }, upright, {Qt::Key_End, Qt::Key_Home},
+         0},
+        {"line, right past the edge", [&] { return ViewTesting::fixtureView(wave); }, upright,
+         QList<Qt::Key>(9, Qt::Key_Right), 40},
+        {"horizontal bars, end",
+         [] {
+             return BarTesting::fixtureView<HorizontalBarChartView>(
+                 BarTesting::barData({BarTesting::barSet({1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 10.0})}));
+         },
+         lying, {Qt::Key_End}, 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto view = c.make();
+        view->zoom(4, 2, 150, 80);
+        view->performPanChange(QPointF(30, -20));
+        const auto across = c.across(*view);
+        const QPointF scales(view->scaleX(), view->scaleY());
+        for (const Qt::Key key : c.keys) {
+            QTest::keyClick(view.get(), key);
+        }
+        EXPECT_LE(view->lowestVisibleX(), c.x);
+        EXPECT_GE(view->highestVisibleX(), c.x);
+        EXPECT_EQ(QPointF(view->scaleX(), view->scaleY()), scales);
+        const auto after = c.across(*view);
+        EXPECT_NEAR(after.first, across.first, 1e-9);
+        EXPECT_NEAR(after.second, across.second, 1e-9);
+    }
 }
