@@ -49,6 +49,14 @@ endforeach()
 install(TARGETS ChartEngine EXPORT ChartEngineTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${engine_component}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# An install that strips (a package's, or cmake --install --strip) strips the archive of its
+# debug information too, which CMake leaves in static libraries: whatever the build type, the
+# package then holds code and symbols alone, without the build machine's source paths.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:ChartEngine>\"
+    COMMAND_ERROR_IS_FATAL ANY)
+endif()" COMPONENT ${engine_component})
 install(EXPORT ChartEngineTargets NAMESPACE ChartEngine:: DESTINATION ${engine_cmake_dir}
         COMPONENT ${engine_component})
 
