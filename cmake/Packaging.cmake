@@ -51,7 +51,10 @@ set(CPACK_COMPONENT_BRISVALE_DESCRIPTION
     "Peak flow diary for a handheld peak-flow meter\nDownloads a peak-flow meter's readings (PEF and FEV1) into a local store, shows\nstatistics, a readings table and charts with traffic-light zones, and writes PDF\nand CSV reports and backups.")
 
 set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_NAME libchartengine-dev)
-set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_SECTION libdevel)
+# The package installs alongside its builds for other architectures (for cross builds): everything
+# it holds outside the multiarch folder is the same on every architecture. CPack has no setting for
+# the Multi-Arch field, so it rides on the line of the section.
+set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_SECTION "libdevel\nMulti-Arch: same")
 set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_DEPENDS "qt6-base-dev")
 set(CPACK_COMPONENT_LIBCHARTENGINE-DEV_DESCRIPTION
     "Charting engine on Qt Widgets (development files)\nLine, bar, horizontal bar, pie, radar, scatter, bubble, candlestick and combined\ncharts, as a static library with its headers, a CMake package and a pkg-config file.")
