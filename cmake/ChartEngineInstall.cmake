@@ -51,9 +51,11 @@ install(TARGETS ChartEngine EXPORT ChartEngineTargets
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # An install that strips (a package's, or cmake --install --strip) strips the archive of its
 # debug information too, which CMake leaves in static libraries: whatever the build type, the
-# package then holds code and symbols alone, without the build machine's source paths.
+# package then holds code and symbols alone, without the build machine's source paths. As
+# Debian's own packages do, it drops the compiler's comments and the members' time stamps.
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
-  execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug
+  execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug --remove-section=.comment
+                          --enable-deterministic-archives
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:ChartEngine>\"
     COMMAND_ERROR_IS_FATAL ANY)
 endif()" COMPONENT ${engine_component})
