@@ -1,6 +1,7 @@
 # Installs the charting engine for other programs: the library, its public headers under
-# include/ChartEngine/, a CMake package with the exported target ChartEngine::ChartEngine, and a
-# pkg-config file. All of it belongs to the install component "libchartengine-dev".
+# include/ChartEngine/, a CMake package with the exported target ChartEngine::ChartEngine, a
+# pkg-config file, and the guide with the example's sources. All of it belongs to the install
+# component "libchartengine-dev".
 include(CMakePackageConfigHelpers)
 include(GNUInstallDirs)
 
@@ -77,3 +78,13 @@ string(REGEX REPLACE "/$" "" pc_to_prefix "${pc_to_prefix}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/chartengine.pc.in ${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT ${engine_component})
+
+# The guide with its pictures, and the example's sources, in the package's documentation folder.
+set(engine_doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${engine_component})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/chart-engine.md DESTINATION ${engine_doc_dir}
+        COMPONENT ${engine_component})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/images DESTINATION ${engine_doc_dir}
+        COMPONENT ${engine_component})
+install(FILES ${PROJECT_SOURCE_DIR}/examples/line-chart/CMakeLists.txt
+              ${PROJECT_SOURCE_DIR}/examples/line-chart/main.cpp
+        DESTINATION ${engine_doc_dir}/examples/line-chart COMPONENT ${engine_component})
