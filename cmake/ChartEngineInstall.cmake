@@ -6,18 +6,28 @@ include(CMakePackageConfigHelpers)
 include(GNUInstallDirs)
 
 # The headers a program of its own needs: the chart views, their data and components, the
-# formatters and fills, and everything these include. Renderers, highlighters, view-port jobs and
-# the platform layer's inner parts stay inside the engine unless a public header reaches them.
+# formatters and fills, and everything these include. Every type a public member names is
+# complete here too: the images of entries, markers and fills, the accessibility label provider
+# and elements, the bases of the parts a view lets a program replace (its data, axis and legend
+# renderers, its highlighter, a scatter set's shape renderer) and the gesture recognisers a view
+# answers. The chart types' own data renderers, the view-port jobs and the rest of the platform
+# layer stay inside the engine.
 function(chart_engine_public_headers out root)
   file(GLOB entries RELATIVE ${root}
        ${root}/ChartEngine/types/*ChartView.h ${root}/ChartEngine/data/*.h
-       ${root}/ChartEngine/foundation/*Formatter.h ${root}/ChartEngine/foundation/*Fill.h)
+       ${root}/ChartEngine/foundation/*Formatter.h ${root}/ChartEngine/foundation/*Fill.h
+       ${root}/ChartEngine/foundation/NSUI*GestureRecognizer.h)
   foreach(name views/LineChartView views/ChartViewDelegate components/XAxis components/YAxis
                components/Legend components/LegendEntry components/ChartLimitLine
                components/Description components/Marker components/MarkerImage
                components/MarkerView components/Highlight foundation/ChartColorTemplates
                foundation/ChartColors foundation/ChartEasingOption foundation/LineDash
-               foundation/ViewPortHandler foundation/Transformer foundation/Animator)
+               foundation/ViewPortHandler foundation/Transformer foundation/Animator
+               foundation/ChartImage foundation/NSUIAccessibilityElement
+               views/ChartAccessibilityLabelProvider views/DataRenderer components/Highlighter
+               components/LegendRenderer components/XAxisRenderer components/YAxisRenderer
+               components/XAxisRendererRadarChart components/YAxisRendererRadarChart
+               types/ShapeRenderer)
     list(APPEND entries ChartEngine/${name}.h)
   endforeach()
   set(found "")
