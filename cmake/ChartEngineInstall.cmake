@@ -1,22 +1,33 @@
 # Installs the charting engine for other programs: the library, its public headers under
-# include/ChartEngine/, a CMake package with the exported target ChartEngine::ChartEngine, and a
-# pkg-config file. All of it belongs to the install component "libchartengine-dev".
+# include/ChartEngine/, a CMake package with the exported target ChartEngine::ChartEngine, a
+# pkg-config file, and the guide with the example's sources. All of it belongs to the install
+# component "libchartengine-dev".
 include(CMakePackageConfigHelpers)
 include(GNUInstallDirs)
 
 # The headers a program of its own needs: the chart views, their data and components, the
-# formatters and fills, and everything these include. Renderers, highlighters, view-port jobs and
-# the platform layer's inner parts stay inside the engine unless a public header reaches them.
+# formatters and fills, and everything these include. Every type a public member names is
+# complete here too: the images of entries, markers and fills, the accessibility label provider
+# and elements, the bases of the parts a view lets a program replace (its data, axis and legend
+# renderers, its highlighter, a scatter set's shape renderer) and the gesture recognisers a view
+# answers. The chart types' own data renderers, the view-port jobs and the rest of the platform
+# layer stay inside the engine.
 function(chart_engine_public_headers out root)
   file(GLOB entries RELATIVE ${root}
        ${root}/ChartEngine/types/*ChartView.h ${root}/ChartEngine/data/*.h
-       ${root}/ChartEngine/foundation/*Formatter.h ${root}/ChartEngine/foundation/*Fill.h)
+       ${root}/ChartEngine/foundation/*Formatter.h ${root}/ChartEngine/foundation/*Fill.h
+       ${root}/ChartEngine/foundation/NSUI*GestureRecognizer.h)
   foreach(name views/LineChartView views/ChartViewDelegate components/XAxis components/YAxis
                components/Legend components/LegendEntry components/ChartLimitLine
                components/Description components/Marker components/MarkerImage
                components/MarkerView components/Highlight foundation/ChartColorTemplates
                foundation/ChartColors foundation/ChartEasingOption foundation/LineDash
-               foundation/ViewPortHandler foundation/Transformer foundation/Animator)
+               foundation/ViewPortHandler foundation/Transformer foundation/Animator
+               foundation/ChartImage foundation/NSUIAccessibilityElement
+               views/ChartAccessibilityLabelProvider views/DataRenderer components/Highlighter
+               components/LegendRenderer components/XAxisRenderer components/YAxisRenderer
+               components/XAxisRendererRadarChart components/YAxisRendererRadarChart
+               types/ShapeRenderer)
     list(APPEND entries ChartEngine/${name}.h)
   endforeach()
   set(found "")
@@ -49,6 +60,16 @@ endforeach()
 install(TARGETS ChartEngine EXPORT ChartEngineTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${engine_component}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# An install that strips (a package's, or cmake --install --strip) strips the archive of its
+# debug information too, which CMake leaves in static libraries: whatever the build type, the
+# package then holds code and symbols alone, without the build machine's source paths. As
+# Debian's own packages do, it drops the compiler's comments and the members' time stamps.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug --remove-section=.comment
+                          --enable-deterministic-archives
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:ChartEngine>\"
+    COMMAND_ERROR_IS_FATAL ANY)
+endif()" COMPONENT ${engine_component})
 install(EXPORT ChartEngineTargets NAMESPACE ChartEngine:: DESTINATION ${engine_cmake_dir}
         COMPONENT ${engine_component})
 
@@ -67,3 +88,13 @@ string(REGEX REPLACE "/$" "" pc_to_prefix "${pc_to_prefix}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/chartengine.pc.in ${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT ${engine_component})
+
+# The guide with its pictures, and the example's sources, in the package's documentation folder.
+set(engine_doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${engine_component})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/chart-engine.md DESTINATION ${engine_doc_dir}
+        COMPONENT ${engine_component})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/images DESTINATION ${engine_doc_dir}
+        COMPONENT ${engine_component})
+install(FILES ${PROJECT_SOURCE_DIR}/examples/line-chart/CMakeLists.txt
+              ${PROJECT_SOURCE_DIR}/examples/line-chart/main.cpp
+        DESTINATION ${engine_doc_dir}/examples/line-chart COMPONENT ${engine_component})

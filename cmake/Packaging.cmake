@@ -5,6 +5,17 @@ include(GNUInstallDirs)
 set(BRISVALE_APP_ID org.brisvale.Brisvale)
 set(app_component brisvale)
 set(desktop_dir ${PROJECT_SOURCE_DIR}/Brisvale/resources/desktop)
+set(debian_dir ${PROJECT_SOURCE_DIR}/cmake/debian)
+set(debian_out ${CMAKE_CURRENT_BINARY_DIR}/debian)
+
+# Debian compresses manual pages and changelogs with gzip -9n: no file name and no time stamp, so
+# the same text gives the same bytes on every build and architecture.
+function(brisvale_gzip source target)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  get_filename_component(folder ${target} DIRECTORY)
+  file(MAKE_DIRECTORY ${folder})
+  execute_process(COMMAND gzip -9n -c ${source} OUTPUT_FILE ${target} COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
 
 install(TARGETS brisvale RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${app_component})
 install(FILES ${desktop_dir}/${BRISVALE_APP_ID}.desktop
@@ -24,11 +35,28 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${BRISVALE_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT ${app_component})
 set(VERSION ${PROJECT_VERSION})
 configure_file(${desktop_dir}/brisvale.1 ${CMAKE_CURRENT_BINARY_DIR}/brisvale.1 @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/brisvale.1
+brisvale_gzip(${CMAKE_CURRENT_BINARY_DIR}/brisvale.1 ${debian_out}/brisvale.1.gz)
+install(FILES ${debian_out}/brisvale.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${app_component})
 install(FILES ${PROJECT_SOURCE_DIR}/TavrendelPFMSDK/sample/sample-meter.json
               ${PROJECT_SOURCE_DIR}/TavrendelPFMSDK/sample/README.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/brisvale COMPONENT ${app_component})
+
+# Both packages carry the machine-readable copyright file, whose notice and licence text come from
+# LICENSE (each paragraph indented, blank lines as " ."), and the changelog.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)" license_copyright "${license}")
+set(license_copyright ${CMAKE_MATCH_1})
+string(REGEX REPLACE "^.*Copyright \\(c\\) [^\n]*\n+" "" license_text "${license}")
+string(STRIP "${license_text}" license_text)
+string(REPLACE "\n\n" "\n.\n" license_text "${license_text}")
+string(REPLACE "\n" "\n " license_text " ${license_text}")
+configure_file(${debian_dir}/copyright.in ${debian_out}/copyright @ONLY)
+brisvale_gzip(${debian_dir}/changelog ${debian_out}/changelog.gz)
+foreach(component ${app_component} libchartengine-dev)
+  install(FILES ${debian_out}/copyright ${debian_out}/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${component} COMPONENT ${component})
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brisvale)
@@ -42,18 +70,22 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
+set(CPACK_DEBIAN_PACKAGE_SOURCE brisvale)
 
 set(CPACK_DEBIAN_BRISVALE_PACKAGE_NAME brisvale)
 set(CPACK_DEBIAN_BRISVALE_PACKAGE_SHLIBDEPS ON)
 # The SQLite driver is loaded at run time, so no linked library names it.
 set(CPACK_DEBIAN_BRISVALE_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-dejavu-core")
 set(CPACK_COMPONENT_BRISVALE_DESCRIPTION
-    "Peak flow diary for a handheld peak-flow meter\nDownloads a peak-flow meter's readings (PEF and FEV1) into a local store, shows\nstatistics, a readings table and charts with traffic-light zones, and writes PDF\nand CSV reports and backups.")
+    "Peak flow diary for a handheld peak-flow meter\nDownloads a peak-flow meter's readings (PEF and FEV1) into a local store,\nshows statistics, a readings table and charts with traffic-light zones, and\nwrites PDF and CSV reports and backups.")
 
 set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_NAME libchartengine-dev)
-set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_SECTION libdevel)
+# The package installs alongside its builds for other architectures (for cross builds): everything
+# it holds outside the multiarch folder is the same on every architecture. CPack has no setting for
+# the Multi-Arch field, so it rides on the line of the section.
+set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_SECTION "libdevel\nMulti-Arch: same")
 set(CPACK_DEBIAN_LIBCHARTENGINE-DEV_PACKAGE_DEPENDS "qt6-base-dev")
 set(CPACK_COMPONENT_LIBCHARTENGINE-DEV_DESCRIPTION
-    "Charting engine on Qt Widgets (development files)\nLine, bar, horizontal bar, pie, radar, scatter, bubble, candlestick and combined\ncharts, as a static library with its headers, a CMake package and a pkg-config file.")
+    "Charting engine on Qt Widgets (development files)\nLine, bar, horizontal bar, pie, radar, scatter, bubble, candlestick and\ncombined charts, as a static library with its headers, a CMake package and a\npkg-config file.")
 
 include(CPack)

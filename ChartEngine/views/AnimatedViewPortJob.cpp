@@ -3,6 +3,7 @@
 #include "ChartEngine/foundation/MediaClock.h"
 #include "ChartEngine/foundation/NSUIDisplayLink.h"
 #include "ChartEngine/views/ChartViewBase.h"
+#include "ChartEngine/views/ViewPortJobQueue.h"
 
 #include <cmath>
 
@@ -39,7 +40,7 @@ void AnimatedViewPortJob::start()
     m_displayLink = std::make_unique<NSUIDisplayLink>(this, &AnimatedViewPortJob::animationLoop);
     m_displayLink->start();
     if (auto* chartView = qobject_cast<ChartViewBase*>(view())) {
-        chartView->retainRunningJob(this);
+        ViewPortJobQueue::retainRunningJob(*chartView, this);
     }
 }
 
@@ -60,7 +61,7 @@ void AnimatedViewPortJob::stop(bool finish)
     }
     // The view lets the job go only after the current event: nothing here runs on freed memory.
     if (auto* chartView = qobject_cast<ChartViewBase*>(view())) {
-        chartView->releaseRunningJob(this);
+        ViewPortJobQueue::releaseRunningJob(*chartView, this);
     }
 }
 
