@@ -10,7 +10,8 @@ include(GNUInstallDirs)
 # complete here too: the images of entries, markers and fills, the accessibility label provider
 # and elements, the bases of the parts a view lets a program replace (its data, axis and legend
 # renderers, its highlighter, a scatter set's shape renderer) and the gesture recognisers a view
-# answers. The chart types' own data renderers, the view-port jobs and the rest of the platform
+# answers, and the view-port jobs a program hands to a view's job queue with the chart interface
+# their protected steps name. The chart types' own data renderers and the rest of the platform
 # layer stay inside the engine.
 function(chart_engine_public_headers out root)
   file(GLOB entries RELATIVE ${root}
@@ -27,7 +28,9 @@ function(chart_engine_public_headers out root)
                views/ChartAccessibilityLabelProvider views/DataRenderer components/Highlighter
                components/LegendRenderer components/XAxisRenderer components/YAxisRenderer
                components/XAxisRendererRadarChart components/YAxisRendererRadarChart
-               types/ShapeRenderer)
+               types/ShapeRenderer foundation/ViewPortChart views/ViewPortJob views/MoveViewJob
+               views/ZoomViewJob views/AnimatedViewPortJob views/AnimatedMoveViewJob
+               views/AnimatedZoomViewJob)
     list(APPEND entries ChartEngine/${name}.h)
   endforeach()
   set(found "")

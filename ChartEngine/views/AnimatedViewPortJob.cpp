@@ -3,7 +3,6 @@
 #include "ChartEngine/foundation/MediaClock.h"
 #include "ChartEngine/foundation/NSUIDisplayLink.h"
 #include "ChartEngine/views/ChartViewBase.h"
-#include "ChartEngine/views/ViewPortJobQueue.h"
 
 #include <cmath>
 
@@ -40,7 +39,7 @@ void AnimatedViewPortJob::start()
     m_displayLink = std::make_unique<NSUIDisplayLink>(this, &AnimatedViewPortJob::animationLoop);
     m_displayLink->start();
     if (auto* chartView = qobject_cast<ChartViewBase*>(view())) {
-        ViewPortJobQueue::retainRunningJob(*chartView, this);
+        chartView->retainRunningJob(this);
     }
 }
 
@@ -61,7 +60,7 @@ void AnimatedViewPortJob::stop(bool finish)
     }
     // The view lets the job go only after the current event: nothing here runs on freed memory.
     if (auto* chartView = qobject_cast<ChartViewBase*>(view())) {
-        ViewPortJobQueue::releaseRunningJob(*chartView, this);
+        chartView->releaseRunningJob(this);
     }
 }
 

@@ -24,7 +24,6 @@
 #include "ChartEngine/views/ChartViewDelegate.h"
 #include "ChartEngine/views/DataRenderer.h"
 #include "ChartEngine/views/MoveViewJob.h"
-#include "ChartEngine/views/ViewPortJobQueue.h"
 #include "ChartEngine/views/ZoomViewJob.h"
 
 #include <QPainter>
@@ -1115,9 +1114,8 @@ bool BarLineChartViewBase::gestureRecognizerShouldRecognizeSimultaneously(
 void BarLineChartViewBase::zoom(double scaleX, double scaleY, double xValue, double yValue,
                                 AxisDependency axis)
 {
-    const auto job = std::make_shared<ZoomViewJob>(viewPortHandler(), scaleX, scaleY, xValue, yValue,
-                                                   getTransformer(axis), axis, this);
-    ViewPortJobQueue::addViewportJob(*this, job);
+    addViewportJob(std::make_shared<ZoomViewJob>(viewPortHandler(), scaleX, scaleY, xValue, yValue,
+                                                 getTransformer(axis), axis, this));
 }
 
 void BarLineChartViewBase::zoomAndCenterViewAnimated(double scaleX, double scaleY, double xValue,
@@ -1126,11 +1124,10 @@ void BarLineChartViewBase::zoomAndCenterViewAnimated(double scaleX, double scale
 {
     const auto handler = viewPortHandler();
     const QPointF origin = contentTopLeftValue(axis);
-    const auto job = std::make_shared<AnimatedZoomViewJob>(
+    addViewportJob(std::make_shared<AnimatedZoomViewJob>(
         handler, getTransformer(axis), this, getAxis(axis), xAxis()->axisRange(), scaleX, scaleY,
         handler->scaleX(), handler->scaleY(), xValue, yValue, origin.x(), origin.y(), duration,
-        std::move(easing));
-    ViewPortJobQueue::addViewportJob(*this, job);
+        std::move(easing)));
 }
 
 void BarLineChartViewBase::zoomAndCenterViewAnimated(double scaleX, double scaleY, double xValue,
@@ -1223,18 +1220,17 @@ void BarLineChartViewBase::centerViewToAnimated(double xValue, double yValue, Ax
 
 void BarLineChartViewBase::addMoveJob(double xValue, double yValue, AxisDependency axis)
 {
-    const auto job = std::make_shared<MoveViewJob>(viewPortHandler(), xValue, yValue, getTransformer(axis), this);
-    ViewPortJobQueue::addViewportJob(*this, job);
+    addViewportJob(
+        std::make_shared<MoveViewJob>(viewPortHandler(), xValue, yValue, getTransformer(axis), this));
 }
 
 void BarLineChartViewBase::addAnimatedMoveJob(double xValue, double yValue, AxisDependency axis,
                                               double duration, ChartEasingFunction easing)
 {
     const QPointF origin = contentTopLeftValue(axis);
-    const auto job = std::make_shared<AnimatedMoveViewJob>(viewPortHandler(), xValue, yValue, getTransformer(axis),
-                                                           this, origin.x(), origin.y(), duration,
-                                                           std::move(easing));
-    ViewPortJobQueue::addViewportJob(*this, job);
+    addViewportJob(std::make_shared<AnimatedMoveViewJob>(viewPortHandler(), xValue, yValue,
+                                                         getTransformer(axis), this, origin.x(),
+                                                         origin.y(), duration, std::move(easing)));
 }
 
 }

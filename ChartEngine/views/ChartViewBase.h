@@ -254,9 +254,21 @@ public:
     virtual bool save(const QString& path, ImageFormat format, double compressionQuality);
 
     // --- View-port jobs ------------------------------------------------------------------------------
-    // Empties the queue of jobs that wait for the view's size, without running anything. The
-    // engine reaches the jobs themselves through ViewPortJobQueue.
+    // Runs the job at once when the handler has its size, else queues it.
+    virtual void addViewportJob(const std::shared_ptr<ViewPortJob>& job);
+    // Removes the first queued job that is this object.
+    virtual void removeViewportJob(const std::shared_ptr<ViewPortJob>& job);
+    // Empties the queue without running anything.
     virtual void clearAllViewportJobs();
+    // The jobs waiting for the view's size, first queued first.
+    QList<std::shared_ptr<ViewPortJob>> viewportJobs() const { return m_viewportJobs; }
+    // An animated job runs over many frames: the view keeps it from its start until it stops.
+    // The job hands itself over when it starts (only a job the view is running is kept; one
+    // started by someone else stays with its caller) and takes itself back when it stops; the
+    // view lets it go after the current event. The destructor stops the jobs still running,
+    // without finishing them.
+    virtual void retainRunningJob(const ViewPortJob* job);
+    virtual void releaseRunningJob(const ViewPortJob* job);
 
     // --- Deceleration of a drag -------------------------------------------------------------------
     virtual bool isDragDecelerationEnabled() const { return m_dragDecelerationEnabled; }
@@ -335,29 +347,13 @@ protected:
 
     // The delegate, when it is set and implements ChartViewDelegate.
     ChartViewDelegate* viewDelegate() const;
+    // Runs a job; while it runs it can hand itself to the view (retainRunningJob).
+    void runViewportJob(const std::shared_ptr<ViewPortJob>& job);
 
     bool offsetsCalculated() const { return m_offsetsCalculated; }
     void setOffsetsCalculated(bool calculated) { m_offsetsCalculated = calculated; }
 
 private:
-    friend class ViewPortJobQueue;
-
-    // Runs the job at once when the handler has its size, else queues it.
-    void addViewportJob(const std::shared_ptr<ViewPortJob>& job);
-    // Removes the first queued job that is this object.
-    void removeViewportJob(const std::shared_ptr<ViewPortJob>& job);
-    // The jobs waiting for the view's size, first queued first.
-    QList<std::shared_ptr<ViewPortJob>> viewportJobs() const { return m_viewportJobs; }
-    // An animated job runs over many frames: the view keeps it from its start until it stops.
-    // The job hands itself over when it starts (only a job the view is running is kept; one
-    // started by someone else stays with its caller) and takes itself back when it stops; the
-    // view lets it go after the current event. The destructor stops the jobs still running,
-    // without finishing them.
-    void retainRunningJob(const ViewPortJob* job);
-    void releaseRunningJob(const ViewPortJob* job);
-    // Runs a job; while it runs it can hand itself to the view (retainRunningJob).
-    void runViewportJob(const std::shared_ptr<ViewPortJob>& job);
-
     void drawNoDataText(QPainter& painter);
     void drawFocusIndication(QPainter& painter);
     // The data set and entry index of the first highlight; the entry index is -1 without one.

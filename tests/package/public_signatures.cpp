@@ -1,8 +1,8 @@
 // Built by scripts/check-package against the unpacked engine package alone: one call of each
 // kind of public member whose types live in headers of their own (images, the accessibility
 // label provider and elements, the replaceable renderers and highlighter, a scatter set's shape
-// renderer, the gesture recognisers). It compiles only when each of those types is complete in
-// an installed header; run offscreen, it answers 0.
+// renderer, the gesture recognisers, the view-port jobs). It compiles only when each of those
+// types is complete in an installed header; run offscreen, it answers 0.
 #include <ChartEngine/components/Highlight.h>
 #include <ChartEngine/components/Highlighter.h>
 #include <ChartEngine/components/LegendRenderer.h>
@@ -28,8 +28,11 @@
 #include <ChartEngine/views/ChartAccessibilityLabelProvider.h>
 #include <ChartEngine/views/DataRenderer.h>
 #include <ChartEngine/views/LineChartView.h>
+#include <ChartEngine/views/MoveViewJob.h>
 
 #include <QApplication>
+
+#include <cmath>
 
 namespace {
 
@@ -86,6 +89,25 @@ bool callsOnRoundViews()
     return radar.xAxisRenderer()->axis() && radar.yAxisRenderer()->axis() && points.shapeRenderer();
 }
 
+// A move the program makes waits in the view's queue until the view has its size; then x 5
+// lies at the content's left edge.
+bool callsWithJobs()
+{
+    Charts::ChartDataEntryList entries;
+    for (int x = 0; x <= 10; ++x) {
+        entries.push_back(std::make_shared<Charts::ChartDataEntry>(x, x));
+    }
+    Charts::LineChartView view;
+    view.setData(std::make_shared<Charts::LineChartData>(
+        Charts::ChartDataSetList{std::make_shared<Charts::LineChartDataSet>(entries, QStringLiteral("Set"))}));
+    view.setVisibleXRangeMaximum(4);
+    view.addViewportJob(std::make_shared<Charts::MoveViewJob>(
+        view.viewPortHandler(), 5, 0, view.getTransformer(Charts::AxisDependency::left), &view));
+    const bool queued = view.viewportJobs().size() == 1;
+    view.setFrame(QRect(0, 0, 200, 100));
+    return queued && view.viewportJobs().isEmpty() && std::abs(view.lowestVisibleX() - 5) < 1e-9;
+}
+
 }
 
 int main(int argc, char** argv)
@@ -96,5 +118,5 @@ int main(int argc, char** argv)
     Charts::LineChartView view;
     view.setData(std::make_shared<Charts::LineChartData>(
         Charts::ChartDataSetList{std::make_shared<Charts::LineChartDataSet>(entries, QStringLiteral("Set"))}));
-    return callsWithImages() && callsOnLineView(view) && callsOnRoundViews() ? 0 : 1;
+    return callsWithImages() && callsOnLineView(view) && callsOnRoundViews() && callsWithJobs() ? 0 : 1;
 }

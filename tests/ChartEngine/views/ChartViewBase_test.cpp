@@ -7,7 +7,6 @@
 #include "ChartEngine/foundation/MediaClock.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/MoveViewJob.h"
-#include "ChartEngine/views/ViewPortJobQueue.h"
 
 #include "ViewTestChart.h"
 #include "support/EventWait.h"
@@ -260,15 +259,15 @@ TEST(ChartViewBaseJobs, JobsWaitForTheFirstSizeAndRunInOrder)
         view.moveViewToX(30);
         const auto last = std::make_shared<MoveViewJob>(view.viewPortHandler(), 80, 0,
                                                         view.getTransformer(AxisDependency::left), &view);
-        ViewPortJobQueue::addViewportJob(view, last);
-        ASSERT_EQ(ViewPortJobQueue::viewportJobs(view).size(), 2);
+        view.addViewportJob(last);
+        ASSERT_EQ(view.viewportJobs().size(), 2);
         if (c.removeLast) {
-            ViewPortJobQueue::removeViewportJob(view, last);
+            view.removeViewportJob(last);
         }
 
         view.setFrame(QRect(0, 0, 300, 200));
 
-        EXPECT_TRUE(ViewPortJobQueue::viewportJobs(view).isEmpty());
+        EXPECT_TRUE(view.viewportJobs().isEmpty());
         EXPECT_DOUBLE_EQ(view.lowestVisibleX(), c.leftEdge);
         view.moveViewToX(40);
         EXPECT_DOUBLE_EQ(view.lowestVisibleX(), 40);
