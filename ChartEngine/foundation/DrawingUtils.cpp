@@ -204,9 +204,12 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
         runs.last().removeLast();
         runs.last().append(runs.takeFirst());
     }
+    // One path, as the whole polygon is one: where runs cross, a translucent pen inks once.
+    QPainterPath visible;
     for (const QList<QPointF>& run : runs) {
-        painter.drawPolyline(run.constData(), int(run.size()));
+        visible.addPolygon(QPolygonF(run));
     }
+    painter.drawPath(visible);
 }
 
 QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds)
