@@ -83,12 +83,9 @@ TEST(AxisLabelValues, CountsAreHeldToACeilingAndTheMinimumToTheMaximum)
 {
     constexpr qint64 most = std::numeric_limits<qint64>::max();
     const struct {
-        qint64 minLabels;
-        qint64 maxLabels;
-        qint64 labelCount;
+        qint64 minLabels, maxLabels, labelCount;
         bool forced;
-        qint64 heldCount;
-        qint64 valuesUpToAMillion;
+        qint64 heldCount, valuesUpToAMillion;
     } cases[] = {
         {1'000'000, 25, 6, false, 25, 26},
         {50, 10, 6, false, 10, 11},
