@@ -12,26 +12,14 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QtGui/private/qguiapplication_p.h>
 #include <algorithm>
 #include <utility>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 namespace {
 
 // Where the pickers' filter sends the events it lets through: the handler installed before it,
 // or, when there was none, Qt's bridge to the reader.
 QAccessible::UpdateHandler forwardedHandler = nullptr;
-
-void forward(QAccessibleEvent* event)
-{
-    if (forwardedHandler) {
-        forwardedHandler(event);
-    } else if (QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
-        bridge->notifyAccessibilityUpdate(event);
-    }
-}
 
 // The calendar that holds the widget, if any.
 QCalendarWidget* enclosingCalendar(QObject* object)
@@ -103,9 +91,21 @@ void BoundedDateEdit::installReaderEventFilter()
 
 void BoundedDateEdit::filterReaderEvent(QAccessibleEvent* event)
 {
-    if (!heldBack(*event)) {
-        forward(event);
+    if (heldBack(*event)) {
+        return;
     }
+    if (forwardedHandler) {
+        forwardedHandler(event);
+        return;
+    }
+    // Qt hands an event to its bridge when no handler stands in front of it: the filter steps
+    // aside while the event goes round once more. A table has followed a change of its rows
+    // before any handler saw it; on the second round it finds its cells where they are, and only
+    // the numbers of its header cells move again (the tables here hide their row headers and
+    // never add columns).
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&BoundedDateEdit::filterReaderEvent);
 }
 
 bool BoundedDateEdit::heldBack(const QAccessibleEvent& event)

@@ -6,6 +6,8 @@
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QItemSelectionModel>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -87,12 +89,14 @@ TEST_F(PickerEvents, TheKeyboardOpensTheCalendarWhichIsHeardWhileOpenAndPicksThe
         EXPECT_TRUE(heard().contains("calendar"));
         EXPECT_EQ(picker->calendarWidget()->selectedDate(), before);
 
-        // The picker follows the calendar's day as it moves, and says so once a move.
+        // The picker follows the calendar's day as it moves, and says so once a move; the day
+        // table hears of the move, which Qt tells an attached reader as the table's focus.
         auto* dayTable = picker->calendarWidget()->findChild<QAbstractItemView*>();
+        const QSignalSpy tableMoves(dayTable->selectionModel(), &QItemSelectionModel::currentChanged);
         reader.events.clear();
         QTest::keyClick(dayTable, Qt::Key_Right);
         EXPECT_EQ(picker->date(), before.addDays(1));
-        EXPECT_TRUE(heard().contains("calendar"));
+        EXPECT_FALSE(tableMoves.isEmpty());
         EXPECT_EQ(heard().filter(": "), announced());
         QTest::keyClick(dayTable, Qt::Key_Return);
         EXPECT_FALSE(popup->isVisible());
