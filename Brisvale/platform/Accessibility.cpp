@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QComboBox>
 #include <QLabel>
 #include <QWidget>
 
@@ -27,13 +26,7 @@ void nameIconButton(QAbstractButton& button, const QString& key)
 
 void nameField(QWidget& field, const QString& key)
 {
-    const QString name = Localization::text(key);
-    field.setAccessibleName(name);
-    // Qt's bridge on Linux gives a pop-up its current choice as its name, so a reader would never
-    // hear the name set here; it does speak the description.
-    if (qobject_cast<QComboBox*>(&field)) {
-        field.setAccessibleDescription(name);
-    }
+    field.setAccessibleName(Localization::text(key));
 }
 
 QLabel* captionForReader(QWidget& field, const QString& key)

@@ -13,16 +13,16 @@ namespace Accessibility {
 // tooltip, so that a reader speaks what the picture shows and a mouse user can read it.
 void nameIconButton(QAbstractButton& button, const QString& key);
 
-// A field with no visible caption: the text of the key becomes its accessible name, and a pop-up's
-// description too (a pop-up's name speaks its choice). A field with a caption is named by making the
-// caption's label its buddy instead.
+// A field with no visible caption: the text of the key becomes its accessible name (a pop-up that
+// speaks its choice, PopUpAccessible, takes it as its caption). A field with a caption is named by
+// making the caption's label its buddy instead.
 void nameField(QWidget& field, const QString& key);
 
 // A field that shows no caption of its own but needs one for a reader: a hidden label, the field's
 // sibling, whose buddy is the field, carries the key's text, so that a reader speaks it as the
-// field's label (on Linux a pop-up's name is its current choice); the text is the field's
-// accessible name too. The page looks as it did. The field must have its parent already; a layout
-// that takes the field takes the caption too, so that the two stay siblings.
+// field's label; the text is the field's accessible name too (a pop-up that speaks its choice
+// takes it as its caption). The page looks as it did. The field must have its parent already; a
+// layout that takes the field takes the caption too, so that the two stay siblings.
 QLabel* captionForReader(QWidget& field, const QString& key);
 
 // The first control of a page that the Tab key reaches (visible, enabled, taking Tab focus), in

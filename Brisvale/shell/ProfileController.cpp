@@ -7,6 +7,7 @@
 #include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/PopUpAccessible.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/records/RenewProcess.h"
@@ -171,6 +172,7 @@ QWidget* ProfileController::buildInfoBox()
     for (const Gender_DB& row : genderTable()) {
         GenderPopUp->addItem(Localization::text(row.i18nKey));
     }
+    PopUpAccessible::speakChoice(*GenderPopUp);
     BirthDatePicker = named(new BoundedDateEdit, "BirthDatePicker");
     BirthDatePicker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     BirthDatePicker->setMaximumDateTime(AppClock::now());

@@ -927,6 +927,10 @@
         <source>Time of day</source>
         <translation>Time of day</translation>
     </message>
+    <message id="PopUpAccessible_Name">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
     <message id="TableController_DeleteReading">
         <source>Delete this reading</source>
         <translation>Delete this reading</translation>
