@@ -1,9 +1,38 @@
 #include "Brisvale/shell/MyNSTableRowView.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPainterPath>
+
+namespace {
+
+// Turns Ctrl+Tab and Ctrl+Shift+Tab on a table into Tab and Shift+Tab, which leave it.
+class TabLeavesTable : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const bool tab = press->key() == Qt::Key_Tab || press->key() == Qt::Key_Backtab;
+        if (!tab || !press->modifiers().testFlag(Qt::ControlModifier)) {
+            return false;
+        }
+        const Qt::KeyboardModifiers shift = press->modifiers() & Qt::ShiftModifier;
+        QKeyEvent plain(QEvent::KeyPress, shift ? Qt::Key_Backtab : Qt::Key_Tab, shift);
+        QCoreApplication::sendEvent(watched, &plain);
+        return true;
+    }
+};
+
+}
 
 MyNSTableRowView::MyNSTableRowView(QObject* parent) : QStyledItemDelegate(parent) {}
 
@@ -16,6 +45,8 @@ MyNSTableRowView* MyNSTableRowView::install(QAbstractItemView& table)
         palette.setColor(group, QPalette::Highlight, Qt::transparent);
     }
     table.setPalette(palette);
+    table.setTabKeyNavigation(false);
+    table.installEventFilter(new TabLeavesTable(&table));
     return rowView;
 }
 

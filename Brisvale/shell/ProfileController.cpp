@@ -18,6 +18,7 @@
 #include "Brisvale/reports/BackupProcess.h"
 #include "Brisvale/shell/BodyMeasures.h"
 #include "Brisvale/shell/CreateUserController.h"
+#include "Brisvale/shell/CurrentUserRow.h"
 #include "Brisvale/shell/StoreFailure.h"
 #include "Brisvale/shell/UserListController.h"
 
@@ -371,6 +372,10 @@ void ProfileController::loadProfile(const ProfilePtr& profile, bool renew)
     }
     showProfileFields(profile);
     UserDefaultHelper::setEmail(profile->email);
+    // The focus comes back to the Switch Profile button after a switch: a reader hears there
+    // which profile is now the current one.
+    UserListBtn->setAccessibleDescription(
+        Localization::text(QStringLiteral("ProfileController_CurrentProfile")).arg(spokenUserRow(*profile)));
     if (renew) {
         RenewProcess::renewDateLimits(viewWillFlag, profile);
     }

@@ -2,9 +2,13 @@
 
 #include "support/QtPrinters.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,4 +85,42 @@ TEST(MyNSTableRowView, ATableDrawsItsSelectedRowThisWayAndOthersPlain)
     rowView->setSelectionHighlightStyle(Style::none);
     const QImage unmarked = table.viewport()->grab().toImage();
     EXPECT_EQ(unmarked.pixelColor(selected.center()), unmarked.pixelColor(plain.center()));
+}
+
+// Tab, Shift+Tab and Ctrl+Tab leave a user table as they leave any control; Tab went from row to
+// row inside it, so the buttons after it were out of reach by keyboard.
+TEST(MyNSTableRowView, TabShiftTabAndCtrlTabLeaveTheTable)
+{
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* reached;
+    } cases[] = {
+        {Qt::Key_Tab, Qt::NoModifier, "after"},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "before"},
+        {Qt::Key_Tab, Qt::ControlModifier, "after"},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "before"},
+    };
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* before = new QPushButton(QStringLiteral("before"));
+    auto* table = new QTableWidget(2, 1);
+    auto* after = new QPushButton(QStringLiteral("after"));
+    before->setObjectName(QStringLiteral("before"));
+    after->setObjectName(QStringLiteral("after"));
+    for (QWidget* widget : std::initializer_list<QWidget*>{before, table, after}) {
+        layout->addWidget(widget);
+    }
+    MyNSTableRowView::install(*table);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.reached);
+        table->setFocus();
+        table->setCurrentCell(0, 0);
+        QTest::keyClick(table, test.key, test.modifiers);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(test.reached));
+    }
 }

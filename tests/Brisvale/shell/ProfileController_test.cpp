@@ -11,6 +11,7 @@
 #include "ShellTestSupport.h"
 #include "support/GermanLocale.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -752,4 +753,24 @@ TEST_F(ProfilePage, TheBirthDateCalendarOpensFromTheKeyboard)
     QWidget* popup = birthPicker()->calendarWidget()->window();
     EXPECT_TRUE(popup->isVisible());
     popup->hide();
+}
+
+// After a switch the focus comes back to the Switch Profile button, which names the profile now
+// current for a reader; nothing said which profile was chosen before.
+TEST_F(ProfilePage, TheSwitchProfileButtonNamesTheCurrentProfileForAReader)
+{
+    showCurrentUser({ann, QStringLiteral("Ann")});
+    const struct {
+        TestProfile profile;
+        const char* spoken;
+    } cases[] = {
+        {{QStringLiteral("bo@x"), QStringLiteral("Bo")}, "Current profile: Bo, bo@x"},
+        {{QStringLiteral("cy@x"), QStringLiteral("")}, "Current profile: cy@x"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.spoken);
+        page->userDidSelect(saveProfile(test.profile), true);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button("UserListBtn"))->text(QAccessible::Description),
+                  QLatin1String(test.spoken));
+    }
 }
