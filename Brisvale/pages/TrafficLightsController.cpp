@@ -98,6 +98,7 @@ void TrafficLightsController::buildContent()
     valueFont.setBold(true);
     BestValueTextField->setFont(valueFont);
     BestValue_Lab->setBuddy(BestValueTextField);
+    Accessibility::describeByText(*BestValueTextField);
     connect(BestValueTextField, &QLineEdit::textChanged, this, [this] {
         previewZones();
         showConfirmText();

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace Accessibility {
@@ -14,6 +15,8 @@ namespace {
 // Where a greyed control keeps its own tooltip and description while the reason stands in them.
 const char* const ownToolTip = "ownToolTip";
 const char* const ownDescription = "ownDescription";
+// Set on a field whose description follows its text.
+const char* const describedByText = "describedByText";
 
 }
 
@@ -78,6 +81,23 @@ void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey)
         control.setAccessibleDescription(reason);
     }
     control.setEnabled(enabled);
+}
+
+void describeByText(QLineEdit& field)
+{
+    const auto describe = [&field] {
+        const bool greyed = field.property(ownToolTip).isValid();
+        if (greyed) {
+            field.setProperty(ownDescription, field.text());
+        } else {
+            field.setAccessibleDescription(field.text());
+        }
+    };
+    describe();
+    if (!field.property(describedByText).isValid()) {
+        field.setProperty(describedByText, true);
+        QObject::connect(&field, &QLineEdit::textChanged, &field, describe);
+    }
 }
 
 void announceValue(QWidget& control, const QString& before, const QString& now)

@@ -1,6 +1,7 @@
 #include "Brisvale/shell/ProfileController.h"
 
 #include "Brisvale/pages/BoundedDateEdit.h"
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
@@ -194,8 +195,14 @@ QWidget* ProfileController::buildInfoBox()
         grid->addWidget(caption, row, 0);
         grid->addWidget(field, row, 1, Qt::AlignLeft);
     }
-    HeightLab->setBuddy(HeightField);
-    WeightLab->setBuddy(WeightField);
+    // A reader hears a height or weight with its unit, which labels the field too, and with its
+    // value in full.
+    for (const auto& [caption, unit, field] : {std::tuple{HeightLab, HeightUnitLab, HeightField},
+                                              std::tuple{WeightLab, WeightUnitLab, WeightField}}) {
+        caption->setBuddy(field);
+        unit->setBuddy(field);
+        Accessibility::describeByText(*field);
+    }
     grid->addWidget(HeightLab, 4, 0);
     grid->addLayout(measureRow(HeightField, HeightUnitLab, HeightHintLab), 4, 1);
     grid->addWidget(WeightLab, 5, 0);
@@ -423,6 +430,9 @@ void ProfileController::showProfileFields(const ProfilePtr& profile)
     shownUnit = unit.id;
     HeightField->setText(BodyMeasures::heightText(profile->height, unit.id));
     WeightField->setText(BodyMeasures::weightText(profile->weight));
+    // Set quietly, so that no edit is counted: a reader's description follows by hand.
+    Accessibility::describeByText(*HeightField);
+    Accessibility::describeByText(*WeightField);
     updateMeasureHints();
 }
 
