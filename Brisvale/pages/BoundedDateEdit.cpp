@@ -1,6 +1,8 @@
 #include "Brisvale/pages/BoundedDateEdit.h"
 
 #include "Brisvale/platform/Accessibility.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/ReaderNotice.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -134,6 +136,37 @@ void BoundedDateEdit::quietenHiddenCalendar()
     }
     calendar->window()->installEventFilter(this);
     setCalendarTableListening(false);
+    nameCalendarMonth(calendar->yearShown(), calendar->monthShown());
+    connect(calendar, &QCalendarWidget::currentPageChanged, this, &BoundedDateEdit::nameCalendarMonth);
+}
+
+void BoundedDateEdit::nameCalendarMonth(int year, int month)
+{
+    // A day reads as its number alone: the table it lies in says the month and the year, which a
+    // reader speaks as the focus enters the table, as the calendar opens.
+    const QString name = Localization::text(QStringLiteral("BoundedDateEdit_CalendarMonth"))
+                             .arg(calendarTable->locale().standaloneMonthName(month), QString::number(year));
+    if (name == calendarTable->accessibleName()) {
+        return;
+    }
+    calendarTable->setAccessibleName(name);
+    // A new month in the open calendar is announced with the day now chosen, once the table has
+    // told of that day (its news would cut the announcement short).
+    if (calendarTable->isVisible()) {
+        QMetaObject::invokeMethod(this, &BoundedDateEdit::announceCalendarDay, Qt::QueuedConnection);
+    }
+}
+
+void BoundedDateEdit::announceCalendarDay()
+{
+    QCalendarWidget* calendar = calendarWidget();
+    if (!calendar->isVisible()) {
+        return;
+    }
+    if (!calendarNotice) {
+        calendarNotice = new ReaderNotice(calendar);
+    }
+    calendarNotice->announce(calendar->locale().toString(calendar->selectedDate(), QLocale::LongFormat));
 }
 
 void BoundedDateEdit::setCalendarTableListening(bool listening)
@@ -152,6 +185,10 @@ bool BoundedDateEdit::eventFilter(QObject* watched, QEvent* event)
             setCalendarTableListening(true);
         } else if (event->type() == QEvent::Hide) {
             setCalendarTableListening(false);
+            // An announcement made stays unsaid when the calendar opens again.
+            if (calendarNotice) {
+                calendarNotice->hide();
+            }
         }
     }
     return QDateEdit::eventFilter(watched, event);

@@ -935,6 +935,10 @@
         <source>Time of day</source>
         <translation>Time of day</translation>
     </message>
+    <message id="BoundedDateEdit_CalendarMonth">
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
     <message id="PopUpAccessible_Name">
         <source>%1, %2</source>
         <translation>%1, %2</translation>
