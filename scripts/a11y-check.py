@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """Drives Brisvale through its accessibility tree, as a screen reader's user would reach it, and
-checks what the PEF chart and the Data page's filters tell a reader.
+checks what the PEF chart, the Data page's filters and the Switch Profile sheet tell a reader.
 
 Run by scripts/a11y-check inside a private session bus with the accessibility bus, the
 application started on a fresh data folder with the sample meter: a11y-check.py <application pid>
 
 It chooses the region, creates a profile, downloads the sample meter's readings, opens the Data
 page's PEF chart and reads the chart's name, its summary and its points' names, then the names of
-the page's filter pop-ups (caption and choice), before and after the time of day changes. Every step waits for what it needs (polling, up to A11Y_CHECK_TIMEOUT
-seconds, 120 by default). Exits with 1 and a message naming what was missing."""
+the page's filter pop-ups (caption and choice), before and after the time of day changes; last it
+makes a second profile and reads the rows of the Switch Profile sheet. Every step waits for what
+it needs (polling, up to A11Y_CHECK_TIMEOUT seconds, 120 by default). Exits with 1 and a message
+naming what was missing."""
 
 import os
 import re
@@ -264,6 +266,37 @@ def check_filter_popups(driver):
           f'changed, "{after}"')
 
 
+SECOND_PROFILE = ("b11y@example.com", "Bo")
+
+
+def check_switch_profile_rows(driver):
+    """The Switch Profile sheet's rows speak each profile's name and e-mail: a second profile is
+    made, the sheet opened and its rows read, and the current profile kept."""
+    driver.press_button("Profile")
+    email, name = SECOND_PROFILE
+    driver.press_button("New Profile")
+    _, field = driver.wait_for("the new profile's e-mail field", lambda: first_dialog_with(driver, "text"))
+    driver.type_into(field, email)
+    driver.press_button("Create Profile")
+    name_field = driver.wait_for("the second profile's name field",
+                                 lambda: not driver.dialogs() and (driver.shown("text") + [None, None])[1])
+    driver.type_into(name_field, name)
+    driver.press_button("Save")
+    driver.press_button("Yes")
+    driver.wait_for("the saved second profile", lambda: not driver.dialogs())
+    driver.press_button("Switch Profile")
+    sheet = driver.wait_for("the Switch Profile sheet", lambda: (driver.dialogs() or [None])[0])
+    wanted = [f"Ann, {EMAIL}", f"{name}, {email}"]
+    rows = driver.wait_for("the Switch Profile rows' names",
+                           lambda: [cell.name for cell in driver.walk(sheet) if cell.getRoleName() == "table cell"
+                                    and cell.name] or None)
+    if sorted(rows) != sorted(wanted):
+        fail(f"the Switch Profile rows read {rows}, not {wanted}")
+    driver.press_button("Select", sheet)
+    driver.wait_for("the Switch Profile sheet to close", lambda: sheet not in driver.dialogs())
+    print(f"a11y-check: the Switch Profile rows read {', '.join(repr(row) for row in rows)}")
+
+
 def main():
     driver = Driver(int(sys.argv[1]))
     try:
@@ -271,6 +304,7 @@ def main():
         sync(driver)
         check_chart(driver, open_pef_chart(driver))
         check_filter_popups(driver)
+        check_switch_profile_rows(driver)
     except CheckFailed as error:
         print(f"a11y-check: {error}", file=sys.stderr)
         return 1
