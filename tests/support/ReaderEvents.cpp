@@ -15,11 +15,22 @@ QAccessible::UpdateHandler installedHandler()
     return handler;
 }
 
+class ReaderBridge;
+
+// Qt keeps the bridge until it cleans up the platform's accessibility, which it does not do at
+// the program's end: a bridge left then goes with the program's other objects.
+ReaderBridge* madeBridge = nullptr;
+
 class ReaderBridge : public QAccessibleBridge {
 public:
+    ~ReaderBridge() override { madeBridge = nullptr; }
     void setRootObject(QAccessibleInterface* /*root*/) override {}
     void notifyAccessibilityUpdate(QAccessibleEvent* event) override { ReaderEvents::receive(event); }
 };
+
+struct LeftOverBridge {
+    ~LeftOverBridge() { delete madeBridge; }
+} leftOverBridge;
 
 }
 
@@ -29,7 +40,11 @@ class ReaderBridgePlugin : public QAccessibleBridgePlugin {
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "ReaderBridge.json")
 
 public:
-    QAccessibleBridge* create(const QString& /*key*/) override { return new ReaderBridge; }
+    QAccessibleBridge* create(const QString& /*key*/) override
+    {
+        madeBridge = new ReaderBridge;
+        return madeBridge;
+    }
 };
 
 Q_IMPORT_PLUGIN(ReaderBridgePlugin)
@@ -80,7 +95,8 @@ void ReaderEvents::record(QAccessibleEvent& event)
     } else if (event.type() == QAccessible::TextUpdated) {
         value = static_cast<QAccessibleTextUpdateEvent&>(event).textInserted();
     }
-    events.append({event.type(), event.object(), value});
+    QAccessibleInterface* element = event.type() == QAccessible::ObjectDestroyed ? nullptr : event.accessibleInterface();
+    events.append({event.type(), event.object(), value, element ? element->text(QAccessible::Name) : QString()});
 }
 
 #include "ReaderEvents.moc"

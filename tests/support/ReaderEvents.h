@@ -20,6 +20,7 @@ public:
         QAccessible::Event type;
         QPointer<QObject> object;
         QString value; // the new value of a value change, as text, or the new text of a text change
+        QString name;  // the accessible name of what the event is about, as it was then
     };
 
     ReaderEvents();
