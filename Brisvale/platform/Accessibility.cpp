@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 
 namespace Accessibility {
@@ -83,14 +84,17 @@ void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey)
     control.setEnabled(enabled);
 }
 
-void describeByText(QLineEdit& field)
+void describeByText(QLineEdit& field, const QLabel* unit)
 {
-    const auto describe = [&field] {
+    const auto describe = [&field, unit = QPointer<const QLabel>(unit)] {
+        const QString text = unit && !field.text().isEmpty()
+                                 ? QStringLiteral("%1 %2").arg(field.text(), unit->text())
+                                 : field.text();
         const bool greyed = field.property(ownToolTip).isValid();
         if (greyed) {
-            field.setProperty(ownDescription, field.text());
+            field.setProperty(ownDescription, text);
         } else {
-            field.setAccessibleDescription(field.text());
+            field.setAccessibleDescription(text);
         }
     };
     describe();

@@ -39,12 +39,13 @@ void focusFirstControl(const QWidget& page);
 // gets back the tooltip and the description it had before it was greyed.
 void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey);
 
-// A number field's text is its accessible description too, kept as the text changes: Qt reads a
-// field one character short as it takes the focus ("46" for 467), and a reader speaks the
-// description after it. While the field is greyed with a reason (enableOrSayWhy) the reason
-// stays, and the text is the description again once it is usable. A text set while the field's
-// signals are blocked reaches the description when this is called again.
-void describeByText(QLineEdit& field);
+// A number field's text, followed by the text of its unit's label when it has one ("180 cm"), is
+// its accessible description too, kept as the text changes: Qt reads a field one character short
+// as it takes the focus ("46" for 467), and a reader speaks the description after it, where the
+// unit is heard as well. While the field is greyed with a reason (enableOrSayWhy) the reason
+// stays, and the text is the description again once it is usable. A text or unit set while the
+// field's signals are blocked reaches the description when this is called again.
+void describeByText(QLineEdit& field, const QLabel* unit = nullptr);
 
 // Tells a screen reader that the control's value, shown as the text `before`, is now shown as
 // `now`: as a value change carrying the text, and as the control's text replaced, which a reader's

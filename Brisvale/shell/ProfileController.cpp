@@ -195,14 +195,11 @@ QWidget* ProfileController::buildInfoBox()
         grid->addWidget(caption, row, 0);
         grid->addWidget(field, row, 1, Qt::AlignLeft);
     }
-    // A reader hears a height or weight with its unit, which labels the field too, and with its
-    // value in full.
-    for (const auto& [caption, unit, field] : {std::tuple{HeightLab, HeightUnitLab, HeightField},
-                                              std::tuple{WeightLab, WeightUnitLab, WeightField}}) {
-        caption->setBuddy(field);
-        unit->setBuddy(field);
-        Accessibility::describeByText(*field);
-    }
+    HeightLab->setBuddy(HeightField);
+    WeightLab->setBuddy(WeightField);
+    // A reader hears a height or weight in full, with its unit.
+    Accessibility::describeByText(*HeightField, HeightUnitLab);
+    Accessibility::describeByText(*WeightField, WeightUnitLab);
     grid->addWidget(HeightLab, 4, 0);
     grid->addLayout(measureRow(HeightField, HeightUnitLab, HeightHintLab), 4, 1);
     grid->addWidget(WeightLab, 5, 0);
@@ -431,8 +428,8 @@ void ProfileController::showProfileFields(const ProfilePtr& profile)
     HeightField->setText(BodyMeasures::heightText(profile->height, unit.id));
     WeightField->setText(BodyMeasures::weightText(profile->weight));
     // Set quietly, so that no edit is counted: a reader's description follows by hand.
-    Accessibility::describeByText(*HeightField);
-    Accessibility::describeByText(*WeightField);
+    Accessibility::describeByText(*HeightField, HeightUnitLab);
+    Accessibility::describeByText(*WeightField, WeightUnitLab);
     updateMeasureHints();
 }
 
