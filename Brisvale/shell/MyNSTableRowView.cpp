@@ -1,22 +1,31 @@
 #include "Brisvale/shell/MyNSTableRowView.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPainterPath>
+#include <QPointer>
 
 namespace {
 
-// Turns Ctrl+Tab and Ctrl+Shift+Tab on a table into Tab and Shift+Tab, which leave it.
-class TabLeavesTable : public QObject {
+// The keyboard's way through a user table: Ctrl+Tab and Ctrl+Shift+Tab become Tab and Shift+Tab,
+// which leave it, and a table that takes the focus tells a reader its current row, which Qt's
+// reader hears of only when the row changes.
+class UserTableKeys : public QObject {
 public:
-    using QObject::QObject;
+    explicit UserTableKeys(QAbstractItemView& table) : QObject(&table), table(&table) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::FocusIn) {
+            // After Qt has told of the table itself taking the focus.
+            QMetaObject::invokeMethod(this, &UserTableKeys::tellCurrentRow, Qt::QueuedConnection);
+            return false;
+        }
         if (event->type() != QEvent::KeyPress) {
             return false;
         }
@@ -30,6 +39,22 @@ protected:
         QCoreApplication::sendEvent(watched, &plain);
         return true;
     }
+
+private:
+    void tellCurrentRow()
+    {
+        const QModelIndex current = table ? table->currentIndex() : QModelIndex();
+        if (!current.isValid() || !table->hasFocus()) {
+            return;
+        }
+        QAccessibleInterface* element = QAccessible::queryAccessibleInterface(table);
+        QAccessibleInterface* cell = element->tableInterface()->cellAt(current.row(), current.column());
+        QAccessibleEvent focus(table, QAccessible::Focus);
+        focus.setChild(element->indexOfChild(cell));
+        QAccessible::updateAccessibility(&focus);
+    }
+
+    QPointer<QAbstractItemView> table;
 };
 
 }
@@ -46,7 +71,7 @@ MyNSTableRowView* MyNSTableRowView::install(QAbstractItemView& table)
     }
     table.setPalette(palette);
     table.setTabKeyNavigation(false);
-    table.installEventFilter(new TabLeavesTable(&table));
+    table.installEventFilter(new UserTableKeys(table));
     return rowView;
 }
 

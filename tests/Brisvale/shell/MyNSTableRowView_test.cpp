@@ -1,6 +1,7 @@
 #include "Brisvale/shell/MyNSTableRowView.h"
 
 #include "support/QtPrinters.h"
+#include "support/ReaderEvents.h"
 
 #include <QApplication>
 #include <QImage>
@@ -122,5 +123,42 @@ TEST(MyNSTableRowView, TabShiftTabAndCtrlTabLeaveTheTable)
         QTest::keyClick(table, test.key, test.modifiers);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(test.reached));
+    }
+}
+
+// A user table that takes the focus tells a reader its current row: Qt told of the table alone,
+// and a reader heard no row until the current one changed, never with a single profile.
+TEST(MyNSTableRowView, ATableTakingTheFocusTellsAReaderItsCurrentRow)
+{
+    const struct {
+        int current; // none when -1
+        QStringList heard;
+    } cases[] = {{0, {"Ann, ann@x"}}, {1, {"Bo, bo@x"}}, {-1, {}}};
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* before = new QPushButton(QStringLiteral("before"));
+    auto* table = new QTableWidget(2, 1);
+    layout->addWidget(before);
+    layout->addWidget(table);
+    MyNSTableRowView::install(*table);
+    table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Ann, ann@x")));
+    table->setItem(1, 0, new QTableWidgetItem(QStringLiteral("Bo, bo@x")));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.current);
+        before->setFocus();
+        table->setCurrentCell(test.current, 0);
+        ReaderEvents reader;
+        table->setFocus(Qt::TabFocusReason);
+        QCoreApplication::sendPostedEvents();
+        QStringList heard;
+        for (const ReaderEvents::Event& event : reader.ofType(QAccessible::Focus)) {
+            if (event.object == table && event.name != table->accessibleName()) {
+                heard << event.name;
+            }
+        }
+        EXPECT_EQ(heard, test.heard);
     }
 }
