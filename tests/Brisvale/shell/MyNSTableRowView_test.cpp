@@ -88,9 +88,34 @@ TEST(MyNSTableRowView, ATableDrawsItsSelectedRowThisWayAndOthersPlain)
     EXPECT_EQ(unmarked.pixelColor(selected.center()), unmarked.pixelColor(plain.center()));
 }
 
+// A user table of two rows between two buttons, in an active window, as the sheets show it.
+class UserTableWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto* layout = new QVBoxLayout(&window);
+        before->setObjectName(QStringLiteral("before"));
+        after->setObjectName(QStringLiteral("after"));
+        for (QWidget* widget : std::initializer_list<QWidget*>{before, table, after}) {
+            layout->addWidget(widget);
+        }
+        MyNSTableRowView::install(*table);
+        table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Ann, ann@x")));
+        table->setItem(1, 0, new QTableWidgetItem(QStringLiteral("Bo, bo@x")));
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QWidget window;
+    QPushButton* before = new QPushButton(QStringLiteral("before"));
+    QTableWidget* table = new QTableWidget(2, 1);
+    QPushButton* after = new QPushButton(QStringLiteral("after"));
+};
+
 // Tab, Shift+Tab and Ctrl+Tab leave a user table as they leave any control; Tab went from row to
 // row inside it, so the buttons after it were out of reach by keyboard.
-TEST(MyNSTableRowView, TabShiftTabAndCtrlTabLeaveTheTable)
+TEST_F(UserTableWindow, TabShiftTabAndCtrlTabLeaveTheTable)
 {
     const struct {
         Qt::Key key;
@@ -102,20 +127,6 @@ TEST(MyNSTableRowView, TabShiftTabAndCtrlTabLeaveTheTable)
         {Qt::Key_Tab, Qt::ControlModifier, "after"},
         {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "before"},
     };
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* before = new QPushButton(QStringLiteral("before"));
-    auto* table = new QTableWidget(2, 1);
-    auto* after = new QPushButton(QStringLiteral("after"));
-    before->setObjectName(QStringLiteral("before"));
-    after->setObjectName(QStringLiteral("after"));
-    for (QWidget* widget : std::initializer_list<QWidget*>{before, table, after}) {
-        layout->addWidget(widget);
-    }
-    MyNSTableRowView::install(*table);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     for (const auto& test : cases) {
         SCOPED_TRACE(test.reached);
         table->setFocus();
@@ -128,24 +139,12 @@ TEST(MyNSTableRowView, TabShiftTabAndCtrlTabLeaveTheTable)
 
 // A user table that takes the focus tells a reader its current row: Qt told of the table alone,
 // and a reader heard no row until the current one changed, never with a single profile.
-TEST(MyNSTableRowView, ATableTakingTheFocusTellsAReaderItsCurrentRow)
+TEST_F(UserTableWindow, ATableTakingTheFocusTellsAReaderItsCurrentRow)
 {
     const struct {
         int current; // none when -1
         QStringList heard;
     } cases[] = {{0, {"Ann, ann@x"}}, {1, {"Bo, bo@x"}}, {-1, {}}};
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* before = new QPushButton(QStringLiteral("before"));
-    auto* table = new QTableWidget(2, 1);
-    layout->addWidget(before);
-    layout->addWidget(table);
-    MyNSTableRowView::install(*table);
-    table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Ann, ann@x")));
-    table->setItem(1, 0, new QTableWidgetItem(QStringLiteral("Bo, bo@x")));
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     for (const auto& test : cases) {
         SCOPED_TRACE(test.current);
         before->setFocus();
