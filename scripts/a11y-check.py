@@ -1,16 +1,19 @@
 #!/usr/bin/python3
 """Drives Brisvale through its accessibility tree, as a screen reader's user would reach it, and
-checks what the PEF chart, the Data page's filters and the Overview's figures tell a reader.
+checks what the PEF chart, the Data page's filters, the Overview's figures and the Switch Profile
+sheet tell a reader.
 
 Run by scripts/a11y-check inside a private session bus with the accessibility bus, the
 application started on a fresh data folder with the sample meter: a11y-check.py <application pid>
 
 It chooses the region, creates a profile, downloads the sample meter's readings, opens the Data
 page's PEF chart and reads the chart's name, its summary, its points' names and positions (the
-items are the readings alone, in order), then the labels of the page's filter pop-ups, then the
-Overview's figures and its Insight card's, each heard with its caption and its value (or, for a
-"–", the reason as well). Every step waits for what it needs (polling, up to A11Y_CHECK_TIMEOUT
-seconds, 120 by default). Exits with 1 and a message naming what was missing."""
+items are the readings alone, in order), then the names of the page's filter pop-ups (caption and
+choice), before and after the time of day changes, then the Overview's figures and its Insight
+card's, each heard with its caption and its value (or, for a "–", the reason as well); last it makes
+a second profile and reads the rows of the Switch Profile sheet. Every step waits for what it needs
+(polling, up to A11Y_CHECK_TIMEOUT seconds, 120 by default). Exits with 1 and a message naming what
+was missing."""
 
 import os
 import re
@@ -252,25 +255,66 @@ def check_positions(chart, readings):
             fail(f"the PEF chart's item {i + 1} is a {child.getRoleName()} at index {child.getIndexInParent()}")
 
 
-FILTER_LABELS = ("Date range", "Time of day")
+FILTER_CAPTIONS = ("Date range", "Time of day")
 
 
-def labels_of(node):
-    """The names of the elements that label the node, as a reader finds them."""
-    names = []
-    for relation in node.getRelationSet():
-        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
-            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
-    return names
+def popup_named(driver, caption):
+    """The showing pop-up whose name starts with its caption, as a reader speaks it."""
+    return ([popup for popup in driver.shown("combo box") if popup.name.startswith(caption + ", ")] or [None])[0]
 
 
-def check_filter_labels(driver):
-    """The Data page's filter pop-ups are labelled for a reader; a pop-up's own name is its choice."""
-    labelled = [name for popup in driver.shown("combo box") for name in labels_of(popup)]
-    missing = [label for label in FILTER_LABELS if label not in labelled]
-    if missing:
-        fail(f"no showing pop-up is labelled {missing}; the pop-ups' labels: {labelled}")
-    print(f"a11y-check: the filter pop-ups are labelled {', '.join(FILTER_LABELS)}")
+def check_filter_popups(driver):
+    """The Data page's filter pop-ups speak their caption and their choice; after a change of the
+    time of day, the name carries the new choice."""
+    for caption in FILTER_CAPTIONS:
+        driver.wait_for(f'a showing pop-up named "{caption}, <its choice>"', lambda: popup_named(driver, caption))
+    popup = popup_named(driver, "Time of day")
+    before = popup.name
+    value = popup.queryValue()
+    original = value.currentValue
+    choice = value.currentValue + 1 if value.currentValue < value.maximumValue else value.minimumValue
+    value.currentValue = choice
+    after = driver.wait_for("the time of day's new choice in its name",
+                            lambda: popup.name if popup.name != before else None)
+    if not after.startswith("Time of day, "):
+        fail(f"the time of day pop-up reads {after!r} after a change")
+    # The whole day again, so the figures read later cover every reading.
+    value.currentValue = original
+    driver.wait_for("the time of day's first choice back in its name",
+                    lambda: popup.name if popup.name == before else None)
+    print(f'a11y-check: the filter pop-ups read "{popup_named(driver, "Date range").name}" and "{before}"; '
+          f'changed, "{after}"')
+
+
+SECOND_PROFILE = ("b11y@example.com", "Bo")
+
+
+def check_switch_profile_rows(driver):
+    """The Switch Profile sheet's rows speak each profile's name and e-mail: a second profile is
+    made, the sheet opened and its rows read, and the current profile kept."""
+    driver.press_button("Profile")
+    email, name = SECOND_PROFILE
+    driver.press_button("New Profile")
+    _, field = driver.wait_for("the new profile's e-mail field", lambda: first_dialog_with(driver, "text"))
+    driver.type_into(field, email)
+    driver.press_button("Create Profile")
+    name_field = driver.wait_for("the second profile's name field",
+                                 lambda: not driver.dialogs() and (driver.shown("text") + [None, None])[1])
+    driver.type_into(name_field, name)
+    driver.press_button("Save")
+    driver.press_button("Yes")
+    driver.wait_for("the saved second profile", lambda: not driver.dialogs())
+    driver.press_button("Switch Profile")
+    sheet = driver.wait_for("the Switch Profile sheet", lambda: (driver.dialogs() or [None])[0])
+    wanted = [f"Ann, {EMAIL}", f"{name}, {email}"]
+    rows = driver.wait_for("the Switch Profile rows' names",
+                           lambda: [cell.name for cell in driver.walk(sheet) if cell.getRoleName() == "table cell"
+                                    and cell.name] or None)
+    if sorted(rows) != sorted(wanted):
+        fail(f"the Switch Profile rows read {rows}, not {wanted}")
+    driver.press_button("Select", sheet)
+    driver.wait_for("the Switch Profile sheet to close", lambda: sheet not in driver.dialogs())
+    print(f"a11y-check: the Switch Profile rows read {', '.join(repr(row) for row in rows)}")
 
 
 # What a reader hears of the Overview's figures: the caption, then the value with its unit; a figure
@@ -323,8 +367,9 @@ def main():
         create_profile(driver)
         sync(driver)
         check_chart(driver, open_pef_chart(driver))
-        check_filter_labels(driver)
+        check_filter_popups(driver)
         check_overview_figures(driver)
+        check_switch_profile_rows(driver)
     except CheckFailed as error:
         print(f"a11y-check: {error}", file=sys.stderr)
         return 1

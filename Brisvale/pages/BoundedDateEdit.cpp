@@ -1,6 +1,8 @@
 #include "Brisvale/pages/BoundedDateEdit.h"
 
 #include "Brisvale/platform/Accessibility.h"
+#include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/ReaderNotice.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -12,26 +14,14 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QtGui/private/qguiapplication_p.h>
 #include <algorithm>
 #include <utility>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 namespace {
 
 // Where the pickers' filter sends the events it lets through: the handler installed before it,
 // or, when there was none, Qt's bridge to the reader.
 QAccessible::UpdateHandler forwardedHandler = nullptr;
-
-void forward(QAccessibleEvent* event)
-{
-    if (forwardedHandler) {
-        forwardedHandler(event);
-    } else if (QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
-        bridge->notifyAccessibilityUpdate(event);
-    }
-}
 
 // The calendar that holds the widget, if any.
 QCalendarWidget* enclosingCalendar(QObject* object)
@@ -103,9 +93,21 @@ void BoundedDateEdit::installReaderEventFilter()
 
 void BoundedDateEdit::filterReaderEvent(QAccessibleEvent* event)
 {
-    if (!heldBack(*event)) {
-        forward(event);
+    if (heldBack(*event)) {
+        return;
     }
+    if (forwardedHandler) {
+        forwardedHandler(event);
+        return;
+    }
+    // Qt hands an event to its bridge when no handler stands in front of it: the filter steps
+    // aside while the event goes round once more. A table has followed a change of its rows
+    // before any handler saw it; on the second round it finds its cells where they are, and only
+    // the numbers of its header cells move again (the tables here hide their row headers and
+    // never add columns).
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&BoundedDateEdit::filterReaderEvent);
 }
 
 bool BoundedDateEdit::heldBack(const QAccessibleEvent& event)
@@ -134,6 +136,37 @@ void BoundedDateEdit::quietenHiddenCalendar()
     }
     calendar->window()->installEventFilter(this);
     setCalendarTableListening(false);
+    nameCalendarMonth(calendar->yearShown(), calendar->monthShown());
+    connect(calendar, &QCalendarWidget::currentPageChanged, this, &BoundedDateEdit::nameCalendarMonth);
+}
+
+void BoundedDateEdit::nameCalendarMonth(int year, int month)
+{
+    // A day reads as its number alone: the table it lies in says the month and the year, which a
+    // reader speaks as the focus enters the table, as the calendar opens.
+    const QString name = Localization::text(QStringLiteral("BoundedDateEdit_CalendarMonth"))
+                             .arg(calendarTable->locale().standaloneMonthName(month), QString::number(year));
+    if (name == calendarTable->accessibleName()) {
+        return;
+    }
+    calendarTable->setAccessibleName(name);
+    // A new month in the open calendar is announced with the day now chosen, once the table has
+    // told of that day (its news would cut the announcement short).
+    if (calendarTable->isVisible()) {
+        QMetaObject::invokeMethod(this, &BoundedDateEdit::announceCalendarDay, Qt::QueuedConnection);
+    }
+}
+
+void BoundedDateEdit::announceCalendarDay()
+{
+    QCalendarWidget* calendar = calendarWidget();
+    if (!calendar->isVisible()) {
+        return;
+    }
+    if (!calendarNotice) {
+        calendarNotice = new ReaderNotice(calendar);
+    }
+    calendarNotice->announce(calendar->locale().toString(calendar->selectedDate(), QLocale::LongFormat));
 }
 
 void BoundedDateEdit::setCalendarTableListening(bool listening)
@@ -152,6 +185,10 @@ bool BoundedDateEdit::eventFilter(QObject* watched, QEvent* event)
             setCalendarTableListening(true);
         } else if (event->type() == QEvent::Hide) {
             setCalendarTableListening(false);
+            // An announcement made stays unsaid when the calendar opens again.
+            if (calendarNotice) {
+                calendarNotice->hide();
+            }
         }
     }
     return QDateEdit::eventFilter(watched, event);

@@ -6,6 +6,7 @@
 
 class QAbstractItemView;
 class QAccessibleEvent;
+class ReaderNotice;
 
 // A date picker whose day, month and year can be typed digit by digit inside its bounds.
 // A plain QDateEdit refuses a digit that leaves the bounds on its own: with the 16th as the
@@ -15,7 +16,9 @@ class QAccessibleEvent;
 // The date picks from a pop-up calendar. Each change of the date is announced to a screen reader
 // once, with the date's text: Qt's own events of the change (its raw date value, its text replaced
 // ahead of the change) are held back, and a calendar that is not open announces nothing. F4 and
-// Alt+Down open the calendar from the keyboard.
+// Alt+Down open the calendar from the keyboard. The calendar's day table is named by the month and
+// year it shows, which a reader speaks as the calendar opens; a new month in the open calendar is
+// announced with the day chosen in it.
 class BoundedDateEdit : public QDateEdit {
     Q_OBJECT
 
@@ -34,6 +37,8 @@ private:
     QSize widened(QSize hint) const;
     void quietenHiddenCalendar();
     void setCalendarTableListening(bool listening);
+    void nameCalendarMonth(int year, int month);
+    void announceCalendarDay();
     void openCalendar();
     void announceDate();
     void giveReaderValue();
@@ -51,4 +56,6 @@ private:
     QString announcedText;
     // The day table of the pop-up calendar; none when the calendar has no item view.
     QPointer<QAbstractItemView> calendarTable;
+    // What a reader is told of a new month in the open calendar; made when first needed.
+    QPointer<ReaderNotice> calendarNotice;
 };

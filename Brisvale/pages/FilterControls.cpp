@@ -6,6 +6,7 @@
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/PopUpAccessible.h"
 #include "Brisvale/records/SelectTimeFormat_DB.h"
 #include "Brisvale/records/TableLookup.h"
 #include "Brisvale/records/UserDefaultHelper.h"
@@ -65,9 +66,11 @@ FilterControls::Widgets FilterControls::makeWidgets(QWidget* parent, const QStri
     auto* dayPopUp = new QComboBox(parent);
     dayPopUp->setObjectName(QStringLiteral("dayPopUp"));
     QLabel* dayCaption = Accessibility::captionForReader(*dayPopUp, QStringLiteral("FilterControls_DayRange"));
+    PopUpAccessible::speakChoice(*dayPopUp);
     auto* timePopUp = new QComboBox(parent);
     timePopUp->setObjectName(QStringLiteral("timePopUp"));
     QLabel* timeCaption = Accessibility::captionForReader(*timePopUp, QStringLiteral("FilterControls_TimeOfDay"));
+    PopUpAccessible::speakChoice(*timePopUp);
     return {fromCaption, fromPicker, toCaption, toPicker, dayCaption, dayPopUp, timeCaption, timePopUp};
 }
 

@@ -75,11 +75,16 @@ ReadingsChartPage::ChartPoint PEFController::chartPoint(const PFM& reading, cons
                 + QStringLiteral("\n")};
 }
 
+QString PEFController::withZone(const QString& value, qint32 pef, const Profile& profile)
+{
+    const std::optional<Zone> zone = zoneOf(pef, profile);
+    return zone ? text("PEFController_SpokenValueInZone").arg(value, zoneText(*zone)) : value;
+}
+
 QString PEFController::spokenValue(const PFM& reading, const Profile& profile) const
 {
-    const QString value = text("PEFController_SpokenValue").arg(litresPerMinute(reading.pefValue));
-    const std::optional<Zone> zone = zoneOf(reading.pefValue, profile);
-    return zone ? text("PEFController_SpokenValueInZone").arg(value, zoneText(*zone)) : value;
+    return withZone(text("PEFController_SpokenValue").arg(litresPerMinute(reading.pefValue)), reading.pefValue,
+                    profile);
 }
 
 // "Best value: 450 l/min. Green zone: 30, yellow zone: 8, red zone: 4."

@@ -19,6 +19,10 @@ public:
     // The action plan whose limits give a reading of the profile its zone.
     static PeakFlowMath::ZonePlan zonePlan(const Profile& profile);
 
+    // A PEF's spoken value followed by the zone of the PEF in words ("PEF 450 l/min, green zone");
+    // the value alone while the profile has no best value.
+    static QString withZone(const QString& value, qint32 pef, const Profile& profile);
+
 protected:
     ChartPoint chartPoint(const PFM& reading, const QString& date, const QString& time) const override;
     QString spokenValue(const PFM& reading, const Profile& profile) const override;

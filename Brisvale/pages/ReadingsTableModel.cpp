@@ -1,5 +1,6 @@
 #include "Brisvale/pages/ReadingsTableModel.h"
 
+#include "Brisvale/pages/PEFController.h"
 #include "Brisvale/platform/DatePattern.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/NumberText.h"
@@ -26,12 +27,14 @@ bool sortsBefore(const PFM& a, const PFM& b, int column)
 
 }
 
-void ReadingsTableModel::setReadings(QList<PFMPtr> readings, const QString& dates, const QString& times)
+void ReadingsTableModel::setReadings(QList<PFMPtr> readings, const QString& dates, const QString& times,
+                                     ProfilePtr readingsProfile)
 {
     beginResetModel();
     pfmList = std::move(readings);
     datePattern = dates;
     timePattern = times;
+    profile = std::move(readingsProfile);
     endResetModel();
 }
 
@@ -74,11 +77,10 @@ QVariant ReadingsTableModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return cellText(reading, index.column());
     case Qt::AccessibleTextRole:
+        return spokenText(reading, index.column());
     case Qt::ToolTipRole:
         // The delete cell shows only its icon: its name is what a reader speaks and a tooltip shows.
-        return index.column() == DeleteBtnColumn
-                   ? QVariant(Localization::text(QStringLiteral("TableController_DeleteReading")))
-                   : QVariant();
+        return index.column() == DeleteBtnColumn ? spokenText(reading, index.column()) : QVariant();
     case objectIDRole:
         return reading.objectID();
     case storedNoteRole:
@@ -88,6 +90,18 @@ QVariant ReadingsTableModel::data(const QModelIndex& index, int role) const
     default:
         return QVariant();
     }
+}
+
+// A PEF says its zone, which the table shows in no column; the delete cell says what it does.
+QVariant ReadingsTableModel::spokenText(const PFM& reading, int column) const
+{
+    if (column == PEFColumn && profile) {
+        return PEFController::withZone(cellText(reading, column), reading.pefValue, *profile);
+    }
+    if (column == DeleteBtnColumn) {
+        return Localization::text(QStringLiteral("TableController_DeleteReading"));
+    }
+    return QVariant();
 }
 
 QVariant ReadingsTableModel::headerData(int section, Qt::Orientation orientation, int role) const

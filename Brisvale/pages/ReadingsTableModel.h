@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Brisvale/records/PFM.h"
+#include "Brisvale/records/Profile.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -22,8 +23,11 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Shows the readings, with dates and times in the profile's patterns (empty: no text).
-    void setReadings(QList<PFMPtr> readings, const QString& datePattern, const QString& timePattern);
+    // Shows the readings, with dates and times in the profile's patterns (empty: no text). A
+    // reader hears a PEF cell with the zone of the profile's best value (the value alone without
+    // a profile).
+    void setReadings(QList<PFMPtr> readings, const QString& datePattern, const QString& timePattern,
+                     ProfilePtr profile);
     const QList<PFMPtr>& readings() const { return pfmList; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -38,8 +42,10 @@ public:
 
 private:
     QString cellText(const PFM& reading, int column) const;
+    QVariant spokenText(const PFM& reading, int column) const;
 
     QList<PFMPtr> pfmList;
     QString datePattern;
     QString timePattern;
+    ProfilePtr profile;
 };

@@ -126,7 +126,8 @@ void TableController::loadReadings(bool updateLimits)
     reportMaxValue(largestPef(readings));
     const Profile* profile = info ? info->profile.get() : nullptr;
     model->setReadings(readings, profile ? ProfileTexts::datePattern(*profile).value_or(QString()) : QString(),
-                       profile ? ProfileTexts::timePattern(*profile).value_or(QString()) : QString());
+                       profile ? ProfileTexts::timePattern(*profile).value_or(QString()) : QString(),
+                       info ? info->profile : nullptr);
     sortedColumn = -1;
 }
 

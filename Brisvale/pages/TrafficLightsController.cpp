@@ -1,6 +1,7 @@
 #include "Brisvale/pages/TrafficLightsController.h"
 
 #include "Brisvale/platform/Accessibility.h"
+#include "Brisvale/platform/PopUpAccessible.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/DialogueButtons.h"
@@ -97,6 +98,7 @@ void TrafficLightsController::buildContent()
     valueFont.setBold(true);
     BestValueTextField->setFont(valueFont);
     BestValue_Lab->setBuddy(BestValueTextField);
+    Accessibility::describeByText(*BestValueTextField);
     connect(BestValueTextField, &QLineEdit::textChanged, this, [this] {
         previewZones();
         showConfirmText();
@@ -114,6 +116,7 @@ void TrafficLightsController::buildContent()
         ZonePlan_Box->addItem(QString(), static_cast<int>(choice.first));
     }
     ZonePlan_Lab->setBuddy(ZonePlan_Box);
+    PopUpAccessible::speakChoice(*ZonePlan_Box);
     connect(ZonePlan_Box, &QComboBox::activated, this, &TrafficLightsController::choosePlan);
     SendBestValue_Btn = new QPushButton;
     SendBestValue_Btn->setObjectName(QStringLiteral("SendBestValue_Btn"));

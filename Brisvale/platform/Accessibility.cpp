@@ -4,8 +4,9 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 
 namespace Accessibility {
@@ -15,6 +16,8 @@ namespace {
 // Where a greyed control keeps its own tooltip and description while the reason stands in them.
 const char* const ownToolTip = "ownToolTip";
 const char* const ownDescription = "ownDescription";
+// Set on a field whose description follows its text.
+const char* const describedByText = "describedByText";
 
 }
 
@@ -27,13 +30,7 @@ void nameIconButton(QAbstractButton& button, const QString& key)
 
 void nameField(QWidget& field, const QString& key)
 {
-    const QString name = Localization::text(key);
-    field.setAccessibleName(name);
-    // Qt's bridge on Linux gives a pop-up its current choice as its name, so a reader would never
-    // hear the name set here; it does speak the description.
-    if (qobject_cast<QComboBox*>(&field)) {
-        field.setAccessibleDescription(name);
-    }
+    field.setAccessibleName(Localization::text(key));
 }
 
 QLabel* captionForReader(QWidget& field, const QString& key)
@@ -90,6 +87,26 @@ void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey)
         control.setAccessibleDescription(reason);
     }
     control.setEnabled(enabled);
+}
+
+void describeByText(QLineEdit& field, const QLabel* unit)
+{
+    const auto describe = [&field, unit = QPointer<const QLabel>(unit)] {
+        const QString text = unit && !field.text().isEmpty()
+                                 ? QStringLiteral("%1 %2").arg(field.text(), unit->text())
+                                 : field.text();
+        const bool greyed = field.property(ownToolTip).isValid();
+        if (greyed) {
+            field.setProperty(ownDescription, text);
+        } else {
+            field.setAccessibleDescription(text);
+        }
+    };
+    describe();
+    if (!field.property(describedByText).isValid()) {
+        field.setProperty(describedByText, true);
+        QObject::connect(&field, &QLineEdit::textChanged, &field, describe);
+    }
 }
 
 void announceValue(QWidget& control, const QString& before, const QString& now)

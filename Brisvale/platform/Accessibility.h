@@ -4,6 +4,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 // What a screen reader and a keyboard-only user need of the pages' controls.
@@ -13,16 +14,16 @@ namespace Accessibility {
 // tooltip, so that a reader speaks what the picture shows and a mouse user can read it.
 void nameIconButton(QAbstractButton& button, const QString& key);
 
-// A field with no visible caption: the text of the key becomes its accessible name, and a pop-up's
-// description too (a pop-up's name speaks its choice). A field with a caption is named by making the
-// caption's label its buddy instead.
+// A field with no visible caption: the text of the key becomes its accessible name (a pop-up that
+// speaks its choice, PopUpAccessible, takes it as its caption). A field with a caption is named by
+// making the caption's label its buddy instead.
 void nameField(QWidget& field, const QString& key);
 
 // A field that shows no caption of its own but needs one for a reader: a hidden label, the field's
 // sibling, whose buddy is the field, carries the key's text, so that a reader speaks it as the
-// field's label (on Linux a pop-up's name is its current choice); the text is the field's
-// accessible name too. The page looks as it did. The field must have its parent already; a layout
-// that takes the field takes the caption too, so that the two stay siblings.
+// field's label; the text is the field's accessible name too (a pop-up that speaks its choice
+// takes it as its caption). The page looks as it did. The field must have its parent already; a
+// layout that takes the field takes the caption too, so that the two stay siblings.
 QLabel* captionForReader(QWidget& field, const QString& key);
 
 // A figure shown beside its caption: its name becomes what a reader says of it, the caption and
@@ -42,6 +43,14 @@ void focusFirstControl(const QWidget& page);
 // tooltip and its accessible description, which a reader speaks after its name. Enabled again, it
 // gets back the tooltip and the description it had before it was greyed.
 void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey);
+
+// A number field's text, followed by the text of its unit's label when it has one ("180 cm"), is
+// its accessible description too, kept as the text changes: Qt reads a field one character short
+// as it takes the focus ("46" for 467), and a reader speaks the description after it, where the
+// unit is heard as well. While the field is greyed with a reason (enableOrSayWhy) the reason
+// stays, and the text is the description again once it is usable. A text or unit set while the
+// field's signals are blocked reaches the description when this is called again.
+void describeByText(QLineEdit& field, const QLabel* unit = nullptr);
 
 // Tells a screen reader that the control's value, shown as the text `before`, is now shown as
 // `now`: as a value change carrying the text, and as the control's text replaced, which a reader's

@@ -149,6 +149,7 @@ void ConnectionPFM::reloadTable()
     for (int row = 0; row < TableView->rowCount(); ++row) {
         auto* item = new QTableWidgetItem(rowText(*userList.at(row)));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        item->setData(Qt::AccessibleTextRole, spokenUserRow(*userList.at(row)));
         TableView->setItem(row, 0, item);
     }
 }

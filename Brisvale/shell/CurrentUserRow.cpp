@@ -1,5 +1,6 @@
 #include "Brisvale/shell/CurrentUserRow.h"
 
+#include "Brisvale/platform/Localization.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 
 std::optional<int> currentUserRow(const QList<ProfilePtr>& users)
@@ -11,4 +12,13 @@ std::optional<int> currentUserRow(const QList<ProfilePtr>& users)
         }
     }
     return std::nullopt;
+}
+
+QString spokenUserRow(const Profile& profile)
+{
+    const QString email = profile.email.value_or(QString());
+    if (!profile.name || profile.name->isEmpty()) {
+        return email;
+    }
+    return Localization::text(QStringLiteral("CurrentUserRow_Spoken")).arg(*profile.name, email);
 }

@@ -1,9 +1,63 @@
 #include "Brisvale/shell/MyNSTableRowView.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPainterPath>
+#include <QPointer>
+
+namespace {
+
+// The keyboard's way through a user table: Ctrl+Tab and Ctrl+Shift+Tab become Tab and Shift+Tab,
+// which leave it, and a table that takes the focus tells a reader its current row, which Qt's
+// reader hears of only when the row changes.
+class UserTableKeys : public QObject {
+public:
+    explicit UserTableKeys(QAbstractItemView& table) : QObject(&table), table(&table) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            // After Qt has told of the table itself taking the focus.
+            QMetaObject::invokeMethod(this, &UserTableKeys::tellCurrentRow, Qt::QueuedConnection);
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const bool tab = press->key() == Qt::Key_Tab || press->key() == Qt::Key_Backtab;
+        if (!tab || !press->modifiers().testFlag(Qt::ControlModifier)) {
+            return false;
+        }
+        const Qt::KeyboardModifiers shift = press->modifiers() & Qt::ShiftModifier;
+        QKeyEvent plain(QEvent::KeyPress, shift ? Qt::Key_Backtab : Qt::Key_Tab, shift);
+        QCoreApplication::sendEvent(watched, &plain);
+        return true;
+    }
+
+private:
+    void tellCurrentRow()
+    {
+        const QModelIndex current = table ? table->currentIndex() : QModelIndex();
+        if (!current.isValid() || !table->hasFocus()) {
+            return;
+        }
+        QAccessibleInterface* element = QAccessible::queryAccessibleInterface(table);
+        QAccessibleInterface* cell = element->tableInterface()->cellAt(current.row(), current.column());
+        QAccessibleEvent focus(table, QAccessible::Focus);
+        focus.setChild(element->indexOfChild(cell));
+        QAccessible::updateAccessibility(&focus);
+    }
+
+    QPointer<QAbstractItemView> table;
+};
+
+}
 
 MyNSTableRowView::MyNSTableRowView(QObject* parent) : QStyledItemDelegate(parent) {}
 
@@ -16,6 +70,8 @@ MyNSTableRowView* MyNSTableRowView::install(QAbstractItemView& table)
         palette.setColor(group, QPalette::Highlight, Qt::transparent);
     }
     table.setPalette(palette);
+    table.setTabKeyNavigation(false);
+    table.installEventFilter(new UserTableKeys(table));
     return rowView;
 }
 

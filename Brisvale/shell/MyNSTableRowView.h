@@ -18,7 +18,9 @@ public:
     explicit MyNSTableRowView(QObject* parent = nullptr);
 
     // Makes a new one the row drawing of the table, and keeps the style from marking selected
-    // rows its own way underneath.
+    // rows its own way underneath. The arrow keys move between the rows; Tab, Shift+Tab and
+    // Ctrl+Tab (with Shift, backwards) leave the table, as they leave any other control. A table
+    // that takes the focus tells a reader its current row.
     static MyNSTableRowView* install(QAbstractItemView& table);
 
     SelectionHighlightStyle selectionHighlightStyle() const { return highlightStyle; }

@@ -1,12 +1,14 @@
 #include "Brisvale/shell/ProfileController.h"
 
 #include "Brisvale/pages/BoundedDateEdit.h"
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/PopUpAccessible.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/records/RenewProcess.h"
@@ -17,6 +19,7 @@
 #include "Brisvale/reports/BackupProcess.h"
 #include "Brisvale/shell/BodyMeasures.h"
 #include "Brisvale/shell/CreateUserController.h"
+#include "Brisvale/shell/CurrentUserRow.h"
 #include "Brisvale/shell/StoreFailure.h"
 #include "Brisvale/shell/UserListController.h"
 
@@ -166,6 +169,7 @@ QWidget* ProfileController::buildInfoBox()
     for (const Gender_DB& row : genderTable()) {
         GenderPopUp->addItem(Localization::text(row.i18nKey));
     }
+    PopUpAccessible::speakChoice(*GenderPopUp);
     BirthDatePicker = named(new BoundedDateEdit, "BirthDatePicker");
     BirthDatePicker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     BirthDatePicker->setMaximumDateTime(AppClock::now());
@@ -188,6 +192,9 @@ QWidget* ProfileController::buildInfoBox()
     }
     HeightLab->setBuddy(HeightField);
     WeightLab->setBuddy(WeightField);
+    // A reader hears a height or weight in full, with its unit.
+    Accessibility::describeByText(*HeightField, HeightUnitLab);
+    Accessibility::describeByText(*WeightField, WeightUnitLab);
     grid->addWidget(HeightLab, 4, 0);
     grid->addLayout(measureRow(HeightField, HeightUnitLab, HeightHintLab), 4, 1);
     grid->addWidget(WeightLab, 5, 0);
@@ -364,6 +371,10 @@ void ProfileController::loadProfile(const ProfilePtr& profile, bool renew)
     }
     showProfileFields(profile);
     UserDefaultHelper::setEmail(profile->email);
+    // The focus comes back to the Switch Profile button after a switch: a reader hears there
+    // which profile is now the current one.
+    UserListBtn->setAccessibleDescription(
+        Localization::text(QStringLiteral("ProfileController_CurrentProfile")).arg(spokenUserRow(*profile)));
     if (renew) {
         RenewProcess::renewDateLimits(viewWillFlag, profile);
     }
@@ -411,6 +422,9 @@ void ProfileController::showProfileFields(const ProfilePtr& profile)
     shownUnit = unit.id;
     HeightField->setText(BodyMeasures::heightText(profile->height, unit.id));
     WeightField->setText(BodyMeasures::weightText(profile->weight));
+    // Set quietly, so that no edit is counted: a reader's description follows by hand.
+    Accessibility::describeByText(*HeightField, HeightUnitLab);
+    Accessibility::describeByText(*WeightField, WeightUnitLab);
     updateMeasureHints();
 }
 

@@ -3,6 +3,7 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/PopUpAccessible.h"
 #include "Brisvale/records/Region_DB.h"
 #include "Brisvale/records/TableLookup.h"
 
@@ -31,6 +32,7 @@ RegionController::RegionController(QWidget* parent) : QWidget(parent)
     regionPopUp->setCurrentIndex(0);
     // The page's title asks the question that the pop-up answers, so it is the pop-up's caption.
     PageTitle_Lab->setBuddy(regionPopUp);
+    PopUpAccessible::speakChoice(*regionPopUp);
 
     Confirm_Btn = new QPushButton(Localization::text(QStringLiteral("RegionController_Confirm")), card);
     Confirm_Btn->setObjectName(QStringLiteral("Confirm_Btn"));

@@ -5,6 +5,7 @@
 #include "Brisvale/platform/Fatal.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/PopUpAccessible.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
 #include "Brisvale/records/DateFormat_DB.h"
 #include "Brisvale/records/PeakFlowMath.h"
@@ -140,6 +141,7 @@ void SettingsController::buildLayout()
     for (const auto& [caption, popUp] : rows) {
         popUp->setMinimumWidth(160);
         caption->setBuddy(popUp);
+        PopUpAccessible::speakChoice(*popUp);
         choices->addWidget(caption, line, 0);
         choices->addWidget(popUp, line, 1);
         ++line;

@@ -89,6 +89,8 @@ void UserListController::reloadTable()
     for (int row = 0; row < tableView->rowCount(); ++row) {
         auto* item = new QTableWidgetItem;
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        // The row's view shows over an empty cell, which a reader would read as nothing.
+        item->setData(Qt::AccessibleTextRole, spokenUserRow(*userList.at(row)));
         tableView->setItem(row, 0, item);
         auto* view = new UserTableViewController;
         view->setAttribute(Qt::WA_TransparentForMouseEvents);

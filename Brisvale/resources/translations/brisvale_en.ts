@@ -263,6 +263,10 @@
         <source>Which profile should receive the readings?</source>
         <translation>Which profile should receive the readings?</translation>
     </message>
+    <message id="CurrentUserRow_Spoken">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
     <message id="ConnectionPFM_ProfileColumn">
         <source>Profile</source>
         <translation>Profile</translation>
@@ -490,6 +494,10 @@
     <message id="ProfileController_UserList">
         <source>Switch Profile</source>
         <translation>Switch Profile</translation>
+    </message>
+    <message id="ProfileController_CurrentProfile">
+        <source>Current profile: %1</source>
+        <translation>Current profile: %1</translation>
     </message>
     <message id="UserListController_Confirm">
         <source>Select</source>
@@ -998,6 +1006,14 @@
     <message id="FilterControls_TimeOfDay">
         <source>Time of day</source>
         <translation>Time of day</translation>
+    </message>
+    <message id="BoundedDateEdit_CalendarMonth">
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message id="PopUpAccessible_Name">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
     <message id="TableController_DeleteReading">
         <source>Delete this reading</source>

@@ -6,7 +6,10 @@
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QItemSelectionModel>
+#include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -87,12 +90,14 @@ TEST_F(PickerEvents, TheKeyboardOpensTheCalendarWhichIsHeardWhileOpenAndPicksThe
         EXPECT_TRUE(heard().contains("calendar"));
         EXPECT_EQ(picker->calendarWidget()->selectedDate(), before);
 
-        // The picker follows the calendar's day as it moves, and says so once a move.
+        // The picker follows the calendar's day as it moves, and says so once a move; the day
+        // table hears of the move, which Qt tells an attached reader as the table's focus.
         auto* dayTable = picker->calendarWidget()->findChild<QAbstractItemView*>();
+        const QSignalSpy tableMoves(dayTable->selectionModel(), &QItemSelectionModel::currentChanged);
         reader.events.clear();
         QTest::keyClick(dayTable, Qt::Key_Right);
         EXPECT_EQ(picker->date(), before.addDays(1));
-        EXPECT_TRUE(heard().contains("calendar"));
+        EXPECT_FALSE(tableMoves.isEmpty());
         EXPECT_EQ(heard().filter(": "), announced());
         QTest::keyClick(dayTable, Qt::Key_Return);
         EXPECT_FALSE(popup->isVisible());
@@ -115,4 +120,49 @@ TEST_F(PickerEvents, EachDateGivesTheReaderAValueOfItsOwn)
     EXPECT_NE(values.at(0), values.at(1));
     EXPECT_EQ(values.at(0), values.at(2));
     EXPECT_TRUE(values.at(0).canConvert<double>()) << values.at(0).typeName();
+}
+
+// The open calendar's day table is named by the month and the year it shows, which a reader speaks
+// as the calendar opens, and a new month is announced with the day chosen in it: a reader heard
+// the days' numbers alone.
+TEST_F(PickerEvents, TheCalendarSaysItsMonthAndYearWhenItOpensAndWhenTheMonthChanges)
+{
+    QTest::keyClick(picker, Qt::Key_F4);
+    ASSERT_TRUE(picker->calendarWidget()->window()->isVisible());
+    auto* dayTable = picker->calendarWidget()->findChild<QAbstractItemView*>();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(dayTable);
+    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("March 2026"));
+    const struct {
+        Qt::Key key;
+        const char* month;
+        const char* announced; // none when empty
+    } moves[] = {
+        {Qt::Key_Right, "March 2026", ""},
+        {Qt::Key_PageDown, "April 2026", "Saturday, April 11, 2026"},
+        {Qt::Key_Down, "April 2026", ""},
+        {Qt::Key_PageUp, "March 2026", "Wednesday, March 18, 2026"},
+    };
+    for (const auto& move : moves) {
+        SCOPED_TRACE(move.key);
+        reader.events.clear();
+        QTest::keyClick(dayTable, move.key);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(table->text(QAccessible::Name), QLatin1String(move.month));
+        QStringList notices;
+        for (const ReaderEvents::Event& event : reader.ofType(QAccessible::ObjectShow)) {
+            QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(event.object);
+            if (shown && shown->role() == QAccessible::Notification) {
+                notices << shown->text(QAccessible::Name);
+            }
+        }
+        EXPECT_EQ(notices, *move.announced ? QStringList{QLatin1String(move.announced)} : QStringList());
+    }
+    // Closed and opened again, the calendar names its month and announces nothing.
+    QTest::keyClick(dayTable, Qt::Key_Escape);
+    ASSERT_FALSE(picker->calendarWidget()->window()->isVisible());
+    reader.events.clear();
+    QTest::keyClick(picker, Qt::Key_F4);
+    for (const ReaderEvents::Event& event : reader.ofType(QAccessible::ObjectShow)) {
+        EXPECT_NE(QAccessible::queryAccessibleInterface(event.object)->role(), QAccessible::Notification);
+    }
 }

@@ -6,6 +6,7 @@
 #include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/records/BackupDocument.h"
+#include "Brisvale/records/PeakFlowMath.h"
 #include "Brisvale/reports/BackupProcess.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
@@ -410,5 +411,38 @@ TEST_F(TableTest, EscapeAfterAnEditPutsBackTheNoteTheFieldOpenedWith)
         closeViewContext();
         const ProfilePtr profile = viewContext().fetchProfile(QStringLiteral("ann@example.com")).value();
         EXPECT_EQ(viewContext().pfmInfo(profile).value().first()->note, c.note);
+    }
+}
+
+// A reader hears a PEF cell with the reading's zone, which no column shows; the value alone while
+// the profile has no best value.
+TEST_F(TableTest, APEFCellTellsAReaderItsZone)
+{
+    const struct {
+        qint32 best;
+        PeakFlowMath::ZonePlan plan;
+        qint32 pef;
+        const char* spoken;
+    } cases[] = {
+        {500, PeakFlowMath::ZonePlan::eightySixty, 400, "400, green zone"},
+        {500, PeakFlowMath::ZonePlan::eightySixty, 399, "399, yellow zone"},
+        {500, PeakFlowMath::ZonePlan::eightySixty, 299, "299, red zone"},
+        {500, PeakFlowMath::ZonePlan::eightyFifty, 299, "299, yellow zone"},
+        {0, PeakFlowMath::ZonePlan::eightySixty, 299, "299"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.spoken);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        const ProfilePtr profile = storeUser({{at(3, 2, 9), test.pef, 2.5f}});
+        profile->best_Value = test.best;
+        profile->zone_Plan = static_cast<int>(test.plan);
+        ASSERT_TRUE(viewContext().save().ok());
+        showPage();
+        const QModelIndex pef = view().model()->index(0, ReadingsTableModel::PEFColumn);
+        QAccessibleInterface* element =
+            QAccessible::queryAccessibleInterface(&view())->tableInterface()->cellAt(0, pef.column());
+        EXPECT_EQ(element->text(QAccessible::Name), QLatin1String(test.spoken));
+        EXPECT_EQ(cell(0, ReadingsTableModel::PEFColumn), QString::number(test.pef)) << "as shown";
     }
 }

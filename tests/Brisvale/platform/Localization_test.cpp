@@ -71,6 +71,9 @@ const QStringList pageKeys = {
     // The names that a screen reader speaks for icon-only buttons and fields without a caption.
     "DataController_Tab_Table", "DataController_Tab_PEF", "DataController_Tab_FEV1", "DataController_Download",
     "FilterControls_DayRange", "FilterControls_TimeOfDay", "TableController_DeleteReading",
+    // What a reader hears of pop-ups, profiles' rows, the current profile and the calendar's month.
+    "PopUpAccessible_Name", "CurrentUserRow_Spoken", "ProfileController_CurrentProfile",
+    "BoundedDateEdit_CalendarMonth",
     // The buttons of the profile page, the create-user sheet and the user list.
     "CreateUserController_Create", "ProfileController_AddUser", "ProfileController_Delete",
     "ProfileController_Save", "ProfileController_UserList", "UserListController_Confirm",

@@ -1,6 +1,8 @@
 #include "Brisvale/shell/ViewController.h"
 
 #include "Brisvale/pages/DataController.h"
+#include "Brisvale/pages/OverviewController.h"
+#include "Brisvale/pages/TrafficLightsController.h"
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
@@ -25,6 +27,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,8 +97,8 @@ protected:
 };
 
 // What a reader speaks as a control's label: the caption that labels it (Qt's bridge takes it from
-// the caption's buddy), else its own accessible name. A pop-up's name on Linux is its current
-// choice, not a label, so a pop-up without a caption counts only with its description.
+// the caption's buddy), else its own accessible name. A pop-up's name is its caption, then its
+// current choice.
 QString spokenLabel(QWidget* control)
 {
     QAccessibleInterface* element = QAccessible::queryAccessibleInterface(control);
@@ -103,7 +106,10 @@ QString spokenLabel(QWidget* control)
     if (!captions.isEmpty()) {
         return captions.first().first->text(QAccessible::Name);
     }
-    return element->text(qobject_cast<QComboBox*>(control) ? QAccessible::Description : QAccessible::Name);
+    const QString name = element->text(QAccessible::Name);
+    const auto* popUp = qobject_cast<QComboBox*>(control);
+    return popUp && name.endsWith(QStringLiteral(", ") + popUp->currentText()) ? name.chopped(popUp->currentText().size() + 2)
+                                                                                : name;
 }
 
 // Whether a control that follows another in the Tab order also follows it in reading order: on the
@@ -360,4 +366,67 @@ TEST_F(MainWindowKeyboard, TabFollowsTheReadingOrderOfEveryPageAndLeavesItForThe
         EXPECT_GE(order.size(), test.stops) << order.join(QStringLiteral(", ")).toStdString();
         EXPECT_TRUE(window->OverviewBtn->hasFocus()) << order.join(QStringLiteral(", ")).toStdString();
     }
+}
+
+// Each pop-up speaks its caption and its choice, and a new choice reaches a reader as a new value,
+// one that no other pop-up's choice shares. Qt's own pop-up spoke its caption alone once a
+// caption labelled it, and told of a new choice in ways that a reader passed over.
+TEST_F(MainWindowKeyboard, EachPopUpSpeaksItsCaptionAndItsChoiceAndANewChoiceIsHeard)
+{
+    storeUsableUser();
+    AlertScript script;
+    open();
+    TrafficLightsController sheet(nullptr);
+    sheet.show();
+    // A page sets its captions as it opens: each pop-up is met on its page.
+    using PopUp = std::function<QComboBox*()>;
+    const int none = -1;
+    const struct {
+        const char* caption;
+        int page;
+        PopUp popUp;
+    } cases[] = {
+        {"Choose your region", none, [this] { return window->regionPage()->regionPopUp; }},
+        {"Date range", ViewController::OVERVIEW_TABTAG, [this] { return window->overviewPage()->dayPopUp; }},
+        {"Time of day", ViewController::OVERVIEW_TABTAG, [this] { return window->overviewPage()->timePopUp; }},
+        {"Date range", ViewController::DATA_TABTAG, [this] { return window->dataPage()->dayPopUp; }},
+        {"Time of day", ViewController::DATA_TABTAG, [this] { return window->dataPage()->timePopUp; }},
+        {"Gender", ViewController::PROFILE_TABTAG,
+         [this] { return window->profilePage()->findChild<QComboBox*>(QStringLiteral("GenderPopUp")); }},
+        {"Units", ViewController::SETTINGS_TABTAG, [this] { return window->settingsPage()->UnitPopUp; }},
+        {"Date format", ViewController::SETTINGS_TABTAG, [this] { return window->settingsPage()->DateFormatPopUp; }},
+        {"Time format", ViewController::SETTINGS_TABTAG, [this] { return window->settingsPage()->TimeFormatPopUp; }},
+        {"Region", ViewController::SETTINGS_TABTAG, [this] { return window->settingsPage()->RegionPopUp; }},
+        {"Zone plan", none, [&sheet] { return sheet.findChild<QComboBox*>(QStringLiteral("ZonePlan_Box")); }},
+    };
+    QList<int> values;
+    for (const auto& test : cases) {
+        if (test.page != none && window->currentPage() != test.page) {
+            // The page left asks whether to keep the choice made on it: no.
+            const qsizetype asked = script.shown().size();
+            menuButton(test.page)->click();
+            if (script.shown().size() > asked) {
+                script.answerSheet(Alert::secondButton);
+                menuButton(test.page)->click();
+            }
+            ASSERT_EQ(window->currentPage(), test.page);
+        }
+        QComboBox* popUp = test.popUp();
+        SCOPED_TRACE(popUp->objectName().toStdString());
+        QAccessibleInterface* element = QAccessible::queryAccessibleInterface(popUp);
+        ASSERT_NE(element->valueInterface(), nullptr);
+        const auto spoken = [&] { return QStringLiteral("%1, %2").arg(QLatin1String(test.caption), popUp->currentText()); };
+        EXPECT_EQ(element->text(QAccessible::Name), spoken());
+        EXPECT_TRUE(element->relations(QAccessible::Label).isEmpty()) << "a label would be spoken instead";
+
+        const QVariant before = element->valueInterface()->currentValue();
+        ReaderEvents reader;
+        QTest::keyClick(popUp, popUp->currentIndex() + 1 < popUp->count() ? Qt::Key_Down : Qt::Key_Up);
+        EXPECT_EQ(element->text(QAccessible::Name), spoken());
+        const auto changes = reader.ofType(QAccessible::ValueChanged);
+        EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [&](const auto& e) { return e.object == popUp; }));
+        EXPECT_NE(element->valueInterface()->currentValue(), before);
+        values << before.toInt() << element->valueInterface()->currentValue().toInt();
+    }
+    EXPECT_EQ(QSet<int>(values.begin(), values.end()).size(), values.size()) << "no two choices share a value";
 }

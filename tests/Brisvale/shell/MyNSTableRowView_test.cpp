@@ -1,10 +1,15 @@
 #include "Brisvale/shell/MyNSTableRowView.h"
 
 #include "support/QtPrinters.h"
+#include "support/ReaderEvents.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,4 +86,78 @@ TEST(MyNSTableRowView, ATableDrawsItsSelectedRowThisWayAndOthersPlain)
     rowView->setSelectionHighlightStyle(Style::none);
     const QImage unmarked = table.viewport()->grab().toImage();
     EXPECT_EQ(unmarked.pixelColor(selected.center()), unmarked.pixelColor(plain.center()));
+}
+
+// A user table of two rows between two buttons, in an active window, as the sheets show it.
+class UserTableWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto* layout = new QVBoxLayout(&window);
+        before->setObjectName(QStringLiteral("before"));
+        after->setObjectName(QStringLiteral("after"));
+        for (QWidget* widget : std::initializer_list<QWidget*>{before, table, after}) {
+            layout->addWidget(widget);
+        }
+        MyNSTableRowView::install(*table);
+        table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Ann, ann@x")));
+        table->setItem(1, 0, new QTableWidgetItem(QStringLiteral("Bo, bo@x")));
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QWidget window;
+    QPushButton* before = new QPushButton(QStringLiteral("before"));
+    QTableWidget* table = new QTableWidget(2, 1);
+    QPushButton* after = new QPushButton(QStringLiteral("after"));
+};
+
+// Tab, Shift+Tab and Ctrl+Tab leave a user table as they leave any control; Tab went from row to
+// row inside it, so the buttons after it were out of reach by keyboard.
+TEST_F(UserTableWindow, TabShiftTabAndCtrlTabLeaveTheTable)
+{
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* reached;
+    } cases[] = {
+        {Qt::Key_Tab, Qt::NoModifier, "after"},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "before"},
+        {Qt::Key_Tab, Qt::ControlModifier, "after"},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "before"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.reached);
+        table->setFocus();
+        table->setCurrentCell(0, 0);
+        QTest::keyClick(table, test.key, test.modifiers);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(test.reached));
+    }
+}
+
+// A user table that takes the focus tells a reader its current row: Qt told of the table alone,
+// and a reader heard no row until the current one changed, never with a single profile.
+TEST_F(UserTableWindow, ATableTakingTheFocusTellsAReaderItsCurrentRow)
+{
+    const struct {
+        int current; // none when -1
+        QStringList heard;
+    } cases[] = {{0, {"Ann, ann@x"}}, {1, {"Bo, bo@x"}}, {-1, {}}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.current);
+        before->setFocus();
+        table->setCurrentCell(test.current, 0);
+        ReaderEvents reader;
+        table->setFocus(Qt::TabFocusReason);
+        QCoreApplication::sendPostedEvents();
+        QStringList heard;
+        for (const ReaderEvents::Event& event : reader.ofType(QAccessible::Focus)) {
+            if (event.object == table && event.name != table->accessibleName()) {
+                heard << event.name;
+            }
+        }
+        EXPECT_EQ(heard, test.heard);
+    }
 }

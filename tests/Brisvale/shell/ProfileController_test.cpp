@@ -11,6 +11,7 @@
 #include "ShellTestSupport.h"
 #include "support/GermanLocale.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -752,4 +753,46 @@ TEST_F(ProfilePage, TheBirthDateCalendarOpensFromTheKeyboard)
     QWidget* popup = birthPicker()->calendarWidget()->window();
     EXPECT_TRUE(popup->isVisible());
     popup->hide();
+}
+
+// After a switch the focus comes back to the Switch Profile button, which names the profile now
+// current for a reader; nothing said which profile was chosen before.
+TEST_F(ProfilePage, TheSwitchProfileButtonNamesTheCurrentProfileForAReader)
+{
+    showCurrentUser({ann, QStringLiteral("Ann")});
+    const struct {
+        TestProfile profile;
+        const char* spoken;
+    } cases[] = {
+        {{QStringLiteral("bo@x"), QStringLiteral("Bo")}, "Current profile: Bo, bo@x"},
+        {{QStringLiteral("cy@x"), QStringLiteral("")}, "Current profile: cy@x"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.spoken);
+        page->userDidSelect(saveProfile(test.profile), true);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button("UserListBtn"))->text(QAccessible::Description),
+                  QLatin1String(test.spoken));
+    }
+}
+
+// A reader hears a height or a weight in full and with its unit in the field's description (Qt
+// reads a field one character short as it takes the focus, and the unit went unheard).
+TEST_F(ProfilePage, AReaderHearsAHeightOrWeightInFullWithItsUnit)
+{
+    const struct {
+        TestProfile profile;
+        const char* height;
+        const char* weight;
+    } cases[] = {
+        {{ann, QStringLiteral("Ann"), true, 172.6f, 70.0f}, "173 cm", "70.0 kg"},
+        {{QStringLiteral("bo@x"), QStringLiteral("Bo"), false, 5.75f, 150.0f}, "5/9.0 ft/in", "150.0 lb"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.height);
+        showCurrentUser(test.profile);
+        EXPECT_EQ(field("HeightField")->accessibleDescription(), QLatin1String(test.height));
+        EXPECT_EQ(field("WeightField")->accessibleDescription(), QLatin1String(test.weight));
+    }
+    field("WeightField")->setText(QStringLiteral("151.5"));
+    EXPECT_EQ(field("WeightField")->accessibleDescription(), QStringLiteral("151.5 lb"));
 }

@@ -1,6 +1,7 @@
 #include "Brisvale/shell/UserListController.h"
 
 #include "Brisvale/platform/AlertScript.h"
+#include "Brisvale/shell/ConnectionPFM.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/shell/MyNSTableRowView.h"
 #include "Brisvale/shell/UserTableViewController.h"
@@ -9,6 +10,7 @@
 
 #include <QPointer>
 #include <QPushButton>
+#include <QAccessible>
 #include <QTableWidget>
 #include <QTest>
 
@@ -167,4 +169,23 @@ TEST_F(UserListSheet, TheKeyboardPicksRowsToo)
     QTest::keyClick(table(), Qt::Key_Down);
     EXPECT_EQ(sheet->pickedRow(), 1);
     EXPECT_EQ(sheet->pickedUser()->email, "bo@x");
+}
+
+// A reader hears each row's name and e-mail, in this sheet and in the sync's chooser of a profile;
+// here a row's view showed over an empty cell, which read as nothing.
+TEST_F(UserListSheet, AReaderHearsEachRowsNameAndEmailInBothListsOfProfiles)
+{
+    storeThreeProfiles();
+    open();
+    ConnectionPFM chooser;
+    chooser.show();
+    const QStringList spoken{"Ann, ann@x", "Bo, bo@x", "cy@x"};
+    for (QTableWidget* list : {table(), child<QTableWidget>(chooser, "TableView")}) {
+        SCOPED_TRACE(list->window()->metaObject()->className());
+        QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(list)->tableInterface();
+        ASSERT_EQ(cells->rowCount(), spoken.size());
+        for (int row = 0; row < spoken.size(); ++row) {
+            EXPECT_EQ(cells->cellAt(row, 0)->text(QAccessible::Name), spoken.at(row));
+        }
+    }
 }
