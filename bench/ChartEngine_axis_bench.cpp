@@ -10,7 +10,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QLocale>
+#include <QPainter>
 
 using namespace Charts;
 
@@ -64,10 +66,33 @@ void xAxisLabelValuesAndSizes(benchmark::State& state)
     state.counters["labels"] = double(axis->entryCount());
 }
 
+// The label values, labels and grid lines of an x axis over 30 days whose minimum asks for a
+// million labels (the axis holds the count to its ceiling), drawn on an 800 x 600 image.
+void xAxisAskedForAMillionLabels(benchmark::State& state)
+{
+    const auto handler = pageHandler();
+    auto axis = std::make_shared<XAxis>();
+    axis->setAxisMinLabels(1'000'000);
+    axis->setLabelCount(6);
+    XAxisRenderer renderer(handler, axis, pageTransformer(handler));
+    QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        renderer.computeAxis(0, 30, false);
+        renderer.renderGridLines(painter);
+        renderer.renderAxisLabels(painter);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["labels"] = double(axis->entryCount());
+}
+
 }
 
 BENCHMARK(yAxisLabelValues)->Unit(benchmark::kMicrosecond);
 BENCHMARK(xAxisLabelValuesAndSizes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(xAxisAskedForAMillionLabels)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

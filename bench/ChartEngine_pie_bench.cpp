@@ -90,6 +90,17 @@ void chartEngine(benchmark::State& state)
     drawLoop(state, [&](QPainter& painter) { view->drawChart(painter); });
 }
 
+// The whole chart of 40 slices without a hole whose selection shift is -2,000,000: the view holds
+// the shift to the pie's radius and fills only what lies within the view.
+void farSelectionShift(benchmark::State& state)
+{
+    const auto view = pieChart(40, false);
+    view->setDrawHoleEnabled(false);
+    std::dynamic_pointer_cast<PieChartDataSet>(view->data()->dataSets().first())->setSelectionShift(-2'000'000);
+    view->notifyDataSetChanged();
+    drawLoop(state, [&](QPainter& painter) { view->drawChart(painter); });
+}
+
 // One renderer stage alone on the laid-out view: 0 data, 1 highlighted (one slice), 2 extras,
 // 3 values.
 void chartEngineStage(benchmark::State& state)
@@ -160,6 +171,7 @@ void qtCharts(benchmark::State& state)
 }
 
 BENCHMARK(chartEngine)->Args({1000, 1})->Args({1000, 0})->Args({100, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(farSelectionShift)->Unit(benchmark::kMillisecond);
 BENCHMARK(chartEngineStage)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(sliceElements)->Unit(benchmark::kMillisecond);
 BENCHMARK(qtCharts)->Arg(1000)->Arg(100)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,8 @@
-// One draw of a 1200 x 600 radar chart of three data sets of 100 entries, whole and by stage; and
-// the whole draw of one filled set on a 1535 x 1535 view by its entry count, whose time must grow
-// no faster than the entries.
+// One draw of a 1200 x 600 radar chart of three data sets of 100 entries, whole and by stage; the
+// whole draw of one filled set on a 1535 x 1535 view by its entry count, whose time must grow no
+// faster than the entries; and that set drawn with its values far outside its axis.
 #include "ChartEngine/components/Legend.h"
+#include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/RadarChartData.h"
 #include "ChartEngine/data/RadarChartDataEntry.h"
 #include "ChartEngine/data/RadarChartDataSet.h"
@@ -76,6 +77,25 @@ void byEntryCount(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+// The same chart with its radial axis fixed to 0..1, so that all but every seventh value lie up
+// to seven times the radius away: only what can be seen is filled and stroked.
+void farOutsideTheAxis(benchmark::State& state)
+{
+    const auto view = largeRadarChart(static_cast<int>(state.range(0)));
+    view->yAxis()->setAxisMinimum(0);
+    view->yAxis()->setAxisMaximum(1);
+    view->notifyDataSetChanged();
+    QImage image(1535, 1535, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        view->drawChart(painter);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 void timed(benchmark::State& state, const std::function<void(RadarChartView&, QPainter&)>& draw)
 {
     const auto view = radarChart();
@@ -128,6 +148,7 @@ BENCHMARK(drawData)->Unit(benchmark::kMillisecond);
 BENCHMARK(drawExtras)->Unit(benchmark::kMillisecond);
 BENCHMARK(drawValues)->Unit(benchmark::kMillisecond);
 BENCHMARK(drawHighlighted)->Unit(benchmark::kMillisecond);
+BENCHMARK(farOutsideTheAxis)->Arg(2000)->Arg(7000)->Unit(benchmark::kMillisecond);
 BENCHMARK(byEntryCount)->RangeMultiplier(2)->Range(875, 7000)->Complexity()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

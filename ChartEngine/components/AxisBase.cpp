@@ -105,23 +105,27 @@ void AxisBase::setValueFormatter(std::shared_ptr<AxisValueFormatter> formatter)
 void AxisBase::setAxisMinLabels(qint64 count)
 {
     if (count > 0) {
-        m_axisMinLabels = count;
+        m_axisMinLabels = std::min(count, labelCountCeiling);
     }
 }
 
 void AxisBase::setAxisMaxLabels(qint64 count)
 {
     if (count > 0) {
-        m_axisMaxLabels = count;
+        m_axisMaxLabels = std::min(count, labelCountCeiling);
     }
 }
 
 void AxisBase::setLabelCount(qint64 count)
 {
-    if (count > axisMaxLabels()) {
-        count = axisMaxLabels();
-    } else if (count < axisMinLabels()) {
-        count = axisMinLabels();
+    // The bounds as read (an override may answer more than the setters store), the ceiling over
+    // both, and the maximum over the minimum.
+    const qint64 most = std::min(axisMaxLabels(), labelCountCeiling);
+    const qint64 least = std::min(axisMinLabels(), most);
+    if (count > most) {
+        count = most;
+    } else if (count < least) {
+        count = least;
     }
     m_labelCount = count;
     setForceLabelsEnabled(false);

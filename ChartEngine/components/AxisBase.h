@@ -136,13 +136,19 @@ public:
     virtual double axisRange() const { return m_axisRange; }
     virtual void setAxisRange(double range) { m_axisRange = range; }
 
-    // Bounds of labelCount; a bound of 0 or less is ignored.
+    // The most labels an axis makes, whatever its bounds: more than a view can show apart, and a
+    // million of them took seconds to draw.
+    static constexpr qint64 labelCountCeiling = 1000;
+
+    // Bounds of labelCount, each held to labelCountCeiling; a bound of 0 or less is ignored.
+    // Neither bound is compared with the other here.
     virtual qint64 axisMinLabels() const { return m_axisMinLabels; }
     virtual void setAxisMinLabels(qint64 count);
     virtual qint64 axisMaxLabels() const { return m_axisMaxLabels; }
     virtual void setAxisMaxLabels(qint64 count);
     virtual qint64 labelCount() const { return m_labelCount; }
-    // Clamped to the bounds; turns forced labels off.
+    // Clamped to the bounds, a minimum above the maximum giving way to it, and never above
+    // labelCountCeiling; turns forced labels off.
     virtual void setLabelCount(qint64 count);
     // The clamped count, then the forced-labels switch.
     virtual void setLabelCount(qint64 count, bool force);

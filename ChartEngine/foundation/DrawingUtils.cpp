@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPolygonF>
 #include <QScreen>
 #include <QtMath>
 #include <algorithm>
@@ -128,15 +129,25 @@ std::optional<QLineF> clippedLine(const QLineF& line, const QRectF& rect)
     return QLineF(from, to);
 }
 
-void drawClippedPolyline(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds)
+namespace {
+
+// `bounds` widened by what the painter's pen reaches beyond a line: half its width times its
+// mitre limit, and a point for the antialiasing.
+QRectF penReachArea(const QPainter& painter, const QRectF& bounds)
 {
     const QPen& pen = painter.pen();
     const double reach = std::max(pen.widthF(), 1.0) * std::max(pen.miterLimit(), 1.0) / 2 + 1;
-    const QRectF area = bounds.adjusted(-reach, -reach, reach, reach);
+    return bounds.adjusted(-reach, -reach, reach, reach);
+}
+
+// The runs of the polyline through `points` that lie inside `area`, each of two points or more.
+QList<QList<QPointF>> clippedRuns(const QList<QPointF>& points, const QRectF& area)
+{
+    QList<QList<QPointF>> runs;
     QList<QPointF> run;
     const auto flush = [&] {
         if (run.size() > 1) {
-            painter.drawPolyline(run.constData(), int(run.size()));
+            runs.append(run);
         }
         run.clear();
     };
@@ -153,6 +164,64 @@ void drawClippedPolyline(QPainter& painter, const QList<QPointF>& points, const 
         run << part->p2();
     }
     flush();
+    return runs;
+}
+
+// Inside or on the edge; a point that is not a number is not inside.
+bool isWithin(const QRectF& area, QPointF point)
+{
+    return point.x() >= area.left() && point.x() <= area.right() && point.y() >= area.top()
+        && point.y() <= area.bottom();
+}
+
+}
+
+void drawClippedPolyline(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds)
+{
+    for (const QList<QPointF>& run : clippedRuns(points, penReachArea(painter, bounds))) {
+        painter.drawPolyline(run.constData(), int(run.size()));
+    }
+}
+
+void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds)
+{
+    const QRectF area = penReachArea(painter, bounds);
+    if (std::all_of(points.cbegin(), points.cend(), [&](QPointF p) { return isWithin(area, p); })) {
+        QPainterPath path;
+        path.addPolygon(QPolygonF(points));
+        path.closeSubpath();
+        painter.drawPath(path);
+        return;
+    }
+    QList<QPointF> ring = points;
+    ring.append(points.constFirst());
+    QList<QList<QPointF>> runs = clippedRuns(ring, area);
+    // A run that comes back to the first point goes on with the run that leaves it, so that
+    // corner keeps its join.
+    const QPointF first = ring.constFirst();
+    if (runs.size() > 1 && isExactly(runs.constFirst().constFirst(), first.x(), first.y())
+        && isExactly(runs.constLast().constLast(), first.x(), first.y())) {
+        runs.last().removeLast();
+        runs.last().append(runs.takeFirst());
+    }
+    // One path, as the whole polygon is one: where runs cross, a translucent pen inks once.
+    QPainterPath visible;
+    for (const QList<QPointF>& run : runs) {
+        visible.addPolygon(QPolygonF(run));
+    }
+    painter.drawPath(visible);
+}
+
+QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds)
+{
+    const QRectF area = bounds.adjusted(-1, -1, 1, 1);
+    const QRectF extent = path.boundingRect();
+    if (isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
+        return path;
+    }
+    QPainterPath clip;
+    clip.addRect(area);
+    return path.intersected(clip);
 }
 
 double fontLineHeight(const QFont& font)

@@ -4,6 +4,7 @@
 
 #include <QLineF>
 #include <QList>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -42,6 +43,18 @@ std::optional<QLineF> clippedLine(const QLineF& line, const QRectF& rect);
 // pen over a segment's whole length, visible or not, so a segment to a point a million points
 // away takes seconds. Inside the bounds the line, its joins included, is drawn as it is.
 void drawClippedPolyline(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds);
+
+// Draws the closed polygon through `points` with the painter's pen, as drawClippedPolyline draws
+// a polyline: a polygon within `bounds` widened by the pen's reach is drawn whole, as a closed
+// path; of one beyond them only the runs inside, each corner they keep joined as in the whole.
+void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds);
+
+// `path` cut to `bounds` widened by a point, for filling: Qt fills a path over its whole extent,
+// seen or not, so a slice reaching a million points away takes seconds. A path within the
+// widened bounds comes back as it is; of one beyond them the part inside, which fills the same
+// pixels inside the bounds (but for a level or two of antialiasing along its edges), by the same
+// fill rule.
+QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds);
 
 // The size of a text laid out on one line (lines break only at line feeds).
 QSizeF textSize(const QString& text, const TextAttributes& attributes);

@@ -149,6 +149,11 @@ double PieChartRenderer::phaseY() const
     return m_animator ? m_animator->phaseY() : 1.0;
 }
 
+QRectF PieChartRenderer::chartBounds() const
+{
+    return QRectF(0, 0, m_viewPortHandler->chartWidth(), m_viewPortHandler->chartHeight());
+}
+
 PieChartRenderer::Circle PieChartRenderer::circleOf(const PieChartView& view) const
 {
     Circle circle;
@@ -338,7 +343,7 @@ void PieChartRenderer::drawDataSet(QPainter& painter, const PieChartDataSetProto
         const bool highlightedElsewhere = dataSet.isHighlightEnabled() && view->needsHighlight(j);
         if (std::fabs(entry->y()) >= epsilon && !highlightedElsewhere) {
             const QPainterPath path = slicePath(circle, angle, sliceAngle, sliceSpace, visibleCount);
-            painter.fillPath(path, dataSet.colorAtIndex(j));
+            painter.fillPath(clippedPath(path, chartBounds()), dataSet.colorAtIndex(j));
             m_accessibleChartElements.append(makeSliceElement(j, *view, dataSet, path, yValueSum));
         }
         angle += sliceAngle * circle.phaseX;
@@ -373,8 +378,9 @@ void PieChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& i
         const double angle = i == 0 ? 0.0 : absoluteAngles.at(i - 1) * circle.phaseX;
         const double sliceSpace = visibleCount >= 2 ? dataSet->sliceSpace() : 0.0;
         const QPainterPath path = highlightedSlicePath(circle, angle, drawAngles.at(i), sliceSpace, visibleCount,
-                                                       dataSet->selectionShift());
-        painter.fillPath(path, dataSet->highlightColor().value_or(dataSet->colorAtIndex(i)));
+                                                       view->heldSelectionShift(dataSet->selectionShift()));
+        painter.fillPath(clippedPath(path, chartBounds()),
+                         dataSet->highlightColor().value_or(dataSet->colorAtIndex(i)));
         auto element = makeSliceElement(i, *view, *dataSet, path, yValueSum);
         element->setSelected(true);
         selected.append(element);
@@ -625,8 +631,7 @@ bool PieChartRenderer::drawOutsideTexts(QPainter& painter, const ValueStage& sta
         return false;
     }
     painter.setPen(strokePen(*lineColor, dataSet.valueLineWidth()));
-    const QRectF chartBounds(0, 0, m_viewPortHandler->chartWidth(), m_viewPortHandler->chartHeight());
-    drawClippedPolyline(painter, {p0, p1, p2}, chartBounds);
+    drawClippedPolyline(painter, {p0, p1, p2}, chartBounds());
     const double x = leftSide ? p2.x() - 5 : p2.x() + 5;
     const TextAlignment alignment = leftSide ? TextAlignment::Right : TextAlignment::Left;
     const double labelY = p1.y() - texts.lineHeight;

@@ -96,6 +96,18 @@ double PieChartView::radius() const
     return m_circleBox.width() / 2;
 }
 
+// The whole diameter for a half pie, which stands on the bottom of the content; half of it else.
+double PieChartView::unshiftedRadius() const
+{
+    return isHalfPie() ? diameter() : diameter() * 0.5;
+}
+
+double PieChartView::heldSelectionShift(double shift) const
+{
+    const double reach = std::abs(unshiftedRadius());
+    return std::clamp(shift, -reach, reach);
+}
+
 double PieChartView::requiredLegendOffset() const
 {
     // Fonts are sized in pixels; a font sized in points counts its points.
@@ -315,12 +327,12 @@ void PieChartView::calculateOffsets()
     if (!chartData) {
         return;
     }
-    const double r = isHalfPie() ? diameter() : diameter() * 0.5;
+    const double r = unshiftedRadius();
     const QPointF center = adjustedCenterOffsets();
     double shift = 0;
     if (std::dynamic_pointer_cast<PieChartData>(chartData) && !chartData->dataSets().isEmpty()) {
         if (const auto pieSet = std::dynamic_pointer_cast<PieChartDataSetProtocol>(chartData->dataSets().first())) {
-            shift = pieSet->selectionShift();
+            shift = heldSelectionShift(pieSet->selectionShift());
         }
     }
     m_circleBox = QRectF(center.x() - r + shift, center.y() - r + shift, 2 * r - 2 * shift, 2 * r - 2 * shift);

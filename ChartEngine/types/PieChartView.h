@@ -45,6 +45,10 @@ public:
     qint64 indexForAngle(double angle) const override;
     // Half the pie square's width.
     double radius() const override;
+    // A data set's selection shift held to the radius of the pie before any shift (how far from
+    // the centre a highlighted slice reaches), outwards and inwards: a larger one would push the
+    // pie square far past the view.
+    virtual double heldSelectionShift(double shift) const;
     // The legend font's size twice.
     double requiredLegendOffset() const override;
     double requiredBaseOffset() const override;
@@ -126,6 +130,7 @@ public:
 private:
     void setUp();
     bool isHalfPie() const;
+    double unshiftedRadius() const;
 
     QRectF m_circleBox;
     bool m_drawEntryLabelsEnabled = true;

@@ -12,6 +12,7 @@
 #include "ChartEngine/foundation/LineDash.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/ValueFormatter.h"
+#include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/RadarChartView.h"
 #include "ChartEngine/types/StrokePen.h"
 #include "ChartEngine/views/AccessibilityHeader.h"
@@ -19,6 +20,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -169,7 +171,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
     const qint64 dataSetIndex = indexOfDataSet(*chartData, dataSet);
     const QString suffix = chartData->accessibilityEntryLabelSuffix().value_or(QString());
 
-    QPainterPath path;
+    QList<QPointF> corners;
     Elements entryElements;
     for (qint64 j = 0; j < count; ++j) {
         const auto entry = dataSet.entryForIndex(j);
@@ -180,11 +182,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
         if (std::isnan(point.x())) {
             continue;
         }
-        if (path.elementCount() == 0) {
-            path.moveTo(point);
-        } else {
-            path.lineTo(point);
-        }
+        corners.append(point);
         // An entry index without an item (no x label) makes no element.
         if (j >= items.size()) {
             continue;
@@ -201,28 +199,34 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
         entryElements.append(element);
     }
     // Nothing drawn: no polygon, no elements (a line to the centre would start at (0, 0)).
-    if (path.elementCount() == 0) {
+    if (corners.isEmpty()) {
         return;
     }
     if (count < mostEntries) {
-        path.lineTo(frame.center);
+        corners.append(frame.center);
     }
+    QPainterPath path;
+    path.addPolygon(QPolygonF(corners));
     path.closeSubpath();
 
+    // Values far outside the axis put corners far outside the view: only what can be seen is
+    // filled and stroked.
+    const QRectF chartBounds(0, 0, viewPortHandler()->chartWidth(), viewPortHandler()->chartHeight());
     painter.save();
     const bool filled = dataSet.isDrawFilledEnabled();
     if (filled) {
+        const QPainterPath visible = clippedPath(path, chartBounds);
         if (const auto fill = dataSet.fill()) {
-            drawFilledPath(painter, path, *fill, dataSet.fillAlpha());
+            drawFilledPath(painter, visible, *fill, dataSet.fillAlpha());
         } else {
-            drawFilledPath(painter, path, dataSet.fillColor(), dataSet.fillAlpha());
+            drawFilledPath(painter, visible, dataSet.fillColor(), dataSet.fillAlpha());
         }
     }
     if (!filled || dataSet.fillAlpha() < 1.0) {
         painter.setOpacity(1.0);
         painter.setPen(strokePen(dataSet.colorAtIndex(0), dataSet.lineWidth()));
         painter.setBrush(Qt::NoBrush);
-        painter.drawPath(path);
+        drawClippedPolygon(painter, corners, chartBounds);
         auto setElement = view->accessibilityHeaderElement(dataSetIndex);
         setElement->setAccessibilityLabel(setLabel);
         setElement->setAccessibilityFrame(path.boundingRect());

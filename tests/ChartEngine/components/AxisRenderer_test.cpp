@@ -77,6 +77,34 @@ TEST(AxisLabelValues, RoundIntervalsForcedCountsAndGranularity)
     }
 }
 
+// However many labels the bounds let a caller ask for, an axis makes at most 1,000 (a million took
+// seconds to draw), and a minimum above the maximum gives way to it; counts within both stay.
+TEST(AxisLabelValues, CountsAreHeldToACeilingAndTheMinimumToTheMaximum)
+{
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    const struct {
+        qint64 minLabels, maxLabels, labelCount;
+        bool forced;
+        qint64 heldCount, valuesUpToAMillion;
+    } cases[] = {
+        {1'000'000, 25, 6, false, 25, 26},
+        {50, 10, 6, false, 10, 11},
+        {2, 10'000'000, 10'000'000, false, 1000, 1001},
+        {most, most, most, true, 1000, 1000},
+        {2, 100, 60, false, 60, 51},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.minLabels << ".." << c.maxLabels << " count " << c.labelCount);
+        auto axis = std::make_shared<XAxis>();
+        axis->setAxisMinLabels(c.minLabels);
+        axis->setAxisMaxLabels(c.maxLabels);
+        axis->setLabelCount(c.labelCount, c.forced);
+        ASSERT_EQ(axis->labelCount(), c.heldCount);
+        XAxisRenderer(AxisTest::chartHandler(), axis, nullptr).computeAxisValues(0, 1e6);
+        EXPECT_EQ(axis->entryCount(), c.valuesUpToAMillion);
+    }
+}
+
 TEST(AxisLabelValues, RangesWithoutValuesEmptyBothListsAndKeepDecimalsAndSizes)
 {
     const struct {

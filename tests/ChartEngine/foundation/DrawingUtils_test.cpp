@@ -309,3 +309,42 @@ TEST(DrawClippedPolyline, DrawsWhatTheWholeLineDrawsInsideTheBounds)
         EXPECT_FALSE(ImageInk::inkBounds(clipped).isEmpty());
     }
 }
+
+// Far-reaching polygons, filled and outlined with a wide mitred pen, draw the same pixels clipped
+// as whole within the bounds, but for a few levels of antialiasing along edges.
+TEST(DrawClippedPolygon, FillsAndOutlinesWhatTheWholePolygonDoesInsideTheBounds)
+{
+    const QList<QList<QPointF>> cases = {
+        {{20, 20}, {80, 30}, {50, 90}, {40, 50}},
+        {{50, 50}, {9000, 40}, {60, 60}, {-7000, 70}, {40, 20}},
+        {{30, 40}, {-20000, -30000}, {30000, -10000}, {90, 95}},
+    };
+    const QRectF bounds(0, 0, 100, 100);
+    const QColor fill(0, 0, 255, 128);
+    for (const auto& points : cases) {
+        QPainterPath path;
+        path.addPolygon(QPolygonF(points));
+        path.closeSubpath();
+        const auto draw = [](auto steps) {
+            return ImageInk::painted([&](QPainter& painter) {
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(QPen(Qt::black, 12, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+                steps(painter);
+            });
+        };
+        const QImage whole = draw([&](QPainter& painter) {
+            painter.fillPath(path, fill);
+            painter.drawPath(path);
+        });
+        const QImage clipped = draw([&](QPainter& painter) {
+            painter.fillPath(clippedPath(path, bounds), fill);
+            drawClippedPolygon(painter, points, bounds);
+        });
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                ASSERT_LE(std::abs(qGray(clipped.pixel(x, y)) - qGray(whole.pixel(x, y))), 4)
+                    << testing::PrintToString(points.at(1)) << " at " << x << ", " << y;
+            }
+        }
+    }
+}

@@ -6,6 +6,7 @@
 #include "ChartEngine/types/PieChartRenderer.h"
 
 #include "PieTestChart.h"
+#include "RecordingPaintDevice.h"
 #include "support/ImageInk.h"
 #include "support/QtPrinters.h"
 
@@ -234,6 +235,37 @@ TEST(PieChartRendererTest, AHighlightedSliceIsPushedOutInPlaceOfItsSlice)
     EXPECT_TRUE(elements.at(0)->isHeader());
     EXPECT_TRUE(elements.at(1)->isSelected());
     EXPECT_NEAR(elements.at(1)->accessibilityFrame().left(), 0, 0.5);
+}
+
+// A selection shift is held to the pie's radius (100 here) outwards and inwards, and what is filled
+// of a slice lies within the view: a shift of -2,000,000 made slices two million points across.
+TEST(PieChartRendererTest, SlicesAreHeldToTheRadiusAndFilledOnlyWithinTheView)
+{
+    const struct {
+        double shift;
+        bool highlighted;
+        double radius;
+    } cases[] = {{-2e6, false, 200}, {-2e6, true, 200}, {2e6, true, 0}};
+    for (const auto& c : cases) {
+        const auto view = coloured({1, 1, 2}, [&](PieChartView&, PieChartDataSet& dataSet) {
+            dataSet.setSelectionShift(c.shift);
+        });
+        if (c.highlighted) {
+            view->highlightValue(std::make_shared<Highlight>(2, 2, 0, -1));
+        }
+        RecordingDevice device(200, 200);
+        QPainter painter(&device);
+        view->drawChart(painter);
+        painter.end();
+        EXPECT_EQ(view->radius(), c.radius) << c.shift;
+        for (const Drawn& drawn : device.drawn()) {
+            if (drawn.brush.color() == red || drawn.brush.color() == blue) {
+                // The view widened by a point for the antialiasing, and by the cut's rounding.
+                EXPECT_TRUE(QRectF(-2, -2, 204, 204).contains(drawn.path.boundingRect()))
+                    << c.shift << " " << testing::PrintToString(drawn.path.boundingRect());
+            }
+        }
+    }
 }
 
 TEST(PieChartRendererTest, HighlightsNamingNoSliceDrawNothing)

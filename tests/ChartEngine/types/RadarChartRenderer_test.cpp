@@ -188,6 +188,32 @@ TEST(RadarChartRendererTest, AShortSetClosesThroughTheCentre)
     EXPECT_EQ(QPointF(path.elementAt(3)), view->centerOffsets());
 }
 
+// Of a set whose values lie far outside its axis (0..10 here) only what lies within the view is
+// filled and stroked, widened by the pen's reach: half its width of 10 times its mitre limit of
+// 10, and a point (and one more for the cut's rounding).
+TEST(RadarChartRendererTest, ValuesFarOutsideTheAxisAreDrawnOnlyWithinTheView)
+{
+    const struct {
+        QList<double> values;
+        bool filled;
+    } cases[] = {{{1000, 5, 1000, 5, 1000, 5, 1000}, true}, {{5, -1e6, 5, 1e6, 5}, false}};
+    for (const auto& c : cases) {
+        auto set = radarSet(c.values);
+        set->setDrawFilledEnabled(c.filled);
+        set->setLineWidth(10);
+        const auto view = radarView({set});
+        view->yAxis()->setAxisMinimum(0);
+        view->yAxis()->setAxisMaximum(10);
+        view->notifyDataSetChanged();
+        const auto calls = recorded([&](QPainter& painter) { rendererOf(*view).drawData(painter); });
+        ASSERT_EQ(outlines(calls).size(), 1u);
+        for (const Drawn& drawn : calls) {
+            EXPECT_TRUE(QRectF(-52, -52, 404, 404).contains(drawn.path.boundingRect()))
+                << c.values.at(1) << " " << testing::PrintToString(drawn.path.boundingRect());
+        }
+    }
+}
+
 // A set with no point to draw (no entries, or values that are not numbers) beside a set of five
 // draws nothing: no line from the view's corner to the centre, no elements.
 TEST(RadarChartRendererTest, ASetWithoutPointsDrawsNothing)
