@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QLocale>
 
+#include <QPainter>
+
 #include <benchmark/benchmark.h>
 
 namespace ChartBench {
@@ -31,6 +33,28 @@ qint64 countPixels(const QImage& image, Predicate counts)
         }
     }
     return count;
+}
+
+// Times `draw` into one canvas, antialiased, again and again; first checks on one draw that
+// `drewEnough` holds for the picture (a run that drew nothing is an error, not a fast result).
+template <typename Draw, typename Check>
+void timeDraws(benchmark::State& state, Draw draw, Check drewEnough)
+{
+    QImage image = canvas();
+    const auto once = [&] {
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        draw(painter);
+    };
+    once();
+    if (!drewEnough(image)) {
+        state.SkipWithError("the chart was not drawn");
+        return;
+    }
+    for (auto _ : state) {
+        once();
+        benchmark::DoNotOptimize(image.constBits());
+    }
 }
 
 // Runs the registered benchmarks offscreen, in the English locale.

@@ -560,7 +560,6 @@ bool PieChartRenderer::drawValuesOfSet(QPainter& painter, ValueStage& stage, con
     const bool values = dataSet.isDrawValuesEnabled();
     const auto outside = PieChartValuePosition::outsideSlice;
     const auto inside = PieChartValuePosition::insideSlice;
-    const auto formatter = dataSet.valueFormatter();
     const double sliceSpaceMiddleAngle = getSliceSpace(dataSet) / (stage.labelRadius * radiansPerDegree);
     SliceTexts texts;
     texts.valueAngle = dataSet.valueLabelAngle() * radiansPerDegree;
@@ -575,20 +574,16 @@ bool PieChartRenderer::drawValuesOfSet(QPainter& painter, ValueStage& stage, con
         }
         const double angle = stage.xIndex == 0 ? 0.0 : stage.absoluteAngles.at(stage.xIndex - 1) * stage.circle.phaseX;
         const double sliceAngle = stage.drawAngles.at(stage.xIndex);
-        const double value = view.isUsePercentValuesEnabled() ? entry->y() / stage.yValueSum * 100 : entry->y();
         texts.index = j;
-        texts.valueText =
-            formatter ? formatter->stringForValue(value, entry.get(), dataSetIndex, m_viewPortHandler.get()) : QString();
-        const auto pieEntry = std::dynamic_pointer_cast<PieChartDataEntry>(entry);
-        texts.label = j < stage.entryCount && pieEntry ? pieEntry->label() : std::nullopt;
-        texts.valueAttributes = {dataSet.valueFont(), dataSet.valueTextColorAt(j), TextAlignment::Left};
-        texts.labelAttributes = {dataSet.entryLabelFont().value_or(dataSet.valueFont()),
-                                 dataSet.entryLabelColor().value_or(texts.valueAttributes.color), TextAlignment::Left};
         const bool shown = sliceAngle > view.sliceTextDrawingThreshold();
         texts.labelOutside = shown && labels && dataSet.xValuePosition() == outside;
         texts.labelInside = shown && labels && dataSet.xValuePosition() == inside;
         texts.valueOutside = shown && values && dataSet.yValuePosition() == outside;
         texts.valueInside = shown && values && dataSet.yValuePosition() == inside;
+        // A slice that shows no text needs neither its value formatted nor its label looked up.
+        if (texts.labelOutside || texts.labelInside || texts.valueOutside || texts.valueInside) {
+            fillSliceTexts(texts, stage, dataSet, *entry, dataSetIndex);
+        }
         texts.theta = stage.circle.rotation + (angle + (sliceAngle - sliceSpaceMiddleAngle / 2) / 2) * stage.circle.phaseY;
         texts.direction = QPointF(std::cos(texts.theta * radiansPerDegree), std::sin(texts.theta * radiansPerDegree));
         if ((texts.labelOutside || texts.valueOutside) && !drawOutsideTexts(painter, stage, dataSet, texts)) {
@@ -599,6 +594,22 @@ bool PieChartRenderer::drawValuesOfSet(QPainter& painter, ValueStage& stage, con
         ++stage.xIndex;
     }
     return true;
+}
+
+// The value text and the label of slice `texts.index`, with their fonts and colours.
+void PieChartRenderer::fillSliceTexts(SliceTexts& texts, const ValueStage& stage, const PieChartDataSetProtocol& dataSet,
+                                      const ChartDataEntry& entry, qint64 dataSetIndex) const
+{
+    const qint64 j = texts.index;
+    const double value = stage.view->isUsePercentValuesEnabled() ? entry.y() / stage.yValueSum * 100 : entry.y();
+    const auto formatter = dataSet.valueFormatter();
+    texts.valueText =
+        formatter ? formatter->stringForValue(value, &entry, dataSetIndex, m_viewPortHandler.get()) : QString();
+    const auto* pieEntry = dynamic_cast<const PieChartDataEntry*>(&entry);
+    texts.label = j < stage.entryCount && pieEntry ? pieEntry->label() : std::nullopt;
+    texts.valueAttributes = {dataSet.valueFont(), dataSet.valueTextColorAt(j), TextAlignment::Left};
+    texts.labelAttributes = {dataSet.entryLabelFont().value_or(dataSet.valueFont()),
+                             dataSet.entryLabelColor().value_or(texts.valueAttributes.color), TextAlignment::Left};
 }
 
 bool PieChartRenderer::drawOutsideTexts(QPainter& painter, const ValueStage& stage,

@@ -98,6 +98,8 @@ private:
                                                                const QPainterPath& path, double yValueSum) const;
     bool drawValuesOfSet(QPainter& painter, ValueStage& stage, const PieChartDataSetProtocol& dataSet,
                          qint64 dataSetIndex);
+    void fillSliceTexts(SliceTexts& texts, const ValueStage& stage, const PieChartDataSetProtocol& dataSet,
+                        const ChartDataEntry& entry, qint64 dataSetIndex) const;
     bool drawOutsideTexts(QPainter& painter, const ValueStage& stage, const PieChartDataSetProtocol& dataSet,
                           const SliceTexts& texts);
     void drawInsideTexts(QPainter& painter, const ValueStage& stage, const SliceTexts& texts);
