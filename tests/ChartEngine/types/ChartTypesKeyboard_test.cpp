@@ -226,6 +226,48 @@ TEST(ChartTypesKeyboard, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
     }
 }
 
+// Up and Down pass through each segment of a stack on their way between sets: Down enters a
+// stack whole (heard as its first segment) and climbs it, Up enters at its last segment and
+// goes down it; Left and Right keep the segment as far as the next stack reaches.
+TEST(ChartTypesKeyboard, UpAndDownReachEachSegmentOfAStack)
+{
+    // Set 1 holds the stacks [1, 2, 3] and [4, 5] and the plain bar 6, between two plain sets.
+    const auto stacks = [] {
+        return BarTesting::fixtureView<BarChartView>(BarTesting::barData(
+            {BarTesting::barSet({1.0, 2.0, 3.0}), BarTesting::barSet({QList<double>{1, 2, 3}, QList<double>{4, 5}, 6.0}),
+             BarTesting::barSet({7.0, 8.0, 9.0})}));
+    };
+    struct Case {
+        const char* name;
+        QList<Qt::Key> keys;
+        QList<ElementKey> selected;
+    };
+    const QList<Case> cases = {
+        {"down enters a stack whole", {Qt::Key_Right, Qt::Key_Down}, {{1, 0, 0}, {1, 0, 1}, {1, 0, 2}}},
+        {"down climbs it", {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down}, {{1, 0, 1}}},
+        {"to its last segment", {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, {{1, 0, 2}}},
+        {"then to the next set", QList<Qt::Key>{Qt::Key_Right} + QList<Qt::Key>(4, Qt::Key_Down), {{2, 0, -1}}},
+        {"up enters a stack at its last segment",
+         QList<Qt::Key>{Qt::Key_Right} + QList<Qt::Key>(4, Qt::Key_Down) + QList<Qt::Key>{Qt::Key_Up}, {{1, 0, 2}}},
+        {"up goes down it", {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, {{1, 0, 0}}},
+        {"then to the set before", {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}, {{0, 0, -1}}},
+        {"right keeps the segment", {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}, {{1, 1, 1}}},
+        {"held to a shorter stack", {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right},
+         {{1, 1, 1}}},
+        {"a plain bar is whole", {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_End}, {{1, 2, -1}}},
+        {"down stays on the last set", QList<Qt::Key>{Qt::Key_Right} + QList<Qt::Key>(6, Qt::Key_Down), {{2, 0, -1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto view = stacks();
+        for (const Qt::Key key : c.keys) {
+            QTest::keyClick(view.get(), key);
+        }
+        ASSERT_TRUE(view->getChartImage(true));
+        EXPECT_EQ(selectedElements(*view), c.selected);
+    }
+}
+
 TEST(CombinedChartKeyboard, UpAndDownChangeTheSetAcrossKindsAsClicksWould)
 {
     // The line (0, 3), (2, 3), (10, 3) is set 0 of data 0; the bars 1, 2 and [1, 2, 3] at x 0, 1
