@@ -154,6 +154,35 @@ TEST(NSUIView, AccessibilityDescribesAChartViewAsAList)
     EXPECT_EQ(accessible->role(), QAccessible::Chart);
 }
 
+// A view without a name of its own is named as its window, so that windows showing different
+// charts are told apart.
+TEST(NSUIView, AViewWithoutANameTakesItsWindowsTitle)
+{
+    struct Case {
+        const char* name;
+        QString windowTitle;
+        bool ownWindow;
+        QString accessibleName;
+        QString heard;
+    };
+    const QList<Case> cases = {
+        {"a window of its own without a title", {}, true, {}, QStringLiteral("Chart View")},
+        {"its own window's title", QStringLiteral("Radar"), true, {}, QStringLiteral("Radar")},
+        {"the title of the window it stands in", QStringLiteral("Peak flow"), false, {}, QStringLiteral("Peak flow")},
+        {"a name set comes first", QStringLiteral("Peak flow"), false, QStringLiteral("PEF chart"),
+         QStringLiteral("PEF chart")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget window;
+        auto* view = new NSUIView(c.ownWindow ? nullptr : &window);
+        std::unique_ptr<NSUIView> ownWindow(c.ownWindow ? view : nullptr);
+        view->window()->setWindowTitle(c.windowTitle);
+        view->setAccessibleName(c.accessibleName);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name), c.heard);
+    }
+}
+
 TEST(NSUIView, AccessibilityChildrenAreTheViewsElements)
 {
     QWidget window;
