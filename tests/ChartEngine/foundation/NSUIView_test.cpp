@@ -166,17 +166,16 @@ TEST(NSUIView, AViewWithoutANameTakesItsWindowsTitle)
         QString heard;
     };
     const QList<Case> cases = {
-        {"a window of its own without a title", {}, true, {}, QStringLiteral("Chart View")},
-        {"its own window's title", QStringLiteral("Radar"), true, {}, QStringLiteral("Radar")},
-        {"the title of the window it stands in", QStringLiteral("Peak flow"), false, {}, QStringLiteral("Peak flow")},
-        {"a name set comes first", QStringLiteral("Peak flow"), false, QStringLiteral("PEF chart"),
-         QStringLiteral("PEF chart")},
+        {"a window of its own without a title", {}, true, {}, "Chart View"},
+        {"its own window's title", "Radar", true, {}, "Radar"},
+        {"the title of the window it stands in", "Peak flow", false, {}, "Peak flow"},
+        {"a name set comes first", "Peak flow", false, "PEF chart", "PEF chart"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QWidget window;
         auto* view = new NSUIView(c.ownWindow ? nullptr : &window);
-        std::unique_ptr<NSUIView> ownWindow(c.ownWindow ? view : nullptr);
+        const std::unique_ptr<NSUIView> ownWindow(c.ownWindow ? view : nullptr);
         view->window()->setWindowTitle(c.windowTitle);
         view->setAccessibleName(c.accessibleName);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name), c.heard);

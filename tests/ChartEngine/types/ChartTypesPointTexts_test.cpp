@@ -3,15 +3,11 @@
 #include "ChartEngine/data/CandleChartDataEntry.h"
 #include "ChartEngine/data/CandleChartDataSet.h"
 #include "ChartEngine/data/CombinedChartData.h"
-#include "ChartEngine/data/ScatterChartData.h"
-#include "ChartEngine/data/ScatterChartDataSet.h"
 #include "ChartEngine/foundation/IndexAxisValueFormatter.h"
 #include "ChartEngine/types/BarChartView.h"
 #include "ChartEngine/types/CandleStickChartView.h"
 #include "ChartEngine/types/HorizontalBarChartView.h"
-#include "ChartEngine/types/ScatterChartView.h"
 
-#include "../views/ViewTestChart.h"
 #include "BarTestChart.h"
 #include "CombinedTestChart.h"
 #include "PieTestChart.h"
@@ -41,18 +37,17 @@ QStringList itemNames(ChartViewBase& view)
     return names;
 }
 
-void nameSpokes(ChartViewBase& view, const QStringList& names)
+// The x values 0, 1, ... are written as the names.
+void labelX(ChartViewBase& view, const QStringList& names)
 {
     view.xAxis()->setValueFormatter(std::make_shared<IndexAxisValueFormatter>(names));
 }
 
-// A low with all the digits of a computed double.
-constexpr double rawLow = 2.25263223549199;
-
+// A falling and a rising day, the first's low with all the digits of a computed double.
 std::shared_ptr<CandleChartDataSet> candles()
 {
     return std::make_shared<CandleChartDataSet>(
-        ChartDataEntryList{std::make_shared<CandleChartDataEntry>(2, 9.5, rawLow, 8, 4),
+        ChartDataEntryList{std::make_shared<CandleChartDataEntry>(2, 9.5, 2.25263223549199, 8, 4),
                            std::make_shared<CandleChartDataEntry>(5, 8, 3, 4, 7)},
         QStringLiteral("Prices"));
 }
@@ -65,7 +60,7 @@ std::unique_ptr<ChartViewBase> groupedBars()
                                      BarTesting::barSet({3.0, 4.0}, QStringLiteral("Evening"))},
                                     0.4);
     auto view = BarTesting::fixtureView<View>(data);
-    nameSpokes(*view, {QStringLiteral("Jan"), QStringLiteral("Feb")});
+    labelX(*view, {QStringLiteral("Jan"), QStringLiteral("Feb")});
     view->groupBars(0, 0.12, 0.04);
     return view;
 }
@@ -90,8 +85,6 @@ TEST(ChartTypesPointTexts, EveryTypeSaysItsValuesAsTheChartWritesThem)
         QStringList names;
     };
     const QList<Case> cases = {
-        {"line", [] { return ViewTesting::fixtureView({{10, 30}, {50, 60}, {90, 20}}); },
-         {" 10: 30.0", " 50: 60.0", " 90: 20.0"}},
         {"bars, grouped", groupedBars<BarChartView>,
          {"Morning,  Jan: 1.00", "Evening,  Jan: 3.00", "Morning,  Feb: 2.00", "Evening,  Feb: 4.00"}},
         {"horizontal bars, grouped", groupedBars<HorizontalBarChartView>,
@@ -101,7 +94,7 @@ TEST(ChartTypesPointTexts, EveryTypeSaysItsValuesAsTheChartWritesThem)
         {"radar",
          [] {
              auto view = RadarTesting::radarView({RadarTesting::radarSet({56.55937134259822, 40.1, 70.26}, "Week")});
-             nameSpokes(*view, {QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed")});
+             labelX(*view, {QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed")});
              return view;
          },
          {"Week - Wed: 70.3 ", "Week - Mon: 56.6 ", "Week - Tue: 40.1 "}},
@@ -112,14 +105,6 @@ TEST(ChartTypesPointTexts, EveryTypeSaysItsValuesAsTheChartWritesThem)
          },
          {" 2 - decreasing. low: 2.25, high: 9.50, opening: 8.00, closing: 4.00",
           " 5 - increasing. low: 3.00, high: 8.00, opening: 4.00, closing: 7.00"}},
-        {"scatter",
-         [] {
-             return XYChartFixture::fixtureView<ScatterChartView>(std::make_shared<ScatterChartData>(
-                 ChartDataSetList{std::make_shared<ScatterChartDataSet>(
-                     ChartDataEntryList{std::make_shared<ChartDataEntry>(2, 3.25), std::make_shared<ChartDataEntry>(4, 5)},
-                     QStringLiteral("A"))}));
-         },
-         {" 2: 3.25", " 4: 5.00"}},
         {"combined line and candles",
          [] {
              auto data = std::make_shared<CombinedChartData>();
