@@ -33,8 +33,10 @@ void BarChartData::groupBars(double fromX, double groupSpace, double barSpace)
     const double barSpaceHalf = barSpace / 2.0;
     const double barWidthHalf = m_barWidth / 2.0;
 
+    m_groupStarts.clear();
     for (qint64 group = 0; group < groups; ++group) {
         const double start = fromX;
+        m_groupStarts.append(start);
         double x = fromX + groupSpaceHalf;
         for (const auto& set : dataSets()) {
             const double centre = x + barSpaceHalf + barWidthHalf;

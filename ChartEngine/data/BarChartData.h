@@ -2,6 +2,8 @@
 
 #include "ChartEngine/data/BarLineScatterCandleBubbleChartData.h"
 
+#include <QList>
+
 namespace Charts {
 
 // The chart data of a bar chart: bar data sets and the width of one bar in x units. It can lay
@@ -23,9 +25,13 @@ public:
     // is exactly groupWidth wide. The sets' own bounds are left as they are; the container's are
     // recomputed. An empty container prints a line and changes nothing.
     void groupBars(double fromX, double groupSpace, double barSpace);
+    // Where the last groupBars started each group, by the index of the sets' entries in it
+    // (empty until the bars are grouped): the x an axis labels a group by.
+    const QList<double>& groupStarts() const { return m_groupStarts; }
 
 private:
     double m_barWidth = 0.85;
+    QList<double> m_groupStarts;
 };
 
 }

@@ -46,7 +46,8 @@ void NSUIView::setRole(QAccessible::Role role)
 
 QString NSUIView::accessibilityLabel() const
 {
-    return QStringLiteral("Chart View");
+    const QString title = window()->windowTitle();
+    return title.isEmpty() ? QStringLiteral("Chart View") : title;
 }
 
 QString NSUIView::accessibilityDescription() const

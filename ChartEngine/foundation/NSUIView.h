@@ -19,8 +19,8 @@ class NSUIGestureRecognizer;
 
 // The base of every chart view and of the view-based marker: a widget in y-down coordinates
 // with an optional background colour, four touch hooks and an accessibility description
-// ("Chart View", a list whose items are the renderers' elements but the headers, whose texts the
-// view's description carries).
+// (named as its window, a list whose items are the renderers' elements but the headers, whose
+// texts the view's description carries).
 class NSUIView : public QWidget {
     Q_OBJECT
 
@@ -45,7 +45,8 @@ public:
     // The view's accessibility role; a list.
     QAccessible::Role role() const { return m_role; }
     void setRole(QAccessible::Role role);
-    // The view's fallback accessibility name, "Chart View"; a name set with setAccessibleName
+    // The view's fallback accessibility name: the title of its window (the view's own when it is
+    // a window), or "Chart View" in a window without one; a name set with setAccessibleName
     // comes first.
     virtual QString accessibilityLabel() const;
     // The accessibility description: a summary of the view's content; empty here.

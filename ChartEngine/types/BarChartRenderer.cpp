@@ -7,8 +7,6 @@
 #include "ChartEngine/data/BarChartData.h"
 #include "ChartEngine/data/BarChartDataEntry.h"
 #include "ChartEngine/data/BarChartDataSetProtocol.h"
-#include "ChartEngine/data/ShortestNumberText.h"
-#include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/ChartFatal.h"
 #include "ChartEngine/foundation/ChartImage.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
@@ -355,7 +353,7 @@ BarChartRenderer::BarStyle BarChartRenderer::barStyle(const BarChartDataSetProto
         return style;
     }
     style.viewSetIndex = style.view->data() ? indexOfDataSet(*style.view->data(), dataSet) : -1;
-    style.xFormatter = style.view->xAxis()->valueFormatter();
+    style.groupStarts = data->groupStarts();
     style.valueFormatter = dataSet.valueFormatter();
     if (pointTextNamesDataSet(*style.view, *data)) {
         style.prefix = dataSet.label().value_or(QString()) + QStringLiteral(", ");
@@ -451,8 +449,7 @@ std::shared_ptr<NSUIAccessibilityElement> BarChartRenderer::makeBarAccessibility
     if (!e) {
         return element;
     }
-    const QString xText = style.xFormatter ? style.xFormatter->stringForValue(e->x(), style.view->xAxis().get())
-                                           : shortestNumberText(e->x());
+    const QString xText = pointXText(*style.view, style.groupStarts.value(slot.entryIndex, e->x()));
     double value = e->y();
     QString stackLabel;
     if (dataSet.isStacked() && e->yValues()) {

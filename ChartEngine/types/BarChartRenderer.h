@@ -22,7 +22,6 @@ class BarChartData;
 
 class BarChartDataProvider;
 class BarChartDataSetProtocol;
-class AxisValueFormatter;
 class BarChartView;
 class ChartViewBase;
 class Transformer;
@@ -195,7 +194,9 @@ protected:
         ChartViewBase* view = nullptr;
         // The set's position among the view's data sets, which its elements name.
         qint64 viewSetIndex = -1;
-        std::shared_ptr<AxisValueFormatter> xFormatter;
+        // Where grouped bars' groups start (empty for bars not grouped): a bar's x text is its
+        // group's, so that the bars of every set say the group's label.
+        QList<double> groupStarts;
         std::shared_ptr<ValueFormatter> valueFormatter;
         QString prefix;
         QStringList stackLabels;

@@ -3,7 +3,6 @@
 #include "ChartEngine/data/CandleChartData.h"
 #include "ChartEngine/data/CandleChartDataEntry.h"
 #include "ChartEngine/data/CandleChartDataSetProtocol.h"
-#include "ChartEngine/data/ShortestNumberText.h"
 #include "ChartEngine/foundation/AffineTransform.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
@@ -129,22 +128,25 @@ DataRenderer::Elements CandleStickChartRenderer::describeEntries() const
     if (!candleData) {
         return elements;
     }
-    const auto* view = qobject_cast<const ChartViewBase*>(m_chart.data());
+    auto* view = qobject_cast<ChartViewBase*>(m_chart.data());
+    qint64 i = 0;
     for (const auto& dataSet : candleData->dataSets()) {
         const auto candleSet = std::dynamic_pointer_cast<CandleChartDataSetProtocol>(dataSet);
-        if (!candleSet || !candleSet->isVisible()) {
+        const auto candles = candleSet ? pointSourceOf(view, candleData.get(), *candleSet, i, viewPortHandler().get())
+                                       : std::nullopt;
+        ++i;
+        if (!candles || !candleSet->isVisible()) {
             continue;
         }
         const auto transformer = provider->getTransformer(candleSet->axisDependency());
         const XBounds bounds(*provider, *candleSet, animator().get());
-        const qint64 viewSetIndex = view && view->data() ? indexOfDataSet(*view->data(), *candleSet) : -1;
         for (qint64 j = 0; j < candleSet->entryCount(); ++j) {
             const auto entry = std::dynamic_pointer_cast<CandleChartDataEntry>(candleSet->entryForIndex(j));
             if (!entry) {
                 continue;
             }
-            auto element = makeAccessibilityElement(*candleSet, *entry, directionOf(*candleSet, *entry, j).second,
-                                                    *transformer, viewSetIndex, j);
+            const QString direction = directionOf(*candleSet, *entry, j).second;
+            auto element = makeAccessibilityElement(*candles, *candleSet, *entry, direction, *transformer, j);
             element->setOffScreen(!bounds.contains(j) || isBesideContent(element->accessibilityFrame()));
             elements.append(element);
         }
@@ -204,27 +206,23 @@ void CandleStickChartRenderer::drawTicks(QPainter& painter, const CandleChartDat
 }
 
 std::shared_ptr<NSUIAccessibilityElement> CandleStickChartRenderer::makeAccessibilityElement(
-    const CandleChartDataSetProtocol& dataSet, const CandleChartDataEntry& entry, const QString& direction,
-    const Transformer& transformer, qint64 viewSetIndex, qint64 j) const
+    const PointSource& candles, const CandleChartDataSetProtocol& dataSet, const CandleChartDataEntry& entry,
+    const QString& direction, const Transformer& transformer, qint64 j) const
 {
-    const auto* view = qobject_cast<const ChartViewBase*>(m_chart.data());
-    auto element = view ? view->accessibilityElement(viewSetIndex, j)
-                        : std::make_shared<NSUIAccessibilityElement>(m_chart.data());
-    element->setEntry(viewSetIndex, j);
+    auto element = candles.view.accessibilityElement(candles.viewSetIndex, j);
     const double p = phaseY();
     const double space = dataSet.barSpace();
     QRectF frame(entry.x() + 0.5 - space, entry.low() * p, 2 * space - 1, std::abs(entry.high() - entry.low()) * p);
     transformer.rectToPixels(frame);
-    const auto* provider = dataProvider();
-    const auto candleData = provider ? provider->candleData() : nullptr;
-    const QString prefix = view && candleData && pointTextNamesDataSet(*view, *candleData)
+    const QString prefix = pointTextNamesDataSet(candles.view, candles.kindData)
         ? dataSet.label().value_or(QStringLiteral("Dataset"))
         : QString();
-    element->setAccessibilityLabel(prefix + QStringLiteral(" ") + shortestNumberText(entry.x()) + QStringLiteral(" - ")
-                                   + direction + QStringLiteral(". low: ") + shortestNumberText(entry.low())
-                                   + QStringLiteral(", high: ") + shortestNumberText(entry.high())
-                                   + QStringLiteral(", opening: ") + shortestNumberText(entry.open())
-                                   + QStringLiteral(", closing: ") + shortestNumberText(entry.close()));
+    const auto value = [&](double v) { return pointValueText(candles, v, &entry); };
+    element->setAccessibilityLabel(prefix + QStringLiteral(" ") + pointXText(candles.view, entry.x())
+                                   + QStringLiteral(" - ") + direction + QStringLiteral(". low: ") + value(entry.low())
+                                   + QStringLiteral(", high: ") + value(entry.high())
+                                   + QStringLiteral(", opening: ") + value(entry.open())
+                                   + QStringLiteral(", closing: ") + value(entry.close()));
     element->setAccessibilityFrame(frame);
     return element;
 }

@@ -10,6 +10,7 @@ namespace Charts {
 class CandleChartDataEntry;
 class CandleChartDataProvider;
 class CandleChartDataSetProtocol;
+struct PointSource;
 class Transformer;
 
 // Draws the data of a candlestick chart: for each entry either a candle (a shadow from low to
@@ -44,15 +45,16 @@ public:
     virtual void drawDataSet(QPainter& painter, const CandleChartDataSetProtocol& dataSet);
 
     // "<prefix> <x> - <direction>. low: <low>, high: <high>, opening: <open>, closing: <close>",
-    // the prefix being the set's label (or "Dataset") where points name their set
-    // (pointTextNamesDataSet); framed by the value rectangle (x + 0.5 - barSpace, low,
-    // 2 × barSpace - 1, high - low). It stands for entry j of the set at `viewSetIndex` among the
-    // view's data sets, and is the view's one element of that entry.
-    std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(const CandleChartDataSetProtocol& dataSet,
+    // x as the view's x axis writes it and the four values as the set's value formatter does
+    // (pointXText, pointValueText), the prefix being the set's label (or "Dataset") where points
+    // name their set (pointTextNamesDataSet); framed by the value rectangle (x + 0.5 - barSpace,
+    // low, 2 × barSpace - 1, high - low). It is the view's one element of entry j of the set.
+    std::shared_ptr<NSUIAccessibilityElement> makeAccessibilityElement(const PointSource& candles,
+                                                                       const CandleChartDataSetProtocol& dataSet,
                                                                        const CandleChartDataEntry& entry,
                                                                        const QString& direction,
                                                                        const Transformer& transformer,
-                                                                       qint64 viewSetIndex, qint64 j) const;
+                                                                       qint64 j) const;
 
 protected:
     Elements describeEntries() const override;

@@ -8,6 +8,7 @@
 #include "ChartEngine/foundation/ChartImage.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
+#include "ChartEngine/foundation/NumberFormatter.h"
 #include "ChartEngine/foundation/ValueFormatter.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/PieChartView.h"
@@ -484,6 +485,27 @@ std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeHeader(const Pie
     return element;
 }
 
+namespace {
+
+// What a slice's element says: "<name> : <value> <suffix>", and its share of the whole. A value
+// that is the share already (share none) gets the percent sign where it has none; any other
+// value is followed by "(<share> %)", the share with at most one decimal in the current locale.
+QString sliceText(const QString& name, const QString& valueText, const QString& suffix,
+                  std::optional<double> share)
+{
+    if (!share) {
+        const QString sign = valueText.contains(QLatin1Char('%')) ? QString() : QStringLiteral(" %");
+        return name + QStringLiteral(" : ") + valueText + sign + QStringLiteral(" ") + suffix;
+    }
+    NumberFormatter formatter;
+    formatter.setMaximumFractionDigits(1);
+    return name + QStringLiteral(" : ") + valueText + QStringLiteral(" ") + suffix
+        + (suffix.isEmpty() ? QString() : QStringLiteral(" ")) + QStringLiteral("(")
+        + formatter.stringFromNumber(*share) + QStringLiteral(" %)");
+}
+
+}
+
 std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeSliceElement(qint64 index, const PieChartView& view,
                                                                              const PieChartDataSetProtocol& dataSet,
                                                                              const QPainterPath& path,
@@ -497,7 +519,9 @@ std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeSliceElement(qin
     if (!pieData || !entry) {
         return element;
     }
-    const double value = view.isUsePercentValuesEnabled() ? entry->y() / yValueSum * 100 : entry->y();
+    const bool valueIsShare = view.isUsePercentValuesEnabled();
+    const double share = entry->y() / yValueSum * 100;
+    const double value = valueIsShare ? share : entry->y();
     const auto formatter = dataSet.valueFormatter();
     const QString valueText =
         formatter ? formatter->stringForValue(value, entry.get(), index, m_viewPortHandler.get()) : QString();
@@ -511,7 +535,8 @@ std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeSliceElement(qin
     if (pieData->accessibilityEntryLabelSuffixIsCount() && entry->y() != 1) {
         suffix += QStringLiteral("s");
     }
-    element->setAccessibilityLabel(elementLabel + QStringLiteral(" : ") + valueText + QStringLiteral(" ") + suffix);
+    element->setAccessibilityLabel(
+        sliceText(elementLabel, valueText, suffix, valueIsShare ? std::nullopt : std::optional(share)));
     element->setAccessibilityFrame(path.boundingRect());
     return element;
 }

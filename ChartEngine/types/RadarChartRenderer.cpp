@@ -5,7 +5,6 @@
 #include "ChartEngine/data/RadarChartData.h"
 #include "ChartEngine/data/RadarChartDataEntry.h"
 #include "ChartEngine/data/RadarChartDataSetProtocol.h"
-#include "ChartEngine/data/ShortestNumberText.h"
 #include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/ChartImage.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
@@ -16,6 +15,7 @@
 #include "ChartEngine/types/RadarChartView.h"
 #include "ChartEngine/types/StrokePen.h"
 #include "ChartEngine/views/AccessibilityHeader.h"
+#include "ChartEngine/views/PointAccessibility.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -39,6 +39,14 @@ struct Item {
     double value;
     qint64 index;
 };
+
+// An item's value as its set's value formatter writes it, given the spoke's entry (none when the
+// set has no entry there).
+QString itemValueText(const PointSource& values, const Item& item)
+{
+    const auto entry = values.dataSet.entryForIndex(item.index);
+    return pointValueText(values, item.value, entry.get());
+}
 
 // Where the values of one pass stand: a value on spoke j at (value - yMin) × factor × phaseY from
 // the centre, at slice × j × phaseX + rotation degrees.
@@ -170,6 +178,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
     const QList<Item> items = sortedItems(dataSet, m_accessibilityXLabels);
     const qint64 dataSetIndex = indexOfDataSet(*chartData, dataSet);
     const QString suffix = chartData->accessibilityEntryLabelSuffix().value_or(QString());
+    const auto values = pointSourceOf(view, chartData.get(), dataSet, dataSetIndex, viewPortHandler().get());
 
     QList<QPointF> corners;
     Elements entryElements;
@@ -190,7 +199,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
         const Item& item = items.at(j);
         auto element = view->accessibilityElement(dataSetIndex, item.index);
         element->setAccessibilityLabel(label + QStringLiteral(" - ") + item.xLabel
-                                       + QStringLiteral(": ") + shortestNumberText(item.value)
+                                       + QStringLiteral(": ") + itemValueText(*values, item)
                                        + QStringLiteral(" ") + suffix);
         const QPointF itemPoint = frame.point(item.value, double(item.index));
         element->setAccessibilityFrame(QRectF(itemPoint.x() - elementSize / 2.0,

@@ -6,6 +6,8 @@
 #include "ChartEngine/components/LegendRenderer.h"
 #include "ChartEngine/components/Marker.h"
 #include "ChartEngine/components/XAxis.h"
+#include "ChartEngine/data/BarChartDataEntry.h"
+#include "ChartEngine/data/BarChartDataSetProtocol.h"
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/data/DataRevision.h"
@@ -906,11 +908,14 @@ std::shared_ptr<Highlight> ChartViewBase::highlightForEntry(qint64 dataSetIndex,
 
 void ChartViewBase::revealEntry(const ChartDataEntry& /*entry*/) {}
 
-std::pair<qint64, qint64> ChartViewBase::highlightedEntry() const
+ChartViewBase::KeyPlace ChartViewBase::highlightedPlace() const
 {
     const auto highlight = m_highlighted.isEmpty() ? nullptr : m_highlighted.first();
     const auto found = highlight && m_data ? entryOfHighlight(*highlight) : std::pair<qint64, qint64>{0, -1};
-    return found.second < 0 ? std::pair<qint64, qint64>{0, -1} : found;
+    if (found.second < 0) {
+        return {};
+    }
+    return {found.first, found.second, std::max<qint64>(highlight->stackIndex(), -1)};
 }
 
 std::pair<qint64, qint64> ChartViewBase::entryOfHighlight(const Highlight& highlight) const
@@ -923,36 +928,79 @@ std::pair<qint64, qint64> ChartViewBase::entryOfHighlight(const Highlight& highl
     return {indexOfDataSet(*m_data, *dataSet), dataSet->entryIndex(entry)};
 }
 
-std::optional<std::pair<qint64, qint64>> ChartViewBase::keyStep(int key, std::pair<qint64, qint64> from) const
+qint64 ChartViewBase::stackSegmentCount(qint64 dataSetIndex, qint64 entryIndex) const
 {
-    auto [dataSetIndex, entryIndex] = from;
+    const auto dataSet = std::dynamic_pointer_cast<BarChartDataSetProtocol>(m_data->dataSets().value(dataSetIndex));
+    const auto entry = dataSet && dataSet->isStacked()
+        ? std::dynamic_pointer_cast<BarChartDataEntry>(dataSet->entryForIndex(entryIndex))
+        : nullptr;
+    return entry && entry->yValues() ? entry->yValues()->size() : 0;
+}
+
+std::optional<ChartViewBase::KeyPlace> ChartViewBase::keyStep(int key, KeyPlace from) const
+{
     switch (key) {
     case Qt::Key_Up:
-        dataSetIndex = std::max<qint64>(dataSetIndex - 1, 0);
-        break;
+        return stackStep(from, -1);
     case Qt::Key_Down:
-        dataSetIndex = std::min<qint64>(dataSetIndex + 1, m_data->dataSetCount() - 1);
-        break;
+        return stackStep(from, 1);
     case Qt::Key_Left:
-        entryIndex = entryIndex < 0 ? 0 : entryIndex - 1;
+        from.entryIndex = from.entryIndex < 0 ? 0 : from.entryIndex - 1;
         break;
     case Qt::Key_Right:
-        entryIndex = entryIndex + 1;
+        from.entryIndex = from.entryIndex + 1;
         break;
     case Qt::Key_Home:
-        entryIndex = 0;
+        from.entryIndex = 0;
         break;
     case Qt::Key_End:
-        entryIndex = std::numeric_limits<qint64>::max();
+        from.entryIndex = std::numeric_limits<qint64>::max();
         break;
     default:
         return std::nullopt;
     }
+    const auto place = placeIn(from.dataSetIndex, from.entryIndex);
+    if (!place) {
+        return std::nullopt;
+    }
+    // Along the set a step keeps the segment, as far as the new entry's stack reaches.
+    const qint64 segments = stackSegmentCount(place->dataSetIndex, place->entryIndex);
+    return KeyPlace{place->dataSetIndex, place->entryIndex,
+                    segments > 0 ? std::min(from.stackIndex, segments - 1) : -1};
+}
+
+std::optional<ChartViewBase::KeyPlace> ChartViewBase::stackStep(const KeyPlace& from, qint64 direction) const
+{
+    const qint64 segments = from.entryIndex < 0 ? 0 : stackSegmentCount(from.dataSetIndex, from.entryIndex);
+    // A whole stack is heard as its first segment.
+    const qint64 segment = std::max<qint64>(from.stackIndex, 0) + direction;
+    if (segments > 0 && (direction > 0 ? segment < segments : from.stackIndex > 0)) {
+        return KeyPlace{from.dataSetIndex, from.entryIndex, segment};
+    }
+    const qint64 last = m_data->dataSetCount() - 1;
+    if (last < 0) {
+        return std::nullopt;
+    }
+    const qint64 dataSetIndex = std::clamp<qint64>(from.dataSetIndex + direction, 0, last);
+    if (dataSetIndex == from.dataSetIndex && from.entryIndex >= 0) {
+        return from;
+    }
+    const auto place = placeIn(dataSetIndex, from.entryIndex);
+    if (!place || direction > 0) {
+        return place;
+    }
+    // Up into a stack reaches its last segment, the one next to the set it came from.
+    return KeyPlace{place->dataSetIndex, place->entryIndex,
+                    stackSegmentCount(place->dataSetIndex, place->entryIndex) - 1};
+}
+
+std::optional<ChartViewBase::KeyPlace> ChartViewBase::placeIn(qint64 dataSetIndex, qint64 entryIndex) const
+{
     const auto dataSet = m_data->dataSets().value(dataSetIndex);
     if (!dataSet || dataSet->entryCount() == 0) {
         return std::nullopt;
     }
-    return std::pair{dataSetIndex, std::clamp<qint64>(entryIndex, 0, dataSet->entryCount() - 1)};
+    return KeyPlace{dataSetIndex, std::clamp<qint64>(entryIndex, 0, dataSet->entryCount() - 1), -1};
 }
 
 void ChartViewBase::keyPressEvent(QKeyEvent* event)
@@ -965,18 +1013,23 @@ void ChartViewBase::keyPressEvent(QKeyEvent* event)
     // Arrow keys of a keypad carry the keypad modifier; any other modifier makes another command.
     const bool plainKey = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     const auto step = m_data && plainKey
-        ? keyStep(event->key(), highlightedEntry())
+        ? keyStep(event->key(), highlightedPlace())
         : std::nullopt;
     if (!step) {
         NSUIView::keyPressEvent(event);
         return;
     }
-    stepToEntry(step->first, step->second);
+    stepTo(*step);
 }
 
-void ChartViewBase::stepToEntry(qint64 dataSetIndex, qint64 entryIndex)
+void ChartViewBase::stepTo(const KeyPlace& place)
 {
-    const auto highlight = highlightForEntry(dataSetIndex, entryIndex);
+    auto highlight = highlightForEntry(place.dataSetIndex, place.entryIndex);
+    if (highlight && place.stackIndex >= 0) {
+        highlight = std::make_shared<Highlight>(highlight->x(), highlight->y(), highlight->xPx(), highlight->yPx(),
+                                                highlight->dataIndex(), highlight->dataSetIndex(), place.stackIndex,
+                                                highlight->axis());
+    }
     const auto entry = highlight ? m_data->entryFor(*highlight) : nullptr;
     if (!entry) {
         return;

@@ -326,8 +326,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // Left and Right step to the previous and next entry of the highlighted one's data set, Up
-    // and Down to the previous and next data set, Home and End to the first and last entry;
-    // the entry becomes the highlight as a click would make it. Escape clears a highlight.
+    // and Down to the previous and next data set, through each segment of a stacked bar on the
+    // way, Home and End to the first and last entry; the entry (or segment) becomes the
+    // highlight as a click would make it. Escape clears a highlight.
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -356,11 +357,27 @@ protected:
 private:
     void drawNoDataText(QPainter& painter);
     void drawFocusIndication(QPainter& painter);
-    // The data set and entry index of the first highlight; the entry index is -1 without one.
-    std::pair<qint64, qint64> highlightedEntry() const;
+    // Where a key steps from and to: an entry of a data set and, in a stacked bar, one segment
+    // (its value's index in the stack; -1 for the whole entry).
+    struct KeyPlace {
+        qint64 dataSetIndex = 0;
+        qint64 entryIndex = -1;
+        qint64 stackIndex = -1;
+    };
+    // The place of the first highlight; the entry index is -1 without one.
+    KeyPlace highlightedPlace() const;
     // Where a key steps from `from`; nullopt for a key that is no step or a step to nowhere.
-    std::optional<std::pair<qint64, qint64>> keyStep(int key, std::pair<qint64, qint64> from) const;
-    void stepToEntry(qint64 dataSetIndex, qint64 entryIndex);
+    std::optional<KeyPlace> keyStep(int key, KeyPlace from) const;
+    // Up (direction -1) and Down (+1): through the segments of a stack, then to the set before or
+    // after at the same entry (held to that set's end). Down enters a stack whole, Up at its last
+    // segment; at the first or last set the place stays.
+    std::optional<KeyPlace> stackStep(const KeyPlace& from, qint64 direction) const;
+    // The entry of the set nearest `entryIndex`, whole; none for a set without entries.
+    std::optional<KeyPlace> placeIn(qint64 dataSetIndex, qint64 entryIndex) const;
+    // How many segments the entry's stack has as its elements count them (0 for an entry that is
+    // not a stack of a stacked bar set).
+    qint64 stackSegmentCount(qint64 dataSetIndex, qint64 entryIndex) const;
+    void stepTo(const KeyPlace& place);
     // Tells assistive technology that the highlighted entry's element has the focus and is selected.
     void announceHighlight();
     bool isRevealed(const ChartDataSetProtocol& dataSet, const ChartDataEntry& entry) const;

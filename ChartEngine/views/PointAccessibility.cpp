@@ -4,6 +4,7 @@
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/data/ChartDataSetProtocol.h"
+#include "ChartEngine/data/ShortestNumberText.h"
 #include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/ValueFormatter.h"
@@ -28,15 +29,24 @@ std::optional<PointSource> pointSourceOf(ChartViewBase* view, const ChartData* k
     return PointSource{*view, *kindData, dataSet, kindSetIndex, viewSetIndex, viewPortHandler};
 }
 
+QString pointXText(const ChartViewBase& view, double x)
+{
+    const auto xAxis = view.xAxis();
+    const auto formatter = xAxis->valueFormatter();
+    return formatter ? formatter->stringForValue(x, xAxis.get()) : shortestNumberText(x);
+}
+
+QString pointValueText(const PointSource& source, double value, const ChartDataEntry* entry)
+{
+    const auto formatter = source.dataSet.valueFormatter();
+    return formatter ? formatter->stringForValue(value, entry, source.kindSetIndex, source.viewPortHandler)
+                     : QString();
+}
+
 QString pointText(const PointSource& source, const ChartDataEntry& entry)
 {
-    const auto xAxis = source.view.xAxis();
-    const auto xFormatter = xAxis->valueFormatter();
-    const QString xText = xFormatter ? xFormatter->stringForValue(entry.x(), xAxis.get()) : QString::number(entry.x());
-    const auto yFormatter = source.dataSet.valueFormatter();
-    const QString yText = yFormatter
-        ? yFormatter->stringForValue(entry.y(), &entry, source.kindSetIndex, source.viewPortHandler)
-        : QString();
+    const QString xText = pointXText(source.view, entry.x());
+    const QString yText = pointValueText(source, entry.y(), &entry);
     const QString prefix = pointTextNamesDataSet(source.view, source.kindData)
         ? source.dataSet.label().value_or(QString()) + QStringLiteral(", ")
         : QString();

@@ -40,9 +40,16 @@ std::optional<PointSource> pointSourceOf(ChartViewBase* view, const ChartData* k
                                          const ChartDataSetProtocol& dataSet, qint64 kindSetIndex,
                                          const ViewPortHandler* viewPortHandler);
 
+// An x value as the view's x axis writes it (its value formatter), so that a reader hears what
+// the axis shows.
+QString pointXText(const ChartViewBase& view, double x);
+
+// A value of the entry as the set's value formatter writes it (given the set's index in the
+// kind's data and the handler); an empty text without a formatter.
+QString pointValueText(const PointSource& source, double value, const ChartDataEntry* entry);
+
 // The default text of a point: "<set label>, " when the set is named (pointTextNamesDataSet),
-// then " <x>: <y>", x through the view's x-axis formatter and y through the set's value
-// formatter (an empty text without one).
+// then " <x>: <y>", x as pointXText and y as pointValueText write them.
 QString pointText(const PointSource& source, const ChartDataEntry& entry);
 
 // The view's element of entry j of the set, labelled with pointText and `suffix`, framed by `frame` (in

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace Charts;
 
@@ -152,6 +153,25 @@ TEST(NSUIView, AccessibilityDescribesAChartViewAsAList)
 
     view.setRole(QAccessible::Chart);
     EXPECT_EQ(accessible->role(), QAccessible::Chart);
+}
+
+// A view without a name of its own is named as its window, so that windows showing different
+// charts are told apart.
+TEST(NSUIView, AViewWithoutANameTakesItsWindowsTitle)
+{
+    const QList<std::tuple<const char*, QString, bool, QString>> cases = {
+        {"a window of its own without a title", {}, true, "Chart View"},
+        {"its own window's title", "Radar", true, "Radar"},
+        {"the title of the window it stands in", "Peak flow", false, "Peak flow"},
+    };
+    for (const auto& [name, title, ownWindow, heard] : cases) {
+        SCOPED_TRACE(name);
+        QWidget window;
+        auto* view = new NSUIView(ownWindow ? nullptr : &window);
+        const std::unique_ptr<NSUIView> owned(ownWindow ? view : nullptr);
+        view->window()->setWindowTitle(title);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name), heard);
+    }
 }
 
 TEST(NSUIView, AccessibilityChildrenAreTheViewsElements)

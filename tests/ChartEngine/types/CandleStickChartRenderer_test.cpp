@@ -153,10 +153,10 @@ TEST(CandleStickChartRendererTest, EachCandleIsDescribedAfterTheHeader)
     };
     const Case cases[] = {
         {"one set: no prefix", {candleSet({{5, 9, 2, 8, 4}})},
-         {QStringLiteral(" 5.0 - decreasing. low: 2.0, high: 9.0, opening: 8.0, closing: 4.0")}},
+         {QStringLiteral(" 5 - decreasing. low: 2.00, high: 9.00, opening: 8.00, closing: 4.00")}},
         {"two sets: the label, or \"Dataset\"", {candleSet({{5, 9, 2.5, 4, 8}}), candleSet({{5, 9, 2, 6, 6}}, std::nullopt)},
-         {QStringLiteral("A 5.0 - increasing. low: 2.5, high: 9.0, opening: 4.0, closing: 8.0"),
-          QStringLiteral("Dataset 5.0 - neutral. low: 2.0, high: 9.0, opening: 6.0, closing: 6.0")}},
+         {QStringLiteral("A 5 - increasing. low: 2.50, high: 9.00, opening: 4.00, closing: 8.00"),
+          QStringLiteral("Dataset 5 - neutral. low: 2.00, high: 9.00, opening: 6.00, closing: 6.00")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -2,8 +2,10 @@
 #include "ChartEngine/data/CandleChartData.h"
 #include "ChartEngine/data/CandleChartDataEntry.h"
 #include "ChartEngine/data/CandleChartDataSet.h"
+#include "ChartEngine/data/CombinedChartData.h"
 #include "ChartEngine/data/ScatterChartData.h"
 #include "ChartEngine/data/ScatterChartDataSet.h"
+#include "ChartEngine/foundation/IndexAxisValueFormatter.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/types/BarChartView.h"
 #include "ChartEngine/types/CandleStickChartView.h"
@@ -19,6 +21,7 @@
 #include "RadarTestChart.h"
 #include "XYChartFixture.h"
 #include "support/ChartAccessibilityEvents.h"
+#include "support/QtPrinters.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -136,6 +139,85 @@ QString highlightText(const ChartViewBase& view)
 
 }
 
+namespace {
+
+// What a reader hears of each item of the drawn chart, in the list's order.
+QStringList itemNames(ChartViewBase& view)
+{
+    EXPECT_TRUE(view.getChartImage(true));
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(&view);
+    QStringList names;
+    for (int i = 0; i < chart->childCount(); ++i) {
+        names << chart->child(i)->text(QAccessible::Name);
+    }
+    return names;
+}
+
+template <typename View>
+std::unique_ptr<View> labelledX(std::unique_ptr<View> view, const QStringList& labels)
+{
+    view->xAxis()->setValueFormatter(std::make_shared<IndexAxisValueFormatter>(labels));
+    return view;
+}
+
+// A falling day whose low has all the digits of a computed double.
+std::shared_ptr<CandleChartData> candles()
+{
+    return std::make_shared<CandleChartData>(ChartDataSetList{std::make_shared<CandleChartDataSet>(
+        ChartDataEntryList{std::make_shared<CandleChartDataEntry>(2, 9.5, 2.25263223549199, 8, 4)}, "Prices")});
+}
+
+// Morning 1 and Evening 3 grouped as "Jan".
+template <typename View>
+std::unique_ptr<ChartViewBase> groupedBars()
+{
+    const auto data = BarTesting::barData({BarTesting::barSet({1.0}, "Morning"), BarTesting::barSet({3.0}, "Evening")});
+    auto view = labelledX(BarTesting::fixtureView<View>(data), {"Jan"});
+    view->groupBars(0, 0.12, 0.04);
+    return view;
+}
+
+}
+
+// A point says its values as the chart writes them (the set's value formatter, the x axis's
+// formatter), a slice its share of the whole, and a grouped bar its group's x text in every set.
+TEST(ChartTypesAccessibility, EveryTypeSaysItsValuesAsTheChartWritesThem)
+{
+    const auto pie = [](bool percentValues) {
+        return PieTesting::pieView({1, 3}, QRect(0, 0, 200, 200), [&](PieChartView& view, PieChartDataSet&) {
+            view.setUsePercentValuesEnabled(percentValues);
+        });
+    };
+    const QStringList groups = {"Morning,  Jan: 1.00", "Evening,  Jan: 3.00"};
+    const auto combined = [] {
+        auto data = std::make_shared<CombinedChartData>();
+        data->setLineData(CombinedTesting::flatLine());
+        data->setCandleData(candles());
+        return CombinedTesting::fixtureView(data);
+    };
+    const QList<std::tuple<const char*, std::function<std::unique_ptr<ChartViewBase>()>, QStringList>> cases = {
+        {"bars, grouped", groupedBars<BarChartView>, groups},
+        {"horizontal bars, grouped", groupedBars<HorizontalBarChartView>, groups},
+        {"pie", [&] { return pie(false); }, {" : 1.00 (25 %)", " : 3.00 (75 %)"}},
+        {"pie of percent values", [&] { return pie(true); }, {" : 25.00 % ", " : 75.00 % "}},
+        {"radar",
+         [] {
+             const auto week = RadarTesting::radarSet({56.55937134259822, 40.1, 70.26}, "Week");
+             return labelledX(RadarTesting::radarView({week}), {"Mon", "Tue", "Wed"});
+         },
+         {"Week - Wed: 70.3 ", "Week - Mon: 56.6 ", "Week - Tue: 40.1 "}},
+        {"candles", [] { return XYChartFixture::fixtureView<CandleStickChartView>(candles()); },
+         {" 2 - decreasing. low: 2.3, high: 9.5, opening: 8.0, closing: 4.0"}},
+        {"combined line and candles", combined,
+         {"Line,  0: 3.00", "Line,  2: 3.00", "Line,  10: 3.00",
+          "Prices 2 - decreasing. low: 2.25, high: 9.50, opening: 8.00, closing: 4.00"}},
+    };
+    for (const auto& [name, make, names] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(itemNames(*make()), names);
+    }
+}
+
 TEST(ChartTypesKeyboard, AStackSegmentIsSelectedAloneWhenOnlyItIsHighlighted)
 {
     const auto view = stackedBarView();
@@ -223,6 +305,40 @@ TEST(ChartTypesKeyboard, AChangedHeaderTextKeepsItsElementAndIsAnnounced)
         EXPECT_TRUE(capture.sent(header.get(), QAccessible::NameChanged));
         // A reader meets the header's text as the chart's description.
         EXPECT_TRUE(capture.sent(view.get(), QAccessible::DescriptionChanged));
+    }
+}
+
+// Up and Down pass through each segment of a stack on their way between sets: Down enters a
+// stack whole (heard as its first segment) and climbs it, Up enters at its last segment and
+// goes down it; Left and Right keep the segment as far as the next stack reaches.
+TEST(ChartTypesKeyboard, UpAndDownReachEachSegmentOfAStack)
+{
+    const std::map<QChar, Qt::Key> keys = {
+        {'R', Qt::Key_Right}, {'D', Qt::Key_Down}, {'U', Qt::Key_Up}, {'E', Qt::Key_End}};
+    const QList<std::tuple<const char*, QString, QList<ElementKey>>> cases = {
+        {"down enters a stack whole", "RD", {{1, 0, 0}, {1, 0, 1}, {1, 0, 2}}},
+        {"and climbs it", "RDD", {{1, 0, 1}}},
+        {"to its last segment", "RDDD", {{1, 0, 2}}},
+        {"then to the next set, where it stays", "RDDDDD", {{2, 0, -1}}},
+        {"up enters a stack at its last segment", "RDDDDU", {{1, 0, 2}}},
+        {"and goes down it to its first", "RDDU", {{1, 0, 0}}},
+        {"then to the set before", "RDDUU", {{0, 0, -1}}},
+        {"right keeps the segment", "RDDR", {{1, 1, 1}}},
+        {"held to a shorter stack", "RDDDR", {{1, 1, 1}}},
+        {"a plain bar is whole", "RDDE", {{1, 2, -1}}},
+    };
+    for (const auto& [name, typed, selected] : cases) {
+        SCOPED_TRACE(name);
+        // Set 1 holds the stacks [1, 2, 3] and [4, 5] and the plain bar 6, between two plain sets.
+        const auto view = BarTesting::fixtureView<BarChartView>(
+            BarTesting::barData({BarTesting::barSet({1.0, 2.0, 3.0}),
+                                 BarTesting::barSet({QList<double>{1, 2, 3}, QList<double>{4, 5}, 6.0}),
+                                 BarTesting::barSet({7.0, 8.0, 9.0})}));
+        for (const QChar key : typed) {
+            QTest::keyClick(view.get(), keys.at(key));
+        }
+        ASSERT_TRUE(view->getChartImage(true));
+        EXPECT_EQ(selectedElements(*view), selected);
     }
 }
 

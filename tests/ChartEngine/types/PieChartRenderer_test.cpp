@@ -214,7 +214,8 @@ TEST(PieChartRendererTest, SliceElementsNameTheirSliceAndValue)
     view->data()->setAccessibilityEntryLabelSuffix(QStringLiteral("litre"));
     view->data()->setAccessibilityEntryLabelSuffixIsCount(true);
     imageOf(*view);
-    EXPECT_EQ(labels(*view).mid(1), QStringList({"Slice1 : 1.00 litre", "Slice2 : 2.00 litres", "Slice3 : 3.00 litres"}));
+    EXPECT_EQ(labels(*view).mid(1), QStringList({"Slice1 : 1.00 litre (16.7 %)", "Slice2 : 2.00 litres (33.3 %)",
+                                               "Slice3 : 3.00 litres (50 %)"}));
 }
 
 // Slices of 90, 90 and 180 degrees; the third, highlighted in half-transparent black, is drawn

@@ -69,11 +69,11 @@ TEST(RadarChartRendererTest, ElementsListASetsValuesFromTheLargest)
     };
     const Case cases[] = {
         {{3, 7, 5}, QStringLiteral("Set"), {},
-         {"Set. 3 Items. ", "Set - b: 7.0 ", "Set - c: 5.0 ", "Set - a: 3.0 "}},
-        {{4}, {}, {}, {". 1 Item. ", " - a: 4.0 "}},
+         {"Set. 3 Items. ", "Set - b: 7.00 ", "Set - c: 5.00 ", "Set - a: 3.00 "}},
+        {{4}, {}, {}, {". 1 Item. ", " - a: 4.00 "}},
         // Texts are taken as they are: "%2" stays.
         {{2, 2}, QStringLiteral("S%2"), QStringLiteral("Spoke"),
-         {"S%2. 2 Spokes. ", "S%2 - a: 2.0 ", "S%2 - b: 2.0 "}},
+         {"S%2. 2 Spokes. ", "S%2 - a: 2.00 ", "S%2 - b: 2.00 "}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.elements.first().toStdString());
