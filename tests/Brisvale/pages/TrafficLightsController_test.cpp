@@ -133,8 +133,7 @@ TEST_F(TrafficLightsTest, TheLimitsFollowTheTypedValueAndTheChosenPlan)
         const char* yellow; // empty: a value the sheet does not take
         const char* red;
     } cases[] = {
-        {"4", 0, "", ""}, {"45", 0, "", ""}, {"450", 0, "360", "270"}, {"450", 1, "360", "225"},
-        {"abc", 1, "", ""}, {"467", 1, "374", "234"}, {"467", 0, "374", "280"},
+        {"45", 0, "", ""}, {"450", 0, "360", "270"}, {"450", 1, "360", "225"}, {"abc", 1, "", ""},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.typed);
