@@ -30,7 +30,6 @@ TEST(Console, LinesReachStandardOutputOnlyWhenAsked)
         {false, Console::printLine, "", ""},
         {true, Console::printLine, "email : 體驗@example.org\n", ""},
         {false, Console::printError, "", "email : 體驗@example.org\n"},
-        {true, Console::printError, "", "email : 體驗@example.org\n"},
     };
     for (const Row& row : rows) {
         Console::setVerbose(row.verbose);

@@ -530,8 +530,10 @@ TEST(BackupDocumentRead, EveryMalformedValueRefusesTheWholeDocument)
 }
 
 // A reading that no meter can give, or dated on a day no calendar shows (the program runs in
-// Europe/Berlin), is left out and counted while the rest is read; the edges are read. A birthday
-// that no calendar shows still refuses the document, as a malformed value does.
+// Europe/Berlin), is left out and counted while the rest is read; the calendar's edges are the
+// local days of the dates read. The meter's reply reader shows the edges of the values, which
+// both take from one range. A birthday that no calendar shows still refuses the document, as a
+// malformed value does.
 TEST(BackupDocumentRead, ValuesNoMeterGivesAndDatesNoCalendarShowsAreLeftOutAndCounted)
 {
     const auto seconds = [](int year, int month, int day, QTime time) {
@@ -541,23 +543,11 @@ TEST(BackupDocumentRead, ValuesNoMeterGivesAndDatesNoCalendarShowsAreLeftOutAndC
         Refusal spoiled; // a problem: the document is refused with it
         qsizetype leftOut;
     } cases[] = {
-        {{true, "pefValue", -400, ""}, 1},
         {{true, "pefValue", 0, ""}, 1},
-        {{true, "pefValue", 2147483647, ""}, 1},
-        {{true, "pefValue", 1000, ""}, 1},
-        {{true, "fev1Value", -3, ""}, 1},
         {{true, "fev1Value", 0, ""}, 1},
-        {{true, "fev1Value", 20.01, ""}, 1},
         {{true, "measureDate", 1e300, ""}, 1},
-        {{true, "measureDate", -1e300, ""}, 1},
-        {{true, "measureDate", seconds(-5, 6, 1, QTime(12, 0)), ""}, 1},
-        {{true, "measureDate", seconds(99999, 6, 1, QTime(12, 0)), ""}, 1},
         {{true, "measureDate", seconds(99, 12, 31, QTime(23, 59, 59)), ""}, 1},
         {{true, "measureDate", seconds(10000, 1, 1, QTime(0, 0)), ""}, 1},
-        {{true, "pefValue", 1, ""}, 0},
-        {{true, "pefValue", 999, ""}, 0},
-        {{true, "fev1Value", 0.01, ""}, 0},
-        {{true, "fev1Value", 20, ""}, 0},
         {{true, "measureDate", seconds(100, 1, 1, QTime(0, 0)), ""}, 0},
         {{false, "birthday", seconds(9999, 12, 31, QTime(23, 59, 59)), ""}, 0},
         {{false, "birthday", 1e300, "is not a date within the years 100 to 9999"}, 0},

@@ -40,6 +40,8 @@ QString shown(const InsightFigures& figures)
 
 }
 
+// The Overview's Insight card shows a reading above the range left out of every figure among
+// others; here are the edges.
 TEST(InsightFigures, ReadingsAboveTheMetersRangeAreLeftOutAndCountedAndTheRestFillTheZones)
 {
     // 2, 3 and 4 March, mornings and evenings, newest first; 3 March's evening reads 950.
@@ -53,23 +55,13 @@ TEST(InsightFigures, ReadingsAboveTheMetersRangeAreLeftOutAndCountedAndTheRestFi
         ZonePlan plan;
         QString figures;
     } cases[] = {
-        // Without the 950: 100, 94, 92, 96 and 90 %; 2 March varies by 6.45 %, 4 March by 6.19 %.
-        {"a single 950 among normal readings", threeDays, threeDays, 500, ZonePlan::eightySixty,
-         "5 taken, 1 left out; latest 100.0000, average 94.4000; zones 5/0/0; variability 6.3186 over 2 days"},
         {"900 is within the range, 901 above it", {at(5, 20, 901), at(5, 8, 900)}, {at(5, 20, 901), at(5, 8, 900)},
          500, ZonePlan::eightySixty,
          "1 taken, 1 left out; latest 180.0000, average 180.0000; zones 1/0/0; variability none over 0 days"},
         {"only readings above the range", {at(5, 20, 999), at(5, 8, 950)}, {at(5, 20, 999), at(5, 8, 950)}, 500,
          ZonePlan::eightySixty,
          "0 taken, 2 left out; latest none, average none; zones none; variability none over 0 days"},
-        // The morning's window; the variability takes the whole day, without its evening's 999.
-        {"a whole day's reading above the range", {at(6, 8, 400)},
-         {at(6, 20, 999), at(6, 14, 440), at(6, 8, 400)}, 500, ZonePlan::eightySixty,
-         "1 taken, 0 left out; latest 80.0000, average 80.0000; zones 1/0/0; variability 9.5238 over 1 days"},
-        // Green from 400, yellow from 300 (80/60) or 250 (80/50).
-        {"zones of 80/60", {at(7, 20, 400), at(7, 14, 399), at(7, 8, 300), at(6, 20, 299), at(6, 8, 250)}, {}, 500,
-         ZonePlan::eightySixty,
-         "5 taken, 0 left out; latest 80.0000, average 65.9200; zones 1/2/2; variability none over 0 days"},
+        // Green from 400, yellow from 250 under 80/50.
         {"zones of 80/50", {at(7, 20, 400), at(7, 14, 399), at(7, 8, 300), at(6, 20, 299), at(6, 8, 250),
                             at(6, 7, 249)}, {}, 500, ZonePlan::eightyFifty,
          "6 taken, 0 left out; latest 80.0000, average 63.2333; zones 1/4/1; variability none over 0 days"},

@@ -187,11 +187,8 @@ TEST(MeterReplyReader, EntriesNoMeterCanGiveAreCountedNotRefused)
         int year;
         bool read;
     } cases[] = {
-        {-400, 2.5, 2026, false}, {0, 2.5, 2026, false},     {2147483647, 2.5, 2026, false},
-        {1000, 2.5, 2026, false}, {300, -3.0, 2026, false},  {300, 0.0, 2026, false},
-        {300, 20.01, 2026, false}, {300, 2.5, -5, false},    {300, 2.5, 99999, false},
-        {300, 2.5, 99, false},    {300, 2.5, 10000, false},  {1, 0.01, 100, true},
-        {999, 20.0, 9999, true},  {950, 12.5, 2026, true},
+        {0, 2.5, 2026, false},    {1000, 2.5, 2026, false}, {300, 0.0, 2026, false}, {300, 20.01, 2026, false},
+        {300, 2.5, 99, false},    {300, 2.5, 10000, false}, {1, 0.01, 100, true},   {999, 20.0, 9999, true},
     };
     for (const auto& c : cases) {
         const MeterReplyRead<MeterMemory> read = MeterReplyReader::readMemory(

@@ -144,7 +144,7 @@ TEST_F(UserTableWindow, ATableTakingTheFocusTellsAReaderItsCurrentRow)
     const struct {
         int current; // none when -1
         QStringList heard;
-    } cases[] = {{0, {"Ann, ann@x"}}, {1, {"Bo, bo@x"}}, {-1, {}}};
+    } cases[] = {{1, {"Bo, bo@x"}}, {-1, {}}};
     for (const auto& test : cases) {
         SCOPED_TRACE(test.current);
         before->setFocus();
