@@ -9,6 +9,7 @@
 #include <QPointF>
 
 #include <memory>
+#include <vector>
 
 namespace Charts {
 
@@ -21,8 +22,10 @@ struct TextAttributes;
 // between neighbours, an inner arc along the hole, the highlighted slices pushed out by the
 // set's selection shift, the hole disc with its translucent ring, the centre text, and the
 // values and entry labels inside the slices or outside on value lines. Each data drawing
-// rebuilds the accessibility elements: per drawn set a header, then one element per slice;
-// the highlighted slices' elements follow the first header.
+// renews the accessibility elements: per drawn set a header, then one element per slice; the
+// highlighted slices' elements follow the first header. A drawing only notes what it drew; the
+// elements are described at the first read after it, so that a drawing costs nothing for them
+// until a reader asks.
 //
 // Angles are degrees, clockwise on screen from +x, and the chart's rotation is added to each.
 // phaseX moves the slices along the circle, phaseY grows their sweeps and positions. Every
@@ -44,8 +47,10 @@ public:
 
     std::shared_ptr<ViewPortHandler> viewPortHandler() const override { return m_viewPortHandler; }
     std::shared_ptr<Animator> animator() const override { return m_animator; }
-    Elements accessibleChartElements() const override { return m_accessibleChartElements; }
-    virtual void setAccessibleChartElements(Elements elements) { m_accessibleChartElements = std::move(elements); }
+    // The last drawing's elements (described now when they have not been read since).
+    Elements accessibleChartElements() const override;
+    // Replaces the elements until the next data drawing.
+    virtual void setAccessibleChartElements(Elements elements);
 
     void drawData(QPainter& painter) override;
     // The values, entry labels, value lines and icons of every set.
@@ -78,6 +83,9 @@ private:
     struct Circle;
     struct ValueStage;
     struct SliceTexts;
+    struct DrawnSlice;
+    struct DrawnSet;
+    struct DrawnHighlight;
 
     double phaseX() const;
     double phaseY() const;
@@ -88,6 +96,7 @@ private:
                            qint64 visibleCount) const;
     QPainterPath highlightedSlicePath(const Circle& circle, double angle, double sliceAngle, double sliceSpace,
                                       qint64 visibleCount, double selectionShift) const;
+    QPainterPath highlightedSlicePath(const DrawnHighlight& drawn) const;
     void closeAtInnerArc(QPainterPath& path, const Circle& circle, double angle, double sliceAngle,
                          double sliceSpace, qint64 visibleCount, double innerRadius) const;
     std::shared_ptr<NSUIAccessibilityElement> makeHeader(const PieChartView& view,
@@ -96,6 +105,14 @@ private:
     std::shared_ptr<NSUIAccessibilityElement> makeSliceElement(qint64 index, const PieChartView& view,
                                                                const PieChartDataSetProtocol& dataSet,
                                                                const QPainterPath& path, double yValueSum) const;
+    // A new data drawing: what the last one drew is forgotten and its selected slices unmarked.
+    void beginDrawnElements();
+    // Notes a set's slices as drawn.
+    void noteDrawnSet(const PieChartView& view, const PieChartDataSetProtocol& dataSet, DrawnSet drawn);
+    // The elements of what was drawn since the last data drawing began.
+    Elements describeElements() const;
+    Elements describeSet(const PieChartView& view, const PieChartDataSetProtocol& dataSet, const DrawnSet& drawn,
+                         double yValueSum) const;
     bool drawValuesOfSet(QPainter& painter, ValueStage& stage, const PieChartDataSetProtocol& dataSet,
                          qint64 dataSetIndex);
     void fillSliceTexts(SliceTexts& texts, const ValueStage& stage, const PieChartDataSetProtocol& dataSet,
@@ -107,7 +124,12 @@ private:
                   const ChartDataEntry& entry, QPointF direction);
 
     std::shared_ptr<ViewPortHandler> m_viewPortHandler;
-    Elements m_accessibleChartElements;
+    mutable Elements m_accessibleChartElements;
+    std::vector<DrawnSet> m_drawnSets;
+    std::vector<DrawnHighlight> m_drawnHighlights;
+    mutable bool m_elementsToDescribe = false;
+    // The elements the last description marked selected.
+    mutable Elements m_selectedElements;
     std::shared_ptr<Animator> m_animator;
     QPointer<QObject> m_chart;
 };

@@ -218,6 +218,34 @@ TEST(PieChartRendererTest, SliceElementsNameTheirSliceAndValue)
                                                "Slice3 : 3.00 litres (50 %)"}));
 }
 
+// A drawing writes no slice's text for a reader: the slices are described at the first read of
+// the elements after a drawing, once (D draws, R reads, H highlights the second slice).
+TEST(PieChartRendererTest, SlicesAreDescribedAtTheFirstReadAfterADrawing)
+{
+    const std::pair<const char*, qsizetype> cases[] = {
+        {"D", 0}, {"HD", 0}, {"DR", 3}, {"HDR", 3}, {"DRR", 3}, {"DRDR", 6}, {"DDR", 3},
+    };
+    for (const auto& [steps, formatted] : cases) {
+        SCOPED_TRACE(steps);
+        const auto formatter = std::make_shared<FixedFormatter>(QStringLiteral("v"));
+        const auto view = coloured({1, 2, 3}, [&](PieChartView& pie, PieChartDataSet& dataSet) {
+            pie.setDrawEntryLabelsEnabled(false);
+            dataSet.setDrawValuesEnabled(false);
+            dataSet.setValueFormatter(formatter);
+        });
+        for (const char* step = steps; *step; ++step) {
+            if (*step == 'D') {
+                imageOf(*view);
+            } else if (*step == 'R') {
+                EXPECT_EQ(labels(*view).size(), 4);
+            } else {
+                view->highlightValue(std::make_shared<Highlight>(1, 2, 0, -1));
+            }
+        }
+        EXPECT_EQ(formatter->values.size(), formatted);
+    }
+}
+
 // Slices of 90, 90 and 180 degrees; the third, highlighted in half-transparent black, is drawn
 // out to 82 + 18 in place of its normal slice.
 TEST(PieChartRendererTest, AHighlightedSliceIsPushedOutInPlaceOfItsSlice)
