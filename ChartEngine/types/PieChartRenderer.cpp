@@ -19,6 +19,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -137,6 +138,16 @@ struct PieChartRenderer::DrawnSet {
     double sliceSpace = 0;
     qint64 visibleCount = 0;
     std::vector<DrawnSlice> slices;
+};
+
+// A slice's path and the part of it that is filled, with everything they were made of, compared
+// exactly (QPointF and QRectF compare within a margin).
+struct PieChartRenderer::SlicePaths {
+    using Key = std::array<double, 13>;
+    bool made = false;
+    Key key{};
+    QPainterPath path;
+    QPainterPath filled;
 };
 
 // A slice drawn highlighted, pushed out by its set's selection shift.
@@ -293,6 +304,31 @@ QPainterPath PieChartRenderer::slicePath(const Circle& circle, double angle, dou
     return path;
 }
 
+// A slice drawn again as it was drawn last (on the same circle, at the same angles and spacing,
+// within the same bounds) is filled with the paths made then: a drawing that changes nothing of
+// the pie builds no path.
+const PieChartRenderer::SlicePaths& PieChartRenderer::slicePaths(const DrawnSet& drawn, const DrawnSlice& slice) const
+{
+    const Circle& circle = drawn.circle;
+    const QRectF bounds = chartBounds();
+    const SlicePaths::Key key = {circle.center.x(), circle.center.y(), circle.radius, circle.rotation, circle.phaseY,
+                                 circle.drawInnerArc ? 1.0 : 0.0, circle.userInnerRadius, slice.angle,
+                                 slice.sliceAngle, drawn.sliceSpace, double(drawn.visibleCount), bounds.width(),
+                                 bounds.height()};
+    const auto index = std::size_t(slice.index);
+    if (index >= m_slicePaths.size()) {
+        m_slicePaths.resize(index + 1);
+    }
+    SlicePaths& paths = m_slicePaths[index];
+    if (!paths.made || paths.key != key) {
+        paths.made = true;
+        paths.key = key;
+        paths.path = slicePath(circle, slice.angle, slice.sliceAngle, drawn.sliceSpace, drawn.visibleCount);
+        paths.filled = clippedPath(paths.path, bounds);
+    }
+    return paths;
+}
+
 QPainterPath PieChartRenderer::highlightedSlicePath(const DrawnHighlight& drawn) const
 {
     return highlightedSlicePath(drawn.circle, drawn.slice.angle, drawn.slice.sliceAngle, drawn.sliceSpace,
@@ -369,6 +405,7 @@ void PieChartRenderer::drawDataSet(QPainter& painter, const PieChartDataSetProto
     drawn.sliceSpace = drawn.visibleCount >= 2 ? getSliceSpace(dataSet) : 0.0;
     const qint64 count = std::min<qint64>(dataSet.entryCount(), drawAngles.size());
     drawn.slices.reserve(std::size_t(std::max<qint64>(count, 0)));
+    m_slicePaths.resize(std::min(m_slicePaths.size(), std::size_t(drawAngles.size())));
     painter.save();
     double angle = 0;
     for (qint64 j = 0; j < count; ++j) {
@@ -379,9 +416,8 @@ void PieChartRenderer::drawDataSet(QPainter& painter, const PieChartDataSetProto
         }
         const bool highlightedElsewhere = dataSet.isHighlightEnabled() && view->needsHighlight(j);
         if (std::fabs(entry->y()) >= epsilon && !highlightedElsewhere) {
-            const QPainterPath path = slicePath(drawn.circle, angle, sliceAngle, drawn.sliceSpace, drawn.visibleCount);
-            painter.fillPath(clippedPath(path, chartBounds()), dataSet.colorAtIndex(j));
             drawn.slices.push_back({j, angle, sliceAngle});
+            painter.fillPath(slicePaths(drawn, drawn.slices.back()).filled, dataSet.colorAtIndex(j));
         }
         angle += sliceAngle * drawn.circle.phaseX;
     }
@@ -566,9 +602,7 @@ DataRenderer::Elements PieChartRenderer::describeSet(const PieChartView& view, c
 {
     Elements elements = {makeHeader(view, dataSet)};
     for (const DrawnSlice& slice : drawn.slices) {
-        const QPainterPath path =
-            slicePath(drawn.circle, slice.angle, slice.sliceAngle, drawn.sliceSpace, drawn.visibleCount);
-        elements.append(makeSliceElement(slice.index, view, dataSet, path, yValueSum));
+        elements.append(makeSliceElement(slice.index, view, dataSet, slicePaths(drawn, slice).path, yValueSum));
     }
     return elements;
 }

@@ -25,7 +25,9 @@ struct TextAttributes;
 // renews the accessibility elements: per drawn set a header, then one element per slice; the
 // highlighted slices' elements follow the first header. A drawing only notes what it drew; the
 // elements are described at the first read after it, so that a drawing costs nothing for them
-// until a reader asks.
+// until a reader asks. A slice drawn again on the same circle, at the same angles and spacing,
+// is filled with the path made for it before (its minimum spaced radius is taken as a function
+// of its arguments alone).
 //
 // Angles are degrees, clockwise on screen from +x, and the chart's rotation is added to each.
 // phaseX moves the slices along the circle, phaseY grows their sweeps and positions. Every
@@ -86,6 +88,7 @@ private:
     struct DrawnSlice;
     struct DrawnSet;
     struct DrawnHighlight;
+    struct SlicePaths;
 
     double phaseX() const;
     double phaseY() const;
@@ -97,6 +100,7 @@ private:
     QPainterPath highlightedSlicePath(const Circle& circle, double angle, double sliceAngle, double sliceSpace,
                                       qint64 visibleCount, double selectionShift) const;
     QPainterPath highlightedSlicePath(const DrawnHighlight& drawn) const;
+    const SlicePaths& slicePaths(const DrawnSet& drawn, const DrawnSlice& slice) const;
     void closeAtInnerArc(QPainterPath& path, const Circle& circle, double angle, double sliceAngle,
                          double sliceSpace, qint64 visibleCount, double innerRadius) const;
     std::shared_ptr<NSUIAccessibilityElement> makeHeader(const PieChartView& view,
@@ -130,6 +134,8 @@ private:
     mutable bool m_elementsToDescribe = false;
     // The elements the last description marked selected.
     mutable Elements m_selectedElements;
+    // Per slice index, the paths it was last drawn with.
+    mutable std::vector<SlicePaths> m_slicePaths;
     std::shared_ptr<Animator> m_animator;
     QPointer<QObject> m_chart;
 };

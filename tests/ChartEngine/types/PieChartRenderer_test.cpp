@@ -1,4 +1,5 @@
 #include "ChartEngine/components/Description.h"
+#include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/ChartImage.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
@@ -243,6 +244,29 @@ TEST(PieChartRendererTest, SlicesAreDescribedAtTheFirstReadAfterADrawing)
             }
         }
         EXPECT_EQ(formatter->values.size(), formatted);
+    }
+}
+
+// Slices keep their paths from one drawing to the next only while nothing they are made of
+// changes: a pie drawn, changed and drawn again looks as one first drawn after the change.
+TEST(PieChartRendererTest, APieDrawnAgainAfterAChangeLooksAsANewOne)
+{
+    const std::pair<const char*, Style> changes[] = {
+        {"a wider view", [](PieChartView& view, PieChartDataSet&) { view.setFrame(QRect(0, 0, 260, 200)); }},
+        {"a smaller view", [](PieChartView& view, PieChartDataSet&) { view.setFrame(QRect(0, 0, 150, 150)); }},
+        {"a rotation", [](PieChartView& view, PieChartDataSet&) { view.setRotationAngle(40); }},
+        {"half grown", [](PieChartView& view, PieChartDataSet&) { view.chartAnimator()->setPhaseY(0.5); }},
+        {"a hole", [](PieChartView& view, PieChartDataSet&) { view.setDrawHoleEnabled(true); }},
+        {"slice space", [](PieChartView&, PieChartDataSet& dataSet) { dataSet.setSliceSpace(8); }},
+        {"a value of 0", [](PieChartView&, PieChartDataSet& dataSet) { dataSet.entryForIndex(1)->setY(0); }},
+    };
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        const auto redrawn = coloured({1, 2, 3});
+        imageOf(*redrawn);
+        change(*redrawn, dynamic_cast<PieChartDataSet&>(*redrawn->data()->dataSets().first()));
+        redrawn->notifyDataSetChanged();
+        EXPECT_EQ(imageOf(*redrawn), imageOf(*coloured({1, 2, 3}, change)));
     }
 }
 
