@@ -30,6 +30,8 @@ namespace Charts {
 namespace {
 
 constexpr double epsilon = std::numeric_limits<double>::epsilon();
+// The texts whose widths are kept at most; past it the widths are measured afresh.
+constexpr qsizetype keptTextWidths = 4096;
 constexpr double radiansPerDegree = std::numbers::pi / 180.0;
 
 // The point at `distance` from `center` along `degrees`.
@@ -818,14 +820,11 @@ bool PieChartRenderer::drawOutsideTexts(QPainter& painter, const ValueStage& sta
     const bool both = texts.labelOutside && texts.valueOutside;
     const double valueY = both ? labelY : labelY + texts.lineHeight * 0.5;
     const double labelTextY = both ? labelY + texts.lineHeight : labelY + texts.lineHeight * 0.5;
-    const QPointF anchor(0.5, 0.5);
     if (texts.valueOutside) {
-        drawAlignedText(painter, texts.valueText, QPointF(x, valueY), alignment, anchor, texts.valueAngle,
-                        texts.valueAttributes);
+        drawSliceText(painter, texts.valueText, QPointF(x, valueY), alignment, texts.valueAngle, texts.valueAttributes);
     }
     if (texts.labelOutside && texts.label) {
-        drawAlignedText(painter, *texts.label, QPointF(x, labelTextY), alignment, anchor, texts.valueAngle,
-                        texts.labelAttributes);
+        drawSliceText(painter, *texts.label, QPointF(x, labelTextY), alignment, texts.valueAngle, texts.labelAttributes);
     }
     return true;
 }
@@ -840,15 +839,44 @@ void PieChartRenderer::drawInsideTexts(QPainter& painter, const ValueStage& stag
     const bool both = texts.labelInside && texts.valueInside;
     const double valueY = both ? y : y + texts.lineHeight * 0.5;
     const double labelY = both ? y + texts.lineHeight : y + texts.lineHeight * 0.5;
-    const QPointF anchor(0.5, 0.5);
     if (texts.valueInside) {
-        drawAlignedText(painter, texts.valueText, QPointF(point.x(), valueY), TextAlignment::Center, anchor,
-                        texts.valueAngle, texts.valueAttributes);
+        drawSliceText(painter, texts.valueText, QPointF(point.x(), valueY), TextAlignment::Center, texts.valueAngle,
+                      texts.valueAttributes);
     }
     if (texts.labelInside && texts.label) {
-        drawAlignedText(painter, *texts.label, QPointF(point.x(), labelY), TextAlignment::Center, anchor,
-                        texts.valueAngle, texts.labelAttributes);
+        drawSliceText(painter, *texts.label, QPointF(point.x(), labelY), TextAlignment::Center, texts.valueAngle,
+                      texts.labelAttributes);
     }
+}
+
+// drawAlignedText about the anchor (0.5, 0.5), the text's width taken from the kept widths.
+void PieChartRenderer::drawSliceText(QPainter& painter, const QString& text, QPointF point, TextAlignment alignment,
+                                     double angle, const TextAttributes& attributes)
+{
+    QPointF origin = point;
+    if (alignment == TextAlignment::Right) {
+        origin = point - QPointF(textWidth(text, attributes), 0.0);
+    } else if (alignment == TextAlignment::Center) {
+        origin = point - QPointF(textWidth(text, attributes) / 2.0, 0.0);
+    }
+    drawText(painter, text, origin, angle == 0.0 ? QPointF(0.0, 0.0) : QPointF(0.5, 0.5), angle, attributes);
+}
+
+// A text's width in its font, measured once and kept: a text drawn again is not laid out twice.
+// A font sized in points takes its size from the screen, and its texts are measured every time.
+double PieChartRenderer::textWidth(const QString& text, const TextAttributes& attributes)
+{
+    if (attributes.font.pixelSize() <= 0) {
+        return textSize(text, attributes).width();
+    }
+    const auto key = std::pair(attributes.font, text);
+    if (const auto kept = m_textWidths.constFind(key); kept != m_textWidths.cend()) {
+        return *kept;
+    }
+    if (m_textWidths.size() >= keptTextWidths) {
+        m_textWidths.clear();
+    }
+    return *m_textWidths.insert(key, textSize(text, attributes).width());
 }
 
 // The icon's offset is read with its axes swapped: y along the direction, x down the screen.

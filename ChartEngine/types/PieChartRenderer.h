@@ -3,12 +3,15 @@
 #include "ChartEngine/views/DataRenderer.h"
 
 #include <QColor>
+#include <QFont>
+#include <QHash>
 #include <QObject>
 #include <QPainterPath>
 #include <QPointer>
 #include <QPointF>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace Charts {
@@ -17,6 +20,7 @@ class ChartDataEntry;
 class PieChartDataSetProtocol;
 class PieChartView;
 struct TextAttributes;
+enum class TextAlignment : int;
 
 // Draws a pie chart view: the slices as filled paths with a gap of the set's slice space
 // between neighbours, an inner arc along the hole, the highlighted slices pushed out by the
@@ -124,6 +128,9 @@ private:
     bool drawOutsideTexts(QPainter& painter, const ValueStage& stage, const PieChartDataSetProtocol& dataSet,
                           const SliceTexts& texts);
     void drawInsideTexts(QPainter& painter, const ValueStage& stage, const SliceTexts& texts);
+    void drawSliceText(QPainter& painter, const QString& text, QPointF point, TextAlignment alignment, double angle,
+                       const TextAttributes& attributes);
+    double textWidth(const QString& text, const TextAttributes& attributes);
     void drawIcon(QPainter& painter, const ValueStage& stage, const PieChartDataSetProtocol& dataSet,
                   const ChartDataEntry& entry, QPointF direction);
 
@@ -136,6 +143,8 @@ private:
     mutable Elements m_selectedElements;
     // Per slice index, the paths it was last drawn with.
     mutable std::vector<SlicePaths> m_slicePaths;
+    // The widths of the texts drawn, by font and text.
+    QHash<std::pair<QFont, QString>, double> m_textWidths;
     std::shared_ptr<Animator> m_animator;
     QPointer<QObject> m_chart;
 };

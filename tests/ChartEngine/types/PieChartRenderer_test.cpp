@@ -364,6 +364,21 @@ TEST(PieChartRendererTest, InsideValuesStandOnTheRingsMiddle)
     }
 }
 
+// A value and a label of one text in two fonts are each centred by their width in their own font,
+// in every drawing (a width is kept per font and text).
+TEST(PieChartRendererTest, ATextIsCentredByItsWidthInItsOwnFont)
+{
+    const auto view = inked({1}, [](PieChartView& pie, PieChartDataSet& dataSet) {
+        pie.setDrawEntryLabelsEnabled(true);
+        dataSet.setEntryLabelFont(systemFont(40));
+        dataSet.setEntryLabelColor(Qt::black);
+        std::dynamic_pointer_cast<PieChartDataEntry>(dataSet.entryForIndex(0))->setLabel(QStringLiteral("\u2588"));
+    });
+    for (const char* drawing : {"first", "second"}) {
+        EXPECT_NEAR(inkCenter(imageOf(*view)).x(), 100, 1.0) << drawing;
+    }
+}
+
 // A view 400 wide: the pie of radius 100 at (200, 100). Outside values hang beside the end of
 // their value line: left of it on the left half, right of it on the right half.
 TEST(PieChartRendererTest, OutsideValuesFollowTheirValueLine)
