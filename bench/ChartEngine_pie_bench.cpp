@@ -133,6 +133,24 @@ void chartEngineStage(benchmark::State& state)
     drawLoop(state, stages[state.range(0)], state.range(0) == 0);
 }
 
+// What a reader pays: the data stage of 1,000 slices followed by the first read of the elements,
+// which describes the header and every slice.
+void chartEngineDataAndRead(benchmark::State& state)
+{
+    const auto view = pieChart(1000, true);
+    QImage image = ChartBench::canvas();
+    QPainter layout(&image);
+    view->drawChart(layout);
+    layout.end();
+    const auto renderer = view->renderer();
+    drawLoop(state, [&](QPainter& painter) {
+        renderer->drawData(painter);
+        if (renderer->accessibleChartElements().size() != 1001) {
+            state.SkipWithError("not every slice has its element");
+        }
+    });
+}
+
 // What the elements cost: 1,000 slice elements with their label, framed by their slice's path.
 void sliceElements(benchmark::State& state)
 {
@@ -207,6 +225,7 @@ void qtCharts(benchmark::State& state)
 BENCHMARK(chartEngine)->Args({1000, 1})->Args({1000, 0})->Args({100, 1})->Args({100, 0})->Unit(benchmark::kMillisecond);
 BENCHMARK(farSelectionShift)->Unit(benchmark::kMillisecond);
 BENCHMARK(chartEngineStage)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(chartEngineDataAndRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(sliceElements)->Unit(benchmark::kMillisecond);
 BENCHMARK(qtCharts)->Args({1000, 1})->Args({1000, 0})->Args({100, 1})->Args({100, 0})->Unit(benchmark::kMillisecond);
 

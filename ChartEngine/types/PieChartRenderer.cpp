@@ -19,15 +19,19 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <utility>
 
 namespace Charts {
 
 namespace {
 
 constexpr double epsilon = std::numeric_limits<double>::epsilon();
+// The texts whose widths are kept at most; past it the widths are measured afresh.
+constexpr qsizetype keptTextWidths = 4096;
 constexpr double radiansPerDegree = std::numbers::pi / 180.0;
 
 // The point at `distance` from `center` along `degrees`.
@@ -118,6 +122,44 @@ struct PieChartRenderer::SliceTexts {
     QPointF direction;
     double lineHeight = 0;
     double valueAngle = 0;
+};
+
+// A slice as a data drawing drew it: its entry's index, the angle it starts at and its sweep.
+struct PieChartRenderer::DrawnSlice {
+    qint64 index = 0;
+    double angle = 0;
+    double sliceAngle = 0;
+};
+
+// A set as a data drawing drew it, with what its slices' paths are made of. The set is held from
+// the chart's data; one from elsewhere, which cannot be held, is described as it is drawn.
+struct PieChartRenderer::DrawnSet {
+    std::shared_ptr<PieChartDataSetProtocol> dataSet;
+    Elements described;
+    Circle circle;
+    double sliceSpace = 0;
+    qint64 visibleCount = 0;
+    std::vector<DrawnSlice> slices;
+};
+
+// A slice's path and the part of it that is filled, with everything they were made of, compared
+// exactly (QPointF and QRectF compare within a margin).
+struct PieChartRenderer::SlicePaths {
+    using Key = std::array<double, 13>;
+    bool made = false;
+    Key key{};
+    QPainterPath path;
+    QPainterPath filled;
+};
+
+// A slice drawn highlighted, pushed out by its set's selection shift.
+struct PieChartRenderer::DrawnHighlight {
+    std::shared_ptr<PieChartDataSetProtocol> dataSet;
+    Circle circle;
+    DrawnSlice slice;
+    double sliceSpace = 0;
+    qint64 visibleCount = 0;
+    double selectionShift = 0;
 };
 
 PieChartRenderer::PieChartRenderer(QObject* chart, std::shared_ptr<Animator> animator,
@@ -264,6 +306,37 @@ QPainterPath PieChartRenderer::slicePath(const Circle& circle, double angle, dou
     return path;
 }
 
+// A slice drawn again as it was drawn last (on the same circle, at the same angles and spacing,
+// within the same bounds) is filled with the paths made then: a drawing that changes nothing of
+// the pie builds no path.
+const PieChartRenderer::SlicePaths& PieChartRenderer::slicePaths(const DrawnSet& drawn, const DrawnSlice& slice) const
+{
+    const Circle& circle = drawn.circle;
+    const QRectF bounds = chartBounds();
+    const SlicePaths::Key key = {circle.center.x(), circle.center.y(), circle.radius, circle.rotation, circle.phaseY,
+                                 circle.drawInnerArc ? 1.0 : 0.0, circle.userInnerRadius, slice.angle,
+                                 slice.sliceAngle, drawn.sliceSpace, double(drawn.visibleCount), bounds.width(),
+                                 bounds.height()};
+    const auto index = std::size_t(slice.index);
+    if (index >= m_slicePaths.size()) {
+        m_slicePaths.resize(index + 1);
+    }
+    SlicePaths& paths = m_slicePaths[index];
+    if (!paths.made || paths.key != key) {
+        paths.made = true;
+        paths.key = key;
+        paths.path = slicePath(circle, slice.angle, slice.sliceAngle, drawn.sliceSpace, drawn.visibleCount);
+        paths.filled = clippedPath(paths.path, bounds);
+    }
+    return paths;
+}
+
+QPainterPath PieChartRenderer::highlightedSlicePath(const DrawnHighlight& drawn) const
+{
+    return highlightedSlicePath(drawn.circle, drawn.slice.angle, drawn.slice.sliceAngle, drawn.sliceSpace,
+                                drawn.visibleCount, drawn.selectionShift);
+}
+
 QPainterPath PieChartRenderer::highlightedSlicePath(const Circle& circle, double angle, double sliceAngle,
                                                     double sliceSpace, qint64 visibleCount,
                                                     double selectionShift) const
@@ -312,7 +385,7 @@ void PieChartRenderer::drawData(QPainter& painter)
     if (!chartData) {
         return;
     }
-    m_accessibleChartElements.clear();
+    beginDrawnElements();
     for (const auto& dataSet : chartData->dataSets()) {
         const auto pieSet = std::dynamic_pointer_cast<PieChartDataSetProtocol>(dataSet);
         if (pieSet && pieSet->isVisible() && pieSet->entryCount() > 0) {
@@ -327,15 +400,17 @@ void PieChartRenderer::drawDataSet(QPainter& painter, const PieChartDataSetProto
     if (!view) {
         return;
     }
-    const Circle circle = circleOf(*view);
+    DrawnSet drawn;
+    drawn.circle = circleOf(*view);
     const QList<double> drawAngles = view->drawAngles();
-    const qint64 visibleCount = visibleSliceCount(dataSet);
-    const double sliceSpace = visibleCount >= 2 ? getSliceSpace(dataSet) : 0.0;
-    const double yValueSum = yValueSumOf(*view);
+    drawn.visibleCount = visibleSliceCount(dataSet);
+    drawn.sliceSpace = drawn.visibleCount >= 2 ? getSliceSpace(dataSet) : 0.0;
+    const qint64 count = std::min<qint64>(dataSet.entryCount(), drawAngles.size());
+    drawn.slices.reserve(std::size_t(std::max<qint64>(count, 0)));
+    m_slicePaths.resize(std::min(m_slicePaths.size(), std::size_t(drawAngles.size())));
     painter.save();
-    m_accessibleChartElements.append(makeHeader(*view, dataSet));
     double angle = 0;
-    for (qint64 j = 0; j < dataSet.entryCount() && j < drawAngles.size(); ++j) {
+    for (qint64 j = 0; j < count; ++j) {
         const double sliceAngle = drawAngles.at(j);
         const auto entry = dataSet.entryForIndex(j);
         if (!entry) {
@@ -343,14 +418,27 @@ void PieChartRenderer::drawDataSet(QPainter& painter, const PieChartDataSetProto
         }
         const bool highlightedElsewhere = dataSet.isHighlightEnabled() && view->needsHighlight(j);
         if (std::fabs(entry->y()) >= epsilon && !highlightedElsewhere) {
-            const QPainterPath path = slicePath(circle, angle, sliceAngle, sliceSpace, visibleCount);
-            painter.fillPath(clippedPath(path, chartBounds()), dataSet.colorAtIndex(j));
-            m_accessibleChartElements.append(makeSliceElement(j, *view, dataSet, path, yValueSum));
+            drawn.slices.push_back({j, angle, sliceAngle});
+            painter.fillPath(slicePaths(drawn, drawn.slices.back()).filled, dataSet.colorAtIndex(j));
         }
-        angle += sliceAngle * circle.phaseX;
+        angle += sliceAngle * drawn.circle.phaseX;
     }
+    noteDrawnSet(*view, dataSet, std::move(drawn));
     accessibilityPostLayoutChangedNotification();
     painter.restore();
+}
+
+void PieChartRenderer::noteDrawnSet(const PieChartView& view, const PieChartDataSetProtocol& dataSet, DrawnSet drawn)
+{
+    const auto chartData = view.data();
+    const qint64 index = chartData ? indexOfDataSet(*chartData, dataSet) : -1;
+    if (index >= 0) {
+        drawn.dataSet = std::dynamic_pointer_cast<PieChartDataSetProtocol>(chartData->dataSets().at(index));
+    } else {
+        drawn.described = describeSet(view, dataSet, drawn, yValueSumOf(view));
+    }
+    m_drawnSets.push_back(std::move(drawn));
+    m_elementsToDescribe = true;
 }
 
 void PieChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& indices)
@@ -364,8 +452,6 @@ void PieChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& i
     const Circle circle = circleOf(*view);
     const QList<double> drawAngles = view->drawAngles();
     const QList<double> absoluteAngles = view->absoluteAngles();
-    const double yValueSum = yValueSumOf(*view);
-    Elements selected;
     for (const auto& highlight : indices) {
         const auto index = highlight ? view->highlightedSlice(*highlight) : std::nullopt;
         const auto dataSet = index ? std::dynamic_pointer_cast<PieChartDataSetProtocol>(
@@ -378,18 +464,13 @@ void PieChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& i
         const qint64 visibleCount = visibleSliceCount(*dataSet);
         const double angle = i == 0 ? 0.0 : absoluteAngles.at(i - 1) * circle.phaseX;
         const double sliceSpace = visibleCount >= 2 ? dataSet->sliceSpace() : 0.0;
-        const QPainterPath path = highlightedSlicePath(circle, angle, drawAngles.at(i), sliceSpace, visibleCount,
-                                                       view->heldSelectionShift(dataSet->selectionShift()));
-        painter.fillPath(clippedPath(path, chartBounds()),
+        const DrawnHighlight drawn{dataSet, circle, {i, angle, drawAngles.at(i)}, sliceSpace, visibleCount,
+                                   view->heldSelectionShift(dataSet->selectionShift())};
+        painter.fillPath(clippedPath(highlightedSlicePath(drawn), chartBounds()),
                          dataSet->highlightColor().value_or(dataSet->colorAtIndex(i)));
-        auto element = makeSliceElement(i, *view, *dataSet, path, yValueSum);
-        element->setSelected(true);
-        selected.append(element);
-    }
-    if (!m_accessibleChartElements.isEmpty()) {
-        for (qsizetype k = 0; k < selected.size(); ++k) {
-            m_accessibleChartElements.insert(1 + k, selected.at(k));
-        }
+        m_drawnHighlights.push_back(drawn);
+        // Highlighted slices join the elements of a data drawing that drew a set.
+        m_elementsToDescribe = m_elementsToDescribe || !m_drawnSets.empty();
     }
     painter.restore();
 }
@@ -462,6 +543,71 @@ void PieChartRenderer::drawCenterText(QPainter& painter)
 }
 
 // --- Accessibility -------------------------------------------------------------------------------
+
+DataRenderer::Elements PieChartRenderer::accessibleChartElements() const
+{
+    if (std::exchange(m_elementsToDescribe, false)) {
+        m_accessibleChartElements = describeElements();
+    }
+    return m_accessibleChartElements;
+}
+
+void PieChartRenderer::setAccessibleChartElements(Elements elements)
+{
+    m_accessibleChartElements = std::move(elements);
+    m_drawnSets.clear();
+    m_drawnHighlights.clear();
+    m_elementsToDescribe = false;
+}
+
+void PieChartRenderer::beginDrawnElements()
+{
+    m_drawnSets.clear();
+    m_drawnHighlights.clear();
+    // A reader holding a slice that is no longer highlighted must not hear it selected.
+    for (const auto& element : std::as_const(m_selectedElements)) {
+        element->setSelected(false);
+    }
+    m_selectedElements.clear();
+    m_elementsToDescribe = true;
+}
+
+// Per drawn set its header and its slices, in drawing order, and the highlighted slices, marked
+// selected, after the first header.
+DataRenderer::Elements PieChartRenderer::describeElements() const
+{
+    const auto* view = chart();
+    Elements elements;
+    if (!view) {
+        return elements;
+    }
+    const double yValueSum = yValueSumOf(*view);
+    for (const DrawnSet& drawn : m_drawnSets) {
+        elements.append(drawn.dataSet ? describeSet(*view, *drawn.dataSet, drawn, yValueSum) : drawn.described);
+    }
+    if (elements.isEmpty()) {
+        return elements;
+    }
+    qsizetype at = 1;
+    for (const DrawnHighlight& drawn : m_drawnHighlights) {
+        auto element =
+            makeSliceElement(drawn.slice.index, *view, *drawn.dataSet, highlightedSlicePath(drawn), yValueSum);
+        element->setSelected(true);
+        m_selectedElements.append(element);
+        elements.insert(at++, element);
+    }
+    return elements;
+}
+
+DataRenderer::Elements PieChartRenderer::describeSet(const PieChartView& view, const PieChartDataSetProtocol& dataSet,
+                                                     const DrawnSet& drawn, double yValueSum) const
+{
+    Elements elements = {makeHeader(view, dataSet)};
+    for (const DrawnSlice& slice : drawn.slices) {
+        elements.append(makeSliceElement(slice.index, view, dataSet, slicePaths(drawn, slice).path, yValueSum));
+    }
+    return elements;
+}
 
 std::shared_ptr<NSUIAccessibilityElement> PieChartRenderer::makeHeader(const PieChartView& view,
                                                                        const PieChartDataSetProtocol& dataSet) const
@@ -674,14 +820,11 @@ bool PieChartRenderer::drawOutsideTexts(QPainter& painter, const ValueStage& sta
     const bool both = texts.labelOutside && texts.valueOutside;
     const double valueY = both ? labelY : labelY + texts.lineHeight * 0.5;
     const double labelTextY = both ? labelY + texts.lineHeight : labelY + texts.lineHeight * 0.5;
-    const QPointF anchor(0.5, 0.5);
     if (texts.valueOutside) {
-        drawAlignedText(painter, texts.valueText, QPointF(x, valueY), alignment, anchor, texts.valueAngle,
-                        texts.valueAttributes);
+        drawSliceText(painter, texts.valueText, QPointF(x, valueY), alignment, texts.valueAngle, texts.valueAttributes);
     }
     if (texts.labelOutside && texts.label) {
-        drawAlignedText(painter, *texts.label, QPointF(x, labelTextY), alignment, anchor, texts.valueAngle,
-                        texts.labelAttributes);
+        drawSliceText(painter, *texts.label, QPointF(x, labelTextY), alignment, texts.valueAngle, texts.labelAttributes);
     }
     return true;
 }
@@ -696,15 +839,44 @@ void PieChartRenderer::drawInsideTexts(QPainter& painter, const ValueStage& stag
     const bool both = texts.labelInside && texts.valueInside;
     const double valueY = both ? y : y + texts.lineHeight * 0.5;
     const double labelY = both ? y + texts.lineHeight : y + texts.lineHeight * 0.5;
-    const QPointF anchor(0.5, 0.5);
     if (texts.valueInside) {
-        drawAlignedText(painter, texts.valueText, QPointF(point.x(), valueY), TextAlignment::Center, anchor,
-                        texts.valueAngle, texts.valueAttributes);
+        drawSliceText(painter, texts.valueText, QPointF(point.x(), valueY), TextAlignment::Center, texts.valueAngle,
+                      texts.valueAttributes);
     }
     if (texts.labelInside && texts.label) {
-        drawAlignedText(painter, *texts.label, QPointF(point.x(), labelY), TextAlignment::Center, anchor,
-                        texts.valueAngle, texts.labelAttributes);
+        drawSliceText(painter, *texts.label, QPointF(point.x(), labelY), TextAlignment::Center, texts.valueAngle,
+                      texts.labelAttributes);
     }
+}
+
+// drawAlignedText about the anchor (0.5, 0.5), the text's width taken from the kept widths.
+void PieChartRenderer::drawSliceText(QPainter& painter, const QString& text, QPointF point, TextAlignment alignment,
+                                     double angle, const TextAttributes& attributes)
+{
+    QPointF origin = point;
+    if (alignment == TextAlignment::Right) {
+        origin = point - QPointF(textWidth(text, attributes), 0.0);
+    } else if (alignment == TextAlignment::Center) {
+        origin = point - QPointF(textWidth(text, attributes) / 2.0, 0.0);
+    }
+    drawText(painter, text, origin, angle == 0.0 ? QPointF(0.0, 0.0) : QPointF(0.5, 0.5), angle, attributes);
+}
+
+// A text's width in its font, measured once and kept: a text drawn again is not laid out twice.
+// A font sized in points takes its size from the screen, and its texts are measured every time.
+double PieChartRenderer::textWidth(const QString& text, const TextAttributes& attributes)
+{
+    if (attributes.font.pixelSize() <= 0) {
+        return textSize(text, attributes).width();
+    }
+    const auto key = std::pair(attributes.font, text);
+    if (const auto kept = m_textWidths.constFind(key); kept != m_textWidths.cend()) {
+        return *kept;
+    }
+    if (m_textWidths.size() >= keptTextWidths) {
+        m_textWidths.clear();
+    }
+    return *m_textWidths.insert(key, textSize(text, attributes).width());
 }
 
 // The icon's offset is read with its axes swapped: y along the direction, x down the screen.

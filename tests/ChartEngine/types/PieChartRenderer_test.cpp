@@ -1,4 +1,5 @@
 #include "ChartEngine/components/Description.h"
+#include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/ChartImage.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
@@ -218,6 +219,57 @@ TEST(PieChartRendererTest, SliceElementsNameTheirSliceAndValue)
                                                "Slice3 : 3.00 litres (50 %)"}));
 }
 
+// A drawing writes no slice's text for a reader: the slices are described at the first read of
+// the elements after a drawing, once (D draws, R reads, H highlights the second slice).
+TEST(PieChartRendererTest, SlicesAreDescribedAtTheFirstReadAfterADrawing)
+{
+    const std::pair<const char*, qsizetype> cases[] = {
+        {"D", 0}, {"HD", 0}, {"DR", 3}, {"HDR", 3}, {"DRR", 3}, {"DRDR", 6}, {"DDR", 3},
+    };
+    for (const auto& [steps, formatted] : cases) {
+        SCOPED_TRACE(steps);
+        const auto formatter = std::make_shared<FixedFormatter>(QStringLiteral("v"));
+        const auto view = coloured({1, 2, 3}, [&](PieChartView& pie, PieChartDataSet& dataSet) {
+            pie.setDrawEntryLabelsEnabled(false);
+            dataSet.setDrawValuesEnabled(false);
+            dataSet.setValueFormatter(formatter);
+        });
+        for (const char* step = steps; *step; ++step) {
+            if (*step == 'D') {
+                imageOf(*view);
+            } else if (*step == 'R') {
+                EXPECT_EQ(labels(*view).size(), 4);
+            } else {
+                view->highlightValue(std::make_shared<Highlight>(1, 2, 0, -1));
+            }
+        }
+        EXPECT_EQ(formatter->values.size(), formatted);
+    }
+}
+
+// Slices keep their paths from one drawing to the next only while nothing they are made of
+// changes: a pie drawn, changed and drawn again looks as one first drawn after the change.
+TEST(PieChartRendererTest, APieDrawnAgainAfterAChangeLooksAsANewOne)
+{
+    const std::pair<const char*, Style> changes[] = {
+        {"a wider view", [](PieChartView& view, PieChartDataSet&) { view.setFrame(QRect(0, 0, 260, 200)); }},
+        {"a smaller view", [](PieChartView& view, PieChartDataSet&) { view.setFrame(QRect(0, 0, 150, 150)); }},
+        {"a rotation", [](PieChartView& view, PieChartDataSet&) { view.setRotationAngle(40); }},
+        {"half grown", [](PieChartView& view, PieChartDataSet&) { view.chartAnimator()->setPhaseY(0.5); }},
+        {"a hole", [](PieChartView& view, PieChartDataSet&) { view.setDrawHoleEnabled(true); }},
+        {"slice space", [](PieChartView&, PieChartDataSet& dataSet) { dataSet.setSliceSpace(8); }},
+        {"a value of 0", [](PieChartView&, PieChartDataSet& dataSet) { dataSet.entryForIndex(1)->setY(0); }},
+    };
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        const auto redrawn = coloured({1, 2, 3});
+        imageOf(*redrawn);
+        change(*redrawn, dynamic_cast<PieChartDataSet&>(*redrawn->data()->dataSets().first()));
+        redrawn->notifyDataSetChanged();
+        EXPECT_EQ(imageOf(*redrawn), imageOf(*coloured({1, 2, 3}, change)));
+    }
+}
+
 // Slices of 90, 90 and 180 degrees; the third, highlighted in half-transparent black, is drawn
 // out to 82 + 18 in place of its normal slice.
 TEST(PieChartRendererTest, AHighlightedSliceIsPushedOutInPlaceOfItsSlice)
@@ -309,6 +361,21 @@ TEST(PieChartRendererTest, InsideValuesStandOnTheRingsMiddle)
         const QPointF center = inkCenter(imageOf(*view));
         EXPECT_NEAR(center.x(), c.center.x(), 1.0) << c.name;
         EXPECT_NEAR(center.y(), c.center.y(), 1.0) << c.name;
+    }
+}
+
+// A value and a label of one text in two fonts are each centred by their width in their own font,
+// in every drawing (a width is kept per font and text).
+TEST(PieChartRendererTest, ATextIsCentredByItsWidthInItsOwnFont)
+{
+    const auto view = inked({1}, [](PieChartView& pie, PieChartDataSet& dataSet) {
+        pie.setDrawEntryLabelsEnabled(true);
+        dataSet.setEntryLabelFont(systemFont(40));
+        dataSet.setEntryLabelColor(Qt::black);
+        std::dynamic_pointer_cast<PieChartDataEntry>(dataSet.entryForIndex(0))->setLabel(QStringLiteral("\u2588"));
+    });
+    for (const char* drawing : {"first", "second"}) {
+        EXPECT_NEAR(inkCenter(imageOf(*view)).x(), 100, 1.0) << drawing;
     }
 }
 
