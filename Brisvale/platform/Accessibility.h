@@ -45,9 +45,9 @@ void focusFirstControl(const QWidget& page);
 void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey);
 
 // A number field's text, followed by the text of its unit's label when it has one ("180 cm"), is
-// its accessible description too, kept as the text changes: Qt reads a field one character short
-// as it takes the focus ("46" for 467), and a reader speaks the description after it, where the
-// unit is heard as well. While the field is greyed with a reason (enableOrSayWhy) the reason
+// its accessible description too, kept as the text changes: a reader (Orca) takes only the first
+// label of a field, so the unit beside it goes unheard, and speaks the description after the
+// field's text, unit and all. While the field is greyed with a reason (enableOrSayWhy) the reason
 // stays, and the text is the description again once it is usable. A text or unit set while the
 // field's signals are blocked reaches the description when this is called again.
 void describeByText(QLineEdit& field, const QLabel* unit = nullptr);

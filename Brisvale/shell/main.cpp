@@ -1,5 +1,6 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/TextFieldAccessible.h"
 #include "Brisvale/shell/AppDelegate.h"
 #include "Brisvale/shell/CommandLine.h"
 #include "Brisvale/shell/PfmManager.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(VersionController::version());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brisvale.Brisvale"));
     Localization::install();
+    TextFieldAccessible::install();
     AppDelegate delegate;
     if (!delegate.claimDataFolder()) {
         return EXIT_FAILURE;

@@ -91,8 +91,8 @@ TEST(Accessibility, AnAnnouncedValueReachesTheReaderAsTheControlsNewTextOnlyWhen
     EXPECT_EQ(reader.events.size(), 2);
 }
 
-// Qt reads a field one character short as it takes the focus, so a number field's description
-// holds its whole text; a greyed field keeps saying why, and has its text again once usable.
+// A number field's description holds its whole text; a greyed field keeps saying why, and has its
+// text again once usable.
 TEST(Accessibility, ANumberFieldsDescriptionIsItsWholeTextAndAGreyedFieldKeepsItsReason)
 {
     QLineEdit field(QStringLiteral("467"));

@@ -775,8 +775,8 @@ TEST_F(ProfilePage, TheSwitchProfileButtonNamesTheCurrentProfileForAReader)
     }
 }
 
-// A reader hears a height or a weight in full and with its unit in the field's description (Qt
-// reads a field one character short as it takes the focus, and the unit went unheard).
+// A reader hears a height or a weight in full and with its unit in the field's description (the
+// unit's label beside the field went unheard).
 TEST_F(ProfilePage, AReaderHearsAHeightOrWeightInFullWithItsUnit)
 {
     const struct {
