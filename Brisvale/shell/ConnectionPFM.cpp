@@ -120,6 +120,8 @@ void ConnectionPFM::showEvent(QShowEvent* event)
 void ConnectionPFM::willAppear()
 {
     Title_Lab->setText(Localization::text(QStringLiteral("ConnectionPFM_Title")));
+    // The sheet has no window title; a reader names it by its heading.
+    setAccessibleName(Title_Lab->text());
     SubTitle_Lab->setText(Localization::text(QStringLiteral("ConnectionPFM_Remind")));
     Question_Lab->setText(Localization::text(QStringLiteral("ConnectionPFM_Question")));
     StoreResult<QList<ProfilePtr>> profiles = viewContext().fetchProfiles();

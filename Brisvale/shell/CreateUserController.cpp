@@ -45,6 +45,8 @@ CreateUserController::CreateUserController(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     Look::styleSheetWindow(*this);
+    // The sheet has no window title; a reader names it after the button that opened it.
+    setAccessibleName(Localization::text(QStringLiteral("ProfileController_AddUser")));
 
     Email_Lab = new QLabel;
     Email_Lab->setObjectName(QStringLiteral("Email_Lab"));

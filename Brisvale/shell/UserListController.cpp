@@ -24,6 +24,8 @@ UserListController::UserListController(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     Look::styleSheetWindow(*this);
+    // The sheet has no window title; a reader names it after the button that opened it.
+    setAccessibleName(Localization::text(QStringLiteral("ProfileController_UserList")));
     buildTable();
 
     ChangeUserBtn = new QPushButton(Localization::text(QStringLiteral("UserListController_Confirm")));

@@ -2,6 +2,7 @@
 
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/shell/ConnectionPFM.h"
+#include "Brisvale/shell/CreateUserController.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/shell/MyNSTableRowView.h"
 #include "Brisvale/shell/UserTableViewController.h"
@@ -13,6 +14,10 @@
 #include <QAccessible>
 #include <QTableWidget>
 #include <QTest>
+
+#include <functional>
+#include <memory>
+#include <vector>
 
 class UserListSheet : public PageTest {
 protected:
@@ -187,5 +192,26 @@ TEST_F(UserListSheet, AReaderHearsEachRowsNameAndEmailInBothListsOfProfiles)
         for (int row = 0; row < spoken.size(); ++row) {
             EXPECT_EQ(cells->cellAt(row, 0)->text(QAccessible::Name), spoken.at(row));
         }
+    }
+}
+
+TEST_F(UserListSheet, EachProfileSheetIsNamedForAReader)
+{
+    // The sheets show no window title, so without a name a reader announced each as "dialog".
+    struct Case {
+        std::function<QDialog*()> make;
+        const char* key;
+    };
+    const std::vector<Case> cases = {
+        {[] { return new UserListController; }, "ProfileController_UserList"},
+        {[] { return new CreateUserController; }, "ProfileController_AddUser"},
+        {[] { return new ConnectionPFM; }, "ConnectionPFM_Title"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        const std::unique_ptr<QDialog> dialog(c.make());
+        dialog->show();
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.get())->text(QAccessible::Name),
+                  Localization::text(QString::fromLatin1(c.key)));
     }
 }
