@@ -1,10 +1,13 @@
 #include "ChartEngine/foundation/DrawingUtils.h"
 
 #include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/CoverageMask.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QPolygonF>
 #include <QScreen>
 #include <QtMath>
@@ -174,6 +177,96 @@ bool isWithin(const QRectF& area, QPointF point)
         && point.y() <= area.bottom();
 }
 
+// A path of fewer elements goes to Qt as it is: Qt is as quick with it as a mask.
+constexpr int manyElements = 128;
+
+// Device rows per coverage mask: a mask of a whole view would take tens of megabytes.
+constexpr int maskRows = 64;
+
+bool isFinite(const QPolygonF& polygon)
+{
+    return std::all_of(polygon.cbegin(), polygon.cend(), [](QPointF p) { return isFinite(p); });
+}
+
+// Where the painter's own transform puts `device` (a device pixel) when only the device's
+// scale, and a widget's offset within its window, lie beneath it; none where that is not exact.
+std::optional<QPointF> placeOnDevice(const QTransform& beneath, QPoint device)
+{
+    const double scale = beneath.m11();
+    if (beneath.type() > QTransform::TxScale || !(scale > 0.0) || beneath.m22() != scale) {
+        return std::nullopt;
+    }
+    const QPointF place((device.x() - beneath.dx()) / scale, (device.y() - beneath.dy()) / scale);
+    const QPointF back = beneath.map(place);
+    if (back.x() != device.x() || back.y() != device.y()) {
+        return std::nullopt;
+    }
+    return place;
+}
+
+// Paints `path` (the painter's coordinates, by its fill rule) in `color` within `bounds` through
+// coverage masks, a strip of device rows each, and answers true; answers false, having painted
+// nothing, where a mask would not paint as Qt paints (see fillClippedPath).
+bool paintThroughMasks(QPainter& painter, const QPainterPath& path, const QColor& color,
+                       const QRectF& bounds)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    const QTransform toDevice = painter.deviceTransform();
+    if (!engine || engine->type() != QPaintEngine::Raster
+        || !painter.testRenderHint(QPainter::Antialiasing)
+        || painter.compositionMode() != QPainter::CompositionMode_SourceOver
+        || toDevice.type() > QTransform::TxScale) {
+        return false;
+    }
+    const QList<QPolygonF> polygons = path.toSubpathPolygons(toDevice);
+    QRectF extent;
+    for (const QPolygonF& polygon : polygons) {
+        if (!isFinite(polygon)) {
+            return false;
+        }
+        extent |= polygon.boundingRect();
+    }
+    const QRect area = toDevice.mapRect(bounds).intersected(extent).toAlignedRect();
+    QList<std::pair<QRect, QPointF>> strips;
+    painter.save();
+    painter.resetTransform();
+    const QTransform beneath = painter.deviceTransform();
+    for (int top = area.top(); top <= area.bottom(); top += maskRows) {
+        const QRect strip(area.left(), top, area.width(), std::min(maskRows, area.bottom() + 1 - top));
+        const auto place = placeOnDevice(beneath, strip.topLeft());
+        if (!place) {
+            painter.restore();
+            return false;
+        }
+        strips.append({strip, *place});
+    }
+    for (const auto& [strip, place] : strips) {
+        CoverageMask mask(strip);
+        for (const QPolygonF& polygon : polygons) {
+            mask.addPolygon(polygon);
+        }
+        QImage image = mask.image(color, path.fillRule());
+        image.setDevicePixelRatio(beneath.m11());
+        painter.drawImage(place, image);
+    }
+    painter.restore();
+    return true;
+}
+
+// Strokes `path` with the painter's pen, as drawPath does with no brush, through coverage masks
+// of the pen's outline within `bounds`, the outline filled as one, so that a translucent pen
+// inks each pixel once; answers false, having drawn nothing, for a path of few elements, a pen
+// that is not wide and solid, a brush, or where paintThroughMasks answers false.
+bool strokeThroughMasks(QPainter& painter, const QPainterPath& path, const QRectF& bounds)
+{
+    const QPen pen = painter.pen();
+    const bool wideSolid = pen.style() != Qt::NoPen && !pen.isCosmetic()
+        && pen.brush().style() == Qt::SolidPattern && painter.brush().style() == Qt::NoBrush;
+    return path.elementCount() >= manyElements && wideSolid
+        && paintThroughMasks(painter, QPainterPathStroker(pen).createStroke(path), pen.color(),
+                             bounds);
+}
+
 }
 
 void drawClippedPolyline(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds)
@@ -190,7 +283,9 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
         QPainterPath path;
         path.addPolygon(QPolygonF(points));
         path.closeSubpath();
-        painter.drawPath(path);
+        if (!strokeThroughMasks(painter, path, bounds)) {
+            painter.drawPath(path);
+        }
         return;
     }
     QList<QPointF> ring = points;
@@ -209,7 +304,29 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
     for (const QList<QPointF>& run : runs) {
         visible.addPolygon(QPolygonF(run));
     }
-    painter.drawPath(visible);
+    if (!strokeThroughMasks(painter, visible, bounds)) {
+        painter.drawPath(visible);
+    }
+}
+
+void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds)
+{
+    QPainterPath path;
+    for (const QLineF& line : lines) {
+        path.moveTo(line.p1());
+        path.lineTo(line.p2());
+    }
+    if (!strokeThroughMasks(painter, path, bounds)) {
+        painter.drawLines(lines);
+    }
+}
+
+void fillClippedPath(QPainter& painter, const QPainterPath& path, const QColor& color,
+                     const QRectF& bounds)
+{
+    if (path.elementCount() < manyElements || !paintThroughMasks(painter, path, color, bounds)) {
+        painter.fillPath(clippedPath(path, bounds), color);
+    }
 }
 
 QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds)
