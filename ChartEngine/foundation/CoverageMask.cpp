@@ -6,21 +6,38 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace Charts {
+
+namespace {
+
+constexpr int noStep = std::numeric_limits<int>::max();
+
+// Qt's rasterizer takes a point to the nearest 64th of a pixel; thin slivers (a mitred corner's
+// tip) come out a few levels apart without that.
+QPointF onRasterGrid(QPointF point)
+{
+    return QPointF(std::round(point.x() * 64.0) / 64.0, std::round(point.y() * 64.0) / 64.0);
+}
+
+}
 
 CoverageMask::CoverageMask(const QRect& area)
     : m_area(area.normalized())
     , m_stride(qsizetype(m_area.width()) + 2)
     , m_steps(size_t(m_stride) * size_t(m_area.height()), 0.0)
+    , m_firstStep(size_t(m_area.height()), noStep)
+    , m_lastStep(size_t(m_area.height()), -1)
+    , m_clearance(size_t(m_area.width()) * size_t(m_area.height()), 1.0)
 {
 }
 
 void CoverageMask::addPolygon(const QPolygonF& points)
 {
     for (qsizetype i = 0; i < points.size(); ++i) {
-        addEdge(points.at(i), points.at((i + 1) % points.size()));
+        addEdge(onRasterGrid(points.at(i)), onRasterGrid(points.at((i + 1) % points.size())));
     }
 }
 
@@ -83,19 +100,23 @@ void CoverageMask::addEdgeWithin(QPointF from, QPointF to)
         const double leave = std::min(y + 1.0, to.y());
         const double enterX = xAt(enter);
         const double leaveX = xAt(leave);
-        addRowPart(&m_steps[size_t(y) * size_t(m_stride)], std::min(enterX, leaveX),
-                   std::max(enterX, leaveX), (leave - enter) * direction);
+        addRowPart(y, std::min(enterX, leaveX), std::max(enterX, leaveX),
+                   (leave - enter) * direction);
     }
 }
 
 // The part of an edge within one row, from x `left` to x `right`, of signed `height`: a pixel
 // wholly right of it gains the height, one it crosses the share of the height that lies left of
 // the pixel's right side, weighted by how much of the pixel lies right of the edge.
-void CoverageMask::addRowPart(double* row, double left, double right, double height)
+void CoverageMask::addRowPart(int y, double left, double right, double height)
 {
     const double leftFloor = std::floor(left);
     const int first = int(leftFloor);
     const int end = int(std::ceil(right));
+    double* row = &m_steps[size_t(y) * size_t(m_stride)];
+    m_firstStep[size_t(y)] = std::min(m_firstStep[size_t(y)], first);
+    m_lastStep[size_t(y)] = std::max(m_lastStep[size_t(y)], std::max(end, first + 1));
+    m_layerEmpty = false;
     if (end <= first + 1) {
         // Within one pixel: it is covered right of the part's mean x.
         const double mean = (left + right) / 2.0 - leftFloor;
@@ -126,40 +147,61 @@ void CoverageMask::addRowPart(double* row, double left, double right, double hei
 
 namespace {
 
+// In whole levels, as a raster engine blends.
 double coverageByRule(double winding, Qt::FillRule rule)
 {
     const double magnitude = std::abs(winding);
-    if (rule == Qt::WindingFill) {
-        return std::min(magnitude, 1.0);
+    double coverage = std::min(magnitude, 1.0);
+    if (rule == Qt::OddEvenFill) {
+        const double folded = std::fmod(magnitude, 2.0);
+        coverage = folded > 1.0 ? 2.0 - folded : folded;
     }
-    const double folded = std::fmod(magnitude, 2.0);
-    return folded > 1.0 ? 2.0 - folded : folded;
+    return std::round(coverage * 255.0) / 255.0;
 }
 
 }
 
-QImage CoverageMask::image(const QColor& color, Qt::FillRule rule) const
+void CoverageMask::addLayer(Qt::FillRule rule, double alpha)
+{
+    if (m_layerEmpty) {
+        return;
+    }
+    const int width = m_area.width();
+    for (int y = 0; y < m_area.height(); ++y) {
+        const int first = m_firstStep[size_t(y)];
+        const int last = m_lastStep[size_t(y)];
+        if (first > last) {
+            continue;
+        }
+        double* steps = &m_steps[size_t(y) * size_t(m_stride)];
+        double* clearance = &m_clearance[size_t(y) * size_t(width)];
+        // Left of the first step and right of the last the winding is 0.
+        double winding = 0.0;
+        for (int x = first; x <= last; ++x) {
+            winding += steps[x];
+            steps[x] = 0.0;
+            if (x < width) {
+                clearance[x] *= 1.0 - alpha * coverageByRule(winding, rule);
+            }
+        }
+        m_firstStep[size_t(y)] = noStep;
+        m_lastStep[size_t(y)] = -1;
+    }
+    m_layerEmpty = true;
+}
+
+QImage CoverageMask::image(const QColor& color) const
 {
     QImage image(m_area.size(), QImage::Format_ARGB32_Premultiplied);
-    const QRgb ink = qPremultiply(color.rgba());
-    const double channels[] = {double(qRed(ink)), double(qGreen(ink)), double(qBlue(ink)),
-                               double(qAlpha(ink))};
+    const QRgb ink = color.rgb();
     for (int y = 0; y < m_area.height(); ++y) {
-        const double* steps = &m_steps[size_t(y) * size_t(m_stride)];
+        const double* clearance = &m_clearance[size_t(y) * size_t(m_area.width())];
         auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
-        double winding = 0.0;
         for (int x = 0; x < m_area.width(); ++x) {
-            winding += steps[x];
-            // In whole levels first, as a raster engine blends its coverage.
-            const double coverage = std::round(coverageByRule(winding, rule) * 255.0) / 255.0;
-            if (coverage == 0.0 || coverage == 1.0) {
-                pixels[x] = coverage == 0.0 ? 0 : ink;
-                continue;
-            }
-            pixels[x] = qRgba(int(std::lround(channels[0] * coverage)),
-                              int(std::lround(channels[1] * coverage)),
-                              int(std::lround(channels[2] * coverage)),
-                              int(std::lround(channels[3] * coverage)));
+            const int alpha = int(std::lround((1.0 - clearance[x]) * 255.0));
+            pixels[x] = alpha == 0 ? 0
+                : alpha == 255  ? ink
+                                : qPremultiply(qRgba(qRed(ink), qGreen(ink), qBlue(ink), alpha));
         }
     }
     return image;

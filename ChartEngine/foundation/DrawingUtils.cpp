@@ -183,9 +183,13 @@ constexpr int manyElements = 128;
 // Device rows per coverage mask: a mask of a whole view would take tens of megabytes.
 constexpr int maskRows = 64;
 
-bool isFinite(const QPolygonF& polygon)
+// Within what a coverage mask takes (and no point that is not a number).
+bool isWithinReach(const QPolygonF& polygon)
 {
-    return std::all_of(polygon.cbegin(), polygon.cend(), [](QPointF p) { return isFinite(p); });
+    constexpr double reach = 1e9;
+    return std::all_of(polygon.cbegin(), polygon.cend(), [](QPointF p) {
+        return std::abs(p.x()) <= reach && std::abs(p.y()) <= reach;
+    });
 }
 
 // Where the painter's own transform puts `device` (a device pixel) when only the device's
@@ -204,67 +208,109 @@ std::optional<QPointF> placeOnDevice(const QTransform& beneath, QPoint device)
     return place;
 }
 
-// Paints `path` (the painter's coordinates, by its fill rule) in `color` within `bounds` through
-// coverage masks, a strip of device rows each, and answers true; answers false, having painted
-// nothing, where a mask would not paint as Qt paints (see fillClippedPath).
-bool paintThroughMasks(QPainter& painter, const QPainterPath& path, const QColor& color,
-                       const QRectF& bounds)
+// How the subpaths of a path are inked: as one (fillPath, drawPath), or each on its own
+// (drawLines strokes each line alone).
+enum class Inking { asOne, eachAlone };
+
+// Whether coverage masks paint as Qt paints with this painter: antialiased, source-over, on a
+// raster image, its transform only scaling and moving.
+bool masksPaintAsQt(const QPainter& painter)
 {
     const QPaintEngine* engine = painter.paintEngine();
-    const QTransform toDevice = painter.deviceTransform();
-    if (!engine || engine->type() != QPaintEngine::Raster
-        || !painter.testRenderHint(QPainter::Antialiasing)
-        || painter.compositionMode() != QPainter::CompositionMode_SourceOver
-        || toDevice.type() > QTransform::TxScale) {
+    return engine && engine->type() == QPaintEngine::Raster
+        && painter.testRenderHint(QPainter::Antialiasing)
+        && painter.compositionMode() == QPainter::CompositionMode_SourceOver
+        && painter.deviceTransform().type() <= QTransform::TxScale;
+}
+
+// A strip of device rows of a coverage mask, and where a painter whose own transform is reset
+// puts it.
+struct MaskStrip {
+    QRect rows;
+    QPointF place;
+};
+
+// The strips of `area` (device pixels), or none where one cannot be placed exactly.
+std::optional<QList<MaskStrip>> maskStrips(const QTransform& beneath, const QRect& area)
+{
+    QList<MaskStrip> strips;
+    for (int top = area.top(); top <= area.bottom(); top += maskRows) {
+        const QRect rows(area.left(), top, area.width(), std::min(maskRows, area.bottom() + 1 - top));
+        const auto place = placeOnDevice(beneath, rows.topLeft());
+        if (!place) {
+            return std::nullopt;
+        }
+        strips.append({rows, *place});
+    }
+    return strips;
+}
+
+// Paints the closed `polygons` (device pixels) by `rule` in `color` of opacity `alpha`, a mask of
+// each strip at a time, with the painter's own transform reset.
+void paintStrips(QPainter& painter, const QList<MaskStrip>& strips,
+                 const QList<QPolygonF>& polygons, Qt::FillRule rule, const QColor& color,
+                 double alpha, Inking inking)
+{
+    const double scale = painter.deviceTransform().m11();
+    for (const MaskStrip& strip : strips) {
+        CoverageMask mask(strip.rows);
+        for (const QPolygonF& polygon : polygons) {
+            mask.addPolygon(polygon);
+            if (inking == Inking::eachAlone) {
+                mask.addLayer(rule, alpha);
+            }
+        }
+        mask.addLayer(rule, alpha);
+        QImage image = mask.image(color);
+        image.setDevicePixelRatio(scale);
+        painter.drawImage(strip.place, image);
+    }
+}
+
+// Paints `path` (the painter's coordinates, by its fill rule) in `color` within `bounds` through
+// coverage masks and answers true; answers false, having painted nothing, where a mask would not
+// paint as Qt paints (see fillClippedPath).
+bool paintThroughMasks(QPainter& painter, const QPainterPath& path, const QColor& color,
+                       const QRectF& bounds, Inking inking)
+{
+    if (!masksPaintAsQt(painter)) {
         return false;
     }
+    const QTransform toDevice = painter.deviceTransform();
     const QList<QPolygonF> polygons = path.toSubpathPolygons(toDevice);
     QRectF extent;
     for (const QPolygonF& polygon : polygons) {
-        if (!isFinite(polygon)) {
+        if (!isWithinReach(polygon)) {
             return false;
         }
         extent |= polygon.boundingRect();
     }
     const QRect area = toDevice.mapRect(bounds).intersected(extent).toAlignedRect();
-    QList<std::pair<QRect, QPointF>> strips;
+    const double alpha = color.alphaF() * painter.opacity();
     painter.save();
     painter.resetTransform();
-    const QTransform beneath = painter.deviceTransform();
-    for (int top = area.top(); top <= area.bottom(); top += maskRows) {
-        const QRect strip(area.left(), top, area.width(), std::min(maskRows, area.bottom() + 1 - top));
-        const auto place = placeOnDevice(beneath, strip.topLeft());
-        if (!place) {
-            painter.restore();
-            return false;
-        }
-        strips.append({strip, *place});
-    }
-    for (const auto& [strip, place] : strips) {
-        CoverageMask mask(strip);
-        for (const QPolygonF& polygon : polygons) {
-            mask.addPolygon(polygon);
-        }
-        QImage image = mask.image(color, path.fillRule());
-        image.setDevicePixelRatio(beneath.m11());
-        painter.drawImage(place, image);
+    painter.setOpacity(1.0);
+    const auto strips = maskStrips(painter.deviceTransform(), area);
+    if (strips) {
+        paintStrips(painter, *strips, polygons, path.fillRule(), color, alpha, inking);
     }
     painter.restore();
-    return true;
+    return strips.has_value();
 }
 
-// Strokes `path` with the painter's pen, as drawPath does with no brush, through coverage masks
-// of the pen's outline within `bounds`, the outline filled as one, so that a translucent pen
-// inks each pixel once; answers false, having drawn nothing, for a path of few elements, a pen
-// that is not wide and solid, a brush, or where paintThroughMasks answers false.
-bool strokeThroughMasks(QPainter& painter, const QPainterPath& path, const QRectF& bounds)
+// Strokes `path` with the painter's pen, as drawPath does with no brush (or as drawLines does,
+// each subpath alone), through coverage masks of the pen's outline within `bounds`; answers
+// false, having drawn nothing, for a path of few elements, a pen that is not wide and solid, a
+// brush, or where paintThroughMasks answers false.
+bool strokeThroughMasks(QPainter& painter, const QPainterPath& path, const QRectF& bounds,
+                        Inking inking)
 {
     const QPen pen = painter.pen();
     const bool wideSolid = pen.style() != Qt::NoPen && !pen.isCosmetic()
         && pen.brush().style() == Qt::SolidPattern && painter.brush().style() == Qt::NoBrush;
     return path.elementCount() >= manyElements && wideSolid
         && paintThroughMasks(painter, QPainterPathStroker(pen).createStroke(path), pen.color(),
-                             bounds);
+                             bounds, inking);
 }
 
 }
@@ -283,7 +329,7 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
         QPainterPath path;
         path.addPolygon(QPolygonF(points));
         path.closeSubpath();
-        if (!strokeThroughMasks(painter, path, bounds)) {
+        if (!strokeThroughMasks(painter, path, bounds, Inking::asOne)) {
             painter.drawPath(path);
         }
         return;
@@ -304,7 +350,7 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
     for (const QList<QPointF>& run : runs) {
         visible.addPolygon(QPolygonF(run));
     }
-    if (!strokeThroughMasks(painter, visible, bounds)) {
+    if (!strokeThroughMasks(painter, visible, bounds, Inking::asOne)) {
         painter.drawPath(visible);
     }
 }
@@ -316,7 +362,7 @@ void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRect
         path.moveTo(line.p1());
         path.lineTo(line.p2());
     }
-    if (!strokeThroughMasks(painter, path, bounds)) {
+    if (!strokeThroughMasks(painter, path, bounds, Inking::eachAlone)) {
         painter.drawLines(lines);
     }
 }
@@ -324,7 +370,8 @@ void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRect
 void fillClippedPath(QPainter& painter, const QPainterPath& path, const QColor& color,
                      const QRectF& bounds)
 {
-    if (path.elementCount() < manyElements || !paintThroughMasks(painter, path, color, bounds)) {
+    if (path.elementCount() < manyElements
+        || !paintThroughMasks(painter, path, color, bounds, Inking::asOne)) {
         painter.fillPath(clippedPath(path, bounds), color);
     }
 }
