@@ -192,16 +192,17 @@ void CoverageMask::addLayer(Qt::FillRule rule, double alpha)
 
 QImage CoverageMask::image(const QColor& color) const
 {
+    // The ink at each level of opacity.
+    QRgb inks[256];
+    for (int alpha = 0; alpha < 256; ++alpha) {
+        inks[alpha] = qPremultiply(qRgba(color.red(), color.green(), color.blue(), alpha));
+    }
     QImage image(m_area.size(), QImage::Format_ARGB32_Premultiplied);
-    const QRgb ink = color.rgb();
     for (int y = 0; y < m_area.height(); ++y) {
         const double* clearance = &m_clearance[size_t(y) * size_t(m_area.width())];
         auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < m_area.width(); ++x) {
-            const int alpha = int(std::lround((1.0 - clearance[x]) * 255.0));
-            pixels[x] = alpha == 0 ? 0
-                : alpha == 255  ? ink
-                                : qPremultiply(qRgba(qRed(ink), qGreen(ink), qBlue(ink), alpha));
+            pixels[x] = inks[int((1.0 - clearance[x]) * 255.0 + 0.5)];
         }
     }
     return image;
