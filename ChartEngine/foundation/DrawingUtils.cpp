@@ -285,12 +285,17 @@ bool paintThroughMasks(QPainter& painter, const QPainterPath& path, const QColor
         }
         extent |= polygon.boundingRect();
     }
-    const QRect area = toDevice.mapRect(bounds).intersected(extent).toAlignedRect();
     const double alpha = color.alphaF() * painter.opacity();
     painter.save();
     painter.resetTransform();
     painter.setOpacity(1.0);
-    const auto strips = maskStrips(painter.deviceTransform(), area);
+    const QTransform beneath = painter.deviceTransform();
+    // Beyond the device nothing shows, and a mask there could take gigabytes.
+    const QRectF device = beneath.mapRect(
+        QRectF(0, 0, painter.device()->width(), painter.device()->height()));
+    const QRect area =
+        toDevice.mapRect(bounds).intersected(extent).intersected(device).toAlignedRect();
+    const auto strips = maskStrips(beneath, area);
     if (strips) {
         paintStrips(painter, *strips, polygons, path.fillRule(), color, alpha, inking);
     }
