@@ -377,7 +377,9 @@ void fillClippedPath(QPainter& painter, const QPainterPath& path, const QColor& 
 {
     if (path.elementCount() < manyElements
         || !paintThroughMasks(painter, path, color, bounds, Inking::asOne)) {
-        painter.fillPath(clippedPath(path, bounds), color);
+        QPainterPath visible = clippedPath(path, bounds);
+        visible.setFillRule(path.fillRule());
+        painter.fillPath(visible, color);
     }
 }
 

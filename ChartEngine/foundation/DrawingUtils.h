@@ -60,9 +60,9 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
 // fill rule.
 QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds);
 
-// Draws `lines` with the painter's pen as painter.drawLines does. Many lines with a wide pen,
-// antialiased on a raster image, go as drawClippedPolygon's outline goes: through coverage masks
-// of the pen's outline of them within `bounds`, filled as one.
+// Draws `lines` with the painter's pen as painter.drawLines does, each line inked on its own.
+// Many lines with a wide pen, antialiased on a raster image, go through coverage masks of the
+// pen's outline of each within `bounds`, as drawClippedPolygon's outline goes.
 void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds);
 
 // Fills `path`, by its fill rule, with `color` as painter.fillPath(clippedPath(path, bounds),
