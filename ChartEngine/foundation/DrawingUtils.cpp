@@ -235,7 +235,8 @@ std::optional<QList<MaskStrip>> maskStrips(const QTransform& beneath, const QRec
 {
     QList<MaskStrip> strips;
     for (int top = area.top(); top <= area.bottom(); top += maskRows) {
-        const QRect rows(area.left(), top, area.width(), std::min(maskRows, area.bottom() + 1 - top));
+        const int height = std::min(maskRows, area.bottom() + 1 - top);
+        const QRect rows(area.left(), top, area.width(), height);
         const auto place = placeOnDevice(beneath, rows.topLeft());
         if (!place) {
             return std::nullopt;
