@@ -1,10 +1,13 @@
 #include "ChartEngine/foundation/DrawingUtils.h"
 
 #include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/CoverageMask.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QPolygonF>
 #include <QScreen>
 #include <QtMath>
@@ -174,6 +177,148 @@ bool isWithin(const QRectF& area, QPointF point)
         && point.y() <= area.bottom();
 }
 
+// A path of fewer elements goes to Qt as it is: Qt is as quick with it as a mask.
+constexpr int manyElements = 128;
+
+// Device rows per coverage mask: a mask of a whole view would take tens of megabytes.
+constexpr int maskRows = 64;
+
+// Within what a coverage mask takes (and no point that is not a number).
+bool isWithinReach(const QPolygonF& polygon)
+{
+    constexpr double reach = 1e9;
+    return std::all_of(polygon.cbegin(), polygon.cend(), [](QPointF p) {
+        return std::abs(p.x()) <= reach && std::abs(p.y()) <= reach;
+    });
+}
+
+// Where the painter's own transform puts `device` (a device pixel) when only the device's
+// scale, and a widget's offset within its window, lie beneath it; none where that is not exact.
+std::optional<QPointF> placeOnDevice(const QTransform& beneath, QPoint device)
+{
+    const double scale = beneath.m11();
+    if (beneath.type() > QTransform::TxScale || !(scale > 0.0) || beneath.m22() != scale) {
+        return std::nullopt;
+    }
+    const QPointF place((device.x() - beneath.dx()) / scale, (device.y() - beneath.dy()) / scale);
+    const QPointF back = beneath.map(place);
+    if (back.x() != device.x() || back.y() != device.y()) {
+        return std::nullopt;
+    }
+    return place;
+}
+
+// How the subpaths of a path are inked: as one (fillPath, drawPath), or each on its own
+// (drawLines strokes each line alone).
+enum class Inking { asOne, eachAlone };
+
+// Whether coverage masks paint as Qt paints with this painter: antialiased, source-over, on a
+// raster image, its transform only scaling and moving.
+bool masksPaintAsQt(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster
+        && painter.testRenderHint(QPainter::Antialiasing)
+        && painter.compositionMode() == QPainter::CompositionMode_SourceOver
+        && painter.deviceTransform().type() <= QTransform::TxScale;
+}
+
+// A strip of device rows of a coverage mask, and where a painter whose own transform is reset
+// puts it.
+struct MaskStrip {
+    QRect rows;
+    QPointF place;
+};
+
+// The strips of `area` (device pixels), or none where one cannot be placed exactly.
+std::optional<QList<MaskStrip>> maskStrips(const QTransform& beneath, const QRect& area)
+{
+    QList<MaskStrip> strips;
+    for (int top = area.top(); top <= area.bottom(); top += maskRows) {
+        const int height = std::min(maskRows, area.bottom() + 1 - top);
+        const QRect rows(area.left(), top, area.width(), height);
+        const auto place = placeOnDevice(beneath, rows.topLeft());
+        if (!place) {
+            return std::nullopt;
+        }
+        strips.append({rows, *place});
+    }
+    return strips;
+}
+
+// Paints the closed `polygons` (device pixels) by `rule` in `color` of opacity `alpha`, a mask of
+// each strip at a time, with the painter's own transform reset.
+void paintStrips(QPainter& painter, const QList<MaskStrip>& strips,
+                 const QList<QPolygonF>& polygons, Qt::FillRule rule, const QColor& color,
+                 double alpha, Inking inking)
+{
+    const double scale = painter.deviceTransform().m11();
+    for (const MaskStrip& strip : strips) {
+        CoverageMask mask(strip.rows);
+        for (const QPolygonF& polygon : polygons) {
+            mask.addPolygon(polygon);
+            if (inking == Inking::eachAlone) {
+                mask.addLayer(rule, alpha);
+            }
+        }
+        mask.addLayer(rule, alpha);
+        QImage image = mask.image(color);
+        image.setDevicePixelRatio(scale);
+        painter.drawImage(strip.place, image);
+    }
+}
+
+// Paints `path` (the painter's coordinates, by its fill rule) in `color` within `bounds` through
+// coverage masks and answers true; answers false, having painted nothing, where a mask would not
+// paint as Qt paints (see fillClippedPath).
+bool paintThroughMasks(QPainter& painter, const QPainterPath& path, const QColor& color,
+                       const QRectF& bounds, Inking inking)
+{
+    if (!masksPaintAsQt(painter)) {
+        return false;
+    }
+    const QTransform toDevice = painter.deviceTransform();
+    const QList<QPolygonF> polygons = path.toSubpathPolygons(toDevice);
+    QRectF extent;
+    for (const QPolygonF& polygon : polygons) {
+        if (!isWithinReach(polygon)) {
+            return false;
+        }
+        extent |= polygon.boundingRect();
+    }
+    const double alpha = color.alphaF() * painter.opacity();
+    painter.save();
+    painter.resetTransform();
+    painter.setOpacity(1.0);
+    const QTransform beneath = painter.deviceTransform();
+    // Beyond the device nothing shows, and a mask there could take gigabytes.
+    const QRectF device = beneath.mapRect(
+        QRectF(0, 0, painter.device()->width(), painter.device()->height()));
+    const QRect area =
+        toDevice.mapRect(bounds).intersected(extent).intersected(device).toAlignedRect();
+    const auto strips = maskStrips(beneath, area);
+    if (strips) {
+        paintStrips(painter, *strips, polygons, path.fillRule(), color, alpha, inking);
+    }
+    painter.restore();
+    return strips.has_value();
+}
+
+// Strokes `path` with the painter's pen, as drawPath does with no brush (or as drawLines does,
+// each subpath alone), through coverage masks of the pen's outline within `bounds`; answers
+// false, having drawn nothing, for a path of few elements, a pen that is not wide and solid, a
+// brush, or where paintThroughMasks answers false.
+bool strokeThroughMasks(QPainter& painter, const QPainterPath& path, const QRectF& bounds,
+                        Inking inking)
+{
+    const QPen pen = painter.pen();
+    const bool wideSolid = pen.style() != Qt::NoPen && !pen.isCosmetic()
+        && pen.brush().style() == Qt::SolidPattern && painter.brush().style() == Qt::NoBrush;
+    return path.elementCount() >= manyElements && wideSolid
+        && paintThroughMasks(painter, QPainterPathStroker(pen).createStroke(path), pen.color(),
+                             bounds, inking);
+}
+
 }
 
 void drawClippedPolyline(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds)
@@ -190,7 +335,9 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
         QPainterPath path;
         path.addPolygon(QPolygonF(points));
         path.closeSubpath();
-        painter.drawPath(path);
+        if (!strokeThroughMasks(painter, path, bounds, Inking::asOne)) {
+            painter.drawPath(path);
+        }
         return;
     }
     QList<QPointF> ring = points;
@@ -209,7 +356,32 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
     for (const QList<QPointF>& run : runs) {
         visible.addPolygon(QPolygonF(run));
     }
-    painter.drawPath(visible);
+    if (!strokeThroughMasks(painter, visible, bounds, Inking::asOne)) {
+        painter.drawPath(visible);
+    }
+}
+
+void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds)
+{
+    QPainterPath path;
+    for (const QLineF& line : lines) {
+        path.moveTo(line.p1());
+        path.lineTo(line.p2());
+    }
+    if (!strokeThroughMasks(painter, path, bounds, Inking::eachAlone)) {
+        painter.drawLines(lines);
+    }
+}
+
+void fillClippedPath(QPainter& painter, const QPainterPath& path, const QColor& color,
+                     const QRectF& bounds)
+{
+    if (path.elementCount() < manyElements
+        || !paintThroughMasks(painter, path, color, bounds, Inking::asOne)) {
+        QPainterPath visible = clippedPath(path, bounds);
+        visible.setFillRule(path.fillRule());
+        painter.fillPath(visible, color);
+    }
 }
 
 QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds)

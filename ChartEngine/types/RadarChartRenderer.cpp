@@ -107,6 +107,11 @@ RadarChartView* RadarChartRenderer::chart() const
     return qobject_cast<RadarChartView*>(m_chart.data());
 }
 
+QRectF RadarChartRenderer::chartBounds() const
+{
+    return QRectF(0, 0, viewPortHandler()->chartWidth(), viewPortHandler()->chartHeight());
+}
+
 namespace {
 
 PolarFrame polarFrame(const RadarChartView& view, double phaseX, double phaseY)
@@ -220,22 +225,26 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
 
     // Values far outside the axis put corners far outside the view: only what can be seen is
     // filled and stroked.
-    const QRectF chartBounds(0, 0, viewPortHandler()->chartWidth(), viewPortHandler()->chartHeight());
+    const QRectF bounds = chartBounds();
     painter.save();
     const bool filled = dataSet.isDrawFilledEnabled();
     if (filled) {
-        const QPainterPath visible = clippedPath(path, chartBounds);
         if (const auto fill = dataSet.fill()) {
-            drawFilledPath(painter, visible, *fill, dataSet.fillAlpha());
+            drawFilledPath(painter, clippedPath(path, bounds), *fill, dataSet.fillAlpha());
         } else {
-            drawFilledPath(painter, visible, dataSet.fillColor(), dataSet.fillAlpha());
+            // As drawFilledPath fills with a colour, but through fillClippedPath, which is quick
+            // with thousands of corners.
+            QPainterPath area = path;
+            area.setFillRule(Qt::WindingFill);
+            painter.setOpacity(dataSet.fillAlpha());
+            fillClippedPath(painter, area, dataSet.fillColor(), bounds);
         }
     }
     if (!filled || dataSet.fillAlpha() < 1.0) {
         painter.setOpacity(1.0);
         painter.setPen(strokePen(dataSet.colorAtIndex(0), dataSet.lineWidth()));
         painter.setBrush(Qt::NoBrush);
-        drawClippedPolygon(painter, corners, chartBounds);
+        drawClippedPolygon(painter, corners, bounds);
         auto setElement = view->accessibilityHeaderElement(dataSetIndex);
         setElement->setAccessibilityLabel(setLabel);
         setElement->setAccessibilityFrame(path.boundingRect());
@@ -274,7 +283,8 @@ void RadarChartRenderer::drawWeb(QPainter& painter)
     for (qint64 i = 0; i < spokes; i += step) {
         lines.append(QLineF(frame.center, polarPoint(frame.center, outer, frame.spokeAngle(double(i)))));
     }
-    painter.drawLines(lines);
+    // Thousands of spokes, all through the centre, took Qt's stroke most of a second.
+    drawClippedLines(painter, lines, chartBounds());
 
     painter.setPen(strokePen(view->innerWebColor(), view->innerWebLineWidth()));
     // Each ring goes once round per data set: over the data's entry count, not the spokes'.

@@ -348,3 +348,81 @@ TEST(DrawClippedPolygon, FillsAndOutlinesWhatTheWholePolygonDoesInsideTheBounds)
         }
     }
 }
+
+// A radar of many corners, filled and outlined with a wide pen, and its spokes, which go through
+// coverage masks, paint what Qt paints of the whole paths within the bounds, but for a few levels
+// along edges: a translucent pen inks each pixel of the outline once and each spoke on its own,
+// as Qt does, corners far beyond the bounds change nothing within them, and twice as many device
+// pixels are painted alike. Qt strokes each of many lines with a rasterizer of its own, a few
+// levels coarser at a line's ends.
+TEST(DrawClippedPolygon, ManyCornersPaintWhatTheWholePathsPaint)
+{
+    struct Case {
+        const char* name;
+        QColor ink;
+        double reach;  // how far every fifth corner lies, in radii
+        double scale;  // device pixels per point
+        bool spokes;   // the spokes, else the filled and outlined polygon
+        int tolerance;
+    };
+    const QColor translucent(0, 0, 160, 100);
+    const Case cases[] = {{"opaque", QColor(0, 0, 160), 1, 1, false, 4},
+                          {"translucent", translucent, 1, 1, false, 4},
+                          {"far beyond the bounds", translucent, 8, 1, false, 4},
+                          {"twice the pixels", translucent, 1, 2, false, 4},
+                          {"opaque spokes", QColor(0, 0, 160), 1, 1, true, 8},
+                          {"translucent spokes", translucent, 1, 2, true, 8}};
+    const QRectF bounds(0, 0, 200, 200);
+    const QPointF center(100, 100);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QList<QPointF> corners;
+        QList<QLineF> spokes;
+        for (int i = 0; i < 300; ++i) {
+            const double radius = 80.0 * (i % 5 == 0 ? c.reach : 0.25 + (i * 7 % 11) / 15.0);
+            const double angle = 2 * pi * i / 300;
+            corners << center + radius * QPointF(std::cos(angle), std::sin(angle));
+            spokes << QLineF(center, corners.constLast());
+        }
+        QPainterPath area;
+        area.addPolygon(QPolygonF(corners));
+        area.closeSubpath();
+        area.setFillRule(Qt::WindingFill);
+        const QColor fill(0, 160, 0, 80);
+        const auto draw = [&](auto steps) {
+            QImage image(QSize(200, 200) * c.scale, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(c.scale);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            QPen pen(c.ink, 6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+            pen.setMiterLimit(10);
+            painter.setPen(pen);
+            steps(painter);
+            return image;
+        };
+        const QImage whole = draw([&](QPainter& painter) {
+            if (c.spokes) {
+                painter.drawLines(spokes);
+                return;
+            }
+            painter.fillPath(area, fill);
+            painter.drawPath(area);
+        });
+        const QImage masked = draw([&](QPainter& painter) {
+            if (c.spokes) {
+                drawClippedLines(painter, spokes, bounds);
+                return;
+            }
+            fillClippedPath(painter, area, fill, bounds);
+            drawClippedPolygon(painter, corners, bounds);
+        });
+        for (int y = 0; y < whole.height(); ++y) {
+            for (int x = 0; x < whole.width(); ++x) {
+                ASSERT_LE(std::abs(qGray(masked.pixel(x, y)) - qGray(whole.pixel(x, y))),
+                          c.tolerance)
+                    << "at " << x << ", " << y;
+            }
+        }
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QPointF>
+#include <QRect>
+#include <Qt>
+
+#include <vector>
+
+class QColor;
+class QImage;
+class QPolygonF;
+
+namespace Charts {
+
+// How much of each device pixel of a rectangle closed polygons cover, reckoned as Qt's
+// antialiased raster engine reckons it: within a pixel row, each edge adds to the pixels it
+// crosses the signed share of the row that it sweeps on its right, a pixel's winding is the sum
+// of its row up to it, and the fill rule makes that a coverage (held to 1 by the non-zero rule,
+// folded by the odd-even rule). The time grows with the length of the edges. Qt's rasterizer
+// keeps each row's pixels in a list that every edge walks, so its time grows with the square of
+// the edges a row holds: an outline of thousands of corners across a view took it seconds.
+//
+// Polygons are inked in layers, each as one call of Qt's would ink them: a pixel two polygons of
+// a layer cover is inked once, one that two layers cover twice.
+class CoverageMask {
+public:
+    // `area` in device pixels.
+    explicit CoverageMask(const QRect& area);
+
+    // Adds the closed polygon through `points` (device pixels, within a billion of the area) to
+    // the layer being made. What lies above or below the area adds nothing; what lies left of it
+    // adds to the rows it spans as far as the area's left edge, as it would in a wider area, and
+    // what lies right of it adds nothing.
+    void addPolygon(const QPolygonF& points);
+
+    // Inks the layer made since the last one, each pixel by its coverage under `rule`, with an
+    // ink of opacity `alpha` over the layers before, and starts a new layer.
+    void addLayer(Qt::FillRule rule, double alpha);
+
+    // The inked area in `color` (its alpha aside), premultiplied: each pixel as opaque as its
+    // layers made it.
+    QImage image(const QColor& color) const;
+
+private:
+    void addEdge(QPointF from, QPointF to);
+    void addEdgeWithin(QPointF from, QPointF to);
+    void addRowPart(int row, double left, double right, double height);
+
+    QRect m_area;
+    qsizetype m_stride;
+    // Per row of the layer being made, the change of winding from one pixel to the next (and two
+    // beyond the last), and the first and last of them that are not 0.
+    std::vector<double> m_steps;
+    std::vector<int> m_firstStep;
+    std::vector<int> m_lastStep;
+    bool m_layerEmpty = true;
+    // Per pixel, how much of what lies beneath the layers still shows through them.
+    std::vector<double> m_clearance;
+};
+
+}
