@@ -75,12 +75,13 @@ NSUIView::Elements NSUIView::accessibilityRows() const
     const Elements children = accessibilityChildren();
     if (children.constData() != m_rowsSource.constData() || children.size() != m_rowsSource.size()) {
         m_rowsSource = children;
-        m_rows.clear();
+        Elements rows;
         for (const auto& element : children) {
             if (element && !element->isHeader()) {
-                m_rows.append(element);
+                rows.append(element);
             }
         }
+        m_rows = accessibilityRowOrder(std::move(rows));
     }
     return m_rows;
 }

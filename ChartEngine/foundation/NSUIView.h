@@ -59,8 +59,8 @@ public:
     // answer their renderer's elements.
     virtual Elements accessibilityChildren() const;
     // What a reader walks as the list's items: the accessibility children without the headers,
-    // so that an item's position and the list's size count the things the chart shows alone.
-    // Worked out again only when the children change.
+    // so that an item's position and the list's size count the things the chart shows alone,
+    // in the order `accessibilityRowOrder` gives. Worked out again only when the children change.
     Elements accessibilityRows() const;
 
     // From now on the view offers its mouse, wheel and native gesture events to the recogniser,
@@ -71,6 +71,10 @@ public:
     QList<std::shared_ptr<NSUIGestureRecognizer>> gestureRecognizers() const { return m_gestureRecognizers; }
 
 protected:
+    // The rows, the children without their headers, in the order a reader walks them; here as
+    // the children list them.
+    virtual Elements accessibilityRowOrder(Elements rows) const { return rows; }
+
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

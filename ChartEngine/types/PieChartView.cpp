@@ -8,6 +8,7 @@
 #include "ChartEngine/data/PieChartData.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/PieChartRenderer.h"
 
@@ -181,6 +182,24 @@ qint64 PieChartView::dataSetIndexForIndex(double x) const
         }
     }
     return -1;
+}
+
+NSUIView::Elements PieChartView::accessibilityRowOrder(Elements rows) const
+{
+    Elements highlighted;
+    for (const auto& element : std::as_const(rows)) {
+        if (element->isSelected()) {
+            highlighted.append(element);
+        }
+    }
+    for (const auto& element : std::as_const(highlighted)) {
+        rows.removeOne(element);
+        const auto after = std::find_if(rows.cbegin(), rows.cend(), [&](const auto& other) {
+            return other->dataSetIndex() == element->dataSetIndex() && other->entryIndex() > element->entryIndex();
+        });
+        rows.insert(after, element);
+    }
+    return rows;
 }
 
 QPointF PieChartView::getMarkerPosition(const Highlight& highlight) const

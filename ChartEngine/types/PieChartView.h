@@ -127,6 +127,12 @@ public:
     // Data, highlighted slices, hole and centre text, values, legend, description, markers.
     void drawRect(QPainter& painter) override;
 
+protected:
+    // Each highlighted slice at its place among the slices: the renderer lists a highlighted
+    // slice right after the first header, and a reader that counted it there heard the slices'
+    // positions wrong ("1 of 6" for the third).
+    Elements accessibilityRowOrder(Elements rows) const override;
+
 private:
     void setUp();
     bool isHalfPie() const;

@@ -26,6 +26,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -74,6 +75,25 @@ QList<ElementKey> selectedElements(const ChartViewBase& view)
         }
     }
     return selected;
+}
+
+// The keys of the elements a reader lists, in its order.
+QList<ElementKey> listedKeys(const ChartViewBase& view)
+{
+    QList<ElementKey> keys;
+    for (const auto& element : view.accessibilityRows()) {
+        keys << ElementKey{element->dataSetIndex(), element->entryIndex(), element->stackIndex()};
+    }
+    return keys;
+}
+
+QList<ElementKey> keysOf(const std::map<ElementKey, Element>& elements)
+{
+    QList<ElementKey> keys;
+    for (const auto& [key, element] : elements) {
+        keys << key;
+    }
+    return keys;
 }
 
 // An x-y view of the kind with one set of three entries at x 2, 5 and 8.
@@ -205,7 +225,8 @@ TEST(ChartTypesKeyboard, AStackSegmentIsSelectedAloneWhenOnlyItIsHighlighted)
     }
 }
 
-// The stepped-to entry's elements are the selected ones. Entry elements stay through a step, a
+// The stepped-to entry's elements are the selected ones, and a reader's list holds every entry
+// once in the chart's order, a highlighted slice at its own place. Entry elements stay through a step, a
 // new size and a scroll, until the data changes, which a reader hears as a reorder and, where
 // the bridge cannot carry that, as a new description; headers stay across data changes too.
 TEST(ChartTypesKeyboard, SteppedToElementIsSelectedAndElementsKeepTheirIdentity)
@@ -223,6 +244,12 @@ TEST(ChartTypesKeyboard, SteppedToElementIsSelectedAndElementsKeepTheirIdentity)
         QTest::keyClick(view.get(), Qt::Key_Right);
         ASSERT_TRUE(view->getChartImage(true));
         EXPECT_EQ(selectedElements(*view), type.secondSelected);
+        QList<ElementKey> inOrder = keysOf(entryElements(*view));
+        if (std::string(type.name) == "radar") {
+            // A radar lists its points by value, the largest first.
+            std::reverse(inOrder.begin(), inOrder.end());
+        }
+        EXPECT_EQ(listedKeys(*view), inOrder) << "a reader's list";
         view->setFrame(QRect(0, 0, 360, 240));
         ASSERT_TRUE(view->getChartImage(true));
         EXPECT_EQ(entryElements(*view), before) << "after a new size";
