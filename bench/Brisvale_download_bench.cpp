@@ -6,12 +6,13 @@
 #include "Brisvale/records/ViewContext.h"
 #include "Brisvale/shell/MeterReadingStore.h"
 
+#include "BrisvaleBenchSupport.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <ctime>
 
 namespace {
 
@@ -107,21 +108,13 @@ BENCHMARK(storeDownload)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)-
 
 int main(int argc, char** argv)
 {
-    qputenv("TZ", "Europe/Berlin");
-    tzset();
-    QTemporaryDir folder;
+    const BrisvaleBench::BenchHome home;
     QTemporaryDir pristine;
     pristineStore = &pristine;
-    QDir(folder.path()).mkpath(QStringLiteral("data"));
-    QDir(folder.path()).mkpath(QStringLiteral("config"));
-    qputenv("XDG_DATA_HOME", (folder.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", (folder.path() + QStringLiteral("/config")).toUtf8());
     QCoreApplication app(argc, argv);
     Console::setCapture([](const QString&) {});
     makePristineStore();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    BrisvaleBench::runBenchmarks(argc, argv);
     Console::setCapture({});
     closeViewContext();
     return 0;

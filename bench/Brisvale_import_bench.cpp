@@ -9,12 +9,13 @@
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/reports/BackupProcess.h"
 
+#include "BrisvaleBenchSupport.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <ctime>
 
 namespace {
 
@@ -127,20 +128,12 @@ BENCHMARK(reimportProfiles)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
-    qputenv("TZ", "Europe/Berlin");
-    tzset();
-    QTemporaryDir folder;
+    const BrisvaleBench::BenchHome home;
     QTemporaryDir backups;
     backupFolder = &backups;
-    QDir(folder.path()).mkpath(QStringLiteral("data"));
-    QDir(folder.path()).mkpath(QStringLiteral("config"));
-    qputenv("XDG_DATA_HOME", (folder.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", (folder.path() + QStringLiteral("/config")).toUtf8());
     QCoreApplication app(argc, argv);
     Console::setCapture([](const QString&) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    BrisvaleBench::runBenchmarks(argc, argv);
     Console::setCapture({});
     closeViewContext();
     return 0;

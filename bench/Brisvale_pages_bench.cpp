@@ -9,17 +9,17 @@
 #include "Brisvale/records/StoreFile.h"
 #include "Brisvale/records/ViewContext.h"
 
+#include "BrisvaleBenchSupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QImage>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/views/LineChartView.h"
-#include <ctime>
 
 namespace {
 
@@ -95,21 +95,13 @@ BENCHMARK(pefReloadAndRender)->Arg(7300)->Arg(100000)->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv)
 {
-    qputenv("TZ", "Europe/Berlin");
-    tzset();
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir folder;
-    QDir(folder.path()).mkpath(QStringLiteral("data"));
-    QDir(folder.path()).mkpath(QStringLiteral("config"));
-    qputenv("XDG_DATA_HOME", (folder.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", (folder.path() + QStringLiteral("/config")).toUtf8());
+    const BrisvaleBench::BenchHome home;
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(13);
     QApplication::setFont(font);
     Console::setCapture([](const QString&) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    BrisvaleBench::runBenchmarks(argc, argv);
 }

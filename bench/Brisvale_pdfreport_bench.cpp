@@ -13,6 +13,8 @@
 #include "Brisvale/reports/PDFPageWriter.h"
 #include "Brisvale/reports/PDFReportProcess.h"
 
+#include "BrisvaleBenchSupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -200,10 +202,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "1");
-    qputenv("TZ", "Europe/Berlin");
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
+    const BrisvaleBench::BenchHome home;
     QApplication app(argc, argv);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(13);
@@ -211,8 +210,6 @@ int main(int argc, char** argv)
     Console::setCapture([](const QString&) {});
     AppClock::setNow(QDateTime(QDate(2024, 3, 15), QTime(14, 30, 5)));
     storeReadings();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    BrisvaleBench::runBenchmarks(argc, argv);
     return 0;
 }

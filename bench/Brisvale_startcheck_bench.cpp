@@ -5,11 +5,12 @@
 #include "Brisvale/records/StoreFile.h"
 #include "Brisvale/records/ViewContext.h"
 
+#include "BrisvaleBenchSupport.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -94,13 +95,9 @@ BENCHMARK(quickCheck)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir folder;
-    qputenv("XDG_DATA_HOME", (folder.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", (folder.path() + QStringLiteral("/config")).toUtf8());
+    const BrisvaleBench::BenchHome home;
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    BrisvaleBench::runBenchmarks(argc, argv);
     closeViewContext();
     return 0;
 }

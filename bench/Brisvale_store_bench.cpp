@@ -8,11 +8,12 @@
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
 
+#include "BrisvaleBenchSupport.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <ctime>
 
@@ -187,17 +188,9 @@ BENCHMARK(queryReadingsMorning)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("TZ", "Europe/Berlin");
-    tzset();
-    QTemporaryDir folder;
-    QDir(folder.path()).mkpath(QStringLiteral("data"));
-    QDir(folder.path()).mkpath(QStringLiteral("config"));
-    qputenv("XDG_DATA_HOME", (folder.path() + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", (folder.path() + QStringLiteral("/config")).toUtf8());
+    const BrisvaleBench::BenchHome home;
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    BrisvaleBench::runBenchmarks(argc, argv);
     closeViewContext();
     return 0;
 }
