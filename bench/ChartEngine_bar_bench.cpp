@@ -12,7 +12,7 @@
 #include "ChartEngine/types/CombinedChartView.h"
 #include "ChartEngine/types/HorizontalBarChartView.h"
 
-#include "ChartBenchSupport.h"
+#include "QtChartsBenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,7 +22,6 @@
 #include <QBarSet>
 #include <QHorizontalBarSeries>
 #include <QChart>
-#include <QGraphicsScene>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -64,9 +63,14 @@ template <typename View> std::unique_ptr<View> chart()
     return view;
 }
 
+bool drewBars(const QImage& image)
+{
+    return barColoredPixels(image) >= 100000;
+}
+
 template <typename Draw> void timeDraw(benchmark::State& state, Draw draw)
 {
-    ChartBench::timeDraws(state, draw, [](const QImage& image) { return barColoredPixels(image) >= 100000; });
+    ChartBench::timeDraws(state, draw, drewBars);
 }
 
 void barChart(benchmark::State& state)
@@ -140,12 +144,7 @@ void drawQtCharts(benchmark::State& state, QAbstractBarSeries* series, Qt::Align
     chart.addAxis(categoryAxis, categorySide);
     series->attachAxis(categoryAxis);
     chart.legend()->hide();
-    QGraphicsScene scene;
-    scene.addItem(&chart);
-    chart.resize(1200, 600);
-    scene.setSceneRect(0, 0, 1200, 600);
-    timeDraw(state, [&](QPainter& painter) { scene.render(&painter, QRectF(0, 0, 1200, 600), scene.sceneRect()); });
-    scene.removeItem(&chart);
+    ChartBench::timeQtChartDraws(state, chart, drewBars);
 }
 
 // The bars upright: values on the left, indices at the bottom.

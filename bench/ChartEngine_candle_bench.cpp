@@ -6,14 +6,13 @@
 #include "ChartEngine/data/CandleChartDataSet.h"
 #include "ChartEngine/types/CandleStickChartView.h"
 
-#include "ChartBenchSupport.h"
+#include "QtChartsBenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QCandlestickSeries>
 #include <QCandlestickSet>
 #include <QChart>
-#include <QGraphicsScene>
 #include <QPainter>
 #include <QValueAxis>
 
@@ -124,14 +123,7 @@ void qtCharts(benchmark::State& state)
     chart.addAxis(yAxis, Qt::AlignLeft);
     series->attachAxis(yAxis);
     chart.legend()->hide();
-    QGraphicsScene scene;
-    scene.addItem(&chart);
-    chart.resize(1200, 600);
-    scene.setSceneRect(0, 0, 1200, 600);
-    ChartBench::timeDraws(
-        state, [&](QPainter& painter) { scene.render(&painter, QRectF(0, 0, 1200, 600), scene.sceneRect()); },
-        drewCandles);
-    scene.removeItem(&chart);
+    ChartBench::timeQtChartDraws(state, chart, drewCandles);
 }
 
 }

@@ -5,12 +5,11 @@
 #include "ChartEngine/data/ScatterChartDataSet.h"
 #include "ChartEngine/types/ScatterChartView.h"
 
-#include "ChartBenchSupport.h"
+#include "QtChartsBenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QChart>
-#include <QGraphicsScene>
 #include <QPainter>
 #include <QScatterSeries>
 
@@ -81,14 +80,7 @@ void qtCharts(benchmark::State& state)
     chart.addSeries(series);
     chart.createDefaultAxes();
     chart.legend()->hide();
-    QGraphicsScene scene;
-    scene.addItem(&chart);
-    chart.resize(1200, 600);
-    scene.setSceneRect(0, 0, 1200, 600);
-    ChartBench::timeDraws(
-        state, [&](QPainter& painter) { scene.render(&painter, QRectF(0, 0, 1200, 600), scene.sceneRect()); },
-        [](const QImage& image) { return pointColoredPixels(image) > 100000; });
-    scene.removeItem(&chart);
+    ChartBench::timeQtChartDraws(state, chart, [](const QImage& image) { return pointColoredPixels(image) > 100000; });
 }
 
 }
