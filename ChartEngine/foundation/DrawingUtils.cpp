@@ -314,7 +314,8 @@ bool strokeThroughMasks(QPainter& painter, const QPainterPath& path, const QRect
     const QPen pen = painter.pen();
     const bool wideSolid = pen.style() != Qt::NoPen && !pen.isCosmetic()
         && pen.brush().style() == Qt::SolidPattern && painter.brush().style() == Qt::NoBrush;
-    return path.elementCount() >= manyElements && wideSolid
+    // The pen's outline is made only where the masks will paint it: it is the costly step.
+    return path.elementCount() >= manyElements && wideSolid && masksPaintAsQt(painter)
         && paintThroughMasks(painter, QPainterPathStroker(pen).createStroke(path), pen.color(),
                              bounds, inking);
 }
@@ -363,6 +364,11 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
 
 void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds)
 {
+    // Each line is two elements of the path: too few of them go to Qt without one.
+    if (2 * lines.size() < manyElements) {
+        painter.drawLines(lines);
+        return;
+    }
     QPainterPath path;
     for (const QLineF& line : lines) {
         path.moveTo(line.p1());
@@ -378,9 +384,7 @@ void fillClippedPath(QPainter& painter, const QPainterPath& path, const QColor& 
 {
     if (path.elementCount() < manyElements
         || !paintThroughMasks(painter, path, color, bounds, Inking::asOne)) {
-        QPainterPath visible = clippedPath(path, bounds);
-        visible.setFillRule(path.fillRule());
-        painter.fillPath(visible, color);
+        painter.fillPath(clippedPath(path, bounds), color);
     }
 }
 
@@ -393,7 +397,10 @@ QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds)
     }
     QPainterPath clip;
     clip.addRect(area);
-    return path.intersected(clip);
+    // Qt's intersection answers with a rule of its own choosing.
+    QPainterPath visible = path.intersected(clip);
+    visible.setFillRule(path.fillRule());
+    return visible;
 }
 
 double fontLineHeight(const QFont& font)
@@ -441,24 +448,46 @@ void drawText(QPainter& painter, const QString& text, QPointF point, QPointF anc
     painter.restore();
 }
 
-QPointF alignedTextOrigin(const QString& text, QPointF point, TextAlignment alignment,
-                          const TextAttributes& attributes)
+namespace {
+
+QPointF alignedOrigin(QPointF point, TextAlignment alignment, double width)
 {
     switch (alignment) {
     case TextAlignment::Right:
-        return point - QPointF(textSize(text, attributes).width(), 0.0);
+        return point - QPointF(width, 0.0);
     case TextAlignment::Center:
-        return point - QPointF(textSize(text, attributes).width() / 2.0, 0.0);
+        return point - QPointF(width / 2.0, 0.0);
     default:
         return point;
     }
+}
+
+bool alignsByWidth(TextAlignment alignment)
+{
+    return alignment == TextAlignment::Right || alignment == TextAlignment::Center;
+}
+
+}
+
+QPointF alignedTextOrigin(const QString& text, QPointF point, TextAlignment alignment,
+                          const TextAttributes& attributes)
+{
+    return alignsByWidth(alignment) ? alignedOrigin(point, alignment, textSize(text, attributes).width()) : point;
 }
 
 void drawAlignedText(QPainter& painter, const QString& text, QPointF point,
                      TextAlignment alignment, QPointF anchor, double angle,
                      const TextAttributes& attributes)
 {
-    const QPointF origin = alignedTextOrigin(text, point, alignment, attributes);
+    const double width = alignsByWidth(alignment) ? textSize(text, attributes).width() : 0.0;
+    drawAlignedText(painter, text, point, alignment, anchor, angle, attributes, width);
+}
+
+void drawAlignedText(QPainter& painter, const QString& text, QPointF point,
+                     TextAlignment alignment, QPointF anchor, double angle,
+                     const TextAttributes& attributes, double width)
+{
+    const QPointF origin = alignedOrigin(point, alignment, width);
     // Unrotated, the aligned origin is the text's top-left corner whatever the anchor.
     drawText(painter, text, origin, angle == 0.0 ? QPointF(0.0, 0.0) : anchor, angle, attributes);
 }

@@ -98,6 +98,10 @@ QPointF alignedTextOrigin(const QString& text, QPointF point, TextAlignment alig
 void drawAlignedText(QPainter& painter, const QString& text, QPointF point,
                      TextAlignment alignment, QPointF anchor, double angle,
                      const TextAttributes& attributes);
+// The same for a text whose width is known already (read only for right and centre alignment).
+void drawAlignedText(QPainter& painter, const QString& text, QPointF point,
+                     TextAlignment alignment, QPointF anchor, double angle,
+                     const TextAttributes& attributes, double width);
 
 // drawText for a text wrapped within a box of the given size (not measured again), its lines
 // aligned by the attributes' alignment.

@@ -32,6 +32,8 @@ public:
     virtual QRectF contentRect() const;
     virtual double chartWidth() const;
     virtual double chartHeight() const;
+    // The whole chart, from its top left corner: what lies beyond it is never seen.
+    QRectF chartBounds() const { return QRectF(0, 0, chartWidth(), chartHeight()); }
     virtual double minScaleY() const;
     virtual double maxScaleY() const;
     virtual double minScaleX() const;

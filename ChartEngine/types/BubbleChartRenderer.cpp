@@ -51,6 +51,27 @@ double sizeFactor(double size, const BubbleChartDataSetProtocol& dataSet)
     return dataSet.maxSize() == 0.0 ? 1.0 : std::sqrt(size / dataSet.maxSize());
 }
 
+// A bubble as the pass draws it: its centre and diameter in pixels, and whether it is seen.
+struct Bubble {
+    QPointF center;
+    double diameter = 0;
+    Visibility visibility = Visibility::skipped;
+
+    QRectF square() const
+    {
+        return QRectF(center.x() - diameter / 2, center.y() - diameter / 2, diameter, diameter);
+    }
+};
+
+// The bubble of an entry of `size` centred at `center`, `reference` being the diameter of a
+// size factor of 1.
+Bubble bubbleAt(const ViewPortHandler& handler, QPointF center, double reference, double size,
+                const BubbleChartDataSetProtocol& dataSet)
+{
+    const double diameter = reference * sizeFactor(size, dataSet);
+    return {center, diameter, bubbleVisibility(handler, center, diameter / 2)};
+}
+
 std::shared_ptr<ChartDataEntry> bubbleEntry(const BubbleChartDataSetProtocol& dataSet, qint64 j)
 {
     return std::dynamic_pointer_cast<BubbleChartDataEntry>(dataSet.entryForIndex(j));
@@ -177,18 +198,16 @@ void BubbleChartRenderer::drawDataSet(QPainter& painter, const BubbleChartDataSe
         if (!entry) {
             continue;
         }
-        const QPointF center = matrix.map(QPointF(entry->x(), entry->y() * phase));
-        const double diameter = reference * sizeFactor(entry->size(), dataSet);
-        const Visibility visibility = bubbleVisibility(*viewPortHandler(), center, diameter / 2);
-        if (visibility == Visibility::skipped) {
+        const Bubble bubble = bubbleAt(*viewPortHandler(), matrix.map(QPointF(entry->x(), entry->y() * phase)),
+                                       reference, entry->size(), dataSet);
+        if (bubble.visibility == Visibility::skipped) {
             continue;
         }
-        if (visibility == Visibility::endsSet) {
+        if (bubble.visibility == Visibility::endsSet) {
             break;
         }
-        const QRectF square(center.x() - diameter / 2, center.y() - diameter / 2, diameter, diameter);
         painter.setBrush(dataSet.colorAtIndex(j));
-        painter.drawEllipse(square);
+        painter.drawEllipse(bubble.square());
     }
     painter.restore();
 }
@@ -235,13 +254,11 @@ DataRenderer::Elements BubbleChartRenderer::describeBubbles(const PointSource& p
         if (!entry) {
             continue;
         }
-        const QPointF center = matrix.map(QPointF(entry->x(), entry->y() * phase));
-        const double diameter = reference * sizeFactor(entry->size(), dataSet);
-        const Visibility visibility = bubbleVisibility(*viewPortHandler(), center, diameter / 2);
-        ended = ended || (bounds.contains(j) && visibility == Visibility::endsSet);
-        const QRectF square(center.x() - diameter / 2, center.y() - diameter / 2, diameter, diameter);
-        auto element = makeAccessibilityElement(j, points, diameter / dataSet.maxSize() * 100, square);
-        element->setOffScreen(ended || !bounds.contains(j) || visibility != Visibility::shown);
+        const Bubble bubble = bubbleAt(*viewPortHandler(), matrix.map(QPointF(entry->x(), entry->y() * phase)),
+                                       reference, entry->size(), dataSet);
+        ended = ended || (bounds.contains(j) && bubble.visibility == Visibility::endsSet);
+        auto element = makeAccessibilityElement(j, points, bubble.diameter / dataSet.maxSize() * 100, bubble.square());
+        element->setOffScreen(ended || !bounds.contains(j) || bubble.visibility != Visibility::shown);
         elements.append(element);
     }
     return elements;
@@ -328,16 +345,15 @@ bool BubbleChartRenderer::drawHighlight(QPainter& painter, Highlight& highlight,
                                         const BubbleChartDataSetProtocol& dataSet, const BubbleChartDataEntry& entry)
 {
     const auto transformer = dataProvider()->getTransformer(dataSet.axisDependency());
-    const QPointF center = transformer->pixelForValues(entry.x(), entry.y() * phaseY());
-    const double diameter = referenceSize(*transformer) * sizeFactor(entry.size(), dataSet);
-    const Visibility visibility = bubbleVisibility(*viewPortHandler(), center, diameter / 2);
-    if (visibility != Visibility::shown) {
-        return visibility == Visibility::skipped;
+    const Bubble bubble = bubbleAt(*viewPortHandler(), transformer->pixelForValues(entry.x(), entry.y() * phaseY()),
+                                   referenceSize(*transformer), entry.size(), dataSet);
+    if (bubble.visibility != Visibility::shown) {
+        return bubble.visibility == Visibility::skipped;
     }
     const QColor color = halfBrightness(dataSet.colorAtIndex(colorIndex(entry.x())));
     painter.setPen(strokePen(color, dataSet.highlightCircleWidth()));
-    painter.drawEllipse(QRectF(center.x() - diameter / 2, center.y() - diameter / 2, diameter, diameter));
-    highlight.setDraw(center);
+    painter.drawEllipse(bubble.square());
+    highlight.setDraw(bubble.center);
     return true;
 }
 

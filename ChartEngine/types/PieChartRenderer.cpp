@@ -192,11 +192,6 @@ double PieChartRenderer::phaseY() const
     return m_animator ? m_animator->phaseY() : 1.0;
 }
 
-QRectF PieChartRenderer::chartBounds() const
-{
-    return QRectF(0, 0, m_viewPortHandler->chartWidth(), m_viewPortHandler->chartHeight());
-}
-
 PieChartRenderer::Circle PieChartRenderer::circleOf(const PieChartView& view) const
 {
     Circle circle;
@@ -312,7 +307,7 @@ QPainterPath PieChartRenderer::slicePath(const Circle& circle, double angle, dou
 const PieChartRenderer::SlicePaths& PieChartRenderer::slicePaths(const DrawnSet& drawn, const DrawnSlice& slice) const
 {
     const Circle& circle = drawn.circle;
-    const QRectF bounds = chartBounds();
+    const QRectF bounds = m_viewPortHandler->chartBounds();
     const SlicePaths::Key key = {circle.center.x(), circle.center.y(), circle.radius, circle.rotation, circle.phaseY,
                                  circle.drawInnerArc ? 1.0 : 0.0, circle.userInnerRadius, slice.angle,
                                  slice.sliceAngle, drawn.sliceSpace, double(drawn.visibleCount), bounds.width(),
@@ -466,7 +461,7 @@ void PieChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& i
         const double sliceSpace = visibleCount >= 2 ? dataSet->sliceSpace() : 0.0;
         const DrawnHighlight drawn{dataSet, circle, {i, angle, drawAngles.at(i)}, sliceSpace, visibleCount,
                                    view->heldSelectionShift(dataSet->selectionShift())};
-        painter.fillPath(clippedPath(highlightedSlicePath(drawn), chartBounds()),
+        painter.fillPath(clippedPath(highlightedSlicePath(drawn), m_viewPortHandler->chartBounds()),
                          dataSet->highlightColor().value_or(dataSet->colorAtIndex(i)));
         m_drawnHighlights.push_back(drawn);
         // Highlighted slices join the elements of a data drawing that drew a set.
@@ -813,7 +808,7 @@ bool PieChartRenderer::drawOutsideTexts(QPainter& painter, const ValueStage& sta
         return false;
     }
     painter.setPen(strokePen(*lineColor, dataSet.valueLineWidth()));
-    drawClippedPolyline(painter, {p0, p1, p2}, chartBounds());
+    drawClippedPolyline(painter, {p0, p1, p2}, m_viewPortHandler->chartBounds());
     const double x = leftSide ? p2.x() - 5 : p2.x() + 5;
     const TextAlignment alignment = leftSide ? TextAlignment::Right : TextAlignment::Left;
     const double labelY = p1.y() - texts.lineHeight;
@@ -853,13 +848,9 @@ void PieChartRenderer::drawInsideTexts(QPainter& painter, const ValueStage& stag
 void PieChartRenderer::drawSliceText(QPainter& painter, const QString& text, QPointF point, TextAlignment alignment,
                                      double angle, const TextAttributes& attributes)
 {
-    QPointF origin = point;
-    if (alignment == TextAlignment::Right) {
-        origin = point - QPointF(textWidth(text, attributes), 0.0);
-    } else if (alignment == TextAlignment::Center) {
-        origin = point - QPointF(textWidth(text, attributes) / 2.0, 0.0);
-    }
-    drawText(painter, text, origin, angle == 0.0 ? QPointF(0.0, 0.0) : QPointF(0.5, 0.5), angle, attributes);
+    const bool byWidth = alignment == TextAlignment::Right || alignment == TextAlignment::Center;
+    const double width = byWidth ? textWidth(text, attributes) : 0.0;
+    drawAlignedText(painter, text, point, alignment, QPointF(0.5, 0.5), angle, attributes, width);
 }
 
 // A text's width in its font, measured once and kept: a text drawn again is not laid out twice.

@@ -96,8 +96,6 @@ private:
 
     double phaseX() const;
     double phaseY() const;
-    // The whole view: slices and value lines are drawn only within it.
-    QRectF chartBounds() const;
     Circle circleOf(const PieChartView& view) const;
     QPainterPath slicePath(const Circle& circle, double angle, double sliceAngle, double sliceSpace,
                            qint64 visibleCount) const;

@@ -107,11 +107,6 @@ RadarChartView* RadarChartRenderer::chart() const
     return qobject_cast<RadarChartView*>(m_chart.data());
 }
 
-QRectF RadarChartRenderer::chartBounds() const
-{
-    return QRectF(0, 0, viewPortHandler()->chartWidth(), viewPortHandler()->chartHeight());
-}
-
 namespace {
 
 PolarFrame polarFrame(const RadarChartView& view, double phaseX, double phaseY)
@@ -225,7 +220,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
 
     // Values far outside the axis put corners far outside the view: only what can be seen is
     // filled and stroked.
-    const QRectF bounds = chartBounds();
+    const QRectF bounds = viewPortHandler()->chartBounds();
     painter.save();
     const bool filled = dataSet.isDrawFilledEnabled();
     if (filled) {
@@ -284,7 +279,7 @@ void RadarChartRenderer::drawWeb(QPainter& painter)
         lines.append(QLineF(frame.center, polarPoint(frame.center, outer, frame.spokeAngle(double(i)))));
     }
     // Thousands of spokes, all through the centre, took Qt's stroke most of a second.
-    drawClippedLines(painter, lines, chartBounds());
+    drawClippedLines(painter, lines, viewPortHandler()->chartBounds());
 
     painter.setPen(strokePen(view->innerWebColor(), view->innerWebLineWidth()));
     // Each ring goes once round per data set: over the data's entry count, not the spokes'.

@@ -58,8 +58,6 @@ public:
                                      std::optional<QColor> strokeColor, double strokeWidth);
 
 private:
-    // The whole view: what lies beyond it is not drawn.
-    QRectF chartBounds() const;
     QStringList computeAccessibilityXLabels(const RadarChartView& view) const;
     void drawHighlight(QPainter& painter, const RadarChartView& view, Highlight& highlight);
 
