@@ -60,9 +60,10 @@ foreach(header ${engine_headers})
           COMPONENT ${engine_component})
 endforeach()
 
+# The include folder comes from the target's own install interface alone: naming it here too
+# would list it twice in the exported target.
 install(TARGETS ChartEngine EXPORT ChartEngineTargets
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${engine_component}
-        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${engine_component})
 # An install that strips (a package's, or cmake --install --strip) strips the archive of its
 # debug information too, which CMake leaves in static libraries: whatever the build type, the
 # package then holds code and symbols alone, without the build machine's source paths. As
@@ -85,12 +86,16 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ChartEngineConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/ChartEngineConfigVersion.cmake
         DESTINATION ${engine_cmake_dir} COMPONENT ${engine_component})
 
-# The file finds its prefix from where it lies, so an install under any --prefix holds.
-file(RELATIVE_PATH pc_to_prefix /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
-string(REGEX REPLACE "/$" "" pc_to_prefix "${pc_to_prefix}")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/chartengine.pc.in ${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc
-        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT ${engine_component})
+# The file names the prefix it is installed under, as a distribution's own files do: pkg-config
+# then leaves out the system's include folder (/usr/include) from the flags it gives. It is
+# written when it is installed, so a package's file names /usr and cmake --install --prefix
+# the prefix given.
+set(pc_prefix @pc_prefix@)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/chartengine.pc.in ${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc.in @ONLY)
+install(CODE "set(pc_prefix \"\${CMAKE_INSTALL_PREFIX}\")
+configure_file(\"${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc.in\"
+  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig/chartengine.pc\" @ONLY)"
+        COMPONENT ${engine_component})
 
 # The guide with its pictures, and the example's sources, in the package's documentation folder.
 set(engine_doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${engine_component})

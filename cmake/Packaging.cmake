@@ -69,7 +69,11 @@ set(CPACK_COMPONENTS_ALL ${app_component} libchartengine-dev)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
+# The packages are of the architecture the build's compiler makes code for, as the engine's
+# multiarch folder is: dpkg names it.
+execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE debian_architecture
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${debian_architecture})
 set(CPACK_DEBIAN_PACKAGE_SOURCE brisvale)
 
 set(CPACK_DEBIAN_BRISVALE_PACKAGE_NAME brisvale)
