@@ -5,6 +5,7 @@
 #include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/ButtonKeys.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Fatal.h"
 #include "Brisvale/platform/Icons.h"
@@ -80,6 +81,8 @@ ViewController::ViewController(std::shared_ptr<TavrendelPFM> meterManager, QWidg
 {
     // A store that cannot be opened is told in an alert before the program ends.
     Fatal::setHook(showFatalMessage);
+    // Return and Enter press the focused button in every window of the program, as Space does.
+    ButtonKeys::install();
     dialogue = new MeterDialogue(*this, manager, this);
     buildInterface();
     viewDidLoad();

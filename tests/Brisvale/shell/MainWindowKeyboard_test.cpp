@@ -203,9 +203,9 @@ TEST_F(MainWindowKeyboard, TheCurrentPageAndTheCurrentDataTabAreCheckedForAReade
     script.answerSheet(Alert::secondButton);
 }
 
-// A click, the Space key and a reader's toggle (which clicks nothing) ask for a page or a view
-// alike: the same page or view opens, the console tells the same, and a switch that the page
-// refuses puts the checks back.
+// A click, the Space, Return and Enter keys and a reader's toggle (which clicks nothing) ask for a
+// page or a view alike: the same page or view opens, the console tells the same, and a switch that
+// the page refuses puts the checks back.
 TEST_F(MainWindowKeyboard, EveryWayOfPressingAMenuButtonOrADataTabAsksAsAClickDoes)
 {
     using Press = void (*)(QAbstractButton&);
@@ -215,6 +215,8 @@ TEST_F(MainWindowKeyboard, EveryWayOfPressingAMenuButtonOrADataTabAsksAsAClickDo
     } ways[] = {
         {"click", [](QAbstractButton& b) { b.click(); }},
         {"Space", [](QAbstractButton& b) { QTest::keyClick(&b, Qt::Key_Space); }},
+        {"Return", [](QAbstractButton& b) { QTest::keyClick(&b, Qt::Key_Return); }},
+        {"Enter", [](QAbstractButton& b) { QTest::keyClick(&b, Qt::Key_Enter, Qt::KeypadModifier); }},
         {"reader's toggle",
          [](QAbstractButton& b) {
              QAccessible::queryAccessibleInterface(&b)->actionInterface()->doAction(
@@ -322,8 +324,9 @@ TEST_F(MainWindowKeyboard, ContinueOnTheRegionPageHandsTheFocusToTheProfilePage)
     EXPECT_EQ(QApplication::focusWidget(), window->regionPage()->regionPopUp);
     EXPECT_EQ(spokenLabel(window->regionPage()->regionPopUp), QStringLiteral("Choose your region"));
 
+    // Return presses Continue as Space does.
     window->regionPage()->Confirm_Btn->setFocus();
-    QTest::keyClick(window->regionPage()->Confirm_Btn, Qt::Key_Space);
+    QTest::keyClick(window->regionPage()->Confirm_Btn, Qt::Key_Return);
     ASSERT_EQ(window->currentPage(), ViewController::PROFILE_TABTAG);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_TRUE(window->profilePage()->isAncestorOf(QApplication::focusWidget())) << focusName().toStdString();
