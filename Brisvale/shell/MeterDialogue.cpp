@@ -143,6 +143,7 @@ void MeterDialogue::handleFailedReply(qint64 command)
     case TavrendelPFMCommand::TimeWrite:
         // The memory is erased only after the clock was set.
         clockThenErase = ClockThenErase{};
+        clockOnlyAsked = false;
         showFailure("ViewController_AlertMessage_PFMClockWriteFailed");
         break;
     case TavrendelPFMCommand::MemoryClear:
@@ -224,6 +225,9 @@ void MeterDialogue::dispatchDeviceReply(qint64 command, const TavrendelPFMModel*
     case TavrendelPFMCommand::TimeWrite:
         clockThenErase.clockSet = true;
         eraseWhenClockSet();
+        if (std::exchange(clockOnlyAsked, false)) {
+            showNotice("ViewController_AlertMessage_PFMClockSetOnly", AlertSymbol::checkmark);
+        }
         break;
     case TavrendelPFMCommand::MemoryClear:
         handleClearDone();
@@ -310,11 +314,14 @@ void MeterDialogue::handleClockAlertResponse(int response)
     case Alert::secondButton:
         Console::printLine(QStringLiteral("Sync. date&time only"));
         if (manager) {
+            clockOnlyAsked = true;
             manager->SendWriteTime(AppClock::now());
         }
         break;
     case Alert::thirdButton:
         Console::printLine(QStringLiteral("No"));
+        // The sync ends here: the user hears that nothing changed and nothing was downloaded.
+        showNotice("ViewController_AlertMessage_PFMClockNotChanged", AlertSymbol::exclamationmark);
         break;
     default:
         Console::printLine(QStringLiteral("Other"));
@@ -348,7 +355,12 @@ void MeterDialogue::handleClearDone()
     default:
         return;
     }
-    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{text(key), AlertSymbol::checkmark, {}}, {});
+    showNotice(key, AlertSymbol::checkmark);
+}
+
+void MeterDialogue::showNotice(const char* key, AlertSymbol symbol)
+{
+    AlertPresenter::shared().beginSheet(host.sheetAnchor(), Alert{text(key), symbol, {}}, {});
 }
 
 void MeterDialogue::sendClear(ClearStep step)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Brisvale/platform/Alert.h"
 #include "Brisvale/records/MeterReplyReader.h"
 #include "Brisvale/records/Profile.h"
 #include "Brisvale/shell/ConnectionPFM.h"
@@ -99,6 +100,8 @@ private:
     void handleFailedBestValue(qint64 command);
     // A failure alert on the window: what failed and what was kept ("[:BV]" filled when given).
     void showFailure(const char* key, std::optional<qint32> bestValue = std::nullopt);
+    // A message with OK alone, as a sheet on the window.
+    void showNotice(const char* key, AlertSymbol symbol);
     void eraseWhenClockSet();
     void sendClear(ClearStep step);
     static QVariantMap bestValueUserInfo(const TavrendelPFMModel* model);
@@ -140,5 +143,7 @@ private:
     std::optional<qint32> bestValueAfterStoring; // the stored best value written, the readings stored
     ClearStep pendingClear = ClearStep::none;
     ClockThenErase clockThenErase;
+    // "Set clock only" was answered: the user is told once the meter has set its clock.
+    bool clockOnlyAsked = false;
     QPointer<ConnectionPFM> chooseUserSheet;
 };

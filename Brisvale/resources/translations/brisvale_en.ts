@@ -795,6 +795,14 @@
         <source>The meter's clock was set and its readings were erased.</source>
         <translation>The meter's clock was set and its readings were erased.</translation>
     </message>
+    <message id="ViewController_AlertMessage_PFMClockSetOnly">
+        <source>The meter's clock was set. Press Sync to download its readings.</source>
+        <translation>The meter's clock was set. Press Sync to download its readings.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMClockNotChanged">
+        <source>The meter's clock was not changed, and nothing was downloaded.</source>
+        <translation>The meter's clock was not changed, and nothing was downloaded.</translation>
+    </message>
     <message id="ViewController_AlertMessage_PFMBestValueWriteFailed">
         <source>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</source>
         <translation>The new best value could not be written to the meter, so the readings were not saved. They stay in the meter: download them again.</translation>

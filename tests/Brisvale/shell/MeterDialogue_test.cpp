@@ -264,20 +264,38 @@ TEST_F(MeterDialogueTest, ClockAlertFirstButtonSetsTheClockThenClearsTheMeterASe
     EXPECT_EQ(script.last().alert.symbol, AlertSymbol::checkmark);
 }
 
-TEST_F(MeterDialogueTest, ClockAlertSecondButtonSetsTheClockOnlyAndThirdSendsNothing)
+// "Set clock only" and "Not now" keep the readings in the meter, and the user hears what happened
+// and what comes next (a clock the meter could not set is told as a failure, in the failed
+// replies' table).
+TEST_F(MeterDialogueTest, ClockAlertSecondAndThirdButtonsKeepTheReadingsAndSaySo)
 {
-    meter->setClockOffset(-600);
-    meter->setReadings({reading(300, 2.5f, 30, 7, 0)});
-    script.answer(Alert::secondButton);
-    dialogue->syncButtonPressed();
-    drain();
-    EXPECT_TRUE(printed(QStringLiteral("Sync. date&time only")));
-    meter->setClockOffset(-600);
-    script.answer(Alert::thirdButton);
-    dialogue->syncButtonPressed();
-    waitPastDelay();
-    EXPECT_EQ(meter->commandLog(), (QStringList{"Time_Read", "Time_Write 2026-12-01T08:00:00", "Time_Read"}));
-    EXPECT_EQ(meter->readings().size(), 1);
+    const struct {
+        const char* name;
+        int answer;
+        QStringList commands;
+        const char* told;
+    } cases[] = {
+        {"set clock only", Alert::secondButton, {"Time_Read", "Time_Write 2026-12-01T08:00:00"},
+         "ViewController_AlertMessage_PFMClockSetOnly"},
+        {"not now", Alert::thirdButton, {"Time_Read"}, "ViewController_AlertMessage_PFMClockNotChanged"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        meter->clearCommandLog();
+        meter->setClockOffset(-600);
+        meter->setReadings({reading(300, 2.5f, 30, 7, 0)});
+        const qsizetype before = script.shown().size();
+        script.answer(test.answer);
+        dialogue->syncButtonPressed();
+        drain();
+        EXPECT_EQ(meter->commandLog(), test.commands);
+        EXPECT_EQ(meter->readings().size(), 1);
+        ASSERT_EQ(script.shown().size(), before + 2);
+        EXPECT_EQ(script.last().alert.message, text(test.told));
+        EXPECT_EQ(script.last().alert.buttons, QStringList{QStringLiteral("OK")});
+        EXPECT_EQ(dialogue->userSheet(), nullptr);
+        script.answerSheet(Alert::firstButton);
+    }
 }
 
 TEST_F(MeterDialogueTest, UnsavedPageChangesStopTheDownloadSilentlyAfterThePageIsAsked)
