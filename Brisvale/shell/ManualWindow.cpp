@@ -1,5 +1,6 @@
 #include "Brisvale/shell/ManualWindow.h"
 
+#include "Brisvale/platform/DocumentAccessible.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/shell/HelpManual.h"
@@ -16,9 +17,12 @@ ManualWindow::ManualWindow(QWidget* parent) : QDialog(parent, Qt::Window)
     const QString title = Localization::text(QStringLiteral("ViewController_Menu_Manual"));
     setWindowTitle(title);
 
+    // A reader moves through the manual by line: the arrow keys move a caret, which it follows.
+    DocumentAccessible::install();
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("browser"));
     browser->setAccessibleName(title);
+    browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     browser->setHtml(HelpManual::text());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -1,0 +1,85 @@
+#include "Brisvale/shell/ManualWindow.h"
+
+#include "support/QtPrinters.h"
+#include "support/ReaderEvents.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+QPointer<ManualWindow> shownManual()
+{
+    QPointer<ManualWindow> manual = new ManualWindow;
+    manual->show();
+    manual->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(manual));
+    return manual;
+}
+
+}
+
+// A reader meets the manual as a document and hears it line by line as Down moves the caret, each
+// line as the window lays it out; the text it reads holds none of the markers Qt keeps for a
+// table's cells.
+TEST(ManualWindow, AReaderMovesThroughTheManualByLine)
+{
+    const QPointer<ManualWindow> manual = shownManual();
+    QAccessibleInterface* document = QAccessible::queryAccessibleInterface(manual->browser);
+    ASSERT_EQ(document->role(), QAccessible::Document);
+    QAccessibleTextInterface* text = document->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->cursorPosition(), 0);
+    const QString whole = text->text(0, text->characterCount());
+    EXPECT_TRUE(whole.startsWith(QStringLiteral("Brisvale user manual\n")));
+    for (const char16_t marker : {u'\uFDD0', u'\uFDD1', u'\u2029'}) {
+        EXPECT_FALSE(whole.contains(QChar(marker))) << int(marker);
+    }
+
+    const ReaderEvents reader;
+    int previousEnd = 0;
+    int start = 0;
+    EXPECT_EQ(text->textAtOffset(0, QAccessible::LineBoundary, &start, &previousEnd),
+              QStringLiteral("Brisvale user manual\n"));
+    for (int step = 1; step <= 40; ++step) {
+        SCOPED_TRACE(step);
+        QTest::keyClick(manual->browser, Qt::Key_Down);
+        int end = 0;
+        const QString line = text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end);
+        EXPECT_EQ(start, previousEnd) << "each Down reads the line after the one before";
+        EXPECT_GT(end, start);
+        EXPECT_EQ(line, whole.mid(start, end - start));
+        previousEnd = end;
+    }
+    EXPECT_EQ(reader.ofType(QAccessible::TextCaretMoved).size(), 40);
+    manual->close();
+}
+
+// Tab steps through the manual's links and then reaches Close, which Space and Return press;
+// Shift+Tab comes back to the text.
+TEST(ManualWindow, TabReachesCloseWhichClosesTheWindow)
+{
+    for (const Qt::Key press : {Qt::Key_Space, Qt::Key_Return}) {
+        SCOPED_TRACE(press);
+        const QPointer<ManualWindow> manual = shownManual();
+        QPushButton* close = manual->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
+        ASSERT_EQ(QApplication::focusWidget(), manual->browser);
+        int tabs = 0;
+        while (QApplication::focusWidget() != close && tabs < 100) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ++tabs;
+        }
+        ASSERT_EQ(QApplication::focusWidget(), close) << "after " << tabs << " tabs";
+        QTest::keyClick(close, Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), manual->browser);
+        close->setFocus();
+        QTest::keyClick(close, press);
+        EXPECT_TRUE(!manual || manual->isHidden());
+    }
+}
