@@ -1,4 +1,5 @@
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/records/Region_DB.h"
 #include "Brisvale/shell/HelpManual.h"
 #include "Brisvale/shell/VersionController.h"
 
@@ -89,13 +90,26 @@ TEST(HelpManualText, NamesTheControlsAsTheApplicationLabelsThem)
         "OverviewController_Insight_Title", "OverviewController_SevenDay", "OverviewController_ThirtyDay",
         "OverviewController_ALL", "OverviewController_AllDay", "ExportFileController_CSV",
         "ExportFileController_PDF", "SettingsController_Export", "SettingsController_Import",
+        "OverviewController_Insight_Variability", "DataController_Maximum_PefBest",
+        "DataController_Maximum_Measured", "DataController_Maximum_Fev1",
     };
     QTextDocument manual;
     manual.setHtml(HelpManual::text());
-    const QString text = manual.toPlainText();
+    const QString text = manual.toPlainText().simplified();
     for (const char* key : keys) {
         const QString label = Localization::text(QLatin1String(key));
         EXPECT_TRUE(text.contains(label)) << key << ": " << label.toStdString();
+    }
+    // The date formats a region gives, as the manual names them.
+    for (const Region_DB::Defaults region : {Region_DB::Defaults::USA, Region_DB::Defaults::Other}) {
+        const Region_DB& row = Region_DB::row(region);
+        EXPECT_TRUE(text.contains(QStringLiteral("%1 gives ").arg(row.value))) << row.value.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("dates as %1").arg(row.dateFormat.showValue))) << row.value.toStdString();
+    }
+    // Passages that once said what the application does not do.
+    for (const char* gone : {"Day-to-day variability", "that hold readings:", "and tells you so",
+                             "the highest value of the chart or table shown", "the sync button does nothing"}) {
+        EXPECT_FALSE(text.contains(QLatin1String(gone))) << gone;
     }
 }
 
