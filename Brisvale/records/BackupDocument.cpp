@@ -282,9 +282,10 @@ std::optional<QByteArray> BackupDocument::write(const QList<Decode_Profile>& pro
     return out;
 }
 
-std::optional<QList<Decode_Profile>> BackupDocument::read(const QByteArray& document,
+std::optional<QList<Decode_Profile>> BackupDocument::read(const QByteArray& written,
                                                           QString* error, qsizetype* leftOut)
 {
+    const QByteArray document = JsonText::escapeByteOrderMarks(written);
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(document, &parseError);
     if (parseError.error != QJsonParseError::NoError) {

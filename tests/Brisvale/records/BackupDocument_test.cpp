@@ -118,6 +118,13 @@ QByteArray documentOf(const QJsonObject& profile)
     return QJsonDocument(QJsonArray{profile}).toJson();
 }
 
+// A text of the given UTF-16 code units, as they are: a literal or QString::fromUtf16 would take
+// a leading U+FEFF for a byte-order mark.
+QString units(std::initializer_list<char16_t> codes)
+{
+    return QString(reinterpret_cast<const QChar*>(std::data(codes)), qsizetype(codes.size()));
+}
+
 }
 
 // --- writing ---------------------------------------------------------------------------------
@@ -355,6 +362,47 @@ TEST(BackupDocumentRead, OptionalValuesMayBeNullOrMissing)
     EXPECT_EQ(back->at(0).pfmInfo[0], reading(3.45f, std::nullopt, std::nullopt, 450));
     EXPECT_EQ(back->at(0).pfmInfo[1], reading(3.45f, std::nullopt, std::nullopt, 450));
     EXPECT_EQ(back->at(0).pfmInfo[2], reading(3.45f, Timestamp{86400}, QStringLiteral("ok"), 450));
+}
+
+// Texts read as the file spells them: U+FEFF at the start of a string, which a JSON reader
+// drops there as a byte-order mark, is the text's own; one before the document is not. The
+// e-mail's escapes leave the name and the note that follow it read as they are. Written again,
+// each text reads back the same.
+TEST(BackupDocumentRead, AByteOrderMarkInsideAStringIsPartOfTheText)
+{
+    const struct {
+        const char* email; // as written inside the quotes
+        QString text;
+    } cases[] = {
+        {"\xEF\xBB\xBF" "AB", units({0xFEFF, u'A', u'B'})},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" "AB", units({0xFEFF, 0xFEFF, u'A', u'B'})},
+        {"A\xEF\xBB\xBF" "B", units({u'A', 0xFEFF, u'B'})},
+        {"\\ufeffAB", units({0xFEFF, u'A', u'B'})},
+        {"\xEF\xBF\xBE" "AB", units({0xFFFE, u'A', u'B'})},
+        {"\\\"\xEF\xBB\xBF", units({u'"', 0xFEFF})},
+        {"\\\\", units({u'\\'})},
+        {"\\\\\\\"", units({u'\\', u'"'})},
+    };
+    const QString markFirst = units({0xFEFF, u'A', u'B'});
+    QJsonObject profile = validProfileObject();
+    profile["email"] = "EMAIL";
+    profile["name"] = "TEXT";
+    QJsonObject readingObject = validReadingObject();
+    readingObject["note"] = "TEXT";
+    profile["pfmInfo"] = QJsonArray{readingObject};
+    const QByteArray layout =
+        "\xEF\xBB\xBF" + documentOf(profile).replace("\"TEXT\"", "\"\xEF\xBB\xBF" "AB\"");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.email);
+        QByteArray document = layout;
+        document.replace("\"EMAIL\"", "\"" + QByteArray(c.email) + '"');
+        const std::optional<QList<Decode_Profile>> back = readText(document);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->at(0).email, c.text);
+        EXPECT_EQ(back->at(0).name, markFirst);
+        EXPECT_EQ(back->at(0).pfmInfo.at(0).note, markFirst);
+        EXPECT_EQ(readText(BackupDocument::write(*back).value()), back);
+    }
 }
 
 TEST(BackupDocumentRead, ExtraKeysAreIgnoredAndKeyOrderDoesNotMatter)

@@ -115,6 +115,13 @@ protected:
     QTemporaryDir files;
 };
 
+// A text of the given UTF-16 code units, as they are: a literal or QString::fromUtf16 would take
+// a leading U+FEFF for a byte-order mark.
+QString units(std::initializer_list<char16_t> codes)
+{
+    return QString(reinterpret_cast<const QChar*>(std::data(codes)), qsizetype(codes.size()));
+}
+
 const QList<Decode_Profile>& sample()
 {
     static const QList<Decode_Profile> records{
@@ -160,6 +167,43 @@ TEST_F(Backup, ExportThenImportIntoAnEmptyStoreReproducesEveryProfileAndReadingE
     // The work copy is gone after a successful import; its folder stays.
     EXPECT_FALSE(QFile::exists(workCopy(QStringLiteral("Export_QFDB_20240315143005.json"))));
     EXPECT_TRUE(QDir(workCopy(QString())).exists());
+}
+
+// The e-mail, the name and a note come back from the store's backup exactly as they were stored,
+// whatever their characters: the e-mail is the profile's identity.
+TEST_F(Backup, EveryTextComesBackExactlyThroughExportAndImport)
+{
+    const struct {
+        const char* row;
+        QString text;
+    } cases[] = {
+        {"U+FEFF first", units({0xFEFF, u'A', u'B'})},
+        {"U+FFFE first", units({0xFFFE, u'A', u'B'})},
+        {"U+FEFF inside", units({u'A', 0xFEFF, u'B'})},
+        {"U+FFFE and U+FFFF inside", units({u'A', 0xFFFE, 0xFFFF, u'B'})},
+        {"plain", QStringLiteral("ann@x")},
+        {"empty", QString(QLatin1String(""))},
+        {"beyond the BMP", units({0xD83D, 0xDE00, u'x'})},
+        {"U+0000 inside", units({u'A', 0, u'B'})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        Decode_Profile record = profile(c.text, {reading(5.0, 300, 2.0f, c.text)});
+        record.name = c.text;
+        store({record});
+        script->answerPath(files.path());
+        script->answer(Alert::firstButton);
+        BackupProcess::exportStore(nullptr);
+        const QString exported = QDir(files.path()).filePath(BackupDocument::fileName(AppClock::now()));
+
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        EXPECT_TRUE(importFile(exported));
+        EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup was imported."));
+        EXPECT_EQ(storeContents(), QList<Decode_Profile>{record});
+    }
 }
 
 TEST_F(Backup, AStoredPlanThatNoPlanKnowsIsBackedUpAsTheDefaultSoTheBackupStaysReadable)
