@@ -279,17 +279,44 @@ TEST_F(Backup, AnImportThatFailsToSaveChangesNeitherTheStoreNorItsObjects)
     EXPECT_EQ(storeContents(), before);
 }
 
-TEST_F(Backup, AReadingWithoutADateIsSkippedAndTheRestMerged)
+// A reading whose date is missing, null or on no day a calendar shows is left out and counted
+// with the readings that could not be read, the rest merged; a date of the wrong kind refuses
+// the file, as any malformed value does.
+TEST_F(Backup, AReadingWithoutAUsableDateIsCountedWithTheUnreadableOnes)
 {
-    QList<Decode_Profile> records{profile(QStringLiteral("ann@x"),
-                                          {reading(10.0, 300, 2.0f), reading(20.0, 310, 2.1f)})};
-    records[0].pfmInfo.insert(1, Decode_PFM{2.5f, std::nullopt, QStringLiteral("no date"), 320});
-    const QString path = writeFile(QStringLiteral("dateless.bak"), BackupDocument::write(records).value());
-    ASSERT_TRUE(importFile(path));
-    EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup was imported."));
-    const QList<Decode_Profile> contents = storeContents();
-    ASSERT_EQ(contents.size(), 1);
-    EXPECT_EQ(contents[0].pfmInfo, (QList<Decode_PFM>{reading(10.0, 300, 2.0f), reading(20.0, 310, 2.1f)}));
+    const QString counted = QStringLiteral(
+        "The backup was imported. Readings that could not be read: 1. Their values or dates are "
+        "impossible, so they were left out; everything else in the backup was imported.");
+    const struct {
+        const char* row;
+        const char* date; // the member as written; none: no member
+        bool imported;
+    } cases[] = {
+        {"missing key", nullptr, true},
+        {"null", "\"measureDate\" : null,\n", true},
+        {"a string", "\"measureDate\" : \"15\",\n", false},
+        {"out of range", "\"measureDate\" : 1e300,\n", true},
+    };
+    const QList<Decode_PFM> good{reading(10.0, 300, 2.0f), reading(20.0, 310, 2.1f)};
+    QList<Decode_Profile> records{profile(QStringLiteral("ann@x"), good)};
+    records[0].pfmInfo.insert(1, reading(15.0, 320, 2.5f));
+    const QByteArray written = BackupDocument::write(records).value();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        QByteArray document = written;
+        ASSERT_TRUE(document.contains("\"measureDate\" : 15,\n"));
+        document.replace("\"measureDate\" : 15,\n", c.date ? c.date : "");
+        EXPECT_EQ(importFile(writeFile(QStringLiteral("dates.bak"), document)), c.imported);
+        EXPECT_EQ(script->last().alert.message,
+                  c.imported ? counted : QStringLiteral("The backup could not be imported."));
+        const QList<Decode_Profile> contents = storeContents();
+        ASSERT_EQ(contents.size(), c.imported ? 1 : 0);
+        if (c.imported) {
+            EXPECT_EQ(contents[0].pfmInfo, good);
+        }
+    }
 }
 
 // A store of an older version may hold a reading no meter gives, and its backup writes it out:
