@@ -1,5 +1,6 @@
 #include "Brisvale/records/BackupDocument.h"
 
+#include "support/CodeUnits.h"
 #include "support/QtPrinters.h"
 
 #include <QJsonArray>
@@ -116,13 +117,6 @@ QJsonObject validProfileObject()
 QByteArray documentOf(const QJsonObject& profile)
 {
     return QJsonDocument(QJsonArray{profile}).toJson();
-}
-
-// A text of the given UTF-16 code units, as they are: a literal or QString::fromUtf16 would take
-// a leading U+FEFF for a byte-order mark.
-QString units(std::initializer_list<char16_t> codes)
-{
-    return QString(reinterpret_cast<const QChar*>(std::data(codes)), qsizetype(codes.size()));
 }
 
 }
@@ -382,16 +376,16 @@ TEST(BackupDocumentRead, AByteOrderMarkInsideAStringIsPartOfTheText)
         const char* email; // as written inside the quotes
         QString text;
     } cases[] = {
-        {"\xEF\xBB\xBF" "AB", units({0xFEFF, u'A', u'B'})},
-        {"\xEF\xBB\xBF\xEF\xBB\xBF" "AB", units({0xFEFF, 0xFEFF, u'A', u'B'})},
-        {"A\xEF\xBB\xBF" "B", units({u'A', 0xFEFF, u'B'})},
-        {"\\ufeffAB", units({0xFEFF, u'A', u'B'})},
-        {"\xEF\xBF\xBE" "AB", units({0xFFFE, u'A', u'B'})},
-        {"\\\"\xEF\xBB\xBF", units({u'"', 0xFEFF})},
-        {"\\\\", units({u'\\'})},
-        {"\\\\\\\"", units({u'\\', u'"'})},
+        {"\xEF\xBB\xBF" "AB", codeUnits({0xFEFF, u'A', u'B'})},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" "AB", codeUnits({0xFEFF, 0xFEFF, u'A', u'B'})},
+        {"A\xEF\xBB\xBF" "B", codeUnits({u'A', 0xFEFF, u'B'})},
+        {"\\ufeffAB", codeUnits({0xFEFF, u'A', u'B'})},
+        {"\xEF\xBF\xBE" "AB", codeUnits({0xFFFE, u'A', u'B'})},
+        {"\\\"\xEF\xBB\xBF", codeUnits({u'"', 0xFEFF})},
+        {"\\\\", codeUnits({u'\\'})},
+        {"\\\\\\\"", codeUnits({u'\\', u'"'})},
     };
-    const QString markFirst = units({0xFEFF, u'A', u'B'});
+    const QString markFirst = codeUnits({0xFEFF, u'A', u'B'});
     QJsonObject profile = validProfileObject();
     profile["email"] = "EMAIL";
     profile["name"] = "TEXT";

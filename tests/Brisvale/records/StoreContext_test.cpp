@@ -1,5 +1,6 @@
 #include "StoreTestSupport.h"
 
+#include "support/CodeUnits.h"
 #include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
@@ -17,13 +18,6 @@ QList<qint64> idsOf(const QList<PFMPtr>& readings)
         ids << reading->objectID();
     }
     return ids;
-}
-
-// A text of the given UTF-16 code units, as they are: a literal or QString::fromUtf16 would take
-// a leading U+FEFF for a byte-order mark.
-QString units(std::initializer_list<char16_t> codes)
-{
-    return QString(reinterpret_cast<const QChar*>(std::data(codes)), qsizetype(codes.size()));
 }
 
 }
@@ -408,16 +402,16 @@ TEST_F(StoreValues, EveryTextReadsBackExactlyOrTheSaveRefusesIt)
         QString text;
         bool stored;
     } cases[] = {
-        {"U+FEFF first", units({0xFEFF, u'A', u'B'}), true},
-        {"U+FFFE first", units({0xFFFE, u'A', u'B'}), true},
-        {"U+FEFF inside", units({u'A', 0xFEFF, u'B'}), true},
-        {"U+FFFE and U+FFFF inside", units({u'A', 0xFFFE, 0xFFFF, u'B'}), true},
+        {"U+FEFF first", codeUnits({0xFEFF, u'A', u'B'}), true},
+        {"U+FFFE first", codeUnits({0xFFFE, u'A', u'B'}), true},
+        {"U+FEFF inside", codeUnits({u'A', 0xFEFF, u'B'}), true},
+        {"U+FFFE and U+FFFF inside", codeUnits({u'A', 0xFFFE, 0xFFFF, u'B'}), true},
         {"plain", QStringLiteral("Anna \u00d6berg"), true},
         {"empty", QString(QLatin1String("")), true},
-        {"beyond the BMP", units({0xD83D, 0xDE00, u'x'}), true},
-        {"U+0000 inside", units({u'A', 0, u'B'}), true},
-        {"lone high surrogate", units({0xD800, u'A'}), false},
-        {"lone low surrogate", units({u'A', 0xDC00}), false},
+        {"beyond the BMP", codeUnits({0xD83D, 0xDE00, u'x'}), true},
+        {"U+0000 inside", codeUnits({u'A', 0, u'B'}), true},
+        {"lone high surrogate", codeUnits({0xD800, u'A'}), false},
+        {"lone low surrogate", codeUnits({u'A', 0xDC00}), false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);

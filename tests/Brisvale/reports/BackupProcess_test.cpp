@@ -10,6 +10,7 @@
 #include "Brisvale/records/StoreTestSupport.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 
+#include "support/CodeUnits.h"
 #include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
@@ -115,13 +116,6 @@ protected:
     QTemporaryDir files;
 };
 
-// A text of the given UTF-16 code units, as they are: a literal or QString::fromUtf16 would take
-// a leading U+FEFF for a byte-order mark.
-QString units(std::initializer_list<char16_t> codes)
-{
-    return QString(reinterpret_cast<const QChar*>(std::data(codes)), qsizetype(codes.size()));
-}
-
 const QList<Decode_Profile>& sample()
 {
     static const QList<Decode_Profile> records{
@@ -177,14 +171,14 @@ TEST_F(Backup, EveryTextComesBackExactlyThroughExportAndImport)
         const char* row;
         QString text;
     } cases[] = {
-        {"U+FEFF first", units({0xFEFF, u'A', u'B'})},
-        {"U+FFFE first", units({0xFFFE, u'A', u'B'})},
-        {"U+FEFF inside", units({u'A', 0xFEFF, u'B'})},
-        {"U+FFFE and U+FFFF inside", units({u'A', 0xFFFE, 0xFFFF, u'B'})},
+        {"U+FEFF first", codeUnits({0xFEFF, u'A', u'B'})},
+        {"U+FFFE first", codeUnits({0xFFFE, u'A', u'B'})},
+        {"U+FEFF inside", codeUnits({u'A', 0xFEFF, u'B'})},
+        {"U+FFFE and U+FFFF inside", codeUnits({u'A', 0xFFFE, 0xFFFF, u'B'})},
         {"plain", QStringLiteral("ann@x")},
         {"empty", QString(QLatin1String(""))},
-        {"beyond the BMP", units({0xD83D, 0xDE00, u'x'})},
-        {"U+0000 inside", units({u'A', 0, u'B'})},
+        {"beyond the BMP", codeUnits({0xD83D, 0xDE00, u'x'})},
+        {"U+0000 inside", codeUnits({u'A', 0, u'B'})},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
