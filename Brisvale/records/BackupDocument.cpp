@@ -189,11 +189,11 @@ std::optional<Decode_PFM> readReading(const QJsonValue& value, qsizetype profile
 }
 
 // Whether a meter can give the reading's values, on a date a calendar shows. A reading without a
-// date is read as it is; the import passes over it.
+// date is no reading the store can hold either.
 bool measurable(const Decode_PFM& reading)
 {
     return ReadingRange::holdsPef(reading.pefValue) && ReadingRange::holdsFev1(reading.fev1Value)
-        && (!reading.measureDate || ReadingRange::holdsDate(*reading.measureDate));
+        && reading.measureDate && ReadingRange::holdsDate(*reading.measureDate);
 }
 
 // Every field of the profile but its readings.
@@ -282,9 +282,10 @@ std::optional<QByteArray> BackupDocument::write(const QList<Decode_Profile>& pro
     return out;
 }
 
-std::optional<QList<Decode_Profile>> BackupDocument::read(const QByteArray& document,
+std::optional<QList<Decode_Profile>> BackupDocument::read(const QByteArray& written,
                                                           QString* error, qsizetype* leftOut)
 {
+    const QByteArray document = JsonText::escapeByteOrderMarks(written);
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(document, &parseError);
     if (parseError.error != QJsonParseError::NoError) {

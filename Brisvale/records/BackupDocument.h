@@ -14,8 +14,9 @@
 // since 2001-01-01T00:00:00Z in full precision, floats as the shortest decimal that reads back
 // as the same float, Booleans as true/false, an absent value as null with its key present.
 // Read strictly: one profile or reading that is not as it must be, or one object that holds a key
-// twice, refuses the whole document. Only a reading that no meter can give (ReadingRange) is left
-// out alone, and counted: a store may hold such a reading from before, and writes it out.
+// twice, refuses the whole document. Only a reading that no meter can give (ReadingRange) or
+// that has no date is left out alone, and counted: a store may hold such a reading from before,
+// and writes it out.
 class BackupDocument {
 public:
     // The document holding `profiles` in the order given, each with its readings in the order
@@ -29,8 +30,8 @@ public:
     // "fev1Value" and "pefValue", while "measureDate" and "note" may be null or missing (the
     // decoded reading then has none), and the birthday must be a date a calendar shows. Anything
     // else that is not as it must be answers none, with `error` (when given) naming the first
-    // fault. A reading whose values no meter gives, or whose date no calendar shows, is left out
-    // of the answer; `leftOut` (when given) gets how many were.
+    // fault. A reading whose values no meter gives, or whose date is missing, null or on no day
+    // a calendar shows, is left out of the answer; `leftOut` (when given) gets how many were.
     static std::optional<QList<Decode_Profile>> read(const QByteArray& document,
                                                      QString* error = nullptr,
                                                      qsizetype* leftOut = nullptr);

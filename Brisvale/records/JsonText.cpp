@@ -1,5 +1,6 @@
 #include "Brisvale/records/JsonText.h"
 
+#include <QByteArrayView>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -8,6 +9,17 @@
 namespace JsonText {
 
 namespace {
+
+// U+FEFF in UTF-8, and its escape. A JSON reader may take the character for a byte-order mark
+// and drop it (Qt's does at the start of a string without escapes); escaped, it is read as the
+// text's own.
+constexpr QByteArrayView byteOrderMark("\xEF\xBB\xBF");
+constexpr char byteOrderMarkEscape[] = "\\ufeff";
+
+bool startsByteOrderMark(const QByteArray& text, qsizetype at)
+{
+    return QByteArrayView(text).sliced(at).startsWith(byteOrderMark);
+}
 
 // The escape for a byte that may not stand in a JSON string as it is, or nullptr.
 const char* shortEscape(unsigned char byte)
@@ -126,14 +138,45 @@ void appendString(QByteArray& out, const QString& value)
     qsizetype runStart = 0;
     for (qsizetype i = 0; i < utf8.size(); ++i) {
         const auto byte = static_cast<unsigned char>(utf8[i]);
-        if (needsEscape(byte)) {
+        const bool mark = startsByteOrderMark(utf8, i);
+        if (needsEscape(byte) || mark) {
             out.append(utf8.constData() + runStart, i - runStart);
-            appendEscape(out, byte);
+            if (mark) {
+                out += byteOrderMarkEscape;
+                i += byteOrderMark.size() - 1;
+            } else {
+                appendEscape(out, byte);
+            }
             runStart = i + 1;
         }
     }
     out.append(utf8.constData() + runStart, utf8.size() - runStart);
     out += '"';
+}
+
+QByteArray escapeByteOrderMarks(const QByteArray& document)
+{
+    if (!document.contains(byteOrderMark)) {
+        return document;
+    }
+    QByteArray out;
+    out.reserve(document.size() + 16);
+    bool inString = false;
+    for (qsizetype at = 0; at < document.size(); ++at) {
+        const char ch = document[at];
+        if (inString && startsByteOrderMark(document, at)) {
+            out += byteOrderMarkEscape;
+            at += byteOrderMark.size() - 1;
+            continue;
+        }
+        out += ch;
+        if (inString && ch == '\\' && at + 1 < document.size()) {
+            out += document[++at];
+        } else if (ch == '"') {
+            inString = !inString;
+        }
+    }
+    return out;
 }
 
 void appendInt32(QByteArray& out, qint32 value)

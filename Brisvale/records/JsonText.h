@@ -10,9 +10,14 @@
 // (QJsonDocument) leaves out.
 namespace JsonText {
 
-// `value` as a JSON string: quotes, backslashes and control characters escaped, everything else
-// (non-ASCII included) kept as UTF-8. "/" is not escaped.
+// `value` as a JSON string: quotes, backslashes, control characters and U+FEFF (which a reader
+// may drop as a byte-order mark) escaped, everything else (non-ASCII included) kept as UTF-8.
+// "/" is not escaped.
 void appendString(QByteArray& out, const QString& value);
+
+// The same JSON text with each U+FEFF inside a string written as its escape, so that a reader
+// keeps it as the text's own; one before the first value stays a byte-order mark.
+QByteArray escapeByteOrderMarks(const QByteArray& document);
 
 void appendInt32(QByteArray& out, qint32 value);
 

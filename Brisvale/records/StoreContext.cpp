@@ -407,6 +407,8 @@ std::optional<StoreError> StoreContext::refusal(const Changes& changes) const
 {
     const StoreError dateless{QStringLiteral("A reading without a date can't be stored"), {}};
     const StoreError badDate{QStringLiteral("A date that isn't finite can't be stored"), {}};
+    const StoreError badText{QStringLiteral("A text with half a surrogate pair can't be stored"),
+                             {}};
     for (const PFMPtr& reading : newReadings) {
         if (!hasUsableDate(reading->measureDate)) {
             return dateless;
@@ -414,16 +416,25 @@ std::optional<StoreError> StoreContext::refusal(const Changes& changes) const
         if (!reading->owner || (!isOwnProfile(reading->owner) && !isNew(*reading->owner))) {
             return StoreError{QStringLiteral("A reading's owner is not in the store"), {}};
         }
+        if (!StoreRows::holdsStorableTexts(*reading)) {
+            return badText;
+        }
     }
     for (const PFMPtr& reading : changes.readings) {
         if (!hasUsableDate(reading->measureDate)) {
             return dateless;
+        }
+        if (!StoreRows::holdsStorableTexts(*reading)) {
+            return badText;
         }
     }
     for (const auto* group : {&changes.profiles, &newProfiles}) {
         for (const ProfilePtr& profile : *group) {
             if (!isFiniteOrAbsent(profile->birthday)) {
                 return badDate;
+            }
+            if (!StoreRows::holdsStorableTexts(*profile)) {
+                return badText;
             }
         }
     }

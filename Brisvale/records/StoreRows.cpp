@@ -1,19 +1,74 @@
 #include "Brisvale/records/StoreRows.h"
 
 #include <QSqlQuery>
+#include <QStringDecoder>
+#include <QStringList>
 #include <QVariant>
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace StoreRows {
 
 namespace {
 
-const QString profileColumns = QStringLiteral(
-    "accountID_cloud, best_Value, best_Value_Type, birthday, date_format, email, gender, height,"
-    " name, region, time_format, unit_type, weight, zone_Plan");
-const QString readingColumns = QStringLiteral("pefValue, fev1Value, measureDate, note");
+// A column of a row and whether it holds text (see textValue and readText).
+struct Column {
+    const char* name;
+    bool text = false;
+};
+
+constexpr Column profileColumns[] = {
+    {"accountID_cloud"}, {"best_Value"}, {"best_Value_Type"}, {"birthday"},
+    {"date_format"},     {"email", true}, {"gender"},         {"height"},
+    {"name", true},      {"region"},     {"time_format"},     {"unit_type"},
+    {"weight"},          {"zone_Plan"},
+};
+constexpr Column readingColumns[] = {{"pefValue"}, {"fev1Value"}, {"measureDate"}, {"note", true}};
+
+template <typename Each>
+QString joined(std::span<const Column> columns, Each each)
+{
+    QStringList parts;
+    for (const Column& column : columns) {
+        parts << each(QString::fromLatin1(column.name), column.text);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString names(std::span<const Column> columns)
+{
+    return joined(columns, [](const QString& name, bool) { return name; });
+}
+
+// What a selection reads of each column: a text as the hex digits of its UTF-8 bytes, NULL
+// kept.
+QString selected(std::span<const Column> columns)
+{
+    return joined(columns, [](const QString& name, bool text) {
+        return text ? QStringLiteral("CASE WHEN %1 IS NULL THEN NULL ELSE hex(%1) END").arg(name)
+                    : name;
+    });
+}
+
+// The value bound for a column: a text's UTF-8 bytes made text again by SQLite.
+QString placeholder(bool text)
+{
+    return text ? QStringLiteral("CAST(? AS TEXT)") : QStringLiteral("?");
+}
+
+QString placeholders(std::span<const Column> columns)
+{
+    return joined(columns, [](const QString&, bool text) { return placeholder(text); });
+}
+
+QString assignments(std::span<const Column> columns)
+{
+    return joined(columns, [](const QString& name, bool text) {
+        return name + QStringLiteral(" = ") + placeholder(text);
+    });
+}
 
 QVariant nullOf(QMetaType type)
 {
@@ -25,13 +80,17 @@ QVariant dateValue(const std::optional<Timestamp>& date)
     return date ? QVariant(date->seconds) : nullOf(QMetaType::fromType<double>());
 }
 
-// A present text is never bound as a null string: Qt would store it as NULL (absent).
+// A text goes to the store as its UTF-8 bytes, which the statement casts to text: bound as
+// text, Qt's driver hands SQLite UTF-16, whose leading U+FEFF or U+FFFE SQLite takes for a
+// byte-order mark (dropped, or every later unit's bytes swapped). A present text is never bound
+// as null bytes: Qt would store them as NULL (absent).
 QVariant textValue(const std::optional<QString>& text)
 {
     if (!text) {
-        return nullOf(QMetaType::fromType<QString>());
+        return nullOf(QMetaType::fromType<QByteArray>());
     }
-    return text->isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(*text);
+    const QByteArray bytes = text->toUtf8();
+    return bytes.isNull() ? QByteArray("", 0) : bytes;
 }
 
 QVariant floatValue(float value)
@@ -52,12 +111,16 @@ std::optional<Timestamp> readDate(const QSqlQuery& query, int column)
     return Timestamp{seconds};
 }
 
+// A text comes from the store as the hex digits of its UTF-8 bytes: read as text, SQLite's own
+// conversion to UTF-16 gives U+FFFD for U+FFFE and U+FFFF. A leading U+FEFF is the text's own,
+// where QString::fromUtf8 would drop it as a byte-order mark.
 std::optional<QString> readText(const QSqlQuery& query, int column)
 {
     if (query.isNull(column)) {
         return std::nullopt;
     }
-    const QString text = query.value(column).toString();
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = fromUtf8(QByteArray::fromHex(query.value(column).toString().toLatin1()));
     return text.isNull() ? QString(QLatin1String("")) : text;
 }
 
@@ -83,6 +146,11 @@ bool readBool(const QSqlQuery& query, int column)
     return query.value(column).toLongLong() != 0;
 }
 
+bool storable(const std::optional<QString>& text)
+{
+    return !text || text->isValidUtf16();
+}
+
 bool sameFloat(float a, float b)
 {
     return std::bit_cast<quint32>(a) == std::bit_cast<quint32>(b);
@@ -104,29 +172,28 @@ bool sameText(const std::optional<QString>& a, const std::optional<QString>& b)
 
 }
 
-const QString selectProfiles =
-    QStringLiteral("SELECT id, ") + profileColumns + QStringLiteral(" FROM Profile ORDER BY id");
-const QString selectProfileById =
-    QStringLiteral("SELECT id, ") + profileColumns + QStringLiteral(" FROM Profile WHERE id = ?");
-const QString selectReadingsOfOwner = QStringLiteral("SELECT id, ") + readingColumns
+const QString selectProfiles = QStringLiteral("SELECT id, ") + selected(profileColumns)
+    + QStringLiteral(" FROM Profile ORDER BY id");
+const QString selectProfileById = QStringLiteral("SELECT id, ") + selected(profileColumns)
+    + QStringLiteral(" FROM Profile WHERE id = ?");
+const QString selectReadingsOfOwner = QStringLiteral("SELECT id, ") + selected(readingColumns)
     + QStringLiteral(" FROM PFM WHERE accountID = ?");
-const QString selectReadingsOfOwnerBetween = QStringLiteral("SELECT id, ") + readingColumns
+const QString selectReadingsOfOwnerBetween = QStringLiteral("SELECT id, ")
+    + selected(readingColumns)
     + QStringLiteral(" FROM PFM WHERE accountID = ? AND measureDate >= ? AND measureDate <= ?"
                      " ORDER BY measureDate DESC, id DESC");
-const QString selectReadingById = QStringLiteral("SELECT id, ") + readingColumns
+const QString selectReadingById = QStringLiteral("SELECT id, ") + selected(readingColumns)
     + QStringLiteral(", accountID FROM PFM WHERE id = ?");
-const QString insertProfile = QStringLiteral("INSERT INTO Profile (") + profileColumns
-    + QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-const QString updateProfile = QStringLiteral(
-    "UPDATE Profile SET accountID_cloud = ?, best_Value = ?, best_Value_Type = ?, birthday = ?,"
-    " date_format = ?, email = ?, gender = ?, height = ?, name = ?, region = ?, time_format = ?,"
-    " unit_type = ?, weight = ?, zone_Plan = ? WHERE id = ?");
+const QString insertProfile = QStringLiteral("INSERT INTO Profile (") + names(profileColumns)
+    + QStringLiteral(") VALUES (") + placeholders(profileColumns) + QStringLiteral(")");
+const QString updateProfile = QStringLiteral("UPDATE Profile SET ") + assignments(profileColumns)
+    + QStringLiteral(" WHERE id = ?");
 const QString deleteProfile = QStringLiteral("DELETE FROM Profile WHERE id = ?");
 const QString nextReadingId =
     QStringLiteral("SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'PFM'), 0),"
                    " coalesce((SELECT max(id) FROM PFM), 0)) + 1");
-const QString updateReading = QStringLiteral(
-    "UPDATE PFM SET pefValue = ?, fev1Value = ?, measureDate = ?, note = ? WHERE id = ?");
+const QString updateReading = QStringLiteral("UPDATE PFM SET ") + assignments(readingColumns)
+    + QStringLiteral(" WHERE id = ?");
 const QString deleteReading = QStringLiteral("DELETE FROM PFM WHERE id = ?");
 
 int bindProfile(QSqlQuery& query, const ProfileAttributes& a)
@@ -156,11 +223,12 @@ int bindProfile(QSqlQuery& query, const ProfileAttributes& a)
 
 QString insertReadings(int rows)
 {
-    QString statement = QStringLiteral("INSERT INTO PFM (id, ") + readingColumns
-        + QStringLiteral(", accountID) VALUES ");
-    for (int row = 0; row < rows; ++row) {
-        statement += row == 0 ? QStringLiteral("(?, ?, ?, ?, ?, ?)")
-                              : QStringLiteral(", (?, ?, ?, ?, ?, ?)");
+    const QString row = QStringLiteral("(?, ") + placeholders(readingColumns)
+        + QStringLiteral(", ?)");
+    QString statement = QStringLiteral("INSERT INTO PFM (id, ") + names(readingColumns)
+        + QStringLiteral(", accountID) VALUES ") + row;
+    for (int more = 1; more < rows; ++more) {
+        statement += QStringLiteral(", ") + row;
     }
     return statement;
 }
@@ -219,6 +287,16 @@ std::optional<PFMAttributes> readReading(const QSqlQuery& query)
 qint64 readOwnerId(const QSqlQuery& query)
 {
     return query.value(5).toLongLong();
+}
+
+bool holdsStorableTexts(const ProfileAttributes& attributes)
+{
+    return storable(attributes.email) && storable(attributes.name);
+}
+
+bool holdsStorableTexts(const PFMAttributes& attributes)
+{
+    return storable(attributes.note);
 }
 
 bool differ(const ProfileAttributes& a, const ProfileAttributes& b)

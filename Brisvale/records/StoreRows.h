@@ -10,7 +10,10 @@ class QSqlQuery;
 // How the attributes of profiles and readings sit in the store's rows: the SQL texts, the
 // binding of values and the reading of rows. Dates are REAL seconds since 2001 in full
 // precision; floats are REAL, narrowed back to float on load (a NaN, which SQLite keeps as
-// NULL, comes back as NaN); absent texts and dates are NULL.
+// NULL, comes back as NaN); absent texts and dates are NULL. Texts are TEXT in UTF-8, the
+// store's encoding, written and read as their bytes, so that each comes back exactly as it
+// was saved (SQLite's own UTF-16 side drops or swaps a leading byte-order mark and changes
+// U+FFFE and U+FFFF).
 namespace StoreRows {
 
 // Statements; a selection's columns start with the row id, then the attributes in the order of
@@ -47,6 +50,11 @@ std::optional<PFMAttributes> readReading(const QSqlQuery& query);
 
 // The owner's row id in a row of selectReadingById.
 qint64 readOwnerId(const QSqlQuery& query);
+
+// Whether every text of the attributes can be stored as it is: half a surrogate pair has no
+// UTF-8 form.
+bool holdsStorableTexts(const ProfileAttributes& attributes);
+bool holdsStorableTexts(const PFMAttributes& attributes);
 
 // Whether the attributes differ from the ones last saved (floats and dates compared bit for
 // bit, so that a NaN equals itself and -0 differs from 0).

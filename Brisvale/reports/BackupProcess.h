@@ -26,8 +26,8 @@ public:
 
     // Asks for a ".bak" file and merges it into the store in one save: profiles are matched by
     // exact e-mail and take every attribute of the file; a reading is added unless the profile
-    // held an equal one (FEV1, PEF and date) before; readings without a date are passed over.
-    // Readings that no meter can give are left out, and the success alert says how many.
+    // held an equal one (FEV1, PEF and date) before. Readings that no meter can give, or
+    // without a usable date, are left out, and the success alert says how many.
     // An import that fails changes nothing, neither in the store nor in the objects of the store
     // in use. The file is read from a copy in the work folder "JsonFile/BAK2JSON", removed after
     // the import whatever its outcome.

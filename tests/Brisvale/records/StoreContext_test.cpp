@@ -1,5 +1,6 @@
 #include "StoreTestSupport.h"
 
+#include "support/CodeUnits.h"
 #include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
@@ -389,6 +390,65 @@ TEST_F(StoreValues, DatesAndTextsKeepEveryDigitAndTheirPresence)
     const PFMPtr reading = viewContext().pfmInfo(reopened).value().value(0);
     EXPECT_EQ(reading->measureDate->seconds, precise);
     EXPECT_FALSE(reading->note);
+}
+
+// Every text column gives back exactly the text saved in it, by insert and by update, and
+// another program reading the file finds the same characters. Half a surrogate pair is no
+// character: the save refuses it and the store keeps what it had.
+TEST_F(StoreValues, EveryTextReadsBackExactlyOrTheSaveRefusesIt)
+{
+    const struct {
+        const char* row;
+        QString text;
+        bool stored;
+    } cases[] = {
+        {"U+FEFF first", codeUnits({0xFEFF, u'A', u'B'}), true},
+        {"U+FFFE first", codeUnits({0xFFFE, u'A', u'B'}), true},
+        {"U+FEFF inside", codeUnits({u'A', 0xFEFF, u'B'}), true},
+        {"U+FFFE and U+FFFF inside", codeUnits({u'A', 0xFFFE, 0xFFFF, u'B'}), true},
+        {"plain", QStringLiteral("Anna \u00d6berg"), true},
+        {"empty", QString(QLatin1String("")), true},
+        {"beyond the BMP", codeUnits({0xD83D, 0xDE00, u'x'}), true},
+        {"U+0000 inside", codeUnits({u'A', 0, u'B'}), true},
+        {"lone high surrogate", codeUnits({0xD800, u'A'}), false},
+        {"lone low surrogate", codeUnits({u'A', 0xDC00}), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        const ProfilePtr updated = storedProfile(QStringLiteral("before"), {1.0});
+        updated->email = updated->name = c.text;
+        viewContext().pfmInfo(updated).value().value(0)->note = c.text;
+        const ProfilePtr inserted = viewContext().insertProfile();
+        inserted->email = inserted->name = c.text;
+        PFMPtr reading = viewContext().insertReading(inserted);
+        reading->measureDate = Timestamp{2.0};
+        reading->note = c.text;
+        EXPECT_EQ(viewContext().save().ok(), c.stored);
+
+        closeViewContext();
+        const QList<ProfilePtr> profiles = viewContext().fetchProfiles().value();
+        ASSERT_EQ(profiles.size(), c.stored ? 2 : 1);
+        for (const ProfilePtr& profile : profiles) {
+            EXPECT_EQ(profile->email, c.stored ? c.text : QStringLiteral("before"));
+            EXPECT_EQ(profile->name, c.stored ? std::optional(c.text) : std::nullopt);
+            EXPECT_EQ(viewContext().pfmInfo(profile).value().value(0)->note,
+                      c.stored ? std::optional(c.text) : std::nullopt);
+        }
+        EXPECT_FALSE(viewContext().hasChanges());
+        if (c.stored) {
+            const QString bytes = QString::fromLatin1(c.text.toUtf8().toHex().toUpper());
+            for (const char* column : {"Profile.email", "Profile.name", "PFM.note"}) {
+                const QStringList table = QString::fromLatin1(column).split(QLatin1Char('.'));
+                EXPECT_EQ(rawQuery(QStringLiteral("SELECT group_concat(hex(%1), ',') FROM %2")
+                                       .arg(table[1], table[0]))
+                              .toString(),
+                          bytes + QLatin1Char(',') + bytes)
+                    << column;
+            }
+        }
+    }
 }
 
 TEST_F(StoreValues, StoredRowsWithoutADateAreIgnoredByEveryReader)

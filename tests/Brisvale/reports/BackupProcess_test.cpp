@@ -10,6 +10,7 @@
 #include "Brisvale/records/StoreTestSupport.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 
+#include "support/CodeUnits.h"
 #include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
@@ -162,6 +163,43 @@ TEST_F(Backup, ExportThenImportIntoAnEmptyStoreReproducesEveryProfileAndReadingE
     EXPECT_TRUE(QDir(workCopy(QString())).exists());
 }
 
+// The e-mail, the name and a note come back from the store's backup exactly as they were stored,
+// whatever their characters: the e-mail is the profile's identity.
+TEST_F(Backup, EveryTextComesBackExactlyThroughExportAndImport)
+{
+    const struct {
+        const char* row;
+        QString text;
+    } cases[] = {
+        {"U+FEFF first", codeUnits({0xFEFF, u'A', u'B'})},
+        {"U+FFFE first", codeUnits({0xFFFE, u'A', u'B'})},
+        {"U+FEFF inside", codeUnits({u'A', 0xFEFF, u'B'})},
+        {"U+FFFE and U+FFFF inside", codeUnits({u'A', 0xFFFE, 0xFFFF, u'B'})},
+        {"plain", QStringLiteral("ann@x")},
+        {"empty", QString(QLatin1String(""))},
+        {"beyond the BMP", codeUnits({0xD83D, 0xDE00, u'x'})},
+        {"U+0000 inside", codeUnits({u'A', 0, u'B'})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        Decode_Profile record = profile(c.text, {reading(5.0, 300, 2.0f, c.text)});
+        record.name = c.text;
+        store({record});
+        script->answerPath(files.path());
+        script->answer(Alert::firstButton);
+        BackupProcess::exportStore(nullptr);
+        const QString exported = QDir(files.path()).filePath(BackupDocument::fileName(AppClock::now()));
+
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        EXPECT_TRUE(importFile(exported));
+        EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup was imported."));
+        EXPECT_EQ(storeContents(), QList<Decode_Profile>{record});
+    }
+}
+
 TEST_F(Backup, AStoredPlanThatNoPlanKnowsIsBackedUpAsTheDefaultSoTheBackupStaysReadable)
 {
     store({profile(QStringLiteral("ann@x"), {})});
@@ -235,17 +273,44 @@ TEST_F(Backup, AnImportThatFailsToSaveChangesNeitherTheStoreNorItsObjects)
     EXPECT_EQ(storeContents(), before);
 }
 
-TEST_F(Backup, AReadingWithoutADateIsSkippedAndTheRestMerged)
+// A reading whose date is missing, null or on no day a calendar shows is left out and counted
+// with the readings that could not be read, the rest merged; a date of the wrong kind refuses
+// the file, as any malformed value does.
+TEST_F(Backup, AReadingWithoutAUsableDateIsCountedWithTheUnreadableOnes)
 {
-    QList<Decode_Profile> records{profile(QStringLiteral("ann@x"),
-                                          {reading(10.0, 300, 2.0f), reading(20.0, 310, 2.1f)})};
-    records[0].pfmInfo.insert(1, Decode_PFM{2.5f, std::nullopt, QStringLiteral("no date"), 320});
-    const QString path = writeFile(QStringLiteral("dateless.bak"), BackupDocument::write(records).value());
-    ASSERT_TRUE(importFile(path));
-    EXPECT_EQ(script->last().alert.message, QStringLiteral("The backup was imported."));
-    const QList<Decode_Profile> contents = storeContents();
-    ASSERT_EQ(contents.size(), 1);
-    EXPECT_EQ(contents[0].pfmInfo, (QList<Decode_PFM>{reading(10.0, 300, 2.0f), reading(20.0, 310, 2.1f)}));
+    const QString counted = QStringLiteral(
+        "The backup was imported. Readings that could not be read: 1. Their values or dates are "
+        "impossible, so they were left out; everything else in the backup was imported.");
+    const struct {
+        const char* row;
+        const char* date; // the member as written; none: no member
+        bool imported;
+    } cases[] = {
+        {"missing key", nullptr, true},
+        {"null", "\"measureDate\" : null,\n", true},
+        {"a string", "\"measureDate\" : \"15\",\n", false},
+        {"out of range", "\"measureDate\" : 1e300,\n", true},
+    };
+    const QList<Decode_PFM> good{reading(10.0, 300, 2.0f), reading(20.0, 310, 2.1f)};
+    QList<Decode_Profile> records{profile(QStringLiteral("ann@x"), good)};
+    records[0].pfmInfo.insert(1, reading(15.0, 320, 2.5f));
+    const QByteArray written = BackupDocument::write(records).value();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        QByteArray document = written;
+        ASSERT_TRUE(document.contains("\"measureDate\" : 15,\n"));
+        document.replace("\"measureDate\" : 15,\n", c.date ? c.date : "");
+        EXPECT_EQ(importFile(writeFile(QStringLiteral("dates.bak"), document)), c.imported);
+        EXPECT_EQ(script->last().alert.message,
+                  c.imported ? counted : QStringLiteral("The backup could not be imported."));
+        const QList<Decode_Profile> contents = storeContents();
+        ASSERT_EQ(contents.size(), c.imported ? 1 : 0);
+        if (c.imported) {
+            EXPECT_EQ(contents[0].pfmInfo, good);
+        }
+    }
 }
 
 // A store of an older version may hold a reading no meter gives, and its backup writes it out:
