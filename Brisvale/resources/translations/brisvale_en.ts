@@ -75,6 +75,10 @@
         <source>Brisvale cannot write to the folder or the file of its store %1. Nothing was changed. Brisvale will now quit.</source>
         <translation>Brisvale cannot write to the folder or the file of its store %1. Nothing was changed. Brisvale will now quit.</translation>
     </message>
+    <message id="StoreStartup_AlertMessage_Unreadable">
+        <source>Brisvale cannot read its store %1, for the reason below. The file was not changed. Brisvale will now quit.</source>
+        <translation>Brisvale cannot read its store %1, for the reason below. The file was not changed. Brisvale will now quit.</translation>
+    </message>
     <message id="StoreStartup_AlertMessage_UpgradeFailed">
         <source>Brisvale could not upgrade its store %1 for this version, for the reason below. Brisvale will now quit.</source>
         <translation>Brisvale could not upgrade its store %1 for this version, for the reason below. Brisvale will now quit.</translation>

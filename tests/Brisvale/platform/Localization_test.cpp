@@ -52,7 +52,7 @@ const QStringList pageKeys = {
     "StoreStartup_AlertMessage_NewerVersion", "StoreStartup_AlertMessage_NotWritable",
     "StoreStartup_AlertMessage_UpgradeFailed", "StoreStartup_AlertMessage_NoSpace",
     "StoreStartup_AlertMessage_CannotOpen", "StoreStartup_AlertMessage_DanglingLink",
-    "StoreStartup_AlertMessage_NotARegularFile",
+    "StoreStartup_AlertMessage_NotARegularFile", "StoreStartup_AlertMessage_Unreadable",
     "StoreStartup_AlertMessage_Unusable", "StoreStartup_AlertMessage_MoveFailed",
     "StoreStartup_Problem_NotADatabase", "StoreStartup_Problem_CutShort",
     "StoreStartup_Problem_OtherApplication", "StoreStartup_Problem_TablesMissing",
