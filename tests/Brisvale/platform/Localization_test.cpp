@@ -44,6 +44,7 @@ const QStringList pageKeys = {
     "SettingsController_AlertMessage_ExportSuccess", "SettingsController_AlertMessage_ExportFailed",
     "SettingsController_AlertMessage_ImportSuccess", "SettingsController_AlertMessage_ImportFailed",
     "SettingsController_AlertMessage_ImportUnreadableReadings",
+    "SettingsController_AlertMessage_ImportStoreReplaced",
     // The main window, its menu and the first data pages.
     "AppDelegate_AlertMessage_SaveFailed", "AppDelegate_AlertMessage_AlreadyRunning",
     "AppDelegate_AlertMessage_LockNotMade", "AppDelegate_AlertMessage_LockInTheWay",
@@ -112,6 +113,7 @@ const QStringList pageKeys = {
     "ViewController_AlertMessage_PFMClockWriteFailed",
     "ViewController_AlertMessage_PFMEraseFailed",
     "ViewController_AlertMessage_PFMClearFailed",
+    "ViewController_AlertMessage_PFMStoreReplaced",
     "ViewController_AlertMessage_PFMBestValueWriteFailed",
     "ViewController_AlertMessage_PFMBestValueReadFailed",
     "ViewController_AlertMessage_PFMBestValueWriteFailed_Stored",
