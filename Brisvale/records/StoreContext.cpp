@@ -2,11 +2,13 @@
 
 #include "Brisvale/records/StoreRows.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
+#include <sys/stat.h>
 
 namespace {
 
@@ -38,7 +40,8 @@ void eraseObject(Objects& objects, const Object& object)
 
 }
 
-StoreContext::StoreContext(const QString& name) : connectionName(name)
+StoreContext::StoreContext(const QString& name)
+    : connectionName(name), openedFile(identityOf(database().databaseName()))
 {
 }
 
@@ -363,6 +366,28 @@ bool StoreContext::hasChanges() const
     return profileChanged || std::any_of(readings.cbegin(), readings.cend(), [](const auto& r) {
         return StoreRows::differ(*r.second, r.second->saved);
     });
+}
+
+std::optional<StoreContext::FileIdentity> StoreContext::identityOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
+}
+
+// A file that can't be looked at now, or couldn't be when the store was opened, is not known to
+// be the one open.
+StoreStatus StoreContext::checkFileInPlace() const
+{
+    const QString path = database().databaseName();
+    const std::optional<FileIdentity> atPath = identityOf(path);
+    if (!openedFile || !atPath || *atPath != *openedFile) {
+        return StoreError{
+            QStringLiteral("The store's file was replaced or removed since it was opened"), path};
+    }
+    return std::monostate();
 }
 
 StoreStatus StoreContext::save()

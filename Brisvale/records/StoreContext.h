@@ -82,6 +82,12 @@ public:
     // Whether anything was inserted, deleted or changed since the last save.
     bool hasChanges() const;
 
+    // Whether the file at the store's path is still the one this context opened (the same device
+    // and inode as when the context was made). Another program may replace the file by a rename
+    // (a sync or backup tool does that) or remove it while it is open: a save would then go into
+    // a file that the user no longer has. The error names the path.
+    StoreStatus checkFileInPlace() const;
+
     // Writes every pending change in one transaction. A reading without a finite date, a date
     // that isn't finite, or any error of the database refuses the whole save: the store keeps
     // its contents and the objects return to their last saved state (as rollback()).
@@ -92,6 +98,15 @@ public:
     void rollback();
 
 private:
+    // Which file lies at a path, a link followed.
+    struct FileIdentity {
+        quint64 device = 0;
+        quint64 inode = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
+
+    static std::optional<FileIdentity> identityOf(const QString& path);
+
     struct NewRows {
         QHash<const Profile*, qint64> profiles;
         qint64 firstReadingId = 0;  // the new readings' row ids follow on in their order
@@ -126,6 +141,7 @@ private:
     void letGoOfUnheldObjects();
 
     QString connectionName;
+    std::optional<FileIdentity> openedFile;  // the store's file when the context was made
     // The stored objects by row id; each keeps its last saved attributes.
     QHash<qint64, ProfilePtr> profiles;
     // Row ids hash to themselves here: rows read in order find their objects close together.

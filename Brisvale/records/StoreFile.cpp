@@ -86,6 +86,9 @@ std::optional<Refusal> checkHeader(const StoreLayout& layout)
     switch (header.kind) {
     case StoreFileHeader::Kind::empty:
         return std::nullopt;
+    case StoreFileHeader::Kind::unreadable:
+        return refusal(Problem::unreadable, QStringLiteral("The store's file can't be read"),
+                       StoreFile::filePath() + QStringLiteral(": ") + header.readError);
     case StoreFileHeader::Kind::notADatabase:
         return refusal(Problem::notADatabase, QStringLiteral("The file is not a database"),
                        StoreFile::filePath());
@@ -125,40 +128,56 @@ std::optional<Refusal> integrityCheck(QSqlDatabase& db)
                    finding.replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
-// The column names of each table, the ones of SQLite itself left out.
-QMap<QString, QStringList> tableColumns(QSqlDatabase& db)
+// The column names of each table, the ones of SQLite itself left out. A list that can't be read
+// is refused with the database's words: read in part, it would name tables missing that are not.
+std::optional<Refusal> readTableColumns(QSqlDatabase& db, QMap<QString, QStringList>& columns)
 {
-    QMap<QString, QStringList> columns;
     QSqlQuery tables(db);
-    tables.exec(QStringLiteral(
-        "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"));
+    if (!tables.exec(QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"))) {
+        return readFailure(tables.lastError());
+    }
     while (tables.next()) {
         const QString table = tables.value(0).toString();
         QSqlQuery info(db);
         QString quoted = table;
-        info.exec(QStringLiteral("PRAGMA table_info(\"%1\")")
-                      .arg(quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""))));
+        if (!info.exec(QStringLiteral("PRAGMA table_info(\"%1\")")
+                           .arg(quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""))))) {
+            return readFailure(info.lastError());
+        }
         while (info.next()) {
             columns[table] << info.value(1).toString();
         }
+        if (info.lastError().isValid()) {
+            return readFailure(info.lastError());
+        }
     }
-    return columns;
+    if (tables.lastError().isValid()) {
+        return readFailure(tables.lastError());
+    }
+    return std::nullopt;
 }
 
 // The tables and columns of the layout, as a new store of it has them.
-QMap<QString, QStringList> layoutColumns(const StoreLayout& layout)
+std::optional<Refusal> layoutColumns(const StoreLayout& layout,
+                                     QMap<QString, QStringList>& columns)
 {
     const QString name = QStringLiteral("Brisvale.layout");
-    QMap<QString, QStringList> columns;
+    std::optional<Refusal> failed;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(QStringLiteral(":memory:"));
-        if (db.open() && StoreUpgrade::createTables(db, layout)) {
-            columns = tableColumns(db);
+        if (!db.open()) {
+            failed = readFailure(db.lastError());
+        } else if (const StoreStatus created = StoreUpgrade::createTables(db, layout); !created) {
+            failed = refusal(Problem::cannotOpen, created.error().description,
+                             created.error().details);
+        } else {
+            failed = readTableColumns(db, columns);
         }
     }
     QSqlDatabase::removeDatabase(name);
-    return columns;
+    return failed;
 }
 
 // The layout as a store of the given version has it: its first steps.
@@ -170,8 +189,14 @@ StoreLayout layoutAt(const StoreLayout& layout, int version)
 
 std::optional<Refusal> checkTables(QSqlDatabase& db, const StoreLayout& layout)
 {
-    const QMap<QString, QStringList> found = tableColumns(db);
-    const QMap<QString, QStringList> wanted = layoutColumns(layout);
+    QMap<QString, QStringList> found;
+    QMap<QString, QStringList> wanted;
+    if (std::optional<Refusal> unread = readTableColumns(db, found)) {
+        return unread;
+    }
+    if (std::optional<Refusal> unread = layoutColumns(layout, wanted)) {
+        return unread;
+    }
     QStringList missing;
     for (auto table = wanted.cbegin(); table != wanted.cend(); ++table) {
         if (!found.contains(table.key())) {

@@ -28,6 +28,7 @@ public:
     struct Refusal {
         enum class Problem {
             notWritable,      // the folder or the file can't be written
+            unreadable,       // the file can't be read (no right to read it, an I/O error)
             newerVersion,     // made by a newer Brisvale; never opened for writing
             notADatabase,     // not a SQLite file at all
             cutShort,         // a SQLite file whose end is missing

@@ -23,6 +23,15 @@ qint64 sizeInHeader(const QByteArray& header)
     return countValid ? pageSize * bigEndian32(header, 28) : 0;
 }
 
+// The file's error text is the system's own (strerror): "Permission denied", say.
+StoreFileHeader unreadable(const QFile& file)
+{
+    StoreFileHeader result;
+    result.kind = StoreFileHeader::Kind::unreadable;
+    result.readError = file.errorString();
+    return result;
+}
+
 }
 
 StoreFileHeader StoreFileHeader::read(const QString& path)
@@ -33,11 +42,13 @@ StoreFileHeader StoreFileHeader::read(const QString& path)
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        result.kind = Kind::notADatabase;
-        return result;
+        return unreadable(file);
     }
     result.fileSize = file.size();
     const QByteArray header = file.read(headerSize);
+    if (file.error() != QFileDevice::NoError) {
+        return unreadable(file);
+    }
     if (header.isEmpty()) {
         return result;
     }

@@ -264,7 +264,9 @@ std::optional<QStringList> BackupProcess::importBackup(QWidget* parent)
     MergedFile merged;
     const std::optional<QString> failure = mergeCopy(*copy, merged);
     if (failure) {
-        reportImportFailure(*failure);
+        reportImportFailure(*failure, merged.storeReplaced
+                                          ? "SettingsController_AlertMessage_ImportStoreReplaced"
+                                          : "SettingsController_AlertMessage_ImportFailed");
     } else {
         showImported(merged.leftOut);
     }
@@ -294,6 +296,13 @@ std::optional<QString> BackupProcess::mergeCopy(const QString& copy, MergedFile&
     }
     for (const Decode_Profile& record : *records) {
         merged.emails << record.email.value_or(QString());
+    }
+    // A store whose file another program replaced or removed is no longer the user's: nothing
+    // is merged into it.
+    const StoreStatus inPlace = viewContext().checkFileInPlace();
+    if (!inPlace) {
+        merged.storeReplaced = true;
+        return inPlace.error().text();
     }
     return mergeProfiles(*records);
 }
@@ -398,8 +407,8 @@ ProfilePtr BackupProcess::insertReadingFromBackup(const ProfilePtr& profile,
     return profile;
 }
 
-void BackupProcess::reportImportFailure(const QString& error)
+void BackupProcess::reportImportFailure(const QString& error, const char* key)
 {
     Console::printLine(QStringLiteral("error:") + error);
-    showOutcome("SettingsController_AlertMessage_ImportFailed", AlertSymbol::xmark);
+    showOutcome(key, AlertSymbol::xmark);
 }

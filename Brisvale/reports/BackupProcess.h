@@ -29,8 +29,9 @@ public:
     // held an equal one (FEV1, PEF and date) before. Readings that no meter can give, or
     // without a usable date, are left out, and the success alert says how many.
     // An import that fails changes nothing, neither in the store nor in the objects of the store
-    // in use. The file is read from a copy in the work folder "JsonFile/BAK2JSON", removed after
-    // the import whatever its outcome.
+    // in use; nor does one into a store whose file another program replaced or removed while it
+    // was open, which an alert of its own names. The file is read from a copy in the work folder
+    // "JsonFile/BAK2JSON", removed after the import whatever its outcome.
     // Answers whether the store may have changed: only after a successful merge.
     static bool importStore(QWidget* parent);
 
@@ -57,6 +58,7 @@ private:
     struct MergedFile {
         QStringList emails;
         qsizetype leftOut = 0;
+        bool storeReplaced = false;  // the store's file was no longer the one open
     };
 
     static std::optional<QList<Decode_Profile>> readCopy(const QString& copy, QString& error,
@@ -65,5 +67,6 @@ private:
     static std::optional<QStringList> importBackup(QWidget* parent);
     static std::optional<QString> mergeCopy(const QString& copy, MergedFile& merged);
     static std::optional<QString> mergeProfiles(const QList<Decode_Profile>& records);
-    static void reportImportFailure(const QString& error);
+    static void reportImportFailure(const QString& error,
+                                    const char* key = "SettingsController_AlertMessage_ImportFailed");
 };

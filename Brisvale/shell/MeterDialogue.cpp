@@ -450,8 +450,22 @@ ProfilePtr MeterDialogue::fetchReceivingProfile(const QString& failurePrefix) co
     return found.value();
 }
 
+bool MeterDialogue::storeFileInPlace()
+{
+    const StoreStatus inPlace = viewContext().checkFileInPlace();
+    if (!inPlace) {
+        Console::printLine(QStringLiteral("Nothing stored, the meter keeps its readings: ") + inPlace.error().text());
+        showFailure("ViewController_AlertMessage_PFMStoreReplaced");
+    }
+    return inPlace.ok();
+}
+
+// Nothing is saved or sent to the meter for a store whose file is no longer the user's.
 void MeterDialogue::decideBestValue(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax)
 {
+    if (!storeFileInPlace()) {
+        return;
+    }
     if (profile->best_Value >= meterMax) {
         // The meter takes the stored best value; the readings are stored at once.
         if (manager) {
@@ -517,8 +531,11 @@ void MeterDialogue::handleBestValueAskResponse(int response, const MeterMemory& 
     switch (response) {
     case Alert::firstButton:
         Console::printLine(QStringLiteral("Yes"));
-        // The agreed best value is saved together with the readings.
-        awaitReadBack(memory, meterMax, meterMax);
+        // The agreed best value is saved together with the readings; while the question was
+        // open, the store's file may have been replaced.
+        if (storeFileInPlace()) {
+            awaitReadBack(memory, meterMax, meterMax);
+        }
         break;
     case Alert::secondButton:
         Console::printLine(QStringLiteral("No"));
@@ -585,8 +602,9 @@ void MeterDialogue::showReadBackAlert(const QVariant& readBack)
 bool MeterDialogue::storeMeterReadings(const MeterMemory& memory, std::optional<qint32> bestToSave,
                                        std::optional<qint32> refusedMeterMax)
 {
+    // Looked at again: a question or a read-back may have come between.
     const ProfilePtr profile = fetchReceivingProfile(QStringLiteral("Failed to ReadMemory :"));
-    if (!profile) {
+    if (!profile || !storeFileInPlace()) {
         return false;
     }
     const StoreResult<int> stored = MeterReadingStore::store(viewContext(), profile, memory.readings, bestToSave);

@@ -28,7 +28,9 @@ class TavrendelPFMModel;
 // A failed reply, or one that is not what the meter sends (a missing key, a value of another
 // type, a count that does not match its readings, a clock that forms no date), is printed and ends
 // its step with an alert that says what failed and what was kept: nothing is stored or sent that
-// the step did not finish. A failed save of the store shows the store-failure alert. Readings with
+// the step did not finish. A failed save of the store shows the store-failure alert. A store whose
+// file another program replaced or removed while it was open is never written to: nothing is
+// stored or sent, the meter keeps its readings, and an alert says so. Readings with
 // impossible values or dates are left in the meter: the others are stored, the meter is not
 // cleared, and the user is told how many could not be read; the alert also offers to clear the
 // meter all the same.
@@ -115,6 +117,9 @@ private:
     // The memory download.
     void handleMemoryRead(const QVariantMap& reply);
     ProfilePtr fetchReceivingProfile(const QString& failurePrefix) const;
+    // Whether the store's file is still the one open. When another program replaced or removed
+    // it, the user is told that nothing was written and the meter keeps its readings.
+    bool storeFileInPlace();
     void decideBestValue(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax);
     void refuseMeterMaximum(const MeterMemory& memory, qint32 meterMax);
     void askToAdopt(const MeterMemory& memory, qint32 meterMax);

@@ -31,6 +31,7 @@ const char* fileFaultKey(Problem problem)
     case Problem::damaged:
         return "StoreStartup_Problem_Damaged";
     case Problem::notWritable:
+    case Problem::unreadable:
     case Problem::newerVersion:
     case Problem::upgradeFailed:
     case Problem::noSpace:
@@ -48,6 +49,8 @@ const char* quitKey(Problem problem)
     switch (problem) {
     case Problem::notWritable:
         return "StoreStartup_AlertMessage_NotWritable";
+    case Problem::unreadable:
+        return "StoreStartup_AlertMessage_Unreadable";
     case Problem::upgradeFailed:
         return "StoreStartup_AlertMessage_UpgradeFailed";
     case Problem::noSpace:

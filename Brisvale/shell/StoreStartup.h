@@ -9,7 +9,9 @@
 // outside the file (a store made by a newer Brisvale, a folder that can't be written, an upgrade
 // that failed, a disk too full for it, any other failure of SQLite) leaves only quitting, with
 // the system's or the database's own words below the message; so does a store that is a link to
-// a missing file (a drive not mounted) or no regular file at all.
+// a missing file (a drive not mounted) or no regular file at all, and a file that can't be read
+// (no right to read it, an I/O error): what it holds is not known, so it is never offered to be
+// moved aside.
 namespace StoreStartup {
 
 // Opens the store (a missing file is made later, when the main window looks for it; only its

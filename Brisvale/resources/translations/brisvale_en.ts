@@ -75,6 +75,10 @@
         <source>Brisvale cannot write to the folder or the file of its store %1. Nothing was changed. Brisvale will now quit.</source>
         <translation>Brisvale cannot write to the folder or the file of its store %1. Nothing was changed. Brisvale will now quit.</translation>
     </message>
+    <message id="StoreStartup_AlertMessage_Unreadable">
+        <source>Brisvale cannot read its store %1, for the reason below. The file was not changed. Brisvale will now quit.</source>
+        <translation>Brisvale cannot read its store %1, for the reason below. The file was not changed. Brisvale will now quit.</translation>
+    </message>
     <message id="StoreStartup_AlertMessage_UpgradeFailed">
         <source>Brisvale could not upgrade its store %1 for this version, for the reason below. Brisvale will now quit.</source>
         <translation>Brisvale could not upgrade its store %1 for this version, for the reason below. Brisvale will now quit.</translation>
@@ -471,6 +475,10 @@
         <source>The backup could not be imported.</source>
         <translation>The backup could not be imported.</translation>
     </message>
+    <message id="SettingsController_AlertMessage_ImportStoreReplaced">
+        <source>Another program replaced or removed Brisvale's store while Brisvale was open, so the backup was not imported: the store was not changed. Quit Brisvale and open it again, then import the backup again.</source>
+        <translation>Another program replaced or removed Brisvale's store while Brisvale was open, so the backup was not imported: the store was not changed. Quit Brisvale and open it again, then import the backup again.</translation>
+    </message>
     <message id="CreateUserController_Create">
         <source>Create Profile</source>
         <translation>Create Profile</translation>
@@ -782,6 +790,10 @@
     <message id="ViewController_AlertMessage_PFMEraseFailed">
         <source>The meter's clock was set, but its memory could not be erased. The readings stay in the meter.</source>
         <translation>The meter's clock was set, but its memory could not be erased. The readings stay in the meter.</translation>
+    </message>
+    <message id="ViewController_AlertMessage_PFMStoreReplaced">
+        <source>Another program replaced or removed Brisvale's store while Brisvale was open, so the readings were not saved: nothing was written, and the meter keeps its readings. Quit Brisvale and open it again, then download again.</source>
+        <translation>Another program replaced or removed Brisvale's store while Brisvale was open, so the readings were not saved: nothing was written, and the meter keeps its readings. Quit Brisvale and open it again, then download again.</translation>
     </message>
     <message id="ViewController_AlertMessage_PFMClearFailed">
         <source>The readings were saved, but the meter's memory could not be cleared. They stay in the meter; a later download skips the ones already saved.</source>

@@ -10,10 +10,12 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -125,6 +127,41 @@ inline void newerVersion()
 {
     copyFixture();
     run(QStringLiteral("PRAGMA user_version = 7"));
+}
+
+// The store's place made a link to an empty file in another folder (a drive), which the store is
+// then opened through; answers the file.
+inline QString linkToDrive()
+{
+    const QString drive = QFileInfo(StoreFile::folderPath()).path() + QStringLiteral("/drive");
+    const QString target = drive + QStringLiteral("/Brisvale.sqlite");
+    EXPECT_TRUE(QDir().mkpath(drive) && QDir().mkpath(StoreFile::folderPath()));
+    QFile file(target);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(QFile::link(target, StoreFile::filePath()));
+    return target;
+}
+
+// What another program may do to the store's file while Brisvale has it open.
+enum class FileChange {
+    none,
+    renamedOver, // written anew beside it and renamed into its place, as a sync tool does (a
+                 // link in the store's place is then replaced by the new file)
+    removed,
+};
+
+inline void changeFile(FileChange change)
+{
+    const QString path = StoreFile::filePath();
+    if (change == FileChange::renamedOver) {
+        const QString fresh = path + QStringLiteral(".sync");
+        ASSERT_TRUE(QFile::copy(path, fresh));
+        ASSERT_EQ(std::rename(QFile::encodeName(fresh).constData(),
+                              QFile::encodeName(path).constData()),
+                  0);
+    } else if (change == FileChange::removed) {
+        ASSERT_TRUE(QFile::remove(path));
+    }
 }
 
 struct BadStore {

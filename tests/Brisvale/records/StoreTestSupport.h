@@ -10,14 +10,14 @@
 #include <QVariant>
 #include <gtest/gtest.h>
 
-// A statement run on the store's file through a connection of its own, as another program would;
+// A statement run on a database file through a connection of its own, as another program would;
 // the first column of its first row.
-inline QVariant rawStoreQuery(const QString& statement)
+inline QVariant rawFileQuery(const QString& path, const QString& statement)
 {
     QVariant result;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-        db.setDatabaseName(StoreFile::filePath());
+        db.setDatabaseName(path);
         EXPECT_TRUE(db.open());
         QSqlQuery query(db);
         EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
@@ -27,6 +27,12 @@ inline QVariant rawStoreQuery(const QString& statement)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("raw"));
     return result;
+}
+
+// The same on the store's file.
+inline QVariant rawStoreQuery(const QString& statement)
+{
+    return rawFileQuery(StoreFile::filePath(), statement);
 }
 
 // Each case starts with an empty data folder and a closed store.

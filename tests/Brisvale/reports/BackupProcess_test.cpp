@@ -7,6 +7,7 @@
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/records/StoreFile.h"
+#include "Brisvale/records/StoreFiles.h"
 #include "Brisvale/records/StoreTestSupport.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 
@@ -544,4 +545,55 @@ TEST_F(Backup, AnEmptyStoreExportsAnEmptyArrayAndImportingItChangesNothing)
     EXPECT_EQ(BackupDocument::read(file.readAll()), QList<Decode_Profile>());
     EXPECT_TRUE(importFile(path));
     EXPECT_TRUE(storeContents().isEmpty());
+}
+
+// Another program may replace the store's file by a rename, or remove it, while Brisvale has it
+// open (through a link, SQLite would write on into the file the link led to): an import then
+// merges nothing, into neither file, and says why.
+TEST_F(Backup, AStoreFileReplacedOrRemovedWhileOpenTakesNoImport)
+{
+    using StoreFiles::FileChange;
+    const struct {
+        const char* name;
+        bool throughLink;
+        FileChange change;
+    } cases[] = {
+        {"the same file", false, FileChange::none},
+        {"replaced by a rename", false, FileChange::renamedOver},
+        {"removed", false, FileChange::removed},
+        {"a link replaced by a rename", true, FileChange::renamedOver},
+    };
+    const QString path = writeFile(QStringLiteral("whole.bak"), BackupDocument::write(sample()).value());
+    const QString profiles = QStringLiteral("SELECT count(*) FROM Profile");
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        const QString opened = test.throughLink ? StoreFiles::linkToDrive() : StoreFile::filePath();
+        store({profile(QStringLiteral("ann@x"), {reading(1.0, 300, 2.0f)})});
+        const ProfilePtr ann = viewContext().fetchProfile(QStringLiteral("ann@x")).value();
+        StoreFiles::changeFile(test.change);
+
+        EXPECT_EQ(importFile(path), test.change == FileChange::none);
+        EXPECT_FALSE(QFile::exists(workCopy(QStringLiteral("whole.json"))));
+        if (test.change == FileChange::none) {
+            EXPECT_EQ(rawFileQuery(opened, profiles).toInt(), sample().size());
+            continue;
+        }
+        EXPECT_EQ(script->last().alert.symbol, AlertSymbol::xmark);
+        EXPECT_EQ(script->last().alert.message,
+                  QStringLiteral("Another program replaced or removed Brisvale's store while Brisvale was open, "
+                                 "so the backup was not imported: the store was not changed. Quit Brisvale and "
+                                 "open it again, then import the backup again."));
+        EXPECT_FALSE(viewContext().hasChanges());
+        EXPECT_EQ(viewContext().fetchProfiles().value(), QList<ProfilePtr>{ann});
+        EXPECT_EQ(viewContext().pfmInfo(ann).value().size(), 1);
+        EXPECT_EQ(QFileInfo::exists(StoreFile::filePath()), test.change == FileChange::renamedOver);
+        if (test.change == FileChange::renamedOver) {
+            EXPECT_EQ(rawStoreQuery(profiles).toInt(), 1);
+        }
+        if (test.throughLink) {
+            EXPECT_EQ(rawFileQuery(opened, profiles).toInt(), 1);
+        }
+    }
 }

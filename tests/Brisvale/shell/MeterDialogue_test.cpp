@@ -4,6 +4,8 @@
 
 #include "MeterTestSupport.h"
 
+#include "Brisvale/records/StoreFiles.h"
+
 #include "TavrendelPFMSDK/TavrendelPFMCommand.h"
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"
 
@@ -823,4 +825,76 @@ TEST_F(MeterDialogueTest, AReadBackWithoutANumberStoresNothing)
     EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_PFMBestValueReadFailed"));
     EXPECT_TRUE(readingsOf(profile).isEmpty());
     EXPECT_EQ(meter->readings().size(), 2);
+}
+
+// Another program may replace the store's file by a rename, or remove it, while Brisvale has it
+// open: the readings would go into a file the user no longer has, and the meter would be cleared.
+// SQLite itself refuses to write into a file moved since it was opened, but not through a link:
+// it writes on into the file the link led to. Whenever the file changes (before the download, or
+// while the best-value question is open), nothing is written to either file nor sent to the
+// meter, the meter keeps its readings, and the user is told why.
+TEST_F(MeterDialogueTest, AStoreFileReplacedOrRemovedWhileOpenTakesNothingAndTheMeterKeepsItsReadings)
+{
+    using StoreFiles::FileChange;
+    const struct {
+        const char* name;
+        bool throughLink;
+        FileChange change;
+        std::optional<int> question; // the answer to the best-value question, asked first
+    } cases[] = {
+        {"the same file", false, FileChange::none, std::nullopt},
+        {"replaced by a rename", false, FileChange::renamedOver, std::nullopt},
+        {"removed", false, FileChange::removed, std::nullopt},
+        {"a link replaced by a rename", true, FileChange::renamedOver, std::nullopt},
+        {"a link replaced while the question is open, then Yes", true, FileChange::renamedOver,
+         Alert::firstButton},
+        {"a link replaced while the question is open, then No", true, FileChange::renamedOver,
+         Alert::secondButton},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        const QString opened = test.throughLink ? StoreFiles::linkToDrive() : StoreFile::filePath();
+        const ProfilePtr profile = storeProfile(email, 400, test.question.has_value());
+        meter->setBestValue(400);
+        meter->setReadings({reading(300, 2.5f, 29, 7, 5), reading(450, 3.0f, 30, 20, 45)});
+        meter->clearCommandLog();
+        const qsizetype shownBefore = script.shown().size();
+        if (test.change == FileChange::none) {
+            script.answer(Alert::firstButton); // the read-back
+            script.answer(Alert::firstButton); // the transfer's success
+        } else if (!test.question) {
+            StoreFiles::changeFile(test.change);
+        }
+        downloadInto(profile);
+        if (test.question) {
+            StoreFiles::changeFile(test.change);
+            script.answerSheet(*test.question);
+            drain();
+        }
+
+        const QString count = QStringLiteral("SELECT count(*) FROM PFM");
+        if (test.change == FileChange::none) {
+            EXPECT_EQ(rawFileQuery(opened, count).toInt(), 2);
+            EXPECT_TRUE(meter->commandLog().contains(QStringLiteral("Memory_Clear")));
+            continue;
+        }
+        ASSERT_EQ(script.shown().size(), shownBefore + (test.question ? 2 : 1));
+        EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_PFMStoreReplaced"));
+        EXPECT_EQ(script.last().alert.symbol, AlertSymbol::xmark);
+        script.answerSheet(Alert::firstButton);
+        EXPECT_EQ(meter->commandLog(), (QStringList{"Time_Read", "Memory_Read"}));
+        EXPECT_EQ(meter->readings().size(), 2);
+        EXPECT_EQ(profile->best_Value, 400);
+        // Neither the file open nor the one now in the store's place took anything.
+        EXPECT_TRUE(readingsOf(profile).isEmpty());
+        EXPECT_EQ(QFileInfo::exists(StoreFile::filePath()), test.change == FileChange::renamedOver);
+        if (test.change == FileChange::renamedOver) {
+            EXPECT_EQ(StoreFiles::run(count).toInt(), 0);
+        }
+        if (test.throughLink) {
+            EXPECT_EQ(rawFileQuery(opened, count).toInt(), 0);
+        }
+    }
 }

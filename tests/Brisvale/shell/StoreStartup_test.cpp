@@ -9,10 +9,13 @@
 #include "support/QtPrinters.h"
 
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -68,6 +71,30 @@ QString unusableMessage(const Unusable& test, const QString& aside)
         + QStringLiteral(". ") + test.problem
         + QStringLiteral(" The file was not changed. You can quit, or move the file aside as ")
         + aside + QStringLiteral(" and start with a new, empty store.\n");
+}
+
+// The profiles' table replaced by a virtual table of a module that SQLite doesn't have; its rows
+// are kept under another name, so that every page is still in use and the file passes
+// PRAGMA integrity_check. Reading its columns fails.
+void profilesInAnUnknownModule()
+{
+    StoreFiles::copyFixture();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
+        db.setDatabaseName(StoreFile::filePath());
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const char* statement :
+             {"PRAGMA writable_schema = ON",
+              "UPDATE sqlite_master SET name = 'Profile_kept', tbl_name = 'Profile_kept',"
+              " sql = replace(sql, 'CREATE TABLE Profile', 'CREATE TABLE Profile_kept')"
+              " WHERE name = 'Profile'",
+              "INSERT INTO sqlite_master VALUES ('table', 'Profile', 'Profile', 0,"
+              " 'CREATE VIRTUAL TABLE Profile USING nosuchmodule(id)')"}) {
+            EXPECT_TRUE(query.exec(QLatin1String(statement))) << statement;
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("edit"));
 }
 
 QStringList folderFiles()
@@ -354,5 +381,69 @@ TEST_F(StoreStartupTest, AStoreThatIsNoRegularFileLeavesOnlyQuitting)
         if (pipeWriter >= 0) {
             ::close(std::exchange(pipeWriter, -1));
         }
+    }
+}
+
+// A file that can't be read holds what nobody knows: it is never offered to be moved aside, and
+// the system's or the database's own words say why. Root reads a file of mode 0200 all the same,
+// so that case runs for other users only; a link to this process's memory, whose first page is
+// never mapped, gives every user an I/O error at its first byte.
+TEST_F(StoreStartupTest, AStoreThatCantBeReadLeavesOnlyQuittingWithTheSystemsWords)
+{
+    const QString cannotRead = QStringLiteral(
+        "cannot read its store %1, for the reason below. The file was not changed.");
+    const QString readError = QStringLiteral("The store's file can't be read (%1: %2)");
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        bool asRoot;
+        QString message;
+        QString reason;
+    } cases[] = {
+        {"a file its owner may write but not read (mode 0200)",
+         [] {
+             StoreFiles::copyFixture();
+             ::chmod(QFile::encodeName(StoreFile::filePath()).constData(), 0200);
+         },
+         false, cannotRead, readError.arg(StoreFile::filePath(), QStringLiteral("Permission denied"))},
+        {"a file whose first read fails (an I/O error)",
+         [] { QFile::link(QStringLiteral("/proc/self/mem"), StoreFile::filePath()); }, true,
+         cannotRead, readError.arg(StoreFile::filePath(), QStringLiteral("Input/output error"))},
+        {"a table whose columns can't be read", profilesInAnUnknownModule, true,
+         QStringLiteral("cannot open its store %1, for the reason below. The file was not changed."),
+         QStringLiteral("The store can't be read (no such module: nosuchmodule")},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        if (!test.asRoot && ::geteuid() == 0) {
+            continue;
+        }
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        QDir().mkpath(StoreFile::folderPath());
+        test.make();
+        const QStringList before = folderFiles();
+        const QByteArray bytes = StoreFiles::bytes(StoreFile::filePath());
+        const auto fileState = [] {
+            const QFileInfo file(StoreFile::filePath());
+            return std::tuple(file.size(), file.lastModified(), int(file.permissions()));
+        };
+        const auto stateBefore = fileState();
+        AlertScript script;
+        script.answer(Alert::firstButton);
+
+        EXPECT_FALSE(StoreStartup::open());
+        ASSERT_EQ(script.shown().size(), 1);
+        const QString& message = script.last().alert.message;
+        EXPECT_TRUE(message.startsWith(QStringLiteral("Brisvale ")
+                                       + test.message.arg(StoreFile::filePath())
+                                       + QStringLiteral(" Brisvale will now quit.\n")))
+            << message.toStdString();
+        EXPECT_TRUE(message.contains(test.reason)) << message.toStdString();
+        EXPECT_EQ(script.last().alert.buttons, QStringList{"Quit"});
+        EXPECT_EQ(folderFiles(), before);
+        EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), bytes);
+        EXPECT_EQ(fileState(), stateBefore);
+        EXPECT_FALSE(QFileInfo::exists(asidePath()));
     }
 }
