@@ -450,12 +450,12 @@ ProfilePtr MeterDialogue::fetchReceivingProfile(const QString& failurePrefix) co
     return found.value();
 }
 
-bool MeterDialogue::storeFileInPlace()
+bool MeterDialogue::storeFileInPlace(const char* toldOtherwise)
 {
     const StoreStatus inPlace = viewContext().checkFileInPlace();
     if (!inPlace) {
-        Console::printLine(QStringLiteral("Nothing stored, the meter keeps its readings: ") + inPlace.error().text());
-        showFailure("ViewController_AlertMessage_PFMStoreReplaced");
+        Console::printLine(QStringLiteral("The meter keeps its readings: ") + inPlace.error().text());
+        showFailure(toldOtherwise);
     }
     return inPlace.ok();
 }
@@ -650,6 +650,12 @@ void MeterDialogue::handleTransferSuccessResponse(int response, const ProfilePtr
     });
     emailRenewStatus = false;
     devicePFMData.reset();
+    // The readings went into the file open when they were saved: one that another program has
+    // since put aside keeps them, so the meter keeps them too.
+    if ((!unreadableLeft || clearAsked)
+        && !storeFileInPlace("ViewController_AlertMessage_PFMStoreReplacedAfterSaving")) {
+        return;
+    }
     if (!unreadableLeft) {
         sendClear(ClearStep::afterDownload);
     } else if (clearAsked) {

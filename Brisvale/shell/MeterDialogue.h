@@ -119,7 +119,8 @@ private:
     ProfilePtr fetchReceivingProfile(const QString& failurePrefix) const;
     // Whether the store's file is still the one open. When another program replaced or removed
     // it, the user is told that nothing was written and the meter keeps its readings.
-    bool storeFileInPlace();
+    // Whether the store's file is still the one open; if not, the user is told so (the key's text).
+    bool storeFileInPlace(const char* toldOtherwise = "ViewController_AlertMessage_PFMStoreReplaced");
     void decideBestValue(const ProfilePtr& profile, const MeterMemory& memory, qint32 meterMax);
     void refuseMeterMaximum(const MeterMemory& memory, qint32 meterMax);
     void askToAdopt(const MeterMemory& memory, qint32 meterMax);

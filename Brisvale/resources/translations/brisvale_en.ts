@@ -795,6 +795,10 @@
         <source>Another program replaced or removed Brisvale's store while Brisvale was open, so the readings were not saved: nothing was written, and the meter keeps its readings. Quit Brisvale and open it again, then download again.</source>
         <translation>Another program replaced or removed Brisvale's store while Brisvale was open, so the readings were not saved: nothing was written, and the meter keeps its readings. Quit Brisvale and open it again, then download again.</translation>
     </message>
+    <message id="ViewController_AlertMessage_PFMStoreReplacedAfterSaving">
+        <source>Another program replaced or removed Brisvale's store after the readings were saved, so the meter was not cleared: it keeps its readings. Quit Brisvale and open it again, then download again.</source>
+        <translation>Another program replaced or removed Brisvale's store after the readings were saved, so the meter was not cleared: it keeps its readings. Quit Brisvale and open it again, then download again.</translation>
+    </message>
     <message id="ViewController_AlertMessage_PFMClearFailed">
         <source>The readings were saved, but the meter's memory could not be cleared. They stay in the meter; a later download skips the ones already saved.</source>
         <translation>The readings were saved, but the meter's memory could not be cleared. They stay in the meter; a later download skips the ones already saved.</translation>

@@ -114,12 +114,14 @@ const QStringList pageKeys = {
     "ViewController_AlertMessage_PFMEraseFailed",
     "ViewController_AlertMessage_PFMClearFailed",
     "ViewController_AlertMessage_PFMStoreReplaced",
+    "ViewController_AlertMessage_PFMStoreReplacedAfterSaving",
     "ViewController_AlertMessage_PFMBestValueWriteFailed",
     "ViewController_AlertMessage_PFMBestValueReadFailed",
     "ViewController_AlertMessage_PFMBestValueWriteFailed_Stored",
     // Clearing a meter that keeps unreadable readings, and a meter maximum not taken.
     "ViewController_AlertMessage_PFMUnreadableReadings_Clear", "ViewController_AlertMessage_PFMCleared",
     "ViewController_AlertMessage_PFMMaxOutOfRange", "ViewController_AlertMessage_PFMClockSetErased",
+    "ViewController_AlertMessage_PFMClockSetOnly", "ViewController_AlertMessage_PFMClockNotChanged",
     "TrafficLightsController_AlertMessage_MeterFailed",
     "TrafficLightsController_AlertMessage_InvalidBestValue",
     // The best-value sheet's zone plans and the red limit's caption of the US plan.

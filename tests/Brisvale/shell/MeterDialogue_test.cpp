@@ -833,6 +833,26 @@ TEST_F(MeterDialogueTest, AReadBackWithoutANumberStoresNothing)
 // it writes on into the file the link led to. Whenever the file changes (before the download, or
 // while the best-value question is open), nothing is written to either file nor sent to the
 // meter, the meter keeps its readings, and the user is told why.
+// A store put aside after the readings were saved into it, while the success alert was open, keeps
+// them: the meter is not cleared, and the user is told.
+TEST_F(MeterDialogueTest, AStoreFileReplacedAfterSavingLeavesTheMeterUncleared)
+{
+    const ProfilePtr profile = storeProfile(email, 400);
+    meter->setBestValue(400);
+    meter->setReadings({reading(300, 2.5f, 29, 7, 5), reading(450, 3.0f, 30, 20, 45)});
+    script.answer(Alert::firstButton); // the read-back
+    downloadInto(profile);
+    const qsizetype shownBefore = script.shown().size();
+    StoreFiles::changeFile(StoreFiles::FileChange::renamedOver);
+    script.answerSheet(Alert::firstButton); // the transfer's success
+    drain();
+    EXPECT_FALSE(meter->commandLog().contains(QStringLiteral("Memory_Clear")));
+    EXPECT_EQ(meter->readings().size(), 2);
+    ASSERT_EQ(script.shown().size(), shownBefore + 1);
+    EXPECT_EQ(script.last().alert.message, text("ViewController_AlertMessage_PFMStoreReplacedAfterSaving"));
+    script.answerSheet(Alert::firstButton);
+}
+
 TEST_F(MeterDialogueTest, AStoreFileReplacedOrRemovedWhileOpenTakesNothingAndTheMeterKeepsItsReadings)
 {
     using StoreFiles::FileChange;
