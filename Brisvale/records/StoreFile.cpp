@@ -256,6 +256,15 @@ std::optional<Refusal> upgradeFrom(QSqlDatabase& db, int version, const StoreLay
     return std::nullopt;
 }
 
+// Brisvale's stores keep their texts as UTF-8, which the store's rows write and read as bytes: a
+// file of another text encoding was made by another program.
+bool textIsUtf8(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    return query.exec(QStringLiteral("PRAGMA encoding")) && query.next()
+        && query.value(0).toString() == QLatin1String("UTF-8");
+}
+
 // The layout the file holds, made current: created in an empty file, upgraded in an older one.
 std::optional<Refusal> prepareLayout(QSqlDatabase& db, const StoreLayout& layout)
 {
@@ -274,7 +283,7 @@ std::optional<Refusal> prepareLayout(QSqlDatabase& db, const StoreLayout& layout
     if (version > layout.version()) {
         return newerVersion(version);
     }
-    if (version < 0) {
+    if (version < 0 || !textIsUtf8(db)) {
         return notOurs();
     }
     if (std::optional<Refusal> damaged = integrityCheck(db)) {

@@ -75,6 +75,7 @@ TEST_F(StoreFileTest, RefusedFilesAreNamedForWhatIsWrongAndStayByteForByte)
                      Problem::notADatabase});
     cases.push_back({"shorter than a header", [] { writeFile(QByteArray("SQLite format 3")); },
                      Problem::cutShort});
+    cases.push_back({"texts in UTF-16, no tables", StoreFiles::utf16Store, Problem::otherApplication});
     for (const StoreFiles::BadStore& bad : cases) {
         SCOPED_TRACE(bad.name);
         closeViewContext();

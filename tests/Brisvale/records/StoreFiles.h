@@ -88,6 +88,22 @@ inline void otherApplication()
     run(QStringLiteral("CREATE TABLE invoices (number INTEGER, total REAL)"));
 }
 
+// A database whose texts are UTF-16, made by another program: empty, as a new store is.
+inline void utf16Store()
+{
+    QDir().mkpath(StoreFile::folderPath());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("utf16"));
+        db.setDatabaseName(StoreFile::filePath());
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const char* statement : {"PRAGMA encoding = 'UTF-16le'", "CREATE TABLE t (x)", "DROP TABLE t"}) {
+            ASSERT_TRUE(query.exec(QLatin1String(statement)));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("utf16"));
+}
+
 inline void tablesMissing()
 {
     copyFixture();
