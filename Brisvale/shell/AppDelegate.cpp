@@ -17,6 +17,11 @@ AppDelegate::AppDelegate()
     QApplication::setQuitOnLastWindowClosed(true);
 }
 
+AppDelegate::~AppDelegate()
+{
+    closeViewContext();
+}
+
 bool AppDelegate::isDarkAppearance(const QPalette& palette)
 {
     return palette.color(QPalette::Window).lightness() < 128;

@@ -17,6 +17,10 @@ public:
     // change is saved when it is made.
     AppDelegate();
 
+    // Closes the store before the lock lets the data folder go: a copy that takes the lock the
+    // moment it is free never finds this one's connection to the store still open.
+    ~AppDelegate() override;
+
     // At launch, before the store or the state file is touched: makes this copy the data folder's
     // one writer until the delegate ends. When it can't (another running Brisvale is the writer,
     // the lock file can't be made, or a stale one can't be removed), an alert says why, naming

@@ -259,3 +259,33 @@ TEST_F(ApplicationDelegate, AStartThatCantTakeTheLockSaysWhyAndTouchesNothing)
     }
     TestEnvironment::clearUserFolders();
 }
+
+// The store is closed before the lock lets the data folder go: when the delegate has ended, a
+// copy that takes the free lock finds no connection of this one open.
+TEST_F(ApplicationDelegate, TheStoreIsClosedBeforeTheLockIsLetGo)
+{
+    const struct {
+        const char* name;
+        bool opened;
+    } cases[] = {
+        {"a store that was opened", true},
+        {"a store never opened", false},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        {
+            AppDelegate delegate;
+            ASSERT_TRUE(delegate.claimDataFolder());
+            if (test.opened) {
+                ASSERT_FALSE(openViewContext());
+                ASSERT_TRUE(QSqlDatabase::contains(QStringLiteral("Brisvale")));
+            }
+            ASSERT_TRUE(QFileInfo::exists(WriterLock::filePath()));
+        }
+        EXPECT_FALSE(QFileInfo::exists(WriterLock::filePath()));
+        EXPECT_EQ(QSqlDatabase::connectionNames(), QStringList());
+        EXPECT_EQ(StoreFile::exists(), test.opened);
+    }
+}
