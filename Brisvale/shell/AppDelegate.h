@@ -25,7 +25,8 @@ public:
     // one writer until the delegate ends. When it can't (another running Brisvale is the writer,
     // the lock file can't be made, or a stale one can't be removed), an alert says why, naming
     // the lock file and giving the system's words, and false is returned: the application then
-    // quits, touching nothing.
+    // quits, touching nothing. Once the lock is taken, what a report or an import cut short left
+    // in the work folders is removed (FolderProcess::clearWorkFolders).
     bool claimDataFolder();
 
     // At launch: the light appearance is forced only when the desktop's is dark.

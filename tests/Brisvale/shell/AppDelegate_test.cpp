@@ -216,6 +216,65 @@ TEST_F(TwoCopies, TheLockOfAKilledCopyIsTakenOver)
     EXPECT_TRUE(bytes(stateFile).contains("bob@example.com"));
 }
 
+// What a report or an import cut short left in the work folders is gone once a copy holds the
+// lock, and only then: the store and its copies stay, and the work of a copy that runs is its
+// own.
+TEST_F(TwoCopies, TheWorkFoldersAreClearedOnceTheLockIsTaken)
+{
+    const QString folder = QStringLiteral("data/Brisvale/");
+    const QStringList kept = {folder + QStringLiteral("Brisvale.sqlite.v1.bak"),
+                              folder + QStringLiteral("Brisvale.sqlite.unreadable-2024-03-14-101500")};
+    const QString importCopy = folder + QStringLiteral("JsonFile/BAK2JSON/Export_QFDB_20240314.json");
+    const QString alreadyRunning = QStringLiteral("alert: ")
+        + Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning"));
+    const struct {
+        const char* name;
+        QStringList leftovers;
+        bool firstRuns; // the first copy still holds the lock when the second starts
+    } cases[] = {
+        {"an import cut short", {importCopy}, false},
+        {"a report cut short",
+         {folder + QStringLiteral("PDFMakeChartPic/PEF/0.png"),
+          folder + QStringLiteral("PDFMakeChartPic/FEV1/0.png")},
+         false},
+        {"a plain file in a work folder's place", {folder + QStringLiteral("JsonFile")}, false},
+        {"the import of a copy that runs", {importCopy}, true},
+    };
+    const auto write = [&](const QString& relativePath) {
+        QDir().mkpath(QFileInfo(home.filePath(relativePath)).path());
+        QFile file(home.filePath(relativePath));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(relativePath.toUtf8());
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        QDir(home.filePath(QStringLiteral("data"))).removeRecursively();
+        QProcess& first = start(QStringLiteral("ann@example.com"));
+        ASSERT_EQ(firstLine(first), QStringLiteral("writer"));
+        for (const QString& file : kept + test.leftovers) {
+            write(file);
+        }
+        if (!test.firstRuns) {
+            first.kill();
+            waitForEnd(first);
+        }
+
+        QProcess& second = start(QStringLiteral("bob@example.com"));
+        EXPECT_EQ(firstLine(second), test.firstRuns ? alreadyRunning : QStringLiteral("writer"));
+        for (const QString& file : kept) {
+            EXPECT_EQ(bytes(file), file.toUtf8());
+        }
+        EXPECT_FALSE(bytes(storeFile).isEmpty());
+        for (const QString& file : test.leftovers) {
+            EXPECT_EQ(QFileInfo::exists(home.filePath(file)), test.firstRuns) << file.toStdString();
+        }
+        for (QProcess* copy : {&first, &second}) {
+            copy->kill();
+            waitForEnd(*copy);
+        }
+    }
+}
+
 // The start can't make this copy the writer: the alert names the lock file and gives the
 // system's words, and the data folder is as it was.
 TEST_F(ApplicationDelegate, AStartThatCantTakeTheLockSaysWhyAndTouchesNothing)
