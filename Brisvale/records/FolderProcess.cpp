@@ -32,14 +32,19 @@ QString FolderProcess::rawValue(FolderKind kind)
     return QString();
 }
 
-FolderProcess::ReturnURLInfo FolderProcess::checkFolder(const std::optional<QString>& name) const
+QString FolderProcess::folderPath(const std::optional<QString>& name) const
 {
     QString path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
         + QLatin1Char('/') + FOLDER_PATH;
     if (name) {
         path += QLatin1Char('/') + *name;
     }
-    const QUrl url = QUrl::fromLocalFile(QDir::cleanPath(path));
+    return QDir::cleanPath(path);
+}
+
+FolderProcess::ReturnURLInfo FolderProcess::checkFolder(const std::optional<QString>& name) const
+{
+    const QUrl url = QUrl::fromLocalFile(folderPath(name));
     Console::printLine(QStringLiteral("檢查的文件位置->") + url.toString());
     const QFileInfo item(url.toLocalFile());
     return {item.exists() || item.isSymLink(), url};
@@ -65,6 +70,13 @@ bool FolderProcess::removeFolder(const ReturnURLInfo& info) const
     const bool removed = path && removeItem(*path);
     Console::printLine(removed ? QStringLiteral("移除文件成功") : QStringLiteral("移除文件失敗"));
     return removed;
+}
+
+void FolderProcess::clearWorkFolders() const
+{
+    for (const QString& name : {QStringLiteral("PDFMakeChartPic"), QStringLiteral("JsonFile")}) {
+        removeItem(folderPath(name));
+    }
 }
 
 bool FolderProcess::removeItem(const QString& path)

@@ -35,6 +35,14 @@ public:
     // removed itself, never what it points to). Prints "移除文件成功" or "移除文件失敗".
     bool removeFolder(const ReturnURLInfo& info) const;
 
+    // Removes the work folders ("PDFMakeChartPic" and "JsonFile") with what a report or an import
+    // cut short left in them (a backup's copy holds every reading as plain JSON). Only for the
+    // data folder's one writer, at its start: another copy may be at work in them. The store and
+    // its copies beside them are never touched. Prints nothing; a folder that can't be removed is
+    // left, and removed again by the next report or import.
+    void clearWorkFolders() const;
+
 private:
+    QString folderPath(const std::optional<QString>& name) const;
     static bool removeItem(const QString& path);
 };

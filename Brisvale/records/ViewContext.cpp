@@ -9,7 +9,8 @@ namespace {
 const QString connectionName = QStringLiteral("Brisvale");
 
 // Never destroyed by the exit of the program: the database connections are gone by then. The
-// application object's end closes the store instead; after a fatal stop the system does.
+// application's delegate closes the store at its end, and the application object's end closes one
+// still open; after a fatal stop the system does.
 StoreContext*& current()
 {
     static StoreContext* context = nullptr;

@@ -18,6 +18,7 @@ std::optional<StoreFile::Refusal> openViewContext(
     const StoreLayout& layout = StoreLayout::current());
 
 // Closes the store; the next viewContext() opens it afresh from the current data location.
-// Objects fetched before are no longer the context's. For tests, which start each case with a
-// fresh data folder.
+// Objects fetched before are no longer the context's. The application's delegate closes it at its
+// end, before the data folder's lock is let go; tests close it to start each case with a fresh
+// data folder.
 void closeViewContext();

@@ -4,24 +4,49 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryFile>
 
-#include <cerrno>
 #include <csignal>
+#include <limits>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
-bool processRuns(qint64 pid)
+// What /proc tells of a process: its state (R, S, D, Z ...) and its effective user.
+struct ProcessStatus {
+    char state = '?';
+    std::optional<uid_t> user;
+};
+
+std::optional<ProcessStatus> statusOf(pid_t pid)
 {
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+    QFile file(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    ProcessStatus status;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.value(0) == "State:") {
+            const QByteArray state = fields.value(1);
+            status.state = state.isEmpty() ? '?' : state.front();
+        } else if (fields.value(0) == "Uid:") {
+            bool read = false;
+            const uint user = fields.value(2).toUInt(&read); // real, effective, saved, file system
+            status.user = read ? std::optional<uid_t>(uid_t(user)) : std::nullopt;
+        }
+    }
+    return status;
 }
 
 // The file name of the program a process runs, as QLockFile records it; empty when it can't be
-// told (another user's process). A program replaced on disk while it runs (an update) is still
+// told (a kernel thread runs none). A program replaced on disk while it runs (an update) is still
 // itself.
-QString programOf(qint64 pid)
+QString programOf(pid_t pid)
 {
     QString program = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
     const QString replaced = QStringLiteral(" (deleted)");
@@ -29,6 +54,49 @@ QString programOf(qint64 pid)
         program.chop(replaced.size());
     }
     return QFileInfo(program).fileName();
+}
+
+// Whether the process is a copy of the program that holds the lock: a live process of this user
+// that runs it. kill answers EPERM for another user's process, which can't be a copy on this
+// user's data folder (root may signal anyone, so the owner is read as well); a zombie, a copy
+// killed and not yet reaped by its parent, holds nothing. Without /proc to ask, any process that
+// runs under the number is taken for the copy.
+bool runsTheCopy(pid_t pid, const QString& program)
+{
+    if (::kill(pid, 0) != 0) {
+        return false;
+    }
+    if (!QFileInfo::exists(QStringLiteral("/proc/self/status"))) {
+        return true;
+    }
+    const std::optional<ProcessStatus> status = statusOf(pid);
+    return status && status->user == ::geteuid() && status->state != 'Z'
+        && programOf(pid) == program;
+}
+
+// The boot the lock was written in: QLockFile writes the machine's id and the boot's id after the
+// host. Empty for a lock without them.
+QByteArray bootOf(const QString& lockPath)
+{
+    QFile file(lockPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QByteArray line;
+    for (int number = 1; number <= 5; ++number) {
+        if (file.atEnd()) {
+            return {};
+        }
+        line = file.readLine(256);
+    }
+    return line.trimmed();
+}
+
+bool writtenInAnotherBoot(const QString& lockPath)
+{
+    const QByteArray written = bootOf(lockPath);
+    const QByteArray current = QSysInfo::bootUniqueId();
+    return !written.isEmpty() && !current.isEmpty() && written != current;
 }
 
 // Whether anything, a dangling link too, lies at the path.
@@ -72,23 +140,24 @@ WriterLock::Outcome WriterLock::take()
 
 // Whether the lock file names no running copy (the class's comment gives the rule). A lock that
 // names this very process, which doesn't hold it, was left by an earlier process of the same
-// number (before the computer restarted).
+// number (before the computer restarted). A number beyond pid_t's would be cut to another one (0
+// asks after this process's own group).
 bool WriterLock::isStale() const
 {
     qint64 pid = 0;
     QString host;
     QString program;
-    if (!lock.getLockInfo(&pid, &host, &program) || pid <= 0) {
+    if (!lock.getLockInfo(&pid, &host, &program) || pid <= 0
+        || pid > std::numeric_limits<pid_t>::max()) {
         return true;
     }
     if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
         return true;
     }
-    if (pid == QCoreApplication::applicationPid() || !processRuns(pid)) {
+    if (writtenInAnotherBoot(filePath()) || pid == QCoreApplication::applicationPid()) {
         return true;
     }
-    const QString running = programOf(pid);
-    return !running.isEmpty() && running != program;
+    return !runsTheCopy(pid_t(pid), program);
 }
 
 WriterLock::Outcome WriterLock::takeOver()

@@ -7,12 +7,15 @@
 // application starts and held until it ends, so that a second copy on the same data folder never
 // reads or writes the store, the state file or the work folders while the first one runs.
 //
-// A lock is held only while it names a running process of this computer that runs the program
-// that wrote it (QLockFile records the process number, the program's file name and the host). Any
-// other lock file is stale and taken over: one that can't be read as a lock (empty, garbage, a
-// folder, a dangling link, unreadable), one of another host, and one whose process is gone or
-// whose number now belongs to another program. A running copy may hold the lock for weeks, so
-// the lock's age counts for nothing.
+// A lock is held only while it names a live process of this user, on this computer and since it
+// last started, that runs the program that wrote it (QLockFile records the process
+// number, the program's file name, the host, and the machine's and the boot's ids). Any other
+// lock file is stale and taken over: one that can't be read as a lock (empty, garbage, a folder,
+// a dangling link, unreadable, a number beyond a process number's range), one of another host or
+// of an earlier boot, and one whose process is gone, is a zombie (killed, not yet reaped), is
+// another user's (the data folder is this user's: after a restart its number often belongs to a
+// system service) or runs another program. A running copy may hold the lock for weeks, so the
+// lock's age counts for nothing.
 class WriterLock {
 public:
     enum class Outcome {

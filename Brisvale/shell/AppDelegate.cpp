@@ -3,6 +3,7 @@
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
+#include "Brisvale/records/FolderProcess.h"
 #include "Brisvale/records/StoreFile.h"
 #include "Brisvale/records/ViewContext.h"
 
@@ -17,6 +18,11 @@ AppDelegate::AppDelegate()
     QApplication::setQuitOnLastWindowClosed(true);
 }
 
+AppDelegate::~AppDelegate()
+{
+    closeViewContext();
+}
+
 bool AppDelegate::isDarkAppearance(const QPalette& palette)
 {
     return palette.color(QPalette::Window).lightness() < 128;
@@ -26,6 +32,7 @@ bool AppDelegate::claimDataFolder()
 {
     const WriterLock::Outcome outcome = writerLock.take();
     if (outcome == WriterLock::Outcome::taken) {
+        FolderProcess().clearWorkFolders();
         return true;
     }
     AlertPresenter::shared().runModal(Alert::failure(lockMessage(outcome)));

@@ -17,11 +17,16 @@ public:
     // change is saved when it is made.
     AppDelegate();
 
+    // Closes the store before the lock lets the data folder go: a copy that takes the lock the
+    // moment it is free never finds this one's connection to the store still open.
+    ~AppDelegate() override;
+
     // At launch, before the store or the state file is touched: makes this copy the data folder's
     // one writer until the delegate ends. When it can't (another running Brisvale is the writer,
     // the lock file can't be made, or a stale one can't be removed), an alert says why, naming
     // the lock file and giving the system's words, and false is returned: the application then
-    // quits, touching nothing.
+    // quits, touching nothing. Once the lock is taken, what a report or an import cut short left
+    // in the work folders is removed (FolderProcess::clearWorkFolders).
     bool claimDataFolder();
 
     // At launch: the light appearance is forced only when the desktop's is dark.

@@ -8,20 +8,19 @@
 #include "Brisvale/records/WriterLock.h"
 
 #include "support/EventWait.h"
-#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
-#include <QLockFile>
 #include <QPalette>
 #include <QProcess>
+#include <QSqlDatabase>
 #include <QStyle>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -217,93 +216,83 @@ TEST_F(TwoCopies, TheLockOfAKilledCopyIsTakenOver)
     EXPECT_TRUE(bytes(stateFile).contains("bob@example.com"));
 }
 
-// Lock files that name no running copy of this computer, written out in the data folder: each is
-// taken over, or named when it can't be removed. An empty or unreadable lock reads as garbage. Where a lock must name a running process of the
-// same program, it names a copy running on a data folder of its own.
-TEST_F(TwoCopies, ALockNoRunningCopyHoldsIsTakenOverOrNamed)
+// What a report or an import cut short left in the work folders is gone once a copy holds the
+// lock, and only then: the store and its copies stay, and the work of a copy that runs is its
+// own.
+TEST_F(TwoCopies, TheWorkFoldersAreClearedOnceTheLockIsTaken)
 {
-    QTemporaryDir elsewhere;
-    QProcess& running = start(QStringLiteral("ann@example.com"), elsewhere.path());
-    ASSERT_EQ(firstLine(running), QStringLiteral("writer"));
-    const QByteArray program = QFileInfo(QStringLiteral(WRITER_LOCK_PROBE)).fileName().toUtf8();
-    const QByteArray host = QSysInfo::machineHostName().toUtf8();
-    const QByteArray runningCopy = QByteArray::number(running.processId()) + '\n' + program;
-    const QByteArray otherProgram = QByteArray::number(QCoreApplication::applicationPid()) + '\n'
-        + program + '\n' + host + '\n';
-    const QString path = home.filePath(lockFile);
-    const auto lockWith = [&](const QByteArray& bytes) {
-        return [&, bytes] {
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        };
-    };
-    // The lock another copy holds while it takes the lock over.
-    std::optional<QLockFile> takingOver;
-    const QString taken = QStringLiteral("writer");
-    const auto alert = [](const QString& text) { return QStringLiteral("alert: ") + text; };
-    const QString alreadyRunning =
-        alert(Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning")));
+    const QString folder = QStringLiteral("data/Brisvale/");
+    const QStringList kept = {folder + QStringLiteral("Brisvale.sqlite.v1.bak"),
+                              folder + QStringLiteral("Brisvale.sqlite.unreadable-2024-03-14-101500")};
+    const QString importCopy = folder + QStringLiteral("JsonFile/BAK2JSON/Export_QFDB_20240314.json");
+    const QString alreadyRunning = QStringLiteral("alert: ")
+        + Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning"));
     const struct {
         const char* name;
-        std::function<void()> make;
-        QString firstLine;
+        QStringList leftovers;
+        bool firstRuns; // the first copy still holds the lock when the second starts
     } cases[] = {
-        {"garbage", lockWith("\x01\x02 no lock\n"), taken},
-        {"a dangling link", [&] { QFile::link(home.filePath(QStringLiteral("gone")), path); },
-         taken},
-        {"a running copy of another host", lockWith(runningCopy + "\nanother-host\n"), taken},
-        {"a process that runs another program", lockWith(otherProgram), taken},
-        {"a running copy of this computer", lockWith(runningCopy + '\n' + host + '\n'),
-         alreadyRunning},
-        {"garbage that another copy is taking over",
-         [&] {
-             lockWith("garbage")();
-             takingOver.emplace(path + QStringLiteral(".rmlock"));
-             ASSERT_TRUE(takingOver->tryLock(0));
-         },
-         alreadyRunning},
-        {"a folder", [&] { QDir().mkpath(path + QStringLiteral("/inside")); },
-         alert(Localization::text(QStringLiteral("AppDelegate_AlertMessage_LockInTheWay"))
-                   .arg(path))},
+        {"an import cut short", {importCopy}, false},
+        {"a report cut short",
+         {folder + QStringLiteral("PDFMakeChartPic/PEF/0.png"),
+          folder + QStringLiteral("PDFMakeChartPic/FEV1/0.png")},
+         false},
+        {"a plain file in a work folder's place", {folder + QStringLiteral("JsonFile")}, false},
+        {"the import of a copy that runs", {importCopy}, true},
+    };
+    const auto write = [&](const QString& relativePath) {
+        QDir().mkpath(QFileInfo(home.filePath(relativePath)).path());
+        QFile file(home.filePath(relativePath));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(relativePath.toUtf8());
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         QDir(home.filePath(QStringLiteral("data"))).removeRecursively();
-        QDir().mkpath(QFileInfo(path).path());
-        test.make();
-        QProcess& copy = start(QStringLiteral("bob@example.com"));
-
-        EXPECT_EQ(firstLine(copy), test.firstLine);
-        if (test.firstLine == taken) {
-            EXPECT_TRUE(bytes(lockFile).startsWith(QByteArray::number(copy.processId()) + '\n'));
-            copy.kill();
+        QProcess& first = start(QStringLiteral("ann@example.com"));
+        ASSERT_EQ(firstLine(first), QStringLiteral("writer"));
+        for (const QString& file : kept + test.leftovers) {
+            write(file);
         }
-        waitForEnd(copy);
-        EXPECT_EQ(QFileInfo::exists(home.filePath(storeFile)), test.firstLine == taken);
-        takingOver.reset();
+        if (!test.firstRuns) {
+            first.kill();
+            waitForEnd(first);
+        }
+
+        QProcess& second = start(QStringLiteral("bob@example.com"));
+        EXPECT_EQ(firstLine(second), test.firstRuns ? alreadyRunning : QStringLiteral("writer"));
+        for (const QString& file : kept) {
+            EXPECT_EQ(bytes(file), file.toUtf8());
+        }
+        EXPECT_FALSE(bytes(storeFile).isEmpty());
+        for (const QString& file : test.leftovers) {
+            EXPECT_EQ(QFileInfo::exists(home.filePath(file)), test.firstRuns) << file.toStdString();
+        }
+        for (QProcess* copy : {&first, &second}) {
+            copy->kill();
+            waitForEnd(*copy);
+        }
     }
-    EXPECT_EQ(QString::fromUtf8(copies.back()->readAll()),
-              path + QStringLiteral(": Is a directory\n"));
-    EXPECT_EQ(running.state(), QProcess::Running);
 }
 
-// The lock file can't be made: the start says why in the system's words and quits, and the data
-// folder is as it was.
-TEST(WriterLockTest, ALockThatCantBeMadeIsExplainedAndTheStartQuits)
+// The start can't make this copy the writer: the alert names the lock file and gives the
+// system's words, and the data folder is as it was.
+TEST_F(ApplicationDelegate, AStartThatCantTakeTheLockSaysWhyAndTouchesNothing)
 {
     const QString data = TestEnvironment::root() + QStringLiteral("/data");
+    const QString lock = WriterLock::filePath();
     const struct {
         const char* name;
         std::function<void()> make;
-        std::optional<std::int64_t> room; // a full disk: the room each file has
-        QString reason;
+        QString message;
     } cases[] = {
-        {"a full disk", [] { QDir().mkpath(StoreFile::folderPath()); }, 0,
-         QStringLiteral("File too large")},
-        {"a file where the folder should be",
-         [] { QFile(StoreFile::folderPath()).open(QIODevice::WriteOnly); }, std::nullopt,
-         QStringLiteral("Not a directory")},
+        {"a folder in the lock file's place", [&] { QDir().mkpath(lock + QStringLiteral("/inside")); },
+         Localization::text(QStringLiteral("AppDelegate_AlertMessage_LockInTheWay")).arg(lock)
+             + QLatin1Char('\n') + lock + QStringLiteral(": Is a directory")},
+        {"a file where the application's folder should be",
+         [] { QFile(StoreFile::folderPath()).open(QIODevice::WriteOnly); },
+         Localization::text(QStringLiteral("AppDelegate_AlertMessage_LockNotMade")).arg(lock)
+             + QStringLiteral("\nNot a directory")},
     };
     const auto entries = [&] {
         QStringList found;
@@ -317,27 +306,45 @@ TEST(WriterLockTest, ALockThatCantBeMadeIsExplainedAndTheStartQuits)
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         TestEnvironment::clearUserFolders();
-        QDir().mkpath(data);
         test.make();
         const QStringList before = entries();
         AlertScript script;
         script.answer(Alert::firstButton);
         AppDelegate delegate;
-        bool claimed = true;
-        {
-            std::optional<FileSizeLimit> fullDisk;
-            if (test.room) {
-                fullDisk.emplace(*test.room);
-            }
-            claimed = delegate.claimDataFolder();
-        }
-        EXPECT_FALSE(claimed);
+        EXPECT_FALSE(delegate.claimDataFolder());
         ASSERT_EQ(script.shown().size(), 1);
-        EXPECT_EQ(script.last().alert.message,
-                  Localization::text(QStringLiteral("AppDelegate_AlertMessage_LockNotMade"))
-                          .arg(WriterLock::filePath())
-                      + QLatin1Char('\n') + test.reason);
+        EXPECT_EQ(script.last().alert.message, test.message);
         EXPECT_EQ(entries(), before);
     }
     TestEnvironment::clearUserFolders();
+}
+
+// The store is closed before the lock lets the data folder go: when the delegate has ended, a
+// copy that takes the free lock finds no connection of this one open.
+TEST_F(ApplicationDelegate, TheStoreIsClosedBeforeTheLockIsLetGo)
+{
+    const struct {
+        const char* name;
+        bool opened;
+    } cases[] = {
+        {"a store that was opened", true},
+        {"a store never opened", false},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        {
+            AppDelegate delegate;
+            ASSERT_TRUE(delegate.claimDataFolder());
+            if (test.opened) {
+                ASSERT_FALSE(openViewContext());
+                ASSERT_TRUE(QSqlDatabase::contains(QStringLiteral("Brisvale")));
+            }
+            ASSERT_TRUE(QFileInfo::exists(WriterLock::filePath()));
+        }
+        EXPECT_FALSE(QFileInfo::exists(WriterLock::filePath()));
+        EXPECT_EQ(QSqlDatabase::connectionNames(), QStringList());
+        EXPECT_EQ(StoreFile::exists(), test.opened);
+    }
 }
