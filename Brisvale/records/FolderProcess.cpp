@@ -74,7 +74,7 @@ bool FolderProcess::removeFolder(const ReturnURLInfo& info) const
 
 void FolderProcess::clearWorkFolders() const
 {
-    for (const QString& name : {QStringLiteral("PDFMakeChartPic"), QStringLiteral("JsonFile")}) {
+    for (const QString& name : {chartPicturesFolder, importFolder}) {
         removeItem(folderPath(name));
     }
 }

@@ -20,6 +20,11 @@ public:
 
     static QString rawValue(FolderKind kind);
 
+    // The work folders in the application's folder: the PDF report's chart pictures (with PEF
+    // and FEV1 inside), and a backup being imported (with BAK2JSON inside).
+    static inline const QString chartPicturesFolder = QStringLiteral("PDFMakeChartPic");
+    static inline const QString importFolder = QStringLiteral("JsonFile");
+
     // The application's folder name under the data location.
     QString FOLDER_PATH = QStringLiteral("Brisvale");
 
@@ -35,7 +40,7 @@ public:
     // removed itself, never what it points to). Prints "移除文件成功" or "移除文件失敗".
     bool removeFolder(const ReturnURLInfo& info) const;
 
-    // Removes the work folders ("PDFMakeChartPic" and "JsonFile") with what a report or an import
+    // Removes the two work folders with what a report or an import
     // cut short left in them (a backup's copy holds every reading as plain JSON). Only for the
     // data folder's one writer, at its start: another copy may be at work in them. The store and
     // its copies beside them are never touched. Prints nothing; a folder that can't be removed is

@@ -26,7 +26,6 @@
 namespace {
 
 const QString importPanelTitle = QStringLiteral("Choose a bak file");
-const QString workFolderName = QStringLiteral("JsonFile");
 
 // The plan the profile's zones follow, as a backup writes it: a stored number no plan knows is
 // the default, which every reader of the backup accepts.
@@ -312,7 +311,7 @@ std::optional<QString> BackupProcess::mergeCopy(const QString& copy, MergedFile&
 std::optional<QString> BackupProcess::copyToWorkFolder(const QString& chosen)
 {
     const FolderProcess folders;
-    const FolderProcess::ReturnURLInfo work = folders.checkFolder(workFolderName);
+    const FolderProcess::ReturnURLInfo work = folders.checkFolder(FolderProcess::importFolder);
     if (work.status) {
         folders.removeFolder(work);
     }

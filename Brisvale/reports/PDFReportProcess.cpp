@@ -74,7 +74,7 @@ bool PDFReportProcess::removeWorkFolder(const FolderProcess& folders, const Fold
 std::optional<PDFReportProcess::WorkFolders> PDFReportProcess::prepareWorkFolders()
 {
     const FolderProcess folders;
-    const FolderProcess::ReturnURLInfo work = folders.checkFolder(QStringLiteral("PDFMakeChartPic"));
+    const FolderProcess::ReturnURLInfo work = folders.checkFolder(FolderProcess::chartPicturesFolder);
     if (work.status && !removeWorkFolder(folders, work)) {
         return std::nullopt;
     }
