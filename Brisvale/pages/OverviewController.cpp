@@ -6,6 +6,7 @@
 #include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/ElidingLabel.h"
 #include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
@@ -62,7 +63,10 @@ QLayout* OverviewController::buildUserSection()
     userIconImage = new QLabel(this);
     userIconImage->setObjectName(QStringLiteral("userIconImage"));
     userIconImage->setFixedSize(userIconSize);
-    userNameTextField = PageCard::makeValue(QStringLiteral("userNameTextField"), this);
+    // A name of any length (a backup can carry one) ends in "…" at the page's width, which never
+    // follows the name.
+    userNameTextField = new ElidingLabel(this);
+    userNameTextField->setObjectName(QStringLiteral("userNameTextField"));
     genderAgeTextField = PageCard::makeValue(QStringLiteral("genderAgeTextField"), this);
 
     auto* names = new QVBoxLayout;
@@ -231,7 +235,8 @@ void OverviewController::refreshStatistics()
 
 void OverviewController::clearStatistics()
 {
-    for (QLabel* field : {userNameTextField, genderAgeTextField, totalMeasurementTextField,
+    userNameTextField->setText(QString());
+    for (QLabel* field : {genderAgeTextField, totalMeasurementTextField,
                           lastMeasDateTextField, lastMeasTimeTextField, pefAveTextField,
                           fev1AveTextField, bestValueTextField}) {
         field->clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Brisvale/platform/ElidingLabel.h"
 #include "Brisvale/records/PFM.h"
 #include "Brisvale/records/RenewObserver.h"
 
@@ -57,7 +58,7 @@ public:
     QLabel* LastMeasure_Lab = nullptr;
     QLabel* AverageTitle_Lab = nullptr;
     QLabel* BestValueTitle_Lab = nullptr;
-    QLabel* userNameTextField = nullptr;
+    ElidingLabel* userNameTextField = nullptr; // a long name ends in "…", whole in its tooltip
     QLabel* genderAgeTextField = nullptr;
     QDateEdit* timeRangeFrom = nullptr;
     QDateEdit* timeRangeTo = nullptr;

@@ -22,9 +22,12 @@ public:
     // The button that answers with the response, or none.
     QPushButton* button(int response) const;
 
+    // The message as shown: a word wider than the alert's text (an e-mail address of 254
+    // characters) has a zero-width space after every few letters, so that it breaks within itself
+    // and the alert keeps its width; such a text can't be selected, so no copy carries the breaks.
     QLabel* messageLabel() const { return message_; }
 
-    // The detail under the message; none for an alert without one.
+    // The detail under the message, shown the same way; none for an alert without one.
     QLabel* detailLabel() const { return detail_; }
 
     // The icon beside the message; none for an alert without a symbol.

@@ -3,19 +3,43 @@
 #include <QLabel>
 
 // A one-line label that shows as much of its text as its width holds, ending in "…" when the
-// text is cut, never in the middle of a letter. text() stays the whole text.
+// text is cut, never in the middle of a letter. text() stays the whole text; while the text is
+// cut, the whole text is also the label's tooltip and its accessible description, so that a mouse
+// user and a reader still get all of it. Neither its size hints nor its drawing measure more of a
+// text than a line can show, so a text of any length (a name from a backup) costs as little as one
+// a little wider than the label, and the label never asks for a width that follows the text.
+// Set its text through the label's own setText (not through a QLabel pointer), so that the tooltip
+// follows at once; otherwise it follows at the next drawing or resizing.
 class ElidingLabel : public QLabel {
     Q_OBJECT
 
 public:
     explicit ElidingLabel(QWidget* parent = nullptr);
 
+    void setText(const QString& text);
+
     // The text as shown at the label's width.
     QString shownText() const;
 
-    // As narrow as the "…" alone; as wide as the whole text when there is room.
+    // As wide as the whole text, up to a line wider than any screen; one line high.
+    QSize sizeHint() const override;
+    // As narrow as the "…" alone; one line high.
     QSize minimumSizeHint() const override;
+
+    // The widest line a label asks for.
+    static constexpr int widestLine = 8192;
+
+    // The start of a text that a line `width` wide can show, the text itself when it is that
+    // short: no letter is narrower than half a pixel, so the rest lies behind the "…" (a text of
+    // zero-width marks alone ends a little early). It never ends inside a surrogate pair.
+    static QString lineStart(const QString& text, int width);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QSize lineSize(int textWidth) const;
+    void followWholeText();
 };

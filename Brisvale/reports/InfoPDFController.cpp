@@ -1,6 +1,7 @@
 #include "Brisvale/reports/InfoPDFController.h"
 
 #include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/ElidingLabel.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/NumberText.h"
 #include "Brisvale/records/ReadingAverages.h"
@@ -53,12 +54,18 @@ InfoPDFController::InfoPDFController(const InfoPDF& info, QWidget* parent)
 void InfoPDFController::addValue(QGridLayout& grid, int row, int column, const char* captionName,
                                  const char* captionKey, const char* valueName, const QString& value)
 {
-    QLabel* caption = addLabel(captionName, captionSize);
-    caption->setText(Localization::text(QLatin1String(captionKey)));
+    addCaption(grid, row, column, captionName, captionKey);
     QLabel* shown = addLabel(valueName, valueSize, true);
     shown->setText(value);
-    grid.addWidget(caption, row, column);
     grid.addWidget(shown, row, column + 1);
+}
+
+void InfoPDFController::addCaption(QGridLayout& grid, int row, int column, const char* captionName,
+                                   const char* captionKey)
+{
+    QLabel* caption = addLabel(captionName, captionSize);
+    caption->setText(Localization::text(QLatin1String(captionKey)));
+    grid.addWidget(caption, row, column);
 }
 
 void InfoPDFController::addParticulars()
@@ -73,7 +80,11 @@ void InfoPDFController::addParticulars()
         + storedDate(UserDefaultHelper::to(), dates);
 
     QGridLayout* grid = valueGrid();
-    addValue(*grid, 0, 0, "NameTitle_Lab", "PDFFile_Name", "Name_Lab", profile.name.value_or(QString()));
+    // A name of any length ends in "…" at its column, leaving the report date beside it in place.
+    addCaption(*grid, 0, 0, "NameTitle_Lab", "PDFFile_Name");
+    ElidingLabel* name = addElidingLabel("Name_Lab", valueSize, true);
+    name->setText(profile.name.value_or(QString()));
+    grid->addWidget(name, 0, 1);
     addValue(*grid, 0, 2, "ReportDateTitle_Lab", "PDFFile_ReportData", "ReportDate_Lab",
              ProfileTexts::dateText(now, stamp));
     addValue(*grid, 1, 0, "SexTitle_Lab", "PDFFile_Sex", "Sex_Lab", ProfileTexts::sexText(profile));

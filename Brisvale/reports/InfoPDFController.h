@@ -31,4 +31,5 @@ private:
     void addPictures();
     void addValue(QGridLayout& grid, int row, int column, const char* captionName,
                   const char* captionKey, const char* valueName, const QString& value);
+    void addCaption(QGridLayout& grid, int row, int column, const char* captionName, const char* captionKey);
 };

@@ -1,5 +1,6 @@
 #include "Brisvale/reports/PDFPage.h"
 
+#include "Brisvale/platform/ElidingLabel.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/reports/ReportPicture.h"
@@ -15,9 +16,10 @@ constexpr int topMargin = 40;
 constexpr int bottomMargin = 32;
 const QColor quietText(110, 110, 110);
 
-QLabel* makeLabel(QWidget* parent, const QString& name, int pixelSize, bool bold)
+template <typename Label = QLabel>
+Label* makeLabel(QWidget* parent, const QString& name, int pixelSize, bool bold)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new Label(parent);
     label->setObjectName(name);
     QFont font = label->font();
     font.setPixelSize(pixelSize);
@@ -92,6 +94,11 @@ void PDFPage::prepareForRendering()
 QLabel* PDFPage::addLabel(const char* name, int pixelSize, bool bold)
 {
     return makeLabel(this, QLatin1String(name), pixelSize, bold);
+}
+
+ElidingLabel* PDFPage::addElidingLabel(const char* name, int pixelSize, bool bold)
+{
+    return makeLabel<ElidingLabel>(this, QLatin1String(name), pixelSize, bold);
 }
 
 ReportPicture* PDFPage::addPicture(const char* name, const QUrl& file)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class ElidingLabel;
 class QLabel;
 class QVBoxLayout;
 class ReportPicture;
@@ -27,6 +28,8 @@ protected:
 
     // A text label with the object name, its font the given pixel size.
     QLabel* addLabel(const char* name, int pixelSize, bool bold = false);
+    // The same on one line, ending in "…" where the page cuts it (a name of any length).
+    ElidingLabel* addElidingLabel(const char* name, int pixelSize, bool bold = false);
 
     // A chart picture, hidden when its file is missing.
     ReportPicture* addPicture(const char* name, const QUrl& file);

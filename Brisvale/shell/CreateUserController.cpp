@@ -3,6 +3,7 @@
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/DialogueButtons.h"
+#include "Brisvale/platform/LengthLimit.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
@@ -54,6 +55,10 @@ CreateUserController::CreateUserController(QWidget* parent) : QDialog(parent)
     EmailField->setObjectName(QStringLiteral("EmailField"));
     EmailField->setMinimumWidth(280);
     Email_Lab->setBuddy(EmailField);
+    EmailNoteLab = new QLabel;
+    EmailNoteLab->setObjectName(QStringLiteral("EmailNoteLab"));
+    EmailNoteLab->setWordWrap(true);
+    new LengthLimit(*EmailField, *EmailNoteLab, emailLimit, QStringLiteral("CreateUserController_EmailLimit"));
     CreateBtn = new QPushButton(Localization::text(QStringLiteral("CreateUserController_Create")));
     CreateBtn->setObjectName(QStringLiteral("CreateBtn"));
     CreateBtn->setDefault(true);
@@ -68,6 +73,7 @@ CreateUserController::CreateUserController(QWidget* parent) : QDialog(parent)
     layout->setSpacing(10);
     layout->addWidget(Email_Lab);
     layout->addWidget(EmailField);
+    layout->addWidget(EmailNoteLab);
     layout->addLayout(buttons);
 }
 

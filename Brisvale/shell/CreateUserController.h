@@ -22,6 +22,9 @@ class CreateUserController : public QDialog {
 public:
     explicit CreateUserController(QWidget* parent = nullptr);
 
+    // The longest e-mail address a person types (the longest a mail system delivers to).
+    static constexpr int emailLimit = 254;
+
     template <typename Receiver>
     void setDelegate(Receiver* receiver)
     {
@@ -44,6 +47,7 @@ private:
 
     QLabel* Email_Lab = nullptr;
     QLineEdit* EmailField = nullptr;
+    QLabel* EmailNoteLab = nullptr; // under the field: that it holds no more, once full
     QPushButton* CreateBtn = nullptr;
     WeakDelegate<UserList_ReturnDelegate> delegate;
 };

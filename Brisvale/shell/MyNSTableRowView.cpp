@@ -1,13 +1,17 @@
 #include "Brisvale/shell/MyNSTableRowView.h"
 
+#include "Brisvale/platform/ElidingLabel.h"
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPainterPath>
 #include <QPointer>
+#include <QToolTip>
 
 namespace {
 
@@ -120,4 +124,48 @@ void MyNSTableRowView::initStyleOption(QStyleOptionViewItem* option, const QMode
     option->rect.adjust(textMargin, 0, -textMargin, 0);
     option->features &= ~QStyleOptionViewItem::WrapText;
     option->textElideMode = Qt::ElideRight;
+    // A text of any length costs no more than the row can show: the style cuts this start of it.
+    const QString start = ElidingLabel::lineStart(option->text, option->rect.width());
+    if (start.size() < option->text.size()) {
+        option->text = start + QStringLiteral("…");
+    }
+}
+
+QString MyNSTableRowView::wholeText(const QAbstractItemView& view, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const
+{
+    if (const QWidget* row = view.indexWidget(index)) {
+        QStringList cut;
+        for (const QWidget* part : row->findChildren<QWidget*>()) {
+            if (!part->toolTip().isEmpty()) {
+                cut << part->toolTip();
+            }
+        }
+        return cut.join(QLatin1Char('\n'));
+    }
+    QStyleOptionViewItem shown(option);
+    initStyleOption(&shown, index);
+    const QStyle* style = view.style();
+    const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &shown, &view);
+    // The style keeps a margin of its own on both sides of the text.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &shown, &view) + 1;
+    const QString whole = index.data(Qt::DisplayRole).toString();
+    const QString elided = shown.fontMetrics.elidedText(shown.text, Qt::ElideRight, room.width() - 2 * margin);
+    return elided == whole ? QString() : whole;
+}
+
+bool MyNSTableRowView::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip || !view || index.data(Qt::ToolTipRole).isValid()) {
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    const QString whole = wholeText(*view, option, index);
+    if (whole.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), whole, view->viewport(), option.rect);
+    return true;
 }

@@ -40,6 +40,15 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
+    // A row whose text is cut (it ends in "…") shows the whole text as its tooltip: a row's own
+    // text, or the tooltips of the row widget over the cell, which lets the mouse pass through.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+    // The whole text of a row while the row cuts it, else empty.
+    QString wholeText(const QAbstractItemView& view, const QStyleOptionViewItem& option,
+                      const QModelIndex& index) const;
+
     // The inner margin of a row's text on either side.
     static constexpr int textMargin = 12;
 

@@ -6,6 +6,7 @@
 #include "Brisvale/platform/AppClock.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/DialogueButtons.h"
+#include "Brisvale/platform/LengthLimit.h"
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/PopUpAccessible.h"
@@ -177,28 +178,36 @@ QWidget* ProfileController::buildInfoBox()
     WeightField = named(new QLineEdit, "WeightField");
     HeightHintLab = hintLabel("HeightHintLab");
     WeightHintLab = hintLabel("WeightHintLab");
+    NameNoteLab = hintLabel("NameNoteLab");
+    setHint(*NameNoteLab, QString(), false);
+    nameLength = new LengthLimit(*NameField, *NameNoteLab, nameLimit, QStringLiteral("ProfileController_NameLimit"));
 
-    // Each field as wide as its content needs; a height or weight with its unit and its hint.
-    const QList<std::tuple<QLabel*, QWidget*, int>> fields{
-        {EmailLab, EmailField, textFieldWidth},  {NameLab, NameField, textFieldWidth},
-        {GenderLab, GenderPopUp, choiceWidth},   {BirthLab, BirthDatePicker, choiceWidth},
+    // Each field as wide as its content needs, a note under it where it has one (shown only
+    // while it says something); a height or weight with its unit and its hint.
+    const QList<std::tuple<QLabel*, QWidget*, int, QLabel*>> fields{
+        {EmailLab, EmailField, textFieldWidth, nullptr}, {NameLab, NameField, textFieldWidth, NameNoteLab},
+        {GenderLab, GenderPopUp, choiceWidth, nullptr},  {BirthLab, BirthDatePicker, choiceWidth, nullptr},
     };
-    for (int row = 0; row < fields.size(); ++row) {
-        const auto& [caption, field, width] = fields[row];
+    int row = 0;
+    for (const auto& [caption, field, width, note] : fields) {
         field->setFixedWidth(width);
         caption->setBuddy(field);
         grid->addWidget(caption, row, 0);
-        grid->addWidget(field, row, 1, Qt::AlignLeft);
+        grid->addWidget(field, row++, 1, Qt::AlignLeft);
+        if (note) {
+            note->setFixedWidth(width);
+            grid->addWidget(note, row++, 1, Qt::AlignLeft);
+        }
     }
     HeightLab->setBuddy(HeightField);
     WeightLab->setBuddy(WeightField);
     // A reader hears a height or weight in full, with its unit.
     Accessibility::describeByText(*HeightField, HeightUnitLab);
     Accessibility::describeByText(*WeightField, WeightUnitLab);
-    grid->addWidget(HeightLab, 4, 0);
-    grid->addLayout(measureRow(HeightField, HeightUnitLab, HeightHintLab), 4, 1);
-    grid->addWidget(WeightLab, 5, 0);
-    grid->addLayout(measureRow(WeightField, WeightUnitLab, WeightHintLab), 5, 1);
+    grid->addWidget(HeightLab, row, 0);
+    grid->addLayout(measureRow(HeightField, HeightUnitLab, HeightHintLab), row++, 1);
+    grid->addWidget(WeightLab, row, 0);
+    grid->addLayout(measureRow(WeightField, WeightUnitLab, WeightHintLab), row, 1);
     return InfoBox;
 }
 
@@ -355,7 +364,7 @@ void ProfileController::showNoUser()
         const QSignalBlocker blockHeight(HeightField);
         const QSignalBlocker blockWeight(WeightField);
         EmailField->clear();
-        NameField->clear();
+        nameLength->setText(QString());
         HeightField->clear();
         WeightField->clear();
     }
@@ -402,8 +411,9 @@ void ProfileController::showProfileFields(const ProfilePtr& profile)
     const QSignalBlocker blockHeight(HeightField);
     const QSignalBlocker blockWeight(WeightField);
 
-    EmailField->setText(profile->email.value_or(QString()));
-    NameField->setText(profile->name.value_or(QString()));
+    // A name or e-mail from a backup may be longer than a person types: it is shown and kept whole.
+    LengthLimit::showWhole(*EmailField, profile->email.value_or(QString()), CreateUserController::emailLimit);
+    nameLength->setText(profile->name.value_or(QString()));
     NameField->setCursorPosition(0);
     newProfileTag = NameField->text().isEmpty();
     if (const std::optional<Gender_DB> gender = Gender_DB::fromDbId(profile->gender)) {

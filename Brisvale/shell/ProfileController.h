@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <optional>
 
+class LengthLimit;
 class QComboBox;
 class QDateTimeEdit;
 class QFrame;
@@ -57,6 +58,9 @@ public:
     // Shows the profile and makes it the current user; with renew also its date limits.
     void loadProfile(const ProfilePtr& profile, bool renew);
 
+    // The longest name a person types; a longer one from a backup is kept whole.
+    static constexpr int nameLimit = 100;
+
     // True while edits are unsaved or no usable user is shown (none stored, or no name yet).
     bool hasUnsavedChanges() const;
 
@@ -83,6 +87,8 @@ private:
     // Beside the height and weight fields: why a typed value is not taken, empty otherwise.
     QLabel* HeightHintLab = nullptr;
     QLabel* WeightHintLab = nullptr;
+    // Under the name field: that a name holds no more, once it is that long.
+    QLabel* NameNoteLab = nullptr;
     QLineEdit* EmailField = nullptr;
     QLineEdit* NameField = nullptr;
     QComboBox* GenderPopUp = nullptr;
@@ -95,6 +101,7 @@ private:
     QPushButton* DeleteBtn = nullptr;
     QPushButton* SaveBtn = nullptr;
     QFrame* InfoBox = nullptr;
+    LengthLimit* nameLength = nullptr;
 
 
     // What the save button read when it was pressed; the ask-save sheet's answer uses it.

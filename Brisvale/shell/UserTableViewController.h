@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Brisvale/platform/ElidingLabel.h"
 #include "Brisvale/records/Profile.h"
 
 #include <QString>
@@ -27,7 +28,7 @@ public:
 
 private:
     QLabel* UserIcon = nullptr;
-    QLabel* NameField = nullptr;
-    QLabel* EmailField = nullptr;
+    ElidingLabel* NameField = nullptr;
+    ElidingLabel* EmailField = nullptr;
     QString shownIcon;
 };

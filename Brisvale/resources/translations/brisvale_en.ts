@@ -859,6 +859,14 @@
         <source>Feet/inches: 5/7 is 5 ft 7 in.</source>
         <translation>Feet/inches: 5/7 is 5 ft 7 in.</translation>
     </message>
+    <message id="ProfileController_NameLimit">
+        <source>A name holds up to [:NR] characters.</source>
+        <translation>A name holds up to [:NR] characters.</translation>
+    </message>
+    <message id="CreateUserController_EmailLimit">
+        <source>An e-mail address holds up to [:NR] characters.</source>
+        <translation>An e-mail address holds up to [:NR] characters.</translation>
+    </message>
     <message id="ExportFileController_CSV">
         <source>CSV report</source>
         <translation>CSV report</translation>

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -85,6 +86,33 @@ TEST(AlertDialog, AnAlertWithoutSymbolHasNoIconAndTheDefaultOK)
     ASSERT_NE(dialog.button(1000), nullptr);
     EXPECT_EQ(dialog.button(1000)->text(), QStringLiteral("OK"));
     EXPECT_EQ(dialog.button(1001), nullptr);
+}
+
+// A word wider than the alert (the e-mail address of a profile) breaks within itself, every letter
+// shown, so the alert keeps the width the screen holds; a text without one is shown, and can be
+// copied, as it is.
+TEST(AlertDialog, ALongWordBreaksWithinItselfSoTheAlertKeepsItsWidth)
+{
+    const QString save = QStringLiteral("Save the changes to the profile %1?");
+    const struct {
+        QString message;
+        bool breaks;
+    } cases[] = {
+        {save.arg(QStringLiteral("ann@x")), false},
+        {save.arg(QString(242, QLatin1Char('a')) + QStringLiteral("@example.com")), true},
+        {save.arg(QString(10000, QLatin1Char('W'))), true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.message.size());
+        AlertDialog dialog(Alert{test.message, AlertSymbol::checkmark, {}}, nullptr);
+        dialog.show();
+        EXPECT_LE(dialog.minimumSizeHint().width(), QApplication::primaryScreen()->availableGeometry().width());
+        const QString shown = dialog.messageLabel()->text();
+        // Compared without printing: a failure would print the whole text.
+        EXPECT_TRUE(QString(shown).remove(QChar(0x200B)) == test.message);
+        EXPECT_EQ(shown != test.message, test.breaks);
+        EXPECT_EQ(dialog.messageLabel()->textInteractionFlags().testFlag(Qt::TextSelectableByMouse), !test.breaks);
+    }
 }
 
 TEST(AlertDialog, TheDetailStandsUnderTheMessageAndIsReadWithIt)

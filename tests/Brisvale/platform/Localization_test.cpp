@@ -131,6 +131,7 @@ const QStringList pageKeys = {
     "ProfileController_HeightHint_FtIn",
     "ProfileController_WeightHint_KgCm",
     "ProfileController_WeightHint_FtIn", "ProfileController_HeightFormat_FtIn",
+    "ProfileController_NameLimit", "CreateUserController_EmailLimit",
     // The download popover and the two reports.
     "ExportFileController_CSV", "ExportFileController_PDF", "CSVFile_Title", "CSVFile_Name", "CSVFile_Sex",
     "CSVFile_ReportDate", "CSVFile_Birth", "CSVFile_ReadingsRange", "CSVFile_Age", "CSVFile_Readings",
@@ -244,6 +245,8 @@ TEST(Localization, TextsCarryThePlaceholdersTheirCallersFillIn)
         {"OverviewController_Insight_LeftOut", "[:NR]"},
         {"OverviewController_Insight_LeftOut", "[:FI]"},
         {"OverviewController_Litres", "[:FI]"},
+        {"ProfileController_NameLimit", "[:NR]"},
+        {"CreateUserController_EmailLimit", "[:NR]"},
     };
     for (const auto& [key, marker] : carriers) {
         EXPECT_TRUE(Localization::text(key).contains(QLatin1String(marker))) << key;

@@ -4,6 +4,7 @@
 #include "Brisvale/reports/PDFReportProcess.h"
 
 #include "Brisvale/records/ConditionProcess.h"
+#include "Brisvale/platform/ElidingLabel.h"
 #include "Brisvale/records/StoreFile.h"
 #include "Brisvale/reports/ChartPDFController.h"
 #include "Brisvale/reports/InfoPDFController.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QMap>
 #include <QRegularExpression>
 #include <limits>
 
@@ -207,6 +209,41 @@ TEST_F(PDFReport, TheInfoPagesPefAverageIsTheOverviewsAndItsFev1AverageHasTwoDec
         EXPECT_EQ(shown, c.expected);
         closeViewContext();
         TestEnvironment::clearUserFolders();
+    }
+}
+
+// A name of any length ends in "…" at its column; the texts beside and under it keep the places
+// they have beside a short name.
+TEST_F(PDFReport, TheInfoPageHoldsANameOfAnyLength)
+{
+    const struct {
+        const char* name;
+        QString profileName;
+        bool cut;
+    } cases[] = {
+        {"a short name", QStringLiteral("Ann"), false},
+        {"10,000 characters", QStringLiteral("Ann Marie ").repeated(1000), true},
+        {"one word of 10,000 characters", QString(10000, QLatin1Char('W')), true},
+        {"1,000,000 characters", QStringLiteral("Ann Marie ").repeated(100000), true},
+    };
+    QMap<QString, QRect> places;
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        auto profile = std::make_shared<Profile>();
+        profile->name = test.profileName;
+        InfoPDFController page(InfoPDF{profile, {}, {}, {}, 1});
+        page.prepareForRendering();
+        for (const QLabel* label : page.findChildren<QLabel*>()) {
+            if (label->objectName() != QLatin1String("Name_Lab")) {
+                EXPECT_EQ(label->geometry(), places.value(label->objectName(), label->geometry()))
+                    << label->objectName().toStdString();
+                places.insert(label->objectName(), label->geometry());
+            }
+        }
+        const auto* name = page.findChild<ElidingLabel*>(QStringLiteral("Name_Lab"));
+        ASSERT_NE(name, nullptr);
+        EXPECT_TRUE(page.rect().contains(name->geometry()));
+        EXPECT_EQ(name->shownText().endsWith(QStringLiteral("…")), test.cut);
     }
 }
 

@@ -184,3 +184,21 @@ TEST_F(CreateUserSheet, AFailedSaveShowsTheStoreFailureAlertAndTheSheetStaysOpen
     EXPECT_TRUE(receiver.selections.isEmpty());
     EXPECT_FALSE(viewContext().hasChanges());
 }
+
+// An e-mail address holds 254 typed characters; from 254 on, the note under the field says so.
+TEST_F(CreateUserSheet, AnEmailHolds254TypedCharactersAndSaysSoAtTheLimit)
+{
+    const std::tuple<qsizetype, qsizetype, bool> cases[] = {{253, 253, false}, {254, 254, true}, {300, 254, true}};
+    auto& field = *child<QLineEdit>(*sheet, "EmailField");
+    for (const auto& [typed, kept, noted] : cases) {
+        SCOPED_TRACE(typed);
+        field.selectAll();
+        field.insert(QString(typed - 6, QLatin1Char('a')) + QStringLiteral("@x.org"));
+        EXPECT_EQ(field.text().size(), kept);
+        EXPECT_EQ(child<QLabel>(*sheet, "EmailNoteLab")->isVisible(), noted);
+        EXPECT_EQ(field.accessibleDescription(),
+                  noted ? Localization::text(QStringLiteral("CreateUserController_EmailLimit"),
+                                             Localization::Placeholder::count, QStringLiteral("254"))
+                        : QString());
+    }
+}

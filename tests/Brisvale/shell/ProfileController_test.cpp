@@ -3,6 +3,7 @@
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/ReaderNotice.h"
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/shell/BodyMeasures.h"
 #include "Brisvale/shell/CreateUserController.h"
@@ -795,4 +796,47 @@ TEST_F(ProfilePage, AReaderHearsAHeightOrWeightInFullWithItsUnit)
     }
     field("WeightField")->setText(QStringLiteral("151.5"));
     EXPECT_EQ(field("WeightField")->accessibleDescription(), QStringLiteral("151.5 lb"));
+}
+
+// A name holds 100 typed characters; at 100 the note under the field says so, and a reader hears
+// it too. A longer name from a backup is shown, and saved again, whole.
+TEST_F(ProfilePage, ANameHoldsAHundredTypedCharactersAndSaysSoAtTheLimit)
+{
+    const struct {
+        const char* name;
+        QString stored;
+        QString typed; // null: nothing typed
+        qsizetype kept;
+        bool noted;
+    } cases[] = {
+        {"99 typed", QStringLiteral("Ann"), QString(99, QLatin1Char('n')), 99, false},
+        {"100 typed", QStringLiteral("Ann"), QString(100, QLatin1Char('n')), 100, true},
+        {"101 typed", QStringLiteral("Ann"), QString(101, QLatin1Char('n')), 100, true},
+        {"150 from a backup", QString(150, QLatin1Char('b')), QString(), 150, true},
+    };
+    const QString note = Localization::text(QStringLiteral("ProfileController_NameLimit"),
+                                            Localization::Placeholder::count, QStringLiteral("100"));
+    int round = 0;
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const QString email = QStringLiteral("user%1@x").arg(++round);
+        showCurrentUser({email, test.stored});
+        QLineEdit& name = *field("NameField");
+        if (!test.typed.isNull()) {
+            name.selectAll();
+            name.insert(test.typed);
+        }
+        const QString expected = (test.typed.isNull() ? test.stored : test.typed).left(test.kept);
+        EXPECT_EQ(name.text(), expected);
+        EXPECT_EQ(name.maxLength(), std::max<qsizetype>(100, test.stored.size()));
+        EXPECT_EQ(child<QLabel>(*page, "NameNoteLab")->isVisibleTo(page.get()), test.noted);
+        EXPECT_EQ(label("NameNoteLab"), test.noted ? note : QString());
+        EXPECT_EQ(name.accessibleDescription(), test.noted ? note : QString());
+        const ReaderNotice* notice = page->findChild<ReaderNotice*>();
+        EXPECT_EQ(notice ? notice->accessibleName() : QString(), test.noted && !test.typed.isNull() ? note : QString());
+        field("WeightField")->setText(QStringLiteral("61.0"));
+        saveAnswering(Alert::firstButton);
+        EXPECT_EQ(profileOnDisk(email)->name, expected);
+        delete notice;
+    }
 }

@@ -12,8 +12,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QAccessible>
+#include <QHelpEvent>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <functional>
 #include <memory>
@@ -192,6 +194,38 @@ TEST_F(UserListSheet, AReaderHearsEachRowsNameAndEmailInBothListsOfProfiles)
         for (int row = 0; row < spoken.size(); ++row) {
             EXPECT_EQ(cells->cellAt(row, 0)->text(QAccessible::Name), spoken.at(row));
         }
+    }
+}
+
+// A row cuts a long name or e-mail with "…", in both lists of profiles, and shows what it cut
+// whole in its tooltip; a row that shows all of its text has none.
+TEST_F(UserListSheet, ARowThatCutsItsTextShowsItWholeInItsTooltip)
+{
+    const QString name = QStringLiteral("Ann Marie ").repeated(1000);
+    const QString email = QString(288, QLatin1Char('a')) + QStringLiteral("@example.com");
+    saveProfile({QStringLiteral("bo@x"), QStringLiteral("Bo")});
+    saveProfile({email, name});
+    open();
+    ConnectionPFM chooser;
+    chooser.show();
+    const struct {
+        QTableWidget* list;
+        QString longRow;
+    } cases[] = {
+        {table(), name + QLatin1Char('\n') + email},
+        {child<QTableWidget>(chooser, "TableView"), name},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.list->window()->metaObject()->className());
+        for (int row = 0; row < 2; ++row) {
+            const QPoint at = test.list->visualRect(test.list->model()->index(row, 0)).center();
+            QHelpEvent help(QEvent::ToolTip, at, test.list->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(test.list->viewport(), &help);
+            EXPECT_EQ(help.isAccepted(), row == 1) << row;
+            // Compared without printing: a failure would print the whole text.
+            EXPECT_TRUE(row == 0 || QToolTip::text() == test.longRow);
+        }
+        QToolTip::hideText();
     }
 }
 

@@ -1,7 +1,10 @@
 #include "Brisvale/shell/WindowLayoutSupport.h"
 
+#include "Brisvale/pages/OverviewController.h"
+#include "Brisvale/shell/ProfileController.h"
 #include "Brisvale/pages/TrafficLightsController.h"
 #include "Brisvale/platform/AlertDialog.h"
+#include "Brisvale/platform/ElidingLabel.h"
 #include "Brisvale/platform/PopoverPresenter.h"
 
 #include "TavrendelPFMSDK/TavrendelPFM.h"
@@ -10,6 +13,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
@@ -103,4 +107,48 @@ TEST_F(WindowLayout, AnAlertOfThePopoverIsCentredOnTheWindowClearOfThePopover)
     EXPECT_LE(std::abs(alert.center().x() - window->frameGeometry().center().x()), 1);
     EXPECT_FALSE(alert.intersects(sheet->frameGeometry())) << toString(sheet->frameGeometry()).toStdString();
     alerts.front()->button(Alert::firstButton)->click();
+}
+
+// A backup can carry a name or an e-mail of any length: the Overview's name ends in "…" with the
+// whole name in its tooltip and accessible description, the profile page holds it whole, and the
+// window's smallest width stays what the screen holds, every control on it.
+TEST_F(WindowLayout, ALongNameOrEmailLeavesTheWindowOnScreen)
+{
+    const struct {
+        const char* name;
+        QString profileName;
+        QString email;
+        bool cut;
+    } cases[] = {
+        {"10,000 characters", QStringLiteral("Ann Marie ").repeated(1000), QStringLiteral("ann@example.com"), true},
+        {"1,000,000 characters", QStringLiteral("Ann Marie ").repeated(100000), QStringLiteral("ann@example.com"), true},
+        {"one word of 10,000 characters", QString(10000, QLatin1Char('W')), QStringLiteral("ann@example.com"), true},
+        {"an e-mail of 300 characters", QStringLiteral("Ann"), QString(288, QLatin1Char('a')) + QStringLiteral("@example.com"), false},
+    };
+    const int room = window->screen()->availableGeometry().width();
+    ViewController& content = *window->contentViewController();
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const ProfilePtr profile = viewContext().fetchProfile(UserDefaultHelper::email()).value();
+        profile->name = test.profileName;
+        profile->email = test.email;
+        ASSERT_TRUE(viewContext().save().ok());
+        UserDefaultHelper::setEmail(test.email);
+        for (const Visit& visit : {walk[6], walk[0]}) {
+            go(visit);
+            EXPECT_LE(window->minimumSizeHint().width(), room);
+            EXPECT_LE(window->width(), room);
+            EXPECT_EQ(outside(), QStringList());
+        }
+        // Compared without printing: a failure would print the whole text.
+        const ElidingLabel& name = *content.overviewPage()->userNameTextField;
+        const QString whole = test.cut ? test.profileName : QString();
+        EXPECT_TRUE(name.text() == test.profileName);
+        EXPECT_EQ(name.shownText().endsWith(QStringLiteral("…")), test.cut);
+        EXPECT_TRUE(name.toolTip() == whole);
+        EXPECT_TRUE(name.accessibleDescription() == whole);
+        const QWidget& profilePage = *content.profilePage();
+        EXPECT_TRUE(profilePage.findChild<QLineEdit*>(QStringLiteral("NameField"))->text() == test.profileName);
+        EXPECT_TRUE(profilePage.findChild<QLineEdit*>(QStringLiteral("EmailField"))->text() == test.email);
+    }
 }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class ReaderNotice;
+
+// A text field that takes at most `limit` typed characters, and says so once the text reaches
+// the limit: the note beside the field shows the text of the note's key (its "[:NR]" the limit)
+// and the field's accessible description carries it, which a reader speaks after the field's
+// name; a reader also hears it as typing reaches the limit. A longer text that the program
+// shows (a name from a backup) is kept whole: the field then holds that length, never more.
+// The note is shown only while the limit is reached. Both must outlive the limit.
+class LengthLimit : public QObject {
+    Q_OBJECT
+
+public:
+    LengthLimit(QLineEdit& field, QLabel& note, int limit, const QString& noteKey);
+
+    // Shows the text whole, however long (also while the field's signals are blocked).
+    void setText(const QString& text);
+
+    // Sets a text whole into a field that takes `limit` characters, raising the field's maximum
+    // length to the text's when the text is longer (Qt would cut it).
+    static void showWhole(QLineEdit& field, const QString& text, int limit);
+
+    int limit() const { return limit_; }
+    bool reached() const { return reached_; }
+
+private:
+    void follow();
+    void edited();
+
+    QLineEdit& field;
+    QLabel& note;
+    const int limit_;
+    const QString noteKey;
+    bool reached_ = false;
+    bool told = false; // a reader has heard of the limit since the text reached it
+    QPointer<ReaderNotice> notice;
+};
