@@ -1,4 +1,4 @@
-#include "Brisvale/shell/BodyMeasures.h"
+#include "Brisvale/records/BodyMeasures.h"
 
 #include "support/QtPrinters.h"
 
