@@ -5,6 +5,7 @@
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/NumberText.h"
+#include "Brisvale/records/BodyMeasures.h"
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/records/UnitType_DB.h"
 #include "Brisvale/reports/PEFAxes.h"
@@ -54,13 +55,13 @@ std::optional<QString> zoneCountsText(const std::optional<PeakFlowMath::ZoneCoun
         .arg(QString::number(counts->green), QString::number(counts->yellow), QString::number(counts->red));
 }
 
-// The figure's text, or "–" with the reason (a localisation key) as its tooltip, which a screen
+// The figure's text, or "–" with the reason why it has none as its tooltip, which a screen
 // reader reads as the field's description. A reader hears the caption, then the figure with its
 // remark (a zone, a guide), or the reason.
-void showFigure(const QLabel* caption, QLabel* field, const std::optional<QString>& shown, const char* reasonKey,
+void showFigure(const QLabel* caption, QLabel* field, const std::optional<QString>& shown, const QString& why,
                 const QLabel* remark = nullptr)
 {
-    const QString reason = shown ? QString() : text(reasonKey);
+    const QString reason = shown ? QString() : why;
     field->setText(shown ? *shown : text("OverviewController_Insight_None"));
     field->setToolTip(reason);
     field->setAccessibleDescription(reason);
@@ -84,6 +85,22 @@ QList<PeakFlowMath::Reading> pefReadings(const QList<PFMPtr>& readings)
         pefs.append({reading->measureDate->toDateTime(), reading->pefValue});
     }
     return pefs;
+}
+
+bool inCentimetres(const Profile& profile)
+{
+    return UnitType_DB::fromDbId(profile.unit_type)->id == UnitType_DB::Defaults::KgCm;
+}
+
+// What the predicted PEF needs, with the height limits in the profile's unit system.
+QString needsAgeAndHeight(const Profile& profile)
+{
+    if (inCentimetres(profile)) {
+        return text("OverviewController_Insight_NeedsAgeAndHeight");
+    }
+    return text("OverviewController_Insight_NeedsAgeAndHeight_FtIn")
+        .arg(BodyMeasures::feetAndInchesLimit(PeakFlowMath::predictionLowestHeightCm, BodyMeasures::Limit::lowest),
+             BodyMeasures::feetAndInchesLimit(PeakFlowMath::predictionHighestHeightCm, BodyMeasures::Limit::highest));
 }
 
 // The variability's caption, with the number of days it was taken over.
@@ -205,16 +222,15 @@ PeakFlowMath::ZonePlan InsightCard::zonePlan(const Profile& profile)
 
 double InsightCard::heightCentimetres(const Profile& profile)
 {
-    const bool metric = UnitType_DB::fromDbId(profile.unit_type)->id == UnitType_DB::Defaults::KgCm;
     const double height = profile.height;
-    return metric ? height : PeakFlowMath::centimetresFromFeet(height);
+    return inCentimetres(profile) ? height : PeakFlowMath::centimetresFromFeet(height);
 }
 
 void InsightCard::showWindow(const InsightFigures& figures, bool noReadings)
 {
-    const char* reason = noReadings ? "OverviewController_Insight_NoReadings"
-                         : figures.withinRange == 0 ? "OverviewController_Insight_OnlyAboveRange"
-                                                    : "OverviewController_Insight_NoBest";
+    const QString reason = text(noReadings                ? "OverviewController_Insight_NoReadings"
+                                : figures.withinRange == 0 ? "OverviewController_Insight_OnlyAboveRange"
+                                                           : "OverviewController_Insight_NoBest");
     latestZoneTextField->setText(figures.latestZone ? zoneText(*figures.latestZone) : QString());
     showFigure(LatestPercentTitle_Lab, latestPercentTextField, percentFigure(figures.latestPercent), reason,
                latestZoneTextField);
@@ -238,7 +254,7 @@ void InsightCard::showVariability(const Profile& profile, const PeakFlowMath::Va
         above ? text(child ? "OverviewController_Insight_AboveChildGuide" : "OverviewController_Insight_AboveAdultGuide")
               : QString());
     showFigure(VariabilityTitle_Lab, variabilityTextField, percentFigure(variability.percent),
-               "OverviewController_Insight_NeedsTwoReadings", variabilityGuideTextField);
+               text("OverviewController_Insight_NeedsTwoReadings"), variabilityGuideTextField);
 }
 
 void InsightCard::showPrediction(const Profile& profile, const QDateTime& now)
@@ -253,10 +269,10 @@ void InsightCard::showPrediction(const Profile& profile, const QDateTime& now)
                                QStringLiteral("OverviewController_Insight_LitresPerMinute"),
                                Localization::Placeholder::figure, NumberText::shown(*predicted, 0)))
                          : std::nullopt,
-               "OverviewController_Insight_NeedsAgeAndHeight");
+               needsAgeAndHeight(profile));
     const std::optional<double> bestOfPredicted =
         predicted && profile.best_Value > 0 ? std::optional<double>(100.0 * profile.best_Value / *predicted)
                                             : std::nullopt;
     showFigure(BestOfPredictedTitle_Lab, bestOfPredictedTextField, percentFigure(bestOfPredicted),
-               predicted ? "OverviewController_Insight_NoBest" : "OverviewController_Insight_NeedsAgeAndHeight");
+               predicted ? text("OverviewController_Insight_NoBest") : needsAgeAndHeight(profile));
 }

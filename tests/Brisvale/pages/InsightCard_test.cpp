@@ -2,6 +2,7 @@
 
 #include "Brisvale/pages/OverviewController.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/records/BodyMeasures.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
 #include "support/GermanLocale.h"
@@ -231,6 +232,43 @@ TEST_F(Insight, ThePredictionTakesSexWholeYearsAndHeightInEitherUnitSystem)
         });
         const InsightCard& card = *overview->insightCard;
         EXPECT_EQ(QStringList({card.predictedPefTextField->text(), card.bestOfPredictedTextField->text()}), test.shown);
+    }
+}
+
+// The prediction's reason gives the height limits in the profile's unit, as its profile page shows
+// a height: feet/inches to a tenth of an inch, each limit taken inward so far that every height
+// shown at a limit gets a prediction (100 cm is 3 ft 3.37 in, 250 cm 8 ft 2.43 in).
+TEST_F(Insight, ThePredictionsHeightLimitsReadInTheProfilesUnit)
+{
+    const QString none = text("OverviewController_Insight_None");
+    const QString inCm = text("OverviewController_Insight_NeedsAgeAndHeight");
+    const QString inFeet = QStringLiteral("needs age 15 to 85 and height 3/3.5 to 8/2.3 ft/in");
+    // The stored height, as its profile page shows it; what the predicted PEF shows, and why not.
+    const struct { bool metric; float height; const char* onProfile; QString predicted; QString reason; } cases[] = {
+        {false, 3.28f, "3/3.4", none, inFeet},  // 99.97 cm
+        {false, 3.2883f, "3/3.5", "384 l/min", ""},
+        {false, 3.295f, "3/3.5", "384 l/min", ""},
+        {false, 8.1883f, "8/2.3", "545 l/min", ""},
+        {false, 8.195f, "8/2.3", "545 l/min", ""},
+        {false, 8.2033f, "8/2.4", none, inFeet}, // 250.04 cm
+        {true, 99.0f, "99", none, inCm},
+        {true, 251.0f, "251", none, inCm},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.height);
+        const UnitType_DB::Defaults unit = test.metric ? UnitType_DB::Defaults::KgCm : UnitType_DB::Defaults::FtIn;
+        EXPECT_EQ(BodyMeasures::heightText(test.height, unit), QLatin1String(test.onProfile));
+        const auto overview = overviewOf({}, [&](Profile& p) {
+            p.unit_type = test.metric;
+            p.height = test.height;
+        });
+        const InsightCard& card = *overview->insightCard;
+        const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(card.predictedPefTextField);
+        EXPECT_EQ(QStringList({card.predictedPefTextField->text(), card.predictedPefTextField->toolTip(),
+                               reader->text(QAccessible::Description), card.bestOfPredictedTextField->toolTip()}),
+                  QStringList({test.predicted, test.reason, test.reason, test.reason}));
+        EXPECT_EQ(reader->text(QAccessible::Name),
+                  text("OverviewController_Insight_Predicted") + ": " + (test.reason.isEmpty() ? test.predicted : test.reason));
     }
 }
 
