@@ -177,6 +177,10 @@ void InsightCard::buildInterface()
     layout->addLayout(grid);
     layout->addWidget(leftOutTextField);
     layout->addWidget(InsightNote_Lab);
+    // Each figure's name holds its caption and its remark: a reader meets them once.
+    Accessibility::leaveOutForReader({LatestPercentTitle_Lab, latestZoneTextField, AveragePercentTitle_Lab,
+                                      ZoneCountsTitle_Lab, VariabilityTitle_Lab, variabilityGuideTextField,
+                                      PredictedTitle_Lab, BestOfPredictedTitle_Lab});
 }
 
 void InsightCard::setCaptions()

@@ -287,6 +287,47 @@ TEST_F(Insight, TheCardSaysItIsNoDiagnosis)
     EXPECT_TRUE(overview->insightCard->InsightNote_Lab->text().contains(QLatin1String("doctor")));
 }
 
+// A reader meets each figure once, as one element whose name holds its caption: the captions, the
+// zone, the guide and the time beside a figure are no elements of their own, so flat review no
+// longer reads "Total readings: Total readings: 3". Captions that no figure holds stay.
+TEST_F(Insight, AReaderMeetsEachFigureAsOneElementThatHoldsItsCaption)
+{
+    const auto overview = overviewOf({{at(3, 9, 8), 400}, {at(3, 9, 20), 480}, {at(3, 10, 8), 450}});
+    const OverviewController& page = *overview;
+    const InsightCard& card = *overview->insightCard;
+    // Each label, and whether its container reports it as an element of its own.
+    const struct { QLabel* label; bool element; } cases[] = {
+        {page.Title_Lab, true},           {page.MeasurementsTitle_Lab, true},
+        {page.TotalTitle_Lab, false},     {page.TotalMeasure_Lab, false},
+        {page.totalMeasurementTextField, true},
+        {page.LastTitle_Lab, false},      {page.LastMeasure_Lab, false},
+        {page.lastMeasDateTextField, true}, {page.lastMeasTimeTextField, false},
+        {page.AverageTitle_Lab, false},   {page.pefAveTextField, true},
+        {page.fev1AveTextField, true},    {page.BestValueTitle_Lab, false},
+        {page.bestValueTextField, true},
+        {card.InsightTitle_Lab, true},    {card.LatestPercentTitle_Lab, false},
+        {card.latestPercentTextField, true}, {card.latestZoneTextField, false},
+        {card.AveragePercentTitle_Lab, false}, {card.averagePercentTextField, true},
+        {card.ZoneCountsTitle_Lab, false}, {card.zoneCountsTextField, true},
+        {card.VariabilityTitle_Lab, false}, {card.variabilityTextField, true},
+        {card.variabilityGuideTextField, false}, {card.PredictedTitle_Lab, false},
+        {card.predictedPefTextField, true}, {card.BestOfPredictedTitle_Lab, false},
+        {card.bestOfPredictedTextField, true}, {card.leftOutTextField, true},
+        {card.InsightNote_Lab, true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.label->objectName().toStdString());
+        ASSERT_FALSE(test.label->text().isEmpty());
+        const QAccessibleInterface* container = QAccessible::queryAccessibleInterface(test.label->parentWidget());
+        QObjectList elements;
+        for (int i = 0; i < container->childCount(); ++i) {
+            elements << container->child(i)->object();
+        }
+        EXPECT_EQ(elements.contains(test.label), test.element);
+        EXPECT_EQ(container->indexOfChild(QAccessible::queryAccessibleInterface(test.label)) >= 0, test.element);
+    }
+}
+
 TEST_F(Insight, AReaderHearsEachFigureWithItsCaptionAndValueOrWhyItHasNone)
 {
     const auto overview = overviewOf({{at(3, 9, 8), 400}, {at(3, 9, 20), 480}, {at(3, 10, 8), 450}},
