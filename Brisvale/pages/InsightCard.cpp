@@ -12,8 +12,12 @@
 #include "Brisvale/reports/ProfileTexts.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -177,6 +181,13 @@ void InsightCard::buildInterface()
     layout->addLayout(grid);
     layout->addWidget(leftOutTextField);
     layout->addWidget(InsightNote_Lab);
+    for (QLabel* figure : steps()) {
+        figure->setFocusPolicy(Qt::ClickFocus);
+        // Room for the focus ring inside the figure's edge.
+        figure->setMargin(2 * Look::focusRingWidth);
+        Look::showFocusRing(*figure);
+        figure->installEventFilter(this);
+    }
     // Each figure's name holds its caption and its remark: a reader meets them once.
     Accessibility::leaveOutForReader({LatestPercentTitle_Lab, latestZoneTextField, AveragePercentTitle_Lab,
                                       ZoneCountsTitle_Lab, VariabilityTitle_Lab, variabilityGuideTextField,
@@ -193,6 +204,92 @@ void InsightCard::setCaptions()
     VariabilityTitle_Lab->setText(variabilityCaption(0));
     PredictedTitle_Lab->setText(text("OverviewController_Insight_Predicted"));
     BestOfPredictedTitle_Lab->setText(text("OverviewController_Insight_BestOfPredicted"));
+    nameTabStop();
+}
+
+void InsightCard::setTabStop(QScrollArea& area)
+{
+    tabStop = &area;
+    area.installEventFilter(this);
+    nameTabStop();
+}
+
+void InsightCard::nameTabStop()
+{
+    if (tabStop) {
+        tabStop->setAccessibleName(InsightTitle_Lab->text());
+        tabStop->setAccessibleDescription(text("OverviewController_Insight_Keys"));
+    }
+}
+
+QList<QLabel*> InsightCard::steps() const
+{
+    return {latestPercentTextField, averagePercentTextField, zoneCountsTextField, variabilityTextField,
+            predictedPefTextField,  bestOfPredictedTextField, leftOutTextField,   InsightNote_Lab};
+}
+
+QList<QLabel*> InsightCard::shownSteps() const
+{
+    QList<QLabel*> shown = steps();
+    shown.removeIf([this](const QLabel* figure) { return !figure->isVisibleTo(this) || figure->text().isEmpty(); });
+    return shown;
+}
+
+bool InsightCard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && step(watched, key->key())) {
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+bool InsightCard::step(const QObject* from, int key)
+{
+    const QList<QLabel*> shown = shownSteps();
+    if (shown.isEmpty()) {
+        return false;
+    }
+    const qsizetype last = shown.size() - 1;
+    // From the Tab stop, none of them.
+    const qsizetype at = shown.indexOf(qobject_cast<const QLabel*>(from));
+    qsizetype to = 0;
+    switch (key) {
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = last;
+        break;
+    case Qt::Key_Down:
+        to = at < 0 ? 0 : std::min(at + 1, last);
+        break;
+    case Qt::Key_Up:
+        to = at < 0 ? last : std::max<qsizetype>(at - 1, 0);
+        break;
+    default:
+        return false;
+    }
+    shown.at(to)->setFocus(Qt::OtherFocusReason);
+    if (tabStop) {
+        tabStop->ensureWidgetVisible(shown.at(to));
+    }
+    return true;
+}
+
+// Tab and Shift+Tab from a figure pass over the card's Tab stop, so that they leave the card.
+bool InsightCard::focusNextPrevChild(bool next)
+{
+    if (!tabStop) {
+        return QFrame::focusNextPrevChild(next);
+    }
+    const Qt::FocusPolicy policy = tabStop->focusPolicy();
+    tabStop->setFocusPolicy(Qt::NoFocus);
+    const bool moved = QFrame::focusNextPrevChild(next);
+    tabStop->setFocusPolicy(policy);
+    return moved;
 }
 
 void InsightCard::showFigures(const Profile& profile, const QList<PFMPtr>& window, const QList<PFMPtr>& wholeDays,

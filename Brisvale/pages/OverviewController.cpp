@@ -150,6 +150,7 @@ QScrollArea* OverviewController::buildInsightArea()
     insightArea->setWidgetResizable(true);
     insightArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     insightArea->setWidget(holder);
+    insightCard->setTabStop(*insightArea);
     insightArea->viewport()->setAutoFillBackground(false);
     holder->setAutoFillBackground(false);
     return insightArea;
@@ -170,7 +171,6 @@ void OverviewController::setCaptions()
     AverageTitle_Lab->setText(text("OverviewController_Average_Title"));
     BestValueTitle_Lab->setText(text("OverviewController_BestValue_Title"));
     insightCard->setCaptions();
-    insightArea->setAccessibleName(insightCard->InsightTitle_Lab->text());
 }
 
 void OverviewController::willAppear()

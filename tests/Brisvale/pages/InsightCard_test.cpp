@@ -8,9 +8,14 @@
 #include "support/GermanLocale.h"
 #include "support/QtPrinters.h"
 
+#include "support/ReaderEvents.h"
+
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QScrollArea>
+#include <QTest>
 #include <memory>
 
 namespace {
@@ -325,6 +330,88 @@ TEST_F(Insight, AReaderMeetsEachFigureAsOneElementThatHoldsItsCaption)
         }
         EXPECT_EQ(elements.contains(test.label), test.element);
         EXPECT_EQ(container->indexOfChild(QAccessible::queryAccessibleInterface(test.label)) >= 0, test.element);
+    }
+}
+
+// The card's one Tab stop, the area it scrolls in, steps through the figures by the arrow keys; each
+// takes the focus, so a reader speaks it as flat review reads it. The ends hold, and Tab and
+// Shift+Tab leave the card from a figure as from the Tab stop.
+class InsightKeys : public Insight {
+protected:
+    // Shown and active, with the focus on the card's Tab stop; a reading above the meter's range
+    // shows the left-out line.
+    std::unique_ptr<OverviewController> shownOverview(bool aboveRange)
+    {
+        QList<Reading> readings{{at(3, 9, 8), 400}, {at(3, 9, 20), 480}, {at(3, 10, 8), 450}};
+        if (aboveRange) {
+            readings << Reading(at(3, 10, 9), 950);
+        }
+        auto overview = overviewOf(readings);
+        overview->show();
+        overview->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(overview.get()));
+        overview->insightArea->setFocus(Qt::TabFocusReason);
+        return overview;
+    }
+};
+
+TEST_F(InsightKeys, TheArrowKeysStepThroughTheFiguresAndEachIsSpoken)
+{
+    using Field = QLabel* InsightCard::*;
+    const Field latest = &InsightCard::latestPercentTextField;
+    const Field note = &InsightCard::InsightNote_Lab;
+    const struct { QList<Qt::Key> keys; bool aboveRange; Field reached; } cases[] = {
+        {{Qt::Key_Down}, false, latest},
+        {{Qt::Key_Home}, false, latest},
+        {{Qt::Key_Down, Qt::Key_Down}, false, &InsightCard::averagePercentTextField},
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, false, &InsightCard::variabilityTextField},
+        {{Qt::Key_Up}, false, note},
+        {{Qt::Key_End}, false, note},
+        {{Qt::Key_End, Qt::Key_Up}, false, &InsightCard::bestOfPredictedTextField},
+        {{Qt::Key_End, Qt::Key_Up}, true, &InsightCard::leftOutTextField},
+        {{Qt::Key_Down, Qt::Key_Up}, false, latest},
+        {{Qt::Key_End, Qt::Key_Down}, false, note},
+        {{Qt::Key_End, Qt::Key_Home}, false, latest},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::to_string(test.keys.size()) + " keys, last " + std::to_string(test.keys.last()));
+        const auto overview = shownOverview(test.aboveRange);
+        const InsightCard& card = *overview->insightCard;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(overview->insightArea)->text(QAccessible::Description),
+                  text("OverviewController_Insight_Keys"));
+        ReaderEvents reader;
+        for (const Qt::Key key : test.keys) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        QLabel* reached = card.*test.reached;
+        EXPECT_EQ(QApplication::focusWidget(), reached) << reached->objectName().toStdString();
+        const QList<ReaderEvents::Event> focused = reader.ofType(QAccessible::Focus);
+        ASSERT_FALSE(focused.isEmpty());
+        EXPECT_EQ(focused.last().object, reached);
+        EXPECT_EQ(focused.last().name, QAccessible::queryAccessibleInterface(reached)->text(QAccessible::Name));
+        EXPECT_FALSE(focused.last().name.isEmpty());
+    }
+}
+
+TEST_F(InsightKeys, TabAndShiftTabLeaveTheCardFromAFigure)
+{
+    const struct { Qt::Key key; QList<Qt::Key> steps; } cases[] = {
+        {Qt::Key_Tab, {Qt::Key_Down}}, {Qt::Key_Backtab, {Qt::Key_Down}},
+        {Qt::Key_Tab, {Qt::Key_End}},  {Qt::Key_Backtab, {Qt::Key_End}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::to_string(test.key));
+        const auto overview = shownOverview(false);
+        QTest::keyClick(overview->insightArea, test.key);
+        QWidget* fromTabStop = QApplication::focusWidget();
+        ASSERT_FALSE(fromTabStop == overview->insightArea || overview->insightArea->isAncestorOf(fromTabStop));
+        overview->insightArea->setFocus(Qt::TabFocusReason);
+        for (const Qt::Key key : test.steps) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        ASSERT_TRUE(overview->insightCard->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), test.key);
+        EXPECT_EQ(QApplication::focusWidget(), fromTabStop);
     }
 }
 
