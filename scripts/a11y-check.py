@@ -361,6 +361,32 @@ def check_overview_figures(driver):
         print(f'a11y-check: the Overview reads "{name}"')
 
 
+def check_overview_captions_heard_once(driver):
+    """An Overview figure's caption is heard once, in the figure's name ("Total readings: 42"): no
+    element beside the figure repeats the caption, the words that begin or end it ("Total",
+    "readings:"), or the zone, guide or time that ends its value."""
+    def repeats(text, figure):
+        caption, _, value = figure.partition(": ")
+        bare = text.strip().rstrip(":")
+        return bool(bare) and (bare == caption or caption.startswith(bare + " ") or caption.endswith(" " + bare)
+                               or value.endswith(" " + text.strip()))
+
+    driver.press_button("Overview")
+    driver.wait_for("the Overview's figures", lambda: overview_figures(driver))
+    figures = [label for label in driver.shown("label") if label.name.startswith("Latest readings: ")
+               or any(pattern.match(label.name) for _, pattern in OVERVIEW_FIGURES)]
+    repeated = []
+    for figure in figures:
+        parent, own = figure.parent, figure.getIndexInParent()
+        for i in range(parent.childCount):
+            sibling = parent.getChildAtIndex(i)
+            if sibling is not None and i != own and driver.showing(sibling) and repeats(sibling.name, figure.name):
+                repeated.append(f"{sibling.name!r} beside {figure.name!r}")
+    if repeated:
+        fail(f"an Overview figure's caption is heard twice: {'; '.join(repeated)}")
+    print(f"a11y-check: the Overview's {len(figures)} figures hold their captions, and nothing beside them repeats one")
+
+
 def main():
     driver = Driver(int(sys.argv[1]))
     try:
@@ -369,6 +395,7 @@ def main():
         check_chart(driver, open_pef_chart(driver))
         check_filter_popups(driver)
         check_overview_figures(driver)
+        check_overview_captions_heard_once(driver)
         check_switch_profile_rows(driver)
     except CheckFailed as error:
         print(f"a11y-check: {error}", file=sys.stderr)

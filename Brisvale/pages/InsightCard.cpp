@@ -5,14 +5,19 @@
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/NumberText.h"
+#include "Brisvale/records/BodyMeasures.h"
 #include "Brisvale/records/Gender_DB.h"
 #include "Brisvale/records/UnitType_DB.h"
 #include "Brisvale/reports/PEFAxes.h"
 #include "Brisvale/reports/ProfileTexts.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -54,13 +59,13 @@ std::optional<QString> zoneCountsText(const std::optional<PeakFlowMath::ZoneCoun
         .arg(QString::number(counts->green), QString::number(counts->yellow), QString::number(counts->red));
 }
 
-// The figure's text, or "–" with the reason (a localisation key) as its tooltip, which a screen
+// The figure's text, or "–" with the reason why it has none as its tooltip, which a screen
 // reader reads as the field's description. A reader hears the caption, then the figure with its
 // remark (a zone, a guide), or the reason.
-void showFigure(const QLabel* caption, QLabel* field, const std::optional<QString>& shown, const char* reasonKey,
+void showFigure(const QLabel* caption, QLabel* field, const std::optional<QString>& shown, const QString& why,
                 const QLabel* remark = nullptr)
 {
-    const QString reason = shown ? QString() : text(reasonKey);
+    const QString reason = shown ? QString() : why;
     field->setText(shown ? *shown : text("OverviewController_Insight_None"));
     field->setToolTip(reason);
     field->setAccessibleDescription(reason);
@@ -84,6 +89,22 @@ QList<PeakFlowMath::Reading> pefReadings(const QList<PFMPtr>& readings)
         pefs.append({reading->measureDate->toDateTime(), reading->pefValue});
     }
     return pefs;
+}
+
+bool inCentimetres(const Profile& profile)
+{
+    return UnitType_DB::fromDbId(profile.unit_type)->id == UnitType_DB::Defaults::KgCm;
+}
+
+// What the predicted PEF needs, with the height limits in the profile's unit system.
+QString needsAgeAndHeight(const Profile& profile)
+{
+    if (inCentimetres(profile)) {
+        return text("OverviewController_Insight_NeedsAgeAndHeight");
+    }
+    return text("OverviewController_Insight_NeedsAgeAndHeight_FtIn")
+        .arg(BodyMeasures::feetAndInchesLimit(PeakFlowMath::predictionLowestHeightCm, BodyMeasures::Limit::lowest),
+             BodyMeasures::feetAndInchesLimit(PeakFlowMath::predictionHighestHeightCm, BodyMeasures::Limit::highest));
 }
 
 // The variability's caption, with the number of days it was taken over.
@@ -160,6 +181,17 @@ void InsightCard::buildInterface()
     layout->addLayout(grid);
     layout->addWidget(leftOutTextField);
     layout->addWidget(InsightNote_Lab);
+    for (QLabel* figure : steps()) {
+        figure->setFocusPolicy(Qt::ClickFocus);
+        // Room for the focus ring inside the figure's edge.
+        figure->setMargin(2 * Look::focusRingWidth);
+        Look::showFocusRing(*figure);
+        figure->installEventFilter(this);
+    }
+    // Each figure's name holds its caption and its remark: a reader meets them once.
+    Accessibility::leaveOutForReader({LatestPercentTitle_Lab, latestZoneTextField, AveragePercentTitle_Lab,
+                                      ZoneCountsTitle_Lab, VariabilityTitle_Lab, variabilityGuideTextField,
+                                      PredictedTitle_Lab, BestOfPredictedTitle_Lab});
 }
 
 void InsightCard::setCaptions()
@@ -172,6 +204,92 @@ void InsightCard::setCaptions()
     VariabilityTitle_Lab->setText(variabilityCaption(0));
     PredictedTitle_Lab->setText(text("OverviewController_Insight_Predicted"));
     BestOfPredictedTitle_Lab->setText(text("OverviewController_Insight_BestOfPredicted"));
+    nameTabStop();
+}
+
+void InsightCard::setTabStop(QScrollArea& area)
+{
+    tabStop = &area;
+    area.installEventFilter(this);
+    nameTabStop();
+}
+
+void InsightCard::nameTabStop()
+{
+    if (tabStop) {
+        tabStop->setAccessibleName(InsightTitle_Lab->text());
+        tabStop->setAccessibleDescription(text("OverviewController_Insight_Keys"));
+    }
+}
+
+QList<QLabel*> InsightCard::steps() const
+{
+    return {latestPercentTextField, averagePercentTextField, zoneCountsTextField, variabilityTextField,
+            predictedPefTextField,  bestOfPredictedTextField, leftOutTextField,   InsightNote_Lab};
+}
+
+QList<QLabel*> InsightCard::shownSteps() const
+{
+    QList<QLabel*> shown = steps();
+    shown.removeIf([this](const QLabel* figure) { return !figure->isVisibleTo(this) || figure->text().isEmpty(); });
+    return shown;
+}
+
+bool InsightCard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && step(watched, key->key())) {
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+bool InsightCard::step(const QObject* from, int key)
+{
+    const QList<QLabel*> shown = shownSteps();
+    if (shown.isEmpty()) {
+        return false;
+    }
+    const qsizetype last = shown.size() - 1;
+    // From the Tab stop, none of them.
+    const qsizetype at = shown.indexOf(qobject_cast<const QLabel*>(from));
+    qsizetype to = 0;
+    switch (key) {
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = last;
+        break;
+    case Qt::Key_Down:
+        to = at < 0 ? 0 : std::min(at + 1, last);
+        break;
+    case Qt::Key_Up:
+        to = at < 0 ? last : std::max<qsizetype>(at - 1, 0);
+        break;
+    default:
+        return false;
+    }
+    shown.at(to)->setFocus(Qt::OtherFocusReason);
+    if (tabStop) {
+        tabStop->ensureWidgetVisible(shown.at(to));
+    }
+    return true;
+}
+
+// Tab and Shift+Tab from a figure pass over the card's Tab stop, so that they leave the card.
+bool InsightCard::focusNextPrevChild(bool next)
+{
+    if (!tabStop) {
+        return QFrame::focusNextPrevChild(next);
+    }
+    const Qt::FocusPolicy policy = tabStop->focusPolicy();
+    tabStop->setFocusPolicy(Qt::NoFocus);
+    const bool moved = QFrame::focusNextPrevChild(next);
+    tabStop->setFocusPolicy(policy);
+    return moved;
 }
 
 void InsightCard::showFigures(const Profile& profile, const QList<PFMPtr>& window, const QList<PFMPtr>& wholeDays,
@@ -205,16 +323,15 @@ PeakFlowMath::ZonePlan InsightCard::zonePlan(const Profile& profile)
 
 double InsightCard::heightCentimetres(const Profile& profile)
 {
-    const bool metric = UnitType_DB::fromDbId(profile.unit_type)->id == UnitType_DB::Defaults::KgCm;
     const double height = profile.height;
-    return metric ? height : PeakFlowMath::centimetresFromFeet(height);
+    return inCentimetres(profile) ? height : PeakFlowMath::centimetresFromFeet(height);
 }
 
 void InsightCard::showWindow(const InsightFigures& figures, bool noReadings)
 {
-    const char* reason = noReadings ? "OverviewController_Insight_NoReadings"
-                         : figures.withinRange == 0 ? "OverviewController_Insight_OnlyAboveRange"
-                                                    : "OverviewController_Insight_NoBest";
+    const QString reason = text(noReadings                ? "OverviewController_Insight_NoReadings"
+                                : figures.withinRange == 0 ? "OverviewController_Insight_OnlyAboveRange"
+                                                           : "OverviewController_Insight_NoBest");
     latestZoneTextField->setText(figures.latestZone ? zoneText(*figures.latestZone) : QString());
     showFigure(LatestPercentTitle_Lab, latestPercentTextField, percentFigure(figures.latestPercent), reason,
                latestZoneTextField);
@@ -238,7 +355,7 @@ void InsightCard::showVariability(const Profile& profile, const PeakFlowMath::Va
         above ? text(child ? "OverviewController_Insight_AboveChildGuide" : "OverviewController_Insight_AboveAdultGuide")
               : QString());
     showFigure(VariabilityTitle_Lab, variabilityTextField, percentFigure(variability.percent),
-               "OverviewController_Insight_NeedsTwoReadings", variabilityGuideTextField);
+               text("OverviewController_Insight_NeedsTwoReadings"), variabilityGuideTextField);
 }
 
 void InsightCard::showPrediction(const Profile& profile, const QDateTime& now)
@@ -253,10 +370,10 @@ void InsightCard::showPrediction(const Profile& profile, const QDateTime& now)
                                QStringLiteral("OverviewController_Insight_LitresPerMinute"),
                                Localization::Placeholder::figure, NumberText::shown(*predicted, 0)))
                          : std::nullopt,
-               "OverviewController_Insight_NeedsAgeAndHeight");
+               needsAgeAndHeight(profile));
     const std::optional<double> bestOfPredicted =
         predicted && profile.best_Value > 0 ? std::optional<double>(100.0 * profile.best_Value / *predicted)
                                             : std::nullopt;
     showFigure(BestOfPredictedTitle_Lab, bestOfPredictedTextField, percentFigure(bestOfPredicted),
-               predicted ? "OverviewController_Insight_NoBest" : "OverviewController_Insight_NeedsAgeAndHeight");
+               predicted ? text("OverviewController_Insight_NoBest") : needsAgeAndHeight(profile));
 }

@@ -6,8 +6,10 @@
 #include "Brisvale/records/Profile.h"
 
 #include <QFrame>
+#include <QPointer>
 
 class QLabel;
+class QScrollArea;
 
 // The overview's "Insight" card, under its existing figures: the latest reading and the window's
 // average as a percentage of the best value, how many of the window's readings fell in each zone,
@@ -16,7 +18,8 @@ class QLabel;
 // left out of these figures, and the card says how many. A figure without a value shows "–", and
 // its tooltip (and accessible description) says what it needs. Percentages are shown with one
 // decimal, the predicted PEF in whole l/min, both in the user's locale. A reader hears each figure
-// as its caption, then its value with unit and remark, or the reason it has none.
+// as its caption, then its value with unit and remark, or the reason it has none; the arrow keys
+// step through the figures from the card's Tab stop.
 class InsightCard : public QFrame {
     Q_OBJECT
 
@@ -33,6 +36,14 @@ public:
                      const QDateTime& now);
     // Every figure blank, without a tooltip.
     void clear();
+
+    // The area the card scrolls in is its one Tab stop, named by the card's title and described by
+    // its keys. Focused, Down and Home go to the first figure, Up and End to the last; on a figure,
+    // Up and Down go to the one before and after, Home and End to the first and the last. A figure
+    // takes the keyboard focus and its ring, so a reader speaks it as flat review reads it
+    // ("Average, % of best value: 88.7 %"); the left-out line, when shown, and the note come last.
+    // Tab and Shift+Tab leave the card from a figure as from the area.
+    void setTabStop(QScrollArea& area);
 
     // The plan the profile's zones follow, as stored.
     static PeakFlowMath::ZonePlan zonePlan(const Profile& profile);
@@ -58,9 +69,21 @@ public:
     QLabel* bestOfPredictedTextField = nullptr;
     QLabel* leftOutTextField = nullptr; // how many readings above the meter's range were left out; hidden at 0
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void buildInterface();
+    void nameTabStop();
+    // The figures the arrow keys step through, in reading order, and those of them shown with a text.
+    QList<QLabel*> steps() const;
+    QList<QLabel*> shownSteps() const;
+    // Moves the focus from the Tab stop or a figure by the key; false for a key that does not step.
+    bool step(const QObject* from, int key);
     void showWindow(const InsightFigures& figures, bool noReadings);
     void showVariability(const Profile& profile, const PeakFlowMath::Variability& variability, const QDateTime& now);
     void showPrediction(const Profile& profile, const QDateTime& now);
+
+    QPointer<QScrollArea> tabStop;
 };

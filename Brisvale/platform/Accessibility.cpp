@@ -1,5 +1,6 @@
 #include "Brisvale/platform/Accessibility.h"
 
+#include "Brisvale/platform/ContainerAccessible.h"
 #include "Brisvale/platform/Localization.h"
 
 #include <QAbstractButton>
@@ -47,6 +48,13 @@ QLabel* captionForReader(QWidget& field, const QString& key)
 void nameFigure(QWidget& figure, const QString& caption, const QString& said)
 {
     figure.setAccessibleName(Localization::text(QStringLiteral("Accessibility_Figure")).arg(caption, said));
+}
+
+void leaveOutForReader(const QList<QWidget*>& widgets)
+{
+    for (QWidget* widget : widgets) {
+        ContainerAccessible::leaveOut(*widget);
+    }
 }
 
 QWidget* firstControl(const QWidget& page)

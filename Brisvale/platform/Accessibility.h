@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QAbstractButton;
@@ -30,6 +31,12 @@ QLabel* captionForReader(QWidget& field, const QString& key);
 // then `said` (the value with its unit, or why there is none): "Best value: 450 l/min". A reader
 // that reads the figure alone still hears what it is.
 void nameFigure(QWidget& figure, const QString& caption, const QString& said);
+
+// Widgets whose text another element's name already holds (a caption in a figure's name, "Total
+// readings: 42", or the zone beside it): a reader meets that text there, and not a second time as
+// an element of its own. Their parent, a plain container, reports its other widgets only, and keeps
+// its role and name (ContainerAccessible). Each widget has its final parent already.
+void leaveOutForReader(const QList<QWidget*>& widgets);
 
 // The first control of a page that the Tab key reaches (visible, enabled, taking Tab focus), in
 // the window's focus order; none when the page has no such control.

@@ -78,7 +78,7 @@ double feetFromCentimetres(double centimetres)
 
 std::optional<double> predictedPef(bool male, double ageYears, double heightCm)
 {
-    if (!(ageYears >= 15 && ageYears <= 85) || !(heightCm >= 100 && heightCm <= 250))
+    if (!(ageYears >= 15 && ageYears <= 85) || !(heightCm >= predictionLowestHeightCm && heightCm <= predictionHighestHeightCm))
         return std::nullopt;
     if (male)
         return std::exp(0.544 * std::log(ageYears) - 0.0151 * ageYears - 74.7 / heightCm + 5.48);

@@ -41,6 +41,10 @@ Variability diurnalVariability(const QList<Reading>& readings, int days);
 double centimetresFromFeet(double feet);
 double feetFromCentimetres(double centimetres);
 
+// The heights the predicted PEF is defined for, in centimetres.
+constexpr double predictionLowestHeightCm = 100.0;
+constexpr double predictionHighestHeightCm = 250.0;
+
 // Nunn & Gregg (1989), in l/min; defined for ages 15 to 85 years and heights 100 to 250 cm.
 std::optional<double> predictedPef(bool male, double ageYears, double heightCm);
 

@@ -7,6 +7,7 @@
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/PopUpAccessible.h"
 #include "Brisvale/platform/StoreFailureAlert.h"
+#include "Brisvale/records/BodyMeasures.h"
 #include "Brisvale/records/DateFormat_DB.h"
 #include "Brisvale/records/PeakFlowMath.h"
 #include "Brisvale/records/Region_DB.h"
@@ -16,7 +17,6 @@
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
 #include "Brisvale/reports/BackupProcess.h"
-#include "Brisvale/shell/BodyMeasures.h"
 #include "Brisvale/shell/StoreFailure.h"
 
 #include <QComboBox>

@@ -763,6 +763,14 @@
         <source>needs age 15 to 85 and height 100 to 250 cm</source>
         <translation>needs age 15 to 85 and height 100 to 250 cm</translation>
     </message>
+    <message id="OverviewController_Insight_Keys">
+        <source>Use the Up and Down arrow keys to hear each figure.</source>
+        <translation>Use the Up and Down arrow keys to hear each figure.</translation>
+    </message>
+    <message id="OverviewController_Insight_NeedsAgeAndHeight_FtIn">
+        <source>needs age 15 to 85 and height %1 to %2 ft/in</source>
+        <translation>needs age 15 to 85 and height %1 to %2 ft/in</translation>
+    </message>
     <message id="OverviewController_Insight_LeftOut">
         <source>Readings above the meter's range (over [:FI] l/min, shown as &quot;Hi&quot;) left out of these figures: [:NR]</source>
         <translation>Readings above the meter's range (over [:FI] l/min, shown as &quot;Hi&quot;) left out of these figures: [:NR]</translation>

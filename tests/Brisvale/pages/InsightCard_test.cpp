@@ -2,14 +2,20 @@
 
 #include "Brisvale/pages/OverviewController.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/records/BodyMeasures.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
 #include "support/GermanLocale.h"
 #include "support/QtPrinters.h"
 
+#include "support/ReaderEvents.h"
+
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QScrollArea>
+#include <QTest>
 #include <memory>
 
 namespace {
@@ -234,6 +240,43 @@ TEST_F(Insight, ThePredictionTakesSexWholeYearsAndHeightInEitherUnitSystem)
     }
 }
 
+// The prediction's reason gives the height limits in the profile's unit, as its profile page shows
+// a height: feet/inches to a tenth of an inch, each limit taken inward so far that every height
+// shown at a limit gets a prediction (100 cm is 3 ft 3.37 in, 250 cm 8 ft 2.43 in).
+TEST_F(Insight, ThePredictionsHeightLimitsReadInTheProfilesUnit)
+{
+    const QString none = text("OverviewController_Insight_None");
+    const QString inCm = text("OverviewController_Insight_NeedsAgeAndHeight");
+    const QString inFeet = QStringLiteral("needs age 15 to 85 and height 3/3.5 to 8/2.3 ft/in");
+    // The stored height, as its profile page shows it; what the predicted PEF shows, and why not.
+    const struct { bool metric; float height; const char* onProfile; QString predicted; QString reason; } cases[] = {
+        {false, 3.28f, "3/3.4", none, inFeet},  // 99.97 cm
+        {false, 3.2883f, "3/3.5", "384 l/min", ""},
+        {false, 3.295f, "3/3.5", "384 l/min", ""},
+        {false, 8.1883f, "8/2.3", "545 l/min", ""},
+        {false, 8.195f, "8/2.3", "545 l/min", ""},
+        {false, 8.2033f, "8/2.4", none, inFeet}, // 250.04 cm
+        {true, 99.0f, "99", none, inCm},
+        {true, 251.0f, "251", none, inCm},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.height);
+        const UnitType_DB::Defaults unit = test.metric ? UnitType_DB::Defaults::KgCm : UnitType_DB::Defaults::FtIn;
+        EXPECT_EQ(BodyMeasures::heightText(test.height, unit), QLatin1String(test.onProfile));
+        const auto overview = overviewOf({}, [&](Profile& p) {
+            p.unit_type = test.metric;
+            p.height = test.height;
+        });
+        const InsightCard& card = *overview->insightCard;
+        const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(card.predictedPefTextField);
+        EXPECT_EQ(QStringList({card.predictedPefTextField->text(), card.predictedPefTextField->toolTip(),
+                               reader->text(QAccessible::Description), card.bestOfPredictedTextField->toolTip()}),
+                  QStringList({test.predicted, test.reason, test.reason, test.reason}));
+        EXPECT_EQ(reader->text(QAccessible::Name),
+                  text("OverviewController_Insight_Predicted") + ": " + (test.reason.isEmpty() ? test.predicted : test.reason));
+    }
+}
+
 TEST_F(Insight, PercentagesUseTheLocalesDecimalSeparator)
 {
     const GermanLocale german;
@@ -247,6 +290,129 @@ TEST_F(Insight, TheCardSaysItIsNoDiagnosis)
     const auto overview = overviewOf({});
     EXPECT_TRUE(overview->insightCard->InsightNote_Lab->text().contains(QLatin1String("not a diagnosis")));
     EXPECT_TRUE(overview->insightCard->InsightNote_Lab->text().contains(QLatin1String("doctor")));
+}
+
+// A reader meets each figure once, as one element whose name holds its caption: the captions, the
+// zone, the guide and the time beside a figure are no elements of their own, so flat review no
+// longer reads "Total readings: Total readings: 3". Captions that no figure holds stay.
+TEST_F(Insight, AReaderMeetsEachFigureAsOneElementThatHoldsItsCaption)
+{
+    const auto overview = overviewOf({{at(3, 9, 8), 400}, {at(3, 9, 20), 480}, {at(3, 10, 8), 450}});
+    const OverviewController& page = *overview;
+    const InsightCard& card = *overview->insightCard;
+    // Each label, and whether its container reports it as an element of its own.
+    const struct { QLabel* label; bool element; } cases[] = {
+        {page.Title_Lab, true},           {page.MeasurementsTitle_Lab, true},
+        {page.TotalTitle_Lab, false},     {page.TotalMeasure_Lab, false},
+        {page.totalMeasurementTextField, true},
+        {page.LastTitle_Lab, false},      {page.LastMeasure_Lab, false},
+        {page.lastMeasDateTextField, true}, {page.lastMeasTimeTextField, false},
+        {page.AverageTitle_Lab, false},   {page.pefAveTextField, true},
+        {page.fev1AveTextField, true},    {page.BestValueTitle_Lab, false},
+        {page.bestValueTextField, true},
+        {card.InsightTitle_Lab, true},    {card.LatestPercentTitle_Lab, false},
+        {card.latestPercentTextField, true}, {card.latestZoneTextField, false},
+        {card.AveragePercentTitle_Lab, false}, {card.averagePercentTextField, true},
+        {card.ZoneCountsTitle_Lab, false}, {card.zoneCountsTextField, true},
+        {card.VariabilityTitle_Lab, false}, {card.variabilityTextField, true},
+        {card.variabilityGuideTextField, false}, {card.PredictedTitle_Lab, false},
+        {card.predictedPefTextField, true}, {card.BestOfPredictedTitle_Lab, false},
+        {card.bestOfPredictedTextField, true}, {card.leftOutTextField, true},
+        {card.InsightNote_Lab, true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.label->objectName().toStdString());
+        ASSERT_FALSE(test.label->text().isEmpty());
+        const QAccessibleInterface* container = QAccessible::queryAccessibleInterface(test.label->parentWidget());
+        QObjectList elements;
+        for (int i = 0; i < container->childCount(); ++i) {
+            elements << container->child(i)->object();
+        }
+        EXPECT_EQ(elements.contains(test.label), test.element);
+        EXPECT_EQ(container->indexOfChild(QAccessible::queryAccessibleInterface(test.label)) >= 0, test.element);
+    }
+}
+
+// The card's one Tab stop, the area it scrolls in, steps through the figures by the arrow keys; each
+// takes the focus, so a reader speaks it as flat review reads it. The ends hold, and Tab and
+// Shift+Tab leave the card from a figure as from the Tab stop.
+class InsightKeys : public Insight {
+protected:
+    // Shown and active, with the focus on the card's Tab stop; a reading above the meter's range
+    // shows the left-out line.
+    std::unique_ptr<OverviewController> shownOverview(bool aboveRange)
+    {
+        QList<Reading> readings{{at(3, 9, 8), 400}, {at(3, 9, 20), 480}, {at(3, 10, 8), 450}};
+        if (aboveRange) {
+            readings << Reading(at(3, 10, 9), 950);
+        }
+        auto overview = overviewOf(readings);
+        overview->show();
+        overview->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(overview.get()));
+        overview->insightArea->setFocus(Qt::TabFocusReason);
+        return overview;
+    }
+};
+
+TEST_F(InsightKeys, TheArrowKeysStepThroughTheFiguresAndEachIsSpoken)
+{
+    using Field = QLabel* InsightCard::*;
+    const Field latest = &InsightCard::latestPercentTextField;
+    const Field note = &InsightCard::InsightNote_Lab;
+    const struct { QList<Qt::Key> keys; bool aboveRange; Field reached; } cases[] = {
+        {{Qt::Key_Down}, false, latest},
+        {{Qt::Key_Home}, false, latest},
+        {{Qt::Key_Down, Qt::Key_Down}, false, &InsightCard::averagePercentTextField},
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, false, &InsightCard::variabilityTextField},
+        {{Qt::Key_Up}, false, note},
+        {{Qt::Key_End}, false, note},
+        {{Qt::Key_End, Qt::Key_Up}, false, &InsightCard::bestOfPredictedTextField},
+        {{Qt::Key_End, Qt::Key_Up}, true, &InsightCard::leftOutTextField},
+        {{Qt::Key_Down, Qt::Key_Up}, false, latest},
+        {{Qt::Key_End, Qt::Key_Down}, false, note},
+        {{Qt::Key_End, Qt::Key_Home}, false, latest},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::to_string(test.keys.size()) + " keys, last " + std::to_string(test.keys.last()));
+        const auto overview = shownOverview(test.aboveRange);
+        const InsightCard& card = *overview->insightCard;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(overview->insightArea)->text(QAccessible::Description),
+                  text("OverviewController_Insight_Keys"));
+        ReaderEvents reader;
+        for (const Qt::Key key : test.keys) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        QLabel* reached = card.*test.reached;
+        EXPECT_EQ(QApplication::focusWidget(), reached) << reached->objectName().toStdString();
+        const QList<ReaderEvents::Event> focused = reader.ofType(QAccessible::Focus);
+        ASSERT_FALSE(focused.isEmpty());
+        EXPECT_EQ(focused.last().object, reached);
+        EXPECT_EQ(focused.last().name, QAccessible::queryAccessibleInterface(reached)->text(QAccessible::Name));
+        EXPECT_FALSE(focused.last().name.isEmpty());
+    }
+}
+
+TEST_F(InsightKeys, TabAndShiftTabLeaveTheCardFromAFigure)
+{
+    const struct { Qt::Key key; QList<Qt::Key> steps; } cases[] = {
+        {Qt::Key_Tab, {Qt::Key_Down}}, {Qt::Key_Backtab, {Qt::Key_Down}},
+        {Qt::Key_Tab, {Qt::Key_End}},  {Qt::Key_Backtab, {Qt::Key_End}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::to_string(test.key));
+        const auto overview = shownOverview(false);
+        QTest::keyClick(overview->insightArea, test.key);
+        QWidget* fromTabStop = QApplication::focusWidget();
+        ASSERT_FALSE(fromTabStop == overview->insightArea || overview->insightArea->isAncestorOf(fromTabStop));
+        overview->insightArea->setFocus(Qt::TabFocusReason);
+        for (const Qt::Key key : test.steps) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        ASSERT_TRUE(overview->insightCard->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), test.key);
+        EXPECT_EQ(QApplication::focusWidget(), fromTabStop);
+    }
 }
 
 TEST_F(Insight, AReaderHearsEachFigureWithItsCaptionAndValueOrWhyItHasNone)

@@ -115,3 +115,51 @@ TEST(Accessibility, ANumberFieldsDescriptionIsItsWholeTextAndAGreyedFieldKeepsIt
         EXPECT_EQ(QAccessible::queryAccessibleInterface(&field)->text(QAccessible::Description), step.description);
     }
 }
+
+// A container no longer reports the widgets that another element's name holds, and keeps its role,
+// its name and its other widgets in their order, also when Qt had made its element before.
+TEST(Accessibility, AContainerLeavesOutTheWidgetsAnotherNameHolds)
+{
+    const struct {
+        bool madeBefore;
+        QList<int> leftOut; // of the three labels
+        QList<int> reported;
+    } cases[] = {
+        {false, {1}, {0, 2}},
+        {true, {0, 2}, {1}},
+        {true, {}, {0, 1, 2}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.leftOut.size());
+        QFrame card;
+        card.setAccessibleName(QStringLiteral("card"));
+        auto* layout = new QVBoxLayout(&card);
+        QList<QWidget*> labels;
+        for (const char* text : {"Total", "Total readings: 42", "Best value"}) {
+            labels << new QLabel(QString::fromLatin1(text));
+            layout->addWidget(labels.last());
+        }
+        const QAccessible::Role role = QAccessible::queryAccessibleInterface(&card)->role();
+        if (!test.madeBefore) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&card)));
+        }
+        QList<QWidget*> leftOut;
+        for (const int index : test.leftOut) {
+            leftOut << labels.at(index);
+        }
+        Accessibility::leaveOutForReader(leftOut);
+
+        const QAccessibleInterface* element = QAccessible::queryAccessibleInterface(&card);
+        EXPECT_EQ(element->role(), role);
+        EXPECT_EQ(element->text(QAccessible::Name), QStringLiteral("card"));
+        QList<int> reported;
+        for (int i = 0; i < element->childCount(); ++i) {
+            reported << static_cast<int>(labels.indexOf(element->child(i)->object()));
+            EXPECT_EQ(element->indexOfChild(element->child(i)), i);
+        }
+        EXPECT_EQ(reported, test.reported);
+        for (const QWidget* label : leftOut) {
+            EXPECT_EQ(element->indexOfChild(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(label))), -1);
+        }
+    }
+}

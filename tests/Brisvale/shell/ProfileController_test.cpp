@@ -5,7 +5,7 @@
 #include "Brisvale/platform/Localization.h"
 #include "Brisvale/platform/ReaderNotice.h"
 #include "Brisvale/records/BackupDocument.h"
-#include "Brisvale/shell/BodyMeasures.h"
+#include "Brisvale/records/BodyMeasures.h"
 #include "Brisvale/shell/CreateUserController.h"
 #include "Brisvale/shell/UserListController.h"
 

@@ -1,4 +1,4 @@
-#include "Brisvale/shell/BodyMeasures.h"
+#include "Brisvale/records/BodyMeasures.h"
 
 #include "Brisvale/platform/NumberText.h"
 
@@ -48,6 +48,15 @@ std::optional<float> withinRange(std::optional<float> value, double highest)
     return value;
 }
 
+constexpr int inchesPerFoot = 12;
+constexpr double tenthsPerInch = 10.0;
+
+// Whole feet "/" inches "%.1f".
+QString feetAndInchesText(double feet, double inches)
+{
+    return NumberText::shown(feet, 0) + QLatin1Char('/') + NumberText::shown(inches, 1);
+}
+
 std::optional<float> parseFeetAndInches(const QString& feetText, const QString& inchesText)
 {
     const std::optional<double> feet = BodyMeasures::parseDouble(feetText);
@@ -70,7 +79,16 @@ QString heightText(float height, UnitType_DB::Defaults unit)
     const float whole = std::trunc(height);
     const float fraction = height - whole;
     const double inches = static_cast<double>(fraction) * metresPerFoot / metresPerInch;
-    return NumberText::shown(whole, 0) + QLatin1Char('/') + NumberText::shown(inches, 1);
+    return feetAndInchesText(whole, inches);
+}
+
+QString feetAndInchesLimit(double centimetres, Limit limit)
+{
+    const double tenths = centimetres / 100.0 / metresPerInch * tenthsPerInch;
+    const double shown = limit == Limit::lowest ? std::ceil(tenths + 0.5) : std::floor(tenths - 0.5);
+    const double tenthsPerFoot = inchesPerFoot * tenthsPerInch;
+    const double feet = std::floor(shown / tenthsPerFoot);
+    return feetAndInchesText(feet, (shown - feet * tenthsPerFoot) / tenthsPerInch);
 }
 
 QString weightText(float weight)

@@ -1,4 +1,4 @@
-#include "Brisvale/shell/BodyMeasures.h"
+#include "Brisvale/records/BodyMeasures.h"
 
 #include "support/QtPrinters.h"
 
@@ -30,6 +30,20 @@ TEST(BodyMeasuresText, FeetShowAsWholeFeetAndInches)
     EXPECT_EQ(heightText(0.0f, Unit::FtIn), "0/0.0");
     // Just below a whole foot the inches round up to twelve; the text still reads back.
     EXPECT_EQ(heightText(5.999f, Unit::FtIn), "5/12.0");
+}
+
+// A limit moves inward to a text whose every shown height lies within it, over whole feet too.
+TEST(BodyMeasuresText, FeetAndInchesLimitsMoveInwardByHalfAShownTenth)
+{
+    using BodyMeasures::Limit;
+    const struct { double centimetres; Limit limit; const char* shown; } cases[] = {
+        {100.0, Limit::lowest, "3/3.5"},  {250.0, Limit::highest, "8/2.3"}, {300.0, Limit::highest, "9/10.0"},
+        {30.48, Limit::lowest, "1/0.1"},  {30.48, Limit::highest, "0/11.9"},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(BodyMeasures::feetAndInchesLimit(test.centimetres, test.limit), QLatin1String(test.shown))
+            << test.centimetres;
+    }
 }
 
 TEST(BodyMeasuresParse, FeetAndInchesGiveExactFeet)

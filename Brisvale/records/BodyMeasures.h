@@ -18,6 +18,15 @@ constexpr double metresPerInch = 0.0254;
 // the locale's decimal separator (NumberText::shown).
 QString heightText(float height, UnitType_DB::Defaults unit);
 
+// Which end of a range a height limit stands at.
+enum class Limit { lowest, highest };
+
+// A height limit in centimetres as a feet height shows (heightText), moved inward to the nearest
+// text at which every height shown so lies within the limit. Inches show to a tenth, so a shown
+// tenth stands for heights half a tenth either side: a lowest 100 cm (3 ft 3.37 in) is "3/3.5",
+// a highest 250 cm (8 ft 2.43 in) is "8/2.3".
+QString feetAndInchesLimit(double centimetres, Limit limit);
+
 // "%.1f" in either unit system, with the locale's decimal separator.
 QString weightText(float weight);
 
