@@ -1,6 +1,7 @@
 #include "Brisvale/pages/FilterControls.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
+#include "support/DateTyping.h"
 #include "support/ReaderEvents.h"
 
 #include <QAbstractItemView>
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
@@ -216,6 +218,60 @@ TEST_F(FilterControlsTest, ADayIsTypedDigitByDigitInsideThePickersBounds)
         EXPECT_EQ(fromPicker->date(), test.from);
         EXPECT_EQ(UserDefaultHelper::from(), QDateTime(test.from, QTime(8, 0)));
         EXPECT_EQ(changes, test.changes);
+    }
+}
+
+// A date typed as the picker shows it ("16 Nov 2026", as without a locale of the user's) is that
+// date, with or without the separators, also by way of dates outside the readings' days. The
+// readings' days bound the pickers: Qt moved on from "1" of "16", which would make a date after
+// the last reading, and from a full section a typed separator moved once more.
+TEST_F(FilterControlsTest, ADateTypedAsThePickerShowsItIsThatDate)
+{
+    storeUser({{at(1, 5, 8)}, {at(2, 20, 8)}});
+    const QLocale userLocale;
+    QLocale::setDefault(QLocale::c());
+    QDateEdit* from = FilterControls::makePicker(QStringLiteral("typedFrom"), &page);
+    QDateEdit* to = FilterControls::makePicker(QStringLiteral("typedTo"), &page);
+    QLocale::setDefault(userLocale);
+    auto* dayRange = new QComboBox(&page);
+    auto* timeOfDay = new QComboBox(&page);
+    auto* before = new QLineEdit(&page);
+    FilterControls typedControls(from, to, dayRange, timeOfDay, [] {}, nullptr);
+    typedControls.fillPopUps();
+    typedControls.restoreFilterControls();
+    page.show();
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    ASSERT_EQ(to->text(), QStringLiteral("20 Feb 2026"));
+    const struct {
+        const char* name;
+        QDateEdit* picker;
+        DateEntry entry;
+        const char* typed;
+        QDate date;
+    } cases[] = {
+        {"with separators, after Tab", from, DateEntry::tab, "16 Jan 2026", day(1, 16)},
+        {"without separators", from, DateEntry::tab, "16Jan2026", day(1, 16)},
+        {"with the day selected", from, DateEntry::firstSectionSelected, "16 Jan 2026", day(1, 16)},
+        {"after a click into the picker", from, DateEntry::click, "16 Jan 2026", day(1, 16)},
+        {"a one-digit day that takes no more, then a separator", from, DateEntry::tab, "7 Feb 2026", day(2, 7)},
+        {"a one-digit day that could take more, then a separator", from, DateEntry::tab, "1 Feb 2026", day(2, 1)},
+        {"the 31st over a February shown", to, DateEntry::tab, "31 Jan 2026", day(1, 31)},
+        {"without the year", to, DateEntry::tab, "16 Feb", day(2, 16)},
+        {"after the last reading: not taken", to, DateEntry::tab, "16 Mar 2026", day(2, 20)},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        dayRange->setCurrentIndex(int(DayRange::ALL));
+        emit dayRange->activated(int(DayRange::ALL));
+        typeDate(*test.picker, *before, test.entry, QLatin1String(test.typed));
+        QTest::keyClick(test.picker, Qt::Key_Return);
+        EXPECT_EQ(test.picker->date(), test.date);
+        const std::optional<QDateTime> stored =
+            test.picker == from ? UserDefaultHelper::from() : UserDefaultHelper::to();
+        EXPECT_EQ(stored->date(), test.date);
+        EXPECT_EQ(test.picker->minimumDate(), day(1, 5)) << "the bounds are the readings' days again";
+        EXPECT_EQ(test.picker->maximumDate(), day(2, 20));
     }
 }
 
