@@ -142,6 +142,27 @@ void BoundedDateEdit::quietenHiddenCalendar()
     setCalendarTableListening(false);
     nameCalendarMonth(calendar->yearShown(), calendar->monthShown());
     connect(calendar, &QCalendarWidget::currentPageChanged, this, &BoundedDateEdit::nameCalendarMonth);
+    // Return and a click on a day choose it; the arrow keys only browse.
+    connect(calendar, &QCalendarWidget::activated, this, [this] { dayChosen = true; });
+    connect(calendar, &QCalendarWidget::clicked, this, [this] { dayChosen = true; });
+}
+
+void BoundedDateEdit::settleClosedCalendar()
+{
+    if (calendarWidget()->isVisible()) {
+        return;
+    }
+    // The field follows the days browsed to; closed without a choice (Escape, a click elsewhere),
+    // the calendar leaves the date it found.
+    if (!dayChosen && dateTime() != dateBeforeCalendar) {
+        setDateTime(dateBeforeCalendar);
+    }
+    // The calendar's hiding makes the window active again, and a reader then speaks the window and
+    // hears nothing more of the field, which never lost Qt's focus: it is told the field has it.
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void BoundedDateEdit::nameCalendarMonth(int year, int month)
@@ -190,12 +211,17 @@ bool BoundedDateEdit::eventFilter(QObject* watched, QEvent* event)
     if (calendarTable && watched == calendarTable->window()) {
         if (event->type() == QEvent::Show) {
             setCalendarTableListening(true);
+            dateBeforeCalendar = dateTime();
+            dayChosen = false;
         } else if (event->type() == QEvent::Hide) {
             setCalendarTableListening(false);
             // An announcement made stays unsaid when the calendar opens again.
             if (calendarNotice) {
                 calendarNotice->hide();
             }
+            // Settled once the closing is done: a day chosen by Return or a click is told after
+            // the calendar has hidden.
+            QMetaObject::invokeMethod(this, &BoundedDateEdit::settleClosedCalendar, Qt::QueuedConnection);
         }
     }
     return QDateEdit::eventFilter(watched, event);

@@ -28,7 +28,10 @@ class ReaderNotice;
 // before the typing. A day typed before its month that the month shown can't hold moves the date
 // to the next month that holds it.
 // The calendar's day table is named by the month and year it shows, which a reader speaks as the
-// calendar opens; a new month in the open calendar is announced with the day chosen in it.
+// calendar opens; a new month in the open calendar is announced with the day chosen in it. The
+// field follows the days the arrow keys browse to; Return or a click chooses one, and Escape
+// closes the calendar with the date it had before it opened. Once the calendar has hidden, a
+// reader is told that the field has the focus again.
 class BoundedDateEdit : public QDateEdit {
     Q_OBJECT
 
@@ -57,6 +60,7 @@ private:
     void setCalendarTableListening(bool listening);
     void nameCalendarMonth(int year, int month);
     void announceCalendarDay();
+    void settleClosedCalendar();
     void openCalendar();
     void typeIntoSection(QKeyEvent* event);
     void typeSeparator(QKeyEvent* event);
@@ -100,6 +104,9 @@ private:
     QString announcedText;
     // The day table of the pop-up calendar; none when the calendar has no item view.
     QPointer<QAbstractItemView> calendarTable;
+    // The date when the calendar opened, and whether a day was chosen in it since.
+    QDateTime dateBeforeCalendar;
+    bool dayChosen = false;
     // What a reader is told of a new month in the open calendar; made when first needed.
     QPointer<ReaderNotice> calendarNotice;
 };

@@ -361,3 +361,76 @@ TEST_F(FilterControlsTest, TheShownCalendarHoldsThePickersDateAndSpeaksItsMoves)
     EXPECT_FALSE(selections.isEmpty());
     popup->hide();
 }
+
+// F4, a few arrow keys, then the calendar closes. A reader then heard the window and nothing more
+// of the picker, which had the focus all along: it is told the picker has the focus once the
+// calendar has hidden. Escape kept the day the arrows had browsed to, and the window changed as
+// the editing finished, with nothing chosen: Escape leaves the date as it was, Return and a click
+// choose.
+TEST_F(FilterControlsTest, TheCalendarClosedByEscapeLeavesTheDateAndTheReaderHearsThePickerAgain)
+{
+    storeUser({{at(2, 16, 8)}, {at(3, 9, 8)}});
+    controls->restoreFilterControls();
+    auto* elsewhere = new QLineEdit(&page);
+    page.show();
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    auto* days = fromPicker->calendarWidget()->findChild<QAbstractItemView*>();
+    ASSERT_NE(days, nullptr);
+    const auto clickOn = [days](int dayOfMonth) {
+        for (int row = 1; row < days->model()->rowCount(); ++row) {
+            for (int column = 0; column < days->model()->columnCount(); ++column) {
+                const QModelIndex cell = days->model()->index(row, column);
+                if (cell.data().toInt() == dayOfMonth) {
+                    QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, days->visualRect(cell).center());
+                    return;
+                }
+            }
+        }
+    };
+    const struct {
+        const char* name;
+        std::function<void()> close;
+        QDate from;
+        int changes;
+    } cases[] = {
+        {"Escape", [days] { QTest::keyClick(days, Qt::Key_Escape); }, day(2, 16), 0},
+        {"Return", [days] { QTest::keyClick(days, Qt::Key_Return); }, day(2, 19), 1},
+        {"a click on a day", [clickOn] { clickOn(24); }, day(2, 24), 1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        choose(dayPopUp, int(DayRange::ALL));
+        changes = 0;
+        fromPicker->setFocus();
+        QTest::keyClick(fromPicker, Qt::Key_F4);
+        ASSERT_TRUE(days->isVisible());
+        for (int step = 0; step < 3; ++step) {
+            QTest::keyClick(days, Qt::Key_Right);
+        }
+        ASSERT_EQ(fromPicker->date(), day(2, 19)) << "the picker follows the days browsed to";
+        ReaderEvents reader;
+        test.close();
+        QCoreApplication::sendPostedEvents();
+        ASSERT_FALSE(days->isVisible());
+        // Qt moves its focus back as the calendar goes, before it has hidden; the reader is told
+        // of the picker after that.
+        QWidget* popup = fromPicker->calendarWidget()->window();
+        qsizetype hidden = -1;
+        qsizetype focused = -1;
+        for (qsizetype at = 0; at < reader.events.size(); ++at) {
+            const ReaderEvents::Event& event = reader.events.at(at);
+            if (event.type == QAccessible::ObjectHide && event.object == popup) {
+                hidden = at;
+            } else if (event.type == QAccessible::Focus && event.object == fromPicker) {
+                focused = at;
+            }
+        }
+        ASSERT_GE(hidden, 0);
+        EXPECT_GT(focused, hidden);
+        elsewhere->setFocus();
+        EXPECT_EQ(fromPicker->date(), test.from);
+        EXPECT_EQ(UserDefaultHelper::from(), QDateTime(test.from, QTime(8, 0)));
+        EXPECT_EQ(changes, test.changes);
+    }
+}
