@@ -387,6 +387,90 @@ def check_overview_captions_heard_once(driver):
     print(f"a11y-check: the Overview's {len(figures)} figures hold their captions, and nothing beside them repeats one")
 
 
+def check_date_field_after_calendar(driver):
+    """The Data page's From field with its calendar opened and closed by keys over the real bus,
+    as a keyboard user does: F4, three Right arrows (the field follows the days browsed to), Escape;
+    then F4 and Return. Once the calendar has hidden, the last focus a reader has heard is the
+    field's (not the window's, which the calendar's hiding activates again), and after Escape the
+    field's date is the one it had before the calendar opened."""
+    from gi.repository import GLib
+
+    name = "From"
+    f4, right, escape, enter = 0xFFC1, 0xFF53, 0xFF1B, 0xFF0D  # X key symbols
+    kinds = ("object:state-changed:focused", "window:activate")
+    heard = []  # (time, event, role, name) of each focus gained and window activated, in order
+    calendar = []  # the calendar's day table once it has had the focus (a pop-up is no child of the application)
+
+    def listen(event):
+        if event.type.startswith("object:state-changed:focused") and not event.detail1:
+            return
+        try:
+            heard.append((time.monotonic(), event.type, event.source.getRoleName(), event.source.name))
+        except Exception:  # gone before it could be read
+            heard.append((time.monotonic(), event.type, None, None))
+            return
+        if heard[-1][2] == "table" and re.match(r"^\S+ \d{4}$", heard[-1][3] or ""):
+            calendar[:] = [event.source]
+
+    def delivered(probe):
+        """The probe, once the events that came are delivered to `listen`."""
+        def deliver_then_probe():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return probe()
+        return deliver_then_probe
+
+    def calendar_showing():
+        return bool(calendar) and driver.showing(calendar[0])
+
+    def day_of(field):
+        return field.queryValue().currentValue
+
+    def settled():
+        """The last thing heard, once the calendar has hidden and nothing more has come for a second."""
+        if calendar_showing() or not heard or time.monotonic() - heard[-1][0] < 1.0:
+            return None
+        return heard[-1]
+
+    def close_calendar(field, browse, closing, how):
+        heard.clear()
+        calendar.clear()
+        pyatspi.Registry.generateKeyboardEvent(f4, None, pyatspi.KEY_SYM)
+        driver.wait_for(f"the {name} field's calendar after F4", delivered(calendar_showing))
+        start = day_of(field)
+        for step in range(1, browse + 1):
+            pyatspi.Registry.generateKeyboardEvent(right, None, pyatspi.KEY_SYM)
+            driver.wait_for(f"the {name} field on the calendar's day {step} on",
+                            delivered(lambda: day_of(field) == start + step))
+        heard.clear()
+        pyatspi.Registry.generateKeyboardEvent(closing, None, pyatspi.KEY_SYM)
+        last = driver.wait_for(f"the {name} field's calendar to close by {how}", delivered(settled))
+        if last[1:] != ("object:state-changed:focused", "spin button", name):
+            fail(f"after {how} closed the {name} field's calendar, a reader last heard {last[1]} of the "
+                 f"{last[2]} {last[3]!r}, not the field; heard: {[entry[1:] for entry in heard]}")
+
+    for kind in kinds:
+        pyatspi.Registry.registerEventListener(listen, kind)
+    try:
+        driver.press_button("Data")
+        field = driver.wait_for(f'a showing date field named "{name}"',
+                                lambda: (driver.shown("spin button", name) or [None])[0])
+        field.queryComponent().grabFocus()
+        driver.wait_for(f"the focus in the {name} field",
+                        delivered(lambda: field.getState().contains(pyatspi.STATE_FOCUSED)))
+        before, shown = day_of(field), field.queryText().getText(0, -1)
+        close_calendar(field, 3, escape, "Escape")
+        after = field.queryText().getText(0, -1)
+        if day_of(field) != before:
+            fail(f"Escape closed the {name} field's calendar on {after!r}, not on {shown!r} as it opened")
+        close_calendar(field, 0, enter, "Return")
+    finally:
+        for kind in kinds:
+            pyatspi.Registry.deregisterEventListener(listen, kind)
+    print(f'a11y-check: the "{name}" field is heard again after its calendar closes by Escape and by Return; '
+          f'Escape left its date "{after}"')
+
+
 def main():
     driver = Driver(int(sys.argv[1]))
     try:
@@ -394,6 +478,7 @@ def main():
         sync(driver)
         check_chart(driver, open_pef_chart(driver))
         check_filter_popups(driver)
+        check_date_field_after_calendar(driver)
         check_overview_figures(driver)
         check_overview_captions_heard_once(driver)
         check_switch_profile_rows(driver)

@@ -11,7 +11,9 @@
 #include <QFontMetrics>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <algorithm>
@@ -48,6 +50,8 @@ BoundedDateEdit::BoundedDateEdit(QWidget* parent) : QDateEdit(parent)
     connect(this, &QDateEdit::dateChanged, this, &BoundedDateEdit::announceDate);
     installReaderEventFilter();
     quietenHiddenCalendar();
+    // A click puts the caret into a section afresh.
+    lineEdit()->installEventFilter(this);
 }
 
 void BoundedDateEdit::announceDate()
@@ -138,6 +142,27 @@ void BoundedDateEdit::quietenHiddenCalendar()
     setCalendarTableListening(false);
     nameCalendarMonth(calendar->yearShown(), calendar->monthShown());
     connect(calendar, &QCalendarWidget::currentPageChanged, this, &BoundedDateEdit::nameCalendarMonth);
+    // Return and a click on a day choose it; the arrow keys only browse.
+    connect(calendar, &QCalendarWidget::activated, this, [this] { dayChosen = true; });
+    connect(calendar, &QCalendarWidget::clicked, this, [this] { dayChosen = true; });
+}
+
+void BoundedDateEdit::settleClosedCalendar()
+{
+    if (calendarWidget()->isVisible()) {
+        return;
+    }
+    // The field follows the days browsed to; closed without a choice (Escape, a click elsewhere),
+    // the calendar leaves the date it found.
+    if (!dayChosen && dateTime() != dateBeforeCalendar) {
+        setDateTime(dateBeforeCalendar);
+    }
+    // The calendar's hiding makes the window active again, and a reader then speaks the window and
+    // hears nothing more of the field, which never lost Qt's focus: it is told the field has it.
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void BoundedDateEdit::nameCalendarMonth(int year, int month)
@@ -180,15 +205,23 @@ void BoundedDateEdit::setCalendarTableListening(bool listening)
 
 bool BoundedDateEdit::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress) {
+        enterSectionAfresh();
+    }
     if (calendarTable && watched == calendarTable->window()) {
         if (event->type() == QEvent::Show) {
             setCalendarTableListening(true);
+            dateBeforeCalendar = dateTime();
+            dayChosen = false;
         } else if (event->type() == QEvent::Hide) {
             setCalendarTableListening(false);
             // An announcement made stays unsaid when the calendar opens again.
             if (calendarNotice) {
                 calendarNotice->hide();
             }
+            // Settled once the closing is done: a day chosen by Return or a click is told after
+            // the calendar has hidden.
+            QMetaObject::invokeMethod(this, &BoundedDateEdit::settleClosedCalendar, Qt::QueuedConnection);
         }
     }
     return QDateEdit::eventFilter(watched, event);
@@ -199,11 +232,228 @@ void BoundedDateEdit::keyPressEvent(QKeyEvent* event)
     const bool opening = event->key() == Qt::Key_F4 ||
                          (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
     if (opening && calendarPopup() && !isReadOnly()) {
+        finishTyping();
         openCalendar();
         event->accept();
         return;
     }
+    const QString typed = event->text();
+    const bool character = typed.size() == 1 && typed.front().isPrint() && !isReadOnly()
+                           && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
+    if (character && typed.front().isLetterOrNumber()) {
+        typeIntoSection(event);
+    } else if (character) {
+        typeSeparator(event);
+    } else {
+        followOtherKey(event);
+    }
+}
+
+void BoundedDateEdit::focusInEvent(QFocusEvent* event)
+{
+    enterSectionAfresh();
+    QDateEdit::focusInEvent(event);
+}
+
+void BoundedDateEdit::focusOutEvent(QFocusEvent* event)
+{
+    // Ended before Qt tells that the editing finished, so that the date told is the one kept.
+    finishTyping();
+    QDateEdit::focusOutEvent(event);
+}
+
+void BoundedDateEdit::wheelEvent(QWheelEvent* event)
+{
+    finishTyping();
+    QDateEdit::wheelEvent(event);
+}
+
+void BoundedDateEdit::mousePressEvent(QMouseEvent* event)
+{
+    // A press on the arrow opens the calendar, which shows the bounds.
+    finishTyping();
+    QDateEdit::mousePressEvent(event);
+}
+
+void BoundedDateEdit::startTyping()
+{
+    if (liftedBounds) {
+        return;
+    }
+    liftedBounds = LiftedBounds{minimumDateTime(), maximumDateTime(), dateTime()};
+    clearMinimumDate();
+    clearMaximumDate();
+}
+
+void BoundedDateEdit::finishTyping()
+{
+    if (!liftedBounds) {
+        return;
+    }
+    const LiftedBounds typed = *std::exchange(liftedBounds, std::nullopt);
+    const auto outside = [&typed](QDate day) {
+        return day < typed.minimum.date() || day > typed.maximum.date();
+    };
+    const QDate entered = dateTimeFromText(text()).date();
+    if (entered.isValid() && outside(entered)) {
+        setDateTime(typed.before);
+    } else {
+        interpretText();
+    }
+    if (outside(date())) {
+        setDateTime(typed.before);
+    }
+    setDateTimeRange(typed.minimum, typed.maximum);
+    enterSectionAfresh();
+}
+
+void BoundedDateEdit::enterSectionAfresh()
+{
+    typedSection = -1;
+    typedText.clear();
+    movedOn = false;
+}
+
+void BoundedDateEdit::typeIntoSection(QKeyEvent* event)
+{
+    startTyping();
+    const int section = currentSectionIndex();
+    const bool afresh = section != typedSection;
+    if (afresh) {
+        setSelectedSection(currentSection());
+        typedText.clear();
+    }
+    const QString typing = typedText + event->text();
+    const std::optional<bool> full = sectionIsFull(sectionAt(section), typing);
+    if (full.value_or(false) && makeRoomForDay(section, typing.toInt())) {
+        event->accept();
+        typedSection = section;
+        typedText = typing;
+        moveOn(section + 1);
+        return;
+    }
+    const QString before = text();
+    // Qt moves on from a section that no digit more can make a date with the rest of the date as
+    // it stands: in February, "3" of "30 Apr" moved on.
+    sectionStillTyped = full && !*full;
     QDateEdit::keyPressEvent(event);
+    sectionStillTyped = false;
+    if (currentSectionIndex() != section) {
+        typedSection = -1;
+        typedText.clear();
+        movedOn = true;
+        return;
+    }
+    // A key the section refuses leaves it as it was, still to be typed over when it was.
+    if (text() == before && (!afresh || lineEdit()->hasSelectedText())) {
+        return;
+    }
+    typedSection = section;
+    typedText = typing;
+    movedOn = false;
+    if (full.value_or(false)) {
+        moveOn(section + 1);
+    }
+}
+
+bool BoundedDateEdit::makeRoomForDay(int section, int day)
+{
+    // A day typed before its month that the month shown can't hold (the 31st in February) would
+    // be cut to the month's last day: the date moves on to the next month that holds the day, and
+    // the month typed next replaces it.
+    if (sectionAt(section) != QDateTimeEdit::DaySection || day > 31 || day <= date().daysInMonth()) {
+        return false;
+    }
+    for (int later = section + 1; later < sectionCount(); ++later) {
+        if (sectionAt(later) == QDateTimeEdit::MonthSection) {
+            QDate month(date().year(), date().month(), 1);
+            while (month.daysInMonth() < day) {
+                month = month.addMonths(1);
+            }
+            setDate(QDate(month.year(), month.month(), day));
+            return true;
+        }
+    }
+    return false;
+}
+
+void BoundedDateEdit::moveOn(int section)
+{
+    if (section >= sectionCount()) {
+        return;
+    }
+    setSelectedSection(sectionAt(section));
+    typedSection = -1;
+    typedText.clear();
+    movedOn = true;
+}
+
+std::optional<bool> BoundedDateEdit::sectionIsFull(QDateTimeEdit::Section section, const QString& typed) const
+{
+    // A month's name is whole when Qt knows it, and Qt moves on from it then.
+    if (typed.isEmpty() || !std::all_of(typed.begin(), typed.end(), [](QChar c) { return c.isDigit(); })) {
+        return std::nullopt;
+    }
+    const int value = typed.toInt();
+    switch (section) {
+    case QDateTimeEdit::DaySection:
+        return typed.size() >= 2 || value * 10 > 31;
+    case QDateTimeEdit::MonthSection:
+        return typed.size() >= 2 || value * 10 > 12;
+    case QDateTimeEdit::YearSection:
+        return typed.size() >= (displayFormat().contains(QLatin1String("yyyy")) ? 4 : 2);
+    default:
+        return std::nullopt;
+    }
+}
+
+void BoundedDateEdit::typeSeparator(QKeyEvent* event)
+{
+    if (movedOn) {
+        movedOn = false;
+        event->accept();
+        return;
+    }
+    QDateEdit::keyPressEvent(event);
+    enterSectionAfresh();
+}
+
+void BoundedDateEdit::followOtherKey(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        QDateEdit::keyPressEvent(event);
+        return;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        QDateEdit::keyPressEvent(event);
+        typedSection = currentSectionIndex();
+        typedText = sectionText(currentSection());
+        movedOn = false;
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // Moves between the sections; leaving the field ends the typing as the focus goes.
+        QDateEdit::keyPressEvent(event);
+        enterSectionAfresh();
+        return;
+    default:
+        // Any other key (a step, Return, Escape) ends the typing first: a step stays inside the
+        // bounds, and the date told when the editing finishes is the one kept.
+        finishTyping();
+        QDateEdit::keyPressEvent(event);
+        enterSectionAfresh();
+    }
 }
 
 void BoundedDateEdit::openCalendar()
@@ -224,11 +474,13 @@ void BoundedDateEdit::openCalendar()
 QValidator::State BoundedDateEdit::validate(QString& input, int& pos) const
 {
     const QValidator::State state = QDateEdit::validate(input, pos);
-    if (state != QValidator::Invalid) {
-        return state;
+    if (state == QValidator::Invalid) {
+        // A whole date outside the bounds may still be on its way to one inside them.
+        return locale().toDate(input, displayFormat()).isValid() ? QValidator::Intermediate : state;
     }
-    // A whole date outside the bounds may still be on its way to one inside them.
-    return locale().toDate(input, displayFormat()).isValid() ? QValidator::Intermediate : state;
+    // A section still being typed is not yet a date to move on from; its date is taken with the
+    // next key or when the editing finishes.
+    return state == QValidator::Acceptable && sectionStillTyped ? QValidator::Intermediate : state;
 }
 
 QSize BoundedDateEdit::sizeHint() const
@@ -248,7 +500,8 @@ QSize BoundedDateEdit::widened(QSize hint) const
     const QFontMetrics metrics = fontMetrics();
     const auto width = [&](const QDateTime& moment) { return metrics.horizontalAdvance(textFromDateTime(moment)); };
     const int measured = std::max(width(minimumDateTime()), width(maximumDateTime()));
-    int widest = measured;
+    // Qt measures the bounds it holds, which the typing lifts for a while.
+    int widest = liftedBounds ? std::max(width(liftedBounds->minimum), width(liftedBounds->maximum)) : measured;
     for (int month = 1; month <= 12; ++month) {
         widest = std::max(widest, width(QDateTime(QDate(date().year(), month, 28), QTime(0, 0))));
     }

@@ -112,8 +112,13 @@ void FilterControls::pickerEdited(const Picker& picker)
 
 void FilterControls::commitPickers()
 {
-    fromPicker.edit->interpretText();
-    toPicker.edit->interpretText();
+    for (QDateEdit* edit : {fromPicker.edit, toPicker.edit}) {
+        if (auto* typed = qobject_cast<BoundedDateEdit*>(edit)) {
+            typed->finishTyping();
+        } else {
+            edit->interpretText();
+        }
+    }
     for (const Picker* picker : {&fromPicker, &toPicker}) {
         if (picker->shown.isValid() && picker->edit->date() != picker->shown.date()) {
             dateSelected();

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QValidator>
 
 #include <algorithm>
 
@@ -177,19 +176,20 @@ void TextFieldAccessible::insertText(int offset, const QString& text)
     replaceText(offset, offset, text);
 }
 
-// A reader edits as the keyboard does: not a field that is read only, nor into a text the field's
-// validator refuses.
+// A reader edits as the keyboard does, through the field's own editing: the text is selected, then
+// typed over. The field's validator, its maximum length and whatever follows the user's edits
+// (`textEdited`: a note cell stores its note) all run as for typed keys; a field that is read only
+// takes nothing.
 void TextFieldAccessible::replaceText(int startOffset, int endOffset, const QString& text)
 {
     QLineEdit& edit = *field();
     const int count = int(edit.text().size());
     const int start = std::clamp(startOffset, 0, count);
     const int end = std::clamp(endOffset, start, count);
-    QString changed = edit.text();
-    changed.replace(start, end - start, text);
-    int position = start + int(text.size());
-    if (edit.isReadOnly() || (edit.validator() && edit.validator()->validate(changed, position) == QValidator::Invalid)) {
+    if (edit.isReadOnly() || (start == end && text.isEmpty())) {
         return;
     }
-    edit.setText(changed);
+    edit.setCursorPosition(start);
+    edit.setSelection(start, end - start);
+    edit.insert(text);
 }

@@ -55,3 +55,8 @@ inline void PrintTo(const QDateTime& value, std::ostream* os)
 {
     *os << value.toString(Qt::ISODateWithMs).toStdString();
 }
+
+inline void PrintTo(const QDate& value, std::ostream* os)
+{
+    *os << value.toString(Qt::ISODate).toStdString();
+}

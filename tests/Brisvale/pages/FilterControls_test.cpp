@@ -1,6 +1,7 @@
 #include "Brisvale/pages/FilterControls.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
+#include "support/DateTyping.h"
 #include "support/ReaderEvents.h"
 
 #include <QAbstractItemView>
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
@@ -219,6 +221,60 @@ TEST_F(FilterControlsTest, ADayIsTypedDigitByDigitInsideThePickersBounds)
     }
 }
 
+// A date typed as the picker shows it ("16 Nov 2026", as without a locale of the user's) is that
+// date, with or without the separators, also by way of dates outside the readings' days. The
+// readings' days bound the pickers: Qt moved on from "1" of "16", which would make a date after
+// the last reading, and from a full section a typed separator moved once more.
+TEST_F(FilterControlsTest, ADateTypedAsThePickerShowsItIsThatDate)
+{
+    storeUser({{at(1, 5, 8)}, {at(2, 20, 8)}});
+    const QLocale userLocale;
+    QLocale::setDefault(QLocale::c());
+    QDateEdit* from = FilterControls::makePicker(QStringLiteral("typedFrom"), &page);
+    QDateEdit* to = FilterControls::makePicker(QStringLiteral("typedTo"), &page);
+    QLocale::setDefault(userLocale);
+    auto* dayRange = new QComboBox(&page);
+    auto* timeOfDay = new QComboBox(&page);
+    auto* before = new QLineEdit(&page);
+    FilterControls typedControls(from, to, dayRange, timeOfDay, [] {}, nullptr);
+    typedControls.fillPopUps();
+    typedControls.restoreFilterControls();
+    page.show();
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    ASSERT_EQ(to->text(), QStringLiteral("20 Feb 2026"));
+    const struct {
+        const char* name;
+        QDateEdit* picker;
+        DateEntry entry;
+        const char* typed;
+        QDate date;
+    } cases[] = {
+        {"with separators, after Tab", from, DateEntry::tab, "16 Jan 2026", day(1, 16)},
+        {"without separators", from, DateEntry::tab, "16Jan2026", day(1, 16)},
+        {"with the day selected", from, DateEntry::firstSectionSelected, "16 Jan 2026", day(1, 16)},
+        {"after a click into the picker", from, DateEntry::click, "16 Jan 2026", day(1, 16)},
+        {"a one-digit day that takes no more, then a separator", from, DateEntry::tab, "7 Feb 2026", day(2, 7)},
+        {"a one-digit day that could take more, then a separator", from, DateEntry::tab, "1 Feb 2026", day(2, 1)},
+        {"the 31st over a February shown", to, DateEntry::tab, "31 Jan 2026", day(1, 31)},
+        {"without the year", to, DateEntry::tab, "16 Feb", day(2, 16)},
+        {"after the last reading: not taken", to, DateEntry::tab, "16 Mar 2026", day(2, 20)},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        dayRange->setCurrentIndex(int(DayRange::ALL));
+        emit dayRange->activated(int(DayRange::ALL));
+        typeDate(*test.picker, *before, test.entry, QLatin1String(test.typed));
+        QTest::keyClick(test.picker, Qt::Key_Return);
+        EXPECT_EQ(test.picker->date(), test.date);
+        const std::optional<QDateTime> stored =
+            test.picker == from ? UserDefaultHelper::from() : UserDefaultHelper::to();
+        EXPECT_EQ(stored->date(), test.date);
+        EXPECT_EQ(test.picker->minimumDate(), day(1, 5)) << "the bounds are the readings' days again";
+        EXPECT_EQ(test.picker->maximumDate(), day(2, 20));
+    }
+}
+
 // Bounds on the 2nd and the 6th would size a picker for one-digit days only.
 TEST_F(FilterControlsTest, APickerIsWideEnoughForEveryDateBetweenItsBounds)
 {
@@ -304,4 +360,77 @@ TEST_F(FilterControlsTest, TheShownCalendarHoldsThePickersDateAndSpeaksItsMoves)
     EXPECT_EQ(dayTable->currentIndex().data().toInt(), 25);
     EXPECT_FALSE(selections.isEmpty());
     popup->hide();
+}
+
+// F4, a few arrow keys, then the calendar closes. A reader then heard the window and nothing more
+// of the picker, which had the focus all along: it is told the picker has the focus once the
+// calendar has hidden. Escape kept the day the arrows had browsed to, and the window changed as
+// the editing finished, with nothing chosen: Escape leaves the date as it was, Return and a click
+// choose.
+TEST_F(FilterControlsTest, TheCalendarClosedByEscapeLeavesTheDateAndTheReaderHearsThePickerAgain)
+{
+    storeUser({{at(2, 16, 8)}, {at(3, 9, 8)}});
+    controls->restoreFilterControls();
+    auto* elsewhere = new QLineEdit(&page);
+    page.show();
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    auto* days = fromPicker->calendarWidget()->findChild<QAbstractItemView*>();
+    ASSERT_NE(days, nullptr);
+    const auto clickOn = [days](int dayOfMonth) {
+        for (int row = 1; row < days->model()->rowCount(); ++row) {
+            for (int column = 0; column < days->model()->columnCount(); ++column) {
+                const QModelIndex cell = days->model()->index(row, column);
+                if (cell.data().toInt() == dayOfMonth) {
+                    QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, days->visualRect(cell).center());
+                    return;
+                }
+            }
+        }
+    };
+    const struct {
+        const char* name;
+        std::function<void()> close;
+        QDate from;
+        int changes;
+    } cases[] = {
+        {"Escape", [days] { QTest::keyClick(days, Qt::Key_Escape); }, day(2, 16), 0},
+        {"Return", [days] { QTest::keyClick(days, Qt::Key_Return); }, day(2, 19), 1},
+        {"a click on a day", [clickOn] { clickOn(24); }, day(2, 24), 1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        choose(dayPopUp, int(DayRange::ALL));
+        changes = 0;
+        fromPicker->setFocus();
+        QTest::keyClick(fromPicker, Qt::Key_F4);
+        ASSERT_TRUE(days->isVisible());
+        for (int step = 0; step < 3; ++step) {
+            QTest::keyClick(days, Qt::Key_Right);
+        }
+        ASSERT_EQ(fromPicker->date(), day(2, 19)) << "the picker follows the days browsed to";
+        ReaderEvents reader;
+        test.close();
+        QCoreApplication::sendPostedEvents();
+        ASSERT_FALSE(days->isVisible());
+        // Qt moves its focus back as the calendar goes, before it has hidden; the reader is told
+        // of the picker after that.
+        QWidget* popup = fromPicker->calendarWidget()->window();
+        qsizetype hidden = -1;
+        qsizetype focused = -1;
+        for (qsizetype at = 0; at < reader.events.size(); ++at) {
+            const ReaderEvents::Event& event = reader.events.at(at);
+            if (event.type == QAccessible::ObjectHide && event.object == popup) {
+                hidden = at;
+            } else if (event.type == QAccessible::Focus && event.object == fromPicker) {
+                focused = at;
+            }
+        }
+        ASSERT_GE(hidden, 0);
+        EXPECT_GT(focused, hidden);
+        elsewhere->setFocus();
+        EXPECT_EQ(fromPicker->date(), test.from);
+        EXPECT_EQ(UserDefaultHelper::from(), QDateTime(test.from, QTime(8, 0)));
+        EXPECT_EQ(changes, test.changes);
+    }
 }

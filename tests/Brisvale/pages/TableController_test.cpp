@@ -5,6 +5,7 @@
 #include "Brisvale/platform/AlertScript.h"
 #include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
+#include "Brisvale/platform/TextFieldAccessible.h"
 #include "Brisvale/records/BackupDocument.h"
 #include "Brisvale/records/PeakFlowMath.h"
 #include "Brisvale/reports/BackupProcess.h"
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 
 namespace {
 
@@ -118,6 +120,40 @@ TEST_F(TableTest, NoteEditsAreStoredAtEveryKeystrokeAndNotWhenTheFieldIsFilled)
     closeViewContext();
     const ProfilePtr profile = viewContext().fetchProfile(QStringLiteral("ann@example.com")).value();
     EXPECT_EQ(viewContext().pfmInfo(profile).value().first()->note, QString()) << "empty, not absent";
+}
+
+// A note given by a dictation tool or an on-screen keyboard, through a reader's interface, was
+// shown and never stored. Each edit is stored as a typed one is, read back from the store.
+TEST_F(TableTest, ANoteEditedThroughAReaderIsStored)
+{
+    TextFieldAccessible::install();
+    storeUser({{at(3, 2, 9), 380, 2.5f, QStringLiteral("run")}});
+    showPage();
+    QLineEdit* field = openNote(0);
+    ASSERT_NE(field, nullptr);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(field);
+    QAccessibleEditableTextInterface* editable = reader->editableTextInterface();
+    ASSERT_NE(editable, nullptr);
+    const struct {
+        const char* name;
+        std::function<void()> edit;
+        const char* stored;
+    } cases[] = {
+        {"inserted", [&] { editable->insertText(3, QStringLiteral(" 2 puffs")); }, "run 2 puffs"},
+        {"deleted", [&] { editable->deleteText(0, 4); }, "2 puffs"},
+        {"replaced", [&] { editable->replaceText(0, 1, QStringLiteral("3")); }, "3 puffs"},
+        {"set whole", [&] { reader->setText(QAccessible::Value, QStringLiteral("cold air")); }, "cold air"},
+        {"emptied", [&] { reader->setText(QAccessible::Value, QString()); }, ""},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        test.edit();
+        EXPECT_EQ(field->text(), QString::fromUtf8(test.stored));
+        EXPECT_FALSE(viewContext().hasChanges());
+        const QVariant stored = rawQuery(QStringLiteral("SELECT note FROM PFM"));
+        EXPECT_FALSE(stored.isNull()) << "empty, not absent";
+        EXPECT_EQ(stored.toString(), QString::fromUtf8(test.stored));
+    }
 }
 
 // A backup sets no limit on a note's length; the field once showed such a note cut to 32,767

@@ -10,6 +10,7 @@
 #include "Brisvale/shell/UserListController.h"
 
 #include "ShellTestSupport.h"
+#include "support/DateTyping.h"
 #include "support/GermanLocale.h"
 
 #include <QAccessible>
@@ -754,6 +755,42 @@ TEST_F(ProfilePage, TheBirthDateCalendarOpensFromTheKeyboard)
     QWidget* popup = birthPicker()->calendarWidget()->window();
     EXPECT_TRUE(popup->isVisible());
     popup->hide();
+}
+
+// A birth date typed as the field shows it is that date, with or without the separators. The
+// field moved on by itself from a full section, and the typed "/" moved once more: 1985/03/14
+// gave 1985/03/03; after a click the digits went nowhere. The age feeds the predicted PEF.
+TEST_F(ProfilePage, ABirthDateTypedAsItIsShownIsThatDate)
+{
+    showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f, false,
+                     QDateTime(QDate(1970, 6, 1), QTime(0, 0))});
+    page->show();
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+    const struct {
+        const char* name;
+        DateEntry entry;
+        const char* typed;
+        QDate date;
+    } cases[] = {
+        {"with separators, after Tab", DateEntry::tab, "1985/03/14", QDate(1985, 3, 14)},
+        {"without separators", DateEntry::tab, "19850314", QDate(1985, 3, 14)},
+        {"with the year selected", DateEntry::firstSectionSelected, "1985/03/14", QDate(1985, 3, 14)},
+        {"after a click into the field", DateEntry::click, "1985/03/14", QDate(1985, 3, 14)},
+        {"a one-digit month that takes no more, then a separator", DateEntry::tab, "1985/3/14", QDate(1985, 3, 14)},
+        {"a one-digit month that could take more, then a separator", DateEntry::tab, "1985/1/4", QDate(1985, 1, 4)},
+        {"a one-digit day last", DateEntry::tab, "1985/11/1", QDate(1985, 11, 1)},
+        {"by way of a date after today", DateEntry::tab, "2024/05/09", QDate(2024, 5, 9)},
+        {"after today: not taken", DateEntry::tab, "2024/06/01", QDate(1970, 6, 1)},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        birthPicker()->setDate(QDate(1970, 6, 1));
+        typeDate(*birthPicker(), *genderPopUp(), test.entry, QLatin1String(test.typed));
+        field("HeightField")->setFocus();
+        EXPECT_EQ(birthPicker()->date(), test.date);
+        EXPECT_EQ(birthPicker()->maximumDateTime(), now()) << "the bounds are the page's again";
+    }
 }
 
 // After a switch the focus comes back to the Switch Profile button, which names the profile now
