@@ -1059,6 +1059,10 @@
         <source>Delete this reading</source>
         <translation>Delete this reading</translation>
     </message>
+    <message id="TableController_Delete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
     <message id="ViewController_Help_ToolTip">
         <source>Open the user manual</source>
         <translation>Open the user manual</translation>
