@@ -286,6 +286,135 @@ def check_filter_popups(driver):
           f'changed, "{after}"')
 
 
+BEST_VALUE_SHEET = "Best Value and Zones"
+ZONE_LIMITS = re.compile(r"Green zone from \d+, red zone below \d+ l/min$")
+KEY_TAB, KEY_ESCAPE, KEY_END, KEY_SPACE = 0xFF09, 0xFF1B, 0xFF57, 0x20
+
+
+def press_key(keysym):
+    """Types one key, as the keyboard does, into the window with the keyboard focus."""
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+
+class FocusHeard:
+    """What a reader is told takes the focus, in order: (role, name) of each element."""
+
+    EVENT = "object:state-changed:focused"
+
+    def __init__(self):
+        self.heard = []
+        pyatspi.Registry.registerEventListener(self.record, self.EVENT)
+
+    def record(self, event):
+        if event.detail1:
+            try:
+                self.heard.append((event.source.getRoleName(), event.source.name))
+            except Exception:  # gone already
+                self.heard.append((None, None))
+
+    def pump(self):
+        """Lets the events that have come in reach record()."""
+        from gi.repository import GLib
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+        return self.heard
+
+    def close(self):
+        pyatspi.Registry.deregisterEventListener(self.record, self.EVENT)
+
+
+def check_best_value_sheet(driver):
+    """The Data page's Best Value and Zones sheet reads as a dialog with its name (it was a nameless
+    filler), and its value field and plan pop-up tell the zone limits in their descriptions. Escape
+    closes it."""
+    driver.press_button("Data")
+    driver.press(driver.wait_for("the Data page's PEF tab", lambda: pef_tab(driver)))
+    driver.press_button("Best value")
+    sheet = driver.wait_for(f'a dialog named "{BEST_VALUE_SHEET}"',
+                            lambda: ([d for d in driver.dialogs() if d.name == BEST_VALUE_SHEET] or [None])[0])
+    field = driver.wait_for("the sheet's value field", lambda: (driver.shown("text", root=sheet) or [None])[0])
+    plan = driver.wait_for("the sheet's plan pop-up", lambda: (driver.shown("combo box", root=sheet) or [None])[0])
+    described = field.description, plan.description
+    if not ZONE_LIMITS.search(described[0]):
+        fail(f"the best value field's description reads {described[0]!r}, without the zone limits")
+    if not ZONE_LIMITS.match(described[1]):
+        fail(f"the zone plan pop-up's description reads {described[1]!r}, not the zone limits")
+    press_key(KEY_ESCAPE)
+    driver.wait_for("the Best Value and Zones sheet to close", lambda: sheet not in driver.dialogs())
+    print(f'a11y-check: the dialog "{BEST_VALUE_SHEET}"; its field describes "{described[0]}", '
+          f'its plan pop-up "{described[1]}"')
+
+
+def focused_cell(table):
+    """The table's cell that has the focus, as (row, column); none while no cell has it."""
+    grid = table.queryTable()
+    for row in range(grid.nRows):
+        for column in range(grid.nColumns):
+            cell = grid.getAccessibleAt(row, column)
+            if cell is not None and cell.getState().contains(pyatspi.STATE_FOCUSED):
+                return row, column
+    return None
+
+
+def reading_of_row(table, row):
+    """The reading a row shows: its date, time, PEF and FEV1 cells' names."""
+    grid = table.queryTable()
+    return ", ".join(grid.getAccessibleAt(row, column).name for column in range(4))
+
+
+def heard_cell_last(focus, table):
+    """The name of the cell a reader was last told has the focus, once that came after the table's
+    own focus; none before."""
+    heard = focus.pump()
+    return heard and heard[-1][0] == "table cell" and ("table", table.name) in heard and heard[-1][1]
+
+
+def check_table_current_cell(driver):
+    """Tab into the readings table: a reader is told, after the table, of its first reading's first
+    cell (it heard the table alone). A reading deleted by keyboard from its delete cell leaves the
+    focus in that column on the row that took its place, which shows the next reading, and a
+    reader is told of that cell (the focus fell back to the first cell)."""
+    driver.press_button("Data")
+    driver.press_button("Readings table")
+    table = driver.wait_for('a showing table named "Readings table"',
+                            lambda: (driver.shown("table", "Readings table") or [None])[0])
+    focus = FocusHeard()
+    try:
+        for _ in range(60):
+            if table.getState().contains(pyatspi.STATE_FOCUSED):
+                break
+            press_key(KEY_TAB)
+            time.sleep(POLL)
+        entered = driver.wait_for("a reader told of the table's cell as Tab enters it",
+                                  lambda: heard_cell_last(focus, table))
+        grid = table.queryTable()
+        first = grid.getAccessibleAt(0, 0).name
+        if focused_cell(table) != (0, 0) or entered != first:
+            fail(f"entered, the readings table's current cell is {focused_cell(table)}, and a reader heard "
+                 f"{entered!r}, not the first cell {first!r}")
+        rows, next_reading = grid.nRows, reading_of_row(table, 1)
+        delete_column = grid.nColumns - 1
+        press_key(KEY_END)
+        driver.wait_for("the delete cell of the first reading", lambda: focused_cell(table) == (0, delete_column))
+        press_key(KEY_SPACE)
+        question = driver.wait_for("the question whether to delete the reading",
+                                   lambda: (driver.dialogs() or [None])[0])
+        del focus.heard[:]
+        driver.press_button("Yes", question)
+        driver.wait_for("the reading deleted", lambda: table.queryTable().nRows == rows - 1)
+        kept = driver.wait_for("a reader told of the table's cell after the deletion",
+                               lambda: focus.pump() and focus.heard[-1][0] == "table cell" and focus.heard[-1][1])
+        shown = reading_of_row(table, 0)
+        if focused_cell(table) != (0, delete_column) or shown != next_reading:
+            fail(f"after deleting the first reading the current cell is {focused_cell(table)}, of the reading "
+                 f"{shown!r}, not the delete cell of the next reading, {next_reading!r}")
+    finally:
+        focus.close()
+    print(f'a11y-check: Tab into the readings table tells "{entered}"; after a deletion, "{kept}" '
+          f'of the reading that took its place, "{shown}"')
+
+
 SECOND_PROFILE = ("b11y@example.com", "Bo")
 
 
@@ -479,6 +608,8 @@ def main():
         check_chart(driver, open_pef_chart(driver))
         check_filter_popups(driver)
         check_date_field_after_calendar(driver)
+        check_best_value_sheet(driver)
+        check_table_current_cell(driver)
         check_overview_figures(driver)
         check_overview_captions_heard_once(driver)
         check_switch_profile_rows(driver)

@@ -109,7 +109,14 @@ QVariant ReadingsTableModel::headerData(int section, Qt::Orientation orientation
     static const QStringList keys{QStringLiteral("TableController_Date"), QStringLiteral("TableController_Time"),
                                   QStringLiteral("TableController_PEF"), QStringLiteral("TableController_FEV1"),
                                   QStringLiteral("TableController_Notes")};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+    if (orientation != Qt::Horizontal) {
+        return QVariant();
+    }
+    // The delete column shows no title; a reader hears it named.
+    if (role == Qt::AccessibleTextRole && section == DeleteBtnColumn) {
+        return Localization::text(QStringLiteral("TableController_Delete"));
+    }
+    if (role != Qt::DisplayRole) {
         return QVariant();
     }
     return section >= 0 && section < keys.size() ? Localization::text(keys.at(section)) : QString();

@@ -4,6 +4,7 @@
 #include "Brisvale/pages/DeleteButtonDelegate.h"
 #include "Brisvale/pages/NoteDelegate.h"
 #include "Brisvale/pages/ReadingsTableModel.h"
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/AlertPresenter.h"
 #include "Brisvale/platform/Console.h"
 #include "Brisvale/platform/Localization.h"
@@ -14,6 +15,7 @@
 #include "Brisvale/records/ViewContext.h"
 #include "Brisvale/reports/ProfileTexts.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
@@ -94,10 +96,43 @@ TableController::TableController(QWidget* parent) : DataChildPage(parent)
 
 bool TableController::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == tableView && event->type() == QEvent::FocusIn) {
+        enterTable(static_cast<QFocusEvent*>(event)->reason());
+    }
     if (watched == tableView && deleteButtons->pressKey(event, tableView->currentIndex())) {
         return true;
     }
     return DataChildPage::eventFilter(watched, event);
+}
+
+// The table taking the focus: by keyboard, onto the first reading's first cell when it has no
+// current cell (Qt gives it one only the first time, and never tells a reader). A click makes the
+// clicked cell the current one.
+void TableController::enterTable(Qt::FocusReason reason)
+{
+    if (reason != Qt::MouseFocusReason && !tableView->currentIndex().isValid() && model->rowCount() > 0) {
+        tableView->setCurrentIndex(model->index(0, ReadingsTableModel::DateColumn));
+    }
+    tellCurrentCellLater();
+}
+
+// A reader hears of the current cell after it has heard of the table itself taking the focus, and
+// after the answered question has given the window back its focus.
+void TableController::tellCurrentCellLater()
+{
+    QMetaObject::invokeMethod(
+        this, [this] { Accessibility::tellCurrentCell(*tableView); }, Qt::QueuedConnection);
+}
+
+// After a reload: the cell of the row and column, the row kept within the rows left; none when
+// no row is left. A reader hears of it from Qt while the table has the focus, else as the focus
+// comes back (enterTable).
+void TableController::keepPlace(int row, int column)
+{
+    const int rows = model->rowCount();
+    if (rows > 0) {
+        tableView->setCurrentIndex(model->index(std::clamp(row, 0, rows - 1), column));
+    }
 }
 
 void TableController::willAppear()
@@ -185,19 +220,31 @@ void TableController::deleteReading(qint64 objectID, int response)
         reportStoreFailure(saved.error());
         return;
     }
+    // The place: the deleted reading's row (else the current one) and the current column.
+    const QModelIndex current = tableView->currentIndex();
+    const int shownRow = rowOf(objectID);
+    const int row = shownRow >= 0 ? shownRow : current.row();
+    const int column = current.isValid() ? current.column() : int(ReadingsTableModel::DeleteBtnColumn);
     loadReadings(true);
+    keepPlace(row, column);
+}
+
+// The row that shows the reading; -1 when none does.
+int TableController::rowOf(qint64 objectID) const
+{
+    const QList<PFMPtr>& rows = model->readings();
+    const auto found = std::find_if(rows.begin(), rows.end(),
+                                    [objectID](const PFMPtr& reading) { return reading->objectID() == objectID; });
+    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
 }
 
 // The reading as its row shows it: "11/30/26 07:05, PEF 300 l/min"; empty when no row shows it.
 QString TableController::readingText(qint64 objectID) const
 {
-    const QList<PFMPtr>& rows = model->readings();
-    const auto found = std::find_if(rows.begin(), rows.end(),
-                                    [objectID](const PFMPtr& reading) { return reading->objectID() == objectID; });
-    if (found == rows.end()) {
+    const int row = rowOf(objectID);
+    if (row < 0) {
         return QString();
     }
-    const int row = static_cast<int>(found - rows.begin());
     const auto cell = [this, row](int column) { return model->index(row, column).data().toString(); };
     return Localization::text(QStringLiteral("TableController_AlertMessage_AskDelete_Reading"))
         .arg(cell(ReadingsTableModel::DateColumn), cell(ReadingsTableModel::TimeColumn),

@@ -14,7 +14,10 @@ class ReadingsTableModel;
 // button. Notes are stored as they are typed and deletions after a question; a store that refuses
 // either is told to the user. Rows can't be selected; a click on a title sorts by that column.
 // By keyboard, the arrow keys move between cells, Tab leaves the table, and Space or Delete on a
-// delete cell asks the same question as a click.
+// delete cell asks the same question as a click. Entered by keyboard, the table's current cell is
+// the first reading's first cell unless it has one already, and a reader hears of that cell; after
+// a deletion the current cell stays in its column, on the row that took the deleted one's place
+// (the last row when the last was deleted), and a reader hears of it.
 class TableController : public DataChildPage {
     Q_OBJECT
 
@@ -38,7 +41,7 @@ public:
     // safe answer, "Yes" deletes that reading whatever the table shows by then. The console is
     // told the button's tag, the reading and the answer.
     void checkBoxActionWithButton(int tag, qint64 objectID);
-    // The answer to that question (1000 yes).
+    // The answer to that question (1000 yes). A deletion keeps the table's place (see above).
     void deleteReading(qint64 objectID, int response);
     // Stores the note field's whole text as the reading's note; the console is told the field's
     // tag, its text and the reading.
@@ -57,6 +60,10 @@ signals:
 
 private:
     bool followReadingLimits(const ProfilePtr& profile, const QList<PFMPtr>& shown);
+    void enterTable(Qt::FocusReason reason);
+    void keepPlace(int row, int column);
+    void tellCurrentCellLater();
+    int rowOf(qint64 objectID) const;
     void reportStoreFailure(const StoreError& error);
     QString readingText(qint64 objectID) const;
     static QString answerText(int response);

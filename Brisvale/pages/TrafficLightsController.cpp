@@ -80,6 +80,8 @@ const std::pair<ZonePlan, const char*> planChoices[] = {
 TrafficLightsController::TrafficLightsController(std::shared_ptr<TavrendelPFM> meterManager, QWidget* parent)
     : QWidget(parent), manager(std::move(meterManager))
 {
+    // A reader knows the sheet as a dialog, named by its title (see willAppear).
+    Accessibility::readAsDialog(*this);
     buildContent();
     loadBestValue();
     setMeterAttached(manager && manager->IsDeviceConnect());
@@ -98,13 +100,13 @@ void TrafficLightsController::buildContent()
     valueFont.setBold(true);
     BestValueTextField->setFont(valueFont);
     BestValue_Lab->setBuddy(BestValueTextField);
-    Accessibility::describeByText(*BestValueTextField);
     connect(BestValueTextField, &QLineEdit::textChanged, this, [this] {
         previewZones();
         showConfirmText();
     });
     NoMeter_Lab = namedLabel("NoMeter_Lab");
     NoMeter_Lab->setWordWrap(true);
+    NoMeter_Lab->installEventFilter(this);
     EightyValue = zoneValue("EightyValue");
     SixtyValue = zoneValue("SixtyValue");
     Eighty_Lab = namedLabel("Eighty_Lab");
@@ -130,7 +132,8 @@ void TrafficLightsController::buildContent()
     values->setVerticalSpacing(8);
     values->addWidget(BestValue_Lab, 0, 0);
     values->addWidget(BestValueTextField, 0, 1, 1, 2);
-    values->addWidget(NoMeter_Lab, 1, 1, 1, 2);
+    // The note takes the sheet's width, and the sheet the height the note needs (see eventFilter).
+    values->addWidget(NoMeter_Lab, 1, 0, 1, 3);
     values->addWidget(ZonePlan_Lab, 2, 0);
     values->addWidget(ZonePlan_Box, 2, 1, 1, 2);
     values->addWidget(Eighty_Lab, 3, 0);
@@ -193,6 +196,16 @@ void TrafficLightsController::setMeterAttached(bool attached)
     showConfirmText();
 }
 
+// Qt sizes a window by the height of one line of a wrapped label: the note asks for the height its
+// lines need at the width it is given, so that the sheet grows to show it whole.
+bool TrafficLightsController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == NoMeter_Lab && event->type() == QEvent::Resize) {
+        NoMeter_Lab->setMinimumHeight(NoMeter_Lab->heightForWidth(NoMeter_Lab->width()));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TrafficLightsController::showEvent(QShowEvent* event)
 {
     willAppear();
@@ -207,6 +220,8 @@ void TrafficLightsController::willAppear()
     center.observe(QLatin1String(MeterReplyReader::bestValueFailedNotification), this,
                    [this](const QVariantMap&) { abandonReadBack(); });
     Title_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_Title")));
+    // The sheet has no window title; a reader names it by its heading.
+    setAccessibleName(Title_Lab->text());
     BestValue_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_BestValue")));
     Eighty_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_EightyPercent")));
     ZonePlan_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_ZonePlan")));
@@ -223,6 +238,26 @@ void TrafficLightsController::updateZoneValues(qint32 best)
     const auto [yellow, red] = PeakFlowMath::zoneLimits(plan, best);
     EightyValue->setText(QString::number(yellow));
     SixtyValue->setText(QString::number(red));
+    describeZones();
+}
+
+// A reader hears the limits shown, which are labels of their own, with the value field (after its
+// whole text, which Qt reads one character short as the field takes the focus) and the plan
+// pop-up: "Green zone from 374, red zone below 234 l/min".
+void TrafficLightsController::describeZones()
+{
+    const QString typed = BestValueTextField->text();
+    if (EightyValue->text().isEmpty()) {
+        Accessibility::describe(*BestValueTextField, typed);
+        ZonePlan_Box->setAccessibleDescription(QString());
+        return;
+    }
+    const QString limits = Localization::text(QStringLiteral("TrafficLightsController_ZoneLimits"))
+                               .arg(EightyValue->text(), SixtyValue->text());
+    Accessibility::describe(*BestValueTextField,
+                            Localization::text(QStringLiteral("TrafficLightsController_BestValue_Description"))
+                                .arg(typed, limits));
+    ZonePlan_Box->setAccessibleDescription(limits);
 }
 
 // The limits of the typed value under the chosen plan: of the stored value, or of one the sheet
@@ -237,6 +272,7 @@ void TrafficLightsController::previewZones()
     }
     EightyValue->clear();
     SixtyValue->clear();
+    describeZones();
 }
 
 bool TrafficLightsController::typedIsStored() const
@@ -478,4 +514,9 @@ void TrafficLightsController::showReadBackAlert(bool done)
 void TrafficLightsController::presentPopover(QWidget* anchor)
 {
     PopoverPresenter::present(this, anchor, PopoverPresenter::Edge::right);
+    // The value opens selected, so what is typed replaces it.
+    if (BestValueTextField->isEnabled()) {
+        BestValueTextField->setFocus(Qt::OtherFocusReason);
+        BestValueTextField->selectAll();
+    }
 }

@@ -45,8 +45,9 @@ public:
     }
 
     // Shows the sheet as a popover beside the right edge of the anchor (the Data page's button), or
-    // beside its left edge when only there is room. It closes, and deletes itself, when the user
-    // presses Esc or clicks outside it and its alerts.
+    // beside its left edge when only there is room, with the best value selected in its field, so
+    // that typing replaces it. It closes, and deletes itself, when the user presses Esc or clicks
+    // outside it and its alerts. A reader knows it as a dialog named by its title.
     void presentPopover(QWidget* anchor);
 
     // Sets the texts and observes "GetPFMBestValue"; runs on every appearance.
@@ -68,7 +69,8 @@ public:
     // A best value read back from the meter ({"BestValue": number}).
     void CheckBestValueWithNotification(const QVariantMap& userInfo);
 
-    // Shows the plan's yellow and red limits of the best value, in whole l/min.
+    // Shows the plan's yellow and red limits of the best value, in whole l/min; the value field and
+    // the plan pop-up describe them to a reader.
     void updateZoneValues(qint32 best);
 
     // The plan chosen in the list: its limits shown; stored only when the user confirms.
@@ -88,6 +90,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildContent();
@@ -99,6 +102,7 @@ private:
     void showReadBackAlert(bool done);
     void showPlan(PeakFlowMath::ZonePlan shown);
     void previewZones();
+    void describeZones();
     bool typedIsStored() const;
     bool sendsValue() const;
     void showConfirmText();

@@ -4,7 +4,9 @@
 #include "Brisvale/platform/Localization.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -19,6 +21,18 @@ const char* const ownToolTip = "ownToolTip";
 const char* const ownDescription = "ownDescription";
 // Set on a field whose description follows its text.
 const char* const describedByText = "describedByText";
+// Set on a window that a reader knows as a dialog.
+const char* const readsAsDialog = "readsAsDialog";
+
+QAccessibleInterface* dialogFor(const QString& className, QObject* object)
+{
+    auto* window = qobject_cast<QWidget*>(object);
+    if (window && window->property(readsAsDialog).toBool()
+        && className == QLatin1String(object->metaObject()->className())) {
+        return new QAccessibleWidget(window, QAccessible::Dialog);
+    }
+    return nullptr;
+}
 
 }
 
@@ -77,6 +91,22 @@ void focusFirstControl(const QWidget& page)
     }
 }
 
+void readAsDialog(QWidget& window)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&dialogFor);
+        return true;
+    }();
+    (void)installed;
+    window.setProperty(readsAsDialog, true);
+    // An element Qt made for the window before is made anew, as a dialog, when next asked for.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&window)) {
+        if (made->role() != QAccessible::Dialog) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        }
+    }
+}
+
 void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey)
 {
     const bool greyed = control.property(ownToolTip).isValid();
@@ -97,24 +127,45 @@ void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey)
     control.setEnabled(enabled);
 }
 
+void describe(QWidget& control, const QString& description)
+{
+    const bool greyed = control.property(ownToolTip).isValid();
+    if (greyed) {
+        control.setProperty(ownDescription, description);
+    } else {
+        control.setAccessibleDescription(description);
+    }
+}
+
 void describeByText(QLineEdit& field, const QLabel* unit)
 {
-    const auto describe = [&field, unit = QPointer<const QLabel>(unit)] {
+    const auto describeText = [&field, unit = QPointer<const QLabel>(unit)] {
         const QString text = unit && !field.text().isEmpty()
                                  ? QStringLiteral("%1 %2").arg(field.text(), unit->text())
                                  : field.text();
-        const bool greyed = field.property(ownToolTip).isValid();
-        if (greyed) {
-            field.setProperty(ownDescription, text);
-        } else {
-            field.setAccessibleDescription(text);
-        }
+        describe(field, text);
     };
-    describe();
+    describeText();
     if (!field.property(describedByText).isValid()) {
         field.setProperty(describedByText, true);
-        QObject::connect(&field, &QLineEdit::textChanged, &field, describe);
+        QObject::connect(&field, &QLineEdit::textChanged, &field, describeText);
     }
+}
+
+void tellCurrentCell(QAbstractItemView& view)
+{
+    const QModelIndex current = view.currentIndex();
+    QAccessibleInterface* element = QAccessible::queryAccessibleInterface(&view);
+    if (!current.isValid() || !view.hasFocus() || !element || !element->tableInterface()) {
+        return;
+    }
+    QAccessibleInterface* cell = element->tableInterface()->cellAt(current.row(), current.column());
+    if (!cell) {
+        return;
+    }
+    QAccessibleEvent focus(&view, QAccessible::Focus);
+    focus.setChild(element->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focus);
 }
 
 void announceValue(QWidget& control, const QString& before, const QString& now)

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QAbstractItemView;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -46,10 +47,19 @@ QWidget* firstControl(const QWidget& page);
 // opens. Nothing when the page has no control.
 void focusFirstControl(const QWidget& page);
 
+// A window that a reader should know as a dialog, named by its accessible name, though it is not
+// a QDialog (a popover): Qt gives a plain widget's window no role of its own, and a reader calls it
+// a filler.
+void readAsDialog(QWidget& window);
+
 // Enables the control, or greys it out saying why: the text of the reason's key becomes its
 // tooltip and its accessible description, which a reader speaks after its name. Enabled again, it
 // gets back the tooltip and the description it had before it was greyed.
 void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey);
+
+// A control's own description, which a reader speaks after its name: given to it at once, or,
+// while it is greyed with a reason (enableOrSayWhy), kept for when it is usable again.
+void describe(QWidget& control, const QString& description);
 
 // A number field's text, followed by the text of its unit's label when it has one ("180 cm"), is
 // its accessible description too, kept as the text changes: a reader (Orca) takes only the first
@@ -58,6 +68,12 @@ void enableOrSayWhy(QWidget& control, bool enabled, const QString& reasonKey);
 // stays, and the text is the description again once it is usable. A text or unit set while the
 // field's signals are blocked reaches the description when this is called again.
 void describeByText(QLineEdit& field, const QLabel* unit = nullptr);
+
+// Tells a screen reader that the view's current cell has the focus, as Qt tells only when the
+// current cell changes while the view has the focus: a reader that hears of the view taking the
+// focus, or of its cells made anew, hears of the table alone. Nothing while the view does not
+// have the focus or has no current cell.
+void tellCurrentCell(QAbstractItemView& view);
 
 // Tells a screen reader that the control's value, shown as the text `before`, is now shown as
 // `now`: as a value change carrying the text, and as the control's text replaced, which a reader's

@@ -101,6 +101,16 @@ void PopoverPresenter::present(QWidget* popover, QWidget* anchor, Edge edge)
     popover->activateWindow();
 }
 
+// A closed popover gives the focus back to the window it stood over, to the control that had it
+// there: the window system may give it to no window at all, and the keyboard would reach none.
+void PopoverPresenter::giveBackFocus()
+{
+    QWidget* window = popover_->parentWidget() ? popover_->parentWidget()->window() : nullptr;
+    if (window && window->isVisible()) {
+        window->activateWindow();
+    }
+}
+
 QWidget* PopoverPresenter::popoverOf(const QWidget* widget)
 {
     QWidget* window = widget ? widget->window() : nullptr;
@@ -120,6 +130,10 @@ bool PopoverPresenter::isOwnWindow(const QWidget* window) const
 
 bool PopoverPresenter::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == popover_ && event->type() == QEvent::Hide) {
+        giveBackFocus();
+        return false;
+    }
     if (!popover_->isVisible() || !watched->isWidgetType()) {
         return false;
     }

@@ -9,8 +9,8 @@ class QWidget;
 // Shows a widget as a popover of an anchor (a button of a page): a frameless tool window over the
 // anchor's window, in the look of sheets, beside the anchor on the side with room, wholly inside
 // that window (or, when the window has no room for it, inside the screen). It closes, and is
-// deleted, when the user clicks outside it and the dialogs it opened, or presses Escape in it.
-// Both popovers of the Data page are presented here.
+// deleted, when the user clicks outside it and the dialogs it opened, or presses Escape in it,
+// and gives the focus back to that window. Both popovers of the Data page are presented here.
 class PopoverPresenter : public QObject {
 public:
     // The side of its anchor where a popover would like to stand; it takes the opposite side when
@@ -46,6 +46,7 @@ private:
 
     static QRect placement(QSize size, const QWidget& anchor, Edge edge);
     bool isOwnWindow(const QWidget* window) const;
+    void giveBackFocus();
 
     QWidget* popover_;
 };

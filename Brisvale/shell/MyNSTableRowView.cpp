@@ -1,9 +1,9 @@
 #include "Brisvale/shell/MyNSTableRowView.h"
 
+#include "Brisvale/platform/Accessibility.h"
 #include "Brisvale/platform/ElidingLabel.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -47,15 +47,9 @@ protected:
 private:
     void tellCurrentRow()
     {
-        const QModelIndex current = table ? table->currentIndex() : QModelIndex();
-        if (!current.isValid() || !table->hasFocus()) {
-            return;
+        if (table) {
+            Accessibility::tellCurrentCell(*table);
         }
-        QAccessibleInterface* element = QAccessible::queryAccessibleInterface(table);
-        QAccessibleInterface* cell = element->tableInterface()->cellAt(current.row(), current.column());
-        QAccessibleEvent focus(table, QAccessible::Focus);
-        focus.setChild(element->indexOfChild(cell));
-        QAccessible::updateAccessibility(&focus);
     }
 
     QPointer<QAbstractItemView> table;

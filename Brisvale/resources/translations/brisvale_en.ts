@@ -339,6 +339,14 @@
         <source>80 % / 50 %</source>
         <translation>80 % / 50 %</translation>
     </message>
+    <message id="TrafficLightsController_ZoneLimits">
+        <source>Green zone from %1, red zone below %2 l/min</source>
+        <translation>Green zone from %1, red zone below %2 l/min</translation>
+    </message>
+    <message id="TrafficLightsController_BestValue_Description">
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
     <message id="ViewController_AlertMessage_PFMUnreadableReadings">
         <source>Readings that could not be read: [:NR]. Their values or dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</source>
         <translation>Readings that could not be read: [:NR]. Their values or dates in the meter are impossible. The other readings were saved, and the meter's memory was not cleared, so nothing is lost.</translation>
@@ -1058,6 +1066,10 @@
     <message id="TableController_DeleteReading">
         <source>Delete this reading</source>
         <translation>Delete this reading</translation>
+    </message>
+    <message id="TableController_Delete">
+        <source>Delete</source>
+        <translation>Delete</translation>
     </message>
     <message id="ViewController_Help_ToolTip">
         <source>Open the user manual</source>

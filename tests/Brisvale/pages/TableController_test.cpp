@@ -11,6 +11,7 @@
 #include "Brisvale/reports/BackupProcess.h"
 
 #include "Brisvale/pages/PagesTestSupport.h"
+#include "support/ReaderEvents.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -67,6 +68,27 @@ protected:
     {
         view().edit(view().model()->index(row, ReadingsTableModel::NotesColumn));
         return view().findChild<QLineEdit*>(QStringLiteral("textfieldcell"));
+    }
+
+    // The page shown in its own active window, the focus on its first date picker.
+    void showActivePage()
+    {
+        showPage();
+        page->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+        page->FromDatePicker->setFocus();
+    }
+
+    // The cells a reader was told have the focus, by their names (not the table's own).
+    QStringList heardCells(const ReaderEvents& reader) const
+    {
+        QStringList heard;
+        for (const ReaderEvents::Event& event : reader.ofType(QAccessible::Focus)) {
+            if (event.object == &view() && event.name != view().accessibleName()) {
+                heard << event.name;
+            }
+        }
+        return heard;
     }
 
     AlertScript script;
@@ -478,5 +500,117 @@ TEST_F(TableTest, APEFCellTellsAReaderItsZone)
             QAccessible::queryAccessibleInterface(&view())->tableInterface()->cellAt(0, pef.column());
         EXPECT_EQ(element->text(QAccessible::Name), QLatin1String(test.spoken));
         EXPECT_EQ(cell(0, ReadingsTableModel::PEFColumn), QString::number(test.pef)) << "as shown";
+    }
+}
+
+// Entered by keyboard, the table's current cell is the first reading's first cell unless it has
+// one, and a reader is told of that cell: it heard of the table alone, and the first Down went to
+// the second reading.
+TEST_F(TableTest, EnteringTheTableByKeyboardTellsAReaderItsCurrentCell)
+{
+    const struct {
+        const char* name;
+        QList<Reading> readings;
+        Qt::FocusReason reason;
+        std::optional<std::pair<int, int>> before; // the current cell before, if any
+        std::optional<std::pair<int, int>> current;
+        QStringList heard;
+    } cases[] = {
+        {"Tab", {{second}, {last, 380}}, Qt::TabFocusReason, std::nullopt,
+         std::pair{0, int(ReadingsTableModel::DateColumn)}, {"2026/03/09"}},
+        {"Shift+Tab", {{second}, {last, 380}}, Qt::BacktabFocusReason, std::nullopt,
+         std::pair{0, int(ReadingsTableModel::DateColumn)}, {"2026/03/09"}},
+        {"back to its cell", {{second}, {last, 380}}, Qt::TabFocusReason,
+         std::pair{1, int(ReadingsTableModel::PEFColumn)}, std::pair{1, int(ReadingsTableModel::PEFColumn)}, {"400"}},
+        {"no readings", {}, Qt::TabFocusReason, std::nullopt, std::nullopt, {}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        storeUser(test.readings);
+        showActivePage();
+        if (test.before) {
+            view().setCurrentIndex(view().model()->index(test.before->first, test.before->second));
+        }
+        ReaderEvents reader;
+        view().setFocus(test.reason);
+        QCoreApplication::sendPostedEvents();
+        const QModelIndex current = view().currentIndex();
+        EXPECT_EQ(current.isValid() ? std::optional(std::pair{current.row(), current.column()}) : std::nullopt,
+                  test.current);
+        EXPECT_EQ(heardCells(reader), test.heard);
+    }
+}
+
+// After a deletion the current cell stays in its column, on the row that took the deleted one's
+// place (the last row when the last was deleted), and a reader is told of it as the answered
+// question gives the table back the focus: the table fell back to no current cell, and a reader
+// heard of the table alone.
+TEST_F(TableTest, ADeletionKeepsThePlaceOnTheRowThatTookTheDeletedOnesPlace)
+{
+    const struct {
+        const char* name;
+        int deleted;
+        int row;
+        QDateTime shownThere;
+    } cases[] = {
+        {"the first row", 0, 0, third},
+        {"a middle row", 1, 1, second},
+        {"the last row", 2, 1, third},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        storeUser({{second}, {third}, {last}});
+        showActivePage();
+        view().setFocus(Qt::TabFocusReason);
+        view().setCurrentIndex(view().model()->index(test.deleted, ReadingsTableModel::DeleteBtnColumn));
+        QCoreApplication::sendPostedEvents();
+        QTest::keyClick(&view(), Qt::Key_Space);
+        // The question's sheet holds the focus while it is shown.
+        page->FromDatePicker->setFocus();
+        script.answerSheet(Alert::firstButton);
+        // A reader attached has Qt make the table's cells anew as it reloads.
+        QAccessibleTableModelChangeEvent reload(&view(), QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::queryAccessibleInterface(&view())->tableInterface()->modelChange(&reload);
+        ReaderEvents reader;
+        view().setFocus(Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendPostedEvents();
+
+        ASSERT_EQ(table().pfmList().size(), 2);
+        EXPECT_EQ(view().currentIndex().row(), test.row);
+        EXPECT_EQ(view().currentIndex().column(), ReadingsTableModel::DeleteBtnColumn);
+        EXPECT_EQ(rowMoments().value(test.row), test.shownThere);
+        EXPECT_EQ(heardCells(reader), QStringList{Localization::text(QStringLiteral("TableController_DeleteReading"))});
+    }
+}
+
+// Every column's title names it for a reader; the delete column, which shows none, is "Delete".
+TEST_F(TableTest, EveryColumnIsNamedForAReaderByItsTitle)
+{
+    storeUser({{second}});
+    showPage();
+    const struct {
+        int column;
+        const char* name;
+    } cases[] = {
+        {ReadingsTableModel::DateColumn, "Date"}, {ReadingsTableModel::TimeColumn, "Time"},
+        {ReadingsTableModel::PEFColumn, "PEF"},   {ReadingsTableModel::FEV1Column, "FEV1"},
+        {ReadingsTableModel::NotesColumn, "Notes"}, {ReadingsTableModel::DeleteBtnColumn, "Delete"},
+    };
+    QAccessibleInterface* element = QAccessible::queryAccessibleInterface(&view());
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        QAccessibleTableCellInterface* cell = element->tableInterface()->cellAt(0, test.column)->tableCellInterface();
+        ASSERT_NE(cell, nullptr);
+        const QList<QAccessibleInterface*> headers = cell->columnHeaderCells();
+        // Qt hands the header cells over unregistered, as a reader's bridge registers them.
+        for (QAccessibleInterface* header : headers) {
+            QAccessible::registerAccessibleInterface(header);
+        }
+        ASSERT_EQ(headers.size(), 1);
+        EXPECT_EQ(headers.first()->text(QAccessible::Name), QLatin1String(test.name));
     }
 }

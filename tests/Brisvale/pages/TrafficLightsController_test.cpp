@@ -5,11 +5,14 @@
 #include "Brisvale/shell/ConnectionPFM.h"
 #include "Brisvale/shell/MeterDialogue.h"
 
+#include "Brisvale/pages/BestValueSheetSupport.h"
 #include "Brisvale/shell/MeterTestSupport.h"
 
 #include "TavrendelPFMSDK/TavrendelPFMCommand.h"
 #include "TavrendelPFMSDK/TavrendelPFMKey.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -452,4 +455,113 @@ TEST_F(TrafficLightsTest, ThePopoverStandsRightOfItsAnchorAndClosesOnAClickOutsi
     QTest::keyClick(popover->findChild<QLineEdit*>(QStringLiteral("BestValueTextField")), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(popover.isNull());
+}
+
+// A reader knows the sheet as a dialog named by its title (it was a nameless filler), and hears
+// the zone limits, labels of their own, with the value field (after its whole text) and the plan
+// pop-up, as they follow the typed value and the plan.
+TEST_F(TrafficLightsTest, TheSheetIsADialogNamedByItsTitleWhoseFieldAndPlanDescribeTheLimits)
+{
+    open(467);
+    QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(sheet.get());
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_EQ(dialog->text(QAccessible::Name), QStringLiteral("Best Value and Zones"));
+    QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
+    const struct {
+        const char* typed; // none: as opened
+        std::optional<Qt::Key> planKey;
+        const char* field;
+        const char* plan;
+    } cases[] = {
+        {nullptr, std::nullopt, "467. Green zone from 374, red zone below 280 l/min",
+         "Green zone from 374, red zone below 280 l/min"},
+        {nullptr, Qt::Key_Down, "467. Green zone from 374, red zone below 234 l/min",
+         "Green zone from 374, red zone below 234 l/min"},
+        {"480", std::nullopt, "480. Green zone from 384, red zone below 240 l/min",
+         "Green zone from 384, red zone below 240 l/min"},
+        {"45", std::nullopt, "45", ""},
+        {"450", Qt::Key_Up, "450. Green zone from 360, red zone below 270 l/min",
+         "Green zone from 360, red zone below 270 l/min"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.field);
+        if (test.typed) {
+            field()->selectAll();
+            QTest::keyClicks(field(), QLatin1String(test.typed));
+        }
+        if (test.planKey) {
+            QTest::keyClick(plans, *test.planKey);
+        }
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field())->text(QAccessible::Description),
+                  QLatin1String(test.field));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(plans)->text(QAccessible::Description),
+                  QLatin1String(test.plan));
+    }
+}
+
+using BestValueSheet = BestValueSheetTest;
+
+// The sheet opens with the value selected in its field, so what is typed replaces it ("480" typed
+// onto 467 once gave 467480); a key that moves the cursor first keeps it.
+TEST_F(BestValueSheet, TheValueOpensSelectedSoTypingReplacesIt)
+{
+    const struct {
+        const char* name;
+        std::optional<Qt::Key> first;
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {"typed at once", std::nullopt, "480", "480"},
+        {"one digit", std::nullopt, "5", "5"},
+        {"after End", Qt::Key_End, "0", "4670"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        TrafficLightsController& shown = present();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+        shown.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+        auto* value = shown.findChild<QLineEdit*>(QStringLiteral("BestValueTextField"));
+        ASSERT_EQ(QApplication::focusWidget(), value);
+        if (test.first) {
+            QTest::keyClick(value, *test.first);
+        }
+        QTest::keyClicks(value, QLatin1String(test.typed));
+        EXPECT_EQ(value->text(), QLatin1String(test.shown));
+        delete sheet.data();
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
+}
+
+TEST_F(BestValueSheet, TheNoMeterNoteIsShownWholeAtTheSheetsSize)
+{
+    expectTheNoMeterNoteShownWhole();
+}
+
+// Closed, the sheet gives the focus back to the window it stood over: the window system gave it
+// to no window, and the keyboard reached none.
+TEST_F(BestValueSheet, ClosedItGivesTheFocusBackToItsWindow)
+{
+    const struct {
+        const char* name;
+        bool byEscape;
+    } cases[] = {{"Escape", true}, {"a click beside it", false}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        TrafficLightsController& shown = present();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+        shown.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+        if (test.byEscape) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(&host.window, Qt::LeftButton, {}, QPoint(600, 400));
+        }
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &host.window; }));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(sheet.isNull());
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
 }

@@ -72,6 +72,10 @@ const QStringList pageKeys = {
     // The names that a screen reader speaks for icon-only buttons and fields without a caption.
     "DataController_Tab_Table", "DataController_Tab_PEF", "DataController_Tab_FEV1", "DataController_Download",
     "FilterControls_DayRange", "FilterControls_TimeOfDay", "TableController_DeleteReading",
+    // The delete column's name, told to a reader.
+    "TableController_Delete",
+    // The best-value sheet's zone limits, told to a reader with its value field and plan pop-up.
+    "TrafficLightsController_ZoneLimits", "TrafficLightsController_BestValue_Description",
     // What a reader hears of pop-ups, profiles' rows, the current profile and the calendar's month.
     "PopUpAccessible_Name", "CurrentUserRow_Spoken", "ProfileController_CurrentProfile",
     "BoundedDateEdit_CalendarMonth",

@@ -127,7 +127,8 @@ TEST_F(MainWindowMeter, WithoutAMeterTheBestValueSheetOpensAndStoresThePlan)
     drain();
     EXPECT_TRUE(field->isEnabled());
     EXPECT_FALSE(note->isVisible());
-    EXPECT_EQ(field->accessibleDescription(), field->text());
+    // The whole value again, with its limits under the plan stored (80 % / 50 %).
+    EXPECT_EQ(field->accessibleDescription(), QStringLiteral("400. Green zone from 320, red zone below 200 l/min"));
 }
 
 // Each greyed control tells why in its tooltip and its description, and gets its own back when
