@@ -9,9 +9,12 @@ application started on a fresh data folder with the sample meter: a11y-check.py 
 It chooses the region, creates a profile, downloads the sample meter's readings, opens the Data
 page's PEF chart and reads the chart's name, its summary, its points' names and positions (the
 items are the readings alone, in order), then the names of the page's filter pop-ups (caption and
-choice), before and after the time of day changes, then the Overview's figures and its Insight
-card's, each heard with its caption and its value (or, for a "–", the reason as well); last it makes
-a second profile and reads the rows of the Switch Profile sheet. Every step waits for what it needs
+choice), before and after the time of day changes, a date field's focus as its calendar closes by
+keys (Escape keeping its date), the Best Value and Zones sheet as a dialog with the zone limits in
+its field's description, the readings table's current cell after Tab enters it and after a reading
+is deleted (which leaves 41), then the Overview's figures and its Insight card's, each heard with
+its caption and its value (or, for a "–", the reason as well) and no caption heard twice; last it
+makes a second profile and reads the rows of the Switch Profile sheet. Every step waits for what it needs
 (polling, up to A11Y_CHECK_TIMEOUT seconds, 120 by default). Exits with 1 and a message naming what
 was missing."""
 
