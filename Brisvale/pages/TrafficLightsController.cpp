@@ -114,6 +114,9 @@ void TrafficLightsController::buildContent()
     ZonePlan_Lab = namedLabel("ZonePlan_Lab");
     ZonePlan_Box = new QComboBox;
     ZonePlan_Box->setObjectName(QStringLiteral("ZonePlan_Box"));
+    // Its choices are named once the sheet appears: the pop-up is never narrower than they are.
+    ZonePlan_Box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ZonePlan_Box->setSizePolicy(QSizePolicy::Minimum, ZonePlan_Box->sizePolicy().verticalPolicy());
     for (const auto& choice : planChoices) {
         ZonePlan_Box->addItem(QString(), static_cast<int>(choice.first));
     }

@@ -4,6 +4,7 @@
 
 #include "Brisvale/shell/MeterTestSupport.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -35,7 +36,8 @@ protected:
 
     // Without a meter the sheet's note says why the field is greyed, whole: the note has the height
     // its lines need at its width and lies inside the sheet, whether the sheet opened without a
-    // meter or lost it while open. It once had the height of one line, in a narrow column.
+    // meter or lost it while open. It once had the height of one line, in a narrow column. The
+    // plan's pop-up shows its choice whole beside it.
     void expectTheNoMeterNoteShownWhole()
     {
         const struct {
@@ -58,6 +60,9 @@ protected:
             EXPECT_GE(note->height(), note->heightForWidth(note->width()));
             EXPECT_TRUE(shown.rect().contains(note->geometry()))
                 << testing::PrintToString(QRectF(note->geometry())) << " in " << testing::PrintToString(shown.size());
+            // "80 % / 60 %" was cut to "80 % / 60 9".
+            const auto* plan = shown.findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
+            EXPECT_GE(plan->width(), plan->sizeHint().width());
             delete sheet.data();
             meter->connectMeter();
             closeViewContext();
