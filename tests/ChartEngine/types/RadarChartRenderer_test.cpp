@@ -214,6 +214,46 @@ TEST(RadarChartRendererTest, ValuesFarOutsideTheAxisAreDrawnOnlyWithinTheView)
     }
 }
 
+// A set of many corners reaches a raster image as coverage masks' images, never as a path for
+// Qt's rasterizer, whose time grows with the square of the edges a pixel row holds (seconds for
+// thousands of corners): antialiased or not, with a corner a billion points away or with values
+// far outside the axis. The device only records, and says it is a raster image.
+TEST(RadarChartRendererTest, ManyCornersReachARasterImageAsMasks)
+{
+    const struct {
+        const char* name;
+        bool antialiased;
+        double axisMaximum;
+        double firstValue;
+    } cases[] = {{"within the axis", true, 8, 1},
+                 {"a corner beyond what a mask takes", true, 8, 1e8},
+                 {"without antialiasing", false, 8, 1},
+                 {"without antialiasing, far outside the axis", false, 1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QList<double> values;
+        for (int i = 0; i < 300; ++i) {
+            values << (i == 0 ? c.firstValue : 1 + i % 7);
+        }
+        auto set = radarSet(values);
+        set->setDrawFilledEnabled(true);
+        set->setLineWidth(10);
+        const auto view = radarView({set});
+        view->yAxis()->setAxisMinimum(0);
+        view->yAxis()->setAxisMaximum(c.axisMaximum);
+        view->notifyDataSetChanged();
+        RecordingDevice device(300, 300, QPaintEngine::Raster);
+        QPainter painter(&device);
+        painter.setRenderHint(QPainter::Antialiasing, c.antialiased);
+        rendererOf(*view).drawData(painter);
+        painter.end();
+        const auto images = std::count_if(device.drawn().cbegin(), device.drawn().cend(),
+                                          [](const Drawn& d) { return d.kind == Drawn::Kind::image; });
+        EXPECT_GT(images, 0);
+        EXPECT_EQ(std::size_t(images), device.drawn().size());
+    }
+}
+
 // A set with no point to draw (no entries, or values that are not numbers) beside a set of five
 // draws nothing: no line from the view's corner to the centre, no elements.
 TEST(RadarChartRendererTest, ASetWithoutPointsDrawsNothing)
