@@ -276,23 +276,37 @@ TEST(RadarChartRendererTest, ASetWithoutPointsDrawsNothing)
 
 TEST(RadarChartRendererTest, ValueTextsStandCentredAboveTheirPoints)
 {
-    for (const double angle : {0.0, 90.0}) {
-        SCOPED_TRACE(angle);
+    const struct {
+        const char* name;
+        double angle;
+        bool beyondTheChart;  // the value's point 5 points right of the chart, its text reaching in
+    } cases[] = {{"upright", 0.0, false}, {"turned", 90.0, false}, {"its point beyond the chart", 0.0, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         auto set = radarSet({6});
-        set->setValueLabelAngle(angle);
+        set->setValueLabelAngle(c.angle);
         set->setValueTextColor(Qt::black);
         const auto view = radarView({set});
+        if (c.beyondTheChart) {
+            // The one spoke points right, over an axis of 0..10.
+            view->setRotationAngle(0);
+            view->yAxis()->setAxisMinimum(0);
+            view->yAxis()->setAxisMaximum(10);
+            view->notifyDataSetChanged();
+            set->entryForIndex(0)->setY((305 - view->centerOffsets().x()) / view->factor());
+        }
+        const double value = set->entryForIndex(0)->y();
         const QImage values = ImageInk::painted([&](QPainter& painter) {
             rendererOf(*view).drawValues(painter);
         });
         TextAttributes attributes;
         attributes.font = set->valueFont();
         attributes.color = Qt::black;
-        const QPointF point = valuePoint(*view, 6, 0);
+        const QPointF point = valuePoint(*view, value, 0);
         const QImage expected = ImageInk::painted([&](QPainter& painter) {
-            drawAlignedText(painter, set->valueFormatter()->stringForValue(6, nullptr, 0, nullptr),
+            drawAlignedText(painter, set->valueFormatter()->stringForValue(value, nullptr, 0, nullptr),
                             point - QPointF(0, 5 + fontLineHeight(attributes.font)),
-                            TextAlignment::Center, QPointF(0.5, 0.5), angle * std::numbers::pi / 180,
+                            TextAlignment::Center, QPointF(0.5, 0.5), c.angle * std::numbers::pi / 180,
                             attributes);
         });
         EXPECT_FALSE(ImageInk::inkBounds(expected).isEmpty());
