@@ -143,8 +143,10 @@ QRectF penReachArea(const QPainter& painter, const QRectF& bounds)
     return bounds.adjusted(-reach, -reach, reach, reach);
 }
 
-// The runs of the polyline through `points` that lie inside `area`, each of two points or more.
-QList<QList<QPointF>> clippedRuns(const QList<QPointF>& points, const QRectF& area)
+// The runs of the polyline through `points` that lie inside `area`, each of two points or more;
+// with `starts`, how far along the polyline each run begins.
+QList<QList<QPointF>> clippedRuns(const QList<QPointF>& points, const QRectF& area,
+                                  QList<double>* starts = nullptr)
 {
     QList<QList<QPointF>> runs;
     QList<QPointF> run;
@@ -154,17 +156,23 @@ QList<QList<QPointF>> clippedRuns(const QList<QPointF>& points, const QRectF& ar
         }
         run.clear();
     };
+    double walked = 0.0;
     for (qsizetype i = 1; i < points.size(); ++i) {
-        const auto part = clippedLine(QLineF(points.at(i - 1), points.at(i)), area);
+        const QLineF segment(points.at(i - 1), points.at(i));
+        const auto part = clippedLine(segment, area);
         if (!part) {
             flush();
-            continue;
+        } else {
+            if (run.isEmpty() || run.constLast() != part->p1()) {
+                flush();
+                run << part->p1();
+                if (starts) {
+                    starts->append(walked + QLineF(segment.p1(), part->p1()).length());
+                }
+            }
+            run << part->p2();
         }
-        if (run.isEmpty() || run.constLast() != part->p1()) {
-            flush();
-            run << part->p1();
-        }
-        run << part->p2();
+        walked += segment.length();
     }
     flush();
     return runs;
@@ -424,21 +432,103 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
     }
 }
 
-void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds)
+namespace {
+
+// The subpaths of `path` as polygons, curves flattened to a 32nd of a point (Qt's own flattening
+// strays up to half a point from a long curve, more than its stroke does).
+QList<QPolygonF> flattened(const QPainterPath& path)
 {
-    // Each line is two elements of the path: too few of them go to Qt without one.
-    if (2 * lines.size() < manyElements) {
-        painter.drawLines(lines);
+    constexpr double fineness = 16.0;
+    QList<QPolygonF> polygons = path.toSubpathPolygons(QTransform::fromScale(fineness, fineness));
+    for (QPolygonF& polygon : polygons) {
+        for (QPointF& point : polygon) {
+            point /= fineness;
+        }
+    }
+    return polygons;
+}
+
+// Whether Qt strokes with the painter's pen by filling the pen's outline: a pen wider than a
+// device pixel that is not cosmetic (a thinner one it draws as a thin line).
+bool isStrokedAsOutline(const QPainter& painter)
+{
+    const QPen& pen = painter.pen();
+    return pen.style() != Qt::NoPen && !pen.isCosmetic()
+        && pen.widthF() * painter.deviceTransform().m11() > 1.0;
+}
+
+// Strokes each run on its own with the painter's dashed pen, its dashes moved on by its distance
+// from the start of its subpath, in pen widths: Qt starts the dashes anew with each subpath.
+void drawDashedRuns(QPainter& painter, const QList<QList<QPointF>>& runs, const QList<double>& starts)
+{
+    const QPen pen = painter.pen();
+    const double dashUnit = pen.widthF() > 0.0 ? pen.widthF() : 1.0;
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        QPen runPen = pen;
+        runPen.setDashOffset(pen.dashOffset() + starts.at(i) / dashUnit);
+        painter.setPen(runPen);
+        painter.drawPolyline(runs.at(i).constData(), int(runs.at(i).size()));
+    }
+    painter.setPen(pen);
+}
+
+}
+
+void drawClippedPath(QPainter& painter, const QPainterPath& path, const QRectF& bounds)
+{
+    const QRectF area = penReachArea(painter, bounds);
+    const QRectF extent = path.boundingRect();
+    if (isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
+        painter.drawPath(path);
         return;
     }
-    QPainterPath path;
+    const Qt::PenStyle style = painter.pen().style();
+    const bool dashed = style != Qt::SolidLine && style != Qt::NoPen;
+    QPainterPath visible;
+    for (const QPolygonF& polygon : flattened(path)) {
+        QList<double> starts;
+        const QList<QList<QPointF>> runs = clippedRuns(polygon, area, &starts);
+        if (dashed) {
+            drawDashedRuns(painter, runs, starts);
+            continue;
+        }
+        for (const QList<QPointF>& run : runs) {
+            visible.addPolygon(QPolygonF(run));
+        }
+    }
+    if (dashed) {
+        return;
+    }
+    // Qt inks each subpath of a stroke on its own: the outline of all the runs is filled, so that
+    // where two runs cross a translucent pen inks once, as along the whole path.
+    if (isStrokedAsOutline(painter)) {
+        painter.fillPath(QPainterPathStroker(painter.pen()).createStroke(visible), painter.pen().brush());
+    } else {
+        painter.drawPath(visible);
+    }
+}
+
+void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds)
+{
+    const QRectF area = penReachArea(painter, bounds);
+    QList<QLineF> parts;
     for (const QLineF& line : lines) {
-        path.moveTo(line.p1());
-        path.lineTo(line.p2());
+        if (const auto part = clippedLine(line, area)) {
+            parts.append(*part);
+        }
     }
-    if (!strokeThroughMasks(painter, path, bounds, Inking::eachAlone)) {
-        painter.drawLines(lines);
+    // Each line is two elements of the path: too few of them go to Qt without one.
+    if (2 * parts.size() >= manyElements) {
+        QPainterPath path;
+        for (const QLineF& line : std::as_const(parts)) {
+            path.moveTo(line.p1());
+            path.lineTo(line.p2());
+        }
+        if (strokeThroughMasks(painter, path, bounds, Inking::eachAlone)) {
+            return;
+        }
     }
+    painter.drawLines(parts);
 }
 
 void fillClippedPath(QPainter& painter, const QPainterPath& path, const QColor& color,

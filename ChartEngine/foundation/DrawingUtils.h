@@ -61,9 +61,17 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
 // fill rule.
 QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds);
 
-// Draws `lines` with the painter's pen as painter.drawLines does, each line inked on its own.
-// Many lines with a wide pen on a raster image go through coverage masks of the pen's outline of
-// each within `bounds`, as drawClippedPolygon's outline goes.
+// Strokes `path` with the painter's pen as painter.drawPath does, leaving out what lies beyond
+// `bounds` widened by the pen's reach, as drawClippedPolyline does: a path within them is drawn as
+// it is; of one beyond them only the runs inside, its curves flattened finely, the pen's outline
+// of them all filled at once, so that a translucent pen inks their crossings once. With a dashed
+// pen each run is stroked on its own, its dashes going on from where they were along the whole.
+void drawClippedPath(QPainter& painter, const QPainterPath& path, const QRectF& bounds);
+
+// Draws `lines` with the painter's pen as painter.drawLines does, each line inked on its own and
+// cut to what the pen can reach within `bounds`. Many lines with a wide pen on a raster image go
+// through coverage masks of the pen's outline of each within `bounds`, as drawClippedPolygon's
+// outline goes.
 void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds);
 
 // Fills `path`, by its fill rule, with `color` as painter.fillPath(clippedPath(path, bounds),

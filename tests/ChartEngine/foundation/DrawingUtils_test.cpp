@@ -310,6 +310,72 @@ TEST(DrawClippedPolyline, DrawsWhatTheWholeLineDrawsInsideTheBounds)
     }
 }
 
+// Far-reaching paths stroked with a wide mitred pen draw the same pixels clipped as whole, but for
+// a level or two along edges (and a few pixels where Qt places far coordinates less precisely): a
+// translucent pen inks the crossing of two visible runs once, a dashed pen's dashes go on where
+// they were along the whole path, and a curve is flattened finely enough to keep to it (Qt's own
+// stroke of a curve strays by a few levels along much of it: the curve's reference is the curve
+// sampled at 2,000 points).
+TEST(DrawClippedPath, StrokesWhatTheWholePathStrokesInsideTheBounds)
+{
+    const auto polyline = [](const QList<QPointF>& points) {
+        QPainterPath path;
+        path.addPolygon(QPolygonF(points));
+        return path;
+    };
+    const QPointF curveFrom(20, 50), curveControl1(500, -300), curveControl2(-400, -300), curveTo(80, 60);
+    QPainterPath curve(curveFrom);
+    curve.cubicTo(curveControl1, curveControl2, curveTo);
+    QList<QPointF> samples;
+    for (int i = 0; i <= 2000; ++i) {
+        const double t = i / 2000.0;
+        const double u = 1 - t;
+        samples << u * u * u * curveFrom + 3 * u * u * t * curveControl1 + 3 * u * t * t * curveControl2
+                + t * t * t * curveTo;
+    }
+    const QList<QPointF> crossing = {{10, 50}, {5000, 50}, {60, -5000}, {60, 9000}};
+    const struct {
+        const char* name;
+        QPainterPath path;
+        QPainterPath whole;  // what Qt strokes as the path
+        QColor ink;
+        QList<double> dashes;
+    } cases[] = {
+        {"within the bounds", polyline({{20, 20}, {80, 60}, {40, 90}}), polyline({{20, 20}, {80, 60}, {40, 90}}),
+         Qt::black, {}},
+        {"far beyond them", polyline({{-5000, 30}, {50, 50}, {50, 9000}}), polyline({{-5000, 30}, {50, 50}, {50, 9000}}),
+         Qt::black, {}},
+        {"runs that cross, translucent", polyline(crossing), polyline(crossing), QColor(0, 0, 160, 100), {}},
+        {"dashed", polyline({{-3000, 30}, {90, 70}, {40, 5000}}), polyline({{-3000, 30}, {90, 70}, {40, 5000}}),
+         Qt::black, {4, 3}},
+        {"a curve", curve, polyline(samples), Qt::black, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto draw = [&](auto stroke) {
+            return ImageInk::painted([&](QPainter& painter) {
+                painter.setRenderHint(QPainter::Antialiasing);
+                QPen pen(c.ink, 6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+                if (!c.dashes.isEmpty()) {
+                    pen.setDashPattern(c.dashes);
+                }
+                painter.setPen(pen);
+                stroke(painter);
+            });
+        };
+        const QImage whole = draw([&](QPainter& painter) { painter.drawPath(c.whole); });
+        const QImage clipped = draw([&](QPainter& painter) { drawClippedPath(painter, c.path, QRectF(0, 0, 100, 100)); });
+        int strays = 0;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                strays += std::abs(qGray(clipped.pixel(x, y)) - qGray(whole.pixel(x, y))) > 4;
+            }
+        }
+        EXPECT_LE(strays, 20);
+        EXPECT_NE(clipped, ImageInk::whiteCanvas());
+    }
+}
+
 // Far-reaching polygons, filled and outlined with a wide mitred pen, draw the same pixels clipped
 // as whole within the bounds, but for a few levels of antialiasing along edges.
 TEST(DrawClippedPolygon, FillsAndOutlinesWhatTheWholePolygonDoesInsideTheBounds)
