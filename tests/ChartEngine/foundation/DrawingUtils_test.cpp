@@ -333,22 +333,19 @@ TEST(DrawClippedPath, StrokesWhatTheWholePathStrokesInsideTheBounds)
         samples << u * u * u * curveFrom + 3 * u * u * t * curveControl1 + 3 * u * t * t * curveControl2
                 + t * t * t * curveTo;
     }
-    const QList<QPointF> crossing = {{10, 50}, {5000, 50}, {60, -5000}, {60, 9000}};
     const struct {
         const char* name;
         QPainterPath path;
-        QPainterPath whole;  // what Qt strokes as the path
         QColor ink;
         QList<double> dashes;
+        std::optional<QPainterPath> whole;  // what Qt strokes in its place, when not the path
     } cases[] = {
-        {"within the bounds", polyline({{20, 20}, {80, 60}, {40, 90}}), polyline({{20, 20}, {80, 60}, {40, 90}}),
-         Qt::black, {}},
-        {"far beyond them", polyline({{-5000, 30}, {50, 50}, {50, 9000}}), polyline({{-5000, 30}, {50, 50}, {50, 9000}}),
-         Qt::black, {}},
-        {"runs that cross, translucent", polyline(crossing), polyline(crossing), QColor(0, 0, 160, 100), {}},
-        {"dashed", polyline({{-3000, 30}, {90, 70}, {40, 5000}}), polyline({{-3000, 30}, {90, 70}, {40, 5000}}),
-         Qt::black, {4, 3}},
-        {"a curve", curve, polyline(samples), Qt::black, {}},
+        {"within the bounds", polyline({{20, 20}, {80, 60}, {40, 90}}), Qt::black, {}, {}},
+        {"far beyond them", polyline({{-5000, 30}, {50, 50}, {50, 9000}}), Qt::black, {}, {}},
+        {"runs that cross, translucent", polyline({{10, 50}, {5000, 50}, {60, -5000}, {60, 9000}}),
+         QColor(0, 0, 160, 100), {}, {}},
+        {"dashed", polyline({{-3000, 30}, {90, 70}, {40, 5000}}), Qt::black, {4, 3}, {}},
+        {"a curve", curve, Qt::black, {}, polyline(samples)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -363,7 +360,7 @@ TEST(DrawClippedPath, StrokesWhatTheWholePathStrokesInsideTheBounds)
                 stroke(painter);
             });
         };
-        const QImage whole = draw([&](QPainter& painter) { painter.drawPath(c.whole); });
+        const QImage whole = draw([&](QPainter& painter) { painter.drawPath(c.whole.value_or(c.path)); });
         const QImage clipped = draw([&](QPainter& painter) { drawClippedPath(painter, c.path, QRectF(0, 0, 100, 100)); });
         int strays = 0;
         for (int y = 0; y < 100; ++y) {
@@ -474,8 +471,7 @@ TEST(DrawClippedPolygon, ManyCornersPaintWhatTheWholePathsPaint)
                           {"not antialiased, twice the pixels", QColor(0, 0, 160), 1, 2, false, false, 0, 0},
                           {"not antialiased, far beyond the bounds", translucent, 8, 1, false, false, 0, 10},
                           {"not antialiased, beyond what a mask takes", translucent, 1e8, 1, false, false, 0, 40},
-                          {"not antialiased, opaque spokes", QColor(0, 0, 160), 1, 1, true, false, 0, 30},
-                          {"not antialiased, translucent spokes", translucent, 1, 1, true, false, 8, 150}};
+                          {"not antialiased, spokes", QColor(0, 0, 160), 1, 1, true, false, 0, 30}};
     const QRectF bounds(0, 0, 200, 200);
     const QPointF center(100, 100);
     for (const Case& c : cases) {
