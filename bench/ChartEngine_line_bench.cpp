@@ -1,4 +1,5 @@
-// One draw of a never-shown line chart of N entries against Qt Charts drawing the same points.
+// One draw of a never-shown line chart of N entries against Qt Charts drawing the same points, and
+// of a chart whose minimum offset leaves the view no room.
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/components/ZoneBand.h"
@@ -117,6 +118,26 @@ void chartEngineEverySegment(benchmark::State& state)
     drawChartEngine(state, false);
 }
 
+// A 1200 x 600 chart of `count` entries, a filled line of width 10, with a minimum offset of a
+// million points on each side, far more than the view holds; drawn antialiased.
+void largeMinimumOffset(benchmark::State& state)
+{
+    const auto view = std::make_unique<LineChartView>(QRect(0, 0, 1200, 600));
+    ChartDataEntryList entries;
+    for (const QPointF& point : series(state.range(0))) {
+        entries.append(std::make_shared<ChartDataEntry>(point.x(), point.y()));
+    }
+    auto dataSet = std::make_shared<LineChartDataSet>(entries, QStringLiteral("PEF"));
+    dataSet->setColor(lineColor);
+    dataSet->setLineWidth(10);
+    dataSet->setDrawFilledEnabled(true);
+    view->setMinOffset(1e6);
+    view->setData(std::make_shared<LineChartData>(ChartDataSetList{dataSet}));
+    ChartBench::timeDraws(
+        state, [&view](QPainter& painter) { view->drawChart(painter); },
+        [](const QImage& image) { return lineColoredPixels(image) >= 1000; });
+}
+
 // Qt Charts' view with one line series of the same points, pen width 2 in the same colour,
 // default axes, no legend, antialiased, laid out at 1200 x 600.
 void qtCharts(benchmark::State& state)
@@ -153,6 +174,7 @@ void qtCharts(benchmark::State& state)
 
 BENCHMARK(chartEngine)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(chartEngineEverySegment)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(largeMinimumOffset)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(qtCharts)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

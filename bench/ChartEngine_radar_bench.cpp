@@ -1,6 +1,7 @@
 // One draw of a 1200 x 600 radar chart of three data sets of 100 entries, whole and by stage; the
 // whole draw of one filled set on a 1535 x 1535 view by its entry count, whose time must grow no
-// faster than the entries; and that set drawn with its values far outside its axis.
+// faster than the entries; and that set drawn with its values far outside its axis, with one value
+// beyond a coverage mask's reach, and into a painter without antialiasing.
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/RadarChartData.h"
@@ -62,14 +63,15 @@ std::unique_ptr<RadarChartView> largeRadarChart(int count)
     return view;
 }
 
-// Draws the large chart whole, antialiased on a white 1535 x 1535 image, once an iteration.
-void drawLarge(benchmark::State& state, RadarChartView& view)
+// Draws the large chart whole on a white 1535 x 1535 image, once an iteration, antialiased unless
+// told otherwise.
+void drawLarge(benchmark::State& state, RadarChartView& view, bool antialiased = true)
 {
     QImage image(1535, 1535, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::Antialiasing, antialiased);
         view.drawChart(painter);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
@@ -92,6 +94,30 @@ void farOutsideTheAxis(benchmark::State& state)
     view->yAxis()->setAxisMaximum(1);
     view->notifyDataSetChanged();
     drawLarge(state, *view);
+}
+
+// The same chart with its radial axis fixed to 0..8, so that every value lies within the view but
+// the first, set to a hundred million: its corner lies some billions of points away, beyond what
+// a coverage mask takes.
+void oneValueBeyondReach(benchmark::State& state)
+{
+    const auto view = largeRadarChart(static_cast<int>(state.range(0)));
+    view->yAxis()->setAxisMinimum(0);
+    view->yAxis()->setAxisMaximum(8);
+    view->data()->dataSets().constFirst()->entryForIndex(0)->setY(1e8);
+    view->notifyDataSetChanged();
+    drawLarge(state, *view);
+}
+
+// The chart far outside its axis drawn into a plain painter, without antialiasing: no coverage
+// masks, Qt's own fill and stroke.
+void farOutsideTheAxisPlainPainter(benchmark::State& state)
+{
+    const auto view = largeRadarChart(static_cast<int>(state.range(0)));
+    view->yAxis()->setAxisMinimum(0);
+    view->yAxis()->setAxisMaximum(1);
+    view->notifyDataSetChanged();
+    drawLarge(state, *view, false);
 }
 
 void timed(benchmark::State& state, const std::function<void(RadarChartView&, QPainter&)>& draw)
@@ -147,6 +173,8 @@ BENCHMARK(drawExtras)->Unit(benchmark::kMillisecond);
 BENCHMARK(drawValues)->Unit(benchmark::kMillisecond);
 BENCHMARK(drawHighlighted)->Unit(benchmark::kMillisecond);
 BENCHMARK(farOutsideTheAxis)->Arg(2000)->Arg(7000)->Unit(benchmark::kMillisecond);
+BENCHMARK(oneValueBeyondReach)->Arg(2000)->Arg(7000)->Unit(benchmark::kMillisecond);
+BENCHMARK(farOutsideTheAxisPlainPainter)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(byEntryCount)
     ->RangeMultiplier(2)
     ->Range(875, 7000)

@@ -24,8 +24,9 @@ QPointF onRasterGrid(QPointF point)
 
 }
 
-CoverageMask::CoverageMask(const QRect& area)
+CoverageMask::CoverageMask(const QRect& area, Sampling sampling)
     : m_area(area.normalized())
+    , m_sampling(sampling)
     , m_stride(qsizetype(m_area.width()) + 2)
     , m_steps(size_t(m_stride) * size_t(m_area.height()), 0.0)
     , m_firstStep(size_t(m_area.height()), noStep)
@@ -37,7 +38,13 @@ CoverageMask::CoverageMask(const QRect& area)
 void CoverageMask::addPolygon(const QPolygonF& points)
 {
     for (qsizetype i = 0; i < points.size(); ++i) {
-        addEdge(onRasterGrid(points.at(i)), onRasterGrid(points.at((i + 1) % points.size())));
+        const QPointF from = onRasterGrid(points.at(i));
+        const QPointF to = onRasterGrid(points.at((i + 1) % points.size()));
+        if (m_sampling == Sampling::aliased) {
+            addAliasedEdge(from, to);
+        } else {
+            addEdge(from, to);
+        }
     }
 }
 
@@ -95,6 +102,9 @@ void CoverageMask::addEdgeWithin(QPointF from, QPointF to)
     const double rows = m_area.height();
     const int firstRow = int(std::floor(std::clamp(from.y(), 0.0, rows)));
     const int endRow = int(std::ceil(std::clamp(to.y(), 0.0, rows)));
+    if (firstRow < endRow) {
+        m_layerRows = {std::min(m_layerRows.first, firstRow), std::max(m_layerRows.second, endRow - 1)};
+    }
     for (int y = firstRow; y < endRow; ++y) {
         const double enter = std::max(double(y), from.y());
         const double leave = std::min(y + 1.0, to.y());
@@ -116,7 +126,6 @@ void CoverageMask::addRowPart(int y, double left, double right, double height)
     double* row = &m_steps[size_t(y) * size_t(m_stride)];
     m_firstStep[size_t(y)] = std::min(m_firstStep[size_t(y)], first);
     m_lastStep[size_t(y)] = std::max(m_lastStep[size_t(y)], std::max(end, first + 1));
-    m_layerEmpty = false;
     if (end <= first + 1) {
         // Within one pixel: it is covered right of the part's mean x.
         const double mean = (left + right) / 2.0 - leftFloor;
@@ -145,6 +154,44 @@ void CoverageMask::addRowPart(int y, double left, double right, double height)
     row[end] += height * lastShare;
 }
 
+// The rows are those whose centre line lies below the edge's upper end and not below its lower
+// end; in each, the first pixel whose centre lies right of where the edge meets that line.
+void CoverageMask::addAliasedEdge(QPointF from, QPointF to)
+{
+    if (from.y() == to.y()) {
+        return;
+    }
+    const double direction = from.y() < to.y() ? 1.0 : -1.0;
+    if (direction < 0.0) {
+        std::swap(from, to);
+    }
+    // The area's corner is whole pixels away: the fixed-point steps stay as they were.
+    const QPointF corner = m_area.topLeft();
+    from -= corner;
+    to -= corner;
+    const auto rowAfter = [this](double y) {
+        return int(std::clamp(std::floor(y - 0.5) + 1.0, 0.0, double(m_area.height())));
+    };
+    const int firstRow = rowAfter(from.y());
+    const int endRow = rowAfter(to.y());
+    if (firstRow >= endRow) {
+        return;
+    }
+    // From the edge's upper end down to the first row's centre line, then a row at a time.
+    const auto slope = qint64((to.x() - from.x()) / (to.y() - from.y()) * 65536.0);
+    const qint64 down = std::llround((firstRow + 0.5 - from.y()) * 64.0);
+    qint64 x = std::llround(from.x() * 65536.0) + slope * down / 64;
+    const qint64 width = m_area.width();
+    m_layerRows = {std::min(m_layerRows.first, firstRow), std::max(m_layerRows.second, endRow - 1)};
+    for (int y = firstRow; y < endRow; ++y, x += slope) {
+        // The first pixel whose centre, half a pixel into it, lies right of x.
+        const int pixel = int(std::clamp(((x - 32768) >> 16) + 1, qint64(0), width));
+        m_steps[size_t(y) * size_t(m_stride) + size_t(pixel)] += direction;
+        m_firstStep[size_t(y)] = std::min(m_firstStep[size_t(y)], pixel);
+        m_lastStep[size_t(y)] = std::max(m_lastStep[size_t(y)], pixel);
+    }
+}
+
 namespace {
 
 // In whole levels, as a raster engine blends.
@@ -163,11 +210,14 @@ double coverageByRule(double winding, Qt::FillRule rule)
 
 void CoverageMask::addLayer(Qt::FillRule rule, double alpha)
 {
-    if (m_layerEmpty) {
-        return;
-    }
     const int width = m_area.width();
-    for (int y = 0; y < m_area.height(); ++y) {
+    // Aliased, the winding is a whole number and a pixel wholly covered or not at all.
+    const bool aliased = m_sampling == Sampling::aliased;
+    const auto aliasedClearance = [&](double winding) {
+        const bool inside = rule == Qt::WindingFill || qint64(winding) % 2 != 0;
+        return inside ? 1.0 - alpha : 1.0;
+    };
+    for (int y = m_layerRows.first; y <= m_layerRows.second; ++y) {
         const int first = m_firstStep[size_t(y)];
         const int last = m_lastStep[size_t(y)];
         if (first > last) {
@@ -180,14 +230,16 @@ void CoverageMask::addLayer(Qt::FillRule rule, double alpha)
         for (int x = first; x <= last; ++x) {
             winding += steps[x];
             steps[x] = 0.0;
-            if (x < width) {
-                clearance[x] *= 1.0 - alpha * coverageByRule(winding, rule);
+            // A pixel of no winding is not covered.
+            if (x < width && winding != 0.0) {
+                clearance[x] *= aliased ? aliasedClearance(winding)
+                                        : 1.0 - alpha * coverageByRule(winding, rule);
             }
         }
         m_firstStep[size_t(y)] = noStep;
         m_lastStep[size_t(y)] = -1;
     }
-    m_layerEmpty = true;
+    m_layerRows = noRows;
 }
 
 QImage CoverageMask::image(const QColor& color) const

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <Qt>
 
+#include <limits>
+#include <utility>
 #include <vector>
 
 class QColor;
@@ -22,10 +24,18 @@ namespace Charts {
 //
 // Polygons are inked in layers, each as one call of Qt's would ink them: a pixel two polygons of
 // a layer cover is inked once, one that two layers cover twice.
+//
+// Aliased, as Qt's raster engine fills without antialiasing, a pixel is covered whole or not at
+// all: whole when its centre lies inside. An edge then changes the winding of the pixels whose
+// centres lie right of it, in each row whose centre line it meets (its upper end excluded, its
+// lower end included), the meeting point reckoned in 16.16 fixed point from the edge's upper end,
+// as Qt reckons it, so that a centre on or next to an edge falls to the same side.
 class CoverageMask {
 public:
+    enum class Sampling { antialiased, aliased };
+
     // `area` in device pixels.
-    explicit CoverageMask(const QRect& area);
+    explicit CoverageMask(const QRect& area, Sampling sampling = Sampling::antialiased);
 
     // Adds the closed polygon through `points` (device pixels, within a billion of the area) to
     // the layer being made. What lies above or below the area adds nothing; what lies left of it
@@ -45,15 +55,19 @@ private:
     void addEdge(QPointF from, QPointF to);
     void addEdgeWithin(QPointF from, QPointF to);
     void addRowPart(int row, double left, double right, double height);
+    void addAliasedEdge(QPointF from, QPointF to);
 
     QRect m_area;
+    Sampling m_sampling;
     qsizetype m_stride;
     // Per row of the layer being made, the change of winding from one pixel to the next (and two
     // beyond the last), and the first and last of them that are not 0.
     std::vector<double> m_steps;
     std::vector<int> m_firstStep;
     std::vector<int> m_lastStep;
-    bool m_layerEmpty = true;
+    // The first and last row of the layer being made that hold steps (none: first after last).
+    static constexpr std::pair<int, int> noRows{std::numeric_limits<int>::max(), -1};
+    std::pair<int, int> m_layerRows = noRows;
     // Per pixel, how much of what lies beneath the layers still shows through them.
     std::vector<double> m_clearance;
 };

@@ -143,8 +143,10 @@ QRectF penReachArea(const QPainter& painter, const QRectF& bounds)
     return bounds.adjusted(-reach, -reach, reach, reach);
 }
 
-// The runs of the polyline through `points` that lie inside `area`, each of two points or more.
-QList<QList<QPointF>> clippedRuns(const QList<QPointF>& points, const QRectF& area)
+// The runs of the polyline through `points` that lie inside `area`, each of two points or more;
+// with `starts`, how far along the polyline each run begins.
+QList<QList<QPointF>> clippedRuns(const QList<QPointF>& points, const QRectF& area,
+                                  QList<double>* starts = nullptr)
 {
     QList<QList<QPointF>> runs;
     QList<QPointF> run;
@@ -154,17 +156,23 @@ QList<QList<QPointF>> clippedRuns(const QList<QPointF>& points, const QRectF& ar
         }
         run.clear();
     };
+    double walked = 0.0;
     for (qsizetype i = 1; i < points.size(); ++i) {
-        const auto part = clippedLine(QLineF(points.at(i - 1), points.at(i)), area);
+        const QLineF segment(points.at(i - 1), points.at(i));
+        const auto part = clippedLine(segment, area);
         if (!part) {
             flush();
-            continue;
+        } else {
+            if (run.isEmpty() || run.constLast() != part->p1()) {
+                flush();
+                run << part->p1();
+                if (starts) {
+                    starts->append(walked + QLineF(segment.p1(), part->p1()).length());
+                }
+            }
+            run << part->p2();
         }
-        if (run.isEmpty() || run.constLast() != part->p1()) {
-            flush();
-            run << part->p1();
-        }
-        run << part->p2();
+        walked += segment.length();
     }
     flush();
     return runs;
@@ -212,15 +220,55 @@ std::optional<QPointF> placeOnDevice(const QTransform& beneath, QPoint device)
 // (drawLines strokes each line alone).
 enum class Inking { asOne, eachAlone };
 
-// Whether coverage masks paint as Qt paints with this painter: antialiased, source-over, on a
-// raster image, its transform only scaling and moving.
+// Whether coverage masks paint as Qt paints with this painter: source-over, on a raster image,
+// its transform only scaling and moving.
 bool masksPaintAsQt(const QPainter& painter)
 {
     const QPaintEngine* engine = painter.paintEngine();
     return engine && engine->type() == QPaintEngine::Raster
-        && painter.testRenderHint(QPainter::Antialiasing)
         && painter.compositionMode() == QPainter::CompositionMode_SourceOver
         && painter.deviceTransform().type() <= QTransform::TxScale;
+}
+
+CoverageMask::Sampling maskSampling(const QPainter& painter)
+{
+    return painter.testRenderHint(QPainter::Antialiasing) ? CoverageMask::Sampling::antialiased
+                                                          : CoverageMask::Sampling::aliased;
+}
+
+// The part of the closed polygon within `box`, itself a closed polygon, cut side by side: inside
+// the box each point is as often within it as it was within the whole, so it is filled alike by
+// either rule. A polygon within the box comes back as it is.
+QPolygonF cutToBox(QPolygonF polygon, const QRectF& box)
+{
+    // Each side as the coordinate it bounds, where it lies, and on which side of it is inside.
+    const struct {
+        bool vertical;
+        double at;
+        double inward;
+    } sides[] = {{true, box.left(), 1.0}, {true, box.right(), -1.0},
+                 {false, box.top(), 1.0}, {false, box.bottom(), -1.0}};
+    for (const auto& side : sides) {
+        const auto along = [&](QPointF p) { return side.vertical ? p.x() : p.y(); };
+        const auto inside = [&](QPointF p) { return (along(p) - side.at) * side.inward >= 0.0; };
+        QPolygonF kept;
+        for (qsizetype i = 0; i < polygon.size(); ++i) {
+            const QPointF from = polygon.at(i);
+            const QPointF to = polygon.at((i + 1) % polygon.size());
+            if (inside(from)) {
+                kept << from;
+            }
+            if (inside(from) != inside(to)) {
+                // Reckoned from the end inside, where the crossing is needed exactly.
+                const QPointF in = inside(from) ? from : to;
+                const QPointF out = inside(from) ? to : from;
+                const QPointF crossing = in + (side.at - along(in)) / (along(out) - along(in)) * (out - in);
+                kept << (side.vertical ? QPointF(side.at, crossing.y()) : QPointF(crossing.x(), side.at));
+            }
+        }
+        polygon = kept;
+    }
+    return polygon;
 }
 
 // A strip of device rows of a coverage mask, and where a painter whose own transform is reset
@@ -253,9 +301,20 @@ void paintStrips(QPainter& painter, const QList<MaskStrip>& strips,
                  double alpha, Inking inking)
 {
     const double scale = painter.deviceTransform().m11();
+    const CoverageMask::Sampling sampling = maskSampling(painter);
+    // A polygon above or below a strip adds nothing to it (a pixel's margin for the rounding).
+    QList<std::pair<double, double>> spans;
+    for (const QPolygonF& polygon : polygons) {
+        const QRectF extent = polygon.boundingRect();
+        spans.append({extent.top() - 1.0, extent.bottom() + 1.0});
+    }
     for (const MaskStrip& strip : strips) {
-        CoverageMask mask(strip.rows);
-        for (const QPolygonF& polygon : polygons) {
+        CoverageMask mask(strip.rows, sampling);
+        for (qsizetype i = 0; i < polygons.size(); ++i) {
+            if (spans.at(i).second < strip.rows.top() || spans.at(i).first > strip.rows.bottom() + 1) {
+                continue;
+            }
+            const QPolygonF& polygon = polygons.at(i);
             mask.addPolygon(polygon);
             if (inking == Inking::eachAlone) {
                 mask.addLayer(rule, alpha);
@@ -278,14 +337,6 @@ bool paintThroughMasks(QPainter& painter, const QPainterPath& path, const QColor
         return false;
     }
     const QTransform toDevice = painter.deviceTransform();
-    const QList<QPolygonF> polygons = path.toSubpathPolygons(toDevice);
-    QRectF extent;
-    for (const QPolygonF& polygon : polygons) {
-        if (!isWithinReach(polygon)) {
-            return false;
-        }
-        extent |= polygon.boundingRect();
-    }
     const double alpha = color.alphaF() * painter.opacity();
     painter.save();
     painter.resetTransform();
@@ -294,9 +345,23 @@ bool paintThroughMasks(QPainter& painter, const QPainterPath& path, const QColor
     // Beyond the device nothing shows, and a mask there could take gigabytes.
     const QRectF device = beneath.mapRect(
         QRectF(0, 0, painter.device()->width(), painter.device()->height()));
-    const QRect area =
-        toDevice.mapRect(bounds).intersected(extent).intersected(device).toAlignedRect();
-    const auto strips = maskStrips(beneath, area);
+    const QRectF visible = toDevice.mapRect(bounds).intersected(device);
+    // A polygon beyond a mask's reach is cut to a box a little larger than what shows (beyond the
+    // pixels a strip aligns to and the rounding of the cut's corners); one within it is kept
+    // whole, its far corners placed as Qt places them.
+    const QRectF box = visible.adjusted(-2, -2, 2, 2);
+    QList<QPolygonF> polygons;
+    QRectF extent;
+    bool withinReach = true;
+    for (const QPolygonF& polygon : path.toSubpathPolygons(toDevice)) {
+        polygons.append(isWithinReach(polygon) ? polygon : cutToBox(polygon, box));
+        // A corner that is not a number stays beyond reach, cut or not.
+        withinReach = withinReach && isWithinReach(polygons.constLast());
+        extent |= polygons.constLast().boundingRect();
+    }
+    const auto strips = withinReach
+        ? maskStrips(beneath, visible.intersected(extent).toAlignedRect())
+        : std::nullopt;
     if (strips) {
         paintStrips(painter, *strips, polygons, path.fillRule(), color, alpha, inking);
     }
@@ -312,7 +377,12 @@ bool strokeThroughMasks(QPainter& painter, const QPainterPath& path, const QRect
                         Inking inking)
 {
     const QPen pen = painter.pen();
-    const bool wideSolid = pen.style() != Qt::NoPen && !pen.isCosmetic()
+    // Without antialiasing Qt draws a pen of a device pixel or less as a thin line, not its
+    // outline.
+    const bool wide = !pen.isCosmetic()
+        && (painter.testRenderHint(QPainter::Antialiasing)
+            || pen.widthF() * painter.deviceTransform().m11() > 1.0);
+    const bool wideSolid = pen.style() != Qt::NoPen && wide
         && pen.brush().style() == Qt::SolidPattern && painter.brush().style() == Qt::NoBrush;
     // The pen's outline is made only where the masks will paint it: it is the costly step.
     return path.elementCount() >= manyElements && wideSolid && masksPaintAsQt(painter)
@@ -362,21 +432,103 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
     }
 }
 
-void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds)
+namespace {
+
+// The subpaths of `path` as polygons, curves flattened to a 32nd of a point (Qt's own flattening
+// strays up to half a point from a long curve, more than its stroke does).
+QList<QPolygonF> flattened(const QPainterPath& path)
 {
-    // Each line is two elements of the path: too few of them go to Qt without one.
-    if (2 * lines.size() < manyElements) {
-        painter.drawLines(lines);
+    constexpr double fineness = 16.0;
+    QList<QPolygonF> polygons = path.toSubpathPolygons(QTransform::fromScale(fineness, fineness));
+    for (QPolygonF& polygon : polygons) {
+        for (QPointF& point : polygon) {
+            point /= fineness;
+        }
+    }
+    return polygons;
+}
+
+// Whether Qt strokes with the painter's pen by filling the pen's outline: a pen wider than a
+// device pixel that is not cosmetic (a thinner one it draws as a thin line).
+bool isStrokedAsOutline(const QPainter& painter)
+{
+    const QPen& pen = painter.pen();
+    return pen.style() != Qt::NoPen && !pen.isCosmetic()
+        && pen.widthF() * painter.deviceTransform().m11() > 1.0;
+}
+
+// Strokes each run on its own with the painter's dashed pen, its dashes moved on by its distance
+// from the start of its subpath, in pen widths: Qt starts the dashes anew with each subpath.
+void drawDashedRuns(QPainter& painter, const QList<QList<QPointF>>& runs, const QList<double>& starts)
+{
+    const QPen pen = painter.pen();
+    const double dashUnit = pen.widthF() > 0.0 ? pen.widthF() : 1.0;
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        QPen runPen = pen;
+        runPen.setDashOffset(pen.dashOffset() + starts.at(i) / dashUnit);
+        painter.setPen(runPen);
+        painter.drawPolyline(runs.at(i).constData(), int(runs.at(i).size()));
+    }
+    painter.setPen(pen);
+}
+
+}
+
+void drawClippedPath(QPainter& painter, const QPainterPath& path, const QRectF& bounds)
+{
+    const QRectF area = penReachArea(painter, bounds);
+    const QRectF extent = path.boundingRect();
+    if (isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
+        painter.drawPath(path);
         return;
     }
-    QPainterPath path;
+    const Qt::PenStyle style = painter.pen().style();
+    const bool dashed = style != Qt::SolidLine && style != Qt::NoPen;
+    QPainterPath visible;
+    for (const QPolygonF& polygon : flattened(path)) {
+        QList<double> starts;
+        const QList<QList<QPointF>> runs = clippedRuns(polygon, area, &starts);
+        if (dashed) {
+            drawDashedRuns(painter, runs, starts);
+            continue;
+        }
+        for (const QList<QPointF>& run : runs) {
+            visible.addPolygon(QPolygonF(run));
+        }
+    }
+    if (dashed) {
+        return;
+    }
+    // Qt inks each subpath of a stroke on its own: the outline of all the runs is filled, so that
+    // where two runs cross a translucent pen inks once, as along the whole path.
+    if (isStrokedAsOutline(painter)) {
+        painter.fillPath(QPainterPathStroker(painter.pen()).createStroke(visible), painter.pen().brush());
+    } else {
+        painter.drawPath(visible);
+    }
+}
+
+void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds)
+{
+    const QRectF area = penReachArea(painter, bounds);
+    QList<QLineF> parts;
     for (const QLineF& line : lines) {
-        path.moveTo(line.p1());
-        path.lineTo(line.p2());
+        if (const auto part = clippedLine(line, area)) {
+            parts.append(*part);
+        }
     }
-    if (!strokeThroughMasks(painter, path, bounds, Inking::eachAlone)) {
-        painter.drawLines(lines);
+    // Each line is two elements of the path: too few of them go to Qt without one.
+    if (2 * parts.size() >= manyElements) {
+        QPainterPath path;
+        for (const QLineF& line : std::as_const(parts)) {
+            path.moveTo(line.p1());
+            path.lineTo(line.p2());
+        }
+        if (strokeThroughMasks(painter, path, bounds, Inking::eachAlone)) {
+            return;
+        }
     }
+    painter.drawLines(parts);
 }
 
 void fillClippedPath(QPainter& painter, const QPainterPath& path, const QColor& color,

@@ -114,9 +114,7 @@ void HorizontalBarChartView::calculateOffsets()
     right += extraRightOffset();
     bottom += extraBottomOffset();
     left += extraLeftOffset();
-    const double least = minOffset();
-    viewPortHandler()->restrainViewPort(std::max(least, left), std::max(least, top), std::max(least, right),
-                                        std::max(least, bottom));
+    restrainViewPortWithMinOffset(left, top, right, bottom);
     prepareTransformers();
 }
 

@@ -30,8 +30,6 @@ namespace Charts {
 namespace {
 
 constexpr double epsilon = std::numeric_limits<double>::epsilon();
-// The texts whose widths are kept at most; past it the widths are measured afresh.
-constexpr qsizetype keptTextWidths = 4096;
 constexpr double radiansPerDegree = std::numbers::pi / 180.0;
 
 // The point at `distance` from `center` along `degrees`.
@@ -849,25 +847,8 @@ void PieChartRenderer::drawSliceText(QPainter& painter, const QString& text, QPo
                                      double angle, const TextAttributes& attributes)
 {
     const bool byWidth = alignment == TextAlignment::Right || alignment == TextAlignment::Center;
-    const double width = byWidth ? textWidth(text, attributes) : 0.0;
+    const double width = byWidth ? m_textSizes.size(text, attributes).width() : 0.0;
     drawAlignedText(painter, text, point, alignment, QPointF(0.5, 0.5), angle, attributes, width);
-}
-
-// A text's width in its font, measured once and kept: a text drawn again is not laid out twice.
-// A font sized in points takes its size from the screen, and its texts are measured every time.
-double PieChartRenderer::textWidth(const QString& text, const TextAttributes& attributes)
-{
-    if (attributes.font.pixelSize() <= 0) {
-        return textSize(text, attributes).width();
-    }
-    const auto key = std::pair(attributes.font, text);
-    if (const auto kept = m_textWidths.constFind(key); kept != m_textWidths.cend()) {
-        return *kept;
-    }
-    if (m_textWidths.size() >= keptTextWidths) {
-        m_textWidths.clear();
-    }
-    return *m_textWidths.insert(key, textSize(text, attributes).width());
 }
 
 // The icon's offset is read with its axes swapped: y along the direction, x down the screen.

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "ChartEngine/foundation/TextSizes.h"
 #include "ChartEngine/views/DataRenderer.h"
 
 #include <QColor>
-#include <QFont>
-#include <QHash>
 #include <QObject>
 #include <QPainterPath>
 #include <QPointer>
@@ -128,7 +127,6 @@ private:
     void drawInsideTexts(QPainter& painter, const ValueStage& stage, const SliceTexts& texts);
     void drawSliceText(QPainter& painter, const QString& text, QPointF point, TextAlignment alignment, double angle,
                        const TextAttributes& attributes);
-    double textWidth(const QString& text, const TextAttributes& attributes);
     void drawIcon(QPainter& painter, const ValueStage& stage, const PieChartDataSetProtocol& dataSet,
                   const ChartDataEntry& entry, QPointF direction);
 
@@ -141,8 +139,8 @@ private:
     mutable Elements m_selectedElements;
     // Per slice index, the paths it was last drawn with.
     mutable std::vector<SlicePaths> m_slicePaths;
-    // The widths of the texts drawn, by font and text.
-    QHash<std::pair<QFont, QString>, double> m_textWidths;
+    // The sizes of the texts drawn, by font and text.
+    TextSizes m_textSizes;
     std::shared_ptr<Animator> m_animator;
     QPointer<QObject> m_chart;
 };

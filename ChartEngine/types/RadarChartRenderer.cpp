@@ -305,6 +305,7 @@ void RadarChartRenderer::drawValues(QPainter& painter)
         return;
     }
     const PolarFrame frame = polarFrame(*view, phaseX(), phaseY());
+    const QRectF bounds = viewPortHandler()->chartBounds();
     const QList<std::shared_ptr<ChartDataSetProtocol>> dataSets = chartData->dataSets();
     for (qsizetype i = 0; i < dataSets.size(); ++i) {
         const auto set = radarSet(dataSets.at(i));
@@ -324,11 +325,18 @@ void RadarChartRenderer::drawValues(QPainter& painter)
             }
             if (set->isDrawValuesEnabled() && formatter) {
                 const QPointF point = frame.point(entry->y(), double(j));
-                attributes.color = set->valueTextColorAt(j);
                 const QString text =
                     formatter->stringForValue(entry->y(), entry.get(), i, viewPortHandler().get());
-                drawAlignedText(painter, text, QPointF(point.x(), point.y() - 5.0 - lineHeight),
-                                TextAlignment::Center, QPointF(0.5, 0.5), angle, attributes);
+                const QSizeF size = m_textSizes.size(text, attributes);
+                const QPointF at(point.x(), point.y() - 5.0 - lineHeight);
+                // A text whose box, turned or not, lies wholly beyond the chart is not drawn: values
+                // far outside the axis are laid out for nothing.
+                const double reach = size.width() + size.height();
+                if (bounds.adjusted(-reach, -reach, reach, reach).contains(at)) {
+                    attributes.color = set->valueTextColorAt(j);
+                    drawAlignedText(painter, text, at, TextAlignment::Center, QPointF(0.5, 0.5), angle,
+                                    attributes, size.width());
+                }
             }
             if (entry->icon() && set->isDrawIconsEnabled()) {
                 // The icon's distance is the value itself, its offset's x goes down.

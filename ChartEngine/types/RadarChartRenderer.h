@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartEngine/foundation/TextSizes.h"
 #include "ChartEngine/views/LineRadarRenderer.h"
 
 #include <QColor>
@@ -38,6 +39,8 @@ public:
 
     // The header, then each visible radar data set.
     void drawData(QPainter& painter) override;
+    // The value texts above their points, and the icons; a text whose box lies wholly beyond the
+    // chart is left out.
     void drawValues(QPainter& painter) override;
     // The web.
     void drawExtras(QPainter& painter) override;
@@ -63,6 +66,8 @@ private:
 
     QPointer<QObject> m_chart;
     QStringList m_accessibilityXLabels;
+    // The sizes of the value texts drawn, by font and text.
+    TextSizes m_textSizes;
 };
 
 }

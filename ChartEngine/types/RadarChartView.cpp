@@ -9,6 +9,7 @@
 #include "ChartEngine/components/YAxisRendererRadarChart.h"
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ChartDataSetProtocol.h"
+#include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/RadarChartRenderer.h"
 #include "ChartEngine/views/DataRenderer.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace Charts {
 
@@ -159,6 +161,14 @@ void RadarChartView::notifyDataSetChanged()
     calculateOffsets();
     setNeedsDisplay();
     accessibilityDataDidChange();
+}
+
+NSUIView::Elements RadarChartView::accessibilityRowOrder(Elements rows) const
+{
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return std::pair(a->dataSetIndex(), a->entryIndex()) < std::pair(b->dataSetIndex(), b->entryIndex());
+    });
+    return rows;
 }
 
 void RadarChartView::drawRect(QPainter& painter)

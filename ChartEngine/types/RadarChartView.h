@@ -87,6 +87,10 @@ public:
 protected:
     // The x labels' rotated width while they are drawn, at the least.
     double offsetFloor() const override;
+    // A set's points in the order the keys step through them, spoke by spoke, and the sets in
+    // theirs: the renderer lists a set's points by value, the largest first, and a reader heard
+    // the first spoke as the sixth of fourteen when its value was the sixth largest.
+    Elements accessibilityRowOrder(Elements rows) const override;
 
 private:
     void setUp();

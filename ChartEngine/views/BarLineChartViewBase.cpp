@@ -314,11 +314,22 @@ void BarLineChartViewBase::calculateOffsets()
         right += extraRightOffset();
         bottom += extraBottomOffset();
         left += extraLeftOffset();
-        const double least = minOffset();
-        viewPortHandler()->restrainViewPort(std::max(least, left), std::max(least, top),
-                                            std::max(least, right), std::max(least, bottom));
+        restrainViewPortWithMinOffset(left, top, right, bottom);
     }
     prepareTransformers();
+}
+
+void BarLineChartViewBase::restrainViewPortWithMinOffset(double left, double top, double right,
+                                                         double bottom)
+{
+    const auto handler = viewPortHandler();
+    const auto heldTo = [least = minOffset()](double side) {
+        return side > 0.0 ? std::min(least, side / 4.0) : least;
+    };
+    const double leastX = heldTo(handler->chartWidth());
+    const double leastY = heldTo(handler->chartHeight());
+    handler->restrainViewPort(std::max(leastX, left), std::max(leastY, top), std::max(leastX, right),
+                              std::max(leastY, bottom));
 }
 
 void BarLineChartViewBase::addAxisOffsets(double& offsetLeft, double& offsetTop, double& offsetRight,
@@ -443,7 +454,8 @@ void BarLineChartViewBase::drawRect(QPainter& painter)
 {
     ChartViewBase::drawRect(painter);
     const auto dataRenderer = renderer();
-    if (!data() || !dataRenderer) {
+    const QRectF content = contentRect();
+    if (!data() || !dataRenderer || !(content.width() > 0.0 && content.height() > 0.0)) {
         return;
     }
     drawGridBackground(painter);

@@ -65,6 +65,8 @@ public:
     virtual void setClipValuesToContentEnabled(bool enabled) { m_clipValuesToContentEnabled = enabled; }
     virtual bool isClipDataToContentEnabled() const { return m_clipDataToContentEnabled; }
     virtual void setClipDataToContentEnabled(bool enabled) { m_clipDataToContentEnabled = enabled; }
+    // The smallest automatic offset on each side, as far as the chart has room for it (see
+    // restrainViewPortWithMinOffset).
     virtual double minOffset() const { return m_minOffset; }
     virtual void setMinOffset(double offset) { m_minOffset = offset; }
     virtual bool keepPositionOnRotation() const { return m_keepPositionOnRotation; }
@@ -163,6 +165,7 @@ public:
     virtual void prepareValueToPixelMatrices();
 
     // --- Drawing ------------------------------------------------------------------------------------
+    // Nothing beyond the base's part while the offsets leave the content no area.
     void drawRect(QPainter& painter) override;
     virtual void drawGridBackground(QPainter& painter);
 
@@ -258,6 +261,12 @@ protected:
     virtual QPointF invertedAxisDragTranslation(QPointF translation) const;
 
     bool isCustomViewPortEnabled() const { return m_customViewPortEnabled; }
+    // Restrains the view port to the four automatic offsets, each at least the minimum offset as
+    // the chart has room for it: a quarter of its width at most on the left and right, and of its
+    // height at the top and bottom, so that the minimum alone leaves half of each to the content
+    // (a minimum of a million points left none, and the data was drawn mirrored far beyond the
+    // view). Before the chart has a size the minimum applies in full.
+    void restrainViewPortWithMinOffset(double left, double top, double right, double bottom);
     // Replaces both axis transformers (a view that lays its axes out differently).
     void setAxisTransformers(std::shared_ptr<Transformer> left, std::shared_ptr<Transformer> right);
     // The axis range divided by the visible range; none for a range that is not finite and

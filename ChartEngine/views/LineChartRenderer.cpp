@@ -267,7 +267,12 @@ void LineChartRenderer::drawLinearSegments(QPainter& painter, const LineChartDat
         }
         pen.setColor(dataSet.colorAtIndex(j));
         painter.setPen(pen);
-        painter.drawLines(m_lineSegments.data(), static_cast<int>(size / 2));
+        QList<QLineF> lines;
+        for (std::size_t k = 0; k < size; k += 2) {
+            lines.append(QLineF(m_lineSegments[k], m_lineSegments[k + 1]));
+        }
+        // A segment to a value far outside the view is stroked only where it can be seen.
+        drawClippedLines(painter, lines, handler.chartBounds());
     }
 }
 
@@ -331,7 +336,9 @@ void LineChartRenderer::strokeLine(QPainter& painter, const LineChartDataSetProt
         pen.setStyle(Qt::SolidLine);
     }
     painter.setPen(pen);
-    painter.drawPath(spline);
+    // Qt strokes a wide line over its whole length, seen or not: a line through values far
+    // outside the view, or in a view with no room for its content, took seconds.
+    drawClippedPath(painter, spline, viewPortHandler()->chartBounds());
 }
 
 // ---- Filled areas ----

@@ -41,7 +41,9 @@ class Transformer;
 // whenever the data model's revision or the set changes). At widths up to `reductionWidthLimit`
 // the batches are reduced per device-pixel column (LineReduction): a column that several
 // entries fall into is drawn as one vertical stroke over their y values and one segment to the
-// next column. Dashed lines, gradient lines and the bezier modes always keep the path.
+// next column. Dashed lines, gradient lines and the bezier modes always keep the path. The path,
+// and the segments of a line of many colours, are stroked only within the view widened by the
+// pen's reach: Qt strokes a wide line over its whole length, seen or not.
 class LineChartRenderer : public LineRadarRenderer {
 public:
     static constexpr qint64 pathEntryLimit = 256;

@@ -76,16 +76,20 @@ TEST(HorizontalBarChartView, XAxisLabelsTakeRoomLeftOrRightOfTheContent)
         XAxis::LabelPosition position;
         double left;
         double right;
+        double minOffset = 10;
     };
     const Case cases[] = {
         {XAxis::LabelPosition::bottom, 30, 10},
         {XAxis::LabelPosition::top, 10, 30},
         {XAxis::LabelPosition::topAndBottom, 30, 30},
         {XAxis::LabelPosition::insideBottom, 10, 10},
+        // A minimum the chart has no room for is held to a quarter of its width.
+        {XAxis::LabelPosition::bottom, 75, 75, 1e6},
     };
     for (const Case& c : cases) {
         HorizontalBarChartView view(QRect(0, 0, 300, 200));
         view.legend()->setEnabled(false);
+        view.setMinOffset(c.minOffset);
         view.setData(barData({barSet({1.0, 2.0})}));
         view.xAxis()->setLabelPosition(c.position);
         view.xAxis()->setLabelRotatedWidth(30);

@@ -214,6 +214,46 @@ TEST(RadarChartRendererTest, ValuesFarOutsideTheAxisAreDrawnOnlyWithinTheView)
     }
 }
 
+// A set of many corners reaches a raster image as coverage masks' images, never as a path for
+// Qt's rasterizer, whose time grows with the square of the edges a pixel row holds (seconds for
+// thousands of corners): antialiased or not, with a corner a billion points away or with values
+// far outside the axis. The device only records, and says it is a raster image.
+TEST(RadarChartRendererTest, ManyCornersReachARasterImageAsMasks)
+{
+    const struct {
+        const char* name;
+        bool antialiased;
+        double axisMaximum;
+        double firstValue;
+    } cases[] = {{"within the axis", true, 8, 1},
+                 {"a corner beyond what a mask takes", true, 8, 1e8},
+                 {"without antialiasing", false, 8, 1},
+                 {"without antialiasing, far outside the axis", false, 1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QList<double> values;
+        for (int i = 0; i < 300; ++i) {
+            values << (i == 0 ? c.firstValue : 1 + i % 7);
+        }
+        auto set = radarSet(values);
+        set->setDrawFilledEnabled(true);
+        set->setLineWidth(10);
+        const auto view = radarView({set});
+        view->yAxis()->setAxisMinimum(0);
+        view->yAxis()->setAxisMaximum(c.axisMaximum);
+        view->notifyDataSetChanged();
+        RecordingDevice device(300, 300, QPaintEngine::Raster);
+        QPainter painter(&device);
+        painter.setRenderHint(QPainter::Antialiasing, c.antialiased);
+        rendererOf(*view).drawData(painter);
+        painter.end();
+        const auto images = std::count_if(device.drawn().cbegin(), device.drawn().cend(),
+                                          [](const Drawn& d) { return d.kind == Drawn::Kind::image; });
+        EXPECT_GT(images, 0);
+        EXPECT_EQ(std::size_t(images), device.drawn().size());
+    }
+}
+
 // A set with no point to draw (no entries, or values that are not numbers) beside a set of five
 // draws nothing: no line from the view's corner to the centre, no elements.
 TEST(RadarChartRendererTest, ASetWithoutPointsDrawsNothing)
@@ -236,23 +276,37 @@ TEST(RadarChartRendererTest, ASetWithoutPointsDrawsNothing)
 
 TEST(RadarChartRendererTest, ValueTextsStandCentredAboveTheirPoints)
 {
-    for (const double angle : {0.0, 90.0}) {
-        SCOPED_TRACE(angle);
+    const struct {
+        const char* name;
+        double angle;
+        bool beyondTheChart;  // the value's point 5 points right of the chart, its text reaching in
+    } cases[] = {{"upright", 0.0, false}, {"turned", 90.0, false}, {"its point beyond the chart", 0.0, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         auto set = radarSet({6});
-        set->setValueLabelAngle(angle);
+        set->setValueLabelAngle(c.angle);
         set->setValueTextColor(Qt::black);
         const auto view = radarView({set});
+        if (c.beyondTheChart) {
+            // The one spoke points right, over an axis of 0..10.
+            view->setRotationAngle(0);
+            view->yAxis()->setAxisMinimum(0);
+            view->yAxis()->setAxisMaximum(10);
+            view->notifyDataSetChanged();
+            set->entryForIndex(0)->setY((305 - view->centerOffsets().x()) / view->factor());
+        }
+        const double value = set->entryForIndex(0)->y();
         const QImage values = ImageInk::painted([&](QPainter& painter) {
             rendererOf(*view).drawValues(painter);
         });
         TextAttributes attributes;
         attributes.font = set->valueFont();
         attributes.color = Qt::black;
-        const QPointF point = valuePoint(*view, 6, 0);
+        const QPointF point = valuePoint(*view, value, 0);
         const QImage expected = ImageInk::painted([&](QPainter& painter) {
-            drawAlignedText(painter, set->valueFormatter()->stringForValue(6, nullptr, 0, nullptr),
+            drawAlignedText(painter, set->valueFormatter()->stringForValue(value, nullptr, 0, nullptr),
                             point - QPointF(0, 5 + fontLineHeight(attributes.font)),
-                            TextAlignment::Center, QPointF(0.5, 0.5), angle * std::numbers::pi / 180,
+                            TextAlignment::Center, QPointF(0.5, 0.5), c.angle * std::numbers::pi / 180,
                             attributes);
         });
         EXPECT_FALSE(ImageInk::inkBounds(expected).isEmpty());

@@ -12,7 +12,7 @@
 
 // One drawing call as the paint engine received it, with the pen and brush in effect.
 struct Drawn {
-    enum class Kind { rect, ellipse, path, line };
+    enum class Kind { rect, ellipse, path, line, image };
     Kind kind;
     QRectF rect;
     QPainterPath path;
@@ -21,16 +21,19 @@ struct Drawn {
     QBrush brush;
 };
 
+// Records the calls; it answers the engine type it is given, so that what the engine offers a
+// raster image alone is offered to it too.
 class RecordingEngine : public QPaintEngine {
 public:
-    RecordingEngine()
+    explicit RecordingEngine(Type type = QPaintEngine::User)
         : QPaintEngine(QPaintEngine::AllFeatures)
+        , m_type(type)
     {
     }
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
-    Type type() const override { return QPaintEngine::User; }
+    Type type() const override { return m_type; }
     void updateState(const QPaintEngineState& state) override
     {
         if (state.state() & DirtyPen) {
@@ -55,10 +58,15 @@ public:
         }
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawImage(const QRectF& rect, const QImage&, const QRectF&, Qt::ImageConversionFlags) override
+    {
+        drawn.push_back({Drawn::Kind::image, rect, {}, {}, m_pen, m_brush});
+    }
 
     std::vector<Drawn> drawn;
 
 private:
+    Type m_type;
     QPen m_pen;
     QBrush m_brush;
 };
@@ -66,8 +74,9 @@ private:
 // A paint device that records what is drawn on it instead of drawing.
 class RecordingDevice : public QPaintDevice {
 public:
-    explicit RecordingDevice(int width = 100, int height = 100)
-        : m_width(width)
+    explicit RecordingDevice(int width = 100, int height = 100, QPaintEngine::Type type = QPaintEngine::User)
+        : m_engine(type)
+        , m_width(width)
         , m_height(height)
     {
     }

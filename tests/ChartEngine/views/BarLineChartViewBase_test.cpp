@@ -190,6 +190,15 @@ TEST(BarLineChartViewLayout, ContentAreaAndTransformersFollowTheOffsets)
              v.resetViewPortOffsets();
          },
          [](LineChartView&) { return QRectF(10, 10, 280, 180); }},
+        // Held to a quarter of the width on the left and right, of the height at the top and bottom.
+        {"a minimum offset beyond the chart's room", [](LineChartView& v) { v.setMinOffset(1e6); },
+         [](LineChartView&) { return QRectF(75, 50, 150, 100); }},
+        {"an infinite minimum offset beside an extra one",
+         [](LineChartView& v) {
+             v.setMinOffset(infinity);
+             v.setExtraOffsets(100, 0, 0, 0);
+         },
+         [](LineChartView&) { return QRectF(100, 50, 125, 100); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -259,6 +268,16 @@ TEST(BarLineChartViewDrawing, FixedDrawingOrder)
          Log{"left compute", "right compute", "x compute", "x line", "left line", "right line", "x grid",
              "left grid", "right grid", "data", "highlights", "extras", "x limits", "left limits",
              "right limits", "x labels", "left labels", "right labels", "values clipped", "legend", "marker"}},
+        // Offsets that leave the content no area: the data, mapped onto a rectangle of negative
+        // width, was drawn mirrored far beyond the view.
+        {"fixed offsets wider than the chart", [](LineChartView& v) { v.setViewPortOffsets(200, 15, 200, 60); },
+         Log{}},
+        {"automatic offsets beyond the chart",
+         [](LineChartView& v) {
+             v.setExtraOffsets(0, 1e6, 0, 1e6);
+             v.resetViewPortOffsets();
+         },
+         Log{}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

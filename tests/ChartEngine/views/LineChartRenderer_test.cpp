@@ -8,6 +8,7 @@
 #include "ChartEngine/views/AccessibilityHeader.h"
 #include "ChartEngine/views/LineChartView.h"
 
+#include "../types/RecordingPaintDevice.h"
 #include "LineTestChart.h"
 #include "support/DrawnChart.h"
 #include "support/QtPrinters.h"
@@ -118,6 +119,49 @@ TEST(LineChartRenderer, ASharpTurnIsBevelledNotSpiked)
     for (int y = 55; y <= 75; ++y) {
         for (int x = 36; x <= 44; ++x) {
             ASSERT_TRUE(near(image.pixel(x, y), Qt::white, 8)) << x << ", " << y;
+        }
+    }
+}
+
+// A line of width 10 through values a million times beyond its axis (0..10) is stroked only where
+// it can be seen: within the view widened by the pen's reach, half its width times its mitre limit
+// of 10, and a point, and by half its width more where the outline of a cut end is filled. Qt
+// strokes a wide line over its whole length, seen or not.
+TEST(LineChartRenderer, ALineFarBeyondTheViewIsStrokedOnlyWhereItCanBeSeen)
+{
+    struct Case {
+        const char* name;
+        LineChartDataSetMode mode;
+        std::optional<QList<double>> dash;
+        QList<QColor> colors;
+    };
+    const QList<Case> cases = {
+        {"linear", LineChartDataSetMode::linear, std::nullopt, {Qt::black}},
+        {"stepped", LineChartDataSetMode::stepped, std::nullopt, {Qt::black}},
+        {"cubic", LineChartDataSetMode::cubicBezier, std::nullopt, {Qt::black}},
+        {"horizontal bezier", LineChartDataSetMode::horizontalBezier, std::nullopt, {Qt::black}},
+        {"dashed", LineChartDataSetMode::linear, QList<double>{6, 4}, {Qt::black}},
+        {"a segment a colour", LineChartDataSetMode::stepped, std::nullopt, {Qt::red, Qt::blue}},
+    };
+    const QRectF reach = QRectF(0, 0, 300, 200).adjusted(-56, -56, 56, 56);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto dataSet = blackLine({{0, 5}, {2, 1e6}, {4, 5}, {6, -1e6}, {8, 5}, {10, 5}});
+        dataSet->setLineWidth(10);
+        dataSet->setMode(c.mode);
+        dataSet->setLineDashLengths(c.dash);
+        dataSet->setColors(c.colors);
+        const auto view = chartView({dataSet});
+        RecordingDevice device(300, 200);
+        QPainter painter(&device);
+        view->renderer()->drawData(painter);
+        painter.end();
+        ASSERT_FALSE(device.drawn().empty());
+        for (const Drawn& drawn : device.drawn()) {
+            const QRectF extent = drawn.kind == Drawn::Kind::line ? QRectF(drawn.line.p1(), drawn.line.p2()).normalized()
+                                                                  : drawn.path.boundingRect();
+            EXPECT_TRUE(reach.contains(extent.topLeft()) && reach.contains(extent.bottomRight()))
+                << testing::PrintToString(extent);
         }
     }
 }
