@@ -18,11 +18,13 @@ ManualWindow::ManualWindow(QWidget* parent) : QDialog(parent, Qt::Window)
     setWindowTitle(title);
 
     // A reader moves through the manual by line: the arrow keys move a caret, which it follows.
+    // Tab goes on to Close: stepping through the contents' links, a reader heard nothing at all.
     DocumentAccessible::install();
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("browser"));
     browser->setAccessibleName(title);
-    browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    browser->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                     | Qt::LinksAccessibleByMouse);
     browser->setHtml(HelpManual::text());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

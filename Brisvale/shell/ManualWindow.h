@@ -6,8 +6,8 @@ class QTextBrowser;
 
 // The user manual in a window of the application's own, for a desktop where no browser can be
 // started: the bundled manual in a read-only browser that takes the keyboard focus, a document a
-// reader moves through by line (the arrow keys move a caret, Page Up/Down a page; Tab steps
-// through the manual's links, then reaches the Close button; Escape closes). It is not modal: the
+// reader moves through by line (the arrow keys move a caret, Page Up/Down a page; Tab reaches
+// the Close button, the manual's links taking clicks alone; Escape closes). It is not modal: the
 // main window stays usable beside it.
 class ManualWindow : public QDialog {
     Q_OBJECT

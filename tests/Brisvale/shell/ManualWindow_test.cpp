@@ -61,8 +61,8 @@ TEST(ManualWindow, AReaderMovesThroughTheManualByLine)
     manual->close();
 }
 
-// Tab steps through the manual's links and then reaches Close, which Space and Return press;
-// Shift+Tab comes back to the text.
+// Tab goes from the text straight to Close (through the contents' links a reader heard nothing),
+// and Shift+Tab back; Space and Return press Close.
 TEST(ManualWindow, TabReachesCloseWhichClosesTheWindow)
 {
     for (const Qt::Key press : {Qt::Key_Space, Qt::Key_Return}) {
@@ -70,12 +70,8 @@ TEST(ManualWindow, TabReachesCloseWhichClosesTheWindow)
         const QPointer<ManualWindow> manual = shownManual();
         QPushButton* close = manual->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
         ASSERT_EQ(QApplication::focusWidget(), manual->browser);
-        int tabs = 0;
-        while (QApplication::focusWidget() != close && tabs < 100) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            ++tabs;
-        }
-        ASSERT_EQ(QApplication::focusWidget(), close) << "after " << tabs << " tabs";
+        QTest::keyClick(manual->browser, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), close);
         QTest::keyClick(close, Qt::Key_Tab, Qt::ShiftModifier);
         EXPECT_EQ(QApplication::focusWidget(), manual->browser);
         close->setFocus();
