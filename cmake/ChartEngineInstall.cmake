@@ -88,13 +88,16 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ChartEngineConfig.cmake
 
 # The file names the prefix it is installed under, as a distribution's own files do: pkg-config
 # then leaves out the system's include folder (/usr/include) from the flags it gives. It is
-# written when it is installed, so a package's file names /usr and cmake --install --prefix
-# the prefix given.
+# written into the build folder at install time, so a package's file names /usr and
+# cmake --install --prefix the prefix given, then installed as every other file is: the
+# install's list of files (install_manifest.txt), by which it is removed again, names it too.
 set(pc_prefix @pc_prefix@)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/chartengine.pc.in ${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc.in @ONLY)
 install(CODE "set(pc_prefix \"\${CMAKE_INSTALL_PREFIX}\")
 configure_file(\"${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc.in\"
-  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig/chartengine.pc\" @ONLY)"
+               \"${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc\" @ONLY)
+file(INSTALL \"${CMAKE_CURRENT_BINARY_DIR}/chartengine.pc\"
+     DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig\")"
         COMPONENT ${engine_component})
 
 # The guide with its pictures, and the example's sources, in the package's documentation folder.

@@ -69,11 +69,38 @@ set(CPACK_COMPONENTS_ALL ${app_component} libchartengine-dev)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-# The packages are of the architecture the build's compiler makes code for, as the engine's
-# multiarch folder is: dpkg names it.
-execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE debian_architecture
-                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${debian_architecture})
+# The packages are of the architecture the build's compiler makes code for, whose multiarch name
+# (x86_64-linux-gnu) also names the engine's library folder. dpkg-architecture translates that
+# name where it is installed, a table of Debian's architectures elsewhere; dpkg itself would name
+# the build machine's architecture, wrong in a cross build. A target that neither knows still
+# configures, and packaging it stops with the reason, unless the architecture is given.
+function(brisvale_debian_architecture out triplet)
+  find_program(dpkg_architecture dpkg-architecture NO_CACHE)
+  if(dpkg_architecture)
+    execute_process(COMMAND ${dpkg_architecture} -t ${triplet} -qDEB_HOST_ARCH
+                    OUTPUT_VARIABLE architecture OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  endif()
+  set(known x86_64-linux-gnu=amd64 i386-linux-gnu=i386 aarch64-linux-gnu=arm64
+            arm-linux-gnueabihf=armhf arm-linux-gnueabi=armel mips64el-linux-gnuabi64=mips64el
+            powerpc64le-linux-gnu=ppc64el s390x-linux-gnu=s390x)
+  list(FILTER known INCLUDE REGEX "^${triplet}=")
+  if(NOT architecture AND known)
+    string(REGEX REPLACE "^.*=" "" architecture ${known})
+  endif()
+  set(${out} "${architecture}" PARENT_SCOPE)
+endfunction()
+
+if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE AND CMAKE_LIBRARY_ARCHITECTURE)
+  brisvale_debian_architecture(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${CMAKE_LIBRARY_ARCHITECTURE})
+endif()
+if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+  set(reason "Packages cannot be made: no Debian architecture is known for the compiler's \
+target (multiarch name \"${CMAKE_LIBRARY_ARCHITECTURE}\"). Name it with \
+-DCPACK_DEBIAN_PACKAGE_ARCHITECTURE=<architecture> (amd64 on a PC).")
+  message(STATUS "${reason}")
+  file(WRITE ${debian_out}/no-architecture.cmake "message(FATAL_ERROR [==[${reason}]==])\n")
+  set(CPACK_PROJECT_CONFIG_FILE ${debian_out}/no-architecture.cmake)
+endif()
 set(CPACK_DEBIAN_PACKAGE_SOURCE brisvale)
 
 set(CPACK_DEBIAN_BRISVALE_PACKAGE_NAME brisvale)
