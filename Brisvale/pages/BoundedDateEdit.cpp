@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QWheelEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -56,6 +57,9 @@ BoundedDateEdit::BoundedDateEdit(QWidget* parent) : QDateEdit(parent)
 
 void BoundedDateEdit::announceDate()
 {
+    if (retyping) {
+        return;
+    }
     // Noted before it is announced, so that the filter lets the announcement through.
     const QString before = std::exchange(announcedText, text());
     announcedDate = date();
@@ -206,7 +210,7 @@ void BoundedDateEdit::setCalendarTableListening(bool listening)
 bool BoundedDateEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress) {
-        enterSectionAfresh();
+        beginEntry();
     }
     if (calendarTable && watched == calendarTable->window()) {
         if (event->type() == QEvent::Show) {
@@ -240,10 +244,8 @@ void BoundedDateEdit::keyPressEvent(QKeyEvent* event)
     const QString typed = event->text();
     const bool character = typed.size() == 1 && typed.front().isPrint() && !isReadOnly()
                            && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
-    if (character && typed.front().isLetterOrNumber()) {
-        typeIntoSection(event);
-    } else if (character) {
-        typeSeparator(event);
+    if (character) {
+        typeCharacter(event);
     } else {
         followOtherKey(event);
     }
@@ -251,7 +253,7 @@ void BoundedDateEdit::keyPressEvent(QKeyEvent* event)
 
 void BoundedDateEdit::focusInEvent(QFocusEvent* event)
 {
-    enterSectionAfresh();
+    beginEntry();
     QDateEdit::focusInEvent(event);
 }
 
@@ -304,7 +306,7 @@ void BoundedDateEdit::finishTyping()
         setDateTime(typed.before);
     }
     setDateTimeRange(typed.minimum, typed.maximum);
-    enterSectionAfresh();
+    beginEntry();
 }
 
 void BoundedDateEdit::enterSectionAfresh()
@@ -314,7 +316,53 @@ void BoundedDateEdit::enterSectionAfresh()
     movedOn = false;
 }
 
-void BoundedDateEdit::typeIntoSection(QKeyEvent* event)
+void BoundedDateEdit::beginEntry()
+{
+    enterSectionAfresh();
+    entryKeys.clear();
+}
+
+void BoundedDateEdit::typeCharacter(QKeyEvent* event)
+{
+    if (entryKeys.isEmpty()) {
+        // Typed over the first section, the keys begin the date; anywhere else (after a click
+        // into a later section, End, or Backspace) they may begin it too.
+        entryMayBeginDate = currentSectionIndex() != 0 || typedSection == 0;
+        entryDate = dateTime();
+    }
+    entryKeys += event->text();
+    if (typeKey(event) || !entryMayBeginDate || !beginsWholeDate(entryKeys)) {
+        return;
+    }
+    // The caret's section can't take the keys, and they begin a date as the field shows it: they
+    // were meant from its start.
+    event->accept();
+    retypeFromFirstSection();
+}
+
+void BoundedDateEdit::retypeFromFirstSection()
+{
+    entryMayBeginDate = false;
+    retyping = true;
+    setDateTime(entryDate);
+    setSelectedSection(sectionAt(0));
+    enterSectionAfresh();
+    for (const QChar key : std::as_const(entryKeys)) {
+        QKeyEvent retyped(QEvent::KeyPress, key.toUpper().unicode(), Qt::NoModifier, QString(key));
+        typeKey(&retyped);
+    }
+    retyping = false;
+    if (date() != announcedDate) {
+        announceDate();
+    }
+}
+
+bool BoundedDateEdit::typeKey(QKeyEvent* event)
+{
+    return event->text().front().isLetterOrNumber() ? typeIntoSection(event) : typeSeparator(event);
+}
+
+bool BoundedDateEdit::typeIntoSection(QKeyEvent* event)
 {
     startTyping();
     const int section = currentSectionIndex();
@@ -330,7 +378,7 @@ void BoundedDateEdit::typeIntoSection(QKeyEvent* event)
         typedSection = section;
         typedText = typing;
         moveOn(section + 1);
-        return;
+        return true;
     }
     const QString before = text();
     // Qt moves on from a section that no digit more can make a date with the rest of the date as
@@ -342,11 +390,11 @@ void BoundedDateEdit::typeIntoSection(QKeyEvent* event)
         typedSection = -1;
         typedText.clear();
         movedOn = true;
-        return;
+        return true;
     }
     // A key the section refuses leaves it as it was, still to be typed over when it was.
     if (text() == before && (!afresh || lineEdit()->hasSelectedText())) {
-        return;
+        return false;
     }
     typedSection = section;
     typedText = typing;
@@ -354,6 +402,7 @@ void BoundedDateEdit::typeIntoSection(QKeyEvent* event)
     if (full.value_or(false)) {
         moveOn(section + 1);
     }
+    return true;
 }
 
 bool BoundedDateEdit::makeRoomForDay(int section, int day)
@@ -407,15 +456,111 @@ std::optional<bool> BoundedDateEdit::sectionIsFull(QDateTimeEdit::Section sectio
     }
 }
 
-void BoundedDateEdit::typeSeparator(QKeyEvent* event)
+bool BoundedDateEdit::typeSeparator(QKeyEvent* event)
 {
     if (movedOn) {
         movedOn = false;
         event->accept();
-        return;
+        return true;
     }
+    // Qt takes the field's own separator as a move to the next section, and nothing else.
+    const int section = currentSectionIndex();
     QDateEdit::keyPressEvent(event);
     enterSectionAfresh();
+    return currentSectionIndex() != section;
+}
+
+bool BoundedDateEdit::beginsWholeDate(const QString& keys) const
+{
+    const QStringList separators = shownSeparators();
+    if (separators.size() != sectionCount() - 1) {
+        return false;
+    }
+    qsizetype at = 0;
+    for (int index = 0; index < sectionCount(); ++index) {
+        const QDateTimeEdit::Section section = sectionAt(index);
+        QString typed;
+        while (at < keys.size() && takesMore(section, typed, keys[at])) {
+            typed += keys[at++];
+        }
+        if (!couldBecome(section, typed)) {
+            return false;
+        }
+        if (at == keys.size()) {
+            return true;
+        }
+        if (typed.isEmpty() || index + 1 == sectionCount()) {
+            return false;
+        }
+        // The next section follows at once, or after the field's separator; after a section that
+        // takes no more, any separator.
+        const bool whole = sectionIsFull(section, typed).value_or(monthNameIndex(typed, true) > 0);
+        const QString& separator = separators.at(index);
+        if (keys[at].isLetterOrNumber()) {
+            if (!whole) {
+                return false;
+            }
+        } else if (QStringView(keys).mid(at).startsWith(separator)) {
+            at += separator.size();
+        } else if (whole || separator.startsWith(keys[at])) {
+            ++at;
+        } else {
+            return false;
+        }
+    }
+    return false;
+}
+
+bool BoundedDateEdit::takesMore(QDateTimeEdit::Section section, const QString& typed, QChar key) const
+{
+    if (section == QDateTimeEdit::MonthSection && monthsByName()) {
+        return key.isLetter();
+    }
+    return key.isDigit() && !sectionIsFull(section, typed).value_or(false);
+}
+
+bool BoundedDateEdit::couldBecome(QDateTimeEdit::Section section, const QString& typed) const
+{
+    const int value = typed.toInt();
+    switch (section) {
+    case QDateTimeEdit::DaySection:
+        return typed.size() < 2 || (value >= 1 && value <= 31);
+    case QDateTimeEdit::MonthSection:
+        if (monthsByName()) {
+            return typed.isEmpty() || monthNameIndex(typed, false) > 0;
+        }
+        return typed.size() < 2 || (value >= 1 && value <= 12);
+    case QDateTimeEdit::YearSection:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool BoundedDateEdit::monthsByName() const
+{
+    return displayFormat().contains(QLatin1String("MMM"));
+}
+
+int BoundedDateEdit::monthNameIndex(const QString& typed, bool whole) const
+{
+    const QLocale::FormatType form =
+        displayFormat().contains(QLatin1String("MMMM")) ? QLocale::LongFormat : QLocale::ShortFormat;
+    for (int month = 1; month <= 12; ++month) {
+        const QString name = locale().monthName(month, form);
+        if (whole ? name.compare(typed, Qt::CaseInsensitive) == 0 : name.startsWith(typed, Qt::CaseInsensitive)) {
+            return month;
+        }
+    }
+    return 0;
+}
+
+QStringList BoundedDateEdit::shownSeparators() const
+{
+    static const QRegularExpression sectionText(QStringLiteral("[\\p{L}\\p{N}]+"));
+    const QStringList parts = textFromDateTime(dateTime()).split(sectionText);
+    // What stands before the first section and after the last separates nothing.
+    return parts.size() < 2 ? QStringList() : parts.mid(1, parts.size() - 2);
 }
 
 void BoundedDateEdit::followOtherKey(QKeyEvent* event)
@@ -431,8 +576,11 @@ void BoundedDateEdit::followOtherKey(QKeyEvent* event)
         QDateEdit::keyPressEvent(event);
         return;
     case Qt::Key_Backspace:
+        backOverSeparator();
+        [[fallthrough]];
     case Qt::Key_Delete:
         QDateEdit::keyPressEvent(event);
+        entryKeys.clear();
         typedSection = currentSectionIndex();
         typedText = sectionText(currentSection());
         movedOn = false;
@@ -445,14 +593,33 @@ void BoundedDateEdit::followOtherKey(QKeyEvent* event)
     case Qt::Key_Backtab:
         // Moves between the sections; leaving the field ends the typing as the focus goes.
         QDateEdit::keyPressEvent(event);
-        enterSectionAfresh();
+        beginEntry();
         return;
     default:
         // Any other key (a step, Return, Escape) ends the typing first: a step stays inside the
         // bounds, and the date told when the editing finishes is the one kept.
         finishTyping();
         QDateEdit::keyPressEvent(event);
-        enterSectionAfresh();
+        beginEntry();
+    }
+}
+
+void BoundedDateEdit::backOverSeparator()
+{
+    // Qt's Backspace stops at the start of a section. It goes on over the separator (and a section
+    // emptied before it) to the end of the section before, and deletes that section's last
+    // character; the section left shows its part of the date again.
+    QLineEdit* line = lineEdit();
+    if (line->hasSelectedText()) {
+        return;
+    }
+    const QString shown = line->text();
+    int caret = line->cursorPosition();
+    while (caret > 0 && !shown.at(caret - 1).isLetterOrNumber()) {
+        --caret;
+    }
+    if (caret > 0 && caret != line->cursorPosition()) {
+        line->setCursorPosition(caret);
     }
 }
 

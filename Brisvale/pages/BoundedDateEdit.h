@@ -27,6 +27,11 @@ class ReaderNotice;
 // typing ends (the focus leaves, Return, a step), a date outside the bounds goes back to the date
 // before the typing. A day typed before its month that the month shown can't hold moves the date
 // to the next month that holds it.
+// A whole date typed as the field shows it is that date wherever the typing begins: keys begun
+// elsewhere than over the first section (after a click into a later one, right of the text, End or
+// Backspace) that the caret's section can't take, and that start a whole date, are typed again
+// from the first section ("1990/11/02" after a click on the month). Backspace at the start of a
+// section goes on into the section before.
 // The calendar's day table is named by the month and year it shows, which a reader speaks as the
 // calendar opens; a new month in the open calendar is announced with the day chosen in it. The
 // field follows the days the arrow keys browse to; Return or a click chooses one, and Escape
@@ -62,11 +67,32 @@ private:
     void announceCalendarDay();
     void settleClosedCalendar();
     void openCalendar();
-    void typeIntoSection(QKeyEvent* event);
-    void typeSeparator(QKeyEvent* event);
+    // A printable key: typed where the caret is, or the keys so far again from the first section.
+    void typeCharacter(QKeyEvent* event);
+    void retypeFromFirstSection();
+    // Each answers whether the key was taken: typed, or a move to the next section.
+    bool typeKey(QKeyEvent* event);
+    bool typeIntoSection(QKeyEvent* event);
+    bool typeSeparator(QKeyEvent* event);
     void followOtherKey(QKeyEvent* event);
+    void backOverSeparator();
     void startTyping();
     void enterSectionAfresh();
+    // The user put the caret into a section (a click, a move, the focus): the keys typed from now
+    // on are a new entry.
+    void beginEntry();
+    // Whether the keys, typed from the first section on, can still become a whole date as the
+    // field shows it: each section's digits (a month's letters), then the field's separator, which
+    // may be left out or be any other after a section that takes no more.
+    bool beginsWholeDate(const QString& keys) const;
+    bool takesMore(QDateTimeEdit::Section section, const QString& typed, QChar key) const;
+    bool couldBecome(QDateTimeEdit::Section section, const QString& typed) const;
+    bool monthsByName() const;
+    // The month (1 to 12) whose name, in the field's form, is the typed text or starts with it; 0
+    // for none.
+    int monthNameIndex(const QString& typed, bool whole) const;
+    // The texts between the sections of the date shown.
+    QStringList shownSeparators() const;
     void moveOn(int section);
     bool makeRoomForDay(int section, int day);
     // Whether the digits typed into the section are as many as it takes, or no digit more keeps
@@ -92,6 +118,13 @@ private:
     bool sectionStillTyped = false;
     // The caret moved on to its section by itself, and nothing has been typed since.
     bool movedOn = false;
+    // The printable keys of the entry, whether they may still be a date typed from its start that
+    // began elsewhere, and the date before the first.
+    QString entryKeys;
+    bool entryMayBeginDate = false;
+    QDateTime entryDate;
+    // While the keys are typed again: the dates they pass through are not announced.
+    bool retyping = false;
     // While the keys type a date: the bounds they lifted, and the date before the typing.
     struct LiftedBounds {
         QDateTime minimum;

@@ -16,9 +16,13 @@ QString ChartXAxisFormatter::stringForValue(double value, const Charts::AxisBase
     if (!std::isfinite(seconds) || std::fabs(seconds) > farthest) {
         return QString();
     }
-    const QDateTime moment = QDateTime::fromMSecsSinceEpoch(std::llround(seconds * 1000.0));
-    if (dateFormatter->pattern.isEmpty()) {
-        return dateFormatter->locale.toString(moment.date(), QLocale::ShortFormat);
+    return dateFormatter->text(QDateTime::fromMSecsSinceEpoch(std::llround(seconds * 1000.0)));
+}
+
+QString ChartXAxisFormatter::DateFormatter::text(const QDateTime& moment) const
+{
+    if (pattern.isEmpty()) {
+        return locale.toString(moment.date(), QLocale::ShortFormat);
     }
-    return DatePattern::format(moment, dateFormatter->pattern, dateFormatter->locale);
+    return DatePattern::format(moment, pattern, locale);
 }

@@ -2,6 +2,7 @@
 
 #include "ChartEngine/foundation/AxisValueFormatter.h"
 
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <optional>
@@ -15,6 +16,9 @@ public:
     struct DateFormatter {
         QString pattern; // ICU/LDML; empty: the locale's short date format
         QLocale locale;
+
+        // The moment's date, in its own time zone.
+        QString text(const QDateTime& moment) const;
     };
 
     std::optional<DateFormatter> dateFormatter;

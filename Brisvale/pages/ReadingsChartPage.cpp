@@ -295,5 +295,9 @@ void ReadingsChartPage::chartValueSelected(Charts::ChartViewBase& /*chart*/,
                                                secondsPerDay);
     marker->setChartView(chartView);
     marker->minimumSize = QSizeF(60, 30);
+    // The date line's date as the chart's labels and the entries' texts write it.
+    if (const auto* labels = dynamic_cast<const ChartXAxisFormatter*>(chartView->xAxis()->valueFormatter().get())) {
+        marker->dateFormatter = labels->dateFormatter;
+    }
     chartView->setMarker(marker);
 }

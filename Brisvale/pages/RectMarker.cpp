@@ -61,6 +61,9 @@ QString RectMarker::dateText(double x) const
         return QString();
     }
     const QDateTime moment = QDateTime::fromMSecsSinceEpoch(std::llround(seconds * 1000.0));
+    if (dateFormatter) {
+        return dateFormatter->text(moment);
+    }
     return DatePattern::format(moment, QStringLiteral("dd/MM/yy"), dateLocale);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Brisvale/pages/ChartXAxisFormatter.h"
+
 #include "ChartEngine/components/MarkerImage.h"
 
 #include <QColor>
@@ -17,8 +19,9 @@ class ChartViewBase;
 
 // The value marker of the PEF and FEV1 charts: a rounded box beside the chosen point holding the
 // lines of each data set (the text its entry at that x carries, without the line breaks that end
-// it, bold 16 in the set's first colour) and below them the date line "Date : dd/MM/yy" (bold 14,
-// in the marker's text colour: that of its first line, black without one). The box is the label
+// it, bold 16 in the set's first colour) and below them the date line "Date : " and the date (bold
+// 14, in the marker's text colour: that of its first line, black without one), written as the
+// chart's x axis writes its dates. The box is the label
 // plus the insets, at least `minimumSize`, and opens to the left of or above the point when it
 // would leave the chart's content rectangle.
 class RectMarker : public Charts::MarkerImage {
@@ -40,6 +43,9 @@ public:
     double miniTime = 0.0;
     double interval = 86400.0;
     QSizeF minimumSize{0.0, 0.0};
+    // How the date line writes the date: the x axis's formatter, in the profile's date format;
+    // without one "dd/MM/yy".
+    std::optional<ChartXAxisFormatter::DateFormatter> dateFormatter;
 
     // The label as plain text; empty before the first refresh.
     QString labelText() const;

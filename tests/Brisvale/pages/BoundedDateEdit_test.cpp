@@ -1,6 +1,7 @@
 #include "Brisvale/pages/BoundedDateEdit.h"
 
 #include "Brisvale/pages/FilterControls.h"
+#include "support/DateTyping.h"
 #include "support/QtPrinters.h"
 #include "support/ReaderEvents.h"
 
@@ -162,5 +163,68 @@ TEST_F(PickerEvents, TheCalendarSaysItsMonthAndYearWhenItOpensAndWhenTheMonthCha
     QTest::keyClick(picker, Qt::Key_F4);
     for (const ReaderEvents::Event& event : reader.ofType(QAccessible::ObjectShow)) {
         EXPECT_NE(QAccessible::queryAccessibleInterface(event.object)->role(), QAccessible::Notification);
+    }
+}
+
+// A whole date typed as the field shows it, in the forms of the regions, is that date wherever the
+// caret is when the typing begins: after a click into a later section the keys went into that
+// section, and a date came out of the first key the section took and the last.
+TEST_F(PickerEvents, AWholeDateTypedFromAnySectionInEachRegionsFormIsThatDate)
+{
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    const struct {
+        const char* format;
+        DateEntry entry;
+        const char* typed;
+    } cases[] = {
+        {"dd.MM.yy", DateEntry::clickSecondSection, "20.11.26"},
+        {"dd.MM.yy", DateEntry::clickThirdSection, "201126"},
+        {"M/d/yy", DateEntry::clickSecondSection, "11/20/26"},
+        {"M/d/yy", DateEntry::clickRightOfText, "11/20/26"},
+        {"MM/dd/yy", DateEntry::end, "112026"},
+        {"yyyy.MM.dd", DateEntry::clickThirdSection, "2026.11.20"},
+        {"d MMMM yyyy", DateEntry::clickSecondSection, "20 November 2026"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::string(test.format) + " " + test.typed);
+        picker->setDisplayFormat(QLatin1String(test.format));
+        picker->setDate(QDate(2026, 3, 10));
+        picker->adjustSize();
+        typeDate(*picker, page, test.entry, QLatin1String(test.typed));
+        QTest::keyClick(picker, Qt::Key_Return);
+        EXPECT_EQ(picker->date(), QDate(2026, 11, 20));
+    }
+}
+
+// Backspace stopped at the start of the day: pressed ten times right of "2026/03/10" it emptied the
+// day alone. It goes on from section to section (the section left shows its part of the date
+// again), and a whole date typed then is that date.
+TEST_F(PickerEvents, BackspaceGoesOnFromSectionToSection)
+{
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    picker->adjustSize();
+    const struct {
+        int presses;
+        const char* shown;
+    } cases[] = {
+        {2, "2026/03/"},
+        {3, "2026/0/10"},
+        {5, "202/03/10"},
+        {10, "/03/10"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.presses);
+        picker->setDate(QDate(2026, 3, 10));
+        typeDate(*picker, page, DateEntry::clickRightOfText, QString());
+        for (int press = 0; press < test.presses; ++press) {
+            QTest::keyClick(picker, Qt::Key_Backspace);
+        }
+        EXPECT_EQ(picker->text(), QLatin1String(test.shown));
+        QTest::keyClicks(picker, QStringLiteral("2026/11/20"));
+        QTest::keyClick(picker, Qt::Key_Return);
+        EXPECT_EQ(picker->date(), QDate(2026, 11, 20));
     }
 }

@@ -222,9 +222,10 @@ TEST_F(FilterControlsTest, ADayIsTypedDigitByDigitInsideThePickersBounds)
 }
 
 // A date typed as the picker shows it ("16 Nov 2026", as without a locale of the user's) is that
-// date, with or without the separators, also by way of dates outside the readings' days. The
-// readings' days bound the pickers: Qt moved on from "1" of "16", which would make a date after
-// the last reading, and from a full section a typed separator moved once more.
+// date, with or without the separators, also by way of dates outside the readings' days, wherever
+// the caret is when the typing begins. The readings' days bound the pickers: Qt moved on from "1"
+// of "16", which would make a date after the last reading, and from a full section a typed
+// separator moved once more; after a click on the month the picker stayed as it was.
 TEST_F(FilterControlsTest, ADateTypedAsThePickerShowsItIsThatDate)
 {
     storeUser({{at(1, 5, 8)}, {at(2, 20, 8)}});
@@ -259,6 +260,10 @@ TEST_F(FilterControlsTest, ADateTypedAsThePickerShowsItIsThatDate)
         {"the 31st over a February shown", to, DateEntry::tab, "31 Jan 2026", day(1, 31)},
         {"without the year", to, DateEntry::tab, "16 Feb", day(2, 16)},
         {"after the last reading: not taken", to, DateEntry::tab, "16 Mar 2026", day(2, 20)},
+        {"after a click on the month", from, DateEntry::clickSecondSection, "16 Jan 2026", day(1, 16)},
+        {"after a click on the year", to, DateEntry::clickThirdSection, "16 Feb 2026", day(2, 16)},
+        {"after a click right of the text", from, DateEntry::clickRightOfText, "7 Feb 2026", day(2, 7)},
+        {"without separators, after End", to, DateEntry::end, "31Jan2026", day(1, 31)},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);

@@ -284,24 +284,31 @@ TEST_F(ChartPageTest, TheBandsAreDrawnAtTheFractionsOfTheProfilesPlan)
 }
 
 // Also at page heights where a value on the axis's top edge lands a rounding error above the
-// content area.
+// content area. The date line writes the date as the chart's x axis does, in the profile's date
+// format: it was always dd/MM/yy, under MM/DD/YY 03/05/26 beneath the reading's 05/03/26.
 TEST_F(ChartPageTest, ChoosingAReadingShowsANewMarkerWithItsTextsAndDay)
 {
-    storeUser({{at(5, 1, 8), 950, 2.5f}, {at(5, 3, 20), 400, 12.5f}});
+    const ProfilePtr profile = storeUser({{at(5, 1, 8), 950, 2.5f}, {at(5, 3, 20), 400, 12.5f}});
     const struct {
         Kind kind;
         int height, index;
+        int dateFormat; // 9 names no row: the axis's dates are the locale's short dates
         QString label;
     } cases[] = {
-        {Kind::pef, 500, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
-        {Kind::pef, 700, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
-        {Kind::pef, 207, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
-        {Kind::pef, 500, 1, " PEF: 400\n 2026/05/03\n PM 08:00\nDate : 03/05/26"},
-        {Kind::fev1, 500, 0, " FEV1: 2.50\n 2026/05/01\n AM 08:00\nDate : 01/05/26"},
-        {Kind::fev1, 500, 1, " FEV1: Hi\n 2026/05/03\n PM 08:00\nDate : 03/05/26"},
+        {Kind::pef, 500, 0, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\nDate : 2026/05/01"},
+        {Kind::pef, 700, 0, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\nDate : 2026/05/01"},
+        {Kind::pef, 207, 0, 0, " PEF: Hi\n 2026/05/01\n AM 08:00\nDate : 2026/05/01"},
+        {Kind::pef, 500, 1, 0, " PEF: 400\n 2026/05/03\n PM 08:00\nDate : 2026/05/03"},
+        {Kind::fev1, 500, 0, 0, " FEV1: 2.50\n 2026/05/01\n AM 08:00\nDate : 2026/05/01"},
+        {Kind::fev1, 500, 1, 0, " FEV1: Hi\n 2026/05/03\n PM 08:00\nDate : 2026/05/03"},
+        {Kind::pef, 500, 1, 1, " PEF: 400\n 05/03/26\n PM 08:00\nDate : 05/03/26"},
+        {Kind::fev1, 500, 1, 2, " FEV1: Hi\n 03.05.26\n PM 08:00\nDate : 03.05.26"},
+        {Kind::pef, 500, 1, 9, " PEF: 400\n \n PM 08:00\nDate : 5/3/26"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.label.toStdString() + " at " + std::to_string(test.height));
+        profile->date_format = test.dateFormat;
+        ASSERT_TRUE(viewContext().save().ok());
         showPage(test.kind, test.height);
         QList<std::shared_ptr<Charts::Marker>> markers;
         for (int click = 0; click < 2; ++click) {

@@ -757,9 +757,12 @@ TEST_F(ProfilePage, TheBirthDateCalendarOpensFromTheKeyboard)
     popup->hide();
 }
 
-// A birth date typed as the field shows it is that date, with or without the separators. The
-// field moved on by itself from a full section, and the typed "/" moved once more: 1985/03/14
-// gave 1985/03/03; after a click the digits went nowhere. The age feeds the predicted PEF.
+// A birth date typed as the field shows it is that date, with or without the separators, wherever
+// the caret is when the typing begins. The field moved on by itself from a full section, and the
+// typed "/" moved once more: 1985/03/14 gave 1985/03/03; after a click the digits went nowhere.
+// Typed over 1985/03/14 after a click on the month, 1990/11/02 gave 1985/10/02, and after a click
+// on the day or right of the text 1985/03/02. Digits that the section clicked takes stay that
+// section's. The age feeds the predicted PEF.
 TEST_F(ProfilePage, ABirthDateTypedAsItIsShownIsThatDate)
 {
     showCurrentUser({ann, QStringLiteral("Ann"), true, 170.0f, 60.0f, false,
@@ -782,6 +785,15 @@ TEST_F(ProfilePage, ABirthDateTypedAsItIsShownIsThatDate)
         {"a one-digit day last", DateEntry::tab, "1985/11/1", QDate(1985, 11, 1)},
         {"by way of a date after today", DateEntry::tab, "2024/05/09", QDate(2024, 5, 9)},
         {"after today: not taken", DateEntry::tab, "2024/06/01", QDate(1970, 6, 1)},
+        {"after a click on the year", DateEntry::clickFirstSection, "1990/11/02", QDate(1990, 11, 2)},
+        {"after a click on the month", DateEntry::clickSecondSection, "1990/11/02", QDate(1990, 11, 2)},
+        {"after a click on the day", DateEntry::clickThirdSection, "1990/11/02", QDate(1990, 11, 2)},
+        {"after a click right of the text", DateEntry::clickRightOfText, "1990/11/02", QDate(1990, 11, 2)},
+        {"after End", DateEntry::end, "1990/11/02", QDate(1990, 11, 2)},
+        {"without separators, after a click on the month", DateEntry::clickSecondSection, "19901102",
+         QDate(1990, 11, 2)},
+        {"a month and a day after a click on the month", DateEntry::clickSecondSection, "11/02", QDate(1970, 11, 2)},
+        {"a day after a click on the day", DateEntry::clickThirdSection, "02", QDate(1970, 6, 2)},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
