@@ -5,6 +5,7 @@
 #include "Brisvale/platform/PopoverPresenter.h"
 
 #include "support/EventWait.h"
+#include "support/KeyStrokes.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -180,6 +181,40 @@ TEST(AlertDialog, TheKeysOfAFreshAlertAnswerWithItsSafeButton)
         EXPECT_TRUE(dialog.isVisible());
         QTest::keyClick(QApplication::focusWidget(), test.key);
         EXPECT_EQ(result, test.alert.safeButton);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+// A key that was down before a question opened answers nothing, neither its repeats nor its
+// release (a Return held on the button that asked answered at once); a fresh key answers with
+// the focused button as it is released.
+TEST(AlertDialog, AKeyDownBeforeTheQuestionOpenedAnswersNothing)
+{
+    using enum KeyStrokes::Stroke;
+    const Alert question = Alert::question(QStringLiteral("Send 480 to the meter?"), AlertSymbol::questionmark);
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } cases[] = {
+        {"Return", Qt::Key_Return, Qt::NoModifier},
+        {"Enter", Qt::Key_Enter, Qt::KeypadModifier},
+        {"Space", Qt::Key_Space, Qt::NoModifier},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        AlertDialog dialog(question, nullptr);
+        int result = -1;
+        QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_EQ(QApplication::focusWidget(), dialog.button(question.safeButton));
+        KeyStrokes::strike(test.key, test.modifiers, {repeat, repeat, repeat, up});
+        EXPECT_EQ(result, -1);
+        KeyStrokes::strike(test.key, test.modifiers, {down, repeat});
+        EXPECT_EQ(result, -1);
+        KeyStrokes::strike(test.key, test.modifiers, {up});
+        EXPECT_EQ(result, question.safeButton);
         EXPECT_FALSE(dialog.isVisible());
     }
 }
