@@ -70,8 +70,8 @@ QLabel* textLabel(const QString& text, QWidget* parent)
 AlertDialog::AlertDialog(const Alert& alert, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), safeButton_(alert.safeButton)
 {
-    // Return and Enter press the highlighted button as they are released, so that a key held
-    // down from before the question opened (one that opened it) answers nothing.
+    // Return, Enter and Space press the highlighted button as they are released, so that a key
+    // held down from before the question opened (one that opened it) answers nothing.
     ButtonKeys::install();
     Look::styleSheetWindow(*this);
     auto* top = new QHBoxLayout;

@@ -1,6 +1,8 @@
 #include "Brisvale/platform/AlertDialog.h"
 
 #include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/ButtonKeys.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/PopoverPresenter.h"
 
@@ -185,9 +187,9 @@ TEST(AlertDialog, TheKeysOfAFreshAlertAnswerWithItsSafeButton)
     }
 }
 
-// A key that was down before a question opened answers nothing, neither its repeats nor its
-// release (a Return held on the button that asked answered at once); a fresh key answers with
-// the focused button as it is released.
+// A key that was down before a question opened answers nothing, neither its repeats, marked or
+// not, nor its release (a Return held on the button that asked answered at once); a fresh key
+// answers with the focused button as it is released.
 TEST(AlertDialog, AKeyDownBeforeTheQuestionOpenedAnswersNothing)
 {
     using enum KeyStrokes::Stroke;
@@ -196,11 +198,14 @@ TEST(AlertDialog, AKeyDownBeforeTheQuestionOpenedAnswersNothing)
         const char* name;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
+        KeyStrokes::Stroke repeats;
     } cases[] = {
-        {"Return", Qt::Key_Return, Qt::NoModifier},
-        {"Enter", Qt::Key_Enter, Qt::KeypadModifier},
-        {"Space", Qt::Key_Space, Qt::NoModifier},
+        {"Return", Qt::Key_Return, Qt::NoModifier, repeat},
+        {"Return, its repeats unmarked", Qt::Key_Return, Qt::NoModifier, unmarkedRepeat},
+        {"Enter", Qt::Key_Enter, Qt::KeypadModifier, repeat},
+        {"Space, its repeats unmarked", Qt::Key_Space, Qt::NoModifier, unmarkedRepeat},
     };
+    AppClock::setNow(QDateTime(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC));
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         AlertDialog dialog(question, nullptr);
@@ -209,14 +214,19 @@ TEST(AlertDialog, AKeyDownBeforeTheQuestionOpenedAnswersNothing)
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         ASSERT_EQ(QApplication::focusWidget(), dialog.button(question.safeButton));
-        KeyStrokes::strike(test.key, test.modifiers, {repeat, repeat, repeat, up});
+        const auto strike = [&test](const std::vector<KeyStrokes::Stroke>& strokes) {
+            KeyStrokes::strike(test.key, test.modifiers, strokes);
+            AppClock::advance(ButtonKeys::repeatWait);
+        };
+        strike({test.repeats, test.repeats, test.repeats, up});
         EXPECT_EQ(result, -1);
-        KeyStrokes::strike(test.key, test.modifiers, {down, repeat});
+        strike({down, test.repeats});
         EXPECT_EQ(result, -1);
-        KeyStrokes::strike(test.key, test.modifiers, {up});
+        strike({up});
         EXPECT_EQ(result, question.safeButton);
         EXPECT_FALSE(dialog.isVisible());
     }
+    AppClock::reset();
 }
 
 TEST(AlertPresenterOnScreen, SheetsAreWindowModalAndShowOneAfterAnother)
