@@ -1,5 +1,6 @@
 #include "Brisvale/platform/AlertDialog.h"
 
+#include "Brisvale/platform/ButtonKeys.h"
 #include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Look.h"
 
@@ -69,6 +70,9 @@ QLabel* textLabel(const QString& text, QWidget* parent)
 AlertDialog::AlertDialog(const Alert& alert, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), safeButton_(alert.safeButton)
 {
+    // Return, Enter and Space press the highlighted button as they are released, so that a key
+    // held down from before the question opened (one that opened it) answers nothing.
+    ButtonKeys::install();
     Look::styleSheetWindow(*this);
     auto* top = new QHBoxLayout;
     top->setSpacing(16);

@@ -11,8 +11,10 @@ class QPushButton;
 // The window of one alert: white, title cleared, the symbol's icon beside the message, the detail
 // (if any) under it, and the buttons at the bottom right, the first rightmost; long titles stand in
 // a column, the first on top. The safe button (the one that changes nothing) is the default one,
-// in the accent colour, and has the focus; Escape answers with it. Otherwise only a button closes
-// the alert; it finishes with the button's response code (1000, 1001, ...).
+// in the accent colour, and has the focus; Escape answers with it. Return, Enter and Space press
+// the focused button as they are released: a key that was already down when the alert opened
+// answers nothing. Otherwise only a button closes the alert; it finishes with the button's
+// response code (1000, 1001, ...).
 class AlertDialog : public QDialog {
     Q_OBJECT
 

@@ -103,10 +103,15 @@ void PopoverPresenter::present(QWidget* popover, QWidget* anchor, Edge edge)
 
 // A closed popover gives the focus back to the window it stood over, to the control that had it
 // there: the window system may give it to no window at all, and the keyboard would reach none.
+// Another window of the program that took the focus keeps it (a click into the manual's window
+// closed the popover, and the focus went to the manual): the popover gives it back only while it
+// or one of its dialogs has it, as when it closes by its own keys.
 void PopoverPresenter::giveBackFocus()
 {
     QWidget* window = popover_->parentWidget() ? popover_->parentWidget()->window() : nullptr;
-    if (window && window->isVisible()) {
+    const QWidget* active = QApplication::activeWindow();
+    const bool takenElsewhere = active && !isOwnWindow(active);
+    if (window && window->isVisible() && !takenElsewhere) {
         window->activateWindow();
     }
 }

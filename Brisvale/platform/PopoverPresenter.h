@@ -10,7 +10,8 @@ class QWidget;
 // anchor's window, in the look of sheets, beside the anchor on the side with room, wholly inside
 // that window (or, when the window has no room for it, inside the screen). It closes, and is
 // deleted, when the user clicks outside it and the dialogs it opened, or presses Escape in it,
-// and gives the focus back to that window. Both popovers of the Data page are presented here.
+// and gives the focus back to that window unless another window took it. Both popovers of the
+// Data page are presented here.
 class PopoverPresenter : public QObject {
 public:
     // The side of its anchor where a popover would like to stand; it takes the opposite side when

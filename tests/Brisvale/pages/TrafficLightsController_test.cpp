@@ -540,25 +540,47 @@ TEST_F(BestValueSheet, TheNoMeterNoteIsShownWholeAtTheSheetsSize)
 }
 
 // Closed, the sheet gives the focus back to the window it stood over: the window system gave it
-// to no window, and the keyboard reached none.
+// to no window, and the keyboard reached none. A click into another window of the program (the
+// manual's) that took the focus leaves it there: the sheet took it back, and the click's window
+// lost the keyboard.
 TEST_F(BestValueSheet, ClosedItGivesTheFocusBackToItsWindow)
 {
+    enum class Close { escape, clickBeside, clickElsewhere, clickElsewhereTakingFocus };
     const struct {
         const char* name;
-        bool byEscape;
-    } cases[] = {{"Escape", true}, {"a click beside it", false}};
+        Close close;
+        bool keptByTheOther;
+    } cases[] = {
+        {"Escape", Close::escape, false},
+        {"a click beside it", Close::clickBeside, false},
+        {"a click into another window that took no focus", Close::clickElsewhere, false},
+        {"a click into another window that took the focus", Close::clickElsewhereTakingFocus, true},
+    };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
+        QWidget other;
+        other.resize(300, 200);
+        other.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
         TrafficLightsController& shown = present();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
         shown.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
-        if (test.byEscape) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        } else {
-            QTest::mouseClick(&host.window, Qt::LeftButton, {}, QPoint(600, 400));
+        if (test.close == Close::clickElsewhereTakingFocus) {
+            other.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
         }
-        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &host.window; }));
+        if (test.close == Close::escape) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        } else if (test.close == Close::clickBeside) {
+            QTest::mouseClick(&host.window, Qt::LeftButton, {}, QPoint(600, 400));
+        } else {
+            QTest::mouseClick(&other, Qt::LeftButton, {}, QPoint(150, 100));
+        }
+        QWidget* const keeper = test.keptByTheOther ? &other : &host.window;
+        EXPECT_TRUE(QTest::qWaitFor([keeper] { return QApplication::activeWindow() == keeper; }));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), keeper);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(sheet.isNull());
         closeViewContext();

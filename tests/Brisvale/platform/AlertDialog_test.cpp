@@ -1,10 +1,13 @@
 #include "Brisvale/platform/AlertDialog.h"
 
 #include "Brisvale/platform/AlertPresenter.h"
+#include "Brisvale/platform/AppClock.h"
+#include "Brisvale/platform/ButtonKeys.h"
 #include "Brisvale/platform/Look.h"
 #include "Brisvale/platform/PopoverPresenter.h"
 
 #include "support/EventWait.h"
+#include "support/KeyStrokes.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -182,6 +185,48 @@ TEST(AlertDialog, TheKeysOfAFreshAlertAnswerWithItsSafeButton)
         EXPECT_EQ(result, test.alert.safeButton);
         EXPECT_FALSE(dialog.isVisible());
     }
+}
+
+// A key that was down before a question opened answers nothing, neither its repeats, marked or
+// not, nor its release (a Return held on the button that asked answered at once); a fresh key
+// answers with the focused button as it is released.
+TEST(AlertDialog, AKeyDownBeforeTheQuestionOpenedAnswersNothing)
+{
+    using enum KeyStrokes::Stroke;
+    const Alert question = Alert::question(QStringLiteral("Send 480 to the meter?"), AlertSymbol::questionmark);
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        KeyStrokes::Stroke repeats;
+    } cases[] = {
+        {"Return", Qt::Key_Return, Qt::NoModifier, repeat},
+        {"Return, its repeats unmarked", Qt::Key_Return, Qt::NoModifier, unmarkedRepeat},
+        {"Enter", Qt::Key_Enter, Qt::KeypadModifier, repeat},
+        {"Space, its repeats unmarked", Qt::Key_Space, Qt::NoModifier, unmarkedRepeat},
+    };
+    AppClock::setNow(QDateTime(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC));
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        AlertDialog dialog(question, nullptr);
+        int result = -1;
+        QObject::connect(&dialog, &QDialog::finished, [&](int code) { result = code; });
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_EQ(QApplication::focusWidget(), dialog.button(question.safeButton));
+        const auto strike = [&test](const std::vector<KeyStrokes::Stroke>& strokes) {
+            KeyStrokes::strike(test.key, test.modifiers, strokes);
+            AppClock::advance(ButtonKeys::repeatWait);
+        };
+        strike({test.repeats, test.repeats, test.repeats, up});
+        EXPECT_EQ(result, -1);
+        strike({down, test.repeats});
+        EXPECT_EQ(result, -1);
+        strike({up});
+        EXPECT_EQ(result, question.safeButton);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    AppClock::reset();
 }
 
 TEST(AlertPresenterOnScreen, SheetsAreWindowModalAndShowOneAfterAnother)

@@ -1,9 +1,10 @@
 #include "Brisvale/platform/ButtonKeys.h"
 
-#include "Brisvale/platform/AlertDialog.h"
+#include "Brisvale/platform/AppClock.h"
+
+#include "support/KeyStrokes.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -11,12 +12,15 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-// Return and Enter press a focused push or tool button, once for a held key, and leave every other
-// control, a key with a modifier and a question's buttons to Qt.
-TEST(ButtonKeys, ReturnAndEnterPressTheFocusedButtonOutsideAQuestion)
+// Space, Return and Enter hold a focused push or tool button down and press it as they are
+// released, once for a held key, its repeats marked or not (a question's test shows that a key
+// held from before presses nothing). Every other control, and a key with a modifier, are left to
+// Qt.
+TEST(ButtonKeys, TheKeysPressTheFocusedButtonAsTheyAreReleased)
 {
     ButtonKeys::install();
     ButtonKeys::install();
+    AppClock::setNow(QDateTime(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC));
     QWidget window;
     auto* push = new QPushButton(QStringLiteral("Continue"), &window);
     auto* tool = new QToolButton(&window);
@@ -30,43 +34,43 @@ TEST(ButtonKeys, ReturnAndEnterPressTheFocusedButtonOutsideAQuestion)
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
+    using enum KeyStrokes::Stroke;
     const struct {
         const char* name;
         QWidget* focus;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        bool autoRepeat;
+        std::vector<KeyStrokes::Stroke> strokes;
         int clicks;
+        bool heldDown;
     } cases[] = {
-        {"Return on a push button", push, Qt::Key_Return, Qt::NoModifier, false, 1},
-        {"Enter on a tool button", tool, Qt::Key_Enter, Qt::KeypadModifier, false, 1},
-        {"a held Return", push, Qt::Key_Return, Qt::NoModifier, true, 0},
-        {"Shift+Return", push, Qt::Key_Return, Qt::ShiftModifier, false, 0},
-        {"Return on a check box", check, Qt::Key_Return, Qt::NoModifier, false, 0},
-        {"Return in a text field", field, Qt::Key_Return, Qt::NoModifier, false, 0},
+        {"Return on a push button", push, Qt::Key_Return, Qt::NoModifier, {down, up}, 1, false},
+        {"Enter on a tool button", tool, Qt::Key_Enter, Qt::KeypadModifier, {down, up}, 1, false},
+        {"a held Return", push, Qt::Key_Return, Qt::NoModifier, {down, repeat, repeat, repeat, up}, 1, false},
+        {"a Return held, its repeats unmarked", push, Qt::Key_Return, Qt::NoModifier,
+         {down, unmarkedRepeat, unmarkedRepeat}, 0, true},
+        {"a held Return, its repeats unmarked", push, Qt::Key_Return, Qt::NoModifier,
+         {down, unmarkedRepeat, unmarkedRepeat, up}, 1, false},
+        {"Space on a tool button", tool, Qt::Key_Space, Qt::NoModifier, {down, up}, 1, false},
+        {"Shift+Return", push, Qt::Key_Return, Qt::ShiftModifier, {down, up}, 0, false},
+        {"Return on a check box", check, Qt::Key_Return, Qt::NoModifier, {down, up}, 0, false},
+        {"Return in a text field", field, Qt::Key_Return, Qt::NoModifier, {down, up}, 0, false},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         test.focus->setFocus();
         ASSERT_EQ(QApplication::focusWidget(), test.focus);
         int clicks = 0;
-        if (auto* button = qobject_cast<QAbstractButton*>(test.focus)) {
+        auto* button = qobject_cast<QAbstractButton*>(test.focus);
+        if (button) {
             QObject::connect(button, &QAbstractButton::clicked, &window, [&clicks] { ++clicks; });
         }
-        QKeyEvent key(QEvent::KeyPress, test.key, test.modifiers, QString(), test.autoRepeat);
-        QApplication::sendEvent(test.focus, &key);
+        KeyStrokes::strike(test.key, test.modifiers, test.strokes);
+        AppClock::advance(ButtonKeys::repeatWait);
         EXPECT_EQ(clicks, test.clicks);
+        EXPECT_EQ(button && button->isDown(), test.heldDown);
         QObject::disconnect(test.focus, nullptr, &window, nullptr);
+        window.setFocus();
     }
-
-    // A question answers Return itself, with the button it highlights (its keys' test shows which).
-    AlertDialog question(Alert{QStringLiteral("Delete?"), AlertSymbol::questionmark,
-                               {QStringLiteral("Yes"), QStringLiteral("No")}, Alert::secondButton},
-                         nullptr);
-    question.show();
-    question.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&question));
-    question.button(Alert::firstButton)->setFocus();
-    const QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    EXPECT_EQ(ButtonKeys::pressedBy(key, question.button(Alert::firstButton)), nullptr);
+    AppClock::reset();
 }

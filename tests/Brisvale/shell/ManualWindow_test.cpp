@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -77,5 +78,54 @@ TEST(ManualWindow, TabReachesCloseWhichClosesTheWindow)
         close->setFocus();
         QTest::keyClick(close, press);
         EXPECT_TRUE(!manual || manual->isHidden());
+    }
+}
+
+// Return or Enter follows the link that the arrow keys moved the caret onto, at its start, within
+// it or just after it: the caret goes to the section the link names, in view, and a reader is told
+// of it there. Elsewhere in the text they do nothing; they closed the window, wherever the caret
+// stood.
+TEST(ManualWindow, ReturnFollowsTheLinkAtTheCaret)
+{
+    const struct {
+        const char* name;
+        const char* text; // in the contents
+        int into;         // how far into the text the caret is moved
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* section; // where the caret goes; none: it stays
+    } cases[] = {
+        {"Return at a link's start", "The side menu", 0, Qt::Key_Return, Qt::NoModifier, "The side menu"},
+        {"Enter within a link", "Backup and restore", 4, Qt::Key_Enter, Qt::KeypadModifier, "Backup and restore"},
+        {"Return just after a link", "Reports", 7, Qt::Key_Return, Qt::NoModifier, "Reports"},
+        {"Return in the text", "Contents:", 2, Qt::Key_Return, Qt::NoModifier, nullptr},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const QPointer<ManualWindow> manual = shownManual();
+        QTextBrowser* browser = manual->browser;
+        while (!browser->textCursor().block().text().startsWith(QLatin1String("Contents:"))) {
+            QTest::keyClick(browser, Qt::Key_Down);
+        }
+        const qsizetype at = browser->textCursor().block().text().indexOf(QLatin1String(test.text));
+        ASSERT_GE(at, 0);
+        for (qsizetype step = 0; step < at + test.into; ++step) {
+            QTest::keyClick(browser, Qt::Key_Right);
+        }
+        const int caret = browser->textCursor().position();
+        const ReaderEvents reader;
+        QTest::keyClick(browser, test.key, test.modifiers);
+        ASSERT_TRUE(manual && manual->isVisible());
+        if (!test.section) {
+            EXPECT_EQ(browser->textCursor().position(), caret);
+        } else {
+            const QTextBlock reached = browser->textCursor().block();
+            EXPECT_EQ(reached.text(), QLatin1String(test.section));
+            EXPECT_EQ(reached.blockFormat().headingLevel(), 2);
+            EXPECT_EQ(browser->textCursor().position(), reached.position());
+            EXPECT_TRUE(browser->viewport()->rect().contains(browser->cursorRect()));
+            EXPECT_FALSE(reader.ofType(QAccessible::TextCaretMoved).isEmpty());
+        }
+        manual->close();
     }
 }
