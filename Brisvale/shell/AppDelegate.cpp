@@ -79,6 +79,6 @@ void AppDelegate::saveAction()
     }
     const StoreStatus saved = viewContext().save();
     if (!saved) {
-        StoreFailureAlert::show(saved.error().text());
+        StoreFailureAlert::show(saved.error().text(), saved.error().fileReplaced);
     }
 }

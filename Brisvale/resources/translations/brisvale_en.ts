@@ -71,6 +71,10 @@
         <source>Your changes could not be saved.</source>
         <translation>Your changes could not be saved.</translation>
     </message>
+    <message id="AppDelegate_AlertMessage_SaveStoreReplaced">
+        <source>Another program replaced or removed Brisvale's store while Brisvale was open, so your changes were not saved: the store was not changed. Quit Brisvale and open it again, then make your changes again.</source>
+        <translation>Another program replaced or removed Brisvale's store while Brisvale was open, so your changes were not saved: the store was not changed. Quit Brisvale and open it again, then make your changes again.</translation>
+    </message>
     <message id="StoreStartup_AlertMessage_NewerVersion">
         <source>The store %1 was made by a newer Brisvale (store version %2). This version cannot open it, and nothing was changed. Brisvale will now quit.</source>
         <translation>The store %1 was made by a newer Brisvale (store version %2). This version cannot open it, and nothing was changed. Brisvale will now quit.</translation>
