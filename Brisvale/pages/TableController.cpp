@@ -291,5 +291,5 @@ void TableController::saveNote(qint64 objectID, const std::optional<QString>& te
 void TableController::reportStoreFailure(const StoreError& error)
 {
     Console::printLine(QStringLiteral("Error"));
-    StoreFailureAlert::beginSheet(this, error.text());
+    StoreFailureAlert::beginSheet(this, error.text(), error.fileReplaced);
 }

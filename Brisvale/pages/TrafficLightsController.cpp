@@ -327,7 +327,7 @@ void TrafficLightsController::storePlan()
     if (!saved) {
         // The chosen plan stays in the list, unstored.
         Console::printLine(QStringLiteral("error:") + saved.error().text());
-        StoreFailureAlert::show(saved.error().text());
+        StoreFailureAlert::show(saved.error().text(), saved.error().fileReplaced);
         return;
     }
     storedPlan = plan;
@@ -439,7 +439,7 @@ void TrafficLightsController::writeBestValue(int response)
     if (!saved) {
         // The typed value and the plan stay in the sheet; nothing reaches the meter.
         Console::printLine(QStringLiteral("error:") + saved.error().text());
-        StoreFailureAlert::show(saved.error().text());
+        StoreFailureAlert::show(saved.error().text(), saved.error().fileReplaced);
         return;
     }
     storedBest = *value;

@@ -7,22 +7,23 @@ namespace StoreFailureAlert {
 
 namespace {
 
-Alert failureAlert(const QString& errorText)
+Alert failureAlert(const QString& errorText, bool storeReplaced)
 {
-    return Alert::failure(Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveFailed"))
-                          + QStringLiteral("\n") + errorText);
+    const QString key = storeReplaced ? QStringLiteral("AppDelegate_AlertMessage_SaveStoreReplaced")
+                                      : QStringLiteral("AppDelegate_AlertMessage_SaveFailed");
+    return Alert::failure(Localization::text(key) + QStringLiteral("\n") + errorText);
 }
 
 }
 
-void show(const QString& errorText)
+void show(const QString& errorText, bool storeReplaced)
 {
-    AlertPresenter::shared().runModal(failureAlert(errorText));
+    AlertPresenter::shared().runModal(failureAlert(errorText, storeReplaced));
 }
 
-void beginSheet(QWidget* anchor, const QString& errorText)
+void beginSheet(QWidget* anchor, const QString& errorText, bool storeReplaced)
 {
-    AlertPresenter::shared().beginSheet(anchor, failureAlert(errorText), [](int) {});
+    AlertPresenter::shared().beginSheet(anchor, failureAlert(errorText, storeReplaced), [](int) {});
 }
 
 }

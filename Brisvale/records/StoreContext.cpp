@@ -2,13 +2,11 @@
 
 #include "Brisvale/records/StoreRows.h"
 
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
-#include <sys/stat.h>
 
 namespace {
 
@@ -40,8 +38,8 @@ void eraseObject(Objects& objects, const Object& object)
 
 }
 
-StoreContext::StoreContext(const QString& name)
-    : connectionName(name), openedFile(identityOf(database().databaseName()))
+StoreContext::StoreContext(const QString& name, const StoreFile::Identity& opened)
+    : connectionName(name), openedFile(opened)
 {
 }
 
@@ -368,24 +366,15 @@ bool StoreContext::hasChanges() const
     });
 }
 
-std::optional<StoreContext::FileIdentity> StoreContext::identityOf(const QString& path)
-{
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
-        return std::nullopt;
-    }
-    return FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
-}
-
-// A file that can't be looked at now, or couldn't be when the store was opened, is not known to
-// be the one open.
+// A file that can't be looked at now is not known to be the one open.
 StoreStatus StoreContext::checkFileInPlace() const
 {
     const QString path = database().databaseName();
-    const std::optional<FileIdentity> atPath = identityOf(path);
-    if (!openedFile || !atPath || *atPath != *openedFile) {
+    const std::optional<StoreFile::Identity> atPath = StoreFile::identityOf(path);
+    if (!atPath || *atPath != openedFile) {
         return StoreError{
-            QStringLiteral("The store's file was replaced or removed since it was opened"), path};
+            QStringLiteral("The store's file was replaced or removed since it was opened"), path,
+            true};
     }
     return std::monostate();
 }
@@ -466,8 +455,14 @@ std::optional<StoreError> StoreContext::refusal(const Changes& changes) const
     return std::nullopt;
 }
 
+// The file at the store's path is looked at before the first write and again before the commit,
+// which a large save may reach a while later: another file put there since the store was opened
+// is not the user's store, and nothing is written to either.
 StoreResult<StoreContext::NewRows> StoreContext::writeChanges(const Changes& changes)
 {
+    if (const StoreStatus inPlace = checkFileInPlace(); !inPlace) {
+        return inPlace.error();
+    }
     QSqlDatabase db = database();
     if (!db.transaction()) {
         return sqlError(QStringLiteral("The changes can't be saved"), db.lastError());
@@ -479,6 +474,11 @@ StoreResult<StoreContext::NewRows> StoreContext::writeChanges(const Changes& cha
     }
     if (!failure) {
         failure = writeDeletions();
+    }
+    if (!failure) {
+        if (const StoreStatus inPlace = checkFileInPlace(); !inPlace) {
+            failure = inPlace.error();
+        }
     }
     if (!failure && !db.commit()) {
         failure = sqlError(QStringLiteral("The changes can't be saved"), db.lastError());

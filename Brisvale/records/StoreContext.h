@@ -2,6 +2,7 @@
 
 #include "Brisvale/records/PFM.h"
 #include "Brisvale/records/Profile.h"
+#include "Brisvale/records/StoreFile.h"
 #include "Brisvale/records/StoreResult.h"
 
 #include <QHash>
@@ -30,9 +31,9 @@ class QSqlQuery;
 // ignored by every fetch. Everything runs on the main thread.
 class StoreContext {
 public:
-    // A context over an open connection of that name (StoreFile::open); the context closes and
-    // removes the connection when it is destroyed.
-    explicit StoreContext(const QString& connectionName);
+    // A context over an open connection of that name to the file identified (both given by
+    // StoreFile::open); the context closes and removes the connection when it is destroyed.
+    StoreContext(const QString& connectionName, const StoreFile::Identity& openedFile);
     ~StoreContext();
     StoreContext(const StoreContext&) = delete;
     StoreContext& operator=(const StoreContext&) = delete;
@@ -83,14 +84,16 @@ public:
     bool hasChanges() const;
 
     // Whether the file at the store's path is still the one this context opened (the same device
-    // and inode as when the context was made). Another program may replace the file by a rename
-    // (a sync or backup tool does that) or remove it while it is open: a save would then go into
-    // a file that the user no longer has. The error names the path.
+    // and inode as when StoreFile::open identified it). Another program may replace the file by a
+    // rename (a sync or backup tool does that) or remove it while it is open: a save would then go
+    // into a file that the user no longer has. The error names the path and is fileReplaced.
     StoreStatus checkFileInPlace() const;
 
     // Writes every pending change in one transaction. A reading without a finite date, a date
-    // that isn't finite, or any error of the database refuses the whole save: the store keeps
-    // its contents and the objects return to their last saved state (as rollback()).
+    // that isn't finite, a store's file no longer in place (checkFileInPlace, looked at before
+    // the first write and before the commit), or any error of the database refuses the whole
+    // save: the store keeps its contents and the objects return to their last saved state (as
+    // rollback()).
     StoreStatus save();
 
     // Discards every pending change: changed objects get their saved attributes back, new
@@ -98,15 +101,6 @@ public:
     void rollback();
 
 private:
-    // Which file lies at a path, a link followed.
-    struct FileIdentity {
-        quint64 device = 0;
-        quint64 inode = 0;
-        bool operator==(const FileIdentity&) const = default;
-    };
-
-    static std::optional<FileIdentity> identityOf(const QString& path);
-
     struct NewRows {
         QHash<const Profile*, qint64> profiles;
         qint64 firstReadingId = 0;  // the new readings' row ids follow on in their order
@@ -141,7 +135,7 @@ private:
     void letGoOfUnheldObjects();
 
     QString connectionName;
-    std::optional<FileIdentity> openedFile;  // the store's file when the context was made
+    StoreFile::Identity openedFile;
     // The stored objects by row id; each keeps its last saved attributes.
     QHash<qint64, ProfilePtr> profiles;
     // Row ids hash to themselves here: rows read in order find their objects close together.

@@ -302,7 +302,23 @@ std::optional<Refusal> prepareLayout(QSqlDatabase& db, const StoreLayout& layout
     return std::nullopt;
 }
 
-std::optional<Refusal> openConnection(const QString& connectionName, const StoreLayout& layout)
+// Whether the file at the store's path is still the one identified.
+std::optional<Refusal> checkSameFile(const std::optional<StoreFile::Identity>& identified)
+{
+    const std::optional<StoreFile::Identity> atPath = StoreFile::identityOf(StoreFile::filePath());
+    if (!identified || !atPath || *atPath != *identified) {
+        return refusal(Problem::cannotOpen,
+                       QStringLiteral("The store's file was replaced or removed while it was opened"),
+                       StoreFile::filePath());
+    }
+    return std::nullopt;
+}
+
+// `identified` is the file looked at before, none when there was none: SQLite makes it as it
+// opens it. The file is checked again before anything is written to it (a new store's tables, an
+// upgrade) and once the layout is current.
+std::optional<Refusal> openConnection(const QString& connectionName, const StoreLayout& layout,
+                                      std::optional<StoreFile::Identity>& identified)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     if (!db.isValid()) {
@@ -314,7 +330,14 @@ std::optional<Refusal> openConnection(const QString& connectionName, const Store
         return refusal(Problem::cannotOpen, QStringLiteral("The store can't be opened"),
                        db.lastError().text());
     }
-    return prepareLayout(db, layout);
+    if (!identified) {
+        identified = StoreFile::identityOf(StoreFile::filePath());
+    }
+    std::optional<Refusal> refused = checkSameFile(identified);
+    if (!refused) {
+        refused = prepareLayout(db, layout);
+    }
+    return refused ? refused : checkSameFile(identified);
 }
 
 std::optional<Refusal> notWritable(const QString& description, const QString& path,
@@ -375,6 +398,15 @@ bool StoreFile::exists()
     return QFileInfo::exists(filePath());
 }
 
+std::optional<StoreFile::Identity> StoreFile::identityOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return std::nullopt;
+    }
+    return Identity{quint64(status.st_dev), quint64(status.st_ino)};
+}
+
 std::optional<StoreFile::Refusal> StoreFile::checkPlace()
 {
     if (!QDir().mkpath(folderPath())) {
@@ -399,14 +431,18 @@ std::optional<StoreFile::Refusal> StoreFile::checkPlace()
 }
 
 std::optional<StoreFile::Refusal> StoreFile::open(const QString& connectionName,
-                                                  const StoreLayout& layout)
+                                                  const StoreLayout& layout, Identity* opened)
 {
     std::optional<Refusal> refused = checkPlace();
+    std::optional<Identity> identified = identityOf(filePath());
     if (!refused) {
         refused = checkHeader(layout);
     }
     if (!refused) {
-        refused = openConnection(connectionName, layout);
+        refused = openConnection(connectionName, layout, identified);
+        if (!refused && opened) {
+            *opened = *identified;
+        }
         if (refused) {
             // The connection's handle must be gone before the name is released.
             QSqlDatabase::database(connectionName, false).close();

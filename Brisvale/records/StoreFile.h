@@ -24,6 +24,16 @@ public:
     // Whether the store's file exists; looks without opening (opening creates the file).
     static bool exists();
 
+    // Which file lies at a path, a link followed: its device and inode.
+    struct Identity {
+        quint64 device = 0;
+        quint64 inode = 0;
+        bool operator==(const Identity&) const = default;
+    };
+
+    // None when nothing can be looked at there (no file, a dangling link).
+    static std::optional<Identity> identityOf(const QString& path);
+
     // Why a store was not opened. The file is left exactly as it was found.
     struct Refusal {
         enum class Problem {
@@ -58,8 +68,13 @@ public:
     // and a failed step leaves the file as it was before the first. A store found damaged by
     // PRAGMA integrity_check, without its tables, of a newer layout, or a file that isn't a store
     // is refused and left exactly as it was; no connection of that name is left behind then.
+    // The file is identified before it is looked at (a new one as SQLite makes it), and it must
+    // still lie at the store's path once SQLite opened it and once the layout is made current:
+    // another file put there meanwhile (a link replaced) is refused as one that can't be opened,
+    // and nothing is written to it. The opened file's identity goes to `opened`.
     static std::optional<Refusal> open(const QString& connectionName,
-                                       const StoreLayout& layout = StoreLayout::current());
+                                       const StoreLayout& layout = StoreLayout::current(),
+                                       Identity* opened = nullptr);
 
     // Where the copy made before upgrading a store of that version goes.
     static QString upgradeCopyPath(int version);

@@ -9,6 +9,8 @@
 struct StoreError {
     QString description;
     QString details;
+    // The store's file at its path is no longer the one open (StoreContext::checkFileInPlace).
+    bool fileReplaced = false;
 
     // "description (details)", or the description alone.
     QString text() const

@@ -33,9 +33,10 @@ std::optional<StoreFile::Refusal> openViewContext(const StoreLayout& layout)
     if (current()) {
         return std::nullopt;
     }
-    std::optional<StoreFile::Refusal> refused = StoreFile::open(connectionName, layout);
+    StoreFile::Identity opened;
+    std::optional<StoreFile::Refusal> refused = StoreFile::open(connectionName, layout, &opened);
     if (!refused) {
-        current() = new StoreContext(connectionName);
+        current() = new StoreContext(connectionName, opened);
         closeAtApplicationEnd();
     }
     return refused;

@@ -74,29 +74,45 @@ bool runsTheCopy(pid_t pid, const QString& program)
         && programOf(pid) == program;
 }
 
-// The boot the lock was written in: QLockFile writes the machine's id and the boot's id after the
-// host. Empty for a lock without them.
-QByteArray bootOf(const QString& lockPath)
+// The machine's and the boot's ids that QLockFile writes after the host; empty where a lock has
+// none (one written where the system has no machine id, or by an older QLockFile).
+struct WrittenIds {
+    QByteArray machine;
+    QByteArray boot;
+};
+
+WrittenIds idsOf(const QString& lockPath)
 {
     QFile file(lockPath);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    QByteArray line;
-    for (int number = 1; number <= 5; ++number) {
-        if (file.atEnd()) {
-            return {};
-        }
-        line = file.readLine(256);
+    QList<QByteArray> lines;
+    while (lines.size() < 5 && !file.atEnd()) {
+        lines << file.readLine(256).trimmed();
     }
-    return line.trimmed();
+    return WrittenIds{lines.value(3), lines.value(4)};
 }
 
-bool writtenInAnotherBoot(const QString& lockPath)
+// Whether a lock was written on this computer. Without machine ids to compare, a lock of this
+// boot is (a boot's id is drawn anew at random at each start), and otherwise the host name
+// decides, an empty one naming none.
+bool writtenHere(const QString& host, const WrittenIds& written)
 {
-    const QByteArray written = bootOf(lockPath);
+    const QByteArray machine = QSysInfo::machineUniqueId();
+    if (!written.machine.isEmpty() && !machine.isEmpty()) {
+        return written.machine == machine;
+    }
+    if (!written.boot.isEmpty() && written.boot == QSysInfo::bootUniqueId()) {
+        return true;
+    }
+    return host.isEmpty() || host == QSysInfo::machineHostName();
+}
+
+bool writtenInAnotherBoot(const WrittenIds& written)
+{
     const QByteArray current = QSysInfo::bootUniqueId();
-    return !written.isEmpty() && !current.isEmpty() && written != current;
+    return !written.boot.isEmpty() && !current.isEmpty() && written.boot != current;
 }
 
 // Whether anything, a dangling link too, lies at the path.
@@ -135,29 +151,39 @@ WriterLock::Outcome WriterLock::take()
     if (lock.error() != QLockFile::LockFailedError) {
         return cannotMake();
     }
-    return isStale() ? takeOver() : Outcome::heldByAnother;
+    switch (holder()) {
+    case Holder::none:
+        return takeOver();
+    case Holder::thisComputer:
+        return Outcome::heldByAnother;
+    case Holder::anotherComputer:
+        return Outcome::heldElsewhere;
+    }
+    return Outcome::heldByAnother;
 }
 
-// Whether the lock file names no running copy (the class's comment gives the rule). A lock that
-// names this very process, which doesn't hold it, was left by an earlier process of the same
-// number (before the computer restarted). A number beyond pid_t's would be cut to another one (0
-// asks after this process's own group).
-bool WriterLock::isStale() const
+// Who holds the lock file (the class's comment gives the rule); none for a stale one. A lock of
+// this computer that names this very process, which doesn't hold it, was left by an earlier
+// process of the same number (before the computer restarted). A number beyond pid_t's would be
+// cut to another one (0 asks after this process's own group).
+WriterLock::Holder WriterLock::holder()
 {
     qint64 pid = 0;
     QString host;
     QString program;
     if (!lock.getLockInfo(&pid, &host, &program) || pid <= 0
         || pid > std::numeric_limits<pid_t>::max()) {
-        return true;
+        return Holder::none;
     }
-    if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
-        return true;
+    const WrittenIds written = idsOf(filePath());
+    if (!writtenHere(host, written)) {
+        holderComputer = host.isEmpty() ? QString::fromUtf8(written.machine) : host;
+        return Holder::anotherComputer;
     }
-    if (writtenInAnotherBoot(filePath()) || pid == QCoreApplication::applicationPid()) {
-        return true;
+    if (writtenInAnotherBoot(written) || pid == QCoreApplication::applicationPid()) {
+        return Holder::none;
     }
-    return !runsTheCopy(pid_t(pid), program);
+    return runsTheCopy(pid_t(pid), program) ? Holder::thisComputer : Holder::none;
 }
 
 WriterLock::Outcome WriterLock::takeOver()

@@ -41,14 +41,18 @@ bool AppDelegate::claimDataFolder()
 
 QString AppDelegate::lockMessage(WriterLock::Outcome outcome) const
 {
+    const QString path = QDir::toNativeSeparators(WriterLock::filePath());
     if (outcome == WriterLock::Outcome::heldByAnother) {
         return Localization::text(QStringLiteral("AppDelegate_AlertMessage_AlreadyRunning"));
+    }
+    if (outcome == WriterLock::Outcome::heldElsewhere) {
+        return Localization::text(QStringLiteral("AppDelegate_AlertMessage_RunningElsewhere"))
+            .arg(writerLock.otherComputer(), path);
     }
     const QString key = outcome == WriterLock::Outcome::inTheWay
         ? QStringLiteral("AppDelegate_AlertMessage_LockInTheWay")
         : QStringLiteral("AppDelegate_AlertMessage_LockNotMade");
-    return Localization::text(key).arg(QDir::toNativeSeparators(WriterLock::filePath()))
-        + QLatin1Char('\n') + writerLock.reason();
+    return Localization::text(key).arg(path) + QLatin1Char('\n') + writerLock.reason();
 }
 
 void AppDelegate::applicationDidFinishLaunching()
@@ -75,6 +79,6 @@ void AppDelegate::saveAction()
     }
     const StoreStatus saved = viewContext().save();
     if (!saved) {
-        StoreFailureAlert::show(saved.error().text());
+        StoreFailureAlert::show(saved.error().text(), saved.error().fileReplaced);
     }
 }

@@ -23,8 +23,10 @@ public:
 
     // At launch, before the store or the state file is touched: makes this copy the data folder's
     // one writer until the delegate ends. When it can't (another running Brisvale is the writer,
-    // the lock file can't be made, or a stale one can't be removed), an alert says why, naming
-    // the lock file and giving the system's words, and false is returned: the application then
+    // here or on another computer, the lock file can't be made, or a stale one can't be
+    // removed), an alert says why (for another computer naming it and the lock file, for a lock
+    // that can't be made or removed naming the lock file and giving the system's words), and
+    // false is returned: the application then
     // quits, touching nothing. Once the lock is taken, what a report or an import cut short left
     // in the work folders is removed (FolderProcess::clearWorkFolders).
     bool claimDataFolder();

@@ -101,7 +101,7 @@ void CreateUserController::createHandler()
     if (!saved) {
         // Nothing is left pending; the sheet stays open with the e-mail typed.
         Console::printLine(QStringLiteral("Failed to create :") + saved.error().text());
-        StoreFailureAlert::show(saved.error().text());
+        StoreFailureAlert::show(saved.error().text(), saved.error().fileReplaced);
         return;
     }
     if (UserList_ReturnDelegate* receiver = delegate.get()) {

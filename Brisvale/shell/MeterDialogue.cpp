@@ -520,7 +520,7 @@ void MeterDialogue::adoptAtOnce(const ProfilePtr& profile, const MeterMemory& me
     const StoreStatus saved = viewContext().save();
     if (!saved) {
         Console::printLine(QStringLiteral("Failed to readBestValue :") + saved.error().text());
-        StoreFailureAlert::show(saved.error().text());
+        StoreFailureAlert::show(saved.error().text(), saved.error().fileReplaced);
         return;
     }
     awaitReadBack(memory, meterMax, std::nullopt);
@@ -611,7 +611,7 @@ bool MeterDialogue::storeMeterReadings(const MeterMemory& memory, std::optional<
     if (!stored) {
         // Nothing is pending after a failed save, and the meter keeps every reading.
         Console::printLine(QStringLiteral("Failed to ReadMemory :") + stored.error().text());
-        StoreFailureAlert::show(stored.error().text());
+        StoreFailureAlert::show(stored.error().text(), stored.error().fileReplaced);
         return false;
     }
     showStoredAlert(profile, memory.unreadable, refusedMeterMax);

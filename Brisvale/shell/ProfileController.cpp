@@ -595,7 +595,7 @@ void ProfileController::storeEdits(const SaveRequest& request)
     if (!saved) {
         // The typed values stay on screen, still unsaved.
         StoreFailure::printCouldNotFetch(saved.error());
-        StoreFailureAlert::show(saved.error().text());
+        StoreFailureAlert::show(saved.error().text(), saved.error().fileReplaced);
         return;
     }
     loadProfile(profile, true);
@@ -645,7 +645,7 @@ void ProfileController::deleteProfile(const QString& email)
     const StoreStatus saved = context.save();
     if (!saved) {
         StoreFailure::printCouldNotFetch(saved.error());
-        StoreFailureAlert::show(saved.error().text());
+        StoreFailureAlert::show(saved.error().text(), saved.error().fileReplaced);
         return;
     }
     StoreResult<QList<ProfilePtr>> remaining = context.fetchProfiles();

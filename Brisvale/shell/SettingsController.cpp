@@ -353,7 +353,7 @@ bool SettingsController::storeChoices(const Choices& choices)
     const StoreStatus saved = viewContext().save();
     if (!saved) {
         StoreFailure::printCouldNotFetch(saved.error());
-        StoreFailureAlert::show(saved.error().text());
+        StoreFailureAlert::show(saved.error().text(), saved.error().fileReplaced);
         return false;
     }
     return true;

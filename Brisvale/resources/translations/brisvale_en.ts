@@ -63,9 +63,17 @@
         <source>Brisvale found the lock file %1, which no running copy holds, and cannot remove it. Remove it yourself, then start Brisvale again. This copy will close without changing anything.</source>
         <translation>Brisvale found the lock file %1, which no running copy holds, and cannot remove it. Remove it yourself, then start Brisvale again. This copy will close without changing anything.</translation>
     </message>
+    <message id="AppDelegate_AlertMessage_RunningElsewhere">
+        <source>Brisvale is already running on another computer, %1, which holds its lock file %2. Only one copy at a time may use your readings, so this one will close without changing anything. If Brisvale no longer runs on %1, remove the lock file, then start Brisvale again.</source>
+        <translation>Brisvale is already running on another computer, %1, which holds its lock file %2. Only one copy at a time may use your readings, so this one will close without changing anything. If Brisvale no longer runs on %1, remove the lock file, then start Brisvale again.</translation>
+    </message>
     <message id="AppDelegate_AlertMessage_SaveFailed">
         <source>Your changes could not be saved.</source>
         <translation>Your changes could not be saved.</translation>
+    </message>
+    <message id="AppDelegate_AlertMessage_SaveStoreReplaced">
+        <source>Another program replaced or removed Brisvale's store while Brisvale was open, so your changes were not saved: the store was not changed. Quit Brisvale and open it again, then make your changes again.</source>
+        <translation>Another program replaced or removed Brisvale's store while Brisvale was open, so your changes were not saved: the store was not changed. Quit Brisvale and open it again, then make your changes again.</translation>
     </message>
     <message id="StoreStartup_AlertMessage_NewerVersion">
         <source>The store %1 was made by a newer Brisvale (store version %2). This version cannot open it, and nothing was changed. Brisvale will now quit.</source>

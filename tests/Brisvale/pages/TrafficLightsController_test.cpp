@@ -6,6 +6,7 @@
 #include "Brisvale/shell/MeterDialogue.h"
 
 #include "Brisvale/pages/BestValueSheetSupport.h"
+#include "Brisvale/records/StoreFiles.h"
 #include "Brisvale/shell/MeterTestSupport.h"
 
 #include "TavrendelPFMSDK/TavrendelPFMCommand.h"
@@ -304,6 +305,47 @@ TEST_F(TrafficLightsTest, AFailedSaveShowsTheStoreFailureAlertAndSendsNothing)
     EXPECT_EQ(field()->text(), QStringLiteral("480"));
     EXPECT_EQ(profile->best_Value, 450);
     EXPECT_EQ(writes(), 0);
+}
+
+// Another program replaced the store's file by a rename (a link's too, through which SQLite would
+// write on into the file it led to) or removed it while the sheet was open: the value is stored
+// in neither file, nothing reaches the meter, and the alert says the store was not changed.
+TEST_F(TrafficLightsTest, AStoreFileReplacedWhileOpenTakesNoBestValueAndTheMeterNone)
+{
+    using StoreFiles::FileChange;
+    const struct {
+        const char* name;
+        bool throughLink;
+        FileChange change;
+    } cases[] = {
+        {"a link replaced by a rename", true, FileChange::renamedOver},
+        {"the file removed", false, FileChange::removed},
+    };
+    const QString best = QStringLiteral("SELECT best_Value FROM Profile");
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        sheet.reset();
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        const QString opened = test.throughLink ? StoreFiles::linkToDrive() : StoreFile::filePath();
+        const ProfilePtr profile = open(450);
+        StoreFiles::changeFile(test.change);
+        const qsizetype shownBefore = script.shown().size();
+        script.answer(Alert::firstButton); // the store-failure alert
+        send(QStringLiteral("480"));
+
+        ASSERT_EQ(script.shown().size(), shownBefore + 2);
+        EXPECT_EQ(script.last().alert.message,
+                  Localization::text(QStringLiteral("AppDelegate_AlertMessage_SaveStoreReplaced"))
+                      + QStringLiteral("\nThe store's file was replaced or removed since it was opened (")
+                      + StoreFile::filePath() + QLatin1Char(')'));
+        EXPECT_EQ(field()->text(), QStringLiteral("480"));
+        EXPECT_EQ(profile->best_Value, 450);
+        EXPECT_EQ(writes(), 0);
+        if (test.throughLink) {
+            EXPECT_EQ(rawFileQuery(opened, best).toInt(), 450);
+        }
+    }
 }
 
 TEST_F(TrafficLightsTest, AMismatchingReadBackIsWrittenOnceMoreBeforeTheFailedAlert)

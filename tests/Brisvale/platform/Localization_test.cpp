@@ -48,6 +48,7 @@ const QStringList pageKeys = {
     // The main window, its menu and the first data pages.
     "AppDelegate_AlertMessage_SaveFailed", "AppDelegate_AlertMessage_AlreadyRunning",
     "AppDelegate_AlertMessage_LockNotMade", "AppDelegate_AlertMessage_LockInTheWay",
+    "AppDelegate_AlertMessage_RunningElsewhere", "AppDelegate_AlertMessage_SaveStoreReplaced",
     "DataController_PageTitle",
     // A store that can't be used at start: what is wrong, and the choices left.
     "StoreStartup_AlertMessage_NewerVersion", "StoreStartup_AlertMessage_NotWritable",

@@ -1,3 +1,4 @@
+#include "StoreFiles.h"
 #include "StoreTestSupport.h"
 
 #include "support/CodeUnits.h"
@@ -311,6 +312,66 @@ TEST_F(StoreRollback, ASaveOnAFullDiskIsRefusedAndLeavesTheStoreFileAsItWas)
         EXPECT_FALSE(saved.ok()) << roomForTheJournal;
         EXPECT_EQ(storeBytes(), before) << roomForTheJournal;
         EXPECT_EQ(rowCount(QStringLiteral("PFM")), 1) << roomForTheJournal;
+    }
+}
+
+// Another program may replace the store's file by a rename, or remove it, while Brisvale has it
+// open; through a link, SQLite would write on into the file the link led to. Every save looks
+// first, whatever it writes (a note, a best value, a deletion, a download's readings): it is
+// refused, neither file changes, and nothing stays pending.
+TEST_F(StoreRollback, ASaveIntoAStoreFileReplacedOrRemovedWhileOpenIsRefused)
+{
+    using StoreFiles::FileChange;
+    using Change = std::function<void(StoreContext&, const ProfilePtr&, const QList<PFMPtr>&)>;
+    const Change editNote = [](StoreContext&, const ProfilePtr&, const QList<PFMPtr>& readings) {
+        readings[0]->note = QStringLiteral("edited");
+    };
+    const struct {
+        const char* name;
+        Change change;
+        bool throughLink;
+        FileChange fileChange;
+    } cases[] = {
+        {"a note, a link replaced", editNote, true, FileChange::renamedOver},
+        {"a best value, a link replaced",
+         [](StoreContext&, const ProfilePtr& profile, const QList<PFMPtr>&) { profile->best_Value = 450; },
+         true, FileChange::renamedOver},
+        {"a deletion, a link replaced",
+         [](StoreContext& context, const ProfilePtr&, const QList<PFMPtr>& readings) {
+             context.deleteReading(readings[1]);
+         },
+         true, FileChange::renamedOver},
+        {"a new reading, a link replaced",
+         [](StoreContext& context, const ProfilePtr& profile, const QList<PFMPtr>&) {
+             context.insertReading(profile)->measureDate = Timestamp{3.0};
+         },
+         true, FileChange::renamedOver},
+        {"a note, the file replaced", editNote, false, FileChange::renamedOver},
+        {"a note, the file removed", editNote, false, FileChange::removed},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        const QString opened = test.throughLink ? StoreFiles::linkToDrive() : StoreFile::filePath();
+        const ProfilePtr profile = storedProfile(QStringLiteral("a"), {1.0, 2.0});
+        StoreContext& context = viewContext();
+        const QList<PFMPtr> readings = context.pfmInfo(profile).value();
+        StoreFiles::changeFile(test.fileChange);
+        const QByteArray openedBefore = StoreFiles::bytes(opened);
+        const QByteArray inPlaceBefore = StoreFiles::bytes(StoreFile::filePath());
+        test.change(context, profile, readings);
+
+        const StoreStatus saved = context.save();
+        ASSERT_FALSE(saved.ok());
+        EXPECT_TRUE(saved.error().fileReplaced);
+        EXPECT_EQ(saved.error().text(),
+                  QStringLiteral("The store's file was replaced or removed since it was opened (")
+                      + StoreFile::filePath() + QLatin1Char(')'));
+        EXPECT_FALSE(context.hasChanges());
+        EXPECT_EQ(context.pfmInfo(profile).value(), readings);
+        EXPECT_EQ(StoreFiles::bytes(opened), openedBefore);
+        EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), inPlaceBefore);
     }
 }
 

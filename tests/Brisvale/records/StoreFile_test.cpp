@@ -10,6 +10,8 @@
 #include <QFile>
 #include <cstdio>
 #include <cstdlib>
+#include <sqlite3.h>
+#include <utility>
 
 namespace {
 
@@ -39,6 +41,37 @@ void prepareToDie()
         std::_Exit(EXIT_FAILURE);
     });
 }
+
+// Runs a step once, inside the next opening of a SQLite connection, once its file is open.
+class AtNextOpening {
+public:
+    explicit AtNextOpening(std::function<void()> step)
+    {
+        pending() = std::move(step);
+        sqlite3_auto_extension(reinterpret_cast<void (*)()>(&run));
+    }
+    ~AtNextOpening()
+    {
+        sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(&run));
+        pending() = nullptr;
+    }
+    AtNextOpening(const AtNextOpening&) = delete;
+    AtNextOpening& operator=(const AtNextOpening&) = delete;
+
+private:
+    static std::function<void()>& pending()
+    {
+        static std::function<void()> step;
+        return step;
+    }
+    static int run(sqlite3*, const char**, const sqlite3_api_routines*)
+    {
+        if (const std::function<void()> step = std::exchange(pending(), nullptr)) {
+            step();
+        }
+        return SQLITE_OK;
+    }
+};
 
 }
 
@@ -119,4 +152,52 @@ TEST_F(StoreFileTest, AnUnreadableFileStopsTheProgram)
         },
         testing::ExitedWithCode(EXIT_FAILURE), "^Unresolved error The file is not a database");
     EXPECT_EQ(fileBytes(), QByteArray(4096, 'x'));
+}
+
+// Another program may put another file in the store's place (a file or a link renamed over it)
+// just as SQLite opens the store: every later look at the path would take that file for the one
+// open. The opening is refused as for a store that can't be opened, and neither file is written
+// (the first version's store would be upgraded, a copy kept beside it).
+TEST_F(StoreFileTest, AFilePutInTheStoresPlaceAsItIsOpenedIsRefused)
+{
+    const struct {
+        const char* name;
+        bool throughLink;
+    } cases[] = {
+        {"a file renamed into its place", false},
+        {"a link renamed over its link", true},
+    };
+    const QByteArray fixture = StoreFiles::bytes(StoreFiles::fixturePath());
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+        const QString linked = test.throughLink ? StoreFiles::linkToDrive() : QString();
+        StoreFiles::copyFixture();
+        const QString other = QFileInfo(StoreFile::folderPath()).path() + QStringLiteral("/other.sqlite");
+        const QString renamed = StoreFile::filePath() + QStringLiteral(".sync");
+        ASSERT_TRUE(QFile::copy(StoreFiles::fixturePath(), other));
+        ASSERT_TRUE(test.throughLink ? QFile::link(other, renamed) : QFile::rename(other, renamed));
+        std::optional<StoreFile::Refusal> refused;
+        {
+            AtNextOpening putInPlace([&] {
+                ASSERT_EQ(std::rename(QFile::encodeName(renamed).constData(),
+                                      QFile::encodeName(StoreFile::filePath()).constData()),
+                          0);
+            });
+            refused = StoreFile::open(QStringLiteral("probe"));
+        }
+        ASSERT_TRUE(refused.has_value());
+        EXPECT_EQ(refused->problem, StoreFile::Refusal::Problem::cannotOpen);
+        EXPECT_EQ(refused->error.text(),
+                  QStringLiteral("The store's file was replaced or removed while it was opened (")
+                      + StoreFile::filePath() + QLatin1Char(')'));
+        EXPECT_FALSE(QSqlDatabase::contains(QStringLiteral("probe")));
+        EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), fixture);
+        if (test.throughLink) {
+            EXPECT_EQ(StoreFiles::bytes(linked), fixture);
+        }
+        EXPECT_EQ(QDir(StoreFile::folderPath()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  QStringList{QStringLiteral("Brisvale.sqlite")});
+    }
 }

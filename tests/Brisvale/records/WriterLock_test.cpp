@@ -26,7 +26,7 @@
 // Outcomes by name in a failure's message.
 inline void PrintTo(WriterLock::Outcome outcome, std::ostream* os)
 {
-    const char* const names[] = {"taken", "heldByAnother", "unavailable", "inTheWay"};
+    const char* const names[] = {"taken", "heldByAnother", "heldElsewhere", "unavailable", "inTheWay"};
     *os << names[int(outcome)];
 }
 
@@ -116,8 +116,9 @@ QStringList entries(const QString& folder)
 
 }
 
-// Lock files written out in the data folder, as a copy that ended, a copy that runs, or a restart
-// of the computer leaves them: each is taken over, held, or named when it can't be removed. The
+// Lock files written out in the data folder, as a copy that ended, a copy that runs (here, under a
+// host name changed since, or on another computer) or a restart of the computer leaves them: each
+// is taken over, held (another computer's named), or named when it can't be removed. The
 // rows run as the user the tests run as, and each gives the same verdict for root and for anyone
 // else:
 // - process number 1 (and 2, a kernel thread, outside a container) is another user's for anyone
@@ -140,7 +141,13 @@ TEST(WriterLockTest, ALockNoRunningCopyHoldsIsTakenOverHeldOrNamed)
     const QByteArray thisComputer = '\n' + host + '\n' + QSysInfo::machineUniqueId() + '\n';
     const QByteArray thisBoot = thisComputer + QSysInfo::bootUniqueId() + '\n';
     const QByteArray anotherBoot = thisComputer + "00000000-0000-0000-0000-000000000000\n";
+    // This computer under another host name (DHCP, hostnamectl), and another computer.
+    const QByteArray renamed =
+        "\nanother-host\n" + QSysInfo::machineUniqueId() + '\n' + QSysInfo::bootUniqueId() + '\n';
+    const QByteArray anotherMachine = "0123456789abcdef0123456789abcdef\n";
+    const QByteArray elsewhere = "\nbrisvale\nthat-host\n" + anotherMachine;
     ASSERT_FALSE(QSysInfo::bootUniqueId().isEmpty());
+    ASSERT_FALSE(QSysInfo::machineUniqueId().isEmpty());
     const QString path = WriterLock::filePath();
     const auto lockWith = [&](const QByteArray& bytes) {
         return [&, bytes] {
@@ -158,13 +165,28 @@ TEST(WriterLockTest, ALockNoRunningCopyHoldsIsTakenOverHeldOrNamed)
         std::function<void()> make;
         Outcome outcome;
         QString reason;
+        QString computer{}; // the other computer named
     } cases[] = {
         {"garbage", lockWith("\x01\x02 no lock\n"), Outcome::taken, {}},
         {"a dangling link",
          [&] { QFile::link(TestEnvironment::root() + QStringLiteral("/gone"), path); },
          Outcome::taken, {}},
-        {"a running copy of another host",
-         lockWith(number(running.pid) + '\n' + program + "\nanother-host\n"), Outcome::taken, {}},
+        {"a running copy of another host, without a machine id",
+         lockWith(number(running.pid) + '\n' + program + "\nanother-host\n"), Outcome::heldElsewhere,
+         {}, QStringLiteral("another-host")},
+        {"a running copy of this computer under another host name",
+         lockWith(number(running.pid) + '\n' + program + renamed), Outcome::heldByAnother, {}},
+        {"a running copy of this boot under another host name, without a machine id",
+         lockWith(number(running.pid) + '\n' + program + "\nanother-host\n\n" + QSysInfo::bootUniqueId()
+                  + '\n'),
+         Outcome::heldByAnother, {}},
+        {"a copy gone of this computer under another host name",
+         lockWith(number(zombie.pid) + '\n' + program + renamed), Outcome::taken, {}},
+        {"a copy on another computer", lockWith("1" + elsewhere + QSysInfo::bootUniqueId() + '\n'),
+         Outcome::heldElsewhere, {}, QStringLiteral("that-host")},
+        {"a copy on another computer of this host name",
+         lockWith(number(running.pid) + '\n' + program + '\n' + host + '\n' + anotherMachine),
+         Outcome::heldElsewhere, {}, QString::fromUtf8(host)},
         {"a running process of another program",
          lockWith(number(running.pid) + "\nbrisvale\n" + host + '\n'), Outcome::taken, {}},
         {"this very process's number",
@@ -206,6 +228,7 @@ TEST(WriterLockTest, ALockNoRunningCopyHoldsIsTakenOverHeldOrNamed)
         WriterLock lock;
         EXPECT_EQ(lock.take(), test.outcome);
         EXPECT_EQ(lock.reason(), test.reason);
+        EXPECT_EQ(lock.otherComputer(), test.computer);
         if (test.outcome == Outcome::taken) {
             EXPECT_TRUE(contents(path).startsWith(number(QCoreApplication::applicationPid()) + '\n'));
         } else {

@@ -276,7 +276,8 @@ TEST_F(TwoCopies, TheWorkFoldersAreClearedOnceTheLockIsTaken)
 }
 
 // The start can't make this copy the writer: the alert names the lock file and gives the
-// system's words, and the data folder is as it was.
+// system's words (or names the other computer whose copy holds it), and the data folder is as it
+// was.
 TEST_F(ApplicationDelegate, AStartThatCantTakeTheLockSaysWhyAndTouchesNothing)
 {
     const QString data = TestEnvironment::root() + QStringLiteral("/data");
@@ -286,6 +287,15 @@ TEST_F(ApplicationDelegate, AStartThatCantTakeTheLockSaysWhyAndTouchesNothing)
         std::function<void()> make;
         QString message;
     } cases[] = {
+        {"a lock of another computer",
+         [&] {
+             QDir().mkpath(StoreFile::folderPath());
+             QFile file(lock);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write("4242\nbrisvale\nthat-host\n0123456789abcdef0123456789abcdef\n\n");
+         },
+         Localization::text(QStringLiteral("AppDelegate_AlertMessage_RunningElsewhere"))
+             .arg(QStringLiteral("that-host"), lock)},
         {"a folder in the lock file's place", [&] { QDir().mkpath(lock + QStringLiteral("/inside")); },
          Localization::text(QStringLiteral("AppDelegate_AlertMessage_LockInTheWay")).arg(lock)
              + QLatin1Char('\n') + lock + QStringLiteral(": Is a directory")},

@@ -8,6 +8,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
+#include <QDataStream>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -15,6 +16,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
 
@@ -100,6 +103,74 @@ void profilesInAnUnknownModule()
 QStringList folderFiles()
 {
     return QDir(StoreFile::folderPath()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+const uid_t nobody = 65534;
+
+// The store's folder and file made user "nobody"'s, who may pass through the folders above, when
+// the tests run as root; an ordinary user keeps them.
+void giveStoreToNobody()
+{
+    if (::geteuid() != 0) {
+        return;
+    }
+    ::chmod(QFile::encodeName(TestEnvironment::root()).constData(), 0755);
+    for (const QString& path : {StoreFile::folderPath(), StoreFile::filePath()}) {
+        ASSERT_EQ(::lchown(QFile::encodeName(path).constData(), nobody, nobody), 0);
+    }
+}
+
+// What the start showed and decided.
+struct StartOutcome {
+    bool goesOn = false;
+    qsizetype alerts = 0;
+    QString message;
+    QStringList buttons;
+};
+
+// The start run in a child process (made by fork), which reports through a pipe and ends without
+// the program's exit handlers. As root, a child that runs as "nobody" gives up its rights first;
+// only calls that are safe in the child of a process with threads come before.
+StartOutcome startInChild(bool asNobody)
+{
+    int report[2] = {-1, -1};
+    if (::pipe(report) != 0) {
+        ADD_FAILURE() << "no pipe";
+        return {};
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(report[0]);
+        if (asNobody && ::geteuid() == 0
+            && (::syscall(SYS_setgroups, 0, nullptr) != 0
+                || ::syscall(SYS_setresgid, nobody, nobody, nobody) != 0
+                || ::syscall(SYS_setresuid, nobody, nobody, nobody) != 0)) {
+            ::_exit(2);
+        }
+        AlertScript script;
+        script.answer(Alert::firstButton);
+        const bool goesOn = StoreStartup::open();
+        const Alert last = script.shown().isEmpty() ? Alert{} : script.last().alert;
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << goesOn << script.shown().size() << last.message << last.buttons;
+        const bool sent = ::write(report[1], bytes.constData(), size_t(bytes.size())) == bytes.size();
+        ::_exit(sent ? 0 : 3);
+    }
+    ::close(report[1]);
+    QByteArray bytes;
+    char buffer[4096];
+    for (ssize_t read = 0; (read = ::read(report[0], buffer, sizeof buffer)) > 0;) {
+        bytes.append(buffer, read);
+    }
+    ::close(report[0]);
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child ended with " << status;
+    StartOutcome outcome;
+    QDataStream in(bytes);
+    in >> outcome.goesOn >> outcome.alerts >> outcome.message >> outcome.buttons;
+    return outcome;
 }
 
 }
@@ -385,9 +456,10 @@ TEST_F(StoreStartupTest, AStoreThatIsNoRegularFileLeavesOnlyQuitting)
 }
 
 // A file that can't be read holds what nobody knows: it is never offered to be moved aside, and
-// the system's or the database's own words say why. Root reads a file of mode 0200 all the same,
-// so that case runs for other users only; a link to this process's memory, whose first page is
-// never mapped, gives every user an I/O error at its first byte.
+// the system's or the database's own words say why. Each start runs in a child process. Root reads
+// a file of mode 0200 all the same: as root, the store and its folder are given to user "nobody",
+// whom that row's child becomes. A link to this process's memory, whose first page is never
+// mapped, gives every user an I/O error at its first byte.
 TEST_F(StoreStartupTest, AStoreThatCantBeReadLeavesOnlyQuittingWithTheSystemsWords)
 {
     const QString cannotRead = QStringLiteral(
@@ -396,7 +468,7 @@ TEST_F(StoreStartupTest, AStoreThatCantBeReadLeavesOnlyQuittingWithTheSystemsWor
     const struct {
         const char* name;
         std::function<void()> make;
-        bool asRoot;
+        bool asNobody;
         QString message;
         QString reason;
     } cases[] = {
@@ -404,20 +476,18 @@ TEST_F(StoreStartupTest, AStoreThatCantBeReadLeavesOnlyQuittingWithTheSystemsWor
          [] {
              StoreFiles::copyFixture();
              ::chmod(QFile::encodeName(StoreFile::filePath()).constData(), 0200);
+             giveStoreToNobody();
          },
-         false, cannotRead, readError.arg(StoreFile::filePath(), QStringLiteral("Permission denied"))},
+         true, cannotRead, readError.arg(StoreFile::filePath(), QStringLiteral("Permission denied"))},
         {"a file whose first read fails (an I/O error)",
-         [] { QFile::link(QStringLiteral("/proc/self/mem"), StoreFile::filePath()); }, true,
+         [] { QFile::link(QStringLiteral("/proc/self/mem"), StoreFile::filePath()); }, false,
          cannotRead, readError.arg(StoreFile::filePath(), QStringLiteral("Input/output error"))},
-        {"a table whose columns can't be read", profilesInAnUnknownModule, true,
+        {"a table whose columns can't be read", profilesInAnUnknownModule, false,
          QStringLiteral("cannot open its store %1, for the reason below. The file was not changed."),
          QStringLiteral("The store can't be read (no such module: nosuchmodule")},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        if (!test.asRoot && ::geteuid() == 0) {
-            continue;
-        }
         closeViewContext();
         TestEnvironment::clearUserFolders();
         QDir().mkpath(StoreFile::folderPath());
@@ -429,18 +499,17 @@ TEST_F(StoreStartupTest, AStoreThatCantBeReadLeavesOnlyQuittingWithTheSystemsWor
             return std::tuple(file.size(), file.lastModified(), int(file.permissions()));
         };
         const auto stateBefore = fileState();
-        AlertScript script;
-        script.answer(Alert::firstButton);
 
-        EXPECT_FALSE(StoreStartup::open());
-        ASSERT_EQ(script.shown().size(), 1);
-        const QString& message = script.last().alert.message;
-        EXPECT_TRUE(message.startsWith(QStringLiteral("Brisvale ")
-                                       + test.message.arg(StoreFile::filePath())
-                                       + QStringLiteral(" Brisvale will now quit.\n")))
-            << message.toStdString();
-        EXPECT_TRUE(message.contains(test.reason)) << message.toStdString();
-        EXPECT_EQ(script.last().alert.buttons, QStringList{"Quit"});
+        const StartOutcome start = startInChild(test.asNobody);
+        ::chmod(QFile::encodeName(TestEnvironment::root()).constData(), 0700);
+        EXPECT_FALSE(start.goesOn);
+        EXPECT_EQ(start.alerts, 1);
+        EXPECT_TRUE(start.message.startsWith(QStringLiteral("Brisvale ")
+                                             + test.message.arg(StoreFile::filePath())
+                                             + QStringLiteral(" Brisvale will now quit.\n")))
+            << start.message.toStdString();
+        EXPECT_TRUE(start.message.contains(test.reason)) << start.message.toStdString();
+        EXPECT_EQ(start.buttons, QStringList{"Quit"});
         EXPECT_EQ(folderFiles(), before);
         EXPECT_EQ(StoreFiles::bytes(StoreFile::filePath()), bytes);
         EXPECT_EQ(fileState(), stateBefore);
