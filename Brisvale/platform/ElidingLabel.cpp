@@ -1,10 +1,12 @@
 #include "Brisvale/platform/ElidingLabel.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -57,14 +59,21 @@ QSize ElidingLabel::lineSize(int textWidth) const
                  fontMetrics().height() + margins.top() + margins.bottom() + extra);
 }
 
+// The advance of a text rounded up: a text fits whole in a width of its advance rounded to the
+// nearest pixel only when that rounds up.
+int ElidingLabel::advance(const QString& text) const
+{
+    return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
+}
+
 QSize ElidingLabel::sizeHint() const
 {
-    return lineSize(std::min(fontMetrics().horizontalAdvance(lineStart(text(), widestLine)), widestLine));
+    return lineSize(std::min(advance(lineStart(text(), widestLine)), widestLine));
 }
 
 QSize ElidingLabel::minimumSizeHint() const
 {
-    return lineSize(fontMetrics().horizontalAdvance(ellipsis));
+    return lineSize(advance(ellipsis));
 }
 
 // The whole text is the tooltip and the description exactly while the label cuts it.

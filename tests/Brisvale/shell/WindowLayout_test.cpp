@@ -84,6 +84,11 @@ TEST_F(WindowLayout, ThePopoversOpenBesideTheirButtonsInsideTheWindow)
     }
 }
 
+TEST_F(WindowLayout, OrdinaryNamesAreShownWholeOnTheOverview)
+{
+    expectOrdinaryNamesShownWhole();
+}
+
 TEST_F(WindowLayout, AnAlertOfThePopoverIsCentredOnTheWindowClearOfThePopover)
 {
     window->resize(800, 600);
