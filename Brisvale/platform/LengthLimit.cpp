@@ -5,14 +5,56 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 
 #include <algorithm>
 #include <limits>
 
+namespace {
+
+int lengthOf(const QString& text)
+{
+    return static_cast<int>(std::min<qsizetype>(text.size(), std::numeric_limits<int>::max()));
+}
+
+}
+
+// Refuses an edit that leaves the text longer than the limit, unless the edit only takes characters
+// out of a longer text the field holds (a name from a backup): typing never makes a text that long.
+class LengthLimit::Room : public QValidator {
+public:
+    Room(int limit, QObject* parent) : QValidator(parent), limit(limit) {}
+
+    State validate(QString& input, int&) const override
+    {
+        return input.size() <= limit || shortened(input) ? Acceptable : Invalid;
+    }
+
+    void follow(const QString& text) { held = text; }
+
+private:
+    // The text held, or the same with one stretch of it taken out and nothing put in.
+    bool shortened(const QString& input) const
+    {
+        if (input.size() > held.size()) {
+            return false;
+        }
+        qsizetype same = 0;
+        while (same < input.size() && input.at(same) == held.at(same)) {
+            ++same;
+        }
+        return QStringView(held).endsWith(QStringView(input).sliced(same));
+    }
+
+    const int limit;
+    QString held;
+};
+
 LengthLimit::LengthLimit(QLineEdit& field, QLabel& note, int limit, const QString& noteKey)
-    : QObject(&field), field(field), note(note), limit_(limit), noteKey(noteKey)
+    : QObject(&field), field(field), note(note), limit_(limit), noteKey(noteKey), room(new Room(limit, this))
 {
     field.setMaxLength(limit);
+    field.setValidator(room);
     note.hide();
     connect(&field, &QLineEdit::textChanged, this, &LengthLimit::follow);
     connect(&field, &QLineEdit::textEdited, this, &LengthLimit::edited);
@@ -20,19 +62,20 @@ LengthLimit::LengthLimit(QLineEdit& field, QLabel& note, int limit, const QStrin
 
 void LengthLimit::showWhole(QLineEdit& field, const QString& text, int limit)
 {
-    const int length = static_cast<int>(std::min<qsizetype>(text.size(), std::numeric_limits<int>::max()));
-    field.setMaxLength(std::max(limit, length));
+    field.setMaxLength(std::max(limit, lengthOf(text)));
     field.setText(text);
 }
 
 void LengthLimit::setText(const QString& text)
 {
+    room->follow(text);
     showWhole(field, text, limit_);
     follow();
 }
 
 void LengthLimit::follow()
 {
+    room->follow(field.text());
     const bool reached = field.text().size() >= limit_;
     if (reached == reached_) {
         return;

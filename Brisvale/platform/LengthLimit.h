@@ -12,8 +12,10 @@ class ReaderNotice;
 // the limit: the note beside the field shows the text of the note's key (its "[:NR]" the limit)
 // and the field's accessible description carries it, which a reader speaks after the field's
 // name; a reader also hears it as typing reaches the limit. A longer text that the program
-// shows (a name from a backup) is kept whole: the field then holds that length, never more.
-// The note is shown only while the limit is reached. Both must outlive the limit.
+// shows (a name from a backup) is kept whole, and may be shortened; typing never leaves a text
+// longer than the limit. An edit (a paste) that would is cut to fit, or refused whole while the
+// field shows a longer text, shortened or not. The note is shown only while the limit is reached.
+// Both must outlive the limit.
 class LengthLimit : public QObject {
     Q_OBJECT
 
@@ -31,6 +33,8 @@ public:
     bool reached() const { return reached_; }
 
 private:
+    class Room;
+
     void follow();
     void edited();
 
@@ -38,6 +42,7 @@ private:
     QLabel& note;
     const int limit_;
     const QString noteKey;
+    Room* room;
     bool reached_ = false;
     bool told = false; // a reader has heard of the limit since the text reached it
     QPointer<ReaderNotice> notice;
