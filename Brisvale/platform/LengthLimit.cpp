@@ -12,6 +12,9 @@
 
 namespace {
 
+// Qt's own maximum length of a field: an edit up to it reaches the validator whole.
+constexpr int wholeEdits = 32767;
+
 int lengthOf(const QString& text)
 {
     return static_cast<int>(std::min<qsizetype>(text.size(), std::numeric_limits<int>::max()));
@@ -50,14 +53,16 @@ private:
     QString held;
 };
 
-LengthLimit::LengthLimit(QLineEdit& field, QLabel& note, int limit, const QString& noteKey)
-    : QObject(&field), field(field), note(note), limit_(limit), noteKey(noteKey), room(new Room(limit, this))
+LengthLimit::LengthLimit(QLineEdit& field, QLabel& note, int limit, const QString& noteKey, Overflow overflow)
+    : QObject(&field), field(field), note(note), limit_(limit), noteKey(noteKey), overflow(overflow),
+      room(new Room(limit, this))
 {
-    field.setMaxLength(limit);
+    field.setMaxLength(overflow == Overflow::cut ? limit : wholeEdits);
     field.setValidator(room);
     note.hide();
     connect(&field, &QLineEdit::textChanged, this, &LengthLimit::follow);
     connect(&field, &QLineEdit::textEdited, this, &LengthLimit::edited);
+    connect(&field, &QLineEdit::inputRejected, this, &LengthLimit::refused);
 }
 
 void LengthLimit::showWhole(QLineEdit& field, const QString& text, int limit)
@@ -69,30 +74,48 @@ void LengthLimit::showWhole(QLineEdit& field, const QString& text, int limit)
 void LengthLimit::setText(const QString& text)
 {
     room->follow(text);
-    showWhole(field, text, limit_);
+    showWhole(field, text, overflow == Overflow::cut ? limit_ : wholeEdits);
     follow();
 }
 
 void LengthLimit::follow()
 {
     room->follow(field.text());
-    const bool reached = field.text().size() >= limit_;
-    if (reached == reached_) {
+    showNote(field.text().size() >= limit_);
+}
+
+void LengthLimit::showNote(bool shown)
+{
+    if (shown == reached_) {
         return;
     }
-    reached_ = reached;
+    reached_ = shown;
     told = false;
-    const QString said = reached ? Localization::text(noteKey, Localization::Placeholder::count, QString::number(limit_))
-                                 : QString();
+    const QString said = shown ? Localization::text(noteKey, Localization::Placeholder::count, QString::number(limit_))
+                               : QString();
     note.setText(said);
-    note.setVisible(reached);
+    note.setVisible(shown);
     field.setAccessibleDescription(said);
 }
 
 void LengthLimit::edited()
 {
     follow();
-    if (!reached_ || told) {
+    if (reached_) {
+        tell();
+    }
+}
+
+// Typing or pasting past the room changed nothing: the note says why.
+void LengthLimit::refused()
+{
+    showNote(true);
+    tell();
+}
+
+void LengthLimit::tell()
+{
+    if (told) {
         return;
     }
     told = true;
