@@ -3,6 +3,7 @@
 #include "Brisvale/platform/ButtonKeys.h"
 #include "Brisvale/platform/Icons.h"
 #include "Brisvale/platform/Look.h"
+#include "Brisvale/platform/SelectableText.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -12,56 +13,12 @@
 
 namespace {
 
-constexpr int textWidth = 300;
-constexpr qsizetype lettersBetweenBreaks = 16;
-
-// A word with a place to break (a zero-width space) after every few letters.
-QString withBreaks(const QString& word)
+// A text wraps at the alert's width, also within a word wider than that (a long path), and can be
+// selected and copied as it is.
+SelectableText* textLabel(const QString& text, QWidget* parent)
 {
-    QString shown;
-    for (qsizetype at = 0; at < word.size(); ++at) {
-        shown += word.at(at);
-        const qsizetype count = at + 1;
-        if (count % lettersBetweenBreaks == 0 && count < word.size() && !word.at(at).isHighSurrogate()) {
-            shown += QChar(0x200B);
-        }
-    }
-    return shown;
-}
-
-// The text as the alert shows it: a word wider than the alert's text (an e-mail address of 254
-// characters) may break within itself, so that the alert's width never follows a word's length.
-QString breakable(const QString& text, const QFontMetrics& metrics)
-{
-    QString shown;
-    qsizetype start = 0;
-    for (qsizetype at = 0; at <= text.size(); ++at) {
-        if (at < text.size() && !text.at(at).isSpace()) {
-            continue;
-        }
-        const QString word = text.mid(start, at - start);
-        shown += metrics.horizontalAdvance(word) > textWidth ? withBreaks(word) : word;
-        if (at < text.size()) {
-            shown += text.at(at);
-        }
-        start = at + 1;
-    }
-    return shown;
-}
-
-// A text can be selected and copied as it is; one shown with breaks in it can't, so that no copy
-// carries them.
-QLabel* textLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    const QString shown = breakable(text, label->fontMetrics());
-    label->setText(shown);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    if (shown == text) {
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    }
-    label->setMinimumWidth(textWidth);
+    auto* label = new SelectableText(text, parent);
+    label->setMinimumWidth(AlertDialog::textWidth);
     return label;
 }
 

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPushButton;
+class SelectableText;
 
 // The window of one alert: white, title cleared, the symbol's icon beside the message, the detail
 // (if any) under it, and the buttons at the bottom right, the first rightmost; long titles stand in
@@ -24,18 +25,20 @@ public:
     // The button that answers with the response, or none.
     QPushButton* button(int response) const;
 
-    // The message as shown: a word wider than the alert's text (an e-mail address of 254
-    // characters) has a zero-width space after every few letters, so that it breaks within itself
-    // and the alert keeps its width; such a text can't be selected, so no copy carries the breaks.
-    QLabel* messageLabel() const { return message_; }
+    // The message as shown: wrapped at the alert's text width, also within a word wider than that
+    // (a long path), so that the alert keeps its width; it can be selected and copied as it is.
+    SelectableText* messageLabel() const { return message_; }
 
     // The detail under the message, shown the same way; none for an alert without one.
-    QLabel* detailLabel() const { return detail_; }
+    SelectableText* detailLabel() const { return detail_; }
 
     // The icon beside the message; none for an alert without a symbol.
     QLabel* iconLabel() const { return icon_; }
 
     static constexpr int iconSize = 48;
+
+    // The width of the alert's texts.
+    static constexpr int textWidth = 300;
 
     // Buttons whose titles need more width than this stand in a column instead of a row.
     static constexpr int widestButtonRow = 480;
@@ -53,8 +56,8 @@ private:
     QLayout* makeButtonRow(const QStringList& titles, int safeButton);
 
     int safeButton_ = Alert::firstButton;
-    QLabel* message_ = nullptr;
-    QLabel* detail_ = nullptr;
+    SelectableText* message_ = nullptr;
+    SelectableText* detail_ = nullptr;
     QLabel* icon_ = nullptr;
     QList<QPushButton*> buttons_;
 };

@@ -1,6 +1,10 @@
 #include "Brisvale/platform/Localization.h"
 
+#include "Brisvale/platform/AlertDialog.h"
+#include "Brisvale/platform/ElidingLabel.h"
+
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QStringList>
 #include <QTranslator>
@@ -50,6 +54,16 @@ qsizetype markerLengthAt(const QString& text, qsizetype position, const QStringL
     return 0;
 }
 
+// An e-mail as an alert names it: ending in "…" where a line of the alert's text ends, less room
+// for the mark after it ("?"), so that it takes no more than that line.
+QString namedEmail(const QString& email)
+{
+    constexpr int markRoom = 20;
+    const int width = AlertDialog::textWidth - markRoom;
+    const QString start = ElidingLabel::lineStart(email, width);
+    return ElidingLabel::elided(start, start.size() < email.size(), QFontMetrics(QGuiApplication::font()), width);
+}
+
 // Every application object gets the tables as it starts, in the program and in tests.
 void installAtStart()
 {
@@ -97,11 +111,12 @@ QString text(const QString& key, Placeholder placeholder, const QString& value)
 QString fill(const QString& text, Placeholder placeholder, const QString& value)
 {
     const QStringList wanted = markers(placeholder);
+    const QString filled = placeholder == Placeholder::email ? namedEmail(value) : value;
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size();) {
         if (const qsizetype length = markerLengthAt(text, i, wanted)) {
-            result += value;
+            result += filled;
             i += length;
         } else {
             result += text[i];

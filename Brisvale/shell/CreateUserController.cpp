@@ -58,7 +58,9 @@ CreateUserController::CreateUserController(QWidget* parent) : QDialog(parent)
     EmailNoteLab = new QLabel;
     EmailNoteLab->setObjectName(QStringLiteral("EmailNoteLab"));
     EmailNoteLab->setWordWrap(true);
-    new LengthLimit(*EmailField, *EmailNoteLab, emailLimit, QStringLiteral("CreateUserController_EmailLimit"));
+    // A pasted address too long to hold is refused whole: cut, it would name another profile.
+    new LengthLimit(*EmailField, *EmailNoteLab, emailLimit, QStringLiteral("CreateUserController_EmailLimit"),
+                    LengthLimit::Overflow::refuse);
     CreateBtn = new QPushButton(Localization::text(QStringLiteral("CreateUserController_Create")));
     CreateBtn->setObjectName(QStringLiteral("CreateBtn"));
     CreateBtn->setDefault(true);

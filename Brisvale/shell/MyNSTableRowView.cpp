@@ -130,9 +130,9 @@ QString MyNSTableRowView::wholeText(const QAbstractItemView& view, const QStyleO
 {
     if (const QWidget* row = view.indexWidget(index)) {
         QStringList cut;
-        for (const QWidget* part : row->findChildren<QWidget*>()) {
-            if (!part->toolTip().isEmpty()) {
-                cut << part->toolTip();
+        for (const ElidingLabel* part : row->findChildren<ElidingLabel*>()) {
+            if (part->shownText() != part->text()) {
+                cut << part->text();
             }
         }
         return cut.join(QLatin1Char('\n'));
@@ -160,6 +160,6 @@ bool MyNSTableRowView::helpEvent(QHelpEvent* event, QAbstractItemView* view, con
         event->ignore();
         return false;
     }
-    QToolTip::showText(event->globalPos(), whole, view->viewport(), option.rect);
+    QToolTip::showText(event->globalPos(), ElidingLabel::toolTipText(whole), view->viewport(), option.rect);
     return true;
 }

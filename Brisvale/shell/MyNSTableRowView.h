@@ -40,8 +40,9 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
-    // A row whose text is cut (it ends in "…") shows the whole text as its tooltip: a row's own
-    // text, or the tooltips of the row widget over the cell, which lets the mouse pass through.
+    // A row whose text is cut (it ends in "…") shows the whole text in its tooltip, as far as a
+    // tooltip holds: a row's own text, or the texts that the row widget over the cell cuts (the
+    // widget lets the mouse pass through).
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
 

@@ -1,3 +1,4 @@
+#include "Brisvale/platform/AlertDialog.h"
 #include "Brisvale/platform/DialogueButtons.h"
 #include "Brisvale/platform/Localization.h"
 
@@ -5,6 +6,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -299,6 +302,25 @@ TEST(Localization, EveryOccurrenceOfAPlaceholderIsReplaced)
               QStringLiteral("[:EM] 9 [:B [:em]"));
     EXPECT_EQ(Localization::fill(QStringLiteral("[:EM] [:BV]"), Placeholder::email, QString()),
               QStringLiteral(" [:BV]"));
+}
+
+// A question names an e-mail of any length (from a backup) as the lists of profiles show it: as
+// far as a line of the alert's text holds, ending in "…" when cut.
+TEST(Localization, AnEmailInAQuestionEndsInAnEllipsisWhereALineOfTheAlertEnds)
+{
+    const std::pair<QString, bool> cases[] = {
+        {QStringLiteral("ann@example.com"), false},
+        {QString(242, QLatin1Char('a')) + QStringLiteral("@example.com"), true},
+        {QString(99988, QLatin1Char('a')) + QStringLiteral("@example.com"), true},
+    };
+    for (const auto& [email, cut] : cases) {
+        SCOPED_TRACE(email.size());
+        const QString named = Localization::fill(QStringLiteral("Save [:EM]"), Localization::Placeholder::email, email);
+        const QString shown = named.sliced(5);
+        EXPECT_EQ(shown.endsWith(QStringLiteral("…")), cut);
+        EXPECT_TRUE(email.startsWith(cut ? shown.chopped(1) : shown));
+        EXPECT_LE(QFontMetricsF(QGuiApplication::font()).horizontalAdvance(shown), AlertDialog::textWidth);
+    }
 }
 
 TEST(Localization, AValueHoldingAMarkerIsInsertedAsTyped)

@@ -5,10 +5,13 @@
 
 #include "ShellTestSupport.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 
 class CreateUserSheet : public PageTest {
 protected:
@@ -200,5 +203,35 @@ TEST_F(CreateUserSheet, AnEmailHolds254TypedCharactersAndSaysSoAtTheLimit)
                   noted ? Localization::text(QStringLiteral("CreateUserController_EmailLimit"),
                                              Localization::Placeholder::count, QStringLiteral("254"))
                         : QString());
+    }
+}
+
+// A pasted e-mail address that the field can't hold is refused whole, never cut to another
+// address, and the note under the field says why.
+TEST_F(CreateUserSheet, APastedEmailThatDoesNotFitIsRefusedWholeAndTheNoteSaysSo)
+{
+    const QString domain = QStringLiteral("@example.com");
+    const QString fits = QString(242, QLatin1Char('a')) + domain;
+    const struct {
+        const char* name;
+        QString before;
+        QString pasted;
+        QString after;
+    } cases[] = {
+        {"255 characters into an empty field", QString(), QLatin1Char('a') + fits, QString()},
+        {"its domain after 250 characters", QString(250, QLatin1Char('a')), domain, QString(250, QLatin1Char('a'))},
+        {"254 characters", QString(), fits, fits},
+    };
+    auto& field = *child<QLineEdit>(*sheet, "EmailField");
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        field.setText(test.before);
+        QGuiApplication::clipboard()->setText(test.pasted);
+        QTest::keySequence(&field, QKeySequence::Paste);
+        EXPECT_EQ(field.text(), test.after);
+        EXPECT_TRUE(child<QLabel>(*sheet, "EmailNoteLab")->isVisible());
+        EXPECT_EQ(field.accessibleDescription(), Localization::text(QStringLiteral("CreateUserController_EmailLimit"),
+                                                                    Localization::Placeholder::count,
+                                                                    QStringLiteral("254")));
     }
 }

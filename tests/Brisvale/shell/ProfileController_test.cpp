@@ -889,3 +889,38 @@ TEST_F(ProfilePage, ANameHoldsAHundredTypedCharactersAndSaysSoAtTheLimit)
         delete notice;
     }
 }
+
+// A name of 150 characters from a backup is kept, and may be shortened, but typing never leaves a
+// name longer than 100 characters, whatever the field showed before; what is saved is what it shows.
+TEST_F(ProfilePage, TypingNeverMakesANameLongerThanAHundredAfterALongerOneIsShown)
+{
+    const QString kept(150, QLatin1Char('b'));
+    const QString typed(150, QLatin1Char('n'));
+    // Letters selected (from, count) and typed over.
+    const struct {
+        const char* name;
+        int from;
+        int count;
+        QString keys;
+        QString shown;
+    } cases[] = {
+        {"a letter typed after it", 150, 0, QStringLiteral("x"), kept},
+        {"150 letters typed over it", 0, 150, typed, typed.left(100)},
+        {"60 letters taken off", 90, 60, QString(), kept.left(90)},
+        {"then 20 typed", 90, 60, typed.left(20), kept.left(90) + typed.left(10)},
+    };
+    int round = 0;
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const QString email = QStringLiteral("user%1@x").arg(++round);
+        showCurrentUser({email, kept});
+        QLineEdit& name = *field("NameField");
+        name.setSelection(test.from, test.count);
+        QTest::keyClick(&name, Qt::Key_Delete);
+        QTest::keyClicks(&name, test.keys);
+        EXPECT_EQ(name.text(), test.shown);
+        field("WeightField")->setText(QStringLiteral("61.0"));
+        saveAnswering(Alert::firstButton);
+        EXPECT_EQ(profileOnDisk(email)->name, test.shown);
+    }
+}

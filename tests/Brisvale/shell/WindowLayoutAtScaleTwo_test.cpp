@@ -24,3 +24,9 @@ TEST_F(WindowLayout, AtScaleTwoTheWindowFitsTheScreenAndHoldsEveryControlOnEvery
     EXPECT_TRUE(screen->availableGeometry().contains(window->frameGeometry()));
     expectEveryControlInsideOnEveryVisit();
 }
+
+TEST_F(WindowLayout, AtScaleTwoOrdinaryNamesAreShownWholeOnTheOverview)
+{
+    ASSERT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+    expectOrdinaryNamesShownWhole();
+}

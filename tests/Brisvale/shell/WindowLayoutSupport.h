@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Brisvale/pages/DataController.h"
+#include "Brisvale/pages/OverviewController.h"
 #include "Brisvale/platform/Console.h"
+#include "Brisvale/platform/ElidingLabel.h"
 #include "Brisvale/records/UserDefaultHelper.h"
 #include "Brisvale/records/ViewContext.h"
 #include "Brisvale/shell/AppDelegate.h"
@@ -187,6 +189,26 @@ protected:
             } else {
                 EXPECT_EQ(moved(firstSeen.value(name), shown), QStringList());
             }
+        }
+    }
+
+    // The Overview shows ordinary names whole, in the room beside them: a name fits in the width
+    // it asks for, whatever the fractions of a pixel its letters take.
+    void expectOrdinaryNamesShownWhole()
+    {
+        const char* const names[] = {"Ann Example", "Ann Examiner", "Anna Müller", "Olga Ivanova", "Maria Garcia",
+                                     "Peter Parker", "Jean Dupont", "Zoë Brown", "Sam Taylor", "Lee Wong",
+                                     "John Smith", "Bo Li", "Ann"};
+        const ProfilePtr profile = viewContext().fetchProfile(UserDefaultHelper::email()).value();
+        const ElidingLabel& shown = *window->contentViewController()->overviewPage()->userNameTextField;
+        for (const char* name : names) {
+            SCOPED_TRACE(name);
+            profile->name = QString::fromUtf8(name);
+            ASSERT_TRUE(viewContext().save().ok());
+            go(walk[6]);
+            go(walk[0]);
+            EXPECT_EQ(shown.shownText(), QString::fromUtf8(name));
+            EXPECT_EQ(shown.toolTip(), QString());
         }
     }
 
