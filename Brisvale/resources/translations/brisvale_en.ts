@@ -343,6 +343,10 @@
         <source>Green zone from %1, red zone below %2 l/min</source>
         <translation>Green zone from %1, red zone below %2 l/min</translation>
     </message>
+    <message id="TrafficLightsController_NoBestValue">
+        <source>No best value is set</source>
+        <translation>No best value is set</translation>
+    </message>
     <message id="TrafficLightsController_BestValue_Description">
         <source>%1. %2</source>
         <translation>%1. %2</translation>

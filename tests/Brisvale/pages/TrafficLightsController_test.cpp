@@ -499,6 +499,43 @@ TEST_F(TrafficLightsTest, TheSheetIsADialogNamedByItsTitleWhoseFieldAndPlanDescr
     }
 }
 
+// A profile without a best value (0) has no zones: the sheet says so where the limits stand, and
+// a reader hears it with the field and the plan, until a value the sheet takes is typed. It once
+// said "Green zone from 0, red zone below 0 l/min".
+TEST_F(TrafficLightsTest, WithoutABestValueTheSheetSaysThatNoneIsSetInPlaceOfTheLimits)
+{
+    open(0);
+    QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
+    const QLabel* note = sheet->findChild<QLabel*>(QStringLiteral("NoBestValue_Lab"));
+    ASSERT_NE(note, nullptr);
+    const struct {
+        const char* typed; // none: as opened
+        bool noteShown;
+        const char* yellow;
+        const char* field;
+        const char* plan;
+    } cases[] = {
+        {nullptr, true, "", "0. No best value is set", "No best value is set"},
+        {"450", false, "360", "450. Green zone from 360, red zone below 270 l/min",
+         "Green zone from 360, red zone below 270 l/min"},
+        {"0", true, "", "0. No best value is set", "No best value is set"},
+        {"45", false, "", "45", ""},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.field);
+        if (test.typed) {
+            field()->setText(QLatin1String(test.typed));
+        }
+        EXPECT_EQ(note->isVisibleTo(sheet.get()), test.noteShown);
+        EXPECT_EQ(note->text(), QStringLiteral("No best value is set"));
+        EXPECT_EQ(zone("EightyValue"), QLatin1String(test.yellow));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field())->text(QAccessible::Description),
+                  QLatin1String(test.field));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(plans)->text(QAccessible::Description),
+                  QLatin1String(test.plan));
+    }
+}
+
 using BestValueSheet = BestValueSheetTest;
 
 // The sheet opens with the value selected in its field, so what is typed replaces it ("480" typed
