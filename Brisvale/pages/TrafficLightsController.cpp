@@ -513,6 +513,9 @@ void TrafficLightsController::CheckBestValueWithNotification(const QVariantMap& 
     writeToMeter(sentBestValue);
 }
 
+// The meter's confirmation ends the sheet's work: its OK closes the sheet, and the focus goes back
+// to the page, where a reader would otherwise hear the sheet named once more. After a failure the
+// sheet stays, for another try.
 void TrafficLightsController::showReadBackAlert(bool done)
 {
     const QString message = done
@@ -520,7 +523,15 @@ void TrafficLightsController::showReadBackAlert(bool done)
                              Localization::Placeholder::bestValue, QString::number(sentBestValue))
         : Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed"));
     const AlertSymbol symbol = done ? AlertSymbol::checkmark : AlertSymbol::exclamationmarkTriangle;
-    AlertPresenter::shared().beginSheet(this, Alert{message, symbol, {DialogueButtons::ok()}}, {});
+    AlertPresenter::Completion closing;
+    if (done) {
+        closing = [self = QPointer<TrafficLightsController>(this)](int) {
+            if (self) {
+                self->close();
+            }
+        };
+    }
+    AlertPresenter::shared().beginSheet(this, Alert{message, symbol, {DialogueButtons::ok()}}, closing);
 }
 
 void TrafficLightsController::presentPopover(QWidget* anchor)

@@ -27,7 +27,8 @@ class TavrendelPFM;
 //
 // The sheet opens without a meter too: the plan can be changed, while the best value field is
 // greyed and says that it needs the meter. The meter's read-back ("GetPFMBestValue") tells whether
-// it kept the value: a mismatch is written once more before the failure alert; a write or
+// it kept the value: its confirmation's OK closes the sheet, its work done; a mismatch is written
+// once more before the failure alert, which leaves the sheet open for another try; a write or
 // read-back the meter fails is told at once. The sheet acts on a read-back only while a write of
 // its own awaits one, so read-backs of a download never move it.
 class TrafficLightsController : public QWidget {

@@ -290,6 +290,42 @@ TEST_F(TrafficLightsTest, TheLimitsAreAcceptedStoredAsTargetWrittenAndConfirmed)
     EXPECT_EQ(page.changes, 4); // each value stored, then confirmed
 }
 
+// The meter's confirmation ends the sheet's work: its OK closes the sheet, so that the focus goes
+// back to the page and a reader does not hear the sheet named again. After a failure the sheet
+// stays, for another try.
+TEST_F(TrafficLightsTest, OKOnTheMetersConfirmationClosesTheSheetAndOnAFailureKeepsIt)
+{
+    const struct {
+        const char* name;
+        std::optional<int> readBack; // none: the meter reads back what was sent
+        const char* message;
+        bool shown;
+    } cases[] = {
+        {"confirmed", std::nullopt, "TrafficLightsController_AlertMessage_AskBestValueDone", false},
+        {"not confirmed", 123, "TrafficLightsController_AlertMessage_AskBestValueFailed", true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        open(450);
+        if (test.readBack) {
+            meter->setReplyEdit(TavrendelPFMCommand::BestValueRead,
+                                [value = *test.readBack](QVariantMap& reply) { reply[TavrendelPFMKey::BestValue] = value; });
+        }
+        const qsizetype before = script.shown().size();
+        send(QStringLiteral("480"));
+        ASSERT_EQ(script.shown().size(), before + 2); // the question, then the meter's answer
+        EXPECT_EQ(script.last().alert.message,
+                  Localization::text(QLatin1String(test.message), Localization::Placeholder::bestValue, QStringLiteral("480")));
+        EXPECT_TRUE(sheet->isVisible());
+        script.answerSheet(Alert::firstButton, sheet.get());
+        EXPECT_EQ(sheet->isVisible(), test.shown);
+        sheet.reset();
+        meter->setReplyEdit(TavrendelPFMCommand::BestValueRead, {});
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
+}
+
 TEST_F(TrafficLightsTest, AFailedSaveShowsTheStoreFailureAlertAndSendsNothing)
 {
     const ProfilePtr profile = open(450);
