@@ -667,6 +667,14 @@
         <source>Average PEF and FEV1</source>
         <translation>Average PEF and FEV1</translation>
     </message>
+    <message id="OverviewController_Average_PEF">
+        <source>Average PEF</source>
+        <translation>Average PEF</translation>
+    </message>
+    <message id="OverviewController_Average_FEV1">
+        <source>Average FEV1</source>
+        <translation>Average FEV1</translation>
+    </message>
     <message id="OverviewController_BestValue_Title">
         <source>Best value</source>
         <translation>Best value</translation>
