@@ -158,6 +158,9 @@ void TrafficLightsController::buildContent()
     layout->setSpacing(12);
     layout->addWidget(Title_Lab);
     layout->addLayout(values);
+    // Room the sheet keeps after a row hides (the note that no best value is set, once one is
+    // typed) stays above the buttons, so that nothing above moves.
+    layout->addStretch(1);
     layout->addLayout(buttons);
 }
 
