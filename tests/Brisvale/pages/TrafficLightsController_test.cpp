@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -544,6 +545,9 @@ TEST_F(TrafficLightsTest, WithoutABestValueTheSheetSaysThatNoneIsSetInPlaceOfThe
     QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
     const QLabel* note = sheet->findChild<QLabel*>(QStringLiteral("NoBestValue_Lab"));
     ASSERT_NE(note, nullptr);
+    // The rows above the note stay where they are as it hides and shows.
+    sheet->layout()->activate();
+    const QRect fieldAt = field()->geometry();
     const struct {
         const char* typed; // none: as opened
         bool noteShown;
@@ -562,6 +566,8 @@ TEST_F(TrafficLightsTest, WithoutABestValueTheSheetSaysThatNoneIsSetInPlaceOfThe
         if (test.typed) {
             field()->setText(QLatin1String(test.typed));
         }
+        sheet->layout()->activate();
+        EXPECT_EQ(field()->geometry(), fieldAt);
         EXPECT_EQ(note->isVisibleTo(sheet.get()), test.noteShown);
         EXPECT_EQ(note->text(), QStringLiteral("No best value is set"));
         EXPECT_EQ(zone("EightyValue"), QLatin1String(test.yellow));
