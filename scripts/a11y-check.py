@@ -455,8 +455,8 @@ PERCENT = r"\d+\.\d %"
 REASON = r"(?P<reason>[a-z][^%]*)"
 OVERVIEW_FIGURES = (
     ("total", re.compile(r"^Total readings: [1-9]\d*$")),
-    ("PEF average", re.compile(r"^Average PEF and FEV1: \d+ l/min$")),
-    ("FEV1 average", re.compile(r"^Average PEF and FEV1: \d+\.\d+ litres$")),
+    ("PEF average", re.compile(r"^Average PEF: \d+ l/min$")),
+    ("FEV1 average", re.compile(r"^Average FEV1: \d+\.\d+ litres$")),
     ("best value", re.compile(r"^Best value: \d+ l/min$")),
     ("latest reading", re.compile(rf"^Latest reading, % of best value: {PERCENT}, (green|yellow|red) zone$")),
     ("average", re.compile(rf"^Average, % of best value: {PERCENT}$")),
@@ -493,10 +493,14 @@ def check_overview_figures(driver):
         print(f'a11y-check: the Overview reads "{name}"')
 
 
+AVERAGES_CAPTION = "Average PEF and FEV1"
+
+
 def check_overview_captions_heard_once(driver):
     """An Overview figure's caption is heard once, in the figure's name ("Total readings: 42"): no
     element beside the figure repeats the caption, the words that begin or end it ("Total",
-    "readings:"), or the zone, guide or time that ends its value."""
+    "readings:"), or the zone, guide or time that ends its value. The averages' shared caption is
+    one label of its own, heard once, and each average is named by what it is ("Average PEF")."""
     def repeats(text, figure):
         caption, _, value = figure.partition(": ")
         bare = text.strip().rstrip(":")
@@ -516,6 +520,10 @@ def check_overview_captions_heard_once(driver):
                 repeated.append(f"{sibling.name!r} beside {figure.name!r}")
     if repeated:
         fail(f"an Overview figure's caption is heard twice: {'; '.join(repeated)}")
+    # The averages' caption names no figure: it is an element of its own, heard once.
+    averages = len(driver.shown("label", AVERAGES_CAPTION))
+    if averages != 1:
+        fail(f"the Overview's caption {AVERAGES_CAPTION!r} is heard {averages} times, not once")
     print(f"a11y-check: the Overview's {len(figures)} figures hold their captions, and nothing beside them repeats one")
 
 

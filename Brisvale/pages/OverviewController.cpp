@@ -56,8 +56,9 @@ void OverviewController::buildInterface()
     card->content()->addWidget(buildInsightArea(), 1);
     Look::placeCard(*this, *card);
     // Each figure's name holds its caption (and the newest reading's time): a reader meets them once.
+    // The averages' caption, over two figures, stays an element of its own, heard once before them.
     Accessibility::leaveOutForReader({TotalTitle_Lab, TotalMeasure_Lab, LastTitle_Lab, LastMeasure_Lab,
-                                      lastMeasTimeTextField, AverageTitle_Lab, BestValueTitle_Lab});
+                                      lastMeasTimeTextField, BestValueTitle_Lab});
 }
 
 QLayout* OverviewController::buildUserSection()
@@ -250,8 +251,8 @@ void OverviewController::clearStatistics()
 }
 
 // A reader hears each figure with its caption and its unit: the rows of the total and the newest
-// reading as they read on the page ("Total readings: 12"), the averages and the best value as
-// "Best value: 450 l/min".
+// reading as they read on the page ("Total readings: 12"), the best value as "Best value: 450
+// l/min", and each average by what it is, "Average PEF: 420 l/min", after their shared caption.
 void OverviewController::nameFigures()
 {
     const auto row = [](std::initializer_list<const QLabel*> labels) {
@@ -269,9 +270,9 @@ void OverviewController::nameFigures()
     const auto withUnit = [](const char* unitKey, const QLabel* figure) {
         return Localization::text(QString::fromLatin1(unitKey), Localization::Placeholder::figure, figure->text());
     };
-    Accessibility::nameFigure(*pefAveTextField, AverageTitle_Lab->text(),
+    Accessibility::nameFigure(*pefAveTextField, text("OverviewController_Average_PEF"),
                               withUnit("OverviewController_Insight_LitresPerMinute", pefAveTextField));
-    Accessibility::nameFigure(*fev1AveTextField, AverageTitle_Lab->text(),
+    Accessibility::nameFigure(*fev1AveTextField, text("OverviewController_Average_FEV1"),
                               withUnit("OverviewController_Litres", fev1AveTextField));
     Accessibility::nameFigure(*bestValueTextField, BestValueTitle_Lab->text(),
                               withUnit("OverviewController_Insight_LitresPerMinute", bestValueTextField));

@@ -111,6 +111,9 @@ void TrafficLightsController::buildContent()
     SixtyValue = zoneValue("SixtyValue");
     Eighty_Lab = namedLabel("Eighty_Lab");
     Sixty_Lab = namedLabel("Sixty_Lab");
+    NoBestValue_Lab = namedLabel("NoBestValue_Lab");
+    NoBestValue_Lab->setText(Localization::text(QStringLiteral("TrafficLightsController_NoBestValue")));
+    NoBestValue_Lab->hide();
     ZonePlan_Lab = namedLabel("ZonePlan_Lab");
     ZonePlan_Box = new QComboBox;
     ZonePlan_Box->setObjectName(QStringLiteral("ZonePlan_Box"));
@@ -145,6 +148,7 @@ void TrafficLightsController::buildContent()
     values->addWidget(Sixty_Lab, 4, 0);
     values->addWidget(zoneMark(QColor(234, 67, 53)), 4, 1);
     values->addWidget(SixtyValue, 4, 2);
+    values->addWidget(NoBestValue_Lab, 5, 0, 1, 3);
     values->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -154,6 +158,9 @@ void TrafficLightsController::buildContent()
     layout->setSpacing(12);
     layout->addWidget(Title_Lab);
     layout->addLayout(values);
+    // Room the sheet keeps after a row hides (the note that no best value is set, once one is
+    // typed) stays above the buttons, so that nothing above moves.
+    layout->addStretch(1);
     layout->addLayout(buttons);
 }
 
@@ -241,22 +248,25 @@ void TrafficLightsController::updateZoneValues(qint32 best)
     const auto [yellow, red] = PeakFlowMath::zoneLimits(plan, best);
     EightyValue->setText(QString::number(yellow));
     SixtyValue->setText(QString::number(red));
+    NoBestValue_Lab->hide();
     describeZones();
 }
 
 // A reader hears the limits shown, which are labels of their own, with the value field (after its
 // whole text, which Qt reads one character short as the field takes the focus) and the plan
-// pop-up: "Green zone from 374, red zone below 234 l/min".
+// pop-up: "Green zone from 374, red zone below 234 l/min", or that no best value is set.
 void TrafficLightsController::describeZones()
 {
     const QString typed = BestValueTextField->text();
-    if (EightyValue->text().isEmpty()) {
+    const QString limits = !EightyValue->text().isEmpty()
+        ? Localization::text(QStringLiteral("TrafficLightsController_ZoneLimits"))
+              .arg(EightyValue->text(), SixtyValue->text())
+        : (NoBestValue_Lab->isHidden() ? QString() : NoBestValue_Lab->text());
+    if (limits.isEmpty()) {
         Accessibility::describe(*BestValueTextField, typed);
         ZonePlan_Box->setAccessibleDescription(QString());
         return;
     }
-    const QString limits = Localization::text(QStringLiteral("TrafficLightsController_ZoneLimits"))
-                               .arg(EightyValue->text(), SixtyValue->text());
     Accessibility::describe(*BestValueTextField,
                             Localization::text(QStringLiteral("TrafficLightsController_BestValue_Description"))
                                 .arg(typed, limits));
@@ -264,15 +274,17 @@ void TrafficLightsController::describeZones()
 }
 
 // The limits of the typed value under the chosen plan: of the stored value, or of one the sheet
-// would take; none while the field holds anything else.
+// would take; none while the field holds anything else. A profile without a best value (0) has no
+// zones: the sheet says so in their place.
 void TrafficLightsController::previewZones()
 {
     const QString typed = BestValueTextField->text();
     const std::optional<qint32> value = typedIsStored() ? storedBest : acceptedBestValue(typed);
-    if (value) {
+    if (value && *value > 0) {
         updateZoneValues(*value);
         return;
     }
+    NoBestValue_Lab->setVisible(value.has_value());
     EightyValue->clear();
     SixtyValue->clear();
     describeZones();
@@ -504,6 +516,9 @@ void TrafficLightsController::CheckBestValueWithNotification(const QVariantMap& 
     writeToMeter(sentBestValue);
 }
 
+// The meter's confirmation ends the sheet's work: its OK closes the sheet, and the focus goes back
+// to the page, where a reader would otherwise hear the sheet named once more. After a failure the
+// sheet stays, for another try.
 void TrafficLightsController::showReadBackAlert(bool done)
 {
     const QString message = done
@@ -511,7 +526,15 @@ void TrafficLightsController::showReadBackAlert(bool done)
                              Localization::Placeholder::bestValue, QString::number(sentBestValue))
         : Localization::text(QStringLiteral("TrafficLightsController_AlertMessage_AskBestValueFailed"));
     const AlertSymbol symbol = done ? AlertSymbol::checkmark : AlertSymbol::exclamationmarkTriangle;
-    AlertPresenter::shared().beginSheet(this, Alert{message, symbol, {DialogueButtons::ok()}}, {});
+    AlertPresenter::Completion closing;
+    if (done) {
+        closing = [self = QPointer<TrafficLightsController>(this)](int) {
+            if (self) {
+                self->close();
+            }
+        };
+    }
+    AlertPresenter::shared().beginSheet(this, Alert{message, symbol, {DialogueButtons::ok()}}, closing);
 }
 
 void TrafficLightsController::presentPopover(QWidget* anchor)

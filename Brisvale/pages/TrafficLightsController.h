@@ -19,15 +19,16 @@ class TavrendelPFM;
 
 // The best-value popover of the Data page: the current user's best value, the zone plan (80 % and
 // 60 %, or 80 % and 50 %) with the zone limits they give, and the way to store them. The limits
-// follow the typed value and the chosen plan as they change; nothing is stored until the user
-// confirms, and then the sheet's choices are stored together: a new best value (or the stored one
-// sent again) after the meter question, with the plan, and written to the meter; a changed plan
-// alone at once, without the question and without writing to the meter. "No" or closing the sheet
-// stores nothing. The data pages are told of every store, so the PEF chart's bands follow it.
+// follow the typed value and the chosen plan as they change (a profile without a best value has
+// none, and the sheet says so); nothing is stored until the user confirms, and then the sheet's
+// choices are stored together: a new best value (or the stored one sent again) after the meter
+// question, with the plan, and written to the meter; a changed plan alone at once, without the
+// question and without writing to the meter. "No" or closing the sheet stores nothing. The data pages are told of every store, so the PEF chart's bands follow it.
 //
 // The sheet opens without a meter too: the plan can be changed, while the best value field is
 // greyed and says that it needs the meter. The meter's read-back ("GetPFMBestValue") tells whether
-// it kept the value: a mismatch is written once more before the failure alert; a write or
+// it kept the value: its confirmation's OK closes the sheet, its work done; a mismatch is written
+// once more before the failure alert, which leaves the sheet open for another try; a write or
 // read-back the meter fails is told at once. The sheet acts on a read-back only while a write of
 // its own awaits one, so read-backs of a download never move it.
 class TrafficLightsController : public QWidget {
@@ -116,6 +117,8 @@ private:
     QLabel* SixtyValue = nullptr;
     QLabel* Eighty_Lab = nullptr;
     QLabel* Sixty_Lab = nullptr;
+    // In the limits' place while the profile holds no best value.
+    QLabel* NoBestValue_Lab = nullptr;
     QLabel* ZonePlan_Lab = nullptr;
     QComboBox* ZonePlan_Box = nullptr;
     PeakFlowMath::ZonePlan plan = PeakFlowMath::ZonePlan::eightySixty;

@@ -74,7 +74,7 @@ void AlertDialog::addIcon(AlertSymbol symbol)
 }
 
 // The message, and the detail under it. A reader speaks both as the alert's text: the message as
-// its name, the detail as its description.
+// its name, the detail as the label it is (as its description too, it was heard twice).
 QLayout* AlertDialog::makeTexts(const Alert& alert)
 {
     auto* texts = new QVBoxLayout;
@@ -85,7 +85,6 @@ QLayout* AlertDialog::makeTexts(const Alert& alert)
     if (!alert.detail.isEmpty()) {
         detail_ = textLabel(alert.detail, this);
         texts->addWidget(detail_);
-        setAccessibleDescription(alert.detail);
     }
     return texts;
 }

@@ -291,6 +291,11 @@ void ProfileController::willDisappear()
 void ProfileController::onPageSwitch()
 {
     Console::printLine(QStringLiteral("Profile 通知即將切換頁"));
+    settleEdits();
+}
+
+void ProfileController::settleEdits()
+{
     if (!hasUnsavedChanges()) {
         return;
     }
@@ -301,6 +306,17 @@ void ProfileController::onPageSwitch()
     } else {
         saveUserHandler();
     }
+}
+
+// The question shows now and its answer comes later: the action that asked is not made, nor
+// repeated after the answer, as a page switch is not. Without a shown profile nothing is kept.
+bool ProfileController::shownProfileSettled()
+{
+    if (!flag) {
+        return true;
+    }
+    settleEdits();
+    return !hasUnsavedChanges();
 }
 
 void ProfileController::onDataRefresh(bool, const QString&)
@@ -663,6 +679,9 @@ void ProfileController::deleteProfile(const QString& email)
 
 void ProfileController::createUserHandler()
 {
+    if (!shownProfileSettled()) {
+        return;
+    }
     auto* sheet = new CreateUserController(this);
     sheet->setDelegate(this);
     sheet->show();
@@ -689,6 +708,9 @@ void ProfileController::restoreBackupHandler()
 
 void ProfileController::userListHandler()
 {
+    if (!shownProfileSettled()) {
+        return;
+    }
     auto* sheet = new UserListController(this);
     sheet->setDelegate(this);
     sheet->show();

@@ -64,7 +64,8 @@ public:
     // True while edits are unsaved or no usable user is shown (none stored, or no name yet).
     bool hasUnsavedChanges() const;
 
-    // The buttons' actions.
+    // The buttons' actions. New Profile and Switch Profile open their sheets only while the shown
+    // profile holds no unsaved edits: otherwise they ask about them first, as leaving the page does.
     void createUserHandler();
     void userListHandler();
     void saveUserHandler();
@@ -129,6 +130,13 @@ private:
     void rememberLoadedState();
     void updateMeasureHints();
     void showMeasureHints(bool heightRefused, bool weightRefused);
+
+    // Unsaved edits of the shown profile are asked about (a profile still without a name is
+    // warned of); nothing when there are none.
+    void settleEdits();
+    // Before another profile is made or chosen: true when the shown one holds nothing unsaved,
+    // otherwise its edits are asked about first and the caller stops.
+    bool shownProfileSettled();
 
     SaveRequest readSaveRequest() const;
     void saveCompletion(int response, const SaveRequest& request);

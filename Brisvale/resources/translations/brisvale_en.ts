@@ -351,6 +351,10 @@
         <source>Green zone from %1, red zone below %2 l/min</source>
         <translation>Green zone from %1, red zone below %2 l/min</translation>
     </message>
+    <message id="TrafficLightsController_NoBestValue">
+        <source>No best value is set</source>
+        <translation>No best value is set</translation>
+    </message>
     <message id="TrafficLightsController_BestValue_Description">
         <source>%1. %2</source>
         <translation>%1. %2</translation>
@@ -670,6 +674,14 @@
     <message id="OverviewController_Average_Title">
         <source>Average PEF and FEV1</source>
         <translation>Average PEF and FEV1</translation>
+    </message>
+    <message id="OverviewController_Average_PEF">
+        <source>Average PEF</source>
+        <translation>Average PEF</translation>
+    </message>
+    <message id="OverviewController_Average_FEV1">
+        <source>Average FEV1</source>
+        <translation>Average FEV1</translation>
     </message>
     <message id="OverviewController_BestValue_Title">
         <source>Best value</source>

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -291,6 +292,42 @@ TEST_F(TrafficLightsTest, TheLimitsAreAcceptedStoredAsTargetWrittenAndConfirmed)
     EXPECT_EQ(page.changes, 4); // each value stored, then confirmed
 }
 
+// The meter's confirmation ends the sheet's work: its OK closes the sheet, so that the focus goes
+// back to the page and a reader does not hear the sheet named again. After a failure the sheet
+// stays, for another try.
+TEST_F(TrafficLightsTest, OKOnTheMetersConfirmationClosesTheSheetAndOnAFailureKeepsIt)
+{
+    const struct {
+        const char* name;
+        std::optional<int> readBack; // none: the meter reads back what was sent
+        const char* message;
+        bool shown;
+    } cases[] = {
+        {"confirmed", std::nullopt, "TrafficLightsController_AlertMessage_AskBestValueDone", false},
+        {"not confirmed", 123, "TrafficLightsController_AlertMessage_AskBestValueFailed", true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        open(450);
+        if (test.readBack) {
+            meter->setReplyEdit(TavrendelPFMCommand::BestValueRead,
+                                [value = *test.readBack](QVariantMap& reply) { reply[TavrendelPFMKey::BestValue] = value; });
+        }
+        const qsizetype before = script.shown().size();
+        send(QStringLiteral("480"));
+        ASSERT_EQ(script.shown().size(), before + 2); // the question, then the meter's answer
+        EXPECT_EQ(script.last().alert.message,
+                  Localization::text(QLatin1String(test.message), Localization::Placeholder::bestValue, QStringLiteral("480")));
+        EXPECT_TRUE(sheet->isVisible());
+        script.answerSheet(Alert::firstButton, sheet.get());
+        EXPECT_EQ(sheet->isVisible(), test.shown);
+        sheet.reset();
+        meter->setReplyEdit(TavrendelPFMCommand::BestValueRead, {});
+        closeViewContext();
+        TestEnvironment::clearUserFolders();
+    }
+}
+
 TEST_F(TrafficLightsTest, AFailedSaveShowsTheStoreFailureAlertAndSendsNothing)
 {
     const ProfilePtr profile = open(450);
@@ -534,6 +571,48 @@ TEST_F(TrafficLightsTest, TheSheetIsADialogNamedByItsTitleWhoseFieldAndPlanDescr
         if (test.planKey) {
             QTest::keyClick(plans, *test.planKey);
         }
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field())->text(QAccessible::Description),
+                  QLatin1String(test.field));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(plans)->text(QAccessible::Description),
+                  QLatin1String(test.plan));
+    }
+}
+
+// A profile without a best value (0) has no zones: the sheet says so where the limits stand, and
+// a reader hears it with the field and the plan, until a value the sheet takes is typed. It once
+// said "Green zone from 0, red zone below 0 l/min".
+TEST_F(TrafficLightsTest, WithoutABestValueTheSheetSaysThatNoneIsSetInPlaceOfTheLimits)
+{
+    open(0);
+    QComboBox* plans = sheet->findChild<QComboBox*>(QStringLiteral("ZonePlan_Box"));
+    const QLabel* note = sheet->findChild<QLabel*>(QStringLiteral("NoBestValue_Lab"));
+    ASSERT_NE(note, nullptr);
+    // The rows above the note stay where they are as it hides and shows.
+    sheet->layout()->activate();
+    const QRect fieldAt = field()->geometry();
+    const struct {
+        const char* typed; // none: as opened
+        bool noteShown;
+        const char* yellow;
+        const char* field;
+        const char* plan;
+    } cases[] = {
+        {nullptr, true, "", "0. No best value is set", "No best value is set"},
+        {"450", false, "360", "450. Green zone from 360, red zone below 270 l/min",
+         "Green zone from 360, red zone below 270 l/min"},
+        {"0", true, "", "0. No best value is set", "No best value is set"},
+        {"45", false, "", "45", ""},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.field);
+        if (test.typed) {
+            field()->setText(QLatin1String(test.typed));
+        }
+        sheet->layout()->activate();
+        EXPECT_EQ(field()->geometry(), fieldAt);
+        EXPECT_EQ(note->isVisibleTo(sheet.get()), test.noteShown);
+        EXPECT_EQ(note->text(), QStringLiteral("No best value is set"));
+        EXPECT_EQ(zone("EightyValue"), QLatin1String(test.yellow));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(field())->text(QAccessible::Description),
                   QLatin1String(test.field));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(plans)->text(QAccessible::Description),

@@ -138,7 +138,31 @@ TEST(AlertDialog, TheDetailStandsUnderTheMessageAndIsReadWithIt)
     EXPECT_GT(dialog.detailLabel()->y(), dialog.messageLabel()->y());
     EXPECT_LT(dialog.detailLabel()->y(), dialog.button(Alert::firstButton)->y());
     EXPECT_EQ(dialog.accessibleName(), alert.message);
-    EXPECT_EQ(dialog.accessibleDescription(), alert.detail);
+}
+
+// A reader meets the detail once, as the text under the message: the readings table's delete
+// question was heard with its reading twice, the alert's description repeating the label.
+TEST(AlertDialog, AReaderMeetsTheDetailOnce)
+{
+    const struct {
+        const char* message;
+        const char* detail;
+    } cases[] = {
+        {"Delete this reading?", "2026/03/09 AM 08:00, PEF 400 l/min"},
+        {"The report was saved.", "report.pdf\n/tmp/reports"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.message);
+        Alert alert{QLatin1String(test.message), AlertSymbol::exclamationmark, {}};
+        alert.detail = QLatin1String(test.detail);
+        AlertDialog dialog(alert, nullptr);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&dialog);
+        QStringList heard{reader->text(QAccessible::Name), reader->text(QAccessible::Description)};
+        for (int i = 0; i < reader->childCount(); ++i) {
+            heard << reader->child(i)->text(QAccessible::Name);
+        }
+        EXPECT_EQ(heard.count(alert.detail), 1) << heard.join(QLatin1Char('|')).toStdString();
+    }
 }
 
 TEST(AlertDialog, LongTitlesStandInAColumnWithTheFirstOnTop)

@@ -80,6 +80,8 @@ const QStringList pageKeys = {
     "TableController_Delete",
     // The best-value sheet's zone limits, told to a reader with its value field and plan pop-up.
     "TrafficLightsController_ZoneLimits", "TrafficLightsController_BestValue_Description",
+    "TrafficLightsController_NoBestValue",
+    "OverviewController_Average_PEF", "OverviewController_Average_FEV1",
     // What a reader hears of pop-ups, profiles' rows, the current profile and the calendar's month.
     "PopUpAccessible_Name", "CurrentUserRow_Spoken", "ProfileController_CurrentProfile",
     "BoundedDateEdit_CalendarMonth",

@@ -509,6 +509,49 @@ TEST_F(ProfilePage, LeavingWithEditsAsksToSaveThemAndWithoutEditsSaysNothing)
     EXPECT_FALSE(status.last());
 }
 
+// New Profile and Switch Profile ask about unsaved edits as leaving the page does, and open
+// nothing: after the answer the user is still on the page and presses again.
+TEST_F(ProfilePage, NewOrSwitchProfileAsksAboutUnsavedEditsFirstAndOpensNothing)
+{
+    const struct {
+        const char* email;
+        const char* button;
+        std::optional<int> response; // none: the question is still open
+        const char* nameAfter;
+        const char* storedName;
+    } cases[] = {
+        {"a@x", "AddUserBtn", std::nullopt, "Annie", "Ann"},
+        {"b@x", "AddUserBtn", Alert::firstButton, "Annie", "Annie"},
+        {"c@x", "UserListBtn", Alert::secondButton, "Ann", "Ann"},
+        {"d@x", "UserListBtn", std::nullopt, "Annie", "Ann"},
+    };
+    for (const auto& wanted : cases) {
+        SCOPED_TRACE(wanted.email);
+        const QString email = QLatin1String(wanted.email);
+        showCurrentUser({email, QStringLiteral("Ann"), true, 170.0f, 60.0f});
+        field("NameField")->setText(QStringLiteral("Annie"));
+        AlertScript script;
+        button(wanted.button)->click();
+        ASSERT_EQ(script.shown().size(), 1);
+        EXPECT_EQ(script.last().kind, Presentation::Kind::sheet);
+        EXPECT_EQ(script.last().alert.message, withEmail("ProfileController_AlertMessage_AskSaveUser", email));
+        EXPECT_EQ(script.last().alert.buttons, (QStringList{"Yes", "No"}));
+        EXPECT_EQ(script.last().alert.safeButton, Alert::firstButton);
+        if (wanted.response) {
+            script.answerSheet(*wanted.response);
+        }
+        deleteClosedWindows();
+        EXPECT_EQ(page->findChild<CreateUserController*>(), nullptr);
+        EXPECT_EQ(page->findChild<UserListController*>(), nullptr);
+        EXPECT_EQ(field("NameField")->text(), wanted.nameAfter);
+        EXPECT_EQ(profileOnDisk(email)->name, wanted.storedName);
+        EXPECT_EQ(status.last(), !wanted.response);
+        if (!wanted.response) {
+            script.answerSheet(Alert::secondButton);
+        }
+    }
+}
+
 // ---- visibility and change tracking ----------------------------------------------------------
 
 TEST_F(ProfilePage, ButtonsFollowTheUserAndItsName)
