@@ -6,6 +6,7 @@
 #include "ChartEngine/data/PieChartDataEntry.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/NumberFormatter.h"

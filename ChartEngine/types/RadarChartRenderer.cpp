@@ -7,6 +7,7 @@
 #include "ChartEngine/data/RadarChartDataSetProtocol.h"
 #include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/LineDash.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
