@@ -3,6 +3,7 @@
 #include "ChartEngine/components/ChartLimitLine.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
@@ -24,7 +25,7 @@ QRectF grownVertically(const ViewPortHandler& handler, double width)
 
 void drawHorizontalLine(QPainter& painter, const ViewPortHandler& handler, double y)
 {
-    painter.drawLine(QLineF(handler.contentLeft(), y, handler.contentRight(), y));
+    drawClippedLine(painter, QLineF(handler.contentLeft(), y, handler.contentRight(), y), handler.chartBounds());
 }
 
 }
@@ -99,7 +100,7 @@ void YAxisRenderer::renderAxisLine(QPainter& painter)
     painter.save();
     painter.setPen(linePen(m_axis->axisLineColor(), m_axis->axisLineWidth(),
                            m_axis->axisLineDashPhase(), m_axis->axisLineDashLengths()));
-    painter.drawLine(QLineF(x, handler->contentTop(), x, handler->contentBottom()));
+    drawClippedLine(painter, QLineF(x, handler->contentTop(), x, handler->contentBottom()), handler->chartBounds());
     painter.restore();
 }
 
@@ -264,7 +265,8 @@ void YAxisRenderer::drawGridLinesBackground(QPainter& painter)
         const double startY = pixelY(band.start);
         const double endY = pixelY(band.end);
         if (std::isfinite(startY) && std::isfinite(endY)) {
-            painter.fillRect(QRectF(left, startY, width, endY - startY).normalized(), band.color);
+            fillClippedRect(painter, QRectF(left, startY, width, endY - startY).normalized(), band.color,
+                            handler->chartBounds());
         }
     }
     painter.restore();

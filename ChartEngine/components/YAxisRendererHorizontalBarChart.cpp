@@ -4,6 +4,7 @@
 #include "ChartEngine/components/MiterPen.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
@@ -23,7 +24,7 @@ QRectF grownHorizontally(const ViewPortHandler& handler, double width)
 
 void drawVerticalLine(QPainter& painter, const ViewPortHandler& handler, double x)
 {
-    painter.drawLine(QLineF(x, handler.contentTop(), x, handler.contentBottom()));
+    drawClippedLine(painter, QLineF(x, handler.contentTop(), x, handler.contentBottom()), handler.chartBounds());
 }
 
 }
@@ -102,7 +103,7 @@ void YAxisRendererHorizontalBarChart::renderAxisLine(QPainter& painter)
     painter.save();
     painter.setPen(miterPen(
         linePen(axis->axisLineColor(), axis->axisLineWidth(), axis->axisLineDashPhase(), axis->axisLineDashLengths())));
-    painter.drawLine(QLineF(handler->contentLeft(), y, handler->contentRight(), y));
+    drawClippedLine(painter, QLineF(handler->contentLeft(), y, handler->contentRight(), y), handler->chartBounds());
     painter.restore();
 }
 

@@ -2,12 +2,15 @@
 
 #include "ChartEngine/foundation/CoverageMask.h"
 
+#include <QBrush>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPathStroker>
+#include <QPen>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace Charts {
 
@@ -17,6 +20,11 @@ namespace {
 bool isExactly(QPointF point, double x, double y)
 {
     return point.x() == x && point.y() == y;
+}
+
+bool isFinitePoint(QPointF point)
+{
+    return std::isfinite(point.x()) && std::isfinite(point.y());
 }
 
 }
@@ -59,17 +67,84 @@ std::optional<QLineF> clippedLine(const QLineF& line, const QRectF& rect)
 
 namespace {
 
-// `bounds` widened by what the painter's pen reaches beyond a line: half its width times its
-// mitre limit, and a point for the antialiasing.
+// What the pen reaches beyond a line: half its width times its mitre limit, and a point for the
+// antialiasing.
+double penReach(const QPen& pen)
+{
+    return std::max(pen.widthF(), 1.0) * std::max(pen.miterLimit(), 1.0) / 2 + 1;
+}
+
+// `bounds` widened by what the painter's pen reaches beyond a line.
 QRectF penReachArea(const QPainter& painter, const QRectF& bounds)
 {
-    const QPen& pen = painter.pen();
-    const double reach = std::max(pen.widthF(), 1.0) * std::max(pen.miterLimit(), 1.0) / 2 + 1;
+    const double reach = penReach(painter.pen());
     return bounds.adjusted(-reach, -reach, reach, reach);
 }
 
-// The runs of the polyline through `points` that lie inside `area`, each of two points or more;
-// with `starts`, how far along the polyline each run begins.
+double diagonal(const QRectF& bounds)
+{
+    return std::hypot(bounds.width(), bounds.height());
+}
+
+// Whether Qt strokes with the painter's pen by filling the pen's outline: a pen wider than a
+// device pixel that is not cosmetic (a thinner one it draws as a thin line).
+bool isStrokedAsOutline(const QPainter& painter)
+{
+    const QPen& pen = painter.pen();
+    return pen.style() != Qt::NoPen && !pen.isCosmetic()
+        && pen.widthF() * painter.deviceTransform().m11() > 1.0;
+}
+
+// Whether Qt strokes what lies within the bounds widened by the pen's reach in time: a thin line,
+// or a pen that reaches no farther than the view's diagonal. Qt fills a wider pen's outline over
+// its whole extent, seen or not: a line 10,000 points wide passing the view took it a second.
+bool penShows(const QPainter& painter, const QRectF& bounds)
+{
+    return !isStrokedAsOutline(painter) || penReach(painter.pen()) <= diagonal(bounds) + 1.0;
+}
+
+// How far the point of `extent` farthest from `bounds` lies from them.
+double farthest(const QRectF& extent, const QRectF& bounds)
+{
+    double far = 0.0;
+    for (const QPointF corner : {extent.topLeft(), extent.topRight(), extent.bottomLeft(), extent.bottomRight()}) {
+        const double dx = std::max({bounds.left() - corner.x(), 0.0, corner.x() - bounds.right()});
+        const double dy = std::max({bounds.top() - corner.y(), 0.0, corner.y() - bounds.bottom()});
+        far = std::max(far, std::hypot(dx, dy));
+    }
+    return far;
+}
+
+// `pen` for lines within `extent`, its half width held to what can show within `bounds`: as far
+// as the farthest point of the extent lies from them and their diagonal beyond. Every point of
+// the bounds then lies within the half width of every point of the lines, so that a wider pen
+// inks there what the held one inks (but where a join beyond the mitre limit is cut off, nearer
+// its corner the narrower the pen). Its dashes keep their lengths in points.
+QPen heldPen(QPen pen, const QRectF& extent, const QRectF& bounds)
+{
+    const double held = 2.0 * (farthest(extent, bounds) + diagonal(bounds) + 1.0);
+    if (!(pen.widthF() > held)) {
+        return pen;
+    }
+    if (pen.style() != Qt::SolidLine) {
+        // Qt counts dashes and their offset in pen widths.
+        const double scale = pen.widthF() / held;
+        QList<qreal> pattern = pen.dashPattern();
+        for (qreal& length : pattern) {
+            length *= scale;
+        }
+        const double offset = pen.dashOffset() * scale;
+        pen.setDashPattern(pattern);
+        pen.setDashOffset(offset);
+    }
+    pen.setWidthF(held);
+    return pen;
+}
+
+// The runs of the polyline through `points` that lie inside `area`, each of two points or more: a
+// point that is not a number (NaN or infinite) cuts the polyline, leaving out its segments to it
+// and from it. With `starts`, how far along the polyline each run begins (from the last such
+// point).
 QList<QList<QPointF>> clippedRuns(const QList<QPointF>& points, const QRectF& area,
                                   QList<double>* starts = nullptr)
 {
@@ -97,9 +172,31 @@ QList<QList<QPointF>> clippedRuns(const QList<QPointF>& points, const QRectF& ar
             }
             run << part->p2();
         }
-        walked += segment.length();
+        // Beyond a point that is not a number the line starts anew.
+        const double length = segment.length();
+        walked = std::isfinite(length) ? walked + length : 0.0;
     }
     flush();
+    return runs;
+}
+
+// The runs of the closed ring through `ring` (its last point its first) that lie inside `area`, as
+// clippedRuns gives them, but for a run that comes back to the first point: it goes on with the
+// run that leaves it, so that the corner there keeps its join.
+QList<QList<QPointF>> ringRuns(const QList<QPointF>& ring, const QRectF& area, QList<double>* starts = nullptr)
+{
+    QList<double> runStarts;
+    QList<QList<QPointF>> runs = clippedRuns(ring, area, &runStarts);
+    const QPointF first = ring.constFirst();
+    if (runs.size() > 1 && isExactly(runs.constFirst().constFirst(), first.x(), first.y())
+        && isExactly(runs.constLast().constLast(), first.x(), first.y())) {
+        runs.last().removeLast();
+        runs.last().append(runs.takeFirst());
+        runStarts.removeFirst();
+    }
+    if (starts) {
+        starts->append(runStarts);
+    }
     return runs;
 }
 
@@ -315,46 +412,165 @@ bool strokeThroughMasks(QPainter& painter, const QPainterPath& path, const QRect
                              bounds, inking);
 }
 
+// The part of a polygon's points that are finite numbers: a corner that is not a number is left
+// out, its neighbours joined.
+QList<QPointF> finiteCorners(const QList<QPointF>& points)
+{
+    if (std::all_of(points.cbegin(), points.cend(), isFinitePoint)) {
+        return points;
+    }
+    QList<QPointF> corners;
+    std::copy_if(points.cbegin(), points.cend(), std::back_inserter(corners), isFinitePoint);
+    return corners;
+}
+
+// `path` for filling without its points that are not finite numbers: such a corner is left out,
+// its neighbours joined, and a curve with such a control point is a line to its end.
+QPainterPath finiteArea(const QPainterPath& path)
+{
+    bool finite = true;
+    for (int i = 0; i < path.elementCount() && finite; ++i) {
+        finite = isFinitePoint(path.elementAt(i));
+    }
+    if (finite) {
+        return path;
+    }
+    QPainterPath area;
+    area.setFillRule(path.fillRule());
+    // A subpath whose start was left out begins at its first point that is kept.
+    bool begun = false;
+    const auto reach = [&](QPointF point) {
+        if (begun) {
+            area.lineTo(point);
+        } else {
+            area.moveTo(point);
+            begun = true;
+        }
+    };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element element = path.elementAt(i);
+        if (element.isMoveTo()) {
+            begun = false;
+        }
+        if (!element.isCurveTo()) {
+            if (isFinitePoint(element)) {
+                reach(element);
+            }
+            continue;
+        }
+        // A curve's two control points are followed by its end.
+        const QPointF control = path.elementAt(i + 1);
+        const QPointF end = path.elementAt(i + 2);
+        i += 2;
+        if (begun && isFinitePoint(element) && isFinitePoint(control) && isFinitePoint(end)) {
+            area.cubicTo(element, control, end);
+        } else if (isFinitePoint(end)) {
+            reach(end);
+        }
+    }
+    return area;
+}
+
+// The stroker's outline of each of `runs` cut to `box`, each run's dashes moved on by its start
+// along its line (`starts`, when given), in the stroker's widths.
+QPainterPath runOutlines(QPainterPathStroker& stroker, const QList<QPolygonF>& runs,
+                         const QList<double>& starts, const QRectF& box)
+{
+    const double offset = stroker.dashOffset();
+    const double dashUnit = stroker.width() > 0.0 ? stroker.width() : 1.0;
+    QPainterPath outline;
+    outline.setFillRule(Qt::WindingFill);
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        stroker.setDashOffset(offset + (i < starts.size() ? starts.at(i) / dashUnit : 0.0));
+        QPainterPath run;
+        run.addPolygon(runs.at(i));
+        for (const QPolygonF& polygon : stroker.createStroke(run).toSubpathPolygons()) {
+            outline.addPolygon(cutToBox(polygon, box));
+        }
+    }
+    stroker.setDashOffset(offset);
+    return outline;
+}
+
+// Fills the painter's pen's outline of `runs`, cut to `bounds`, where Qt would fill the whole
+// outline (see penShows): inside the bounds it inks what Qt's stroke of the runs inks. With
+// `starts` (how far along its line each run begins) a dashed pen's dashes go on where they were
+// along the whole line.
+void fillPenOutline(QPainter& painter, const QList<QPolygonF>& runs, const QList<double>& starts,
+                    const QRectF& bounds, Inking inking)
+{
+    QRectF extent;
+    for (const QPolygonF& run : runs) {
+        extent |= run.boundingRect();
+    }
+    const QPen pen = heldPen(painter.pen(), extent, bounds);
+    QPainterPathStroker stroker(pen);
+    // A point beyond the bounds for the antialiasing along them: clippedPath keeps it as it is.
+    const QRectF box = bounds.adjusted(-1, -1, 1, 1);
+    if (inking == Inking::asOne) {
+        fillClippedPath(painter, runOutlines(stroker, runs, starts, box), pen.brush(), bounds);
+        return;
+    }
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        const QList<double> start = i < starts.size() ? QList<double>{starts.at(i)} : QList<double>{};
+        fillClippedPath(painter, runOutlines(stroker, {runs.at(i)}, start, box), pen.brush(), bounds);
+    }
+}
+
+QList<QPolygonF> polygonsOf(const QList<QList<QPointF>>& runs)
+{
+    return QList<QPolygonF>(runs.cbegin(), runs.cend());
+}
+
+// Strokes `path`, a path of lines, as one with the painter's pen: through coverage masks where
+// they paint it as Qt would, by Qt where its pen shows, else by filling its outline within the
+// bounds.
+void strokeAsOne(QPainter& painter, const QPainterPath& path, const QRectF& bounds)
+{
+    if (strokeThroughMasks(painter, path, bounds, Inking::asOne)) {
+        return;
+    }
+    if (penShows(painter, bounds)) {
+        painter.drawPath(path);
+    } else {
+        fillPenOutline(painter, path.toSubpathPolygons(), {}, bounds, Inking::asOne);
+    }
+}
+
 }
 
 void drawClippedPolyline(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds)
 {
-    for (const QList<QPointF>& run : clippedRuns(points, penReachArea(painter, bounds))) {
+    QList<double> starts;
+    const QList<QList<QPointF>> runs = clippedRuns(points, penReachArea(painter, bounds), &starts);
+    if (!penShows(painter, bounds)) {
+        fillPenOutline(painter, polygonsOf(runs), starts, bounds, Inking::eachAlone);
+        return;
+    }
+    for (const QList<QPointF>& run : runs) {
         painter.drawPolyline(run.constData(), int(run.size()));
     }
 }
 
 void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const QRectF& bounds)
 {
+    const QList<QPointF> corners = finiteCorners(points);
     const QRectF area = penReachArea(painter, bounds);
-    if (std::all_of(points.cbegin(), points.cend(), [&](QPointF p) { return isWithin(area, p); })) {
+    if (std::all_of(corners.cbegin(), corners.cend(), [&](QPointF p) { return isWithin(area, p); })) {
         QPainterPath path;
-        path.addPolygon(QPolygonF(points));
+        path.addPolygon(QPolygonF(corners));
         path.closeSubpath();
-        if (!strokeThroughMasks(painter, path, bounds, Inking::asOne)) {
-            painter.drawPath(path);
-        }
+        strokeAsOne(painter, path, bounds);
         return;
     }
-    QList<QPointF> ring = points;
-    ring.append(points.constFirst());
-    QList<QList<QPointF>> runs = clippedRuns(ring, area);
-    // A run that comes back to the first point goes on with the run that leaves it, so that
-    // corner keeps its join.
-    const QPointF first = ring.constFirst();
-    if (runs.size() > 1 && isExactly(runs.constFirst().constFirst(), first.x(), first.y())
-        && isExactly(runs.constLast().constLast(), first.x(), first.y())) {
-        runs.last().removeLast();
-        runs.last().append(runs.takeFirst());
-    }
+    QList<QPointF> ring = corners;
+    ring.append(corners.constFirst());
     // One path, as the whole polygon is one: where runs cross, a translucent pen inks once.
     QPainterPath visible;
-    for (const QList<QPointF>& run : runs) {
+    for (const QList<QPointF>& run : ringRuns(ring, area)) {
         visible.addPolygon(QPolygonF(run));
     }
-    if (!strokeThroughMasks(painter, visible, bounds, Inking::asOne)) {
-        painter.drawPath(visible);
-    }
+    strokeAsOne(painter, visible, bounds);
 }
 
 namespace {
@@ -373,18 +589,26 @@ QList<QPolygonF> flattened(const QPainterPath& path)
     return polygons;
 }
 
-// Whether Qt strokes with the painter's pen by filling the pen's outline: a pen wider than a
-// device pixel that is not cosmetic (a thinner one it draws as a thin line).
-bool isStrokedAsOutline(const QPainter& painter)
+// The runs of `path`, its curves flattened, that lie inside `area`, and how far along its subpath
+// each begins; a closed subpath (its last point its first) as a ring.
+QList<QPolygonF> flattenedRuns(const QPainterPath& path, const QRectF& area, QList<double>* starts)
 {
-    const QPen& pen = painter.pen();
-    return pen.style() != Qt::NoPen && !pen.isCosmetic()
-        && pen.widthF() * painter.deviceTransform().m11() > 1.0;
+    QList<QPolygonF> runs;
+    for (QPolygonF polygon : flattened(path)) {
+        if (polygon.size() > 2 && polygon.constFirst() == polygon.constLast()) {
+            // Closed, but for the rounding of the flattening.
+            polygon.last() = polygon.constFirst();
+            runs.append(polygonsOf(ringRuns(polygon, area, starts)));
+        } else {
+            runs.append(polygonsOf(clippedRuns(polygon, area, starts)));
+        }
+    }
+    return runs;
 }
 
 // Strokes each run on its own with the painter's dashed pen, its dashes moved on by its distance
 // from the start of its subpath, in pen widths: Qt starts the dashes anew with each subpath.
-void drawDashedRuns(QPainter& painter, const QList<QList<QPointF>>& runs, const QList<double>& starts)
+void drawDashedRuns(QPainter& painter, const QList<QPolygonF>& runs, const QList<double>& starts)
 {
     const QPen pen = painter.pen();
     const double dashUnit = pen.widthF() > 0.0 ? pen.widthF() : 1.0;
@@ -392,7 +616,7 @@ void drawDashedRuns(QPainter& painter, const QList<QList<QPointF>>& runs, const 
         QPen runPen = pen;
         runPen.setDashOffset(pen.dashOffset() + starts.at(i) / dashUnit);
         painter.setPen(runPen);
-        painter.drawPolyline(runs.at(i).constData(), int(runs.at(i).size()));
+        painter.drawPolyline(runs.at(i));
     }
     painter.setPen(pen);
 }
@@ -403,26 +627,25 @@ void drawClippedPath(QPainter& painter, const QPainterPath& path, const QRectF& 
 {
     const QRectF area = penReachArea(painter, bounds);
     const QRectF extent = path.boundingRect();
-    if (isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
+    const bool shows = penShows(painter, bounds);
+    if (shows && isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
         painter.drawPath(path);
         return;
     }
-    const Qt::PenStyle style = painter.pen().style();
-    const bool dashed = style != Qt::SolidLine && style != Qt::NoPen;
-    QPainterPath visible;
-    for (const QPolygonF& polygon : flattened(path)) {
-        QList<double> starts;
-        const QList<QList<QPointF>> runs = clippedRuns(polygon, area, &starts);
-        if (dashed) {
-            drawDashedRuns(painter, runs, starts);
-            continue;
-        }
-        for (const QList<QPointF>& run : runs) {
-            visible.addPolygon(QPolygonF(run));
-        }
-    }
-    if (dashed) {
+    QList<double> starts;
+    const QList<QPolygonF> runs = flattenedRuns(path, area, &starts);
+    if (!shows) {
+        fillPenOutline(painter, runs, starts, bounds, Inking::asOne);
         return;
+    }
+    const Qt::PenStyle style = painter.pen().style();
+    if (style != Qt::SolidLine && style != Qt::NoPen) {
+        drawDashedRuns(painter, runs, starts);
+        return;
+    }
+    QPainterPath visible;
+    for (const QPolygonF& run : std::as_const(runs)) {
+        visible.addPolygon(run);
     }
     // Qt inks each subpath of a stroke on its own: the outline of all the runs is filled, so that
     // where two runs cross a translucent pen inks once, as along the whole path.
@@ -433,17 +656,32 @@ void drawClippedPath(QPainter& painter, const QPainterPath& path, const QRectF& 
     }
 }
 
-void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds)
+QPainterPath clippedStrokeOutline(QPainterPathStroker& stroker, const QPainterPath& path, const QRectF& bounds)
+{
+    const double reach = std::max(stroker.width(), 1.0) * std::max(stroker.miterLimit(), 1.0) / 2 + 1;
+    const QRectF area = bounds.adjusted(-reach, -reach, reach, reach);
+    const QRectF extent = path.boundingRect();
+    if (reach <= diagonal(bounds) + 1.0 && isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
+        return stroker.createStroke(path);
+    }
+    QList<double> starts;
+    return runOutlines(stroker, flattenedRuns(path, area, &starts), starts, bounds.adjusted(-1, -1, 1, 1));
+}
+
+void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRectF& bounds,
+                      LineCrowding crowding)
 {
     const QRectF area = penReachArea(painter, bounds);
     QList<QLineF> parts;
+    QList<double> starts;
     for (const QLineF& line : lines) {
         if (const auto part = clippedLine(line, area)) {
             parts.append(*part);
+            starts.append(QLineF(line.p1(), part->p1()).length());
         }
     }
     // Each line is two elements of the path: too few of them go to Qt without one.
-    if (2 * parts.size() >= manyElements) {
+    if (crowding == LineCrowding::crowded && 2 * parts.size() >= manyElements) {
         QPainterPath path;
         for (const QLineF& line : std::as_const(parts)) {
             path.moveTo(line.p1());
@@ -453,30 +691,137 @@ void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRect
             return;
         }
     }
-    painter.drawLines(parts);
+    if (penShows(painter, bounds)) {
+        painter.drawLines(parts);
+        return;
+    }
+    QList<QPolygonF> runs;
+    for (const QLineF& line : std::as_const(parts)) {
+        runs.append(QPolygonF({line.p1(), line.p2()}));
+    }
+    fillPenOutline(painter, runs, starts, bounds, Inking::eachAlone);
 }
 
-void fillClippedPath(QPainter& painter, const QPainterPath& path, const QColor& color,
+void drawClippedLine(QPainter& painter, const QLineF& line, const QRectF& bounds)
+{
+    drawClippedLines(painter, {line}, bounds);
+}
+
+void fillClippedPath(QPainter& painter, const QPainterPath& path, const QBrush& brush,
                      const QRectF& bounds)
 {
-    if (path.elementCount() < manyElements
-        || !paintThroughMasks(painter, path, color, bounds, Inking::asOne)) {
-        painter.fillPath(clippedPath(path, bounds), color);
+    const QPainterPath area = finiteArea(path);
+    if (area.elementCount() >= manyElements && brush.style() == Qt::SolidPattern
+        && paintThroughMasks(painter, area, brush.color(), bounds, Inking::asOne)) {
+        return;
     }
+    painter.fillPath(clippedPath(area, bounds), brush);
 }
 
 QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds)
 {
+    const QPainterPath finite = finiteArea(path);
     const QRectF area = bounds.adjusted(-1, -1, 1, 1);
-    const QRectF extent = path.boundingRect();
+    const QRectF extent = finite.boundingRect();
     if (isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
-        return path;
+        return finite;
     }
     QPainterPath clip;
     clip.addRect(area);
     // Qt's intersection answers with a rule of its own choosing.
-    QPainterPath visible = path.intersected(clip);
-    visible.setFillRule(path.fillRule());
+    QPainterPath visible = finite.intersected(clip);
+    visible.setFillRule(finite.fillRule());
     return visible;
 }
+
+namespace {
+
+// `rect` with its sides held to `area`: a side beyond it is moved onto it. None where a side is
+// not a number, or nothing of the rectangle lies within the area.
+std::optional<QRectF> heldRect(const QRectF& rect, const QRectF& area)
+{
+    if (std::isnan(rect.left()) || std::isnan(rect.right()) || std::isnan(rect.top())
+        || std::isnan(rect.bottom())) {
+        return std::nullopt;
+    }
+    const double left = std::max(std::min(rect.left(), rect.right()), area.left());
+    const double right = std::min(std::max(rect.left(), rect.right()), area.right());
+    const double top = std::max(std::min(rect.top(), rect.bottom()), area.top());
+    const double bottom = std::min(std::max(rect.top(), rect.bottom()), area.bottom());
+    if (!(left <= right && top <= bottom)) {
+        return std::nullopt;
+    }
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
+bool isWithin(const QRectF& area, const QRectF& rect)
+{
+    return isWithin(area, rect.topLeft()) && isWithin(area, rect.bottomRight());
+}
+
+// `area` widened by the view's diagonal: a rectangle or an ellipse within it Qt draws in time, as
+// it is.
+QRectF nearArea(const QRectF& area, const QRectF& bounds)
+{
+    const double reach = diagonal(bounds);
+    return area.adjusted(-reach, -reach, reach, reach);
+}
+
+}
+
+void fillClippedRect(QPainter& painter, const QRectF& rect, const QBrush& brush, const QRectF& bounds)
+{
+    if (isWithin(nearArea(bounds.adjusted(-1, -1, 1, 1), bounds), rect)) {
+        painter.fillRect(rect, brush);
+    } else if (const auto held = heldRect(rect, bounds.adjusted(-1, -1, 1, 1))) {
+        painter.fillRect(*held, brush);
+    }
+}
+
+void drawClippedRect(QPainter& painter, const QRectF& rect, const QRectF& bounds)
+{
+    const QRectF area = penReachArea(painter, bounds);
+    if (penShows(painter, bounds) && isWithin(nearArea(area, bounds), rect)) {
+        painter.drawRect(rect);
+        return;
+    }
+    // A side moved a point beyond the pen's reach, and its corners, leave nothing within the
+    // bounds.
+    const auto held = heldRect(rect, area.adjusted(-1, -1, 1, 1));
+    if (!held) {
+        return;
+    }
+    if (painter.brush().style() != Qt::NoBrush) {
+        fillClippedRect(painter, *held, painter.brush(), bounds);
+    }
+    if (painter.pen().style() != Qt::NoPen) {
+        const QBrush brush = painter.brush();
+        painter.setBrush(Qt::NoBrush);
+        drawClippedPolygon(painter, {held->topLeft(), held->topRight(), held->bottomRight(), held->bottomLeft()}, bounds);
+        painter.setBrush(brush);
+    }
+}
+
+void drawClippedEllipse(QPainter& painter, const QRectF& rect, const QRectF& bounds)
+{
+    if (!isFinitePoint(rect.topLeft()) || !isFinitePoint(rect.bottomRight())) {
+        return;
+    }
+    if (penShows(painter, bounds) && isWithin(nearArea(penReachArea(painter, bounds), bounds), rect)) {
+        painter.drawEllipse(rect);
+        return;
+    }
+    QPainterPath ellipse;
+    ellipse.addEllipse(rect);
+    if (painter.brush().style() != Qt::NoBrush) {
+        fillClippedPath(painter, ellipse, painter.brush(), bounds);
+    }
+    if (painter.pen().style() != Qt::NoPen) {
+        const QBrush brush = painter.brush();
+        painter.setBrush(Qt::NoBrush);
+        drawClippedPath(painter, ellipse, bounds);
+        painter.setBrush(brush);
+    }
+}
+
 }

@@ -73,8 +73,8 @@ bool dashesFitLine(const LineChartDataSetProtocol& dataSet, const QPainterPath& 
     return std::isfinite(dashes) && dashes >= 0.0 && dashes <= maxLineDashes;
 }
 
-// The outline of the stroked line: the set's width, cap and dash, mitred joins.
-QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
+// The outline of the stroked line within `bounds`: the set's width, cap and dash, mitred joins.
+QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline, const QRectF& bounds)
 {
     QPainterPathStroker stroker;
     stroker.setWidth(strokeWidth(dataSet.lineWidth()));
@@ -84,7 +84,7 @@ QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPain
     if (dashesFitLine(dataSet, spline)) {
         applyLineDash(stroker, stroker.width(), dataSet.lineDashPhase(), dataSet.lineDashLengths());
     }
-    QPainterPath outline = stroker.createStroke(spline);
+    QPainterPath outline = clippedStrokeOutline(stroker, spline, bounds);
     outline.setFillRule(Qt::WindingFill);
     return outline;
 }
@@ -292,8 +292,8 @@ void LineChartRenderer::drawLinearBatches(QPainter& painter,
     QPen pen = painter.pen();
     pen.setColor(dataSet->colorAtIndex(0));
     painter.setPen(pen);
-    LineReduction line(painter, matrix, phaseY(),
-                       m_lineReductionEnabled && dataSet->lineWidth() <= reductionWidthLimit, m_lineCanvas);
+    LineReduction line(painter, matrix, phaseY(), m_lineReductionEnabled && dataSet->lineWidth() <= reductionWidthLimit,
+                       m_lineCanvas, viewPortHandler()->chartBounds());
     const qint64 first = std::max<qint64>(m_xBounds.min(), 0);
     const qint64 last = std::min(m_xBounds.min() + m_xBounds.range(), count - 1);
     if (first <= last) {
@@ -534,8 +534,9 @@ void LineChartRenderer::drawGradientLine(QPainter& painter, const LineChartDataS
     QLinearGradient gradient(QPointF(0.0, box.top()), QPointF(0.0, box.bottom()));
     gradient.setStops(stops);
     painter.save();
-    painter.setClipPath(strokedOutline(dataSet, spline), Qt::IntersectClip);
-    painter.fillRect(box, gradient);
+    const QRectF bounds = viewPortHandler()->chartBounds();
+    painter.setClipPath(strokedOutline(dataSet, spline, bounds), Qt::IntersectClip);
+    fillClippedRect(painter, box, gradient, bounds);
     painter.restore();
 }
 
@@ -703,6 +704,7 @@ void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataS
     const bool drawHole = dataSet.isDrawCircleHoleEnabled() && radius > holeRadius && holeRadius > 0.0;
     const std::optional<QColor> holeColor = dataSet.circleHoleColor();
     const bool transparentHole = drawHole && (!holeColor || isClearColor(*holeColor));
+    const QRectF bounds = viewPortHandler()->chartBounds();
     painter.setPen(Qt::NoPen);
     forEachPointInContent(dataSet, [&](qint64 j, const ChartDataEntry&, const QPointF& pt) {
         const QColor color = dataSet.getCircleColorAtIndex(j);
@@ -713,14 +715,14 @@ void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataS
             ring.setFillRule(Qt::OddEvenFill);
             ring.addEllipse(circle);
             ring.addEllipse(hole);
-            painter.fillPath(ring, color);
+            fillClippedPath(painter, ring, color, bounds);
             return;
         }
         painter.setBrush(color);
-        painter.drawEllipse(circle);
+        drawClippedEllipse(painter, circle, bounds);
         if (drawHole) {
             painter.setBrush(*holeColor);
-            painter.drawEllipse(hole);
+            drawClippedEllipse(painter, hole, bounds);
         }
     });
 }

@@ -216,24 +216,26 @@ TEST(RadarChartRendererTest, ValuesFarOutsideTheAxisAreDrawnOnlyWithinTheView)
 
 // A set of many corners reaches a raster image as coverage masks' images, never as a path for
 // Qt's rasterizer, whose time grows with the square of the edges a pixel row holds (seconds for
-// thousands of corners): antialiased or not, with a corner a billion points away or with values
-// far outside the axis. The device only records, and says it is a raster image.
+// thousands of corners): antialiased or not, with a corner a billion points away, with one beyond
+// what a double holds (1e308 times the radius) or with values far outside the axis. The device
+// only records, and says it is a raster image.
 TEST(RadarChartRendererTest, ManyCornersReachARasterImageAsMasks)
 {
     const struct {
         const char* name;
         bool antialiased;
         double axisMaximum;
-        double firstValue;
+        double oddValue;  // the 151st; the others 1 + i mod 7
     } cases[] = {{"within the axis", true, 8, 1},
                  {"a corner beyond what a mask takes", true, 8, 1e8},
+                 {"a corner beyond what a double holds", true, 8, 1e308},
                  {"without antialiasing", false, 8, 1},
                  {"without antialiasing, far outside the axis", false, 1, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QList<double> values;
         for (int i = 0; i < 300; ++i) {
-            values << (i == 0 ? c.firstValue : 1 + i % 7);
+            values << (i == 150 ? c.oddValue : 1 + i % 7);
         }
         auto set = radarSet(values);
         set->setDrawFilledEnabled(true);
