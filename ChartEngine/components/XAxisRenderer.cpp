@@ -128,7 +128,8 @@ void XAxisRenderer::renderAxisLine(QPainter& painter)
                            m_axis->axisLineDashPhase(), m_axis->axisLineDashLengths()));
     if (drawsAtTop(position)) {
         drawClippedLine(painter,
-                        QLineF(handler->contentLeft(), handler->contentTop(), handler->contentRight(), handler->contentTop()),
+                        QLineF(handler->contentLeft(), handler->contentTop(), handler->contentRight(),
+                               handler->contentTop()),
                         handler->chartBounds());
     }
     if (drawsAtBottom(position)) {
@@ -246,7 +247,7 @@ void XAxisRenderer::renderLimitLines(QPainter& painter)
         }
         const double halfWidth = limitLine->lineWidth() / 2.0;
         painter.save();
-        painter.setClipRect(content.adjusted(-halfWidth, 0.0, halfWidth, 0.0), Qt::IntersectClip);
+        clipToRect(painter, content.adjusted(-halfWidth, 0.0, halfWidth, 0.0), viewPortHandler()->chartBounds());
         const QPointF position = matrix.map(QPointF(limitLine->limit(), 0.0));
         renderLimitLineLine(painter, *limitLine, position);
         renderLimitLineLabel(painter, *limitLine, position, limitLine->yOffset() + 2.0);

@@ -192,7 +192,7 @@ void XAxisRendererHorizontalBarChart::renderLimitLine(QPainter& painter, const C
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     const double halfWidth = limitLine.lineWidth() / 2.0;
     painter.save();
-    painter.setClipRect(handler->contentRect().adjusted(0.0, -halfWidth, 0.0, halfWidth), Qt::IntersectClip);
+    clipToRect(painter, handler->contentRect().adjusted(0.0, -halfWidth, 0.0, halfWidth), handler->chartBounds());
     const double y = matrix.map(QPointF(0.0, limitLine.limit())).y();
     painter.setPen(miterPen(linePen(limitLine.lineColor(), limitLine.lineWidth(), limitLine.lineDashPhase(),
                                     limitLine.lineDashLengths())));

@@ -161,7 +161,7 @@ void YAxisRenderer::drawZeroLine(QPainter& painter)
     }
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     painter.save();
-    painter.setClipRect(grownVertically(*handler, m_axis->zeroLineWidth()), Qt::IntersectClip);
+    clipToRect(painter, grownVertically(*handler, m_axis->zeroLineWidth()), handler->chartBounds());
     painter.setPen(linePen(*color, m_axis->zeroLineWidth(), m_axis->zeroLineDashPhase(),
                            m_axis->zeroLineDashLengths()));
     drawHorizontalLine(painter, *handler, valueTransformer->pixelForValues(0.0, 0.0).y());
@@ -183,7 +183,7 @@ void YAxisRenderer::renderLimitLines(QPainter& painter)
             continue;
         }
         painter.save();
-        painter.setClipRect(grownVertically(*handler, limitLine->lineWidth()), Qt::IntersectClip);
+        clipToRect(painter, grownVertically(*handler, limitLine->lineWidth()), handler->chartBounds());
         const double y = matrix.map(QPointF(0.0, limitLine->limit())).y();
         painter.setPen(linePen(limitLine->lineColor(), limitLine->lineWidth(),
                                limitLine->lineDashPhase(), limitLine->lineDashLengths()));
@@ -257,7 +257,7 @@ void YAxisRenderer::drawGridLinesBackground(QPainter& painter)
     const double width = handler->contentRight() - left;
     painter.save();
     // A band beyond the visible range never reaches the margins.
-    painter.setClipRect(handler->contentRect(), Qt::IntersectClip);
+    clipToRect(painter, handler->contentRect(), handler->chartBounds());
     for (const ZoneBand& band : bands) {
         if (!std::isfinite(band.start) || !std::isfinite(band.end)) {
             continue;

@@ -127,7 +127,7 @@ void YAxisRendererHorizontalBarChart::drawZeroLine(QPainter& painter)
     }
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     painter.save();
-    painter.setClipRect(grownHorizontally(*handler, axis->zeroLineWidth()), Qt::IntersectClip);
+    clipToRect(painter, grownHorizontally(*handler, axis->zeroLineWidth()), handler->chartBounds());
     painter.setPen(miterPen(
         linePen(*color, axis->zeroLineWidth(), axis->zeroLineDashPhase(), axis->zeroLineDashLengths())));
     drawVerticalLine(painter, *handler, valueTransformer->pixelForValues(0.0, 0.0).x() - 1.0);
@@ -156,7 +156,7 @@ void YAxisRendererHorizontalBarChart::renderLimitLine(QPainter& painter, const C
 {
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     painter.save();
-    painter.setClipRect(grownHorizontally(*handler, limitLine.lineWidth()), Qt::IntersectClip);
+    clipToRect(painter, grownHorizontally(*handler, limitLine.lineWidth()), handler->chartBounds());
     const double x = matrix.map(QPointF(limitLine.limit(), 0.0)).x();
     painter.setPen(miterPen(linePen(limitLine.lineColor(), limitLine.lineWidth(), limitLine.lineDashPhase(),
                                     limitLine.lineDashLengths())));

@@ -141,6 +141,66 @@ QPen heldPen(QPen pen, const QRectF& extent, const QRectF& bounds)
     return pen;
 }
 
+// Adds the cubic curve from `from` (the polygon's last point) through `c1` and `c2` to `to` to
+// `polygon`: as its chord where its control points lie beyond `area` (what lies between the two
+// lies beyond it too), else halved until each part is flat to a 128th of a point or lies beyond
+// the area. A part shrinks by half a halving, so a curve 1e300 points long comes within a point
+// of the area in a thousand, each keeping the few parts that reach it.
+void addCurve(QPolygonF& polygon, QPointF from, QPointF c1, QPointF c2, QPointF to, const QRectF& area,
+              int halvings = 0)
+{
+    constexpr double flatness = 1.0 / 128;
+    const QRectF hull = QPolygonF({from, c1, c2, to}).boundingRect();
+    const QLineF chord(from, to);
+    const auto off = [&](QPointF p) {
+        const double length = chord.length();
+        const QPointF d = p - from;
+        return length > 0.0 ? std::abs(d.x() * chord.dy() - d.y() * chord.dx()) / length : std::hypot(d.x(), d.y());
+    };
+    const bool beyond = hull.right() < area.left() || hull.left() > area.right() || hull.bottom() < area.top()
+        || hull.top() > area.bottom();
+    if (beyond || halvings >= 1100 || (off(c1) <= flatness && off(c2) <= flatness) || !isFinitePoint(hull.center())) {
+        polygon << to;
+        return;
+    }
+    const QPointF a = (from + c1) / 2;
+    const QPointF b = (c1 + c2) / 2;
+    const QPointF c = (c2 + to) / 2;
+    const QPointF ab = (a + b) / 2;
+    const QPointF bc = (b + c) / 2;
+    const QPointF middle = (ab + bc) / 2;
+    addCurve(polygon, from, a, ab, middle, area, halvings + 1);
+    addCurve(polygon, middle, bc, c, to, area, halvings + 1);
+}
+
+// The subpaths of `path` as polygons, its curves flattened near `area` (addCurve): Qt's own
+// flattening strays up to half a point from a long curve, and hundreds of points from a curve a
+// billion points long, where its path intersection strays by dozens.
+QList<QPolygonF> flattenedNear(const QPainterPath& path, const QRectF& area)
+{
+    QList<QPolygonF> polygons;
+    QPolygonF polygon;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element element = path.elementAt(i);
+        if (element.isMoveTo()) {
+            if (!polygon.isEmpty()) {
+                polygons.append(polygon);
+            }
+            polygon = QPolygonF({element});
+        } else if (element.isLineTo()) {
+            polygon << element;
+        } else {
+            // A curve's two control points are followed by its end.
+            addCurve(polygon, polygon.constLast(), element, path.elementAt(i + 1), path.elementAt(i + 2), area);
+            i += 2;
+        }
+    }
+    if (!polygon.isEmpty()) {
+        polygons.append(polygon);
+    }
+    return polygons;
+}
+
 // The runs of the polyline through `points` that lie inside `area`, each of two points or more: a
 // point that is not a number (NaN or infinite) cuts the polyline, leaving out its segments to it
 // and from it. With `starts`, how far along the polyline each run begins (from the last such
@@ -239,8 +299,9 @@ std::optional<QPointF> placeOnDevice(const QTransform& beneath, QPoint device)
 }
 
 // How the subpaths of a path are inked: as one (fillPath, drawPath), or each on its own
-// (drawLines strokes each line alone).
-enum class Inking { asOne, eachAlone };
+// (drawLines strokes each line alone), and then each perhaps across the view (the outline of a
+// line wider than the view, shaded by run: see CoverageMask).
+enum class Inking { asOne, eachAlone, eachAloneAcross };
 
 // Whether coverage masks paint as Qt paints with this painter: source-over, on a raster image,
 // its transform only scaling and moving.
@@ -331,14 +392,16 @@ void paintStrips(QPainter& painter, const QList<MaskStrip>& strips,
         spans.append({extent.top() - 1.0, extent.bottom() + 1.0});
     }
     for (const MaskStrip& strip : strips) {
-        CoverageMask mask(strip.rows, sampling);
+        CoverageMask mask(strip.rows, sampling,
+                          inking == Inking::eachAloneAcross ? CoverageMask::Shading::byRun
+                                                            : CoverageMask::Shading::byPixel);
         for (qsizetype i = 0; i < polygons.size(); ++i) {
             if (spans.at(i).second < strip.rows.top() || spans.at(i).first > strip.rows.bottom() + 1) {
                 continue;
             }
             const QPolygonF& polygon = polygons.at(i);
             mask.addPolygon(polygon);
-            if (inking == Inking::eachAlone) {
+            if (inking != Inking::asOne) {
                 mask.addLayer(rule, alpha);
             }
         }
@@ -511,9 +574,23 @@ void fillPenOutline(QPainter& painter, const QList<QPolygonF>& runs, const QList
         fillClippedPath(painter, runOutlines(stroker, runs, starts, box), pen.brush(), bounds);
         return;
     }
+    // Each run's outline inked on its own, as Qt inks each line of drawLines: many of them, each
+    // over much of the view, through coverage masks at once, a layer each (thousands of a radar's
+    // web lines 10,000 points wide took Qt a second), few by Qt one by one.
+    QList<QPainterPath> outlines;
+    QPainterPath all;
+    all.setFillRule(Qt::WindingFill);
     for (qsizetype i = 0; i < runs.size(); ++i) {
         const QList<double> start = i < starts.size() ? QList<double>{starts.at(i)} : QList<double>{};
-        fillClippedPath(painter, runOutlines(stroker, {runs.at(i)}, start, box), pen.brush(), bounds);
+        outlines.append(runOutlines(stroker, {runs.at(i)}, start, box));
+        all.addPath(outlines.constLast());
+    }
+    if (all.elementCount() >= manyElements && pen.brush().style() == Qt::SolidPattern
+        && paintThroughMasks(painter, all, pen.color(), bounds, Inking::eachAloneAcross)) {
+        return;
+    }
+    for (const QPainterPath& outline : std::as_const(outlines)) {
+        fillClippedPath(painter, outline, pen.brush(), bounds);
     }
 }
 
@@ -575,26 +652,12 @@ void drawClippedPolygon(QPainter& painter, const QList<QPointF>& points, const Q
 
 namespace {
 
-// The subpaths of `path` as polygons, curves flattened to a 32nd of a point (Qt's own flattening
-// strays up to half a point from a long curve, more than its stroke does).
-QList<QPolygonF> flattened(const QPainterPath& path)
-{
-    constexpr double fineness = 16.0;
-    QList<QPolygonF> polygons = path.toSubpathPolygons(QTransform::fromScale(fineness, fineness));
-    for (QPolygonF& polygon : polygons) {
-        for (QPointF& point : polygon) {
-            point /= fineness;
-        }
-    }
-    return polygons;
-}
-
 // The runs of `path`, its curves flattened, that lie inside `area`, and how far along its subpath
 // each begins; a closed subpath (its last point its first) as a ring.
 QList<QPolygonF> flattenedRuns(const QPainterPath& path, const QRectF& area, QList<double>* starts)
 {
     QList<QPolygonF> runs;
-    for (QPolygonF polygon : flattened(path)) {
+    for (QPolygonF polygon : flattenedNear(path, area)) {
         if (polygon.size() > 2 && polygon.constFirst() == polygon.constLast()) {
             // Closed, but for the rounding of the flattening.
             polygon.last() = polygon.constFirst();
@@ -680,8 +743,10 @@ void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRect
             starts.append(QLineF(line.p1(), part->p1()).length());
         }
     }
-    // Each line is two elements of the path: too few of them go to Qt without one.
-    if (crowding == LineCrowding::crowded && 2 * parts.size() >= manyElements) {
+    const bool shows = penShows(painter, bounds);
+    // Each line is two elements of the path: too few of them go to Qt without one. A pen that does
+    // not show whole has its outlines filled across the view below, shaded by run.
+    if (crowding == LineCrowding::crowded && shows && 2 * parts.size() >= manyElements) {
         QPainterPath path;
         for (const QLineF& line : std::as_const(parts)) {
             path.moveTo(line.p1());
@@ -691,7 +756,7 @@ void drawClippedLines(QPainter& painter, const QList<QLineF>& lines, const QRect
             return;
         }
     }
-    if (penShows(painter, bounds)) {
+    if (shows) {
         painter.drawLines(parts);
         return;
     }
@@ -726,11 +791,12 @@ QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds)
     if (isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
         return finite;
     }
-    QPainterPath clip;
-    clip.addRect(area);
-    // Qt's intersection answers with a rule of its own choosing.
-    QPainterPath visible = finite.intersected(clip);
+    // Each subpath cut on its own leaves each point inside the area as often within the whole.
+    QPainterPath visible;
     visible.setFillRule(finite.fillRule());
+    for (const QPolygonF& polygon : flattenedNear(finite, area)) {
+        visible.addPolygon(cutToBox(polygon, area));
+    }
     return visible;
 }
 
@@ -797,7 +863,8 @@ void drawClippedRect(QPainter& painter, const QRectF& rect, const QRectF& bounds
     if (painter.pen().style() != Qt::NoPen) {
         const QBrush brush = painter.brush();
         painter.setBrush(Qt::NoBrush);
-        drawClippedPolygon(painter, {held->topLeft(), held->topRight(), held->bottomRight(), held->bottomLeft()}, bounds);
+        drawClippedPolygon(painter, {held->topLeft(), held->topRight(), held->bottomRight(), held->bottomLeft()},
+                           bounds);
         painter.setBrush(brush);
     }
 }
@@ -822,6 +889,21 @@ void drawClippedEllipse(QPainter& painter, const QRectF& rect, const QRectF& bou
         drawClippedPath(painter, ellipse, bounds);
         painter.setBrush(brush);
     }
+}
+
+void clipToRect(QPainter& painter, const QRectF& rect, const QRectF& bounds)
+{
+    const QRectF area = bounds.adjusted(-1, -1, 1, 1);
+    if (isWithin(area, rect)) {
+        painter.setClipRect(rect, Qt::IntersectClip);
+    } else {
+        painter.setClipRect(heldRect(rect, area).value_or(QRectF()), Qt::IntersectClip);
+    }
+}
+
+void clipToPath(QPainter& painter, const QPainterPath& path, const QRectF& bounds)
+{
+    painter.setClipPath(clippedPath(path, bounds), Qt::IntersectClip);
 }
 
 }

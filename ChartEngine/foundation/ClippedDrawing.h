@@ -14,11 +14,12 @@ class QPainterPathStroker;
 
 namespace Charts {
 
-// Every line, path, rectangle and ellipse the engine draws goes to QPainter through these calls,
-// each drawing as its QPainter namesake does within `bounds` (the chart's bounds, in the painter's
-// coordinates) in time that grows with what can be seen there. Qt takes seconds over a wide pen
-// stroked a million points beyond the view, over a pen wider than the view, and over a point that
-// is not a number (NaN or infinite): with it Qt, and the coverage masks, have no area to skip.
+// Every line, path, rectangle and ellipse the engine draws or clips to goes to QPainter through
+// these calls, each drawing as its QPainter namesake does within `bounds` (the chart's bounds, in
+// the painter's coordinates) in time that grows with what can be seen there. Qt takes seconds over
+// a wide pen stroked a million points beyond the view, over a pen wider than the view, and over a
+// point that is not a number (NaN or infinite): with it Qt, and the coverage masks, have no area
+// to skip.
 // - A point that is not a number cuts a line there (its segments to it and from it are left out)
 //   and is left out of an area or of a polygon's outline (its neighbours joined).
 // - What lies beyond `bounds` widened by the pen's reach (half its width times its mitre limit,
@@ -107,5 +108,14 @@ void drawClippedRect(QPainter& painter, const QRectF& rect, const QRectF& bounds
 // within the view's diagonal beyond the pen's reach as it is, else as a path through
 // fillClippedPath and drawClippedPath. A side that is not a finite number draws nothing.
 void drawClippedEllipse(QPainter& painter, const QRectF& rect, const QRectF& bounds);
+
+// Narrows the painter's clip to `rect` as painter.setClipRect(rect, Qt::IntersectClip) does, its
+// sides held to the bounds widened by a point (a clip beyond them changes nothing within them); a
+// side that is not a number leaves nothing to draw.
+void clipToRect(QPainter& painter, const QRectF& rect, const QRectF& bounds);
+
+// Narrows the painter's clip to `path` cut to the bounds (clippedPath), as
+// painter.setClipPath(path, Qt::IntersectClip) does.
+void clipToPath(QPainter& painter, const QPainterPath& path, const QRectF& bounds);
 
 }

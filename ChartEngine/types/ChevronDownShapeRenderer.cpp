@@ -12,7 +12,8 @@ void ChevronDownShapeRenderer::renderShape(QPainter& context, const ScatterChart
     const double s = dataSet.scatterShapeSize();
     const double x = point.x();
     const double y = point.y();
-    ShapePainting::strokeLines(context, {QLineF(x, y + s, x + s, y), QLineF(x, y + s, x - s, y)}, color, viewPortHandler.chartBounds());
+    ShapePainting::strokeLines(context, {QLineF(x, y + s, x + s, y), QLineF(x, y + s, x - s, y)}, color,
+                               viewPortHandler.chartBounds());
 }
 
 }

@@ -16,7 +16,8 @@ void CircleShapeRenderer::renderShape(QPainter& context, const ScatterChartDataS
         return;
     }
     if (shape.ringThickness > 0.0) {
-        ShapePainting::strokeEllipse(context, shape.ringRect(point), color, shape.ringThickness, viewPortHandler.chartBounds());
+        ShapePainting::strokeEllipse(context, shape.ringRect(point), color, shape.ringThickness,
+                                     viewPortHandler.chartBounds());
     }
     if (shape.holeColor) {
         ShapePainting::fillEllipse(context, shape.holeRect(point), *shape.holeColor, viewPortHandler.chartBounds());

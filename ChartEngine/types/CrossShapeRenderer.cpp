@@ -12,7 +12,8 @@ void CrossShapeRenderer::renderShape(QPainter& context, const ScatterChartDataSe
     const double h = dataSet.scatterShapeSize() / 2.0;
     const double x = point.x();
     const double y = point.y();
-    ShapePainting::strokeLines(context, {QLineF(x - h, y, x + h, y), QLineF(x, y - h, x, y + h)}, color, viewPortHandler.chartBounds());
+    ShapePainting::strokeLines(context, {QLineF(x - h, y, x + h, y), QLineF(x, y - h, x, y + h)}, color,
+                               viewPortHandler.chartBounds());
 }
 
 }

@@ -460,8 +460,8 @@ void PieChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& i
         const double sliceSpace = visibleCount >= 2 ? dataSet->sliceSpace() : 0.0;
         const DrawnHighlight drawn{dataSet, circle, {i, angle, drawAngles.at(i)}, sliceSpace, visibleCount,
                                    view->heldSelectionShift(dataSet->selectionShift())};
-        fillClippedPath(painter, highlightedSlicePath(drawn), dataSet->highlightColor().value_or(dataSet->colorAtIndex(i)),
-                        m_viewPortHandler->chartBounds());
+        fillClippedPath(painter, highlightedSlicePath(drawn),
+                        dataSet->highlightColor().value_or(dataSet->colorAtIndex(i)), m_viewPortHandler->chartBounds());
         m_drawnHighlights.push_back(drawn);
         // Highlighted slices join the elements of a data drawing that drew a set.
         m_elementsToDescribe = m_elementsToDescribe || !m_drawnSets.empty();
@@ -531,7 +531,7 @@ void PieChartRenderer::drawCenterText(QPainter& painter)
     painter.save();
     QPainterPath clip;
     clip.addEllipse(holeBox);
-    painter.setClipPath(clip, Qt::IntersectClip);
+    clipToPath(painter, clip, m_viewPortHandler->chartBounds());
     drawAttributedText(painter, *text, QRectF(origin, textBounds), boundingBox.size());
     painter.restore();
 }

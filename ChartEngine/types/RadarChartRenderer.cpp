@@ -421,8 +421,8 @@ void RadarChartRenderer::drawHighlightCircle(QPainter& painter, QPointF point, d
     if (strokeColor) {
         painter.setPen(strokePen(*strokeColor, strokeWidth));
         painter.setBrush(Qt::NoBrush);
-        drawClippedEllipse(painter, QRectF(point.x() - outerRadius, point.y() - outerRadius, 2 * outerRadius, 2 * outerRadius),
-                           viewPortHandler()->chartBounds());
+        const QRectF circle(point.x() - outerRadius, point.y() - outerRadius, 2 * outerRadius, 2 * outerRadius);
+        drawClippedEllipse(painter, circle, viewPortHandler()->chartBounds());
     }
     painter.restore();
 }

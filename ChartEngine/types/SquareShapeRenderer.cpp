@@ -16,7 +16,8 @@ void SquareShapeRenderer::renderShape(QPainter& context, const ScatterChartDataS
         return;
     }
     if (shape.ringThickness > 0.0) {
-        ShapePainting::strokeRect(context, shape.ringRect(point), color, shape.ringThickness, viewPortHandler.chartBounds());
+        ShapePainting::strokeRect(context, shape.ringRect(point), color, shape.ringThickness,
+                                  viewPortHandler.chartBounds());
     }
     if (shape.holeColor) {
         ShapePainting::fillRect(context, shape.holeRect(point), *shape.holeColor, viewPortHandler.chartBounds());

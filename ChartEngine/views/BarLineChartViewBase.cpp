@@ -528,7 +528,7 @@ void BarLineChartViewBase::drawClippedData(QPainter& painter)
 {
     painter.save();
     if (m_clipDataToContentEnabled) {
-        painter.setClipRect(contentRect(), Qt::IntersectClip);
+        clipToRect(painter, contentRect(), viewPortHandler()->chartBounds());
     }
     renderer()->drawData(painter);
     if (!xAxis()->isDrawGridLinesBehindDataEnabled()) {
@@ -549,7 +549,7 @@ void BarLineChartViewBase::drawValues(QPainter& painter)
         return;
     }
     painter.save();
-    painter.setClipRect(contentRect(), Qt::IntersectClip);
+    clipToRect(painter, contentRect(), viewPortHandler()->chartBounds());
     renderer()->drawValues(painter);
     painter.restore();
 }

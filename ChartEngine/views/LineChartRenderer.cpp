@@ -18,10 +18,12 @@
 #include "ChartEngine/views/LineReduction.h"
 #include "ChartEngine/views/PointAccessibility.h"
 
+#include <QLineF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <QPen>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -59,6 +61,19 @@ bool isClearColor(const QColor& color)
 // take minutes. Past this many dashes the line, or the gradient line's outline, is drawn solid.
 constexpr double maxLineDashes = 100000.0;
 
+// The length of the line, its curves flattened as Qt flattens them to draw: QPainterPath::length
+// takes seconds over a curve whose control points lie 1e300 points away.
+double flattenedLength(const QPainterPath& spline)
+{
+    double length = 0.0;
+    for (const QPolygonF& polygon : spline.toSubpathPolygons()) {
+        for (qsizetype i = 1; i < polygon.size(); ++i) {
+            length += QLineF(polygon.at(i - 1), polygon.at(i)).length();
+        }
+    }
+    return length;
+}
+
 // Whether the set's dash pattern, repeated along the line, stays within the dashes a line can
 // hold.
 bool dashesFitLine(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
@@ -69,7 +84,7 @@ bool dashesFitLine(const LineChartDataSetProtocol& dataSet, const QPainterPath& 
         return true;
     }
     const double perPeriod = static_cast<double>(lengths->size() % 2 == 0 ? lengths->size() : 2 * lengths->size());
-    const double dashes = spline.length() / period * perPeriod;
+    const double dashes = flattenedLength(spline) / period * perPeriod;
     return std::isfinite(dashes) && dashes >= 0.0 && dashes <= maxLineDashes;
 }
 

@@ -60,6 +60,13 @@ QPen wide(double width, const QList<qreal>& dashes = {})
     return pen;
 }
 
+QPen translucent(double width)
+{
+    QPen pen = wide(width);
+    pen.setColor(QColor(0, 0, 160, 40));
+    return pen;
+}
+
 }
 
 // Geometry with points that are not numbers, reaching far beyond the bounds or stroked with a pen
@@ -71,12 +78,19 @@ TEST(ClippedDrawing, InksWithinTheBoundsWhatQtInks)
 {
     using Draw = std::function<void(QPainter&)>;
     const QPointF spike[] = {{-300, 400}, {50, 60}, {400, 400}};
+    // 80 lines about (50, 50), each stroked across the view in a band 40 points wide.
+    QList<QLineF> fan;
+    for (int i = 0; i < 80; ++i) {
+        const QPointF along(std::cos(i * 0.3), std::sin(i * 0.3));
+        fan << QLineF(QPointF(50, 50) + 5 * along, QPointF(50, 50) + 45 * along);
+    }
     // Qt's own stroke of a curve strays by dozens of levels along it: the ellipse's reference is
-    // the ellipse sampled at 8,000 points, from which its flattening strays by a few levels.
+    // its curves sampled at 8,000 points.
+    QPainterPath ellipse;
+    ellipse.addEllipse(QRectF(-2000, -750, 2000, 1600));
     QList<QPointF> ellipseSamples;
     for (int i = 0; i < 8000; ++i) {
-        const double angle = 2 * std::numbers::pi * i / 8000;
-        ellipseSamples << QPointF(-1000, 50) + QPointF(1000 * std::cos(angle), 800 * std::sin(angle));
+        ellipseSamples << ellipse.pointAtPercent(i / 8000.0);
     }
     const struct {
         const char* name;
@@ -96,10 +110,14 @@ TEST(ClippedDrawing, InksWithinTheBoundsWhatQtInks)
          [](QPainter& p) { drawClippedPolygon(p, {{20, 20}, {80, 30}, {infinity, 50}, {50, 90}}, bounds); },
          [](QPainter& p) { p.drawPath(closedPath({{20, 20}, {80, 30}, {50, 90}})); }},
         {"an area without its corner that is not a number", QPen(Qt::NoPen),
-         [](QPainter& p) { fillClippedPath(p, closedPath({{20, 20}, {80, 20}, {notANumber, 5}, {70, 80}}), Qt::black, bounds); },
+         [](QPainter& p) {
+             fillClippedPath(p, closedPath({{20, 20}, {80, 20}, {notANumber, 5}, {70, 80}}), Qt::black, bounds);
+         },
          [](QPainter& p) { p.fillPath(closedPath({{20, 20}, {80, 20}, {70, 80}}), Qt::black); }},
         {"an area of many corners without its infinite one", QPen(Qt::NoPen),
-         [](QPainter& p) { fillClippedPath(p, closedPath(manyCorners(QPointF(infinity, -infinity))), Qt::black, bounds); },
+         [](QPainter& p) {
+             fillClippedPath(p, closedPath(manyCorners(QPointF(infinity, -infinity))), Qt::black, bounds);
+         },
          [](QPainter& p) { p.fillPath(closedPath(manyCorners()), Qt::black); }},
         {"a rectangle a trillion points tall", QPen(Qt::NoPen),
          [](QPainter& p) { fillClippedRect(p, QRectF(30, -1e12, 40, 2e12), Qt::black, bounds); },
@@ -119,9 +137,11 @@ TEST(ClippedDrawing, InksWithinTheBoundsWhatQtInks)
         {"a dashed pen 10,000 points wide", wide(10000, {0.004, 0.003}),
          [](QPainter& p) { drawClippedPath(p, linePath({-300, 50}, {300, 60}), bounds); },
          [](QPainter& p) { p.drawLine(QLineF(-300, 50, 300, 60)); }},
+        {"many translucent lines 10,000 points wide, each inked on its own", translucent(10000),
+         [&](QPainter& p) { drawClippedLines(p, fan, bounds); }, [&](QPainter& p) { p.drawLines(fan); }},
         {"an ellipse's outline 100 points wide", wide(100),
          [](QPainter& p) { drawClippedEllipse(p, QRectF(-2000, -750, 2000, 1600), bounds); },
-         [&](QPainter& p) { p.drawPath(closedPath(ellipseSamples)); }, 10},
+         [&](QPainter& p) { p.drawPath(closedPath(ellipseSamples)); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -163,10 +183,14 @@ TEST(ClippedDrawing, HandsQtOnlyFiniteGeometryNearTheBounds)
         {"a line 10,000 points wide from 1e133 points away", wide(10000),
          [](QPainter& p) { drawClippedPolyline(p, {{-4.3e133, -4.9e133}, {50, 50}, {1513661, 50}}, bounds); }, 1},
         {"a polyline through points that are not numbers", wide(6),
-         [](QPainter& p) { drawClippedPolyline(p, {{10, 10}, {30, 40}, {infinity, 50}, {50, 50}, {70, 60}, {notANumber, 0}, {90, 90}}, bounds); },
+         [](QPainter& p) {
+             drawClippedPolyline(p, {{10, 10}, {30, 40}, {infinity, 50}, {50, 50}, {70, 60}, {notANumber, 0}, {90, 90}},
+                                 bounds);
+         },
          31},
         {"an area with an infinite corner", QPen(Qt::NoPen),
-         [](QPainter& p) { fillClippedPath(p, closedPath({{10, 10}, {-infinity, 50}, {90, 90}}), Qt::black, bounds); }, 1},
+         [](QPainter& p) { fillClippedPath(p, closedPath({{10, 10}, {-infinity, 50}, {90, 90}}), Qt::black, bounds); },
+         1},
         {"a far rectangle", QPen(Qt::NoPen),
          [](QPainter& p) { fillClippedRect(p, QRectF(-1e300, 10, 2e300, 1e300), Qt::black, bounds); }, 1},
     };
@@ -180,10 +204,41 @@ TEST(ClippedDrawing, HandsQtOnlyFiniteGeometryNearTheBounds)
         const QRectF near = bounds.adjusted(-c.reach, -c.reach, c.reach, c.reach);
         ASSERT_FALSE(device.drawn().empty());
         for (const Drawn& drawn : device.drawn()) {
+            const QRectF line = QRectF(drawn.line.p1(), drawn.line.p2()).normalized();
             const QRectF extent = drawn.kind == Drawn::Kind::path   ? drawn.path.boundingRect()
-                                  : drawn.kind == Drawn::Kind::line ? QRectF(drawn.line.p1(), drawn.line.p2()).normalized()
+                                  : drawn.kind == Drawn::Kind::line ? line
                                                                     : drawn.rect;
             EXPECT_TRUE(near.contains(extent)) << testing::PrintToString(extent);
         }
+    }
+}
+
+// A clip reaching far beyond the bounds, or not a number, is held to the bounds widened by a point:
+// a clip to an ellipse a billion points wide took Qt seconds.
+TEST(ClippedDrawing, ClipsAreHeldToTheBounds)
+{
+    const struct {
+        const char* name;
+        std::function<void(QPainter&)> clip;
+        QRectF held;
+    } cases[] = {
+        {"an ellipse a billion points wide",
+         [](QPainter& p) {
+             QPainterPath ellipse;
+             ellipse.addEllipse(QRectF(-5e8, -5e8, 1e9, 1e9));
+             clipToPath(p, ellipse, bounds);
+         },
+         bounds.adjusted(-1, -1, 1, 1)},
+        {"a rectangle 1e300 points wide", [](QPainter& p) { clipToRect(p, QRectF(-1e300, 20, 2e300, 30), bounds); },
+         QRectF(-1, 20, 102, 30)},
+        {"a rectangle that is not a number", [](QPainter& p) { clipToRect(p, QRectF(10, 10, notANumber, 5), bounds); },
+         QRectF()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        c.clip(painter);
+        EXPECT_EQ(painter.clipBoundingRect(), c.held);
     }
 }

@@ -256,6 +256,25 @@ TEST(RadarChartRendererTest, ManyCornersReachARasterImageAsMasks)
     }
 }
 
+// A web whose lines are 10,000 points wide, translucent as a web is, reaches a raster image as
+// coverage masks' images, each line a layer of its own as Qt inks it: Qt filled each of the
+// thousands of lines' outlines over much of the view, a second a draw.
+TEST(RadarChartRendererTest, AWebWiderThanTheViewReachesARasterImageAsMasks)
+{
+    const auto view = radarView({radarSet(QList<double>(100, 5.0))});
+    view->setWebLineWidth(10000);
+    view->setInnerWebLineWidth(10000);
+    RecordingDevice device(300, 300, QPaintEngine::Raster);
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    rendererOf(*view).drawExtras(painter);
+    painter.end();
+    ASSERT_FALSE(device.drawn().empty());
+    for (const Drawn& drawn : device.drawn()) {
+        EXPECT_EQ(drawn.kind, Drawn::Kind::image);
+    }
+}
+
 // A set with no point to draw (no entries, or values that are not numbers) beside a set of five
 // draws nothing: no line from the view's corner to the centre, no elements.
 TEST(RadarChartRendererTest, ASetWithoutPointsDrawsNothing)
