@@ -1,8 +1,8 @@
 // One draw of a 1200 x 600 radar chart of three data sets of 100 entries, whole and by stage; the
 // whole draw of one filled set on a 1535 x 1535 view by its entry count, whose time must grow no
 // faster than the entries; and that set drawn with its values far outside its axis, with one value
-// beyond a coverage mask's reach, with values beyond what a double holds once placed, and into a
-// painter without antialiasing.
+// beyond a coverage mask's reach, with values beyond what a double holds once placed, with a web
+// 10,000 points wide, and into a painter without antialiasing.
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/RadarChartData.h"
@@ -138,6 +138,19 @@ void overflowingValues(benchmark::State& state)
     drawLarge(state, *view);
 }
 
+// The set of `count` values with its web drawn 10,000 points wide, spokes and rings, the axis
+// forced to 25 labels: thousands of translucent lines, each over much of the view, each inked on
+// its own, as the chart fuzz target found it.
+void webWiderThanTheView(benchmark::State& state)
+{
+    const auto view = largeRadarChart(static_cast<int>(state.range(0)));
+    view->setWebLineWidth(10000);
+    view->setInnerWebLineWidth(10000);
+    view->yAxis()->setLabelCount(25, true);
+    view->notifyDataSetChanged();
+    drawLarge(state, *view);
+}
+
 // The chart far outside its axis drawn into a plain painter, without antialiasing: no coverage
 // masks, Qt's own fill and stroke.
 void farOutsideTheAxisPlainPainter(benchmark::State& state)
@@ -204,6 +217,7 @@ BENCHMARK(drawHighlighted)->Unit(benchmark::kMillisecond);
 BENCHMARK(farOutsideTheAxis)->Arg(2000)->Arg(7000)->Unit(benchmark::kMillisecond);
 BENCHMARK(oneValueBeyondReach)->Arg(2000)->Arg(7000)->Unit(benchmark::kMillisecond);
 BENCHMARK(overflowingValues)->Arg(7000)->Unit(benchmark::kMillisecond);
+BENCHMARK(webWiderThanTheView)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(farOutsideTheAxisPlainPainter)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(byEntryCount)
     ->RangeMultiplier(2)
