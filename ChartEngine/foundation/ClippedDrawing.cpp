@@ -9,6 +9,7 @@
 #include <QPen>
 #include <QPolygonF>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 
@@ -29,18 +30,41 @@ bool isFinitePoint(QPointF point)
 
 }
 
-std::optional<QLineF> clippedLine(const QLineF& line, const QRectF& rect)
+namespace {
+
+// Where `line` crosses the side of `rect` (0 left, 1 right, 2 top, 3 bottom), held to the side:
+// reckoned from the line's end nearer the side, as a far end's coordinates (1e300) would swamp
+// the crossing's.
+QPointF crossing(const QLineF& line, const QRectF& rect, int side)
 {
-    const QPointF start = line.p1();
-    const QPointF step = line.p2() - start;
+    const bool vertical = side < 2;
+    const double at = std::array{rect.left(), rect.right(), rect.top(), rect.bottom()}[size_t(side)];
+    const auto along = [&](QPointF p) { return vertical ? p.x() : p.y(); };
+    const QPointF near = std::abs(along(line.p1()) - at) <= std::abs(along(line.p2()) - at) ? line.p1() : line.p2();
+    if (vertical) {
+        const double y = near.y() + (at - near.x()) * (line.dy() / line.dx());
+        return QPointF(at, std::clamp(y, rect.top(), rect.bottom()));
+    }
+    const double x = near.x() + (at - near.y()) * (line.dx() / line.dy());
+    return QPointF(std::clamp(x, rect.left(), rect.right()), at);
+}
+
+// Where the line from `from` to `to` enters and leaves `rect`, each as a side (0 left, 1 right,
+// 2 top, 3 bottom; -1 where that end lies inside it), or none where it misses the rectangle (or is
+// not finite).
+std::optional<std::pair<int, int>> sidesCrossed(QPointF from, QPointF to, const QRectF& rect)
+{
+    const QPointF step = to - from;
     double enter = 0.0;
     double leave = 1.0;
+    std::pair<int, int> crossed(-1, -1);
     // Each side of the rectangle as (p, q): the line is inside that side where p * t <= q.
-    const std::pair<double, double> sides[] = {{-step.x(), start.x() - rect.left()},
-                                               {step.x(), rect.right() - start.x()},
-                                               {-step.y(), start.y() - rect.top()},
-                                               {step.y(), rect.bottom() - start.y()}};
-    for (const auto& [p, q] : sides) {
+    const std::pair<double, double> sides[] = {{-step.x(), from.x() - rect.left()},
+                                               {step.x(), rect.right() - from.x()},
+                                               {-step.y(), from.y() - rect.top()},
+                                               {step.y(), rect.bottom() - from.y()}};
+    for (int side = 0; side < 4; ++side) {
+        const auto [p, q] = sides[side];
         if (!std::isfinite(p) || !std::isfinite(q)) {
             return std::nullopt;
         }
@@ -51,17 +75,39 @@ std::optional<QLineF> clippedLine(const QLineF& line, const QRectF& rect)
             continue;
         }
         const double t = q / p;
-        if (p < 0.0) {
-            enter = std::max(enter, t);
-        } else {
-            leave = std::min(leave, t);
+        if (p < 0.0 && t > enter) {
+            enter = t;
+            crossed.first = side;
+        } else if (p > 0.0 && t < leave) {
+            leave = t;
+            crossed.second = side;
         }
     }
     if (enter > leave) {
         return std::nullopt;
     }
-    const QPointF from = enter > 0.0 ? start + enter * step : start;
-    const QPointF to = leave < 1.0 ? start + leave * step : line.p2();
+    return crossed;
+}
+
+}
+
+std::optional<QLineF> clippedLine(const QLineF& line, const QRectF& rect)
+{
+    // Reckoned from the end nearer the rectangle: along a line from 1e300 points away, the
+    // parameters reckoned from the far end have no digits left to tell its sides apart.
+    const auto farness = [&](QPointF p) {
+        return std::max(std::abs(p.x() - rect.center().x()), std::abs(p.y() - rect.center().y()));
+    };
+    const bool fromEnd = farness(line.p2()) < farness(line.p1());
+    auto crossed = fromEnd ? sidesCrossed(line.p2(), line.p1(), rect) : sidesCrossed(line.p1(), line.p2(), rect);
+    if (!crossed) {
+        return std::nullopt;
+    }
+    if (fromEnd) {
+        std::swap(crossed->first, crossed->second);
+    }
+    const QPointF from = crossed->first < 0 ? line.p1() : crossing(line, rect, crossed->first);
+    const QPointF to = crossed->second < 0 ? line.p2() : crossing(line, rect, crossed->second);
     return QLineF(from, to);
 }
 
@@ -144,8 +190,8 @@ QPen heldPen(QPen pen, const QRectF& extent, const QRectF& bounds)
 // Adds the cubic curve from `from` (the polygon's last point) through `c1` and `c2` to `to` to
 // `polygon`: as its chord where its control points lie beyond `area` (what lies between the two
 // lies beyond it too), else halved until each part is flat to a 128th of a point or lies beyond
-// the area. A part shrinks by half a halving, so a curve 1e300 points long comes within a point
-// of the area in a thousand, each keeping the few parts that reach it.
+// the area. A halving halves each part, so that a curve 1e300 points long is down to parts of a
+// point within a thousand halvings, each keeping only the few parts that reach the area.
 void addCurve(QPolygonF& polygon, QPointF from, QPointF c1, QPointF c2, QPointF to, const QRectF& area,
               int halvings = 0)
 {
@@ -159,7 +205,8 @@ void addCurve(QPolygonF& polygon, QPointF from, QPointF c1, QPointF c2, QPointF 
     };
     const bool beyond = hull.right() < area.left() || hull.left() > area.right() || hull.bottom() < area.top()
         || hull.top() > area.bottom();
-    if (beyond || halvings >= 1100 || (off(c1) <= flatness && off(c2) <= flatness) || !isFinitePoint(hull.center())) {
+    const bool flat = off(c1) <= flatness && off(c2) <= flatness;
+    if (beyond || flat || halvings >= 1100 || !isFinitePoint(hull.center())) {
         polygon << to;
         return;
     }

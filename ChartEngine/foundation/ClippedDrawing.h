@@ -32,7 +32,8 @@ namespace Charts {
 // the view's diagonal, goes to Qt as it is, so an ordinary chart is drawn as Qt draws it.
 
 // The part of `line` inside `rect`, in the line's direction, or none where the line misses it (or
-// is not finite). An end inside the rectangle is kept exactly.
+// is not finite). An end inside the rectangle is kept exactly; a crossing of its side is reckoned
+// from the end nearer that side and lies on the side, however far the other end.
 std::optional<QLineF> clippedLine(const QLineF& line, const QRectF& rect);
 
 // Draws the polyline through `points` with the painter's pen, each run within the pen's reach of

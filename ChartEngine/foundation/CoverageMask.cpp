@@ -217,7 +217,8 @@ double coverageByRule(double winding, Qt::FillRule rule)
         const double folded = std::fmod(magnitude, 2.0);
         coverage = folded > 1.0 ? 2.0 - folded : folded;
     }
-    return std::round(coverage * 255.0) / 255.0;
+    // Halves up, as std::round takes a coverage (never below 0), without its call a pixel.
+    return int(coverage * 255.0 + 0.5) / 255.0;
 }
 
 }

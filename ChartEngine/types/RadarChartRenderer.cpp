@@ -328,8 +328,13 @@ void RadarChartRenderer::drawValues(QPainter& painter)
             if (!entry) {
                 continue;
             }
-            if (set->isDrawValuesEnabled() && formatter) {
-                const QPointF point = frame.point(entry->y(), double(j));
+            // No text reaches 1e20 points, a string's most characters in the largest font: a value
+            // placed farther beyond the chart is not formatted (1e308's shortest digits take long).
+            const QPointF point = frame.point(entry->y(), double(j));
+            constexpr double beyondAnyText = 1e20;
+            const bool near = bounds.adjusted(-beyondAnyText, -beyondAnyText, beyondAnyText, beyondAnyText)
+                                  .contains(point);
+            if (set->isDrawValuesEnabled() && formatter && near) {
                 const QString text =
                     formatter->stringForValue(entry->y(), entry.get(), i, viewPortHandler().get());
                 const QSizeF size = m_textSizes.size(text, attributes);
