@@ -1,6 +1,6 @@
 // One draw of a never-shown 1200 x 600 pie chart against Qt Charts drawing the same slices, and
-// the renderer's four stages each alone; a pie far from its view, one whose value lines are drawn
-// with a huge pen and one whose hole, clipping the centre text, is far wider than the view.
+// the renderer's four stages each alone; a pie far from its view and one whose value lines are
+// drawn with a huge pen.
 #include "ChartEngine/components/Highlight.h"
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/data/PieChartData.h"
@@ -145,30 +145,6 @@ void hugeValueLinePen(benchmark::State& state)
     }
 }
 
-// The whole chart of 22 slices on a 663 x 511 view drawn at twice the pixels, its radius grown by
-// a minimum offset of -1,847 points and its hole 941 radii wide, with a centre text, as the chart
-// fuzz target found it: the text is clipped to the hole, a circle a million points wide. Only the
-// part of the circle within the view clips.
-void holeFarWiderThanTheView(benchmark::State& state)
-{
-    auto view = pieChart(22, true);
-    view->setFrame(QRect(0, 0, 663, 511));
-    view->setMinOffset(-1847);
-    view->setHoleRadiusPercent(941);
-    view->setCenterText(QStringLiteral("Centre\ntext of\nthree lines"));
-    view->notifyDataSetChanged();
-    QImage image(QSize(663, 511) * 2, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(2);
-    for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        view->drawChart(painter);
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
-}
-
 // A pie of 1,000 slices with texts, drawn once so that it is laid out.
 std::unique_ptr<PieChartView> laidOutPie()
 {
@@ -284,7 +260,6 @@ void qtCharts(benchmark::State& state)
 BENCHMARK(chartEngine)->Args({1000, 1})->Args({1000, 0})->Args({100, 1})->Args({100, 0})->Unit(benchmark::kMillisecond);
 BENCHMARK(farSelectionShift)->Unit(benchmark::kMillisecond);
 BENCHMARK(hugeValueLinePen)->Unit(benchmark::kMillisecond);
-BENCHMARK(holeFarWiderThanTheView)->Unit(benchmark::kMillisecond);
 BENCHMARK(chartEngineStage)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(chartEngineDataAndRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(sliceElements)->Unit(benchmark::kMillisecond);

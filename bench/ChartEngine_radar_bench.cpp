@@ -2,8 +2,7 @@
 // whole draw of one filled set on a 1535 x 1535 view by its entry count, whose time must grow no
 // faster than the entries; and that set drawn with its values far outside its axis, with one value
 // beyond a coverage mask's reach, with values beyond what a double holds once placed, with a web
-// 10,000 points wide, with corners far beyond a small view, and into a painter without
-// antialiasing.
+// 10,000 points wide, and into a painter without antialiasing.
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/RadarChartData.h"
@@ -152,39 +151,6 @@ void webWiderThanTheView(benchmark::State& state)
     drawLarge(state, *view);
 }
 
-// A 300 x 400 radar of 31 values, most of them far outside the axis, 1e300 times its radius
-// beyond it, as the chart fuzz target found it: the view's side was crossed a billion billion
-// points away when reckoned from a far corner, and Qt stroked runs reaching thousands of points
-// beyond the view.
-void cornersFarOutsideASmallView(benchmark::State& state)
-{
-    QList<double> values;
-    for (int i = 0; i < 31; ++i) {
-        values.append(i % 3 == 0 ? (i % 2 == 0 ? 1e308 : -1e308) : 1.0 + i % 7);
-    }
-    ChartDataEntryList entries;
-    for (const double value : values) {
-        entries.append(std::make_shared<RadarChartDataEntry>(value));
-    }
-    auto dataSet = std::make_shared<RadarChartDataSet>(entries, QStringLiteral("Set"));
-    dataSet->setDrawFilledEnabled(true);
-    dataSet->setLineWidth(10);
-    auto view = std::make_unique<RadarChartView>(QRect(0, 0, 300, 400));
-    view->setData(std::make_shared<RadarChartData>(ChartDataSetList{dataSet}));
-    view->yAxis()->setAxisMinimum(0);
-    view->yAxis()->setAxisMaximum(8);
-    view->notifyDataSetChanged();
-    QImage image(300, 400, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        view->drawChart(painter);
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
-}
-
 // The chart far outside its axis drawn into a plain painter, without antialiasing: no coverage
 // masks, Qt's own fill and stroke.
 void farOutsideTheAxisPlainPainter(benchmark::State& state)
@@ -252,7 +218,6 @@ BENCHMARK(farOutsideTheAxis)->Arg(2000)->Arg(7000)->Unit(benchmark::kMillisecond
 BENCHMARK(oneValueBeyondReach)->Arg(2000)->Arg(7000)->Unit(benchmark::kMillisecond);
 BENCHMARK(overflowingValues)->Arg(7000)->Unit(benchmark::kMillisecond);
 BENCHMARK(webWiderThanTheView)->Arg(100)->Unit(benchmark::kMillisecond);
-BENCHMARK(cornersFarOutsideASmallView)->Unit(benchmark::kMillisecond);
 BENCHMARK(farOutsideTheAxisPlainPainter)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(byEntryCount)
     ->RangeMultiplier(2)
