@@ -622,8 +622,9 @@ void fillPenOutline(QPainter& painter, const QList<QPolygonF>& runs, const QList
         return;
     }
     // Each run's outline inked on its own, as Qt inks each line of drawLines: many of them, each
-    // over much of the view, through coverage masks at once, a layer each (thousands of a radar's
-    // web lines 10,000 points wide took Qt a second), few by Qt one by one.
+    // over much of the view, through coverage masks at once, a layer each (filled by Qt one by
+    // one, the outlines of thousands of a radar's web lines 10,000 points wide took a second), few
+    // by Qt one by one.
     QList<QPainterPath> outlines;
     QPainterPath all;
     all.setFillRule(Qt::WindingFill);
