@@ -1,6 +1,8 @@
-// One draw of a never-shown line chart of N entries against Qt Charts drawing the same points, and
-// of a chart whose minimum offset leaves the view no room.
+// One draw of a never-shown line chart of N entries against Qt Charts drawing the same points, of a
+// chart whose minimum offset leaves the view no room, and of a dashed curve through values far
+// beyond its axes.
 #include "ChartEngine/components/Legend.h"
+#include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/components/ZoneBand.h"
 #include "ChartEngine/data/LineChartData.h"
@@ -138,6 +140,31 @@ void largeMinimumOffset(benchmark::State& state)
         [](const QImage& image) { return lineColoredPixels(image) >= 1000; });
 }
 
+// A 1200 x 600 chart of a dashed cubic line through x 0..7 on an axis of 0..10, one of its
+// entries at an x of 4e121 and the next at a y of 1e115, as the chart fuzz target found it: Qt's
+// reckoning of the length of such a curve, to count its dashes, never ended.
+void dashedCurveThroughFarValues(benchmark::State& state)
+{
+    const auto view = std::make_unique<LineChartView>(QRect(0, 0, 1200, 600));
+    ChartDataEntryList entries;
+    for (const QPointF& point : {QPointF(0, 2), QPointF(4e121, 2), QPointF(5, 1e115), QPointF(6, 2), QPointF(7, 2)}) {
+        entries.append(std::make_shared<ChartDataEntry>(point.x(), point.y()));
+    }
+    auto dataSet = std::make_shared<LineChartDataSet>(entries, QStringLiteral("PEF"));
+    dataSet->setColor(lineColor);
+    dataSet->setLineWidth(2);
+    dataSet->setMode(LineChartDataSetMode::cubicBezier);
+    dataSet->setLineDashLengths(QList<double>{6, 4});
+    view->xAxis()->setAxisMinimum(0);
+    view->xAxis()->setAxisMaximum(10);
+    view->leftAxis()->setAxisMinimum(0);
+    view->leftAxis()->setAxisMaximum(10);
+    view->setData(std::make_shared<LineChartData>(ChartDataSetList{dataSet}));
+    ChartBench::timeDraws(
+        state, [&view](QPainter& painter) { view->drawChart(painter); },
+        [](const QImage& image) { return lineColoredPixels(image) >= 100; });
+}
+
 // Qt Charts' view with one line series of the same points, pen width 2 in the same colour,
 // default axes, no legend, antialiased, laid out at 1200 x 600.
 void qtCharts(benchmark::State& state)
@@ -175,6 +202,7 @@ void qtCharts(benchmark::State& state)
 BENCHMARK(chartEngine)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(chartEngineEverySegment)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(largeMinimumOffset)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(dashedCurveThroughFarValues)->Unit(benchmark::kMillisecond);
 BENCHMARK(qtCharts)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

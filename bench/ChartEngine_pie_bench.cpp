@@ -1,5 +1,6 @@
 // One draw of a never-shown 1200 x 600 pie chart against Qt Charts drawing the same slices, and
-// the renderer's four stages each alone.
+// the renderer's four stages each alone; a pie far from its view and one whose value lines are
+// drawn with a huge pen.
 #include "ChartEngine/components/Highlight.h"
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/data/PieChartData.h"
@@ -110,6 +111,38 @@ void farSelectionShift(benchmark::State& state)
     std::dynamic_pointer_cast<PieChartDataSet>(view->data()->dataSets().first())->setSelectionShift(-2'000'000);
     view->notifyDataSetChanged();
     drawLoop(state, [&](QPainter& painter) { view->drawChart(painter); });
+}
+
+// The whole chart of 14 slices with their values outside, on a 791 x 459 view drawn at twice the
+// pixels, as the chart fuzz target found it: the value lines drawn with a pen 10,000 points wide,
+// their first part starting some 1e130 radii away and both parts 1,478 radii long the wrong way,
+// so that each line passes the view at hundreds of thousands of points. Only the pen's outline
+// within the view is filled.
+void hugeValueLinePen(benchmark::State& state)
+{
+    auto view = pieChart(14, true);
+    view->setFrame(QRect(0, 0, 791, 459));
+    view->setDrawHoleEnabled(false);
+    view->setMaxAngle(90);
+    view->setRotationAngle(229.5);
+    view->setExtraOffsets(-1478, -1478, -1478, -1478);
+    auto dataSet = std::dynamic_pointer_cast<PieChartDataSet>(view->data()->dataSets().first());
+    dataSet->setYValuePosition(PieChartValuePosition::outsideSlice);
+    dataSet->setValueLineWidth(10000);
+    dataSet->setValueLinePart1OffsetPercentage(6.3e130);
+    dataSet->setValueLinePart1Length(-1478);
+    dataSet->setValueLinePart2Length(-1478);
+    view->notifyDataSetChanged();
+    QImage image(QSize(791, 459) * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        view->drawChart(painter);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
 }
 
 // A pie of 1,000 slices with texts, drawn once so that it is laid out.
@@ -226,6 +259,7 @@ void qtCharts(benchmark::State& state)
 
 BENCHMARK(chartEngine)->Args({1000, 1})->Args({1000, 0})->Args({100, 1})->Args({100, 0})->Unit(benchmark::kMillisecond);
 BENCHMARK(farSelectionShift)->Unit(benchmark::kMillisecond);
+BENCHMARK(hugeValueLinePen)->Unit(benchmark::kMillisecond);
 BENCHMARK(chartEngineStage)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(chartEngineDataAndRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(sliceElements)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,8 @@
 // One draw of a 1200 x 600 radar chart of three data sets of 100 entries, whole and by stage; the
 // whole draw of one filled set on a 1535 x 1535 view by its entry count, whose time must grow no
 // faster than the entries; and that set drawn with its values far outside its axis, with one value
-// beyond a coverage mask's reach, and into a painter without antialiasing.
+// beyond a coverage mask's reach, with values beyond what a double holds once placed, with a web
+// 10,000 points wide, and into a painter without antialiasing.
 #include "ChartEngine/components/Legend.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/RadarChartData.h"
@@ -21,6 +22,7 @@
 
 #include <functional>
 #include <memory>
+#include <random>
 
 using namespace Charts;
 
@@ -109,6 +111,46 @@ void oneValueBeyondReach(benchmark::State& state)
     drawLarge(state, *view);
 }
 
+// A set of `count` values on the right axis, 18 % of them ±1e308, ±1e18, ±1e15 or 1e6 and the
+// rest 0, 1, 2, ..., filled with a line width of 10, while the axis takes its range from a small
+// set of 9 to 1 on the left: a value of 1e308 lies farther out than a double holds, ±1e308 times
+// the radius.
+void overflowingValues(benchmark::State& state)
+{
+    const double odd[] = {1e308, -1e308, 1e15, -1e15, 1e18, -1e18, 1e6};
+    std::mt19937 random(1);
+    ChartDataEntryList entries;
+    for (int i = 0; i < state.range(0); ++i) {
+        const bool outlier = random() % 100 < 18;
+        entries.append(std::make_shared<RadarChartDataEntry>(outlier ? odd[random() % 7] : double(i)));
+    }
+    auto large = std::make_shared<RadarChartDataSet>(entries, QStringLiteral("Large"));
+    large->setLineWidth(10);
+    large->setDrawFilledEnabled(true);
+    large->setAxisDependency(AxisDependency::right);
+    ChartDataEntryList small;
+    for (int i = 9; i >= 1; --i) {
+        small.append(std::make_shared<RadarChartDataEntry>(i));
+    }
+    auto view = std::make_unique<RadarChartView>(QRect(0, 0, 1535, 1535));
+    view->setData(std::make_shared<RadarChartData>(
+        ChartDataSetList{large, std::make_shared<RadarChartDataSet>(small, QStringLiteral("Small"))}));
+    drawLarge(state, *view);
+}
+
+// The set of `count` values with its web drawn 10,000 points wide, spokes and rings, the axis
+// forced to 25 labels: thousands of translucent lines, each over much of the view, each inked on
+// its own, as the chart fuzz target found it.
+void webWiderThanTheView(benchmark::State& state)
+{
+    const auto view = largeRadarChart(static_cast<int>(state.range(0)));
+    view->setWebLineWidth(10000);
+    view->setInnerWebLineWidth(10000);
+    view->yAxis()->setLabelCount(25, true);
+    view->notifyDataSetChanged();
+    drawLarge(state, *view);
+}
+
 // The chart far outside its axis drawn into a plain painter, without antialiasing: no coverage
 // masks, Qt's own fill and stroke.
 void farOutsideTheAxisPlainPainter(benchmark::State& state)
@@ -174,6 +216,8 @@ BENCHMARK(drawValues)->Unit(benchmark::kMillisecond);
 BENCHMARK(drawHighlighted)->Unit(benchmark::kMillisecond);
 BENCHMARK(farOutsideTheAxis)->Arg(2000)->Arg(7000)->Unit(benchmark::kMillisecond);
 BENCHMARK(oneValueBeyondReach)->Arg(2000)->Arg(7000)->Unit(benchmark::kMillisecond);
+BENCHMARK(overflowingValues)->Arg(7000)->Unit(benchmark::kMillisecond);
+BENCHMARK(webWiderThanTheView)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(farOutsideTheAxisPlainPainter)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(byEntryCount)
     ->RangeMultiplier(2)

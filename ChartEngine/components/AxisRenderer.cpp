@@ -2,6 +2,7 @@
 
 #include "ChartEngine/components/AxisBase.h"
 #include "ChartEngine/components/ChartLimitLine.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/LineDash.h"
 #include "ChartEngine/foundation/NumberUtils.h"
@@ -292,10 +293,10 @@ QPen AxisRenderer::linePen(const QColor& color, double width, double dashPhase,
     return pen;
 }
 
-void AxisRenderer::beginGridLines(QPainter& painter, const AxisBase& axis, const QRectF& clip)
+void AxisRenderer::beginGridLines(QPainter& painter, const AxisBase& axis, const QRectF& clip) const
 {
     painter.save();
-    painter.setClipRect(clip, Qt::IntersectClip);
+    clipToRect(painter, clip, viewPortHandler()->chartBounds());
     painter.setRenderHint(QPainter::Antialiasing, axis.gridAntialiasEnabled());
     painter.setPen(linePen(axis.gridColor(), axis.gridLineWidth(), axis.gridLineDashPhase(),
                            axis.gridLineDashLengths(), axis.gridLineCap()));

@@ -73,7 +73,7 @@ protected:
                         Qt::PenCapStyle cap = Qt::FlatCap);
     // Saves the painter and sets it up for the axis's grid lines, clipped to `clip`; the caller
     // restores it.
-    static void beginGridLines(QPainter& painter, const AxisBase& axis, const QRectF& clip);
+    void beginGridLines(QPainter& painter, const AxisBase& axis, const QRectF& clip) const;
     // The line's label in its font and colour, its top at `point` and aligned on its x.
     static void drawLimitLineLabel(QPainter& painter, const ChartLimitLine& limitLine,
                                    QPointF point, TextAlignment alignment);

@@ -6,6 +6,7 @@
 #include "ChartEngine/data/PieChartDataEntry.h"
 #include "ChartEngine/data/PieChartDataSetProtocol.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/LineDash.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
@@ -334,6 +335,7 @@ void LegendRenderer::drawForm(QPainter& painter, double x, double y, const Legen
     const Form form = entry.form() == Form::legendDefault ? legend.form() : entry.form();
     const double size = legend.resolvedFormSize(entry);
     const QRectF box(x, y - size / 2.0, size, size);
+    const QRectF bounds = m_viewPortHandler->chartBounds();
     painter.save();
     switch (form) {
     case Form::none:
@@ -343,10 +345,10 @@ void LegendRenderer::drawForm(QPainter& painter, double x, double y, const Legen
     case Form::circle:
         painter.setPen(Qt::NoPen);
         painter.setBrush(*color);
-        painter.drawEllipse(box);
+        drawClippedEllipse(painter, box, bounds);
         break;
     case Form::square:
-        painter.fillRect(box, *color);
+        fillClippedRect(painter, box, *color, bounds);
         break;
     case Form::line: {
         const double width = std::isnan(entry.formLineWidth()) ? legend.formLineWidth()
@@ -360,7 +362,7 @@ void LegendRenderer::drawForm(QPainter& painter, double x, double y, const Legen
         applyLineDash(pen, phase, lengths);
         painter.setPen(pen);
         m_formLineSegmentsBuffer = {QPointF(x, y), QPointF(x + size, y)};
-        painter.drawLine(m_formLineSegmentsBuffer[0], m_formLineSegmentsBuffer[1]);
+        drawClippedLine(painter, QLineF(m_formLineSegmentsBuffer[0], m_formLineSegmentsBuffer[1]), bounds);
         break;
     }
     default:

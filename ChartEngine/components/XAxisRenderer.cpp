@@ -4,6 +4,7 @@
 #include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
@@ -126,12 +127,16 @@ void XAxisRenderer::renderAxisLine(QPainter& painter)
     painter.setPen(linePen(m_axis->axisLineColor(), m_axis->axisLineWidth(),
                            m_axis->axisLineDashPhase(), m_axis->axisLineDashLengths()));
     if (drawsAtTop(position)) {
-        painter.drawLine(QLineF(handler->contentLeft(), handler->contentTop(),
-                                handler->contentRight(), handler->contentTop()));
+        drawClippedLine(painter,
+                        QLineF(handler->contentLeft(), handler->contentTop(), handler->contentRight(),
+                               handler->contentTop()),
+                        handler->chartBounds());
     }
     if (drawsAtBottom(position)) {
-        painter.drawLine(QLineF(handler->contentLeft(), handler->contentBottom(),
-                                handler->contentRight(), handler->contentBottom()));
+        drawClippedLine(painter,
+                        QLineF(handler->contentLeft(), handler->contentBottom(), handler->contentRight(),
+                               handler->contentBottom()),
+                        handler->chartBounds());
     }
     painter.restore();
 }
@@ -223,7 +228,7 @@ void XAxisRenderer::drawGridLine(QPainter& painter, double x, double y)
     Q_UNUSED(y);
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     if (x >= handler->offsetLeft() && x <= handler->chartWidth()) {
-        painter.drawLine(QLineF(x, handler->contentTop(), x, handler->contentBottom()));
+        drawClippedLine(painter, QLineF(x, handler->contentTop(), x, handler->contentBottom()), handler->chartBounds());
     }
 }
 
@@ -242,7 +247,7 @@ void XAxisRenderer::renderLimitLines(QPainter& painter)
         }
         const double halfWidth = limitLine->lineWidth() / 2.0;
         painter.save();
-        painter.setClipRect(content.adjusted(-halfWidth, 0.0, halfWidth, 0.0), Qt::IntersectClip);
+        clipToRect(painter, content.adjusted(-halfWidth, 0.0, halfWidth, 0.0), viewPortHandler()->chartBounds());
         const QPointF position = matrix.map(QPointF(limitLine->limit(), 0.0));
         renderLimitLineLine(painter, *limitLine, position);
         renderLimitLineLabel(painter, *limitLine, position, limitLine->yOffset() + 2.0);
@@ -256,8 +261,8 @@ void XAxisRenderer::renderLimitLineLine(QPainter& painter, const ChartLimitLine&
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     painter.setPen(linePen(limitLine.lineColor(), limitLine.lineWidth(),
                            limitLine.lineDashPhase(), limitLine.lineDashLengths()));
-    painter.drawLine(
-        QLineF(position.x(), handler->contentTop(), position.x(), handler->contentBottom()));
+    drawClippedLine(painter, QLineF(position.x(), handler->contentTop(), position.x(), handler->contentBottom()),
+                    handler->chartBounds());
 }
 
 void XAxisRenderer::renderLimitLineLabel(QPainter& painter, const ChartLimitLine& limitLine,

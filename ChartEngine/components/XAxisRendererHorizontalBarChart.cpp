@@ -5,6 +5,7 @@
 #include "ChartEngine/components/XAxis.h"
 #include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
@@ -136,7 +137,7 @@ void XAxisRendererHorizontalBarChart::drawGridLine(QPainter& painter, double /*x
 {
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     if (handler->isInBoundsY(y)) {
-        painter.drawLine(QLineF(handler->contentLeft(), y, handler->contentRight(), y));
+        drawClippedLine(painter, QLineF(handler->contentLeft(), y, handler->contentRight(), y), handler->chartBounds());
     }
 }
 
@@ -156,12 +157,16 @@ void XAxisRendererHorizontalBarChart::renderAxisLine(QPainter& painter)
     const bool left = position == XAxis::LabelPosition::bottom || position == XAxis::LabelPosition::insideBottom
         || position == XAxis::LabelPosition::topAndBottom;
     if (right) {
-        painter.drawLine(QLineF(handler->contentRight(), handler->contentTop(), handler->contentRight(),
-                                handler->contentBottom()));
+        drawClippedLine(painter,
+                        QLineF(handler->contentRight(), handler->contentTop(), handler->contentRight(),
+                               handler->contentBottom()),
+                        handler->chartBounds());
     }
     if (left) {
-        painter.drawLine(QLineF(handler->contentLeft(), handler->contentTop(), handler->contentLeft(),
-                                handler->contentBottom()));
+        drawClippedLine(painter,
+                        QLineF(handler->contentLeft(), handler->contentTop(), handler->contentLeft(),
+                               handler->contentBottom()),
+                        handler->chartBounds());
     }
     painter.restore();
 }
@@ -187,11 +192,11 @@ void XAxisRendererHorizontalBarChart::renderLimitLine(QPainter& painter, const C
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     const double halfWidth = limitLine.lineWidth() / 2.0;
     painter.save();
-    painter.setClipRect(handler->contentRect().adjusted(0.0, -halfWidth, 0.0, halfWidth), Qt::IntersectClip);
+    clipToRect(painter, handler->contentRect().adjusted(0.0, -halfWidth, 0.0, halfWidth), handler->chartBounds());
     const double y = matrix.map(QPointF(0.0, limitLine.limit())).y();
     painter.setPen(miterPen(linePen(limitLine.lineColor(), limitLine.lineWidth(), limitLine.lineDashPhase(),
                                     limitLine.lineDashLengths())));
-    painter.drawLine(QLineF(handler->contentLeft(), y, handler->contentRight(), y));
+    drawClippedLine(painter, QLineF(handler->contentLeft(), y, handler->contentRight(), y), handler->chartBounds());
     if (limitLine.isLabelDrawn()) {
         TextAttributes attributes;
         attributes.font = limitLine.valueFont();

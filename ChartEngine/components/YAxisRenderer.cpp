@@ -3,6 +3,7 @@
 #include "ChartEngine/components/ChartLimitLine.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
@@ -24,7 +25,7 @@ QRectF grownVertically(const ViewPortHandler& handler, double width)
 
 void drawHorizontalLine(QPainter& painter, const ViewPortHandler& handler, double y)
 {
-    painter.drawLine(QLineF(handler.contentLeft(), y, handler.contentRight(), y));
+    drawClippedLine(painter, QLineF(handler.contentLeft(), y, handler.contentRight(), y), handler.chartBounds());
 }
 
 }
@@ -99,7 +100,7 @@ void YAxisRenderer::renderAxisLine(QPainter& painter)
     painter.save();
     painter.setPen(linePen(m_axis->axisLineColor(), m_axis->axisLineWidth(),
                            m_axis->axisLineDashPhase(), m_axis->axisLineDashLengths()));
-    painter.drawLine(QLineF(x, handler->contentTop(), x, handler->contentBottom()));
+    drawClippedLine(painter, QLineF(x, handler->contentTop(), x, handler->contentBottom()), handler->chartBounds());
     painter.restore();
 }
 
@@ -160,7 +161,7 @@ void YAxisRenderer::drawZeroLine(QPainter& painter)
     }
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     painter.save();
-    painter.setClipRect(grownVertically(*handler, m_axis->zeroLineWidth()), Qt::IntersectClip);
+    clipToRect(painter, grownVertically(*handler, m_axis->zeroLineWidth()), handler->chartBounds());
     painter.setPen(linePen(*color, m_axis->zeroLineWidth(), m_axis->zeroLineDashPhase(),
                            m_axis->zeroLineDashLengths()));
     drawHorizontalLine(painter, *handler, valueTransformer->pixelForValues(0.0, 0.0).y());
@@ -182,7 +183,7 @@ void YAxisRenderer::renderLimitLines(QPainter& painter)
             continue;
         }
         painter.save();
-        painter.setClipRect(grownVertically(*handler, limitLine->lineWidth()), Qt::IntersectClip);
+        clipToRect(painter, grownVertically(*handler, limitLine->lineWidth()), handler->chartBounds());
         const double y = matrix.map(QPointF(0.0, limitLine->limit())).y();
         painter.setPen(linePen(limitLine->lineColor(), limitLine->lineWidth(),
                                limitLine->lineDashPhase(), limitLine->lineDashLengths()));
@@ -256,7 +257,7 @@ void YAxisRenderer::drawGridLinesBackground(QPainter& painter)
     const double width = handler->contentRight() - left;
     painter.save();
     // A band beyond the visible range never reaches the margins.
-    painter.setClipRect(handler->contentRect(), Qt::IntersectClip);
+    clipToRect(painter, handler->contentRect(), handler->chartBounds());
     for (const ZoneBand& band : bands) {
         if (!std::isfinite(band.start) || !std::isfinite(band.end)) {
             continue;
@@ -264,7 +265,8 @@ void YAxisRenderer::drawGridLinesBackground(QPainter& painter)
         const double startY = pixelY(band.start);
         const double endY = pixelY(band.end);
         if (std::isfinite(startY) && std::isfinite(endY)) {
-            painter.fillRect(QRectF(left, startY, width, endY - startY).normalized(), band.color);
+            fillClippedRect(painter, QRectF(left, startY, width, endY - startY).normalized(), band.color,
+                            handler->chartBounds());
         }
     }
     painter.restore();

@@ -4,6 +4,7 @@
 #include "ChartEngine/components/MiterPen.h"
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/Transformer.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
@@ -23,7 +24,7 @@ QRectF grownHorizontally(const ViewPortHandler& handler, double width)
 
 void drawVerticalLine(QPainter& painter, const ViewPortHandler& handler, double x)
 {
-    painter.drawLine(QLineF(x, handler.contentTop(), x, handler.contentBottom()));
+    drawClippedLine(painter, QLineF(x, handler.contentTop(), x, handler.contentBottom()), handler.chartBounds());
 }
 
 }
@@ -102,7 +103,7 @@ void YAxisRendererHorizontalBarChart::renderAxisLine(QPainter& painter)
     painter.save();
     painter.setPen(miterPen(
         linePen(axis->axisLineColor(), axis->axisLineWidth(), axis->axisLineDashPhase(), axis->axisLineDashLengths())));
-    painter.drawLine(QLineF(handler->contentLeft(), y, handler->contentRight(), y));
+    drawClippedLine(painter, QLineF(handler->contentLeft(), y, handler->contentRight(), y), handler->chartBounds());
     painter.restore();
 }
 
@@ -126,7 +127,7 @@ void YAxisRendererHorizontalBarChart::drawZeroLine(QPainter& painter)
     }
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     painter.save();
-    painter.setClipRect(grownHorizontally(*handler, axis->zeroLineWidth()), Qt::IntersectClip);
+    clipToRect(painter, grownHorizontally(*handler, axis->zeroLineWidth()), handler->chartBounds());
     painter.setPen(miterPen(
         linePen(*color, axis->zeroLineWidth(), axis->zeroLineDashPhase(), axis->zeroLineDashLengths())));
     drawVerticalLine(painter, *handler, valueTransformer->pixelForValues(0.0, 0.0).x() - 1.0);
@@ -155,7 +156,7 @@ void YAxisRendererHorizontalBarChart::renderLimitLine(QPainter& painter, const C
 {
     const std::shared_ptr<ViewPortHandler> handler = viewPortHandler();
     painter.save();
-    painter.setClipRect(grownHorizontally(*handler, limitLine.lineWidth()), Qt::IntersectClip);
+    clipToRect(painter, grownHorizontally(*handler, limitLine.lineWidth()), handler->chartBounds());
     const double x = matrix.map(QPointF(limitLine.limit(), 0.0)).x();
     painter.setPen(miterPen(linePen(limitLine.lineColor(), limitLine.lineWidth(), limitLine.lineDashPhase(),
                                     limitLine.lineDashLengths())));

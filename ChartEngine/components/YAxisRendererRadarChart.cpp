@@ -4,7 +4,9 @@
 #include "ChartEngine/components/YAxis.h"
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ChartDataSetProtocol.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
+#include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/views/RadarChartDataProvider.h"
 
 #include <QPainter>
@@ -99,7 +101,7 @@ void YAxisRendererRadarChart::renderLimitLines(QPainter& painter)
             }
         }
         polygon.closeSubpath();
-        painter.drawPath(polygon);
+        drawClippedPath(painter, polygon, viewPortHandler()->chartBounds());
     }
     painter.restore();
 }

@@ -24,15 +24,31 @@ QPointF onRasterGrid(QPointF point)
 
 }
 
-CoverageMask::CoverageMask(const QRect& area, Sampling sampling)
+CoverageMask::CoverageMask(const QRect& area, Sampling sampling, Shading shading)
     : m_area(area.normalized())
     , m_sampling(sampling)
+    , m_shadingBy(shading)
     , m_stride(qsizetype(m_area.width()) + 2)
     , m_steps(size_t(m_stride) * size_t(m_area.height()), 0.0)
     , m_firstStep(size_t(m_area.height()), noStep)
     , m_lastStep(size_t(m_area.height()), -1)
+    , m_stepsAt(size_t(m_area.height()))
     , m_clearance(size_t(m_area.width()) * size_t(m_area.height()), 1.0)
 {
+}
+
+inline void CoverageMask::noteSteps(int y, int first, int last)
+{
+    m_firstStep[size_t(y)] = std::min(m_firstStep[size_t(y)], first);
+    m_lastStep[size_t(y)] = std::max(m_lastStep[size_t(y)], last);
+    if (m_shadingBy == Shading::byPixel) {
+        return;
+    }
+    // Beyond a few, the row is walked pixel by pixel: the places are no longer needed.
+    std::vector<int>& stepsAt = m_stepsAt[size_t(y)];
+    for (int x = first; x <= last && stepsAt.size() <= fewSteps; ++x) {
+        stepsAt.push_back(x);
+    }
 }
 
 void CoverageMask::addPolygon(const QPolygonF& points)
@@ -124,8 +140,7 @@ void CoverageMask::addRowPart(int y, double left, double right, double height)
     const int first = int(leftFloor);
     const int end = int(std::ceil(right));
     double* row = &m_steps[size_t(y) * size_t(m_stride)];
-    m_firstStep[size_t(y)] = std::min(m_firstStep[size_t(y)], first);
-    m_lastStep[size_t(y)] = std::max(m_lastStep[size_t(y)], std::max(end, first + 1));
+    noteSteps(y, first, std::max(end, first + 1));
     if (end <= first + 1) {
         // Within one pixel: it is covered right of the part's mean x.
         const double mean = (left + right) / 2.0 - leftFloor;
@@ -187,8 +202,7 @@ void CoverageMask::addAliasedEdge(QPointF from, QPointF to)
         // The first pixel whose centre, half a pixel into it, lies right of x.
         const int pixel = int(std::clamp(((x - 32768) >> 16) + 1, qint64(0), width));
         m_steps[size_t(y) * size_t(m_stride) + size_t(pixel)] += direction;
-        m_firstStep[size_t(y)] = std::min(m_firstStep[size_t(y)], pixel);
-        m_lastStep[size_t(y)] = std::max(m_lastStep[size_t(y)], pixel);
+        noteSteps(y, pixel, pixel);
     }
 }
 
@@ -203,43 +217,93 @@ double coverageByRule(double winding, Qt::FillRule rule)
         const double folded = std::fmod(magnitude, 2.0);
         coverage = folded > 1.0 ? 2.0 - folded : folded;
     }
-    return std::round(coverage * 255.0) / 255.0;
+    // Halves up, as std::round takes a coverage (never below 0), without its call a pixel.
+    return int(coverage * 255.0 + 0.5) / 255.0;
 }
 
 }
 
 void CoverageMask::addLayer(Qt::FillRule rule, double alpha)
 {
-    const int width = m_area.width();
     // Aliased, the winding is a whole number and a pixel wholly covered or not at all.
     const bool aliased = m_sampling == Sampling::aliased;
-    const auto aliasedClearance = [&](double winding) {
-        const bool inside = rule == Qt::WindingFill || qint64(winding) % 2 != 0;
-        return inside ? 1.0 - alpha : 1.0;
+    // What the layer leaves showing of a pixel of `winding`.
+    const auto through = [&](double winding) {
+        if (aliased) {
+            const bool inside = rule == Qt::WindingFill || qint64(winding) % 2 != 0;
+            return inside ? 1.0 - alpha : 1.0;
+        }
+        return 1.0 - alpha * coverageByRule(winding, rule);
     };
     for (int y = m_layerRows.first; y <= m_layerRows.second; ++y) {
         const int first = m_firstStep[size_t(y)];
         const int last = m_lastStep[size_t(y)];
-        if (first > last) {
-            continue;
-        }
-        double* steps = &m_steps[size_t(y) * size_t(m_stride)];
-        double* clearance = &m_clearance[size_t(y) * size_t(width)];
-        // Left of the first step and right of the last the winding is 0.
-        double winding = 0.0;
-        for (int x = first; x <= last; ++x) {
-            winding += steps[x];
-            steps[x] = 0.0;
-            // A pixel of no winding is not covered.
-            if (x < width && winding != 0.0) {
-                clearance[x] *= aliased ? aliasedClearance(winding)
-                                        : 1.0 - alpha * coverageByRule(winding, rule);
+        std::vector<int>& stepsAt = m_stepsAt[size_t(y)];
+        if (first <= last) {
+            // A row of a few steps far apart (a band across a view) is shaded run by run.
+            if (m_shadingBy == Shading::byRun && stepsAt.size() <= fewSteps
+                && last - first > 4 * int(stepsAt.size())) {
+                shadeRuns(y, stepsAt, through);
+            } else {
+                shadePixels(y, first, last, through);
             }
         }
+        stepsAt.clear();
         m_firstStep[size_t(y)] = noStep;
         m_lastStep[size_t(y)] = -1;
     }
     m_layerRows = noRows;
+}
+
+// Left of the first step and right of the last the winding is 0.
+template <typename Through>
+void CoverageMask::shadePixels(int y, int first, int last, const Through& through)
+{
+    const int width = m_area.width();
+    double* steps = &m_steps[size_t(y) * size_t(m_stride)];
+    double* clearance = &m_clearance[size_t(y) * size_t(width)];
+    double winding = 0.0;
+    for (int x = first; x <= last; ++x) {
+        winding += steps[x];
+        steps[x] = 0.0;
+        // A pixel of no winding is not covered.
+        if (x < width && winding != 0.0) {
+            clearance[x] *= through(winding);
+        }
+    }
+}
+
+// From one step to the next the winding holds: a pixel alone is shaded by itself, a run of them at
+// once, by the logarithm of what shows through it (held above that of a millionth, less than a
+// level, so that it can be taken away at the run's end).
+template <typename Through>
+void CoverageMask::shadeRuns(int y, std::vector<int>& stepsAt, const Through& through)
+{
+    const int width = m_area.width();
+    double* steps = &m_steps[size_t(y) * size_t(m_stride)];
+    double* clearance = &m_clearance[size_t(y) * size_t(width)];
+    // Made for the first run, as most masks have none.
+    m_shading.resize(m_steps.size(), 0.0);
+    double* shading = &m_shading[size_t(y) * size_t(m_stride)];
+    std::sort(stepsAt.begin(), stepsAt.end());
+    stepsAt.erase(std::unique(stepsAt.begin(), stepsAt.end()), stepsAt.end());
+    double winding = 0.0;
+    for (size_t i = 0; i < stepsAt.size(); ++i) {
+        const int x = stepsAt[i];
+        winding += steps[x];
+        steps[x] = 0.0;
+        if (x >= width || winding == 0.0) {
+            continue;
+        }
+        const int end = std::min(i + 1 < stepsAt.size() ? stepsAt[i + 1] : x + 1, width);
+        if (end == x + 1) {
+            clearance[x] *= through(winding);
+        } else {
+            const double logThrough = std::log(std::max(through(winding), 1e-6));
+            shading[x] += logThrough;
+            shading[end] -= logThrough;
+        }
+    }
 }
 
 QImage CoverageMask::image(const QColor& color) const
@@ -252,9 +316,18 @@ QImage CoverageMask::image(const QColor& color) const
     QImage image(m_area.size(), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < m_area.height(); ++y) {
         const double* clearance = &m_clearance[size_t(y) * size_t(m_area.width())];
+        const double* shading = m_shading.empty() ? nullptr : &m_shading[size_t(y) * size_t(m_stride)];
         auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
+        // What shows through a pixel: what the layers shaded pixel by pixel left, times what those
+        // shaded run by run left (the sum of the shading's logarithms up to it).
+        double logThrough = 0.0;
+        double runsThrough = 1.0;
         for (int x = 0; x < m_area.width(); ++x) {
-            pixels[x] = inks[int((1.0 - clearance[x]) * 255.0 + 0.5)];
+            if (shading && shading[x] != 0.0) {
+                logThrough += shading[x];
+                runsThrough = logThrough < 0.0 ? std::exp(logThrough) : 1.0;
+            }
+            pixels[x] = inks[int((1.0 - clearance[x] * runsThrough) * 255.0 + 0.5)];
         }
     }
     return image;

@@ -1,6 +1,7 @@
 #include "ChartEngine/foundation/NSUIView.h"
 
 #include "ChartEngine/foundation/ChartAccessibility.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/NSUIGestureRecognizer.h"
 
@@ -149,7 +150,7 @@ void NSUIView::paintEvent(QPaintEvent* /*event*/)
         return;
     }
     QPainter painter(this);
-    painter.fillRect(bounds(), *m_backgroundColor);
+    fillClippedRect(painter, bounds(), *m_backgroundColor, bounds());
 }
 
 void NSUIView::nsuiTouchesBegan(const QList<QEventPoint>& /*touches*/, QTouchEvent* event)

@@ -9,6 +9,7 @@
 #include "ChartEngine/data/BarChartDataSetProtocol.h"
 #include "ChartEngine/foundation/ChartFatal.h"
 #include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/Transformer.h"
@@ -368,11 +369,12 @@ void BarChartRenderer::drawBar(QPainter& painter, const BarChartDataSetProtocol&
                                const Buffer& buffer, qsizetype j)
 {
     const QRectF& rect = buffer.rects[std::size_t(j)];
-    painter.fillRect(rect, style.colors.size() == 1 ? style.colors.front() : dataSet.colorAtIndex(j));
+    const QRectF bounds = viewPortHandler()->chartBounds();
+    fillClippedRect(painter, rect, style.colors.size() == 1 ? style.colors.front() : dataSet.colorAtIndex(j), bounds);
     if (style.border) {
         painter.setPen(*style.border);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect);
+        drawClippedRect(painter, rect, bounds);
     }
 }
 
@@ -413,7 +415,7 @@ void BarChartRenderer::drawShadowColumns(QPainter& painter, const BarChartDataSe
         if (isBeyondContent(column)) {
             break;
         }
-        painter.fillRect(column, color);
+        fillClippedRect(painter, column, color, viewPortHandler()->chartBounds());
     }
 }
 
@@ -431,7 +433,7 @@ void BarChartRenderer::drawShadows(QPainter& painter, const BarChartDataSetProto
         if (isBeyondContent(rect)) {
             break;
         }
-        painter.fillRect(rect, color);
+        fillClippedRect(painter, rect, color, viewPortHandler()->chartBounds());
     }
 }
 
@@ -648,7 +650,7 @@ void BarChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& i
         QColor color = dataSet->highlightColor();
         painter.save();
         painter.setOpacity(dataSet->highlightAlpha());
-        painter.fillRect(*rect, color);
+        fillClippedRect(painter, *rect, color, viewPortHandler()->chartBounds());
         painter.restore();
     }
     painter.restore();

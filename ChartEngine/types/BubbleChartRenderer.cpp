@@ -1,4 +1,5 @@
 #include "ChartEngine/types/BubbleChartRenderer.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/NumberUtils.h"
 
 #include "ChartEngine/data/BubbleChartData.h"
@@ -207,7 +208,7 @@ void BubbleChartRenderer::drawDataSet(QPainter& painter, const BubbleChartDataSe
             break;
         }
         painter.setBrush(dataSet.colorAtIndex(j));
-        painter.drawEllipse(bubble.square());
+        drawClippedEllipse(painter, bubble.square(), viewPortHandler()->chartBounds());
     }
     painter.restore();
 }
@@ -352,7 +353,7 @@ bool BubbleChartRenderer::drawHighlight(QPainter& painter, Highlight& highlight,
     }
     const QColor color = halfBrightness(dataSet.colorAtIndex(colorIndex(entry.x())));
     painter.setPen(strokePen(color, dataSet.highlightCircleWidth()));
-    painter.drawEllipse(bubble.square());
+    drawClippedEllipse(painter, bubble.square(), viewPortHandler()->chartBounds());
     highlight.setDraw(bubble.center);
     return true;
 }

@@ -4,6 +4,7 @@
 #include "ChartEngine/data/CandleChartDataEntry.h"
 #include "ChartEngine/data/CandleChartDataSetProtocol.h"
 #include "ChartEngine/foundation/AffineTransform.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/Transformer.h"
@@ -170,8 +171,9 @@ void CandleStickChartRenderer::drawCandle(QPainter& painter, const CandleChartDa
     const QColor shadowColor =
         dataSet.isShadowColorSameAsCandle() ? color : colorOr(dataSet.shadowColor(), dataSet, j);
     painter.setPen(strokePen(shadowColor, dataSet.shadowWidth()));
-    painter.drawLine(pixelLine(transformer, x, entry.high() * p, x, bodyTop));
-    painter.drawLine(pixelLine(transformer, x, entry.low() * p, x, bodyBottom));
+    const QRectF bounds = viewPortHandler()->chartBounds();
+    drawClippedLine(painter, pixelLine(transformer, x, entry.high() * p, x, bodyTop), bounds);
+    drawClippedLine(painter, pixelLine(transformer, x, entry.low() * p, x, bodyBottom), bounds);
 
     const double left = x - 0.5 + space;
     QRectF body(left, close, (x + 0.5 - space) - left, open - close);
@@ -185,7 +187,7 @@ void CandleStickChartRenderer::drawCandle(QPainter& painter, const CandleChartDa
         painter.setPen(strokePen(color, dataSet.shadowWidth()));
         painter.setBrush(Qt::NoBrush);
     }
-    painter.drawRect(body);
+    drawClippedRect(painter, body, bounds);
 }
 
 void CandleStickChartRenderer::drawTicks(QPainter& painter, const CandleChartDataSetProtocol& dataSet,
@@ -197,12 +199,12 @@ void CandleStickChartRenderer::drawTicks(QPainter& painter, const CandleChartDat
     const double x = entry.x();
     const QColor color = directionOf(dataSet, entry, j).first;
     painter.setPen(strokePen(color, dataSet.shadowWidth()));
-    const QLineF lines[] = {
+    const QList<QLineF> lines = {
         pixelLine(transformer, x, entry.high() * p, x, entry.low() * p),
         pixelLine(transformer, x - 0.5 + space, entry.open() * p, x, entry.open() * p),
         pixelLine(transformer, x + 0.5 - space, entry.close() * p, x, entry.close() * p),
     };
-    painter.drawLines(lines, 3);
+    drawClippedLines(painter, lines, viewPortHandler()->chartBounds());
 }
 
 std::shared_ptr<NSUIAccessibilityElement> CandleStickChartRenderer::makeAccessibilityElement(

@@ -6,6 +6,7 @@
 #include "ChartEngine/data/PieChartDataEntry.h"
 #include "ChartEngine/foundation/Animator.h"
 #include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
 #include "ChartEngine/foundation/NumberFormatter.h"
@@ -459,8 +460,8 @@ void PieChartRenderer::drawHighlighted(QPainter& painter, const HighlightList& i
         const double sliceSpace = visibleCount >= 2 ? dataSet->sliceSpace() : 0.0;
         const DrawnHighlight drawn{dataSet, circle, {i, angle, drawAngles.at(i)}, sliceSpace, visibleCount,
                                    view->heldSelectionShift(dataSet->selectionShift())};
-        painter.fillPath(clippedPath(highlightedSlicePath(drawn), m_viewPortHandler->chartBounds()),
-                         dataSet->highlightColor().value_or(dataSet->colorAtIndex(i)));
+        fillClippedPath(painter, highlightedSlicePath(drawn),
+                        dataSet->highlightColor().value_or(dataSet->colorAtIndex(i)), m_viewPortHandler->chartBounds());
         m_drawnHighlights.push_back(drawn);
         // Highlighted slices join the elements of a data drawing that drew a set.
         m_elementsToDescribe = m_elementsToDescribe || !m_drawnSets.empty();
@@ -489,7 +490,7 @@ void PieChartRenderer::drawHole(QPainter& painter)
     if (!isClear(view->holeColor())) {
         QPainterPath disc;
         disc.addEllipse(squareAround(center, holeRadius));
-        painter.fillPath(disc, *view->holeColor());
+        fillClippedPath(painter, disc, *view->holeColor(), m_viewPortHandler->chartBounds());
     }
     const auto ringColor = view->transparentCircleColor();
     if (!isClear(ringColor) && view->transparentCircleRadiusPercent() > view->holeRadiusPercent()) {
@@ -499,7 +500,7 @@ void PieChartRenderer::drawHole(QPainter& painter)
         ring.setFillRule(Qt::OddEvenFill);
         ring.addEllipse(squareAround(center, r * view->transparentCircleRadiusPercent()));
         ring.addEllipse(squareAround(center, holeRadius));
-        painter.fillPath(ring, *ringColor);
+        fillClippedPath(painter, ring, *ringColor, m_viewPortHandler->chartBounds());
         painter.restore();
     }
     painter.restore();
@@ -530,7 +531,7 @@ void PieChartRenderer::drawCenterText(QPainter& painter)
     painter.save();
     QPainterPath clip;
     clip.addEllipse(holeBox);
-    painter.setClipPath(clip, Qt::IntersectClip);
+    clipToPath(painter, clip, m_viewPortHandler->chartBounds());
     drawAttributedText(painter, *text, QRectF(origin, textBounds), boundingBox.size());
     painter.restore();
 }

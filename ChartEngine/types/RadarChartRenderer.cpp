@@ -7,6 +7,7 @@
 #include "ChartEngine/data/RadarChartDataSetProtocol.h"
 #include "ChartEngine/foundation/AxisValueFormatter.h"
 #include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/LineDash.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
@@ -49,7 +50,9 @@ QString itemValueText(const PointSource& values, const Item& item)
 }
 
 // Where the values of one pass stand: a value on spoke j at (value - yMin) × factor × phaseY from
-// the centre, at slice × j × phaseX + rotation degrees.
+// the centre, at slice × j × phaseX + rotation degrees. A distance beyond 1e300 (a value of 1e308
+// times the radius, more than a double holds) stands at 1e300: as far beyond any view along its
+// spoke, so that its corner draws the same spike.
 struct PolarFrame {
     QPointF center;
     double slice;
@@ -62,7 +65,9 @@ struct PolarFrame {
     double spokeAngle(double spoke) const { return slice * spoke * phaseX + rotation; }
     QPointF point(double value, double spoke) const
     {
-        return polarPoint(center, (value - yMin) * factor * phaseY, spokeAngle(spoke));
+        constexpr double farthest = 1e300;
+        return polarPoint(center, std::clamp((value - yMin) * factor * phaseY, -farthest, farthest),
+                          spokeAngle(spoke));
     }
 };
 
@@ -225,7 +230,7 @@ void RadarChartRenderer::drawDataSet(QPainter& painter, const RadarChartDataSetP
     const bool filled = dataSet.isDrawFilledEnabled();
     if (filled) {
         if (const auto fill = dataSet.fill()) {
-            drawFilledPath(painter, clippedPath(path, bounds), *fill, dataSet.fillAlpha());
+            drawFilledPath(painter, path, *fill, dataSet.fillAlpha());
         } else {
             // As drawFilledPath fills with a colour, but through fillClippedPath, which is quick
             // with thousands of corners.
@@ -279,7 +284,7 @@ void RadarChartRenderer::drawWeb(QPainter& painter)
         lines.append(QLineF(frame.center, polarPoint(frame.center, outer, frame.spokeAngle(double(i)))));
     }
     // Thousands of spokes, all through the centre, took Qt's stroke most of a second.
-    drawClippedLines(painter, lines, viewPortHandler()->chartBounds());
+    drawClippedLines(painter, lines, viewPortHandler()->chartBounds(), LineCrowding::crowded);
 
     painter.setPen(strokePen(view->innerWebColor(), view->innerWebLineWidth()));
     // Each ring goes once round per data set: over the data's entry count, not the spokes'.
@@ -291,7 +296,7 @@ void RadarChartRenderer::drawWeb(QPainter& painter)
             lines.append(QLineF(frame.point(ring, double(i)), frame.point(ring, double(i + 1))));
         }
     }
-    painter.drawLines(lines);
+    drawClippedLines(painter, lines, viewPortHandler()->chartBounds());
     painter.restore();
 }
 
@@ -323,8 +328,13 @@ void RadarChartRenderer::drawValues(QPainter& painter)
             if (!entry) {
                 continue;
             }
-            if (set->isDrawValuesEnabled() && formatter) {
-                const QPointF point = frame.point(entry->y(), double(j));
+            // No text reaches 1e20 points, a string's most characters in the largest font: a value
+            // placed farther beyond the chart is not formatted (1e308's shortest digits take long).
+            const QPointF point = frame.point(entry->y(), double(j));
+            constexpr double beyondAnyText = 1e20;
+            const bool near = bounds.adjusted(-beyondAnyText, -beyondAnyText, beyondAnyText, beyondAnyText)
+                                  .contains(point);
+            if (set->isDrawValuesEnabled() && formatter && near) {
                 const QString text =
                     formatter->stringForValue(entry->y(), entry.get(), i, viewPortHandler().get());
                 const QSizeF size = m_textSizes.size(text, attributes);
@@ -411,12 +421,13 @@ void RadarChartRenderer::drawHighlightCircle(QPainter& painter, QPointF point, d
         if (innerRadius > 0.0) {
             ring.addEllipse(point, innerRadius, innerRadius);
         }
-        painter.fillPath(ring, *fillColor);
+        fillClippedPath(painter, ring, *fillColor, viewPortHandler()->chartBounds());
     }
     if (strokeColor) {
         painter.setPen(strokePen(*strokeColor, strokeWidth));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(point, outerRadius, outerRadius);
+        const QRectF circle(point.x() - outerRadius, point.y() - outerRadius, 2 * outerRadius, 2 * outerRadius);
+        drawClippedEllipse(painter, circle, viewPortHandler()->chartBounds());
     }
     painter.restore();
 }

@@ -1,4 +1,5 @@
 #include "ChartEngine/types/ShapePainting.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 
 #include <QPainter>
@@ -22,41 +23,41 @@ void useStroke(QPainter& painter, const QColor& color, double width)
 
 }
 
-void fillRect(QPainter& painter, const QRectF& rect, const QColor& color)
+void fillRect(QPainter& painter, const QRectF& rect, const QColor& color, const QRectF& bounds)
 {
     useFill(painter, color);
-    painter.drawRect(rect);
+    drawClippedRect(painter, rect, bounds);
 }
 
-void fillEllipse(QPainter& painter, const QRectF& rect, const QColor& color)
+void fillEllipse(QPainter& painter, const QRectF& rect, const QColor& color, const QRectF& bounds)
 {
     useFill(painter, color);
-    painter.drawEllipse(rect);
+    drawClippedEllipse(painter, rect, bounds);
 }
 
-void fillPath(QPainter& painter, QPainterPath path, const QColor& color)
+void fillPath(QPainter& painter, QPainterPath path, const QColor& color, const QRectF& bounds)
 {
     useFill(painter, color);
     path.setFillRule(Qt::WindingFill);
-    painter.drawPath(path);
+    fillClippedPath(painter, path, color, bounds);
 }
 
-void strokeRect(QPainter& painter, const QRectF& rect, const QColor& color, double width)
+void strokeRect(QPainter& painter, const QRectF& rect, const QColor& color, double width, const QRectF& bounds)
 {
     useStroke(painter, color, width);
-    painter.drawRect(rect);
+    drawClippedRect(painter, rect, bounds);
 }
 
-void strokeEllipse(QPainter& painter, const QRectF& rect, const QColor& color, double width)
+void strokeEllipse(QPainter& painter, const QRectF& rect, const QColor& color, double width, const QRectF& bounds)
 {
     useStroke(painter, color, width);
-    painter.drawEllipse(rect);
+    drawClippedEllipse(painter, rect, bounds);
 }
 
-void strokeLines(QPainter& painter, std::initializer_list<QLineF> lines, const QColor& color)
+void strokeLines(QPainter& painter, std::initializer_list<QLineF> lines, const QColor& color, const QRectF& bounds)
 {
     useStroke(painter, color, 1.0);
-    painter.drawLines(lines.begin(), static_cast<int>(lines.size()));
+    drawClippedLines(painter, QList<QLineF>(lines), bounds);
 }
 
 }

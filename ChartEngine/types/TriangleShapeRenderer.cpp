@@ -1,5 +1,6 @@
 #include "ChartEngine/types/TriangleShapeRenderer.h"
 
+#include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/HollowShapeGeometry.h"
 #include "ChartEngine/types/ShapePainting.h"
 
@@ -24,7 +25,7 @@ QPainterPath innerTriangle(QPointF point, const HollowShapeGeometry& shape)
 }
 
 void TriangleShapeRenderer::renderShape(QPainter& context, const ScatterChartDataSetProtocol& dataSet,
-                                        const ViewPortHandler&, QPointF point, const QColor& color)
+                                        const ViewPortHandler& viewPortHandler, QPointF point, const QColor& color)
 {
     const HollowShapeGeometry shape(dataSet);
     const double x = point.x();
@@ -45,10 +46,10 @@ void TriangleShapeRenderer::renderShape(QPainter& context, const ScatterChartDat
         path.lineTo(x - h + t, y + h - t);
     }
     path.closeSubpath();
-    ShapePainting::fillPath(context, path, color);
+    ShapePainting::fillPath(context, path, color, viewPortHandler.chartBounds());
 
     if (hollow && shape.holeColor) {
-        ShapePainting::fillPath(context, innerTriangle(point, shape), *shape.holeColor);
+        ShapePainting::fillPath(context, innerTriangle(point, shape), *shape.holeColor, viewPortHandler.chartBounds());
     }
 }
 

@@ -1,18 +1,19 @@
 #include "ChartEngine/types/XShapeRenderer.h"
 
 #include "ChartEngine/data/ScatterChartDataSetProtocol.h"
+#include "ChartEngine/foundation/ViewPortHandler.h"
 #include "ChartEngine/types/ShapePainting.h"
 
 namespace Charts {
 
 void XShapeRenderer::renderShape(QPainter& context, const ScatterChartDataSetProtocol& dataSet,
-                                 const ViewPortHandler&, QPointF point, const QColor& color)
+                                 const ViewPortHandler& viewPortHandler, QPointF point, const QColor& color)
 {
     const double h = dataSet.scatterShapeSize() / 2.0;
     const double x = point.x();
     const double y = point.y();
     ShapePainting::strokeLines(context, {QLineF(x - h, y - h, x + h, y + h), QLineF(x + h, y - h, x - h, y + h)},
-                               color);
+                               color, viewPortHandler.chartBounds());
 }
 
 }

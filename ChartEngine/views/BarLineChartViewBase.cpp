@@ -12,6 +12,7 @@
 #include "ChartEngine/data/ChartData.h"
 #include "ChartEngine/data/ChartDataEntry.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/MediaClock.h"
 #include "ChartEngine/foundation/NSUIClickGestureRecognizer.h"
 #include "ChartEngine/foundation/NSUIDisplayLink.h"
@@ -527,7 +528,7 @@ void BarLineChartViewBase::drawClippedData(QPainter& painter)
 {
     painter.save();
     if (m_clipDataToContentEnabled) {
-        painter.setClipRect(contentRect(), Qt::IntersectClip);
+        clipToRect(painter, contentRect(), viewPortHandler()->chartBounds());
     }
     renderer()->drawData(painter);
     if (!xAxis()->isDrawGridLinesBehindDataEnabled()) {
@@ -548,7 +549,7 @@ void BarLineChartViewBase::drawValues(QPainter& painter)
         return;
     }
     painter.save();
-    painter.setClipRect(contentRect(), Qt::IntersectClip);
+    clipToRect(painter, contentRect(), viewPortHandler()->chartBounds());
     renderer()->drawValues(painter);
     painter.restore();
 }
@@ -560,15 +561,16 @@ void BarLineChartViewBase::drawGridBackground(QPainter& painter)
     }
     painter.save();
     const QRectF content = contentRect();
+    const QRectF bounds = viewPortHandler()->chartBounds();
     if (m_drawGridBackgroundEnabled) {
-        painter.fillRect(content, m_gridBackgroundColor);
+        fillClippedRect(painter, content, m_gridBackgroundColor, bounds);
     }
     if (m_drawBordersEnabled) {
         QPen pen(m_borderColor, strokeWidth(m_borderLineWidth));
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(content);
+        drawClippedRect(painter, content, bounds);
     }
     painter.restore();
 }

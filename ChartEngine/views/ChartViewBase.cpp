@@ -16,6 +16,7 @@
 #include "ChartEngine/foundation/ChartAccessibility.h"
 #include "ChartEngine/foundation/ChartConsole.h"
 #include "ChartEngine/foundation/ChartFatal.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DefaultValueFormatter.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/ImageContext.h"
@@ -391,7 +392,7 @@ void ChartViewBase::drawChart(QPainter& painter)
 {
     syncChartSize();
     if (const auto color = backgroundColor()) {
-        painter.fillRect(bounds(), *color);
+        fillClippedRect(painter, bounds(), *color, bounds());
     }
     drawRect(painter);
 }
@@ -499,7 +500,7 @@ void ChartViewBase::drawFocusIndication(QPainter& painter)
     painter.save();
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(bounds()).adjusted(1, 1, -1, -1));
+    drawClippedRect(painter, QRectF(bounds()).adjusted(1, 1, -1, -1), bounds());
     painter.restore();
 }
 
@@ -642,9 +643,10 @@ std::optional<QImage> ChartViewBase::getChartImage(bool transparent)
         return std::nullopt;
     }
     if (opaque) {
-        painter->fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+        const QRectF image(QPointF(0, 0), size);
+        fillClippedRect(*painter, image, Qt::white, image);
         if (const auto color = backgroundColor()) {
-            painter->fillRect(QRectF(QPointF(0, 0), size), *color);
+            fillClippedRect(*painter, image, *color, image);
         }
     }
     drawChart(*painter);

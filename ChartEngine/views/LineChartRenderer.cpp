@@ -5,6 +5,7 @@
 #include "ChartEngine/data/LineChartDataSetProtocol.h"
 #include "ChartEngine/foundation/ChartFatal.h"
 #include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 #include "ChartEngine/foundation/LineDash.h"
 #include "ChartEngine/foundation/NSUIAccessibilityElement.h"
@@ -17,10 +18,12 @@
 #include "ChartEngine/views/LineReduction.h"
 #include "ChartEngine/views/PointAccessibility.h"
 
+#include <QLineF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <QPen>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -58,6 +61,19 @@ bool isClearColor(const QColor& color)
 // take minutes. Past this many dashes the line, or the gradient line's outline, is drawn solid.
 constexpr double maxLineDashes = 100000.0;
 
+// The length of the line, its curves flattened as Qt flattens them to draw: QPainterPath::length
+// takes seconds over a curve whose control points lie 1e300 points away.
+double flattenedLength(const QPainterPath& spline)
+{
+    double length = 0.0;
+    for (const QPolygonF& polygon : spline.toSubpathPolygons()) {
+        for (qsizetype i = 1; i < polygon.size(); ++i) {
+            length += QLineF(polygon.at(i - 1), polygon.at(i)).length();
+        }
+    }
+    return length;
+}
+
 // Whether the set's dash pattern, repeated along the line, stays within the dashes a line can
 // hold.
 bool dashesFitLine(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
@@ -68,12 +84,12 @@ bool dashesFitLine(const LineChartDataSetProtocol& dataSet, const QPainterPath& 
         return true;
     }
     const double perPeriod = static_cast<double>(lengths->size() % 2 == 0 ? lengths->size() : 2 * lengths->size());
-    const double dashes = spline.length() / period * perPeriod;
+    const double dashes = flattenedLength(spline) / period * perPeriod;
     return std::isfinite(dashes) && dashes >= 0.0 && dashes <= maxLineDashes;
 }
 
-// The outline of the stroked line: the set's width, cap and dash, mitred joins.
-QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline)
+// The outline of the stroked line within `bounds`: the set's width, cap and dash, mitred joins.
+QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPainterPath& spline, const QRectF& bounds)
 {
     QPainterPathStroker stroker;
     stroker.setWidth(strokeWidth(dataSet.lineWidth()));
@@ -83,7 +99,7 @@ QPainterPath strokedOutline(const LineChartDataSetProtocol& dataSet, const QPain
     if (dashesFitLine(dataSet, spline)) {
         applyLineDash(stroker, stroker.width(), dataSet.lineDashPhase(), dataSet.lineDashLengths());
     }
-    QPainterPath outline = stroker.createStroke(spline);
+    QPainterPath outline = clippedStrokeOutline(stroker, spline, bounds);
     outline.setFillRule(Qt::WindingFill);
     return outline;
 }
@@ -291,8 +307,8 @@ void LineChartRenderer::drawLinearBatches(QPainter& painter,
     QPen pen = painter.pen();
     pen.setColor(dataSet->colorAtIndex(0));
     painter.setPen(pen);
-    LineReduction line(painter, matrix, phaseY(),
-                       m_lineReductionEnabled && dataSet->lineWidth() <= reductionWidthLimit, m_lineCanvas);
+    LineReduction line(painter, matrix, phaseY(), m_lineReductionEnabled && dataSet->lineWidth() <= reductionWidthLimit,
+                       m_lineCanvas, viewPortHandler()->chartBounds());
     const qint64 first = std::max<qint64>(m_xBounds.min(), 0);
     const qint64 last = std::min(m_xBounds.min() + m_xBounds.range(), count - 1);
     if (first <= last) {
@@ -533,8 +549,9 @@ void LineChartRenderer::drawGradientLine(QPainter& painter, const LineChartDataS
     QLinearGradient gradient(QPointF(0.0, box.top()), QPointF(0.0, box.bottom()));
     gradient.setStops(stops);
     painter.save();
-    painter.setClipPath(strokedOutline(dataSet, spline), Qt::IntersectClip);
-    painter.fillRect(box, gradient);
+    const QRectF bounds = viewPortHandler()->chartBounds();
+    painter.setClipPath(strokedOutline(dataSet, spline, bounds), Qt::IntersectClip);
+    fillClippedRect(painter, box, gradient, bounds);
     painter.restore();
 }
 
@@ -702,6 +719,7 @@ void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataS
     const bool drawHole = dataSet.isDrawCircleHoleEnabled() && radius > holeRadius && holeRadius > 0.0;
     const std::optional<QColor> holeColor = dataSet.circleHoleColor();
     const bool transparentHole = drawHole && (!holeColor || isClearColor(*holeColor));
+    const QRectF bounds = viewPortHandler()->chartBounds();
     painter.setPen(Qt::NoPen);
     forEachPointInContent(dataSet, [&](qint64 j, const ChartDataEntry&, const QPointF& pt) {
         const QColor color = dataSet.getCircleColorAtIndex(j);
@@ -712,14 +730,14 @@ void LineChartRenderer::drawCirclesOfSet(QPainter& painter, const LineChartDataS
             ring.setFillRule(Qt::OddEvenFill);
             ring.addEllipse(circle);
             ring.addEllipse(hole);
-            painter.fillPath(ring, color);
+            fillClippedPath(painter, ring, color, bounds);
             return;
         }
         painter.setBrush(color);
-        painter.drawEllipse(circle);
+        drawClippedEllipse(painter, circle, bounds);
         if (drawHole) {
             painter.setBrush(*holeColor);
-            painter.drawEllipse(hole);
+            drawClippedEllipse(painter, hole, bounds);
         }
     });
 }

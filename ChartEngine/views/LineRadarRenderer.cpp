@@ -1,5 +1,6 @@
 #include "ChartEngine/views/LineRadarRenderer.h"
 
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/Fill.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 
@@ -20,7 +21,7 @@ void LineRadarRenderer::drawFilledPath(QPainter& painter, const QPainterPath& pa
 {
     painter.save();
     painter.setOpacity(fillAlpha);
-    fill.fillPath(painter, path, viewPortHandler()->contentRect());
+    fill.fillPath(painter, clippedPath(path, viewPortHandler()->chartBounds()), viewPortHandler()->contentRect());
     painter.restore();
 }
 
@@ -31,7 +32,7 @@ void LineRadarRenderer::drawFilledPath(QPainter& painter, const QPainterPath& pa
     area.setFillRule(Qt::WindingFill);
     painter.save();
     painter.setOpacity(fillAlpha);
-    painter.fillPath(area, fillColor);
+    painter.fillPath(clippedPath(area, viewPortHandler()->chartBounds()), fillColor);
     painter.restore();
 }
 

@@ -17,7 +17,8 @@ public:
 
     // Paints the area of the path at the opacity `fillAlpha` (a colour's own alpha multiplies
     // with it): with the fill inside the content rectangle, or with the colour by the non-zero
-    // winding rule. The painter's state is the same afterwards.
+    // winding rule; either way the path cut to the chart's bounds (clippedPath). The painter's
+    // state is the same afterwards.
     virtual void drawFilledPath(QPainter& painter, const QPainterPath& path, const Fill& fill,
                                 double fillAlpha);
     virtual void drawFilledPath(QPainter& painter, const QPainterPath& path,

@@ -1,4 +1,5 @@
 #include "ChartEngine/views/LineReduction.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/NumberUtils.h"
 
 #include <QPainter>
@@ -26,9 +27,10 @@ quint32 coveredPixel(QRgb color, double share)
 }
 
 LineReduction::LineReduction(QPainter& painter, const AffineTransform& matrix, double phaseY, bool reduced,
-                             QImage& canvas)
+                             QImage& canvas, const QRectF& bounds)
     : m_painter(painter)
     , m_canvas(canvas)
+    , m_bounds(bounds)
     , m_matrix(matrix)
     , m_phaseY(phaseY)
 {
@@ -182,7 +184,7 @@ void LineReduction::addSegment(const QPointF& from, const QPointF& to)
 void LineReduction::flush()
 {
     if (!m_batch.empty()) {
-        m_painter.drawLines(m_batch.data(), static_cast<int>(m_batch.size()));
+        drawClippedLines(m_painter, QList<QLineF>(m_batch.cbegin(), m_batch.cend()), m_bounds);
         m_batch.clear();
     }
 }

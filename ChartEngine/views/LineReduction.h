@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLineF>
 #include <QRect>
+#include <QRectF>
 
 #include <limits>
 #include <vector>
@@ -28,10 +29,12 @@ namespace Charts {
 // pixels at their share of it, written into a canvas image that is then drawn in one piece.
 // The canvas is the caller's, kept from pass to pass and transparent outside a pass. The
 // reduction needs a painter transform and a matrix that keep x and y apart (no rotation or
-// shear) with x growing to the right; otherwise every segment is stroked.
+// shear) with x growing to the right; otherwise every segment is stroked. Segments are stroked
+// within `bounds`, the chart's bounds (drawClippedLines).
 class LineReduction {
 public:
-    LineReduction(QPainter& painter, const AffineTransform& matrix, double phaseY, bool reduced, QImage& canvas);
+    LineReduction(QPainter& painter, const AffineTransform& matrix, double phaseY, bool reduced, QImage& canvas,
+                  const QRectF& bounds);
     ~LineReduction();
 
     LineReduction(const LineReduction&) = delete;
@@ -87,6 +90,7 @@ private:
 
     QPainter& m_painter;
     QImage& m_canvas;
+    QRectF m_bounds;
     AffineTransform m_matrix;
     double m_phaseY;
     bool m_reduced;

@@ -1,6 +1,7 @@
 #include "ChartEngine/views/LineScatterCandleRadarRenderer.h"
 
 #include "ChartEngine/data/LineScatterCandleRadarChartDataSetProtocol.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/ViewPortHandler.h"
 
 #include <QLineF>
@@ -19,10 +20,12 @@ void LineScatterCandleRadarRenderer::drawHighlightLines(QPainter& painter, const
 {
     const ViewPortHandler& handler = *viewPortHandler();
     if (dataSet.isVerticalHighlightIndicatorEnabled()) {
-        painter.drawLine(QLineF(point.x(), handler.contentTop(), point.x(), handler.contentBottom()));
+        drawClippedLine(painter, QLineF(point.x(), handler.contentTop(), point.x(), handler.contentBottom()),
+                        handler.chartBounds());
     }
     if (dataSet.isHorizontalHighlightIndicatorEnabled()) {
-        painter.drawLine(QLineF(handler.contentLeft(), point.y(), handler.contentRight(), point.y()));
+        drawClippedLine(painter, QLineF(handler.contentLeft(), point.y(), handler.contentRight(), point.y()),
+                        handler.chartBounds());
     }
 }
 

@@ -1,4 +1,5 @@
 #include "ChartEngine/foundation/ChartImage.h"
+#include "ChartEngine/foundation/ClippedDrawing.h"
 #include "ChartEngine/foundation/DrawingUtils.h"
 
 #include "support/ImageInk.h"
@@ -269,6 +270,10 @@ TEST(ClippedLine, KeepsThePartInsideAndEndsInsideExactly)
         {QLineF(150, 10, 150, 40), std::nullopt},
         {QLineF(-10, 60, 110, 60), std::nullopt},
         {QLineF(50, 25, inf, 25), std::nullopt},
+        // A crossing is reckoned from the end nearer its side: from the far end, its digits would
+        // swamp the crossing's, and the end beyond the rectangle would seem on its side.
+        {QLineF(-1e300, -1e300, 150, 100), QLineF(50, 0, 100, 50)},
+        {QLineF(150, 100, -1e300, -1e300), QLineF(100, 50, 50, 0)},
     };
     for (const auto& [line, part] : cases) {
         EXPECT_EQ(clippedLine(line, rect), part) << line.x1() << " " << line.y1() << " " << line.x2();

@@ -216,24 +216,26 @@ TEST(RadarChartRendererTest, ValuesFarOutsideTheAxisAreDrawnOnlyWithinTheView)
 
 // A set of many corners reaches a raster image as coverage masks' images, never as a path for
 // Qt's rasterizer, whose time grows with the square of the edges a pixel row holds (seconds for
-// thousands of corners): antialiased or not, with a corner a billion points away or with values
-// far outside the axis. The device only records, and says it is a raster image.
+// thousands of corners): antialiased or not, with a corner a billion points away, with one beyond
+// what a double holds (1e308 times the radius) or with values far outside the axis. The device
+// only records, and says it is a raster image.
 TEST(RadarChartRendererTest, ManyCornersReachARasterImageAsMasks)
 {
     const struct {
         const char* name;
         bool antialiased;
         double axisMaximum;
-        double firstValue;
+        double oddValue;  // the 151st; the others 1 + i mod 7
     } cases[] = {{"within the axis", true, 8, 1},
                  {"a corner beyond what a mask takes", true, 8, 1e8},
+                 {"a corner beyond what a double holds", true, 8, 1e308},
                  {"without antialiasing", false, 8, 1},
                  {"without antialiasing, far outside the axis", false, 1, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QList<double> values;
         for (int i = 0; i < 300; ++i) {
-            values << (i == 0 ? c.firstValue : 1 + i % 7);
+            values << (i == 150 ? c.oddValue : 1 + i % 7);
         }
         auto set = radarSet(values);
         set->setDrawFilledEnabled(true);
@@ -251,6 +253,25 @@ TEST(RadarChartRendererTest, ManyCornersReachARasterImageAsMasks)
                                           [](const Drawn& d) { return d.kind == Drawn::Kind::image; });
         EXPECT_GT(images, 0);
         EXPECT_EQ(std::size_t(images), device.drawn().size());
+    }
+}
+
+// A web whose lines are 10,000 points wide, translucent as a web is, reaches a raster image as
+// coverage masks' images, each line a layer of its own as Qt inks it: Qt filled each of the
+// thousands of lines' outlines over much of the view, a second a draw.
+TEST(RadarChartRendererTest, AWebWiderThanTheViewReachesARasterImageAsMasks)
+{
+    const auto view = radarView({radarSet(QList<double>(100, 5.0))});
+    view->setWebLineWidth(10000);
+    view->setInnerWebLineWidth(10000);
+    RecordingDevice device(300, 300, QPaintEngine::Raster);
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    rendererOf(*view).drawExtras(painter);
+    painter.end();
+    ASSERT_FALSE(device.drawn().empty());
+    for (const Drawn& drawn : device.drawn()) {
+        EXPECT_EQ(drawn.kind, Drawn::Kind::image);
     }
 }
 
@@ -272,6 +293,29 @@ TEST(RadarChartRendererTest, ASetWithoutPointsDrawsNothing)
         // The header, the five-entry set and its entries.
         EXPECT_EQ(rendererOf(*view).accessibleChartElements().size(), 7);
     }
+}
+
+// A value placed beyond where any text could reach into the chart (1e300 times the radius) is not
+// formatted: the shortest digits of 1e308 took a tenth of a radar's draw of 7,000 entries.
+TEST(RadarChartRendererTest, AValueBeyondAnyTextIsNotFormatted)
+{
+    struct Counting : ValueFormatter {
+        mutable QList<double> values;
+        QString stringForValue(double value, const ChartDataEntry*, qint64, const ViewPortHandler*) const override
+        {
+            values.append(value);
+            return QStringLiteral("v");
+        }
+    };
+    const auto formatter = std::make_shared<Counting>();
+    auto set = radarSet({2, 1e308, 3, -1e300, 4});
+    set->setValueFormatter(formatter);
+    const auto view = radarView({set});
+    view->yAxis()->setAxisMinimum(0);
+    view->yAxis()->setAxisMaximum(10);
+    view->notifyDataSetChanged();
+    ImageInk::painted([&](QPainter& painter) { rendererOf(*view).drawValues(painter); });
+    EXPECT_EQ(formatter->values, QList<double>({2, 3, 4}));
 }
 
 TEST(RadarChartRendererTest, ValueTextsStandCentredAboveTheirPoints)

@@ -6,6 +6,7 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPen>
+#include <QPolygonF>
 #include <QRectF>
 
 #include <vector>
@@ -56,6 +57,15 @@ public:
         for (int i = 0; i < count; ++i) {
             drawn.push_back({Drawn::Kind::line, {}, {}, lines[i], m_pen, m_brush});
         }
+    }
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override
+    {
+        QPainterPath path;
+        path.addPolygon(QPolygonF(QList<QPointF>(points, points + count)));
+        if (mode != PolylineMode) {
+            path.closeSubpath();
+        }
+        drawn.push_back({Drawn::Kind::path, {}, path, {}, m_pen, m_brush});
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawImage(const QRectF& rect, const QImage&, const QRectF&, Qt::ImageConversionFlags) override

@@ -427,8 +427,10 @@ TEST(LineChartRenderer, GradientLinePairsColoursAndPositionsFromTheEnd)
 // plain and as a gradient line (whose outline is stroked apart from the pen).
 TEST(LineChartRenderer, DashLengthsThatAreNoLengthDrawSolid)
 {
-    const auto drawnLine = [](LineChartDataSetMode mode, bool gradient, std::optional<QList<double>> dash) {
-        auto dataSet = blackLine({{0, 2}, {5, 8}, {10, 2}});
+    using Points = std::initializer_list<std::pair<double, double>>;
+    const auto drawnLine = [](LineChartDataSetMode mode, bool gradient, std::optional<QList<double>> dash,
+                              Points points = {{0, 2}, {5, 8}, {10, 2}}) {
+        auto dataSet = blackLine(points);
         dataSet->setMode(mode);
         dataSet->setDrawLineWithGradientEnabled(gradient);
         dataSet->setColors({Qt::red, Qt::blue});
@@ -452,6 +454,14 @@ TEST(LineChartRenderer, DashLengthsThatAreNoLengthDrawSolid)
         for (const bool gradient : {false, true}) {
             EXPECT_EQ(drawnLine(mode, gradient, QList<double>{1e-5, 1e-5}), drawnLine(mode, gradient, std::nullopt))
                 << static_cast<int>(mode) << " gradient " << gradient;
+        }
+        // A curve through an x of 4e121 and a y of 1e115 is longer than any dashes can fill: solid.
+        // Its length is that of its curves flattened as Qt draws them: Qt's own reckoning of the
+        // length of such a curve took minutes.
+        const Points far = {{0, 2}, {4e121, 2}, {5, 1e115}, {6, 2}, {7, 2}};
+        if (mode == LineChartDataSetMode::cubicBezier || mode == LineChartDataSetMode::horizontalBezier) {
+            EXPECT_EQ(drawnLine(mode, false, QList<double>{6, 4}, far), drawnLine(mode, false, std::nullopt, far))
+                << static_cast<int>(mode);
         }
     }
 }
