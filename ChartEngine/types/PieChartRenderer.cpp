@@ -413,7 +413,8 @@ void PieChartRenderer::drawDataSet(QPainter& painter, const PieChartDataSetProto
         const bool highlightedElsewhere = dataSet.isHighlightEnabled() && view->needsHighlight(j);
         if (std::fabs(entry->y()) >= epsilon && !highlightedElsewhere) {
             drawn.slices.push_back({j, angle, sliceAngle});
-            painter.fillPath(slicePaths(drawn, drawn.slices.back()).filled, dataSet.colorAtIndex(j));
+            fillClippedPath(painter, slicePaths(drawn, drawn.slices.back()).filled, dataSet.colorAtIndex(j),
+                            m_viewPortHandler->chartBounds());
         }
         angle += sliceAngle * drawn.circle.phaseX;
     }
