@@ -350,11 +350,7 @@ TEST_F(TrafficLightsTest, AFailedSaveShowsTheStoreFailureAlertAndSendsNothing)
 TEST_F(TrafficLightsTest, AStoreFileReplacedWhileOpenTakesNoBestValueAndTheMeterNone)
 {
     using StoreFiles::FileChange;
-    const struct {
-        const char* name;
-        bool throughLink;
-        FileChange change;
-    } cases[] = {
+    const StoreFiles::OpenFileChange cases[] = {
         {"a link replaced by a rename", true, FileChange::renamedOver},
         {"the file removed", false, FileChange::removed},
     };

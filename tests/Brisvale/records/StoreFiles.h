@@ -180,6 +180,14 @@ inline void changeFile(FileChange change)
     }
 }
 
+// A case of another program changing the store's file while Brisvale has it open, opened
+// directly or through a link.
+struct OpenFileChange {
+    const char* name;
+    bool throughLink;
+    FileChange change;
+};
+
 struct BadStore {
     const char* name;
     std::function<void()> make;

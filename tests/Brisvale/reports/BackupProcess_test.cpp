@@ -556,11 +556,7 @@ TEST_F(Backup, AnEmptyStoreExportsAnEmptyArrayAndImportingItChangesNothing)
 TEST_F(Backup, AStoreFileReplacedOrRemovedWhileOpenTakesNoImport)
 {
     using StoreFiles::FileChange;
-    const struct {
-        const char* name;
-        bool throughLink;
-        FileChange change;
-    } cases[] = {
+    const StoreFiles::OpenFileChange cases[] = {
         {"the same file", false, FileChange::none},
         {"replaced by a rename", false, FileChange::renamedOver},
         {"removed", false, FileChange::removed},
