@@ -28,10 +28,6 @@ bool isFinitePoint(QPointF point)
     return std::isfinite(point.x()) && std::isfinite(point.y());
 }
 
-}
-
-namespace {
-
 // Where `line` crosses the side of `rect` (0 left, 1 right, 2 top, 3 bottom), held to the side:
 // reckoned from the line's end nearer the side, as a far end's coordinates (1e300) would swamp
 // the crossing's.
@@ -113,11 +109,16 @@ std::optional<QLineF> clippedLine(const QLineF& line, const QRectF& rect)
 
 namespace {
 
-// What the pen reaches beyond a line: half its width times its mitre limit, and a point for the
-// antialiasing.
+// What a pen of `width` reaches beyond a line: half its width times its mitre limit, and a point
+// for the antialiasing.
+double reachOf(double width, double miterLimit)
+{
+    return std::max(width, 1.0) * std::max(miterLimit, 1.0) / 2 + 1;
+}
+
 double penReach(const QPen& pen)
 {
-    return std::max(pen.widthF(), 1.0) * std::max(pen.miterLimit(), 1.0) / 2 + 1;
+    return reachOf(pen.widthF(), pen.miterLimit());
 }
 
 // `bounds` widened by what the painter's pen reaches beyond a line.
@@ -312,6 +313,11 @@ bool isWithin(const QRectF& area, QPointF point)
 {
     return point.x() >= area.left() && point.x() <= area.right() && point.y() >= area.top()
         && point.y() <= area.bottom();
+}
+
+bool isWithin(const QRectF& area, const QRectF& rect)
+{
+    return isWithin(area, rect.topLeft()) && isWithin(area, rect.bottomRight());
 }
 
 // A path of fewer elements goes to Qt as it is: Qt is as quick with it as a mask.
@@ -737,9 +743,8 @@ void drawDashedRuns(QPainter& painter, const QList<QPolygonF>& runs, const QList
 void drawClippedPath(QPainter& painter, const QPainterPath& path, const QRectF& bounds)
 {
     const QRectF area = penReachArea(painter, bounds);
-    const QRectF extent = path.boundingRect();
     const bool shows = penShows(painter, bounds);
-    if (shows && isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
+    if (shows && isWithin(area, path.boundingRect())) {
         painter.drawPath(path);
         return;
     }
@@ -769,10 +774,9 @@ void drawClippedPath(QPainter& painter, const QPainterPath& path, const QRectF& 
 
 QPainterPath clippedStrokeOutline(QPainterPathStroker& stroker, const QPainterPath& path, const QRectF& bounds)
 {
-    const double reach = std::max(stroker.width(), 1.0) * std::max(stroker.miterLimit(), 1.0) / 2 + 1;
+    const double reach = reachOf(stroker.width(), stroker.miterLimit());
     const QRectF area = bounds.adjusted(-reach, -reach, reach, reach);
-    const QRectF extent = path.boundingRect();
-    if (reach <= diagonal(bounds) + 1.0 && isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
+    if (reach <= diagonal(bounds) + 1.0 && isWithin(area, path.boundingRect())) {
         return stroker.createStroke(path);
     }
     QList<double> starts;
@@ -835,8 +839,7 @@ QPainterPath clippedPath(const QPainterPath& path, const QRectF& bounds)
 {
     const QPainterPath finite = finiteArea(path);
     const QRectF area = bounds.adjusted(-1, -1, 1, 1);
-    const QRectF extent = finite.boundingRect();
-    if (isWithin(area, extent.topLeft()) && isWithin(area, extent.bottomRight())) {
+    if (isWithin(area, finite.boundingRect())) {
         return finite;
     }
     // Each subpath cut on its own leaves each point inside the area as often within the whole.
@@ -866,11 +869,6 @@ std::optional<QRectF> heldRect(const QRectF& rect, const QRectF& area)
         return std::nullopt;
     }
     return QRectF(QPointF(left, top), QPointF(right, bottom));
-}
-
-bool isWithin(const QRectF& area, const QRectF& rect)
-{
-    return isWithin(area, rect.topLeft()) && isWithin(area, rect.bottomRight());
 }
 
 // `area` widened by the view's diagonal: a rectangle or an ellipse within it Qt draws in time, as
